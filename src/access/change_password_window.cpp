@@ -1,0 +1,63 @@
+#include "access/change_password_window.h"
+
+#include "access/password_file.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace mervadin {
+
+TChangePassword::TChangePassword(std::filesystem::path passwordFile, Prompts& prompts,
+                                 QWidget* parent)
+    : QDialog(parent), passwordFile_(std::move(passwordFile)), prompts_(prompts) {
+    setObjectName("ChangePassword");
+    setWindowTitle("ChangePassword");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    setFixedSize(345, 225);
+    move(487, 205);
+
+    old_ = AddPasswordBox("OlderPassWord", "Old  Password  ", 24);
+    new_ = AddPasswordBox("LabeledEdit1", "New Password  ", 64);
+    confirm_ = AddPasswordBox("LabeledEdit2", "New Password  ", 104);
+
+    auto* enter = new QPushButton("Enter", this);
+    enter->setObjectName("Button1");
+    enter->setGeometry(64, 160, 89, 33);
+    enter->setAutoDefault(false);
+    connect(enter, &QPushButton::clicked, this, &TChangePassword::Apply);
+    auto* exit = new QPushButton("Exit", this);
+    exit->setObjectName("Button2");
+    exit->setGeometry(192, 160, 89, 33);
+    exit->setAutoDefault(false);
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QLineEdit* TChangePassword::AddPasswordBox(const char* name, const char* label, int top) {
+    auto* caption = new QLabel(label, this);
+    caption->setGeometry(24, top, 120, 24);
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setGeometry(150, top, 150, 24);
+    box->setEchoMode(QLineEdit::Password);
+    box->setMaxLength(4);
+    caption->setBuddy(box);
+    return box;
+}
+
+void TChangePassword::Apply() {
+    PasswordChange result;
+    try {
+        result = ChangePassword(passwordFile_, old_->text().toStdString(),
+                                new_->text().toStdString(), confirm_->text().toStdString());
+    } catch (const std::exception& e) {
+        prompts_.Inform("Error", e.what());
+        return;
+    }
+    const Notice notice = ChangeNotice(result);
+    prompts_.Inform(notice.caption, notice.text);
+    if (result == PasswordChange::Changed)
+        accept();
+}
+
+} // namespace mervadin

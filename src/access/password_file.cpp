@@ -1,0 +1,52 @@
+#include "access/password_file.h"
+
+namespace mervadin {
+
+namespace {
+
+constexpr const char* kPasswordPrefix = "Password2=";
+constexpr std::size_t kPasswordLine = 2;
+
+Lines ReadPasswordLines(const std::filesystem::path& file) {
+    Lines lines = ReadLines(file);
+    if (lines.size() <= kPasswordLine)
+        throw FileError(file, "the password file is damaged: it has " +
+                                  std::to_string(lines.size()) + " lines, 3 are needed");
+    return lines;
+}
+
+} // namespace
+
+Lines DefaultPasswordLines() { return {"=Password=", "Password1=6093", "Password2=6093"}; }
+
+bool CheckPassword(const std::filesystem::path& file, const std::string& typed) {
+    return ReadPasswordLines(file)[kPasswordLine] == kPasswordPrefix + typed;
+}
+
+Notice LoginRefusedNotice() { return {"Warning!", "Password ERROR!!"}; }
+
+PasswordChange ChangePassword(const std::filesystem::path& file, const std::string& oldPassword,
+                              const std::string& newPassword, const std::string& confirmation) {
+    Lines lines = ReadPasswordLines(file);
+    if (lines[kPasswordLine] != kPasswordPrefix + oldPassword)
+        return PasswordChange::OldWrong;
+    if (newPassword != confirmation || newPassword.empty())
+        return PasswordChange::NewWrong;
+    lines[kPasswordLine] = kPasswordPrefix + newPassword;
+    WriteLines(file, lines);
+    return PasswordChange::Changed;
+}
+
+Notice ChangeNotice(PasswordChange result) {
+    switch (result) {
+    case PasswordChange::Changed:
+        return {"OK", "New Password OK!!"};
+    case PasswordChange::OldWrong:
+        return {"Warning", "Old Password ERROR!!"};
+    case PasswordChange::NewWrong:
+        break;
+    }
+    return {"Warning", "New Password ERROR!!"};
+}
+
+} // namespace mervadin

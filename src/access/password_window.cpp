@@ -1,0 +1,115 @@
+#include "access/password_window.h"
+
+#include "access/change_password_window.h"
+#include "access/password_file.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace mervadin {
+
+namespace {
+
+constexpr int kMaxPasswordLength = 4;
+
+QPixmap Decoration(int width, int height) {
+    QPixmap pixmap(width, height);
+    QPainter painter(&pixmap);
+    QLinearGradient gradient(0, 0, 0, height);
+    gradient.setColorAt(0, QColor(0x1E, 0x5A, 0x9C));
+    gradient.setColorAt(1, QColor(0x9C, 0xC8, 0xF0));
+    painter.fillRect(pixmap.rect(), gradient);
+    painter.setPen(Qt::white);
+    painter.setFont(QFont("Sans", 26, QFont::Bold));
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, "Mervadin");
+    return pixmap;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int top) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(104, top, 161, 29);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TPasswordCheck::TPasswordCheck(std::filesystem::path passwordFile, Prompts& prompts,
+                               QWidget* parent)
+    : QDialog(parent), passwordFile_(std::move(passwordFile)), prompts_(prompts) {
+    setObjectName("PasswordCheck");
+    setWindowTitle("PasswordCheck");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    setFixedSize(376, 419);
+    move(498, 118);
+
+    auto* image = new QLabel(this);
+    image->setObjectName("Image1");
+    image->setGeometry(43, 8, 289, 241);
+    image->setPixmap(Decoration(289, 241));
+
+    input_ = new QLineEdit(kHint, this);
+    input_->setObjectName("Edit1");
+    input_->setGeometry(104, 262, 161, 24);
+    input_->installEventFilter(this);
+    connect(input_, &QLineEdit::returnPressed, this, &TPasswordCheck::LogIn);
+    connect(input_, &QLineEdit::textEdited, this, &TPasswordCheck::LimitTypedText);
+
+    connect(MakeButton(this, "Button1", "Log In", 298), &QPushButton::clicked, this,
+            &TPasswordCheck::LogIn);
+    connect(MakeButton(this, "Button3", "Change Password", 336), &QPushButton::clicked, this,
+            &TPasswordCheck::OpenChangeWindow);
+    connect(MakeButton(this, "Button2", "EXIT", 374), &QPushButton::clicked, this, [this] {
+        accepted_ = false;
+        reject();
+    });
+}
+
+bool TPasswordCheck::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == input_ && event->type() == QEvent::MouseButtonPress)
+        ClearHint();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TPasswordCheck::ClearHint() {
+    if (input_->text() != kHint)
+        return;
+    input_->clear();
+    input_->setMaxLength(kMaxPasswordLength);
+    input_->setEchoMode(QLineEdit::Password);
+}
+
+// The hint is longer than a password; once the operator types over it the
+// box takes at most four characters, as it does after the hint is cleared.
+void TPasswordCheck::LimitTypedText(const QString& text) {
+    if (text != kHint)
+        input_->setMaxLength(kMaxPasswordLength);
+}
+
+void TPasswordCheck::LogIn() {
+    try {
+        if (!CheckPassword(passwordFile_, input_->text().toStdString())) {
+            const Notice notice = LoginRefusedNotice();
+            prompts_.Inform(notice.caption, notice.text);
+            return;
+        }
+    } catch (const std::exception& e) {
+        prompts_.Inform("Error", e.what());
+        return;
+    }
+    accepted_ = true;
+    accept();
+}
+
+void TPasswordCheck::OpenChangeWindow() {
+    TChangePassword window(passwordFile_, prompts_, this);
+    window.exec();
+}
+
+} // namespace mervadin

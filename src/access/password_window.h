@@ -1,0 +1,42 @@
+#pragma once
+// The login window shown at every start: the tool goes on only when the
+// typed password matches Password.txt.
+
+#include "app/prompts.h"
+
+#include <QDialog>
+
+#include <filesystem>
+
+class QLineEdit;
+
+namespace mervadin {
+
+class TPasswordCheck : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr const char* kHint = "Enter  Password";
+
+    TPasswordCheck(std::filesystem::path passwordFile, Prompts& prompts,
+                   QWidget* parent = nullptr);
+
+    // True once a login has succeeded.
+    bool Accepted() const { return accepted_; }
+
+    void LogIn();
+    void OpenChangeWindow();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void ClearHint();
+    void LimitTypedText(const QString& text);
+
+    std::filesystem::path passwordFile_;
+    Prompts& prompts_;
+    QLineEdit* input_ = nullptr;
+    bool accepted_ = false;
+};
+
+} // namespace mervadin

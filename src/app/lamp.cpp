@@ -1,0 +1,18 @@
+#include "app/lamp.h"
+
+namespace mervadin {
+
+Lamp::Lamp(QWidget* parent, const QColor& colour) : QFrame(parent) {
+    setFrameShape(QFrame::Box);
+    setAutoFillBackground(true);
+    SetColour(colour);
+}
+
+void Lamp::SetColour(const QColor& colour) {
+    colour_ = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+}
+
+} // namespace mervadin

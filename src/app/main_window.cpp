@@ -1,0 +1,216 @@
+#include "app/main_window.h"
+
+#include "app/lamp.h"
+#include "app/qt_prompts.h"
+#include "app/text_file.h"
+#include "records/call_grid_model.h"
+#include "settings/settings_file.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+
+namespace mervadin {
+
+namespace {
+
+constexpr int kCallOutRows = 100000;
+constexpr int kCallInRows = 60000;
+constexpr int kColumnWidths[] = {60, 100, 120, 50, 130, 62, 270};
+
+template <typename W> W* Place(W* widget, const char* name, int left, int top, int w, int h) {
+    widget->setObjectName(name);
+    widget->setGeometry(left, top, w, h);
+    return widget;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left, int top,
+                        int w, int h) {
+    return Place(new QPushButton(caption, parent), name, left, top, w, h);
+}
+
+QComboBox* MakeLevelBox(QWidget* parent, const char* name, const QString& prefix, int top,
+                        int levels) {
+    auto* box = Place(new QComboBox(parent), name, 8, top, 113, 24);
+    box->addItem("-OFF-");
+    for (int i = 1; i <= levels; ++i)
+        box->addItem(prefix + QString::number(i));
+    return box;
+}
+
+void AttachMenu(QWidget* widget, QMenu* menu) {
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(widget, &QWidget::customContextMenuRequested, menu,
+                     [widget, menu](const QPoint& at) { menu->popup(widget->mapToGlobal(at)); });
+}
+
+} // namespace
+
+TMainSetting::TMainSetting(WorkFolder folder, Prompts& prompts, QWidget* parent)
+    : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts) {
+    setObjectName("MainSetting");
+    setWindowTitle("Mervadin Ver:A00-002");
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(863, 540);
+    move(237, 65);
+
+    auto* area = new QWidget(this);
+    area->setObjectName("ClientArea");
+    setCentralWidget(area);
+    status_ = new QLabel("USB No Connect");
+    status_->setObjectName("StatusBar1");
+    statusBar()->addWidget(status_, 1);
+    statusBar()->setSizeGripEnabled(false);
+
+    BuildButtons(area);
+    BuildMonitorPanel(area);
+    BuildLevelPanel(area);
+    BuildGrids(area);
+    BuildMenus();
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(1);
+    connect(timer1_, &QTimer::timeout, this, [this] { ++mainTicks_; });
+    timer1_->start();
+
+    LoadNumberCount();
+    LoadLevelBoxes();
+}
+
+void TMainSetting::BuildButtons(QWidget* area) {
+    usbLamp_ = Place(new Lamp(area), "Shape1", 16, 8, 97, 33);
+    MakeButton(area, "Button4", "LoadNumber", 136, 4, 105, 37);
+    MakeButton(area, "Button1", "Setting", 262, 4, 99, 37);
+    MakeButton(area, "Button3", "DownLoad", 382, 4, 99, 37);
+    MakeButton(area, "Button41", "ReadCdr", 502, 4, 99, 37);
+    MakeButton(area, "Button5", "DisplayCdr", 622, 4, 99, 37);
+    auto* close = MakeButton(area, "Button15", "Close", 742, 4, 99, 37);
+    connect(close, &QPushButton::clicked, this, &TMainSetting::CloseCommand);
+
+    auto* remark = MakeButton(area, "Button2", "Remark", 0, 0, 75, 25);
+    remark->setVisible(false);
+    remark->setEnabled(false);
+    MakeButton(area, "Button24", "导入语音", 0, 0, 75, 25)->setVisible(false);
+}
+
+void TMainSetting::BuildMonitorPanel(QWidget* area) {
+    auto* panel = Place(new QGroupBox(area), "GroupBox20", 0, 48, 129, 321);
+    Place(new Lamp(panel), "Shape6", 16, 16, 97, 25);
+    Place(new QLineEdit(panel), "Edit10", 16, 48, 97, 24)->setReadOnly(true);
+    const char* names[] = {"Button13", "Button14", "Button9", "Button19", "Button20", "Button23"};
+    const char* captions[] = {"MonitorON", "MonitorOFF", "ZelStart",
+                              "ZelStop",   "Forward",    "SendSms"};
+    for (int i = 0; i < 6; ++i)
+        MakeButton(panel, names[i], captions[i], 16, 80 + 40 * i, 97, 33);
+}
+
+void TMainSetting::BuildLevelPanel(QWidget* area) {
+    auto* panel = Place(new QGroupBox(area), "GroupBox15", 0, 368, 129, 145);
+    speakerBox_ = MakeLevelBox(panel, "ComboBox29", "SpkVol:", 14, 9);
+    micBox_ = MakeLevelBox(panel, "ComboBox30", "MicVol:", 46, 15);
+    totalEdit_ = Place(new QLineEdit(panel), "Edit1", 8, 73, 113, 21);
+    totalEdit_->setReadOnly(true);
+    Place(new QLineEdit(panel), "Edit2", 8, 112, 49, 24)->setReadOnly(true);
+    const char* bars[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
+    for (int i = 0; i < 4; ++i) {
+        const int height = 17 + 8 * i;
+        Place(new Lamp(panel), bars[i], 64 + 14 * i, 138 - height, 11, height);
+    }
+}
+
+void TMainSetting::BuildGrids(QWidget* area) {
+    auto* outBox = Place(new QGroupBox("CallOutList", area), "GroupBox2", 136, 48, 721, 281);
+    BuildGrid(outBox, "DialOutGrid",
+              {"      No.", "      CallOut", "            Type", " Group", "               Date",
+               " Duration", "                               Remark"},
+              kCallOutRows);
+    auto* inBox = Place(new QGroupBox("CallInList", area), "GroupBox3", 136, 336, 721, 177);
+    BuildGrid(inBox, "DialInGrid",
+              {"      No.", "       CallIn", "             Type", " Group", "               Date",
+               " Duration", "                                Remark"},
+              kCallInRows);
+}
+
+QTableView* TMainSetting::BuildGrid(QWidget* box, const char* name, const QStringList& headers,
+                                    int rows) {
+    auto* grid = Place(new QTableView(box), name, 4, 16, box->width() - 8, box->height() - 20);
+    grid->setModel(new CallGridModel(headers, rows, grid));
+    grid->verticalHeader()->setVisible(false);
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(18);
+    grid->horizontalHeader()->setFixedHeight(22);
+    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int column = 0; column < CallGridModel::kColumns; ++column)
+        grid->setColumnWidth(column, kColumnWidths[column]);
+    return grid;
+}
+
+QMenu* TMainSetting::BuildMenu(const char* name, const QStringList& captions) {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(name);
+    for (const auto& caption : captions) {
+        auto* action = menu->addAction(caption);
+        if (caption == "Close")
+            connect(action, &QAction::triggered, this, &TMainSetting::CloseCommand);
+    }
+    return menu;
+}
+
+void TMainSetting::BuildMenus() {
+    AttachMenu(centralWidget(),
+               BuildMenu("PopupMenu1", {"LoadNumber", "ClearNumber", "Setting", "DownLoad",
+                                        "ReadCDR", "DisplayCDR", "Brief introduction", "Close"}));
+    AttachMenu(findChild<QTableView*>("DialOutGrid"),
+               BuildMenu("PopupMenu2", {"Callout CDR Save as ", "Display CDR",
+                                        "Clear Callout CDR List", "Close"}));
+    AttachMenu(findChild<QTableView*>("DialInGrid"),
+               BuildMenu("PopupMenu3",
+                         {"Callin CDR Save as", "Display CDR", "Clear Callin CDR list", "Close"}));
+    AttachMenu(findChild<QGroupBox*>("GroupBox20"),
+               BuildMenu("PopupMenu4", {"MoniterOn", "MoniterOff", "Zel Start", "Zel End",
+                                        "Forward", "Send SMS", "Close"}));
+    AttachMenu(findChild<QGroupBox*>("GroupBox15"),
+               BuildMenu("PopupMenu5", {"M-module Spk Vol Add", "M-module Spk Vol Sub",
+                                        "M-module Mic Vol Add", "M-module Mic Vol Sub", "Close"}));
+}
+
+QString TMainSetting::StatusText() const { return status_->text(); }
+
+void TMainSetting::SetStatusText(const QString& text) { status_->setText(text); }
+
+void TMainSetting::LoadNumberCount() {
+    try {
+        numberCount_ = static_cast<int>(ReadLines(folder_.File(file::kLoadNumber)).size());
+    } catch (const FileError& e) {
+        numberCount_ = 0;
+        ShowFileError(e);
+    }
+    totalEdit_->setText("Total:" + QString::number(numberCount_));
+}
+
+void TMainSetting::LoadLevelBoxes() {
+    try {
+        const auto config = folder_.File(file::kConfig);
+        speakerBox_->setCurrentIndex(ReadIntSetting(config, "phone="));
+        micBox_->setCurrentIndex(ReadIntSetting(config, "mic="));
+    } catch (const FileError& e) {
+        ShowFileError(e);
+    }
+}
+
+void TMainSetting::ShowFileError(const std::exception& error) {
+    prompts_.Inform("Error", error.what());
+}
+
+void TMainSetting::CloseCommand() { close(); }
+
+} // namespace mervadin

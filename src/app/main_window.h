@@ -1,0 +1,68 @@
+#pragma once
+// The main window: command buttons along the top, the monitor and level
+// panels on the left, the two call record grids on the right and the status
+// line at the bottom.
+
+#include "app/prompts.h"
+#include "app/work_folder.h"
+
+#include <QMainWindow>
+
+#include <cstdint>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTableView;
+class QTimer;
+
+namespace mervadin {
+
+class CallGridModel;
+class Lamp;
+
+class TMainSetting : public QMainWindow {
+    Q_OBJECT
+public:
+    // Sets the window up; the working folder must already be prepared.
+    TMainSetting(WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
+
+    QString StatusText() const;
+    void SetStatusText(const QString& text);
+    std::uint64_t MainTicks() const { return mainTicks_; }
+    int NumberCount() const { return numberCount_; }
+
+    // Reads the number count of LoadNumber.txt into Edit1.
+    void LoadNumberCount();
+    // Selects the level boxes' items from "phone=" and "mic=" of Config.txt.
+    void LoadLevelBoxes();
+
+    // The Close command: stops what runs and closes the window.
+    void CloseCommand();
+
+private:
+    void BuildButtons(QWidget* area);
+    void BuildMonitorPanel(QWidget* area);
+    void BuildLevelPanel(QWidget* area);
+    void BuildGrids(QWidget* area);
+    void BuildMenus();
+    QTableView* BuildGrid(QWidget* box, const char* name, const QStringList& headers, int rows);
+    QMenu* BuildMenu(const char* name, const QStringList& captions);
+    void ShowFileError(const std::exception& error);
+
+    WorkFolder folder_;
+    Prompts& prompts_;
+    QTimer* timer1_ = nullptr;
+    std::uint64_t mainTicks_ = 0;
+    int numberCount_ = 0;
+    QLabel* status_ = nullptr;
+    Lamp* usbLamp_ = nullptr;
+    QComboBox* speakerBox_ = nullptr;
+    QComboBox* micBox_ = nullptr;
+    QLineEdit* totalEdit_ = nullptr;
+};
+
+} // namespace mervadin

@@ -1,0 +1,31 @@
+#pragma once
+// The commands of mervadin-cli. Each returns the process exit status:
+// 0 success, 1 the operation failed, 2 bad usage or bad input.
+
+#include "app/work_folder.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace mervadin::cli {
+
+enum Exit { kSuccess = 0, kFailure = 1, kBadInput = 2 };
+
+struct Streams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+int Init(const WorkFolder& folder, Streams io);
+int ConfigGet(const WorkFolder& folder, const std::string& key, bool asInteger, Streams io);
+int ConfigSet(const WorkFolder& folder, const std::string& key, const std::string& value,
+              Streams io);
+int ConfigDefaults(const WorkFolder& folder, Streams io);
+int Frame(const std::string& frameTemplate, Streams io);
+int Verify(Streams io);
+int ChangePasswordCommand(const WorkFolder& folder, const std::string& oldPassword,
+                          const std::string& newPassword, const std::string& confirmation,
+                          Streams io);
+
+} // namespace mervadin::cli

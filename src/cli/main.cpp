@@ -1,0 +1,89 @@
+// mervadin-cli: the tool's operations from the command line, on the same
+// core as the windows.
+
+#include "cli/commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <optional>
+
+using namespace mervadin;
+
+namespace {
+
+struct Options {
+    std::string workdir;
+    std::string key;
+    std::string value;
+    std::string text;
+    std::string oldPassword, newPassword, confirmation;
+};
+
+void AddConfigCommands(CLI::App& config, Options& o) {
+    config.require_subcommand(1);
+    config.add_subcommand("get", "print a setting's text (empty when absent)")
+        ->add_option("KEY", o.key, "the key, e.g. phone=")
+        ->required();
+    config.add_subcommand("get-int", "print a setting as an integer (0 when absent or invalid)")
+        ->add_option("KEY", o.key)
+        ->required();
+    auto* set = config.add_subcommand("set", "write a setting");
+    set->add_option("KEY", o.key)->required();
+    set->add_option("VALUE", o.value)->required();
+    config.add_subcommand("defaults", "replace Config.txt by the default settings");
+}
+
+int Dispatch(CLI::App& app, Options& o) {
+    cli::Streams io{std::cin, std::cout, std::cerr};
+    const WorkFolder folder = WorkFolder::Resolve(
+        o.workdir.empty() ? std::nullopt : std::optional<std::string>(o.workdir));
+    if (app.got_subcommand("init"))
+        return cli::Init(folder, io);
+    if (auto* config = app.get_subcommand("config"); config->parsed()) {
+        if (config->got_subcommand("get"))
+            return cli::ConfigGet(folder, o.key, false, io);
+        if (config->got_subcommand("get-int"))
+            return cli::ConfigGet(folder, o.key, true, io);
+        if (config->got_subcommand("set"))
+            return cli::ConfigSet(folder, o.key, o.value, io);
+        return cli::ConfigDefaults(folder, io);
+    }
+    if (app.got_subcommand("frame"))
+        return cli::Frame(o.text, io);
+    if (app.got_subcommand("verify"))
+        return cli::Verify(io);
+    return cli::ChangePasswordCommand(folder, o.oldPassword, o.newPassword, o.confirmation, io);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Mervadin command-line tool", "mervadin-cli"};
+    Options o;
+    app.require_subcommand(1);
+    app.add_option("--workdir", o.workdir, "working folder (default: MERVADIN_WORKDIR or ~/ORVI-T300-En)");
+
+    app.add_subcommand("init", "create the working folder and its missing data files");
+    AddConfigCommands(*app.add_subcommand("config", "read and write Config.txt"), o);
+    app.add_subcommand("frame", "fill the checksum of a frame template and print the frame")
+        ->add_option("TEXT", o.text, "a template holding velorn< and checksum:000000;>end")
+        ->required();
+    app.add_subcommand("verify", "check the checksum of a frame read from standard input");
+    auto* password = app.add_subcommand("password", "change the login password");
+    password->require_subcommand(1);
+    auto* change = password->add_subcommand("change", "as the ChangePassword window does");
+    change->add_option("OLD", o.oldPassword)->required();
+    change->add_option("NEW", o.newPassword)->required();
+    change->add_option("CONFIRM", o.confirmation)->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        app.exit(e);
+        return cli::kBadInput;
+    }
+    return Dispatch(app, o);
+}

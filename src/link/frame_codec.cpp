@@ -1,0 +1,103 @@
+#include "link/frame_codec.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace mervadin {
+
+namespace {
+
+constexpr std::string_view kOpening = "velorn<";
+constexpr std::string_view kChecksumTag = "checksum:";
+constexpr std::size_t kDigits = 6;
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+std::size_t SearchStarts(Bytes buffer, std::string_view pattern, std::size_t starts) {
+    const std::size_t length = std::min(pattern.size(), kMaxPatternLength);
+    if (length == 0 || buffer.size() < length)
+        return 0;
+    const std::size_t lastStart = std::min({starts, kFrameBufferSize, buffer.size() - length + 1});
+    for (std::size_t start = 0; start < lastStart; ++start)
+        if (std::memcmp(buffer.data() + start, pattern.data(), length) == 0)
+            return start + length - 1;
+    return 0;
+}
+
+struct ChecksumPlace {
+    std::size_t first = 0; // the "v" of "velorn<"
+    std::size_t colon = 0; // the ":" of "checksum:"
+};
+
+// Both markers must be present and the six digits must fit in the buffer.
+bool LocateChecksum(Bytes frame, ChecksumPlace& place) {
+    const std::size_t opening = Search(frame, kOpening);
+    const std::size_t colon = Search(frame, kChecksumTag);
+    if (opening == 0 || colon == 0 || colon + kDigits >= frame.size())
+        return false;
+    place = {opening + 1 - kOpening.size(), colon};
+    return true;
+}
+
+std::uint32_t SumBetween(Bytes frame, const ChecksumPlace& place) {
+    // Summed: positions first .. colon - 10; the byte at colon - 9 (the
+    // payload's last) is left out.
+    std::uint32_t sum = 0;
+    for (std::size_t i = place.first; i + 10 <= place.colon; ++i)
+        sum += frame[i];
+    return sum;
+}
+
+} // namespace
+
+std::size_t Search(Bytes buffer, std::string_view pattern) {
+    return SearchStarts(buffer, pattern, kFrameBufferSize);
+}
+
+std::size_t ShortSearch(Bytes buffer, std::string_view pattern) {
+    return SearchStarts(buffer, pattern, kShortSearchStarts);
+}
+
+std::uint8_t DecodeHexDigit(char c) {
+    const auto byte = static_cast<std::uint8_t>(c);
+    if (c >= '0' && c <= '9')
+        return byte & 0x0F;
+    return static_cast<std::uint8_t>(byte - 55);
+}
+
+std::uint32_t ChecksumOf(Bytes frame) {
+    ChecksumPlace place;
+    return LocateChecksum(frame, place) ? SumBetween(frame, place) : 0;
+}
+
+std::size_t FillChecksum(std::span<std::uint8_t> frame) {
+    ChecksumPlace place;
+    if (!LocateChecksum(frame, place))
+        return 0;
+    const std::uint32_t sum = SumBetween(frame, place);
+    for (std::size_t d = 0; d < kDigits; ++d) {
+        const unsigned shift = 4 * static_cast<unsigned>(kDigits - 1 - d);
+        frame[place.colon + 1 + d] = static_cast<std::uint8_t>(kHexDigits[(sum >> shift) & 0xF]);
+    }
+    return place.colon;
+}
+
+bool VerifyChecksum(Bytes buffer) {
+    ChecksumPlace place;
+    if (!LocateChecksum(buffer, place))
+        return false;
+    std::uint32_t written = 0;
+    for (std::size_t d = 0; d < kDigits; ++d) {
+        const unsigned shift = 4 * static_cast<unsigned>(kDigits - 1 - d);
+        written += std::uint32_t{DecodeHexDigit(static_cast<char>(buffer[place.colon + 1 + d]))}
+                   << shift;
+    }
+    return written == SumBetween(buffer, place);
+}
+
+std::size_t TextLength(Bytes frame) {
+    const std::size_t limit = std::min(frame.size(), kMaxTextLength);
+    const auto* end = std::find(frame.data(), frame.data() + limit, std::uint8_t{0});
+    return static_cast<std::size_t>(end - frame.data());
+}
+
+} // namespace mervadin

@@ -1,0 +1,60 @@
+#pragma once
+// Device frames: "velorn<" + payload + "checksum:" + six upper-case hex
+// digits + ";>end". This file holds the searches with which every exchange
+// finds markers and tags in a buffer, and the checksum that guards a frame.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace mervadin {
+
+// Frames are built in, and received into, buffers of this size.
+inline constexpr std::size_t kFrameBufferSize = 1024;
+// A built frame is sent up to its first zero byte, but never more than this.
+inline constexpr std::size_t kMaxTextLength = 600;
+// Searches compare at most this many pattern characters.
+inline constexpr std::size_t kMaxPatternLength = 51;
+// ShortSearch tries only this many start positions.
+inline constexpr std::size_t kShortSearchStarts = 200;
+
+using Bytes = std::span<const std::uint8_t>;
+using FrameBuffer = std::array<std::uint8_t, kFrameBufferSize>;
+
+// Position of the last character of the first match of `pattern` in the
+// buffer (start positions 0-1023), or 0 when absent. Bytes are compared raw;
+// a match never runs past the end of the buffer.
+std::size_t Search(Bytes buffer, std::string_view pattern);
+// The same over start positions 0-199.
+std::size_t ShortSearch(Bytes buffer, std::string_view pattern);
+
+// Value of one checksum digit: '0'-'9' give 0-9, any other character c
+// gives (c - 55) mod 256, so 'A'-'F' give 10-15.
+std::uint8_t DecodeHexDigit(char c);
+
+// Sum of the bytes from the "v" of "velorn<" through the second-to-last
+// payload byte (the byte before "checksum:" is not summed; the device sums
+// the same way). Nothing when either marker is absent.
+std::uint32_t ChecksumOf(Bytes frame);
+
+// Writes the six checksum digits after "checksum:". Returns the position of
+// that ":" or 0 when the frame lacks "velorn<" or "checksum:" (nothing is
+// written then).
+std::size_t FillChecksum(std::span<std::uint8_t> frame);
+
+// True when the six digits after "checksum:" equal the sum. A buffer without
+// "velorn<" or "checksum:" counts as damaged.
+bool VerifyChecksum(Bytes buffer);
+
+// Number of bytes before the first zero byte, at most 600.
+std::size_t TextLength(Bytes frame);
+
+// Views of text as bytes, for searching string literals and strings.
+inline Bytes AsBytes(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+} // namespace mervadin

@@ -1,0 +1,45 @@
+#pragma once
+// Config.txt: one "key=value" line per setting, a five-line header and the
+// end marker "setting end!!!". A key is a fixed text ending in "="; a line
+// belongs to the first key it begins with. Reads stop at the end marker.
+
+#include "app/text_file.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace mervadin {
+
+inline constexpr std::string_view kSettingsEndMarker = "setting end!!!";
+// A file with fewer lines than this is refilled with the defaults when the
+// tool starts or the settings editor opens.
+inline constexpr std::size_t kMinimumSettingsLines = 5;
+
+// The 70 lines of the default settings file, end marker last.
+const Lines& DefaultSettingsLines();
+
+// Operations on the lines of a settings file already in memory.
+std::optional<std::string> FindSetting(const Lines& lines, std::string_view key);
+// Replaces the first line that begins with `key`, searching past the end
+// marker too. A key that no line begins with is inserted just before the end
+// marker (at the end without one), so that reads find it.
+void SetSetting(Lines& lines, std::string_view key, std::string_view value);
+// A signed 32-bit decimal integer, or 0 for anything else.
+std::int32_t ParseIntSetting(std::string_view value);
+
+// The same on the file itself; every call reads (and a write rewrites) the
+// whole file. Throws FileError when the file cannot be read or written.
+std::int32_t ReadIntSetting(const std::filesystem::path& file, std::string_view key);
+std::string ReadTextSetting(const std::filesystem::path& file, std::string_view key);
+void WriteSetting(const std::filesystem::path& file, std::string_view key, std::string_view value);
+
+// Replaces the whole content by the default settings.
+void RestoreDefaultSettings(const std::filesystem::path& file);
+// Restores the defaults when the file holds fewer than five lines; returns
+// whether it did.
+bool FillDefaultSettingsIfShort(const std::filesystem::path& file);
+
+} // namespace mervadin

@@ -1,0 +1,102 @@
+#include "cli/commands.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace mervadin {
+namespace {
+
+struct Run {
+    int status = -1;
+    std::string out;
+};
+
+// Runs the real mervadin-cli through the shell.
+Run RunCli(const std::string& arguments) {
+    Run run;
+    const std::string command = std::string(MERVADIN_CLI_PATH) + " " + arguments + " 2>/dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    char chunk[4096];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
+        run.out.append(chunk, got);
+    const int raw = ::pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return run;
+}
+
+TEST(Cli, InitAndConfigRoundTrip) {
+    test::TempFolder temp;
+    const std::string wd = "--workdir '" + (temp / "wd").string() + "' ";
+    EXPECT_EQ(RunCli(wd + "init").status, 0);
+    EXPECT_EQ(ReadLines(temp / "wd" / "Config.txt").size(), 70u);
+
+    EXPECT_EQ(RunCli(wd + "config get phone=").out, "2\n");
+    EXPECT_EQ(RunCli(wd + "config get phone").out, "2\n");
+    EXPECT_EQ(RunCli(wd + "config get-int 'connected delay sms='").out, "0\n");
+    EXPECT_EQ(RunCli(wd + "config set sms= 'a=b '").status, 0);
+    EXPECT_EQ(RunCli(wd + "config get sms=").out, "a=b \n");
+    EXPECT_EQ(RunCli(wd + "config set mic= abc").status, 0);
+    EXPECT_EQ(RunCli(wd + "config get-int mic=").out, "0\n");
+    EXPECT_EQ(RunCli(wd + "config defaults").status, 0);
+    EXPECT_EQ(RunCli(wd + "config get sms=").out, "\n");
+
+    // init again changes nothing that exists.
+    test::Spit(temp / "wd" / "Config.txt", "1\n2\n3\n4\n5\n");
+    EXPECT_EQ(RunCli(wd + "init").status, 0);
+    EXPECT_EQ(test::Slurp(temp / "wd" / "Config.txt"), "1\n2\n3\n4\n5\n");
+}
+
+TEST(Cli, BadUsageAndMissingFiles) {
+    test::TempFolder temp;
+    const std::string wd = "--workdir '" + temp.path().string() + "' ";
+    EXPECT_EQ(RunCli("").status, 2);
+    EXPECT_EQ(RunCli("nonsense").status, 2);
+    EXPECT_EQ(RunCli("config").status, 2);
+    EXPECT_EQ(RunCli("config get").status, 2);
+    EXPECT_EQ(RunCli("password change 1 2").status, 2);
+    EXPECT_EQ(RunCli("frame 'no markers here'").status, 2);
+    EXPECT_EQ(RunCli(wd + "password change 6093 12345 12345").status, 2);
+    // Config.txt does not exist before init: a failure, not a crash.
+    EXPECT_EQ(RunCli(wd + "config get phone=").status, 1);
+}
+
+TEST(Cli, FrameAndVerify) {
+    const auto built = RunCli("frame 'velorn<okok!okok!okok!okok!checksum:000000;>end'");
+    EXPECT_EQ(built.status, 0);
+    EXPECT_EQ(built.out, "velorn<okok!okok!okok!okok!checksum:000A05;>end\n");
+
+    EXPECT_EQ(RunCli("verify < /dev/null").status, 1);
+    EXPECT_EQ(RunCli("frame 'velorn<okok!okok!okok!okok!checksum:000000;>end' | " +
+                     std::string(MERVADIN_CLI_PATH) + " verify")
+                  .status,
+              0);
+
+    std::istringstream damaged("velorn<okok!okok!okok!okok!checksum:000A06;>end");
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::Verify({damaged, out, err}), cli::kFailure);
+    EXPECT_EQ(out.str(), "damaged\n");
+}
+
+TEST(Cli, PasswordChangePrintsTheWindowsMessages) {
+    test::TempFolder temp;
+    const WorkFolder folder(temp.path());
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    std::istringstream in;
+    std::ostringstream out, err;
+    cli::Streams io{in, out, err};
+    EXPECT_EQ(cli::ChangePasswordCommand(folder, "1", "2", "2", io), cli::kFailure);
+    EXPECT_EQ(cli::ChangePasswordCommand(folder, "6093", "2", "3", io), cli::kFailure);
+    EXPECT_EQ(cli::ChangePasswordCommand(folder, "6093", "42", "42", io), cli::kSuccess);
+    EXPECT_EQ(out.str(), "[Warning] Old Password ERROR!!\n"
+                         "[Warning] New Password ERROR!!\n"
+                         "[OK] New Password OK!!\n");
+    EXPECT_EQ(ReadLines(folder.File("Password.txt"))[2], "Password2=42");
+}
+
+} // namespace
+} // namespace mervadin

@@ -1,0 +1,182 @@
+#include "link/frame_codec.h"
+#include "link/frame_templates.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace mervadin {
+namespace {
+
+FrameBuffer BufferWith(std::string_view text, std::size_t at = 0) {
+    FrameBuffer buffer{};
+    std::copy(text.begin(), text.end(), buffer.begin() + static_cast<std::ptrdiff_t>(at));
+    return buffer;
+}
+
+std::string Digits(const OutgoingFrame& frame) {
+    const std::string text = frame.Text();
+    return text.substr(text.find("checksum:") + 9, 6);
+}
+
+TEST(FrameCodec, ChecksumLeavesOutThePayloadsLastByte) {
+    const auto ack = BuildFrame(frames::kStatusAck);
+    EXPECT_EQ(ack.Text(), "velorn<okok!okok!okok!okok!checksum:000A05;>end");
+
+    // The ";" that ends the record resend payload is not summed either:
+    // the sum equals that of the same frame without it.
+    const std::string withSemicolon(frames::kCdrResend);
+    std::string withoutSemicolon = withSemicolon;
+    withoutSemicolon.erase(withoutSemicolon.find(";checksum"), 1);
+    std::string plusOne = withoutSemicolon; // "...err!X" sums the "!" instead
+    plusOne.insert(plusOne.find("checksum"), "X");
+    EXPECT_EQ(Digits(BuildFrame(withSemicolon)), Digits(BuildFrame(plusOne)));
+    EXPECT_NE(Digits(BuildFrame(withSemicolon)), Digits(BuildFrame(withoutSemicolon)));
+}
+
+TEST(FrameCodec, EveryBuiltFrameVerifies) {
+    for (auto text : {frames::kWriteSettingRequest, frames::kWriteNumberRequest,
+                      frames::kWriteMusicRequest, frames::kReadCdrRequest, frames::kCdrAck,
+                      frames::kCdrResend, frames::kStatusAck, frames::kStatusResend,
+                      frames::kStartDialing, frames::kStopDialing, frames::kForward,
+                      frames::kSendSms}) {
+        const auto frame = BuildFrame(text);
+        EXPECT_EQ(frame.length, text.size()) << text;
+        EXPECT_TRUE(VerifyChecksum(frame.bytes)) << frame.Text();
+    }
+}
+
+TEST(FrameCodec, VerifyRejectsDamageAndWrongDigits) {
+    auto frame = BuildFrame(frames::kStatusAck);
+    EXPECT_TRUE(VerifyChecksum(frame.bytes));
+
+    auto damaged = frame;
+    damaged.bytes[10] ^= 0x01;
+    EXPECT_FALSE(VerifyChecksum(damaged.bytes));
+
+    // Right value, lower-case digits: rejected.
+    auto lower = BufferWith("velorn<okok!okok!okok!okok!checksum:000a05;>end");
+    EXPECT_FALSE(VerifyChecksum(lower));
+
+    // The summed region does not include the last payload byte, so changing
+    // it keeps the frame intact, as the device sees it.
+    auto lastByte = frame;
+    lastByte.bytes[Search(frame.bytes, "checksum:") - 9] = '?';
+    EXPECT_TRUE(VerifyChecksum(lastByte.bytes));
+
+    EXPECT_FALSE(VerifyChecksum(BufferWith("okok!checksum:000000;>end")));
+    EXPECT_FALSE(VerifyChecksum(BufferWith("velorn<okok!okok!;>end")));
+    FrameBuffer empty{};
+    EXPECT_FALSE(VerifyChecksum(empty));
+}
+
+TEST(FrameCodec, DecodeHexDigit) {
+    EXPECT_EQ(DecodeHexDigit('0'), 0);
+    EXPECT_EQ(DecodeHexDigit('9'), 9);
+    EXPECT_EQ(DecodeHexDigit('A'), 10);
+    EXPECT_EQ(DecodeHexDigit('F'), 15);
+    EXPECT_EQ(DecodeHexDigit('a'), 42);
+    EXPECT_EQ(DecodeHexDigit('\x10'), static_cast<std::uint8_t>(0x10 - 55));
+}
+
+TEST(FrameCodec, SearchReportsTheLastCharacterOfTheFirstMatch) {
+    FrameBuffer buffer{};
+    std::string_view tag = "checksum:";
+    std::copy(tag.begin(), tag.end(), buffer.begin() + 250);
+    EXPECT_EQ(Search(buffer, tag), 258u);
+    std::copy(tag.begin(), tag.end(), buffer.begin() + 519);
+    EXPECT_EQ(Search(buffer, tag), 258u); // the first match wins
+    buffer.fill(0);
+    std::copy(tag.begin(), tag.end(), buffer.begin() + 519);
+    EXPECT_EQ(Search(buffer, tag), 527u);
+    EXPECT_EQ(ShortSearch(buffer, tag), 0u);
+
+    // ShortSearch tries start positions 0-199 only.
+    auto early = BufferWith("writespiok!", 199);
+    EXPECT_EQ(ShortSearch(early, "writespiok!"), 209u);
+    auto late = BufferWith("writespiok!", 200);
+    EXPECT_EQ(ShortSearch(late, "writespiok!"), 0u);
+    EXPECT_EQ(Search(late, "writespiok!"), 210u);
+}
+
+TEST(FrameCodec, SearchComparesRawBytesAndStaysInsideTheBuffer) {
+    // A tag split by a zero byte is not found; a pattern that holds the zero is.
+    auto split = BufferWith(std::string_view("xmaster\0spk:05;", 15));
+    EXPECT_EQ(Search(split, "masterspk:"), 0u);
+    EXPECT_EQ(Search(split, std::string_view("master\0spk", 10)), 10u);
+
+    // A match that would run past the 1024th byte never counts.
+    auto edge = BufferWith(">en", 1021);
+    EXPECT_EQ(Search(edge, ">end"), 0u);
+    auto last = BufferWith(">end", 1020);
+    EXPECT_EQ(Search(last, ">end"), 1023u);
+
+    // A larger buffer is searched only from start positions below 1024.
+    std::vector<std::uint8_t> big(2048, 0);
+    big[1024] = 'Z';
+    EXPECT_EQ(Search(big, "Z"), 0u);
+
+    // Patterns are compared on their first 51 characters.
+    const std::string pattern51(51, 'q');
+    auto buffer = BufferWith(pattern51 + "r");
+    EXPECT_EQ(Search(buffer, pattern51 + "zzz"), 50u);
+    EXPECT_EQ(Search(buffer, ""), 0u);
+}
+
+TEST(FrameCodec, TextLengthStopsAtZeroOrSixHundred) {
+    EXPECT_EQ(TextLength(BufferWith("velorn<")), 7u);
+    FrameBuffer full;
+    full.fill('x');
+    EXPECT_EQ(TextLength(full), kMaxTextLength);
+}
+
+TEST(FrameTemplates, StopAndExitFramesInTwoLengths) {
+    const auto shortStop = BuildStopFrame(FrameLength::Short);
+    EXPECT_EQ(shortStop.length, 77u);
+    std::string words;
+    for (int i = 0; i < 10; ++i)
+        words += "stop?";
+    EXPECT_EQ(shortStop.Text().substr(0, 66), "velorn<" + words + "checksum:");
+    EXPECT_EQ(shortStop.Text().substr(72), ";>end");
+    const auto padded = BuildExitFrame(FrameLength::Padded);
+    EXPECT_EQ(padded.length, 539u);
+    const std::string text = padded.Text();
+    EXPECT_EQ(text.find("checksum:"), 519u);
+    EXPECT_EQ(text.substr(57, 519 - 57), std::string(519 - 57, '9'));
+    EXPECT_EQ(text.substr(7, 5), "exit?");
+    EXPECT_TRUE(VerifyChecksum(padded.bytes));
+    EXPECT_TRUE(VerifyChecksum(shortStop.bytes));
+}
+
+TEST(FrameTemplates, DataBlockFrameIsSentAsFiveHundredSeventySixBytes) {
+    std::array<std::uint8_t, 512> block{};
+    for (std::size_t i = 0; i < block.size(); ++i)
+        block[i] = static_cast<std::uint8_t>(i * 7 + 1); // no "checksum:" inside
+    const auto frame = BuildDataBlockFrame(block);
+    EXPECT_EQ(frame.length, 576u);
+    EXPECT_EQ(frame.Text().substr(519, 9), "checksum:");
+    EXPECT_EQ(frame.Text().substr(534, 5), ";>end");
+    EXPECT_TRUE(std::all_of(frame.bytes.begin() + 539, frame.bytes.begin() + 576,
+                            [](auto b) { return b == 0; }));
+    EXPECT_TRUE(VerifyChecksum(frame.bytes));
+    // The sum covers "velorn<" and the first 511 data bytes.
+    std::uint32_t sum = 0;
+    for (char c : std::string_view("velorn<"))
+        sum += static_cast<std::uint8_t>(c);
+    for (std::size_t i = 0; i < 511; ++i)
+        sum += block[i];
+    EXPECT_EQ(ChecksumOf(frame.bytes), sum);
+}
+
+TEST(FrameTemplates, LevelFramesCarryTwoDecimalDigits) {
+    const auto speaker = BuildLevelFrame(LevelKind::Speaker, 5);
+    EXPECT_EQ(speaker.Text().substr(0, 20), "velorn<masterspk:05;");
+    EXPECT_TRUE(VerifyChecksum(speaker.bytes));
+    const auto mic = BuildLevelFrame(LevelKind::Microphone, 15);
+    EXPECT_EQ(mic.Text().substr(0, 20), "velorn<mastermic:15;");
+    EXPECT_TRUE(VerifyChecksum(mic.bytes));
+    EXPECT_THROW(BuildLevelFrame(LevelKind::Speaker, -1), std::out_of_range);
+}
+
+} // namespace
+} // namespace mervadin

@@ -1,0 +1,121 @@
+#include "app/lamp.h"
+#include "app/main_window.h"
+#include "support/recording_prompts.h"
+#include "support/temp_folder.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(folder.Prepare(), std::nullopt); }
+
+    template <typename W> W* Find(TMainSetting& window, const char* name) {
+        auto* widget = window.findChild<W*>(name);
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    test::TempFolder temp;
+    WorkFolder folder{temp.path()};
+    test::RecordingPrompts prompts;
+};
+
+TEST_F(MainWindowTest, StartsWithItsLayoutAndNoDevice) {
+    TMainSetting window(folder, prompts);
+    EXPECT_EQ(window.windowTitle(), "Mervadin Ver:A00-002");
+    EXPECT_EQ(window.size(), QSize(863, 540));
+    EXPECT_EQ(window.StatusText(), "USB No Connect");
+    EXPECT_EQ(Find<Lamp>(window, "Shape1")->Colour(), colour::kSilver);
+    EXPECT_EQ(Find<QLineEdit>(window, "Edit1")->text(), "Total:0");
+
+    const std::pair<const char*, const char*> buttons[] = {
+        {"Button4", "LoadNumber"}, {"Button1", "Setting"},    {"Button3", "DownLoad"},
+        {"Button41", "ReadCdr"},   {"Button5", "DisplayCdr"}, {"Button15", "Close"},
+        {"Button13", "MonitorON"}, {"Button14", "MonitorOFF"}, {"Button9", "ZelStart"},
+        {"Button19", "ZelStop"},   {"Button20", "Forward"},   {"Button23", "SendSms"}};
+    for (const auto& [name, caption] : buttons)
+        EXPECT_EQ(Find<QPushButton>(window, name)->text(), caption);
+    EXPECT_FALSE(Find<QPushButton>(window, "Button2")->isEnabled());
+
+    auto* speaker = Find<QComboBox>(window, "ComboBox29");
+    EXPECT_EQ(speaker->count(), 10);
+    EXPECT_EQ(speaker->itemText(9), "SpkVol:9");
+    EXPECT_EQ(Find<QComboBox>(window, "ComboBox30")->itemText(15), "MicVol:15");
+    EXPECT_EQ(prompts.shown.size(), 0u);
+}
+
+TEST_F(MainWindowTest, GridsServeNumberedRowsUnderTheirHeaders) {
+    TMainSetting window(folder, prompts);
+    auto* out = Find<QTableView>(window, "DialOutGrid");
+    auto* in = Find<QTableView>(window, "DialInGrid");
+    EXPECT_EQ(out->model()->rowCount(), 100000);
+    EXPECT_EQ(in->model()->rowCount(), 60000);
+    EXPECT_EQ(out->model()->headerData(0, Qt::Horizontal).toString(), "      No.");
+    EXPECT_EQ(out->model()->headerData(1, Qt::Horizontal).toString(), "      CallOut");
+    EXPECT_EQ(in->model()->headerData(1, Qt::Horizontal).toString(), "       CallIn");
+    EXPECT_EQ(in->model()->headerData(6, Qt::Horizontal).toString(),
+              QString(32, ' ') + "Remark");
+    EXPECT_EQ(out->model()->index(99999, 0).data().toString(), "100000");
+    EXPECT_EQ(in->model()->index(0, 0).data().toString(), "1");
+    const int widths[] = {60, 100, 120, 50, 130, 62, 270};
+    for (int c = 0; c < 7; ++c)
+        EXPECT_EQ(out->columnWidth(c), widths[c]);
+    EXPECT_EQ(out->verticalHeader()->defaultSectionSize(), 18);
+}
+
+TEST_F(MainWindowTest, CountsNumbersAndSelectsLevelsFromTheSettings) {
+    WriteLines(folder.File("LoadNumber.txt"), {"1\ta\t100", "2\tb\t200", "3\tc\t300"});
+    WriteLines(folder.File("Config.txt"), {"phone=3", "mic=12", "setting end!!!"});
+    TMainSetting window(folder, prompts);
+    EXPECT_EQ(window.NumberCount(), 3);
+    EXPECT_EQ(Find<QLineEdit>(window, "Edit1")->text(), "Total:3");
+    EXPECT_EQ(Find<QComboBox>(window, "ComboBox29")->currentIndex(), 3);
+    EXPECT_EQ(Find<QComboBox>(window, "ComboBox30")->currentIndex(), 12);
+
+    // A level the box does not hold leaves it with no item; a missing key reads 0.
+    WriteLines(folder.File("Config.txt"), {"phone=12", "setting end!!!", "mic=5"});
+    TMainSetting other(folder, prompts);
+    EXPECT_EQ(Find<QComboBox>(other, "ComboBox29")->currentIndex(), -1);
+    EXPECT_EQ(Find<QComboBox>(other, "ComboBox30")->currentIndex(), 0);
+}
+
+TEST_F(MainWindowTest, CloseButtonAndCloseMenuEntriesCloseTheWindow) {
+    TMainSetting window(folder, prompts);
+    window.show();
+    QTest::mouseClick(Find<QPushButton>(window, "Button15"), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+
+    for (const char* menuName : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4",
+                                 "PopupMenu5"}) {
+        window.show();
+        auto* menu = Find<QMenu>(window, menuName);
+        auto actions = menu->actions();
+        ASSERT_FALSE(actions.isEmpty());
+        EXPECT_EQ(actions.last()->text(), "Close") << menuName;
+        actions.last()->trigger();
+        EXPECT_FALSE(window.isVisible()) << menuName;
+    }
+    EXPECT_EQ(Find<QMenu>(window, "PopupMenu2")->actions().first()->text(),
+              "Callout CDR Save as ");
+}
+
+TEST_F(MainWindowTest, AnUnreadableNumberListIsReported) {
+    std::filesystem::remove(folder.File("LoadNumber.txt"));
+    TMainSetting window(folder, prompts);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_NE(prompts.shown[0].text.find("LoadNumber.txt"), std::string::npos);
+    EXPECT_EQ(window.NumberCount(), 0);
+}
+
+} // namespace
+} // namespace mervadin

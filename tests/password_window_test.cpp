@@ -1,0 +1,112 @@
+#include "access/change_password_window.h"
+#include "access/password_file.h"
+#include "access/password_window.h"
+#include "support/recording_prompts.h"
+#include "support/temp_folder.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+class PasswordWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { WriteLines(file, DefaultPasswordLines()); }
+
+    test::TempFolder temp;
+    std::filesystem::path file = temp / "Password.txt";
+    test::RecordingPrompts prompts;
+};
+
+TEST_F(PasswordWindowTest, EnterOnTheHintFailsAndAClickClearsIt) {
+    TPasswordCheck window(file, prompts);
+    window.show();
+    auto* edit = window.findChild<QLineEdit*>("Edit1");
+    EXPECT_EQ(edit->text(), "Enter  Password");
+    EXPECT_EQ(window.windowTitle(), "PasswordCheck");
+
+    QTest::keyClick(edit, Qt::Key_Return);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0], (Notice{"Warning!", "Password ERROR!!"}));
+    EXPECT_FALSE(window.Accepted());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(edit->text(), "Enter  Password");
+
+    QTest::mouseClick(edit, Qt::LeftButton);
+    EXPECT_EQ(edit->text(), "");
+    EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
+    QTest::keyClicks(edit, "609312");
+    EXPECT_EQ(edit->text(), "6093"); // at most four characters
+    QTest::mouseClick(edit, Qt::LeftButton);
+    EXPECT_EQ(edit->text(), "6093"); // a later click changes nothing
+
+    QTest::mouseClick(window.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    EXPECT_TRUE(window.Accepted());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(prompts.shown.size(), 1u);
+}
+
+TEST_F(PasswordWindowTest, KeyboardEntryStaysInClearAndExitRefuses) {
+    TPasswordCheck window(file, prompts);
+    window.show();
+    auto* edit = window.findChild<QLineEdit*>("Edit1");
+    edit->selectAll();
+    QTest::keyClicks(edit, "60931");
+    EXPECT_EQ(edit->text(), "6093");
+    EXPECT_EQ(edit->echoMode(), QLineEdit::Normal);
+
+    QTest::mouseClick(window.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    EXPECT_FALSE(window.Accepted());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(PasswordWindowTest, ADamagedFileIsReportedAndTheWindowStays) {
+    test::Spit(file, "=Password=\r\n");
+    TPasswordCheck window(file, prompts);
+    window.show();
+    window.LogIn();
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_NE(prompts.shown[0].text.find("Password.txt"), std::string::npos);
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(PasswordWindowTest, ChangeWindowReportsEachCheckThenRewrites) {
+    TChangePassword window(file, prompts);
+    window.show();
+    auto type = [&](const char* name, const char* text) {
+        auto* edit = window.findChild<QLineEdit*>(name);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    };
+    auto* enter = window.findChild<QPushButton*>("Button1");
+
+    type("OlderPassWord", "1111");
+    type("LabeledEdit1", "77");
+    type("LabeledEdit2", "77");
+    QTest::mouseClick(enter, Qt::LeftButton);
+    type("OlderPassWord", "6093");
+    type("LabeledEdit2", "78");
+    QTest::mouseClick(enter, Qt::LeftButton);
+    EXPECT_TRUE(window.isVisible());
+    type("LabeledEdit1", "");
+    type("LabeledEdit2", "");
+    QTest::mouseClick(enter, Qt::LeftButton);
+    type("LabeledEdit1", "77");
+    type("LabeledEdit2", "77");
+    QTest::mouseClick(enter, Qt::LeftButton);
+
+    EXPECT_EQ(prompts.shown, (std::vector<Notice>{{"Warning", "Old Password ERROR!!"},
+                                                  {"Warning", "New Password ERROR!!"},
+                                                  {"Warning", "New Password ERROR!!"},
+                                                  {"OK", "New Password OK!!"}}));
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(test::Slurp(file), "=Password=\r\nPassword1=6093\r\nPassword2=77\r\n");
+    EXPECT_EQ(window.findChild<QLineEdit*>("LabeledEdit1")->echoMode(), QLineEdit::Password);
+}
+
+} // namespace
+} // namespace mervadin

@@ -1,0 +1,103 @@
+#include "settings/settings_file.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+TEST(SettingsFile, DefaultTableHasSeventyLinesEndMarkerLast) {
+    const Lines& lines = DefaultSettingsLines();
+    ASSERT_EQ(lines.size(), 70u);
+    EXPECT_EQ(lines[0], std::string(54, '='));
+    EXPECT_EQ(lines[1].size(), 54u);
+    EXPECT_EQ(lines[4], "ver=00-00");
+    EXPECT_EQ(lines[6], "phone=2");
+    EXPECT_EQ(lines[25], "start1 hour=0");
+    EXPECT_EQ(lines[40], "end4 minute=0");
+    EXPECT_EQ(lines[57], "slaver moudule send sms to hoster=0");
+    EXPECT_EQ(lines[68], "RctVol=1");
+    EXPECT_EQ(lines[69], "setting end!!!");
+    // No key is the beginning of another key's line.
+    for (const auto& a : lines) {
+        const auto eq = a.find('=');
+        if (eq == std::string::npos || eq == 0 || a[0] == '=')
+            continue;
+        const auto key = a.substr(0, eq + 1);
+        int owners = 0;
+        for (const auto& b : lines)
+            owners += b.rfind(key, 0) == 0;
+        EXPECT_EQ(owners, 1) << key;
+    }
+}
+
+TEST(SettingsFile, ReadsTakeTheFirstLineBeforeTheEndMarker) {
+    const Lines lines = {"header", "phone=12", "phone=3",   "mic=abc", "sms=a=b",
+                         "name=",  "x= 5",     "y=-7",      "z=+8",    "big=2147483648",
+                         "setting end!!!", "late=1"};
+    EXPECT_EQ(FindSetting(lines, "phone="), "12");
+    EXPECT_EQ(FindSetting(lines, "sms="), "a=b");
+    EXPECT_EQ(FindSetting(lines, "name="), "");
+    EXPECT_EQ(FindSetting(lines, "late="), std::nullopt);
+    EXPECT_EQ(FindSetting(lines, "absent="), std::nullopt);
+
+    EXPECT_EQ(ParseIntSetting("12"), 12);
+    EXPECT_EQ(ParseIntSetting("-7"), -7);
+    EXPECT_EQ(ParseIntSetting("+8"), 8);
+    EXPECT_EQ(ParseIntSetting(""), 0);
+    EXPECT_EQ(ParseIntSetting("abc"), 0);
+    EXPECT_EQ(ParseIntSetting("12a"), 0);
+    EXPECT_EQ(ParseIntSetting(" 5"), 0);
+    EXPECT_EQ(ParseIntSetting("+-5"), 0);
+    EXPECT_EQ(ParseIntSetting("2147483648"), 0);
+    EXPECT_EQ(ParseIntSetting("-2147483648"), -2147483647 - 1);
+}
+
+TEST(SettingsFile, WriteReplacesFirstLineEvenPastTheMarkerAndInsertsMissingKeys) {
+    Lines lines = {"h", "phone=1", "phone=2", "setting end!!!", "late=1"};
+    SetSetting(lines, "phone=", "7");
+    SetSetting(lines, "late=", "9");
+    EXPECT_EQ(lines, (Lines{"h", "phone=7", "phone=2", "setting end!!!", "late=9"}));
+
+    // A key no line holds is placed just before the end marker, where reads find it.
+    SetSetting(lines, "name=", "Bob");
+    EXPECT_EQ(lines, (Lines{"h", "phone=7", "phone=2", "name=Bob", "setting end!!!", "late=9"}));
+    EXPECT_EQ(FindSetting(lines, "name="), "Bob");
+
+    Lines noMarker = {"a=1"};
+    SetSetting(noMarker, "b=", "2");
+    EXPECT_EQ(noMarker, (Lines{"a=1", "b=2"}));
+}
+
+TEST(SettingsFile, FileOperationsAndDefaults) {
+    test::TempFolder folder;
+    const auto config = folder / "Config.txt";
+    test::Spit(config, "");
+    EXPECT_TRUE(FillDefaultSettingsIfShort(config));
+    EXPECT_EQ(ReadLines(config), DefaultSettingsLines());
+    EXPECT_EQ(test::Slurp(config).substr(0, 56), std::string(54, '=') + "\r\n");
+
+    EXPECT_EQ(ReadIntSetting(config, "phone="), 2);
+    EXPECT_EQ(ReadIntSetting(config, "connected delay sms="), 0);
+    EXPECT_EQ(ReadTextSetting(config, "dial number counter="), "");
+    EXPECT_EQ(ReadTextSetting(config, "pick up call all time="), "999");
+
+    WriteSetting(config, "sms=", "Hello=World ");
+    EXPECT_EQ(ReadTextSetting(config, "sms="), "Hello=World ");
+    WriteSetting(config, "extra key=", "5");
+    EXPECT_EQ(ReadIntSetting(config, "extra key="), 5);
+    EXPECT_EQ(ReadLines(config).back(), "setting end!!!");
+
+    // Four lines of anything are replaced; five lines are kept even with keys missing.
+    test::Spit(config, "a\r\nb\r\nc\r\nd\r\n");
+    EXPECT_TRUE(FillDefaultSettingsIfShort(config));
+    EXPECT_EQ(ReadLines(config).size(), 70u);
+    test::Spit(config, "a\nb\nc\nd\ne\n");
+    EXPECT_FALSE(FillDefaultSettingsIfShort(config));
+    EXPECT_EQ(test::Slurp(config), "a\nb\nc\nd\ne\n");
+
+    EXPECT_THROW(ReadIntSetting(folder / "missing.txt", "phone="), FileError);
+}
+
+} // namespace
+} // namespace mervadin

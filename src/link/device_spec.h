@@ -1,0 +1,26 @@
+#pragma once
+// Which device to talk to: "hid" (the real device, optionally "hid:PATH" for
+// one hidraw node), "sim" (the built-in simulated device) or "unix:PATH"
+// (the socket bridge).
+
+#include <optional>
+#include <string>
+
+namespace mervadin {
+
+struct DeviceSpec {
+    enum class Kind { Hid, Simulator, Socket };
+    Kind kind = Kind::Hid;
+    std::string path; // hidraw node or socket path; empty for any HID device
+
+    static std::optional<DeviceSpec> Parse(const std::string& text);
+};
+
+inline constexpr unsigned short kVendorId = 0x0416;
+inline constexpr unsigned short kProductId = 0x5020;
+
+// Period of the 10-ms tick clock in milliseconds: MERVADIN_TICK_MS when set
+// to a positive integer, else 10.
+int TickPeriodMs();
+
+} // namespace mervadin

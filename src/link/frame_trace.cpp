@@ -1,0 +1,67 @@
+#include "link/frame_trace.h"
+
+#include "app/text_file.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+namespace mervadin {
+
+namespace {
+
+std::string Timestamp() {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t seconds = system_clock::to_time_t(now);
+    const auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
+    localtime_r(&seconds, &local);
+#endif
+    char text[40];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    char withMillis[48];
+    std::snprintf(withMillis, sizeof withMillis, "%s.%03d", text, static_cast<int>(millis));
+    return withMillis;
+}
+
+} // namespace
+
+FrameTrace::FrameTrace(const std::filesystem::path& file)
+    : out_(file, std::ios::binary | std::ios::app) {
+    if (!out_)
+        throw FileError(file, "cannot open the trace file for appending");
+}
+
+std::string FrameTrace::Escape(Bytes data) {
+    std::string text;
+    text.reserve(data.size());
+    for (std::uint8_t byte : data) {
+        if (byte == '\\') {
+            text += "\\\\";
+        } else if (byte >= 0x20 && byte < 0x7F) {
+            text += static_cast<char>(byte);
+        } else {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", byte);
+            text += hex;
+        }
+    }
+    return text;
+}
+
+void FrameTrace::Sent(Bytes frame) { Write("->", Escape(frame)); }
+
+void FrameTrace::Received(Bytes data) { Write("<-", Escape(data)); }
+
+void FrameTrace::Note(const std::string& text) { Write("--", text); }
+
+void FrameTrace::Write(const char* direction, const std::string& text) {
+    out_ << Timestamp() << ' ' << direction << ' ' << text << '\n';
+    out_.flush();
+}
+
+} // namespace mervadin

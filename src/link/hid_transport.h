@@ -1,0 +1,64 @@
+#pragma once
+// The real device over hidapi. hidapi is not thread-safe per handle, so one
+// I/O thread does every call: it opens the device when it appears (polling
+// the enumeration, since hidapi has no hot-plug call), reads input reports,
+// writes the queued output reports, and treats a read error as an unplug.
+// Everything it learns is handed to the main thread.
+
+#include "link/transport.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace mervadin {
+
+struct HidDeviceInfo {
+    std::string path;
+    std::string manufacturer;
+    std::string product;
+    std::string serial;
+};
+
+class HidTransport : public Transport {
+public:
+    static constexpr int kScanMs = 500;
+    static constexpr int kReadTimeoutMs = 1;
+
+    // `path` picks one hidraw node; empty takes the first matching device.
+    explicit HidTransport(std::string path);
+    ~HidTransport() override;
+
+    // Initialises hidapi; false when the HID layer cannot start.
+    static bool Initialise();
+    static std::vector<HidDeviceInfo> List();
+
+    void Start(TransportEvents& events) override;
+    void Write(const Report& report) override;
+    std::string Describe() const override;
+
+private:
+    void Run();
+    void Scan();
+    void Serve();
+    void Post(std::function<void(TransportEvents&)> event);
+
+    std::string path_;
+    TransportEvents* events_ = nullptr;
+    QObject context_;
+    std::thread thread_;
+    std::atomic<bool> stopping_{false};
+    std::mutex writesLock_;
+    std::deque<Report> writes_;
+    void* device_ = nullptr; // hid_device*, touched only by the I/O thread
+    int lastCount_ = -1;
+    std::string lastAdvice_;
+};
+
+} // namespace mervadin

@@ -1,0 +1,38 @@
+#include "link/link_session.h"
+
+#include "link/hid_transport.h"
+#include "link/sim_transport.h"
+#include "link/socket_transport.h"
+
+#include <stdexcept>
+
+namespace mervadin {
+
+LinkSession::LinkSession(const DeviceSpec& spec,
+                         const std::optional<std::filesystem::path>& trace) {
+    if (trace)
+        trace_ = std::make_unique<FrameTrace>(*trace);
+    switch (spec.kind) {
+    case DeviceSpec::Kind::Simulator: {
+        auto simulated = std::make_unique<SimTransport>();
+        simulator_ = &simulated->Device();
+        transport_ = std::move(simulated);
+        break;
+    }
+    case DeviceSpec::Kind::Socket:
+        transport_ = std::make_unique<SocketTransport>(spec.path);
+        break;
+    case DeviceSpec::Kind::Hid:
+        if (!HidTransport::Initialise())
+            throw std::runtime_error(kHidInitFailed);
+        transport_ = std::make_unique<HidTransport>(spec.path);
+        break;
+    }
+    link_ = std::make_unique<DeviceLink>(*transport_, trace_.get());
+    if (trace_)
+        trace_->Note("opened " + transport_->Describe());
+}
+
+LinkSession::~LinkSession() = default;
+
+} // namespace mervadin

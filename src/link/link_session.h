@@ -1,0 +1,41 @@
+#pragma once
+// Everything that reaches the device, built from the --device and --trace
+// options: the transport, the link over it and the optional trace file.
+
+#include "link/device_link.h"
+#include "link/device_spec.h"
+#include "link/frame_trace.h"
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace mervadin {
+
+namespace sim {
+class SimDevice;
+}
+
+class LinkSession {
+public:
+    // The HID layer could not start: the message the start-up shows.
+    static constexpr const char* kHidInitFailed = "fpInit Fail!";
+
+    // Throws std::runtime_error with a message for the user when the HID
+    // layer cannot start or the trace file cannot be opened.
+    LinkSession(const DeviceSpec& spec, const std::optional<std::filesystem::path>& trace);
+    ~LinkSession();
+
+    DeviceLink& Link() { return *link_; }
+    // The simulated device when the session runs on one, else null.
+    sim::SimDevice* Simulator() { return simulator_; }
+
+private:
+    std::unique_ptr<FrameTrace> trace_;
+    std::unique_ptr<Transport> transport_;
+    std::unique_ptr<DeviceLink> link_;
+    sim::SimDevice* simulator_ = nullptr;
+};
+
+} // namespace mervadin

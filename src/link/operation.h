@@ -1,0 +1,23 @@
+#pragma once
+// A device exchange run as a state machine: started once, then fed ticks of
+// the 10-ms clock and the arrival of bytes until it ends.
+
+#include "link/handshake.h"
+
+#include <string>
+
+namespace mervadin {
+
+enum class OperationStatus { Running, Succeeded, Failed, Stopped };
+
+class Operation {
+public:
+    virtual ~Operation() = default;
+    // The guard text shown (caption "  Error  ") when no device is connected.
+    virtual std::string GuardText() const = 0;
+    virtual void Start() = 0;
+    virtual OperationStatus OnTick() = 0;
+    virtual OperationStatus OnBytes() = 0;
+};
+
+} // namespace mervadin

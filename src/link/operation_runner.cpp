@@ -1,0 +1,76 @@
+#include "link/operation_runner.h"
+
+#include <utility>
+
+namespace mervadin {
+
+OperationRunner::OperationRunner(DeviceLink& link, OperationView& view)
+    : link_(link), view_(view) {
+    link_.AddObserver(this);
+}
+
+OperationRunner::~OperationRunner() { link_.RemoveObserver(this); }
+
+bool OperationRunner::Run(std::unique_ptr<Operation> operation) {
+    if (!link_.Connected()) {
+        view_.Inform(kGuardCaption, operation->GuardText());
+        return false;
+    }
+    stopRequested_ = false;
+    operation_ = std::move(operation);
+    operation_->Start();
+    return true;
+}
+
+void OperationRunner::StopWith(OutgoingFrame frame, std::function<void()> afterwards) {
+    stopRequested_ = true;
+    repeater_.emplace(frame, link_);
+    afterRepeater_ = std::move(afterwards);
+}
+
+void OperationRunner::OnTick() {
+    if (repeater_) {
+        if (!repeater_->OnTick())
+            return;
+        repeater_.reset();
+        if (operation_)
+            Finish(OperationStatus::Stopped);
+        if (auto afterwards = std::exchange(afterRepeater_, nullptr))
+            afterwards();
+        return;
+    }
+    if (operation_)
+        Handle(operation_->OnTick());
+}
+
+void OperationRunner::OnBytesArrived() {
+    if (operation_ && !repeater_)
+        Handle(operation_->OnBytes());
+}
+
+void OperationRunner::OnUsbStatus(bool present, bool /*initial*/) {
+    if (present)
+        return;
+    repeater_.reset();
+    if (operation_) {
+        view_.AppendMemo(kDeviceLost);
+        Finish(OperationStatus::Failed);
+    }
+    // Nothing more is sent, but an Exit still closes its window.
+    if (auto afterwards = std::exchange(afterRepeater_, nullptr))
+        afterwards();
+}
+
+void OperationRunner::Handle(OperationStatus status) {
+    if (status != OperationStatus::Running)
+        Finish(status);
+}
+
+void OperationRunner::Finish(OperationStatus status) {
+    operation_.reset();
+    lastOutcome_ = status;
+    if (onFinished)
+        onFinished(status);
+}
+
+} // namespace mervadin

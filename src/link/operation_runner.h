@@ -1,0 +1,60 @@
+#pragma once
+// Runs one operation of a tool window at a time, and the window's Stop and
+// Exit commands beside it. While Stop or Exit sends its three frames the
+// operation is held; afterwards it ends without a message, as the
+// stop-request flag says. When the device goes away the operation ends at
+// once with a message and nothing more is sent.
+
+#include "link/frame_repeater.h"
+#include "link/operation.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace mervadin {
+
+class OperationRunner : public LinkObserver {
+public:
+    static constexpr const char* kDeviceLost = "The device was disconnected: operation ended.";
+
+    OperationRunner(DeviceLink& link, OperationView& view);
+    ~OperationRunner() override;
+
+    // Refuses with the operation's guard box when no device is connected;
+    // otherwise starts it. Returns whether it started.
+    bool Run(std::unique_ptr<Operation> operation);
+
+    // Stop and Exit: set the stop-request flag, send `frame` three times,
+    // then run `afterwards` (append the Stop line, close the window).
+    void StopWith(OutgoingFrame frame, std::function<void()> afterwards);
+
+    void OnTick();
+
+    bool Busy() const { return operation_ != nullptr; }
+    bool Sending() const { return repeater_.has_value(); }
+    bool StopRequested() const { return stopRequested_; }
+    std::optional<OperationStatus> LastOutcome() const { return lastOutcome_; }
+
+    // Called whenever an operation ends, with its outcome.
+    std::function<void(OperationStatus)> onFinished;
+
+    // LinkObserver
+    void OnUsbStatus(bool present, bool initial) override;
+    void OnBytesArrived() override;
+
+private:
+    void Finish(OperationStatus status);
+    void Handle(OperationStatus status);
+
+    DeviceLink& link_;
+    OperationView& view_;
+    std::unique_ptr<Operation> operation_;
+    std::optional<FrameRepeater> repeater_;
+    std::function<void()> afterRepeater_;
+    bool stopRequested_ = false;
+    std::optional<OperationStatus> lastOutcome_;
+};
+
+} // namespace mervadin

@@ -1,0 +1,37 @@
+#pragma once
+// The built-in simulated device, in the same process: reports go to the
+// device model and its answers come back as input reports, delivered on the
+// main thread from a 1-ms clock.
+
+#include "link/transport.h"
+#include "sim/sim_device.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+namespace mervadin {
+
+class SimTransport : public Transport {
+public:
+    SimTransport();
+    ~SimTransport() override;
+
+    void Start(TransportEvents& events) override;
+    void Write(const Report& report) override;
+    std::string Describe() const override { return "simulated device"; }
+    bool IsSimulated() const override { return true; }
+
+    sim::SimDevice& Device() { return device_; }
+
+private:
+    void Advance();
+
+    sim::SimDevice device_;
+    TransportEvents* events_ = nullptr;
+    QObject context_;
+    QTimer clock_;
+    QElapsedTimer elapsed_;
+};
+
+} // namespace mervadin

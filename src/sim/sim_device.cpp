@@ -1,0 +1,367 @@
+#include "sim/sim_device.h"
+
+#include "link/frame_templates.h"
+
+#include <algorithm>
+
+namespace mervadin::sim {
+
+namespace {
+
+constexpr std::size_t kBlockFrameBytes = 576;
+constexpr std::size_t kMaxReadBlocks = 4096;
+// The first call record block follows the accepting answer after this pause,
+// so that the tool has taken the answer and cleared its buffer.
+constexpr std::uint64_t kFirstBlockDelayMs = 50;
+constexpr std::uint64_t kSessionIdleMs = 3000;
+
+std::string_view AsText(const std::vector<std::uint8_t>& bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
+bool HasWord(std::string_view text, std::string_view word) {
+    return text.find(word) != std::string_view::npos;
+}
+
+// The command word right after "velorn<".
+bool OpensWith(std::string_view text, std::string_view word) {
+    return text.substr(frames::kOpening.size(), word.size()) == word;
+}
+
+bool IsCommandFrame(std::string_view text) {
+    for (auto word : {"writesetting?", "writenumber?", "writemusic?", "readcdr?", "stop?", "exit?"})
+        if (OpensWith(text, word))
+            return true;
+    return false;
+}
+
+std::vector<std::uint8_t> FrameAround(std::string_view payload) {
+    std::string text(frames::kOpening);
+    text += payload;
+    text += frames::kChecksumTail;
+    const auto built = BuildFrame(text);
+    return {built.bytes.begin(), built.bytes.begin() + static_cast<std::ptrdiff_t>(built.length)};
+}
+
+} // namespace
+
+SimDevice::SimDevice() = default;
+
+void SimDevice::Receive(Bytes data) {
+    if (!plugged_)
+        return;
+    DataReport report{};
+    std::copy_n(data.begin(), std::min(data.size(), report.size()), report.begin());
+    if (timing_.usbPacing) {
+        inbox_.push_back(report);
+        return;
+    }
+    const std::string_view start(reinterpret_cast<const char*>(report.data()), 7);
+    if (incoming_.empty() && start != frames::kOpening)
+        return; // filler or noise between frames
+    lastFrameMs_ = nowMs_;
+    incoming_.insert(incoming_.end(), report.begin(), report.end());
+    if (FrameComplete()) {
+        auto frame = std::move(incoming_);
+        incoming_.clear();
+        HandleFrame(frame);
+    } else if (incoming_.size() > kFrameBufferSize) {
+        incoming_.clear();
+    }
+}
+
+bool SimDevice::ExpectingBlock() const {
+    return mode_ == Mode::AwaitSettings || mode_ == Mode::AwaitBlocks;
+}
+
+bool SimDevice::FrameComplete() const {
+    const bool ended = Search(incoming_, frames::kEndMark) != 0;
+    if (!ExpectingBlock())
+        return ended;
+    // A data block may hold ">end" among its bytes: it is complete after
+    // nine reports. A command frame (a request, stop or exit) ends at ">end".
+    return incoming_.size() >= kBlockFrameBytes || (ended && IsCommandFrame(AsText(incoming_)));
+}
+
+void SimDevice::HandleFrame(const std::vector<std::uint8_t>& frame) {
+    const std::string_view text = AsText(frame);
+    if (ExpectingBlock() && frame.size() >= kBlockFrameBytes && !IsCommandFrame(text))
+        return HandleBlock(frame);
+    if (!VerifyChecksum(frame))
+        return; // the tool resends on silence
+    if (OpensWith(text, "stop?") || OpensWith(text, "exit?")) {
+        if (mode_ != Mode::Idle && area_ == Area::Numbers)
+            UpdateDialerNumbers();
+        mode_ = Mode::Idle;
+        inFlight_.reset();
+        statusAnswered_ = true;
+        nextStatusMs_ = nowMs_ + timing_.statusIntervalMs;
+        return;
+    }
+    if (IsCommandFrame(text))
+        return HandleRequest(text);
+    if (mode_ == Mode::Reading)
+        return HandleReadAnswer(text);
+    if (mode_ == Mode::Idle)
+        HandleStatusAnswer(text);
+}
+
+void SimDevice::HandleRequest(std::string_view text) {
+    if (faults_.silentRequests > 0) {
+        --faults_.silentRequests;
+        return;
+    }
+    Answer("okok!okok!module:" + dialer_.Model() + ";okok!");
+    inFlight_.reset();
+    if (OpensWith(text, "writesetting?")) {
+        mode_ = Mode::AwaitSettings;
+    } else if (OpensWith(text, "readcdr?")) {
+        mode_ = Mode::Reading;
+        blockIndex_ = 0;
+        SendReadBlock();
+    } else {
+        area_ = OpensWith(text, "writenumber?") ? Area::Numbers : Area::Voice;
+        (area_ == Area::Numbers ? numbers_.clear() : voice_.clear());
+        blockIndex_ = 0;
+        ScheduleErase();
+    }
+}
+
+void SimDevice::ScheduleErase() {
+    mode_ = Mode::Erasing;
+    std::uint64_t at = timing_.eraseStepMs;
+    Answer("earsespi!okok!", at);
+    for (unsigned step = 0; step < timing_.eraseSteps; ++step)
+        Answer("earse:" + std::to_string(step) + ";okok!", at += timing_.eraseStepMs);
+    Answer("earsespiok!okok!", at += timing_.eraseStepMs);
+    // The device takes blocks once its last erase answer is out.
+    scheduled_.push_back({nowMs_ + at, {}});
+}
+
+void SimDevice::HandleBlock(const std::vector<std::uint8_t>& frame) {
+    if (!MayMoveBlock())
+        return;
+    if (!VerifyChecksum(frame) || faults_.dataErrors > 0) {
+        if (VerifyChecksum(frame))
+            --faults_.dataErrors;
+        return Answer("data_err!data_err!okok!");
+    }
+    if (faults_.timeouts > 0) {
+        --faults_.timeouts;
+        return Answer("timeout!timeout!okok!");
+    }
+    Block block;
+    std::copy_n(frame.begin() + frames::kOpening.size(), block.size(), block.begin());
+    if (mode_ == Mode::AwaitSettings) {
+        settings_ = block;
+        ++settingsWrites_;
+        mode_ = Mode::SessionOpen;
+        return Answer("writespiok!okok!", timing_.flashWriteMs);
+    }
+    // A block that arrives while the last is still being written is its resend.
+    inFlight_ = block;
+    flashDoneMs_ = nowMs_ + timing_.flashWriteMs;
+    Answer("writingspi!okok!");
+}
+
+void SimDevice::FinishFlashWrite() {
+    StoreBlock(*inFlight_);
+    inFlight_.reset();
+    Answer("writespiok!okok!");
+}
+
+void SimDevice::StoreBlock(const Block& block) {
+    if (area_ == Area::Numbers) {
+        numbers_.push_back(block);
+    } else {
+        voice_.insert(voice_.end(), block.begin(), block.end());
+    }
+    ++blockIndex_;
+}
+
+void SimDevice::HandleReadAnswer(std::string_view text) {
+    if (HasWord(text, "data_err!"))
+        return SendReadBlock();
+    if (HasWord(text, "okok!") && ++blockIndex_ < kMaxReadBlocks)
+        SendReadBlock();
+}
+
+void SimDevice::SendReadBlock() {
+    if (!MayMoveBlock())
+        return;
+    Block block;
+    block.fill(0xFF);
+    for (std::size_t slot = 0; slot < 16; ++slot) {
+        const std::size_t index = blockIndex_ * 16 + slot;
+        if (index < records_.size())
+            std::copy(records_[index].begin(), records_[index].end(), block.begin() + slot * 32);
+    }
+    std::vector<std::uint8_t> frame(frames::kOpening.begin(), frames::kOpening.end());
+    frame.insert(frame.end(), block.begin(), block.end());
+    frame.insert(frame.end(), frames::kChecksumTail.begin(), frames::kChecksumTail.end());
+    FillChecksum(frame);
+    SendBytes(std::move(frame), blockIndex_ == 0 ? kFirstBlockDelayMs : 0);
+}
+
+bool SimDevice::MayMoveBlock() {
+    if (faults_.unplugAfterBlocks && blocksMoved_ >= *faults_.unplugAfterBlocks) {
+        faults_.unplugAfterBlocks.reset();
+        Unplug();
+        return false;
+    }
+    ++blocksMoved_;
+    return true;
+}
+
+void SimDevice::HandleStatusAnswer(std::string_view text) {
+    if (HasWord(text, "data_err!")) {
+        if (!lastStatus_.empty())
+            SendBytes({lastStatus_.begin(), lastStatus_.end()}, 0);
+        return;
+    }
+    if (HasWord(text, "start!"))
+        dialer_.StartDialing(nowMs_);
+    else if (HasWord(text, "end!"))
+        dialer_.StopDialing();
+    else if (HasWord(text, "server!"))
+        dialer_.Forward(nowMs_);
+    else if (HasWord(text, "sendsms!"))
+        dialer_.SendSms(nowMs_);
+    for (auto [tag, set] : {std::pair{"masterspk:", &SimDialer::SetSpeaker},
+                            std::pair{"mastermic:", &SimDialer::SetMicrophone}}) {
+        const auto at = text.find(tag);
+        if (at != std::string_view::npos && at + 12 <= text.size())
+            (dialer_.*set)((text[at + 10] & 0x0F) * 10 + (text[at + 11] & 0x0F));
+    }
+    statusAnswered_ = true;
+    nextStatusMs_ = nowMs_ + timing_.statusIntervalMs;
+}
+
+void SimDevice::SendStatus() {
+    const auto frame = FrameAround(dialer_.StatusPayload());
+    lastStatus_.assign(frame.begin(), frame.end());
+    statusAnswered_ = false;
+    nextStatusMs_ = nowMs_ + timing_.statusRetryMs;
+    SendBytes(frame, 0);
+}
+
+void SimDevice::Answer(const std::string& payload, std::uint64_t delayMs) {
+    SendBytes(FrameAround(payload), delayMs);
+}
+
+void SimDevice::SendBytes(std::vector<std::uint8_t> frame, std::uint64_t delayMs) {
+    const std::uint64_t due = nowMs_ + delayMs;
+    auto at = std::upper_bound(scheduled_.begin(), scheduled_.end(), due,
+                               [](std::uint64_t d, const Pending& p) { return d < p.dueMs; });
+    scheduled_.insert(at, {due, std::move(frame)});
+}
+
+void SimDevice::EmitFrame(std::vector<std::uint8_t> frame) {
+    if (faults_.damagedAnswers > 0) {
+        --faults_.damagedAnswers;
+        const std::size_t colon = Search(frame, "checksum:");
+        if (colon != 0)
+            frame[colon + 6] = frame[colon + 6] == '0' ? '1' : '0';
+    }
+    if (faults_.garbageReports > 0) {
+        --faults_.garbageReports;
+        DataReport noise;
+        const std::string_view pattern = "@#noise#@";
+        for (std::size_t i = 0; i < noise.size(); ++i)
+            noise[i] = static_cast<std::uint8_t>(pattern[i % pattern.size()]);
+        Emit(noise);
+    }
+    for (std::size_t at = 0; at < frame.size(); at += 64) {
+        DataReport report{};
+        std::copy_n(frame.begin() + static_cast<std::ptrdiff_t>(at),
+                    std::min<std::size_t>(64, frame.size() - at), report.begin());
+        Emit(report);
+    }
+}
+
+void SimDevice::Emit(const DataReport& report) {
+    if (timing_.usbPacing)
+        outbox_.push_back(report);
+    else if (output_)
+        output_(report);
+}
+
+void SimDevice::Advance(std::uint64_t nowMs) {
+    nowMs_ = std::max(nowMs_, nowMs);
+    if (!plugged_)
+        return;
+    if (timing_.usbPacing && !inbox_.empty() && nowMs_ > lastInMs_) {
+        lastInMs_ = nowMs_;
+        const DataReport report = inbox_.front();
+        inbox_.pop_front();
+        timing_.usbPacing = false; // take the one report unpaced
+        Receive(report);
+        timing_.usbPacing = true;
+    }
+    if (inFlight_ && nowMs_ >= flashDoneMs_)
+        FinishFlashWrite();
+    while (!scheduled_.empty() && scheduled_.front().dueMs <= nowMs_) {
+        auto frame = std::move(scheduled_.front().frame);
+        scheduled_.pop_front();
+        if (frame.empty()) { // the end of an erase
+            mode_ = Mode::AwaitBlocks;
+            continue;
+        }
+        EmitFrame(std::move(frame));
+    }
+    // A session the tool left without a stop or exit frame closes by itself.
+    if (mode_ == Mode::SessionOpen && nowMs_ - lastFrameMs_ > kSessionIdleMs)
+        mode_ = Mode::Idle;
+    if (mode_ == Mode::Idle) {
+        if (auto record = dialer_.Advance(nowMs_))
+            AddRecord(*record);
+        if (timing_.statusIntervalMs > 0 && nowMs_ >= nextStatusMs_ && scheduled_.empty())
+            SendStatus();
+    }
+    if (timing_.usbPacing && !outbox_.empty() && nowMs_ > lastOutMs_) {
+        lastOutMs_ = nowMs_;
+        if (output_)
+            output_(outbox_.front());
+        outbox_.pop_front();
+    }
+}
+
+void SimDevice::Unplug() {
+    if (!plugged_)
+        return;
+    plugged_ = false;
+    incoming_.clear();
+    inbox_.clear();
+    outbox_.clear();
+    scheduled_.clear();
+    inFlight_.reset();
+    mode_ = Mode::Idle;
+    if (plugListener_)
+        plugListener_(false);
+}
+
+void SimDevice::Plug() {
+    if (plugged_)
+        return;
+    plugged_ = true;
+    statusAnswered_ = true;
+    nextStatusMs_ = nowMs_ + timing_.statusIntervalMs;
+    if (plugListener_)
+        plugListener_(true);
+}
+
+void SimDevice::AddRecord(const CallRecord& record) {
+    records_.push_back(EncodeCallRecord(record));
+}
+
+void SimDevice::UpdateDialerNumbers() {
+    std::vector<DialEntry> entries;
+    for (const Block& block : numbers_)
+        for (std::size_t slot = 0; slot < 16; ++slot)
+            if (auto entry = DecodeNumberRecord(
+                    std::span<const std::uint8_t, 32>(block.data() + slot * 32, 32)))
+                entries.push_back(*entry);
+    dialer_.SetNumbers(std::move(entries));
+}
+
+} // namespace mervadin::sim

@@ -1,0 +1,143 @@
+#pragma once
+// The simulated device: speaks the device's side of every exchange (the
+// handshake, the settings, number and voice writes, the call record read and
+// the live status frames) over 64-byte reports, keeps what was written, and
+// can misbehave on request so that the tool's error paths can be exercised.
+
+#include "link/frame_codec.h"
+#include "sim/call_record_encoder.h"
+#include "sim/sim_dialer.h"
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mervadin::sim {
+
+using Block = std::array<std::uint8_t, 512>;
+using DataReport = std::array<std::uint8_t, 64>;
+
+// Misbehaviour, each counted down as it is used.
+struct SimFaults {
+    unsigned silentRequests = 0;  // ignore this many request frames
+    unsigned damagedAnswers = 0;  // spoil the checksum of this many answers
+    unsigned dataErrors = 0;      // answer "data_err!" to this many blocks
+    unsigned timeouts = 0;        // answer "timeout!" to this many blocks
+    std::optional<unsigned> unplugAfterBlocks; // unplug once this many blocks went either way
+    unsigned garbageReports = 0;  // precede this many frames by a report of garbage
+};
+
+struct SimTiming {
+    std::uint64_t flashWriteMs = 5;   // from "writingspi!" to "writespiok!"
+    std::uint64_t eraseStepMs = 20;   // between erase answers
+    unsigned eraseSteps = 3;          // "earse:" answers per erase
+    std::uint64_t statusIntervalMs = 300; // between status frames; 0: none
+    std::uint64_t statusRetryMs = 1000;   // resend a status frame nobody answered
+    bool usbPacing = false;           // one report per millisecond each way
+};
+
+class SimDevice {
+public:
+    using Output = std::function<void(const DataReport&)>;
+
+    SimDevice();
+
+    // Where the device's input reports go (64 data bytes each).
+    void SetOutput(Output output) { output_ = std::move(output); }
+    // Told when the device is unplugged or plugged in.
+    void SetPlugListener(std::function<void(bool)> listener) { plugListener_ = std::move(listener); }
+
+    // One output report from the tool: its 64 data bytes.
+    void Receive(Bytes data);
+    // Lets time pass: due answers go out, calls proceed, status frames are sent.
+    void Advance(std::uint64_t nowMs);
+
+    void Unplug();
+    void Plug();
+    bool Plugged() const { return plugged_; }
+
+    SimFaults& Faults() { return faults_; }
+    SimTiming& Timing() { return timing_; }
+    SimDialer& Dialer() { return dialer_; }
+
+    // What the device holds.
+    const std::optional<Block>& Settings() const { return settings_; }
+    const std::vector<Block>& NumberBlocks() const { return numbers_; }
+    const std::vector<std::uint8_t>& Voice() const { return voice_; }
+    const std::vector<Record32>& Records() const { return records_; }
+    void AddRecord(const CallRecord& record);
+    void SetRecords(std::vector<Record32> records) { records_ = std::move(records); }
+    unsigned SettingsWrites() const { return settingsWrites_; }
+
+    // Saves and loads what the device holds; throws FileError.
+    void Save(const std::filesystem::path& file) const;
+    void Load(const std::filesystem::path& file);
+
+private:
+    enum class Mode { Idle, SessionOpen, Erasing, AwaitSettings, AwaitBlocks, Reading };
+    enum class Area { Numbers, Voice };
+
+    void HandleFrame(const std::vector<std::uint8_t>& frame);
+    void HandleRequest(std::string_view text);
+    void HandleBlock(const std::vector<std::uint8_t>& frame);
+    void HandleReadAnswer(std::string_view text);
+    void HandleStatusAnswer(std::string_view text);
+    bool ExpectingBlock() const;
+    bool FrameComplete() const;
+
+    void Answer(const std::string& payload, std::uint64_t delayMs = 0);
+    void SendBytes(std::vector<std::uint8_t> frame, std::uint64_t delayMs);
+    void SendReadBlock();
+    void SendStatus();
+    void ScheduleErase();
+    bool MayMoveBlock();
+    void EmitFrame(std::vector<std::uint8_t> frame);
+    void StoreBlock(const Block& block);
+    void FinishFlashWrite();
+    void UpdateDialerNumbers();
+    void Emit(const DataReport& report);
+
+    struct Pending {
+        std::uint64_t dueMs;
+        std::vector<std::uint8_t> frame;
+    };
+
+    Output output_;
+    std::function<void(bool)> plugListener_;
+    bool plugged_ = true;
+    std::uint64_t nowMs_ = 0;
+    SimFaults faults_;
+    SimTiming timing_;
+    SimDialer dialer_;
+    Mode mode_ = Mode::Idle;
+    Area area_ = Area::Numbers;
+
+    std::vector<std::uint8_t> incoming_;
+    std::deque<DataReport> inbox_;     // paced input from the tool
+    std::deque<Pending> scheduled_;    // answers waiting for their time
+    std::deque<DataReport> outbox_;    // paced output to the tool
+    std::uint64_t lastInMs_ = 0, lastOutMs_ = 0;
+    std::uint64_t lastFrameMs_ = 0;
+
+    std::optional<Block> settings_;
+    unsigned settingsWrites_ = 0;
+    std::vector<Block> numbers_;
+    std::vector<std::uint8_t> voice_;
+    std::vector<Record32> records_;
+
+    std::size_t blockIndex_ = 0;       // next block to store or send
+    std::optional<Block> inFlight_;    // block being written to flash
+    std::uint64_t flashDoneMs_ = 0;
+    unsigned blocksMoved_ = 0;
+
+    std::string lastStatus_;
+    bool statusAnswered_ = true;
+    std::uint64_t nextStatusMs_ = 0;
+};
+
+} // namespace mervadin::sim

@@ -1,0 +1,184 @@
+#include "sim/sim_dialer.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+namespace mervadin::sim {
+
+namespace {
+
+// Call states, by the code the status frame carries.
+enum : int {
+    kIdle = 1,
+    kConnecting = 6,
+    kNoAnswer = 7,
+    kCalledRing = 8,
+    kAnswered = 9,
+    kForward = 12,
+    kForwardAnswer = 13,
+    kSmsOk = 14,
+    kSmsSending = 16,
+};
+
+constexpr std::uint64_t kConnectingMs = 800;
+constexpr std::uint64_t kRingMs = 1500;
+constexpr std::uint64_t kTalkMs = 2500;
+constexpr std::uint64_t kNoAnswerMs = 500;
+constexpr std::uint64_t kPauseMs = 700;
+constexpr std::uint64_t kForwardMs = 1000;
+constexpr std::uint64_t kSmsMs = 800;
+
+const std::vector<DialEntry>& SampleNumbers() {
+    static const std::vector<DialEntry> numbers = {
+        {1, "Alice", "13800000001"}, {1, "Bob", "13800000002"}, {2, "Carol", "5550196"}};
+    return numbers;
+}
+
+std::string TwoDigits(int value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d", value % 100);
+    return text;
+}
+
+std::string Clock(int seconds) {
+    return std::to_string(seconds / 3600) + ":" + std::to_string(seconds % 3600 / 60) + ":" +
+           std::to_string(seconds % 60);
+}
+
+CallRecord Stamped(CallRecord record) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    record.year = local.tm_year + 1900 - 2000;
+    record.month = local.tm_mon + 1;
+    record.day = local.tm_mday;
+    record.secondOfDay = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    return record;
+}
+
+} // namespace
+
+SimDialer::SimDialer(std::string model) : model_(std::move(model)) {}
+
+void SimDialer::StartDialing(std::uint64_t nowMs) {
+    dialing_ = true;
+    if (state_ == kIdle)
+        BeginCall(nowMs);
+}
+
+void SimDialer::StopDialing() {
+    dialing_ = false;
+    if (state_ == kConnecting || state_ == kCalledRing || state_ == kNoAnswer)
+        announce_ = FinishCall(1);
+    else if (state_ == kAnswered || state_ == kForward || state_ == kForwardAnswer)
+        announce_ = FinishCall(0);
+    state_ = kIdle;
+    stateEndsMs_ = 0;
+}
+
+void SimDialer::Forward(std::uint64_t nowMs) {
+    if (state_ == kAnswered)
+        EnterState(kForward, nowMs, kForwardMs);
+}
+
+void SimDialer::SendSms(std::uint64_t nowMs) {
+    if (state_ == kIdle)
+        EnterState(kSmsSending, nowMs, kSmsMs);
+}
+
+void SimDialer::BeginCall(std::uint64_t nowMs) {
+    const auto& list = numbers_.empty() ? SampleNumbers() : numbers_;
+    current_ = list[next_++ % list.size()];
+    ++counter_;
+    keys_.clear();
+    talking_ = 0;
+    EnterState(kConnecting, nowMs, kConnectingMs);
+}
+
+void SimDialer::EnterState(int state, std::uint64_t nowMs, std::uint64_t lastsMs) {
+    state_ = state;
+    stateEndsMs_ = nowMs + lastsMs;
+}
+
+CallRecord SimDialer::FinishCall(int type) {
+    CallRecord record;
+    record.group = current_.group;
+    record.name = current_.name;
+    record.number = current_.number;
+    record.type = type;
+    record.duration = type == 0 ? talking_ : 0;
+    return Stamped(record);
+}
+
+std::optional<CallRecord> SimDialer::Advance(std::uint64_t nowMs) {
+    if (state_ == kAnswered || state_ == kForwardAnswer)
+        talking_ = static_cast<int>((nowMs - talkStartMs_) / 1000);
+    if (stateEndsMs_ == 0 || nowMs < stateEndsMs_)
+        return std::nullopt;
+    std::optional<CallRecord> finished;
+    switch (state_) {
+    case kConnecting:
+        EnterState(kCalledRing, nowMs, kRingMs);
+        break;
+    case kCalledRing:
+        // Every third call goes unanswered.
+        if (++calls_ % 3 == 0) {
+            EnterState(kNoAnswer, nowMs, kNoAnswerMs);
+        } else {
+            talkStartMs_ = nowMs;
+            keys_ = "1";
+            EnterState(kAnswered, nowMs, kTalkMs);
+        }
+        break;
+    case kForward:
+        talkStartMs_ = nowMs;
+        EnterState(kForwardAnswer, nowMs, kTalkMs);
+        break;
+    case kAnswered:
+    case kForwardAnswer:
+    case kNoAnswer:
+        finished = FinishCall(state_ == kNoAnswer ? 1 : 0);
+        EnterState(kIdle, nowMs, kPauseMs);
+        break;
+    case kSmsSending:
+        EnterState(kSmsOk, nowMs, kSmsMs);
+        break;
+    default: // idle pause or SMS shown: next call when dialing
+        stateEndsMs_ = 0;
+        state_ = kIdle;
+        if (dialing_)
+            BeginCall(nowMs);
+        break;
+    }
+    if (finished)
+        announce_ = finished;
+    return finished;
+}
+
+std::string SimDialer::StatusPayload() {
+    std::string cdr = ";";
+    if (announce_) {
+        const CallRecord& r = *announce_;
+        cdr = "Name:" + r.name + ";Id:" + std::to_string(r.group) + ";Number:" + r.number +
+              ";Date:20" + std::to_string(r.year) + "/" + std::to_string(r.month) + "/" +
+              std::to_string(r.day) + " " + Clock(r.secondOfDay) + ";Type:" +
+              std::to_string(r.type) + ";Duration:" + Clock(r.duration) + ";";
+        announce_.reset();
+    }
+    char counter[16];
+    std::snprintf(counter, sizeof counter, "%06u", static_cast<unsigned>(counter_ % 1000000));
+    std::string keys = keys_;
+    keys.resize(6, 'f');
+    const bool inCall = state_ != kIdle && state_ != kSmsOk && state_ != kSmsSending;
+    return model_ + ";masterstation:" + TwoDigits(state_) + ";mastercsq:" + TwoDigits(csq_) +
+           ";number:" + (inCall ? current_.number : std::string()) + ";cdr:" + cdr +
+           "dtmf:" + keys + ";counter:" + counter + ";talkingtime:" + std::to_string(talking_) +
+           ";masterspk:" + TwoDigits(speaker_) + ";mastermic:" + TwoDigits(microphone_) + ";";
+}
+
+} // namespace mervadin::sim

@@ -65,6 +65,17 @@ TEST(Cli, BadUsageAndMissingFiles) {
     EXPECT_EQ(RunCli(wd + "config get phone=").status, 1);
 }
 
+TEST(Cli, StatusReportsWhetherADeviceIsPresent) {
+    const auto sim = RunCli("--device sim status");
+    EXPECT_EQ(sim.status, 0);
+    EXPECT_EQ(sim.out, "USB Connected\n");
+    EXPECT_EQ(RunCli("--simulator status").status, 0);
+    const auto none = RunCli("--device unix:/nonexistent/socket status");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.out, "USB No Connect\n");
+    EXPECT_EQ(RunCli("--device bogus status").status, 2);
+}
+
 TEST(Cli, FrameAndVerify) {
     const auto built = RunCli("frame 'velorn<okok!okok!okok!okok!checksum:000000;>end'");
     EXPECT_EQ(built.status, 0);

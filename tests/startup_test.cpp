@@ -1,4 +1,5 @@
 #include "access/password_window.h"
+#include "app/lamp.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "support/recording_prompts.h"
@@ -6,12 +7,15 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace mervadin {
 namespace {
+
+LinkOptions SimLink() { return {DeviceSpec{DeviceSpec::Kind::Simulator, {}}, std::nullopt}; }
 
 void LogInWith(TPasswordCheck& window, const char* password) {
     window.show();
@@ -26,7 +30,7 @@ TEST(Startup, FirstStartLogsInThenFillsTheDefaults) {
     test::RecordingPrompts prompts;
     const WorkFolder folder(temp / "wd");
     bool configWasEmptyAtLogin = false;
-    Startup startup(folder, prompts, [&](TPasswordCheck& window) {
+    Startup startup(folder, prompts, SimLink(), [&](TPasswordCheck& window) {
         configWasEmptyAtLogin = test::Slurp(folder.File("Config.txt")).empty();
         LogInWith(window, "6093");
     });
@@ -40,11 +44,41 @@ TEST(Startup, FirstStartLogsInThenFillsTheDefaults) {
     EXPECT_TRUE(prompts.shown.empty());
 }
 
+TEST(Startup, TheLinkOpensAfterLoginAndTheWindowFollowsTheDevice) {
+    test::TempFolder temp;
+    test::RecordingPrompts prompts;
+    Startup startup(WorkFolder(temp.path()), prompts, SimLink(),
+                    [](TPasswordCheck& window) { LogInWith(window, "6093"); });
+    ASSERT_EQ(startup.Run(), std::nullopt);
+    auto* window = startup.MainWindow();
+    auto* lamp = window->findChild<Lamp*>("Shape1");
+    EXPECT_EQ(window->StatusText(), "USB Connected (simulated device)");
+    EXPECT_EQ(lamp->Colour(), colour::kRed);
+    EXPECT_TRUE(window->windowTitle().endsWith("[simulated device]"));
+    EXPECT_TRUE(window->Link()->Connected());
+
+    auto* menu = window->findChild<QMenu*>("SimulatorMenu");
+    ASSERT_NE(menu, nullptr);
+    menu->actions().at(0)->trigger(); // unplug
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window->StatusText() == "USB No Connect (simulated device)"; }));
+    EXPECT_EQ(lamp->Colour(), colour::kSilver);
+    EXPECT_FALSE(window->Link()->Connected());
+    menu->actions().at(1)->trigger(); // plug in again
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return window->StatusText() == "USB Connected (simulated device)"; }));
+    EXPECT_EQ(lamp->Colour(), colour::kRed);
+
+    // Closing the window stops the storing of received bytes.
+    window->close();
+    EXPECT_FALSE(window->Link()->ReadEnabled());
+}
+
 TEST(Startup, ARefusedLoginEndsWithStatusZeroAndNoDefaults) {
     test::TempFolder temp;
     test::RecordingPrompts prompts;
     const WorkFolder folder(temp.path());
-    Startup startup(folder, prompts, [](TPasswordCheck& window) {
+    Startup startup(folder, prompts, SimLink(), [](TPasswordCheck& window) {
         LogInWith(window, "1234");
         window.findChild<QPushButton*>("Button2")->click();
     });
@@ -60,7 +94,7 @@ TEST(Startup, AWorkingFolderThatCannotBeMadeIsReportedAtOnce) {
     test::Spit(temp / "file", "");
     test::RecordingPrompts prompts;
     bool loginShown = false;
-    Startup startup(WorkFolder(temp / "file" / "wd"), prompts,
+    Startup startup(WorkFolder(temp / "file" / "wd"), prompts, SimLink(),
                     [&](TPasswordCheck&) { loginShown = true; });
     EXPECT_EQ(startup.Run(), 1);
     EXPECT_FALSE(loginShown);

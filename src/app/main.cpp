@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
+
 using namespace mervadin;
 
 int main(int argc, char** argv) {
@@ -16,18 +18,35 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Configure, load and watch the auto-dialer device.");
     parser.addHelpOption();
-    QCommandLineOption workdir("workdir", "Working folder (default: MERVADIN_WORKDIR or "
-                                          "~/ORVI-T300-En).", "DIR");
-    parser.addOption(workdir);
+    const QCommandLineOption workdir(
+        "workdir", "Working folder (default: MERVADIN_WORKDIR or ~/ORVI-T300-En).", "DIR");
+    const QCommandLineOption device(
+        "device", "hid (default), hid:PATH, sim (simulated device) or unix:PATH (socket bridge).",
+        "SPEC", "hid");
+    const QCommandLineOption simulator("simulator", "Short for --device sim.");
+    const QCommandLineOption trace("trace", "Append every frame sent and received to FILE.",
+                                   "FILE");
+    parser.addOptions({workdir, device, simulator, trace});
     parser.process(app);
+
+    LinkOptions link;
+    const auto spec =
+        DeviceSpec::Parse(parser.isSet(simulator) ? "sim" : parser.value(device).toStdString());
+    if (!spec) {
+        std::fprintf(stderr, "mervadin: unknown device \"%s\" (hid, hid:PATH, sim, unix:PATH)\n",
+                     qPrintable(parser.value(device)));
+        return 2;
+    }
+    link.device = *spec;
+    if (parser.isSet(trace))
+        link.trace = parser.value(trace).toStdString();
 
     QtPrompts prompts;
     const auto folder = WorkFolder::Resolve(
         parser.isSet(workdir) ? std::optional(parser.value(workdir).toStdString()) : std::nullopt);
-    Startup startup(folder, prompts);
+    Startup startup(folder, prompts, link);
     if (auto status = startup.Run())
         return *status;
-    auto window = startup.TakeMainWindow();
-    window->show();
+    startup.MainWindow()->show();
     return QApplication::exec();
 }

@@ -5,7 +5,10 @@
 #include "app/text_file.h"
 #include "records/call_grid_model.h"
 #include "settings/settings_file.h"
+#include "sim/sim_device.h"
 
+#include <QCloseEvent>
+#include <QToolButton>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -212,5 +215,58 @@ void TMainSetting::ShowFileError(const std::exception& error) {
 }
 
 void TMainSetting::CloseCommand() { close(); }
+
+TMainSetting::~TMainSetting() {
+    if (link_)
+        link_->RemoveObserver(this);
+}
+
+void TMainSetting::closeEvent(QCloseEvent* event) {
+    // Nothing received after the window closes is stored.
+    if (link_)
+        link_->SetReadEnabled(false);
+    QMainWindow::closeEvent(event);
+}
+
+void TMainSetting::AttachLink(DeviceLink& link, sim::SimDevice* simulator) {
+    link_ = &link;
+    link.AddObserver(this);
+    simulated_ = simulator != nullptr;
+    if (simulator) {
+        setWindowTitle(windowTitle() + " [simulated device]");
+        AddSimulatorControls(*simulator);
+    }
+}
+
+void TMainSetting::AddSimulatorControls(sim::SimDevice& simulator) {
+    auto* button = new QToolButton(statusBar());
+    button->setObjectName("SimulatorButton");
+    button->setText("Simulator");
+    button->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(button);
+    menu->setObjectName("SimulatorMenu");
+    connect(menu->addAction("Unplug simulated device"), &QAction::triggered, this,
+            [&simulator] { simulator.Unplug(); });
+    connect(menu->addAction("Plug in simulated device"), &QAction::triggered, this,
+            [&simulator] { simulator.Plug(); });
+    button->setMenu(menu);
+    statusBar()->addPermanentWidget(button);
+}
+
+void TMainSetting::OnUsbStatus(bool present, bool initial) {
+    const QString suffix = simulated_ ? " (simulated device)" : "";
+    if (present) {
+        usbLamp_->SetColour(colour::kRed);
+        SetStatusText("USB Connected" + suffix);
+        return;
+    }
+    usbLamp_->SetColour(colour::kSilver);
+    if (!initial)
+        SetStatusText("USB No Connect" + suffix);
+}
+
+void TMainSetting::OnDeviceUnusable(const std::string& advice) {
+    SetStatusText(ToQString(advice));
+}
 
 } // namespace mervadin

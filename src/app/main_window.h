@@ -5,6 +5,7 @@
 
 #include "app/prompts.h"
 #include "app/work_folder.h"
+#include "link/device_link.h"
 
 #include <QMainWindow>
 
@@ -23,12 +24,16 @@ namespace mervadin {
 
 class CallGridModel;
 class Lamp;
+namespace sim {
+class SimDevice;
+}
 
-class TMainSetting : public QMainWindow {
+class TMainSetting : public QMainWindow, public LinkObserver {
     Q_OBJECT
 public:
     // Sets the window up; the working folder must already be prepared.
     TMainSetting(WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
+    ~TMainSetting() override;
 
     QString StatusText() const;
     void SetStatusText(const QString& text);
@@ -43,6 +48,17 @@ public:
     // The Close command: stops what runs and closes the window.
     void CloseCommand();
 
+    // Follows the device from now on; `simulator` when it is the simulated one.
+    void AttachLink(DeviceLink& link, sim::SimDevice* simulator);
+    DeviceLink* Link() const { return link_; }
+
+    // LinkObserver
+    void OnUsbStatus(bool present, bool initial) override;
+    void OnDeviceUnusable(const std::string& advice) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void BuildButtons(QWidget* area);
     void BuildMonitorPanel(QWidget* area);
@@ -52,6 +68,7 @@ private:
     QTableView* BuildGrid(QWidget* box, const char* name, const QStringList& headers, int rows);
     QMenu* BuildMenu(const char* name, const QStringList& captions);
     void ShowFileError(const std::exception& error);
+    void AddSimulatorControls(sim::SimDevice& simulator);
 
     WorkFolder folder_;
     Prompts& prompts_;
@@ -63,6 +80,8 @@ private:
     QComboBox* speakerBox_ = nullptr;
     QComboBox* micBox_ = nullptr;
     QLineEdit* totalEdit_ = nullptr;
+    DeviceLink* link_ = nullptr;
+    bool simulated_ = false;
 };
 
 } // namespace mervadin

@@ -3,19 +3,23 @@
 #include "access/password_window.h"
 #include "app/main_window.h"
 #include "app/text_file.h"
+#include "link/link_session.h"
 #include "settings/settings_file.h"
 
 namespace mervadin {
 
-Startup::Startup(WorkFolder folder, Prompts& prompts, LoginRunner login)
-    : folder_(std::move(folder)), prompts_(prompts), login_(std::move(login)) {
+Startup::Startup(WorkFolder folder, Prompts& prompts, LinkOptions link, LoginRunner login)
+    : folder_(std::move(folder)), prompts_(prompts), linkOptions_(std::move(link)),
+      login_(std::move(login)) {
     if (!login_)
         login_ = [](TPasswordCheck& window) { window.exec(); };
 }
 
-Startup::~Startup() = default;
-
-std::unique_ptr<TMainSetting> Startup::TakeMainWindow() { return std::move(window_); }
+Startup::~Startup() {
+    // The window observes the link: it goes first.
+    window_.reset();
+    session_.reset();
+}
 
 std::optional<int> Startup::Run() {
     // A folder or file that cannot be made is reported now, naming the path,
@@ -29,6 +33,8 @@ std::optional<int> Startup::Run() {
         window_.reset();
         return 0;
     }
+    if (auto status = OpenLink())
+        return status;
     try {
         FillDefaultSettingsIfShort(folder_.File(file::kConfig));
     } catch (const FileError& e) {
@@ -42,6 +48,19 @@ bool Startup::LogIn() {
     TPasswordCheck window(folder_.File(file::kPassword), prompts_, window_.get());
     login_(window);
     return window.Accepted();
+}
+
+std::optional<int> Startup::OpenLink() {
+    try {
+        session_ = std::make_unique<LinkSession>(linkOptions_.device, linkOptions_.trace);
+    } catch (const std::exception& e) {
+        prompts_.Inform("Message", e.what());
+        window_.reset();
+        return std::string(e.what()) == LinkSession::kHidInitFailed ? 0 : 1;
+    }
+    window_->AttachLink(session_->Link(), session_->Simulator());
+    session_->Link().Open();
+    return std::nullopt;
 }
 
 } // namespace mervadin

@@ -1,26 +1,34 @@
 #pragma once
 // What happens from the program's start until the main window is shown:
-// working folder and data files, main window set-up, login, default
-// settings.
+// working folder and data files, main window set-up, login, the device
+// link, default settings.
 
 #include "app/prompts.h"
 #include "app/work_folder.h"
+#include "link/device_spec.h"
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
 
 namespace mervadin {
 
+class LinkSession;
 class TMainSetting;
 class TPasswordCheck;
+
+struct LinkOptions {
+    DeviceSpec device;
+    std::optional<std::filesystem::path> trace;
+};
 
 class Startup {
 public:
     // Shows the login window and returns when it has closed; tests replace it.
     using LoginRunner = std::function<void(TPasswordCheck&)>;
 
-    Startup(WorkFolder folder, Prompts& prompts, LoginRunner login = {});
+    Startup(WorkFolder folder, Prompts& prompts, LinkOptions link, LoginRunner login = {});
     ~Startup();
 
     // Runs the sequence. Returns the exit status when start-up ends the
@@ -28,14 +36,17 @@ public:
     std::optional<int> Run();
 
     TMainSetting* MainWindow() const { return window_.get(); }
-    std::unique_ptr<TMainSetting> TakeMainWindow();
+    LinkSession* Session() const { return session_.get(); }
 
 private:
     bool LogIn();
+    std::optional<int> OpenLink();
 
     WorkFolder folder_;
     Prompts& prompts_;
+    LinkOptions linkOptions_;
     LoginRunner login_;
+    std::unique_ptr<LinkSession> session_;
     std::unique_ptr<TMainSetting> window_;
 };
 

@@ -2,6 +2,9 @@
 // core as the windows.
 
 #include "cli/commands.h"
+#include "cli/link_commands.h"
+
+#include <QCoreApplication>
 
 #include <CLI/CLI.hpp>
 
@@ -14,6 +17,8 @@ namespace {
 
 struct Options {
     std::string workdir;
+    std::string device = "hid";
+    std::string trace;
     std::string key;
     std::string value;
     std::string text;
@@ -49,6 +54,18 @@ int Dispatch(CLI::App& app, Options& o) {
             return cli::ConfigSet(folder, o.key, o.value, io);
         return cli::ConfigDefaults(folder, io);
     }
+    if (app.got_subcommand("status") || app.got_subcommand("list-devices")) {
+        const auto spec = DeviceSpec::Parse(o.device);
+        if (!spec) {
+            std::cerr << "mervadin-cli: unknown device \"" << o.device
+                      << "\" (hid, hid:PATH, sim, unix:PATH)\n";
+            return cli::kBadInput;
+        }
+        cli::DeviceOptions device{*spec, std::nullopt};
+        if (!o.trace.empty())
+            device.trace = o.trace;
+        return app.got_subcommand("status") ? cli::Status(device, io) : cli::ListDevices(io);
+    }
     if (app.got_subcommand("frame"))
         return cli::Frame(o.text, io);
     if (app.got_subcommand("verify"))
@@ -59,11 +76,18 @@ int Dispatch(CLI::App& app, Options& o) {
 } // namespace
 
 int main(int argc, char** argv) {
+    QCoreApplication qt(argc, argv); // the event loop the device link runs on
     CLI::App app{"Mervadin command-line tool", "mervadin-cli"};
     Options o;
     app.require_subcommand(1);
     app.add_option("--workdir", o.workdir, "working folder (default: MERVADIN_WORKDIR or ~/ORVI-T300-En)");
 
+    app.add_option("--device", o.device, "hid (default), hid:PATH, sim or unix:PATH");
+    app.add_flag_callback("--simulator", [&o] { o.device = "sim"; }, "short for --device sim");
+    app.add_option("--trace", o.trace, "append every frame sent and received to FILE");
+
+    app.add_subcommand("status", "print whether a device is present (exit 0) or not (exit 1)");
+    app.add_subcommand("list-devices", "list the matching USB HID devices");
     app.add_subcommand("init", "create the working folder and its missing data files");
     AddConfigCommands(*app.add_subcommand("config", "read and write Config.txt"), o);
     app.add_subcommand("frame", "fill the checksum of a frame template and print the frame")

@@ -3,6 +3,7 @@
 namespace mervadin {
 
 SimTransport::SimTransport() {
+    device_.AddSampleRecords(kSampleRecords);
     clock_.setInterval(1);
     clock_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&clock_, &QTimer::timeout, &context_, [this] { Advance(); });

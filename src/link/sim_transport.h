@@ -14,6 +14,9 @@ namespace mervadin {
 
 class SimTransport : public Transport {
 public:
+    // Call records the simulated device holds when it starts.
+    static constexpr std::size_t kSampleRecords = 40;
+
     SimTransport();
     ~SimTransport() override;
 

@@ -118,7 +118,7 @@ void SimDevice::HandleRequest(std::string_view text) {
     } else if (OpensWith(text, "readcdr?")) {
         mode_ = Mode::Reading;
         blockIndex_ = 0;
-        SendReadBlock();
+        SendReadBlock(kFirstBlockDelayMs);
     } else {
         area_ = OpensWith(text, "writenumber?") ? Area::Numbers : Area::Voice;
         (area_ == Area::Numbers ? numbers_.clear() : voice_.clear());
@@ -186,7 +186,7 @@ void SimDevice::HandleReadAnswer(std::string_view text) {
         SendReadBlock();
 }
 
-void SimDevice::SendReadBlock() {
+void SimDevice::SendReadBlock(std::uint64_t delayMs) {
     if (!MayMoveBlock())
         return;
     Block block;
@@ -200,7 +200,7 @@ void SimDevice::SendReadBlock() {
     frame.insert(frame.end(), block.begin(), block.end());
     frame.insert(frame.end(), frames::kChecksumTail.begin(), frames::kChecksumTail.end());
     FillChecksum(frame);
-    SendBytes(std::move(frame), blockIndex_ == 0 ? kFirstBlockDelayMs : 0);
+    SendBytes(std::move(frame), delayMs);
 }
 
 bool SimDevice::MayMoveBlock() {
@@ -352,6 +352,23 @@ void SimDevice::Plug() {
 
 void SimDevice::AddRecord(const CallRecord& record) {
     records_.push_back(EncodeCallRecord(record));
+}
+
+void SimDevice::AddSampleRecords(std::size_t count) {
+    static const char* names[] = {"Alice", "Bob", "Carol", "Dave", "Erin", "Frank"};
+    for (std::size_t i = 0; i < count; ++i) {
+        CallRecord record;
+        record.group = static_cast<std::uint32_t>(1 + i % 7);
+        record.name = names[i % 6];
+        record.number = "1380000" + std::to_string(1000 + i % 9000);
+        record.type = static_cast<int>(i % 4);
+        record.year = 26;
+        record.month = 1 + static_cast<int>(i / 28 % 12);
+        record.day = 1 + static_cast<int>(i % 28);
+        record.secondOfDay = static_cast<int>((8 * 3600 + i * 97) % 86400);
+        record.duration = record.type == 0 || record.type == 2 ? static_cast<int>(i * 13 % 600) : 0;
+        AddRecord(record);
+    }
 }
 
 void SimDevice::UpdateDialerNumbers() {

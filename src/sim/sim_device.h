@@ -71,6 +71,8 @@ public:
     const std::vector<std::uint8_t>& Voice() const { return voice_; }
     const std::vector<Record32>& Records() const { return records_; }
     void AddRecord(const CallRecord& record);
+    // Adds `count` made-up call records of every type, the same each time.
+    void AddSampleRecords(std::size_t count);
     void SetRecords(std::vector<Record32> records) { records_ = std::move(records); }
     unsigned SettingsWrites() const { return settingsWrites_; }
 
@@ -92,7 +94,7 @@ private:
 
     void Answer(const std::string& payload, std::uint64_t delayMs = 0);
     void SendBytes(std::vector<std::uint8_t> frame, std::uint64_t delayMs);
-    void SendReadBlock();
+    void SendReadBlock(std::uint64_t delayMs = 0);
     void SendStatus();
     void ScheduleErase();
     bool MayMoveBlock();

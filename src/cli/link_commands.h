@@ -1,0 +1,22 @@
+#pragma once
+// mervadin-cli commands that reach the device.
+
+#include "cli/commands.h"
+#include "link/device_spec.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace mervadin::cli {
+
+struct DeviceOptions {
+    DeviceSpec device;
+    std::optional<std::filesystem::path> trace;
+};
+
+// Prints "USB Connected" or "USB No Connect"; exit 0 when a device is present.
+int Status(const DeviceOptions& options, Streams io);
+// Lists the matching HID devices, one hidraw path a line.
+int ListDevices(Streams io);
+
+} // namespace mervadin::cli

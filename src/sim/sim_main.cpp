@@ -1,0 +1,77 @@
+// mervadin-sim: the simulated device served on the socket bridge, so that
+// the tool (or any other client of the bridge) can be used without hardware.
+
+#include "sim/sim_server.h"
+
+#include <CLI/CLI.hpp>
+
+#include <csignal>
+#include <iostream>
+
+using namespace mervadin;
+
+namespace {
+
+std::atomic<bool> g_stop{false}; // set by SIGINT and SIGTERM
+
+void RequestStop(int) { g_stop = true; }
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Simulated auto-dialer device on the socket bridge", "mervadin-sim"};
+    std::string socket, state, model = sim::kModels[0];
+    std::size_t records = 40;
+    unsigned unplugAfter = 0;
+    std::uint64_t replugMs = 1000;
+    sim::SimDevice device;
+    auto& faults = device.Faults();
+    auto& timing = device.Timing();
+
+    app.add_option("--socket", socket, "socket path to listen on")->required();
+    app.add_option("--state", state, "load the device's content from FILE and save it back");
+    app.add_option("--model", model, "model identifier (kemo0001 ... kemo0005)");
+    app.add_option("--records", records, "made-up call records to hold (without --state)");
+    app.add_option("--silent", faults.silentRequests, "ignore this many requests");
+    app.add_option("--damage", faults.damagedAnswers, "spoil the checksum of this many answers");
+    app.add_option("--data-errors", faults.dataErrors, "answer data_err! to this many blocks");
+    app.add_option("--timeouts", faults.timeouts, "answer timeout! to this many blocks");
+    app.add_option("--unplug-after", unplugAfter, "unplug after this many blocks");
+    app.add_option("--replug-ms", replugMs, "plug in again this long after an unplug (0: never)");
+    app.add_option("--garbage", faults.garbageReports, "precede this many frames by garbage");
+    app.add_option("--flash-ms", timing.flashWriteMs, "time to write one block to flash");
+    app.add_option("--erase-steps", timing.eraseSteps, "erase progress answers per erase");
+    app.add_option("--erase-step-ms", timing.eraseStepMs, "time between erase answers");
+    app.add_option("--status-ms", timing.statusIntervalMs, "time between status frames (0: none)");
+    app.add_flag("--pace", timing.usbPacing, "one 64-byte report per millisecond each way");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? 0 : 2;
+    }
+
+    try {
+        if (unplugAfter > 0)
+            faults.unplugAfterBlocks = unplugAfter;
+        device.Dialer().SetModel(model);
+        if (!state.empty() && std::filesystem::exists(state))
+            device.Load(state);
+        else
+            device.AddSampleRecords(records);
+        sim::SimServer server(device, socket);
+        if (replugMs == 0)
+            server.SetReplugAfter(std::nullopt);
+        else
+            server.SetReplugAfter(replugMs);
+        if (!state.empty())
+            server.SetStateFile(std::filesystem::path(state));
+        std::signal(SIGINT, RequestStop);
+        std::signal(SIGTERM, RequestStop);
+        std::cerr << "mervadin-sim: serving on " << socket << '\n';
+        server.Run(g_stop);
+    } catch (const std::exception& e) {
+        std::cerr << "mervadin-sim: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

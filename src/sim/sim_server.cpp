@@ -1,0 +1,113 @@
+#include "sim/sim_server.h"
+
+#include <chrono>
+#include <cstring>
+#include <iostream>
+#include <poll.h>
+#include <stdexcept>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace mervadin::sim {
+
+SimServer::SimServer(SimDevice& device, std::string socketPath)
+    : device_(device), path_(std::move(socketPath)) {
+    device_.SetOutput([this](const DataReport& data) {
+        if (client_ < 0)
+            return;
+        std::uint8_t message[65] = {0};
+        std::memcpy(message + 1, data.data(), data.size());
+        ::send(client_, message, sizeof message, MSG_NOSIGNAL);
+    });
+    device_.SetPlugListener([this](bool plugged) {
+        if (plugged) {
+            unpluggedAtMs_.reset();
+            return;
+        }
+        unpluggedAtMs_ = NowMs();
+        DropClient();
+    });
+}
+
+SimServer::~SimServer() {
+    DropClient();
+    if (listen_ >= 0) {
+        ::close(listen_);
+        ::unlink(path_.c_str());
+    }
+}
+
+std::uint64_t SimServer::NowMs() const {
+    using namespace std::chrono;
+    return static_cast<std::uint64_t>(
+        duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
+
+void SimServer::Listen() {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path_.size() >= sizeof address.sun_path)
+        throw std::runtime_error("socket path too long: " + path_);
+    std::memcpy(address.sun_path, path_.c_str(), path_.size() + 1);
+    listen_ = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    ::unlink(path_.c_str());
+    if (listen_ < 0 || ::bind(listen_, reinterpret_cast<sockaddr*>(&address), sizeof address) ||
+        ::listen(listen_, 1))
+        throw std::runtime_error("cannot listen on " + path_ + ": " + std::strerror(errno));
+}
+
+void SimServer::Run(const std::atomic<bool>& stop) {
+    Listen();
+    while (!stop) {
+        const bool accepting = client_ < 0 && device_.Plugged();
+        pollfd fds[1] = {{accepting ? listen_ : client_, POLLIN, 0}};
+        const int ready = ::poll(fds, client_ >= 0 || accepting ? 1 : 0, 1);
+        if (ready > 0 && accepting)
+            Accept();
+        else if (ready > 0)
+            ReadClient();
+        device_.Advance(NowMs());
+        if (unpluggedAtMs_ && replugAfterMs_ && NowMs() - *unpluggedAtMs_ >= *replugAfterMs_)
+            device_.Plug();
+    }
+    SaveState();
+}
+
+void SimServer::Accept() {
+    client_ = ::accept4(listen_, nullptr, nullptr, SOCK_CLOEXEC);
+    if (client_ >= 0)
+        std::cerr << "mervadin-sim: tool connected\n";
+}
+
+void SimServer::ReadClient() {
+    std::uint8_t message[1024];
+    const ssize_t got = ::recv(client_, message, sizeof message, 0);
+    if (got <= 0) {
+        std::cerr << "mervadin-sim: tool disconnected\n";
+        DropClient();
+        SaveState();
+        return;
+    }
+    // Byte 0 is the report number; the device sees the 64 bytes after it.
+    if (got > 1)
+        device_.Receive(Bytes(message + 1, static_cast<std::size_t>(got - 1)));
+}
+
+void SimServer::DropClient() {
+    if (client_ >= 0)
+        ::close(client_);
+    client_ = -1;
+}
+
+void SimServer::SaveState() {
+    if (!stateFile_)
+        return;
+    try {
+        device_.Save(*stateFile_);
+    } catch (const std::exception& e) {
+        std::cerr << "mervadin-sim: " << e.what() << '\n';
+    }
+}
+
+} // namespace mervadin::sim

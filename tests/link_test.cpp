@@ -1,0 +1,92 @@
+#include "link/device_link.h"
+#include "link/frame_trace.h"
+#include "support/direct_transport.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+TEST(Reports, FramesAreCutIntoSixtyFourByteReports) {
+    const std::string frame77(77, 'x');
+    auto reports = CutIntoReports(AsBytes(frame77));
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[0][0], 0);
+    EXPECT_EQ(std::count(reports[0].begin() + 1, reports[0].end(), 'x'), 64);
+    EXPECT_EQ(std::count(reports[1].begin() + 1, reports[1].begin() + 14, 'x'), 13);
+    EXPECT_TRUE(std::all_of(reports[1].begin() + 14, reports[1].end(), [](auto b) { return b == 0; }));
+
+    EXPECT_EQ(CutIntoReports(AsBytes(std::string(576, 'd'))).size(), 9u);
+    EXPECT_EQ(CutIntoReports(AsBytes(std::string(64, 'd'))).size(), 1u);
+    EXPECT_EQ(CutIntoReports(AsBytes(std::string(50 * 64 + 10, 'd'))).size(), 50u);
+    EXPECT_TRUE(CutIntoReports({}).empty());
+}
+
+TEST(ReceiveBuffer, AppendsAtTheCountAndWraps) {
+    ReceiveBuffer buffer;
+    buffer.Append(AsBytes(std::string(1000, 'a')));
+    buffer.Append(AsBytes("0123456789abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_EQ(buffer.WriteCount(), 1036u);
+    EXPECT_EQ(buffer.View()[1023], 'n');
+    EXPECT_EQ(buffer.View()[0], 'o'); // the 1025th byte overwrote the oldest
+    EXPECT_EQ(buffer.View()[11], 'z');
+    EXPECT_EQ(buffer.View()[12], 'a');
+    buffer.Clear();
+    EXPECT_EQ(buffer.WriteCount(), 0u);
+    EXPECT_TRUE(std::all_of(buffer.View().begin(), buffer.View().end(), [](auto b) { return b == 0; }));
+}
+
+class CountingObserver : public LinkObserver {
+public:
+    void OnUsbStatus(bool present, bool initial) override { events.push_back({present, initial}); }
+    void OnBytesArrived() override { ++arrivals; }
+    std::vector<std::pair<bool, bool>> events;
+    int arrivals = 0;
+};
+
+TEST(DeviceLink, ReportNumberRuleReadEnabledAndPresence) {
+    test::DirectTransport transport(nullptr, 0);
+    DeviceLink link(transport);
+    CountingObserver observer;
+    link.AddObserver(&observer);
+    link.Open();
+    EXPECT_FALSE(link.Connected());
+    EXPECT_EQ(observer.events, (std::vector<std::pair<bool, bool>>{{false, true}}));
+
+    transport.Inject(std::string_view("\0abc", 4)); // dropped: reading not enabled yet
+    EXPECT_EQ(link.Buffer().WriteCount(), 0u);
+
+    transport.SetCount(1);
+    EXPECT_TRUE(link.Connected());
+    EXPECT_TRUE(link.ReadEnabled());
+    transport.Inject(std::string_view("\0abc", 4)); // leading 0: a report number
+    transport.Inject("xyz");                        // any other first byte is data
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(link.Received().data()), 5), "abcxy");
+    EXPECT_EQ(link.Buffer().WriteCount(), 6u);
+    EXPECT_EQ(observer.arrivals, 2);
+
+    transport.SetCount(0);
+    EXPECT_FALSE(link.Connected());
+    EXPECT_FALSE(link.ReadEnabled());
+    EXPECT_EQ(observer.events.back(), std::make_pair(false, false));
+    link.RemoveObserver(&observer);
+}
+
+TEST(DeviceLink, SendsFramesAndTracesBothDirections) {
+    test::TempFolder folder;
+    FrameTrace trace(folder / "trace.txt");
+    test::DirectTransport transport;
+    DeviceLink link(transport, &trace);
+    link.Open();
+    link.SendFrame(BuildStopFrame(FrameLength::Padded));
+    EXPECT_EQ(transport.written.size(), 9u);
+    transport.Inject(std::string_view("\0ok\x01\\", 5));
+    const std::string text = test::Slurp(folder / "trace.txt");
+    EXPECT_NE(text.find(" -> velorn<stop?"), std::string::npos);
+    EXPECT_NE(text.find(" <- ok\\x01\\\\\n"), std::string::npos);
+    EXPECT_NE(text.find(" -- device count 1"), std::string::npos);
+}
+
+} // namespace
+} // namespace mervadin

@@ -1,0 +1,76 @@
+#include "link/frame_templates.h"
+#include "link/link_session.h"
+#include "support/temp_folder.h"
+
+#include <QProcess>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+class StatusLog : public LinkObserver {
+public:
+    void OnUsbStatus(bool present, bool /*initial*/) override { states.push_back(present); }
+    std::vector<bool> states;
+};
+
+// A mervadin-sim process serving on a socket in a fresh folder.
+class SimProcess {
+public:
+    explicit SimProcess(const std::filesystem::path& socket) : socket_(socket) { Start(); }
+    ~SimProcess() { Kill(); }
+
+    void Start() {
+        process_.start(MERVADIN_SIM_PATH, {"--socket", QString::fromStdString(socket_.string()),
+                                           "--status-ms", "0", "--records", "3"});
+        ASSERT_TRUE(process_.waitForStarted());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(socket_); }));
+    }
+    void Kill() {
+        process_.kill();
+        process_.waitForFinished();
+        std::filesystem::remove(socket_);
+    }
+
+private:
+    std::filesystem::path socket_;
+    QProcess process_;
+};
+
+std::string Text(Bytes bytes) { return {reinterpret_cast<const char*>(bytes.data()), bytes.size()}; }
+
+TEST(SocketBridge, ExchangesFramesAndFollowsThePeer) {
+    test::TempFolder folder;
+    const auto socket = folder / "device.sock";
+    SimProcess sim(socket);
+    LinkSession session(DeviceSpec{DeviceSpec::Kind::Socket, socket.string()}, std::nullopt);
+    DeviceLink& link = session.Link();
+    StatusLog log;
+    link.AddObserver(&log);
+    link.Open();
+    EXPECT_EQ(log.states, std::vector<bool>{true});
+
+    // The handshake answer, then call record block 0 as 576 bytes of reports.
+    link.ClearReceiveBuffer();
+    link.SendFrame(BuildFrame(frames::kReadCdrRequest));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Search(link.Received(), "module") != 0; }));
+    EXPECT_TRUE(VerifyChecksum(link.Received()));
+    link.ClearReceiveBuffer();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Search(link.Received(), ">end") != 0; }));
+    EXPECT_EQ(Search(link.Received(), ">end"), 538u);
+    EXPECT_TRUE(VerifyChecksum(link.Received()));
+    EXPECT_EQ(Text(link.Received()).substr(7, 5), "Alice");
+    EXPECT_EQ(link.Buffer().WriteCount(), 576u);
+
+    // The peer goes away: an unplug. It comes back: a re-plug within 200 ms.
+    sim.Kill();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !link.Connected(); }));
+    sim.Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return link.Connected(); }, 2000));
+    EXPECT_EQ(log.states, (std::vector<bool>{true, false, true}));
+    link.RemoveObserver(&log);
+}
+
+} // namespace
+} // namespace mervadin

@@ -5,6 +5,8 @@
 #include "app/text_file.h"
 #include "records/call_grid_model.h"
 #include "settings/settings_file.h"
+#include "settings/settings_window.h"
+#include "settings/write_window.h"
 #include "sim/sim_device.h"
 
 #include <QCloseEvent>
@@ -92,8 +94,10 @@ TMainSetting::TMainSetting(WorkFolder folder, Prompts& prompts, QWidget* parent)
 void TMainSetting::BuildButtons(QWidget* area) {
     usbLamp_ = Place(new Lamp(area), "Shape1", 16, 8, 97, 33);
     MakeButton(area, "Button4", "LoadNumber", 136, 4, 105, 37);
-    MakeButton(area, "Button1", "Setting", 262, 4, 99, 37);
-    MakeButton(area, "Button3", "DownLoad", 382, 4, 99, 37);
+    connect(MakeButton(area, "Button1", "Setting", 262, 4, 99, 37), &QPushButton::clicked, this,
+            &TMainSetting::OpenSettings);
+    connect(MakeButton(area, "Button3", "DownLoad", 382, 4, 99, 37), &QPushButton::clicked, this,
+            &TMainSetting::OpenDownload);
     MakeButton(area, "Button41", "ReadCdr", 502, 4, 99, 37);
     MakeButton(area, "Button5", "DisplayCdr", 622, 4, 99, 37);
     auto* close = MakeButton(area, "Button15", "Close", 742, 4, 99, 37);
@@ -172,6 +176,8 @@ void TMainSetting::BuildMenus() {
     AttachMenu(centralWidget(),
                BuildMenu("PopupMenu1", {"LoadNumber", "ClearNumber", "Setting", "DownLoad",
                                         "ReadCDR", "DisplayCDR", "Brief introduction", "Close"}));
+    WireMenu("PopupMenu1", "Setting", &TMainSetting::OpenSettings);
+    WireMenu("PopupMenu1", "DownLoad", &TMainSetting::OpenDownload);
     AttachMenu(findChild<QTableView*>("DialOutGrid"),
                BuildMenu("PopupMenu2", {"Callout CDR Save as ", "Display CDR",
                                         "Clear Callout CDR List", "Close"}));
@@ -184,6 +190,26 @@ void TMainSetting::BuildMenus() {
     AttachMenu(findChild<QGroupBox*>("GroupBox15"),
                BuildMenu("PopupMenu5", {"M-module Spk Vol Add", "M-module Spk Vol Sub",
                                         "M-module Mic Vol Add", "M-module Mic Vol Sub", "Close"}));
+}
+
+void TMainSetting::WireMenu(const char* menu, const QString& caption, void (TMainSetting::*command)()) {
+    for (auto* action : findChild<QMenu*>(menu)->actions())
+        if (action->text() == caption)
+            connect(action, &QAction::triggered, this, command);
+}
+
+void TMainSetting::OpenSettings() {
+    TSetting window(folder_.File(file::kConfig), prompts_, this);
+    window.exec();
+}
+
+void TMainSetting::OpenDownload() {
+    if (!link_ || !link_->Connected()) {
+        prompts_.Inform("  Error  ", "   No Connect!  ");
+        return;
+    }
+    TWriteData window(*link_, folder_, prompts_, this);
+    window.exec();
 }
 
 QString TMainSetting::StatusText() const { return status_->text(); }

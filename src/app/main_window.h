@@ -47,6 +47,10 @@ public:
 
     // The Close command: stops what runs and closes the window.
     void CloseCommand();
+    // "Setting": the settings editor. "DownLoad": the download window, only
+    // with a device connected.
+    void OpenSettings();
+    void OpenDownload();
 
     // Follows the device from now on; `simulator` when it is the simulated one.
     void AttachLink(DeviceLink& link, sim::SimDevice* simulator);
@@ -68,6 +72,7 @@ private:
     QTableView* BuildGrid(QWidget* box, const char* name, const QStringList& headers, int rows);
     QMenu* BuildMenu(const char* name, const QStringList& captions);
     void ShowFileError(const std::exception& error);
+    void WireMenu(const char* menu, const QString& caption, void (TMainSetting::*command)());
     void AddSimulatorControls(sim::SimDevice& simulator);
 
     WorkFolder folder_;

@@ -4,7 +4,10 @@
 #include "cli/console_prompts.h"
 #include "link/frame_codec.h"
 #include "link/frame_templates.h"
+#include "settings/settings_block.h"
 #include "settings/settings_file.h"
+
+#include <cstdio>
 
 #include <iostream>
 #include <iterator>
@@ -91,6 +94,47 @@ int Frame(const std::string& frameTemplate, Streams io) {
     }
     io.out << BuildFrame(frameTemplate).Text() << '\n';
     return kSuccess;
+}
+
+namespace {
+
+std::optional<LocalTime> ParseLocalTime(const std::string& text) {
+    LocalTime t;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month, &t.day,
+                    &t.hour, &t.minute, &t.second, &tail) != 6 ||
+        t.year < 2000 || t.year > 2099 || t.month < 1 || t.month > 12 || t.day < 1 ||
+        t.day > 31 || t.hour > 23 || t.minute > 59 || t.second > 59 || t.hour < 0 ||
+        t.minute < 0 || t.second < 0)
+        return std::nullopt;
+    return t;
+}
+
+} // namespace
+
+int SettingsBlockCommand(const WorkFolder& folder, const std::string& at, Streams io) {
+    LocalTime when = Now();
+    if (!at.empty()) {
+        const auto parsed = ParseLocalTime(at);
+        if (!parsed) {
+            io.err << "mervadin-cli: --at \"" << at
+                   << "\" is not a date and time as YYYY-MM-DD HH:MM:SS (years 2000-2099)\n";
+            return kBadInput;
+        }
+        when = *parsed;
+    }
+    return Guarded(io, [&] {
+        const SettingsBlock block = BuildSettingsBlock(ReadLines(folder.File(file::kConfig)), when);
+        char hex[4];
+        for (std::size_t row = 0; row < 32; ++row) {
+            for (std::size_t i = 0; i < 16; ++i) {
+                std::snprintf(hex, sizeof hex, "%02X", block[row * 16 + i]);
+                io.out << (i ? " " : "") << hex;
+            }
+            io.out << '\n';
+        }
+        return kSuccess;
+    });
 }
 
 int Verify(Streams io) {

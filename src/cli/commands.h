@@ -23,6 +23,9 @@ int ConfigSet(const WorkFolder& folder, const std::string& key, const std::strin
               Streams io);
 int ConfigDefaults(const WorkFolder& folder, Streams io);
 int Frame(const std::string& frameTemplate, Streams io);
+// Prints the settings block as 32 lines of 16 upper-case hex bytes; `at` is
+// "YYYY-MM-DD HH:MM:SS" or empty for now.
+int SettingsBlockCommand(const WorkFolder& folder, const std::string& at, Streams io);
 int Verify(Streams io);
 int ChangePasswordCommand(const WorkFolder& folder, const std::string& oldPassword,
                           const std::string& newPassword, const std::string& confirmation,

@@ -1,7 +1,13 @@
 #include "cli/link_commands.h"
 
+#include "cli/console_view.h"
 #include "link/hid_transport.h"
 #include "link/link_session.h"
+#include "link/operation_runner.h"
+#include "link/tick_clock.h"
+#include "settings/write_settings_operation.h"
+
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -42,16 +48,44 @@ private:
     std::string advice_;
 };
 
+
+std::unique_ptr<LinkSession> OpenSession(const DeviceOptions& options, Streams io) {
+    try {
+        return std::make_unique<LinkSession>(options.device, options.trace);
+    } catch (const std::exception& e) {
+        io.err << "mervadin-cli: " << e.what() << '\n';
+        return nullptr;
+    }
+}
+
+// Runs one operation on the link until it ends; exit 0 only on success.
+int RunOperation(DeviceLink& link, OperationView& view,
+                 const std::function<std::unique_ptr<Operation>()>& make) {
+    FirstCount first;
+    link.AddObserver(&first);
+    link.Open();
+    first.Wait();
+    link.RemoveObserver(&first);
+
+    OperationRunner runner(link, view);
+    QEventLoop loop;
+    runner.onFinished = [&loop](OperationStatus) { loop.quit(); };
+    if (!runner.Run(make()))
+        return kFailure;
+    TickClock clock;
+    QObject::connect(&clock, &TickClock::Ticked, [&runner] { runner.OnTick(); });
+    clock.Start();
+    if (runner.Busy())
+        loop.exec();
+    return runner.LastOutcome() == OperationStatus::Succeeded ? kSuccess : kFailure;
+}
+
 } // namespace
 
 int Status(const DeviceOptions& options, Streams io) {
-    std::unique_ptr<LinkSession> session;
-    try {
-        session = std::make_unique<LinkSession>(options.device, options.trace);
-    } catch (const std::exception& e) {
-        io.err << "mervadin-cli: " << e.what() << '\n';
+    auto session = OpenSession(options, io);
+    if (!session)
         return kFailure;
-    }
     FirstCount first;
     session->Link().AddObserver(&first);
     session->Link().Open();
@@ -61,6 +95,17 @@ int Status(const DeviceOptions& options, Streams io) {
         io.err << first.Advice() << '\n';
     io.out << (present ? "USB Connected" : "USB No Connect") << '\n';
     return present ? kSuccess : kFailure;
+}
+
+int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
+    auto session = OpenSession(options, io);
+    if (!session)
+        return kFailure;
+    ConsoleView view(io.out, io.err, ::isatty(STDERR_FILENO));
+    DeviceLink& link = session->Link();
+    return RunOperation(link, view, [&] {
+        return std::make_unique<WriteSettingsOperation>(link, view, folder.File(file::kConfig));
+    });
 }
 
 int ListDevices(Streams io) {

@@ -18,5 +18,7 @@ struct DeviceOptions {
 int Status(const DeviceOptions& options, Streams io);
 // Lists the matching HID devices, one hidraw path a line.
 int ListDevices(Streams io);
+// Writes the settings block built from Config.txt into the device.
+int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Streams io);
 
 } // namespace mervadin::cli

@@ -22,6 +22,7 @@ struct Options {
     std::string key;
     std::string value;
     std::string text;
+    std::string at;
     std::string oldPassword, newPassword, confirmation;
 };
 
@@ -54,7 +55,10 @@ int Dispatch(CLI::App& app, Options& o) {
             return cli::ConfigSet(folder, o.key, o.value, io);
         return cli::ConfigDefaults(folder, io);
     }
-    if (app.got_subcommand("status") || app.got_subcommand("list-devices")) {
+    if (app.got_subcommand("settings-block"))
+        return cli::SettingsBlockCommand(folder, o.at, io);
+    if (app.got_subcommand("status") || app.got_subcommand("list-devices") ||
+        app.got_subcommand("write-settings")) {
         const auto spec = DeviceSpec::Parse(o.device);
         if (!spec) {
             std::cerr << "mervadin-cli: unknown device \"" << o.device
@@ -64,6 +68,8 @@ int Dispatch(CLI::App& app, Options& o) {
         cli::DeviceOptions device{*spec, std::nullopt};
         if (!o.trace.empty())
             device.trace = o.trace;
+        if (app.got_subcommand("write-settings"))
+            return cli::WriteSettings(folder, device, io);
         return app.got_subcommand("status") ? cli::Status(device, io) : cli::ListDevices(io);
     }
     if (app.got_subcommand("frame"))
@@ -88,6 +94,9 @@ int main(int argc, char** argv) {
 
     app.add_subcommand("status", "print whether a device is present (exit 0) or not (exit 1)");
     app.add_subcommand("list-devices", "list the matching USB HID devices");
+    app.add_subcommand("settings-block", "print the settings block built from Config.txt")
+        ->add_option("--at", o.at, "date and time to stamp, as \"YYYY-MM-DD HH:MM:SS\"");
+    app.add_subcommand("write-settings", "write the settings block into the device");
     app.add_subcommand("init", "create the working folder and its missing data files");
     AddConfigCommands(*app.add_subcommand("config", "read and write Config.txt"), o);
     app.add_subcommand("frame", "fill the checksum of a frame template and print the frame")

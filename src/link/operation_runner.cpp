@@ -18,6 +18,7 @@ bool OperationRunner::Run(std::unique_ptr<Operation> operation) {
     }
     stopRequested_ = false;
     operation_ = std::move(operation);
+    const Reentry guard(inside_);
     operation_->Start();
     return true;
 }
@@ -26,6 +27,16 @@ void OperationRunner::StopWith(OutgoingFrame frame, std::function<void()> afterw
     stopRequested_ = true;
     repeater_.emplace(frame, link_);
     afterRepeater_ = std::move(afterwards);
+}
+
+void OperationRunner::Abandon() {
+    repeater_.reset();
+    afterRepeater_ = nullptr;
+    stopRequested_ = true;
+    if (inside_)
+        abandonPending_ = true; // ended once the operation's call has returned
+    else if (operation_)
+        Finish(OperationStatus::Stopped);
 }
 
 void OperationRunner::OnTick() {
@@ -40,17 +51,37 @@ void OperationRunner::OnTick() {
         return;
     }
     if (operation_)
-        Handle(operation_->OnTick());
+        Call(&Operation::OnTick);
 }
 
 void OperationRunner::OnBytesArrived() {
     if (operation_ && !repeater_)
-        Handle(operation_->OnBytes());
+        Call(&Operation::OnBytes);
+}
+
+void OperationRunner::Call(OperationStatus (Operation::*event)()) {
+    if (inside_)
+        return;
+    OperationStatus status;
+    {
+        const Reentry guard(inside_);
+        status = (operation_.get()->*event)();
+    }
+    if (std::exchange(lossPending_, false))
+        return OnUsbStatus(false, false);
+    if (std::exchange(abandonPending_, false))
+        return Finish(OperationStatus::Stopped);
+    if (status != OperationStatus::Running)
+        Finish(status);
 }
 
 void OperationRunner::OnUsbStatus(bool present, bool /*initial*/) {
     if (present)
         return;
+    if (inside_) { // handled once the operation's call has returned
+        lossPending_ = true;
+        return;
+    }
     repeater_.reset();
     if (operation_) {
         view_.AppendMemo(kDeviceLost);
@@ -59,11 +90,6 @@ void OperationRunner::OnUsbStatus(bool present, bool /*initial*/) {
     // Nothing more is sent, but an Exit still closes its window.
     if (auto afterwards = std::exchange(afterRepeater_, nullptr))
         afterwards();
-}
-
-void OperationRunner::Handle(OperationStatus status) {
-    if (status != OperationStatus::Running)
-        Finish(status);
 }
 
 void OperationRunner::Finish(OperationStatus status) {

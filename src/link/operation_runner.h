@@ -31,6 +31,8 @@ public:
     void StopWith(OutgoingFrame frame, std::function<void()> afterwards);
 
     void OnTick();
+    // Ends what runs at once, silently and without sending anything more.
+    void Abandon();
 
     bool Busy() const { return operation_ != nullptr; }
     bool Sending() const { return repeater_.has_value(); }
@@ -45,8 +47,16 @@ public:
     void OnBytesArrived() override;
 
 private:
+    // Marks a call into the operation: an operation that shows a message box
+    // lets ticks and bytes through meanwhile, and they must not reach it again.
+    struct Reentry {
+        explicit Reentry(bool& flag) : flag_(flag) { flag_ = true; }
+        ~Reentry() { flag_ = false; }
+        bool& flag_;
+    };
+
     void Finish(OperationStatus status);
-    void Handle(OperationStatus status);
+    void Call(OperationStatus (Operation::*event)());
 
     DeviceLink& link_;
     OperationView& view_;
@@ -54,6 +64,9 @@ private:
     std::optional<FrameRepeater> repeater_;
     std::function<void()> afterRepeater_;
     bool stopRequested_ = false;
+    bool inside_ = false;
+    bool lossPending_ = false;
+    bool abandonPending_ = false;
     std::optional<OperationStatus> lastOutcome_;
 };
 

@@ -115,6 +115,7 @@ void SimDevice::HandleRequest(std::string_view text) {
     inFlight_.reset();
     if (OpensWith(text, "writesetting?")) {
         mode_ = Mode::AwaitSettings;
+        settingsStored_ = false;
     } else if (OpensWith(text, "readcdr?")) {
         mode_ = Mode::Reading;
         blockIndex_ = 0;
@@ -153,9 +154,11 @@ void SimDevice::HandleBlock(const std::vector<std::uint8_t>& frame) {
     Block block;
     std::copy_n(frame.begin() + frames::kOpening.size(), block.size(), block.begin());
     if (mode_ == Mode::AwaitSettings) {
+        // The device keeps taking settings blocks (a tool that missed the
+        // answer sends the block again) until the session ends.
         settings_ = block;
         ++settingsWrites_;
-        mode_ = Mode::SessionOpen;
+        settingsStored_ = true;
         return Answer("writespiok!okok!", timing_.flashWriteMs);
     }
     // A block that arrives while the last is still being written is its resend.
@@ -310,7 +313,7 @@ void SimDevice::Advance(std::uint64_t nowMs) {
         EmitFrame(std::move(frame));
     }
     // A session the tool left without a stop or exit frame closes by itself.
-    if (mode_ == Mode::SessionOpen && nowMs_ - lastFrameMs_ > kSessionIdleMs)
+    if (mode_ == Mode::AwaitSettings && settingsStored_ && nowMs_ - lastFrameMs_ > kSessionIdleMs)
         mode_ = Mode::Idle;
     if (mode_ == Mode::Idle) {
         if (auto record = dialer_.Advance(nowMs_))

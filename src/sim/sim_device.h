@@ -81,7 +81,7 @@ public:
     void Load(const std::filesystem::path& file);
 
 private:
-    enum class Mode { Idle, SessionOpen, Erasing, AwaitSettings, AwaitBlocks, Reading };
+    enum class Mode { Idle, Erasing, AwaitSettings, AwaitBlocks, Reading };
     enum class Area { Numbers, Voice };
 
     void HandleFrame(const std::vector<std::uint8_t>& frame);
@@ -128,6 +128,7 @@ private:
 
     std::optional<Block> settings_;
     unsigned settingsWrites_ = 0;
+    bool settingsStored_ = false;
     std::vector<Block> numbers_;
     std::vector<std::uint8_t> voice_;
     std::vector<Record32> records_;

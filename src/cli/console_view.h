@@ -1,0 +1,42 @@
+#pragma once
+// An operation's window on the command line: each progress memo line on
+// standard output as the window would hold it, followed by a line feed;
+// error memo lines on standard error; message boxes as "[CAPTION] text";
+// a progress bar on standard error only when that is a terminal.
+
+#include "cli/console_prompts.h"
+#include "link/operation_view.h"
+
+#include <iostream>
+
+namespace mervadin::cli {
+
+class ConsoleView : public OperationView {
+public:
+    ConsoleView(std::ostream& out, std::ostream& err, bool drawProgress)
+        : out_(out), err_(err), prompts_(out), drawProgress_(drawProgress) {}
+
+    void ClearMemo() override {}
+    void AppendMemo(const std::string& line) override { out_ << line << '\n' << std::flush; }
+    void AppendErrorMemo(const std::string& line) override { err_ << line << '\n'; }
+    void ClearErrorMemo() override {}
+    void SetProgress(int percent, const std::string& /*label*/) override {
+        if (!drawProgress_)
+            return;
+        const int filled = percent * 40 / 100;
+        err_ << '\r' << '[' << std::string(filled, '#') << std::string(40 - filled, ' ') << "] "
+             << percent << '%' << (percent >= 100 ? "\n" : "") << std::flush;
+    }
+    void Inform(const std::string& caption, const std::string& text) override {
+        prompts_.Inform(caption, text);
+        out_.flush();
+    }
+
+private:
+    std::ostream& out_;
+    std::ostream& err_;
+    ConsolePrompts prompts_;
+    bool drawProgress_;
+};
+
+} // namespace mervadin::cli

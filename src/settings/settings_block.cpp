@@ -1,0 +1,145 @@
+#include "settings/settings_block.h"
+
+#include "settings/settings_file.h"
+
+#include <ctime>
+#include <string>
+
+namespace mervadin {
+
+namespace {
+
+class BlockWriter {
+public:
+    BlockWriter(const Lines& config, SettingsBlock& block) : config_(config), block_(block) {}
+
+    std::int32_t Int(const char* key) const { return ParseIntSetting(Text(key)); }
+    std::string Text(const char* key) const { return FindSetting(config_, key).value_or(""); }
+
+    // The low `width` bytes of the value, most significant first.
+    void Number(std::size_t offset, std::size_t width, std::int32_t value) {
+        const auto bits = static_cast<std::uint32_t>(value);
+        for (std::size_t i = 0; i < width; ++i)
+            block_[offset + i] = static_cast<std::uint8_t>(bits >> (8 * (width - 1 - i)));
+    }
+    void Number(std::size_t offset, std::size_t width, const char* key) {
+        Number(offset, width, Int(key));
+    }
+    // Up to `size` characters, zero-padded; a full-length text has no terminating zero.
+    void TextField(std::size_t offset, std::size_t size, const char* key) {
+        const std::string text = Text(key);
+        for (std::size_t i = 0; i < size && i < text.size(); ++i)
+            block_[offset + i] = static_cast<std::uint8_t>(text[i]);
+    }
+    // 16 nibbles: the low four bits of each character, 0xC after the text.
+    void DigitField(std::size_t offset, const char* key) {
+        const std::string text = Text(key);
+        for (std::size_t i = 0; i < 16; ++i) {
+            const std::uint8_t nibble = i < text.size() ? text[i] & 0x0F : 0x0C;
+            std::uint8_t& byte = block_[offset + i / 2];
+            byte = i % 2 == 0 ? static_cast<std::uint8_t>(nibble << 4)
+                              : static_cast<std::uint8_t>(byte | nibble);
+        }
+    }
+
+private:
+    const Lines& config_;
+    SettingsBlock& block_;
+};
+
+std::uint8_t Bcd(int value) {
+    return static_cast<std::uint8_t>((value / 10 % 10) << 4 | (value % 10));
+}
+
+void FillOneByteValues(BlockWriter& w) {
+    static const std::pair<std::size_t, const char*> bytes[] = {
+        {2, "dtmf dial switch="},
+        {13, "CallOutAllowOutSidePB="},
+        {14, "CallInAllowOutSidePB="},
+        {16, "setting times of failed call and reboot="},
+        {30, "RctVol="},
+        {31, "buzzer on="},
+        {32, "phone="},
+        {33, "mic="},
+        {34, "slaver phone="},
+        {35, "slaver mic="},
+        {36, "uplink vol="},
+        {37, "downlink vol="},
+        {38, "RingTone="},
+        {39, "RingVol="},
+        {40, "phone="},
+        {41, "mic="},
+        {42, "listen vol="},
+        {43, "server ring vol="},
+        {66, "dial in delay time="},
+        {67, "auto dial switch="},
+        {69, "connected delay sms="},
+        {71, "recode function="},
+        {72, "send sms to hoster function="},
+        {73, "send sms to called function="},
+        {78, "RecSwitch="},
+        {79, "callback="},
+        {80, "all time of dial to pickup="},
+        {83, "no person play sound all time="},
+        {89, "auto pickup time="},
+        {90, "dial in type="},
+        {92, "slaver moudule send sms to hoster="},
+        {93, "slaver moudule send sms to called="},
+    };
+    for (const auto& [offset, key] : bytes)
+        w.Number(offset, 1, key);
+}
+
+void FillPeriods(BlockWriter& w) {
+    static const char* keys[4][4] = {
+        {"start1 hour=", "start1 minute=", "end1 hour=", "end1 minute="},
+        {"start2 hour=", "start2 minute=", "end2 hour=", "end2 minute="},
+        {"start3 hour=", "start3 minute=", "end3 hour=", "end3 minute="},
+        {"start4 hour=", "start4 minute=", "end4 hour=", "end4 minute="},
+    };
+    for (std::size_t period = 0; period < 4; ++period)
+        for (std::size_t i = 0; i < 4; ++i)
+            w.Number(176 + 16 * period + i, 1, keys[period][i]);
+}
+
+} // namespace
+
+LocalTime Now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+            local.tm_hour,        local.tm_min,     local.tm_sec};
+}
+
+SettingsBlock BuildSettingsBlock(const Lines& config, const LocalTime& at) {
+    SettingsBlock block{};
+    BlockWriter w(config, block);
+    FillOneByteValues(w);
+    w.Number(81, 2, "pick up call all time=");
+    w.Number(84, 2, "dial out every time=");
+    w.Number(86, 2, "dial out all time=");
+    const std::int32_t mode = w.Int("mode=");
+    w.Number(88, 1, mode < 20 ? mode : 0);
+    const std::int32_t dtmf = w.Int("forward dtmf key=");
+    w.Number(94, 1, dtmf == 1 ? 9 : 1);
+    const int stamp[] = {at.year - 2000, at.month, at.day, at.hour, at.minute, at.second};
+    for (std::size_t i = 0; i < 6; ++i)
+        block[96 + i] = Bcd(stamp[i]);
+    w.DigitField(112, "hoster number=");
+    w.Number(144, 3, "dial number counter=");
+    w.Number(158, 2, "dial all minutes=");
+    FillPeriods(w);
+    w.TextField(240, 16, "add ip=");
+    w.TextField(256, 96, "sms=");
+    w.TextField(464, 16, "slaver imei=");
+    w.TextField(480, 16, "pin=");
+    w.TextField(496, 16, "imei=");
+    return block;
+}
+
+} // namespace mervadin

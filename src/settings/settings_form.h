@@ -1,0 +1,49 @@
+#pragma once
+// The settings editor's controls: for each, its name, its label, the key it
+// edits in Config.txt and, for a list, its items (a list stores the chosen
+// item's position). Loading and saving go through these tables, so the
+// window only lays the controls out.
+
+#include "app/text_file.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace mervadin {
+
+struct ListControl {
+    std::string name;  // e.g. "ComboBox7"
+    std::string label; // e.g. "SpkVol"; empty for the Task Work period rows
+    std::string key;   // e.g. "phone="
+    std::vector<std::string> items;
+    bool hidden = false;
+};
+
+struct TextControl {
+    std::string name;
+    std::string label;
+    std::string key;
+    int maxLength;
+};
+
+const std::vector<ListControl>& SettingsLists();
+const std::vector<TextControl>& SettingsTexts();
+inline constexpr const char* kSmsKey = "sms=";
+inline constexpr int kSmsMaxLength = 96;
+
+// What the editor holds: the chosen position of each list (-1 for none) and
+// the text of each text box and of the SMS box, by key.
+struct SettingsFormValues {
+    std::map<std::string, int> lists;
+    std::map<std::string, std::string> texts;
+    std::string sms;
+};
+
+// Reads every control's value from the lines of Config.txt.
+SettingsFormValues LoadSettingsForm(const Lines& config);
+// Writes every control's value into the lines; keys the editor does not
+// show are left as they are.
+void StoreSettingsForm(Lines& config, const SettingsFormValues& values);
+
+} // namespace mervadin

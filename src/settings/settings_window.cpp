@@ -1,0 +1,252 @@
+#include "settings/settings_window.h"
+
+#include "app/qt_prompts.h"
+#include "settings/settings_file.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTextCursor>
+#include <QValidator>
+#include <QVBoxLayout>
+
+namespace mervadin {
+
+namespace {
+
+// Refuses typing past a length, but keeps (and lets the operator shorten) a
+// longer text that came from the file.
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(QLineEdit* edit, int limit) : QValidator(edit), edit_(edit), limit_(limit) {}
+    State validate(QString& input, int&) const override {
+        return input.size() <= limit_ || input.size() <= edit_->text().size() ? Acceptable
+                                                                               : Invalid;
+    }
+
+private:
+    QLineEdit* edit_;
+    int limit_;
+};
+
+const ListControl& ListByKey(const std::string& key) {
+    for (const auto& list : SettingsLists())
+        if (list.key == key)
+            return list;
+    throw std::logic_error("no list for " + key);
+}
+
+} // namespace
+
+TSetting::TSetting(std::filesystem::path configFile, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), configFile_(std::move(configFile)), prompts_(prompts) {
+    setObjectName("Setting");
+    setWindowTitle("Setting");
+    setFixedSize(858, 540);
+    move(244, 100);
+    BuildControls();
+    Load();
+}
+
+void TSetting::BuildControls() {
+    auto* layout = new QVBoxLayout(this);
+    auto* buttons = new QHBoxLayout;
+    const std::pair<const char*, const char*> captions[] = {
+        {"Button2", "Default"}, {"Button1", "Save"}, {"Button4", "Save&&Exit"}, {"Button3", "Exit"}};
+    std::vector<QPushButton*> made;
+    for (const auto& [name, caption] : captions) {
+        auto* button = new QPushButton(caption, this);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+        made.push_back(button);
+    }
+    buttons->addStretch();
+    connect(made[0], &QPushButton::clicked, this, &TSetting::Default);
+    connect(made[1], &QPushButton::clicked, this, &TSetting::Save);
+    connect(made[2], &QPushButton::clicked, this, &TSetting::SaveAndExit);
+    connect(made[3], &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(buttons);
+
+    auto* group = new QGroupBox(this);
+    auto* columns = new QHBoxLayout(group);
+    columns->addWidget(BuildListColumns(), 3);
+    auto* right = new QVBoxLayout;
+    right->addWidget(BuildSmsBox());
+    right->addWidget(BuildTaskWork());
+    columns->addLayout(right, 2);
+    layout->addWidget(group);
+}
+
+QWidget* TSetting::BuildListColumns() {
+    auto* area = new QWidget(this);
+    auto* grid = new QGridLayout(area);
+    grid->setVerticalSpacing(3);
+    int slot = 0;
+    auto place = [&](const QString& label, QWidget* control, bool hidden) {
+        auto* caption = new QLabel(label, area);
+        caption->setBuddy(control);
+        const int row = slot % 12, column = slot / 12 * 2;
+        grid->addWidget(caption, row, column);
+        grid->addWidget(control, row, column + 1);
+        caption->setVisible(!hidden);
+        control->setVisible(!hidden);
+        if (!hidden)
+            ++slot;
+    };
+    for (const auto& text : SettingsTexts())
+        if (text.key != "hoster number=" && text.key != "dial number counter=")
+            place(ToQString(text.label), MakeText(area, text), false);
+    for (const auto& list : SettingsLists())
+        if (!list.label.empty() && list.key != "auto dial switch=")
+            place(ToQString(list.label), MakeList(area, list), list.hidden);
+    for (const auto& text : SettingsTexts())
+        if (text.key == "hoster number=" || text.key == "dial number counter=")
+            place(ToQString(text.label), MakeText(area, text), false);
+    return area;
+}
+
+QWidget* TSetting::BuildSmsBox() {
+    auto* box = new QGroupBox("SMS", this);
+    auto* layout = new QVBoxLayout(box);
+    sms_ = new QPlainTextEdit(box);
+    sms_->setObjectName("Memo7");
+    connect(sms_, &QPlainTextEdit::textChanged, this, &TSetting::LimitSmsTyping);
+    layout->addWidget(sms_);
+    return box;
+}
+
+QWidget* TSetting::BuildTaskWork() {
+    auto* box = new QGroupBox(this);
+    auto* layout = new QVBoxLayout(box);
+    auto* switchRow = new QHBoxLayout;
+    auto* label = new QLabel("Task Work", box);
+    switchRow->addWidget(label);
+    auto* taskSwitch = MakeList(box, ListByKey("auto dial switch="));
+    label->setBuddy(taskSwitch);
+    switchRow->addWidget(taskSwitch);
+    layout->addLayout(switchRow);
+    auto* table = new QGroupBox("  Start--------------End", box);
+    auto* grid = new QGridLayout(table);
+    for (int row = 0; row < 4; ++row) {
+        const std::string n = std::to_string(row + 1);
+        grid->addWidget(new QLabel(QString::fromStdString(n), table), row, 0);
+        int column = 1;
+        for (const char* part : {"start%1 hour=", "start%1 minute=", "end%1 hour=", "end%1 minute="})
+            grid->addWidget(MakeList(table, ListByKey(QString(part).arg(row + 1).toStdString())),
+                            row, column++);
+    }
+    layout->addWidget(table);
+    return box;
+}
+
+// At most 96 characters may be typed (line breaks do not count: the save
+// joins the lines); a longer text that came from the file is kept.
+void TSetting::LimitSmsTyping() {
+    const QString text = sms_->toPlainText();
+    const int length = static_cast<int>(text.size() - text.count('\n'));
+    if (length > kSmsMaxLength && length > smsLength_) {
+        const QSignalBlocker blocker(sms_);
+        QTextCursor cursor = sms_->textCursor();
+        for (int extra = length - std::max(smsLength_, kSmsMaxLength); extra > 0; --extra)
+            cursor.deletePreviousChar();
+        return;
+    }
+    smsLength_ = length;
+}
+
+QComboBox* TSetting::MakeList(QWidget* parent, const ListControl& control) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(ToQString(control.name));
+    for (const auto& item : control.items)
+        box->addItem(ToQString(item));
+    lists_[control.key] = box;
+    return box;
+}
+
+QLineEdit* TSetting::MakeText(QWidget* parent, const TextControl& control) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(ToQString(control.name));
+    edit->setValidator(new TypingLimit(edit, control.maxLength));
+    texts_[control.key] = edit;
+    return edit;
+}
+
+bool TSetting::Load() {
+    try {
+        FillDefaultSettingsIfShort(configFile_);
+        loaded_ = LoadSettingsForm(ReadLines(configFile_));
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+        return false;
+    }
+    Show(loaded_);
+    return true;
+}
+
+void TSetting::Show(const SettingsFormValues& values) {
+    for (auto& [key, box] : lists_)
+        box->setCurrentIndex(values.lists.at(key));
+    for (auto& [key, edit] : texts_)
+        edit->setText(ToQString(values.texts.at(key)));
+    const QSignalBlocker blocker(sms_);
+    sms_->clear();
+    sms_->setPlainText(ToQString(values.sms));
+    smsLength_ = static_cast<int>(sms_->toPlainText().size());
+}
+
+std::string TSetting::TextOf(const std::string& key, const QString& shown) const {
+    // A value the operator did not change goes back byte for byte, even when
+    // it is not UTF-8 text.
+    const std::string& original = key == kSmsKey ? loaded_.sms : loaded_.texts.at(key);
+    return shown == ToQString(original) ? original : shown.toStdString();
+}
+
+SettingsFormValues TSetting::Collect() const {
+    SettingsFormValues values;
+    for (const auto& [key, box] : lists_)
+        values.lists[key] = box->currentIndex();
+    for (const auto& [key, edit] : texts_)
+        values.texts[key] = TextOf(key, edit->text());
+    values.sms = TextOf(kSmsKey, sms_->toPlainText().remove('\n'));
+    return values;
+}
+
+bool TSetting::Save() {
+    try {
+        Lines lines = ReadLines(configFile_);
+        StoreSettingsForm(lines, Collect());
+        WriteLines(configFile_, lines);
+        loaded_ = LoadSettingsForm(lines);
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+        return false;
+    }
+    prompts_.Inform("OK!!", "  Save Setting !!");
+    return true;
+}
+
+void TSetting::Default() {
+    try {
+        RestoreDefaultSettings(configFile_);
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+        return;
+    }
+    if (Load())
+        prompts_.Inform("OK", "  DefaultSetting OK!!  ");
+}
+
+void TSetting::SaveAndExit() {
+    if (Save())
+        accept();
+}
+
+} // namespace mervadin

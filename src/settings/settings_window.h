@@ -1,0 +1,51 @@
+#pragma once
+// The settings editor: shows what Config.txt holds, writes back what the
+// controls hold, and restores the default settings. It checks no values and
+// never talks to the device.
+
+#include "app/prompts.h"
+#include "settings/settings_form.h"
+
+#include <QDialog>
+
+#include <filesystem>
+#include <map>
+
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace mervadin {
+
+class TSetting : public QDialog {
+    Q_OBJECT
+public:
+    TSetting(std::filesystem::path configFile, Prompts& prompts, QWidget* parent = nullptr);
+
+    bool Save();
+    void Default();
+    void SaveAndExit();
+
+private:
+    void BuildControls();
+    QWidget* BuildListColumns();
+    QWidget* BuildSmsBox();
+    QWidget* BuildTaskWork();
+    QComboBox* MakeList(QWidget* parent, const ListControl& control);
+    QLineEdit* MakeText(QWidget* parent, const TextControl& control);
+    bool Load();
+    void Show(const SettingsFormValues& values);
+    SettingsFormValues Collect() const;
+    void LimitSmsTyping();
+    std::string TextOf(const std::string& key, const QString& shown) const;
+
+    std::filesystem::path configFile_;
+    Prompts& prompts_;
+    std::map<std::string, QComboBox*> lists_;
+    std::map<std::string, QLineEdit*> texts_;
+    QPlainTextEdit* sms_ = nullptr;
+    int smsLength_ = 0;
+    SettingsFormValues loaded_; // as read, so unedited bytes go back unchanged
+};
+
+} // namespace mervadin

@@ -1,0 +1,116 @@
+#include "link/operation_runner.h"
+#include "settings/settings_file.h"
+#include "settings/write_settings_operation.h"
+#include "support/direct_transport.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+class WriteSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        device.Timing().statusIntervalMs = 0;
+        RestoreDefaultSettings(config);
+        link.Open();
+    }
+
+    // Runs the operation: each tick is also 10 ms of device time.
+    OperationStatus RunFor(unsigned maxTicks) {
+        runner.Run(std::make_unique<WriteSettingsOperation>(
+            link, view, config, [] { return LocalTime{2026, 12, 6, 20, 5, 9}; }));
+        for (unsigned tick = 0; tick < maxTicks && runner.Busy(); ++tick) {
+            transport.Pass(10);
+            runner.OnTick();
+        }
+        return runner.LastOutcome().value_or(OperationStatus::Running);
+    }
+
+    test::TempFolder temp;
+    std::filesystem::path config = temp / "Config.txt";
+    sim::SimDevice device;
+    test::DirectTransport transport{&device};
+    DeviceLink link{transport};
+    test::RecordingView view;
+    OperationRunner runner{link, view};
+};
+
+TEST_F(WriteSettingsTest, WritesTheBlockAndSendsNoStopFrame) {
+    EXPECT_EQ(RunFor(500), OperationStatus::Succeeded);
+    ASSERT_TRUE(device.Settings().has_value());
+    EXPECT_EQ((*device.Settings())[96], 0x26);
+    EXPECT_EQ((*device.Settings())[88], 1);
+    EXPECT_EQ(view.memo,
+              (std::vector<std::string>{"Connecting......", "Connected   ",
+                                        "=============================", "Load ......", "0",
+                                        "Send......", "Save OK!\r", " \r", " \r",
+                                        " ======================================",
+                                        "            Write Setting OK!\r",
+                                        " ======================================"}));
+    EXPECT_EQ(view.boxes.back(), std::make_pair(std::string("OK"), std::string("  Write Setting OK!")));
+    EXPECT_EQ(view.progress, 100);
+    EXPECT_EQ(view.progressLabel, "100%");
+    for (const auto& frame : transport.Frames())
+        EXPECT_EQ(frame.find("stop?"), std::string::npos);
+}
+
+TEST_F(WriteSettingsTest, TimeoutsAreNotCountedAndDataErrorsEndAfterFifty) {
+    device.Faults().timeouts = 60;
+    EXPECT_EQ(RunFor(5000), OperationStatus::Succeeded);
+    EXPECT_EQ(std::count(view.errors.begin(), view.errors.end(), "Time Out!!!\r"), 60);
+
+    view = {};
+    device.Faults().dataErrors = 1000000;
+    EXPECT_EQ(RunFor(5000), OperationStatus::Failed);
+    EXPECT_EQ(std::count(view.errors.begin(), view.errors.end(), "Data Error!"), 51);
+    EXPECT_EQ(view.errors[1], "0");
+    EXPECT_EQ(view.errors.back(), "50");
+    ASSERT_FALSE(view.boxes.empty());
+    EXPECT_EQ(view.boxes.back(), std::make_pair(std::string("OK"), std::string("  Data Error!")));
+}
+
+TEST_F(WriteSettingsTest, DamagedAnswersEndWithTheOtherBoxText) {
+    // The first answer (to the request) is spoiled too: the request goes again.
+    device.Faults().damagedAnswers = 1000000;
+    EXPECT_EQ(RunFor(3000), OperationStatus::Failed);
+    EXPECT_EQ(view.memo, std::vector<std::string>{"Connect Error!"});
+
+    view = {};
+    device.Faults().damagedAnswers = 0;
+    runner.Run(std::make_unique<WriteSettingsOperation>(link, view, config));
+    while (view.memo.back() != "Send......") {
+        transport.Pass(1);
+        runner.OnTick();
+    }
+    device.Faults().damagedAnswers = 1000000;
+    for (int tick = 0; tick < 5000 && runner.Busy(); ++tick) {
+        transport.Pass(10);
+        runner.OnTick();
+    }
+    EXPECT_EQ(runner.LastOutcome(), OperationStatus::Failed);
+    EXPECT_EQ(std::count(view.errors.begin(), view.errors.end(), "CheckSum Error!"), 51);
+    ASSERT_FALSE(view.boxes.empty());
+    EXPECT_EQ(view.boxes.back(), std::make_pair(std::string("OK"), std::string("Data Error!  ")));
+}
+
+TEST_F(WriteSettingsTest, SilenceAfterConnectingResendsTheBlockEvery51Ticks) {
+    runner.Run(std::make_unique<WriteSettingsOperation>(link, view, config));
+    while (view.memo.back() != "Send......") {
+        transport.Pass(1);
+        runner.OnTick();
+    }
+    device.Unplug(); // silent from now on, but the link does not know yet
+    const auto before = transport.written.size();
+    for (int tick = 0; tick < 51 * 4; ++tick)
+        runner.OnTick();
+    EXPECT_EQ(transport.written.size() - before, 4u * 9);
+    EXPECT_TRUE(runner.Busy());
+    transport.Deliver(); // now the unplug arrives
+    EXPECT_FALSE(runner.Busy());
+    EXPECT_EQ(view.memo.back(), OperationRunner::kDeviceLost);
+}
+
+} // namespace
+} // namespace mervadin

@@ -109,6 +109,13 @@ TEST_F(MainWindowTest, CloseButtonAndCloseMenuEntriesCloseTheWindow) {
               "Callout CDR Save as ");
 }
 
+TEST_F(MainWindowTest, DownLoadNeedsADevice) {
+    TMainSetting window(folder, prompts);
+    QTest::mouseClick(Find<QPushButton>(window, "Button3"), Qt::LeftButton);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0], (Notice{"  Error  ", "   No Connect!  "}));
+}
+
 TEST_F(MainWindowTest, AnUnreadableNumberListIsReported) {
     std::filesystem::remove(folder.File("LoadNumber.txt"));
     TMainSetting window(folder, prompts);

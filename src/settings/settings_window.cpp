@@ -21,21 +21,6 @@ namespace mervadin {
 
 namespace {
 
-// Refuses typing past a length, but keeps (and lets the operator shorten) a
-// longer text that came from the file.
-class TypingLimit : public QValidator {
-public:
-    TypingLimit(QLineEdit* edit, int limit) : QValidator(edit), edit_(edit), limit_(limit) {}
-    State validate(QString& input, int&) const override {
-        return input.size() <= limit_ || input.size() <= edit_->text().size() ? Acceptable
-                                                                               : Invalid;
-    }
-
-private:
-    QLineEdit* edit_;
-    int limit_;
-};
-
 const ListControl& ListByKey(const std::string& key) {
     for (const auto& list : SettingsLists())
         if (list.key == key)
@@ -44,6 +29,22 @@ const ListControl& ListByKey(const std::string& key) {
 }
 
 } // namespace
+
+// Refuses typing past a length, but keeps (and lets the operator edit) a
+// longer text that came from the file, where the box's own length limit
+// would cut it.
+class TypingLimit : public QValidator {
+public:
+    TypingLimit(QObject* parent, int limit) : QValidator(parent), limit_(limit), allowed_(limit) {}
+    void Loaded(const QString& text) { allowed_ = std::max(limit_, static_cast<int>(text.size())); }
+    State validate(QString& input, int&) const override {
+        return input.size() <= allowed_ ? Acceptable : Invalid;
+    }
+
+private:
+    int limit_;
+    int allowed_;
+};
 
 TSetting::TSetting(std::filesystem::path configFile, Prompts& prompts, QWidget* parent)
     : QDialog(parent), configFile_(std::move(configFile)), prompts_(prompts) {
@@ -174,7 +175,8 @@ QComboBox* TSetting::MakeList(QWidget* parent, const ListControl& control) {
 QLineEdit* TSetting::MakeText(QWidget* parent, const TextControl& control) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(ToQString(control.name));
-    edit->setValidator(new TypingLimit(edit, control.maxLength));
+    limits_[control.key] = new TypingLimit(edit, control.maxLength);
+    edit->setValidator(limits_[control.key]);
     texts_[control.key] = edit;
     return edit;
 }
@@ -194,8 +196,11 @@ bool TSetting::Load() {
 void TSetting::Show(const SettingsFormValues& values) {
     for (auto& [key, box] : lists_)
         box->setCurrentIndex(values.lists.at(key));
-    for (auto& [key, edit] : texts_)
-        edit->setText(ToQString(values.texts.at(key)));
+    for (auto& [key, edit] : texts_) {
+        const QString text = ToQString(values.texts.at(key));
+        limits_.at(key)->Loaded(text);
+        edit->setText(text);
+    }
     const QSignalBlocker blocker(sms_);
     sms_->clear();
     sms_->setPlainText(ToQString(values.sms));

@@ -17,6 +17,8 @@ class QPlainTextEdit;
 
 namespace mervadin {
 
+class TypingLimit;
+
 class TSetting : public QDialog {
     Q_OBJECT
 public:
@@ -43,6 +45,7 @@ private:
     Prompts& prompts_;
     std::map<std::string, QComboBox*> lists_;
     std::map<std::string, QLineEdit*> texts_;
+    std::map<std::string, TypingLimit*> limits_;
     QPlainTextEdit* sms_ = nullptr;
     int smsLength_ = 0;
     SettingsFormValues loaded_; // as read, so unedited bytes go back unchanged

@@ -7,6 +7,7 @@
 #include "app/prompts.h"
 #include "app/work_folder.h"
 #include "link/operation_runner.h"
+#include "settings/settings_block.h"
 
 #include <QDialog>
 
@@ -61,6 +62,6 @@ private:
 };
 
 // "Current Data: " with the date as 2026/12/6   9/05/07.
-std::string CurrentDataLine(const struct LocalTime& at);
+std::string CurrentDataLine(const LocalTime& at);
 
 } // namespace mervadin

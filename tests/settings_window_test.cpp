@@ -1,0 +1,153 @@
+#include "link/link_session.h"
+#include "settings/settings_file.h"
+#include "settings/settings_window.h"
+#include "settings/write_window.h"
+#include "sim/sim_device.h"
+#include "support/recording_prompts.h"
+#include "support/temp_folder.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+class SettingsWindowTest : public ::testing::Test {
+protected:
+    QString Item(TSetting& window, const char* name) {
+        return window.findChild<QComboBox*>(name)->currentText();
+    }
+    QString Text(TSetting& window, const char* name) {
+        return window.findChild<QLineEdit*>(name)->text();
+    }
+    void Click(QWidget& window, const char* name) {
+        QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+
+    test::TempFolder temp;
+    std::filesystem::path config = temp / "Config.txt";
+    test::RecordingPrompts prompts;
+};
+
+TEST_F(SettingsWindowTest, AnEmptyFileOpensWithTheDefaults) {
+    test::Spit(config, "");
+    TSetting window(config, prompts);
+    EXPECT_EQ(ReadLines(config).size(), 70u);
+    const std::pair<const char*, const char*> shown[] = {
+        {"ComboBox7", "Vol:2"},  {"ComboBox10", "Vol:2"},  {"ComboBox23", "1"},
+        {"ComboBox27", "Vol:2"}, {"ComboBox31", "Vol:1"},  {"ComboBox40", "0~8 "},
+        {"ComboBox33", "Vol:4"}, {"ComboBox34", "Vol:1"},  {"ComboBox24", "-OFF-"},
+        {"ComboBox2", "-OFF-"},  {"ComboBox25", "-OFF-"},  {"ComboBox8", "-OFF-"},
+        {"ComboBox28", "Ban"},   {"ComboBox3", "ZEL"},     {"ComboBox42", "Normal"},
+        {"ComboBox4", "0 H"},    {"ComboBox22", "0 M"}};
+    for (const auto& [name, text] : shown)
+        EXPECT_EQ(Item(window, name), text) << name;
+    EXPECT_EQ(Text(window, "Edit1"), "20");
+    EXPECT_EQ(Text(window, "Edit4"), "999");
+    EXPECT_EQ(Text(window, "Edit7"), "");
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo7")->toPlainText(), "");
+    EXPECT_FALSE(window.findChild<QComboBox*>("ComboBox1")->isVisibleTo(&window));
+}
+
+TEST_F(SettingsWindowTest, EditSaveAndReopen) {
+    RestoreDefaultSettings(config);
+    WriteSetting(config, "phone=", "12");
+    WriteSetting(config, "callback=", "1");
+    WriteSetting(config, "mode=", "2");
+    {
+        TSetting window(config, prompts);
+        window.show();
+        EXPECT_EQ(window.findChild<QComboBox*>("ComboBox7")->currentIndex(), -1);
+        EXPECT_EQ(Item(window, "ComboBox42"), "CallBack");
+        window.findChild<QComboBox*>("ComboBox10")->setCurrentIndex(15);
+        auto* delayed = window.findChild<QLineEdit*>("Edit1");
+        delayed->clear();
+        auto* host = window.findChild<QLineEdit*>("Edit7");
+        QTest::keyClicks(host, "12345678901234567890");
+        EXPECT_EQ(host->text(), "1234567890123456"); // at most 16 characters
+        auto* sms = window.findChild<QPlainTextEdit*>("Memo7");
+        QTest::keyClicks(sms, "Hello");
+        QTest::keyClick(sms, Qt::Key_Return);
+        QTest::keyClicks(sms, "World");
+        Click(window, "Button4"); // Save&Exit
+        EXPECT_FALSE(window.isVisible());
+    }
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0], (Notice{"OK!!", "  Save Setting !!"}));
+    EXPECT_EQ(ReadTextSetting(config, "phone="), "-1");
+    EXPECT_EQ(ReadTextSetting(config, "mic="), "15");
+    EXPECT_EQ(ReadTextSetting(config, "dial out every time="), "");
+    EXPECT_EQ(ReadTextSetting(config, "hoster number="), "1234567890123456");
+    EXPECT_EQ(ReadTextSetting(config, "sms="), "HelloWorld");
+    EXPECT_EQ(ReadTextSetting(config, "callback="), "1");
+    EXPECT_EQ(ReadTextSetting(config, "mode="), "2"); // the hidden list carries it
+
+    TSetting reopened(config, prompts);
+    EXPECT_EQ(reopened.findChild<QPlainTextEdit*>("Memo7")->toPlainText(), "HelloWorld");
+}
+
+TEST_F(SettingsWindowTest, ExitChangesNothingAndDefaultRestores) {
+    RestoreDefaultSettings(config);
+    WriteSetting(config, "sms=", "\xB2\xE2\xCA\xD4"); // not UTF-8: kept byte for byte
+    WriteSetting(config, "dial out every time=", "123456"); // longer than the box allows
+    const std::string before = test::Slurp(config);
+    {
+        TSetting window(config, prompts);
+        window.findChild<QComboBox*>("ComboBox7")->setCurrentIndex(5);
+        Click(window, "Button3"); // Exit
+    }
+    EXPECT_EQ(test::Slurp(config), before);
+    {
+        TSetting window(config, prompts);
+        window.Save(); // unchanged texts go back as they were
+        EXPECT_EQ(ReadTextSetting(config, "sms="), "\xB2\xE2\xCA\xD4");
+        EXPECT_EQ(ReadTextSetting(config, "dial out every time="), "123456");
+        Click(window, "Button2"); // Default
+        EXPECT_EQ(Text(window, "Edit1"), "20");
+    }
+    EXPECT_EQ(ReadLines(config), DefaultSettingsLines());
+    EXPECT_EQ(prompts.shown.back(), (Notice{"OK", "  DefaultSetting OK!!  "}));
+}
+
+TEST(WriteWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
+    test::TempFolder temp;
+    test::RecordingPrompts prompts;
+    const WorkFolder folder(temp.path());
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    RestoreDefaultSettings(folder.File("Config.txt"));
+    qputenv("MERVADIN_TICK_MS", "1");
+    LinkSession session(DeviceSpec{DeviceSpec::Kind::Simulator, {}}, std::nullopt);
+    qunsetenv("MERVADIN_TICK_MS");
+    session.Simulator()->Timing().statusIntervalMs = 0;
+    session.Link().Open();
+
+    TWriteData window(session.Link(), folder, prompts);
+    window.show();
+    EXPECT_EQ(window.MemoLines().at(1), "Connect ZEL");
+    EXPECT_EQ(window.MemoLines().at(0).rfind("Current Data: 20", 0), 0u);
+    auto* write = window.findChild<QPushButton*>("Button3");
+    QTest::mouseClick(write, Qt::LeftButton);
+    EXPECT_FALSE(write->isEnabled()); // refused while the write runs
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.shown.empty(); }, 5000));
+    EXPECT_EQ(prompts.shown[0], (Notice{"OK", "  Write Setting OK!"}));
+    EXPECT_TRUE(write->isEnabled());
+    EXPECT_TRUE(session.Simulator()->Settings().has_value());
+
+    QTest::mouseClick(window.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window.MemoLines().back() == "================Stop==================\r"; },
+        5000));
+    QTest::mouseClick(window.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+}
+
+TEST(WriteWindow, FormatsTheCurrentDataLine) {
+    EXPECT_EQ(CurrentDataLine({2026, 12, 6, 9, 5, 7}), "Current Data: 2026/12/6   9/05/07");
+}
+
+} // namespace
+} // namespace mervadin

@@ -21,6 +21,8 @@ namespace mervadin {
 
 namespace {
 
+constexpr int kRowsPerColumn = 14;
+
 const ListControl& ListByKey(const std::string& key) {
     for (const auto& list : SettingsLists())
         if (list.key == key)
@@ -78,23 +80,27 @@ void TSetting::BuildControls() {
 
     auto* group = new QGroupBox(this);
     auto* columns = new QHBoxLayout(group);
-    columns->addWidget(BuildListColumns(), 3);
-    auto* right = new QVBoxLayout;
-    right->addWidget(BuildSmsBox());
-    right->addWidget(BuildTaskWork());
-    columns->addLayout(right, 2);
+    columns->addWidget(BuildListColumns(), 1);
+    auto* right = new QWidget(group);
+    right->setFixedWidth(300);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(BuildSmsBox());
+    rightLayout->addWidget(BuildTaskWork());
+    columns->addWidget(right);
     layout->addWidget(group);
 }
 
 QWidget* TSetting::BuildListColumns() {
     auto* area = new QWidget(this);
     auto* grid = new QGridLayout(area);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(2);
+    grid->setContentsMargins(0, 0, 0, 0);
     int slot = 0;
     auto place = [&](const QString& label, QWidget* control, bool hidden) {
         auto* caption = new QLabel(label, area);
         caption->setBuddy(control);
-        const int row = slot % 12, column = slot / 12 * 2;
+        const int row = slot % kRowsPerColumn, column = slot / kRowsPerColumn * 2;
         grid->addWidget(caption, row, column);
         grid->addWidget(control, row, column + 1);
         caption->setVisible(!hidden);
@@ -140,9 +146,11 @@ QWidget* TSetting::BuildTaskWork() {
         const std::string n = std::to_string(row + 1);
         grid->addWidget(new QLabel(QString::fromStdString(n), table), row, 0);
         int column = 1;
-        for (const char* part : {"start%1 hour=", "start%1 minute=", "end%1 hour=", "end%1 minute="})
-            grid->addWidget(MakeList(table, ListByKey(QString(part).arg(row + 1).toStdString())),
-                            row, column++);
+        for (const char* part : {"start%1 hour=", "start%1 minute=", "end%1 hour=", "end%1 minute="}) {
+            auto* list = MakeList(table, ListByKey(QString(part).arg(row + 1).toStdString()));
+            list->setMinimumWidth(58);
+            grid->addWidget(list, row, column++);
+        }
     }
     layout->addWidget(table);
     return box;

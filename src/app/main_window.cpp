@@ -7,6 +7,8 @@
 #include "settings/settings_file.h"
 #include "settings/settings_window.h"
 #include "settings/write_window.h"
+#include "records/display_window.h"
+#include "records/read_window.h"
 #include "sim/sim_device.h"
 
 #include <QCloseEvent>
@@ -59,7 +61,7 @@ void AttachMenu(QWidget* widget, QMenu* menu) {
 } // namespace
 
 TMainSetting::TMainSetting(WorkFolder folder, Prompts& prompts, QWidget* parent)
-    : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts) {
+    : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts), records_(folder_) {
     setObjectName("MainSetting");
     setWindowTitle("Mervadin Ver:A00-002");
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
@@ -88,6 +90,8 @@ TMainSetting::TMainSetting(WorkFolder folder, Prompts& prompts, QWidget* parent)
     timer1_->start();
 
     LoadNumberCount();
+    LoadGrid(RecordFiles::List::CallOut);
+    LoadGrid(RecordFiles::List::CallIn);
     LoadLevelBoxes();
 }
 
@@ -98,8 +102,10 @@ void TMainSetting::BuildButtons(QWidget* area) {
             &TMainSetting::OpenSettings);
     connect(MakeButton(area, "Button3", "DownLoad", 382, 4, 99, 37), &QPushButton::clicked, this,
             &TMainSetting::OpenDownload);
-    MakeButton(area, "Button41", "ReadCdr", 502, 4, 99, 37);
-    MakeButton(area, "Button5", "DisplayCdr", 622, 4, 99, 37);
+    connect(MakeButton(area, "Button41", "ReadCdr", 502, 4, 99, 37), &QPushButton::clicked, this,
+            &TMainSetting::OpenRead);
+    connect(MakeButton(area, "Button5", "DisplayCdr", 622, 4, 99, 37), &QPushButton::clicked,
+            this, &TMainSetting::OpenDisplay);
     auto* close = MakeButton(area, "Button15", "Close", 742, 4, 99, 37);
     connect(close, &QPushButton::clicked, this, &TMainSetting::CloseCommand);
 
@@ -139,18 +145,32 @@ void TMainSetting::BuildGrids(QWidget* area) {
     BuildGrid(outBox, "DialOutGrid",
               {"      No.", "      CallOut", "            Type", " Group", "               Date",
                " Duration", "                               Remark"},
-              kCallOutRows);
+              kCallOutRows, RecordFiles::List::CallOut);
     auto* inBox = Place(new QGroupBox("CallInList", area), "GroupBox3", 136, 336, 721, 177);
     BuildGrid(inBox, "DialInGrid",
               {"      No.", "       CallIn", "             Type", " Group", "               Date",
                " Duration", "                                Remark"},
-              kCallInRows);
+              kCallInRows, RecordFiles::List::CallIn);
 }
 
 QTableView* TMainSetting::BuildGrid(QWidget* box, const char* name, const QStringList& headers,
-                                    int rows) {
+                                    int rows, RecordFiles::List list) {
     auto* grid = Place(new QTableView(box), name, 4, 16, box->width() - 8, box->height() - 20);
-    grid->setModel(new CallGridModel(headers, rows, grid));
+    auto* model = new CallGridModel(headers, rows, grid);
+    model->onRemark = [this, list](std::size_t row,
+                                   const std::string& remark) -> std::optional<std::string> {
+        std::string line;
+        try {
+            if (records_.CommitRemark(list, row, remark, &line))
+                return line;
+        } catch (const FileError& e) {
+            ShowFileError(e);
+        }
+        return std::nullopt;
+    };
+    grid->setModel(model);
+    grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->verticalHeader()->setVisible(false);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(18);
@@ -178,12 +198,21 @@ void TMainSetting::BuildMenus() {
                                         "ReadCDR", "DisplayCDR", "Brief introduction", "Close"}));
     WireMenu("PopupMenu1", "Setting", &TMainSetting::OpenSettings);
     WireMenu("PopupMenu1", "DownLoad", &TMainSetting::OpenDownload);
+    WireMenu("PopupMenu1", "ReadCDR", &TMainSetting::OpenRead);
+    WireMenu("PopupMenu1", "DisplayCDR", &TMainSetting::OpenDisplay);
     AttachMenu(findChild<QTableView*>("DialOutGrid"),
                BuildMenu("PopupMenu2", {"Callout CDR Save as ", "Display CDR",
                                         "Clear Callout CDR List", "Close"}));
     AttachMenu(findChild<QTableView*>("DialInGrid"),
                BuildMenu("PopupMenu3",
                          {"Callin CDR Save as", "Display CDR", "Clear Callin CDR list", "Close"}));
+    using List = RecordFiles::List;
+    WireMenu("PopupMenu2", "Callout CDR Save as ", [this] { SaveListAs(List::CallOut); });
+    WireMenu("PopupMenu2", "Display CDR", &TMainSetting::OpenDisplay);
+    WireMenu("PopupMenu2", "Clear Callout CDR List", [this] { ClearList(List::CallOut); });
+    WireMenu("PopupMenu3", "Callin CDR Save as", [this] { SaveListAs(List::CallIn); });
+    WireMenu("PopupMenu3", "Display CDR", &TMainSetting::OpenDisplay);
+    WireMenu("PopupMenu3", "Clear Callin CDR list", [this] { ClearList(List::CallIn); });
     AttachMenu(findChild<QGroupBox*>("GroupBox20"),
                BuildMenu("PopupMenu4", {"MoniterOn", "MoniterOff", "Zel Start", "Zel End",
                                         "Forward", "Send SMS", "Close"}));
@@ -192,10 +221,112 @@ void TMainSetting::BuildMenus() {
                                         "M-module Mic Vol Add", "M-module Mic Vol Sub", "Close"}));
 }
 
-void TMainSetting::WireMenu(const char* menu, const QString& caption, void (TMainSetting::*command)()) {
+void TMainSetting::WireMenu(const char* menu, const QString& caption,
+                            std::function<void()> command) {
     for (auto* action : findChild<QMenu*>(menu)->actions())
         if (action->text() == caption)
             connect(action, &QAction::triggered, this, command);
+}
+
+void TMainSetting::WireMenu(const char* menu, const QString& caption,
+                            void (TMainSetting::*command)()) {
+    WireMenu(menu, caption, [this, command] { (this->*command)(); });
+}
+
+void TMainSetting::OpenRead() {
+    if (!link_ || !link_->Connected()) {
+        prompts_.Inform("  Error  ", "   No Connect!!  ");
+        return;
+    }
+    {
+        TReadData window(*link_, folder_, prompts_, this);
+        window.exec();
+    }
+    LoadGrid(RecordFiles::List::CallOut);
+    LoadGrid(RecordFiles::List::CallIn);
+}
+
+void TMainSetting::OpenDisplay() {
+    try {
+        records_.RebuildKinds();
+    } catch (const FileError& e) {
+        ShowFileError(e);
+        return;
+    }
+    TCDRDisplay window(folder_, prompts_, this);
+    window.exec();
+}
+
+QTableView* TMainSetting::Grid(RecordFiles::List list) const {
+    return findChild<QTableView*>(list == RecordFiles::List::CallOut ? "DialOutGrid"
+                                                                      : "DialInGrid");
+}
+
+CallGridModel* TMainSetting::GridModel(RecordFiles::List list) const {
+    return static_cast<CallGridModel*>(Grid(list)->model());
+}
+
+void TMainSetting::LoadGrid(RecordFiles::List list) {
+    try {
+        GridModel(list)->SetLines(ReadLines(records_.ListFile(list)));
+    } catch (const FileError& e) {
+        ShowFileError(e);
+        return;
+    }
+    ScrollToEnd(list);
+}
+
+void TMainSetting::RefreshLastRow(RecordFiles::List list) {
+    Lines lines;
+    try {
+        lines = ReadLines(records_.ListFile(list));
+    } catch (const FileError& e) {
+        ShowFileError(e);
+        return;
+    }
+    if (lines.empty())
+        return;
+    GridModel(list)->SetLine(lines.size() - 1, std::move(lines.back()));
+    ScrollToEnd(list);
+}
+
+// Out grid: beyond 13 lines the top row shows line count - 10; in grid:
+// beyond 6 lines, line count - 3 (rows counted from 1).
+void TMainSetting::ScrollToEnd(RecordFiles::List list) {
+    const bool out = list == RecordFiles::List::CallOut;
+    const int lines = static_cast<int>(GridModel(list)->LinesShown().size());
+    const int threshold = out ? 13 : 6, back = out ? 10 : 3;
+    if (lines <= threshold)
+        return;
+    auto* grid = Grid(list);
+    grid->scrollTo(grid->model()->index(lines - back - 1, 0), QAbstractItemView::PositionAtTop);
+}
+
+void TMainSetting::SaveListAs(RecordFiles::List list) {
+    const bool out = list == RecordFiles::List::CallOut;
+    const auto target = ChooseSaveFile(prompts_, folder_.root(), kTextFilter,
+                                       out ? "Restore" : "Save File",
+                                       out ? "  Replac？" : "  Replace？");
+    if (!target)
+        return;
+    try {
+        WriteLines(*target, ReadLines(records_.ListFile(list)));
+    } catch (const FileError& e) {
+        ShowFileError(e);
+        return;
+    }
+    prompts_.Inform("OK!!", out ? "  Save OK!!" : "    Save  OK!!");
+}
+
+void TMainSetting::ClearList(RecordFiles::List list) {
+    try {
+        WriteLines(records_.ListFile(list), {});
+    } catch (const FileError& e) {
+        ShowFileError(e);
+        return;
+    }
+    GridModel(list)->SetLines({});
+    prompts_.Inform("OK", "   Clear Ok  !!");
 }
 
 void TMainSetting::OpenSettings() {

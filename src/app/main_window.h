@@ -6,10 +6,12 @@
 #include "app/prompts.h"
 #include "app/work_folder.h"
 #include "link/device_link.h"
+#include "records/record_files.h"
 
 #include <QMainWindow>
 
 #include <cstdint>
+#include <functional>
 
 class QComboBox;
 class QGroupBox;
@@ -51,6 +53,19 @@ public:
     // with a device connected.
     void OpenSettings();
     void OpenDownload();
+    // "ReadCdr": the read window, only with a device connected; both grids
+    // are loaded again when it closes. "DisplayCdr": the per-kind files are
+    // rebuilt and shown.
+    void OpenRead();
+    void OpenDisplay();
+
+    // Fills a grid from its list file, and scrolls so the last lines show.
+    void LoadGrid(RecordFiles::List list);
+    // Shows the last line of a list that has just grown by one.
+    void RefreshLastRow(RecordFiles::List list);
+    void SaveListAs(RecordFiles::List list);
+    void ClearList(RecordFiles::List list);
+    CallGridModel* GridModel(RecordFiles::List list) const;
 
     // Follows the device from now on; `simulator` when it is the simulated one.
     void AttachLink(DeviceLink& link, sim::SimDevice* simulator);
@@ -69,9 +84,13 @@ private:
     void BuildLevelPanel(QWidget* area);
     void BuildGrids(QWidget* area);
     void BuildMenus();
-    QTableView* BuildGrid(QWidget* box, const char* name, const QStringList& headers, int rows);
+    QTableView* BuildGrid(QWidget* box, const char* name, const QStringList& headers, int rows,
+                          RecordFiles::List list);
+    void ScrollToEnd(RecordFiles::List list);
+    QTableView* Grid(RecordFiles::List list) const;
     QMenu* BuildMenu(const char* name, const QStringList& captions);
     void ShowFileError(const std::exception& error);
+    void WireMenu(const char* menu, const QString& caption, std::function<void()> command);
     void WireMenu(const char* menu, const QString& caption, void (TMainSetting::*command)());
     void AddSimulatorControls(sim::SimDevice& simulator);
 
@@ -86,6 +105,7 @@ private:
     QComboBox* micBox_ = nullptr;
     QLineEdit* totalEdit_ = nullptr;
     DeviceLink* link_ = nullptr;
+    RecordFiles records_;
     bool simulated_ = false;
 };
 

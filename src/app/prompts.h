@@ -1,18 +1,36 @@
 #pragma once
-// Message boxes as an interface, so that windows and operations can be
-// answered by tests and printed by the command-line tool.
+// Message boxes and file dialogs as an interface, so that windows and
+// operations can be answered by tests and printed by the command-line tool.
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 namespace mervadin {
 
 class Prompts {
 public:
+    enum class Answer { Yes, No, Cancel };
+
     virtual ~Prompts() = default;
     // An information box with an OK button.
     virtual void Inform(const std::string& caption, const std::string& text) = 0;
-    // A question with Yes and No; true for Yes.
-    virtual bool Ask(const std::string& caption, const std::string& text) = 0;
+    // A question with Yes, No and Cancel buttons.
+    virtual Answer Ask(const std::string& caption, const std::string& text) = 0;
+    // A save dialog starting in `folder`; nothing when cancelled.
+    virtual std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path& folder,
+                                                              const std::string& filter) = 0;
 };
+
+// Asks for a file to save to until the operator picks a new file, agrees to
+// replace an existing one (Yes; No and Cancel ask for a file again) or
+// cancels the dialog.
+std::optional<std::filesystem::path> ChooseSaveFile(Prompts& prompts,
+                                                    const std::filesystem::path& folder,
+                                                    const std::string& filter,
+                                                    const std::string& replaceCaption,
+                                                    const std::string& replaceText);
+
+inline constexpr const char* kTextFilter = "Text Files(*.txt)|*.txt";
 
 } // namespace mervadin

@@ -1,18 +1,49 @@
 #include "app/qt_prompts.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QStringDecoder>
 
 namespace mervadin {
+
+QString FromFileText(const std::string& bytes) {
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (!utf8.hasError())
+        return text;
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
 
 void QtPrompts::Inform(const std::string& caption, const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok);
     box.exec();
 }
 
-bool QtPrompts::Ask(const std::string& caption, const std::string& text) {
+Prompts::Answer QtPrompts::Ask(const std::string& caption, const std::string& text) {
     QMessageBox box(QMessageBox::Question, ToQString(caption), ToQString(text),
-                    QMessageBox::Yes | QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+std::optional<std::filesystem::path> QtPrompts::SaveFileName(const std::filesystem::path& folder,
+                                                             const std::string& filter) {
+    // "Text Files(*.txt)|*.txt" becomes Qt's "Text Files(*.txt)".
+    const QString name = QString::fromStdString(filter.substr(0, filter.find('|')));
+    QFileDialog dialog(nullptr, QString(), QString::fromStdString(folder.string()), name);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("txt");
+    // Replacing an existing file is asked by the tool itself.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().front().toStdString());
 }
 
 } // namespace mervadin

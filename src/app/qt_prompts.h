@@ -10,10 +10,18 @@ namespace mervadin {
 // The tool's own texts are UTF-8 in the source; this is how they reach Qt.
 inline QString ToQString(const std::string& text) { return QString::fromUtf8(text); }
 
+// Data files are 8-bit text of no declared encoding: shown as UTF-8 when
+// they are valid UTF-8, else byte for byte as Latin-1.
+QString FromFileText(const std::string& bytes);
+// What the operator typed, for a data file: UTF-8.
+inline std::string ToFileText(const QString& text) { return text.toStdString(); }
+
 class QtPrompts : public Prompts {
 public:
     void Inform(const std::string& caption, const std::string& text) override;
-    bool Ask(const std::string& caption, const std::string& text) override;
+    Answer Ask(const std::string& caption, const std::string& text) override;
+    std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path& folder,
+                                                      const std::string& filter) override;
 };
 
 } // namespace mervadin

@@ -4,6 +4,7 @@
 #include "cli/console_prompts.h"
 #include "link/frame_codec.h"
 #include "link/frame_templates.h"
+#include "records/record_files.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
 
@@ -133,6 +134,28 @@ int SettingsBlockCommand(const WorkFolder& folder, const std::string& at, Stream
             }
             io.out << '\n';
         }
+        return kSuccess;
+    });
+}
+
+int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams io) {
+    return Guarded(io, [&] {
+        const std::string bytes = ReadFileBytes(blocksFile);
+        if (bytes.size() % kBlockSize != 0 || bytes.size() > kBlockCount * kBlockSize) {
+            io.err << "mervadin-cli: " << blocksFile << " holds " << bytes.size()
+                   << " bytes; expected whole 512-byte blocks, at most 4096 of them\n";
+            return static_cast<int>(kBadInput);
+        }
+        BlockTable table = ErasedBlockTable();
+        std::copy(bytes.begin(), bytes.end(), table.begin());
+        RecordFiles(folder).StoreRead(table);
+        return static_cast<int>(kSuccess);
+    });
+}
+
+int RebuildKinds(const WorkFolder& folder, Streams io) {
+    return Guarded(io, [&] {
+        RecordFiles(folder).RebuildKinds();
         return kSuccess;
     });
 }

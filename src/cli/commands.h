@@ -27,6 +27,10 @@ int Frame(const std::string& frameTemplate, Streams io);
 // "YYYY-MM-DD HH:MM:SS" or empty for now.
 int SettingsBlockCommand(const WorkFolder& folder, const std::string& at, Streams io);
 int Verify(Streams io);
+// Decodes a file of 512-byte blocks as a read leaves them, then rebuilds the lists.
+int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams io);
+// Refills the five per-kind files from the lists and ReadFile.txt.
+int RebuildKinds(const WorkFolder& folder, Streams io);
 int ChangePasswordCommand(const WorkFolder& folder, const std::string& oldPassword,
                           const std::string& newPassword, const std::string& confirmation,
                           Streams io);

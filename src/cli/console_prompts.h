@@ -1,6 +1,7 @@
 #pragma once
 // Message boxes of the command-line tool: "[CAPTION] text" on standard
-// output. Questions are answered by a fixed choice given on the command line.
+// output. Questions are answered No and file dialogs are cancelled: the
+// command line names its files itself.
 
 #include "app/prompts.h"
 
@@ -10,20 +11,22 @@ namespace mervadin {
 
 class ConsolePrompts : public Prompts {
 public:
-    explicit ConsolePrompts(std::ostream& out = std::cout, bool answer = false)
-        : out_(out), answer_(answer) {}
+    explicit ConsolePrompts(std::ostream& out = std::cout) : out_(out) {}
 
     void Inform(const std::string& caption, const std::string& text) override {
         out_ << '[' << caption << "] " << text << '\n';
     }
-    bool Ask(const std::string& caption, const std::string& text) override {
-        out_ << '[' << caption << "] " << text << (answer_ ? " Yes" : " No") << '\n';
-        return answer_;
+    Answer Ask(const std::string& caption, const std::string& text) override {
+        out_ << '[' << caption << "] " << text << " No\n";
+        return Answer::No;
+    }
+    std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path&,
+                                                      const std::string&) override {
+        return std::nullopt;
     }
 
 private:
     std::ostream& out_;
-    bool answer_;
 };
 
 } // namespace mervadin

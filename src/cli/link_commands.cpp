@@ -5,6 +5,7 @@
 #include "link/link_session.h"
 #include "link/operation_runner.h"
 #include "link/tick_clock.h"
+#include "records/read_cdr_operation.h"
 #include "settings/write_settings_operation.h"
 
 #include <unistd.h>
@@ -105,6 +106,17 @@ int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Stream
     DeviceLink& link = session->Link();
     return RunOperation(link, view, [&] {
         return std::make_unique<WriteSettingsOperation>(link, view, folder.File(file::kConfig));
+    });
+}
+
+int ReadCdr(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
+    auto session = OpenSession(options, io);
+    if (!session)
+        return kFailure;
+    ConsoleView view(io.out, io.err, ::isatty(STDERR_FILENO));
+    DeviceLink& link = session->Link();
+    return RunOperation(link, view, [&] {
+        return std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder));
     });
 }
 

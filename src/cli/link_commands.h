@@ -18,6 +18,8 @@ struct DeviceOptions {
 int Status(const DeviceOptions& options, Streams io);
 // Lists the matching HID devices, one hidraw path a line.
 int ListDevices(Streams io);
+// Reads the call records into ReadFile.txt and the two lists.
+int ReadCdr(const WorkFolder& folder, const DeviceOptions& options, Streams io);
 // Writes the settings block built from Config.txt into the device.
 int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Streams io);
 

@@ -55,10 +55,14 @@ int Dispatch(CLI::App& app, Options& o) {
             return cli::ConfigSet(folder, o.key, o.value, io);
         return cli::ConfigDefaults(folder, io);
     }
+    if (app.got_subcommand("decode-cdr"))
+        return cli::DecodeCdr(folder, o.text, io);
+    if (app.got_subcommand("rebuild-kinds"))
+        return cli::RebuildKinds(folder, io);
     if (app.got_subcommand("settings-block"))
         return cli::SettingsBlockCommand(folder, o.at, io);
     if (app.got_subcommand("status") || app.got_subcommand("list-devices") ||
-        app.got_subcommand("write-settings")) {
+        app.got_subcommand("write-settings") || app.got_subcommand("read-cdr")) {
         const auto spec = DeviceSpec::Parse(o.device);
         if (!spec) {
             std::cerr << "mervadin-cli: unknown device \"" << o.device
@@ -70,6 +74,8 @@ int Dispatch(CLI::App& app, Options& o) {
             device.trace = o.trace;
         if (app.got_subcommand("write-settings"))
             return cli::WriteSettings(folder, device, io);
+        if (app.got_subcommand("read-cdr"))
+            return cli::ReadCdr(folder, device, io);
         return app.got_subcommand("status") ? cli::Status(device, io) : cli::ListDevices(io);
     }
     if (app.got_subcommand("frame"))
@@ -97,6 +103,11 @@ int main(int argc, char** argv) {
     app.add_subcommand("settings-block", "print the settings block built from Config.txt")
         ->add_option("--at", o.at, "date and time to stamp, as \"YYYY-MM-DD HH:MM:SS\"");
     app.add_subcommand("write-settings", "write the settings block into the device");
+    app.add_subcommand("read-cdr", "read the call records into ReadFile.txt and the lists");
+    app.add_subcommand("decode-cdr", "decode a file of 512-byte blocks as a read would")
+        ->add_option("FILE", o.text, "the blocks, as the read's block table holds them")
+        ->required();
+    app.add_subcommand("rebuild-kinds", "refill the five per-kind call record files");
     app.add_subcommand("init", "create the working folder and its missing data files");
     AddConfigCommands(*app.add_subcommand("config", "read and write Config.txt"), o);
     app.add_subcommand("frame", "fill the checksum of a frame template and print the frame")

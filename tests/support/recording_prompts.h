@@ -15,17 +15,29 @@ public:
     void Inform(const std::string& caption, const std::string& text) override {
         shown.push_back({caption, text});
     }
-    bool Ask(const std::string& caption, const std::string& text) override {
+    Answer Ask(const std::string& caption, const std::string& text) override {
         shown.push_back({caption, text});
-        if (answers.empty())
-            return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return Next(answers, Answer::Cancel);
+    }
+    std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path& folder,
+                                                      const std::string& filter) override {
+        dialogs.push_back({folder, filter});
+        return Next(files, std::optional<std::filesystem::path>());
     }
 
     std::vector<Notice> shown;
-    std::deque<bool> answers;
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::filesystem::path>> files; // the dialog's answers
+    std::vector<std::pair<std::filesystem::path, std::string>> dialogs;
+
+private:
+    template <typename T> static T Next(std::deque<T>& queue, T otherwise) {
+        if (queue.empty())
+            return otherwise;
+        T next = queue.front();
+        queue.pop_front();
+        return next;
+    }
 };
 
 } // namespace mervadin::test

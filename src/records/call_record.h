@@ -1,0 +1,37 @@
+#pragma once
+// The call record in its two forms: the 32-byte record the device keeps, and
+// the line of text the tool keeps, seven fields
+// "Group[..],\tName[..],\tNumber[..],\tType[..],\tDate[..],\tDuration[..],\tRemark[..]".
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace mervadin {
+
+inline constexpr std::size_t kRecordSize = 32;
+inline constexpr std::size_t kRecordsPerBlock = 16;
+
+// The line for one record, or nothing when its number is empty (erased flash).
+std::optional<std::string> DecodeCallRecord(std::span<const std::uint8_t, kRecordSize> record);
+
+// The value after `key` ("Number[", "Remark[", ...): the key must start in
+// the first 200 characters; the value runs to the first ";" or "]", at most
+// 126 characters. Empty when the key is absent.
+std::string FieldValue(std::string_view line, std::string_view key);
+
+// The name the grid shows for a "Type[" value: "CallOutSuccessed" for "0" ...
+// "CallOutManual" for "4"; empty for anything else.
+std::string_view TypeName(std::string_view type);
+
+// The line for a call record announced in a live status frame (the buffer
+// holding it); missing keys give empty values.
+std::string LiveRecordLine(std::span<const std::uint8_t> buffer);
+
+// Characters that would break a line's fields ("]", ";", tabs, line breaks)
+// replaced, so a remark reads back as it was stored.
+std::string CleanRemark(std::string_view remark);
+
+} // namespace mervadin

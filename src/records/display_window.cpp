@@ -1,0 +1,86 @@
+#include "records/display_window.h"
+
+#include "app/qt_prompts.h"
+
+#include <QGroupBox>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace mervadin {
+
+TCDRDisplay::TCDRDisplay(WorkFolder folder, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
+    setObjectName("CDRDisplay");
+    setWindowTitle("CDRDisplay");
+    setFixedSize(889, 448);
+    move(222, 65);
+    AddBox(8, "CallOut--Succeeded", "Memo3", "Button10", file::kCallOutSuccessed,
+           "     Save   OK!!");
+    AddBox(184, "CallOut--Failed", "Memo4", "Button11", file::kCallOutFailed, "      Save  OK!!");
+    AddBox(360, "PhoneBook", "Memo5", "Button12", file::kCallOutManual, "     Save   OK!!");
+    AddBox(536, "CallIn--Answered", "Memo2", "Button16", file::kCallInAnswer, "    Save   OK!!");
+    AddBox(712, "CallIn--Missed", "Memo6", "Button17", file::kCallInMissed,
+           "      Save    OK!!");
+
+    auto* menu = new QMenu(this);
+    menu->setObjectName("PopupMenu1");
+    connect(menu->addAction("关闭软件"), &QAction::triggered, this, &QDialog::reject);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, menu,
+            [this, menu](const QPoint& at) { menu->popup(mapToGlobal(at)); });
+}
+
+void TCDRDisplay::AddBox(int left, const char* caption, const char* memo, const char* button,
+                         std::string_view file, const char* confirmation) {
+    auto* group = new QGroupBox(caption, this);
+    group->setGeometry(left, 8, 169, 433);
+    auto* text = new QPlainTextEdit(group);
+    text->setObjectName(memo);
+    text->setGeometry(8, 16, 153, 377);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Lines lines;
+    try {
+        lines = ReadLines(folder_.File(file));
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+    }
+    QStringList shown;
+    for (const auto& line : lines)
+        shown << FromFileText(line);
+    text->setPlainText(shown.join('\n'));
+    auto* save = new QPushButton("Save", group);
+    save->setObjectName(button);
+    save->setGeometry(47, 400, 75, 25);
+    save->setAutoDefault(false);
+    const std::size_t index = boxes_.size();
+    connect(save, &QPushButton::clicked, this, [this, index] { SaveBox(index); });
+    boxes_.push_back({text, std::move(lines), confirmation});
+}
+
+void TCDRDisplay::SaveBox(std::size_t index) {
+    Box& box = boxes_.at(index);
+    const auto target = ChooseSaveFile(prompts_, folder_.root(), kTextFilter, "",
+                                       "The file has already exist!!");
+    if (!target)
+        return;
+    // Lines as the box shows them now; a line left as it was loaded goes out
+    // byte for byte.
+    Lines lines;
+    const QStringList shown = box.memo->toPlainText().split('\n');
+    if (!(shown.size() == 1 && shown[0].isEmpty()))
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            const bool unchanged = at < box.loaded.size() && FromFileText(box.loaded[at]) == shown[i];
+            lines.push_back(unchanged ? box.loaded[at] : ToFileText(shown[i]));
+        }
+    try {
+        WriteLines(*target, lines);
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+        return;
+    }
+    prompts_.Inform("OK!!", box.confirmation);
+}
+
+} // namespace mervadin

@@ -1,0 +1,41 @@
+#pragma once
+// The call record display window: the five per-kind files side by side,
+// each savable to a file of the operator's choice. Nothing typed here
+// reaches the tool's own files.
+
+#include "app/prompts.h"
+#include "app/text_file.h"
+#include "app/work_folder.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QPlainTextEdit;
+
+namespace mervadin {
+
+class TCDRDisplay : public QDialog {
+    Q_OBJECT
+public:
+    TCDRDisplay(WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
+
+    // Saves box `index` (0-4, left to right).
+    void SaveBox(std::size_t index);
+
+private:
+    struct Box {
+        QPlainTextEdit* memo;
+        Lines loaded;
+        std::string confirmation;
+    };
+
+    void AddBox(int left, const char* caption, const char* memo, const char* button,
+                std::string_view file, const char* confirmation);
+
+    WorkFolder folder_;
+    Prompts& prompts_;
+    std::vector<Box> boxes_;
+};
+
+} // namespace mervadin

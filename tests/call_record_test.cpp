@@ -1,0 +1,98 @@
+#include "records/call_record.h"
+#include "sim/call_record_encoder.h"
+
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+using Record = std::array<std::uint8_t, 32>;
+
+Record Office() {
+    Record r{};
+    const std::string name = "Office";
+    std::copy(name.begin(), name.end(), r.begin());
+    const std::uint8_t tail[] = {0x00, 0x00, 0xC5, 0x55, 0x01, 0x96, 0xFF, 0xFF,
+                                 0xFF, 0x2A, 0x65, 0x40, 0x1B, 0x80, 0x00, 0x41};
+    std::copy(std::begin(tail), std::end(tail), r.begin() + 16);
+    return r;
+}
+
+std::string Decode(const Record& r) { return DecodeCallRecord(r).value_or("<none>"); }
+
+TEST(CallRecord, TheWorkedExample) {
+    EXPECT_EQ(Decode(Office()), "Group[12],\tName[Office],\tNumber[5550196],\tType[0],\t"
+                                "Date[2021/3/5 9:7:3],\tDuration[0:1:5],\tRemark[]");
+    Record erased;
+    erased.fill(0xFF);
+    EXPECT_FALSE(DecodeCallRecord(erased).has_value());
+}
+
+TEST(CallRecord, OutOfRangeValuesTurnIntoFixedTexts) {
+    sim::CallRecord base{1000000, "A", "1234567890123", 2, 49, 12, 31, 86399, 64800};
+    auto line = Decode(sim::EncodeCallRecord(base));
+    EXPECT_NE(line.find("Group[1000000],\t"), std::string::npos) << line;
+    EXPECT_NE(line.find("Number[1234567890123],\t"), std::string::npos);
+    EXPECT_NE(line.find("Date[2049/12/31 23:59:59],\t"), std::string::npos);
+    EXPECT_NE(line.find("Duration[18:0:0],\t"), std::string::npos);
+    EXPECT_NE(line.find("Type[2]"), std::string::npos);
+
+    auto other = base;
+    other.group = 1000001;
+    other.year = 50;
+    other.duration = 64801;
+    other.type = 5;
+    line = Decode(sim::EncodeCallRecord(other));
+    EXPECT_EQ(line, "Group[NoId],\tName[A],\tNumber[1234567890123],\tType[F],\tDate[],\t"
+                    "Duration[],\tRemark[]");
+    other.group = 0xFFFFF;
+    EXPECT_NE(Decode(sim::EncodeCallRecord(other)).find("Group[NoId]"), std::string::npos);
+    other.year = 5;
+    EXPECT_NE(Decode(sim::EncodeCallRecord(other)).find("Date[205/"), std::string::npos);
+}
+
+TEST(CallRecord, OnlyTheNamesFirstByteIsTested) {
+    auto named = [](std::string name) {
+        Record r = Office();
+        std::fill(r.begin(), r.begin() + 16, 0);
+        std::copy(name.begin(), name.end(), r.begin());
+        return FieldValue(Decode(r), "Name[");
+    };
+    EXPECT_EQ(named(" lead"), " lead");
+    EXPECT_EQ(named("\x7F" "abc"), "NoName");
+    EXPECT_EQ(named("\x1F" "abc"), "NoName");
+    EXPECT_EQ(named("\x80" "abc"), "NoName");
+    EXPECT_EQ(named("a\x80" "bc"), "a\x80" "bc");
+    EXPECT_EQ(named("0123456789ABCDEF"), "0123456789ABCDEF"); // 16 bytes, no zero
+}
+
+TEST(CallRecord, FieldRule) {
+    const std::string line = "Group[7],\tName[x;y],\tNumber[12],\tRemark[abc];";
+    EXPECT_EQ(FieldValue(line, "Group["), "7");
+    EXPECT_EQ(FieldValue(line, "Name["), "x");
+    EXPECT_EQ(FieldValue(line, "Remark["), "abc");
+    EXPECT_EQ(FieldValue(line, "Type["), "");
+    EXPECT_EQ(FieldValue(std::string(200, ' ') + "Remark[late]", "Remark["), "");
+    EXPECT_EQ(FieldValue(std::string(193, ' ') + "Remark[late]", "Remark["), "late");
+    EXPECT_EQ(FieldValue("Remark[" + std::string(300, 'r'), "Remark[").size(), 126u);
+
+    EXPECT_EQ(TypeName("0"), "CallOutSuccessed");
+    EXPECT_EQ(TypeName("4"), "CallOutManual");
+    EXPECT_EQ(TypeName("F"), "");
+    EXPECT_EQ(TypeName(""), "");
+    EXPECT_EQ(TypeName("01"), "");
+}
+
+TEST(CallRecord, LiveRecordsAndCleanRemarks) {
+    const std::string frame = "velorn<kemo0001;cdr:Name:Alice;Id:1234567;Number:8642;"
+                              "Date:2026/12/17 10:15:33;Type:2;Duration:0:1:5;dtmf:ffffff;";
+    EXPECT_EQ(LiveRecordLine(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size())),
+              "Group[123456],\tName[Alice],\tNumber[8642],\tType[2],\tDate[2026/12/17 10:15],\t"
+              "Duration[0:1:5],\tRemark[]");
+    EXPECT_EQ(LiveRecordLine(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>("velorn<cdr:Type:1;"), 18)),
+              "Group[],\tName[],\tNumber[],\tType[1],\tDate[],\tDuration[],\tRemark[]");
+    EXPECT_EQ(CleanRemark("a]b;c\td\re\nf"), "a)b,c d e f");
+}
+
+} // namespace
+} // namespace mervadin

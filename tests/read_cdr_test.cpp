@@ -1,0 +1,107 @@
+#include "link/operation_runner.h"
+#include "records/read_cdr_operation.h"
+#include "support/direct_transport.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+class ReadCdrTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(folder.Prepare(), std::nullopt);
+        device.Timing().statusIntervalMs = 0;
+        link.Open();
+    }
+
+    // Each tick is also 10 ms of device time.
+    OperationStatus Run(unsigned maxTicks = 100000) {
+        runner.Run(std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder)));
+        for (unsigned tick = 0; tick < maxTicks && runner.Busy(); ++tick) {
+            transport.Pass(10);
+            runner.OnTick();
+        }
+        return runner.LastOutcome().value_or(OperationStatus::Running);
+    }
+    long Count(const std::string& line) const {
+        return std::count(view.memo.begin(), view.memo.end(), line);
+    }
+
+    test::TempFolder temp;
+    WorkFolder folder{temp.path()};
+    sim::SimDevice device;
+    test::DirectTransport transport{&device};
+    DeviceLink link{transport};
+    test::RecordingView view;
+    OperationRunner runner{link, view};
+};
+
+TEST_F(ReadCdrTest, AnEmptyDeviceStillGivesSevenBlocksThenStops) {
+    EXPECT_EQ(Run(), OperationStatus::Succeeded);
+    EXPECT_EQ(Count("Save OK!!!"), 7);
+    EXPECT_EQ(view.memo.front(), "Connecting......\r");
+    EXPECT_EQ(view.memo[1], "Connected!  \r");
+    const std::vector<std::string> tail(view.memo.end() - 5, view.memo.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"Read OK!\r\n\n", std::string(42, '='),
+                                              "Read CDR OK! \r\n\n ", "Save file OK! \r",
+                                              "  Press [DisplayCDR] Button , display CDR ! "}));
+    EXPECT_EQ(view.progressLabel, "100%");
+    const auto frames = transport.Frames();
+    ASSERT_GE(frames.size(), 3u);
+    for (std::size_t i = frames.size() - 3; i < frames.size(); ++i)
+        EXPECT_EQ(frames[i], BuildStopFrame(FrameLength::Short).Text());
+    EXPECT_TRUE(ReadLines(folder.File("ReadFile.txt")).empty());
+}
+
+TEST_F(ReadCdrTest, RecordsLandInTheFilesAndADamagedBlockIsAskedAgain) {
+    device.AddSampleRecords(200); // 12.5 blocks
+    device.Faults().damagedAnswers = 0;
+    runner.Run(std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder)));
+    while (Count("Save OK!!!") < 3) {
+        transport.Pass(10);
+        runner.OnTick();
+    }
+    device.Faults().damagedAnswers = 2; // the next block, and its first repeat
+    for (int tick = 0; tick < 5000 && runner.Busy(); ++tick) {
+        transport.Pass(10);
+        runner.OnTick();
+    }
+    EXPECT_EQ(runner.LastOutcome(), OperationStatus::Succeeded);
+    EXPECT_EQ(Count("   Receive                          error   !"), 2);
+    EXPECT_EQ(Count("Save OK!!!"), 14); // 13 blocks with records and the erased one
+    EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 200u);
+    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")).size(), 100u);
+    EXPECT_EQ(ReadLines(folder.File("CallInList.txt")).size(), 100u);
+}
+
+TEST_F(ReadCdrTest, SilenceDuringTheBlocksEndsAfter500TicksWithFilesUntouched) {
+    WriteLines(folder.File("CallOutList.txt"), {"keep"});
+    device.AddSampleRecords(16 * 20);
+    runner.Run(std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder)));
+    while (Count("Save OK!!!") < 2) {
+        transport.Pass(1); // one block a millisecond
+        runner.OnTick();
+    }
+    device.Unplug(); // silent from now on; the link is not told
+
+    unsigned ticks = 0;
+    while (runner.Busy() && ticks < 1000) {
+        runner.OnTick();
+        ++ticks;
+    }
+    EXPECT_EQ(ticks + 1, 501u); // the loop above ran the first tick after the block
+    EXPECT_EQ(view.memo.back(), "Connect Error!  ");
+    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), Lines{"keep"});
+}
+
+TEST_F(ReadCdrTest, ADeviceThatAlwaysHasMoreEndsAfter4096Blocks) {
+    device.AddSampleRecords(4096 * 16 + 5);
+    EXPECT_EQ(Run(), OperationStatus::Succeeded);
+    EXPECT_EQ(Count("Save OK!!!"), 4096);
+    EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), kDumpSlots);
+}
+
+} // namespace
+} // namespace mervadin

@@ -1,0 +1,100 @@
+#include "records/call_record.h"
+#include "records/record_files.h"
+#include "sim/call_record_encoder.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+std::string Line(const std::string& group, const std::string& number, const std::string& type,
+                 const std::string& remark = "", const std::string& date = "d") {
+    return "Group[" + group + "],\tName[n],\tNumber[" + number + "],\tType[" + type +
+           "],\tDate[" + date + "],\tDuration[0:0:1],\tRemark[" + remark +
+           (remark.empty() ? "]" : "];");
+}
+
+TEST(RecordFiles, RemarksFollowTheirOwnNumberOnly) {
+    const Lines dump = {Line("12", "5550196", "0"), Line("1", "12", "1"), Line("3", "555", "0"),
+                        Line("4", "777", "2"), Line("5", "888", "F")};
+    const Lines oldOut = {Line("9", "12", "1", "first", "old"), Line("9", "555", "0", "five"),
+                          Line("9", "12", "1", "second", "older"), Line("9", "999", "0", "lost")};
+    const Lines oldIn = {Line("9", "777", "3", "in")};
+    const auto lists = SortDump(dump, oldOut, oldIn);
+    ASSERT_EQ(lists.callOut.size(), 3u);
+    EXPECT_EQ(lists.callOut[0], dump[0]); // "12" inside Group[12] and "555" inside 5550196: no match
+    EXPECT_EQ(lists.callOut[1], oldOut[2]); // the last old line for 12 wins
+    EXPECT_EQ(lists.callOut[2], oldOut[1]);
+    EXPECT_EQ(lists.callIn, Lines{oldIn[0]});
+}
+
+TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {
+    test::TempFolder temp;
+    const WorkFolder folder(temp.path());
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    const RecordFiles files(folder);
+    WriteLines(folder.File("CallOutList.txt"), {Line("1", "100", "0", "keep me")});
+
+    BlockTable table = ErasedBlockTable();
+    sim::CallRecord out{1, "A", "100", 0, 26, 1, 2, 3, 4};
+    sim::CallRecord in{2, "B", "200", 3, 26, 1, 2, 3, 4};
+    sim::CallRecord other{3, "C", "300", 6, 26, 1, 2, 3, 4};
+    const auto put = [&](std::size_t slot, const sim::CallRecord& record) {
+        const auto bytes = sim::EncodeCallRecord(record);
+        std::copy(bytes.begin(), bytes.end(), table.begin() + slot * 32);
+    };
+    put(0, out);
+    put(5, in);
+    put(17, other);
+    put(kDumpSlots, out); // beyond the decoded slots
+    files.StoreRead(table);
+
+    const Lines dump = ReadLines(folder.File("ReadFile.txt"));
+    ASSERT_EQ(dump.size(), 3u);
+    EXPECT_EQ(ReadLines(folder.File("CallOutListBackup.txt")), Lines{Line("1", "100", "0", "keep me")});
+    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), Lines{Line("1", "100", "0", "keep me")});
+    EXPECT_EQ(ReadLines(folder.File("CallInList.txt")), Lines{dump[1]});
+
+    files.RebuildKinds();
+    EXPECT_EQ(ReadLines(folder.File("CallOutSuccessed.txt")).size(), 1u);
+    EXPECT_EQ(ReadLines(folder.File("CallInMissed.txt")), Lines{dump[1]});
+    EXPECT_EQ(ReadLines(folder.File("CallOutManual.txt")), Lines{dump[2]});
+    EXPECT_TRUE(ReadLines(folder.File("CallInAnswer.txt")).empty());
+
+    files.StoreRead(ErasedBlockTable());
+    EXPECT_TRUE(ReadLines(folder.File("ReadFile.txt")).empty());
+    EXPECT_TRUE(ReadLines(folder.File("CallOutList.txt")).empty());
+    EXPECT_EQ(ReadLines(folder.File("CallOutListBackup.txt")).size(), 1u);
+}
+
+TEST(RecordFiles, LiveRecordsAndRemarkCommits) {
+    test::TempFolder temp;
+    const WorkFolder folder(temp.path());
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    const RecordFiles files(folder);
+    const auto capture = [&](const std::string& frame) {
+        return files.CaptureCallRecord(std::span<const std::uint8_t>(
+            reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size()));
+    };
+    EXPECT_EQ(capture("cdr:Name:A;Id:1;Number:42;Type:2;"), RecordFiles::List::CallIn);
+    EXPECT_EQ(capture("cdr:Name:A;Id:1;Number:43;Type:5;"), std::nullopt);
+    EXPECT_EQ(capture("cdr:Name:A;Id:1;Number:44;Type:1;"), RecordFiles::List::CallOut);
+    EXPECT_EQ(ReadLines(folder.File("CallInList.txt")).size(), 1u);
+
+    using List = RecordFiles::List;
+    std::string line;
+    EXPECT_TRUE(files.CommitRemark(List::CallOut, 0, "abc", &line));
+    EXPECT_TRUE(line.ends_with("Remark[abc];"));
+    EXPECT_TRUE(files.CommitRemark(List::CallOut, 0, "x]y;z\tw"));
+    line = ReadLines(folder.File("CallOutList.txt"))[0];
+    EXPECT_TRUE(line.ends_with("Remark[x)y,z w];"));
+    EXPECT_EQ(FieldValue(line, "Remark["), "x)y,z w");
+    EXPECT_EQ(FieldValue(line, "Number["), "44");
+    EXPECT_FALSE(files.CommitRemark(List::CallOut, 0, ""));
+    EXPECT_FALSE(files.CommitRemark(List::CallOut, 1, "beyond"));
+    EXPECT_EQ(FieldValue(ReadLines(folder.File("CallOutList.txt"))[0], "Remark["), "x)y,z w");
+}
+
+} // namespace
+} // namespace mervadin

@@ -1,0 +1,158 @@
+#include "app/main_window.h"
+#include "link/link_session.h"
+#include "records/call_grid_model.h"
+#include "records/display_window.h"
+#include "records/read_window.h"
+#include "sim/sim_device.h"
+#include "support/recording_prompts.h"
+#include "support/temp_folder.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+std::string Line(int i, const std::string& type = "0") {
+    return "Group[" + std::to_string(i) + "],\tName[n],\tNumber[" + std::to_string(1000 + i) +
+           "],\tType[" + type + "],\tDate[2026/1/1 1:2:3],\tDuration[0:0:5],\tRemark[]";
+}
+
+class RecordsWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(folder.Prepare(), std::nullopt); }
+
+    QAction* Action(TMainSetting& window, const char* menu, const QString& text) {
+        for (auto* action : window.findChild<QMenu*>(menu)->actions())
+            if (action->text() == text)
+                return action;
+        return nullptr;
+    }
+
+    test::TempFolder temp;
+    WorkFolder folder{temp.path()};
+    test::RecordingPrompts prompts;
+};
+
+TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
+    Lines out;
+    for (int i = 0; i < 120005; ++i) // more than the grid's 100000 rows
+        out.push_back(Line(i, i % 2 ? "1" : "0"));
+    WriteLines(folder.File("CallOutList.txt"), out);
+    WriteLines(folder.File("CallInList.txt"), {Line(1, "3")});
+    TMainSetting window(folder, prompts);
+    window.show();
+    auto* grid = window.findChild<QTableView*>("DialOutGrid");
+    auto* model = grid->model();
+    EXPECT_EQ(model->rowCount(), 120005);
+    EXPECT_EQ(model->index(120004, 1).data().toString(), "121004");
+    EXPECT_EQ(model->index(0, 2).data().toString(), "CallOutSuccessed");
+    EXPECT_EQ(model->index(1, 2).data().toString(), "CallOutFailed");
+    EXPECT_EQ(model->index(0, 4).data().toString(), "2026/1/1 1:2:3");
+    EXPECT_EQ(window.findChild<QTableView*>("DialInGrid")->model()->index(0, 2).data().toString(),
+              "CallInMissed");
+    EXPECT_FALSE(model->flags(model->index(0, 3)) & Qt::ItemIsEditable);
+
+    // A remark typed into column 6 and committed with Enter reaches the file.
+    const QModelIndex cell = model->index(2, 6);
+    grid->setCurrentIndex(cell);
+    grid->edit(cell);
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "call back; later]");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the delegate commits in a queued call
+    const Lines stored = ReadLines(folder.File("CallOutList.txt"));
+    EXPECT_TRUE(stored[2].ends_with("Remark[call back, later)];"));
+    EXPECT_EQ(model->index(2, 6).data().toString(), "call back, later)");
+
+    // A reload with fewer lines leaves no stale rows; a remark beyond writes nothing.
+    WriteLines(folder.File("CallOutList.txt"), {Line(7)});
+    window.LoadGrid(RecordFiles::List::CallOut);
+    EXPECT_EQ(model->rowCount(), 100000);
+    EXPECT_EQ(model->index(1, 1).data().toString(), "");
+    EXPECT_FALSE(model->setData(model->index(5, 6), "x", Qt::EditRole));
+    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), Lines{Line(7)});
+}
+
+TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheList) {
+    WriteLines(folder.File("CallInList.txt"), {Line(1, "2"), Line(2, "3")});
+    TMainSetting window(folder, prompts);
+    const auto existing = temp / "existing.txt";
+    test::Spit(existing, "old");
+    prompts.files = {existing, existing};
+    prompts.answers = {Prompts::Answer::No, Prompts::Answer::Yes};
+    Action(window, "PopupMenu3", "Callin CDR Save as")->trigger();
+    EXPECT_EQ(prompts.dialogs.size(), 2u);
+    EXPECT_EQ(prompts.dialogs[0].first, folder.root());
+    EXPECT_EQ(ReadLines(existing), (Lines{Line(1, "2"), Line(2, "3")}));
+    EXPECT_EQ(prompts.shown, (std::vector<Notice>{{"Save File", "  Replace？"},
+                                                  {"Save File", "  Replace？"},
+                                                  {"OK!!", "    Save  OK!!"}}));
+
+    prompts.shown.clear();
+    Action(window, "PopupMenu2", "Callout CDR Save as ")->trigger(); // cancelled dialog
+    EXPECT_TRUE(prompts.shown.empty());
+
+    Action(window, "PopupMenu3", "Clear Callin CDR list")->trigger();
+    EXPECT_EQ(test::Slurp(folder.File("CallInList.txt")), "");
+    EXPECT_EQ(window.findChild<QTableView*>("DialInGrid")->model()->index(0, 1).data().toString(), "");
+    EXPECT_EQ(prompts.shown.back(), (Notice{"OK", "   Clear Ok  !!"}));
+}
+
+TEST_F(RecordsWindowTest, DisplayWindowShowsEachKindAndSavesWhatItShows) {
+    WriteLines(folder.File("CallOutList.txt"), {Line(1, "0"), Line(2, "1")});
+    WriteLines(folder.File("ReadFile.txt"), {Line(3, "F")});
+    RecordFiles(folder).RebuildKinds();
+    TCDRDisplay window(folder, prompts);
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo3")->toPlainText().toStdString(), Line(1, "0"));
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo5")->toPlainText().toStdString(), Line(3, "F"));
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo2")->toPlainText(), "");
+
+    auto* memo = window.findChild<QPlainTextEdit*>("Memo4");
+    memo->appendPlainText("typed");
+    const auto target = temp / "failed.txt";
+    prompts.files = {target};
+    QTest::mouseClick(window.findChild<QPushButton*>("Button11"), Qt::LeftButton);
+    EXPECT_EQ(ReadLines(target), (Lines{Line(2, "1"), "typed"}));
+    EXPECT_EQ(prompts.shown.back(), (Notice{"OK!!", "      Save  OK!!"}));
+    EXPECT_EQ(ReadLines(folder.File("CallOutFailed.txt")), Lines{Line(2, "1")});
+
+    prompts.files = {temp / "empty.txt"};
+    window.SaveBox(3);
+    EXPECT_EQ(test::Slurp(temp / "empty.txt"), "");
+    EXPECT_EQ(prompts.shown.back(), (Notice{"OK!!", "    Save   OK!!"}));
+}
+
+TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
+    qputenv("MERVADIN_TICK_MS", "1");
+    LinkSession session(DeviceSpec{DeviceSpec::Kind::Simulator, {}}, std::nullopt);
+    qunsetenv("MERVADIN_TICK_MS");
+    session.Simulator()->Timing().statusIntervalMs = 0;
+    session.Link().Open();
+    TReadData window(session.Link(), folder, prompts);
+    window.show();
+    QTest::mouseClick(window.findChild<QPushButton*>("Button4"), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !window.MemoLines().empty() &&
+                   window.MemoLines().back() == "  Press [DisplayCDR] Button , display CDR ! ";
+        },
+        10000));
+    EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 40u); // the simulator's records
+    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")).size(), 20u);
+}
+
+TEST_F(RecordsWindowTest, ReadCdrNeedsADevice) {
+    TMainSetting window(folder, prompts);
+    QTest::mouseClick(window.findChild<QPushButton*>("Button41"), Qt::LeftButton);
+    EXPECT_EQ(prompts.shown, (std::vector<Notice>{{"  Error  ", "   No Connect!!  "}}));
+}
+
+} // namespace
+} // namespace mervadin

@@ -52,10 +52,13 @@ void SimDevice::Receive(Bytes data) {
         return;
     DataReport report{};
     std::copy_n(data.begin(), std::min(data.size(), report.size()), report.begin());
-    if (timing_.usbPacing) {
-        inbox_.push_back(report);
-        return;
-    }
+    if (!timing_.usbPacing)
+        return Process(report);
+    inBusyUntil_ = std::max(inBusyUntil_, nowMs_) + 1;
+    inbox_.push_back({inBusyUntil_, report});
+}
+
+void SimDevice::Process(const DataReport& report) {
     const std::string_view start(reinterpret_cast<const char*>(report.data()), 7);
     if (incoming_.empty() && start != frames::kOpening)
         return; // filler or noise between frames
@@ -199,7 +202,9 @@ void SimDevice::SendReadBlock(std::uint64_t delayMs) {
         if (index < records_.size())
             std::copy(records_[index].begin(), records_[index].end(), block.begin() + slot * 32);
     }
-    std::vector<std::uint8_t> frame(frames::kOpening.begin(), frames::kOpening.end());
+    std::vector<std::uint8_t> frame;
+    frame.reserve(frames::kDataBlockFrameLength);
+    frame.insert(frame.end(), frames::kOpening.begin(), frames::kOpening.end());
     frame.insert(frame.end(), block.begin(), block.end());
     frame.insert(frame.end(), frames::kChecksumTail.begin(), frames::kChecksumTail.end());
     FillChecksum(frame);
@@ -283,23 +288,22 @@ void SimDevice::EmitFrame(std::vector<std::uint8_t> frame) {
 }
 
 void SimDevice::Emit(const DataReport& report) {
-    if (timing_.usbPacing)
-        outbox_.push_back(report);
-    else if (output_)
+    if (timing_.usbPacing) {
+        outBusyUntil_ = std::max(outBusyUntil_, nowMs_) + 1;
+        outbox_.push_back({outBusyUntil_, report});
+    } else if (output_) {
         output_(report);
+    }
 }
 
 void SimDevice::Advance(std::uint64_t nowMs) {
     nowMs_ = std::max(nowMs_, nowMs);
     if (!plugged_)
         return;
-    if (timing_.usbPacing && !inbox_.empty() && nowMs_ > lastInMs_) {
-        lastInMs_ = nowMs_;
-        const DataReport report = inbox_.front();
+    while (!inbox_.empty() && inbox_.front().dueMs <= nowMs_) {
+        const DataReport report = inbox_.front().report;
         inbox_.pop_front();
-        timing_.usbPacing = false; // take the one report unpaced
-        Receive(report);
-        timing_.usbPacing = true;
+        Process(report);
     }
     if (inFlight_ && nowMs_ >= flashDoneMs_)
         FinishFlashWrite();
@@ -321,11 +325,11 @@ void SimDevice::Advance(std::uint64_t nowMs) {
         if (timing_.statusIntervalMs > 0 && nowMs_ >= nextStatusMs_ && scheduled_.empty())
             SendStatus();
     }
-    if (timing_.usbPacing && !outbox_.empty() && nowMs_ > lastOutMs_) {
-        lastOutMs_ = nowMs_;
-        if (output_)
-            output_(outbox_.front());
+    while (!outbox_.empty() && outbox_.front().dueMs <= nowMs_) {
+        const DataReport report = outbox_.front().report;
         outbox_.pop_front();
+        if (output_)
+            output_(report);
     }
 }
 

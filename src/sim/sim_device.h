@@ -103,6 +103,7 @@ private:
     void FinishFlashWrite();
     void UpdateDialerNumbers();
     void Emit(const DataReport& report);
+    void Process(const DataReport& report);
 
     struct Pending {
         std::uint64_t dueMs;
@@ -120,10 +121,16 @@ private:
     Area area_ = Area::Numbers;
 
     std::vector<std::uint8_t> incoming_;
-    std::deque<DataReport> inbox_;     // paced input from the tool
+    // With USB pacing every report takes the next free millisecond of its
+    // direction: it is handled (or goes out) when that millisecond is over.
+    struct Paced {
+        std::uint64_t dueMs;
+        DataReport report;
+    };
+    std::deque<Paced> inbox_;
     std::deque<Pending> scheduled_;    // answers waiting for their time
-    std::deque<DataReport> outbox_;    // paced output to the tool
-    std::uint64_t lastInMs_ = 0, lastOutMs_ = 0;
+    std::deque<Paced> outbox_;
+    std::uint64_t inBusyUntil_ = 0, outBusyUntil_ = 0;
     std::uint64_t lastFrameMs_ = 0;
 
     std::optional<Block> settings_;

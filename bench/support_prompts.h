@@ -1,0 +1,18 @@
+#pragma once
+// Message boxes that nobody answers, for benchmarks.
+
+#include "app/prompts.h"
+
+namespace mervadin::bench {
+
+class SilentPrompts : public Prompts {
+public:
+    void Inform(const std::string&, const std::string&) override {}
+    Answer Ask(const std::string&, const std::string&) override { return Answer::Cancel; }
+    std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path&,
+                                                      const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+} // namespace mervadin::bench

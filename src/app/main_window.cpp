@@ -12,6 +12,7 @@
 #include "sim/sim_device.h"
 
 #include <QCloseEvent>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -86,7 +87,11 @@ TMainSetting::TMainSetting(WorkFolder folder, Prompts& prompts, QWidget* parent)
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(1);
-    connect(timer1_, &QTimer::timeout, this, [this] { ++mainTicks_; });
+    connect(timer1_, &QTimer::timeout, this, [this] {
+        ++mainTicks_;
+        if (monitor_)
+            monitor_->OnTick();
+    });
     timer1_->start();
 
     LoadNumberCount();
@@ -122,14 +127,21 @@ void TMainSetting::BuildMonitorPanel(QWidget* area) {
     const char* names[] = {"Button13", "Button14", "Button9", "Button19", "Button20", "Button23"};
     const char* captions[] = {"MonitorON", "MonitorOFF", "ZelStart",
                               "ZelStop",   "Forward",    "SendSms"};
+    void (TMainSetting::*commands[])() = {
+        &TMainSetting::MonitorOn,   &TMainSetting::MonitorOff, &TMainSetting::StartDialing,
+        &TMainSetting::StopDialing, &TMainSetting::Forward,    &TMainSetting::SendSms};
     for (int i = 0; i < 6; ++i)
-        MakeButton(panel, names[i], captions[i], 16, 80 + 40 * i, 97, 33);
+        connect(MakeButton(panel, names[i], captions[i], 16, 80 + 40 * i, 97, 33),
+                &QPushButton::clicked, this, commands[i]);
 }
 
 void TMainSetting::BuildLevelPanel(QWidget* area) {
     auto* panel = Place(new QGroupBox(area), "GroupBox15", 0, 368, 129, 145);
     speakerBox_ = MakeLevelBox(panel, "ComboBox29", "SpkVol:", 14, 9);
     micBox_ = MakeLevelBox(panel, "ComboBox30", "MicVol:", 46, 15);
+    // Only the operator's choice counts as a change, not the program's.
+    connect(speakerBox_, &QComboBox::activated, this, &TMainSetting::SpeakerChanged);
+    connect(micBox_, &QComboBox::activated, this, &TMainSetting::MicrophoneChanged);
     totalEdit_ = Place(new QLineEdit(panel), "Edit1", 8, 73, 113, 21);
     totalEdit_->setReadOnly(true);
     Place(new QLineEdit(panel), "Edit2", 8, 112, 49, 24)->setReadOnly(true);
@@ -219,6 +231,16 @@ void TMainSetting::BuildMenus() {
     AttachMenu(findChild<QGroupBox*>("GroupBox15"),
                BuildMenu("PopupMenu5", {"M-module Spk Vol Add", "M-module Spk Vol Sub",
                                         "M-module Mic Vol Add", "M-module Mic Vol Sub", "Close"}));
+    WireMenu("PopupMenu4", "MoniterOn", &TMainSetting::MonitorOn);
+    WireMenu("PopupMenu4", "MoniterOff", &TMainSetting::MonitorOff);
+    WireMenu("PopupMenu4", "Zel Start", &TMainSetting::StartDialing);
+    WireMenu("PopupMenu4", "Zel End", &TMainSetting::StopDialing);
+    WireMenu("PopupMenu4", "Forward", &TMainSetting::Forward);
+    WireMenu("PopupMenu4", "Send SMS", &TMainSetting::SendSms);
+    WireMenu("PopupMenu5", "M-module Spk Vol Add", [this] { StepSpeaker(+1); });
+    WireMenu("PopupMenu5", "M-module Spk Vol Sub", [this] { StepSpeaker(-1); });
+    WireMenu("PopupMenu5", "M-module Mic Vol Add", [this] { StepMicrophone(+1); });
+    WireMenu("PopupMenu5", "M-module Mic Vol Sub", [this] { StepMicrophone(-1); });
 }
 
 void TMainSetting::WireMenu(const char* menu, const QString& caption,
@@ -371,9 +393,14 @@ void TMainSetting::ShowFileError(const std::exception& error) {
     prompts_.Inform("Error", error.what());
 }
 
-void TMainSetting::CloseCommand() { close(); }
+void TMainSetting::CloseCommand() {
+    if (monitor_)
+        monitor_->Stop(); // the stop-request flag ends a running monitor
+    close();
+}
 
 TMainSetting::~TMainSetting() {
+    monitor_.reset();
     if (link_)
         link_->RemoveObserver(this);
 }
@@ -388,11 +415,149 @@ void TMainSetting::closeEvent(QCloseEvent* event) {
 void TMainSetting::AttachLink(DeviceLink& link, sim::SimDevice* simulator) {
     link_ = &link;
     link.AddObserver(this);
+    monitor_ = std::make_unique<MonitorSession>(link, *this);
     simulated_ = simulator != nullptr;
     if (simulator) {
         setWindowTitle(windowTitle() + " [simulated device]");
         AddSimulatorControls(*simulator);
     }
+}
+
+void TMainSetting::SetEnabled(std::initializer_list<const char*> names, bool enabled) {
+    for (const char* name : names)
+        findChild<QPushButton*>(name)->setEnabled(enabled);
+}
+
+void TMainSetting::ClearSignal() {
+    for (const char* bar : {"Shape2", "Shape3", "Shape4", "Shape5"})
+        findChild<Lamp*>(bar)->SetColour(colour::kSilver);
+    findChild<QLineEdit*>("Edit2")->clear();
+    findChild<QLineEdit*>("Edit10")->clear();
+}
+
+void TMainSetting::MonitorOn() {
+    if (!link_ || !link_->Connected()) {
+        prompts_.Inform("  Error  ", "   No Connect!  ");
+        return;
+    }
+    try {
+        const auto count = ReadLines(folder_.File(file::kLoadNumber)).size();
+        totalEdit_->setText("Total:" + QString::number(count));
+    } catch (const FileError& e) {
+        ShowFileError(e);
+    }
+    monitor_->Start();
+    ClearSignal();
+    findChild<Lamp*>("Shape6")->SetColour(colour::kGreen);
+    SetEnabled({"Button1", "Button4", "Button5", "Button3", "Button41", "Button15", "Button13",
+                "Button20", "Button19"},
+               false);
+    SetEnabled({"Button9", "Button14", "Button23"}, true);
+}
+
+void TMainSetting::MonitorOff() {
+    if (!monitor_ || !monitor_->Active())
+        return;
+    monitor_->Stop();
+    ClearSignal();
+    findChild<Lamp*>("Shape6")->SetColour(colour::kSilver);
+    SetEnabled({"Button1", "Button4", "Button5", "Button3", "Button41", "Button15", "Button13"},
+               true);
+    SetEnabled({"Button9", "Button14", "Button19", "Button23"}, false);
+    SetStatusText("No Connect");
+}
+
+void TMainSetting::DeviceLost() {
+    ClearSignal();
+    findChild<Lamp*>("Shape6")->SetColour(colour::kSilver);
+    SetEnabled({"Button1", "Button4", "Button5", "Button3", "Button41", "Button2", "Button15",
+                "Button13"},
+               true);
+    SetEnabled({"Button9", "Button14", "Button19"}, false);
+    SetStatusText("");
+}
+
+void TMainSetting::StartDialing() {
+    if (!monitor_ || !monitor_->Active())
+        return;
+    monitor_->RequestStart();
+    SetEnabled({"Button19", "Button20"}, true);
+    SetEnabled({"Button9", "Button14"}, false);
+}
+
+void TMainSetting::StopDialing() {
+    if (!monitor_ || !monitor_->Active())
+        return;
+    monitor_->RequestStopDialing();
+    SetEnabled({"Button9", "Button14"}, true);
+    SetEnabled({"Button19", "Button20"}, false);
+}
+
+void TMainSetting::Forward() {
+    if (monitor_ && monitor_->Active())
+        monitor_->RequestForward();
+}
+
+void TMainSetting::SendSms() {
+    if (monitor_ && monitor_->Active())
+        monitor_->RequestSms();
+}
+
+void TMainSetting::SpeakerChanged() {
+    if (monitor_)
+        monitor_->RequestSpeaker(speakerBox_->currentIndex());
+}
+
+void TMainSetting::MicrophoneChanged() {
+    if (monitor_)
+        monitor_->RequestMicrophone(micBox_->currentIndex());
+}
+
+void TMainSetting::StepSpeaker(int step) {
+    const int index = speakerBox_->currentIndex();
+    speakerBox_->setCurrentIndex(step > 0 ? std::min(index + 1, 9) : index > 0 ? index - 1 : index);
+    SpeakerChanged();
+}
+
+void TMainSetting::StepMicrophone(int step) {
+    const int index = micBox_->currentIndex();
+    micBox_->setCurrentIndex(step > 0 ? std::min(index + 1, 15) : index > 0 ? index - 1 : index);
+    MicrophoneChanged();
+}
+
+void TMainSetting::FillLevelBox(QComboBox* box, const QString& prefix, int max, int selected) {
+    const QSignalBlocker blocker(box);
+    box->clear();
+    for (int i = 0; i <= max; ++i)
+        box->addItem(prefix + QString::number(i));
+    box->insertItem(0, "-OFF-");
+    box->setCurrentIndex(selected);
+}
+
+void TMainSetting::ShowModel(const DeviceModel& model) {
+    findChild<QGroupBox*>("GroupBox20")->setTitle(ToQString(model.displayName));
+    FillLevelBox(speakerBox_, "SpkVol:", model.speakerMax, model.speakerIndex);
+    FillLevelBox(micBox_, "MicVol:", model.micMax, model.micIndex);
+}
+
+void TMainSetting::ShowStatus(const StatusReport& report, std::uint32_t frameCount, Bytes frame) {
+    findChild<QLineEdit*>("Edit2")->setText(report.signal ? QString::number(*report.signal) : "");
+    const char* bars[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
+    for (int i = 0; i < 4; ++i)
+        findChild<Lamp*>(bars[i])->SetColour(i < report.signalBars ? colour::kGreen
+                                                                   : colour::kSilver);
+    if (report.hasRecord) {
+        try {
+            if (const auto list = records_.CaptureCallRecord(frame))
+                RefreshLastRow(*list);
+        } catch (const FileError& e) {
+            ShowFileError(e);
+        }
+    }
+    totalEdit_->setText("Total:" + QString::number(numberCount_) + "/" +
+                        ToQString(report.counter));
+    SetStatusText(FromFileText(report.statusLine));
+    findChild<QLineEdit*>("Edit10")->setText(QString::number(frameCount));
 }
 
 void TMainSetting::AddSimulatorControls(sim::SimDevice& simulator) {
@@ -406,6 +571,10 @@ void TMainSetting::AddSimulatorControls(sim::SimDevice& simulator) {
             [&simulator] { simulator.Unplug(); });
     connect(menu->addAction("Plug in simulated device"), &QAction::triggered, this,
             [&simulator] { simulator.Plug(); });
+    auto* models = menu->addMenu("Model");
+    for (const auto& model : DeviceModels())
+        connect(models->addAction(ToQString(model.displayName)), &QAction::triggered, this,
+                [&simulator, id = model.id] { simulator.Dialer().SetModel(id); });
     button->setMenu(menu);
     statusBar()->addPermanentWidget(button);
 }

@@ -6,12 +6,14 @@
 #include "app/prompts.h"
 #include "app/work_folder.h"
 #include "link/device_link.h"
+#include "monitor/monitor_session.h"
 #include "records/record_files.h"
 
 #include <QMainWindow>
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QGroupBox;
@@ -30,7 +32,7 @@ namespace sim {
 class SimDevice;
 }
 
-class TMainSetting : public QMainWindow, public LinkObserver {
+class TMainSetting : public QMainWindow, public LinkObserver, public MonitorView {
     Q_OBJECT
 public:
     // Sets the window up; the working folder must already be prepared.
@@ -71,6 +73,25 @@ public:
     void AttachLink(DeviceLink& link, sim::SimDevice* simulator);
     DeviceLink* Link() const { return link_; }
 
+    // The live monitor and its commands.
+    void MonitorOn();
+    void MonitorOff();
+    void StartDialing();
+    void StopDialing();
+    void Forward();
+    void SendSms();
+    void SpeakerChanged();
+    void MicrophoneChanged();
+    // "M-module Spk Vol Add" and the like: step a level box up or down.
+    void StepSpeaker(int step);
+    void StepMicrophone(int step);
+    MonitorSession* Monitor() const { return monitor_.get(); }
+
+    // MonitorView
+    void ShowStatus(const StatusReport& report, std::uint32_t frameCount, Bytes frame) override;
+    void ShowModel(const DeviceModel& model) override;
+    void DeviceLost() override;
+
     // LinkObserver
     void OnUsbStatus(bool present, bool initial) override;
     void OnDeviceUnusable(const std::string& advice) override;
@@ -93,6 +114,9 @@ private:
     void WireMenu(const char* menu, const QString& caption, std::function<void()> command);
     void WireMenu(const char* menu, const QString& caption, void (TMainSetting::*command)());
     void AddSimulatorControls(sim::SimDevice& simulator);
+    void SetEnabled(std::initializer_list<const char*> names, bool enabled);
+    void ClearSignal();
+    void FillLevelBox(QComboBox* box, const QString& prefix, int max, int selected);
 
     WorkFolder folder_;
     Prompts& prompts_;
@@ -105,6 +129,7 @@ private:
     QComboBox* micBox_ = nullptr;
     QLineEdit* totalEdit_ = nullptr;
     DeviceLink* link_ = nullptr;
+    std::unique_ptr<MonitorSession> monitor_;
     RecordFiles records_;
     bool simulated_ = false;
 };

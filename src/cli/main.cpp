@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "cli/link_commands.h"
+#include "cli/monitor_command.h"
 
 #include <QCoreApplication>
 
@@ -23,6 +24,7 @@ struct Options {
     std::string value;
     std::string text;
     std::string at;
+    unsigned frames = 0;
     std::string oldPassword, newPassword, confirmation;
 };
 
@@ -62,7 +64,8 @@ int Dispatch(CLI::App& app, Options& o) {
     if (app.got_subcommand("settings-block"))
         return cli::SettingsBlockCommand(folder, o.at, io);
     if (app.got_subcommand("status") || app.got_subcommand("list-devices") ||
-        app.got_subcommand("write-settings") || app.got_subcommand("read-cdr")) {
+        app.got_subcommand("write-settings") || app.got_subcommand("read-cdr") ||
+        app.got_subcommand("monitor")) {
         const auto spec = DeviceSpec::Parse(o.device);
         if (!spec) {
             std::cerr << "mervadin-cli: unknown device \"" << o.device
@@ -76,6 +79,9 @@ int Dispatch(CLI::App& app, Options& o) {
             return cli::WriteSettings(folder, device, io);
         if (app.got_subcommand("read-cdr"))
             return cli::ReadCdr(folder, device, io);
+        if (app.got_subcommand("monitor"))
+            return cli::Monitor(folder, device,
+                                o.frames ? std::optional<unsigned>(o.frames) : std::nullopt, io);
         return app.got_subcommand("status") ? cli::Status(device, io) : cli::ListDevices(io);
     }
     if (app.got_subcommand("frame"))
@@ -108,6 +114,9 @@ int main(int argc, char** argv) {
         ->add_option("FILE", o.text, "the blocks, as the read's block table holds them")
         ->required();
     app.add_subcommand("rebuild-kinds", "refill the five per-kind call record files");
+    app.add_subcommand("monitor", "watch the device; commands on standard input: start, stop, "
+                                  "forward, sms, spk N, mic N, off")
+        ->add_option("--frames", o.frames, "end after this many intact status frames");
     app.add_subcommand("init", "create the working folder and its missing data files");
     AddConfigCommands(*app.add_subcommand("config", "read and write Config.txt"), o);
     app.add_subcommand("frame", "fill the checksum of a frame template and print the frame")

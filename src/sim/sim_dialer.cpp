@@ -164,10 +164,14 @@ std::string SimDialer::StatusPayload() {
     std::string cdr = ";";
     if (announce_) {
         const CallRecord& r = *announce_;
+        // The date as "2026/12/07 09:05", which fits the 16 characters the
+        // tool takes of a live record's date.
+        char date[40];
+        std::snprintf(date, sizeof date, "20%02d/%02d/%02d %02d:%02d", r.year % 100, r.month,
+                      r.day, r.secondOfDay / 3600, r.secondOfDay % 3600 / 60);
         cdr = "Name:" + r.name + ";Id:" + std::to_string(r.group) + ";Number:" + r.number +
-              ";Date:20" + std::to_string(r.year) + "/" + std::to_string(r.month) + "/" +
-              std::to_string(r.day) + " " + Clock(r.secondOfDay) + ";Type:" +
-              std::to_string(r.type) + ";Duration:" + Clock(r.duration) + ";";
+              ";Date:" + date + ";Type:" + std::to_string(r.type) +
+              ";Duration:" + Clock(r.duration) + ";";
         announce_.reset();
     }
     char counter[16];

@@ -1,0 +1,153 @@
+#include "cli/monitor_command.h"
+
+#include "cli/console_prompts.h"
+#include "link/link_session.h"
+#include "monitor/monitor_session.h"
+#include "records/record_files.h"
+
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <charconv>
+#include <iostream>
+#include <unistd.h>
+
+namespace mervadin::cli {
+
+namespace {
+
+class ConsoleMonitor : public MonitorView, public LinkObserver {
+public:
+    ConsoleMonitor(RecordFiles files, std::optional<unsigned> frames, Streams io)
+        : files_(std::move(files)), frames_(frames), io_(io) {}
+
+    void ShowStatus(const StatusReport& report, std::uint32_t count, Bytes frame) override {
+        if (report.hasRecord) {
+            try {
+                files_.CaptureCallRecord(frame);
+            } catch (const FileError& e) {
+                io_.err << "mervadin-cli: " << e.what() << '\n';
+            }
+        }
+        io_.out << report.statusLine << '\n' << std::flush;
+        if (frames_ && count >= *frames_)
+            End(kSuccess);
+    }
+    void ShowModel(const DeviceModel& model) override {
+        io_.err << "model " << model.displayName << '\n';
+    }
+    void DeviceLost() override {
+        io_.err << "mervadin-cli: the device went away\n";
+        End(kFailure);
+    }
+    void OnUsbStatus(bool present, bool /*initial*/) override {
+        present_ = present;
+        known_ = true;
+        loop.quit();
+    }
+
+    void End(int status) {
+        status_ = status;
+        loop.quit();
+    }
+    bool Present() const { return present_; }
+    bool Known() const { return known_; }
+    int Status() const { return status_; }
+
+    QEventLoop loop;
+
+private:
+    RecordFiles files_;
+    std::optional<unsigned> frames_;
+    Streams io_;
+    bool present_ = false, known_ = false;
+    int status_ = kSuccess;
+};
+
+std::optional<int> Level(const std::string& text) {
+    int value = -1;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 0 || value > 30)
+        return std::nullopt;
+    return value;
+}
+
+// Acts on one command line; false for "off".
+bool Command(const std::string& line, MonitorSession& monitor, Streams io) {
+    if (line == "off")
+        return false;
+    if (line == "start")
+        monitor.RequestStart();
+    else if (line == "stop")
+        monitor.RequestStopDialing();
+    else if (line == "forward")
+        monitor.RequestForward();
+    else if (line == "sms")
+        monitor.RequestSms();
+    else if (line.rfind("spk ", 0) == 0 && Level(line.substr(4)))
+        monitor.RequestSpeaker(*Level(line.substr(4)));
+    else if (line.rfind("mic ", 0) == 0 && Level(line.substr(4)))
+        monitor.RequestMicrophone(*Level(line.substr(4)));
+    else if (!line.empty())
+        io.err << "mervadin-cli: unknown command \"" << line
+               << "\" (start, stop, forward, sms, spk N, mic N, off; levels 0-30)\n";
+    return true;
+}
+
+} // namespace
+
+int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optional<unsigned> frames,
+            Streams io) {
+    std::unique_ptr<LinkSession> session;
+    try {
+        session = std::make_unique<LinkSession>(options.device, options.trace);
+    } catch (const std::exception& e) {
+        io.err << "mervadin-cli: " << e.what() << '\n';
+        return kFailure;
+    }
+    DeviceLink& link = session->Link();
+    ConsoleMonitor console(RecordFiles(folder), frames, io);
+    link.AddObserver(&console);
+    link.Open();
+    if (!console.Known()) {
+        QTimer::singleShot(3000, &console.loop, &QEventLoop::quit);
+        console.loop.exec();
+    }
+    link.RemoveObserver(&console);
+    if (!console.Present()) {
+        ConsolePrompts(io.out).Inform("  Error  ", "   No Connect!  ");
+        return kFailure;
+    }
+
+    MonitorSession monitor(link, console);
+    monitor.Start();
+    std::string pending;
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char chunk[256];
+        const ssize_t got = ::read(STDIN_FILENO, chunk, sizeof chunk);
+        if (got <= 0) {
+            input.setEnabled(false); // no more commands; the monitor goes on
+            return;
+        }
+        pending.append(chunk, static_cast<std::size_t>(got));
+        for (std::size_t end; (end = pending.find('\n')) != std::string::npos;) {
+            std::string line = pending.substr(0, end);
+            pending.erase(0, end + 1);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            if (!Command(line, monitor, io))
+                console.End(kSuccess);
+        }
+    });
+    QTimer poll; // the 1-ms clock of the main window
+    poll.setInterval(1);
+    QObject::connect(&poll, &QTimer::timeout, [&] { monitor.OnTick(); });
+    poll.start();
+    console.loop.exec();
+    monitor.Stop();
+    return console.Status();
+}
+
+} // namespace mervadin::cli

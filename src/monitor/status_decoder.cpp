@@ -1,0 +1,123 @@
+#include "monitor/status_decoder.h"
+
+#include <array>
+#include <charconv>
+
+namespace mervadin {
+
+namespace {
+
+constexpr std::size_t kMaxTagValue = 32;
+constexpr unsigned kCounterLimit = 100095;
+
+const std::array<const char*, 18> kStateNames = {
+    "PowerOn",   "Idel",        "Ring",     "Answer",   "WaitSevice", "ProvidingService",
+    "Conneting", "NoAnswer",    "CalledRing", "Answered", "WaitSevice", "ProvidingService",
+    "Foword",    "FowordAnswer", "SmsSendOk", "SmsSendFailed", "SmsSending", ""};
+
+// The `count` characters right after a tag, when all of them are in the frame.
+std::optional<std::string> After(Bytes frame, std::string_view tag, std::size_t count) {
+    const std::size_t end = Search(frame, tag);
+    if (end == 0 || end + count >= frame.size())
+        return std::nullopt;
+    return std::string(reinterpret_cast<const char*>(frame.data()) + end + 1, count);
+}
+
+int TwoDigits(const std::string& text) { return (text[0] & 0x0F) * 10 + (text[1] & 0x0F); }
+
+std::string Counter(Bytes frame) {
+    const auto digits = After(frame, "counter:", 6);
+    if (!digits)
+        return "";
+    unsigned value = 0;
+    for (char c : *digits)
+        value = value * 10 + static_cast<unsigned>(c & 0x0F);
+    return value < kCounterLimit ? std::to_string(value) : "";
+}
+
+std::string Keys(Bytes frame) {
+    std::string keys;
+    for (char c : After(frame, "dtmf:", 6).value_or(""))
+        if (c >= '0' && c <= '9')
+            keys += c;
+    return keys;
+}
+
+// A decimal integer shows as the number; anything else as it came.
+std::string Talking(const std::string& text) {
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return text;
+    return std::to_string(value);
+}
+
+} // namespace
+
+const std::vector<DeviceModel>& DeviceModels() {
+    static const std::vector<DeviceModel> models = {
+        {"kemo0001", "KEMO-0001", 15, 6, 15, 8}, {"kemo0002", "KEMO-0002", 15, 6, 15, 8},
+        {"kemo0003", "KEMO-0003", 8, 6, 8, 4},   {"kemo0004", "KEMO-0004", 8, 6, 8, 4},
+        {"kemo0005", "KEMO-0005", 7, 4, 3, 2},
+    };
+    return models;
+}
+
+int SignalBars(int q) {
+    if (q <= 0 || q >= 32)
+        return 0;
+    return q <= 6 ? 1 : q <= 9 ? 2 : q <= 12 ? 3 : 4;
+}
+
+std::string TagValue(Bytes frame, std::string_view tag) {
+    const std::size_t end = Search(frame, tag);
+    if (end == 0)
+        return "";
+    std::string value;
+    for (std::size_t i = end + 1; i < frame.size() && value.size() < kMaxTagValue; ++i) {
+        if (frame[i] == ';')
+            break;
+        value += static_cast<char>(frame[i]);
+    }
+    return value;
+}
+
+StatusReport DecodeStatus(Bytes frame) {
+    StatusReport report;
+    if (const auto csq = After(frame, "mastercsq:", 2)) {
+        report.signal = TwoDigits(*csq);
+        report.signalBars = SignalBars(*report.signal);
+    }
+    if (const auto state = After(frame, "masterstation:", 2)) {
+        const int code = TwoDigits(*state);
+        if (code >= 0 && code < static_cast<int>(kStateNames.size()))
+            report.stateName = kStateNames[static_cast<std::size_t>(code)];
+    }
+    report.number = TagValue(frame, "number:");
+    const auto cdr = After(frame, "cdr:", 1);
+    report.hasRecord = cdr && (*cdr)[0] != ';';
+    report.keys = Keys(frame);
+    report.counter = Counter(frame);
+    report.talking = Talking(TagValue(frame, "talkingtime:"));
+    report.speaker = TagValue(frame, "masterspk:");
+    report.microphone = TagValue(frame, "mastermic:");
+    report.statusLine = "M-Station:" + report.stateName + "; M-number:" + report.number +
+                        "; key:" + report.keys + "; No.:" + report.counter +
+                        ";Talking:" + report.talking + "; M-SPK:" + report.speaker +
+                        "; M-MIC:" + report.microphone + "; ";
+    return report;
+}
+
+std::vector<const DeviceModel*> ModelsNamed(Bytes frame, const std::string& current) {
+    std::vector<const DeviceModel*> named;
+    std::string last = current;
+    for (const auto& model : DeviceModels()) {
+        if (Search(frame, model.id) != 0 && model.id != last) {
+            named.push_back(&model);
+            last = model.id;
+        }
+    }
+    return named;
+}
+
+} // namespace mervadin

@@ -76,6 +76,20 @@ TEST(Cli, StatusReportsWhetherADeviceIsPresent) {
     EXPECT_EQ(RunCli("--device bogus status").status, 2);
 }
 
+TEST(Cli, MonitorPrintsStatusLinesAndTakesCommands) {
+    test::TempFolder temp;
+    const std::string wd = "--workdir '" + temp.path().string() + "' ";
+    ASSERT_EQ(RunCli(wd + "init").status, 0);
+    const auto run = RunCli(wd + "--device sim monitor --frames 2 < /dev/null");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
+    EXPECT_EQ(run.out.rfind("M-Station:Idel; ", 0), 0u);
+    test::Spit(temp / "commands.txt", "spk 3\nbogus\noff\n");
+    const auto off = RunCli(wd + "--device sim monitor < '" + (temp / "commands.txt").string() + "'");
+    EXPECT_EQ(off.status, 0);
+    EXPECT_EQ(RunCli(wd + "--device unix:/nonexistent monitor").status, 1);
+}
+
 TEST(Cli, FrameAndVerify) {
     const auto built = RunCli("frame 'velorn<okok!okok!okok!okok!checksum:000000;>end'");
     EXPECT_EQ(built.status, 0);

@@ -57,6 +57,21 @@ OutgoingFrame MonitorSession::ChooseAnswer() {
 }
 
 void MonitorSession::Examine() {
+    // Bytes that arrive while a frame is being handled (a device may answer
+    // within the send) are looked at once that frame is done.
+    if (examining_) {
+        again_ = true;
+        return;
+    }
+    examining_ = true;
+    do {
+        again_ = false;
+        ExamineOnce();
+    } while (again_);
+    examining_ = false;
+}
+
+void MonitorSession::ExamineOnce() {
     if (!running_ || Search(link_.Received(), frames::kEndMark) == 0)
         return;
     // The frame is kept aside and the buffer cleared just before the answer

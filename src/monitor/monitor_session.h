@@ -59,6 +59,7 @@ public:
 private:
     static bool Valid(int level) { return level >= 0 && level <= 99 && level != kNoLevel; }
     void Examine();
+    void ExamineOnce();
     OutgoingFrame ChooseAnswer();
 
     DeviceLink& link_;
@@ -69,6 +70,7 @@ private:
          smsPending_ = false;
     int speaker_ = kNoLevel, microphone_ = kNoLevel;
     std::uint32_t frames_ = 0;
+    bool examining_ = false, again_ = false;
     std::string model_;
 };
 

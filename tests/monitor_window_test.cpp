@@ -1,0 +1,117 @@
+#include "app/lamp.h"
+#include "app/main_window.h"
+#include "link/link_session.h"
+#include "sim/sim_device.h"
+#include "support/recording_prompts.h"
+#include "support/temp_folder.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+class MonitorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(folder.Prepare(), std::nullopt);
+        sim().Timing().statusIntervalMs = 20;
+        window.AttachLink(session.Link(), session.Simulator());
+        session.Link().Open();
+        window.show();
+    }
+    sim::SimDevice& sim() { return *session.Simulator(); }
+    bool Enabled(const char* name) { return window.findChild<QPushButton*>(name)->isEnabled(); }
+    void Click(const char* name) {
+        QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+    QString Text(const char* name) { return window.findChild<QLineEdit*>(name)->text(); }
+    QAction* Action(const char* menu, const QString& text) {
+        for (auto* action : window.findChild<QMenu*>(menu)->actions())
+            if (action->text() == text)
+                return action;
+        return nullptr;
+    }
+    bool WaitFrames(int count) {
+        return QTest::qWaitFor([&] { return Text("Edit10").toInt() >= count; }, 5000);
+    }
+
+    test::TempFolder temp;
+    WorkFolder folder{temp.path()};
+    test::RecordingPrompts prompts;
+    LinkSession session{DeviceSpec{DeviceSpec::Kind::Simulator, {}}, std::nullopt};
+    TMainSetting window{folder, prompts};
+};
+
+TEST_F(MonitorWindowTest, MonitorShowsTheDeviceAndTakesCommands) {
+    sim().Dialer().SetModel("kemo0005");
+    Click("Button13");
+    EXPECT_EQ(window.findChild<Lamp*>("Shape6")->Colour(), colour::kGreen);
+    for (const char* off : {"Button1", "Button4", "Button5", "Button3", "Button41", "Button15",
+                            "Button13", "Button20", "Button19"})
+        EXPECT_FALSE(Enabled(off)) << off;
+    for (const char* on : {"Button9", "Button14", "Button23"})
+        EXPECT_TRUE(Enabled(on)) << on;
+    ASSERT_TRUE(WaitFrames(2));
+    EXPECT_TRUE(window.StatusText().startsWith("M-Station:Idel; M-number:; key:; No.:0;"));
+    EXPECT_EQ(window.findChild<QGroupBox*>("GroupBox20")->title(), "KEMO-0005");
+    auto* speaker = window.findChild<QComboBox*>("ComboBox29");
+    EXPECT_EQ(speaker->count(), 9);
+    EXPECT_EQ(speaker->currentIndex(), 4);
+    EXPECT_EQ(speaker->itemText(1), "SpkVol:0");
+    EXPECT_EQ(window.findChild<QComboBox*>("ComboBox30")->count(), 5);
+    EXPECT_EQ(Text("Edit2"), "23");
+    EXPECT_EQ(Text("Edit1"), "Total:0/0");
+    EXPECT_EQ(window.findChild<Lamp*>("Shape5")->Colour(), colour::kGreen);
+
+    // A level step is sent with the next answer; then dialing starts.
+    Action("PopupMenu5", "M-module Spk Vol Sub")->trigger();
+    EXPECT_EQ(speaker->currentIndex(), 3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sim().Dialer().Speaker() == 3; }, 5000));
+    Click("Button9");
+    EXPECT_TRUE(Enabled("Button19"));
+    EXPECT_TRUE(Enabled("Button20"));
+    EXPECT_FALSE(Enabled("Button14")); // MonitorOFF waits for the dialing to stop
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sim().Dialer().Dialing(); }, 5000));
+    Click("Button19");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sim().Dialer().Dialing(); }, 5000));
+    EXPECT_TRUE(Enabled("Button14"));
+
+    Click("Button14");
+    EXPECT_EQ(window.StatusText(), "No Connect");
+    EXPECT_EQ(window.findChild<Lamp*>("Shape6")->Colour(), colour::kSilver);
+    EXPECT_TRUE(Enabled("Button13"));
+    EXPECT_FALSE(Enabled("Button23"));
+    const int seen = Text("Edit10").toInt();
+    EXPECT_EQ(seen, 0); // emptied
+}
+
+TEST_F(MonitorWindowTest, AnUnplugResetsTheWindow) {
+    Click("Button13");
+    ASSERT_TRUE(WaitFrames(1));
+    sim().Unplug();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Enabled("Button13"); }, 5000));
+    EXPECT_EQ(window.StatusText(), "");
+    EXPECT_FALSE(Enabled("Button9"));
+    EXPECT_FALSE(Enabled("Button14"));
+    EXPECT_TRUE(Enabled("Button15"));
+    EXPECT_TRUE(window.Monitor()->Active());
+    EXPECT_EQ(Text("Edit10"), "");
+}
+
+TEST_F(MonitorWindowTest, CloseFromAPopupEndsTheMonitor) {
+    Click("Button13");
+    ASSERT_TRUE(WaitFrames(1));
+    Action("PopupMenu2", "Close")->trigger();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(window.Monitor()->Active());
+    EXPECT_FALSE(session.Link().ReadEnabled());
+}
+
+} // namespace
+} // namespace mervadin

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     std::filesystem::remove_all(path);
     const WorkFolder folder(path);
     folder.Prepare();
-    LinkSession session(DeviceSpec{DeviceSpec::Kind::Simulator, {}}, std::nullopt);
+    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
     sim::SimDevice& device = *session.Simulator();
     device.Timing().statusIntervalMs = 0;
     device.Timing().usbPacing = true;

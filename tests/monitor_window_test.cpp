@@ -44,7 +44,7 @@ protected:
     test::TempFolder temp;
     WorkFolder folder{temp.path()};
     test::RecordingPrompts prompts;
-    LinkSession session{DeviceSpec{DeviceSpec::Kind::Simulator, {}}, std::nullopt};
+    LinkSession session{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
     TMainSetting window{folder, prompts};
 };
 

@@ -131,7 +131,7 @@ TEST_F(RecordsWindowTest, DisplayWindowShowsEachKindAndSavesWhatItShows) {
 
 TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
     qputenv("MERVADIN_TICK_MS", "1");
-    LinkSession session(DeviceSpec{DeviceSpec::Kind::Simulator, {}}, std::nullopt);
+    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
     qunsetenv("MERVADIN_TICK_MS");
     session.Simulator()->Timing().statusIntervalMs = 0;
     session.Link().Open();

@@ -120,7 +120,7 @@ TEST(WriteWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
     ASSERT_EQ(folder.Prepare(), std::nullopt);
     RestoreDefaultSettings(folder.File("Config.txt"));
     qputenv("MERVADIN_TICK_MS", "1");
-    LinkSession session(DeviceSpec{DeviceSpec::Kind::Simulator, {}}, std::nullopt);
+    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
     qunsetenv("MERVADIN_TICK_MS");
     session.Simulator()->Timing().statusIntervalMs = 0;
     session.Link().Open();

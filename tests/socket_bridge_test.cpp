@@ -44,7 +44,7 @@ TEST(SocketBridge, ExchangesFramesAndFollowsThePeer) {
     test::TempFolder folder;
     const auto socket = folder / "device.sock";
     SimProcess sim(socket);
-    LinkSession session(DeviceSpec{DeviceSpec::Kind::Socket, socket.string()}, std::nullopt);
+    LinkSession session(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()}, std::nullopt);
     DeviceLink& link = session.Link();
     StatusLog log;
     link.AddObserver(&log);

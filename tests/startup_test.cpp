@@ -15,7 +15,7 @@
 namespace mervadin {
 namespace {
 
-LinkOptions SimLink() { return {DeviceSpec{DeviceSpec::Kind::Simulator, {}}, std::nullopt}; }
+LinkOptions SimLink() { return {DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt}; }
 
 void LogInWith(TPasswordCheck& window, const char* password) {
     window.show();

@@ -30,14 +30,14 @@ int main(int argc, char** argv) {
     parser.process(app);
 
     LinkOptions link;
-    const auto spec =
-        DeviceSpec::Parse(parser.isSet(simulator) ? "sim" : parser.value(device).toStdString());
-    if (!spec) {
+    const auto selection =
+        DeviceSelection::Parse(parser.isSet(simulator) ? "sim" : parser.value(device).toStdString());
+    if (!selection) {
         std::fprintf(stderr, "mervadin: unknown device \"%s\" (hid, hid:PATH, sim, unix:PATH)\n",
                      qPrintable(parser.value(device)));
         return 2;
     }
-    link.device = *spec;
+    link.device = *selection;
     if (parser.isSet(trace))
         link.trace = parser.value(trace).toStdString();
 

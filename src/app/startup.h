@@ -5,7 +5,7 @@
 
 #include "app/prompts.h"
 #include "app/work_folder.h"
-#include "link/device_spec.h"
+#include "link/device_selection.h"
 
 #include <filesystem>
 #include <functional>
@@ -19,7 +19,7 @@ class TMainSetting;
 class TPasswordCheck;
 
 struct LinkOptions {
-    DeviceSpec device;
+    DeviceSelection device;
     std::optional<std::filesystem::path> trace;
 };
 

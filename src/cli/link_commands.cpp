@@ -59,9 +59,17 @@ std::unique_ptr<LinkSession> OpenSession(const DeviceOptions& options, Streams i
     }
 }
 
-// Runs one operation on the link until it ends; exit 0 only on success.
-int RunOperation(DeviceLink& link, OperationView& view,
-                 const std::function<std::unique_ptr<Operation>()>& make) {
+using OperationFactory =
+    std::function<std::unique_ptr<Operation>(DeviceLink& link, OperationView& view)>;
+
+// Opens the device, runs one operation on it until it ends, printing what
+// the operation shows; exit 0 only on success.
+int RunOperation(const DeviceOptions& options, Streams io, const OperationFactory& make) {
+    auto session = OpenSession(options, io);
+    if (!session)
+        return kFailure;
+    DeviceLink& link = session->Link();
+    ConsoleView view(io.out, io.err, ::isatty(STDERR_FILENO));
     FirstCount first;
     link.AddObserver(&first);
     link.Open();
@@ -71,7 +79,7 @@ int RunOperation(DeviceLink& link, OperationView& view,
     OperationRunner runner(link, view);
     QEventLoop loop;
     runner.onFinished = [&loop](OperationStatus) { loop.quit(); };
-    if (!runner.Run(make()))
+    if (!runner.Run(make(link, view)))
         return kFailure;
     TickClock clock;
     QObject::connect(&clock, &TickClock::Ticked, [&runner] { runner.OnTick(); });
@@ -99,23 +107,13 @@ int Status(const DeviceOptions& options, Streams io) {
 }
 
 int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
-    auto session = OpenSession(options, io);
-    if (!session)
-        return kFailure;
-    ConsoleView view(io.out, io.err, ::isatty(STDERR_FILENO));
-    DeviceLink& link = session->Link();
-    return RunOperation(link, view, [&] {
+    return RunOperation(options, io, [&](DeviceLink& link, OperationView& view) {
         return std::make_unique<WriteSettingsOperation>(link, view, folder.File(file::kConfig));
     });
 }
 
 int ReadCdr(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
-    auto session = OpenSession(options, io);
-    if (!session)
-        return kFailure;
-    ConsoleView view(io.out, io.err, ::isatty(STDERR_FILENO));
-    DeviceLink& link = session->Link();
-    return RunOperation(link, view, [&] {
+    return RunOperation(options, io, [&](DeviceLink& link, OperationView& view) {
         return std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder));
     });
 }

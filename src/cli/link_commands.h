@@ -2,7 +2,7 @@
 // mervadin-cli commands that reach the device.
 
 #include "cli/commands.h"
-#include "link/device_spec.h"
+#include "link/device_selection.h"
 
 #include <filesystem>
 #include <optional>
@@ -10,7 +10,7 @@
 namespace mervadin::cli {
 
 struct DeviceOptions {
-    DeviceSpec device;
+    DeviceSelection device;
     std::optional<std::filesystem::path> trace;
 };
 

@@ -66,13 +66,13 @@ int Dispatch(CLI::App& app, Options& o) {
     if (app.got_subcommand("status") || app.got_subcommand("list-devices") ||
         app.got_subcommand("write-settings") || app.got_subcommand("read-cdr") ||
         app.got_subcommand("monitor")) {
-        const auto spec = DeviceSpec::Parse(o.device);
-        if (!spec) {
+        const auto selection = DeviceSelection::Parse(o.device);
+        if (!selection) {
             std::cerr << "mervadin-cli: unknown device \"" << o.device
                       << "\" (hid, hid:PATH, sim, unix:PATH)\n";
             return cli::kBadInput;
         }
-        cli::DeviceOptions device{*spec, std::nullopt};
+        cli::DeviceOptions device{*selection, std::nullopt};
         if (!o.trace.empty())
             device.trace = o.trace;
         if (app.got_subcommand("write-settings"))

@@ -1,10 +1,10 @@
 #include "link/frame_trace.h"
 
+#include "app/local_time.h"
 #include "app/text_file.h"
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 
 namespace mervadin {
 
@@ -12,20 +12,13 @@ namespace {
 
 std::string Timestamp() {
     using namespace std::chrono;
-    const auto now = system_clock::now();
-    const std::time_t seconds = system_clock::to_time_t(now);
-    const auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &seconds);
-#else
-    localtime_r(&seconds, &local);
-#endif
-    char text[40];
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
-    char withMillis[48];
-    std::snprintf(withMillis, sizeof withMillis, "%s.%03d", text, static_cast<int>(millis));
-    return withMillis;
+    const auto millis =
+        duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() % 1000;
+    const LocalTime t = Now();
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", t.year, t.month, t.day,
+                  t.hour, t.minute, t.second, static_cast<int>(millis));
+    return text;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "link/hid_transport.h"
 
-#include "link/device_spec.h"
+#include "link/device_selection.h"
 
 #include <hidapi.h>
 

@@ -8,24 +8,24 @@
 
 namespace mervadin {
 
-LinkSession::LinkSession(const DeviceSpec& spec,
+LinkSession::LinkSession(const DeviceSelection& selection,
                          const std::optional<std::filesystem::path>& trace) {
     if (trace)
         trace_ = std::make_unique<FrameTrace>(*trace);
-    switch (spec.kind) {
-    case DeviceSpec::Kind::Simulator: {
+    switch (selection.kind) {
+    case DeviceSelection::Kind::Simulator: {
         auto simulated = std::make_unique<SimTransport>();
         simulator_ = &simulated->Device();
         transport_ = std::move(simulated);
         break;
     }
-    case DeviceSpec::Kind::Socket:
-        transport_ = std::make_unique<SocketTransport>(spec.path);
+    case DeviceSelection::Kind::Socket:
+        transport_ = std::make_unique<SocketTransport>(selection.path);
         break;
-    case DeviceSpec::Kind::Hid:
+    case DeviceSelection::Kind::Hid:
         if (!HidTransport::Initialise())
             throw std::runtime_error(kHidInitFailed);
-        transport_ = std::make_unique<HidTransport>(spec.path);
+        transport_ = std::make_unique<HidTransport>(selection.path);
         break;
     }
     link_ = std::make_unique<DeviceLink>(*transport_, trace_.get());

@@ -3,7 +3,7 @@
 // options: the transport, the link over it and the optional trace file.
 
 #include "link/device_link.h"
-#include "link/device_spec.h"
+#include "link/device_selection.h"
 #include "link/frame_trace.h"
 
 #include <filesystem>
@@ -24,7 +24,7 @@ public:
 
     // Throws std::runtime_error with a message for the user when the HID
     // layer cannot start or the trace file cannot be opened.
-    LinkSession(const DeviceSpec& spec, const std::optional<std::filesystem::path>& trace);
+    LinkSession(const DeviceSelection& selection, const std::optional<std::filesystem::path>& trace);
     ~LinkSession();
 
     DeviceLink& Link() { return *link_; }

@@ -1,6 +1,6 @@
 #include "link/tick_clock.h"
 
-#include "link/device_spec.h"
+#include "link/device_selection.h"
 
 namespace mervadin {
 

@@ -2,7 +2,6 @@
 
 #include "settings/settings_file.h"
 
-#include <ctime>
 #include <string>
 
 namespace mervadin {
@@ -103,18 +102,6 @@ void FillPeriods(BlockWriter& w) {
 }
 
 } // namespace
-
-LocalTime Now() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-            local.tm_hour,        local.tm_min,     local.tm_sec};
-}
 
 SettingsBlock BuildSettingsBlock(const Lines& config, const LocalTime& at) {
     SettingsBlock block{};

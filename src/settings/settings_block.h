@@ -3,6 +3,7 @@
 // fixed offsets, as one-, two- or three-byte numbers, BCD date and time,
 // digit fields and text fields. Every byte not filled is 0.
 
+#include "app/local_time.h"
 #include "app/text_file.h"
 
 #include <array>
@@ -11,13 +12,6 @@
 namespace mervadin {
 
 using SettingsBlock = std::array<std::uint8_t, 512>;
-
-struct LocalTime {
-    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
-};
-
-// The local date and time now.
-LocalTime Now();
 
 // Builds the block from the lines of a settings file (reads stop at the end
 // marker, as they do in the file) and the date and time to stamp in it.

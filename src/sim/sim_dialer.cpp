@@ -1,8 +1,8 @@
 #include "sim/sim_dialer.h"
 
-#include <chrono>
+#include "app/local_time.h"
+
 #include <cstdio>
-#include <ctime>
 
 namespace mervadin::sim {
 
@@ -47,17 +47,11 @@ std::string Clock(int seconds) {
 }
 
 CallRecord Stamped(CallRecord record) {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    record.year = local.tm_year + 1900 - 2000;
-    record.month = local.tm_mon + 1;
-    record.day = local.tm_mday;
-    record.secondOfDay = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    const LocalTime now = Now();
+    record.year = now.year - 2000;
+    record.month = now.month;
+    record.day = now.day;
+    record.secondOfDay = now.hour * 3600 + now.minute * 60 + now.second;
     return record;
 }
 

@@ -1,4 +1,4 @@
-#include "link/device_spec.h"
+#include "link/device_selection.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -6,15 +6,15 @@
 
 namespace mervadin {
 
-std::optional<DeviceSpec> DeviceSpec::Parse(const std::string& text) {
+std::optional<DeviceSelection> DeviceSelection::Parse(const std::string& text) {
     if (text == "hid")
-        return DeviceSpec{Kind::Hid, {}};
+        return DeviceSelection{Kind::Hid, {}};
     if (text == "sim")
-        return DeviceSpec{Kind::Simulator, {}};
+        return DeviceSelection{Kind::Simulator, {}};
     if (text.rfind("hid:", 0) == 0 && text.size() > 4)
-        return DeviceSpec{Kind::Hid, text.substr(4)};
+        return DeviceSelection{Kind::Hid, text.substr(4)};
     if (text.rfind("unix:", 0) == 0 && text.size() > 5)
-        return DeviceSpec{Kind::Socket, text.substr(5)};
+        return DeviceSelection{Kind::Socket, text.substr(5)};
     return std::nullopt;
 }
 

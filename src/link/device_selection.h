@@ -8,12 +8,12 @@
 
 namespace mervadin {
 
-struct DeviceSpec {
+struct DeviceSelection {
     enum class Kind { Hid, Simulator, Socket };
     Kind kind = Kind::Hid;
     std::string path; // hidraw node or socket path; empty for any HID device
 
-    static std::optional<DeviceSpec> Parse(const std::string& text);
+    static std::optional<DeviceSelection> Parse(const std::string& text);
 };
 
 inline constexpr unsigned short kVendorId = 0x0416;

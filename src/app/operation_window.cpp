@@ -1,0 +1,92 @@
+#include "app/operation_window.h"
+
+#include "app/memo_box.h"
+#include "app/qt_prompts.h"
+#include "link/tick_clock.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace mervadin {
+
+OperationWindow::OperationWindow(DeviceLink& link, Prompts& prompts, StopStyle stop,
+                                 QWidget* parent)
+    : QDialog(parent), link_(link), prompts_(prompts), stop_(std::move(stop)),
+      runner_(link, *this) {
+    label_ = new QLabel("0%", this);
+    label_->setObjectName("Label1");
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("ProgressBar1");
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    memo_ = new MemoBox(this);
+    memo_->setObjectName("DisplayMessage");
+
+    auto* clock = new TickClock(this);
+    connect(clock, &TickClock::Ticked, this, [this] { runner_.OnTick(); });
+    clock->Start();
+    runner_.onFinished = [this](OperationStatus) { SetCommandsEnabled(true); };
+}
+
+OperationWindow::~OperationWindow() { runner_.onFinished = nullptr; }
+
+QPushButton* OperationWindow::MakeButton(const char* name, const char* caption,
+                                         const QRect& place) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton* OperationWindow::MakeCommand(const char* name, const char* caption,
+                                          const QRect& place) {
+    auto* button = MakeButton(name, caption, place);
+    commands_.push_back(button);
+    return button;
+}
+
+void OperationWindow::RunOperation(std::unique_ptr<Operation> operation) {
+    if (runner_.Busy())
+        return;
+    SetCommandsEnabled(false);
+    if (!runner_.Run(std::move(operation)))
+        SetCommandsEnabled(true);
+}
+
+void OperationWindow::SetCommandsEnabled(bool enabled) {
+    for (auto* button : commands_)
+        button->setEnabled(enabled);
+}
+
+void OperationWindow::StopCommand() {
+    runner_.StopWith(BuildStopFrame(stop_.frames), [this] { AppendMemo(stop_.stopLine); });
+}
+
+void OperationWindow::ExitCommand() {
+    runner_.StopWith(BuildExitFrame(stop_.frames), [this] { accept(); });
+}
+
+void OperationWindow::closeEvent(QCloseEvent* event) {
+    // Closed by its frame: whatever runs ends here, without sending more.
+    runner_.Abandon();
+    QDialog::closeEvent(event);
+}
+
+const std::vector<std::string>& OperationWindow::MemoLines() const { return memo_->Lines(); }
+void OperationWindow::ClearMemo() { memo_->ClearLines(); }
+void OperationWindow::AppendMemo(const std::string& line) { memo_->AppendLine(line); }
+
+void OperationWindow::SetProgress(int percent, const std::string& label) {
+    progress_->setValue(percent);
+    label_->setText(ToQString(label));
+}
+
+void OperationWindow::Inform(const std::string& caption, const std::string& text) {
+    prompts_.Inform(caption, text);
+}
+
+} // namespace mervadin

@@ -4,6 +4,7 @@
 // comparison; and the full load of a 100000-line list into the grid.
 
 #include "app/main_window.h"
+#include "records/call_list_grid.h"
 #include "records/call_record.h"
 #include "records/record_files.h"
 #include "sim/call_record_encoder.h"
@@ -124,7 +125,7 @@ void BM_GridFullLoad(benchmark::State& state) {
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {
-        window.LoadGrid(RecordFiles::List::CallOut);
+        window.Grid(RecordFiles::List::CallOut)->Load();
         window.findChild<QTableView*>("DialOutGrid")->viewport()->repaint();
     }
 }

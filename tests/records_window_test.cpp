@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "records/call_list_grid.h"
 #include "link/link_session.h"
 #include "records/call_grid_model.h"
 #include "records/display_window.h"
@@ -73,7 +74,7 @@ TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
 
     // A reload with fewer lines leaves no stale rows; a remark beyond writes nothing.
     WriteLines(folder.File("CallOutList.txt"), {Line(7)});
-    window.LoadGrid(RecordFiles::List::CallOut);
+    window.Grid(RecordFiles::List::CallOut)->Load();
     EXPECT_EQ(model->rowCount(), 100000);
     EXPECT_EQ(model->index(1, 1).data().toString(), "");
     EXPECT_FALSE(model->setData(model->index(5, 6), "x", Qt::EditRole));

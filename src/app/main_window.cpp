@@ -3,7 +3,7 @@
 #include "app/lamp.h"
 #include "app/qt_prompts.h"
 #include "app/text_file.h"
-#include "records/call_grid_model.h"
+#include "records/call_list_grid.h"
 #include "settings/settings_file.h"
 #include "settings/settings_window.h"
 #include "settings/write_window.h"
@@ -29,9 +29,6 @@ namespace mervadin {
 
 namespace {
 
-constexpr int kCallOutRows = 100000;
-constexpr int kCallInRows = 60000;
-constexpr int kColumnWidths[] = {60, 100, 120, 50, 130, 62, 270};
 
 template <typename W> W* Place(W* widget, const char* name, int left, int top, int w, int h) {
     widget->setObjectName(name);
@@ -95,8 +92,7 @@ TMainSetting::TMainSetting(WorkFolder folder, Prompts& prompts, QWidget* parent)
     timer1_->start();
 
     LoadNumberCount();
-    LoadGrid(RecordFiles::List::CallOut);
-    LoadGrid(RecordFiles::List::CallIn);
+    LoadGrids();
     LoadLevelBoxes();
 }
 
@@ -154,43 +150,13 @@ void TMainSetting::BuildLevelPanel(QWidget* area) {
 
 void TMainSetting::BuildGrids(QWidget* area) {
     auto* outBox = Place(new QGroupBox("CallOutList", area), "GroupBox2", 136, 48, 721, 281);
-    BuildGrid(outBox, "DialOutGrid",
-              {"      No.", "      CallOut", "            Type", " Group", "               Date",
-               " Duration", "                               Remark"},
-              kCallOutRows, RecordFiles::List::CallOut);
     auto* inBox = Place(new QGroupBox("CallInList", area), "GroupBox3", 136, 336, 721, 177);
-    BuildGrid(inBox, "DialInGrid",
-              {"      No.", "       CallIn", "             Type", " Group", "               Date",
-               " Duration", "                                Remark"},
-              kCallInRows, RecordFiles::List::CallIn);
-}
-
-QTableView* TMainSetting::BuildGrid(QWidget* box, const char* name, const QStringList& headers,
-                                    int rows, RecordFiles::List list) {
-    auto* grid = Place(new QTableView(box), name, 4, 16, box->width() - 8, box->height() - 20);
-    auto* model = new CallGridModel(headers, rows, grid);
-    model->onRemark = [this, list](std::size_t row,
-                                   const std::string& remark) -> std::optional<std::string> {
-        std::string line;
-        try {
-            if (records_.CommitRemark(list, row, remark, &line))
-                return line;
-        } catch (const FileError& e) {
-            ShowFileError(e);
-        }
-        return std::nullopt;
-    };
-    grid->setModel(model);
-    grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->verticalHeader()->setVisible(false);
-    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grid->verticalHeader()->setDefaultSectionSize(18);
-    grid->horizontalHeader()->setFixedHeight(22);
-    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int column = 0; column < CallGridModel::kColumns; ++column)
-        grid->setColumnWidth(column, kColumnWidths[column]);
-    return grid;
+    for (auto [box, list] : {std::pair{outBox, RecordFiles::List::CallOut},
+                             std::pair{inBox, RecordFiles::List::CallIn}}) {
+        auto* grid = new CallListGrid(list, records_, prompts_, box);
+        grid->setGeometry(4, 16, box->width() - 8, box->height() - 20);
+        grids_[static_cast<std::size_t>(list)] = grid;
+    }
 }
 
 QMenu* TMainSetting::BuildMenu(const char* name, const QStringList& captions) {
@@ -212,19 +178,19 @@ void TMainSetting::BuildMenus() {
     WireMenu("PopupMenu1", "DownLoad", &TMainSetting::OpenDownload);
     WireMenu("PopupMenu1", "ReadCDR", &TMainSetting::OpenRead);
     WireMenu("PopupMenu1", "DisplayCDR", &TMainSetting::OpenDisplay);
-    AttachMenu(findChild<QTableView*>("DialOutGrid"),
+    AttachMenu(Grid(RecordFiles::List::CallOut),
                BuildMenu("PopupMenu2", {"Callout CDR Save as ", "Display CDR",
                                         "Clear Callout CDR List", "Close"}));
-    AttachMenu(findChild<QTableView*>("DialInGrid"),
+    AttachMenu(Grid(RecordFiles::List::CallIn),
                BuildMenu("PopupMenu3",
                          {"Callin CDR Save as", "Display CDR", "Clear Callin CDR list", "Close"}));
     using List = RecordFiles::List;
-    WireMenu("PopupMenu2", "Callout CDR Save as ", [this] { SaveListAs(List::CallOut); });
+    WireMenu("PopupMenu2", "Callout CDR Save as ", [this] { Grid(List::CallOut)->SaveAs(); });
     WireMenu("PopupMenu2", "Display CDR", &TMainSetting::OpenDisplay);
-    WireMenu("PopupMenu2", "Clear Callout CDR List", [this] { ClearList(List::CallOut); });
-    WireMenu("PopupMenu3", "Callin CDR Save as", [this] { SaveListAs(List::CallIn); });
+    WireMenu("PopupMenu2", "Clear Callout CDR List", [this] { Grid(List::CallOut)->Clear(); });
+    WireMenu("PopupMenu3", "Callin CDR Save as", [this] { Grid(List::CallIn)->SaveAs(); });
     WireMenu("PopupMenu3", "Display CDR", &TMainSetting::OpenDisplay);
-    WireMenu("PopupMenu3", "Clear Callin CDR list", [this] { ClearList(List::CallIn); });
+    WireMenu("PopupMenu3", "Clear Callin CDR list", [this] { Grid(List::CallIn)->Clear(); });
     AttachMenu(findChild<QGroupBox*>("GroupBox20"),
                BuildMenu("PopupMenu4", {"MoniterOn", "MoniterOff", "Zel Start", "Zel End",
                                         "Forward", "Send SMS", "Close"}));
@@ -264,8 +230,7 @@ void TMainSetting::OpenRead() {
         TReadData window(*link_, folder_, prompts_, this);
         window.exec();
     }
-    LoadGrid(RecordFiles::List::CallOut);
-    LoadGrid(RecordFiles::List::CallIn);
+    LoadGrids();
 }
 
 void TMainSetting::OpenDisplay() {
@@ -279,76 +244,13 @@ void TMainSetting::OpenDisplay() {
     window.exec();
 }
 
-QTableView* TMainSetting::Grid(RecordFiles::List list) const {
-    return findChild<QTableView*>(list == RecordFiles::List::CallOut ? "DialOutGrid"
-                                                                      : "DialInGrid");
+CallListGrid* TMainSetting::Grid(RecordFiles::List list) const {
+    return grids_[static_cast<std::size_t>(list)];
 }
 
-CallGridModel* TMainSetting::GridModel(RecordFiles::List list) const {
-    return static_cast<CallGridModel*>(Grid(list)->model());
-}
-
-void TMainSetting::LoadGrid(RecordFiles::List list) {
-    try {
-        GridModel(list)->SetLines(ReadLines(records_.ListFile(list)));
-    } catch (const FileError& e) {
-        ShowFileError(e);
-        return;
-    }
-    ScrollToEnd(list);
-}
-
-void TMainSetting::RefreshLastRow(RecordFiles::List list) {
-    Lines lines;
-    try {
-        lines = ReadLines(records_.ListFile(list));
-    } catch (const FileError& e) {
-        ShowFileError(e);
-        return;
-    }
-    if (lines.empty())
-        return;
-    GridModel(list)->SetLine(lines.size() - 1, std::move(lines.back()));
-    ScrollToEnd(list);
-}
-
-// Out grid: beyond 13 lines the top row shows line count - 10; in grid:
-// beyond 6 lines, line count - 3 (rows counted from 1).
-void TMainSetting::ScrollToEnd(RecordFiles::List list) {
-    const bool out = list == RecordFiles::List::CallOut;
-    const int lines = static_cast<int>(GridModel(list)->LinesShown().size());
-    const int threshold = out ? 13 : 6, back = out ? 10 : 3;
-    if (lines <= threshold)
-        return;
-    auto* grid = Grid(list);
-    grid->scrollTo(grid->model()->index(lines - back - 1, 0), QAbstractItemView::PositionAtTop);
-}
-
-void TMainSetting::SaveListAs(RecordFiles::List list) {
-    const bool out = list == RecordFiles::List::CallOut;
-    const auto target = ChooseSaveFile(prompts_, folder_.root(), kTextFilter,
-                                       out ? "Restore" : "Save File",
-                                       out ? "  Replac？" : "  Replace？");
-    if (!target)
-        return;
-    try {
-        WriteLines(*target, ReadLines(records_.ListFile(list)));
-    } catch (const FileError& e) {
-        ShowFileError(e);
-        return;
-    }
-    prompts_.Inform("OK!!", out ? "  Save OK!!" : "    Save  OK!!");
-}
-
-void TMainSetting::ClearList(RecordFiles::List list) {
-    try {
-        WriteLines(records_.ListFile(list), {});
-    } catch (const FileError& e) {
-        ShowFileError(e);
-        return;
-    }
-    GridModel(list)->SetLines({});
-    prompts_.Inform("OK", "   Clear Ok  !!");
+void TMainSetting::LoadGrids() {
+    for (auto* grid : grids_)
+        grid->Load();
 }
 
 void TMainSetting::OpenSettings() {
@@ -549,7 +451,7 @@ void TMainSetting::ShowStatus(const StatusReport& report, std::uint32_t frameCou
     if (report.hasRecord) {
         try {
             if (const auto list = records_.CaptureCallRecord(frame))
-                RefreshLastRow(*list);
+                Grid(*list)->RefreshLastRow();
         } catch (const FileError& e) {
             ShowFileError(e);
         }

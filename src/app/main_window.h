@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -26,7 +27,7 @@ class QTimer;
 
 namespace mervadin {
 
-class CallGridModel;
+class CallListGrid;
 class Lamp;
 namespace sim {
 class SimDevice;
@@ -61,13 +62,10 @@ public:
     void OpenRead();
     void OpenDisplay();
 
-    // Fills a grid from its list file, and scrolls so the last lines show.
-    void LoadGrid(RecordFiles::List list);
-    // Shows the last line of a list that has just grown by one.
-    void RefreshLastRow(RecordFiles::List list);
-    void SaveListAs(RecordFiles::List list);
-    void ClearList(RecordFiles::List list);
-    CallGridModel* GridModel(RecordFiles::List list) const;
+    // Fills both grids from their list files.
+    void LoadGrids();
+    CallListGrid* Grid(RecordFiles::List list) const;
+
 
     // Follows the device from now on; `simulator` when it is the simulated one.
     void AttachLink(DeviceLink& link, sim::SimDevice* simulator);
@@ -105,10 +103,6 @@ private:
     void BuildLevelPanel(QWidget* area);
     void BuildGrids(QWidget* area);
     void BuildMenus();
-    QTableView* BuildGrid(QWidget* box, const char* name, const QStringList& headers, int rows,
-                          RecordFiles::List list);
-    void ScrollToEnd(RecordFiles::List list);
-    QTableView* Grid(RecordFiles::List list) const;
     QMenu* BuildMenu(const char* name, const QStringList& captions);
     void ShowFileError(const std::exception& error);
     void WireMenu(const char* menu, const QString& caption, std::function<void()> command);
@@ -131,6 +125,7 @@ private:
     DeviceLink* link_ = nullptr;
     std::unique_ptr<MonitorSession> monitor_;
     RecordFiles records_;
+    std::array<CallListGrid*, 2> grids_{};
     bool simulated_ = false;
 };
 

@@ -1,0 +1,129 @@
+#include "records/call_list_grid.h"
+
+#include "records/call_grid_model.h"
+
+#include <QHeaderView>
+
+namespace mervadin {
+
+namespace {
+
+constexpr int kColumnWidths[] = {60, 100, 120, 50, 130, 62, 270};
+
+struct GridLook {
+    const char* name;
+    int rows;
+    QStringList headers;
+    int scrollAfter; // lines beyond which the grid scrolls ...
+    int keepBelow;   // ... to show this many rows below the top one
+};
+
+const GridLook& LookOf(RecordFiles::List list) {
+    static const GridLook out{"DialOutGrid", 100000,
+                              {"      No.", "      CallOut", "            Type", " Group",
+                               "               Date", " Duration",
+                               "                               Remark"},
+                              13, 10};
+    static const GridLook in{"DialInGrid", 60000,
+                             {"      No.", "       CallIn", "             Type", " Group",
+                              "               Date", " Duration",
+                              "                                Remark"},
+                             6, 3};
+    return list == RecordFiles::List::CallOut ? out : in;
+}
+
+} // namespace
+
+CallListGrid::CallListGrid(RecordFiles::List list, const RecordFiles& files, Prompts& prompts,
+                           QWidget* parent)
+    : QTableView(parent), list_(list), files_(files), prompts_(prompts) {
+    const GridLook& look = LookOf(list);
+    setObjectName(look.name);
+    model_ = new CallGridModel(look.headers, look.rows, this);
+    model_->onRemark = [this](std::size_t row, const std::string& remark) {
+        return CommitRemark(row, remark);
+    };
+    setModel(model_);
+    setEditTriggers(QAbstractItemView::AllEditTriggers); // only the remark column is editable
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(18);
+    horizontalHeader()->setFixedHeight(22);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int column = 0; column < CallGridModel::kColumns; ++column)
+        setColumnWidth(column, kColumnWidths[column]);
+}
+
+std::optional<std::string> CallListGrid::CommitRemark(std::size_t row, const std::string& remark) {
+    std::string line;
+    try {
+        if (files_.CommitRemark(list_, row, remark, &line))
+            return line;
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+    }
+    return std::nullopt;
+}
+
+void CallListGrid::Load() {
+    try {
+        model_->SetLines(ReadLines(files_.ListFile(list_)));
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+        return;
+    }
+    ScrollToEnd();
+}
+
+void CallListGrid::RefreshLastRow() {
+    Lines lines;
+    try {
+        lines = ReadLines(files_.ListFile(list_));
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+        return;
+    }
+    if (lines.empty())
+        return;
+    model_->SetLine(lines.size() - 1, std::move(lines.back()));
+    ScrollToEnd();
+}
+
+// Rows are counted from 1 here: the call-out grid shows row (lines - 10) at
+// the top beyond 13 lines, the call-in grid row (lines - 3) beyond 6.
+void CallListGrid::ScrollToEnd() {
+    const GridLook& look = LookOf(list_);
+    const int lines = static_cast<int>(model_->LinesShown().size());
+    if (lines > look.scrollAfter)
+        scrollTo(model_->index(lines - look.keepBelow - 1, 0), QAbstractItemView::PositionAtTop);
+}
+
+void CallListGrid::SaveAs() {
+    const bool out = list_ == RecordFiles::List::CallOut;
+    const auto target = ChooseSaveFile(prompts_, files_.Folder().root(), kTextFilter,
+                                       out ? "Restore" : "Save File",
+                                       out ? "  Replac？" : "  Replace？");
+    if (!target)
+        return;
+    try {
+        WriteLines(*target, ReadLines(files_.ListFile(list_)));
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+        return;
+    }
+    prompts_.Inform("OK!!", out ? "  Save OK!!" : "    Save  OK!!");
+}
+
+void CallListGrid::Clear() {
+    try {
+        WriteLines(files_.ListFile(list_), {});
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+        return;
+    }
+    model_->SetLines({});
+    prompts_.Inform("OK", "   Clear Ok  !!");
+}
+
+} // namespace mervadin

@@ -1,0 +1,40 @@
+#pragma once
+// One call record grid of the main window with the list file behind it:
+// loads it, shows a line added live, writes remarks typed into it, saves
+// the list elsewhere and clears it.
+
+#include "app/prompts.h"
+#include "records/record_files.h"
+
+#include <QTableView>
+
+namespace mervadin {
+
+class CallGridModel;
+
+class CallListGrid : public QTableView {
+    Q_OBJECT
+public:
+    CallListGrid(RecordFiles::List list, const RecordFiles& files, Prompts& prompts,
+                 QWidget* parent);
+
+    // Fills the grid from its list file and scrolls so the last lines show.
+    void Load();
+    // Shows the last line of a list that has just grown by one.
+    void RefreshLastRow();
+    void SaveAs();
+    void Clear();
+
+    CallGridModel* Model() const { return model_; }
+
+private:
+    void ScrollToEnd();
+    std::optional<std::string> CommitRemark(std::size_t row, const std::string& remark);
+
+    RecordFiles::List list_;
+    const RecordFiles& files_;
+    Prompts& prompts_;
+    CallGridModel* model_;
+};
+
+} // namespace mervadin

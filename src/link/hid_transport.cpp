@@ -33,7 +33,11 @@ std::string PermissionAdvice(const std::string& path) {
 HidTransport::HidTransport(std::string path) : path_(std::move(path)) {}
 
 HidTransport::~HidTransport() {
-    stopping_ = true;
+    {
+        std::lock_guard lock(writesLock_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
     if (thread_.joinable())
         thread_.join();
     if (device_)
@@ -75,8 +79,11 @@ void HidTransport::Run() {
     while (!stopping_) {
         if (!device_) {
             Scan();
-            if (!device_)
-                std::this_thread::sleep_for(std::chrono::milliseconds(kScanMs));
+            if (!device_) {
+                std::unique_lock lock(writesLock_);
+                wake_.wait_for(lock, std::chrono::milliseconds(kScanMs),
+                               [this] { return stopping_.load(); });
+            }
             continue;
         }
         Serve();

@@ -10,6 +10,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <optional>
@@ -55,6 +56,7 @@ private:
     std::thread thread_;
     std::atomic<bool> stopping_{false};
     std::mutex writesLock_;
+    std::condition_variable wake_; // ends the wait between scans at once on exit
     std::deque<Report> writes_;
     void* device_ = nullptr; // hid_device*, touched only by the I/O thread
     int lastCount_ = -1;

@@ -1,4 +1,5 @@
 #include "link/handshake.h"
+#include "link/handshake_operation.h"
 #include "link/operation_runner.h"
 #include "support/direct_transport.h"
 
@@ -98,22 +99,17 @@ TEST_F(HandshakeTest, WrongAnswersAreAskedAgainAtOnceAndAGoodOneConnects) {
     EXPECT_EQ(handshake.Attempts(), 3u);
 }
 
-class ConnectOnly : public Operation {
+// An operation that ends as soon as the device has answered.
+class ConnectOnly : public HandshakeOperation {
 public:
     ConnectOnly(DeviceLink& link, OperationView& view)
-        : handshake_(WriteNumberHandshake(), link, view) {}
-    std::string GuardText() const override { return WriteNumberHandshake().guard; }
-    void Start() override { handshake_.Start(); }
-    OperationStatus OnTick() override { return Map(handshake_.OnTick()); }
-    OperationStatus OnBytes() override { return Map(handshake_.OnBytes()); }
+        : HandshakeOperation(WriteNumberHandshake(), link, view) {}
+    void Start() override { StartHandshake(); }
 
 private:
-    static OperationStatus Map(Handshake::State state) {
-        return state == Handshake::State::Waiting     ? OperationStatus::Running
-               : state == Handshake::State::Connected ? OperationStatus::Succeeded
-                                                      : OperationStatus::Failed;
-    }
-    Handshake handshake_;
+    void OnConnected() override { End(OperationStatus::Succeeded); }
+    void TickConnected() override {}
+    void BytesConnected() override {}
 };
 
 TEST_F(HandshakeTest, StopWhileConnectingSendsThreeStopFramesThenEndsSilently) {

@@ -85,7 +85,6 @@ TMainSetting::TMainSetting(WorkFolder folder, Prompts& prompts, QWidget* parent)
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(1);
     connect(timer1_, &QTimer::timeout, this, [this] {
-        ++mainTicks_;
         if (monitor_)
             monitor_->OnTick();
     });

@@ -42,7 +42,6 @@ public:
 
     QString StatusText() const;
     void SetStatusText(const QString& text);
-    std::uint64_t MainTicks() const { return mainTicks_; }
     int NumberCount() const { return numberCount_; }
 
     // Reads the number count of LoadNumber.txt into Edit1.
@@ -115,7 +114,6 @@ private:
     WorkFolder folder_;
     Prompts& prompts_;
     QTimer* timer1_ = nullptr;
-    std::uint64_t mainTicks_ = 0;
     int numberCount_ = 0;
     QLabel* status_ = nullptr;
     Lamp* usbLamp_ = nullptr;

@@ -36,7 +36,6 @@ public:
     std::optional<int> Run();
 
     TMainSetting* MainWindow() const { return window_.get(); }
-    LinkSession* Session() const { return session_.get(); }
 
 private:
     bool LogIn();

@@ -45,8 +45,6 @@ public:
     // Cleared when the main window closes: from then on nothing is stored.
     void SetReadEnabled(bool enabled) { readEnabled_ = enabled; }
 
-    bool IsSimulated() const { return transport_.IsSimulated(); }
-    std::string Describe() const { return transport_.Describe(); }
 
     void AddObserver(LinkObserver* observer);
     void RemoveObserver(LinkObserver* observer);

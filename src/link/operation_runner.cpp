@@ -16,7 +16,6 @@ bool OperationRunner::Run(std::unique_ptr<Operation> operation) {
         view_.Inform(kGuardCaption, operation->GuardText());
         return false;
     }
-    stopRequested_ = false;
     operation_ = std::move(operation);
     const Reentry guard(inside_);
     operation_->Start();
@@ -24,7 +23,6 @@ bool OperationRunner::Run(std::unique_ptr<Operation> operation) {
 }
 
 void OperationRunner::StopWith(OutgoingFrame frame, std::function<void()> afterwards) {
-    stopRequested_ = true;
     repeater_.emplace(frame, link_);
     afterRepeater_ = std::move(afterwards);
 }
@@ -32,7 +30,6 @@ void OperationRunner::StopWith(OutgoingFrame frame, std::function<void()> afterw
 void OperationRunner::Abandon() {
     repeater_.reset();
     afterRepeater_ = nullptr;
-    stopRequested_ = true;
     if (inside_)
         abandonPending_ = true; // ended once the operation's call has returned
     else if (operation_)

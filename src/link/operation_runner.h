@@ -1,8 +1,7 @@
 #pragma once
 // Runs one operation of a tool window at a time, and the window's Stop and
 // Exit commands beside it. While Stop or Exit sends its three frames the
-// operation is held; afterwards it ends without a message, as the
-// stop-request flag says. When the device goes away the operation ends at
+// operation is held; afterwards it ends without a message. When the device goes away the operation ends at
 // once with a message and nothing more is sent.
 
 #include "link/frame_repeater.h"
@@ -26,7 +25,7 @@ public:
     // otherwise starts it. Returns whether it started.
     bool Run(std::unique_ptr<Operation> operation);
 
-    // Stop and Exit: set the stop-request flag, send `frame` three times,
+    // Stop and Exit: hold what runs, send `frame` three times, end what ran,
     // then run `afterwards` (append the Stop line, close the window).
     void StopWith(OutgoingFrame frame, std::function<void()> afterwards);
 
@@ -35,8 +34,6 @@ public:
     void Abandon();
 
     bool Busy() const { return operation_ != nullptr; }
-    bool Sending() const { return repeater_.has_value(); }
-    bool StopRequested() const { return stopRequested_; }
     std::optional<OperationStatus> LastOutcome() const { return lastOutcome_; }
 
     // Called whenever an operation ends, with its outcome.
@@ -63,7 +60,6 @@ private:
     std::unique_ptr<Operation> operation_;
     std::optional<FrameRepeater> repeater_;
     std::function<void()> afterRepeater_;
-    bool stopRequested_ = false;
     bool inside_ = false;
     bool lossPending_ = false;
     bool abandonPending_ = false;

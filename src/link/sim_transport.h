@@ -23,7 +23,6 @@ public:
     void Start(TransportEvents& events) override;
     void Write(const Report& report) override;
     std::string Describe() const override { return "simulated device"; }
-    bool IsSimulated() const override { return true; }
 
     sim::SimDevice& Device() { return device_; }
 

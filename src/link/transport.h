@@ -31,7 +31,6 @@ public:
     virtual void Write(const Report& report) = 0;
     // A short description for the status line and the trace.
     virtual std::string Describe() const = 0;
-    virtual bool IsSimulated() const { return false; }
 };
 
 } // namespace mervadin

@@ -7,24 +7,26 @@
 namespace mervadin {
 
 ReadCdrOperation::ReadCdrOperation(DeviceLink& link, OperationView& view, RecordFiles files)
-    : link_(link), view_(view), files_(std::move(files)),
-      handshake_(ReadCdrHandshake(), link, view), table_(ErasedBlockTable()) {}
+    : HandshakeOperation(ReadCdrHandshake(), link, view), files_(std::move(files)),
+      table_(ErasedBlockTable()) {}
 
 void ReadCdrOperation::Start() {
     view_.SetProgress(0, "0%");
-    handshake_.Start();
+    StartHandshake();
 }
 
-OperationStatus ReadCdrOperation::OnTick() {
-    if (status_ != OperationStatus::Running)
-        return status_;
+void ReadCdrOperation::OnConnected() {
+    link_.ClearReceiveBuffer();
+    index_ = 0;
+    attempt_ = 0;
+}
+
+void ReadCdrOperation::TickConnected() {
     switch (phase_) {
-    case Phase::Connecting:
-        return AfterHandshake(handshake_.OnTick());
     case Phase::Receiving:
         if (++attempt_ > kBlockWaitTicks) {
             view_.AppendMemo("Connect Error!  ");
-            return status_ = OperationStatus::Failed;
+            return End(OperationStatus::Failed);
         }
         return Examine();
     case Phase::Settling:
@@ -32,46 +34,27 @@ OperationStatus ReadCdrOperation::OnTick() {
             phase_ = Phase::Stopping;
             stop_.emplace(BuildStopFrame(FrameLength::Short), link_);
         }
-        return status_;
+        return;
     case Phase::Stopping:
         if (stop_->OnTick()) {
             view_.AppendMemo("Save file OK! \r");
             view_.AppendMemo("  Press [DisplayCDR] Button , display CDR ! ");
-            phase_ = Phase::Done;
-            status_ = OperationStatus::Succeeded;
+            End(OperationStatus::Succeeded);
         }
-        return status_;
-    case Phase::Done:
-        break;
+        return;
     }
-    return status_;
 }
 
-OperationStatus ReadCdrOperation::OnBytes() {
-    if (status_ != OperationStatus::Running)
-        return status_;
-    if (phase_ == Phase::Connecting)
-        return AfterHandshake(handshake_.OnBytes());
-    return phase_ == Phase::Receiving ? Examine() : status_;
+void ReadCdrOperation::BytesConnected() {
+    if (phase_ == Phase::Receiving)
+        Examine();
 }
 
-OperationStatus ReadCdrOperation::AfterHandshake(Handshake::State state) {
-    if (state == Handshake::State::GaveUp)
-        return status_ = OperationStatus::Failed;
-    if (state == Handshake::State::Connected) {
-        link_.ClearReceiveBuffer();
-        index_ = 0;
-        attempt_ = 0;
-        phase_ = Phase::Receiving;
-    }
-    return status_;
-}
-
-OperationStatus ReadCdrOperation::Examine() {
+void ReadCdrOperation::Examine() {
     const Bytes buffer = link_.Received();
     const std::size_t opening = Search(buffer, frames::kOpening);
     if (opening == 0 || Search(buffer, frames::kEndMark) == 0)
-        return status_;
+        return;
     view_.AppendMemo("Read Data......");
     view_.AppendMemo("Checksum......");
     if (VerifyChecksum(buffer))
@@ -80,10 +63,9 @@ OperationStatus ReadCdrOperation::Examine() {
     link_.ClearReceiveBuffer();
     link_.SendFrame(BuildFrame(frames::kCdrResend));
     view_.AppendMemo("   Receive                          error   !");
-    return status_;
 }
 
-OperationStatus ReadCdrOperation::StoreBlock(std::size_t dataAt) {
+void ReadCdrOperation::StoreBlock(std::size_t dataAt) {
     const Bytes buffer = link_.Received();
     const std::size_t count = std::min(kBlockSize, buffer.size() - dataAt);
     std::copy_n(buffer.begin() + static_cast<std::ptrdiff_t>(dataAt), count,
@@ -98,7 +80,6 @@ OperationStatus ReadCdrOperation::StoreBlock(std::size_t dataAt) {
         return Finish();
     ++index_;
     attempt_ = 0;
-    return status_;
 }
 
 bool ReadCdrOperation::IsLastBlock() const {
@@ -106,8 +87,7 @@ bool ReadCdrOperation::IsLastBlock() const {
     return block[0] == 0xFF && block[57] == 0xFF && block[224] == 0xFF && block[249] == 0xFF;
 }
 
-OperationStatus ReadCdrOperation::Finish() {
-    ++index_; // blocks read
+void ReadCdrOperation::Finish() {
     view_.SetProgress(100, "100%");
     view_.AppendMemo("Read OK!\r\n\n");
     view_.AppendMemo("==========================================");
@@ -115,12 +95,12 @@ OperationStatus ReadCdrOperation::Finish() {
     try {
         files_.StoreRead(table_);
     } catch (const FileError& e) {
+        End(OperationStatus::Failed); // before the box: ticks go on while it shows
         view_.Inform("Error", e.what());
-        return status_ = OperationStatus::Failed;
+        return;
     }
     attempt_ = 0;
     phase_ = Phase::Settling;
-    return status_;
 }
 
 } // namespace mervadin

@@ -7,47 +7,40 @@
 // end the exchange.
 
 #include "link/frame_repeater.h"
-#include "link/operation.h"
+#include "link/handshake_operation.h"
 #include "records/record_files.h"
 
 #include <optional>
 
 namespace mervadin {
 
-class ReadCdrOperation : public Operation {
+class ReadCdrOperation : public HandshakeOperation {
 public:
     static constexpr unsigned kBlockWaitTicks = 500;
     static constexpr unsigned kSettleTicks = 10;
 
     ReadCdrOperation(DeviceLink& link, OperationView& view, RecordFiles files);
 
-    std::string GuardText() const override { return ReadCdrHandshake().guard; }
     void Start() override;
-    OperationStatus OnTick() override;
-    OperationStatus OnBytes() override;
-
-    const BlockTable& Table() const { return table_; }
-    std::size_t BlocksRead() const { return index_; }
 
 private:
-    enum class Phase { Connecting, Receiving, Settling, Stopping, Done };
+    enum class Phase { Receiving, Settling, Stopping };
 
-    OperationStatus AfterHandshake(Handshake::State state);
-    OperationStatus Examine();
-    OperationStatus StoreBlock(std::size_t dataAt);
-    OperationStatus Finish();
+    void OnConnected() override;
+    void TickConnected() override;
+    void BytesConnected() override;
+
+    void Examine();
+    void StoreBlock(std::size_t dataAt);
+    void Finish();
     bool IsLastBlock() const;
 
-    DeviceLink& link_;
-    OperationView& view_;
     RecordFiles files_;
-    Handshake handshake_;
     BlockTable table_;
-    Phase phase_ = Phase::Connecting;
+    Phase phase_ = Phase::Receiving;
     std::size_t index_ = 0;
     unsigned attempt_ = 0;
     std::optional<FrameRepeater> stop_;
-    OperationStatus status_ = OperationStatus::Running;
 };
 
 } // namespace mervadin

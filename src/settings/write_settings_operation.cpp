@@ -11,8 +11,8 @@ constexpr const char* kRule = "=============================";
 WriteSettingsOperation::WriteSettingsOperation(DeviceLink& link, OperationView& view,
                                                std::filesystem::path configFile,
                                                std::function<LocalTime()> clock)
-    : link_(link), view_(view), configFile_(std::move(configFile)), clock_(std::move(clock)),
-      handshake_(WriteSettingsHandshake(), link, view) {}
+    : HandshakeOperation(WriteSettingsHandshake(), link, view),
+      configFile_(std::move(configFile)), clock_(std::move(clock)) {}
 
 void WriteSettingsOperation::Start() {
     view_.ClearMemo();
@@ -21,61 +21,39 @@ void WriteSettingsOperation::Start() {
         block_ = BuildSettingsBlock(ReadLines(configFile_), clock_());
     } catch (const FileError& e) {
         view_.Inform("Error", e.what());
-        status_ = OperationStatus::Failed;
+        End(OperationStatus::Failed);
         return;
     }
     view_.SetProgress(0, "0%");
-    handshake_.Start();
+    StartHandshake();
 }
 
-OperationStatus WriteSettingsOperation::OnTick() {
-    if (status_ != OperationStatus::Running)
-        return status_;
-    switch (phase_) {
-    case Phase::Connecting:
-        return AfterHandshake(handshake_.OnTick());
-    case Phase::Settling: // one tick between the answer and the block
-        SendBlock();
-        return status_;
-    case Phase::Sending:
-        ++poll_;
-        if (++resend_ > kResendAfter) {
-            SendBlock();
-            return status_;
-        }
-        if (poll_ < kPollEvery)
-            return status_;
-        poll_ = 0;
-        return Examine();
-    case Phase::Done:
-        break;
-    }
-    return status_;
+void WriteSettingsOperation::OnConnected() {
+    view_.AppendMemo(kRule);
+    view_.AppendMemo("Load ......");
+    view_.AppendMemo("0");
+    retries_ = 0;
 }
 
-OperationStatus WriteSettingsOperation::OnBytes() {
-    if (status_ != OperationStatus::Running)
-        return status_;
-    if (phase_ == Phase::Connecting)
-        return AfterHandshake(handshake_.OnBytes());
-    return phase_ == Phase::Sending ? Examine() : status_;
+void WriteSettingsOperation::TickConnected() {
+    if (!sending_) // one tick between the answer and the block
+        return SendBlock();
+    ++poll_;
+    if (++resend_ > kResendAfter)
+        return SendBlock();
+    if (poll_ < kPollEvery)
+        return;
+    poll_ = 0;
+    Examine();
 }
 
-OperationStatus WriteSettingsOperation::AfterHandshake(Handshake::State state) {
-    if (state == Handshake::State::GaveUp)
-        return status_ = OperationStatus::Failed;
-    if (state == Handshake::State::Connected) {
-        view_.AppendMemo(kRule);
-        view_.AppendMemo("Load ......");
-        view_.AppendMemo("0");
-        retries_ = 0;
-        phase_ = Phase::Settling;
-    }
-    return status_;
+void WriteSettingsOperation::BytesConnected() {
+    if (sending_)
+        Examine();
 }
 
 void WriteSettingsOperation::SendBlock() {
-    phase_ = Phase::Sending;
+    sending_ = true;
     view_.AppendMemo("Send......");
     link_.ClearReceiveBuffer();
     link_.SendFrame(BuildDataBlockFrame(block_));
@@ -83,10 +61,10 @@ void WriteSettingsOperation::SendBlock() {
     resend_ = 0;
 }
 
-OperationStatus WriteSettingsOperation::Examine() {
+void WriteSettingsOperation::Examine() {
     const Bytes buffer = link_.Received();
     if (Search(buffer, frames::kOpening) == 0 || Search(buffer, frames::kEndMark) == 0)
-        return status_;
+        return;
     if (!VerifyChecksum(buffer))
         return Reject("CheckSum Error!", "Data Error!  ");
     if (ShortSearch(buffer, "writespiok!") != 0)
@@ -96,28 +74,24 @@ OperationStatus WriteSettingsOperation::Examine() {
     if (ShortSearch(buffer, "timeout!") != 0) {
         view_.AppendErrorMemo("Time Out!!!\r");
         view_.AppendMemo(kRule);
-        SendBlock(); // a device time-out is not counted against the limit
-        return status_;
+        return SendBlock(); // a device time-out is not counted against the limit
     }
     link_.ClearReceiveBuffer();
-    return status_;
 }
 
-OperationStatus WriteSettingsOperation::Reject(const char* errorLine, const char* boxText) {
+void WriteSettingsOperation::Reject(const char* errorLine, const char* boxText) {
     view_.AppendErrorMemo(errorLine);
     view_.AppendErrorMemo(std::to_string(retries_));
     view_.AppendMemo(kRule);
     if (++retries_ > kMaxRetries) {
-        phase_ = Phase::Done;
-        status_ = OperationStatus::Failed;
+        End(OperationStatus::Failed); // before the box: ticks go on while it shows
         view_.Inform("OK", boxText);
-        return status_;
+        return;
     }
     SendBlock();
-    return status_;
 }
 
-OperationStatus WriteSettingsOperation::Succeed() {
+void WriteSettingsOperation::Succeed() {
     view_.AppendMemo("Save OK!\r");
     retries_ = 0;
     view_.SetProgress(100, "100%");
@@ -125,10 +99,8 @@ OperationStatus WriteSettingsOperation::Succeed() {
                              "            Write Setting OK!\r",
                              " ======================================"})
         view_.AppendMemo(line);
-    phase_ = Phase::Done;
-    status_ = OperationStatus::Succeeded;
+    End(OperationStatus::Succeeded);
     view_.Inform("OK", "  Write Setting OK!");
-    return status_;
 }
 
 } // namespace mervadin

@@ -4,7 +4,7 @@
 // and on "timeout!", until the device answers "writespiok!". The session
 // stays open afterwards: no stop frame follows.
 
-#include "link/operation.h"
+#include "link/handshake_operation.h"
 #include "settings/settings_block.h"
 
 #include <filesystem>
@@ -12,7 +12,7 @@
 
 namespace mervadin {
 
-class WriteSettingsOperation : public Operation {
+class WriteSettingsOperation : public HandshakeOperation {
 public:
     static constexpr unsigned kResendAfter = 50;
     static constexpr unsigned kPollEvery = 3;
@@ -22,33 +22,25 @@ public:
                            std::filesystem::path configFile,
                            std::function<LocalTime()> clock = Now);
 
-    std::string GuardText() const override { return WriteSettingsHandshake().guard; }
     void Start() override;
-    OperationStatus OnTick() override;
-    OperationStatus OnBytes() override;
-
-    const SettingsBlock& Block() const { return block_; }
 
 private:
-    enum class Phase { Connecting, Settling, Sending, Done };
+    void OnConnected() override;
+    void TickConnected() override;
+    void BytesConnected() override;
 
-    OperationStatus AfterHandshake(Handshake::State state);
     void SendBlock();
-    OperationStatus Examine();
-    OperationStatus Reject(const char* errorLine, const char* boxText);
-    OperationStatus Succeed();
+    void Examine();
+    void Reject(const char* errorLine, const char* boxText);
+    void Succeed();
 
-    DeviceLink& link_;
-    OperationView& view_;
     std::filesystem::path configFile_;
     std::function<LocalTime()> clock_;
-    Handshake handshake_;
-    Phase phase_ = Phase::Connecting;
     SettingsBlock block_{};
+    bool sending_ = false; // after the one tick that follows the answer
     unsigned poll_ = 0;
     unsigned resend_ = 0;
     unsigned retries_ = 0;
-    OperationStatus status_ = OperationStatus::Running;
 };
 
 } // namespace mervadin

@@ -54,13 +54,10 @@ public:
 
     void SetNumbers(std::vector<DialEntry> numbers) { numbers_ = std::move(numbers); }
     void SetModel(std::string model) { model_ = std::move(model); }
-    void SetSignal(int csq) { csq_ = csq; }
     const std::string& Model() const { return model_; }
     int State() const { return state_; }
     int Speaker() const { return speaker_; }
-    int Microphone() const { return microphone_; }
     bool Dialing() const { return dialing_; }
-    std::uint32_t Counter() const { return counter_; }
 
 private:
     void BeginCall(std::uint64_t nowMs);

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     session.Link().Open();
 
     bench::SilentPrompts prompts;
-    TReadData window(session.Link(), folder, prompts);
+    ReadWindow window(session.Link(), folder, prompts);
     window.show();
     auto seen = [&](const std::string& line) {
         const auto& memo = window.MemoLines();

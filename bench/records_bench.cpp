@@ -121,7 +121,7 @@ void BM_GridFullLoad(benchmark::State& state) {
                         "],\tDate[2026/1/2 3:4:5],\tDuration[0:1:2],\tRemark[]");
     WriteLines(folder.File(file::kCallOutList), lines);
     bench::SilentPrompts prompts;
-    TMainSetting window(folder, prompts);
+    MainWindow window(folder, prompts);
     window.show();
     QApplication::processEvents();
     for (auto _ : state) {

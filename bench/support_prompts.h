@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes that nobody answers, for benchmarks.
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 
 namespace mervadin::bench {
 

@@ -1,4 +1,4 @@
-#include "app/lamp.h"
+#include "ui/lamp.h"
 #include "app/main_window.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
@@ -19,7 +19,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(folder.Prepare(), std::nullopt); }
 
-    template <typename W> W* Find(TMainSetting& window, const char* name) {
+    template <typename W> W* Find(MainWindow& window, const char* name) {
         auto* widget = window.findChild<W*>(name);
         EXPECT_NE(widget, nullptr) << name;
         return widget;
@@ -31,7 +31,7 @@ protected:
 };
 
 TEST_F(MainWindowTest, StartsWithItsLayoutAndNoDevice) {
-    TMainSetting window(folder, prompts);
+    MainWindow window(folder, prompts);
     EXPECT_EQ(window.windowTitle(), "Mervadin Ver:A00-002");
     EXPECT_EQ(window.size(), QSize(863, 540));
     EXPECT_EQ(window.StatusText(), "USB No Connect");
@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, StartsWithItsLayoutAndNoDevice) {
 }
 
 TEST_F(MainWindowTest, GridsServeNumberedRowsUnderTheirHeaders) {
-    TMainSetting window(folder, prompts);
+    MainWindow window(folder, prompts);
     auto* out = Find<QTableView>(window, "DialOutGrid");
     auto* in = Find<QTableView>(window, "DialInGrid");
     EXPECT_EQ(out->model()->rowCount(), 100000);
@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, GridsServeNumberedRowsUnderTheirHeaders) {
 TEST_F(MainWindowTest, CountsNumbersAndSelectsLevelsFromTheSettings) {
     WriteLines(folder.File("LoadNumber.txt"), {"1\ta\t100", "2\tb\t200", "3\tc\t300"});
     WriteLines(folder.File("Config.txt"), {"phone=3", "mic=12", "setting end!!!"});
-    TMainSetting window(folder, prompts);
+    MainWindow window(folder, prompts);
     EXPECT_EQ(window.NumberCount(), 3);
     EXPECT_EQ(Find<QLineEdit>(window, "Edit1")->text(), "Total:3");
     EXPECT_EQ(Find<QComboBox>(window, "ComboBox29")->currentIndex(), 3);
@@ -84,13 +84,13 @@ TEST_F(MainWindowTest, CountsNumbersAndSelectsLevelsFromTheSettings) {
 
     // A level the box does not hold leaves it with no item; a missing key reads 0.
     WriteLines(folder.File("Config.txt"), {"phone=12", "setting end!!!", "mic=5"});
-    TMainSetting other(folder, prompts);
+    MainWindow other(folder, prompts);
     EXPECT_EQ(Find<QComboBox>(other, "ComboBox29")->currentIndex(), -1);
     EXPECT_EQ(Find<QComboBox>(other, "ComboBox30")->currentIndex(), 0);
 }
 
 TEST_F(MainWindowTest, CloseButtonAndCloseMenuEntriesCloseTheWindow) {
-    TMainSetting window(folder, prompts);
+    MainWindow window(folder, prompts);
     window.show();
     QTest::mouseClick(Find<QPushButton>(window, "Button15"), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, CloseButtonAndCloseMenuEntriesCloseTheWindow) {
 }
 
 TEST_F(MainWindowTest, DownLoadNeedsADevice) {
-    TMainSetting window(folder, prompts);
+    MainWindow window(folder, prompts);
     QTest::mouseClick(Find<QPushButton>(window, "Button3"), Qt::LeftButton);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0], (Notice{"  Error  ", "   No Connect!  "}));
@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, DownLoadNeedsADevice) {
 
 TEST_F(MainWindowTest, AnUnreadableNumberListIsReported) {
     std::filesystem::remove(folder.File("LoadNumber.txt"));
-    TMainSetting window(folder, prompts);
+    MainWindow window(folder, prompts);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_NE(prompts.shown[0].text.find("LoadNumber.txt"), std::string::npos);
     EXPECT_EQ(window.NumberCount(), 0);

@@ -22,7 +22,7 @@ protected:
 };
 
 TEST_F(PasswordWindowTest, EnterOnTheHintFailsAndAClickClearsIt) {
-    TPasswordCheck window(file, prompts);
+    PasswordWindow window(file, prompts);
     window.show();
     auto* edit = window.findChild<QLineEdit*>("Edit1");
     EXPECT_EQ(edit->text(), "Enter  Password");
@@ -50,7 +50,7 @@ TEST_F(PasswordWindowTest, EnterOnTheHintFailsAndAClickClearsIt) {
 }
 
 TEST_F(PasswordWindowTest, KeyboardEntryStaysInClearAndExitRefuses) {
-    TPasswordCheck window(file, prompts);
+    PasswordWindow window(file, prompts);
     window.show();
     auto* edit = window.findChild<QLineEdit*>("Edit1");
     edit->selectAll();
@@ -66,7 +66,7 @@ TEST_F(PasswordWindowTest, KeyboardEntryStaysInClearAndExitRefuses) {
 
 TEST_F(PasswordWindowTest, ADamagedFileIsReportedAndTheWindowStays) {
     test::Spit(file, "=Password=\r\n");
-    TPasswordCheck window(file, prompts);
+    PasswordWindow window(file, prompts);
     window.show();
     window.LogIn();
     ASSERT_EQ(prompts.shown.size(), 1u);
@@ -75,7 +75,7 @@ TEST_F(PasswordWindowTest, ADamagedFileIsReportedAndTheWindowStays) {
 }
 
 TEST_F(PasswordWindowTest, ChangeWindowReportsEachCheckThenRewrites) {
-    TChangePassword window(file, prompts);
+    ChangePasswordWindow window(file, prompts);
     window.show();
     auto type = [&](const char* name, const char* text) {
         auto* edit = window.findChild<QLineEdit*>(name);

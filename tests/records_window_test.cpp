@@ -28,7 +28,7 @@ class RecordsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(folder.Prepare(), std::nullopt); }
 
-    QAction* Action(TMainSetting& window, const char* menu, const QString& text) {
+    QAction* Action(MainWindow& window, const char* menu, const QString& text) {
         for (auto* action : window.findChild<QMenu*>(menu)->actions())
             if (action->text() == text)
                 return action;
@@ -46,7 +46,7 @@ TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
         out.push_back(Line(i, i % 2 ? "1" : "0"));
     WriteLines(folder.File("CallOutList.txt"), out);
     WriteLines(folder.File("CallInList.txt"), {Line(1, "3")});
-    TMainSetting window(folder, prompts);
+    MainWindow window(folder, prompts);
     window.show();
     auto* grid = window.findChild<QTableView*>("DialOutGrid");
     auto* model = grid->model();
@@ -83,7 +83,7 @@ TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
 
 TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheList) {
     WriteLines(folder.File("CallInList.txt"), {Line(1, "2"), Line(2, "3")});
-    TMainSetting window(folder, prompts);
+    MainWindow window(folder, prompts);
     const auto existing = temp / "existing.txt";
     test::Spit(existing, "old");
     prompts.files = {existing, existing};
@@ -110,7 +110,7 @@ TEST_F(RecordsWindowTest, DisplayWindowShowsEachKindAndSavesWhatItShows) {
     WriteLines(folder.File("CallOutList.txt"), {Line(1, "0"), Line(2, "1")});
     WriteLines(folder.File("ReadFile.txt"), {Line(3, "F")});
     RecordFiles(folder).RebuildKinds();
-    TCDRDisplay window(folder, prompts);
+    DisplayWindow window(folder, prompts);
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo3")->toPlainText().toStdString(), Line(1, "0"));
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo5")->toPlainText().toStdString(), Line(3, "F"));
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo2")->toPlainText(), "");
@@ -136,7 +136,7 @@ TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
     qunsetenv("MERVADIN_TICK_MS");
     session.Simulator()->Timing().statusIntervalMs = 0;
     session.Link().Open();
-    TReadData window(session.Link(), folder, prompts);
+    ReadWindow window(session.Link(), folder, prompts);
     window.show();
     QTest::mouseClick(window.findChild<QPushButton*>("Button4"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor(
@@ -150,7 +150,7 @@ TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
 }
 
 TEST_F(RecordsWindowTest, ReadCdrNeedsADevice) {
-    TMainSetting window(folder, prompts);
+    MainWindow window(folder, prompts);
     QTest::mouseClick(window.findChild<QPushButton*>("Button41"), Qt::LeftButton);
     EXPECT_EQ(prompts.shown, (std::vector<Notice>{{"  Error  ", "   No Connect!!  "}}));
 }

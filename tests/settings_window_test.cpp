@@ -1,7 +1,7 @@
 #include "link/link_session.h"
 #include "settings/settings_file.h"
 #include "settings/settings_window.h"
-#include "settings/write_window.h"
+#include "settings/download_window.h"
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
@@ -18,10 +18,10 @@ namespace {
 
 class SettingsWindowTest : public ::testing::Test {
 protected:
-    QString Item(TSetting& window, const char* name) {
+    QString Item(SettingsWindow& window, const char* name) {
         return window.findChild<QComboBox*>(name)->currentText();
     }
-    QString Text(TSetting& window, const char* name) {
+    QString Text(SettingsWindow& window, const char* name) {
         return window.findChild<QLineEdit*>(name)->text();
     }
     void Click(QWidget& window, const char* name) {
@@ -35,7 +35,7 @@ protected:
 
 TEST_F(SettingsWindowTest, AnEmptyFileOpensWithTheDefaults) {
     test::Spit(config, "");
-    TSetting window(config, prompts);
+    SettingsWindow window(config, prompts);
     EXPECT_EQ(ReadLines(config).size(), 70u);
     const std::pair<const char*, const char*> shown[] = {
         {"ComboBox7", "Vol:2"},  {"ComboBox10", "Vol:2"},  {"ComboBox23", "1"},
@@ -59,7 +59,7 @@ TEST_F(SettingsWindowTest, EditSaveAndReopen) {
     WriteSetting(config, "callback=", "1");
     WriteSetting(config, "mode=", "2");
     {
-        TSetting window(config, prompts);
+        SettingsWindow window(config, prompts);
         window.show();
         EXPECT_EQ(window.findChild<QComboBox*>("ComboBox7")->currentIndex(), -1);
         EXPECT_EQ(Item(window, "ComboBox42"), "CallBack");
@@ -86,7 +86,7 @@ TEST_F(SettingsWindowTest, EditSaveAndReopen) {
     EXPECT_EQ(ReadTextSetting(config, "callback="), "1");
     EXPECT_EQ(ReadTextSetting(config, "mode="), "2"); // the hidden list carries it
 
-    TSetting reopened(config, prompts);
+    SettingsWindow reopened(config, prompts);
     EXPECT_EQ(reopened.findChild<QPlainTextEdit*>("Memo7")->toPlainText(), "HelloWorld");
 }
 
@@ -96,13 +96,13 @@ TEST_F(SettingsWindowTest, ExitChangesNothingAndDefaultRestores) {
     WriteSetting(config, "dial out every time=", "123456"); // longer than the box allows
     const std::string before = test::Slurp(config);
     {
-        TSetting window(config, prompts);
+        SettingsWindow window(config, prompts);
         window.findChild<QComboBox*>("ComboBox7")->setCurrentIndex(5);
         Click(window, "Button3"); // Exit
     }
     EXPECT_EQ(test::Slurp(config), before);
     {
-        TSetting window(config, prompts);
+        SettingsWindow window(config, prompts);
         window.Save(); // unchanged texts go back as they were
         EXPECT_EQ(ReadTextSetting(config, "sms="), "\xB2\xE2\xCA\xD4");
         EXPECT_EQ(ReadTextSetting(config, "dial out every time="), "123456");
@@ -113,7 +113,7 @@ TEST_F(SettingsWindowTest, ExitChangesNothingAndDefaultRestores) {
     EXPECT_EQ(prompts.shown.back(), (Notice{"OK", "  DefaultSetting OK!!  "}));
 }
 
-TEST(WriteWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
+TEST(DownloadWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
     test::TempFolder temp;
     test::RecordingPrompts prompts;
     const WorkFolder folder(temp.path());
@@ -125,7 +125,7 @@ TEST(WriteWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
     session.Simulator()->Timing().statusIntervalMs = 0;
     session.Link().Open();
 
-    TWriteData window(session.Link(), folder, prompts);
+    DownloadWindow window(session.Link(), folder, prompts);
     window.show();
     EXPECT_EQ(window.MemoLines().at(1), "Connect ZEL");
     EXPECT_EQ(window.MemoLines().at(0).rfind("Current Data: 20", 0), 0u);
@@ -145,7 +145,7 @@ TEST(WriteWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
 }
 
-TEST(WriteWindow, FormatsTheCurrentDataLine) {
+TEST(DownloadWindow, FormatsTheCurrentDataLine) {
     EXPECT_EQ(CurrentDataLine({2026, 12, 6, 9, 5, 7}), "Current Data: 2026/12/6   9/05/07");
 }
 

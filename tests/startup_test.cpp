@@ -1,5 +1,5 @@
 #include "access/password_window.h"
-#include "app/lamp.h"
+#include "ui/lamp.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "support/recording_prompts.h"
@@ -17,7 +17,7 @@ namespace {
 
 LinkOptions SimLink() { return {DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt}; }
 
-void LogInWith(TPasswordCheck& window, const char* password) {
+void LogInWith(PasswordWindow& window, const char* password) {
     window.show();
     auto* edit = window.findChild<QLineEdit*>("Edit1");
     QTest::mouseClick(edit, Qt::LeftButton);
@@ -30,17 +30,17 @@ TEST(Startup, FirstStartLogsInThenFillsTheDefaults) {
     test::RecordingPrompts prompts;
     const WorkFolder folder(temp / "wd");
     bool configWasEmptyAtLogin = false;
-    Startup startup(folder, prompts, SimLink(), [&](TPasswordCheck& window) {
+    Startup startup(folder, prompts, SimLink(), [&](PasswordWindow& window) {
         configWasEmptyAtLogin = test::Slurp(folder.File("Config.txt")).empty();
         LogInWith(window, "6093");
     });
     EXPECT_EQ(startup.Run(), std::nullopt);
     EXPECT_TRUE(configWasEmptyAtLogin);
     EXPECT_EQ(ReadLines(folder.File("Config.txt")).size(), 70u);
-    ASSERT_NE(startup.MainWindow(), nullptr);
+    ASSERT_NE(startup.Window(), nullptr);
     // The level boxes were set before the defaults existed: missing keys read 0.
-    EXPECT_EQ(startup.MainWindow()->findChild<QComboBox*>("ComboBox29")->currentIndex(), 0);
-    EXPECT_EQ(startup.MainWindow()->findChild<QLineEdit*>("Edit1")->text(), "Total:0");
+    EXPECT_EQ(startup.Window()->findChild<QComboBox*>("ComboBox29")->currentIndex(), 0);
+    EXPECT_EQ(startup.Window()->findChild<QLineEdit*>("Edit1")->text(), "Total:0");
     EXPECT_TRUE(prompts.shown.empty());
 }
 
@@ -48,9 +48,9 @@ TEST(Startup, TheLinkOpensAfterLoginAndTheWindowFollowsTheDevice) {
     test::TempFolder temp;
     test::RecordingPrompts prompts;
     Startup startup(WorkFolder(temp.path()), prompts, SimLink(),
-                    [](TPasswordCheck& window) { LogInWith(window, "6093"); });
+                    [](PasswordWindow& window) { LogInWith(window, "6093"); });
     ASSERT_EQ(startup.Run(), std::nullopt);
-    auto* window = startup.MainWindow();
+    auto* window = startup.Window();
     auto* lamp = window->findChild<Lamp*>("Shape1");
     EXPECT_EQ(window->StatusText(), "USB Connected (simulated device)");
     EXPECT_EQ(lamp->Colour(), colour::kRed);
@@ -78,12 +78,12 @@ TEST(Startup, ARefusedLoginEndsWithStatusZeroAndNoDefaults) {
     test::TempFolder temp;
     test::RecordingPrompts prompts;
     const WorkFolder folder(temp.path());
-    Startup startup(folder, prompts, SimLink(), [](TPasswordCheck& window) {
+    Startup startup(folder, prompts, SimLink(), [](PasswordWindow& window) {
         LogInWith(window, "1234");
         window.findChild<QPushButton*>("Button2")->click();
     });
     EXPECT_EQ(startup.Run(), 0);
-    EXPECT_EQ(startup.MainWindow(), nullptr);
+    EXPECT_EQ(startup.Window(), nullptr);
     EXPECT_EQ(test::Slurp(folder.File("Config.txt")), "");
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].text, "Password ERROR!!");
@@ -95,7 +95,7 @@ TEST(Startup, AWorkingFolderThatCannotBeMadeIsReportedAtOnce) {
     test::RecordingPrompts prompts;
     bool loginShown = false;
     Startup startup(WorkFolder(temp / "file" / "wd"), prompts, SimLink(),
-                    [&](TPasswordCheck&) { loginShown = true; });
+                    [&](PasswordWindow&) { loginShown = true; });
     EXPECT_EQ(startup.Run(), 1);
     EXPECT_FALSE(loginShown);
     ASSERT_EQ(prompts.shown.size(), 1u);

@@ -1,4 +1,4 @@
-#include "app/work_folder.h"
+#include "common/work_folder.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

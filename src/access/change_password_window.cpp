@@ -8,7 +8,7 @@
 
 namespace mervadin {
 
-TChangePassword::TChangePassword(std::filesystem::path passwordFile, Prompts& prompts,
+ChangePasswordWindow::ChangePasswordWindow(std::filesystem::path passwordFile, Prompts& prompts,
                                  QWidget* parent)
     : QDialog(parent), passwordFile_(std::move(passwordFile)), prompts_(prompts) {
     setObjectName("ChangePassword");
@@ -25,7 +25,7 @@ TChangePassword::TChangePassword(std::filesystem::path passwordFile, Prompts& pr
     enter->setObjectName("Button1");
     enter->setGeometry(64, 160, 89, 33);
     enter->setAutoDefault(false);
-    connect(enter, &QPushButton::clicked, this, &TChangePassword::Apply);
+    connect(enter, &QPushButton::clicked, this, &ChangePasswordWindow::Apply);
     auto* exit = new QPushButton("Exit", this);
     exit->setObjectName("Button2");
     exit->setGeometry(192, 160, 89, 33);
@@ -33,7 +33,7 @@ TChangePassword::TChangePassword(std::filesystem::path passwordFile, Prompts& pr
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QLineEdit* TChangePassword::AddPasswordBox(const char* name, const char* label, int top) {
+QLineEdit* ChangePasswordWindow::AddPasswordBox(const char* name, const char* label, int top) {
     auto* caption = new QLabel(label, this);
     caption->setGeometry(24, top, 120, 24);
     auto* box = new QLineEdit(this);
@@ -45,7 +45,7 @@ QLineEdit* TChangePassword::AddPasswordBox(const char* name, const char* label, 
     return box;
 }
 
-void TChangePassword::Apply() {
+void ChangePasswordWindow::Apply() {
     PasswordChange result;
     try {
         result = ChangePassword(passwordFile_, old_->text().toStdString(),

@@ -1,7 +1,7 @@
 #pragma once
 // The window that changes the login password in Password.txt.
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 
 #include <QDialog>
 
@@ -11,10 +11,10 @@ class QLineEdit;
 
 namespace mervadin {
 
-class TChangePassword : public QDialog {
+class ChangePasswordWindow : public QDialog {
     Q_OBJECT
 public:
-    TChangePassword(std::filesystem::path passwordFile, Prompts& prompts,
+    ChangePasswordWindow(std::filesystem::path passwordFile, Prompts& prompts,
                     QWidget* parent = nullptr);
 
     void Apply();

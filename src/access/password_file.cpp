@@ -17,8 +17,6 @@ Lines ReadPasswordLines(const std::filesystem::path& file) {
 
 } // namespace
 
-Lines DefaultPasswordLines() { return {"=Password=", "Password1=6093", "Password2=6093"}; }
-
 bool CheckPassword(const std::filesystem::path& file, const std::string& typed) {
     return ReadPasswordLines(file)[kPasswordLine] == kPasswordPrefix + typed;
 }

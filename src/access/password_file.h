@@ -3,7 +3,8 @@
 // that is carried but never examined, and on its third line the password
 // that the login compares and the change rewrites.
 
-#include "app/text_file.h"
+#include "common/text_file.h"
+#include "common/work_folder.h"
 
 #include <filesystem>
 #include <string>
@@ -16,8 +17,6 @@ struct Notice {
     std::string text;
     bool operator==(const Notice&) const = default;
 };
-
-Lines DefaultPasswordLines();
 
 // True when "Password2=" + typed equals the file's third line exactly.
 // Throws FileError when the file cannot be read or has fewer than three lines.

@@ -40,7 +40,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
 
 } // namespace
 
-TPasswordCheck::TPasswordCheck(std::filesystem::path passwordFile, Prompts& prompts,
+PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prompts,
                                QWidget* parent)
     : QDialog(parent), passwordFile_(std::move(passwordFile)), prompts_(prompts) {
     setObjectName("PasswordCheck");
@@ -58,26 +58,26 @@ TPasswordCheck::TPasswordCheck(std::filesystem::path passwordFile, Prompts& prom
     input_->setObjectName("Edit1");
     input_->setGeometry(104, 262, 161, 24);
     input_->installEventFilter(this);
-    connect(input_, &QLineEdit::returnPressed, this, &TPasswordCheck::LogIn);
-    connect(input_, &QLineEdit::textEdited, this, &TPasswordCheck::LimitTypedText);
+    connect(input_, &QLineEdit::returnPressed, this, &PasswordWindow::LogIn);
+    connect(input_, &QLineEdit::textEdited, this, &PasswordWindow::LimitTypedText);
 
     connect(MakeButton(this, "Button1", "Log In", 298), &QPushButton::clicked, this,
-            &TPasswordCheck::LogIn);
+            &PasswordWindow::LogIn);
     connect(MakeButton(this, "Button3", "Change Password", 336), &QPushButton::clicked, this,
-            &TPasswordCheck::OpenChangeWindow);
+            &PasswordWindow::OpenChangeWindow);
     connect(MakeButton(this, "Button2", "EXIT", 374), &QPushButton::clicked, this, [this] {
         accepted_ = false;
         reject();
     });
 }
 
-bool TPasswordCheck::eventFilter(QObject* watched, QEvent* event) {
+bool PasswordWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == input_ && event->type() == QEvent::MouseButtonPress)
         ClearHint();
     return QDialog::eventFilter(watched, event);
 }
 
-void TPasswordCheck::ClearHint() {
+void PasswordWindow::ClearHint() {
     if (input_->text() != kHint)
         return;
     input_->clear();
@@ -87,12 +87,12 @@ void TPasswordCheck::ClearHint() {
 
 // The hint is longer than a password; once the operator types over it the
 // box takes at most four characters, as it does after the hint is cleared.
-void TPasswordCheck::LimitTypedText(const QString& text) {
+void PasswordWindow::LimitTypedText(const QString& text) {
     if (text != kHint)
         input_->setMaxLength(kMaxPasswordLength);
 }
 
-void TPasswordCheck::LogIn() {
+void PasswordWindow::LogIn() {
     try {
         if (!CheckPassword(passwordFile_, input_->text().toStdString())) {
             const Notice notice = LoginRefusedNotice();
@@ -107,8 +107,8 @@ void TPasswordCheck::LogIn() {
     accept();
 }
 
-void TPasswordCheck::OpenChangeWindow() {
-    TChangePassword window(passwordFile_, prompts_, this);
+void PasswordWindow::OpenChangeWindow() {
+    ChangePasswordWindow window(passwordFile_, prompts_, this);
     window.exec();
 }
 

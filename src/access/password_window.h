@@ -2,7 +2,7 @@
 // The login window shown at every start: the tool goes on only when the
 // typed password matches Password.txt.
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 
 #include <QDialog>
 
@@ -12,12 +12,12 @@ class QLineEdit;
 
 namespace mervadin {
 
-class TPasswordCheck : public QDialog {
+class PasswordWindow : public QDialog {
     Q_OBJECT
 public:
     static constexpr const char* kHint = "Enter  Password";
 
-    TPasswordCheck(std::filesystem::path passwordFile, Prompts& prompts,
+    PasswordWindow(std::filesystem::path passwordFile, Prompts& prompts,
                    QWidget* parent = nullptr);
 
     // True once a login has succeeded.

@@ -1,7 +1,7 @@
 // mervadin: the desktop tool.
 
 #include "app/main_window.h"
-#include "app/qt_prompts.h"
+#include "ui/qt_prompts.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -47,6 +47,6 @@ int main(int argc, char** argv) {
     Startup startup(folder, prompts, link);
     if (auto status = startup.Run())
         return *status;
-    startup.MainWindow()->show();
+    startup.Window()->show();
     return QApplication::exec();
 }

@@ -2,7 +2,7 @@
 
 #include "access/password_window.h"
 #include "app/main_window.h"
-#include "app/text_file.h"
+#include "common/text_file.h"
 #include "link/link_session.h"
 #include "settings/settings_file.h"
 
@@ -12,7 +12,7 @@ Startup::Startup(WorkFolder folder, Prompts& prompts, LinkOptions link, LoginRun
     : folder_(std::move(folder)), prompts_(prompts), linkOptions_(std::move(link)),
       login_(std::move(login)) {
     if (!login_)
-        login_ = [](TPasswordCheck& window) { window.exec(); };
+        login_ = [](PasswordWindow& window) { window.exec(); };
 }
 
 Startup::~Startup() {
@@ -28,7 +28,7 @@ std::optional<int> Startup::Run() {
         prompts_.Inform("Message", *failure);
         return 1;
     }
-    window_ = std::make_unique<TMainSetting>(folder_, prompts_);
+    window_ = std::make_unique<MainWindow>(folder_, prompts_);
     if (!LogIn()) {
         window_.reset();
         return 0;
@@ -45,7 +45,7 @@ std::optional<int> Startup::Run() {
 }
 
 bool Startup::LogIn() {
-    TPasswordCheck window(folder_.File(file::kPassword), prompts_, window_.get());
+    PasswordWindow window(folder_.File(file::kPassword), prompts_, window_.get());
     login_(window);
     return window.Accepted();
 }

@@ -3,8 +3,8 @@
 // working folder and data files, main window set-up, login, the device
 // link, default settings.
 
-#include "app/prompts.h"
-#include "app/work_folder.h"
+#include "common/prompts.h"
+#include "common/work_folder.h"
 #include "link/device_selection.h"
 
 #include <filesystem>
@@ -15,8 +15,8 @@
 namespace mervadin {
 
 class LinkSession;
-class TMainSetting;
-class TPasswordCheck;
+class MainWindow;
+class PasswordWindow;
 
 struct LinkOptions {
     DeviceSelection device;
@@ -26,7 +26,7 @@ struct LinkOptions {
 class Startup {
 public:
     // Shows the login window and returns when it has closed; tests replace it.
-    using LoginRunner = std::function<void(TPasswordCheck&)>;
+    using LoginRunner = std::function<void(PasswordWindow&)>;
 
     Startup(WorkFolder folder, Prompts& prompts, LinkOptions link, LoginRunner login = {});
     ~Startup();
@@ -35,7 +35,7 @@ public:
     // program, or nothing when the main window is ready to be shown.
     std::optional<int> Run();
 
-    TMainSetting* MainWindow() const { return window_.get(); }
+    MainWindow* Window() const { return window_.get(); }
 
 private:
     bool LogIn();
@@ -46,7 +46,7 @@ private:
     LinkOptions linkOptions_;
     LoginRunner login_;
     std::unique_ptr<LinkSession> session_;
-    std::unique_ptr<TMainSetting> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 } // namespace mervadin

@@ -2,7 +2,7 @@
 // The commands of mervadin-cli. Each returns the process exit status:
 // 0 success, 1 the operation failed, 2 bad usage or bad input.
 
-#include "app/work_folder.h"
+#include "common/work_folder.h"
 
 #include <iosfwd>
 #include <string>

@@ -3,7 +3,7 @@
 // output. Questions are answered No and file dialogs are cancelled: the
 // command line names its files itself.
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 
 #include <iostream>
 

@@ -1,7 +1,7 @@
 #include "link/frame_trace.h"
 
-#include "app/local_time.h"
-#include "app/text_file.h"
+#include "common/local_time.h"
+#include "common/text_file.h"
 
 #include <chrono>
 #include <cstdio>

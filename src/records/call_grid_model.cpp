@@ -1,6 +1,6 @@
 #include "records/call_grid_model.h"
 
-#include "app/qt_prompts.h"
+#include "ui/qt_prompts.h"
 #include "records/call_record.h"
 
 namespace mervadin {

@@ -3,7 +3,7 @@
 // loads it, shows a line added live, writes remarks typed into it, saves
 // the list elsewhere and clears it.
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 #include "records/record_files.h"
 
 #include <QTableView>

@@ -1,6 +1,6 @@
 #include "records/display_window.h"
 
-#include "app/qt_prompts.h"
+#include "ui/qt_prompts.h"
 
 #include <QGroupBox>
 #include <QMenu>
@@ -9,7 +9,7 @@
 
 namespace mervadin {
 
-TCDRDisplay::TCDRDisplay(WorkFolder folder, Prompts& prompts, QWidget* parent)
+DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName("CDRDisplay");
     setWindowTitle("CDRDisplay");
@@ -31,7 +31,7 @@ TCDRDisplay::TCDRDisplay(WorkFolder folder, Prompts& prompts, QWidget* parent)
             [this, menu](const QPoint& at) { menu->popup(mapToGlobal(at)); });
 }
 
-void TCDRDisplay::AddBox(int left, const char* caption, const char* memo, const char* button,
+void DisplayWindow::AddBox(int left, const char* caption, const char* memo, const char* button,
                          std::string_view file, const char* confirmation) {
     auto* group = new QGroupBox(caption, this);
     group->setGeometry(left, 8, 169, 433);
@@ -58,7 +58,7 @@ void TCDRDisplay::AddBox(int left, const char* caption, const char* memo, const 
     boxes_.push_back({text, std::move(lines), confirmation});
 }
 
-void TCDRDisplay::SaveBox(std::size_t index) {
+void DisplayWindow::SaveBox(std::size_t index) {
     Box& box = boxes_.at(index);
     const auto target = ChooseSaveFile(prompts_, folder_.root(), kTextFilter, "",
                                        "The file has already exist!!");

@@ -3,9 +3,9 @@
 // each savable to a file of the operator's choice. Nothing typed here
 // reaches the tool's own files.
 
-#include "app/prompts.h"
-#include "app/text_file.h"
-#include "app/work_folder.h"
+#include "common/prompts.h"
+#include "common/text_file.h"
+#include "common/work_folder.h"
 
 #include <QDialog>
 
@@ -15,10 +15,10 @@ class QPlainTextEdit;
 
 namespace mervadin {
 
-class TCDRDisplay : public QDialog {
+class DisplayWindow : public QDialog {
     Q_OBJECT
 public:
-    TCDRDisplay(WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
+    DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
 
     // Saves box `index` (0-4, left to right).
     void SaveBox(std::size_t index);

@@ -1,6 +1,6 @@
 #include "records/read_window.h"
 
-#include "app/memo_box.h"
+#include "ui/memo_box.h"
 #include "records/read_cdr_operation.h"
 
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 namespace mervadin {
 
-TReadData::TReadData(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent)
+ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent)
     : OperationWindow(link, prompts,
                       {FrameLength::Short, "================STOP==================\r"}, parent),
       folder_(std::move(folder)) {
@@ -28,15 +28,15 @@ TReadData::TReadData(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWid
         bold.setBold(true);
         button->setFont(bold);
     }
-    connect(buttons[0], &QPushButton::clicked, this, &TReadData::ReadCdr);
-    connect(buttons[1], &QPushButton::clicked, this, &TReadData::StopCommand);
-    connect(buttons[2], &QPushButton::clicked, this, &TReadData::ExitCommand);
+    connect(buttons[0], &QPushButton::clicked, this, &ReadWindow::ReadCdr);
+    connect(buttons[1], &QPushButton::clicked, this, &ReadWindow::StopCommand);
+    connect(buttons[2], &QPushButton::clicked, this, &ReadWindow::ExitCommand);
     label_->setGeometry(272, 80, 80, 20);
     progress_->setGeometry(8, 113, 553, 16);
     memo_->setGeometry(8, 136, 553, 169);
 }
 
-void TReadData::ReadCdr() {
+void ReadWindow::ReadCdr() {
     RunOperation(std::make_unique<ReadCdrOperation>(link_, *this, RecordFiles(folder_)));
 }
 

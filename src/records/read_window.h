@@ -2,15 +2,15 @@
 // The read window: reads the call records out of the device into the list
 // files.
 
-#include "app/operation_window.h"
-#include "app/work_folder.h"
+#include "link/operation_window.h"
+#include "common/work_folder.h"
 
 namespace mervadin {
 
-class TReadData : public OperationWindow {
+class ReadWindow : public OperationWindow {
     Q_OBJECT
 public:
-    TReadData(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
+    ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
 
     void ReadCdr();
 

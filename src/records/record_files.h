@@ -3,8 +3,8 @@
 // (ReadFile.txt), the call-out and call-in lists with their backups, the
 // five per-kind files, a record added live, and a remark written into a list.
 
-#include "app/text_file.h"
-#include "app/work_folder.h"
+#include "common/text_file.h"
+#include "common/work_folder.h"
 
 #include <array>
 #include <cstdint>

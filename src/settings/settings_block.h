@@ -3,8 +3,8 @@
 // fixed offsets, as one-, two- or three-byte numbers, BCD date and time,
 // digit fields and text fields. Every byte not filled is 0.
 
-#include "app/local_time.h"
-#include "app/text_file.h"
+#include "common/local_time.h"
+#include "common/text_file.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // end marker "setting end!!!". A key is a fixed text ending in "="; a line
 // belongs to the first key it begins with. Reads stop at the end marker.
 
-#include "app/text_file.h"
+#include "common/text_file.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "settings/settings_window.h"
 
-#include "app/qt_prompts.h"
+#include "ui/qt_prompts.h"
 #include "settings/settings_file.h"
 
 #include <QComboBox>
@@ -48,7 +48,7 @@ private:
     int allowed_;
 };
 
-TSetting::TSetting(std::filesystem::path configFile, Prompts& prompts, QWidget* parent)
+SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompts, QWidget* parent)
     : QDialog(parent), configFile_(std::move(configFile)), prompts_(prompts) {
     setObjectName("Setting");
     setWindowTitle("Setting");
@@ -58,7 +58,7 @@ TSetting::TSetting(std::filesystem::path configFile, Prompts& prompts, QWidget* 
     Load();
 }
 
-void TSetting::BuildControls() {
+void SettingsWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
     const std::pair<const char*, const char*> captions[] = {
@@ -72,9 +72,9 @@ void TSetting::BuildControls() {
         made.push_back(button);
     }
     buttons->addStretch();
-    connect(made[0], &QPushButton::clicked, this, &TSetting::Default);
-    connect(made[1], &QPushButton::clicked, this, &TSetting::Save);
-    connect(made[2], &QPushButton::clicked, this, &TSetting::SaveAndExit);
+    connect(made[0], &QPushButton::clicked, this, &SettingsWindow::Default);
+    connect(made[1], &QPushButton::clicked, this, &SettingsWindow::Save);
+    connect(made[2], &QPushButton::clicked, this, &SettingsWindow::SaveAndExit);
     connect(made[3], &QPushButton::clicked, this, &QDialog::reject);
     layout->addLayout(buttons);
 
@@ -91,7 +91,7 @@ void TSetting::BuildControls() {
     layout->addWidget(group);
 }
 
-QWidget* TSetting::BuildListColumns() {
+QWidget* SettingsWindow::BuildListColumns() {
     auto* area = new QWidget(this);
     auto* grid = new QGridLayout(area);
     grid->setVerticalSpacing(2);
@@ -120,17 +120,17 @@ QWidget* TSetting::BuildListColumns() {
     return area;
 }
 
-QWidget* TSetting::BuildSmsBox() {
+QWidget* SettingsWindow::BuildSmsBox() {
     auto* box = new QGroupBox("SMS", this);
     auto* layout = new QVBoxLayout(box);
     sms_ = new QPlainTextEdit(box);
     sms_->setObjectName("Memo7");
-    connect(sms_, &QPlainTextEdit::textChanged, this, &TSetting::LimitSmsTyping);
+    connect(sms_, &QPlainTextEdit::textChanged, this, &SettingsWindow::LimitSmsTyping);
     layout->addWidget(sms_);
     return box;
 }
 
-QWidget* TSetting::BuildTaskWork() {
+QWidget* SettingsWindow::BuildTaskWork() {
     auto* box = new QGroupBox(this);
     auto* layout = new QVBoxLayout(box);
     auto* switchRow = new QHBoxLayout;
@@ -158,7 +158,7 @@ QWidget* TSetting::BuildTaskWork() {
 
 // At most 96 characters may be typed (line breaks do not count: the save
 // joins the lines); a longer text that came from the file is kept.
-void TSetting::LimitSmsTyping() {
+void SettingsWindow::LimitSmsTyping() {
     const QString text = sms_->toPlainText();
     const int length = static_cast<int>(text.size() - text.count('\n'));
     if (length > kSmsMaxLength && length > smsLength_) {
@@ -171,7 +171,7 @@ void TSetting::LimitSmsTyping() {
     smsLength_ = length;
 }
 
-QComboBox* TSetting::MakeList(QWidget* parent, const ListControl& control) {
+QComboBox* SettingsWindow::MakeList(QWidget* parent, const ListControl& control) {
     auto* box = new QComboBox(parent);
     box->setObjectName(ToQString(control.name));
     for (const auto& item : control.items)
@@ -180,7 +180,7 @@ QComboBox* TSetting::MakeList(QWidget* parent, const ListControl& control) {
     return box;
 }
 
-QLineEdit* TSetting::MakeText(QWidget* parent, const TextControl& control) {
+QLineEdit* SettingsWindow::MakeText(QWidget* parent, const TextControl& control) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(ToQString(control.name));
     limits_[control.key] = new TypingLimit(edit, control.maxLength);
@@ -189,7 +189,7 @@ QLineEdit* TSetting::MakeText(QWidget* parent, const TextControl& control) {
     return edit;
 }
 
-bool TSetting::Load() {
+bool SettingsWindow::Load() {
     try {
         FillDefaultSettingsIfShort(configFile_);
         loaded_ = LoadSettingsForm(ReadLines(configFile_));
@@ -201,7 +201,7 @@ bool TSetting::Load() {
     return true;
 }
 
-void TSetting::Show(const SettingsFormValues& values) {
+void SettingsWindow::Show(const SettingsFormValues& values) {
     for (auto& [key, box] : lists_)
         box->setCurrentIndex(values.lists.at(key));
     for (auto& [key, edit] : texts_) {
@@ -215,14 +215,14 @@ void TSetting::Show(const SettingsFormValues& values) {
     smsLength_ = static_cast<int>(sms_->toPlainText().size());
 }
 
-std::string TSetting::TextOf(const std::string& key, const QString& shown) const {
+std::string SettingsWindow::TextOf(const std::string& key, const QString& shown) const {
     // A value the operator did not change goes back byte for byte, even when
     // it is not UTF-8 text.
     const std::string& original = key == kSmsKey ? loaded_.sms : loaded_.texts.at(key);
     return shown == ToQString(original) ? original : shown.toStdString();
 }
 
-SettingsFormValues TSetting::Collect() const {
+SettingsFormValues SettingsWindow::Collect() const {
     SettingsFormValues values;
     for (const auto& [key, box] : lists_)
         values.lists[key] = box->currentIndex();
@@ -232,7 +232,7 @@ SettingsFormValues TSetting::Collect() const {
     return values;
 }
 
-bool TSetting::Save() {
+bool SettingsWindow::Save() {
     try {
         Lines lines = ReadLines(configFile_);
         StoreSettingsForm(lines, Collect());
@@ -246,7 +246,7 @@ bool TSetting::Save() {
     return true;
 }
 
-void TSetting::Default() {
+void SettingsWindow::Default() {
     try {
         RestoreDefaultSettings(configFile_);
     } catch (const FileError& e) {
@@ -257,7 +257,7 @@ void TSetting::Default() {
         prompts_.Inform("OK", "  DefaultSetting OK!!  ");
 }
 
-void TSetting::SaveAndExit() {
+void SettingsWindow::SaveAndExit() {
     if (Save())
         accept();
 }

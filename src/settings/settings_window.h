@@ -3,7 +3,7 @@
 // controls hold, and restores the default settings. It checks no values and
 // never talks to the device.
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 #include "settings/settings_form.h"
 
 #include <QDialog>
@@ -19,10 +19,10 @@ namespace mervadin {
 
 class TypingLimit;
 
-class TSetting : public QDialog {
+class SettingsWindow : public QDialog {
     Q_OBJECT
 public:
-    TSetting(std::filesystem::path configFile, Prompts& prompts, QWidget* parent = nullptr);
+    SettingsWindow(std::filesystem::path configFile, Prompts& prompts, QWidget* parent = nullptr);
 
     bool Save();
     void Default();

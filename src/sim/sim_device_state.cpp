@@ -1,7 +1,7 @@
 // Saving and loading what the simulated device holds, as a text file of
 // hexadecimal lines, so a simulated device can keep its content between runs.
 
-#include "app/text_file.h"
+#include "common/text_file.h"
 #include "sim/sim_device.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "sim/sim_dialer.h"
 
-#include "app/local_time.h"
+#include "common/local_time.h"
 
 #include <cstdio>
 

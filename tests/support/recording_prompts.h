@@ -3,7 +3,7 @@
 // a queue of prepared answers.
 
 #include "access/password_file.h"
-#include "app/prompts.h"
+#include "common/prompts.h"
 
 #include <deque>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 // A fresh folder for one test, removed afterwards.
 
-#include "app/text_file.h"
+#include "common/text_file.h"
 
 #include <filesystem>
 #include <string>

@@ -4,7 +4,7 @@
 // that drives it, the command buttons that are refused while it runs, and
 // the Stop and Exit commands with their three frames.
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 #include "link/operation_runner.h"
 
 #include <QDialog>

@@ -1,5 +1,6 @@
-#include "app/lamp.h"
+#include "ui/lamp.h"
 #include "app/main_window.h"
+#include "monitor/monitor_session.h"
 #include "link/link_session.h"
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
@@ -16,7 +17,7 @@
 namespace mervadin {
 namespace {
 
-class MonitorWindowTest : public ::testing::Test {
+class MonitorPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(folder.Prepare(), std::nullopt);
@@ -45,10 +46,10 @@ protected:
     WorkFolder folder{temp.path()};
     test::RecordingPrompts prompts;
     LinkSession session{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
-    TMainSetting window{folder, prompts};
+    MainWindow window{folder, prompts};
 };
 
-TEST_F(MonitorWindowTest, MonitorShowsTheDeviceAndTakesCommands) {
+TEST_F(MonitorPanelTest, MonitorShowsTheDeviceAndTakesCommands) {
     sim().Dialer().SetModel("kemo0005");
     Click("Button13");
     EXPECT_EQ(window.findChild<Lamp*>("Shape6")->Colour(), colour::kGreen);
@@ -91,7 +92,7 @@ TEST_F(MonitorWindowTest, MonitorShowsTheDeviceAndTakesCommands) {
     EXPECT_EQ(seen, 0); // emptied
 }
 
-TEST_F(MonitorWindowTest, AnUnplugResetsTheWindow) {
+TEST_F(MonitorPanelTest, AnUnplugResetsTheWindow) {
     Click("Button13");
     ASSERT_TRUE(WaitFrames(1));
     sim().Unplug();
@@ -104,7 +105,7 @@ TEST_F(MonitorWindowTest, AnUnplugResetsTheWindow) {
     EXPECT_EQ(Text("Edit10"), "");
 }
 
-TEST_F(MonitorWindowTest, CloseFromAPopupEndsTheMonitor) {
+TEST_F(MonitorPanelTest, CloseFromAPopupEndsTheMonitor) {
     Click("Button13");
     ASSERT_TRUE(WaitFrames(1));
     Action("PopupMenu2", "Close")->trigger();

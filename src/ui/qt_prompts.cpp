@@ -1,4 +1,4 @@
-#include "app/qt_prompts.h"
+#include "ui/qt_prompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

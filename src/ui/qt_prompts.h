@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes on the screen, through the Prompts interface.
 
-#include "app/prompts.h"
+#include "common/prompts.h"
 
 #include <QString>
 

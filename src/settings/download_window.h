@@ -3,16 +3,16 @@
 // commands, the number list and a voice file) into the device, showing the
 // exchange in its progress memo and error memo.
 
-#include "app/operation_window.h"
-#include "app/work_folder.h"
+#include "link/operation_window.h"
+#include "common/work_folder.h"
 #include "settings/settings_block.h"
 
 namespace mervadin {
 
-class TWriteData : public OperationWindow {
+class DownloadWindow : public OperationWindow {
     Q_OBJECT
 public:
-    TWriteData(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
+    DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
 
     void WriteSetting();
     const std::vector<std::string>& ErrorLines() const;

@@ -1,4 +1,4 @@
-#include "app/local_time.h"
+#include "common/local_time.h"
 
 #include <ctime>
 

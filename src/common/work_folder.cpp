@@ -1,7 +1,6 @@
-#include "app/work_folder.h"
+#include "common/work_folder.h"
 
-#include "access/password_file.h"
-#include "app/text_file.h"
+#include "common/text_file.h"
 
 #include <array>
 #include <cstdlib>
@@ -34,6 +33,8 @@ std::optional<std::string> CreateIfMissing(const fs::path& path, const Lines& li
 }
 
 } // namespace
+
+Lines DefaultPasswordLines() { return {"=Password=", "Password1=6093", "Password2=6093"}; }
 
 fs::path WorkFolder::PlatformDefault() {
 #ifdef _WIN32

@@ -1,7 +1,7 @@
-#include "app/operation_window.h"
+#include "link/operation_window.h"
 
-#include "app/memo_box.h"
-#include "app/qt_prompts.h"
+#include "ui/memo_box.h"
+#include "ui/qt_prompts.h"
 #include "link/tick_clock.h"
 
 #include <QCloseEvent>

@@ -3,6 +3,8 @@
 // platform's constant path unless the command line or MERVADIN_WORKDIR
 // names another one.
 
+#include "common/text_file.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -26,6 +28,9 @@ inline constexpr std::string_view kCallInListBackup = "CallInListBackup.txt";
 inline constexpr std::string_view kCallOutManual = "CallOutManual.txt";
 inline constexpr std::string_view kPassword = "Password.txt";
 } // namespace file
+
+// What Password.txt holds when the working folder is first made.
+Lines DefaultPasswordLines();
 
 class WorkFolder {
 public:

@@ -1,6 +1,6 @@
-#include "settings/write_window.h"
+#include "settings/download_window.h"
 
-#include "app/memo_box.h"
+#include "ui/memo_box.h"
 #include "settings/write_settings_operation.h"
 
 #include <QLabel>
@@ -18,7 +18,7 @@ std::string CurrentDataLine(const LocalTime& at) {
     return text;
 }
 
-TWriteData::TWriteData(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent)
+DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent)
     : OperationWindow(link, prompts,
                       {FrameLength::Padded, "================Stop==================\r"}, parent),
       folder_(std::move(folder)) {
@@ -28,13 +28,13 @@ TWriteData::TWriteData(DeviceLink& link, WorkFolder folder, Prompts& prompts, QW
     move(310, 68);
 
     connect(MakeCommand("Button3", "WriteSetting", {8, 8, 97, 33}), &QPushButton::clicked, this,
-            &TWriteData::WriteSetting);
+            &DownloadWindow::WriteSetting);
     MakeCommand("Button5", "WriteNumber", {113, 8, 97, 33});
     MakeCommand("Button6", "写语音", {218, 8, 97, 33})->setVisible(false);
     connect(MakeButton("Button1", "Stop", {218, 8, 97, 33}), &QPushButton::clicked, this,
-            &TWriteData::StopCommand);
+            &DownloadWindow::StopCommand);
     connect(MakeButton("Button2", "Exit", {323, 8, 97, 33}), &QPushButton::clicked, this,
-            &TWriteData::ExitCommand);
+            &DownloadWindow::ExitCommand);
 
     errors_ = new MemoBox(this);
     errors_->setObjectName("Memo1");
@@ -47,13 +47,13 @@ TWriteData::TWriteData(DeviceLink& link, WorkFolder folder, Prompts& prompts, QW
     AppendMemo("Connect ZEL");
 }
 
-void TWriteData::WriteSetting() {
+void DownloadWindow::WriteSetting() {
     RunOperation(std::make_unique<WriteSettingsOperation>(link_, *this,
                                                           folder_.File(file::kConfig)));
 }
 
-const std::vector<std::string>& TWriteData::ErrorLines() const { return errors_->Lines(); }
-void TWriteData::AppendErrorMemo(const std::string& line) { errors_->AppendLine(line); }
-void TWriteData::ClearErrorMemo() { errors_->ClearLines(); }
+const std::vector<std::string>& DownloadWindow::ErrorLines() const { return errors_->Lines(); }
+void DownloadWindow::AppendErrorMemo(const std::string& line) { errors_->AppendLine(line); }
+void DownloadWindow::ClearErrorMemo() { errors_->ClearLines(); }
 
 } // namespace mervadin

@@ -1,4 +1,4 @@
-#include "app/memo_box.h"
+#include "ui/memo_box.h"
 
 namespace mervadin {
 

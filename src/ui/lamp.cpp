@@ -1,4 +1,4 @@
-#include "app/lamp.h"
+#include "ui/lamp.h"
 
 namespace mervadin {
 

@@ -1,0 +1,264 @@
+#include "monitor/monitor_panel.h"
+
+#include "common/text_file.h"
+#include "settings/settings_file.h"
+#include "ui/lamp.h"
+#include "ui/popup_menu.h"
+#include "ui/qt_prompts.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace mervadin {
+
+namespace {
+
+// The two group boxes sit one above the other; the panel's own top left
+// corner is the monitor box's.
+constexpr int kLevelBoxTop = 320;
+
+template <typename W> W* Place(W* widget, const char* name, int left, int top, int w, int h) {
+    widget->setObjectName(name);
+    widget->setGeometry(left, top, w, h);
+    return widget;
+}
+
+QComboBox* MakeLevelBox(QWidget* parent, const char* name, const QString& prefix, int top,
+                        int levels) {
+    auto* box = Place(new QComboBox(parent), name, 8, top, 113, 24);
+    box->addItem("-OFF-");
+    for (int i = 1; i <= levels; ++i)
+        box->addItem(prefix + QString::number(i));
+    return box;
+}
+
+} // namespace
+
+MonitorPanel::MonitorPanel(WorkFolder folder, Prompts& prompts, QWidget* parent)
+    : QWidget(parent), folder_(std::move(folder)), prompts_(prompts) {
+    BuildMonitorBox();
+    BuildLevelBox();
+}
+
+MonitorPanel::~MonitorPanel() = default;
+
+void MonitorPanel::BuildMonitorBox() {
+    monitorBox_ = Place(new QGroupBox(this), "GroupBox20", 0, 0, 129, 321);
+    lamp_ = Place(new Lamp(monitorBox_), "Shape6", 16, 16, 97, 25);
+    frameCounter_ = Place(new QLineEdit(monitorBox_), "Edit10", 16, 48, 97, 24);
+    frameCounter_->setReadOnly(true);
+    auto button = [this](const char* name, const char* caption, int row,
+                         void (MonitorPanel::*command)()) {
+        auto* made = new QPushButton(caption, monitorBox_);
+        Place(made, name, 16, 80 + 40 * row, 97, 33);
+        connect(made, &QPushButton::clicked, this, command);
+        return made;
+    };
+    monitorOn_ = button("Button13", "MonitorON", 0, &MonitorPanel::MonitorOn);
+    monitorOff_ = button("Button14", "MonitorOFF", 1, &MonitorPanel::MonitorOff);
+    startDialing_ = button("Button9", "ZelStart", 2, &MonitorPanel::StartDialing);
+    stopDialing_ = button("Button19", "ZelStop", 3, &MonitorPanel::StopDialing);
+    forward_ = button("Button20", "Forward", 4, &MonitorPanel::Forward);
+    sendSms_ = button("Button23", "SendSms", 5, &MonitorPanel::SendSms);
+    AttachPopupMenu(monitorBox_, BuildPopupMenu(this, "PopupMenu4",
+                                                {{"MoniterOn", [this] { MonitorOn(); }},
+                                                 {"MoniterOff", [this] { MonitorOff(); }},
+                                                 {"Zel Start", [this] { StartDialing(); }},
+                                                 {"Zel End", [this] { StopDialing(); }},
+                                                 {"Forward", [this] { Forward(); }},
+                                                 {"Send SMS", [this] { SendSms(); }},
+                                                 {"Close", [this] { emit CloseRequested(); }}}));
+}
+
+void MonitorPanel::BuildLevelBox() {
+    levelBox_ = Place(new QGroupBox(this), "GroupBox15", 0, kLevelBoxTop, 129, 145);
+    speakerBox_ = MakeLevelBox(levelBox_, "ComboBox29", "SpkVol:", 14, 9);
+    micBox_ = MakeLevelBox(levelBox_, "ComboBox30", "MicVol:", 46, 15);
+    // Only the operator's choice counts as a change, not the program's.
+    connect(speakerBox_, &QComboBox::activated, this, &MonitorPanel::SpeakerChanged);
+    connect(micBox_, &QComboBox::activated, this, &MonitorPanel::MicrophoneChanged);
+    total_ = Place(new QLineEdit(levelBox_), "Edit1", 8, 73, 113, 21);
+    total_->setReadOnly(true);
+    signal_ = Place(new QLineEdit(levelBox_), "Edit2", 8, 112, 49, 24);
+    signal_->setReadOnly(true);
+    const char* names[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
+    for (int i = 0; i < 4; ++i) {
+        const int height = 17 + 8 * i;
+        bars_[static_cast<std::size_t>(i)] =
+            Place(new Lamp(levelBox_), names[i], 64 + 14 * i, 138 - height, 11, height);
+    }
+    AttachPopupMenu(levelBox_, BuildPopupMenu(this, "PopupMenu5",
+                                              {{"M-module Spk Vol Add", [this] { StepSpeaker(+1); }},
+                                               {"M-module Spk Vol Sub", [this] { StepSpeaker(-1); }},
+                                               {"M-module Mic Vol Add", [this] { StepMicrophone(+1); }},
+                                               {"M-module Mic Vol Sub", [this] { StepMicrophone(-1); }},
+                                               {"Close", [this] { emit CloseRequested(); }}}));
+}
+
+void MonitorPanel::AttachLink(DeviceLink& link) {
+    link_ = &link;
+    monitor_ = std::make_unique<MonitorSession>(link, *this);
+}
+
+void MonitorPanel::SetNumberCount(int count) {
+    numberCount_ = count;
+    ShowTotal("Total:" + QString::number(count));
+}
+
+void MonitorPanel::ShowTotal(const QString& text) { total_->setText(text); }
+
+void MonitorPanel::LoadLevelBoxes() {
+    try {
+        const auto config = folder_.File(file::kConfig);
+        speakerBox_->setCurrentIndex(ReadIntSetting(config, "phone="));
+        micBox_->setCurrentIndex(ReadIntSetting(config, "mic="));
+    } catch (const FileError& e) {
+        ShowFileError(e);
+    }
+}
+
+void MonitorPanel::ShowFileError(const std::exception& error) {
+    prompts_.Inform("Error", error.what());
+}
+
+void MonitorPanel::ClearSignal() {
+    for (auto* bar : bars_)
+        bar->SetColour(colour::kSilver);
+    signal_->clear();
+    frameCounter_->clear();
+}
+
+void MonitorPanel::MonitorOn() {
+    if (!link_ || !link_->Connected()) {
+        prompts_.Inform("  Error  ", "   No Connect!  ");
+        return;
+    }
+    try {
+        const auto count = ReadLines(folder_.File(file::kLoadNumber)).size();
+        ShowTotal("Total:" + QString::number(count));
+    } catch (const FileError& e) {
+        ShowFileError(e);
+    }
+    monitor_->Start();
+    ClearSignal();
+    lamp_->SetColour(colour::kGreen);
+    emit MonitoringStarted();
+    for (auto* button : {monitorOn_, forward_, stopDialing_})
+        button->setEnabled(false);
+    for (auto* button : {startDialing_, monitorOff_, sendSms_})
+        button->setEnabled(true);
+}
+
+void MonitorPanel::MonitorOff() {
+    if (!monitor_ || !monitor_->Active())
+        return;
+    monitor_->Stop();
+    ClearSignal();
+    lamp_->SetColour(colour::kSilver);
+    monitorOn_->setEnabled(true);
+    for (auto* button : {startDialing_, monitorOff_, stopDialing_, sendSms_})
+        button->setEnabled(false);
+    emit MonitoringEnded(false);
+    emit StatusTextChanged("No Connect");
+}
+
+void MonitorPanel::EndMonitor() {
+    if (monitor_)
+        monitor_->Stop();
+}
+
+void MonitorPanel::DeviceLost() {
+    ClearSignal();
+    lamp_->SetColour(colour::kSilver);
+    monitorOn_->setEnabled(true);
+    for (auto* button : {startDialing_, monitorOff_, stopDialing_})
+        button->setEnabled(false);
+    emit MonitoringEnded(true);
+    emit StatusTextChanged("");
+}
+
+void MonitorPanel::SetDialing(bool dialing) {
+    stopDialing_->setEnabled(dialing);
+    forward_->setEnabled(dialing);
+    startDialing_->setEnabled(!dialing);
+    monitorOff_->setEnabled(!dialing);
+}
+
+void MonitorPanel::StartDialing() {
+    if (!monitor_ || !monitor_->Active())
+        return;
+    monitor_->RequestStart();
+    SetDialing(true);
+}
+
+void MonitorPanel::StopDialing() {
+    if (!monitor_ || !monitor_->Active())
+        return;
+    monitor_->RequestStopDialing();
+    SetDialing(false);
+}
+
+void MonitorPanel::Forward() {
+    if (monitor_ && monitor_->Active())
+        monitor_->RequestForward();
+}
+
+void MonitorPanel::SendSms() {
+    if (monitor_ && monitor_->Active())
+        monitor_->RequestSms();
+}
+
+void MonitorPanel::SpeakerChanged() {
+    if (monitor_)
+        monitor_->RequestSpeaker(speakerBox_->currentIndex());
+}
+
+void MonitorPanel::MicrophoneChanged() {
+    if (monitor_)
+        monitor_->RequestMicrophone(micBox_->currentIndex());
+}
+
+void MonitorPanel::StepSpeaker(int step) {
+    const int index = speakerBox_->currentIndex();
+    speakerBox_->setCurrentIndex(step > 0 ? std::min(index + 1, 9) : index > 0 ? index - 1 : index);
+    SpeakerChanged();
+}
+
+void MonitorPanel::StepMicrophone(int step) {
+    const int index = micBox_->currentIndex();
+    micBox_->setCurrentIndex(step > 0 ? std::min(index + 1, 15) : index > 0 ? index - 1 : index);
+    MicrophoneChanged();
+}
+
+void MonitorPanel::FillLevelBox(QComboBox* box, const QString& prefix, int max, int selected) {
+    const QSignalBlocker blocker(box);
+    box->clear();
+    for (int i = 0; i <= max; ++i)
+        box->addItem(prefix + QString::number(i));
+    box->insertItem(0, "-OFF-");
+    box->setCurrentIndex(selected);
+}
+
+void MonitorPanel::ShowModel(const DeviceModel& model) {
+    monitorBox_->setTitle(ToQString(model.displayName));
+    FillLevelBox(speakerBox_, "SpkVol:", model.speakerMax, model.speakerIndex);
+    FillLevelBox(micBox_, "MicVol:", model.micMax, model.micIndex);
+}
+
+void MonitorPanel::ShowStatus(const StatusReport& report, std::uint32_t frameCount, Bytes frame) {
+    signal_->setText(report.signal ? QString::number(*report.signal) : "");
+    for (int i = 0; i < 4; ++i)
+        bars_[static_cast<std::size_t>(i)]->SetColour(i < report.signalBars ? colour::kGreen
+                                                                            : colour::kSilver);
+    if (report.hasRecord)
+        emit CallRecordArrived(QByteArray(reinterpret_cast<const char*>(frame.data()),
+                                          static_cast<qsizetype>(frame.size())));
+    ShowTotal("Total:" + QString::number(numberCount_) + "/" + ToQString(report.counter));
+    emit StatusTextChanged(FromFileText(report.statusLine));
+    frameCounter_->setText(QString::number(frameCount));
+}
+
+} // namespace mervadin

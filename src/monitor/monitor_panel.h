@@ -1,0 +1,106 @@
+#pragma once
+// The monitor and level panels on the left of the main window: the monitor
+// lamp, the frame counter, the monitor and dialing buttons, the speaker and
+// microphone level boxes, the "Total:" line and the signal bars, with their
+// popup menus. It runs the live monitor and tells the main window what
+// concerns the rest of it: the status line, the commands to refuse while it
+// runs, call records that arrive, and a Close chosen from its menus.
+
+#include "common/prompts.h"
+#include "common/work_folder.h"
+#include "link/device_link.h"
+#include "monitor/monitor_session.h"
+
+#include <QByteArray>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace mervadin {
+
+class Lamp;
+
+class MonitorPanel : public QWidget, public MonitorView {
+    Q_OBJECT
+public:
+    MonitorPanel(WorkFolder folder, Prompts& prompts, QWidget* parent);
+    ~MonitorPanel() override;
+
+    // Runs the monitor on this link from now on.
+    void AttachLink(DeviceLink& link);
+    MonitorSession* Monitor() const { return monitor_.get(); }
+
+    // The number count that "Total:" shows, as read at start-up.
+    void SetNumberCount(int count);
+    int NumberCount() const { return numberCount_; }
+    // Selects the level boxes' items from "phone=" and "mic=" of Config.txt.
+    void LoadLevelBoxes();
+
+    void MonitorOn();
+    void MonitorOff();
+    // The stop request of a Close: the monitor ends, nothing is shown.
+    void EndMonitor();
+    void StartDialing();
+    void StopDialing();
+    void Forward();
+    void SendSms();
+    void SpeakerChanged();
+    void MicrophoneChanged();
+    // "M-module Spk Vol Add" and the like: step a level box up or down.
+    void StepSpeaker(int step);
+    void StepMicrophone(int step);
+
+    // MonitorView
+    void ShowStatus(const StatusReport& report, std::uint32_t frameCount, Bytes frame) override;
+    void ShowModel(const DeviceModel& model) override;
+    void DeviceLost() override;
+
+signals:
+    void StatusTextChanged(const QString& text);
+    // The monitor started (the main window refuses its other commands) or
+    // ended; `deviceLost` when the device went away.
+    void MonitoringStarted();
+    void MonitoringEnded(bool deviceLost);
+    // A status frame carried a call record.
+    void CallRecordArrived(const QByteArray& frame);
+    void CloseRequested();
+
+private:
+    void BuildMonitorBox();
+    void BuildLevelBox();
+    void ShowTotal(const QString& text);
+    void ClearSignal();
+    void SetDialing(bool dialing);
+    void FillLevelBox(QComboBox* box, const QString& prefix, int max, int selected);
+    void ShowFileError(const std::exception& error);
+
+    WorkFolder folder_;
+    Prompts& prompts_;
+    DeviceLink* link_ = nullptr;
+    std::unique_ptr<MonitorSession> monitor_;
+    int numberCount_ = 0;
+
+    QGroupBox* monitorBox_ = nullptr;
+    Lamp* lamp_ = nullptr;
+    QLineEdit* frameCounter_ = nullptr;
+    QPushButton* monitorOn_ = nullptr;
+    QPushButton* monitorOff_ = nullptr;
+    QPushButton* startDialing_ = nullptr;
+    QPushButton* stopDialing_ = nullptr;
+    QPushButton* forward_ = nullptr;
+    QPushButton* sendSms_ = nullptr;
+    QGroupBox* levelBox_ = nullptr;
+    QComboBox* speakerBox_ = nullptr;
+    QComboBox* micBox_ = nullptr;
+    QLineEdit* total_ = nullptr;
+    QLineEdit* signal_ = nullptr;
+    std::array<Lamp*, 4> bars_{};
+};
+
+} // namespace mervadin

@@ -127,29 +127,30 @@ void MainWindow::BuildGrids(QWidget* area) {
 }
 
 void MainWindow::BuildMenus() {
-    AttachPopupMenu(centralWidget(),
-                    BuildPopupMenu(this, "PopupMenu1",
-                                   {{"LoadNumber", [] {}},
-                                    {"ClearNumber", [] {}},
-                                    {"Setting", [this] { OpenSettings(); }},
-                                    {"DownLoad", [this] { OpenDownload(); }},
-                                    {"ReadCDR", [this] { OpenRead(); }},
-                                    {"DisplayCDR", [this] { OpenDisplay(); }},
-                                    {"Brief introduction", [] {}},
-                                    {"Close", [this] { CloseCommand(); }}}));
+    AttachPopupMenu(centralWidget(), BuildPopupMenu(this, "PopupMenu1",
+                                                    {{"LoadNumber", [] {}},
+                                                     {"ClearNumber", [] {}},
+                                                     {"Setting", [this] { OpenSettings(); }},
+                                                     {"DownLoad", [this] { OpenDownload(); }},
+                                                     {"ReadCDR", [this] { OpenRead(); }},
+                                                     {"DisplayCDR", [this] { OpenDisplay(); }},
+                                                     {"Brief introduction", [] {}},
+                                                     {"Close", [this] { CloseCommand(); }}}));
     using List = RecordFiles::List;
-    AttachPopupMenu(Grid(List::CallOut),
-                    BuildPopupMenu(this, "PopupMenu2",
-                                   {{"Callout CDR Save as ", [this] { Grid(List::CallOut)->SaveAs(); }},
-                                    {"Display CDR", [this] { OpenDisplay(); }},
-                                    {"Clear Callout CDR List", [this] { Grid(List::CallOut)->Clear(); }},
-                                    {"Close", [this] { CloseCommand(); }}}));
-    AttachPopupMenu(Grid(List::CallIn),
-                    BuildPopupMenu(this, "PopupMenu3",
-                                   {{"Callin CDR Save as", [this] { Grid(List::CallIn)->SaveAs(); }},
-                                    {"Display CDR", [this] { OpenDisplay(); }},
-                                    {"Clear Callin CDR list", [this] { Grid(List::CallIn)->Clear(); }},
-                                    {"Close", [this] { CloseCommand(); }}}));
+    AttachPopupMenu(
+        Grid(List::CallOut),
+        BuildPopupMenu(this, "PopupMenu2",
+                       {{"Callout CDR Save as ", [this] { Grid(List::CallOut)->SaveAs(); }},
+                        {"Display CDR", [this] { OpenDisplay(); }},
+                        {"Clear Callout CDR List", [this] { Grid(List::CallOut)->Clear(); }},
+                        {"Close", [this] { CloseCommand(); }}}));
+    AttachPopupMenu(
+        Grid(List::CallIn),
+        BuildPopupMenu(this, "PopupMenu3",
+                       {{"Callin CDR Save as", [this] { Grid(List::CallIn)->SaveAs(); }},
+                        {"Display CDR", [this] { OpenDisplay(); }},
+                        {"Clear Callin CDR list", [this] { Grid(List::CallIn)->Clear(); }},
+                        {"Close", [this] { CloseCommand(); }}}));
 }
 
 void MainWindow::OpenRead() {
@@ -198,13 +199,21 @@ void MainWindow::OpenDownload() {
     window.exec();
 }
 
-QString MainWindow::StatusText() const { return status_->text(); }
+QString MainWindow::StatusText() const {
+    return status_->text();
+}
 
-void MainWindow::SetStatusText(const QString& text) { status_->setText(text); }
+void MainWindow::SetStatusText(const QString& text) {
+    status_->setText(text);
+}
 
-int MainWindow::NumberCount() const { return panel_->NumberCount(); }
+int MainWindow::NumberCount() const {
+    return panel_->NumberCount();
+}
 
-MonitorSession* MainWindow::Monitor() const { return panel_->Monitor(); }
+MonitorSession* MainWindow::Monitor() const {
+    return panel_->Monitor();
+}
 
 void MainWindow::LoadNumberCount() {
     int count = 0;

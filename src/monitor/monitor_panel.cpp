@@ -90,12 +90,13 @@ void MonitorPanel::BuildLevelBox() {
         bars_[static_cast<std::size_t>(i)] =
             Place(new Lamp(levelBox_), names[i], 64 + 14 * i, 138 - height, 11, height);
     }
-    AttachPopupMenu(levelBox_, BuildPopupMenu(this, "PopupMenu5",
-                                              {{"M-module Spk Vol Add", [this] { StepSpeaker(+1); }},
-                                               {"M-module Spk Vol Sub", [this] { StepSpeaker(-1); }},
-                                               {"M-module Mic Vol Add", [this] { StepMicrophone(+1); }},
-                                               {"M-module Mic Vol Sub", [this] { StepMicrophone(-1); }},
-                                               {"Close", [this] { emit CloseRequested(); }}}));
+    AttachPopupMenu(levelBox_,
+                    BuildPopupMenu(this, "PopupMenu5",
+                                   {{"M-module Spk Vol Add", [this] { StepSpeaker(+1); }},
+                                    {"M-module Spk Vol Sub", [this] { StepSpeaker(-1); }},
+                                    {"M-module Mic Vol Add", [this] { StepMicrophone(+1); }},
+                                    {"M-module Mic Vol Sub", [this] { StepMicrophone(-1); }},
+                                    {"Close", [this] { emit CloseRequested(); }}}));
 }
 
 void MonitorPanel::AttachLink(DeviceLink& link) {
@@ -108,7 +109,9 @@ void MonitorPanel::SetNumberCount(int count) {
     ShowTotal("Total:" + QString::number(count));
 }
 
-void MonitorPanel::ShowTotal(const QString& text) { total_->setText(text); }
+void MonitorPanel::ShowTotal(const QString& text) {
+    total_->setText(text);
+}
 
 void MonitorPanel::LoadLevelBoxes() {
     try {

@@ -35,11 +35,11 @@ TEST(FrameCodec, ChecksumLeavesOutThePayloadsLastByte) {
 }
 
 TEST(FrameCodec, EveryBuiltFrameVerifies) {
-    for (auto text : {frames::kWriteSettingRequest, frames::kWriteNumberRequest,
-                      frames::kWriteMusicRequest, frames::kReadCdrRequest, frames::kCdrAck,
-                      frames::kCdrResend, frames::kStatusAck, frames::kStatusResend,
-                      frames::kStartDialing, frames::kStopDialing, frames::kForward,
-                      frames::kSendSms}) {
+    for (auto text :
+         {frames::kWriteSettingRequest, frames::kWriteNumberRequest, frames::kWriteMusicRequest,
+          frames::kReadCdrRequest, frames::kCdrAck, frames::kCdrResend, frames::kStatusAck,
+          frames::kStatusResend, frames::kStartDialing, frames::kStopDialing, frames::kForward,
+          frames::kSendSms}) {
         const auto frame = BuildFrame(text);
         EXPECT_EQ(frame.length, text.size()) << text;
         EXPECT_TRUE(VerifyChecksum(frame.bytes)) << frame.Text();
@@ -166,6 +166,30 @@ TEST(FrameTemplates, DataBlockFrameIsSentAsFiveHundredSeventySixBytes) {
     for (std::size_t i = 0; i < 511; ++i)
         sum += block[i];
     EXPECT_EQ(ChecksumOf(frame.bytes), sum);
+}
+
+TEST(FrameCodec, AFrameEndsOnlyAtTheEndMarkAfterItsChecksumDigits) {
+    const std::string text(BuildFrame("velorn<Name:>end;okok!checksum:000000;>end").Text());
+    const std::size_t colon = text.find("checksum:") + 8;
+    EXPECT_FALSE(FrameComplete(AsBytes(text.substr(0, colon + 7)))); // ">end" in the payload
+    EXPECT_FALSE(FrameComplete(AsBytes(text.substr(0, text.size() - 1))));
+    EXPECT_TRUE(FrameComplete(AsBytes(text)));
+    EXPECT_FALSE(FrameComplete(AsBytes("velorn<okok!>end")));
+
+    // A block full of protocol words: only its last byte completes it, and
+    // its checksum is found at its fixed place, not at the "checksum:" inside.
+    std::array<std::uint8_t, 512> block{};
+    const std::string_view words = "checksum:123456;>end velorn<";
+    for (std::size_t i = 0; i < block.size(); ++i)
+        block[i] = static_cast<std::uint8_t>(words[i % words.size()]);
+    const auto frame = BuildDataBlockFrame(block);
+    const Bytes sent = frame.Sent();
+    for (std::size_t length : {64u, 128u, 512u, 538u})
+        EXPECT_FALSE(FrameComplete(sent.first(length), FrameShape::DataBlock)) << length;
+    EXPECT_TRUE(FrameComplete(sent.first(539), FrameShape::DataBlock));
+    EXPECT_EQ(frame.Text().substr(519, 20), "checksum:" + frame.Text().substr(528, 6) + ";>end");
+    EXPECT_TRUE(VerifyChecksum(sent, FrameShape::DataBlock));
+    EXPECT_FALSE(VerifyChecksum(sent)); // the first "checksum:" is data
 }
 
 TEST(FrameTemplates, LevelFramesCarryTwoDecimalDigits) {

@@ -8,6 +8,8 @@
 namespace mervadin {
 namespace {
 
+constexpr std::string_view kEnd = ">end";
+
 class ReadCdrTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -74,6 +76,30 @@ TEST_F(ReadCdrTest, RecordsLandInTheFilesAndADamagedBlockIsAskedAgain) {
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 200u);
     EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")).size(), 100u);
     EXPECT_EQ(ReadLines(folder.File("CallInList.txt")).size(), 100u);
+}
+
+TEST_F(ReadCdrTest, BlocksWhoseDataReadsLikeProtocolWordsAreReadThrough) {
+    device.AddSampleRecords(3);
+    device.AddLookalikeRecords();
+    const auto& stored = device.Records();
+    const auto dated = stored.back(); // a plain name: its date bytes read ">en"
+    EXPECT_EQ(std::string(dated.begin() + 26, dated.begin() + 29), ">en");
+    const auto named = stored[3];
+    EXPECT_NE(std::search(named.begin(), named.end(), kEnd.begin(), kEnd.end()), named.end());
+
+    EXPECT_EQ(Run(), OperationStatus::Succeeded);
+    EXPECT_EQ(Count("   Receive                          error   !"), 0);
+    const auto lines = ReadLines(folder.File("ReadFile.txt"));
+    ASSERT_EQ(lines.size(), 8u);
+    for (const char* name : {">end", "x>end>end", "checksum:>end", "velorn<>end", "Dora"})
+        EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                [&](const std::string& l) {
+                                    return l.find(std::string("Name[") + name + "]") !=
+                                           std::string::npos;
+                                }),
+                  1)
+            << name;
+    EXPECT_NE(lines.back().find("Date[2026/9/30 14:25:32"), std::string::npos) << lines.back();
 }
 
 TEST_F(ReadCdrTest, SilenceDuringTheBlocksEndsAfter500TicksWithFilesUntouched) {

@@ -35,19 +35,32 @@ std::size_t ShortSearch(Bytes buffer, std::string_view pattern);
 // gives (c - 55) mod 256, so 'A'-'F' give 10-15.
 std::uint8_t DecodeHexDigit(char c);
 
+// Text frames carry words; their "checksum:" is the first one in the buffer.
+// Data-block frames carry 512 raw bytes, which may hold any byte ("checksum:"
+// and ">end" included), so their tag is found at its fixed place: 512 bytes
+// after "velorn<".
+enum class FrameShape { Text, DataBlock };
+
 // Sum of the bytes from the "v" of "velorn<" through the second-to-last
 // payload byte (the byte before "checksum:" is not summed; the device sums
 // the same way). Nothing when either marker is absent.
-std::uint32_t ChecksumOf(Bytes frame);
+std::uint32_t ChecksumOf(Bytes frame, FrameShape shape = FrameShape::Text);
 
 // Writes the six checksum digits after "checksum:". Returns the position of
 // that ":" or 0 when the frame lacks "velorn<" or "checksum:" (nothing is
 // written then).
-std::size_t FillChecksum(std::span<std::uint8_t> frame);
+std::size_t FillChecksum(std::span<std::uint8_t> frame, FrameShape shape = FrameShape::Text);
 
 // True when the six digits after "checksum:" equal the sum. A buffer without
 // "velorn<" or "checksum:" counts as damaged.
-bool VerifyChecksum(Bytes buffer);
+bool VerifyChecksum(Bytes buffer, FrameShape shape = FrameShape::Text);
+
+// True once the buffer holds a whole frame: for a text frame, a ">end" that
+// begins after the frame's "checksum:" tag and its six digits (a ">end" met
+// earlier is data, and the frame is still arriving); for a data-block frame,
+// all 539 bytes from its "velorn<". Every exchange that waits for frames asks
+// this one question before it looks at one.
+bool FrameComplete(Bytes buffer, FrameShape shape = FrameShape::Text);
 
 // Number of bytes before the first zero byte, at most 600.
 std::size_t TextLength(Bytes frame);

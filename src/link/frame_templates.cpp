@@ -52,7 +52,7 @@ OutgoingFrame BuildDataBlockFrame(std::span<const std::uint8_t, frames::kDataBlo
     CopyInto(frame, 0, frames::kOpening);
     std::copy(block.begin(), block.end(), frame.bytes.begin() + frames::kOpening.size());
     CopyInto(frame, frames::kOpening.size() + block.size(), frames::kChecksumTail);
-    FillChecksum(frame.bytes);
+    FillChecksum(frame.bytes, FrameShape::DataBlock);
     frame.length = frames::kDataBlockSendLength;
     return frame;
 }

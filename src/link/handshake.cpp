@@ -84,7 +84,7 @@ Handshake::State Handshake::OnBytes() {
 
 Handshake::State Handshake::Examine() {
     const Bytes buffer = link_.Received();
-    if (Search(buffer, frames::kEndMark) == 0 ||
+    if (!FrameComplete(buffer) ||
         (profile_.needsOpening && Search(buffer, frames::kOpening) == 0))
         return state_;
     if (VerifyChecksum(buffer) && Search(buffer, "okok!") != 0 && Search(buffer, "module") != 0) {

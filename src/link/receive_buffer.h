@@ -5,6 +5,7 @@
 
 #include "link/frame_codec.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace mervadin {
@@ -14,7 +15,8 @@ public:
     void Append(Bytes data);
     void Clear();
 
-    Bytes View() const { return bytes_; }
+    // The bytes received since the last clear (all 1024 once they wrapped).
+    Bytes View() const { return Bytes(bytes_).first(std::min<std::size_t>(count_, bytes_.size())); }
     std::uint32_t WriteCount() const { return count_; }
 
 private:

@@ -72,7 +72,7 @@ void MonitorSession::Examine() {
 }
 
 void MonitorSession::ExamineOnce() {
-    if (!running_ || Search(link_.Received(), frames::kEndMark) == 0)
+    if (!running_ || !FrameComplete(link_.Received()))
         return;
     // The frame is kept aside and the buffer cleared just before the answer
     // goes out, so that nothing the device sends after the answer is lost.

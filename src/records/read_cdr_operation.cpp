@@ -53,11 +53,11 @@ void ReadCdrOperation::BytesConnected() {
 void ReadCdrOperation::Examine() {
     const Bytes buffer = link_.Received();
     const std::size_t opening = Search(buffer, frames::kOpening);
-    if (opening == 0 || Search(buffer, frames::kEndMark) == 0)
+    if (!FrameComplete(buffer, FrameShape::DataBlock))
         return;
     view_.AppendMemo("Read Data......");
     view_.AppendMemo("Checksum......");
-    if (VerifyChecksum(buffer))
+    if (VerifyChecksum(buffer, FrameShape::DataBlock))
         return StoreBlock(opening + 1);
     // The device sends the block again; its wait keeps counting.
     link_.ClearReceiveBuffer();

@@ -63,7 +63,7 @@ void WriteSettingsOperation::SendBlock() {
 
 void WriteSettingsOperation::Examine() {
     const Bytes buffer = link_.Received();
-    if (Search(buffer, frames::kOpening) == 0 || Search(buffer, frames::kEndMark) == 0)
+    if (Search(buffer, frames::kOpening) == 0 || !FrameComplete(buffer))
         return;
     if (!VerifyChecksum(buffer))
         return Reject("CheckSum Error!", "Data Error!  ");

@@ -64,7 +64,7 @@ void SimDevice::Process(const DataReport& report) {
         return; // filler or noise between frames
     lastFrameMs_ = nowMs_;
     incoming_.insert(incoming_.end(), report.begin(), report.end());
-    if (FrameComplete()) {
+    if (HoldsWholeFrame()) {
         auto frame = std::move(incoming_);
         incoming_.clear();
         HandleFrame(frame);
@@ -77,8 +77,8 @@ bool SimDevice::ExpectingBlock() const {
     return mode_ == Mode::AwaitSettings || mode_ == Mode::AwaitBlocks;
 }
 
-bool SimDevice::FrameComplete() const {
-    const bool ended = Search(incoming_, frames::kEndMark) != 0;
+bool SimDevice::HoldsWholeFrame() const {
+    const bool ended = FrameComplete(incoming_);
     if (!ExpectingBlock())
         return ended;
     // A data block may hold ">end" among its bytes: it is complete after
@@ -145,8 +145,9 @@ void SimDevice::ScheduleErase() {
 void SimDevice::HandleBlock(const std::vector<std::uint8_t>& frame) {
     if (!MayMoveBlock())
         return;
-    if (!VerifyChecksum(frame) || faults_.dataErrors > 0) {
-        if (VerifyChecksum(frame))
+    const bool intact = VerifyChecksum(frame, FrameShape::DataBlock);
+    if (!intact || faults_.dataErrors > 0) {
+        if (intact)
             --faults_.dataErrors;
         return Answer("data_err!data_err!okok!");
     }
@@ -207,7 +208,7 @@ void SimDevice::SendReadBlock(std::uint64_t delayMs) {
     frame.insert(frame.end(), frames::kOpening.begin(), frames::kOpening.end());
     frame.insert(frame.end(), block.begin(), block.end());
     frame.insert(frame.end(), frames::kChecksumTail.begin(), frames::kChecksumTail.end());
-    FillChecksum(frame);
+    FillChecksum(frame, FrameShape::DataBlock);
     SendBytes(std::move(frame), delayMs);
 }
 
@@ -374,6 +375,23 @@ void SimDevice::AddSampleRecords(std::size_t count) {
         record.day = 1 + static_cast<int>(i % 28);
         record.secondOfDay = static_cast<int>((8 * 3600 + i * 97) % 86400);
         record.duration = record.type == 0 || record.type == 2 ? static_cast<int>(i * 13 % 600) : 0;
+        AddRecord(record);
+    }
+}
+
+void SimDevice::AddLookalikeRecords() {
+    static const char* names[] = {">end", "x>end>end", "checksum:>end", "velorn<>end", "Dora"};
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        CallRecord record;
+        record.group = static_cast<std::uint32_t>(10 + i);
+        record.name = names[i];
+        record.number = "135" + std::to_string(10000000 + i);
+        record.type = static_cast<int>(i % 2);
+        record.year = 26;
+        record.month = 9;
+        record.day = 30;
+        record.secondOfDay = 14 * 3600 + 25 * 60 + 32;
+        record.duration = record.type == 0 ? 62 : 0;
         AddRecord(record);
     }
 }

@@ -24,21 +24,21 @@ using DataReport = std::array<std::uint8_t, 64>;
 
 // Misbehaviour, each counted down as it is used.
 struct SimFaults {
-    unsigned silentRequests = 0;  // ignore this many request frames
-    unsigned damagedAnswers = 0;  // spoil the checksum of this many answers
-    unsigned dataErrors = 0;      // answer "data_err!" to this many blocks
-    unsigned timeouts = 0;        // answer "timeout!" to this many blocks
+    unsigned silentRequests = 0;               // ignore this many request frames
+    unsigned damagedAnswers = 0;               // spoil the checksum of this many answers
+    unsigned dataErrors = 0;                   // answer "data_err!" to this many blocks
+    unsigned timeouts = 0;                     // answer "timeout!" to this many blocks
     std::optional<unsigned> unplugAfterBlocks; // unplug once this many blocks went either way
-    unsigned garbageReports = 0;  // precede this many frames by a report of garbage
+    unsigned garbageReports = 0;               // precede this many frames by a report of garbage
 };
 
 struct SimTiming {
-    std::uint64_t flashWriteMs = 5;   // from "writingspi!" to "writespiok!"
-    std::uint64_t eraseStepMs = 20;   // between erase answers
-    unsigned eraseSteps = 3;          // "earse:" answers per erase
+    std::uint64_t flashWriteMs = 5;       // from "writingspi!" to "writespiok!"
+    std::uint64_t eraseStepMs = 20;       // between erase answers
+    unsigned eraseSteps = 3;              // "earse:" answers per erase
     std::uint64_t statusIntervalMs = 300; // between status frames; 0: none
     std::uint64_t statusRetryMs = 1000;   // resend a status frame nobody answered
-    bool usbPacing = false;           // one report per millisecond each way
+    bool usbPacing = false;               // one report per millisecond each way
 };
 
 class SimDevice {
@@ -50,7 +50,9 @@ public:
     // Where the device's input reports go (64 data bytes each).
     void SetOutput(Output output) { output_ = std::move(output); }
     // Told when the device is unplugged or plugged in.
-    void SetPlugListener(std::function<void(bool)> listener) { plugListener_ = std::move(listener); }
+    void SetPlugListener(std::function<void(bool)> listener) {
+        plugListener_ = std::move(listener);
+    }
 
     // One output report from the tool: its 64 data bytes.
     void Receive(Bytes data);
@@ -73,6 +75,10 @@ public:
     void AddRecord(const CallRecord& record);
     // Adds `count` made-up call records of every type, the same each time.
     void AddSampleRecords(std::size_t count);
+    // Records whose bytes look like protocol words: names holding ">end",
+    // "checksum:" and "velorn<", and a call on 2026/9/30 at 14:25:32, whose
+    // date bytes read ">end".
+    void AddLookalikeRecords();
     void SetRecords(std::vector<Record32> records) { records_ = std::move(records); }
     unsigned SettingsWrites() const { return settingsWrites_; }
 
@@ -90,7 +96,7 @@ private:
     void HandleReadAnswer(std::string_view text);
     void HandleStatusAnswer(std::string_view text);
     bool ExpectingBlock() const;
-    bool FrameComplete() const;
+    bool HoldsWholeFrame() const;
 
     void Answer(const std::string& payload, std::uint64_t delayMs = 0);
     void SendBytes(std::vector<std::uint8_t> frame, std::uint64_t delayMs);
@@ -128,7 +134,7 @@ private:
         DataReport report;
     };
     std::deque<Paced> inbox_;
-    std::deque<Pending> scheduled_;    // answers waiting for their time
+    std::deque<Pending> scheduled_; // answers waiting for their time
     std::deque<Paced> outbox_;
     std::uint64_t inBusyUntil_ = 0, outBusyUntil_ = 0;
     std::uint64_t lastFrameMs_ = 0;
@@ -140,8 +146,8 @@ private:
     std::vector<std::uint8_t> voice_;
     std::vector<Record32> records_;
 
-    std::size_t blockIndex_ = 0;       // next block to store or send
-    std::optional<Block> inFlight_;    // block being written to flash
+    std::size_t blockIndex_ = 0;    // next block to store or send
+    std::optional<Block> inFlight_; // block being written to flash
     std::uint64_t flashDoneMs_ = 0;
     unsigned blocksMoved_ = 0;
 

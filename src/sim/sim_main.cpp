@@ -14,7 +14,9 @@ namespace {
 
 std::atomic<bool> g_stop{false}; // set by SIGINT and SIGTERM
 
-void RequestStop(int) { g_stop = true; }
+void RequestStop(int) {
+    g_stop = true;
+}
 
 } // namespace
 
@@ -24,6 +26,7 @@ int main(int argc, char** argv) {
     std::size_t records = 40;
     unsigned unplugAfter = 0;
     std::uint64_t replugMs = 1000;
+    bool lookalike = false;
     sim::SimDevice device;
     auto& faults = device.Faults();
     auto& timing = device.Timing();
@@ -32,6 +35,8 @@ int main(int argc, char** argv) {
     app.add_option("--state", state, "load the device's content from FILE and save it back");
     app.add_option("--model", model, "model identifier (kemo0001 ... kemo0005)");
     app.add_option("--records", records, "made-up call records to hold (without --state)");
+    app.add_flag("--lookalike-records", lookalike,
+                 "also hold records whose bytes read like protocol words (\">end\" ...)");
     app.add_option("--silent", faults.silentRequests, "ignore this many requests");
     app.add_option("--damage", faults.damagedAnswers, "spoil the checksum of this many answers");
     app.add_option("--data-errors", faults.dataErrors, "answer data_err! to this many blocks");
@@ -58,6 +63,8 @@ int main(int argc, char** argv) {
             device.Load(state);
         else
             device.AddSampleRecords(records);
+        if (lookalike)
+            device.AddLookalikeRecords();
         sim::SimServer server(device, socket);
         if (replugMs == 0)
             server.SetReplugAfter(std::nullopt);

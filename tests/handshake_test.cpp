@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace mervadin {
 namespace {
 
@@ -116,7 +118,7 @@ TEST_F(HandshakeTest, StopWhileConnectingSendsThreeStopFramesThenEndsSilently) {
     OperationRunner runner(link, view);
     ASSERT_TRUE(runner.Run(std::make_unique<ConnectOnly>(link, view)));
     bool afterwards = false;
-    runner.StopWith(BuildStopFrame(FrameLength::Padded), [&] {
+    runner.StopWith(BuildStopFrame(FrameLength::Padded), [&](bool) {
         view.AppendMemo("================Stop==================\r");
         afterwards = true;
     });
@@ -136,6 +138,21 @@ TEST_F(HandshakeTest, StopWhileConnectingSendsThreeStopFramesThenEndsSilently) {
     EXPECT_EQ(frames[3], BuildStopFrame(FrameLength::Padded).Text());
     EXPECT_EQ(view.memo, (std::vector<std::string>{"Connecting......\r",
                                                    "================Stop==================\r"}));
+}
+
+TEST_F(HandshakeTest, AnUnplugWhileStopFramesGoOutSaysSoInsteadOfTheStopLine) {
+    OperationRunner runner(link, view);
+    std::optional<bool> allSent;
+    runner.StopWith(BuildStopFrame(FrameLength::Padded), [&](bool sent) { allSent = sent; });
+    EXPECT_TRUE(runner.Busy()); // no command may start before the frames are out
+    EXPECT_TRUE(runner.Stopping());
+    for (int tick = 0; tick < 30; ++tick)
+        runner.OnTick();
+    transport.SetCount(0);
+    EXPECT_EQ(allSent, false);
+    EXPECT_FALSE(runner.Busy());
+    EXPECT_EQ(transport.Frames().size(), 1u);
+    EXPECT_EQ(view.memo, std::vector<std::string>{OperationRunner::kFramesCut});
 }
 
 TEST_F(HandshakeTest, GuardRefusesWithoutDeviceAndLossEndsAtOnce) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace mervadin {
 namespace {
 
@@ -120,6 +122,41 @@ TEST_F(ReadCdrTest, SilenceDuringTheBlocksEndsAfter500TicksWithFilesUntouched) {
     EXPECT_EQ(ticks + 1, 501u); // the loop above ran the first tick after the block
     EXPECT_EQ(view.memo.back(), "Connect Error!  ");
     EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), Lines{"keep"});
+}
+
+TEST_F(ReadCdrTest, OnceTheFilesAreWrittenNeitherUnplugNorStopUndoesTheRead) {
+    const std::vector<std::string> saved = {"Save file OK! \r",
+                                            "  Press [DisplayCDR] Button , display CDR ! "};
+    auto runUntilSaved = [&] {
+        view.memo.clear();
+        runner.Run(std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder)));
+        while (Count("Read CDR OK! \r\n\n ") == 0) {
+            transport.Pass(10);
+            runner.OnTick();
+        }
+    };
+    device.AddSampleRecords(20);
+
+    // Stop during the closing frames: the read has succeeded.
+    runUntilSaved();
+    for (int tick = 0; tick < 15; ++tick) // past the settle, into the stop frames
+        runner.OnTick();
+    runner.StopWith(BuildStopFrame(FrameLength::Short), [](bool) {});
+    while (runner.Busy())
+        runner.OnTick();
+    EXPECT_EQ(runner.LastOutcome(), OperationStatus::Succeeded);
+    EXPECT_EQ(std::vector(view.memo.end() - 2, view.memo.end()), saved);
+
+    // Unplugged while settling: success, and a note that the device went away.
+    std::filesystem::remove(folder.File("ReadFile.txt"));
+    runUntilSaved();
+    device.Unplug();
+    transport.Pass(1);
+    EXPECT_FALSE(runner.Busy());
+    EXPECT_EQ(runner.LastOutcome(), OperationStatus::Succeeded);
+    EXPECT_EQ(std::vector(view.memo.end() - 3, view.memo.end() - 1), saved);
+    EXPECT_EQ(view.memo.back(), OperationRunner::kDeviceLostAfterWork);
+    EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 20u);
 }
 
 TEST_F(ReadCdrTest, ADeviceThatAlwaysHasMoreEndsAfter4096Blocks) {

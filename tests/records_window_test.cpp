@@ -1,7 +1,7 @@
 #include "app/main_window.h"
-#include "records/call_list_grid.h"
 #include "link/link_session.h"
 #include "records/call_grid_model.h"
+#include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
 #include "sim/sim_device.h"
@@ -102,7 +102,8 @@ TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheList) {
 
     Action(window, "PopupMenu3", "Clear Callin CDR list")->trigger();
     EXPECT_EQ(test::Slurp(folder.File("CallInList.txt")), "");
-    EXPECT_EQ(window.findChild<QTableView*>("DialInGrid")->model()->index(0, 1).data().toString(), "");
+    EXPECT_EQ(window.findChild<QTableView*>("DialInGrid")->model()->index(0, 1).data().toString(),
+              "");
     EXPECT_EQ(prompts.shown.back(), (Notice{"OK", "   Clear Ok  !!"}));
 }
 
@@ -111,8 +112,10 @@ TEST_F(RecordsWindowTest, DisplayWindowShowsEachKindAndSavesWhatItShows) {
     WriteLines(folder.File("ReadFile.txt"), {Line(3, "F")});
     RecordFiles(folder).RebuildKinds();
     DisplayWindow window(folder, prompts);
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo3")->toPlainText().toStdString(), Line(1, "0"));
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo5")->toPlainText().toStdString(), Line(3, "F"));
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo3")->toPlainText().toStdString(),
+              Line(1, "0"));
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo5")->toPlainText().toStdString(),
+              Line(3, "F"));
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo2")->toPlainText(), "");
 
     auto* memo = window.findChild<QPlainTextEdit*>("Memo4");
@@ -147,6 +150,35 @@ TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
         10000));
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 40u); // the simulator's records
     EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")).size(), 20u);
+}
+
+TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
+    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    session.Simulator()->Timing().statusIntervalMs = 0;
+    session.Simulator()->AddSampleRecords(16 * 300);
+    session.Link().Open();
+    ReadWindow window(session.Link(), folder, prompts);
+    window.show();
+    auto* read = window.findChild<QPushButton*>("Button4");
+    auto saved = [&] {
+        return std::count(window.MemoLines().begin(), window.MemoLines().end(), "Save OK!!!");
+    };
+
+    // Stop with nothing running: no command starts before its frames are out.
+    QTest::mouseClick(window.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    EXPECT_FALSE(read->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return read->isEnabled(); }, 5000));
+    EXPECT_EQ(window.MemoLines().back(), "================STOP==================\r");
+
+    QTest::mouseClick(read, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return saved() >= 2; }, 10000));
+    EXPECT_TRUE(session.Simulator()->InSession());
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible()); // until the three stop frames are out
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !session.Simulator()->InSession(); }, 2000));
+    EXPECT_EQ(window.Runner().LastOutcome(), OperationStatus::Stopped);
+    EXPECT_TRUE(ReadLines(folder.File("ReadFile.txt")).empty());
 }
 
 TEST_F(RecordsWindowTest, ReadCdrNeedsADevice) {

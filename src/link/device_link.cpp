@@ -9,9 +9,13 @@ namespace mervadin {
 DeviceLink::DeviceLink(Transport& transport, FrameTrace* trace)
     : transport_(transport), trace_(trace) {}
 
-void DeviceLink::Open() { transport_.Start(*this); }
+void DeviceLink::Open() {
+    transport_.Start(*this);
+}
 
-void DeviceLink::SendFrame(const OutgoingFrame& frame) { SendFrame(frame.Sent()); }
+void DeviceLink::SendFrame(const OutgoingFrame& frame) {
+    SendFrame(frame.Sent());
+}
 
 void DeviceLink::SendFrame(Bytes frame) {
     if (trace_)
@@ -20,11 +24,23 @@ void DeviceLink::SendFrame(Bytes frame) {
         transport_.Write(report);
 }
 
-void DeviceLink::AddObserver(LinkObserver* observer) { observers_.push_back(observer); }
+void DeviceLink::Release() {
+    holder_.clear();
+    for (auto* observer : std::vector(observers_))
+        observer->OnLinkReleased();
+}
+
+void DeviceLink::RequestStop() {
+    for (auto* observer : std::vector(observers_))
+        observer->OnStopRequested();
+}
+
+void DeviceLink::AddObserver(LinkObserver* observer) {
+    observers_.push_back(observer);
+}
 
 void DeviceLink::RemoveObserver(LinkObserver* observer) {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer),
-                     observers_.end());
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
 
 void DeviceLink::OnInputReport(Bytes data) {

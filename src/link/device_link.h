@@ -23,6 +23,10 @@ public:
     virtual void OnBytesArrived() {}
     // A device is present but cannot be opened.
     virtual void OnDeviceUnusable(const std::string& /*advice*/) {}
+    // The holder of the link let it go (see DeviceLink::Hold).
+    virtual void OnLinkReleased() {}
+    // The stop request of the write operations was raised.
+    virtual void OnStopRequested() {}
 };
 
 class DeviceLink : public TransportEvents {
@@ -45,6 +49,16 @@ public:
     // Cleared when the main window closes: from then on nothing is stored.
     void SetReadEnabled(bool enabled) { readEnabled_ = enabled; }
 
+    // Who runs request-answer exchanges on the link: a tool window holds it
+    // while it is open, and the live monitor neither examines, answers nor
+    // clears anything meanwhile. Empty when nobody holds it.
+    void Hold(std::string holder) { holder_ = std::move(holder); }
+    void Release();
+    const std::string& Holder() const { return holder_; }
+
+    // The stop request that the download window's Stop and Exit raise; it
+    // ends a running live monitor as well.
+    void RequestStop();
 
     void AddObserver(LinkObserver* observer);
     void RemoveObserver(LinkObserver* observer);
@@ -63,6 +77,7 @@ private:
     bool connected_ = false;
     bool readEnabled_ = false;
     bool countSeen_ = false;
+    std::string holder_;
     std::vector<LinkObserver*> observers_;
 };
 

@@ -18,6 +18,10 @@ public:
     virtual void Start() = 0;
     virtual OperationStatus OnTick() = 0;
     virtual OperationStatus OnBytes() = 0;
+    // The operation is ended from outside: by Stop or Exit (`proposed` is
+    // Stopped) or because the device went away (Failed). An operation whose
+    // work is already done may say so and report success instead.
+    virtual OperationStatus Interrupted(OperationStatus proposed) { return proposed; }
 };
 
 } // namespace mervadin

@@ -4,12 +4,13 @@
 
 namespace mervadin {
 
-OperationRunner::OperationRunner(DeviceLink& link, OperationView& view)
-    : link_(link), view_(view) {
+OperationRunner::OperationRunner(DeviceLink& link, OperationView& view) : link_(link), view_(view) {
     link_.AddObserver(this);
 }
 
-OperationRunner::~OperationRunner() { link_.RemoveObserver(this); }
+OperationRunner::~OperationRunner() {
+    link_.RemoveObserver(this);
+}
 
 bool OperationRunner::Run(std::unique_ptr<Operation> operation) {
     if (!link_.Connected()) {
@@ -22,7 +23,7 @@ bool OperationRunner::Run(std::unique_ptr<Operation> operation) {
     return true;
 }
 
-void OperationRunner::StopWith(OutgoingFrame frame, std::function<void()> afterwards) {
+void OperationRunner::StopWith(OutgoingFrame frame, std::function<void(bool)> afterwards) {
     repeater_.emplace(frame, link_);
     afterRepeater_ = std::move(afterwards);
 }
@@ -42,9 +43,9 @@ void OperationRunner::OnTick() {
             return;
         repeater_.reset();
         if (operation_)
-            Finish(OperationStatus::Stopped);
+            Finish(operation_->Interrupted(OperationStatus::Stopped));
         if (auto afterwards = std::exchange(afterRepeater_, nullptr))
-            afterwards();
+            afterwards(true);
         return;
     }
     if (operation_)
@@ -79,14 +80,17 @@ void OperationRunner::OnUsbStatus(bool present, bool /*initial*/) {
         lossPending_ = true;
         return;
     }
-    repeater_.reset();
+    const bool framesCut = std::exchange(repeater_, std::nullopt).has_value();
     if (operation_) {
-        view_.AppendMemo(kDeviceLost);
-        Finish(OperationStatus::Failed);
+        const OperationStatus status = operation_->Interrupted(OperationStatus::Failed);
+        view_.AppendMemo(status == OperationStatus::Succeeded ? kDeviceLostAfterWork : kDeviceLost);
+        Finish(status);
+    } else if (framesCut) {
+        view_.AppendMemo(kFramesCut);
     }
     // Nothing more is sent, but an Exit still closes its window.
     if (auto afterwards = std::exchange(afterRepeater_, nullptr))
-        afterwards();
+        afterwards(false);
 }
 
 void OperationRunner::Finish(OperationStatus status) {

@@ -1,8 +1,9 @@
 #pragma once
 // Runs one operation of a tool window at a time, and the window's Stop and
 // Exit commands beside it. While Stop or Exit sends its three frames the
-// operation is held; afterwards it ends without a message. When the device goes away the operation ends at
-// once with a message and nothing more is sent.
+// operation is held and no other starts; afterwards it ends without a
+// message. When the device goes away the operation ends at once with a
+// message and nothing more is sent.
 
 #include "link/frame_repeater.h"
 #include "link/operation.h"
@@ -17,6 +18,10 @@ namespace mervadin {
 class OperationRunner : public LinkObserver {
 public:
     static constexpr const char* kDeviceLost = "The device was disconnected: operation ended.";
+    static constexpr const char* kDeviceLostAfterWork =
+        "The device was disconnected after the work was done.";
+    static constexpr const char* kFramesCut =
+        "The device was disconnected before the three frames were sent.";
 
     OperationRunner(DeviceLink& link, OperationView& view);
     ~OperationRunner() override;
@@ -26,14 +31,17 @@ public:
     bool Run(std::unique_ptr<Operation> operation);
 
     // Stop and Exit: hold what runs, send `frame` three times, end what ran,
-    // then run `afterwards` (append the Stop line, close the window).
-    void StopWith(OutgoingFrame frame, std::function<void()> afterwards);
+    // then run `afterwards` (append the Stop line, close the window). It gets
+    // false when the device went away before all three frames were out.
+    void StopWith(OutgoingFrame frame, std::function<void(bool allSent)> afterwards);
 
     void OnTick();
     // Ends what runs at once, silently and without sending anything more.
     void Abandon();
 
-    bool Busy() const { return operation_ != nullptr; }
+    // An operation runs, or Stop's or Exit's frames are going out.
+    bool Busy() const { return operation_ != nullptr || repeater_.has_value(); }
+    bool Stopping() const { return repeater_.has_value(); }
     std::optional<OperationStatus> LastOutcome() const { return lastOutcome_; }
 
     // Called whenever an operation ends, with its outcome.
@@ -59,7 +67,7 @@ private:
     OperationView& view_;
     std::unique_ptr<Operation> operation_;
     std::optional<FrameRepeater> repeater_;
-    std::function<void()> afterRepeater_;
+    std::function<void(bool)> afterRepeater_;
     bool inside_ = false;
     bool lossPending_ = false;
     bool abandonPending_ = false;

@@ -1,10 +1,9 @@
 #include "link/operation_window.h"
 
+#include "link/tick_clock.h"
 #include "ui/memo_box.h"
 #include "ui/qt_prompts.h"
-#include "link/tick_clock.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -28,10 +27,15 @@ OperationWindow::OperationWindow(DeviceLink& link, Prompts& prompts, StopStyle s
     auto* clock = new TickClock(this);
     connect(clock, &TickClock::Ticked, this, [this] { runner_.OnTick(); });
     clock->Start();
-    runner_.onFinished = [this](OperationStatus) { SetCommandsEnabled(true); };
+    runner_.onFinished = [this](OperationStatus) { SetCommandsEnabled(!runner_.Busy()); };
+    link_.Hold(stop_.holder);
 }
 
-OperationWindow::~OperationWindow() { runner_.onFinished = nullptr; }
+OperationWindow::~OperationWindow() {
+    runner_.onFinished = nullptr;
+    runner_.Abandon();
+    link_.Release();
+}
 
 QPushButton* OperationWindow::MakeButton(const char* name, const char* caption,
                                          const QRect& place) {
@@ -62,23 +66,47 @@ void OperationWindow::SetCommandsEnabled(bool enabled) {
         button->setEnabled(enabled);
 }
 
+void OperationWindow::SendClosingFrames(OutgoingFrame frame, std::function<void(bool)> afterwards) {
+    if (stop_.sharedStopRequest)
+        link_.RequestStop();
+    // No command starts until the three frames are out: they would end it.
+    SetCommandsEnabled(false);
+    runner_.StopWith(frame, std::move(afterwards));
+}
+
 void OperationWindow::StopCommand() {
-    runner_.StopWith(BuildStopFrame(stop_.frames), [this] { AppendMemo(stop_.stopLine); });
+    if (runner_.Stopping())
+        return; // three frames are already going out
+    SendClosingFrames(BuildStopFrame(stop_.frames), [this](bool allSent) {
+        SetCommandsEnabled(true);
+        if (allSent)
+            AppendMemo(stop_.stopLine);
+    });
 }
 
 void OperationWindow::ExitCommand() {
-    runner_.StopWith(BuildExitFrame(stop_.frames), [this] { accept(); });
+    SendClosingFrames(BuildExitFrame(stop_.frames), [this](bool) { accept(); });
 }
 
-void OperationWindow::closeEvent(QCloseEvent* event) {
-    // Closed by its frame: whatever runs ends here, without sending more.
-    runner_.Abandon();
-    QDialog::closeEvent(event);
+void OperationWindow::reject() {
+    if (runner_.Stopping())
+        return; // the window closes (Exit) or stays (Stop) when the frames are out
+    if (!runner_.Busy())
+        return QDialog::reject();
+    const OutgoingFrame frame =
+        stop_.closeSendsExit ? BuildExitFrame(stop_.frames) : BuildStopFrame(stop_.frames);
+    SendClosingFrames(frame, [this](bool) { QDialog::reject(); });
 }
 
-const std::vector<std::string>& OperationWindow::MemoLines() const { return memo_->Lines(); }
-void OperationWindow::ClearMemo() { memo_->ClearLines(); }
-void OperationWindow::AppendMemo(const std::string& line) { memo_->AppendLine(line); }
+const std::vector<std::string>& OperationWindow::MemoLines() const {
+    return memo_->Lines();
+}
+void OperationWindow::ClearMemo() {
+    memo_->ClearLines();
+}
+void OperationWindow::AppendMemo(const std::string& line) {
+    memo_->AppendLine(line);
+}
 
 void OperationWindow::SetProgress(int percent, const std::string& label) {
     progress_->setValue(percent);

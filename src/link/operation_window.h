@@ -46,6 +46,13 @@ protected:
     struct StopStyle {
         FrameLength frames;
         std::string stopLine;
+        // Stop and Exit raise the stop request that ends the live monitor too.
+        bool sharedStopRequest;
+        // Closing the window while an operation runs sends the exit frames
+        // (otherwise the stop frames) before the window goes.
+        bool closeSendsExit;
+        // Named as the link's holder while the window is open.
+        std::string holder;
     };
 
     OperationWindow(DeviceLink& link, Prompts& prompts, StopStyle stop, QWidget* parent);
@@ -55,7 +62,9 @@ protected:
     QPushButton* MakeCommand(const char* name, const char* caption, const QRect& place);
     // Starts an operation unless one runs; the command buttons wait for its end.
     void RunOperation(std::unique_ptr<Operation> operation);
-    void closeEvent(QCloseEvent* event) override;
+    // Esc and the close box: while an operation or its closing frames run,
+    // the device is told to leave its session first.
+    void reject() override;
 
     DeviceLink& link_;
     Prompts& prompts_;
@@ -65,6 +74,7 @@ protected:
 
 private:
     void SetCommandsEnabled(bool enabled);
+    void SendClosingFrames(OutgoingFrame frame, std::function<void(bool)> afterwards);
 
     StopStyle stop_;
     OperationRunner runner_;

@@ -159,6 +159,10 @@ void MonitorPanel::MonitorOff() {
     if (!monitor_ || !monitor_->Active())
         return;
     monitor_->Stop();
+    StoppedByRequest();
+}
+
+void MonitorPanel::StoppedByRequest() {
     ClearSignal();
     lamp_->SetColour(colour::kSilver);
     monitorOn_->setEnabled(true);

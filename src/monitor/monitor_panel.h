@@ -60,6 +60,7 @@ public:
     void ShowStatus(const StatusReport& report, std::uint32_t frameCount, Bytes frame) override;
     void ShowModel(const DeviceModel& model) override;
     void DeviceLost() override;
+    void StoppedByRequest() override;
 
 signals:
     void StatusTextChanged(const QString& text);

@@ -10,7 +10,9 @@ MonitorSession::MonitorSession(DeviceLink& link, MonitorView& view) : link_(link
     link_.AddObserver(this);
 }
 
-MonitorSession::~MonitorSession() { link_.RemoveObserver(this); }
+MonitorSession::~MonitorSession() {
+    link_.RemoveObserver(this);
+}
 
 void MonitorSession::Start() {
     active_ = true;
@@ -28,9 +30,26 @@ void MonitorSession::Stop() {
     startPending_ = false;
 }
 
-void MonitorSession::OnTick() { Examine(); }
+void MonitorSession::OnTick() {
+    Examine();
+}
 
-void MonitorSession::OnBytesArrived() { Examine(); }
+void MonitorSession::OnLinkReleased() {
+    // What arrived while the window held the link was its exchange's.
+    if (running_)
+        link_.ClearReceiveBuffer();
+}
+
+void MonitorSession::OnStopRequested() {
+    if (!active_)
+        return;
+    Stop();
+    view_.StoppedByRequest();
+}
+
+void MonitorSession::OnBytesArrived() {
+    Examine();
+}
 
 void MonitorSession::OnUsbStatus(bool present, bool /*initial*/) {
     if (present || !running_)
@@ -72,7 +91,7 @@ void MonitorSession::Examine() {
 }
 
 void MonitorSession::ExamineOnce() {
-    if (!running_ || !FrameComplete(link_.Received()))
+    if (!running_ || !link_.Holder().empty() || !FrameComplete(link_.Received()))
         return;
     // The frame is kept aside and the buffer cleared just before the answer
     // goes out, so that nothing the device sends after the answer is lost.

@@ -17,12 +17,13 @@ class MonitorView {
 public:
     virtual ~MonitorView() = default;
     // An intact status frame was answered and decoded; `frame` is its bytes.
-    virtual void ShowStatus(const StatusReport& report, std::uint32_t frameCount,
-                            Bytes frame) = 0;
+    virtual void ShowStatus(const StatusReport& report, std::uint32_t frameCount, Bytes frame) = 0;
     // A frame named a model other than the current one.
     virtual void ShowModel(const DeviceModel& model) = 0;
     // The device went away while monitoring.
     virtual void DeviceLost() = 0;
+    // A tool window's Stop or Exit ended the monitor.
+    virtual void StoppedByRequest() {}
 };
 
 class MonitorSession : public LinkObserver {
@@ -55,6 +56,8 @@ public:
     // LinkObserver
     void OnUsbStatus(bool present, bool initial) override;
     void OnBytesArrived() override;
+    void OnLinkReleased() override;
+    void OnStopRequested() override;
 
 private:
     static bool Valid(int level) { return level >= 0 && level <= 99 && level != kNoLevel; }
@@ -66,8 +69,7 @@ private:
     MonitorView& view_;
     bool active_ = false;
     bool running_ = false; // the loop runs (a lost device stops it, the flag stays)
-    bool startPending_ = false, stopPending_ = false, forwardPending_ = false,
-         smsPending_ = false;
+    bool startPending_ = false, stopPending_ = false, forwardPending_ = false, smsPending_ = false;
     int speaker_ = kNoLevel, microphone_ = kNoLevel;
     std::uint32_t frames_ = 0;
     bool examining_ = false, again_ = false;

@@ -37,12 +37,23 @@ void ReadCdrOperation::TickConnected() {
         return;
     case Phase::Stopping:
         if (stop_->OnTick()) {
-            view_.AppendMemo("Save file OK! \r");
-            view_.AppendMemo("  Press [DisplayCDR] Button , display CDR ! ");
+            ReportSaved();
             End(OperationStatus::Succeeded);
         }
         return;
     }
+}
+
+void ReadCdrOperation::ReportSaved() {
+    view_.AppendMemo("Save file OK! \r");
+    view_.AppendMemo("  Press [DisplayCDR] Button , display CDR ! ");
+}
+
+OperationStatus ReadCdrOperation::Interrupted(OperationStatus proposed) {
+    if (!Running() || phase_ == Phase::Receiving)
+        return proposed;
+    ReportSaved();
+    return OperationStatus::Succeeded;
 }
 
 void ReadCdrOperation::BytesConnected() {

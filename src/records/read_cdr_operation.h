@@ -22,6 +22,8 @@ public:
     ReadCdrOperation(DeviceLink& link, OperationView& view, RecordFiles files);
 
     void Start() override;
+    // Once the files are written the read has succeeded, whatever ends it.
+    OperationStatus Interrupted(OperationStatus proposed) override;
 
 private:
     enum class Phase { Receiving, Settling, Stopping };
@@ -33,6 +35,7 @@ private:
     void Examine();
     void StoreBlock(std::size_t dataAt);
     void Finish();
+    void ReportSaved();
     bool IsLastBlock() const;
 
     RecordFiles files_;

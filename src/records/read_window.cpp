@@ -1,7 +1,7 @@
 #include "records/read_window.h"
 
-#include "ui/memo_box.h"
 #include "records/read_cdr_operation.h"
+#include "ui/memo_box.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -11,7 +11,9 @@ namespace mervadin {
 
 ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent)
     : OperationWindow(link, prompts,
-                      {FrameLength::Short, "================STOP==================\r"}, parent),
+                      {FrameLength::Short, "================STOP==================\r", false, false,
+                       "the read window"},
+                      parent),
       folder_(std::move(folder)) {
     setObjectName("ReadData");
     setWindowTitle("read");

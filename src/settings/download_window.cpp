@@ -1,7 +1,7 @@
 #include "settings/download_window.h"
 
-#include "ui/memo_box.h"
 #include "settings/write_settings_operation.h"
+#include "ui/memo_box.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -18,9 +18,12 @@ std::string CurrentDataLine(const LocalTime& at) {
     return text;
 }
 
-DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent)
+DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts,
+                               QWidget* parent)
     : OperationWindow(link, prompts,
-                      {FrameLength::Padded, "================Stop==================\r"}, parent),
+                      {FrameLength::Padded, "================Stop==================\r", true, true,
+                       "the download window"},
+                      parent),
       folder_(std::move(folder)) {
     setObjectName("WriteData");
     setWindowTitle("WriteData");
@@ -48,12 +51,18 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
 }
 
 void DownloadWindow::WriteSetting() {
-    RunOperation(std::make_unique<WriteSettingsOperation>(link_, *this,
-                                                          folder_.File(file::kConfig)));
+    RunOperation(
+        std::make_unique<WriteSettingsOperation>(link_, *this, folder_.File(file::kConfig)));
 }
 
-const std::vector<std::string>& DownloadWindow::ErrorLines() const { return errors_->Lines(); }
-void DownloadWindow::AppendErrorMemo(const std::string& line) { errors_->AppendLine(line); }
-void DownloadWindow::ClearErrorMemo() { errors_->ClearLines(); }
+const std::vector<std::string>& DownloadWindow::ErrorLines() const {
+    return errors_->Lines();
+}
+void DownloadWindow::AppendErrorMemo(const std::string& line) {
+    errors_->AppendLine(line);
+}
+void DownloadWindow::ClearErrorMemo() {
+    errors_->ClearLines();
+}
 
 } // namespace mervadin

@@ -62,6 +62,8 @@ public:
     void Unplug();
     void Plug();
     bool Plugged() const { return plugged_; }
+    // Inside a read or write session (not sending status frames).
+    bool InSession() const { return mode_ != Mode::Idle; }
 
     SimFaults& Faults() { return faults_; }
     SimTiming& Timing() { return timing_; }

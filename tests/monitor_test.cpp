@@ -12,7 +12,9 @@ OutgoingFrame Status(const std::string& payload) {
     return BuildFrame("velorn<" + payload + "checksum:000000;>end");
 }
 
-StatusReport Decode(const std::string& payload) { return DecodeStatus(Status(payload).bytes); }
+StatusReport Decode(const std::string& payload) {
+    return DecodeStatus(Status(payload).bytes);
+}
 
 TEST(StatusDecoder, FieldsAndTheStatusLine) {
     const auto report = Decode("kemo0001;masterstation:01;mastercsq:23;number:13800000001;cdr:;"
@@ -35,6 +37,7 @@ TEST(StatusDecoder, FieldsAndTheStatusLine) {
     EXPECT_EQ(Decode("counter:100094;").counter, "100094");
     EXPECT_EQ(Decode("counter:100095;").counter, "");
     EXPECT_EQ(Decode("talkingtime:1x;").talking, "1x"); // shown as it came
+    EXPECT_EQ(Decode("talkingtime:+5;").talking, "5");  // read like every other integer
     EXPECT_EQ(Decode("masterstation:18;").stateName, "");
     EXPECT_EQ(Decode("masterstation:16;").stateName, "SmsSending");
 

@@ -10,9 +10,8 @@ namespace {
 
 std::string Line(const std::string& group, const std::string& number, const std::string& type,
                  const std::string& remark = "", const std::string& date = "d") {
-    return "Group[" + group + "],\tName[n],\tNumber[" + number + "],\tType[" + type +
-           "],\tDate[" + date + "],\tDuration[0:0:1],\tRemark[" + remark +
-           (remark.empty() ? "]" : "];");
+    return "Group[" + group + "],\tName[n],\tNumber[" + number + "],\tType[" + type + "],\tDate[" +
+           date + "],\tDuration[0:0:1],\tRemark[" + remark + (remark.empty() ? "]" : "];");
 }
 
 TEST(RecordFiles, RemarksFollowTheirOwnNumberOnly) {
@@ -23,7 +22,8 @@ TEST(RecordFiles, RemarksFollowTheirOwnNumberOnly) {
     const Lines oldIn = {Line("9", "777", "3", "in")};
     const auto lists = SortDump(dump, oldOut, oldIn);
     ASSERT_EQ(lists.callOut.size(), 3u);
-    EXPECT_EQ(lists.callOut[0], dump[0]); // "12" inside Group[12] and "555" inside 5550196: no match
+    EXPECT_EQ(lists.callOut[0],
+              dump[0]); // "12" inside Group[12] and "555" inside 5550196: no match
     EXPECT_EQ(lists.callOut[1], oldOut[2]); // the last old line for 12 wins
     EXPECT_EQ(lists.callOut[2], oldOut[1]);
     EXPECT_EQ(lists.callIn, Lines{oldIn[0]});
@@ -52,7 +52,8 @@ TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {
 
     const Lines dump = ReadLines(folder.File("ReadFile.txt"));
     ASSERT_EQ(dump.size(), 3u);
-    EXPECT_EQ(ReadLines(folder.File("CallOutListBackup.txt")), Lines{Line("1", "100", "0", "keep me")});
+    EXPECT_EQ(ReadLines(folder.File("CallOutListBackup.txt")),
+              Lines{Line("1", "100", "0", "keep me")});
     EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), Lines{Line("1", "100", "0", "keep me")});
     EXPECT_EQ(ReadLines(folder.File("CallInList.txt")), Lines{dump[1]});
 
@@ -81,6 +82,10 @@ TEST(RecordFiles, LiveRecordsAndRemarkCommits) {
     EXPECT_EQ(capture("cdr:Name:A;Id:1;Number:43;Type:5;"), std::nullopt);
     EXPECT_EQ(capture("cdr:Name:A;Id:1;Number:44;Type:1;"), RecordFiles::List::CallOut);
     EXPECT_EQ(ReadLines(folder.File("CallInList.txt")).size(), 1u);
+    // A name that reads "Type[2]" does not decide where the record goes.
+    EXPECT_EQ(capture("cdr:Name:Type[2];Id:1;Number:45;Type:0;"), RecordFiles::List::CallOut);
+    EXPECT_EQ(ReadLines(folder.File("CallInList.txt")).size(), 1u);
+    EXPECT_EQ(FieldValue(ReadLines(folder.File("CallOutList.txt")).back(), "Number["), "45");
 
     using List = RecordFiles::List;
     std::string line;
@@ -91,8 +96,9 @@ TEST(RecordFiles, LiveRecordsAndRemarkCommits) {
     EXPECT_TRUE(line.ends_with("Remark[x)y,z w];"));
     EXPECT_EQ(FieldValue(line, "Remark["), "x)y,z w");
     EXPECT_EQ(FieldValue(line, "Number["), "44");
+    ASSERT_EQ(ReadLines(folder.File("CallOutList.txt")).size(), 2u);
     EXPECT_FALSE(files.CommitRemark(List::CallOut, 0, ""));
-    EXPECT_FALSE(files.CommitRemark(List::CallOut, 1, "beyond"));
+    EXPECT_FALSE(files.CommitRemark(List::CallOut, 2, "beyond"));
     EXPECT_EQ(FieldValue(ReadLines(folder.File("CallOutList.txt"))[0], "Remark["), "x)y,z w");
 }
 

@@ -7,6 +7,7 @@
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
+#include "ui/text_codec.h"
 
 #include <QLineEdit>
 #include <QMenu>
@@ -79,6 +80,30 @@ TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
     EXPECT_EQ(model->index(1, 1).data().toString(), "");
     EXPECT_FALSE(model->setData(model->index(5, 6), "x", Qt::EditRole));
     EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), Lines{Line(7)});
+}
+
+TEST_F(RecordsWindowTest, ARemarkCellEnteredAndLeftWithoutTypingWritesNothing) {
+    const std::string gb = "Group[1],\tName[\xB2\xE2],\tNumber[1],\tType[0],\tDate[],\tDuration[],"
+                           "\tRemark[\xB2\xE2\xCA\xD4];";
+    WriteLines(folder.File("CallOutList.txt"), {gb, Line(2)});
+    MainWindow window(folder, prompts);
+    window.show();
+    auto* grid = window.findChild<QTableView*>("DialOutGrid");
+    const QModelIndex cell = grid->model()->index(0, 6);
+    grid->setCurrentIndex(cell);
+    grid->edit(cell);
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Tab); // leaves the cell, committing what it shows
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), (Lines{gb, Line(2)}));
+
+    // Read as GB18030 the same bytes show as the characters they are.
+    TextCodec::Choose(TextCodec::Named("GB18030"));
+    window.Grid(RecordFiles::List::CallOut)->Load();
+    EXPECT_EQ(cell.model()->index(0, 6).data().toString(),
+              QString::fromUtf8("\xE6\xB5\x8B\xE8\xAF\x95"));
+    TextCodec::Choose(TextCodec::Named("UTF-8"));
 }
 
 TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheList) {

@@ -1,16 +1,18 @@
 #include "link/link_session.h"
+#include "settings/download_window.h"
 #include "settings/settings_file.h"
 #include "settings/settings_window.h"
-#include "settings/download_window.h"
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
+#include "ui/text_codec.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <gtest/gtest.h>
 
 namespace mervadin {
@@ -38,11 +40,11 @@ TEST_F(SettingsWindowTest, AnEmptyFileOpensWithTheDefaults) {
     SettingsWindow window(config, prompts);
     EXPECT_EQ(ReadLines(config).size(), 70u);
     const std::pair<const char*, const char*> shown[] = {
-        {"ComboBox7", "Vol:2"},  {"ComboBox10", "Vol:2"},  {"ComboBox23", "1"},
-        {"ComboBox27", "Vol:2"}, {"ComboBox31", "Vol:1"},  {"ComboBox40", "0~8 "},
-        {"ComboBox33", "Vol:4"}, {"ComboBox34", "Vol:1"},  {"ComboBox24", "-OFF-"},
-        {"ComboBox2", "-OFF-"},  {"ComboBox25", "-OFF-"},  {"ComboBox8", "-OFF-"},
-        {"ComboBox28", "Ban"},   {"ComboBox3", "ZEL"},     {"ComboBox42", "Normal"},
+        {"ComboBox7", "Vol:2"},  {"ComboBox10", "Vol:2"}, {"ComboBox23", "1"},
+        {"ComboBox27", "Vol:2"}, {"ComboBox31", "Vol:1"}, {"ComboBox40", "0~8 "},
+        {"ComboBox33", "Vol:4"}, {"ComboBox34", "Vol:1"}, {"ComboBox24", "-OFF-"},
+        {"ComboBox2", "-OFF-"},  {"ComboBox25", "-OFF-"}, {"ComboBox8", "-OFF-"},
+        {"ComboBox28", "Ban"},   {"ComboBox3", "ZEL"},    {"ComboBox42", "Normal"},
         {"ComboBox4", "0 H"},    {"ComboBox22", "0 M"}};
     for (const auto& [name, text] : shown)
         EXPECT_EQ(Item(window, name), text) << name;
@@ -92,7 +94,7 @@ TEST_F(SettingsWindowTest, EditSaveAndReopen) {
 
 TEST_F(SettingsWindowTest, ExitChangesNothingAndDefaultRestores) {
     RestoreDefaultSettings(config);
-    WriteSetting(config, "sms=", "\xB2\xE2\xCA\xD4"); // not UTF-8: kept byte for byte
+    WriteSetting(config, "sms=", "\xB2\xE2\xCA\xD4");       // not UTF-8: kept byte for byte
     WriteSetting(config, "dial out every time=", "123456"); // longer than the box allows
     const std::string before = test::Slurp(config);
     {
@@ -111,6 +113,41 @@ TEST_F(SettingsWindowTest, ExitChangesNothingAndDefaultRestores) {
     }
     EXPECT_EQ(ReadLines(config), DefaultSettingsLines());
     EXPECT_EQ(prompts.shown.back(), (Notice{"OK", "  DefaultSetting OK!!  "}));
+}
+
+TEST_F(SettingsWindowTest, TypedTextIsEncodedAndASaveWorksAfterAFailedOpen) {
+    RestoreDefaultSettings(config);
+    WriteSetting(config, "sms=", "\xB2\xE2\xCA\xD4");
+    WriteSetting(config, "pin=", "\xB2\xE2");
+    TextCodec::Choose(TextCodec::Named("GB18030"));
+    {
+        SettingsWindow window(config, prompts);
+        auto* sms = window.findChild<QPlainTextEdit*>("Memo7");
+        EXPECT_EQ(sms->toPlainText(), QString::fromUtf8("\xE6\xB5\x8B\xE8\xAF\x95"));
+        sms->moveCursor(QTextCursor::End);
+        QTest::keyClicks(sms, QString::fromUtf8("\xE8\xAF\x95"));
+        window.Save();
+    }
+    EXPECT_EQ(ReadTextSetting(config, "sms="), "\xB2\xE2\xCA\xD4\xCA\xD4");
+    EXPECT_EQ(ReadTextSetting(config, "pin="), "\xB2\xE2");
+    TextCodec::Choose(TextCodec::Named("UTF-8"));
+
+    // A settings file that could not be read on opening: Save writes the
+    // window's values once the file can be read again.
+    const std::string kept = test::Slurp(config);
+    std::filesystem::rename(config, temp / "aside");
+    std::filesystem::create_directory(config);
+    {
+        SettingsWindow window(config, prompts);
+        ASSERT_FALSE(prompts.shown.empty());
+        EXPECT_EQ(prompts.shown.back().caption, "Error");
+        std::filesystem::remove(config);
+        std::filesystem::rename(temp / "aside", config);
+        window.findChild<QLineEdit*>("Edit1")->setText("33");
+        EXPECT_TRUE(window.Save());
+    }
+    EXPECT_EQ(ReadTextSetting(config, "pin="), "");
+    EXPECT_NE(test::Slurp(config), kept);
 }
 
 TEST(DownloadWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {

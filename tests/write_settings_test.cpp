@@ -20,7 +20,7 @@ protected:
     // Runs the operation: each tick is also 10 ms of device time.
     OperationStatus RunFor(unsigned maxTicks) {
         runner.Run(std::make_unique<WriteSettingsOperation>(
-            link, view, config, [] { return LocalTime{2026, 12, 6, 20, 5, 9}; }));
+            link, view, config, Utf8Encoding(), [] { return LocalTime{2026, 12, 6, 20, 5, 9}; }));
         for (unsigned tick = 0; tick < maxTicks && runner.Busy(); ++tick) {
             transport.Pass(10);
             runner.OnTick();
@@ -42,14 +42,14 @@ TEST_F(WriteSettingsTest, WritesTheBlockAndSendsNoStopFrame) {
     ASSERT_TRUE(device.Settings().has_value());
     EXPECT_EQ((*device.Settings())[96], 0x26);
     EXPECT_EQ((*device.Settings())[88], 1);
-    EXPECT_EQ(view.memo,
-              (std::vector<std::string>{"Connecting......", "Connected   ",
-                                        "=============================", "Load ......", "0",
-                                        "Send......", "Save OK!\r", " \r", " \r",
-                                        " ======================================",
-                                        "            Write Setting OK!\r",
-                                        " ======================================"}));
-    EXPECT_EQ(view.boxes.back(), std::make_pair(std::string("OK"), std::string("  Write Setting OK!")));
+    EXPECT_EQ(view.memo, (std::vector<std::string>{"Connecting......", "Connected   ",
+                                                   "=============================", "Load ......",
+                                                   "0", "Send......", "Save OK!\r", " \r", " \r",
+                                                   " ======================================",
+                                                   "            Write Setting OK!\r",
+                                                   " ======================================"}));
+    EXPECT_EQ(view.boxes.back(),
+              std::make_pair(std::string("OK"), std::string("  Write Setting OK!")));
     EXPECT_EQ(view.progress, 100);
     EXPECT_EQ(view.progressLabel, "100%");
     for (const auto& frame : transport.Frames())

@@ -1,8 +1,9 @@
 // mervadin: the desktop tool.
 
 #include "app/main_window.h"
-#include "ui/qt_prompts.h"
 #include "app/startup.h"
+#include "ui/qt_prompts.h"
+#include "ui/text_codec.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,12 +27,23 @@ int main(int argc, char** argv) {
     const QCommandLineOption simulator("simulator", "Short for --device sim.");
     const QCommandLineOption trace("trace", "Append every frame sent and received to FILE.",
                                    "FILE");
-    parser.addOptions({workdir, device, simulator, trace});
+    const QCommandLineOption encoding(
+        "encoding",
+        "Encoding of the data files' text, e.g. GB18030 or windows-1252 (default: "
+        "MERVADIN_ENCODING or UTF-8).",
+        "NAME");
+    parser.addOptions({workdir, device, simulator, trace, encoding});
     parser.process(app);
 
+    std::string encodingName = parser.value(encoding).toStdString();
+    if (!TextCodec::ChooseForRun(encodingName)) {
+        std::fprintf(stderr, "mervadin: unknown encoding \"%s\"\n", encodingName.c_str());
+        return 2;
+    }
+
     LinkOptions link;
-    const auto selection =
-        DeviceSelection::Parse(parser.isSet(simulator) ? "sim" : parser.value(device).toStdString());
+    const auto selection = DeviceSelection::Parse(
+        parser.isSet(simulator) ? "sim" : parser.value(device).toStdString());
     if (!selection) {
         std::fprintf(stderr, "mervadin: unknown device \"%s\" (hid, hid:PATH, sim, unix:PATH)\n",
                      qPrintable(parser.value(device)));

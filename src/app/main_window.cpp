@@ -11,6 +11,7 @@
 #include "ui/lamp.h"
 #include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
+#include "ui/text_codec.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -39,7 +40,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, 
 } // namespace
 
 MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
-    : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts), records_(folder_) {
+    : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts),
+      records_(folder_, TextCodec::Chosen()) {
     setObjectName("MainSetting");
     setWindowTitle("Mervadin Ver:A00-002");
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |

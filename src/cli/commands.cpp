@@ -7,6 +7,7 @@
 #include "records/record_files.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
+#include "ui/text_codec.h"
 
 #include <cstdio>
 
@@ -102,11 +103,10 @@ namespace {
 std::optional<LocalTime> ParseLocalTime(const std::string& text) {
     LocalTime t;
     char tail = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month, &t.day,
-                    &t.hour, &t.minute, &t.second, &tail) != 6 ||
-        t.year < 2000 || t.year > 2099 || t.month < 1 || t.month > 12 || t.day < 1 ||
-        t.day > 31 || t.hour > 23 || t.minute > 59 || t.second > 59 || t.hour < 0 ||
-        t.minute < 0 || t.second < 0)
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
+                    &t.minute, &t.second, &tail) != 6 ||
+        t.year < 2000 || t.year > 2099 || t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 ||
+        t.hour > 23 || t.minute > 59 || t.second > 59 || t.hour < 0 || t.minute < 0 || t.second < 0)
         return std::nullopt;
     return t;
 }
@@ -125,7 +125,8 @@ int SettingsBlockCommand(const WorkFolder& folder, const std::string& at, Stream
         when = *parsed;
     }
     return Guarded(io, [&] {
-        const SettingsBlock block = BuildSettingsBlock(ReadLines(folder.File(file::kConfig)), when);
+        const SettingsBlock block =
+            BuildSettingsBlock(ReadLines(folder.File(file::kConfig)), when, TextCodec::Chosen());
         char hex[4];
         for (std::size_t row = 0; row < 32; ++row) {
             for (std::size_t i = 0; i < 16; ++i) {
@@ -171,7 +172,8 @@ int Verify(Streams io) {
 }
 
 int ChangePasswordCommand(const WorkFolder& folder, const std::string& oldPassword,
-                   const std::string& newPassword, const std::string& confirmation, Streams io) {
+                          const std::string& newPassword, const std::string& confirmation,
+                          Streams io) {
     for (const auto* text : {&oldPassword, &newPassword, &confirmation}) {
         if (text->size() > kMaxPasswordLength) {
             io.err << "mervadin-cli: a password is at most 4 characters long: \"" << *text
@@ -180,8 +182,8 @@ int ChangePasswordCommand(const WorkFolder& folder, const std::string& oldPasswo
         }
     }
     return Guarded(io, [&] {
-        auto result = ChangePassword(folder.File(file::kPassword), oldPassword, newPassword,
-                                     confirmation);
+        auto result =
+            ChangePassword(folder.File(file::kPassword), oldPassword, newPassword, confirmation);
         const Notice notice = ChangeNotice(result);
         ConsolePrompts(io.out).Inform(notice.caption, notice.text);
         return result == PasswordChange::Changed ? kSuccess : kFailure;

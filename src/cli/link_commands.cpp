@@ -7,6 +7,7 @@
 #include "link/tick_clock.h"
 #include "records/read_cdr_operation.h"
 #include "settings/write_settings_operation.h"
+#include "ui/text_codec.h"
 
 #include <unistd.h>
 
@@ -48,7 +49,6 @@ private:
     bool known_ = false;
     std::string advice_;
 };
-
 
 std::unique_ptr<LinkSession> OpenSession(const DeviceOptions& options, Streams io) {
     try {
@@ -108,7 +108,8 @@ int Status(const DeviceOptions& options, Streams io) {
 
 int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
     return RunOperation(options, io, [&](DeviceLink& link, OperationView& view) {
-        return std::make_unique<WriteSettingsOperation>(link, view, folder.File(file::kConfig));
+        return std::make_unique<WriteSettingsOperation>(link, view, folder.File(file::kConfig),
+                                                        TextCodec::Chosen());
     });
 }
 

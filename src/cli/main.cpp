@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/link_commands.h"
 #include "cli/monitor_command.h"
+#include "ui/text_codec.h"
 
 #include <QCoreApplication>
 
@@ -20,6 +21,7 @@ struct Options {
     std::string workdir;
     std::string device = "hid";
     std::string trace;
+    std::string encoding;
     std::string key;
     std::string value;
     std::string text;
@@ -98,11 +100,16 @@ int main(int argc, char** argv) {
     CLI::App app{"Mervadin command-line tool", "mervadin-cli"};
     Options o;
     app.require_subcommand(1);
-    app.add_option("--workdir", o.workdir, "working folder (default: MERVADIN_WORKDIR or ~/ORVI-T300-En)");
+    app.add_option("--workdir", o.workdir,
+                   "working folder (default: MERVADIN_WORKDIR or ~/ORVI-T300-En)");
 
     app.add_option("--device", o.device, "hid (default), hid:PATH, sim or unix:PATH");
-    app.add_flag_callback("--simulator", [&o] { o.device = "sim"; }, "short for --device sim");
+    app.add_flag_callback(
+        "--simulator", [&o] { o.device = "sim"; }, "short for --device sim");
     app.add_option("--trace", o.trace, "append every frame sent and received to FILE");
+    app.add_option("--encoding", o.encoding,
+                   "encoding of the data files' text, e.g. GB18030 (default: MERVADIN_ENCODING "
+                   "or UTF-8)");
 
     app.add_subcommand("status", "print whether a device is present (exit 0) or not (exit 1)");
     app.add_subcommand("list-devices", "list the matching USB HID devices");
@@ -136,6 +143,10 @@ int main(int argc, char** argv) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         app.exit(e);
+        return cli::kBadInput;
+    }
+    if (!TextCodec::ChooseForRun(o.encoding)) {
+        std::cerr << "mervadin-cli: unknown encoding \"" << o.encoding << "\"\n";
         return cli::kBadInput;
     }
     return Dispatch(app, o);

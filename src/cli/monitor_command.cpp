@@ -1,4 +1,5 @@
 #include "cli/monitor_command.h"
+#include "common/decimal.h"
 
 #include "cli/console_prompts.h"
 #include "link/link_session.h"
@@ -66,11 +67,10 @@ private:
 };
 
 std::optional<int> Level(const std::string& text) {
-    int value = -1;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 0 || value > 30)
+    const auto value = ParseDecimal(text);
+    if (!value || *value < 0 || *value > 30)
         return std::nullopt;
-    return value;
+    return static_cast<int>(*value);
 }
 
 // Acts on one command line; false for "off".

@@ -1,4 +1,5 @@
 #include "monitor/status_decoder.h"
+#include "common/decimal.h"
 
 #include <array>
 #include <charconv>
@@ -11,9 +12,9 @@ constexpr std::size_t kMaxTagValue = 32;
 constexpr unsigned kCounterLimit = 100095;
 
 const std::array<const char*, 18> kStateNames = {
-    "PowerOn",   "Idel",        "Ring",     "Answer",   "WaitSevice", "ProvidingService",
-    "Conneting", "NoAnswer",    "CalledRing", "Answered", "WaitSevice", "ProvidingService",
-    "Foword",    "FowordAnswer", "SmsSendOk", "SmsSendFailed", "SmsSending", ""};
+    "PowerOn",   "Idel",         "Ring",       "Answer",        "WaitSevice", "ProvidingService",
+    "Conneting", "NoAnswer",     "CalledRing", "Answered",      "WaitSevice", "ProvidingService",
+    "Foword",    "FowordAnswer", "SmsSendOk",  "SmsSendFailed", "SmsSending", ""};
 
 // The `count` characters right after a tag, when all of them are in the frame.
 std::optional<std::string> After(Bytes frame, std::string_view tag, std::size_t count) {
@@ -23,7 +24,9 @@ std::optional<std::string> After(Bytes frame, std::string_view tag, std::size_t 
     return std::string(reinterpret_cast<const char*>(frame.data()) + end + 1, count);
 }
 
-int TwoDigits(const std::string& text) { return (text[0] & 0x0F) * 10 + (text[1] & 0x0F); }
+int TwoDigits(const std::string& text) {
+    return (text[0] & 0x0F) * 10 + (text[1] & 0x0F);
+}
 
 std::string Counter(Bytes frame) {
     const auto digits = After(frame, "counter:", 6);
@@ -45,11 +48,8 @@ std::string Keys(Bytes frame) {
 
 // A decimal integer shows as the number; anything else as it came.
 std::string Talking(const std::string& text) {
-    long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return text;
-    return std::to_string(value);
+    const auto value = ParseDecimal(text);
+    return value ? std::to_string(*value) : text;
 }
 
 } // namespace

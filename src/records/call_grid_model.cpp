@@ -1,7 +1,7 @@
 #include "records/call_grid_model.h"
 
-#include "ui/qt_prompts.h"
 #include "records/call_record.h"
+#include "ui/qt_prompts.h"
 
 namespace mervadin {
 
@@ -69,6 +69,10 @@ Qt::ItemFlags CallGridModel::flags(const QModelIndex& index) const {
 
 bool CallGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || index.column() != kRemarkColumn || !onRemark)
+        return false;
+    // A cell entered and left without typing hands back what it showed: the
+    // stored bytes stay as they are.
+    if (value.toString() == data(index, Qt::DisplayRole).toString())
         return false;
     const auto row = static_cast<std::size_t>(index.row());
     const auto line = onRemark(row, ToFileText(value.toString()));

@@ -49,14 +49,13 @@ std::string Date(std::span<const std::uint8_t, kRecordSize> r) {
     const int month = ((r[25] & 1) << 3) | (r[26] >> 5);
     const int day = r[26] & 0x1F;
     const unsigned time = ((unsigned{r[27]} << 16) | (unsigned{r[28]} << 8) | r[29]) >> 7;
-    return "20" + std::to_string(year) + "/" + std::to_string(month) + "/" +
-           std::to_string(day) + " " + Clock(time);
+    return "20" + std::to_string(year) + "/" + std::to_string(month) + "/" + std::to_string(day) +
+           " " + Clock(time);
 }
 
 // Takes the characters after a tag in a live frame: the first always, then
 // up to `max` until ";" or "]".
-std::string LiveValue(std::span<const std::uint8_t> buffer, std::string_view tag,
-                      std::size_t max) {
+std::string LiveValue(std::span<const std::uint8_t> buffer, std::string_view tag, std::size_t max) {
     const std::size_t end = Search(buffer, tag);
     if (end == 0)
         return "";
@@ -109,14 +108,18 @@ std::string_view TypeName(std::string_view type) {
     return {};
 }
 
-std::string LiveRecordLine(std::span<const std::uint8_t> buffer) {
+char LiveRecordType(std::span<const std::uint8_t> buffer) {
     const std::size_t typeAt = Search(buffer, "Type:");
-    const std::string type =
-        typeAt != 0 && typeAt + 1 < buffer.size() ? std::string(1, static_cast<char>(buffer[typeAt + 1])) : "";
+    return typeAt != 0 && typeAt + 1 < buffer.size() ? static_cast<char>(buffer[typeAt + 1]) : '\0';
+}
+
+std::string LiveRecordLine(std::span<const std::uint8_t> buffer) {
+    const char typeChar = LiveRecordType(buffer);
+    const std::string type = typeChar == '\0' ? "" : std::string(1, typeChar);
     return "Group[" + LiveValue(buffer, "Id:", 6) + "],\tName[" + LiveValue(buffer, "Name:", 16) +
-           "],\tNumber[" + LiveValue(buffer, "Number:", 16) + "],\tType[" + type +
-           "],\tDate[" + LiveValue(buffer, "Date:", 16) + "],\tDuration[" +
-           LiveValue(buffer, "Duration:", 16) + "],\tRemark[]";
+           "],\tNumber[" + LiveValue(buffer, "Number:", 16) + "],\tType[" + type + "],\tDate[" +
+           LiveValue(buffer, "Date:", 16) + "],\tDuration[" + LiveValue(buffer, "Duration:", 16) +
+           "],\tRemark[]";
 }
 
 std::string CleanRemark(std::string_view remark) {

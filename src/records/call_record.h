@@ -29,6 +29,8 @@ std::string_view TypeName(std::string_view type);
 // The line for a call record announced in a live status frame (the buffer
 // holding it); missing keys give empty values.
 std::string LiveRecordLine(std::span<const std::uint8_t> buffer);
+// The type character after "Type:" in a live frame; 0 when there is none.
+char LiveRecordType(std::span<const std::uint8_t> buffer);
 
 // Characters that would break a line's fields ("]", ";", tabs, line breaks)
 // replaced, so a remark reads back as it was stored.

@@ -50,7 +50,9 @@ void CarryRemarks(Lines& fresh, const Lines& old) {
 
 } // namespace
 
-BlockTable ErasedBlockTable() { return BlockTable(kBlockCount * kBlockSize, 0xFF); }
+BlockTable ErasedBlockTable() {
+    return BlockTable(kBlockCount * kBlockSize, 0xFF);
+}
 
 Lines DumpLines(std::span<const std::uint8_t> table) {
     Lines lines;
@@ -119,14 +121,15 @@ void RecordFiles::RebuildKinds() const {
     WriteLines(folder_.File(file::kCallOutManual), manual);
 }
 
-std::optional<RecordFiles::List> RecordFiles::CaptureCallRecord(
-    std::span<const std::uint8_t> buffer) const {
+std::optional<RecordFiles::List>
+RecordFiles::CaptureCallRecord(std::span<const std::uint8_t> buffer) const {
+    // Filed by the frame's own type character: a name may hold "Type[".
     const std::string line = LiveRecordLine(buffer);
-    const std::string type = FieldValue(line, "Type[");
+    const char type = LiveRecordType(buffer);
     std::optional<List> list;
-    if (type == "0" || type == "1")
+    if (type == '0' || type == '1')
         list = List::CallOut;
-    else if (type == "2" || type == "3")
+    else if (type == '2' || type == '3')
         list = List::CallIn;
     if (!list)
         return std::nullopt;
@@ -138,7 +141,7 @@ std::optional<RecordFiles::List> RecordFiles::CaptureCallRecord(
 
 bool RecordFiles::CommitRemark(List list, std::size_t index, const std::string& remark,
                                std::string* line) const {
-    const std::string clean = CleanRemark(remark);
+    const std::string clean = CutText(CleanRemark(remark), kMaxRemarkBytes, *encoding_);
     if (clean.empty())
         return false;
     Lines lines = ReadLines(ListFile(list));

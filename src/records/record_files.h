@@ -3,6 +3,7 @@
 // (ReadFile.txt), the call-out and call-in lists with their backups, the
 // five per-kind files, a record added live, and a remark written into a list.
 
+#include "common/text_encoding.h"
 #include "common/text_file.h"
 #include "common/work_folder.h"
 
@@ -39,7 +40,11 @@ RebuiltLists SortDump(const Lines& dump, const Lines& oldCallOut, const Lines& o
 
 class RecordFiles {
 public:
-    explicit RecordFiles(WorkFolder folder) : folder_(std::move(folder)) {}
+    // A remark keeps at most this many bytes, cut at a character boundary.
+    static constexpr std::size_t kMaxRemarkBytes = 126;
+
+    explicit RecordFiles(WorkFolder folder, const TextEncoding& encoding = Utf8Encoding())
+        : folder_(std::move(folder)), encoding_(&encoding) {}
 
     // What the end of a successful read does: the dump, then the list
     // rebuild with backups. Throws FileError.
@@ -53,8 +58,9 @@ public:
     // type is not 0-3.
     std::optional<List> CaptureCallRecord(std::span<const std::uint8_t> buffer) const;
 
-    // Writes `remark` into line `index` of a list; false when there is no
-    // such line or the remark is empty. Returns the new line through `line`.
+    // Writes `remark` (cleaned, cut to 126 bytes) into line `index` of a
+    // list; false when there is no such line or the remark is empty. Returns the new line through
+    // `line`.
     bool CommitRemark(List list, std::size_t index, const std::string& remark,
                       std::string* line = nullptr) const;
 
@@ -63,6 +69,7 @@ public:
 
 private:
     WorkFolder folder_;
+    const TextEncoding* encoding_;
 };
 
 } // namespace mervadin

@@ -2,6 +2,7 @@
 
 #include "settings/write_settings_operation.h"
 #include "ui/memo_box.h"
+#include "ui/text_codec.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -51,8 +52,8 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
 }
 
 void DownloadWindow::WriteSetting() {
-    RunOperation(
-        std::make_unique<WriteSettingsOperation>(link_, *this, folder_.File(file::kConfig)));
+    RunOperation(std::make_unique<WriteSettingsOperation>(link_, *this, folder_.File(file::kConfig),
+                                                          TextCodec::Chosen()));
 }
 
 const std::vector<std::string>& DownloadWindow::ErrorLines() const {

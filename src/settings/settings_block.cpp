@@ -2,6 +2,7 @@
 
 #include "settings/settings_file.h"
 
+#include <algorithm>
 #include <string>
 
 namespace mervadin {
@@ -10,7 +11,8 @@ namespace {
 
 class BlockWriter {
 public:
-    BlockWriter(const Lines& config, SettingsBlock& block) : config_(config), block_(block) {}
+    BlockWriter(const Lines& config, SettingsBlock& block, const TextEncoding& encoding)
+        : config_(config), block_(block), encoding_(encoding) {}
 
     std::int32_t Int(const char* key) const { return ParseIntSetting(Text(key)); }
     std::string Text(const char* key) const { return FindSetting(config_, key).value_or(""); }
@@ -24,11 +26,11 @@ public:
     void Number(std::size_t offset, std::size_t width, const char* key) {
         Number(offset, width, Int(key));
     }
-    // Up to `size` characters, zero-padded; a full-length text has no terminating zero.
+    // Up to `size` bytes, cut at a character boundary, zero-padded; a
+    // full-length text has no terminating zero.
     void TextField(std::size_t offset, std::size_t size, const char* key) {
-        const std::string text = Text(key);
-        for (std::size_t i = 0; i < size && i < text.size(); ++i)
-            block_[offset + i] = static_cast<std::uint8_t>(text[i]);
+        const std::string text = CutText(Text(key), size, encoding_);
+        std::copy(text.begin(), text.end(), block_.begin() + static_cast<std::ptrdiff_t>(offset));
     }
     // 16 nibbles: the low four bits of each character, 0xC after the text.
     void DigitField(std::size_t offset, const char* key) {
@@ -44,6 +46,7 @@ public:
 private:
     const Lines& config_;
     SettingsBlock& block_;
+    const TextEncoding& encoding_;
 };
 
 std::uint8_t Bcd(int value) {
@@ -103,9 +106,10 @@ void FillPeriods(BlockWriter& w) {
 
 } // namespace
 
-SettingsBlock BuildSettingsBlock(const Lines& config, const LocalTime& at) {
+SettingsBlock BuildSettingsBlock(const Lines& config, const LocalTime& at,
+                                 const TextEncoding& encoding) {
     SettingsBlock block{};
-    BlockWriter w(config, block);
+    BlockWriter w(config, block, encoding);
     FillOneByteValues(w);
     w.Number(81, 2, "pick up call all time=");
     w.Number(84, 2, "dial out every time=");

@@ -4,6 +4,7 @@
 // digit fields and text fields. Every byte not filled is 0.
 
 #include "common/local_time.h"
+#include "common/text_encoding.h"
 #include "common/text_file.h"
 
 #include <array>
@@ -14,7 +15,9 @@ namespace mervadin {
 using SettingsBlock = std::array<std::uint8_t, 512>;
 
 // Builds the block from the lines of a settings file (reads stop at the end
-// marker, as they do in the file) and the date and time to stamp in it.
-SettingsBlock BuildSettingsBlock(const Lines& config, const LocalTime& at);
+// marker, as they do in the file) and the date and time to stamp in it. Text
+// fields are cut at a character boundary of `encoding`.
+SettingsBlock BuildSettingsBlock(const Lines& config, const LocalTime& at,
+                                 const TextEncoding& encoding = Utf8Encoding());
 
 } // namespace mervadin

@@ -1,4 +1,5 @@
 #include "settings/settings_file.h"
+#include "common/decimal.h"
 
 #include <algorithm>
 #include <charconv>
@@ -42,13 +43,10 @@ void SetSetting(Lines& lines, std::string_view key, std::string_view value) {
 }
 
 std::int32_t ParseIntSetting(std::string_view value) {
-    if (value.size() > 1 && value[0] == '+' && value[1] != '-')
-        value.remove_prefix(1);
-    std::int32_t result = 0;
-    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), result);
-    if (value.empty() || error != std::errc() || end != value.data() + value.size())
+    const auto number = ParseDecimal(value);
+    if (!number || *number < INT32_MIN || *number > INT32_MAX)
         return 0;
-    return result;
+    return static_cast<std::int32_t>(*number);
 }
 
 std::int32_t ReadIntSetting(const std::filesystem::path& file, std::string_view key) {

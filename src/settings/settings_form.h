@@ -30,7 +30,7 @@ struct TextControl {
 const std::vector<ListControl>& SettingsLists();
 const std::vector<TextControl>& SettingsTexts();
 inline constexpr const char* kSmsKey = "sms=";
-inline constexpr int kSmsMaxLength = 96;
+inline constexpr std::size_t kSmsMaxBytes = 96;
 
 // What the editor holds: the chosen position of each list (-1 for none) and
 // the text of each text box and of the SMS box, by key.

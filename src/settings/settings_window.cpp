@@ -1,7 +1,8 @@
 #include "settings/settings_window.h"
 
-#include "ui/qt_prompts.h"
 #include "settings/settings_file.h"
+#include "ui/qt_prompts.h"
+#include "ui/text_codec.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -14,8 +15,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTextCursor>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace mervadin {
 
@@ -32,20 +33,23 @@ const ListControl& ListByKey(const std::string& key) {
 
 } // namespace
 
-// Refuses typing past a length, but keeps (and lets the operator edit) a
-// longer text that came from the file, where the box's own length limit
-// would cut it.
+// Refuses typing past a number of bytes in the chosen encoding, but keeps
+// (and lets the operator edit) a longer text that came from the file, where
+// the box's own length limit would cut it.
 class TypingLimit : public QValidator {
 public:
-    TypingLimit(QObject* parent, int limit) : QValidator(parent), limit_(limit), allowed_(limit) {}
-    void Loaded(const QString& text) { allowed_ = std::max(limit_, static_cast<int>(text.size())); }
+    TypingLimit(QObject* parent, std::size_t limit)
+        : QValidator(parent), limit_(limit), allowed_(limit) {}
+    void Loaded(const QString& text) { allowed_ = std::max(limit_, Bytes(text)); }
     State validate(QString& input, int&) const override {
-        return input.size() <= allowed_ ? Acceptable : Invalid;
+        return Bytes(input) <= allowed_ ? Acceptable : Invalid;
     }
 
 private:
-    int limit_;
-    int allowed_;
+    static std::size_t Bytes(const QString& text) { return TextCodec::Chosen().EncodedSize(text); }
+
+    std::size_t limit_;
+    std::size_t allowed_;
 };
 
 SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompts, QWidget* parent)
@@ -61,8 +65,10 @@ SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompt
 void SettingsWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
-    const std::pair<const char*, const char*> captions[] = {
-        {"Button2", "Default"}, {"Button1", "Save"}, {"Button4", "Save&&Exit"}, {"Button3", "Exit"}};
+    const std::pair<const char*, const char*> captions[] = {{"Button2", "Default"},
+                                                            {"Button1", "Save"},
+                                                            {"Button4", "Save&&Exit"},
+                                                            {"Button3", "Exit"}};
     std::vector<QPushButton*> made;
     for (const auto& [name, caption] : captions) {
         auto* button = new QPushButton(caption, this);
@@ -146,7 +152,8 @@ QWidget* SettingsWindow::BuildTaskWork() {
         const std::string n = std::to_string(row + 1);
         grid->addWidget(new QLabel(QString::fromStdString(n), table), row, 0);
         int column = 1;
-        for (const char* part : {"start%1 hour=", "start%1 minute=", "end%1 hour=", "end%1 minute="}) {
+        for (const char* part :
+             {"start%1 hour=", "start%1 minute=", "end%1 hour=", "end%1 minute="}) {
             auto* list = MakeList(table, ListByKey(QString(part).arg(row + 1).toStdString()));
             list->setMinimumWidth(58);
             grid->addWidget(list, row, column++);
@@ -156,19 +163,22 @@ QWidget* SettingsWindow::BuildTaskWork() {
     return box;
 }
 
-// At most 96 characters may be typed (line breaks do not count: the save
-// joins the lines); a longer text that came from the file is kept.
+// At most 96 bytes may be typed (line breaks do not count: the save joins
+// the lines); a longer text that came from the file is kept. Characters
+// typed past the limit are taken back one by one, whole.
 void SettingsWindow::LimitSmsTyping() {
-    const QString text = sms_->toPlainText();
-    const int length = static_cast<int>(text.size() - text.count('\n'));
-    if (length > kSmsMaxLength && length > smsLength_) {
+    const auto length = [this] {
+        return TextCodec::Chosen().EncodedSize(sms_->toPlainText().remove('\n'));
+    };
+    const std::size_t allowed = std::max(smsLength_, kSmsMaxBytes);
+    if (length() > allowed) {
         const QSignalBlocker blocker(sms_);
         QTextCursor cursor = sms_->textCursor();
-        for (int extra = length - std::max(smsLength_, kSmsMaxLength); extra > 0; --extra)
+        while (length() > allowed && cursor.position() > 0)
             cursor.deletePreviousChar();
         return;
     }
-    smsLength_ = length;
+    smsLength_ = length();
 }
 
 QComboBox* SettingsWindow::MakeList(QWidget* parent, const ListControl& control) {
@@ -183,7 +193,7 @@ QComboBox* SettingsWindow::MakeList(QWidget* parent, const ListControl& control)
 QLineEdit* SettingsWindow::MakeText(QWidget* parent, const TextControl& control) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(ToQString(control.name));
-    limits_[control.key] = new TypingLimit(edit, control.maxLength);
+    limits_[control.key] = new TypingLimit(edit, static_cast<std::size_t>(control.maxLength));
     edit->setValidator(limits_[control.key]);
     texts_[control.key] = edit;
     return edit;
@@ -205,21 +215,25 @@ void SettingsWindow::Show(const SettingsFormValues& values) {
     for (auto& [key, box] : lists_)
         box->setCurrentIndex(values.lists.at(key));
     for (auto& [key, edit] : texts_) {
-        const QString text = ToQString(values.texts.at(key));
+        const QString text = FromFileText(values.texts.at(key));
         limits_.at(key)->Loaded(text);
         edit->setText(text);
     }
     const QSignalBlocker blocker(sms_);
     sms_->clear();
-    sms_->setPlainText(ToQString(values.sms));
-    smsLength_ = static_cast<int>(sms_->toPlainText().size());
+    sms_->setPlainText(FromFileText(values.sms));
+    smsLength_ = TextCodec::Chosen().EncodedSize(sms_->toPlainText().remove('\n'));
 }
 
 std::string SettingsWindow::TextOf(const std::string& key, const QString& shown) const {
     // A value the operator did not change goes back byte for byte, even when
-    // it is not UTF-8 text.
-    const std::string& original = key == kSmsKey ? loaded_.sms : loaded_.texts.at(key);
-    return shown == ToQString(original) ? original : shown.toStdString();
+    // it is not valid text in the chosen encoding. When the file could not
+    // be read on opening there is nothing to keep.
+    const auto found = loaded_.texts.find(key);
+    if (key != kSmsKey && found == loaded_.texts.end())
+        return ToFileText(shown);
+    const std::string& original = key == kSmsKey ? loaded_.sms : found->second;
+    return shown == FromFileText(original) ? original : ToFileText(shown);
 }
 
 SettingsFormValues SettingsWindow::Collect() const {

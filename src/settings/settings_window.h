@@ -47,7 +47,7 @@ private:
     std::map<std::string, QLineEdit*> texts_;
     std::map<std::string, TypingLimit*> limits_;
     QPlainTextEdit* sms_ = nullptr;
-    int smsLength_ = 0;
+    std::size_t smsLength_ = 0; // bytes of the SMS as loaded or last allowed
     SettingsFormValues loaded_; // as read, so unedited bytes go back unchanged
 };
 

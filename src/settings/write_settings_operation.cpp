@@ -10,15 +10,16 @@ constexpr const char* kRule = "=============================";
 
 WriteSettingsOperation::WriteSettingsOperation(DeviceLink& link, OperationView& view,
                                                std::filesystem::path configFile,
+                                               const TextEncoding& encoding,
                                                std::function<LocalTime()> clock)
-    : HandshakeOperation(WriteSettingsHandshake(), link, view),
-      configFile_(std::move(configFile)), clock_(std::move(clock)) {}
+    : HandshakeOperation(WriteSettingsHandshake(), link, view), configFile_(std::move(configFile)),
+      encoding_(encoding), clock_(std::move(clock)) {}
 
 void WriteSettingsOperation::Start() {
     view_.ClearMemo();
     view_.ClearErrorMemo();
     try {
-        block_ = BuildSettingsBlock(ReadLines(configFile_), clock_());
+        block_ = BuildSettingsBlock(ReadLines(configFile_), clock_(), encoding_);
     } catch (const FileError& e) {
         view_.Inform("Error", e.what());
         End(OperationStatus::Failed);
@@ -95,9 +96,9 @@ void WriteSettingsOperation::Succeed() {
     view_.AppendMemo("Save OK!\r");
     retries_ = 0;
     view_.SetProgress(100, "100%");
-    for (const char* line : {" \r", " \r", " ======================================",
-                             "            Write Setting OK!\r",
-                             " ======================================"})
+    for (const char* line :
+         {" \r", " \r", " ======================================",
+          "            Write Setting OK!\r", " ======================================"})
         view_.AppendMemo(line);
     End(OperationStatus::Succeeded);
     view_.Inform("OK", "  Write Setting OK!");

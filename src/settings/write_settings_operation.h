@@ -18,8 +18,8 @@ public:
     static constexpr unsigned kPollEvery = 3;
     static constexpr unsigned kMaxRetries = 50;
 
-    WriteSettingsOperation(DeviceLink& link, OperationView& view,
-                           std::filesystem::path configFile,
+    WriteSettingsOperation(DeviceLink& link, OperationView& view, std::filesystem::path configFile,
+                           const TextEncoding& encoding = Utf8Encoding(),
                            std::function<LocalTime()> clock = Now);
 
     void Start() override;
@@ -35,6 +35,7 @@ private:
     void Succeed();
 
     std::filesystem::path configFile_;
+    const TextEncoding& encoding_;
     std::function<LocalTime()> clock_;
     SettingsBlock block_{};
     bool sending_ = false; // after the one tick that follows the answer

@@ -1,17 +1,18 @@
 #include "ui/qt_prompts.h"
 
+#include "ui/text_codec.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QStringDecoder>
 
 namespace mervadin {
 
 QString FromFileText(const std::string& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return TextCodec::Chosen().Decode(bytes);
+}
+
+std::string ToFileText(const QString& text) {
+    return TextCodec::Chosen().Encode(text);
 }
 
 void QtPrompts::Inform(const std::string& caption, const std::string& text) {

@@ -8,13 +8,14 @@
 namespace mervadin {
 
 // The tool's own texts are UTF-8 in the source; this is how they reach Qt.
-inline QString ToQString(const std::string& text) { return QString::fromUtf8(text); }
+inline QString ToQString(const std::string& text) {
+    return QString::fromUtf8(text);
+}
 
-// Data files are 8-bit text of no declared encoding: shown as UTF-8 when
-// they are valid UTF-8, else byte for byte as Latin-1.
+// Data files and the device's text fields, shown and typed in the chosen
+// encoding (see TextCodec).
 QString FromFileText(const std::string& bytes);
-// What the operator typed, for a data file: UTF-8.
-inline std::string ToFileText(const QString& text) { return text.toStdString(); }
+std::string ToFileText(const QString& text);
 
 class QtPrompts : public Prompts {
 public:

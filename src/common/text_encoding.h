@@ -1,0 +1,29 @@
+#pragma once
+// How the 8-bit text of the data files and of the device's text fields is
+// read as characters. The tool keeps such text as bytes; an encoding is
+// needed only where characters matter: to show them, and to cut a text to a
+// byte limit without splitting a character.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace mervadin {
+
+class TextEncoding {
+public:
+    virtual ~TextEncoding() = default;
+    virtual std::string Name() const = 0;
+    // The length of the longest prefix of `bytes` that has at most `limit`
+    // bytes and does not end inside a character. Bytes that are not valid in
+    // the encoding count as one character each.
+    virtual std::size_t Fit(std::string_view bytes, std::size_t limit) const = 0;
+};
+
+// UTF-8, the default encoding.
+const TextEncoding& Utf8Encoding();
+
+// The prefix that Fit allows.
+std::string CutText(std::string_view bytes, std::size_t limit, const TextEncoding& encoding);
+
+} // namespace mervadin

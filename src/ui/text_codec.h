@@ -1,0 +1,50 @@
+#pragma once
+// The one class through which text from the data files and the device is
+// shown and typed text goes back to bytes, in the encoding the operator
+// chose (UTF-8 unless --encoding or MERVADIN_ENCODING name another, such as
+// GB18030 for files made on a Chinese Windows). Bytes that are not valid in
+// the encoding show as replacement marks; they are never written back unless
+// the operator edits that very text, which is the caller's part: keep the
+// bytes, compare what is shown.
+
+#include "common/text_encoding.h"
+
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace mervadin {
+
+class TextCodec : public TextEncoding {
+public:
+    // Nothing when the name is not an encoding this system knows.
+    static std::unique_ptr<TextCodec> Named(const std::string& name);
+
+    // The encoding chosen for this run; UTF-8 until Choose is called. It is
+    // chosen once at start-up, before any window opens.
+    static const TextCodec& Chosen();
+    static void Choose(std::unique_ptr<TextCodec> codec);
+    // Chooses by the --encoding option's value, or when that is empty by
+    // MERVADIN_ENCODING, else UTF-8. False, choosing nothing, when the name
+    // is unknown; `name` then holds it for the error message.
+    static bool ChooseForRun(std::string& name);
+
+    std::string Name() const override { return name_; }
+    std::size_t Fit(std::string_view bytes, std::size_t limit) const override;
+
+    QString Decode(std::string_view bytes) const;
+    // Characters the encoding cannot hold become its substitute character.
+    std::string Encode(const QString& text) const;
+    std::size_t EncodedSize(const QString& text) const { return Encode(text).size(); }
+    // The longest prefix of `text` whose bytes fit in `limit`.
+    QString Truncate(const QString& text, std::size_t limit) const;
+
+private:
+    explicit TextCodec(std::string name) : name_(std::move(name)) {}
+
+    std::string name_;
+};
+
+} // namespace mervadin

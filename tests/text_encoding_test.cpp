@@ -1,0 +1,71 @@
+#include "common/text_encoding.h"
+#include "records/call_record.h"
+#include "records/record_files.h"
+#include "settings/settings_block.h"
+#include "settings/settings_file.h"
+#include "support/temp_folder.h"
+#include "ui/text_codec.h"
+
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+const std::string kTest = "\xE6\xB5\x8B\xE8\xAF\x95"; // two three-byte characters in UTF-8
+const std::string kTestGb = "\xB2\xE2\xCA\xD4";       // the same two in GB2312
+
+TEST(TextEncoding, CutsNeverSplitACharacter) {
+    const TextEncoding& utf8 = Utf8Encoding();
+    EXPECT_EQ(utf8.Fit(kTest, 5), 3u);
+    EXPECT_EQ(utf8.Fit(kTest, 6), 6u);
+    EXPECT_EQ(utf8.Fit("a" + kTest, 3), 1u);
+    EXPECT_EQ(utf8.Fit(kTestGb + "xyz", 3), 3u); // not UTF-8: the bytes are cut as they are
+
+    const auto gb = TextCodec::Named("GB18030");
+    ASSERT_NE(gb, nullptr);
+    EXPECT_EQ(gb->Decode(kTestGb), QString::fromUtf8(kTest));
+    EXPECT_EQ(gb->Encode(QString::fromUtf8(kTest)), kTestGb);
+    EXPECT_EQ(gb->Fit("a" + kTestGb, 4), 3u);
+    EXPECT_EQ(gb->Fit("a" + kTestGb, 5), 5u);
+    EXPECT_EQ(gb->Truncate(QString::fromUtf8("a" + kTest), 4), QString::fromUtf8("a\xE6\xB5\x8B"));
+    EXPECT_EQ(TextCodec::Named("no-such-encoding"), nullptr);
+
+    // Invalid bytes show as replacement marks; the codec itself writes nothing back.
+    const auto utf8Codec = TextCodec::Named("UTF-8");
+    EXPECT_EQ(utf8Codec->Decode(kTestGb).count(QChar::ReplacementCharacter), 4);
+}
+
+TEST(TextEncoding, ByteLimitsOfTheSettingsBlockAndRemarksCutWholeCharacters) {
+    test::TempFolder temp;
+    const auto config = temp / "Config.txt";
+    RestoreDefaultSettings(config);
+    std::string sms = "x";
+    for (int i = 0; i < 40; ++i)
+        sms += kTest; // 241 bytes: 96 falls inside the 32nd character
+    WriteSetting(config, "sms=", sms);
+    WriteSetting(config, "pin=", "ab" + kTest + kTest + kTest + kTest + kTest);
+    const SettingsBlock block = BuildSettingsBlock(ReadLines(config), {2026, 1, 1, 0, 0, 0});
+    EXPECT_EQ(std::string(block.begin() + 256, block.begin() + 352),
+              sms.substr(0, 94) + '\0' + '\0');
+    EXPECT_EQ(std::string(block.begin() + 480, block.begin() + 496),
+              "ab" + kTest + kTest + std::string(2, '\0'));
+
+    const auto gb = TextCodec::Named("GB18030");
+    WriteSetting(config, "pin=", "a" + kTestGb + kTestGb + kTestGb + kTestGb); // 17 bytes
+    const SettingsBlock gbBlock = BuildSettingsBlock(ReadLines(config), {2026, 1, 1, 0, 0, 0}, *gb);
+    EXPECT_EQ(std::string(gbBlock.begin() + 480, gbBlock.begin() + 496),
+              "a" + kTestGb + kTestGb + kTestGb + kTestGb.substr(0, 2) + '\0');
+
+    const WorkFolder folder(temp.path());
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    WriteLines(folder.File("CallOutList.txt"), {"Group[1],\tName[n],\tType[0],\tRemark[]"});
+    std::string remark = "r";
+    for (int i = 0; i < 50; ++i)
+        remark += kTest;
+    std::string line;
+    ASSERT_TRUE(RecordFiles(folder).CommitRemark(RecordFiles::List::CallOut, 0, remark, &line));
+    EXPECT_EQ(FieldValue(line, "Remark["), remark.substr(0, 124)); // 1 + 41 characters of 3
+}
+
+} // namespace
+} // namespace mervadin

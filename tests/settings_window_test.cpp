@@ -125,7 +125,8 @@ TEST_F(SettingsWindowTest, TypedTextIsEncodedAndASaveWorksAfterAFailedOpen) {
         auto* sms = window.findChild<QPlainTextEdit*>("Memo7");
         EXPECT_EQ(sms->toPlainText(), QString::fromUtf8("\xE6\xB5\x8B\xE8\xAF\x95"));
         sms->moveCursor(QTextCursor::End);
-        QTest::keyClicks(sms, QString::fromUtf8("\xE8\xAF\x95"));
+        QTest::sendKeyEvent(QTest::Click, sms, Qt::Key_unknown, QString::fromUtf8("\xE8\xAF\x95"),
+                            Qt::NoModifier);
         window.Save();
     }
     EXPECT_EQ(ReadTextSetting(config, "sms="), "\xB2\xE2\xCA\xD4\xCA\xD4");

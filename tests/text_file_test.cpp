@@ -50,6 +50,7 @@ TEST(TextFile, FailuresNameThePathAndKeepTheOldFile) {
     const auto blocked = folder / "blocked.txt";
     std::filesystem::create_directories(blocked / "inner");
     EXPECT_THROW(WriteLines(blocked, {"a"}), FileError);
+    EXPECT_THROW(ReadLines(blocked), FileError); // a folder is no file to read
     EXPECT_TRUE(std::filesystem::is_directory(blocked / "inner"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                             std::filesystem::directory_iterator()),

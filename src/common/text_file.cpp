@@ -46,13 +46,21 @@ std::string JoinLines(const Lines& lines) {
 }
 
 std::string ReadFileBytes(const fs::path& path) {
+    std::error_code ignored;
+    if (fs::is_directory(path, ignored))
+        throw FileError(path, "is a folder, not a file");
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw FileError(path, std::string("cannot open file: ") + std::strerror(errno));
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw FileError(path, "read error");
-    return bytes;
+    try {
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad())
+            throw FileError(path, "read error");
+        return bytes;
+    } catch (const std::ios_base::failure&) {
+        // The stream buffer reports a failed read (EIO, ...) this way.
+        throw FileError(path, std::string("read error: ") + std::strerror(errno));
+    }
 }
 
 namespace {

@@ -147,7 +147,7 @@ TEST_F(SettingsWindowTest, TypedTextIsEncodedAndASaveWorksAfterAFailedOpen) {
         window.findChild<QLineEdit*>("Edit1")->setText("33");
         EXPECT_TRUE(window.Save());
     }
-    EXPECT_EQ(ReadTextSetting(config, "pin="), "");
+    EXPECT_EQ(ReadTextSetting(config, "dial out every time="), "33");
     EXPECT_NE(test::Slurp(config), kept);
 }
 

@@ -1,7 +1,8 @@
-#include "ui/lamp.h"
 #include "app/main_window.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
+#include "ui/colours.h"
+#include "ui/lamp.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -33,16 +34,17 @@ protected:
 TEST_F(MainWindowTest, StartsWithItsLayoutAndNoDevice) {
     MainWindow window(folder, prompts);
     EXPECT_EQ(window.windowTitle(), "Mervadin Ver:A00-002");
-    EXPECT_EQ(window.size(), QSize(863, 540));
+    EXPECT_EQ(window.size(), QSize(863, 540)); // an outer size of 869 x 568
+    EXPECT_EQ(window.palette().color(QPalette::Window), colour::kActiveCaptionGradient);
     EXPECT_EQ(window.StatusText(), "USB No Connect");
     EXPECT_EQ(Find<Lamp>(window, "Shape1")->Colour(), colour::kSilver);
     EXPECT_EQ(Find<QLineEdit>(window, "Edit1")->text(), "Total:0");
 
     const std::pair<const char*, const char*> buttons[] = {
-        {"Button4", "LoadNumber"}, {"Button1", "Setting"},    {"Button3", "DownLoad"},
-        {"Button41", "ReadCdr"},   {"Button5", "DisplayCdr"}, {"Button15", "Close"},
+        {"Button4", "LoadNumber"}, {"Button1", "Setting"},     {"Button3", "DownLoad"},
+        {"Button41", "ReadCdr"},   {"Button5", "DisplayCdr"},  {"Button15", "Close"},
         {"Button13", "MonitorON"}, {"Button14", "MonitorOFF"}, {"Button9", "ZelStart"},
-        {"Button19", "ZelStop"},   {"Button20", "Forward"},   {"Button23", "SendSms"}};
+        {"Button19", "ZelStop"},   {"Button20", "Forward"},    {"Button23", "SendSms"}};
     for (const auto& [name, caption] : buttons)
         EXPECT_EQ(Find<QPushButton>(window, name)->text(), caption);
     EXPECT_FALSE(Find<QPushButton>(window, "Button2")->isEnabled());
@@ -63,8 +65,7 @@ TEST_F(MainWindowTest, GridsServeNumberedRowsUnderTheirHeaders) {
     EXPECT_EQ(out->model()->headerData(0, Qt::Horizontal).toString(), "      No.");
     EXPECT_EQ(out->model()->headerData(1, Qt::Horizontal).toString(), "      CallOut");
     EXPECT_EQ(in->model()->headerData(1, Qt::Horizontal).toString(), "       CallIn");
-    EXPECT_EQ(in->model()->headerData(6, Qt::Horizontal).toString(),
-              QString(32, ' ') + "Remark");
+    EXPECT_EQ(in->model()->headerData(6, Qt::Horizontal).toString(), QString(32, ' ') + "Remark");
     EXPECT_EQ(out->model()->index(99999, 0).data().toString(), "100000");
     EXPECT_EQ(in->model()->index(0, 0).data().toString(), "1");
     const int widths[] = {60, 100, 120, 50, 130, 62, 270};
@@ -95,8 +96,8 @@ TEST_F(MainWindowTest, CloseButtonAndCloseMenuEntriesCloseTheWindow) {
     QTest::mouseClick(Find<QPushButton>(window, "Button15"), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
 
-    for (const char* menuName : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4",
-                                 "PopupMenu5"}) {
+    for (const char* menuName :
+         {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4", "PopupMenu5"}) {
         window.show();
         auto* menu = Find<QMenu>(window, menuName);
         auto actions = menu->actions();
@@ -105,8 +106,7 @@ TEST_F(MainWindowTest, CloseButtonAndCloseMenuEntriesCloseTheWindow) {
         actions.last()->trigger();
         EXPECT_FALSE(window.isVisible()) << menuName;
     }
-    EXPECT_EQ(Find<QMenu>(window, "PopupMenu2")->actions().first()->text(),
-              "Callout CDR Save as ");
+    EXPECT_EQ(Find<QMenu>(window, "PopupMenu2")->actions().first()->text(), "Callout CDR Save as ");
 }
 
 TEST_F(MainWindowTest, DownLoadNeedsADevice) {

@@ -79,6 +79,16 @@ TEST_F(MonitorPanelTest, MonitorShowsTheDeviceAndTakesCommands) {
     Action("PopupMenu5", "M-module Spk Vol Sub")->trigger();
     EXPECT_EQ(speaker->currentIndex(), 3);
     ASSERT_TRUE(QTest::qWaitFor([&] { return sim().Dialer().Speaker() == 3; }, 5000));
+    // Add stops at the model's top item (SpkVol:7), never past it.
+    for (int press = 0; press < 8; ++press)
+        Action("PopupMenu5", "M-module Spk Vol Add")->trigger();
+    EXPECT_EQ(speaker->currentIndex(), 8);
+    EXPECT_EQ(speaker->currentText(), "SpkVol:7");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sim().Dialer().Speaker() == 8; }, 5000));
+    auto* mic = window.findChild<QComboBox*>("ComboBox30");
+    for (int press = 0; press < 9; ++press)
+        Action("PopupMenu5", "M-module Mic Vol Sub")->trigger();
+    EXPECT_EQ(mic->currentIndex(), 0); // "-OFF-", the bottom item
     Click("Button9");
     EXPECT_TRUE(Enabled("Button19"));
     EXPECT_TRUE(Enabled("Button20"));

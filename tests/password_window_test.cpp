@@ -49,14 +49,21 @@ TEST_F(PasswordWindowTest, EnterOnTheHintFailsAndAClickClearsIt) {
     EXPECT_EQ(prompts.shown.size(), 1u);
 }
 
-TEST_F(PasswordWindowTest, KeyboardEntryStaysInClearAndExitRefuses) {
+TEST_F(PasswordWindowTest, TypingWithoutAClickReplacesTheHintMaskedAndEscIsIgnored) {
     PasswordWindow window(file, prompts);
     window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     auto* edit = window.findChild<QLineEdit*>("Edit1");
-    edit->selectAll();
+    ASSERT_TRUE(edit->hasFocus()); // the box has the focus when the window opens
+    EXPECT_EQ(edit->selectedText(), "Enter  Password");
     QTest::keyClicks(edit, "60931");
     EXPECT_EQ(edit->text(), "6093");
-    EXPECT_EQ(edit->echoMode(), QLineEdit::Normal);
+    EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
+
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.size(), QSize(370, 391)); // an outer size of 376 x 419
+    EXPECT_LT(window.findChild<QPushButton*>("Button2")->geometry().bottom(), window.height());
 
     QTest::mouseClick(window.findChild<QPushButton*>("Button2"), Qt::LeftButton);
     EXPECT_FALSE(window.Accepted());

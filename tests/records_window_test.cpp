@@ -7,6 +7,7 @@
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
+#include "ui/colours.h"
 #include "ui/text_codec.h"
 
 #include <QLineEdit>
@@ -139,6 +140,9 @@ TEST_F(RecordsWindowTest, DisplayWindowShowsEachKindAndSavesWhatItShows) {
     DisplayWindow window(folder, prompts);
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo3")->toPlainText().toStdString(),
               Line(1, "0"));
+    EXPECT_EQ(window.palette().color(QPalette::Window), colour::kSkyBlue);
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo3")->palette().color(QPalette::Base),
+              colour::kSilver);
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo5")->toPlainText().toStdString(),
               Line(3, "F"));
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo2")->toPlainText(), "");
@@ -175,6 +179,13 @@ TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
         10000));
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 40u); // the simulator's records
     EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")).size(), 20u);
+    EXPECT_EQ(window.palette().color(QPalette::Window), colour::kTeal);
+    auto* memo = window.findChild<QWidget*>("DisplayMessage");
+    EXPECT_EQ(memo->palette().color(QPalette::Base), colour::kSilver);
+    EXPECT_TRUE(memo->font().bold());
+    EXPECT_EQ(window.findChild<QWidget*>("Label1")->palette().color(QPalette::Window),
+              colour::kSilver);
+    EXPECT_EQ(window.size(), QSize(570, 313));
 }
 
 TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {

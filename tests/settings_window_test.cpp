@@ -100,7 +100,11 @@ TEST_F(SettingsWindowTest, ExitChangesNothingAndDefaultRestores) {
     {
         SettingsWindow window(config, prompts);
         window.findChild<QComboBox*>("ComboBox7")->setCurrentIndex(5);
-        Click(window, "Button3"); // Exit
+        window.show();
+        QTest::keyClick(&window, Qt::Key_Escape);
+        EXPECT_TRUE(window.isVisible());           // Esc discards nothing silently
+        EXPECT_EQ(window.size(), QSize(852, 512)); // an outer size of 858 x 540
+        Click(window, "Button3");                  // Exit
     }
     EXPECT_EQ(test::Slurp(config), before);
     {

@@ -1,4 +1,5 @@
 #include "access/change_password_window.h"
+#include "ui/window_frame.h"
 
 #include "access/password_file.h"
 
@@ -9,12 +10,12 @@
 namespace mervadin {
 
 ChangePasswordWindow::ChangePasswordWindow(std::filesystem::path passwordFile, Prompts& prompts,
-                                 QWidget* parent)
+                                           QWidget* parent)
     : QDialog(parent), passwordFile_(std::move(passwordFile)), prompts_(prompts) {
     setObjectName("ChangePassword");
     setWindowTitle("ChangePassword");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(345, 225);
+    setFixedSize(ClientSize(345, 225));
     move(487, 205);
 
     old_ = AddPasswordBox("OlderPassWord", "Old  Password  ", 24);

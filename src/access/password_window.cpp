@@ -1,9 +1,12 @@
 #include "access/password_window.h"
+#include "ui/window_frame.h"
 
 #include "access/change_password_window.h"
 #include "access/password_file.h"
 
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -46,7 +49,7 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
     setObjectName("PasswordCheck");
     setWindowTitle("PasswordCheck");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(376, 419);
+    setFixedSize(ClientSize(376, 419));
     move(498, 118);
 
     auto* image = new QLabel(this);
@@ -56,16 +59,16 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
 
     input_ = new QLineEdit(kHint, this);
     input_->setObjectName("Edit1");
-    input_->setGeometry(104, 262, 161, 24);
+    input_->setGeometry(104, 256, 161, 24);
     input_->installEventFilter(this);
     connect(input_, &QLineEdit::returnPressed, this, &PasswordWindow::LogIn);
     connect(input_, &QLineEdit::textEdited, this, &PasswordWindow::LimitTypedText);
 
-    connect(MakeButton(this, "Button1", "Log In", 298), &QPushButton::clicked, this,
+    connect(MakeButton(this, "Button1", "Log In", 288), &QPushButton::clicked, this,
             &PasswordWindow::LogIn);
-    connect(MakeButton(this, "Button3", "Change Password", 336), &QPushButton::clicked, this,
+    connect(MakeButton(this, "Button3", "Change Password", 322), &QPushButton::clicked, this,
             &PasswordWindow::OpenChangeWindow);
-    connect(MakeButton(this, "Button2", "EXIT", 374), &QPushButton::clicked, this, [this] {
+    connect(MakeButton(this, "Button2", "EXIT", 356), &QPushButton::clicked, this, [this] {
         accepted_ = false;
         reject();
     });
@@ -74,7 +77,20 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
 bool PasswordWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == input_ && event->type() == QEvent::MouseButtonPress)
         ClearHint();
+    // Reached without a click (the window opening, Tab), the hint is selected
+    // so that typing replaces it.
+    if (watched == input_ && event->type() == QEvent::FocusIn &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason &&
+        input_->text() == kHint)
+        input_->selectAll();
     return QDialog::eventFilter(watched, event);
+}
+
+void PasswordWindow::keyPressEvent(QKeyEvent* event) {
+    // Only EXIT and the close box leave the window: Esc would end the program.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void PasswordWindow::ClearHint() {
@@ -86,10 +102,12 @@ void PasswordWindow::ClearHint() {
 }
 
 // The hint is longer than a password; once the operator types over it the
-// box takes at most four characters, as it does after the hint is cleared.
+// box takes at most four characters, masked, as it does after a click.
 void PasswordWindow::LimitTypedText(const QString& text) {
-    if (text != kHint)
-        input_->setMaxLength(kMaxPasswordLength);
+    if (text == kHint)
+        return;
+    input_->setMaxLength(kMaxPasswordLength);
+    input_->setEchoMode(QLineEdit::Password);
 }
 
 void PasswordWindow::LogIn() {

@@ -17,8 +17,7 @@ class PasswordWindow : public QDialog {
 public:
     static constexpr const char* kHint = "Enter  Password";
 
-    PasswordWindow(std::filesystem::path passwordFile, Prompts& prompts,
-                   QWidget* parent = nullptr);
+    PasswordWindow(std::filesystem::path passwordFile, Prompts& prompts, QWidget* parent = nullptr);
 
     // True once a login has succeeded.
     bool Accepted() const { return accepted_; }
@@ -28,6 +27,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ClearHint();

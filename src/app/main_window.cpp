@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "ui/window_frame.h"
 
 #include "common/text_file.h"
 #include "monitor/monitor_panel.h"
@@ -8,6 +9,7 @@
 #include "settings/download_window.h"
 #include "settings/settings_window.h"
 #include "sim/sim_device.h"
+#include "ui/colours.h"
 #include "ui/lamp.h"
 #include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
@@ -46,12 +48,13 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     setWindowTitle("Mervadin Ver:A00-002");
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(863, 540);
+    setFixedSize(ClientSize(869, 568));
     move(237, 65);
 
     auto* area = new QWidget(this);
     area->setObjectName("ClientArea");
     setCentralWidget(area);
+    PaintBackground(this, colour::kActiveCaptionGradient);
     status_ = new QLabel("USB No Connect");
     status_->setObjectName("StatusBar1");
     statusBar()->addWidget(status_, 1);

@@ -228,15 +228,21 @@ void MonitorPanel::MicrophoneChanged() {
         monitor_->RequestMicrophone(micBox_->currentIndex());
 }
 
+// One item up or down, stopping at the model's first and last items: a
+// level outside its range is never chosen, so never sent.
+void MonitorPanel::Step(QComboBox* box, int step) {
+    if (box->count() == 0)
+        return;
+    box->setCurrentIndex(std::clamp(box->currentIndex() + step, 0, box->count() - 1));
+}
+
 void MonitorPanel::StepSpeaker(int step) {
-    const int index = speakerBox_->currentIndex();
-    speakerBox_->setCurrentIndex(step > 0 ? std::min(index + 1, 9) : index > 0 ? index - 1 : index);
+    Step(speakerBox_, step);
     SpeakerChanged();
 }
 
 void MonitorPanel::StepMicrophone(int step) {
-    const int index = micBox_->currentIndex();
-    micBox_->setCurrentIndex(step > 0 ? std::min(index + 1, 15) : index > 0 ? index - 1 : index);
+    Step(micBox_, step);
     MicrophoneChanged();
 }
 

@@ -73,6 +73,7 @@ signals:
     void CloseRequested();
 
 private:
+    static void Step(QComboBox* box, int step);
     void BuildMonitorBox();
     void BuildLevelBox();
     void ShowTotal(const QString& text);

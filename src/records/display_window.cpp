@@ -1,4 +1,6 @@
 #include "records/display_window.h"
+#include "ui/colours.h"
+#include "ui/window_frame.h"
 
 #include "ui/qt_prompts.h"
 
@@ -13,15 +15,15 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName("CDRDisplay");
     setWindowTitle("CDRDisplay");
-    setFixedSize(889, 448);
+    setFixedSize(ClientSize(895, 476));
     move(222, 65);
+    PaintBackground(this, colour::kSkyBlue);
     AddBox(8, "CallOut--Succeeded", "Memo3", "Button10", file::kCallOutSuccessed,
            "     Save   OK!!");
     AddBox(184, "CallOut--Failed", "Memo4", "Button11", file::kCallOutFailed, "      Save  OK!!");
     AddBox(360, "PhoneBook", "Memo5", "Button12", file::kCallOutManual, "     Save   OK!!");
     AddBox(536, "CallIn--Answered", "Memo2", "Button16", file::kCallInAnswer, "    Save   OK!!");
-    AddBox(712, "CallIn--Missed", "Memo6", "Button17", file::kCallInMissed,
-           "      Save    OK!!");
+    AddBox(712, "CallIn--Missed", "Memo6", "Button17", file::kCallInMissed, "      Save    OK!!");
 
     auto* menu = new QMenu(this);
     menu->setObjectName("PopupMenu1");
@@ -32,13 +34,14 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
 }
 
 void DisplayWindow::AddBox(int left, const char* caption, const char* memo, const char* button,
-                         std::string_view file, const char* confirmation) {
+                           std::string_view file, const char* confirmation) {
     auto* group = new QGroupBox(caption, this);
     group->setGeometry(left, 8, 169, 433);
     auto* text = new QPlainTextEdit(group);
     text->setObjectName(memo);
     text->setGeometry(8, 16, 153, 377);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    PaintTextArea(text, colour::kSilver);
     Lines lines;
     try {
         lines = ReadLines(folder_.File(file));
@@ -60,8 +63,8 @@ void DisplayWindow::AddBox(int left, const char* caption, const char* memo, cons
 
 void DisplayWindow::SaveBox(std::size_t index) {
     Box& box = boxes_.at(index);
-    const auto target = ChooseSaveFile(prompts_, folder_.root(), kTextFilter, "",
-                                       "The file has already exist!!");
+    const auto target =
+        ChooseSaveFile(prompts_, folder_.root(), kTextFilter, "", "The file has already exist!!");
     if (!target)
         return;
     // Lines as the box shows them now; a line left as it was loaded goes out
@@ -71,7 +74,8 @@ void DisplayWindow::SaveBox(std::size_t index) {
     if (!(shown.size() == 1 && shown[0].isEmpty()))
         for (qsizetype i = 0; i < shown.size(); ++i) {
             const auto at = static_cast<std::size_t>(i);
-            const bool unchanged = at < box.loaded.size() && FromFileText(box.loaded[at]) == shown[i];
+            const bool unchanged =
+                at < box.loaded.size() && FromFileText(box.loaded[at]) == shown[i];
             lines.push_back(unchanged ? box.loaded[at] : ToFileText(shown[i]));
         }
     try {

@@ -1,4 +1,6 @@
 #include "records/read_window.h"
+#include "ui/colours.h"
+#include "ui/window_frame.h"
 
 #include "records/read_cdr_operation.h"
 #include "ui/memo_box.h"
@@ -17,7 +19,7 @@ ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QW
       folder_(std::move(folder)) {
     setObjectName("ReadData");
     setWindowTitle("read");
-    setFixedSize(570, 313);
+    setFixedSize(ClientSize(576, 341));
     move(364, 85);
 
     QPushButton* buttons[] = {
@@ -36,6 +38,14 @@ ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QW
     label_->setGeometry(272, 80, 80, 20);
     progress_->setGeometry(8, 113, 553, 16);
     memo_->setGeometry(8, 136, 553, 169);
+    PaintBackground(this, colour::kTeal);
+    PaintBackground(label_, colour::kSilver);
+    PaintTextArea(memo_, colour::kSilver);
+    for (QWidget* bold : std::initializer_list<QWidget*>{label_, memo_}) {
+        QFont font = bold->font();
+        font.setBold(true);
+        bold->setFont(font);
+    }
 }
 
 void ReadWindow::ReadCdr() {

@@ -1,4 +1,5 @@
 #include "settings/settings_window.h"
+#include "ui/window_frame.h"
 
 #include "settings/settings_file.h"
 #include "ui/qt_prompts.h"
@@ -9,6 +10,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -22,7 +24,8 @@ namespace mervadin {
 
 namespace {
 
-constexpr int kRowsPerColumn = 14;
+constexpr int kColumns = 3;
+constexpr int kControlWidth = 64;
 
 const ListControl& ListByKey(const std::string& key) {
     for (const auto& list : SettingsLists())
@@ -56,7 +59,7 @@ SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompt
     : QDialog(parent), configFile_(std::move(configFile)), prompts_(prompts) {
     setObjectName("Setting");
     setWindowTitle("Setting");
-    setFixedSize(858, 540);
+    setFixedSize(ClientSize(858, 540));
     move(244, 100);
     BuildControls();
     Load();
@@ -88,7 +91,7 @@ void SettingsWindow::BuildControls() {
     auto* columns = new QHBoxLayout(group);
     columns->addWidget(BuildListColumns(), 1);
     auto* right = new QWidget(group);
-    right->setFixedWidth(300);
+    right->setFixedWidth(250);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->addWidget(BuildSmsBox());
@@ -101,18 +104,16 @@ QWidget* SettingsWindow::BuildListColumns() {
     auto* area = new QWidget(this);
     auto* grid = new QGridLayout(area);
     grid->setVerticalSpacing(2);
+    grid->setHorizontalSpacing(4);
     grid->setContentsMargins(0, 0, 0, 0);
-    int slot = 0;
+    struct Entry {
+        QString label;
+        QWidget* control;
+        bool hidden;
+    };
+    std::vector<Entry> entries;
     auto place = [&](const QString& label, QWidget* control, bool hidden) {
-        auto* caption = new QLabel(label, area);
-        caption->setBuddy(control);
-        const int row = slot % kRowsPerColumn, column = slot / kRowsPerColumn * 2;
-        grid->addWidget(caption, row, column);
-        grid->addWidget(control, row, column + 1);
-        caption->setVisible(!hidden);
-        control->setVisible(!hidden);
-        if (!hidden)
-            ++slot;
+        entries.push_back({label, control, hidden});
     };
     for (const auto& text : SettingsTexts())
         if (text.key != "hoster number=" && text.key != "dial number counter=")
@@ -123,6 +124,24 @@ QWidget* SettingsWindow::BuildListColumns() {
     for (const auto& text : SettingsTexts())
         if (text.key == "hoster number=" || text.key == "dial number counter=")
             place(ToQString(text.label), MakeText(area, text), false);
+
+    // The shown controls fill three columns top to bottom.
+    const auto shown =
+        std::count_if(entries.begin(), entries.end(), [](const Entry& e) { return !e.hidden; });
+    const int rows = static_cast<int>((shown + kColumns - 1) / kColumns);
+    int slot = 0;
+    for (const auto& entry : entries) {
+        auto* caption = new QLabel(entry.label, area);
+        caption->setBuddy(entry.control);
+        const int row = slot % rows, column = slot / rows * 2;
+        grid->addWidget(caption, row, column);
+        entry.control->setFixedWidth(kControlWidth);
+        grid->addWidget(entry.control, row, column + 1);
+        caption->setVisible(!entry.hidden);
+        entry.control->setVisible(!entry.hidden);
+        if (!entry.hidden)
+            ++slot;
+    }
     return area;
 }
 
@@ -148,6 +167,7 @@ QWidget* SettingsWindow::BuildTaskWork() {
     layout->addLayout(switchRow);
     auto* table = new QGroupBox("  Start--------------End", box);
     auto* grid = new QGridLayout(table);
+    grid->setHorizontalSpacing(2);
     for (int row = 0; row < 4; ++row) {
         const std::string n = std::to_string(row + 1);
         grid->addWidget(new QLabel(QString::fromStdString(n), table), row, 0);
@@ -155,7 +175,7 @@ QWidget* SettingsWindow::BuildTaskWork() {
         for (const char* part :
              {"start%1 hour=", "start%1 minute=", "end%1 hour=", "end%1 minute="}) {
             auto* list = MakeList(table, ListByKey(QString(part).arg(row + 1).toStdString()));
-            list->setMinimumWidth(58);
+            list->setMinimumWidth(50);
             grid->addWidget(list, row, column++);
         }
     }
@@ -197,6 +217,14 @@ QLineEdit* SettingsWindow::MakeText(QWidget* parent, const TextControl& control)
     edit->setValidator(limits_[control.key]);
     texts_[control.key] = edit;
     return edit;
+}
+
+void SettingsWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc would throw the operator's changes away without a word: only Exit
+    // (or the close box) leaves without saving.
+    if (event->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 bool SettingsWindow::Load() {

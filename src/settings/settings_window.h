@@ -28,6 +28,9 @@ public:
     void Default();
     void SaveAndExit();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void BuildControls();
     QWidget* BuildListColumns();

@@ -2,16 +2,12 @@
 // A coloured rectangle that shows a state: the USB lamp, the monitor lamp
 // and the signal bars.
 
+#include "ui/colours.h"
+
 #include <QColor>
 #include <QFrame>
 
 namespace mervadin {
-
-namespace colour {
-inline const QColor kSilver{0xC0, 0xC0, 0xC0};
-inline const QColor kGreen{0x00, 0xFF, 0x00};
-inline const QColor kRed{0xFF, 0x00, 0x00};
-} // namespace colour
 
 class Lamp : public QFrame {
     Q_OBJECT

@@ -45,6 +45,18 @@ TEST(Cli, InitAndConfigRoundTrip) {
     EXPECT_EQ(RunCli(wd + "config defaults").status, 0);
     EXPECT_EQ(RunCli(wd + "config get sms=").out, "\n");
 
+    // The settings block cuts a text field at a whole character of the
+    // chosen encoding: "a" and eight two-byte GB18030 characters hold 17 bytes.
+    const std::string gb = "\\262\\342\\312\\324";
+    EXPECT_EQ(RunCli(wd + "config set pin= \"$(printf 'a" + gb + gb + gb + gb + "')\"").status, 0);
+    const auto pinLine = [&](const std::string& encoding) {
+        const std::string block = RunCli(wd + encoding + "settings-block").out;
+        return block.substr(30 * 48, 47); // the line of bytes 480-495
+    };
+    EXPECT_EQ(pinLine("--encoding GB18030 "), "61 B2 E2 CA D4 B2 E2 CA D4 B2 E2 CA D4 B2 E2 00");
+    EXPECT_EQ(pinLine(""), "61 B2 E2 CA D4 B2 E2 CA D4 B2 E2 CA D4 B2 E2 CA");
+    EXPECT_EQ(RunCli(wd + "--encoding no-such settings-block").status, 2);
+
     // init again changes nothing that exists.
     test::Spit(temp / "wd" / "Config.txt", "1\n2\n3\n4\n5\n");
     EXPECT_EQ(RunCli(wd + "init").status, 0);
@@ -85,7 +97,8 @@ TEST(Cli, MonitorPrintsStatusLinesAndTakesCommands) {
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
     EXPECT_EQ(run.out.rfind("M-Station:Idel; ", 0), 0u);
     test::Spit(temp / "commands.txt", "spk 3\nbogus\noff\n");
-    const auto off = RunCli(wd + "--device sim monitor < '" + (temp / "commands.txt").string() + "'");
+    const auto off =
+        RunCli(wd + "--device sim monitor < '" + (temp / "commands.txt").string() + "'");
     EXPECT_EQ(off.status, 0);
     EXPECT_EQ(RunCli(wd + "--device unix:/nonexistent monitor").status, 1);
 }

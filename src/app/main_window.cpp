@@ -2,6 +2,7 @@
 #include "ui/window_frame.h"
 
 #include "common/text_file.h"
+#include "numbers/number_list_window.h"
 #include "monitor/monitor_panel.h"
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
@@ -92,6 +93,7 @@ void MainWindow::BuildButtons(QWidget* area) {
         MakeButton(area, "Button15", "Close", 742, 4, 99, 37),
     };
     connect(commands_[0], &QPushButton::clicked, this, &MainWindow::OpenSettings);
+    connect(commands_[1], &QPushButton::clicked, this, &MainWindow::OpenNumberList);
     connect(commands_[2], &QPushButton::clicked, this, &MainWindow::OpenDisplay);
     connect(commands_[3], &QPushButton::clicked, this, &MainWindow::OpenDownload);
     connect(commands_[4], &QPushButton::clicked, this, &MainWindow::OpenRead);
@@ -133,8 +135,8 @@ void MainWindow::BuildGrids(QWidget* area) {
 
 void MainWindow::BuildMenus() {
     AttachPopupMenu(centralWidget(), BuildPopupMenu(this, "PopupMenu1",
-                                                    {{"LoadNumber", [] {}},
-                                                     {"ClearNumber", [] {}},
+                                                    {{"LoadNumber", [this] { OpenNumberList(); }},
+                                                     {"ClearNumber", [this] { ClearNumbers(); }},
                                                      {"Setting", [this] { OpenSettings(); }},
                                                      {"DownLoad", [this] { OpenDownload(); }},
                                                      {"ReadCDR", [this] { OpenRead(); }},
@@ -218,6 +220,25 @@ int MainWindow::NumberCount() const {
 
 MonitorSession* MainWindow::Monitor() const {
     return panel_->Monitor();
+}
+
+void MainWindow::OpenNumberList() {
+    {
+        NumberListWindow window(folder_, prompts_, this);
+        window.exec();
+    }
+    LoadNumberCount();
+}
+
+void MainWindow::ClearNumbers() {
+    try {
+        WriteLines(folder_.File(file::kLoadNumber), {});
+    } catch (const FileError& e) {
+        ShowFileError(e);
+        return;
+    }
+    prompts_.Inform("OK", "   ClearOk  !!");
+    LoadNumberCount();
 }
 
 void MainWindow::LoadNumberCount() {

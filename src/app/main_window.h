@@ -38,6 +38,9 @@ public:
     void SetStatusText(const QString& text);
     int NumberCount() const;
 
+    // "LoadNumber": the number list window; "ClearNumber" empties the list.
+    void OpenNumberList();
+    void ClearNumbers();
     // Reads the number count of LoadNumber.txt into Edit1.
     void LoadNumberCount();
 

@@ -27,16 +27,6 @@ std::string NormalisedKey(std::string key) {
     return key;
 }
 
-// Runs a command body, turning file errors into a message and status 1.
-template <typename Body> int Guarded(Streams io, Body body) {
-    try {
-        return body();
-    } catch (const FileError& e) {
-        io.err << "mervadin-cli: " << e.what() << '\n';
-        return kFailure;
-    }
-}
-
 } // namespace
 
 int Init(const WorkFolder& folder, Streams io) {

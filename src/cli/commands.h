@@ -2,9 +2,10 @@
 // The commands of mervadin-cli. Each returns the process exit status:
 // 0 success, 1 the operation failed, 2 bad usage or bad input.
 
+#include "common/text_file.h"
 #include "common/work_folder.h"
 
-#include <iosfwd>
+#include <ostream>
 #include <string>
 
 namespace mervadin::cli {
@@ -16,6 +17,16 @@ struct Streams {
     std::ostream& out;
     std::ostream& err;
 };
+
+// Runs a command body, turning file errors into a message and status 1.
+template <typename Body> int Guarded(Streams io, Body body) {
+    try {
+        return body();
+    } catch (const FileError& e) {
+        io.err << "mervadin-cli: " << e.what() << '\n';
+        return kFailure;
+    }
+}
 
 int Init(const WorkFolder& folder, Streams io);
 int ConfigGet(const WorkFolder& folder, const std::string& key, bool asInteger, Streams io);

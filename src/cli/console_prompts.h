@@ -24,6 +24,10 @@ public:
                                                       const std::string&) override {
         return std::nullopt;
     }
+    std::optional<std::filesystem::path> OpenFileName(const std::filesystem::path&,
+                                                      const std::vector<std::string>&) override {
+        return std::nullopt;
+    }
 
 private:
     std::ostream& out_;

@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/link_commands.h"
 #include "cli/monitor_command.h"
+#include "cli/number_commands.h"
 #include "ui/text_codec.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,7 @@ struct Options {
     std::string text;
     std::string at;
     unsigned frames = 0;
+    cli::SourceFormat format = cli::SourceFormat::ByName;
     std::string oldPassword, newPassword, confirmation;
 };
 
@@ -63,6 +65,12 @@ int Dispatch(CLI::App& app, Options& o) {
         return cli::DecodeCdr(folder, o.text, io);
     if (app.got_subcommand("rebuild-kinds"))
         return cli::RebuildKinds(folder, io);
+    if (app.got_subcommand("import-numbers"))
+        return cli::ImportNumbers(folder, o.text, o.format, io);
+    if (app.got_subcommand("clear-numbers"))
+        return cli::ClearNumbers(folder, io);
+    if (app.got_subcommand("show-numbers"))
+        return cli::ShowNumbers(folder, io);
     if (app.got_subcommand("settings-block"))
         return cli::SettingsBlockCommand(folder, o.at, io);
     if (app.got_subcommand("status") || app.got_subcommand("list-devices") ||
@@ -121,6 +129,17 @@ int main(int argc, char** argv) {
         ->add_option("FILE", o.text, "the blocks, as the read's block table holds them")
         ->required();
     app.add_subcommand("rebuild-kinds", "refill the five per-kind call record files");
+    auto* import = app.add_subcommand("import-numbers",
+                                      "replace LoadNumber.txt from a text file or a workbook");
+    import->add_option("FILE", o.text, "a text file (one record a line) or an .xlsx workbook")
+        ->required();
+    import
+        ->add_option("--format", o.format, "txt or xlsx (default: by the file name's ending)")
+        ->transform(CLI::CheckedTransformer(
+            std::map<std::string, cli::SourceFormat>{{"txt", cli::SourceFormat::Text},
+                                                     {"xlsx", cli::SourceFormat::Workbook}}));
+    app.add_subcommand("clear-numbers", "empty LoadNumber.txt");
+    app.add_subcommand("show-numbers", "print LoadNumber.txt as the number list window shows it");
     app.add_subcommand("monitor", "watch the device; commands on standard input: start, stop, "
                                   "forward, sms, spk N, mic N, off")
         ->add_option("--frames", o.frames, "end after this many intact status frames");

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace mervadin {
 
@@ -20,6 +21,10 @@ public:
     // A save dialog starting in `folder`; nothing when cancelled.
     virtual std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path& folder,
                                                               const std::string& filter) = 0;
+    // An open dialog starting in `folder` that offers `filters` (each like
+    // "Text Files(*.txt)", the first chosen); nothing when cancelled.
+    virtual std::optional<std::filesystem::path> OpenFileName(
+        const std::filesystem::path& folder, const std::vector<std::string>& filters) = 0;
 };
 
 // Asks for a file to save to until the operator picks a new file, agrees to

@@ -11,6 +11,9 @@ constexpr bool IsContinuation(unsigned char byte) {
 class Utf8 : public TextEncoding {
 public:
     std::string Name() const override { return "UTF-8"; }
+    std::optional<std::string> FromUnicode(std::string_view utf8) const override {
+        return std::string(utf8);
+    }
     std::size_t Fit(std::string_view bytes, std::size_t limit) const override {
         if (bytes.size() <= limit)
             return bytes.size();

@@ -5,6 +5,7 @@
 // byte limit without splitting a character.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,9 @@ public:
     // bytes and does not end inside a character. Bytes that are not valid in
     // the encoding count as one character each.
     virtual std::size_t Fit(std::string_view bytes, std::size_t limit) const = 0;
+    // Unicode text, given as UTF-8, in this encoding; nothing when one of its
+    // characters has no code here.
+    virtual std::optional<std::string> FromUnicode(std::string_view utf8) const = 0;
 };
 
 // UTF-8, the default encoding.

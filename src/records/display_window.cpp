@@ -48,10 +48,7 @@ void DisplayWindow::AddBox(int left, const char* caption, const char* memo, cons
     } catch (const FileError& e) {
         prompts_.Inform("Error", e.what());
     }
-    QStringList shown;
-    for (const auto& line : lines)
-        shown << FromFileText(line);
-    text->setPlainText(shown.join('\n'));
+    text->setPlainText(LinesAsShown(lines));
     auto* save = new QPushButton("Save", group);
     save->setObjectName(button);
     save->setGeometry(47, 400, 75, 25);
@@ -67,17 +64,8 @@ void DisplayWindow::SaveBox(std::size_t index) {
         ChooseSaveFile(prompts_, folder_.root(), kTextFilter, "", "The file has already exist!!");
     if (!target)
         return;
-    // Lines as the box shows them now; a line left as it was loaded goes out
-    // byte for byte.
-    Lines lines;
-    const QStringList shown = box.memo->toPlainText().split('\n');
-    if (!(shown.size() == 1 && shown[0].isEmpty()))
-        for (qsizetype i = 0; i < shown.size(); ++i) {
-            const auto at = static_cast<std::size_t>(i);
-            const bool unchanged =
-                at < box.loaded.size() && FromFileText(box.loaded[at]) == shown[i];
-            lines.push_back(unchanged ? box.loaded[at] : ToFileText(shown[i]));
-        }
+    // Lines as the box shows them now.
+    const Lines lines = ShownLinesAsBytes(box.loaded, box.memo->toPlainText());
     try {
         WriteLines(*target, lines);
     } catch (const FileError& e) {

@@ -15,6 +15,28 @@ std::string ToFileText(const QString& text) {
     return TextCodec::Chosen().Encode(text);
 }
 
+std::vector<std::string> ShownLinesAsBytes(const std::vector<std::string>& loaded,
+                                           const QString& shown) {
+    std::vector<std::string> lines;
+    if (shown.isEmpty())
+        return lines;
+    const QStringList parts = shown.split('\n');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        const bool unchanged = at < loaded.size() && FromFileText(loaded[at]) == parts[i];
+        lines.push_back(unchanged ? loaded[at] : ToFileText(parts[i]));
+    }
+    return lines;
+}
+
+QString LinesAsShown(const std::vector<std::string>& lines) {
+    QStringList shown;
+    shown.reserve(static_cast<qsizetype>(lines.size()));
+    for (const auto& line : lines)
+        shown << FromFileText(line);
+    return shown.join('\n');
+}
+
 void QtPrompts::Inform(const std::string& caption, const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok);
     box.exec();
@@ -42,6 +64,20 @@ std::optional<std::filesystem::path> QtPrompts::SaveFileName(const std::filesyst
     dialog.setDefaultSuffix("txt");
     // Replacing an existing file is asked by the tool itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+}
+
+std::optional<std::filesystem::path> QtPrompts::OpenFileName(
+    const std::filesystem::path& folder, const std::vector<std::string>& filters) {
+    QStringList names;
+    for (const auto& filter : filters)
+        names << QString::fromStdString(filter);
+    QFileDialog dialog(nullptr, QString(), QString::fromStdString(folder.string()));
+    dialog.setNameFilters(names);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return std::filesystem::path(dialog.selectedFiles().front().toStdString());

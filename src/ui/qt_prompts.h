@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <string>
+#include <vector>
+
 namespace mervadin {
 
 // The tool's own texts are UTF-8 in the source; this is how they reach Qt.
@@ -16,6 +19,12 @@ inline QString ToQString(const std::string& text) {
 // encoding (see TextCodec).
 QString FromFileText(const std::string& bytes);
 std::string ToFileText(const QString& text);
+// The lines of a text box for a file: a line still as it was loaded (the
+// same place in `loaded`) goes out byte for byte, any other is encoded.
+std::vector<std::string> ShownLinesAsBytes(const std::vector<std::string>& loaded,
+                                           const QString& shown);
+// Lines of a file for a text box.
+QString LinesAsShown(const std::vector<std::string>& lines);
 
 class QtPrompts : public Prompts {
 public:
@@ -23,6 +32,8 @@ public:
     Answer Ask(const std::string& caption, const std::string& text) override;
     std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path& folder,
                                                       const std::string& filter) override;
+    std::optional<std::filesystem::path> OpenFileName(
+        const std::filesystem::path& folder, const std::vector<std::string>& filters) override;
 };
 
 } // namespace mervadin

@@ -25,10 +25,18 @@ public:
         return Next(files, std::optional<std::filesystem::path>());
     }
 
+    std::optional<std::filesystem::path> OpenFileName(
+        const std::filesystem::path& folder, const std::vector<std::string>& filters) override {
+        openDialogs.push_back({folder, filters});
+        return Next(openFiles, std::optional<std::filesystem::path>());
+    }
+
     std::vector<Notice> shown;
     std::deque<Answer> answers;
     std::deque<std::optional<std::filesystem::path>> files; // the dialog's answers
     std::vector<std::pair<std::filesystem::path, std::string>> dialogs;
+    std::deque<std::optional<std::filesystem::path>> openFiles; // the open dialog's answers
+    std::vector<std::pair<std::filesystem::path, std::vector<std::string>>> openDialogs;
 
 private:
     template <typename T> static T Next(std::deque<T>& queue, T otherwise) {

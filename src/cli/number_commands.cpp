@@ -1,0 +1,74 @@
+#include "cli/number_commands.h"
+
+#include "cli/console_prompts.h"
+#include "numbers/number_list.h"
+#include "numbers/sheet_import.h"
+#include "ui/text_codec.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace mervadin::cli {
+
+namespace {
+
+bool IsWorkbookName(std::string name) {
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return name.size() >= 5 && name.compare(name.size() - 5, 5, ".xlsx") == 0;
+}
+
+int ImportText(const WorkFolder& folder, const std::string& source, Streams io) {
+    const TextImport import = ImportTextLines(ReadLines(source));
+    WriteLines(folder.File(file::kLoadNumber), import.stored);
+    if (import.atMax)
+        io.out << kMaxNumbersLine << '\n';
+    io.out << "Total: " << import.sourceLines << '\n';
+    return kSuccess;
+}
+
+int ImportWorkbook(const WorkFolder& folder, const std::string& source, Streams io) {
+    Lines lines;
+    try {
+        SheetImport import(source);
+        while (import.ReadRow()) {
+        }
+        lines = import.Result(TextCodec::Chosen());
+    } catch (const XlsxError& e) {
+        io.err << "mervadin-cli: " << e.what() << '\n';
+        return kBadInput;
+    }
+    WriteLines(folder.File(file::kLoadNumber), lines);
+    io.out << "Total: " << lines.size() << '\n';
+    ConsolePrompts(io.out).Inform("OK!!", "Load file OK! ");
+    return kSuccess;
+}
+
+} // namespace
+
+int ImportNumbers(const WorkFolder& folder, const std::string& source, SourceFormat format,
+                  Streams io) {
+    const bool workbook = format == SourceFormat::Workbook ||
+                          (format == SourceFormat::ByName && IsWorkbookName(source));
+    return Guarded(io, [&] {
+        return workbook ? ImportWorkbook(folder, source, io) : ImportText(folder, source, io);
+    });
+}
+
+int ClearNumbers(const WorkFolder& folder, Streams io) {
+    return Guarded(io, [&] {
+        WriteLines(folder.File(file::kLoadNumber), {});
+        ConsolePrompts(io.out).Inform("OK", "   ClearOk  !!");
+        return kSuccess;
+    });
+}
+
+int ShowNumbers(const WorkFolder& folder, Streams io) {
+    return Guarded(io, [&] {
+        for (const auto& line : ShownNumberLines(ReadLines(folder.File(file::kLoadNumber))))
+            io.out << line << '\n';
+        return kSuccess;
+    });
+}
+
+} // namespace mervadin::cli

@@ -1,0 +1,23 @@
+#pragma once
+// The number list commands of mervadin-cli, with the number list window's
+// rules and texts.
+
+#include "cli/commands.h"
+
+#include <string>
+
+namespace mervadin::cli {
+
+enum class SourceFormat { ByName, Text, Workbook };
+
+// Replaces LoadNumber.txt from a text file or a workbook (by the name's
+// ".xlsx" ending unless `format` says). A workbook that cannot be read
+// leaves the list as it was (exit 2).
+int ImportNumbers(const WorkFolder& folder, const std::string& source, SourceFormat format,
+                  Streams io);
+// Empties LoadNumber.txt.
+int ClearNumbers(const WorkFolder& folder, Streams io);
+// Prints what the number list window shows on opening.
+int ShowNumbers(const WorkFolder& folder, Streams io);
+
+} // namespace mervadin::cli

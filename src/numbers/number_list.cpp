@@ -1,0 +1,29 @@
+#include "numbers/number_list.h"
+
+#include <algorithm>
+
+namespace mervadin {
+
+TextImport ImportTextLines(Lines source) {
+    TextImport import{{}, source.size(), source.size() >= kMaxNumbers};
+    source.resize(std::min(source.size(), kMaxNumbers));
+    import.stored = std::move(source);
+    return import;
+}
+
+Lines ShownNumberLines(const Lines& list) {
+    Lines shown = list;
+    shown.push_back("All: " + std::to_string(list.size()) + ";");
+    if (list.size() >= kReadWarningLines)
+        shown.push_back(kReadWarningLine);
+    return shown;
+}
+
+Lines CdrLines(const Lines& source) {
+    Lines lines;
+    std::copy_if(source.begin(), source.end(), std::back_inserter(lines),
+                 [](const std::string& line) { return line.find("cdr: [") != std::string::npos; });
+    return lines;
+}
+
+} // namespace mervadin

@@ -1,0 +1,34 @@
+#pragma once
+// The number list, LoadNumber.txt: one record a line, GROUP, NAME and NUMBER
+// separated by TAB or comma. These are the rules of the text import, of what
+// the number list window shows, and of its "open" view.
+
+#include "common/text_file.h"
+
+#include <cstddef>
+#include <filesystem>
+
+namespace mervadin {
+
+inline constexpr std::size_t kMaxNumbers = 9000;
+inline constexpr std::size_t kReadWarningLines = 36000;
+inline constexpr const char* kMaxNumbersLine = "Laod Max:9000 Number";
+inline constexpr const char* kReadWarningLine = "Only Read:36000 Number";
+
+struct TextImport {
+    Lines stored;            // the first 9000 source lines, unchanged
+    std::size_t sourceLines; // what the count box shows
+    bool atMax;              // 9000 lines or more: the warning line follows
+};
+
+// The text import: the source's lines (blank ones too) up to 9000.
+TextImport ImportTextLines(Lines source);
+
+// What the window shows of a number list: its lines, "All: n;" and, from
+// 36000 lines on, the read warning.
+Lines ShownNumberLines(const Lines& list);
+
+// The lines of a file that hold "cdr: [".
+Lines CdrLines(const Lines& source);
+
+} // namespace mervadin

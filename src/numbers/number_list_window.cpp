@@ -1,0 +1,255 @@
+#include "numbers/number_list_window.h"
+
+#include "numbers/number_list.h"
+#include "numbers/sheet_import.h"
+#include "ui/colours.h"
+#include "ui/qt_prompts.h"
+#include "ui/text_codec.h"
+#include "ui/window_frame.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace mervadin {
+
+namespace {
+
+// A turn of the event loop reads rows for about this long.
+constexpr qint64 kReadSliceMs = 8;
+
+const std::vector<std::string> kTextFilters = {"Text Files(*.txt)", "CSV Files(*.csv)",
+                                               "All Files(*)"};
+const std::vector<std::string> kWorkbookFilters = {"Files(*.xlsx)"};
+
+} // namespace
+
+NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
+    setObjectName("NumberList");
+    setWindowTitle("NumberList");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    setFixedSize(379, 481);
+    PaintBackground(this, colour::kTeal);
+
+    imports_[0] = MakeButton("Button1", "LoadNumber(txt)", {8, 8, 177, 33});
+    imports_[1] = MakeButton("Button3", "LoadNumber(xlsx)", {194, 8, 177, 33});
+    auto* stop = MakeButton("Button4", "Stop", {8, 48, 113, 33});
+    imports_[2] = MakeButton("Button5", "open", {132, 48, 113, 33});
+    auto* save = MakeButton("Button6", "save", {256, 48, 115, 33});
+    auto* close = MakeButton("Button2", "Close", {256, 88, 115, 29});
+    connect(imports_[0], &QPushButton::clicked, this, &NumberListWindow::LoadText);
+    connect(imports_[1], &QPushButton::clicked, this, &NumberListWindow::LoadWorkbook);
+    connect(stop, &QPushButton::clicked, this, &NumberListWindow::Stop);
+    connect(imports_[2], &QPushButton::clicked, this, &NumberListWindow::Open);
+    connect(save, &QPushButton::clicked, this, &NumberListWindow::Save);
+    connect(close, &QPushButton::clicked, this, &NumberListWindow::reject);
+
+    auto* caption = new QLabel("Total", this);
+    caption->setGeometry(8, 92, 36, 21);
+    total_ = new QLineEdit(this);
+    total_->setObjectName("LabeledEdit1");
+    total_->setGeometry(48, 92, 97, 21);
+    caption->setBuddy(total_);
+    label_ = new QLabel("0%", this);
+    label_->setObjectName("Label1");
+    label_->setGeometry(160, 94, 60, 17);
+    QFont bold = label_->font();
+    bold.setBold(true);
+    label_->setFont(bold);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("ProgressBar1");
+    progress_->setGeometry(8, 124, 363, 16);
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    memo_ = new QPlainTextEdit(this);
+    memo_->setObjectName("Memo1");
+    memo_->setGeometry(8, 146, 363, 327);
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    PaintTextArea(memo_, colour::kSilver);
+
+    Lines list;
+    try {
+        list = ReadLines(folder_.File(file::kLoadNumber));
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what()); // opens on an empty list
+    }
+    ShowCount(list.size());
+    ShowLines(ShownNumberLines(list));
+}
+
+NumberListWindow::~NumberListWindow() = default;
+
+QPushButton* NumberListWindow::MakeButton(const char* name, const char* caption,
+                                          const QRect& place) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    return button;
+}
+
+std::filesystem::path NumberListWindow::Documents() const {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+void NumberListWindow::ShowLines(Lines lines) {
+    shown_ = std::move(lines);
+    QString text = LinesAsShown(shown_);
+    memo_->setPlainText(text.remove('\r'));
+}
+
+void NumberListWindow::AppendLine(const std::string& line) {
+    Lines lines = shown_;
+    lines.push_back(line);
+    ShowLines(std::move(lines));
+}
+
+void NumberListWindow::ShowCount(std::size_t count) { total_->setText(QString::number(count)); }
+
+void NumberListWindow::SetProgress(int percent, const QString& label) {
+    progress_->setValue(percent);
+    label_->setText(label);
+}
+
+bool NumberListWindow::StoreList(const Lines& lines) {
+    try {
+        WriteLines(folder_.File(file::kLoadNumber), lines);
+        return true;
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+        return false;
+    }
+}
+
+void NumberListWindow::LoadText() {
+    if (Importing())
+        return;
+    const auto source = prompts_.OpenFileName(Documents(), kTextFilters);
+    if (!source)
+        return;
+    TextImport import;
+    try {
+        import = ImportTextLines(ReadLines(*source));
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+        return;
+    }
+    if (!StoreList(import.stored))
+        return;
+    ShowCount(import.sourceLines);
+    Lines shown = std::move(import.stored);
+    if (import.atMax)
+        shown.push_back(kMaxNumbersLine);
+    ShowLines(std::move(shown));
+}
+
+void NumberListWindow::LoadWorkbook() {
+    if (Importing())
+        return;
+    stopRequested_ = false;
+    total_->clear();
+    ShowLines({});
+    const auto source = prompts_.OpenFileName(Documents(), kWorkbookFilters);
+    if (!source)
+        return;
+    try {
+        import_ = std::make_unique<SheetImport>(*source);
+    } catch (const XlsxError& e) {
+        prompts_.Inform("ERROR", e.what());
+        return;
+    }
+    for (auto* button : imports_)
+        button->setEnabled(false);
+    SetProgress(0, "0%");
+    ShowLines({"LoadStart...\r"});
+    QTimer::singleShot(0, this, &NumberListWindow::ReadRows);
+}
+
+void NumberListWindow::ReadRows() {
+    if (!import_)
+        return; // the window was closed meanwhile
+    QElapsedTimer slice;
+    slice.start();
+    try {
+        while (slice.elapsed() < kReadSliceMs) {
+            if (!import_->ReadRow())
+                return FinishImport();
+            if (std::exchange(stopRequested_, false))
+                return EndImport(); // nothing written, the memo keeps its start line
+            const int percent = import_->Percent();
+            SetProgress(percent, " " + QString::number(percent) + "%");
+        }
+    } catch (const XlsxError& e) {
+        EndImport();
+        prompts_.Inform("ERROR", e.what());
+        return;
+    }
+    QTimer::singleShot(0, this, &NumberListWindow::ReadRows);
+}
+
+void NumberListWindow::FinishImport() {
+    SetProgress(100, "100%");
+    AppendLine("Load file OK! \r");
+    Lines lines;
+    try {
+        lines = import_->Result(TextCodec::Chosen());
+    } catch (const XlsxError& e) {
+        EndImport();
+        prompts_.Inform("ERROR", e.what());
+        return;
+    }
+    EndImport();
+    if (!StoreList(lines))
+        return;
+    ShowCount(lines.size());
+    ShowLines(std::move(lines));
+    prompts_.Inform("OK!!", "Load file OK! ");
+}
+
+void NumberListWindow::EndImport() {
+    import_.reset();
+    stopRequested_ = false;
+    for (auto* button : imports_)
+        button->setEnabled(true);
+}
+
+void NumberListWindow::Open() {
+    if (Importing())
+        return;
+    const auto source = prompts_.OpenFileName(Documents(), kTextFilters);
+    if (!source)
+        return;
+    try {
+        ShowLines(CdrLines(ReadLines(*source)));
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+    }
+}
+
+void NumberListWindow::Save() {
+    const auto target =
+        ChooseSaveFile(prompts_, Documents(), "", "", "The file has already exist!!");
+    if (!target)
+        return;
+    try {
+        WriteLines(*target, ShownLinesAsBytes(shown_, memo_->toPlainText()));
+    } catch (const FileError& e) {
+        prompts_.Inform("Error", e.what());
+    }
+}
+
+void NumberListWindow::reject() {
+    EndImport(); // a running import ends unwritten
+    QDialog::reject();
+}
+
+} // namespace mervadin

@@ -1,0 +1,57 @@
+#include "numbers/sheet_import.h"
+
+#include "numbers/number_list.h"
+
+namespace mervadin {
+
+namespace {
+constexpr unsigned kColumnB = 2, kColumnD = 4;
+} // namespace
+
+SheetImport::SheetImport(const std::filesystem::path& workbook)
+    : file_(workbook.string()), reader_(workbook, kColumnB, kColumnD) {
+    staging_.reserve(kMaxNumbers);
+}
+
+// The cells of one sheet row; rows the sheet does not list are empty.
+SheetImport::Fields SheetImport::CellsOf(std::uint32_t row) {
+    while (!sheetEnded_ && (!pending_ || pending_->number < row)) {
+        pending_ = reader_.NextRow();
+        sheetEnded_ = !pending_;
+    }
+    if (!pending_ || pending_->number != row)
+        return {};
+    return {pending_->cells[0], pending_->cells[1], pending_->cells[2]};
+}
+
+bool SheetImport::ReadRow() {
+    if (done_)
+        return false;
+    staging_.push_back(CellsOf(row_));
+    if (staging_.back()[0].empty())
+        return !(done_ = true);
+    percent_ = static_cast<int>(row_ * 100 / kMaxNumbers);
+    done_ = ++row_ > kLastRow;
+    return !done_;
+}
+
+Lines SheetImport::Result(const TextEncoding& encoding) const {
+    Lines lines;
+    for (std::size_t k = 0; k < staging_.size(); ++k) {
+        if (k > 0 && staging_[k][0].empty())
+            break;
+        std::string line;
+        for (std::size_t field = 0; field < 3; ++field) {
+            const auto bytes = encoding.FromUnicode(staging_[k][field]);
+            if (!bytes)
+                throw XlsxError(file_ + ": cell " + XlsxReader::ColumnName(kColumnB + field) +
+                                std::to_string(kFirstRow + k) + " holds characters that " +
+                                encoding.Name() + " cannot hold; nothing was imported");
+            line += (field > 0 ? "\t" : "") + *bytes;
+        }
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+} // namespace mervadin

@@ -34,11 +34,13 @@ TEST(XlsxReader, CellsOfEveryKindGiveTheirTexts) {
     test::TempFolder temp;
     const auto file = temp / "kinds.xlsx";
     test::Workbook book;
-    book.sharedStrings = {"<t>Alice</t>", "<r><rPr><b/></rPr><t>Bo</t></r><r><t xml:space=\"preserve\">b &amp; co</t></r>"
-                          "<rPh><t>ignored</t></rPh>",
-                          "<t>0123</t>"};
+    book.sharedStrings = {
+        "<t>Alice</t>",
+        "<r><rPr><b/></rPr><t>Bo</t></r><r><t xml:space=\"preserve\">b &amp; co</t></r>"
+        "<rPh><t>ignored</t></rPh>",
+        "<t>0123</t>"};
     book.sheets = {
-        "<row r=\"1\"><c r=\"B1\"><v>999</v></c></row>"                          // never read
+        "<row r=\"1\"><c r=\"B1\"><v>999</v></c></row>"                           // never read
         "<row r=\"2\"><c r=\"B2\" t=\"inlineStr\"><is><t>head</t></is></c></row>" // never read
         "<row r=\"3\"><c r=\"A3\"><v>1</v></c><c r=\"B3\"><v>12</v></c><c r=\"C3\" t=\"s\"><v>0</v>"
         "</c><c r=\"D3\"><v>8642</v></c><c r=\"E3\"><v>5</v></c></row>"
@@ -52,9 +54,8 @@ TEST(XlsxReader, CellsOfEveryKindGiveTheirTexts) {
         "<row r=\"7\"><c r=\"B7\"><v>2.5</v></c><c r=\"D7\" t=\"inlineStr\"><is><t>0042</t></is>"
         "</c></row>"};
     test::WriteWorkbook(file, book);
-    EXPECT_EQ(Import(file), (Lines{"12\tAlice\t8642", "12\tBob & co\t8642",
-                                   "True\tf(x)\t0123", "123456789012340\t#N/A\t123456789012345678",
-                                   "2.5\t\t0042"}));
+    EXPECT_EQ(Import(file), (Lines{"12\tAlice\t8642", "12\tBob & co\t8642", "True\tf(x)\t0123",
+                                   "123456789012340\t#N/A\t123456789012345678", "2.5\t\t0042"}));
 }
 
 TEST(XlsxReader, TheActiveSheetIsReadAndTheEndRulesHold) {
@@ -165,7 +166,8 @@ TEST(NumberList, TextImportAndTheCommandLine) {
     std::ostringstream out, err;
     const cli::Streams io{in, out, err};
     WriteLines(temp / "list.txt", source);
-    EXPECT_EQ(cli::ImportNumbers(folder, (temp / "list.txt").string(), cli::SourceFormat::ByName, io), 0);
+    EXPECT_EQ(
+        cli::ImportNumbers(folder, (temp / "list.txt").string(), cli::SourceFormat::ByName, io), 0);
     EXPECT_EQ(out.str(), "Laod Max:9000 Number\nTotal: 12000\n");
     EXPECT_EQ(ReadLines(folder.File("LoadNumber.txt")).size(), 9000u);
 
@@ -173,13 +175,18 @@ TEST(NumberList, TextImportAndTheCommandLine) {
     book.sheets = {Rows(3, 4)};
     test::WriteWorkbook(temp / "list.XLSX", book);
     out.str("");
-    EXPECT_EQ(cli::ImportNumbers(folder, (temp / "list.XLSX").string(), cli::SourceFormat::ByName, io), 0);
+    EXPECT_EQ(
+        cli::ImportNumbers(folder, (temp / "list.XLSX").string(), cli::SourceFormat::ByName, io),
+        0);
     EXPECT_EQ(out.str(), "Total: 2\n[OK!!] Load file OK! \n");
     const std::string kept = test::Slurp(folder.File("LoadNumber.txt"));
     EXPECT_EQ(kept, "4\tn3\t13800000003\r\n5\tn4\t13800000004\r\n");
     // Refused: the list stays as it was.
-    EXPECT_EQ(cli::ImportNumbers(folder, (temp / "list.txt").string(), cli::SourceFormat::Workbook, io), 2);
-    EXPECT_EQ(cli::ImportNumbers(folder, (temp / "none.txt").string(), cli::SourceFormat::ByName, io), 1);
+    EXPECT_EQ(
+        cli::ImportNumbers(folder, (temp / "list.txt").string(), cli::SourceFormat::Workbook, io),
+        2);
+    EXPECT_EQ(
+        cli::ImportNumbers(folder, (temp / "none.txt").string(), cli::SourceFormat::ByName, io), 1);
     EXPECT_EQ(test::Slurp(folder.File("LoadNumber.txt")), kept);
 
     out.str("");

@@ -2,8 +2,8 @@
 #include "ui/window_frame.h"
 
 #include "common/text_file.h"
-#include "numbers/number_list_window.h"
 #include "monitor/monitor_panel.h"
+#include "numbers/number_list_window.h"
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"

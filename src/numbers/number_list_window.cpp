@@ -113,7 +113,9 @@ void NumberListWindow::AppendLine(const std::string& line) {
     ShowLines(std::move(lines));
 }
 
-void NumberListWindow::ShowCount(std::size_t count) { total_->setText(QString::number(count)); }
+void NumberListWindow::ShowCount(std::size_t count) {
+    total_->setText(QString::number(count));
+}
 
 void NumberListWindow::SetProgress(int percent, const QString& label) {
     progress_->setValue(percent);

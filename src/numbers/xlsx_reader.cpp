@@ -1,11 +1,13 @@
 #include "numbers/xlsx_reader.h"
 
-#include <QXmlStreamReader>
+#include <expat.h>
 #include <zip.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <deque>
 #include <map>
 
 namespace mervadin {
@@ -17,153 +19,281 @@ constexpr std::size_t kChunk = 64 * 1024;
 // One part of the archive, inflated chunk by chunk up to the size limit.
 class PartStream {
 public:
-    PartStream(zip_t* archive, const std::string& name, const std::string& file) : file_(file) {
+    PartStream(zip_t* archive, const std::string& name, const std::string& file)
+        : file_(file), name_(name) {
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (zip_stat(archive, name.c_str(), 0, &stat) != 0)
             throw XlsxError(file_ + ": not a workbook: the part " + name + " is missing");
         if ((stat.valid & ZIP_STAT_SIZE) && stat.size > XlsxReader::kMaxPartSize)
-            throw TooLarge(name);
+            throw TooLarge();
         part_ = zip_fopen(archive, name.c_str(), 0);
         if (!part_)
             throw XlsxError(file_ + ": damaged workbook: cannot read " + name + " (" +
                             zip_strerror(archive) + ")");
-        name_ = name;
     }
-    ~PartStream() {
-        if (part_)
-            zip_fclose(part_);
-    }
+    ~PartStream() { zip_fclose(part_); }
     PartStream(const PartStream&) = delete;
     PartStream& operator=(const PartStream&) = delete;
 
     // The next chunk; empty at the end.
-    QByteArray Next() {
-        QByteArray chunk(kChunk, Qt::Uninitialized);
-        const zip_int64_t got = zip_fread(part_, chunk.data(), kChunk);
+    std::string_view Next() {
+        const zip_int64_t got = zip_fread(part_, chunk_.data(), chunk_.size());
         if (got < 0)
             throw XlsxError(file_ + ": damaged workbook: " + name_ + " (" +
                             zip_file_strerror(part_) + ")");
         total_ += static_cast<std::uint64_t>(got);
         if (total_ > XlsxReader::kMaxPartSize)
-            throw TooLarge(name_);
-        chunk.resize(got);
-        return chunk;
+            throw TooLarge();
+        return {chunk_.data(), static_cast<std::size_t>(got)};
     }
 
 private:
-    XlsxError TooLarge(const std::string& name) const {
-        return XlsxError(file_ + ": refused: the part " + name +
+    XlsxError TooLarge() const {
+        return XlsxError(file_ + ": refused: the part " + name_ +
                          " holds more than 64 MiB (a damaged or hostile workbook)");
     }
 
     std::string file_, name_;
     zip_file_t* part_ = nullptr;
+    std::array<char, kChunk> chunk_{};
     std::uint64_t total_ = 0;
 };
 
-// Feeds a QXmlStreamReader from a part: a token is read once its bytes have come.
+// What a part's XML says, element by element. Names are local names: a
+// prefix ("x:c", "r:id") does not matter.
+class XmlHandler {
+public:
+    virtual ~XmlHandler() = default;
+    virtual void Start(std::string_view name, const char** attributes) = 0;
+    virtual void End(std::string_view name) = 0;
+    virtual void Text(std::string_view text) = 0;
+
+    // Stops the parse with a reason (nothing may be thrown through the parser).
+    void Fail(std::string reason) {
+        failure = std::move(reason);
+        XML_StopParser(parser, XML_FALSE);
+    }
+
+    XML_Parser parser = nullptr;
+    std::string failure;
+};
+
+// The name after its prefix, if any: "x:c" and "c" are the same element.
+std::string_view LocalName(const char* name) {
+    const char* local = name;
+    for (const char* c = name; *c; ++c)
+        if (*c == ':')
+            local = c + 1;
+    return local;
+}
+
+// The value of an attribute by its local name; empty when absent.
+std::string_view Attribute(const char** attributes, std::string_view local) {
+    for (; attributes[0]; attributes += 2)
+        if (LocalName(attributes[0]) == local)
+            return attributes[1];
+    return {};
+}
+
+// Parses a part chunk by chunk with expat (whose limits stop entity
+// expansion attacks), reporting to a handler.
 class XmlPart {
 public:
-    XmlPart(zip_t* archive, const std::string& name, const std::string& file)
-        : stream_(archive, name, file), name_(name), file_(file) {}
-
-    // The next token; EndDocument at the end.
-    QXmlStreamReader::TokenType Next() {
-        for (;;) {
-            const auto token = xml_.readNext();
-            if (token != QXmlStreamReader::Invalid)
-                return token;
-            if (xml_.error() != QXmlStreamReader::PrematureEndOfDocumentError || ended_)
-                throw XlsxError(file_ + ": damaged workbook: " + name_ + ": " +
-                                xml_.errorString().toStdString());
-            const QByteArray chunk = stream_.Next();
-            if (chunk.isEmpty()) {
-                ended_ = true;
-                xml_.addData(QByteArray()); // lets the reader report the truncation
-            } else {
-                xml_.addData(chunk);
-            }
-        }
+    XmlPart(zip_t* archive, const std::string& name, const std::string& file, XmlHandler& handler)
+        : stream_(archive, name, file), name_(name), file_(file),
+          parser_(XML_ParserCreate(nullptr)) {
+        if (!parser_)
+            throw std::bad_alloc();
+        XML_SetUserData(parser_, &handler);
+        handler.parser = parser_;
+        handler_ = &handler;
+        XML_SetElementHandler(
+            parser_,
+            [](void* data, const char* element, const char** attributes) {
+                static_cast<XmlHandler*>(data)->Start(LocalName(element), attributes);
+            },
+            [](void* data, const char* element) {
+                static_cast<XmlHandler*>(data)->End(LocalName(element));
+            });
+        XML_SetCharacterDataHandler(parser_, [](void* data, const char* text, int length) {
+            static_cast<XmlHandler*>(data)->Text({text, static_cast<std::size_t>(length)});
+        });
     }
-    QXmlStreamReader& Xml() { return xml_; }
-    QStringView Name() const { return xml_.name(); }
-    QStringView Attribute(QStringView local) const {
-        for (const auto& attribute : xml_.attributes())
-            if (attribute.name() == local)
-                return attribute.value();
-        return {};
+    ~XmlPart() { XML_ParserFree(parser_); }
+    XmlPart(const XmlPart&) = delete;
+    XmlPart& operator=(const XmlPart&) = delete;
+
+    // Parses the next chunk; false once the part has ended.
+    bool Feed() {
+        if (ended_)
+            return false;
+        const std::string_view chunk = stream_.Next();
+        ended_ = chunk.empty();
+        if (XML_Parse(parser_, chunk.data(), static_cast<int>(chunk.size()), ended_) !=
+            XML_STATUS_ERROR)
+            return !ended_;
+        if (!handler_->failure.empty())
+            throw XlsxError(handler_->failure);
+        throw XlsxError(file_ + ": damaged workbook: " + name_ + ": " +
+                        XML_ErrorString(XML_GetErrorCode(parser_)) + " at line " +
+                        std::to_string(XML_GetCurrentLineNumber(parser_)));
+    }
+    void FeedAll() {
+        while (Feed()) {
+        }
     }
 
 private:
     PartStream stream_;
-    QXmlStreamReader xml_;
     std::string name_, file_;
+    XML_Parser parser_;
+    XmlHandler* handler_ = nullptr;
     bool ended_ = false;
 };
 
+std::uint32_t Whole(std::string_view text, std::uint32_t otherwise) {
+    std::uint32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() ? value : otherwise;
+}
+
 // "B12" gives column 2; 0 when there are no letters.
-unsigned ColumnOf(QStringView reference) {
+unsigned ColumnOf(std::string_view reference) {
     unsigned column = 0;
-    for (QChar c : reference) {
-        if (c >= u'A' && c <= u'Z')
-            column = column * 26 + static_cast<unsigned>(c.unicode() - u'A' + 1);
-        else if (c >= u'a' && c <= u'z')
-            column = column * 26 + static_cast<unsigned>(c.unicode() - u'a' + 1);
-        else
+    for (char c : reference) {
+        const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        if (upper < 'A' || upper > 'Z')
             break;
+        column = column * 26 + static_cast<unsigned>(upper - 'A' + 1);
         if (column > 16384)
             return 0;
     }
     return column;
 }
 
-std::uint32_t RowOf(QStringView reference, std::uint32_t otherwise) {
-    bool ok = false;
-    const unsigned value = reference.toUInt(&ok);
-    return ok && value > 0 ? value : otherwise;
-}
+// workbook.xml: the active tab and the sheets' relationship ids.
+struct WorkbookHandler : XmlHandler {
+    void Start(std::string_view name, const char** attributes) override {
+        if (name == "workbookView" && active < 0) // the first view counts
+            active = static_cast<int>(Whole(Attribute(attributes, "activeTab"), 0));
+        else if (name == "sheet")
+            sheetIds.emplace_back(Attribute(attributes, "id"));
+    }
+    void End(std::string_view) override {}
+    void Text(std::string_view) override {}
+
+    int active = -1;
+    std::vector<std::string> sheetIds;
+};
+
+// workbook.xml.rels: the parts by relationship id, and the shared strings.
+struct RelationshipHandler : XmlHandler {
+    void Start(std::string_view name, const char** attributes) override {
+        if (name != "Relationship")
+            return;
+        const std::string_view target = Attribute(attributes, "Target");
+        std::string part =
+            target.starts_with('/') ? std::string(target.substr(1)) : "xl/" + std::string(target);
+        if (Attribute(attributes, "Type").ends_with("/sharedStrings"))
+            sharedStrings = part;
+        targets[std::string(Attribute(attributes, "Id"))] = std::move(part);
+    }
+    void End(std::string_view) override {}
+    void Text(std::string_view) override {}
+
+    std::map<std::string, std::string> targets;
+    std::string sharedStrings;
+};
+
+// sharedStrings.xml: each <si>'s <t> texts joined, reading aids (<rPh>) left out.
+struct SharedStringHandler : XmlHandler {
+    void Start(std::string_view name, const char**) override {
+        if (name == "si")
+            text.clear();
+        else if (name == "rPh")
+            ++phonetic;
+        else if (name == "t")
+            inText = phonetic == 0;
+    }
+    void End(std::string_view name) override {
+        if (name == "si")
+            strings.push_back(text);
+        else if (name == "rPh")
+            --phonetic;
+        else if (name == "t")
+            inText = false;
+    }
+    void Text(std::string_view part) override {
+        if (inText)
+            text += part;
+    }
+
+    std::vector<std::string> strings;
+    std::string text;
+    int phonetic = 0;
+    bool inText = false;
+};
 
 } // namespace
 
-class XlsxReader::Impl {
+// The sheet: rows are collected as the parser meets them; a chunk of the
+// part gives a few hundred at most.
+class XlsxReader::Impl : public XmlHandler {
 public:
     Impl(const std::filesystem::path& file, unsigned first, unsigned last)
         : file_(file.string()), first_(first), last_(last) {
         OpenArchive(file);
         const auto [sheet, sharedStrings] = FindParts();
-        if (!sharedStrings.empty())
-            ReadSharedStrings(sharedStrings);
-        sheet_ = std::make_unique<XmlPart>(archive_, sheet, file_);
+        if (!sharedStrings.empty()) {
+            SharedStringHandler strings;
+            XmlPart(archive_, sharedStrings, file_, strings).FeedAll();
+            shared_ = std::move(strings.strings);
+        }
+        sheet_ = std::make_unique<XmlPart>(archive_, sheet, file_, *this);
     }
-    ~Impl() {
+    ~Impl() override {
         sheet_.reset();
         if (archive_)
             zip_discard(archive_);
     }
 
-    std::optional<SheetRow> NextRow();
+    std::optional<SheetRow> NextRow() {
+        while (rows_.empty() && sheet_->Feed()) {
+        }
+        if (rows_.empty())
+            return std::nullopt;
+        SheetRow row = std::move(rows_.front());
+        rows_.pop_front();
+        return row;
+    }
+
+    void Start(std::string_view name, const char** attributes) override;
+    void End(std::string_view name) override;
+    void Text(std::string_view text) override {
+        if (target_)
+            target_->append(text);
+    }
 
 private:
-    struct Cell {
-        unsigned column = 0;
-        QString type, value, inlineText;
-    };
-
     void OpenArchive(const std::filesystem::path& file);
     std::pair<std::string, std::string> FindParts();
-    std::map<QString, QString> ReadRelationships();
-    void ReadSharedStrings(const std::string& part);
-    void ReadCell(SheetRow& row);
-    std::string CellText(const Cell& cell, std::uint32_t row) const;
+    std::optional<std::string> CellText() const;
 
     std::string file_;
     unsigned first_, last_;
     zip_t* archive_ = nullptr;
     std::vector<std::string> shared_;
     std::unique_ptr<XmlPart> sheet_;
+    std::deque<SheetRow> rows_;
+    // The row and cell being read.
+    bool inRow_ = false;
+    SheetRow row_;
     std::uint32_t lastRow_ = 0;
-    bool done_ = false;
+    unsigned column_ = 0, lastColumn_ = 0;
+    std::string type_, value_, inline_;
+    std::string* target_ = nullptr;
+    int phonetic_ = 0;
 };
 
 void XlsxReader::Impl::OpenArchive(const std::filesystem::path& file) {
@@ -184,159 +314,93 @@ void XlsxReader::Impl::OpenArchive(const std::filesystem::path& file) {
     throw XlsxError(file_ + ": cannot open the workbook: " + text);
 }
 
-std::map<QString, QString> XlsxReader::Impl::ReadRelationships() {
-    std::map<QString, QString> targets; // by id; the shared strings under "sharedStrings"
-    XmlPart rels(archive_, "xl/_rels/workbook.xml.rels", file_);
-    while (rels.Next() != QXmlStreamReader::EndDocument) {
-        if (!rels.Xml().isStartElement() || rels.Name() != u"Relationship")
-            continue;
-        QString target = rels.Attribute(u"Target").toString();
-        target = target.startsWith('/') ? target.mid(1) : "xl/" + target;
-        if (rels.Attribute(u"Type").endsWith(u"/sharedStrings"))
-            targets[QStringLiteral(" sharedStrings")] = target;
-        targets[rels.Attribute(u"Id").toString()] = target;
-    }
-    return targets;
-}
-
 std::pair<std::string, std::string> XlsxReader::Impl::FindParts() {
-    int active = -1;
-    std::vector<QString> sheetIds;
-    XmlPart workbook(archive_, "xl/workbook.xml", file_);
-    while (workbook.Next() != QXmlStreamReader::EndDocument) {
-        if (!workbook.Xml().isStartElement())
-            continue;
-        if (workbook.Name() == u"workbookView" && active < 0) // the first view counts
-            active = static_cast<int>(workbook.Attribute(u"activeTab").toUInt()); // 0 if absent
-        if (workbook.Name() == u"sheet")
-            sheetIds.push_back(workbook.Attribute(u"id").toString());
-    }
-    if (sheetIds.empty())
+    WorkbookHandler workbook;
+    XmlPart(archive_, "xl/workbook.xml", file_, workbook).FeedAll();
+    if (workbook.sheetIds.empty())
         throw XlsxError(file_ + ": not a workbook: it has no sheet");
-    const auto index = static_cast<std::size_t>(std::max(active, 0));
-    if (index >= sheetIds.size())
+    const auto index = static_cast<std::size_t>(std::max(workbook.active, 0));
+    if (index >= workbook.sheetIds.size())
         throw XlsxError(file_ + ": damaged workbook: the active sheet " +
                         std::to_string(index + 1) + " does not exist");
-    const auto targets = ReadRelationships();
-    const auto sheet = targets.find(sheetIds[index]);
-    if (sheet == targets.end())
+    RelationshipHandler relationships;
+    XmlPart(archive_, "xl/_rels/workbook.xml.rels", file_, relationships).FeedAll();
+    const auto sheet = relationships.targets.find(workbook.sheetIds[index]);
+    if (sheet == relationships.targets.end())
         throw XlsxError(file_ + ": damaged workbook: the active sheet has no part");
-    const auto shared = targets.find(QStringLiteral(" sharedStrings"));
-    return {sheet->second.toStdString(),
-            shared == targets.end() ? std::string() : shared->second.toStdString()};
+    return {sheet->second, relationships.sharedStrings};
 }
 
-void XlsxReader::Impl::ReadSharedStrings(const std::string& part) {
-    XmlPart strings(archive_, part, file_);
-    QString text;
-    int phonetic = 0; // inside <rPh>: reading aids, not the text
-    bool inText = false;
-    for (auto token = strings.Next(); token != QXmlStreamReader::EndDocument;
-         token = strings.Next()) {
-        if (token == QXmlStreamReader::StartElement) {
-            if (strings.Name() == u"si")
-                text.clear();
-            else if (strings.Name() == u"rPh")
-                ++phonetic;
-            else if (strings.Name() == u"t")
-                inText = phonetic == 0;
-        } else if (token == QXmlStreamReader::EndElement) {
-            if (strings.Name() == u"si")
-                shared_.push_back(text.toStdString());
-            else if (strings.Name() == u"rPh")
-                --phonetic;
-            else if (strings.Name() == u"t")
-                inText = false;
-        } else if (token == QXmlStreamReader::Characters && inText) {
-            text += strings.Xml().text();
-        }
+void XlsxReader::Impl::Start(std::string_view name, const char** attributes) {
+    if (name == "row") {
+        inRow_ = true;
+        row_.number = Whole(Attribute(attributes, "r"), lastRow_ + 1);
+        lastRow_ = row_.number;
+        row_.cells.assign(last_ - first_ + 1, std::string());
+        lastColumn_ = 0;
+    } else if (!inRow_) {
+        return;
+    } else if (name == "c") {
+        const unsigned column = ColumnOf(Attribute(attributes, "r"));
+        column_ = lastColumn_ = column ? column : lastColumn_ + 1;
+        type_ = Attribute(attributes, "t");
+        value_.clear();
+        inline_.clear();
+    } else if (name == "v") {
+        target_ = &value_;
+    } else if (name == "t" && phonetic_ == 0) {
+        target_ = &inline_;
+    } else if (name == "rPh") {
+        ++phonetic_;
     }
 }
 
-std::optional<SheetRow> XlsxReader::Impl::NextRow() {
-    while (!done_) {
-        const auto token = sheet_->Next();
-        if (token == QXmlStreamReader::EndDocument ||
-            (token == QXmlStreamReader::EndElement && sheet_->Name() == u"sheetData")) {
-            done_ = true;
-            break;
+void XlsxReader::Impl::End(std::string_view name) {
+    if (!inRow_)
+        return;
+    if (name == "v" || name == "t") {
+        target_ = nullptr;
+    } else if (name == "rPh") {
+        --phonetic_;
+    } else if (name == "c") {
+        if (column_ >= first_ && column_ <= last_) {
+            auto text = CellText();
+            if (!text)
+                return Fail(file_ + ": damaged workbook: cell " + ColumnName(column_) +
+                            std::to_string(row_.number) + " names a missing shared string");
+            row_.cells[column_ - first_] = std::move(*text);
         }
-        if (token != QXmlStreamReader::StartElement || sheet_->Name() != u"row")
-            continue;
-        SheetRow row;
-        row.number = RowOf(sheet_->Attribute(u"r"), lastRow_ + 1);
-        lastRow_ = row.number;
-        row.cells.assign(last_ - first_ + 1, std::string());
-        ReadCell(row);
-        return row;
-    }
-    return std::nullopt;
-}
-
-// Reads the cells of a row up to its end.
-void XlsxReader::Impl::ReadCell(SheetRow& row) {
-    Cell cell;
-    unsigned lastColumn = 0;
-    QString* target = nullptr; // the text being read: a value or an inline string
-    int phonetic = 0;
-    for (;;) {
-        const auto token = sheet_->Next();
-        if (token == QXmlStreamReader::EndDocument)
-            throw XlsxError(file_ + ": damaged workbook: the sheet ends inside a row");
-        const QStringView name = sheet_->Name();
-        if (token == QXmlStreamReader::StartElement) {
-            if (name == u"c") {
-                const unsigned column = ColumnOf(sheet_->Attribute(u"r"));
-                cell = Cell{column ? column : lastColumn + 1, sheet_->Attribute(u"t").toString(),
-                            {}, {}};
-                lastColumn = cell.column;
-            } else if (name == u"v") {
-                target = &cell.value;
-            } else if (name == u"t" && phonetic == 0) {
-                target = &cell.inlineText;
-            } else if (name == u"rPh") {
-                ++phonetic;
-            }
-        } else if (token == QXmlStreamReader::EndElement) {
-            if (name == u"v" || name == u"t")
-                target = nullptr;
-            else if (name == u"rPh")
-                --phonetic;
-            else if (name == u"c" && cell.column >= first_ && cell.column <= last_)
-                row.cells[cell.column - first_] = CellText(cell, row.number);
-            else if (name == u"row")
-                return;
-        } else if (token == QXmlStreamReader::Characters && target) {
-            *target += sheet_->Xml().text();
-        }
+    } else if (name == "row") {
+        inRow_ = false;
+        rows_.push_back(std::move(row_));
+        row_ = {};
     }
 }
 
-std::string XlsxReader::Impl::CellText(const Cell& cell, std::uint32_t row) const {
-    if (cell.type == u"s") {
-        bool ok = false;
-        const unsigned index = cell.value.trimmed().toUInt(&ok);
-        if (!ok || index >= shared_.size())
-            throw XlsxError(file_ + ": damaged workbook: cell " + ColumnName(cell.column) +
-                            std::to_string(row) + " names a missing shared string");
+std::optional<std::string> XlsxReader::Impl::CellText() const {
+    if (type_ == "s") {
+        const std::uint32_t index = Whole(value_, UINT32_MAX);
+        if (index >= shared_.size())
+            return std::nullopt;
         return shared_[index];
     }
-    if (cell.type == u"inlineStr")
-        return cell.inlineText.toStdString();
-    if (cell.type == u"b")
-        return cell.value.trimmed() == u"1" ? "True" : "False";
-    if (cell.type.isEmpty() || cell.type == u"n")
-        return NumberText(cell.value.trimmed().toStdString());
-    return cell.value.toStdString(); // "str", "e", "d": the text as stored
+    if (type_ == "inlineStr")
+        return inline_;
+    if (type_ == "b")
+        return value_ == "1" ? "True" : "False";
+    if (type_.empty() || type_ == "n")
+        return NumberText(value_);
+    return value_; // "str", "e", "d": the text as stored
 }
 
-XlsxReader::XlsxReader(const std::filesystem::path& file, unsigned firstColumn,
-                       unsigned lastColumn)
+XlsxReader::XlsxReader(const std::filesystem::path& file, unsigned firstColumn, unsigned lastColumn)
     : impl_(std::make_unique<Impl>(file, firstColumn, lastColumn)) {}
 
 XlsxReader::~XlsxReader() = default;
 
-std::optional<SheetRow> XlsxReader::NextRow() { return impl_->NextRow(); }
+std::optional<SheetRow> XlsxReader::NextRow() {
+    return impl_->NextRow();
+}
 
 std::string XlsxReader::NumberText(const std::string& value) {
     const char* begin = value.data();

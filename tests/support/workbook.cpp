@@ -39,15 +39,16 @@ Parts WorkbookParts(const Workbook& workbook) {
         rels += "<Relationship Id=\"" + id + "\" Type=\"" + rns + "/worksheet\" Target=\"" +
                 prefix + name + "\"/>";
         parts.push_back({"xl/" + name, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><worksheet "
-                                       "xmlns=\"" + ns + "\"><sheetData>" +
-                                           workbook.sheets[i] + "</sheetData></worksheet>"});
+                                       "xmlns=\"" +
+                                           ns + "\"><sheetData>" + workbook.sheets[i] +
+                                           "</sheetData></worksheet>"});
     }
     book += "</sheets></workbook>";
     if (!workbook.sharedStrings.empty()) {
-        rels += "<Relationship Id=\"rId1\" Type=\"" + rns + "/sharedStrings\" Target=\"" +
-                prefix + "sharedStrings.xml\"/>";
-        std::string strings = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><sst xmlns=\"" + ns +
-                              "\">";
+        rels += "<Relationship Id=\"rId1\" Type=\"" + rns + "/sharedStrings\" Target=\"" + prefix +
+                "sharedStrings.xml\"/>";
+        std::string strings =
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?><sst xmlns=\"" + ns + "\">";
         for (const auto& text : workbook.sharedStrings)
             strings += "<si>" + text + "</si>";
         parts.push_back({"xl/sharedStrings.xml", strings + "</sst>"});
@@ -55,7 +56,29 @@ Parts WorkbookParts(const Workbook& workbook) {
     rels += "</Relationships>";
     parts.push_back({"xl/workbook.xml", book});
     parts.push_back({"xl/_rels/workbook.xml.rels", rels});
-    parts.push_back({"[Content_Types].xml", "<?xml version=\"1.0\"?><Types/>"});
+    std::string types =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Types "
+        "xmlns=\"http://schemas.openxmlformats.org/"
+        "package/2006/content-types\"><Default Extension=\"rels\" ContentType=\"application/"
+        "vnd.openxmlformats-package.relationships+xml\"/><Default Extension=\"xml\" "
+        "ContentType=\"application/xml\"/><Override PartName=\"/xl/workbook.xml\" "
+        "ContentType=\"application/"
+        "vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>";
+    for (std::size_t i = 0; i < workbook.sheets.size(); ++i)
+        types += "<Override PartName=\"/xl/worksheets/sheet" + std::to_string(i + 1) +
+                 ".xml\" ContentType=\"application/vnd.openxmlformats-officedocument."
+                 "spreadsheetml.worksheet+xml\"/>";
+    if (!workbook.sharedStrings.empty())
+        types += "<Override PartName=\"/xl/sharedStrings.xml\" ContentType=\"application/"
+                 "vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml\"/>";
+    parts.push_back({"[Content_Types].xml", types + "</Types>"});
+    parts.push_back(
+        {"_rels/.rels", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships xmlns=\"http://"
+                        "schemas.openxmlformats.org/package/2006/relationships\"><Relationship "
+                        "Id=\"rId1\" Type=\"" +
+                            rns +
+                            "/officeDocument\" Target=\"xl/workbook.xml\"/>"
+                            "</Relationships>"});
     return parts;
 }
 

@@ -1,0 +1,147 @@
+#include "app/main_window.h"
+#include "numbers/number_list_window.h"
+#include "support/recording_prompts.h"
+#include "support/temp_folder.h"
+#include "support/workbook.h"
+#include "ui/colours.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+class NumberListWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(folder.Prepare(), std::nullopt); }
+
+    static QString Memo(NumberListWindow& window) {
+        return window.findChild<QPlainTextEdit*>("Memo1")->toPlainText();
+    }
+    static QString Total(NumberListWindow& window) {
+        return window.findChild<QLineEdit*>("LabeledEdit1")->text();
+    }
+    static void Click(QWidget& window, const char* name) {
+        QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+    std::string List() const { return test::Slurp(folder.File("LoadNumber.txt")); }
+    std::filesystem::path Sheet(const std::string& name, int lastRow) {
+        std::string rows;
+        for (int row = 3; row <= lastRow; ++row)
+            rows += test::InlineRow(row, "1", "n" + std::to_string(row), std::to_string(row));
+        test::Workbook book;
+        book.sheets = {rows};
+        test::WriteWorkbook(temp / name, book);
+        return temp / name;
+    }
+
+    test::TempFolder temp;
+    WorkFolder folder{temp / "wd"};
+    test::RecordingPrompts prompts;
+};
+
+TEST_F(NumberListWindowTest, OpensOnTheListAndImportsText) {
+    WriteLines(folder.File("LoadNumber.txt"), Lines(36000, "1,Anna,5"));
+    {
+        NumberListWindow window(folder, prompts);
+        EXPECT_EQ(window.size(), QSize(379, 481));
+        EXPECT_EQ(window.palette().color(QPalette::Window), colour::kTeal);
+        EXPECT_EQ(Total(window), "36000");
+        EXPECT_TRUE(Memo(window).endsWith("1,Anna,5\nAll: 36000;\nOnly Read:36000 Number"));
+    }
+    WriteLines(temp / "src.csv", Lines(9000, "2,Bob,6"));
+    prompts.openFiles = {temp / "src.csv"};
+    NumberListWindow window(folder, prompts);
+    Click(window, "Button1");
+    EXPECT_EQ(prompts.openDialogs.back().second.at(1), "CSV Files(*.csv)");
+    EXPECT_EQ(Total(window), "9000");
+    EXPECT_TRUE(Memo(window).endsWith("2,Bob,6\nLaod Max:9000 Number"));
+    EXPECT_EQ(ReadLines(folder.File("LoadNumber.txt")), Lines(9000, "2,Bob,6"));
+
+    // A source that cannot be read changes nothing.
+    const std::string before = List();
+    prompts.openFiles = {temp / "nothing.txt"};
+    Click(window, "Button1");
+    EXPECT_EQ(prompts.shown.back().caption, "Error");
+    EXPECT_EQ(List(), before);
+
+    // Open shows the call record lines of a file; save writes what is shown,
+    // asking again after No.
+    WriteLines(temp / "log.txt", {"x", "cdr: [1] \xB2\xE2", "y"});
+    prompts.openFiles = {temp / "log.txt"};
+    Click(window, "Button5");
+    WriteLines(temp / "out.txt", {"old"});
+    prompts.files = {temp / "out.txt", temp / "out.txt"};
+    prompts.answers = {Prompts::Answer::No, Prompts::Answer::Yes};
+    Click(window, "Button6");
+    EXPECT_EQ(prompts.dialogs.size(), 2u);
+    EXPECT_EQ(test::Slurp(temp / "out.txt"), "cdr: [1] \xB2\xE2\r\n"); // bytes kept
+    EXPECT_EQ(List(), before);
+}
+
+TEST_F(NumberListWindowTest, ImportsAWorkbookAndStopLeavesTheListAlone) {
+    WriteLines(folder.File("LoadNumber.txt"), {"old"});
+    NumberListWindow window(folder, prompts);
+    auto* label = window.findChild<QLabel*>("Label1");
+    prompts.openFiles = {Sheet("long.xlsx", 9102)};
+    Click(window, "Button3");
+    EXPECT_TRUE(window.Importing());
+    EXPECT_FALSE(window.findChild<QPushButton*>("Button1")->isEnabled());
+    EXPECT_EQ(Memo(window), "LoadStart...");
+    Click(window, "Button4"); // Stop, before the first rows are read
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Importing(); }, 5000));
+    EXPECT_EQ(Memo(window), "LoadStart...");
+    EXPECT_EQ(Total(window), "");
+    EXPECT_EQ(List(), "old\r\n");
+    EXPECT_TRUE(prompts.shown.empty());
+
+    prompts.openFiles = {Sheet("short.xlsx", 102)};
+    Click(window, "Button3");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Importing(); }, 5000));
+    EXPECT_EQ(label->text(), "100%");
+    EXPECT_EQ(Total(window), "100");
+    EXPECT_EQ(ReadLines(folder.File("LoadNumber.txt")).front(), "1\tn3\t3");
+    EXPECT_EQ(prompts.shown, (std::vector<Notice>{{"OK!!", "Load file OK! "}}));
+    EXPECT_TRUE(window.findChild<QPushButton*>("Button1")->isEnabled());
+
+    // Not a workbook: said, and the list stays.
+    test::Spit(temp / "fake.xlsx", "not a zip");
+    prompts.openFiles = {temp / "fake.xlsx"};
+    const std::string before = List();
+    Click(window, "Button3");
+    EXPECT_FALSE(window.Importing());
+    EXPECT_NE(prompts.shown.back().text.find("not a zip archive"), std::string::npos);
+    EXPECT_EQ(List(), before);
+}
+
+TEST_F(NumberListWindowTest, MainWindowOpensTheListAndClearsIt) {
+    WriteLines(folder.File("LoadNumber.txt"), {"1\ta\t1", "1\tb\t2"});
+    MainWindow window(folder, prompts);
+    EXPECT_EQ(window.NumberCount(), 2);
+    prompts.openFiles = {Sheet("three.xlsx", 5)};
+    QTimer::singleShot(0, [&] {
+        auto* list = qobject_cast<NumberListWindow*>(QApplication::activeModalWidget());
+        ASSERT_NE(list, nullptr);
+        list->LoadWorkbook();
+        QTest::qWaitFor([&] { return !list->Importing(); }, 5000);
+        list->close();
+    });
+    Click(window, "Button4");
+    EXPECT_EQ(window.NumberCount(), 3);
+
+    for (auto* action : window.findChild<QMenu*>("PopupMenu1")->actions())
+        if (action->text() == "ClearNumber")
+            action->trigger();
+    EXPECT_EQ(List(), "");
+    EXPECT_EQ(prompts.shown.back(), (Notice{"OK", "   ClearOk  !!"}));
+    EXPECT_EQ(window.NumberCount(), 0);
+}
+
+} // namespace
+} // namespace mervadin

@@ -103,6 +103,28 @@ TEST(Cli, MonitorPrintsStatusLinesAndTakesCommands) {
     EXPECT_EQ(RunCli(wd + "--device unix:/nonexistent monitor").status, 1);
 }
 
+TEST(Cli, PacksAndWritesTheNumberList) {
+    test::TempFolder temp;
+    const std::string wd = "--workdir '" + (temp / "wd").string() + "' ";
+    ASSERT_EQ(RunCli(wd + "init").status, 0);
+    WriteLines(temp / "wd" / "LoadNumber.txt", {"12\tAlice\t8642"});
+    const auto packed = RunCli(wd + "pack-numbers");
+    EXPECT_EQ(packed.status, 0);
+    EXPECT_EQ(packed.out.substr(0, 96), "41 6C 69 63 65 00 FF FF FF FF FF FF FF FF FF FF\n"
+                                        "00 00 C8 64 2F FF FF FF FF FF FF FF FF FF FF FF\n");
+    EXPECT_EQ(std::count(packed.out.begin(), packed.out.end(), '\n'), 32);
+
+    const auto written = RunCli(wd + "--device sim write-numbers");
+    EXPECT_EQ(written.status, 0);
+    EXPECT_NE(written.out.find("Write Number OK!"), std::string::npos);
+
+    WriteLines(temp / "wd" / "LoadNumber.txt", {"12\tAlice\t8642", "\tno group\t1"});
+    EXPECT_EQ(RunCli(wd + "pack-numbers").status, 2);
+    const auto refused = RunCli(wd + "--device sim write-numbers");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+}
+
 TEST(Cli, FrameAndVerify) {
     const auto built = RunCli("frame 'velorn<okok!okok!okok!okok!checksum:000000;>end'");
     EXPECT_EQ(built.status, 0);

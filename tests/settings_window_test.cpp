@@ -187,6 +187,37 @@ TEST(DownloadWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
 }
 
+TEST(DownloadWindow, WritesTheNumberListToTheSimulatedDevice) {
+    test::TempFolder temp;
+    test::RecordingPrompts prompts;
+    const WorkFolder folder(temp.path());
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    Lines lines;
+    for (int i = 0; i < 20; ++i)
+        lines.push_back("3\tN" + std::to_string(i) + "\t555" + std::to_string(i));
+    lines.push_back("3,Long name over sixteen,123");
+    WriteLines(folder.File("LoadNumber.txt"), lines);
+    qputenv("MERVADIN_TICK_MS", "1");
+    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    qunsetenv("MERVADIN_TICK_MS");
+    session.Simulator()->Timing().statusIntervalMs = 0;
+    session.Link().Open();
+
+    DownloadWindow window(session.Link(), folder, prompts);
+    window.show();
+    auto* write = window.findChild<QPushButton*>("Button5");
+    QTest::mouseClick(write, Qt::LeftButton);
+    EXPECT_FALSE(write->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return write->isEnabled(); }, 20000));
+    EXPECT_EQ(window.MemoLines().back(), " ======================================\r\n");
+    EXPECT_EQ(window.Runner().LastOutcome(), OperationStatus::Succeeded);
+    EXPECT_EQ(session.Simulator()->NumberBlocks().size(), 2u);
+    EXPECT_EQ(session.Simulator()->Dialer().Numbers().size(), 21u);
+    EXPECT_EQ(window.ErrorLines().front(),
+              "Warning: 1 line with a NAME longer than 16 bytes, cut (first: line 21)");
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
 TEST(DownloadWindow, FormatsTheCurrentDataLine) {
     EXPECT_EQ(CurrentDataLine({2026, 12, 6, 9, 5, 7}), "Current Data: 2026/12/6   9/05/07");
 }

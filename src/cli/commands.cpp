@@ -29,6 +29,14 @@ std::string NormalisedKey(std::string key) {
 
 } // namespace
 
+void PrintHexLines(std::ostream& out, std::span<const std::uint8_t> bytes) {
+    char hex[4];
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        std::snprintf(hex, sizeof hex, "%02X", bytes[at]);
+        out << (at % 16 ? " " : "") << hex << (at % 16 == 15 ? "\n" : "");
+    }
+}
+
 int Init(const WorkFolder& folder, Streams io) {
     if (auto failure = folder.Prepare()) {
         io.err << "mervadin-cli: " << *failure << '\n';
@@ -117,14 +125,7 @@ int SettingsBlockCommand(const WorkFolder& folder, const std::string& at, Stream
     return Guarded(io, [&] {
         const SettingsBlock block =
             BuildSettingsBlock(ReadLines(folder.File(file::kConfig)), when, TextCodec::Chosen());
-        char hex[4];
-        for (std::size_t row = 0; row < 32; ++row) {
-            for (std::size_t i = 0; i < 16; ++i) {
-                std::snprintf(hex, sizeof hex, "%02X", block[row * 16 + i]);
-                io.out << (i ? " " : "") << hex;
-            }
-            io.out << '\n';
-        }
+        PrintHexLines(io.out, block);
         return kSuccess;
     });
 }

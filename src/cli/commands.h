@@ -5,7 +5,9 @@
 #include "common/text_file.h"
 #include "common/work_folder.h"
 
+#include <cstdint>
 #include <ostream>
+#include <span>
 #include <string>
 
 namespace mervadin::cli {
@@ -27,6 +29,9 @@ template <typename Body> int Guarded(Streams io, Body body) {
         return kFailure;
     }
 }
+
+// Bytes as lines of 16 upper-case hex bytes.
+void PrintHexLines(std::ostream& out, std::span<const std::uint8_t> bytes);
 
 int Init(const WorkFolder& folder, Streams io);
 int ConfigGet(const WorkFolder& folder, const std::string& key, bool asInteger, Streams io);

@@ -5,6 +5,7 @@
 #include "link/link_session.h"
 #include "link/operation_runner.h"
 #include "link/tick_clock.h"
+#include "numbers/write_number_operation.h"
 #include "records/read_cdr_operation.h"
 #include "settings/write_settings_operation.h"
 #include "ui/text_codec.h"
@@ -84,6 +85,11 @@ int RunOperation(const DeviceOptions& options, Streams io, const OperationFactor
     TickClock clock;
     QObject::connect(&clock, &TickClock::Ticked, [&runner] { runner.OnTick(); });
     clock.Start();
+    QTimer fast;
+    fast.setTimerType(Qt::PreciseTimer);
+    fast.setInterval(1);
+    QObject::connect(&fast, &QTimer::timeout, [&runner] { runner.OnFastTick(); });
+    fast.start();
     if (runner.Busy())
         loop.exec();
     return runner.LastOutcome() == OperationStatus::Succeeded ? kSuccess : kFailure;
@@ -110,6 +116,22 @@ int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Stream
     return RunOperation(options, io, [&](DeviceLink& link, OperationView& view) {
         return std::make_unique<WriteSettingsOperation>(link, view, folder.File(file::kConfig),
                                                         TextCodec::Chosen());
+    });
+}
+
+int WriteNumbers(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
+    const auto list = folder.File(file::kLoadNumber);
+    try {
+        PackNumberList(ReadLines(list), TextCodec::Chosen());
+    } catch (const NumberListError& e) {
+        io.err << "mervadin-cli: " << e.what() << '\n';
+        return kBadInput;
+    } catch (const FileError& e) {
+        io.err << "mervadin-cli: " << e.what() << '\n';
+        return kFailure;
+    }
+    return RunOperation(options, io, [&](DeviceLink& link, OperationView& view) {
+        return std::make_unique<WriteNumberOperation>(link, view, list, TextCodec::Chosen());
     });
 }
 

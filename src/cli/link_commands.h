@@ -22,5 +22,8 @@ int ListDevices(Streams io);
 int ReadCdr(const WorkFolder& folder, const DeviceOptions& options, Streams io);
 // Writes the settings block built from Config.txt into the device.
 int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Streams io);
+// Writes LoadNumber.txt into the device; a list with a line whose GROUP is
+// not a number is refused before the device is opened (exit 2).
+int WriteNumbers(const WorkFolder& folder, const DeviceOptions& options, Streams io);
 
 } // namespace mervadin::cli

@@ -71,11 +71,13 @@ int Dispatch(CLI::App& app, Options& o) {
         return cli::ClearNumbers(folder, io);
     if (app.got_subcommand("show-numbers"))
         return cli::ShowNumbers(folder, io);
+    if (app.got_subcommand("pack-numbers"))
+        return cli::PackNumbers(folder, io);
     if (app.got_subcommand("settings-block"))
         return cli::SettingsBlockCommand(folder, o.at, io);
     if (app.got_subcommand("status") || app.got_subcommand("list-devices") ||
         app.got_subcommand("write-settings") || app.got_subcommand("read-cdr") ||
-        app.got_subcommand("monitor")) {
+        app.got_subcommand("write-numbers") || app.got_subcommand("monitor")) {
         const auto selection = DeviceSelection::Parse(o.device);
         if (!selection) {
             std::cerr << "mervadin-cli: unknown device \"" << o.device
@@ -89,6 +91,8 @@ int Dispatch(CLI::App& app, Options& o) {
             return cli::WriteSettings(folder, device, io);
         if (app.got_subcommand("read-cdr"))
             return cli::ReadCdr(folder, device, io);
+        if (app.got_subcommand("write-numbers"))
+            return cli::WriteNumbers(folder, device, io);
         if (app.got_subcommand("monitor"))
             return cli::Monitor(folder, device,
                                 o.frames ? std::optional<unsigned>(o.frames) : std::nullopt, io);
@@ -125,6 +129,8 @@ int main(int argc, char** argv) {
         ->add_option("--at", o.at, "date and time to stamp, as \"YYYY-MM-DD HH:MM:SS\"");
     app.add_subcommand("write-settings", "write the settings block into the device");
     app.add_subcommand("read-cdr", "read the call records into ReadFile.txt and the lists");
+    app.add_subcommand("write-numbers", "write LoadNumber.txt into the device");
+    app.add_subcommand("pack-numbers", "print the number blocks packed from LoadNumber.txt");
     app.add_subcommand("decode-cdr", "decode a file of 512-byte blocks as a read would")
         ->add_option("FILE", o.text, "the blocks, as the read's block table holds them")
         ->required();
@@ -133,11 +139,11 @@ int main(int argc, char** argv) {
                                       "replace LoadNumber.txt from a text file or a workbook");
     import->add_option("FILE", o.text, "a text file (one record a line) or an .xlsx workbook")
         ->required();
-    import
-        ->add_option("--format", o.format, "txt or xlsx (default: by the file name's ending)")
+    import->add_option("--format", o.format, "txt or xlsx (default: by the file name's ending)")
         ->transform(CLI::CheckedTransformer(
             std::map<std::string, cli::SourceFormat>{{"txt", cli::SourceFormat::Text},
-                                                     {"xlsx", cli::SourceFormat::Workbook}}));
+                                                     { "xlsx",
+                                                       cli::SourceFormat::Workbook }}));
     app.add_subcommand("clear-numbers", "empty LoadNumber.txt");
     app.add_subcommand("show-numbers", "print LoadNumber.txt as the number list window shows it");
     app.add_subcommand("monitor", "watch the device; commands on standard input: start, stop, "

@@ -2,6 +2,7 @@
 
 #include "cli/console_prompts.h"
 #include "numbers/number_list.h"
+#include "numbers/number_packing.h"
 #include "numbers/sheet_import.h"
 #include "ui/text_codec.h"
 
@@ -60,6 +61,23 @@ int ClearNumbers(const WorkFolder& folder, Streams io) {
         WriteLines(folder.File(file::kLoadNumber), {});
         ConsolePrompts(io.out).Inform("OK", "   ClearOk  !!");
         return kSuccess;
+    });
+}
+
+int PackNumbers(const WorkFolder& folder, Streams io) {
+    return Guarded(io, [&] {
+        PackedNumbers packed;
+        try {
+            packed = PackNumberList(ReadLines(folder.File(file::kLoadNumber)), TextCodec::Chosen());
+        } catch (const NumberListError& e) {
+            io.err << "mervadin-cli: " << e.what() << '\n';
+            return static_cast<int>(kBadInput);
+        }
+        for (const auto& warning : packed.warnings)
+            io.err << warning.Text() << '\n';
+        for (const auto& block : packed.blocks)
+            PrintHexLines(io.out, block);
+        return static_cast<int>(kSuccess);
     });
 }
 

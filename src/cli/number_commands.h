@@ -19,5 +19,8 @@ int ImportNumbers(const WorkFolder& folder, const std::string& source, SourceFor
 int ClearNumbers(const WorkFolder& folder, Streams io);
 // Prints what the number list window shows on opening.
 int ShowNumbers(const WorkFolder& folder, Streams io);
+// Prints the packed number blocks of LoadNumber.txt, 16 bytes a line; a
+// list that cannot be packed is refused (exit 2).
+int PackNumbers(const WorkFolder& folder, Streams io);
 
 } // namespace mervadin::cli

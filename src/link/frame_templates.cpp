@@ -57,8 +57,12 @@ OutgoingFrame BuildDataBlockFrame(std::span<const std::uint8_t, frames::kDataBlo
     return frame;
 }
 
-OutgoingFrame BuildStopFrame(FrameLength length) { return BuildRepeatedWordFrame("stop?", length); }
+OutgoingFrame BuildStopFrame(FrameLength length) {
+    return BuildRepeatedWordFrame("stop?", length);
+}
 
-OutgoingFrame BuildExitFrame(FrameLength length) { return BuildRepeatedWordFrame("exit?", length); }
+OutgoingFrame BuildExitFrame(FrameLength length) {
+    return BuildRepeatedWordFrame("exit?", length);
+}
 
 } // namespace mervadin

@@ -20,8 +20,7 @@ inline constexpr std::string_view kWriteMusicRequest =
     "velorn<writemusic?writemusic?writemusic?writemusic?okok!okok!okok!checksum:000000;>end";
 inline constexpr std::string_view kReadCdrRequest =
     "velorn<readcdr?readcdr?readcdr?okok!okok!checksum:000000;>end";
-inline constexpr std::string_view kCdrAck =
-    "velorn<okok!okok!okok!okok!okok!checksum:000000;>end";
+inline constexpr std::string_view kCdrAck = "velorn<okok!okok!okok!okok!okok!checksum:000000;>end";
 inline constexpr std::string_view kCdrResend =
     "velorn<data_err!data_err!data_err!;checksum:000000;>end";
 inline constexpr std::string_view kStatusAck = "velorn<okok!okok!okok!okok!checksum:000000;>end";

@@ -46,11 +46,17 @@ std::string FrameTrace::Escape(Bytes data) {
     return text;
 }
 
-void FrameTrace::Sent(Bytes frame) { Write("->", Escape(frame)); }
+void FrameTrace::Sent(Bytes frame) {
+    Write("->", Escape(frame));
+}
 
-void FrameTrace::Received(Bytes data) { Write("<-", Escape(data)); }
+void FrameTrace::Received(Bytes data) {
+    Write("<-", Escape(data));
+}
 
-void FrameTrace::Note(const std::string& text) { Write("--", text); }
+void FrameTrace::Note(const std::string& text) {
+    Write("--", text);
+}
 
 void FrameTrace::Write(const char* direction, const std::string& text) {
     out_ << Timestamp() << ' ' << direction << ' ' << text << '\n';

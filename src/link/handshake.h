@@ -14,16 +14,16 @@
 namespace mervadin {
 
 struct HandshakeProfile {
-    std::string_view request;    // the request frame's template
-    unsigned pollEvery;          // look at the buffer when the poll counter reaches this
-    unsigned resendAfter;        // resend when the resend counter exceeds this
-    unsigned giveUpAfter;        // give up when the overall counter exceeds this
-    bool needsOpening;           // a complete answer needs "velorn<" as well as ">end"
-    std::string connecting;      // shown (memo cleared first) before the first request
-    bool connectingEveryAttempt; // shown again, memo cleared, before every resend
-    std::string connected;       // appended on success
+    std::string_view request;         // the request frame's template
+    unsigned pollEvery;               // look at the buffer when the poll counter reaches this
+    unsigned resendAfter;             // resend when the resend counter exceeds this
+    unsigned giveUpAfter;             // give up when the overall counter exceeds this
+    bool needsOpening;                // a complete answer needs "velorn<" as well as ">end"
+    std::string connecting;           // shown (memo cleared first) before the first request
+    bool connectingEveryAttempt;      // shown again, memo cleared, before every resend
+    std::string connected;            // appended on success
     std::vector<std::string> givenUp; // shown, memo cleared first, on giving up
-    std::string guard;           // message box text when no device is connected
+    std::string guard;                // message box text when no device is connected
 };
 
 inline constexpr const char* kGuardCaption = "  Error  ";

@@ -26,6 +26,12 @@ OperationStatus HandshakeOperation::OnBytes() {
     return status_;
 }
 
+OperationStatus HandshakeOperation::OnFastTick() {
+    if (Running() && connected_)
+        FastTickConnected();
+    return status_;
+}
+
 void HandshakeOperation::Follow(Handshake::State state) {
     if (state == Handshake::State::GaveUp) {
         End(OperationStatus::Failed);

@@ -13,6 +13,7 @@ public:
     std::string GuardText() const final { return profile_.guard; }
     OperationStatus OnTick() final;
     OperationStatus OnBytes() final;
+    OperationStatus OnFastTick() final;
 
 protected:
     HandshakeOperation(const HandshakeProfile& profile, DeviceLink& link, OperationView& view);
@@ -22,6 +23,7 @@ protected:
     virtual void OnConnected() = 0;
     virtual void TickConnected() = 0;
     virtual void BytesConnected() = 0;
+    virtual void FastTickConnected() {}
 
     bool Running() const { return status_ == OperationStatus::Running; }
     void End(OperationStatus status) { status_ = status; }

@@ -19,7 +19,9 @@ std::string Narrow(const wchar_t* text) {
     return out;
 }
 
-hid_device* Handle(void* device) { return static_cast<hid_device*>(device); }
+hid_device* Handle(void* device) {
+    return static_cast<hid_device*>(device);
+}
 
 std::string PermissionAdvice(const std::string& path) {
     return "Device found at " + path +
@@ -44,7 +46,9 @@ HidTransport::~HidTransport() {
         hid_close(Handle(device_));
 }
 
-bool HidTransport::Initialise() { return hid_init() == 0; }
+bool HidTransport::Initialise() {
+    return hid_init() == 0;
+}
 
 std::vector<HidDeviceInfo> HidTransport::List() {
     std::vector<HidDeviceInfo> devices;
@@ -119,8 +123,8 @@ void HidTransport::Scan() {
 
 void HidTransport::Serve() {
     Report input{};
-    const int got = hid_read_timeout(Handle(device_), input.data() + 1, kReportPayload,
-                                     kReadTimeoutMs);
+    const int got =
+        hid_read_timeout(Handle(device_), input.data() + 1, kReportPayload, kReadTimeoutMs);
     if (got < 0) {
         hid_close(Handle(device_));
         device_ = nullptr;

@@ -24,7 +24,8 @@ public:
 
     // Throws std::runtime_error with a message for the user when the HID
     // layer cannot start or the trace file cannot be opened.
-    LinkSession(const DeviceSelection& selection, const std::optional<std::filesystem::path>& trace);
+    LinkSession(const DeviceSelection& selection,
+                const std::optional<std::filesystem::path>& trace);
     ~LinkSession();
 
     DeviceLink& Link() { return *link_; }

@@ -52,6 +52,11 @@ void OperationRunner::OnTick() {
         Call(&Operation::OnTick);
 }
 
+void OperationRunner::OnFastTick() {
+    if (operation_ && !repeater_)
+        Call(&Operation::OnFastTick);
+}
+
 void OperationRunner::OnBytesArrived() {
     if (operation_ && !repeater_)
         Call(&Operation::OnBytes);

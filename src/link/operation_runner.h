@@ -36,6 +36,8 @@ public:
     void StopWith(OutgoingFrame frame, std::function<void(bool allSent)> afterwards);
 
     void OnTick();
+    // A tick of the 1-ms clock.
+    void OnFastTick();
     // Ends what runs at once, silently and without sending anything more.
     void Abandon();
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 namespace mervadin {
 
@@ -27,6 +28,12 @@ OperationWindow::OperationWindow(DeviceLink& link, Prompts& prompts, StopStyle s
     auto* clock = new TickClock(this);
     connect(clock, &TickClock::Ticked, this, [this] { runner_.OnTick(); });
     clock->Start();
+    // The 1-ms clock: short pauses of the block transfers.
+    auto* fast = new QTimer(this);
+    fast->setTimerType(Qt::PreciseTimer);
+    fast->setInterval(1);
+    connect(fast, &QTimer::timeout, this, [this] { runner_.OnFastTick(); });
+    fast->start();
     runner_.onFinished = [this](OperationStatus) { SetCommandsEnabled(!runner_.Busy()); };
     link_.Hold(stop_.holder);
 }

@@ -34,9 +34,12 @@ void SimTransport::Start(TransportEvents& events) {
 void SimTransport::Write(const Report& report) {
     device_.Receive(Bytes(report).subspan(1));
     // Answer as soon as the event loop is free rather than at the next tick.
-    QMetaObject::invokeMethod(&context_, [this] { Advance(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &context_, [this] { Advance(); }, Qt::QueuedConnection);
 }
 
-void SimTransport::Advance() { device_.Advance(static_cast<std::uint64_t>(elapsed_.elapsed())); }
+void SimTransport::Advance() {
+    device_.Advance(static_cast<std::uint64_t>(elapsed_.elapsed()));
+}
 
 } // namespace mervadin

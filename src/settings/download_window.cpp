@@ -1,5 +1,6 @@
 #include "settings/download_window.h"
 
+#include "numbers/write_number_operation.h"
 #include "settings/write_settings_operation.h"
 #include "ui/memo_box.h"
 #include "ui/text_codec.h"
@@ -33,7 +34,8 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
 
     connect(MakeCommand("Button3", "WriteSetting", {8, 8, 97, 33}), &QPushButton::clicked, this,
             &DownloadWindow::WriteSetting);
-    MakeCommand("Button5", "WriteNumber", {113, 8, 97, 33});
+    connect(MakeCommand("Button5", "WriteNumber", {113, 8, 97, 33}), &QPushButton::clicked, this,
+            &DownloadWindow::WriteNumber);
     MakeCommand("Button6", "写语音", {218, 8, 97, 33})->setVisible(false);
     connect(MakeButton("Button1", "Stop", {218, 8, 97, 33}), &QPushButton::clicked, this,
             &DownloadWindow::StopCommand);
@@ -54,6 +56,11 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
 void DownloadWindow::WriteSetting() {
     RunOperation(std::make_unique<WriteSettingsOperation>(link_, *this, folder_.File(file::kConfig),
                                                           TextCodec::Chosen()));
+}
+
+void DownloadWindow::WriteNumber() {
+    RunOperation(std::make_unique<WriteNumberOperation>(
+        link_, *this, folder_.File(file::kLoadNumber), TextCodec::Chosen()));
 }
 
 const std::vector<std::string>& DownloadWindow::ErrorLines() const {

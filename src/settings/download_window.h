@@ -3,8 +3,8 @@
 // commands, the number list and a voice file) into the device, showing the
 // exchange in its progress memo and error memo.
 
-#include "link/operation_window.h"
 #include "common/work_folder.h"
+#include "link/operation_window.h"
 #include "settings/settings_block.h"
 
 namespace mervadin {
@@ -12,9 +12,11 @@ namespace mervadin {
 class DownloadWindow : public OperationWindow {
     Q_OBJECT
 public:
-    DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
+    DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts,
+                   QWidget* parent = nullptr);
 
     void WriteSetting();
+    void WriteNumber();
     const std::vector<std::string>& ErrorLines() const;
 
     void AppendErrorMemo(const std::string& line) override;

@@ -30,8 +30,8 @@ struct CallRecord {
 };
 
 // The five models the tool knows, and their identifiers.
-inline const std::array<const char*, 5> kModels = {"kemo0001", "kemo0002", "kemo0003",
-                                                   "kemo0004", "kemo0005"};
+inline const std::array<const char*, 5> kModels = {"kemo0001", "kemo0002", "kemo0003", "kemo0004",
+                                                   "kemo0005"};
 
 class SimDialer {
 public:
@@ -53,6 +53,7 @@ public:
     std::string StatusPayload();
 
     void SetNumbers(std::vector<DialEntry> numbers) { numbers_ = std::move(numbers); }
+    const std::vector<DialEntry>& Numbers() const { return numbers_; }
     void SetModel(std::string model) { model_ = std::move(model); }
     const std::string& Model() const { return model_; }
     int State() const { return state_; }

@@ -1,0 +1,141 @@
+#include "numbers/number_packing.h"
+
+#include "common/decimal.h"
+
+#include <algorithm>
+
+namespace mervadin {
+
+namespace {
+
+constexpr std::size_t kGroupChars = 6;
+constexpr std::size_t kNameBytes = 16;
+constexpr std::size_t kNumberDigits = 13;
+
+bool IsSeparator(char c) {
+    return c == '\t' || c == ',';
+}
+bool EndsNumber(char c) {
+    return c == '\0' || c == ',' || c == '\t' || c == '\r' || c == '\n';
+}
+
+struct Fields {
+    std::string_view group, name, number;
+    bool numberCut = false; // more than 13 characters before its end
+};
+
+Fields Split(std::string_view line) {
+    Fields fields;
+    const auto first = std::find_if(line.begin(), line.end(), IsSeparator);
+    fields.group = line.substr(0, static_cast<std::size_t>(first - line.begin()));
+    fields.group = fields.group.substr(0, kGroupChars);
+    if (first == line.end())
+        return fields;
+    const std::string_view rest = line.substr(static_cast<std::size_t>(first - line.begin()) + 1);
+    const auto second = std::find_if(rest.begin(), rest.end(), IsSeparator);
+    fields.name = rest.substr(0, static_cast<std::size_t>(second - rest.begin()));
+    if (second == rest.end())
+        return fields;
+    std::string_view number = rest.substr(static_cast<std::size_t>(second - rest.begin()) + 1);
+    number = number.substr(
+        0, static_cast<std::size_t>(std::find_if(number.begin(), number.end(), EndsNumber) -
+                                    number.begin()));
+    fields.numberCut = number.size() > kNumberDigits;
+    fields.number = number.substr(0, kNumberDigits);
+    return fields;
+}
+
+void WriteDigits(NumberRecord& record, std::uint32_t group, std::string_view number) {
+    auto nibble = [&](std::size_t i) -> std::uint8_t {
+        return i < number.size() ? static_cast<std::uint8_t>(number[i] & 0x0F) : 0x0F;
+    };
+    record[16] = static_cast<std::uint8_t>(group >> 12);
+    record[17] = static_cast<std::uint8_t>(group >> 4);
+    record[18] = static_cast<std::uint8_t>((group & 0x0F) << 4 | nibble(0));
+    for (std::size_t i = 0; i < 6; ++i)
+        record[19 + i] = static_cast<std::uint8_t>(nibble(1 + 2 * i) << 4 | nibble(2 + 2 * i));
+}
+
+std::optional<std::uint32_t> Group(std::string_view text) {
+    const auto value = ParseDecimal(text);
+    if (!value)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(*value) & 0xFFFFF;
+}
+
+// Collects the warnings of one kind.
+class Tally {
+public:
+    explicit Tally(std::string what) { warning_.what = std::move(what); }
+    void Note(std::size_t line) {
+        if (warning_.count++ == 0)
+            warning_.firstLine = line;
+    }
+    void AddTo(std::vector<PackingWarning>& warnings) const {
+        if (warning_.count > 0)
+            warnings.push_back(warning_);
+    }
+
+private:
+    PackingWarning warning_;
+};
+
+} // namespace
+
+NumberListError::NumberListError(std::size_t line, const std::string& text)
+    : std::runtime_error("line " + std::to_string(line) +
+                         " of the number list has no number as "
+                         "its group, nothing was sent: \"" +
+                         text + "\""),
+      line_(line) {}
+
+std::string PackingWarning::Text() const {
+    return "Warning: " + std::to_string(count) + (count == 1 ? " line " : " lines ") + what +
+           " (first: line " + std::to_string(firstLine) + ")";
+}
+
+std::optional<NumberRecord> PackNumberRecord(std::string_view line, const TextEncoding& encoding) {
+    const Fields fields = Split(line);
+    const auto group = Group(fields.group);
+    if (!group)
+        return std::nullopt;
+    NumberRecord record;
+    record.fill(0xFF);
+    const std::size_t nameBytes = encoding.Fit(fields.name, kNameBytes);
+    std::copy_n(fields.name.begin(), nameBytes, record.begin());
+    if (nameBytes < kNameBytes)
+        record[nameBytes] = 0;
+    WriteDigits(record, *group, fields.number);
+    return record;
+}
+
+PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding) {
+    const std::size_t count = std::min(lines.size(), kMaxNumberBlocks * 16);
+    PackedNumbers packed;
+    packed.blocks.resize((count + 15) / 16);
+    for (auto& block : packed.blocks)
+        block.fill(0xFF);
+    Tally notDigits("with a NUMBER that holds other characters than digits");
+    Tally longNumbers("with a NUMBER longer than 13 digits, cut at 13");
+    Tally longNames("with a NAME longer than 16 bytes, cut");
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto record = PackNumberRecord(lines[i], encoding);
+        if (!record)
+            throw NumberListError(i + 1, lines[i]);
+        std::copy(record->begin(), record->end(), packed.blocks[i / 16].begin() + (i % 16) * 32);
+        const Fields fields = Split(lines[i]);
+        if (!std::all_of(fields.number.begin(), fields.number.end(),
+                         [](char c) { return c >= '0' && c <= '9'; }))
+            notDigits.Note(i + 1);
+        if (fields.numberCut)
+            longNumbers.Note(i + 1);
+        if (fields.name.size() > kNameBytes)
+            longNames.Note(i + 1);
+    }
+    notDigits.AddTo(packed.warnings);
+    longNumbers.AddTo(packed.warnings);
+    longNames.AddTo(packed.warnings);
+    return packed;
+}
+
+} // namespace mervadin

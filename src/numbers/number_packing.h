@@ -1,0 +1,60 @@
+#pragma once
+// Packs the number list for the device: each line GROUP sep NAME sep NUMBER
+// (sep a TAB or a comma) becomes a 32-byte number record, sixteen to a
+// 512-byte block. Bytes 0-15 hold NAME (a zero byte after a shorter one);
+// bytes 16-18 the low 20 bits of GROUP and the first digit; bytes 19-24 the
+// other twelve digits, two to a byte; 0xF after the last digit and 0xFF in
+// every unused byte.
+
+#include "common/text_encoding.h"
+#include "common/text_file.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mervadin {
+
+using NumberRecord = std::array<std::uint8_t, 32>;
+using NumberBlock = std::array<std::uint8_t, 512>;
+
+inline constexpr std::size_t kMaxNumberBlocks = 563; // the first 9008 lines
+
+// One line's record. NAME is cut at 16 bytes, at a character boundary of
+// `encoding`. Returns nothing when GROUP (its first six characters before
+// the first separator) is not a decimal integer.
+std::optional<NumberRecord> PackNumberRecord(std::string_view line,
+                                             const TextEncoding& encoding = Utf8Encoding());
+
+// A line whose GROUP is not a number: nothing may be sent.
+class NumberListError : public std::runtime_error {
+public:
+    NumberListError(std::size_t line, const std::string& text);
+    std::size_t line() const { return line_; }
+
+private:
+    std::size_t line_;
+};
+
+// Lines that will not reach the device as they read: one kind each, with
+// how many lines and the first of them (counted from 1).
+struct PackingWarning {
+    std::string what;
+    std::size_t count = 0;
+    std::size_t firstLine = 0;
+    std::string Text() const;
+};
+
+struct PackedNumbers {
+    std::vector<NumberBlock> blocks; // ceil(lines / 16), at most 563
+    std::vector<PackingWarning> warnings;
+};
+
+// Packs the lines that fit in 563 blocks. Throws NumberListError.
+PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding = Utf8Encoding());
+
+} // namespace mervadin

@@ -1,0 +1,177 @@
+#include "link/operation_runner.h"
+#include "numbers/number_packing.h"
+#include "numbers/write_number_operation.h"
+#include "support/direct_transport.h"
+#include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+std::string Hex(std::span<const std::uint8_t> bytes) {
+    std::string text;
+    char hex[4];
+    for (auto byte : bytes) {
+        std::snprintf(hex, sizeof hex, "%02X ", byte);
+        text += hex;
+    }
+    return text.substr(0, text.size() - 1);
+}
+
+NumberRecord Pack(const std::string& line) {
+    const auto record = PackNumberRecord(line);
+    EXPECT_TRUE(record.has_value()) << line;
+    return record.value_or(NumberRecord{});
+}
+
+std::string Part(const std::string& line, std::size_t from, std::size_t count) {
+    const NumberRecord record = Pack(line);
+    return Hex(std::span(record).subspan(from, count));
+}
+
+TEST(NumberPacking, RecordsAsTheDeviceKeepsThem) {
+    const std::string example = "41 6C 69 63 65 00 FF FF FF FF FF FF FF FF FF FF "
+                                "00 00 C8 64 2F FF FF FF FF FF FF FF FF FF FF FF";
+    EXPECT_EQ(Hex(Pack("12\tAlice\t8642")), example);
+    EXPECT_EQ(Hex(Pack("12,Alice,8642")), example);
+    EXPECT_EQ(Hex(Pack("12,Alice,8642\r")), example);
+    // Six characters of GROUP, its low 20 bits.
+    EXPECT_EQ(Part("1048577,A,1", 16, 3), "19 99 91"); // 104857
+    EXPECT_EQ(Part("-1,A,1", 16, 3), "FF FF F1");      // its low 20 bits
+    EXPECT_EQ(Part("+5,A,", 16, 9), "00 00 5F FF FF FF FF FF FF");
+    // Thirteen digits fill bytes 18-24; a fourteenth is dropped.
+    EXPECT_EQ(Part("1,A,12345678901234", 18, 7), "11 23 45 67 89 01 23");
+    // A NAME of 16 bytes has no zero; a longer one is cut, and a UTF-8 one
+    // at its last whole character.
+    const NumberRecord full = Pack("1,ABCDEFGHIJKLMNOP,5");
+    EXPECT_EQ(std::string(full.begin(), full.begin() + 17), std::string("ABCDEFGHIJKLMNOP\0", 17));
+    EXPECT_EQ(Pack("1,ABCDEFGHIJKLMNOPQRST,5")[18], 0x15);
+    const std::string wide =
+        "\xE6\xB5\x8B\xE8\xAF\x95\xE6\xB5\x8B\xE8\xAF\x95\xE6\xB5\x8B\xE8\xAF\x95";
+    const NumberRecord cut = Pack("1\t" + wide + "\t5");
+    EXPECT_EQ(std::string(cut.begin(), cut.begin() + 16), wide.substr(0, 15) + '\0');
+    // Lines without separators: nothing read past their end.
+    EXPECT_EQ(Hex(Pack("7")), "00 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF "
+                              "00 00 7F FF FF FF FF FF FF FF FF FF FF FF FF FF");
+    EXPECT_EQ(Pack("7,Bob")[3], 0);
+    for (const char* bad : {"", ",A,1", "x1,A,1", "1 ,A,1", "abc"})
+        EXPECT_FALSE(PackNumberRecord(bad).has_value()) << bad;
+}
+
+TEST(NumberPacking, BlocksWarningsAndRefusals) {
+    EXPECT_EQ(PackNumberList(Lines(16, "1,A,1")).blocks.size(), 1u);
+    const auto two = PackNumberList(Lines(17, "1,A,1"));
+    ASSERT_EQ(two.blocks.size(), 2u);
+    EXPECT_EQ(two.blocks[1][32], 0xFF);
+    EXPECT_EQ(two.blocks[1][0], 'A');
+    EXPECT_TRUE(PackNumberList({}).blocks.empty());
+    EXPECT_EQ(PackNumberList(Lines(9100, "1,A,1")).blocks.size(), 563u);
+    Lines tail(9100, "1,A,1");
+    tail[9050] = "not a group"; // never sent, so never refused
+    EXPECT_EQ(PackNumberList(tail).blocks.size(), 563u);
+
+    const auto warned = PackNumberList(
+        {"1,A,123", "2,B,12-34", "3,CCCCCCCCCCCCCCCCC,12345678901234", "4,D,5x", "5,E,1"});
+    ASSERT_EQ(warned.warnings.size(), 3u);
+    EXPECT_EQ(warned.warnings[0].Text(),
+              "Warning: 2 lines with a NUMBER that holds other characters than digits (first: "
+              "line 2)");
+    EXPECT_EQ(warned.warnings[1].firstLine, 3u);
+    EXPECT_EQ(warned.warnings[2].count, 1u);
+
+    try {
+        PackNumberList({"1,A,1", "1,B,2", "", "x,C,3"});
+        FAIL() << "packed";
+    } catch (const NumberListError& e) {
+        EXPECT_EQ(e.line(), 3u);
+    }
+}
+
+class WriteNumberTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        device.Timing().statusIntervalMs = 0;
+        device.Timing().eraseSteps = 3;
+        link.Open();
+    }
+    // Runs the write: a tick of the 1-ms clock each millisecond of device
+    // time, one of the 10-ms clock every tenth.
+    OperationStatus Run(unsigned maxMs = 2000000) {
+        runner.Run(std::make_unique<WriteNumberOperation>(link, view, list));
+        for (unsigned ms = 1; ms <= maxMs && runner.Busy(); ++ms) {
+            transport.Pass(1);
+            runner.OnFastTick();
+            if (ms % 10 == 0)
+                runner.OnTick();
+        }
+        return runner.LastOutcome().value_or(OperationStatus::Running);
+    }
+    long Count(const std::string& line) const {
+        return std::count(view.memo.begin(), view.memo.end(), line);
+    }
+
+    test::TempFolder temp;
+    std::filesystem::path list = temp / "LoadNumber.txt";
+    sim::SimDevice device;
+    test::DirectTransport transport{&device};
+    DeviceLink link{transport};
+    test::RecordingView view;
+    OperationRunner runner{link, view};
+};
+
+TEST_F(WriteNumberTest, WritesEveryBlockThenStops) {
+    Lines lines;
+    for (int i = 0; i < 40; ++i)
+        lines.push_back(std::to_string(i % 5 + 1) + "\tName" + std::to_string(i) + "\t1380000" +
+                        std::to_string(1000 + i));
+    WriteLines(list, lines);
+    EXPECT_EQ(Run(), OperationStatus::Succeeded);
+    const auto packed = PackNumberList(lines);
+    ASSERT_EQ(device.NumberBlocks().size(), 3u);
+    for (std::size_t b = 0; b < 3; ++b)
+        EXPECT_EQ(device.NumberBlocks()[b], packed.blocks[b]) << b;
+    ASSERT_EQ(device.Dialer().Numbers().size(), 40u);
+    EXPECT_EQ(device.Dialer().Numbers()[39].name, "Name39");
+    EXPECT_EQ(device.Dialer().Numbers()[39].number, "13800001039");
+
+    const std::vector<std::string> head(view.memo.begin(), view.memo.begin() + 8);
+    EXPECT_EQ(head, (std::vector<std::string>{"Connecting......\r", "Connected! \r",
+                                              "Earse......\r", "Earse......\r", "0",
+                                              "==========================", "Earse......\r", "1"}));
+    EXPECT_EQ(Count("EarseEnd!!!\r"), 1);
+    EXPECT_EQ(Count("SaveDataEnd!\r"), 3);
+    EXPECT_EQ(Count("SaveData......\r"), 3);
+    EXPECT_EQ(Count("LoadData......"), 3);
+    EXPECT_EQ(view.memo.back(), " ======================================\r\n");
+    EXPECT_EQ(Count("                Write Number OK!\r\n"), 1);
+    EXPECT_EQ(view.progressLabel, "100%");
+    const auto frames = transport.Frames();
+    ASSERT_GE(frames.size(), 3u);
+    for (std::size_t i = frames.size() - 3; i < frames.size(); ++i)
+        EXPECT_EQ(frames[i], BuildStopFrame(FrameLength::Padded).Text());
+}
+
+TEST_F(WriteNumberTest, DataErrorsEndAfterFiftyAndABadListSendsNothing) {
+    WriteLines(list, {"1,A,1"});
+    device.Faults().dataErrors = 100;
+    EXPECT_EQ(Run(), OperationStatus::Failed);
+    EXPECT_EQ(Count("ResendData!\r"), 51);
+    EXPECT_EQ(view.boxes.back(), (std::pair<std::string, std::string>{"OK", "DataError!"}));
+    EXPECT_EQ(std::count(view.errors.begin(), view.errors.end(), "Resend Data!!\r"), 51);
+
+    transport.written.clear();
+    WriteLines(list, {"1,A,1", "two,B,2"});
+    EXPECT_EQ(Run(), OperationStatus::Failed);
+    EXPECT_TRUE(transport.written.empty());
+    EXPECT_NE(view.errors.back().find("line 2"), std::string::npos);
+
+    // An empty list still erases, then reports success with no block.
+    device.Faults().dataErrors = 0;
+    WriteLines(list, {});
+    EXPECT_EQ(Run(), OperationStatus::Succeeded);
+    EXPECT_EQ(Count("Send Data......\r"), 0);
+}
+
+} // namespace
+} // namespace mervadin

@@ -1,16 +1,24 @@
 #include "app/main_window.h"
+#include "app/remark_window.h"
+#include "link/link_session.h"
+#include "settings/download_window.h"
+#include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
 #include "ui/colours.h"
 #include "ui/lamp.h"
+#include "voice/voice_buffer.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace mervadin {
@@ -114,6 +122,77 @@ TEST_F(MainWindowTest, DownLoadNeedsADevice) {
     QTest::mouseClick(Find<QPushButton>(window, "Button3"), Qt::LeftButton);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0], (Notice{"  Error  ", "   No Connect!  "}));
+}
+
+// Runs `inside` on the modal window that `open` shows, then closes it.
+template <class Window>
+void WithModal(std::function<void()> open, std::function<void(Window&)> inside) {
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        ASSERT_NE(window, nullptr);
+        inside(*window);
+        ran = true;
+        window->close();
+    });
+    open();
+    EXPECT_TRUE(ran);
+}
+
+TEST_F(MainWindowTest, TheRemarkWindowShowsItsTextAndKeepsNothing) {
+    MainWindow window(folder, prompts);
+    auto* entry = Find<QMenu>(window, "PopupMenu1")->actions().at(6);
+    EXPECT_EQ(entry->text(), "Brief introduction");
+    const auto before = test::Slurp(folder.File("Config.txt"));
+    WithModal<RemarkWindow>([&] { entry->trigger(); },
+                            [](RemarkWindow& remark) {
+                                EXPECT_EQ(remark.windowTitle(), "remark");
+                                auto* text = remark.findChild<QPlainTextEdit*>("Remark");
+                                EXPECT_EQ(text->document()->blockCount(), 118);
+                                EXPECT_TRUE(text->toPlainText().startsWith(
+                                    QString::fromUtf8("语音电话自动营销系统简介")));
+                                EXPECT_TRUE(text->toPlainText().contains("*00#"));
+                                text->setPlainText("typed");
+                            });
+    WithModal<RemarkWindow>(
+        [&] { entry->trigger(); },
+        [](RemarkWindow& remark) {
+            EXPECT_NE(remark.findChild<QPlainTextEdit*>("Remark")->toPlainText(), "typed");
+        });
+    EXPECT_EQ(test::Slurp(folder.File("Config.txt")), before);
+    auto* hidden = Find<QPushButton>(window, "Button2");
+    EXPECT_FALSE(hidden->isVisible());
+    EXPECT_FALSE(hidden->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheHiddenVoiceButtonsLoadAndWriteTheVoice) {
+    test::Spit(temp / "prompt.bin", std::string(1500, 'v'));
+    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    session.Simulator()->Timing().statusIntervalMs = 0;
+    MainWindow window(folder, prompts);
+    window.AttachLink(session.Link(), session.Simulator());
+    session.Link().Open();
+    prompts.openFiles = {temp / "prompt.bin", temp / "none.bin"};
+    auto* load = Find<QPushButton>(window, "Button24");
+    EXPECT_FALSE(load->isVisible());
+    load->click();
+    EXPECT_EQ(prompts.openDialogs.back().second, std::vector<std::string>{"Bin Files(*.bin)"});
+    EXPECT_EQ(prompts.shown.back(), (Notice{"OK!!", "  语音文件打开 OK !!"}));
+    load->click(); // a missing file: said, and the loaded voice stays
+    EXPECT_NE(prompts.shown.back().text.find("none.bin"), std::string::npos);
+    EXPECT_EQ(VoiceBuffer::OfProcess().Size(), 1500u);
+
+    WithModal<DownloadWindow>(
+        [&] { Find<QPushButton>(window, "Button3")->click(); },
+        [&](DownloadWindow& download) {
+            auto* write = download.findChild<QPushButton*>("Button6");
+            EXPECT_FALSE(write->isVisible());
+            write->click();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !download.Runner().Busy(); }, 20000));
+        });
+    EXPECT_EQ(prompts.shown.back(), (Notice{"OK", "  写语音完成!"}));
+    ASSERT_EQ(session.Simulator()->Voice().size(), 1536u);
+    EXPECT_EQ(session.Simulator()->Voice()[1499], 'v');
 }
 
 TEST_F(MainWindowTest, AnUnreadableNumberListIsReported) {

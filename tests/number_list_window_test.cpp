@@ -129,7 +129,7 @@ TEST_F(NumberListWindowTest, MainWindowOpensTheListAndClearsIt) {
         auto* list = qobject_cast<NumberListWindow*>(QApplication::activeModalWidget());
         ASSERT_NE(list, nullptr);
         list->LoadWorkbook();
-        QTest::qWaitFor([&] { return !list->Importing(); }, 5000);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !list->Importing(); }, 5000));
         list->close();
     });
     Click(window, "Button4");

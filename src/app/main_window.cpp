@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "ui/window_frame.h"
 
+#include "app/remark_window.h"
 #include "common/text_file.h"
 #include "monitor/monitor_panel.h"
 #include "numbers/number_list_window.h"
@@ -15,12 +16,14 @@
 #include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
 #include "ui/text_codec.h"
+#include "voice/voice_buffer.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -102,7 +105,10 @@ void MainWindow::BuildButtons(QWidget* area) {
     remark_ = MakeButton(area, "Button2", "Remark", 0, 0, 75, 25);
     remark_->setVisible(false);
     remark_->setEnabled(false);
-    MakeButton(area, "Button24", "导入语音", 0, 0, 75, 25)->setVisible(false);
+    auto* loadVoice = MakeButton(area, "Button24", "导入语音", 0, 0, 75, 25);
+    loadVoice->setVisible(false);
+    connect(loadVoice, &QPushButton::clicked, this, &MainWindow::LoadVoice);
+    connect(remark_, &QPushButton::clicked, this, &MainWindow::OpenRemark);
 }
 
 void MainWindow::WirePanel() {
@@ -134,15 +140,16 @@ void MainWindow::BuildGrids(QWidget* area) {
 }
 
 void MainWindow::BuildMenus() {
-    AttachPopupMenu(centralWidget(), BuildPopupMenu(this, "PopupMenu1",
-                                                    {{"LoadNumber", [this] { OpenNumberList(); }},
-                                                     {"ClearNumber", [this] { ClearNumbers(); }},
-                                                     {"Setting", [this] { OpenSettings(); }},
-                                                     {"DownLoad", [this] { OpenDownload(); }},
-                                                     {"ReadCDR", [this] { OpenRead(); }},
-                                                     {"DisplayCDR", [this] { OpenDisplay(); }},
-                                                     {"Brief introduction", [] {}},
-                                                     {"Close", [this] { CloseCommand(); }}}));
+    AttachPopupMenu(centralWidget(),
+                    BuildPopupMenu(this, "PopupMenu1",
+                                   {{"LoadNumber", [this] { OpenNumberList(); }},
+                                    {"ClearNumber", [this] { ClearNumbers(); }},
+                                    {"Setting", [this] { OpenSettings(); }},
+                                    {"DownLoad", [this] { OpenDownload(); }},
+                                    {"ReadCDR", [this] { OpenRead(); }},
+                                    {"DisplayCDR", [this] { OpenDisplay(); }},
+                                    {"Brief introduction", [this] { OpenRemark(); }},
+                                    {"Close", [this] { CloseCommand(); }}}));
     using List = RecordFiles::List;
     AttachPopupMenu(
         Grid(List::CallOut),
@@ -220,6 +227,26 @@ int MainWindow::NumberCount() const {
 
 MonitorSession* MainWindow::Monitor() const {
     return panel_->Monitor();
+}
+
+void MainWindow::OpenRemark() {
+    RemarkWindow window(this);
+    window.exec();
+}
+
+void MainWindow::LoadVoice() {
+    const auto file = prompts_.OpenFileName(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
+        {"Bin Files(*.bin)"});
+    if (!file)
+        return;
+    try {
+        VoiceBuffer::OfProcess().Load(*file);
+    } catch (const FileError& e) {
+        ShowFileError(e);
+        return;
+    }
+    prompts_.Inform("OK!!", "  语音文件打开 OK !!");
 }
 
 void MainWindow::OpenNumberList() {

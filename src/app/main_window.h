@@ -40,6 +40,10 @@ public:
 
     // "LoadNumber": the number list window; "ClearNumber" empties the list.
     void OpenNumberList();
+    // "Brief introduction" (and the hidden Remark button): the remark window.
+    void OpenRemark();
+    // The hidden "导入语音" button: a .bin file into the voice buffer.
+    void LoadVoice();
     void ClearNumbers();
     // Reads the number count of LoadNumber.txt into Edit1.
     void LoadNumberCount();

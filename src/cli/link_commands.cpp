@@ -9,6 +9,7 @@
 #include "records/read_cdr_operation.h"
 #include "settings/write_settings_operation.h"
 #include "ui/text_codec.h"
+#include "voice/write_voice_operation.h"
 
 #include <unistd.h>
 
@@ -132,6 +133,18 @@ int WriteNumbers(const WorkFolder& folder, const DeviceOptions& options, Streams
     }
     return RunOperation(options, io, [&](DeviceLink& link, OperationView& view) {
         return std::make_unique<WriteNumberOperation>(link, view, list, TextCodec::Chosen());
+    });
+}
+
+int WriteVoice(const std::string& file, const DeviceOptions& options, Streams io) {
+    try {
+        VoiceBuffer::OfProcess().Load(file);
+    } catch (const FileError& e) {
+        io.err << "mervadin-cli: " << e.what() << '\n';
+        return kBadInput;
+    }
+    return RunOperation(options, io, [&](DeviceLink& link, OperationView& view) {
+        return std::make_unique<WriteVoiceOperation>(link, view, VoiceBuffer::OfProcess());
     });
 }
 

@@ -25,5 +25,8 @@ int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Stream
 // Writes LoadNumber.txt into the device; a list with a line whose GROUP is
 // not a number is refused before the device is opened (exit 2).
 int WriteNumbers(const WorkFolder& folder, const DeviceOptions& options, Streams io);
+// Loads FILE into the voice buffer (a file that cannot be loaded: exit 2)
+// and writes it into the device.
+int WriteVoice(const std::string& file, const DeviceOptions& options, Streams io);
 
 } // namespace mervadin::cli

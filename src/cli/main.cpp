@@ -77,7 +77,8 @@ int Dispatch(CLI::App& app, Options& o) {
         return cli::SettingsBlockCommand(folder, o.at, io);
     if (app.got_subcommand("status") || app.got_subcommand("list-devices") ||
         app.got_subcommand("write-settings") || app.got_subcommand("read-cdr") ||
-        app.got_subcommand("write-numbers") || app.got_subcommand("monitor")) {
+        app.got_subcommand("write-numbers") || app.got_subcommand("write-voice") ||
+        app.got_subcommand("monitor")) {
         const auto selection = DeviceSelection::Parse(o.device);
         if (!selection) {
             std::cerr << "mervadin-cli: unknown device \"" << o.device
@@ -93,6 +94,8 @@ int Dispatch(CLI::App& app, Options& o) {
             return cli::ReadCdr(folder, device, io);
         if (app.got_subcommand("write-numbers"))
             return cli::WriteNumbers(folder, device, io);
+        if (app.got_subcommand("write-voice"))
+            return cli::WriteVoice(o.text, device, io);
         if (app.got_subcommand("monitor"))
             return cli::Monitor(folder, device,
                                 o.frames ? std::optional<unsigned>(o.frames) : std::nullopt, io);
@@ -131,6 +134,9 @@ int main(int argc, char** argv) {
     app.add_subcommand("read-cdr", "read the call records into ReadFile.txt and the lists");
     app.add_subcommand("write-numbers", "write LoadNumber.txt into the device");
     app.add_subcommand("pack-numbers", "print the number blocks packed from LoadNumber.txt");
+    app.add_subcommand("write-voice", "load a voice prompt file and write it into the device")
+        ->add_option("FILE", o.text, "the voice prompt, a .bin file of at most 32 MiB")
+        ->required();
     app.add_subcommand("decode-cdr", "decode a file of 512-byte blocks as a read would")
         ->add_option("FILE", o.text, "the blocks, as the read's block table holds them")
         ->required();

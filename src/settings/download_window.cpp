@@ -4,6 +4,7 @@
 #include "settings/write_settings_operation.h"
 #include "ui/memo_box.h"
 #include "ui/text_codec.h"
+#include "voice/write_voice_operation.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -36,7 +37,9 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
             &DownloadWindow::WriteSetting);
     connect(MakeCommand("Button5", "WriteNumber", {113, 8, 97, 33}), &QPushButton::clicked, this,
             &DownloadWindow::WriteNumber);
-    MakeCommand("Button6", "写语音", {218, 8, 97, 33})->setVisible(false);
+    auto* writeVoice = MakeCommand("Button6", "写语音", {218, 8, 97, 33});
+    writeVoice->setVisible(false);
+    connect(writeVoice, &QPushButton::clicked, this, &DownloadWindow::WriteVoice);
     connect(MakeButton("Button1", "Stop", {218, 8, 97, 33}), &QPushButton::clicked, this,
             &DownloadWindow::StopCommand);
     connect(MakeButton("Button2", "Exit", {323, 8, 97, 33}), &QPushButton::clicked, this,
@@ -61,6 +64,10 @@ void DownloadWindow::WriteSetting() {
 void DownloadWindow::WriteNumber() {
     RunOperation(std::make_unique<WriteNumberOperation>(
         link_, *this, folder_.File(file::kLoadNumber), TextCodec::Chosen()));
+}
+
+void DownloadWindow::WriteVoice() {
+    RunOperation(std::make_unique<WriteVoiceOperation>(link_, *this, VoiceBuffer::OfProcess()));
 }
 
 const std::vector<std::string>& DownloadWindow::ErrorLines() const {

@@ -1,0 +1,44 @@
+#include "app/remark_window.h"
+
+#include "ui/colours.h"
+#include "ui/window_frame.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+// The text is a resource of this library; a static library's resources are
+// registered by hand (outside any namespace).
+static void RegisterRemarkText() {
+    Q_INIT_RESOURCE(remark);
+}
+
+namespace mervadin {
+
+RemarkWindow::RemarkWindow(QWidget* parent) : QDialog(parent) {
+    setObjectName("remark");
+    setWindowTitle("remark");
+    resize(ClientSize(892, 516));
+    move(212, 65);
+    PaintBackground(this, colour::kSkyBlue);
+
+    auto* text = new QPlainTextEdit(this);
+    text->setObjectName("Remark");
+    auto* layout = new QVBoxLayout(this); // the box follows the sizeable window
+    layout->setContentsMargins(8, 8, 13, 7);
+    layout->addWidget(text);
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    PaintTextArea(text, colour::kSilver);
+    RegisterRemarkText();
+    QFile resource(":/remark.txt");
+    if (resource.open(QIODevice::ReadOnly)) {
+        QString lines = QString::fromUtf8(resource.readAll());
+        if (lines.endsWith('\n'))
+            lines.chop(1); // the file's last line break opens no line of its own
+        text->setPlainText(lines);
+    }
+}
+
+} // namespace mervadin

@@ -118,6 +118,14 @@ TEST(Cli, PacksAndWritesTheNumberList) {
     EXPECT_EQ(written.status, 0);
     EXPECT_NE(written.out.find("Write Number OK!"), std::string::npos);
 
+    test::Spit(temp / "voice.bin", std::string(700, 'v'));
+    const auto voice =
+        RunCli(wd + "--device sim write-voice '" + (temp / "voice.bin").string() + "'");
+    EXPECT_EQ(voice.status, 0);
+    EXPECT_NE(voice.out.find("[OK]   写语音完成!"), std::string::npos);
+    EXPECT_EQ(RunCli(wd + "--device sim write-voice '" + (temp / "none.bin").string() + "'").status,
+              2);
+
     WriteLines(temp / "wd" / "LoadNumber.txt", {"12\tAlice\t8642", "\tno group\t1"});
     EXPECT_EQ(RunCli(wd + "pack-numbers").status, 2);
     const auto refused = RunCli(wd + "--device sim write-numbers");

@@ -73,6 +73,9 @@ TEST(Cli, BadUsageAndMissingFiles) {
     EXPECT_EQ(RunCli("password change 1 2").status, 2);
     EXPECT_EQ(RunCli("frame 'no markers here'").status, 2);
     EXPECT_EQ(RunCli(wd + "password change 6093 12345 12345").status, 2);
+    // Block files that are not regular files are refused without reading them.
+    EXPECT_EQ(RunCli(wd + "decode-cdr /dev/zero").status, 2);
+    EXPECT_EQ(RunCli(wd + "decode-cdr '" + temp.path().string() + "'").status, 2);
     // Config.txt does not exist before init: a failure, not a crash.
     EXPECT_EQ(RunCli(wd + "config get phone=").status, 1);
 }

@@ -1,4 +1,5 @@
 #include "common/text_file.h"
+#include "common/work_folder.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,40 @@ TEST(TextFile, FailuresNameThePathAndKeepTheOldFile) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                             std::filesystem::directory_iterator()),
               1);
+}
+
+TEST(TextFile, ReplacingKeepsModeAndLinksAndLeavesNoTemporaries) {
+    namespace fs = std::filesystem;
+    test::TempFolder folder;
+    const auto secret = folder / "secret.txt";
+    WriteLines(secret, {"a"});
+    fs::permissions(secret, fs::perms(0600));
+    WriteLines(secret, {"b"});
+    EXPECT_EQ(fs::status(secret).permissions() & fs::perms::all, fs::perms(0600));
+
+    // A link is written through: it stays a link, its target changes.
+    const auto target = folder / "target.txt";
+    WriteLines(target, {"old"});
+    fs::create_symlink("target.txt", folder / "link.txt");
+    WriteLines(folder / "link.txt", {"new"});
+    EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
+    EXPECT_EQ(ReadLines(target), Lines{"new"});
+
+    // Files that are not regular are refused without reading them.
+    EXPECT_THROW(ReadLines("/dev/zero"), FileError);
+    EXPECT_THROW(ReadFileBytes(target, 3), FileError);
+
+    // A fresh working folder: the password file is the owner's alone, and
+    // temporaries a killed writer left behind are gone at the next start.
+    const WorkFolder work(folder / "wd");
+    ASSERT_EQ(work.Prepare(), std::nullopt);
+    EXPECT_EQ(fs::status(work.File("Password.txt")).permissions() & fs::perms::all,
+              fs::perms(0600));
+    test::Spit(folder / "wd" / ".Config.txt.tmp123456", "half");
+    test::Spit(folder / "wd" / ".keep.tmpX", "not ours");
+    ASSERT_EQ(work.Prepare(), std::nullopt);
+    EXPECT_FALSE(fs::exists(folder / "wd" / ".Config.txt.tmp123456"));
+    EXPECT_TRUE(fs::exists(folder / "wd" / ".keep.tmpX"));
 }
 
 } // namespace

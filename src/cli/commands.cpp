@@ -132,12 +132,22 @@ int SettingsBlockCommand(const WorkFolder& folder, const std::string& at, Stream
 
 int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams io) {
     return Guarded(io, [&] {
-        const std::string bytes = ReadFileBytes(blocksFile);
-        if (bytes.size() % kBlockSize != 0 || bytes.size() > kBlockCount * kBlockSize) {
-            io.err << "mervadin-cli: " << blocksFile << " holds " << bytes.size()
-                   << " bytes; expected whole 512-byte blocks, at most 4096 of them\n";
+        // The size is checked before anything is read: a device, a FIFO or a
+        // huge file is refused without reading it.
+        std::error_code error;
+        const auto size = std::filesystem::is_regular_file(blocksFile, error)
+                              ? std::filesystem::file_size(blocksFile, error)
+                              : std::uintmax_t{0};
+        if (!std::filesystem::is_regular_file(blocksFile, error) || error ||
+            size % kBlockSize != 0 || size > kBlockCount * kBlockSize) {
+            io.err << "mervadin-cli: " << blocksFile
+                   << (std::filesystem::is_regular_file(blocksFile, error)
+                           ? " holds " + std::to_string(size) + " bytes"
+                           : std::string(" is not a regular file"))
+                   << "; expected whole 512-byte blocks, at most 4096 of them\n";
             return static_cast<int>(kBadInput);
         }
+        const std::string bytes = ReadFileBytes(blocksFile, kBlockCount * kBlockSize);
         BlockTable table = ErasedBlockTable();
         std::copy(bytes.begin(), bytes.end(), table.begin());
         RecordFiles(folder).StoreRead(table);

@@ -14,18 +14,18 @@ namespace {
 
 // Created empty when missing, in this order.
 constexpr std::array<std::string_view, 12> kEmptyFiles = {
-    file::kConfig,          file::kReadFile,           file::kLoadNumber,
-    file::kCallInAnswer,    file::kCallOutFailed,      file::kCallInMissed,
-    file::kCallOutSuccessed, file::kCallOutList,       file::kCallInList,
-    file::kCallOutListBackup, file::kCallInListBackup, file::kCallOutManual,
+    file::kConfig,        file::kReadFile,          file::kLoadNumber,       file::kCallInAnswer,
+    file::kCallOutFailed, file::kCallInMissed,      file::kCallOutSuccessed, file::kCallOutList,
+    file::kCallInList,    file::kCallOutListBackup, file::kCallInListBackup, file::kCallOutManual,
 };
 
-std::optional<std::string> CreateIfMissing(const fs::path& path, const Lines& lines) {
+std::optional<std::string> CreateIfMissing(const fs::path& path, const Lines& lines,
+                                           fs::perms mode = fs::perms(0644)) {
     std::error_code error;
     if (fs::exists(path, error))
         return std::nullopt;
     try {
-        WriteLines(path, lines);
+        WriteLines(path, lines, mode);
     } catch (const FileError& e) {
         return std::string("Cannot create the data file ") + e.what();
     }
@@ -34,7 +34,9 @@ std::optional<std::string> CreateIfMissing(const fs::path& path, const Lines& li
 
 } // namespace
 
-Lines DefaultPasswordLines() { return {"=Password=", "Password1=6093", "Password2=6093"}; }
+Lines DefaultPasswordLines() {
+    return {"=Password=", "Password1=6093", "Password2=6093"};
+}
 
 fs::path WorkFolder::PlatformDefault() {
 #ifdef _WIN32
@@ -61,10 +63,12 @@ std::optional<std::string> WorkFolder::Prepare() const {
             return "Cannot create the working folder " + root_.string() + ": " +
                    (error ? error.message() : std::string("not a folder"));
     }
+    RemoveLeftoverTemporaries(root_);
     for (auto name : kEmptyFiles)
         if (auto failure = CreateIfMissing(File(name), {}))
             return failure;
-    return CreateIfMissing(File(file::kPassword), DefaultPasswordLines());
+    // The password file is the operator's alone.
+    return CreateIfMissing(File(file::kPassword), DefaultPasswordLines(), fs::perms(0600));
 }
 
 } // namespace mervadin

@@ -4,7 +4,15 @@
 
 #include <QProcess>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 
 namespace mervadin {
 namespace {
@@ -38,13 +46,16 @@ private:
     QProcess process_;
 };
 
-std::string Text(Bytes bytes) { return {reinterpret_cast<const char*>(bytes.data()), bytes.size()}; }
+std::string Text(Bytes bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
 
 TEST(SocketBridge, ExchangesFramesAndFollowsThePeer) {
     test::TempFolder folder;
     const auto socket = folder / "device.sock";
     SimProcess sim(socket);
-    LinkSession session(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()}, std::nullopt);
+    LinkSession session(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()},
+                        std::nullopt);
     DeviceLink& link = session.Link();
     StatusLog log;
     link.AddObserver(&log);
@@ -70,6 +81,48 @@ TEST(SocketBridge, ExchangesFramesAndFollowsThePeer) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return link.Connected(); }, 2000));
     EXPECT_EQ(log.states, (std::vector<bool>{true, false, true}));
     link.RemoveObserver(&log);
+}
+
+// A peer that floods the socket with one-byte messages must not stop the
+// clock: ticks go on counting while it sends.
+TEST(SocketBridge, AFloodingPeerDoesNotStopTheClock) {
+    test::TempFolder folder;
+    const std::string path = (folder / "flood.sock").string();
+    const int server = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    ASSERT_EQ(::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(server, 1), 0);
+    std::atomic<bool> stop{false};
+    std::atomic<int> peer{-1};
+    std::thread accepter([&] { peer = ::accept(server, nullptr, nullptr); });
+    // Three senders keep the socket full whatever the reader does.
+    std::vector<std::thread> flooders;
+    for (int i = 0; i < 3; ++i)
+        flooders.emplace_back([&] {
+            const char byte = 'x';
+            while (!stop)
+                if (peer >= 0)
+                    ::send(peer, &byte, 1, MSG_NOSIGNAL);
+        });
+
+    LinkSession session(DeviceSelection{DeviceSelection::Kind::Socket, path}, std::nullopt);
+    session.Link().Open();
+    int ticks = 0;
+    QTimer clock;
+    clock.setInterval(10);
+    QObject::connect(&clock, &QTimer::timeout, [&] { ++ticks; });
+    clock.start();
+    QTest::qWait(500);
+    stop = true;
+    accepter.join();
+    ::shutdown(peer, SHUT_RDWR); // wakes a sender blocked on a full socket
+    for (auto& flooder : flooders)
+        flooder.join();
+    ::close(peer);
+    ::close(server);
+    EXPECT_GE(ticks, 15) << ticks; // 50 when nothing else runs
 }
 
 } // namespace

@@ -24,6 +24,8 @@ public:
         : files_(std::move(files)), frames_(frames), io_(io) {}
 
     void ShowStatus(const StatusReport& report, std::uint32_t count, Bytes frame) override {
+        if (ended_)
+            return; // frames that arrive before the loop has ended are not shown
         if (report.hasRecord) {
             try {
                 files_.CaptureCallRecord(frame);
@@ -50,6 +52,7 @@ public:
 
     void End(int status) {
         status_ = status;
+        ended_ = true;
         loop.quit();
     }
     bool Present() const { return present_; }
@@ -62,7 +65,7 @@ private:
     RecordFiles files_;
     std::optional<unsigned> frames_;
     Streams io_;
-    bool present_ = false, known_ = false;
+    bool present_ = false, known_ = false, ended_ = false;
     int status_ = kSuccess;
 };
 

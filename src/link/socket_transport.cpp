@@ -58,8 +58,12 @@ bool SocketTransport::TryConnect() {
 }
 
 void SocketTransport::ReadMessages() {
+    // A bounded number of messages per turn of the event loop: a peer that
+    // keeps the socket busy must not keep the clocks from ticking. What is
+    // left wakes the notifier again on the next turn.
+    constexpr int kMessagesPerTurn = 16;
     std::uint8_t message[1024];
-    while (fd_ >= 0) {
+    for (int read = 0; read < kMessagesPerTurn && fd_ >= 0; ++read) {
         const ssize_t got = ::recv(fd_, message, sizeof message, MSG_DONTWAIT);
         if (got > 0) {
             events_->OnInputReport(Bytes(message, static_cast<std::size_t>(got)));

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -61,6 +63,21 @@ TEST(Cli, InitAndConfigRoundTrip) {
     test::Spit(temp / "wd" / "Config.txt", "1\n2\n3\n4\n5\n");
     EXPECT_EQ(RunCli(wd + "init").status, 0);
     EXPECT_EQ(test::Slurp(temp / "wd" / "Config.txt"), "1\n2\n3\n4\n5\n");
+}
+
+TEST(Cli, WritersAtTheSameTimeLoseNothing) {
+    test::TempFolder temp;
+    const std::string wd = "--workdir '" + (temp / "wd").string() + "' ";
+    ASSERT_EQ(RunCli(wd + "init").status, 0);
+    const std::string cli = std::string(MERVADIN_CLI_PATH) + " " + wd;
+    const std::string script =
+        "for i in $(seq 1 40); do " + cli + "config set \"extra$i=\" \"v$i\" & done; wait";
+    ASSERT_EQ(std::system(script.c_str()), 0);
+    const Lines lines = ReadLines(temp / "wd" / "Config.txt");
+    for (int i = 1; i <= 40; ++i) {
+        const std::string line = "extra" + std::to_string(i) + "=v" + std::to_string(i);
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    }
 }
 
 TEST(Cli, BadUsageAndMissingFiles) {

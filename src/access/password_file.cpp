@@ -1,5 +1,7 @@
 #include "access/password_file.h"
 
+#include "common/folder_lock.h"
+
 namespace mervadin {
 
 namespace {
@@ -21,10 +23,13 @@ bool CheckPassword(const std::filesystem::path& file, const std::string& typed) 
     return ReadPasswordLines(file)[kPasswordLine] == kPasswordPrefix + typed;
 }
 
-Notice LoginRefusedNotice() { return {"Warning!", "Password ERROR!!"}; }
+Notice LoginRefusedNotice() {
+    return {"Warning!", "Password ERROR!!"};
+}
 
 PasswordChange ChangePassword(const std::filesystem::path& file, const std::string& oldPassword,
                               const std::string& newPassword, const std::string& confirmation) {
+    const auto lock = FolderLock::Beside(file);
     Lines lines = ReadPasswordLines(file);
     if (lines[kPasswordLine] != kPasswordPrefix + oldPassword)
         return PasswordChange::OldWrong;

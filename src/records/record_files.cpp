@@ -1,5 +1,7 @@
 #include "records/record_files.h"
 
+#include "common/folder_lock.h"
+
 #include "link/frame_codec.h"
 #include "records/call_record.h"
 
@@ -133,6 +135,7 @@ RecordFiles::CaptureCallRecord(std::span<const std::uint8_t> buffer) const {
         list = List::CallIn;
     if (!list)
         return std::nullopt;
+    const FolderLock lock(folder_.root());
     Lines lines = ReadLines(ListFile(*list));
     lines.push_back(line);
     WriteLines(ListFile(*list), lines);
@@ -144,6 +147,7 @@ bool RecordFiles::CommitRemark(List list, std::size_t index, const std::string& 
     const std::string clean = CutText(CleanRemark(remark), kMaxRemarkBytes, *encoding_);
     if (clean.empty())
         return false;
+    const FolderLock lock(folder_.root());
     Lines lines = ReadLines(ListFile(list));
     if (index >= lines.size())
         return false;

@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 #include "common/decimal.h"
+#include "common/folder_lock.h"
 
 #include <algorithm>
 #include <charconv>
@@ -58,6 +59,7 @@ std::string ReadTextSetting(const std::filesystem::path& file, std::string_view 
 }
 
 void WriteSetting(const std::filesystem::path& file, std::string_view key, std::string_view value) {
+    const auto lock = FolderLock::Beside(file);
     Lines lines = ReadLines(file);
     SetSetting(lines, key, value);
     WriteLines(file, lines);

@@ -1,6 +1,7 @@
 #include "settings/settings_window.h"
 #include "ui/window_frame.h"
 
+#include "common/folder_lock.h"
 #include "settings/settings_file.h"
 #include "ui/qt_prompts.h"
 #include "ui/text_codec.h"
@@ -276,6 +277,7 @@ SettingsFormValues SettingsWindow::Collect() const {
 
 bool SettingsWindow::Save() {
     try {
+        const auto lock = FolderLock::Beside(configFile_);
         Lines lines = ReadLines(configFile_);
         StoreSettingsForm(lines, Collect());
         WriteLines(configFile_, lines);

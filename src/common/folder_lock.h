@@ -1,0 +1,30 @@
+#pragma once
+// Serializes the read-modify-write of the data files in one folder between
+// processes (two windows of two programs, a script running the command-line
+// tool beside the window): an advisory lock on ".mervadin.lock" in that
+// folder, held while the object lives. Critical sections are short (one
+// read and one write of a small file). A folder where the lock file cannot
+// be made is not locked. Never nest two locks in one process.
+
+#include <filesystem>
+
+namespace mervadin {
+
+class FolderLock {
+public:
+    explicit FolderLock(const std::filesystem::path& folder);
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+    // The lock of the folder that holds `file`.
+    static FolderLock Beside(const std::filesystem::path& file) {
+        return FolderLock(file.parent_path().empty() ? std::filesystem::path(".")
+                                                     : file.parent_path());
+    }
+
+private:
+    int fd_ = -1;
+};
+
+} // namespace mervadin

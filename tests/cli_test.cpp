@@ -90,6 +90,12 @@ TEST(Cli, BadUsageAndMissingFiles) {
     EXPECT_EQ(RunCli("password change 1 2").status, 2);
     EXPECT_EQ(RunCli("frame 'no markers here'").status, 2);
     EXPECT_EQ(RunCli(wd + "password change 6093 12345 12345").status, 2);
+    EXPECT_EQ(RunCli(wd + "settings-block --at '2024-02-30 00:00:00'").status, 2);
+    EXPECT_EQ(RunCli(wd + "config set '' x").status, 2);
+    EXPECT_EQ(RunCli(wd + "config set \"$(printf 'a\\nb')\" x").status, 2);
+    EXPECT_EQ(RunCli(wd + "password change \"$(printf '1\\n2')\" 1 1").status, 2);
+    test::Spit(temp / "afile", "x");
+    EXPECT_EQ(RunCli("--workdir '" + (temp / "afile").string() + "' config get phone=").status, 2);
     // Block files that are not regular files are refused without reading them.
     EXPECT_EQ(RunCli(wd + "decode-cdr /dev/zero").status, 2);
     EXPECT_EQ(RunCli(wd + "decode-cdr '" + temp.path().string() + "'").status, 2);

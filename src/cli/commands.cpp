@@ -9,6 +9,7 @@
 #include "settings/settings_file.h"
 #include "ui/text_codec.h"
 
+#include <chrono>
 #include <cstdio>
 
 #include <iostream>
@@ -67,8 +68,13 @@ int ConfigSet(const WorkFolder& folder, const std::string& key, const std::strin
         io.err << "mervadin-cli: a setting's value cannot hold a line break\n";
         return kBadInput;
     }
+    const std::string name = NormalisedKey(key);
+    if (name == "=" || name.find_first_of("\r\n") != std::string::npos) {
+        io.err << "mervadin-cli: \"" << key << "\" is no setting's key (empty, or a line break)\n";
+        return kBadInput;
+    }
     return Guarded(io, [&] {
-        WriteSetting(folder.File(file::kConfig), NormalisedKey(key), value);
+        WriteSetting(folder.File(file::kConfig), name, value);
         return kSuccess;
     });
 }
@@ -105,6 +111,12 @@ std::optional<LocalTime> ParseLocalTime(const std::string& text) {
                     &t.minute, &t.second, &tail) != 6 ||
         t.year < 2000 || t.year > 2099 || t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 ||
         t.hour > 23 || t.minute > 59 || t.second > 59 || t.hour < 0 || t.minute < 0 || t.second < 0)
+        return std::nullopt;
+    // The day must exist in its month: no 30 February.
+    const std::chrono::year_month_day date{std::chrono::year(t.year),
+                                           std::chrono::month(static_cast<unsigned>(t.month)),
+                                           std::chrono::day(static_cast<unsigned>(t.day))};
+    if (!date.ok())
         return std::nullopt;
     return t;
 }
@@ -176,6 +188,10 @@ int ChangePasswordCommand(const WorkFolder& folder, const std::string& oldPasswo
                           const std::string& newPassword, const std::string& confirmation,
                           Streams io) {
     for (const auto* text : {&oldPassword, &newPassword, &confirmation}) {
+        if (text->find_first_of("\r\n") != std::string::npos) {
+            io.err << "mervadin-cli: a password cannot hold a line break\n";
+            return kBadInput;
+        }
         if (text->size() > kMaxPasswordLength) {
             io.err << "mervadin-cli: a password is at most 4 characters long: \"" << *text
                    << "\"\n";

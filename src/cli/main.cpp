@@ -11,6 +11,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -50,6 +51,13 @@ int Dispatch(CLI::App& app, Options& o) {
     cli::Streams io{std::cin, std::cout, std::cerr};
     const WorkFolder folder = WorkFolder::Resolve(
         o.workdir.empty() ? std::nullopt : std::optional<std::string>(o.workdir));
+    std::error_code error;
+    if (std::filesystem::exists(folder.root(), error) &&
+        !std::filesystem::is_directory(folder.root(), error)) {
+        std::cerr << "mervadin-cli: the working folder " << folder.root().string()
+                  << " is a file, not a folder\n";
+        return cli::kBadInput;
+    }
     if (app.got_subcommand("init"))
         return cli::Init(folder, io);
     if (auto* config = app.get_subcommand("config"); config->parsed()) {

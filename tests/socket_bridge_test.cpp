@@ -83,6 +83,29 @@ TEST(SocketBridge, ExchangesFramesAndFollowsThePeer) {
     link.RemoveObserver(&log);
 }
 
+TEST(SocketBridge, TheSimulatorReplacesNothingButItsOwnStaleSocket) {
+    test::TempFolder folder;
+    const auto file = folder / "not-a-socket";
+    test::Spit(file, "keep");
+    const auto run = [](const std::filesystem::path& path) {
+        return QProcess::execute(MERVADIN_SIM_PATH,
+                                 {"--socket", QString::fromStdString(path.string())});
+    };
+    EXPECT_NE(run(file), 0);
+    EXPECT_EQ(test::Slurp(file), "keep");
+
+    const auto socket = folder / "device.sock";
+    SimProcess first(socket);
+    EXPECT_NE(run(socket), 0); // served already
+    LinkSession session(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()},
+                        std::nullopt);
+    StatusLog log;
+    session.Link().AddObserver(&log);
+    session.Link().Open();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return session.Link().Connected(); }));
+    EXPECT_NE(QProcess::execute(MERVADIN_SIM_PATH, {"--socket", "x", "--records", "-1"}), 0);
+}
+
 // A peer that floods the socket with one-byte messages must not stop the
 // clock: ticks go on counting while it sends.
 TEST(SocketBridge, AFloodingPeerDoesNotStopTheClock) {

@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
     app.add_option("--socket", socket, "socket path to listen on")->required();
     app.add_option("--state", state, "load the device's content from FILE and save it back");
     app.add_option("--model", model, "model identifier (kemo0001 ... kemo0005)");
-    app.add_option("--records", records, "made-up call records to hold (without --state)");
+    app.add_option("--records", records, "made-up call records to hold (without --state)")
+        ->check(CLI::Range(std::size_t{0}, std::size_t{4096 * 16}));
     app.add_flag("--lookalike-records", lookalike,
                  "also hold records whose bytes read like protocol words (\">end\" ...)");
     app.add_option("--silent", faults.silentRequests, "ignore this many requests");
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
             server.SetStateFile(std::filesystem::path(state));
         std::signal(SIGINT, RequestStop);
         std::signal(SIGTERM, RequestStop);
-        std::cerr << "mervadin-sim: serving on " << socket << '\n';
+        std::cerr << "mervadin-sim: starting on " << socket << '\n';
         server.Run(g_stop);
     } catch (const std::exception& e) {
         std::cerr << "mervadin-sim: " << e.what() << '\n';

@@ -6,6 +6,7 @@
 #include <poll.h>
 #include <stdexcept>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -44,14 +45,32 @@ std::uint64_t SimServer::NowMs() const {
         duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
+// Only a socket that nobody serves any more is removed; anything else at
+// the path is left alone and refused.
+void SimServer::RemoveStaleSocket(const sockaddr_un& address) const {
+    struct stat existing {};
+    if (::lstat(path_.c_str(), &existing) != 0)
+        return; // nothing there
+    if (!S_ISSOCK(existing.st_mode))
+        throw std::runtime_error(path_ + " exists and is not a socket; not replacing it");
+    const int probe = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    const bool served = probe >= 0 && ::connect(probe, reinterpret_cast<const sockaddr*>(&address),
+                                                sizeof address) == 0;
+    if (probe >= 0)
+        ::close(probe);
+    if (served)
+        throw std::runtime_error("another device already serves " + path_);
+    ::unlink(path_.c_str());
+}
+
 void SimServer::Listen() {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (path_.size() >= sizeof address.sun_path)
         throw std::runtime_error("socket path too long: " + path_);
     std::memcpy(address.sun_path, path_.c_str(), path_.size() + 1);
+    RemoveStaleSocket(address);
     listen_ = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
-    ::unlink(path_.c_str());
     if (listen_ < 0 || ::bind(listen_, reinterpret_cast<sockaddr*>(&address), sizeof address) ||
         ::listen(listen_, 1))
         throw std::runtime_error("cannot listen on " + path_ + ": " + std::strerror(errno));

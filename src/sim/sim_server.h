@@ -6,6 +6,8 @@
 
 #include "sim/sim_device.h"
 
+#include <sys/un.h>
+
 #include <atomic>
 #include <filesystem>
 #include <optional>
@@ -30,6 +32,7 @@ public:
 private:
     std::uint64_t NowMs() const;
     void Listen();
+    void RemoveStaleSocket(const sockaddr_un& address) const;
     void Accept();
     void ReadClient();
     void DropClient();

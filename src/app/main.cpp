@@ -2,11 +2,14 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "ui/app_icon.h"
 #include "ui/qt_prompts.h"
 #include "ui/text_codec.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
+#include <QPixmap>
 
 #include <cstdio>
 
@@ -15,10 +18,14 @@ using namespace mervadin;
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("mervadin");
+    QApplication::setApplicationVersion(MERVADIN_VERSION);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(DrawAppIcon(256))));
+    QGuiApplication::setDesktopFileName("mervadin");
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Configure, load and watch the auto-dialer device.");
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption workdir(
         "workdir", "Working folder (default: MERVADIN_WORKDIR or ~/ORVI-T300-En).", "DIR");
     const QCommandLineOption device(

@@ -122,6 +122,7 @@ int main(int argc, char** argv) {
     QCoreApplication qt(argc, argv); // the event loop the device link runs on
     CLI::App app{"Mervadin command-line tool", "mervadin-cli"};
     Options o;
+    app.set_version_flag("--version", MERVADIN_VERSION);
     app.require_subcommand(1);
     app.add_option("--workdir", o.workdir,
                    "working folder (default: MERVADIN_WORKDIR or ~/ORVI-T300-En)");
@@ -179,6 +180,8 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         app.exit(e);

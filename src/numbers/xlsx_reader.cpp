@@ -247,16 +247,12 @@ public:
         const auto [sheet, sharedStrings] = FindParts();
         if (!sharedStrings.empty()) {
             SharedStringHandler strings;
-            XmlPart(archive_, sharedStrings, file_, strings).FeedAll();
+            XmlPart(archive_.get(), sharedStrings, file_, strings).FeedAll();
             shared_ = std::move(strings.strings);
         }
-        sheet_ = std::make_unique<XmlPart>(archive_, sheet, file_, *this);
+        sheet_ = std::make_unique<XmlPart>(archive_.get(), sheet, file_, *this);
     }
-    ~Impl() override {
-        sheet_.reset();
-        if (archive_)
-            zip_discard(archive_);
-    }
+    ~Impl() override { sheet_.reset(); } // the sheet's stream before its archive
 
     std::optional<SheetRow> NextRow() {
         while (rows_.empty() && sheet_->Feed()) {
@@ -282,7 +278,11 @@ private:
 
     std::string file_;
     unsigned first_, last_;
-    zip_t* archive_ = nullptr;
+    // Closed however the reader ends, a constructor that throws included.
+    struct Discard {
+        void operator()(zip_t* archive) const { zip_discard(archive); }
+    };
+    std::unique_ptr<zip_t, Discard> archive_;
     std::vector<std::string> shared_;
     std::unique_ptr<XmlPart> sheet_;
     std::deque<SheetRow> rows_;
@@ -302,7 +302,7 @@ void XlsxReader::Impl::OpenArchive(const std::filesystem::path& file) {
         throw XlsxError(file_ + ": " +
                         (std::filesystem::exists(file, error) ? "not a file" : "no such file"));
     int code = 0;
-    archive_ = zip_open(file.c_str(), ZIP_RDONLY, &code);
+    archive_.reset(zip_open(file.c_str(), ZIP_RDONLY, &code));
     if (archive_)
         return;
     if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS)
@@ -316,7 +316,7 @@ void XlsxReader::Impl::OpenArchive(const std::filesystem::path& file) {
 
 std::pair<std::string, std::string> XlsxReader::Impl::FindParts() {
     WorkbookHandler workbook;
-    XmlPart(archive_, "xl/workbook.xml", file_, workbook).FeedAll();
+    XmlPart(archive_.get(), "xl/workbook.xml", file_, workbook).FeedAll();
     if (workbook.sheetIds.empty())
         throw XlsxError(file_ + ": not a workbook: it has no sheet");
     const auto index = static_cast<std::size_t>(std::max(workbook.active, 0));
@@ -324,7 +324,7 @@ std::pair<std::string, std::string> XlsxReader::Impl::FindParts() {
         throw XlsxError(file_ + ": damaged workbook: the active sheet " +
                         std::to_string(index + 1) + " does not exist");
     RelationshipHandler relationships;
-    XmlPart(archive_, "xl/_rels/workbook.xml.rels", file_, relationships).FeedAll();
+    XmlPart(archive_.get(), "xl/_rels/workbook.xml.rels", file_, relationships).FeedAll();
     const auto sheet = relationships.targets.find(workbook.sheetIds[index]);
     if (sheet == relationships.targets.end())
         throw XlsxError(file_ + ": damaged workbook: the active sheet has no part");

@@ -31,6 +31,7 @@ int main(int argc, char** argv) {
     auto& faults = device.Faults();
     auto& timing = device.Timing();
 
+    app.set_version_flag("--version", MERVADIN_VERSION);
     app.add_option("--socket", socket, "socket path to listen on")->required();
     app.add_option("--state", state, "load the device's content from FILE and save it back");
     app.add_option("--model", model, "model identifier (kemo0001 ... kemo0005)");

@@ -3,6 +3,7 @@
 #include "link/link_session.h"
 #include "settings/download_window.h"
 #include "sim/sim_device.h"
+#include "support/modal.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
 #include "ui/colours.h"
@@ -124,37 +125,22 @@ TEST_F(MainWindowTest, DownLoadNeedsADevice) {
     EXPECT_EQ(prompts.shown[0], (Notice{"  Error  ", "   No Connect!  "}));
 }
 
-// Runs `inside` on the modal window that `open` shows, then closes it.
-template <class Window>
-void WithModal(std::function<void()> open, std::function<void(Window&)> inside) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr);
-        inside(*window);
-        ran = true;
-        window->close();
-    });
-    open();
-    EXPECT_TRUE(ran);
-}
-
 TEST_F(MainWindowTest, TheRemarkWindowShowsItsTextAndKeepsNothing) {
     MainWindow window(folder, prompts);
     auto* entry = Find<QMenu>(window, "PopupMenu1")->actions().at(6);
     EXPECT_EQ(entry->text(), "Brief introduction");
     const auto before = test::Slurp(folder.File("Config.txt"));
-    WithModal<RemarkWindow>([&] { entry->trigger(); },
-                            [](RemarkWindow& remark) {
-                                EXPECT_EQ(remark.windowTitle(), "remark");
-                                auto* text = remark.findChild<QPlainTextEdit*>("Remark");
-                                EXPECT_EQ(text->document()->blockCount(), 118);
-                                EXPECT_TRUE(text->toPlainText().startsWith(
-                                    QString::fromUtf8("语音电话自动营销系统简介")));
-                                EXPECT_TRUE(text->toPlainText().contains("*00#"));
-                                text->setPlainText("typed");
-                            });
-    WithModal<RemarkWindow>(
+    test::WithModal<RemarkWindow>([&] { entry->trigger(); },
+                                  [](RemarkWindow& remark) {
+                                      EXPECT_EQ(remark.windowTitle(), "remark");
+                                      auto* text = remark.findChild<QPlainTextEdit*>("Remark");
+                                      EXPECT_EQ(text->document()->blockCount(), 118);
+                                      EXPECT_TRUE(text->toPlainText().startsWith(
+                                          QString::fromUtf8("语音电话自动营销系统简介")));
+                                      EXPECT_TRUE(text->toPlainText().contains("*00#"));
+                                      text->setPlainText("typed");
+                                  });
+    test::WithModal<RemarkWindow>(
         [&] { entry->trigger(); },
         [](RemarkWindow& remark) {
             EXPECT_NE(remark.findChild<QPlainTextEdit*>("Remark")->toPlainText(), "typed");
@@ -182,7 +168,7 @@ TEST_F(MainWindowTest, TheHiddenVoiceButtonsLoadAndWriteTheVoice) {
     EXPECT_NE(prompts.shown.back().text.find("none.bin"), std::string::npos);
     EXPECT_EQ(VoiceBuffer::OfProcess().Size(), 1500u);
 
-    WithModal<DownloadWindow>(
+    test::WithModal<DownloadWindow>(
         [&] { Find<QPushButton>(window, "Button3")->click(); },
         [&](DownloadWindow& download) {
             auto* write = download.findChild<QPushButton*>("Button6");

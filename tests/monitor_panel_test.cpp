@@ -5,6 +5,7 @@
 #include "records/read_window.h"
 #include "settings/download_window.h"
 #include "sim/sim_device.h"
+#include "support/modal.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
 #include "ui/lamp.h"
@@ -120,21 +121,6 @@ TEST_F(MonitorPanelTest, AnUnplugResetsTheWindow) {
     EXPECT_EQ(Text("Edit10"), "");
 }
 
-// Opens a tool window from the popup menu and, inside its modal loop, runs
-// `inside` on it.
-template <class Window> void WithModal(QAction* entry, std::function<void(Window&)> inside) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        ASSERT_NE(window, nullptr);
-        inside(*window);
-        ran = true;
-        window->close();
-    });
-    entry->trigger();
-    EXPECT_TRUE(ran);
-}
-
 bool WaitForLine(OperationWindow& window, const std::string& line) {
     return QTest::qWaitFor(
         [&] {
@@ -147,26 +133,30 @@ bool WaitForLine(OperationWindow& window, const std::string& line) {
 TEST_F(MonitorPanelTest, ToolWindowsOpenedWhileMonitoringHaveTheLinkToThemselves) {
     Click("Button13");
     ASSERT_TRUE(WaitFrames(2));
-    WithModal<ReadWindow>(Action("PopupMenu1", "ReadCDR"), [&](ReadWindow& read) {
-        EXPECT_EQ(session.Link().Holder(), "the read window");
-        QTest::mouseClick(read.findChild<QPushButton*>("Button4"), Qt::LeftButton);
-        EXPECT_TRUE(WaitForLine(read, "  Press [DisplayCDR] Button , display CDR ! "));
-        EXPECT_TRUE(window.Monitor()->Active()); // the read's own Stop leaves it alone
-    });
+    test::WithModal<ReadWindow>(
+        [&] { Action("PopupMenu1", "ReadCDR")->trigger(); },
+        [&](ReadWindow& read) {
+            EXPECT_EQ(session.Link().Holder(), "the read window");
+            QTest::mouseClick(read.findChild<QPushButton*>("Button4"), Qt::LeftButton);
+            EXPECT_TRUE(WaitForLine(read, "  Press [DisplayCDR] Button , display CDR ! "));
+            EXPECT_TRUE(window.Monitor()->Active()); // the read's own Stop leaves it alone
+        });
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 40u);
     EXPECT_EQ(session.Link().Holder(), "");
     // Once the window is gone the monitor goes on answering status frames.
     const int before = Text("Edit10").toInt();
     EXPECT_TRUE(WaitFrames(before + 2));
 
-    WithModal<DownloadWindow>(Action("PopupMenu1", "DownLoad"), [&](DownloadWindow& download) {
-        QTest::mouseClick(download.findChild<QPushButton*>("Button3"), Qt::LeftButton);
-        EXPECT_TRUE(WaitForLine(download, "            Write Setting OK!\r"));
-        // The download window's Stop ends the monitor as well.
-        QTest::mouseClick(download.findChild<QPushButton*>("Button1"), Qt::LeftButton);
-        EXPECT_TRUE(WaitForLine(download, "================Stop==================\r"));
-        EXPECT_FALSE(window.Monitor()->Active());
-    });
+    test::WithModal<DownloadWindow>(
+        [&] { Action("PopupMenu1", "DownLoad")->trigger(); },
+        [&](DownloadWindow& download) {
+            QTest::mouseClick(download.findChild<QPushButton*>("Button3"), Qt::LeftButton);
+            EXPECT_TRUE(WaitForLine(download, "            Write Setting OK!\r"));
+            // The download window's Stop ends the monitor as well.
+            QTest::mouseClick(download.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+            EXPECT_TRUE(WaitForLine(download, "================Stop==================\r"));
+            EXPECT_FALSE(window.Monitor()->Active());
+        });
     EXPECT_EQ(window.findChild<Lamp*>("Shape6")->Colour(), colour::kSilver);
     EXPECT_TRUE(Enabled("Button13"));
     EXPECT_FALSE(Enabled("Button14"));

@@ -97,26 +97,10 @@ bool WriteNumberOperation::HoldsFrame() const {
 }
 
 void WriteNumberOperation::ExamineErase() {
-    if (!HoldsFrame())
+    if (!erase_.Examine())
         return;
-    const Bytes buffer = link_.Received();
-    if (!VerifyChecksum(buffer))
-        return link_.ClearReceiveBuffer();
-    if (ShortSearch(buffer, "earsespi!") != 0) {
-        link_.ClearReceiveBuffer();
-        view_.AppendMemo("Earse......\r");
-    } else if (ShortSearch(buffer, "earse:") != 0) {
-        link_.ClearReceiveBuffer();
-        view_.AppendMemo("Earse......\r");
-        view_.AppendMemo(std::to_string(erases_++));
-        view_.AppendMemo("==========================");
-    } else if (ShortSearch(buffer, "earsespiok!") != 0) {
-        link_.ClearReceiveBuffer();
-        view_.AppendMemo("EarseEnd!!!\r");
-        phase_ = Phase::Settling;
-        poll_ = 0;
-    }
-    // Any other answer stays in the buffer; the wait goes on.
+    phase_ = Phase::Settling;
+    poll_ = 0;
 }
 
 void WriteNumberOperation::StartBlock() {

@@ -5,6 +5,7 @@
 // frames end the session. Rejected blocks (a bad checksum or "data_err!")
 // are counted per block; the 51st for one block ends the write.
 
+#include "link/erase_wait.h"
 #include "link/frame_repeater.h"
 #include "link/handshake_operation.h"
 #include "voice/voice_buffer.h"
@@ -47,7 +48,8 @@ private:
     Phase phase_ = Phase::Erasing;
     std::size_t block_ = 0;
     unsigned poll_ = 0, resend_ = 0, overall_ = 0;
-    unsigned erases_ = 0, retries_ = 0;
+    unsigned retries_ = 0;
+    EraseWait erase_{link_, view_, "EarseEnd \r"};
     std::optional<FrameRepeater> stop_;
 };
 

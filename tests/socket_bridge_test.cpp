@@ -106,6 +106,39 @@ TEST(SocketBridge, TheSimulatorReplacesNothingButItsOwnStaleSocket) {
     EXPECT_NE(QProcess::execute(MERVADIN_SIM_PATH, {"--socket", "x", "--records", "-1"}), 0);
 }
 
+TEST(SocketBridge, TheSimulatorDropsAToolThatNeverReads) {
+    test::TempFolder folder;
+    const auto path = folder / "deaf.sock";
+    QProcess sim;
+    sim.start(MERVADIN_SIM_PATH,
+              {"--socket", QString::fromStdString(path.string()), "--status-ms", "1", "--pace"});
+    ASSERT_TRUE(sim.waitForStarted());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(path); }));
+    const int deaf = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.string().size() + 1);
+    ASSERT_EQ(::connect(deaf, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    // Requests whose answers nobody reads: the simulator's side fills up.
+    const OutgoingFrame request = BuildFrame(frames::kReadCdrRequest);
+    for (int i = 0; i < 3000; ++i) {
+        for (std::size_t at = 0; at < request.length; at += 64) {
+            std::uint8_t message[65] = {0};
+            std::memcpy(message + 1, request.bytes.data() + at, 64);
+            ::send(deaf, message, sizeof message, MSG_DONTWAIT | MSG_NOSIGNAL);
+        }
+        QTest::qWait(0);
+    }
+    QTest::qWait(500);
+    sim.terminate();
+    EXPECT_TRUE(sim.waitForFinished(3000)); // SIGTERM is heard, no send blocks
+    ::close(deaf);
+    if (sim.state() != QProcess::NotRunning) {
+        sim.kill();
+        sim.waitForFinished();
+    }
+}
+
 // A peer that floods the socket with one-byte messages must not stop the
 // clock: ticks go on counting while it sends.
 TEST(SocketBridge, AFloodingPeerDoesNotStopTheClock) {

@@ -1,5 +1,6 @@
 #include "sim/sim_server.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <iostream>
@@ -19,7 +20,13 @@ SimServer::SimServer(SimDevice& device, std::string socketPath)
             return;
         std::uint8_t message[65] = {0};
         std::memcpy(message + 1, data.data(), data.size());
-        ::send(client_, message, sizeof message, MSG_NOSIGNAL);
+        // The socket's buffer is the queue: a tool that lets it fill up
+        // without reading is dropped rather than waited for.
+        if (::send(client_, message, sizeof message, MSG_NOSIGNAL | MSG_DONTWAIT) < 0 &&
+            (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            std::cerr << "mervadin-sim: the tool does not read; dropped\n";
+            DropClient();
+        }
     });
     device_.SetPlugListener([this](bool plugged) {
         if (plugged) {

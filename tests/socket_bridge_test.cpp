@@ -114,11 +114,23 @@ TEST(SocketBridge, TheSimulatorDropsAToolThatNeverReads) {
               {"--socket", QString::fromStdString(path.string()), "--status-ms", "1", "--pace"});
     ASSERT_TRUE(sim.waitForStarted());
     ASSERT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(path); }));
-    const int deaf = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.c_str(), path.string().size() + 1);
-    ASSERT_EQ(::connect(deaf, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    int deaf = -1;
+    // The socket's file appears a moment before the simulator listens on it.
+    const bool connected = QTest::qWaitFor([&] {
+        deaf = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+        if (::connect(deaf, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+            return true;
+        ::close(deaf);
+        return false;
+    });
+    if (!connected) {
+        sim.kill();
+        sim.waitForFinished();
+        FAIL() << "cannot connect to the simulator";
+    }
     // Requests whose answers nobody reads: the simulator's side fills up.
     const OutgoingFrame request = BuildFrame(frames::kReadCdrRequest);
     for (int i = 0; i < 3000; ++i) {

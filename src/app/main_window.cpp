@@ -16,6 +16,7 @@
 #include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
 #include "ui/text_codec.h"
+#include "ui/widgets.h"
 #include "voice/voice_buffer.h"
 
 #include <QCloseEvent>
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -235,9 +235,7 @@ void MainWindow::OpenRemark() {
 }
 
 void MainWindow::LoadVoice() {
-    const auto file = prompts_.OpenFileName(
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
-        {"Bin Files(*.bin)"});
+    const auto file = prompts_.OpenFileName(DocumentsFolder(), {"Bin Files(*.bin)"});
     if (!file)
         return;
     try {

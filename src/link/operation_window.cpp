@@ -3,6 +3,7 @@
 #include "link/tick_clock.h"
 #include "ui/memo_box.h"
 #include "ui/qt_prompts.h"
+#include "ui/widgets.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -46,11 +47,7 @@ OperationWindow::~OperationWindow() {
 
 QPushButton* OperationWindow::MakeButton(const char* name, const char* caption,
                                          const QRect& place) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    button->setAutoDefault(false);
-    return button;
+    return mervadin::MakeButton(this, name, caption, place);
 }
 
 QPushButton* OperationWindow::MakeCommand(const char* name, const char* caption,

@@ -5,6 +5,7 @@
 #include "ui/colours.h"
 #include "ui/qt_prompts.h"
 #include "ui/text_codec.h"
+#include "ui/widgets.h"
 #include "ui/window_frame.h"
 
 #include <QElapsedTimer>
@@ -13,7 +14,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTimer>
 
 namespace mervadin {
@@ -37,12 +37,12 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     setFixedSize(379, 481);
     PaintBackground(this, colour::kTeal);
 
-    imports_[0] = MakeButton("Button1", "LoadNumber(txt)", {8, 8, 177, 33});
-    imports_[1] = MakeButton("Button3", "LoadNumber(xlsx)", {194, 8, 177, 33});
-    auto* stop = MakeButton("Button4", "Stop", {8, 48, 113, 33});
-    imports_[2] = MakeButton("Button5", "open", {132, 48, 113, 33});
-    auto* save = MakeButton("Button6", "save", {256, 48, 115, 33});
-    auto* close = MakeButton("Button2", "Close", {256, 88, 115, 29});
+    imports_[0] = MakeButton(this, "Button1", "LoadNumber(txt)", {8, 8, 177, 33});
+    imports_[1] = MakeButton(this, "Button3", "LoadNumber(xlsx)", {194, 8, 177, 33});
+    auto* stop = MakeButton(this, "Button4", "Stop", {8, 48, 113, 33});
+    imports_[2] = MakeButton(this, "Button5", "open", {132, 48, 113, 33});
+    auto* save = MakeButton(this, "Button6", "save", {256, 48, 115, 33});
+    auto* close = MakeButton(this, "Button2", "Close", {256, 88, 115, 29});
     connect(imports_[0], &QPushButton::clicked, this, &NumberListWindow::LoadText);
     connect(imports_[1], &QPushButton::clicked, this, &NumberListWindow::LoadWorkbook);
     connect(stop, &QPushButton::clicked, this, &NumberListWindow::Stop);
@@ -88,19 +88,6 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
 
 NumberListWindow::~NumberListWindow() = default;
 
-QPushButton* NumberListWindow::MakeButton(const char* name, const char* caption,
-                                          const QRect& place) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    button->setAutoDefault(false);
-    return button;
-}
-
-std::filesystem::path NumberListWindow::Documents() const {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-}
-
 void NumberListWindow::ShowLines(Lines lines) {
     shown_ = std::move(lines);
     QString text = LinesAsShown(shown_);
@@ -135,7 +122,7 @@ bool NumberListWindow::StoreList(const Lines& lines) {
 void NumberListWindow::LoadText() {
     if (Importing())
         return;
-    const auto source = prompts_.OpenFileName(Documents(), kTextFilters);
+    const auto source = prompts_.OpenFileName(DocumentsFolder(), kTextFilters);
     if (!source)
         return;
     TextImport import;
@@ -160,7 +147,7 @@ void NumberListWindow::LoadWorkbook() {
     stopRequested_ = false;
     total_->clear();
     ShowLines({});
-    const auto source = prompts_.OpenFileName(Documents(), kWorkbookFilters);
+    const auto source = prompts_.OpenFileName(DocumentsFolder(), kWorkbookFilters);
     if (!source)
         return;
     try {
@@ -227,7 +214,7 @@ void NumberListWindow::EndImport() {
 void NumberListWindow::Open() {
     if (Importing())
         return;
-    const auto source = prompts_.OpenFileName(Documents(), kTextFilters);
+    const auto source = prompts_.OpenFileName(DocumentsFolder(), kTextFilters);
     if (!source)
         return;
     try {
@@ -239,7 +226,7 @@ void NumberListWindow::Open() {
 
 void NumberListWindow::Save() {
     const auto target =
-        ChooseSaveFile(prompts_, Documents(), "", "", "The file has already exist!!");
+        ChooseSaveFile(prompts_, DocumentsFolder(), "", "", "The file has already exist!!");
     if (!target)
         return;
     try {

@@ -39,8 +39,6 @@ protected:
     void reject() override;
 
 private:
-    QPushButton* MakeButton(const char* name, const char* caption, const QRect& place);
-    std::filesystem::path Documents() const;
     void ShowLines(Lines lines);
     void AppendLine(const std::string& line);
     void ShowCount(std::size_t count);

@@ -1,0 +1,21 @@
+#include "ui/widgets.h"
+
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace mervadin {
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& place) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setAutoDefault(false);
+    return button;
+}
+
+std::filesystem::path DocumentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+}
+
+} // namespace mervadin

@@ -7,8 +7,8 @@
 #include "records/call_list_grid.h"
 #include "records/call_record.h"
 #include "records/record_files.h"
-#include "sim/call_record_encoder.h"
 #include "support_prompts.h"
+#include "support_records.h"
 
 #include <QApplication>
 #include <QTableView>
@@ -18,6 +18,8 @@
 #include <random>
 
 using namespace mervadin;
+using bench::FullTable;
+using bench::WriteOldLists;
 
 namespace {
 
@@ -26,32 +28,6 @@ std::filesystem::path BenchFolder(const char* name) {
     std::filesystem::remove_all(path);
     WorkFolder(path).Prepare();
     return path;
-}
-
-BlockTable FullTable() {
-    BlockTable table = ErasedBlockTable();
-    for (std::size_t slot = 0; slot < kBlockCount * kRecordsPerBlock; ++slot) {
-        sim::CallRecord record{static_cast<std::uint32_t>(slot % 500), "Caller",
-                               std::to_string(13800000000ULL + slot), static_cast<int>(slot % 4),
-                               26, 1 + static_cast<int>(slot % 12), 1 + static_cast<int>(slot % 28),
-                               static_cast<int>(slot % 86400), static_cast<int>(slot % 600)};
-        const auto bytes = sim::EncodeCallRecord(record);
-        std::copy(bytes.begin(), bytes.end(), table.begin() + slot * kRecordSize);
-    }
-    return table;
-}
-
-// Old lists of `count` lines each, every one with a remark, numbers spread
-// over those of the table.
-void WriteOldLists(const WorkFolder& folder, std::size_t count) {
-    for (auto name : {file::kCallOutList, file::kCallInList}) {
-        Lines lines;
-        for (std::size_t i = 0; i < count; ++i)
-            lines.push_back("Group[1],\tName[Old],\tNumber[" + std::to_string(13800000000ULL + i * 2) +
-                            "],\tType[0],\tDate[],\tDuration[],\tRemark[note " +
-                            std::to_string(i) + "];");
-        WriteLines(folder.File(name), lines);
-    }
 }
 
 void BM_StoreFullRead(benchmark::State& state) {
@@ -96,8 +72,9 @@ Lines OldLines(std::size_t count) {
 void BM_CarryOverIndexed(benchmark::State& state) {
     const Lines dump = Dump();
     const Lines old = OldLines(static_cast<std::size_t>(state.range(0)));
+    const LineViews dumpViews(dump.begin(), dump.end()), oldViews(old.begin(), old.end());
     for (auto _ : state)
-        benchmark::DoNotOptimize(SortDump(dump, old, old));
+        benchmark::DoNotOptimize(SortDump(dumpViews, oldViews, oldViews));
 }
 BENCHMARK(BM_CarryOverIndexed)->Arg(2000)->Arg(60000)->Unit(benchmark::kMillisecond);
 

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 namespace mervadin {
 namespace {
 
@@ -20,13 +23,93 @@ TEST(RecordFiles, RemarksFollowTheirOwnNumberOnly) {
     const Lines oldOut = {Line("9", "12", "1", "first", "old"), Line("9", "555", "0", "five"),
                           Line("9", "12", "1", "second", "older"), Line("9", "999", "0", "lost")};
     const Lines oldIn = {Line("9", "777", "3", "in")};
-    const auto lists = SortDump(dump, oldOut, oldIn);
+    const auto views = [](const Lines& lines) { return LineViews(lines.begin(), lines.end()); };
+    const auto lists = SortDump(views(dump), views(oldOut), views(oldIn));
     ASSERT_EQ(lists.callOut.size(), 3u);
     EXPECT_EQ(lists.callOut[0],
               dump[0]); // "12" inside Group[12] and "555" inside 5550196: no match
     EXPECT_EQ(lists.callOut[1], oldOut[2]); // the last old line for 12 wins
     EXPECT_EQ(lists.callOut[2], oldOut[1]);
-    EXPECT_EQ(lists.callIn, Lines{oldIn[0]});
+    EXPECT_EQ(lists.callIn, LineViews{oldIn[0]});
+}
+
+// The rebuild as plainly as it can be said: whole lines, the dump read back
+// from its file, a linear search for each remark's number.
+struct PlainRebuild {
+    std::string dump, backupOut, backupIn, callOut, callIn;
+};
+
+PlainRebuild RebuildPlainly(const BlockTable& table, const std::string& outText,
+                            const std::string& inText) {
+    PlainRebuild files;
+    files.dump = JoinLines(DumpLines(table));
+    const Lines oldOut = SplitLines(outText), oldIn = SplitLines(inText);
+    files.backupOut = JoinLines(oldOut);
+    files.backupIn = JoinLines(oldIn);
+    Lines out, in;
+    for (const auto& line : SplitLines(files.dump)) {
+        const auto holds = [&](const char* type) { return line.find(type) != std::string::npos; };
+        if (holds("Type[0]") || holds("Type[1]"))
+            out.push_back(line);
+        else if (holds("Type[2]") || holds("Type[3]"))
+            in.push_back(line);
+    }
+    const auto carry = [](Lines& fresh, const Lines& old) {
+        const Lines numbers = [&] {
+            Lines n;
+            for (const auto& line : fresh)
+                n.push_back(FieldValue(line, "Number["));
+            return n;
+        }();
+        for (const auto& line : old) {
+            const std::string number = FieldValue(line, "Number[");
+            if (FieldValue(line, "Remark[").empty() || number.empty())
+                continue;
+            const auto first = std::find(numbers.begin(), numbers.end(), number);
+            if (first != numbers.end())
+                fresh[static_cast<std::size_t>(first - numbers.begin())] = line;
+        }
+    };
+    carry(out, oldOut);
+    carry(in, oldIn);
+    files.callOut = JoinLines(out);
+    files.callIn = JoinLines(in);
+    return files;
+}
+
+TEST(RecordFiles, AReadOfAnyBytesGivesTheFilesOfThePlainRebuild) {
+    // Random flash (names holding CR, LF, "Type[0]", "Number[" ...) over
+    // old lists with every kind of line end and field-like remarks.
+    std::mt19937 random(11);
+    BlockTable table = ErasedBlockTable();
+    for (auto& byte : table)
+        byte = static_cast<std::uint8_t>(random());
+    for (std::size_t slot = 0; slot < kDumpSlots; slot += 3)
+        table[slot * 32 + 18] &= 0xF3; // a first digit, so most slots decode
+    std::string outText, inText;
+    for (int i = 0; i < 3000; ++i) {
+        const std::string number = std::to_string(random() % 100000);
+        const std::string line = Line(std::to_string(i), number, std::to_string(i % 4),
+                                      i % 3 ? "r" + std::to_string(i) : "") +
+                                 (i % 5 ? "" : "Number[1]Remark[x");
+        (i % 2 ? outText : inText) += line + (i % 7 == 0 ? "\r" : i % 7 == 1 ? "\n" : "\r\n");
+    }
+    inText += "\r\rtail without end";
+
+    test::TempFolder temp;
+    const WorkFolder folder(temp.path());
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    test::Spit(folder.File("CallOutList.txt"), outText);
+    test::Spit(folder.File("CallInList.txt"), inText);
+    RecordFiles(folder).StoreRead(table);
+
+    const PlainRebuild expected = RebuildPlainly(table, outText, inText);
+    EXPECT_GT(expected.callOut.size(), 10000u);
+    EXPECT_EQ(test::Slurp(folder.File("ReadFile.txt")), expected.dump);
+    EXPECT_EQ(test::Slurp(folder.File("CallOutListBackup.txt")), expected.backupOut);
+    EXPECT_EQ(test::Slurp(folder.File("CallInListBackup.txt")), expected.backupIn);
+    EXPECT_EQ(test::Slurp(folder.File("CallOutList.txt")), expected.callOut);
+    EXPECT_EQ(test::Slurp(folder.File("CallInList.txt")), expected.callIn);
 }
 
 TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {

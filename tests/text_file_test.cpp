@@ -17,6 +17,20 @@ TEST(TextFile, SplitAcceptsEveryLineEnd) {
     EXPECT_EQ(SplitLines("a\n\rb"), (Lines{"a", "", "b"}));
     // 8-bit bytes and blanks are kept as they are.
     EXPECT_EQ(SplitLines(" \xB5\xE7 \t\r\n"), Lines{" \xB5\xE7 \t"});
+
+    // Views split the same way; a text of one kind of line end only is
+    // split in one pass (a million CRs, then a million LFs).
+    for (const std::string text : {"", "a", "a\r\nb\nc\rd", "\n\r", "a\n\rb\r", "x\r\r\n\n"}) {
+        const Lines lines = SplitLines(text);
+        EXPECT_EQ(SplitLineViews(text), LineViews(lines.begin(), lines.end())) << text;
+        EXPECT_EQ(CountLines(text), lines.size());
+        EXPECT_EQ(IsJoinedLines(text), JoinLines(lines) == text) << text;
+    }
+    EXPECT_EQ(CountLines(std::string(1000000, '\r')), 1000000u);
+    EXPECT_EQ(CountLines(std::string(1000000, '\n'), 5), 5u);
+    EXPECT_TRUE(IsJoinedLines("a\r\n\r\n"));
+    EXPECT_FALSE(IsJoinedLines("a\r\nb"));
+    EXPECT_FALSE(IsJoinedLines("a\n\r\n"));
 }
 
 TEST(TextFile, WriteEndsEveryLineWithCrLfAndReplacesWhole) {
@@ -90,6 +104,31 @@ TEST(TextFile, ReplacingKeepsModeAndLinksAndLeavesNoTemporaries) {
     ASSERT_EQ(work.Prepare(), std::nullopt);
     EXPECT_FALSE(fs::exists(folder / "wd" / ".Config.txt.tmp123456"));
     EXPECT_TRUE(fs::exists(folder / "wd" / ".keep.tmpX"));
+}
+
+TEST(TextFile, ABatchReplacesAllItsFilesOrNone) {
+    namespace fs = std::filesystem;
+    test::TempFolder folder;
+    WriteLines(folder / "a.txt", {"old a"});
+    {
+        FileBatch batch;
+        batch.Stage(folder / "a.txt", "new a\r\n");
+        batch.Stage(folder / "b.txt", "new b\r\n");
+        EXPECT_EQ(test::Slurp(folder / "a.txt"), "old a\r\n"); // nothing replaced yet
+        batch.Commit();
+    }
+    EXPECT_EQ(test::Slurp(folder / "a.txt"), "new a\r\n");
+    EXPECT_EQ(test::Slurp(folder / "b.txt"), "new b\r\n");
+
+    {
+        // A batch dropped without Commit, or whose staging fails, changes
+        // nothing and leaves no temporaries.
+        FileBatch batch;
+        batch.Stage(folder / "a.txt", "lost");
+        EXPECT_THROW(batch.Stage(folder / "missing" / "c.txt", "x"), FileError);
+    }
+    EXPECT_EQ(test::Slurp(folder / "a.txt"), "new a\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
 }
 
 } // namespace

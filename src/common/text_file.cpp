@@ -6,6 +6,7 @@
 #include <fstream>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -22,24 +23,47 @@ FileError::FileError(const fs::path& path, const std::string& what)
 
 Lines SplitLines(std::string_view text) {
     Lines lines;
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') {
-            ++i;
-            continue;
-        }
-        lines.emplace_back(text.substr(start, i - start));
-        i += (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ? 2 : 1;
-        start = i;
-    }
-    if (start < text.size())
-        lines.emplace_back(text.substr(start));
+    ForEachLine(text, [&](std::string_view line) {
+        lines.emplace_back(line);
+        return true;
+    });
     return lines;
 }
 
-std::string JoinLines(const Lines& lines) {
+LineViews SplitLineViews(std::string_view text) {
+    LineViews lines;
+    ForEachLine(text, [&](std::string_view line) {
+        lines.push_back(line);
+        return true;
+    });
+    return lines;
+}
+
+std::size_t CountLines(std::string_view text, std::size_t atMost) {
+    std::size_t count = 0;
+    ForEachLine(text, [&](std::string_view) { return ++count < atMost; });
+    return count;
+}
+
+bool IsJoinedLines(std::string_view text) {
+    if (text.empty())
+        return true;
+    if (text.size() < 2 || text.substr(text.size() - 2) != "\r\n")
+        return false;
+    // Every CR is followed by an LF and every LF follows a CR.
+    for (std::size_t at = text.find('\r'); at != std::string_view::npos; at = text.find('\r', at + 2))
+        if (at + 1 >= text.size() || text[at + 1] != '\n')
+            return false;
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 2))
+        if (at == 0 || text[at - 1] != '\r')
+            return false;
+    return true;
+}
+
+namespace {
+
+template <typename LineList>
+std::string JoinAny(const LineList& lines) {
     std::size_t size = 0;
     for (const auto& line : lines)
         size += line.size() + 2;
@@ -50,6 +74,16 @@ std::string JoinLines(const Lines& lines) {
         text += "\r\n";
     }
     return text;
+}
+
+} // namespace
+
+std::string JoinLines(const Lines& lines) {
+    return JoinAny(lines);
+}
+
+std::string JoinLines(const LineViews& lines) {
+    return JoinAny(lines);
 }
 
 std::string ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
@@ -128,9 +162,10 @@ void SyncFolder(const fs::path& folder) {
     }
 }
 
-// Writes the temporary file with the mode and owner of the file it replaces.
-void WriteTemporary(const fs::path& temporary, const fs::path& target, std::string_view bytes,
-                    fs::perms newMode) {
+// Opens the temporary file with the mode and owner of the file it replaces
+// and writes it; the disk write starts at once, the wait comes in Commit.
+int WriteTemporary(const fs::path& temporary, const fs::path& target, std::string_view bytes,
+                   fs::perms newMode) {
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
     const mode_t mode = exists ? (old.st_mode & 07777) : static_cast<mode_t>(newMode);
@@ -143,18 +178,28 @@ void WriteTemporary(const fs::path& temporary, const fs::path& target, std::stri
             ::fchmod(fd, mode);                         // the umask must not narrow it
         }
         WriteAll(fd, bytes, target);
-        if (::fsync(fd) != 0)
-            throw FileError(target, std::string("write error: ") + std::strerror(errno));
+#ifdef __linux__
+        (void)::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
     } catch (...) {
         ::close(fd);
         throw;
     }
-    if (::close(fd) != 0)
-        throw FileError(target, std::string("write error: ") + std::strerror(errno));
+    return fd;
+}
+
+// Waits until the file is on the disk, then closes it.
+void FinishTemporary(int fd, const fs::path& target) {
+    const bool synced = ::fsync(fd) == 0;
+    const int syncError = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!synced || !closed)
+        throw FileError(target,
+                        std::string("write error: ") + std::strerror(synced ? errno : syncError));
 }
 #else
-void WriteTemporary(const fs::path& temporary, const fs::path& target, std::string_view bytes,
-                    fs::perms) {
+int WriteTemporary(const fs::path& temporary, const fs::path& target, std::string_view bytes,
+                   fs::perms) {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out)
         throw FileError(target, std::string("cannot write file: ") + std::strerror(errno));
@@ -162,29 +207,75 @@ void WriteTemporary(const fs::path& temporary, const fs::path& target, std::stri
     out.close();
     if (!out)
         throw FileError(target, "write error (disk full?)");
+    return -1;
 }
+void FinishTemporary(int, const fs::path&) {}
 void SyncFolder(const fs::path&) {}
 #endif
 
 } // namespace
 
-void WriteFileAtomically(const fs::path& path, std::string_view bytes, fs::perms newMode) {
-    const fs::path target = ReplacedFile(path);
-    const fs::path temporary = TemporaryNameBeside(target);
-    std::error_code error;
+FileBatch::~FileBatch() {
+    Discard();
+}
+
+void FileBatch::Discard() noexcept {
+    std::error_code ignored;
+    for (const auto& file : staged_) {
+#ifndef _WIN32
+        if (file.fd >= 0)
+            ::close(file.fd);
+#endif
+        fs::remove(file.temporary, ignored);
+    }
+    staged_.clear();
+}
+
+void FileBatch::Stage(const fs::path& path, std::string_view bytes, fs::perms newMode) {
+    Staged file{path, ReplacedFile(path), {}, -1};
+    file.temporary = TemporaryNameBeside(file.target);
     try {
-        WriteTemporary(temporary, target, bytes, newMode);
+        file.fd = WriteTemporary(file.temporary, file.target, bytes, newMode);
     } catch (...) {
-        fs::remove(temporary, error);
+        std::error_code ignored;
+        fs::remove(file.temporary, ignored);
         throw;
     }
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-        throw FileError(path, "cannot replace file: " + error.message());
+    staged_.push_back(std::move(file));
+}
+
+void FileBatch::Commit() {
+    try {
+        for (auto& file : staged_) {
+            const int fd = std::exchange(file.fd, -1);
+            FinishTemporary(fd, file.target);
+        }
+    } catch (...) {
+        Discard();
+        throw;
     }
-    SyncFolder(target.parent_path());
+    std::vector<fs::path> folders;
+    while (!staged_.empty()) {
+        Staged& file = staged_.front();
+        std::error_code error;
+        fs::rename(file.temporary, file.target, error);
+        if (error) {
+            const fs::path failed = file.path;
+            Discard();
+            throw FileError(failed, "cannot replace file: " + error.message());
+        }
+        if (std::find(folders.begin(), folders.end(), file.target.parent_path()) == folders.end())
+            folders.push_back(file.target.parent_path());
+        staged_.erase(staged_.begin());
+    }
+    for (const auto& folder : folders)
+        SyncFolder(folder);
+}
+
+void WriteFileAtomically(const fs::path& path, std::string_view bytes, fs::perms newMode) {
+    FileBatch batch;
+    batch.Stage(path, bytes, newMode);
+    batch.Commit();
 }
 
 void RemoveLeftoverTemporaries(const fs::path& folder) {
@@ -208,6 +299,10 @@ Lines ReadLines(const fs::path& path) {
 }
 
 void WriteLines(const fs::path& path, const Lines& lines, fs::perms newMode) {
+    WriteFileAtomically(path, JoinLines(lines), newMode);
+}
+
+void WriteLineViews(const fs::path& path, const LineViews& lines, fs::perms newMode) {
     WriteFileAtomically(path, JoinLines(lines), newMode);
 }
 

@@ -3,7 +3,9 @@
 // Reading accepts CR, LF and CR LF line ends; writing ends every line with
 // CR LF. Bytes are kept exactly as they are: no transcoding, no trimming.
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -24,11 +26,51 @@ private:
     std::filesystem::path path_;
 };
 
+// Lines that point into a text kept elsewhere: no allocation per line.
+using LineViews = std::vector<std::string_view>;
+
+// Calls `visit(line)` for each line of `text`, split the way the data files
+// are read (CR, LF and CR LF end a line; a last line without an end counts);
+// stops early when `visit` returns false.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit visit) {
+    if (text.empty())
+        return;
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    // The next CR and LF at or after `at`, each found once: a file of only
+    // CRs (or only LFs) is still read in one pass.
+    const auto next = [&](char c) {
+        const void* found = std::memchr(at, c, static_cast<std::size_t>(end - at));
+        return found ? static_cast<const char*>(found) : end;
+    };
+    const char* cr = next('\r');
+    const char* lf = next('\n');
+    while (at < end) {
+        if (cr < at)
+            cr = next('\r');
+        if (lf < at)
+            lf = next('\n');
+        const char* lineEnd = std::min(cr, lf);
+        if (!visit(std::string_view(at, static_cast<std::size_t>(lineEnd - at))) || lineEnd == end)
+            return;
+        at = lineEnd + ((*lineEnd == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n') ? 2 : 1);
+    }
+}
+
 // Splits text into lines the way the data files are read.
 Lines SplitLines(std::string_view text);
+LineViews SplitLineViews(std::string_view text);
+// The number of lines, counted up to `atMost`.
+std::size_t CountLines(std::string_view text, std::size_t atMost = SIZE_MAX);
+
+// Whether the text is exactly what JoinLines makes of its own lines: every
+// line ended by CR LF, no other CR or LF.
+bool IsJoinedLines(std::string_view text);
 
 // Joins lines with CR LF after every line, the last one included.
 std::string JoinLines(const Lines& lines);
+std::string JoinLines(const LineViews& lines);
 
 // Data files larger than this are refused rather than read.
 inline constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;
@@ -46,11 +88,40 @@ std::string ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limi
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::filesystem::perms newMode = std::filesystem::perms(0644));
 
+// Replaces several files at once, each the way WriteFileAtomically does:
+// Stage writes a file's temporary beside it and starts its way to the disk;
+// Commit waits until all of them are there, then renames them into place, so
+// the waits overlap. Temporaries not committed are removed (Discard, or when
+// the batch goes); a failing Commit renames nothing more.
+class FileBatch {
+public:
+    FileBatch() = default;
+    FileBatch(const FileBatch&) = delete;
+    FileBatch& operator=(const FileBatch&) = delete;
+    ~FileBatch();
+
+    void Stage(const std::filesystem::path& path, std::string_view bytes,
+               std::filesystem::perms newMode = std::filesystem::perms(0644));
+    void Commit();
+    void Discard() noexcept;
+
+private:
+    struct Staged {
+        std::filesystem::path path;      // as named by the caller
+        std::filesystem::path target;    // the file replaced (a link's target)
+        std::filesystem::path temporary; // written beside the target
+        int fd;                          // open until its data is on the disk
+    };
+    std::vector<Staged> staged_;
+};
+
 // Removes the temporary files that a killed writer left in a folder.
 void RemoveLeftoverTemporaries(const std::filesystem::path& folder);
 
 Lines ReadLines(const std::filesystem::path& path);
 void WriteLines(const std::filesystem::path& path, const Lines& lines,
                 std::filesystem::perms newMode = std::filesystem::perms(0644));
+void WriteLineViews(const std::filesystem::path& path, const LineViews& lines,
+                    std::filesystem::perms newMode = std::filesystem::perms(0644));
 
 } // namespace mervadin

@@ -22,10 +22,14 @@ std::size_t SearchStarts(Bytes buffer, std::string_view pattern, std::size_t sta
     if (length == 0 || buffer.size() < length)
         return 0;
     const std::size_t lastStart = std::min({starts, kFrameBufferSize, buffer.size() - length + 1});
-    for (std::size_t start = 0; start < lastStart; ++start)
-        if (std::memcmp(buffer.data() + start, pattern.data(), length) == 0)
-            return start + length - 1;
-    return 0;
+    if (lastStart == 0)
+        return 0;
+    // Matches that start before lastStart lie in this prefix; find() looks
+    // for the first character with memchr, far faster than a compare per start.
+    const std::string_view window(reinterpret_cast<const char*>(buffer.data()),
+                                  lastStart - 1 + length);
+    const std::size_t start = window.find(pattern.substr(0, length));
+    return start == std::string_view::npos ? 0 : start + length - 1;
 }
 
 struct ChecksumPlace {

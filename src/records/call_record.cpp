@@ -4,53 +4,73 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 
 namespace mervadin {
 
 namespace {
 
 constexpr std::uint32_t kMaxGroup = 1000000;
-constexpr int kLastYear = 49;
+constexpr unsigned kLastYear = 49;
 constexpr unsigned kMaxDuration = 64800;
 constexpr std::size_t kMaxFieldLength = 126;
 
-std::string Digits(std::span<const std::uint8_t, kRecordSize> r) {
-    std::string digits;
-    for (std::size_t i = 0; i < 13; ++i) {
-        const std::size_t position = i + 1; // nibbles from byte 18's low half
+// The number's digits (at most 13), from byte 18's low half on, up to the
+// first nibble above 9; returns how many.
+std::size_t Digits(std::span<const std::uint8_t, kRecordSize> r, char (&digits)[13]) {
+    std::size_t count = 0;
+    for (; count < 13; ++count) {
+        const std::size_t position = count + 1;
         const std::uint8_t byte = r[18 + position / 2];
         const std::uint8_t nibble = position % 2 == 0 ? byte >> 4 : byte & 0x0F;
         if (nibble > 9)
             break;
-        digits += static_cast<char>('0' + nibble);
+        digits[count] = static_cast<char>('0' + nibble);
     }
-    return digits;
+    return count;
 }
 
-std::string Name(std::span<const std::uint8_t, kRecordSize> r) {
+void AppendNumber(std::string& out, unsigned value) {
+    char text[12];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    out.append(text, end);
+}
+
+void AppendName(std::string& out, std::span<const std::uint8_t, kRecordSize> r) {
     const auto first = static_cast<std::int8_t>(r[0]);
-    if (first < 0x20 || first > 0x7E)
-        return "NoName";
-    std::string name;
-    for (std::size_t i = 0; i < 16 && r[i] != 0; ++i)
-        name += static_cast<char>(r[i]);
-    return name;
+    if (first < 0x20 || first > 0x7E) {
+        out += "NoName";
+        return;
+    }
+    std::size_t length = 0;
+    while (length < 16 && r[length] != 0)
+        ++length;
+    out.append(reinterpret_cast<const char*>(r.data()), length);
 }
 
-std::string Clock(unsigned seconds) {
-    return std::to_string(seconds / 3600) + ":" + std::to_string(seconds % 3600 / 60) + ":" +
-           std::to_string(seconds % 60);
+void AppendClock(std::string& out, unsigned seconds) {
+    AppendNumber(out, seconds / 3600);
+    out += ':';
+    AppendNumber(out, seconds % 3600 / 60);
+    out += ':';
+    AppendNumber(out, seconds % 60);
 }
 
-std::string Date(std::span<const std::uint8_t, kRecordSize> r) {
-    const int year = r[25] >> 1;
+void AppendDate(std::string& out, std::span<const std::uint8_t, kRecordSize> r) {
+    const unsigned year = r[25] >> 1;
     if (year > kLastYear)
-        return "";
-    const int month = ((r[25] & 1) << 3) | (r[26] >> 5);
-    const int day = r[26] & 0x1F;
+        return;
+    const unsigned month = ((r[25] & 1u) << 3) | (r[26] >> 5);
+    const unsigned day = r[26] & 0x1Fu;
     const unsigned time = ((unsigned{r[27]} << 16) | (unsigned{r[28]} << 8) | r[29]) >> 7;
-    return "20" + std::to_string(year) + "/" + std::to_string(month) + "/" + std::to_string(day) +
-           " " + Clock(time);
+    out += "20";
+    AppendNumber(out, year);
+    out += '/';
+    AppendNumber(out, month);
+    out += '/';
+    AppendNumber(out, day);
+    out += ' ';
+    AppendClock(out, time);
 }
 
 // Takes the characters after a tag in a live frame: the first always, then
@@ -71,33 +91,59 @@ std::string LiveValue(std::span<const std::uint8_t> buffer, std::string_view tag
 
 } // namespace
 
-std::optional<std::string> DecodeCallRecord(std::span<const std::uint8_t, kRecordSize> r) {
-    const std::string number = Digits(r);
-    if (number.empty())
-        return std::nullopt;
+bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSize> r) {
+    char digits[13];
+    const std::size_t digitCount = Digits(r, digits);
+    if (digitCount == 0)
+        return false;
     const std::uint32_t group =
         ((std::uint32_t{r[16]} << 16) | (std::uint32_t{r[17]} << 8) | r[18]) >> 4;
-    const int type = (r[29] >> 4) & 7;
+    const unsigned type = (r[29] >> 4) & 7u;
     const unsigned duration = (unsigned{r[30]} << 8) | r[31];
+    out += "Group[";
+    if (group > kMaxGroup)
+        out += "NoId";
+    else
+        AppendNumber(out, group);
+    out += "],\tName[";
+    AppendName(out, r);
+    out += "],\tNumber[";
+    out.append(digits, digitCount);
+    out += "],\tType[";
+    if (type < 4)
+        out += static_cast<char>('0' + type);
+    else
+        out += 'F';
+    out += "],\tDate[";
+    AppendDate(out, r);
+    out += "],\tDuration[";
+    if (duration <= kMaxDuration)
+        AppendClock(out, duration);
+    out += "],\tRemark[]";
+    return true;
+}
+
+std::optional<std::string> DecodeCallRecord(std::span<const std::uint8_t, kRecordSize> r) {
     std::string line;
-    line.reserve(96);
-    line += "Group[" + (group > kMaxGroup ? std::string("NoId") : std::to_string(group)) + "],\t";
-    line += "Name[" + Name(r) + "],\t";
-    line += "Number[" + number + "],\t";
-    line += "Type[" + (type < 4 ? std::to_string(type) : std::string("F")) + "],\t";
-    line += "Date[" + Date(r) + "],\t";
-    line += "Duration[" + (duration > kMaxDuration ? std::string() : Clock(duration)) + "],\t";
-    line += "Remark[]";
+    if (!AppendCallRecord(line, r))
+        return std::nullopt;
     return line;
 }
 
-std::string FieldValue(std::string_view line, std::string_view key) {
+std::string_view FieldView(std::string_view line, std::string_view key) {
     const std::size_t end = ShortSearch(AsBytes(line), key);
     if (end == 0)
-        return "";
+        return {};
     const std::string_view rest = line.substr(end + 1);
-    const std::size_t stop = rest.find_first_of(";]");
-    return std::string(rest.substr(0, std::min<std::size_t>({stop, rest.size(), kMaxFieldLength})));
+    const std::size_t limit = std::min(rest.size(), kMaxFieldLength);
+    std::size_t stop = 0;
+    while (stop < limit && rest[stop] != ';' && rest[stop] != ']')
+        ++stop;
+    return rest.substr(0, stop);
+}
+
+std::string FieldValue(std::string_view line, std::string_view key) {
+    return std::string(FieldView(line, key));
 }
 
 std::string_view TypeName(std::string_view type) {

@@ -16,11 +16,14 @@ inline constexpr std::size_t kRecordsPerBlock = 16;
 
 // The line for one record, or nothing when its number is empty (erased flash).
 std::optional<std::string> DecodeCallRecord(std::span<const std::uint8_t, kRecordSize> record);
+// The same appended to `out`; false, and nothing appended, for an empty number.
+bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSize> record);
 
 // The value after `key` ("Number[", "Remark[", ...): the key must start in
 // the first 200 characters; the value runs to the first ";" or "]", at most
 // 126 characters. Empty when the key is absent.
 std::string FieldValue(std::string_view line, std::string_view key);
+std::string_view FieldView(std::string_view line, std::string_view key);
 
 // The name the grid shows for a "Type[" value: "CallOutSuccessed" for "0" ...
 // "CallOutManual" for "4"; empty for anything else.

@@ -5,14 +5,15 @@
 #include "link/frame_codec.h"
 #include "records/call_record.h"
 
-#include <unordered_map>
+#include <functional>
+#include <optional>
 
 namespace mervadin {
 
 namespace {
 
-bool Holds(const std::string& line, std::string_view text) {
-    return line.find(text) != std::string::npos;
+bool Holds(std::string_view line, std::string_view text) {
+    return line.find(text) != std::string_view::npos;
 }
 
 // The position right after `key` when it starts within the first 200
@@ -24,30 +25,93 @@ std::size_t AfterKey(const std::string& line, std::string_view key) {
 
 enum class Kind { Out, In, Neither };
 
-Kind KindOf(const std::string& line) {
-    // The first type found decides, in this order.
-    for (auto [type, kind] : {std::pair{"Type[0]", Kind::Out}, std::pair{"Type[1]", Kind::Out},
-                              std::pair{"Type[2]", Kind::In}, std::pair{"Type[3]", Kind::In}})
-        if (Holds(line, type))
-            return kind;
-    return Kind::Neither;
+Kind KindOf(std::string_view line) {
+    // "Type[0]" or "Type[1]" anywhere makes a call out, else "Type[2]" or
+    // "Type[3]" a call in; one pass over the line's "Type[" tags.
+    constexpr std::string_view tag = "Type[";
+    bool in = false;
+    for (auto at = line.find(tag); at != std::string_view::npos; at = line.find(tag, at + 1)) {
+        if (at + tag.size() + 1 >= line.size() || line[at + tag.size() + 1] != ']')
+            continue;
+        const char type = line[at + tag.size()];
+        if (type == '0' || type == '1')
+            return Kind::Out;
+        in = in || type == '2' || type == '3';
+    }
+    return in ? Kind::In : Kind::Neither;
 }
 
-void CarryRemarks(Lines& fresh, const Lines& old) {
-    // The first new line for each number, found in one pass.
-    std::unordered_map<std::string, std::size_t> firstWithNumber;
-    firstWithNumber.reserve(fresh.size());
-    for (std::size_t i = 0; i < fresh.size(); ++i)
-        firstWithNumber.emplace(FieldValue(fresh[i], "Number["), i);
-    for (const auto& line : old) {
-        if (FieldValue(line, "Remark[").empty())
+// The first line for each number, in an open-addressing table: one array of
+// slots, each with a part of its number's hash, so that a lookup compares
+// numbers only where the hashes agree and mostly stays within the array.
+class FirstLineByNumber {
+public:
+    explicit FirstLineByNumber(const LineViews& lines) {
+        std::size_t capacity = 16;
+        while (capacity < 2 * lines.size())
+            capacity *= 2;
+        slots_.assign(capacity, Slot{});
+        numbers_.reserve(lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            numbers_.push_back(FieldView(lines[i], "Number["));
+            const std::size_t hash = std::hash<std::string_view>{}(numbers_.back());
+            Slot& slot = slots_[Probe(numbers_.back(), hash)];
+            if (slot.line == 0)
+                slot = {Tag(hash), static_cast<std::uint32_t>(i + 1)};
+        }
+    }
+
+    std::optional<std::size_t> Find(std::string_view number) const {
+        const Slot slot = slots_[Probe(number, std::hash<std::string_view>{}(number))];
+        return slot.line == 0 ? std::nullopt : std::optional<std::size_t>(slot.line - 1);
+    }
+
+private:
+    struct Slot {
+        std::uint32_t tag = 0;
+        std::uint32_t line = 0; // line index + 1; 0 is empty
+    };
+
+    static std::uint32_t Tag(std::size_t hash) {
+        return static_cast<std::uint32_t>(static_cast<std::uint64_t>(hash) >> 32);
+    }
+
+    // The slot holding `number`, or the empty one where it would go.
+    std::size_t Probe(std::string_view number, std::size_t hash) const {
+        const std::size_t mask = slots_.size() - 1;
+        const std::uint32_t tag = Tag(hash);
+        for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+            const Slot& slot = slots_[at];
+            if (slot.line == 0 || (slot.tag == tag && numbers_[slot.line - 1] == number))
+                return at;
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::vector<std::string_view> numbers_;
+};
+
+void CarryRemarks(LineViews& fresh, const LineViews& old) {
+    const FirstLineByNumber firstWithNumber(fresh);
+    for (const auto line : old) {
+        if (FieldView(line, "Remark[").empty())
             continue;
-        const std::string number = FieldValue(line, "Number[");
+        const std::string_view number = FieldView(line, "Number[");
         if (number.empty())
             continue;
-        if (auto found = firstWithNumber.find(number); found != firstWithNumber.end())
-            fresh[found->second] = line;
+        if (const auto found = firstWithNumber.Find(number))
+            fresh[*found] = line;
     }
+}
+
+// Stages lines as WriteLines would write them; a text already written that
+// way goes out as it is, without joining it again.
+void StageLines(FileBatch& batch, const std::filesystem::path& path, std::string_view text,
+                const LineViews& lines) {
+    if (IsJoinedLines(text))
+        batch.Stage(path, text);
+    else
+        batch.Stage(path, JoinLines(lines));
 }
 
 } // namespace
@@ -65,9 +129,20 @@ Lines DumpLines(std::span<const std::uint8_t> table) {
     return lines;
 }
 
-RebuiltLists SortDump(const Lines& dump, const Lines& oldCallOut, const Lines& oldCallIn) {
+std::string DumpText(std::span<const std::uint8_t> table) {
+    std::string text;
+    const std::size_t slots = std::min(kDumpSlots, table.size() / kRecordSize);
+    text.reserve(slots * 112);
+    for (std::size_t slot = 0; slot < slots; ++slot)
+        if (AppendCallRecord(text, table.subspan(slot * kRecordSize).first<kRecordSize>()))
+            text += "\r\n";
+    return text;
+}
+
+RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,
+                      const LineViews& oldCallIn) {
     RebuiltLists lists;
-    for (const auto& line : dump) {
+    for (const auto line : dump) {
         const Kind kind = KindOf(line);
         if (kind == Kind::Out)
             lists.callOut.push_back(line);
@@ -84,43 +159,72 @@ std::filesystem::path RecordFiles::ListFile(List list) const {
 }
 
 void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
-    WriteLines(folder_.File(file::kReadFile), DumpLines(table));
-    RebuildLists();
+    // The dump stays in memory for the rebuild, split exactly as reading
+    // the file back would split it.
+    const std::string dump = DumpText(table);
+    FileBatch batch;
+    batch.Stage(folder_.File(file::kReadFile), dump);
+    std::string outText, inText;
+    try {
+        outText = ReadFileBytes(folder_.File(file::kCallOutList));
+        inText = ReadFileBytes(folder_.File(file::kCallInList));
+    } catch (const FileError&) {
+        batch.Commit(); // the dump is kept even when the lists cannot be rebuilt
+        throw;
+    }
+    StageRebuiltLists(batch, dump, outText, inText);
+    batch.Commit();
 }
 
 void RecordFiles::RebuildLists() const {
-    const Lines dump = ReadLines(folder_.File(file::kReadFile));
-    const Lines oldOut = ReadLines(folder_.File(file::kCallOutList));
-    const Lines oldIn = ReadLines(folder_.File(file::kCallInList));
-    WriteLines(folder_.File(file::kCallOutListBackup), oldOut);
-    WriteLines(folder_.File(file::kCallInListBackup), oldIn);
-    const RebuiltLists lists = SortDump(dump, oldOut, oldIn);
-    WriteLines(folder_.File(file::kCallOutList), lists.callOut);
-    WriteLines(folder_.File(file::kCallInList), lists.callIn);
+    const std::string dump = ReadFileBytes(folder_.File(file::kReadFile));
+    const std::string outText = ReadFileBytes(folder_.File(file::kCallOutList));
+    const std::string inText = ReadFileBytes(folder_.File(file::kCallInList));
+    FileBatch batch;
+    StageRebuiltLists(batch, dump, outText, inText);
+    batch.Commit();
+}
+
+void RecordFiles::StageRebuiltLists(FileBatch& batch, std::string_view dumpText,
+                                    std::string_view outText, std::string_view inText) const {
+    const LineViews oldOut = SplitLineViews(outText);
+    const LineViews oldIn = SplitLineViews(inText);
+    StageLines(batch, folder_.File(file::kCallOutListBackup), outText, oldOut);
+    StageLines(batch, folder_.File(file::kCallInListBackup), inText, oldIn);
+    const RebuiltLists lists = SortDump(SplitLineViews(dumpText), oldOut, oldIn);
+    batch.Stage(folder_.File(file::kCallOutList), JoinLines(lists.callOut));
+    batch.Stage(folder_.File(file::kCallInList), JoinLines(lists.callIn));
 }
 
 void RecordFiles::RebuildKinds() const {
-    Lines succeeded, failed, answered, missed, manual;
-    for (const auto& line : ReadLines(folder_.File(file::kCallOutList))) {
+    LineViews succeeded, failed, answered, missed, manual;
+    const std::string outText = ReadFileBytes(folder_.File(file::kCallOutList));
+    ForEachLine(outText, [&](std::string_view line) {
         if (Holds(line, "Type[0]"))
             succeeded.push_back(line);
         else if (Holds(line, "Type[1]"))
             failed.push_back(line);
-    }
-    for (const auto& line : ReadLines(folder_.File(file::kCallInList))) {
+        return true;
+    });
+    const std::string inText = ReadFileBytes(folder_.File(file::kCallInList));
+    ForEachLine(inText, [&](std::string_view line) {
         if (Holds(line, "Type[2]"))
             answered.push_back(line);
         else if (Holds(line, "Type[3]"))
             missed.push_back(line);
-    }
-    for (const auto& line : ReadLines(folder_.File(file::kReadFile)))
+        return true;
+    });
+    const std::string dumpText = ReadFileBytes(folder_.File(file::kReadFile));
+    ForEachLine(dumpText, [&](std::string_view line) {
         if (Holds(line, "Type[F]"))
             manual.push_back(line);
-    WriteLines(folder_.File(file::kCallOutSuccessed), succeeded);
-    WriteLines(folder_.File(file::kCallOutFailed), failed);
-    WriteLines(folder_.File(file::kCallInAnswer), answered);
-    WriteLines(folder_.File(file::kCallInMissed), missed);
-    WriteLines(folder_.File(file::kCallOutManual), manual);
+        return true;
+    });
+    WriteLineViews(folder_.File(file::kCallOutSuccessed), succeeded);
+    WriteLineViews(folder_.File(file::kCallOutFailed), failed);
+    WriteLineViews(folder_.File(file::kCallInAnswer), answered);
+    WriteLineViews(folder_.File(file::kCallInMissed), missed);
+    WriteLineViews(folder_.File(file::kCallOutManual), manual);
 }
 
 std::optional<RecordFiles::List>

@@ -27,16 +27,20 @@ BlockTable ErasedBlockTable();
 
 // The lines of the first 63000 record slots, in order, erased slots left out.
 Lines DumpLines(std::span<const std::uint8_t> table);
+// The same as the text of ReadFile.txt: every line ended with CR LF.
+std::string DumpText(std::span<const std::uint8_t> table);
 
+// The rebuilt lists point into the dump and the old lists they came from.
 struct RebuiltLists {
-    Lines callOut;
-    Lines callIn;
+    LineViews callOut;
+    LineViews callIn;
 };
 
 // Sorts the dump into the two lists and carries each remark of the old
 // lists over to the new line with the same number (whole and exact; the
 // first such line; the last old line wins).
-RebuiltLists SortDump(const Lines& dump, const Lines& oldCallOut, const Lines& oldCallIn);
+RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,
+                      const LineViews& oldCallIn);
 
 class RecordFiles {
 public:
@@ -68,6 +72,9 @@ public:
     const WorkFolder& Folder() const { return folder_; }
 
 private:
+    void StageRebuiltLists(FileBatch& batch, std::string_view dumpText, std::string_view outText,
+                           std::string_view inText) const;
+
     WorkFolder folder_;
     const TextEncoding* encoding_;
 };

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace mervadin {
 namespace {
 
@@ -97,6 +99,56 @@ TEST(SettingsFile, FileOperationsAndDefaults) {
     EXPECT_EQ(test::Slurp(config), "a\nb\nc\nd\ne\n");
 
     EXPECT_THROW(ReadIntSetting(folder / "missing.txt", "phone="), FileError);
+}
+
+TEST(SettingsFile, OneLookupPerKeyAndOnePassRewriteAgreeWithTheLineByLineRule) {
+    // Files made of look-alike lines: keys that begin other keys' lines,
+    // doubled "=", lines without "=", keys after the end marker, every kind
+    // of line end; compared with the plain rule on whole lines.
+    const std::vector<std::string> pool = {
+        "phone=1", "slaver phone=2", "phone==3", "phonebook", "mic=", "sms=a=b", "",
+        "setting end!!!", "late=9", "=x", "pho=7", "setting end!!!x", "mic=4"};
+    const std::vector<std::string> keys = {"phone=", "slaver phone=", "mic=", "late=", "sms=",
+                                           "pho",    "setting",       "",     "=",    "a=b=",
+                                           "absent="};
+    const char* ends[] = {"\r\n", "\n", "\r"};
+    std::mt19937 random(5);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (int i = static_cast<int>(random() % 12); i > 0; --i)
+            text += pool[random() % pool.size()] + ends[random() % 3];
+        const Lines lines = SplitLines(text);
+        const SettingsIndex index = SettingsIndex::OfText(text);
+        for (const auto& key : keys) {
+            const auto plain = FindSetting(lines, key);
+            const auto found = index.Find(key);
+            EXPECT_EQ(found.has_value(), plain.has_value()) << text << " key " << key;
+            if (found && plain)
+                EXPECT_EQ(std::string(*found), *plain) << text << " key " << key;
+        }
+        std::vector<std::pair<std::string, std::string>> settings;
+        for (int i = static_cast<int>(random() % 5); i > 0; --i)
+            settings.emplace_back(keys[random() % 5], std::to_string(random() % 100));
+        if (round % 4 == 0)
+            settings.emplace_back(keys[5 + random() % 5], "odd");
+        Lines expected = lines;
+        for (const auto& [key, value] : settings)
+            SetSetting(expected, key, value);
+        EXPECT_EQ(ApplySettings(text, settings), JoinLines(expected)) << text;
+    }
+}
+
+TEST(SettingsFile, AFileOfLineBreaksIsReadInOnePass) {
+    test::TempFolder folder;
+    const auto config = folder / "Config.txt";
+    std::string text = JoinLines(DefaultSettingsLines());
+    text.insert(0, std::string(5'000'000, '\n'));
+    test::Spit(config, text);
+    EXPECT_FALSE(FillDefaultSettingsIfShort(config));
+    EXPECT_EQ(ReadTextSetting(config, "pick up call all time="), "999");
+    WriteSetting(config, "phone=", "3");
+    EXPECT_EQ(ReadIntSetting(config, "phone="), 3);
+    EXPECT_EQ(test::Slurp(config).size(), 2 * 5'000'000 + text.size() - 5'000'000);
 }
 
 } // namespace

@@ -269,7 +269,7 @@ void MainWindow::ClearNumbers() {
 void MainWindow::LoadNumberCount() {
     int count = 0;
     try {
-        count = static_cast<int>(ReadLines(folder_.File(file::kLoadNumber)).size());
+        count = static_cast<int>(CountLines(ReadFileBytes(folder_.File(file::kLoadNumber))));
     } catch (const FileError& e) {
         ShowFileError(e);
     }

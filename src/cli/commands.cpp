@@ -135,8 +135,9 @@ int SettingsBlockCommand(const WorkFolder& folder, const std::string& at, Stream
         when = *parsed;
     }
     return Guarded(io, [&] {
+        const std::string config = ReadFileBytes(folder.File(file::kConfig));
         const SettingsBlock block =
-            BuildSettingsBlock(ReadLines(folder.File(file::kConfig)), when, TextCodec::Chosen());
+            BuildSettingsBlock(SettingsIndex::OfText(config), when, TextCodec::Chosen());
         PrintHexLines(io.out, block);
         return kSuccess;
     });

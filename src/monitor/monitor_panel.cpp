@@ -140,7 +140,7 @@ void MonitorPanel::MonitorOn() {
         return;
     }
     try {
-        const auto count = ReadLines(folder_.File(file::kLoadNumber)).size();
+        const auto count = CountLines(ReadFileBytes(folder_.File(file::kLoadNumber)));
         ShowTotal("Total:" + QString::number(count));
     } catch (const FileError& e) {
         ShowFileError(e);

@@ -11,11 +11,11 @@ namespace {
 
 class BlockWriter {
 public:
-    BlockWriter(const Lines& config, SettingsBlock& block, const TextEncoding& encoding)
+    BlockWriter(const SettingsIndex& config, SettingsBlock& block, const TextEncoding& encoding)
         : config_(config), block_(block), encoding_(encoding) {}
 
     std::int32_t Int(const char* key) const { return ParseIntSetting(Text(key)); }
-    std::string Text(const char* key) const { return FindSetting(config_, key).value_or(""); }
+    std::string Text(const char* key) const { return config_.Text(key); }
 
     // The low `width` bytes of the value, most significant first.
     void Number(std::size_t offset, std::size_t width, std::int32_t value) {
@@ -44,7 +44,7 @@ public:
     }
 
 private:
-    const Lines& config_;
+    const SettingsIndex& config_;
     SettingsBlock& block_;
     const TextEncoding& encoding_;
 };
@@ -107,6 +107,11 @@ void FillPeriods(BlockWriter& w) {
 } // namespace
 
 SettingsBlock BuildSettingsBlock(const Lines& config, const LocalTime& at,
+                                 const TextEncoding& encoding) {
+    return BuildSettingsBlock(SettingsIndex::OfLines(config), at, encoding);
+}
+
+SettingsBlock BuildSettingsBlock(const SettingsIndex& config, const LocalTime& at,
                                  const TextEncoding& encoding) {
     SettingsBlock block{};
     BlockWriter w(config, block, encoding);

@@ -6,6 +6,7 @@
 #include "common/local_time.h"
 #include "common/text_encoding.h"
 #include "common/text_file.h"
+#include "settings/settings_file.h"
 
 #include <array>
 #include <cstdint>
@@ -18,6 +19,8 @@ using SettingsBlock = std::array<std::uint8_t, 512>;
 // marker, as they do in the file) and the date and time to stamp in it. Text
 // fields are cut at a character boundary of `encoding`.
 SettingsBlock BuildSettingsBlock(const Lines& config, const LocalTime& at,
+                                 const TextEncoding& encoding = Utf8Encoding());
+SettingsBlock BuildSettingsBlock(const SettingsIndex& config, const LocalTime& at,
                                  const TextEncoding& encoding = Utf8Encoding());
 
 } // namespace mervadin

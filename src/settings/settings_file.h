@@ -10,6 +10,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace mervadin {
 
@@ -21,6 +24,30 @@ inline constexpr std::size_t kMinimumSettingsLines = 5;
 // The 70 lines of the default settings file, end marker last.
 const Lines& DefaultSettingsLines();
 
+// The values of a settings file's lines up to the end marker, each key
+// looked up once: a key that ends at its only "=" is found in a table built
+// in one pass; any other key by a scan. Values point into the text or lines
+// the index was made from, which must outlive it.
+class SettingsIndex {
+public:
+    static SettingsIndex OfText(std::string_view text);
+    static SettingsIndex OfLines(const Lines& lines);
+
+    std::optional<std::string_view> Find(std::string_view key) const;
+    std::string Text(std::string_view key) const { return std::string(Find(key).value_or("")); }
+
+private:
+    void Add(std::string_view line);
+
+    // The lines that are not empty, up to the end marker, in order; and
+    // their values by the text up to and including their first "=" (the
+    // first such line kept).
+    std::vector<std::string_view> lines_;
+    std::unordered_map<std::string_view, std::string_view> byKey_;
+    std::optional<std::string_view> firstLine_;
+    bool markerReached_ = false;
+};
+
 // Operations on the lines of a settings file already in memory.
 std::optional<std::string> FindSetting(const Lines& lines, std::string_view key);
 // Replaces the first line that begins with `key`, searching past the end
@@ -29,6 +56,11 @@ std::optional<std::string> FindSetting(const Lines& lines, std::string_view key)
 void SetSetting(Lines& lines, std::string_view key, std::string_view value);
 // A signed 32-bit decimal integer, or 0 for anything else.
 std::int32_t ParseIntSetting(std::string_view value);
+
+// The text of a settings file with every key of `settings` set in turn as
+// SetSetting sets it, in one pass over the text; lines end in CR LF after.
+std::string ApplySettings(std::string_view text,
+                          const std::vector<std::pair<std::string, std::string>>& settings);
 
 // The same on the file itself; every call reads (and a write rewrites) the
 // whole file. Throws FileError when the file cannot be read or written.

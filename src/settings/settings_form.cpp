@@ -88,24 +88,35 @@ const std::vector<TextControl>& SettingsTexts() {
 }
 
 SettingsFormValues LoadSettingsForm(const Lines& config) {
+    return LoadSettingsForm(SettingsIndex::OfLines(config));
+}
+
+SettingsFormValues LoadSettingsForm(const SettingsIndex& config) {
     SettingsFormValues values;
     for (const auto& list : SettingsLists()) {
-        const int position = ParseIntSetting(FindSetting(config, list.key).value_or(""));
+        const int position = ParseIntSetting(config.Text(list.key));
         const bool held = position >= 0 && position < static_cast<int>(list.items.size());
         values.lists[list.key] = held ? position : -1;
     }
     for (const auto& text : SettingsTexts())
-        values.texts[text.key] = FindSetting(config, text.key).value_or("");
-    values.sms = FindSetting(config, kSmsKey).value_or("");
+        values.texts[text.key] = config.Text(text.key);
+    values.sms = config.Text(kSmsKey);
     return values;
 }
 
-void StoreSettingsForm(Lines& config, const SettingsFormValues& values) {
+std::vector<std::pair<std::string, std::string>> SettingsOfForm(const SettingsFormValues& values) {
+    std::vector<std::pair<std::string, std::string>> settings;
     for (const auto& list : SettingsLists())
-        SetSetting(config, list.key, std::to_string(values.lists.at(list.key)));
+        settings.emplace_back(list.key, std::to_string(values.lists.at(list.key)));
     for (const auto& text : SettingsTexts())
-        SetSetting(config, text.key, values.texts.at(text.key));
-    SetSetting(config, kSmsKey, values.sms);
+        settings.emplace_back(text.key, values.texts.at(text.key));
+    settings.emplace_back(kSmsKey, values.sms);
+    return settings;
+}
+
+void StoreSettingsForm(Lines& config, const SettingsFormValues& values) {
+    for (const auto& [key, value] : SettingsOfForm(values))
+        SetSetting(config, key, value);
 }
 
 } // namespace mervadin

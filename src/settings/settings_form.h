@@ -5,9 +5,11 @@
 // window only lays the controls out.
 
 #include "common/text_file.h"
+#include "settings/settings_file.h"
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mervadin {
@@ -42,6 +44,9 @@ struct SettingsFormValues {
 
 // Reads every control's value from the lines of Config.txt.
 SettingsFormValues LoadSettingsForm(const Lines& config);
+SettingsFormValues LoadSettingsForm(const SettingsIndex& config);
+// Every control's key and value, in the order the editor stores them.
+std::vector<std::pair<std::string, std::string>> SettingsOfForm(const SettingsFormValues& values);
 // Writes every control's value into the lines; keys the editor does not
 // show are left as they are.
 void StoreSettingsForm(Lines& config, const SettingsFormValues& values);

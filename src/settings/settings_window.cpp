@@ -231,7 +231,8 @@ void SettingsWindow::keyPressEvent(QKeyEvent* event) {
 bool SettingsWindow::Load() {
     try {
         FillDefaultSettingsIfShort(configFile_);
-        loaded_ = LoadSettingsForm(ReadLines(configFile_));
+        const std::string config = ReadFileBytes(configFile_);
+        loaded_ = LoadSettingsForm(SettingsIndex::OfText(config));
     } catch (const FileError& e) {
         prompts_.Inform("Error", e.what());
         return false;
@@ -278,10 +279,9 @@ SettingsFormValues SettingsWindow::Collect() const {
 bool SettingsWindow::Save() {
     try {
         const auto lock = FolderLock::Beside(configFile_);
-        Lines lines = ReadLines(configFile_);
-        StoreSettingsForm(lines, Collect());
-        WriteLines(configFile_, lines);
-        loaded_ = LoadSettingsForm(lines);
+        const std::string config = ApplySettings(ReadFileBytes(configFile_), SettingsOfForm(Collect()));
+        WriteFileAtomically(configFile_, config);
+        loaded_ = LoadSettingsForm(SettingsIndex::OfText(config));
     } catch (const FileError& e) {
         prompts_.Inform("Error", e.what());
         return false;

@@ -19,7 +19,8 @@ void WriteSettingsOperation::Start() {
     view_.ClearMemo();
     view_.ClearErrorMemo();
     try {
-        block_ = BuildSettingsBlock(ReadLines(configFile_), clock_(), encoding_);
+        const std::string config = ReadFileBytes(configFile_);
+        block_ = BuildSettingsBlock(SettingsIndex::OfText(config), clock_(), encoding_);
     } catch (const FileError& e) {
         view_.Inform("Error", e.what());
         End(OperationStatus::Failed);

@@ -52,6 +52,23 @@ protected:
     test::RecordingView view;
 };
 
+TEST_F(SimDeviceTest, PacedQueuesStayBoundedUnderAFlood) {
+    device.Timing().usbPacing = true;
+    device.Timing().statusIntervalMs = 1;
+    // Whole frames the device answers, far faster than one report a
+    // millisecond, and time hardly moving.
+    const std::string request = "velorn<read cdr;checksum:000000;>end";
+    std::array<std::uint8_t, 64> report{};
+    std::copy(request.begin(), request.end(), report.begin());
+    for (int i = 0; i < 200000; ++i) {
+        device.Receive(report);
+        if (i % 100 == 0)
+            device.Advance(static_cast<std::uint64_t>(i / 100));
+        ASSERT_LE(device.PacedBacklog(), 2 * sim::SimDevice::kMaxPacedReports);
+    }
+    EXPECT_GT(device.PacedBacklog(), sim::SimDevice::kMaxPacedReports / 2);
+}
+
 TEST_F(SimDeviceTest, SettingsWriteStoresTheBlockAndReportsFaults) {
     Connect(WriteSettingsHandshake());
     device.Faults().dataErrors = 1;

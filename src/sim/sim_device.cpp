@@ -54,6 +54,8 @@ void SimDevice::Receive(Bytes data) {
     std::copy_n(data.begin(), std::min(data.size(), report.size()), report.begin());
     if (!timing_.usbPacing)
         return Process(report);
+    if (inbox_.size() >= kMaxPacedReports)
+        return;
     inBusyUntil_ = std::max(inBusyUntil_, nowMs_) + 1;
     inbox_.push_back({inBusyUntil_, report});
 }
@@ -290,6 +292,8 @@ void SimDevice::EmitFrame(std::vector<std::uint8_t> frame) {
 
 void SimDevice::Emit(const DataReport& report) {
     if (timing_.usbPacing) {
+        if (outbox_.size() >= kMaxPacedReports)
+            return;
         outBusyUntil_ = std::max(outBusyUntil_, nowMs_) + 1;
         outbox_.push_back({outBusyUntil_, report});
     } else if (output_) {

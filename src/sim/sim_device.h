@@ -64,6 +64,11 @@ public:
     bool Plugged() const { return plugged_; }
     // Inside a read or write session (not sending status frames).
     bool InSession() const { return mode_ != Mode::Idle; }
+    // With USB pacing: reports waiting to be handled or to go out. Each
+    // direction holds at most kMaxPacedReports; a report beyond that is
+    // dropped, as a full endpoint would refuse it.
+    static constexpr std::size_t kMaxPacedReports = 1024;
+    std::size_t PacedBacklog() const { return inbox_.size() + outbox_.size(); }
 
     SimFaults& Faults() { return faults_; }
     SimTiming& Timing() { return timing_; }

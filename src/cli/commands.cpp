@@ -50,10 +50,25 @@ int Init(const WorkFolder& folder, Streams io) {
     });
 }
 
+namespace {
+
+// A key is refused when it is empty or holds a line break: no line of the
+// file could carry it.
+bool RefusedKey(const std::string& key, const std::string& name, Streams io) {
+    if (name != "=" && name.find_first_of("\r\n") == std::string::npos)
+        return false;
+    io.err << "mervadin-cli: \"" << key << "\" is no setting's key (empty, or a line break)\n";
+    return true;
+}
+
+} // namespace
+
 int ConfigGet(const WorkFolder& folder, const std::string& key, bool asInteger, Streams io) {
+    const auto name = NormalisedKey(key);
+    if (RefusedKey(key, name, io))
+        return kBadInput;
     return Guarded(io, [&] {
         const auto path = folder.File(file::kConfig);
-        const auto name = NormalisedKey(key);
         if (asInteger)
             io.out << ReadIntSetting(path, name) << '\n';
         else
@@ -69,10 +84,8 @@ int ConfigSet(const WorkFolder& folder, const std::string& key, const std::strin
         return kBadInput;
     }
     const std::string name = NormalisedKey(key);
-    if (name == "=" || name.find_first_of("\r\n") != std::string::npos) {
-        io.err << "mervadin-cli: \"" << key << "\" is no setting's key (empty, or a line break)\n";
+    if (RefusedKey(key, name, io))
         return kBadInput;
-    }
     return Guarded(io, [&] {
         WriteSetting(folder.File(file::kConfig), name, value);
         return kSuccess;
@@ -123,12 +136,13 @@ std::optional<LocalTime> ParseLocalTime(const std::string& text) {
 
 } // namespace
 
-int SettingsBlockCommand(const WorkFolder& folder, const std::string& at, Streams io) {
+int SettingsBlockCommand(const WorkFolder& folder, const std::optional<std::string>& at,
+                         Streams io) {
     LocalTime when = Now();
-    if (!at.empty()) {
-        const auto parsed = ParseLocalTime(at);
+    if (at) {
+        const auto parsed = ParseLocalTime(*at);
         if (!parsed) {
-            io.err << "mervadin-cli: --at \"" << at
+            io.err << "mervadin-cli: --at \"" << *at
                    << "\" is not a date and time as YYYY-MM-DD HH:MM:SS (years 2000-2099)\n";
             return kBadInput;
         }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <ostream>
 #include <span>
+#include <optional>
 #include <string>
 
 namespace mervadin::cli {
@@ -41,7 +42,9 @@ int ConfigDefaults(const WorkFolder& folder, Streams io);
 int Frame(const std::string& frameTemplate, Streams io);
 // Prints the settings block as 32 lines of 16 upper-case hex bytes; `at` is
 // "YYYY-MM-DD HH:MM:SS" or empty for now.
-int SettingsBlockCommand(const WorkFolder& folder, const std::string& at, Streams io);
+// Stamps `at` ("YYYY-MM-DD HH:MM:SS"), or the present time without one.
+int SettingsBlockCommand(const WorkFolder& folder, const std::optional<std::string>& at,
+                         Streams io);
 int Verify(Streams io);
 // Decodes a file of 512-byte blocks as a read leaves them, then rebuilds the lists.
 int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams io);

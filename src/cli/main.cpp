@@ -12,6 +12,7 @@
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <optional>
 
@@ -81,8 +82,9 @@ int Dispatch(CLI::App& app, Options& o) {
         return cli::ShowNumbers(folder, io);
     if (app.got_subcommand("pack-numbers"))
         return cli::PackNumbers(folder, io);
-    if (app.got_subcommand("settings-block"))
-        return cli::SettingsBlockCommand(folder, o.at, io);
+    if (auto* block = app.get_subcommand("settings-block"); block->parsed())
+        return cli::SettingsBlockCommand(
+            folder, block->count("--at") ? std::optional(o.at) : std::nullopt, io);
     if (app.got_subcommand("status") || app.got_subcommand("list-devices") ||
         app.got_subcommand("write-settings") || app.got_subcommand("read-cdr") ||
         app.got_subcommand("write-numbers") || app.got_subcommand("write-voice") ||
@@ -94,8 +96,14 @@ int Dispatch(CLI::App& app, Options& o) {
             return cli::kBadInput;
         }
         cli::DeviceOptions device{*selection, std::nullopt};
-        if (!o.trace.empty())
+        if (app.count("--trace")) {
+            if (!std::ofstream(o.trace, std::ios::app)) {
+                std::cerr << "mervadin-cli: " << o.trace
+                          << ": cannot open the trace file for appending\n";
+                return cli::kBadInput;
+            }
             device.trace = o.trace;
+        }
         if (app.got_subcommand("write-settings"))
             return cli::WriteSettings(folder, device, io);
         if (app.got_subcommand("read-cdr"))

@@ -52,7 +52,15 @@ int ImportNumbers(const WorkFolder& folder, const std::string& source, SourceFor
     const bool workbook = format == SourceFormat::Workbook ||
                           (format == SourceFormat::ByName && IsWorkbookName(source));
     return Guarded(io, [&] {
-        return workbook ? ImportWorkbook(folder, source, io) : ImportText(folder, source, io);
+        try {
+            return workbook ? ImportWorkbook(folder, source, io) : ImportText(folder, source, io);
+        } catch (const FileError& e) {
+            if (e.path() != std::filesystem::path(source))
+                throw;
+            // The file named on the command line: a bad argument.
+            io.err << "mervadin-cli: " << e.what() << '\n';
+            return static_cast<int>(kBadInput);
+        }
     });
 }
 

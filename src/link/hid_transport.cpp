@@ -132,11 +132,13 @@ void HidTransport::Serve() {
         Post([](TransportEvents& events) { events.OnDeviceCount(0); });
         return;
     }
-    if (got > 0) {
+    if (got > 0 && queuedReports_->load() < kMaxQueuedReports) {
         // hidapi hands over the data without a report number; put the 0 in
         // front so that the link's report-number rule keeps every data byte.
         const std::size_t size = static_cast<std::size_t>(got) + 1;
-        Post([input, size](TransportEvents& events) {
+        ++*queuedReports_;
+        Post([input, size, queued = queuedReports_](TransportEvents& events) {
+            --*queued;
             events.OnInputReport(Bytes(input.data(), size));
         });
     }

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -31,6 +32,11 @@ class HidTransport : public Transport {
 public:
     static constexpr int kScanMs = 500;
     static constexpr int kReadTimeoutMs = 1;
+    // Reports handed to the event loop and not yet taken; beyond this many
+    // (a second of a full-speed device) a report is dropped, as the
+    // kernel's own report buffer drops them, so a stalled loop never makes
+    // the queue grow without end.
+    static constexpr int kMaxQueuedReports = 1000;
 
     // `path` picks one hidraw node; empty takes the first matching device.
     explicit HidTransport(std::string path);
@@ -55,6 +61,7 @@ private:
     QObject context_;
     std::thread thread_;
     std::atomic<bool> stopping_{false};
+    std::shared_ptr<std::atomic<int>> queuedReports_ = std::make_shared<std::atomic<int>>(0);
     std::mutex writesLock_;
     std::condition_variable wake_; // ends the wait between scans at once on exit
     std::deque<Report> writes_;

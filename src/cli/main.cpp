@@ -5,6 +5,7 @@
 #include "cli/link_commands.h"
 #include "cli/monitor_command.h"
 #include "cli/number_commands.h"
+#include "cli/record_commands.h"
 #include "ui/text_codec.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,8 @@ struct Options {
     unsigned frames = 0;
     cli::SourceFormat format = cli::SourceFormat::ByName;
     std::string oldPassword, newPassword, confirmation;
+    cli::StatsOptions stats;
+    std::string from, to, list;
 };
 
 void AddConfigCommands(CLI::App& config, Options& o) {
@@ -70,6 +73,15 @@ int Dispatch(CLI::App& app, Options& o) {
             return cli::ConfigSet(folder, o.key, o.value, io);
         return cli::ConfigDefaults(folder, io);
     }
+    if (auto* stats = app.get_subcommand("stats"); stats->parsed()) {
+        if (stats->count("--from"))
+            o.stats.from = o.from;
+        if (stats->count("--to"))
+            o.stats.to = o.to;
+        return cli::Stats(folder, o.stats, io);
+    }
+    if (app.got_subcommand("export-records"))
+        return cli::ExportRecordsCommand(folder, o.list, o.text, io);
     if (app.got_subcommand("decode-cdr"))
         return cli::DecodeCdr(folder, o.text, io);
     if (app.got_subcommand("rebuild-kinds"))
@@ -158,6 +170,19 @@ int main(int argc, char** argv) {
         ->add_option("FILE", o.text, "the blocks, as the read's block table holds them")
         ->required();
     app.add_subcommand("rebuild-kinds", "refill the five per-kind call record files");
+    auto* stats = app.add_subcommand("stats", "print call statistics of CallOutList.txt and "
+                                              "CallInList.txt");
+    stats->add_option("--from", o.from, "first day counted, YYYY-MM-DD");
+    stats->add_option("--to", o.to, "last day counted, YYYY-MM-DD");
+    stats->add_option("--by", o.stats.by, "a row per day or per group")
+        ->check(CLI::IsMember({"day", "group"}));
+    stats->add_flag("--csv", o.stats.csv, "print CSV instead of a table");
+    auto* exportRecords = app.add_subcommand(
+        "export-records", "save a call list as a CSV file or an .xlsx workbook");
+    exportRecords->add_option("LIST", o.list, "out or in")
+        ->required()
+        ->check(CLI::IsMember({"out", "in"}));
+    exportRecords->add_option("FILE", o.text, "FILE.csv or FILE.xlsx")->required();
     auto* import = app.add_subcommand("import-numbers",
                                       "replace LoadNumber.txt from a text file or a workbook");
     import->add_option("FILE", o.text, "a text file (one record a line) or an .xlsx workbook")

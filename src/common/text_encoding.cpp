@@ -8,11 +8,46 @@ constexpr bool IsContinuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
+// The length of the well-formed UTF-8 sequence at the start of `bytes`
+// (no overlong forms, surrogates or values above U+10FFFF), or 0.
+std::size_t ValidSequence(std::string_view bytes) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+    if (length == 0 || lead > 0xF4 || bytes.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if (!IsContinuation(byte(i)))
+            return 0;
+    const unsigned char second = byte(1);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F))
+        return 0;
+    return length;
+}
+
 class Utf8 : public TextEncoding {
 public:
     std::string Name() const override { return "UTF-8"; }
     std::optional<std::string> FromUnicode(std::string_view utf8) const override {
         return std::string(utf8);
+    }
+    std::string ToUtf8(std::string_view bytes) const override {
+        std::string text;
+        text.reserve(bytes.size());
+        for (std::size_t at = 0; at < bytes.size();) {
+            const std::size_t length = ValidSequence(bytes.substr(at));
+            if (length == 0) {
+                text += "\xEF\xBF\xBD";
+                ++at;
+            } else {
+                text.append(bytes.substr(at, length));
+                at += length;
+            }
+        }
+        return text;
     }
     std::size_t Fit(std::string_view bytes, std::size_t limit) const override {
         if (bytes.size() <= limit)

@@ -22,6 +22,9 @@ public:
     // Unicode text, given as UTF-8, in this encoding; nothing when one of its
     // characters has no code here.
     virtual std::optional<std::string> FromUnicode(std::string_view utf8) const = 0;
+    // The text of `bytes` as UTF-8; bytes not valid in the encoding become
+    // U+FFFD.
+    virtual std::string ToUtf8(std::string_view bytes) const = 0;
 };
 
 // UTF-8, the default encoding.

@@ -67,6 +67,10 @@ std::optional<std::string> TextCodec::FromUnicode(std::string_view utf8) const {
     return bytes.toStdString();
 }
 
+std::string TextCodec::ToUtf8(std::string_view bytes) const {
+    return Decode(bytes).toStdString();
+}
+
 QString TextCodec::Truncate(const QString& text, std::size_t limit) const {
     std::size_t used = 0;
     qsizetype end = 0;

@@ -34,6 +34,7 @@ public:
     std::string Name() const override { return name_; }
     std::size_t Fit(std::string_view bytes, std::size_t limit) const override;
     std::optional<std::string> FromUnicode(std::string_view utf8) const override;
+    std::string ToUtf8(std::string_view bytes) const override;
 
     QString Decode(std::string_view bytes) const;
     // Characters the encoding cannot hold become its substitute character.

@@ -1,0 +1,30 @@
+// The settings file reader and settings block on any text; the one-pass
+// lookup and rewrite must agree with the plain line-by-line rule.
+
+#include "fuzz_input.h"
+#include "settings/settings_block.h"
+#include "settings/settings_file.h"
+
+using namespace mervadin;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto text = fuzz::Text(data, size);
+    const Lines lines = SplitLines(text);
+    const SettingsIndex index = SettingsIndex::OfText(text);
+    for (const char* key : {"phone=", "sms=", "mic=", "add ip=", "pho", ""}) {
+        const auto plain = FindSetting(lines, key);
+        const auto found = index.Find(key);
+        FUZZ_CHECK(plain.has_value() == found.has_value());
+        FUZZ_CHECK(!plain || *plain == *found);
+    }
+    const LocalTime at{2026, 12, 8, 6, 51, 8};
+    FUZZ_CHECK(BuildSettingsBlock(index, at) == BuildSettingsBlock(lines, at));
+
+    const std::vector<std::pair<std::string, std::string>> settings = {
+        {"phone=", "3"}, {"sms=", "hello"}, {"new key=", "1"}};
+    Lines expected = lines;
+    for (const auto& [key, value] : settings)
+        SetSetting(expected, key, value);
+    FUZZ_CHECK(ApplySettings(text, settings) == JoinLines(expected));
+    return 0;
+}

@@ -1,0 +1,19 @@
+// The status decoder and the live record capture on any frame bytes.
+
+#include "fuzz_input.h"
+#include "monitor/status_decoder.h"
+#include "records/call_record.h"
+
+using namespace mervadin;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto bytes = fuzz::Bytes(data, size);
+    DecodeStatus(bytes);
+    TagValue(bytes, "Signal:");
+    ModelsNamed(bytes, "");
+    const std::string line = LiveRecordLine(bytes);
+    LiveRecordType(bytes);
+    FUZZ_CHECK(line.rfind("Group[", 0) == 0);
+    FUZZ_CHECK(FieldValue(line, "Remark[").empty());
+    return 0;
+}

@@ -117,6 +117,36 @@ TEST(Cli, BadUsageAndMissingFiles) {
         EXPECT_EQ(RunCli(wd + arguments).status, 2) << arguments;
 }
 
+TEST(Cli, StatsAndExportsOfTheCallLists) {
+    test::TempFolder temp;
+    const std::string wd = "--workdir '" + temp.path().string() + "' ";
+    ASSERT_EQ(RunCli(wd + "init").status, 0);
+    const auto line = [](const char* group, const char* type, const char* date, const char* talk) {
+        return std::string("Group[") + group + "],\tName[a,b],\tNumber[01],\tType[" + type +
+               "],\tDate[" + date + "],\tDuration[" + talk + "],\tRemark[Type[2]]\r\n";
+    };
+    test::Spit(temp / "CallOutList.txt", line("1", "0", "2026/3/1 1:0:0", "0:2:0") +
+                                             line("1", "1", "2026/3/2 1:0:0", "0:0:0") +
+                                             line("2", "0", "bad", "0:0:1"));
+    test::Spit(temp / "CallInList.txt", line("2", "2", "2026/3/2 1:0:0", "0:1:0"));
+    EXPECT_EQ(RunCli(wd + "stats --csv").out,
+              ",Succeeded,Failed,Answered,Missed,Manual,Calls,Success rate,Answer rate,"
+              "Talking time,Average talk\r\n"
+              "All,1,1,1,0,0,3,50.0%,100.0%,0:03:00,0:01:30\r\n");
+    const auto byDay = RunCli(wd + "stats --by day --from 2026-03-02 --csv");
+    EXPECT_NE(byDay.out.find("2026-03-02,0,1,1,0,0,2,0.0%,100.0%,0:01:00,0:01:00"),
+              std::string::npos)
+        << byDay.out;
+    EXPECT_EQ(RunCli(wd + "stats --by week").status, 2);
+    EXPECT_EQ(RunCli(wd + "stats --to 2026-02-30").status, 2);
+    ASSERT_EQ(RunCli(wd + "export-records out '" + (temp / "out.csv").string() + "'").status, 0);
+    EXPECT_NE(test::Slurp(temp / "out.csv").find("1,\"a,b\",01,CallOutSuccessed"),
+              std::string::npos);
+    EXPECT_EQ(RunCli(wd + "export-records in '" + (temp / "in.xlsx").string() + "'").status, 0);
+    EXPECT_EQ(RunCli(wd + "export-records in '" + (temp / "in.txt").string() + "'").status, 2);
+    EXPECT_EQ(RunCli(wd + "export-records both x.csv").status, 2);
+}
+
 TEST(Cli, StatusReportsWhetherADeviceIsPresent) {
     const auto sim = RunCli("--device sim status");
     EXPECT_EQ(sim.status, 0);

@@ -4,13 +4,21 @@
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
+#include "records/statistics_window.h"
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
 #include "ui/colours.h"
 #include "ui/text_codec.h"
 
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QChartView>
+#include <QtCharts/QStackedBarSeries>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -105,6 +113,72 @@ TEST_F(RecordsWindowTest, ARemarkCellEnteredAndLeftWithoutTypingWritesNothing) {
     EXPECT_EQ(cell.model()->index(0, 6).data().toString(),
               QString::fromUtf8("\xE6\xB5\x8B\xE8\xAF\x95"));
     TextCodec::Choose(TextCodec::Named("UTF-8"));
+}
+
+TEST_F(RecordsWindowTest, SaveAsOffersSpreadsheetTypesAndKeepsTheTextCopy) {
+    WriteLines(folder.File("CallOutList.txt"), {Line(1), Line(2, "1")});
+    const std::string listBytes = test::Slurp(folder.File("CallOutList.txt"));
+    MainWindow window(folder, prompts);
+    prompts.files = {temp / "copy.txt", temp / "calls.csv", temp / "calls.xlsx"};
+    for (int i = 0; i < 3; ++i)
+        Action(window, "PopupMenu2", "Callout CDR Save as ")->trigger();
+    EXPECT_EQ(prompts.dialogs.front().second,
+              "Text Files(*.txt)|*.txt;;Excel workbook (*.xlsx);;CSV (*.csv)");
+    EXPECT_EQ(test::Slurp(temp / "copy.txt"), listBytes);
+    EXPECT_EQ(test::Slurp(temp / "calls.csv"),
+              "Group,Name,Number,Type,Date,Duration,Remark\r\n"
+              "1,n,1001,CallOutSuccessed,2026/1/1 1:2:3,0:0:5,\r\n"
+              "2,n,1002,CallOutFailed,2026/1/1 1:2:3,0:0:5,\r\n");
+    EXPECT_EQ(test::Slurp(temp / "calls.xlsx").substr(0, 2), "PK");
+    EXPECT_EQ(prompts.shown.size(), 3u);
+}
+
+TEST_F(RecordsWindowTest, StatisticsWindowShowsTheListsFiguresAndFollowsReads) {
+    WriteLines(folder.File("CallOutList.txt"), {Line(1), Line(1, "1"), Line(2)});
+    WriteLines(folder.File("CallInList.txt"),
+               {Line(2, "2"), "Group[2],\tType[3],\tDate[2026/1/2 0:0:0],\tDuration[0:0:0]",
+                "Group[2],\tType[3],\tDate[nope],\tDuration[0:0:0]"});
+    MainWindow window(folder, prompts);
+    Action(window, "PopupMenu1", "Statistics")->trigger();
+    auto* statistics = window.findChild<StatisticsWindow*>("StatisticsWindow");
+    ASSERT_NE(statistics, nullptr);
+    EXPECT_TRUE(statistics->isVisible());
+
+    auto* table = statistics->findChild<QTableWidget*>("GroupTable");
+    ASSERT_EQ(table->rowCount(), 3); // groups 1 and 2, then All
+    const auto cell = [&](int row, int column) { return table->item(row, column)->text(); };
+    EXPECT_EQ(cell(0, 0), "1");
+    EXPECT_EQ(cell(0, 1), "1");      // succeeded
+    EXPECT_EQ(cell(0, 7), "50.0%");  // success rate
+    EXPECT_EQ(cell(1, 8), "50.0%");  // answer rate of group 2
+    EXPECT_EQ(cell(2, 6), "5");      // calls in all
+    EXPECT_EQ(cell(2, 9), "0:00:15"); // talking time
+    EXPECT_TRUE(statistics->findChild<QLabel*>("Totals")->text().contains(
+        "1 line(s) could not be read"));
+
+    // The chart: one stacked bar a day, one set a type.
+    const auto series = statistics->findChild<QChartView*>("CallsPerDayChart")->chart()->series();
+    ASSERT_EQ(series.size(), 1);
+    auto* bars = qobject_cast<QStackedBarSeries*>(series.front());
+    ASSERT_EQ(bars->count(), 5);
+    EXPECT_EQ(bars->barSets()[0]->label(), "Succeeded");
+    EXPECT_EQ(bars->barSets()[0]->count(), 2); // 2026-01-01 and 2026-01-02
+    EXPECT_EQ(bars->barSets()[0]->at(0), 2.0);
+    EXPECT_EQ(bars->barSets()[3]->at(1), 1.0); // the missed call of 2026-01-02
+
+    // A range leaves the other days out.
+    statistics->findChild<QDateEdit*>("FromDay")->setDate(QDate(2026, 1, 2));
+    statistics->findChild<QDateEdit*>("ToDay")->setDate(QDate(2026, 1, 2));
+    statistics->findChild<QCheckBox*>("AllDays")->setChecked(false);
+    EXPECT_EQ(statistics->Shown().total.Total(), 1u);
+    statistics->findChild<QCheckBox*>("AllDays")->setChecked(true);
+
+    // The lists change (as after a read): the window follows; it wrote nothing.
+    const auto before = std::filesystem::last_write_time(folder.File("CallOutList.txt"));
+    WriteLines(folder.File("CallOutList.txt"), {Line(1)});
+    window.LoadGrids();
+    EXPECT_EQ(statistics->Shown().total.Total(), 3u);
+    EXPECT_GE(std::filesystem::last_write_time(folder.File("CallOutList.txt")), before);
 }
 
 TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheList) {

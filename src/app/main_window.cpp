@@ -8,6 +8,7 @@
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
+#include "records/statistics_window.h"
 #include "settings/download_window.h"
 #include "settings/settings_window.h"
 #include "sim/sim_device.h"
@@ -149,7 +150,8 @@ void MainWindow::BuildMenus() {
                                     {"ReadCDR", [this] { OpenRead(); }},
                                     {"DisplayCDR", [this] { OpenDisplay(); }},
                                     {"Brief introduction", [this] { OpenRemark(); }},
-                                    {"Close", [this] { CloseCommand(); }}}));
+                                    {"Close", [this] { CloseCommand(); }},
+                                    {"Statistics", [this] { OpenStatistics(); }}}));
     using List = RecordFiles::List;
     AttachPopupMenu(
         Grid(List::CallOut),
@@ -197,6 +199,19 @@ CallListGrid* MainWindow::Grid(RecordFiles::List list) const {
 void MainWindow::LoadGrids() {
     for (auto* grid : grids_)
         grid->Load();
+    if (statistics_)
+        statistics_->Refresh();
+}
+
+void MainWindow::OpenStatistics() {
+    // One window, left open beside the main window and refreshed after
+    // every read.
+    if (!statistics_)
+        statistics_ = new StatisticsWindow(folder_, this);
+    else
+        statistics_->Refresh();
+    statistics_->show();
+    statistics_->raise();
 }
 
 void MainWindow::OpenSettings() {

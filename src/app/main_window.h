@@ -42,6 +42,8 @@ public:
     void OpenNumberList();
     // "Brief introduction" (and the hidden Remark button): the remark window.
     void OpenRemark();
+    // "Statistics": the call statistics window.
+    void OpenStatistics();
     // The hidden "导入语音" button: a .bin file into the voice buffer.
     void LoadVoice();
     void ClearNumbers();
@@ -60,7 +62,8 @@ public:
     void OpenRead();
     void OpenDisplay();
 
-    // Fills both grids from their list files.
+    // Fills both grids from their list files (and refreshes the statistics
+    // window when it is open).
     void LoadGrids();
     CallListGrid* Grid(RecordFiles::List list) const;
 
@@ -101,6 +104,7 @@ private:
     // DisplayCdr, DownLoad, ReadCdr, Close.
     std::array<QPushButton*, 6> commands_{};
     QPushButton* remark_ = nullptr;
+    class StatisticsWindow* statistics_ = nullptr;
     bool simulated_ = false;
 };
 

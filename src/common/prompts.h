@@ -18,7 +18,8 @@ public:
     virtual void Inform(const std::string& caption, const std::string& text) = 0;
     // A question with Yes, No and Cancel buttons.
     virtual Answer Ask(const std::string& caption, const std::string& text) = 0;
-    // A save dialog starting in `folder`; nothing when cancelled.
+    // A save dialog starting in `folder` that offers the file types of
+    // `filter` (separated by ";;", the first chosen); nothing when cancelled.
     virtual std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path& folder,
                                                               const std::string& filter) = 0;
     // An open dialog starting in `folder` that offers `filters` (each like
@@ -37,5 +38,8 @@ std::optional<std::filesystem::path> ChooseSaveFile(Prompts& prompts,
                                                     const std::string& replaceText);
 
 inline constexpr const char* kTextFilter = "Text Files(*.txt)|*.txt";
+// The call lists' "Save as": the text copy first, then the spreadsheet types.
+inline constexpr const char* kRecordsFilter =
+    "Text Files(*.txt)|*.txt;;Excel workbook (*.xlsx);;CSV (*.csv)";
 
 } // namespace mervadin

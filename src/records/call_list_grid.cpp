@@ -1,5 +1,8 @@
 #include "records/call_list_grid.h"
 
+#include "records/record_export.h"
+#include "ui/text_codec.h"
+
 #include "records/call_grid_model.h"
 
 #include <QHeaderView>
@@ -101,13 +104,13 @@ void CallListGrid::ScrollToEnd() {
 
 void CallListGrid::SaveAs() {
     const bool out = list_ == RecordFiles::List::CallOut;
-    const auto target = ChooseSaveFile(prompts_, files_.Folder().root(), kTextFilter,
+    const auto target = ChooseSaveFile(prompts_, files_.Folder().root(), kRecordsFilter,
                                        out ? "Restore" : "Save File",
                                        out ? "  Replac？" : "  Replace？");
     if (!target)
         return;
     try {
-        WriteLines(*target, ReadLines(files_.ListFile(list_)));
+        ExportRecords(*target, ReadFileBytes(files_.ListFile(list_)), TextCodec::Chosen());
     } catch (const FileError& e) {
         prompts_.Inform("Error", e.what());
         return;

@@ -57,11 +57,22 @@ Prompts::Answer QtPrompts::Ask(const std::string& caption, const std::string& te
 
 std::optional<std::filesystem::path> QtPrompts::SaveFileName(const std::filesystem::path& folder,
                                                              const std::string& filter) {
-    // "Text Files(*.txt)|*.txt" becomes Qt's "Text Files(*.txt)".
-    const QString name = QString::fromStdString(filter.substr(0, filter.find('|')));
-    QFileDialog dialog(nullptr, QString(), QString::fromStdString(folder.string()), name);
+    // "Text Files(*.txt)|*.txt" becomes Qt's "Text Files(*.txt)"; file
+    // types are separated by ";;", the first chosen.
+    QStringList names;
+    for (const auto& type : QString::fromStdString(filter).split(";;"))
+        names << type.section('|', 0, 0);
+    QFileDialog dialog(nullptr, QString(), QString::fromStdString(folder.string()));
+    dialog.setNameFilters(names);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix("txt");
+    // A name typed without an ending gets the chosen type's.
+    const auto suffixOf = [](const QString& type) {
+        const int dot = type.indexOf("*.");
+        return dot < 0 ? QString("txt") : type.mid(dot + 2).section(')', 0, 0).section(' ', 0, 0);
+    };
+    dialog.setDefaultSuffix(suffixOf(names.front()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString& type) { dialog.setDefaultSuffix(suffixOf(type)); });
     // Replacing an existing file is asked by the tool itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -1,0 +1,53 @@
+// Call statistics over 100000 + 60000 lines, and the export of 100000 lines
+// to a workbook and to CSV.
+
+#include "common/text_encoding.h"
+#include "records/call_statistics.h"
+#include "records/record_export.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+using namespace mervadin;
+
+namespace {
+
+std::string List(int count, int firstType) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += "Group[" + std::to_string(i % 500) + "],\tName[Caller],\tNumber[" +
+                std::to_string(13800000000LL + i) + "],\tType[" + std::to_string(firstType + i % 2) +
+                "],\tDate[2026/" + std::to_string(1 + i % 12) + "/" + std::to_string(1 + i % 28) +
+                " " + std::to_string(i % 24) + ":4:5],\tDuration[0:" + std::to_string(i % 60) +
+                ":2],\tRemark[note " + std::to_string(i) + "]\r\n";
+    return text;
+}
+
+void BM_Statistics(benchmark::State& state) {
+    const std::string out = List(100000, 0), in = List(60000, 2);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ComputeStatistics(out, in));
+}
+BENCHMARK(BM_Statistics)->Unit(benchmark::kMillisecond);
+
+void BM_ExportWorkbook(benchmark::State& state) {
+    const std::string out = List(100000, 0);
+    const auto file = std::filesystem::temp_directory_path() / "mervadin-bench-export.xlsx";
+    for (auto _ : state)
+        WriteRecordsWorkbook(file, out, Utf8Encoding());
+    std::filesystem::remove(file);
+}
+BENCHMARK(BM_ExportWorkbook)->Unit(benchmark::kMillisecond);
+
+void BM_ExportCsv(benchmark::State& state) {
+    const std::string out = List(100000, 0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RecordsCsv(out, Utf8Encoding()));
+}
+BENCHMARK(BM_ExportCsv)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <unordered_map>
 
 namespace mervadin {
 
@@ -227,6 +228,10 @@ std::string ClockText(std::uint64_t seconds) {
 CallStatistics ComputeStatistics(std::string_view callOutText, std::string_view callInText,
                                  const DayRange& range) {
     CallStatistics statistics;
+    // Counted in hash tables first (groups by their text in the lists), put
+    // in order once at the end.
+    std::unordered_map<std::string_view, CallCounts> groups;
+    std::unordered_map<int, CallCounts> days; // by days since 1970
     const auto take = [&](std::string_view text, const char* list) {
         std::size_t number = 0;
         ForEachLine(text, [&](std::string_view line) {
@@ -242,13 +247,18 @@ CallStatistics ComputeStatistics(std::string_view callOutText, std::string_view 
             if (!range.Holds(call.day))
                 return true;
             statistics.total.Add(call.type, call.durationSeconds);
-            statistics.byDay[call.day].Add(call.type, call.durationSeconds);
-            statistics.byGroup[std::string(call.group)].Add(call.type, call.durationSeconds);
+            days[sys_days(call.day).time_since_epoch().count()].Add(call.type,
+                                                                    call.durationSeconds);
+            groups[call.group].Add(call.type, call.durationSeconds);
             return true;
         });
     };
     take(callOutText, "CallOutList.txt");
     take(callInText, "CallInList.txt");
+    for (const auto& [day, counts] : days)
+        statistics.byDay.emplace(year_month_day(sys_days(std::chrono::days(day))), counts);
+    for (const auto& [group, counts] : groups)
+        statistics.byGroup.emplace(std::string(group), counts);
     return statistics;
 }
 

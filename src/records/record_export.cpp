@@ -18,6 +18,8 @@ namespace {
 
 constexpr std::array<std::string_view, 7> kColumns = {"Group", "Name",     "Number", "Type",
                                                       "Date",  "Duration", "Remark"};
+constexpr std::array<std::string_view, 7> kKeys = {"Group[", "Name[",     "Number[", "Type[",
+                                                   "Date[",  "Duration[", "Remark["};
 
 struct Fields {
     std::array<std::string_view, 7> values;
@@ -26,7 +28,7 @@ struct Fields {
 Fields FieldsOf(std::string_view line) {
     Fields fields;
     for (std::size_t i = 0; i < kColumns.size(); ++i)
-        fields.values[i] = FieldView(line, std::string(kColumns[i]) + "[");
+        fields.values[i] = FieldView(line, kKeys[i]);
     return fields;
 }
 
@@ -127,8 +129,10 @@ public:
 private:
     static lxw_col_t Column(std::size_t column) { return static_cast<lxw_col_t>(column); }
     void Text(lxw_col_t column, std::string_view bytes) {
-        if (!bytes.empty())
-            worksheet_write_string(sheet_, row_, column, encoding_.ToUtf8(bytes).c_str(), nullptr);
+        if (bytes.empty())
+            return;
+        text_ = encoding_.ToUtf8(bytes);
+        worksheet_write_string(sheet_, row_, column, text_.c_str(), nullptr);
     }
 
     const TextEncoding& encoding_;
@@ -136,6 +140,7 @@ private:
     lxw_worksheet* sheet_ = nullptr;
     lxw_format *bold_ = nullptr, *dateTime_ = nullptr, *time_ = nullptr;
     lxw_row_t row_ = 0;
+    std::string text_;
 };
 
 } // namespace

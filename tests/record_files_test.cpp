@@ -183,6 +183,15 @@ TEST(RecordFiles, LiveRecordsAndRemarkCommits) {
     EXPECT_FALSE(files.CommitRemark(List::CallOut, 0, ""));
     EXPECT_FALSE(files.CommitRemark(List::CallOut, 2, "beyond"));
     EXPECT_EQ(FieldValue(ReadLines(folder.File("CallOutList.txt"))[0], "Remark["), "x)y,z w");
+
+    // A name that holds "Remark[": the remark goes into the line's own
+    // field and every other field stays.
+    EXPECT_EQ(capture("cdr:Name:aRemark[b;Id:3;Number:46;Type:0;Date:26/1/2;"), List::CallOut);
+    EXPECT_TRUE(files.CommitRemark(List::CallOut, 2, "note [Remark[ here", &line));
+    EXPECT_EQ(line, "Group[3],\tName[aRemark[b],\tNumber[46],\tType[0],\tDate[26/1/2],\t"
+                    "Duration[],\tRemark[note [Remark[ here];");
+    EXPECT_TRUE(files.CommitRemark(List::CallOut, 2, "again", &line));
+    EXPECT_TRUE(line.ends_with("Duration[],\tRemark[again];")) << line;
 }
 
 } // namespace

@@ -23,6 +23,17 @@ std::size_t AfterKey(const std::string& line, std::string_view key) {
     return end == 0 ? std::string::npos : end + 1;
 }
 
+// Where a line's remark goes: after its last "],\tRemark[". A remark never
+// holds "]", so that is the line's own field even when a name the device
+// sent holds "Remark[" (writing after the name's cut the rest of the line
+// off). A line edited by hand without that separator: after the first
+// "Remark[" as the field rule finds it.
+std::size_t RemarkStart(const std::string& line) {
+    constexpr std::string_view field = "],\tRemark[";
+    const std::size_t at = line.rfind(field);
+    return at != std::string::npos ? at + field.size() : AfterKey(line, "Remark[");
+}
+
 enum class Kind { Out, In, Neither };
 
 Kind KindOf(std::string_view line) {
@@ -256,7 +267,7 @@ bool RecordFiles::CommitRemark(List list, std::size_t index, const std::string& 
     if (index >= lines.size())
         return false;
     std::string& target = lines[index];
-    const std::size_t key = AfterKey(target, "Remark[");
+    const std::size_t key = RemarkStart(target);
     if (key == std::string::npos)
         return false; // a line edited by hand without a remark field
     target = target.substr(0, key) + clean + "];";

@@ -174,10 +174,11 @@ int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams i
                    << "; expected whole 512-byte blocks, at most 4096 of them\n";
             return static_cast<int>(kBadInput);
         }
-        const std::string bytes = ReadFileBytes(blocksFile, kBlockCount * kBlockSize);
-        BlockTable table = ErasedBlockTable();
-        std::copy(bytes.begin(), bytes.end(), table.begin());
-        RecordFiles(folder).StoreRead(table);
+        // The blocks the file holds, then erased flash up to a full table.
+        std::string table = ReadFileBytes(blocksFile, kBlockCount * kBlockSize);
+        table.resize(kBlockCount * kBlockSize, '\xFF');
+        RecordFiles(folder).StoreRead(std::span<const std::uint8_t>(
+            reinterpret_cast<const std::uint8_t*>(table.data()), table.size()));
         return static_cast<int>(kSuccess);
     });
 }

@@ -6,10 +6,12 @@
 #include <fstream>
 #include <random>
 #include <system_error>
+#include <type_traits>
 #include <utility>
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <sys/uio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -162,9 +164,44 @@ void SyncFolder(const fs::path& folder) {
     }
 }
 
+// Writes lines, each followed by CR LF, a thousand pieces a call.
+void WriteLinesTo(int fd, const LineViews& lines, const fs::path& path) {
+    static constexpr char kLineEnd[] = "\r\n";
+    std::vector<iovec> pieces;
+    pieces.reserve(1024);
+    const auto flush = [&] {
+        std::size_t first = 0;
+        while (first < pieces.size()) {
+            const int count = static_cast<int>(std::min<std::size_t>(pieces.size() - first, 1024));
+            const ssize_t written = ::writev(fd, pieces.data() + first, count);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0)
+                throw FileError(path, std::string("write error: ") + std::strerror(errno));
+            auto left = static_cast<std::size_t>(written);
+            while (first < pieces.size() && left >= pieces[first].iov_len)
+                left -= pieces[first++].iov_len;
+            if (left > 0) {
+                pieces[first].iov_base = static_cast<char*>(pieces[first].iov_base) + left;
+                pieces[first].iov_len -= left;
+            }
+        }
+        pieces.clear();
+    };
+    for (const auto line : lines) {
+        if (!line.empty())
+            pieces.push_back({const_cast<char*>(line.data()), line.size()});
+        pieces.push_back({const_cast<char*>(kLineEnd), 2});
+        if (pieces.size() >= 1022)
+            flush();
+    }
+    flush();
+}
+
 // Opens the temporary file with the mode and owner of the file it replaces
 // and writes it; the disk write starts at once, the wait comes in Commit.
-int WriteTemporary(const fs::path& temporary, const fs::path& target, std::string_view bytes,
+template <typename Content>
+int WriteTemporary(const fs::path& temporary, const fs::path& target, const Content& content,
                    fs::perms newMode) {
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
@@ -177,7 +214,10 @@ int WriteTemporary(const fs::path& temporary, const fs::path& target, std::strin
             (void)::fchown(fd, old.st_uid, old.st_gid); // kept where the system allows it
             ::fchmod(fd, mode);                         // the umask must not narrow it
         }
-        WriteAll(fd, bytes, target);
+        if constexpr (std::is_same_v<Content, LineViews>)
+            WriteLinesTo(fd, content, target);
+        else
+            WriteAll(fd, content, target);
 #ifdef __linux__
         (void)::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
 #endif
@@ -232,10 +272,23 @@ void FileBatch::Discard() noexcept {
 }
 
 void FileBatch::Stage(const fs::path& path, std::string_view bytes, fs::perms newMode) {
+    StageContent(path, bytes, newMode);
+}
+
+void FileBatch::Stage(const fs::path& path, const LineViews& lines, fs::perms newMode) {
+#ifndef _WIN32
+    StageContent(path, lines, newMode);
+#else
+    StageContent(path, std::string_view(JoinLines(lines)), newMode);
+#endif
+}
+
+template <typename Content>
+void FileBatch::StageContent(const fs::path& path, const Content& content, fs::perms newMode) {
     Staged file{path, ReplacedFile(path), {}, -1};
     file.temporary = TemporaryNameBeside(file.target);
     try {
-        file.fd = WriteTemporary(file.temporary, file.target, bytes, newMode);
+        file.fd = WriteTemporary(file.temporary, file.target, content, newMode);
     } catch (...) {
         std::error_code ignored;
         fs::remove(file.temporary, ignored);

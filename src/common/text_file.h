@@ -102,10 +102,17 @@ public:
 
     void Stage(const std::filesystem::path& path, std::string_view bytes,
                std::filesystem::perms newMode = std::filesystem::perms(0644));
+    // Lines, each ended with CR LF, written without joining them first.
+    void Stage(const std::filesystem::path& path, const LineViews& lines,
+               std::filesystem::perms newMode = std::filesystem::perms(0644));
     void Commit();
     void Discard() noexcept;
 
 private:
+    template <typename Content>
+    void StageContent(const std::filesystem::path& path, const Content& content,
+                      std::filesystem::perms newMode);
+
     struct Staged {
         std::filesystem::path path;      // as named by the caller
         std::filesystem::path target;    // the file replaced (a link's target)

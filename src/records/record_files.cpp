@@ -122,7 +122,7 @@ void StageLines(FileBatch& batch, const std::filesystem::path& path, std::string
     if (IsJoinedLines(text))
         batch.Stage(path, text);
     else
-        batch.Stage(path, JoinLines(lines));
+        batch.Stage(path, lines);
 }
 
 } // namespace
@@ -203,8 +203,8 @@ void RecordFiles::StageRebuiltLists(FileBatch& batch, std::string_view dumpText,
     StageLines(batch, folder_.File(file::kCallOutListBackup), outText, oldOut);
     StageLines(batch, folder_.File(file::kCallInListBackup), inText, oldIn);
     const RebuiltLists lists = SortDump(SplitLineViews(dumpText), oldOut, oldIn);
-    batch.Stage(folder_.File(file::kCallOutList), JoinLines(lists.callOut));
-    batch.Stage(folder_.File(file::kCallInList), JoinLines(lists.callIn));
+    batch.Stage(folder_.File(file::kCallOutList), lists.callOut);
+    batch.Stage(folder_.File(file::kCallInList), lists.callIn);
 }
 
 void RecordFiles::RebuildKinds() const {

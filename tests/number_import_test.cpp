@@ -185,8 +185,9 @@ TEST(NumberList, TextImportAndTheCommandLine) {
     EXPECT_EQ(
         cli::ImportNumbers(folder, (temp / "list.txt").string(), cli::SourceFormat::Workbook, io),
         2);
+    // A list file that is not there is a bad argument.
     EXPECT_EQ(
-        cli::ImportNumbers(folder, (temp / "none.txt").string(), cli::SourceFormat::ByName, io), 1);
+        cli::ImportNumbers(folder, (temp / "none.txt").string(), cli::SourceFormat::ByName, io), 2);
     EXPECT_EQ(test::Slurp(folder.File("LoadNumber.txt")), kept);
 
     out.str("");

@@ -155,6 +155,15 @@ TEST(NumberList, TextImportAndTheCommandLine) {
     EXPECT_TRUE(import.atMax);
     EXPECT_TRUE(ImportTextLines(Lines(9000, "x")).atMax);
     EXPECT_FALSE(ImportTextLines(Lines(8999, "x")).atMax);
+    // From the text: a file of a million line breaks keeps 9000 lines and
+    // counts them all, as the list of lines does.
+    const std::string breaks(1000000, '\n');
+    const auto fromText = ImportTextLines(std::string_view(breaks));
+    EXPECT_EQ(fromText.sourceLines, 1000000u);
+    EXPECT_EQ(fromText.stored, Lines(9000, ""));
+    EXPECT_TRUE(fromText.atMax);
+    EXPECT_EQ(ImportTextLines(std::string_view("a\r\nb")).stored, (Lines{"a", "b"}));
+    EXPECT_EQ(CdrLines(std::string_view("x\na cdr: [1]\rcdr:[")), Lines{"a cdr: [1]"});
     EXPECT_EQ(ShownNumberLines(Lines(36000, "x")).back(), kReadWarningLine);
     EXPECT_EQ(ShownNumberLines({"a"}), (Lines{"a", "All: 1;"}));
     EXPECT_EQ(CdrLines({"x", "a cdr: [1]", "cdr:["}), Lines{"a cdr: [1]"});

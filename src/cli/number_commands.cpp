@@ -20,7 +20,7 @@ bool IsWorkbookName(std::string name) {
 }
 
 int ImportText(const WorkFolder& folder, const std::string& source, Streams io) {
-    const TextImport import = ImportTextLines(ReadLines(source));
+    const TextImport import = ImportTextLines(ReadFileBytes(source));
     WriteLines(folder.File(file::kLoadNumber), import.stored);
     if (import.atMax)
         io.out << kMaxNumbersLine << '\n';

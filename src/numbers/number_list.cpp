@@ -11,6 +11,18 @@ TextImport ImportTextLines(Lines source) {
     return import;
 }
 
+TextImport ImportTextLines(std::string_view text) {
+    TextImport import{{}, 0, false};
+    ForEachLine(text, [&](std::string_view line) {
+        if (import.stored.size() < kMaxNumbers)
+            import.stored.emplace_back(line);
+        ++import.sourceLines;
+        return true;
+    });
+    import.atMax = import.sourceLines >= kMaxNumbers;
+    return import;
+}
+
 Lines ShownNumberLines(const Lines& list) {
     Lines shown = list;
     shown.push_back("All: " + std::to_string(list.size()) + ";");
@@ -23,6 +35,16 @@ Lines CdrLines(const Lines& source) {
     Lines lines;
     std::copy_if(source.begin(), source.end(), std::back_inserter(lines),
                  [](const std::string& line) { return line.find("cdr: [") != std::string::npos; });
+    return lines;
+}
+
+Lines CdrLines(std::string_view text) {
+    Lines lines;
+    ForEachLine(text, [&](std::string_view line) {
+        if (line.find("cdr: [") != std::string_view::npos)
+            lines.emplace_back(line);
+        return true;
+    });
     return lines;
 }
 

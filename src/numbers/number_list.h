@@ -21,8 +21,10 @@ struct TextImport {
     bool atMax;              // 9000 lines or more: the warning line follows
 };
 
-// The text import: the source's lines (blank ones too) up to 9000.
+// The text import: the source's lines (blank ones too) up to 9000. From
+// the text, only those lines are kept, the rest only counted.
 TextImport ImportTextLines(Lines source);
+TextImport ImportTextLines(std::string_view text);
 
 // What the window shows of a number list: its lines, "All: n;" and, from
 // 36000 lines on, the read warning.
@@ -30,5 +32,6 @@ Lines ShownNumberLines(const Lines& list);
 
 // The lines of a file that hold "cdr: [".
 Lines CdrLines(const Lines& source);
+Lines CdrLines(std::string_view text);
 
 } // namespace mervadin

@@ -127,7 +127,7 @@ void NumberListWindow::LoadText() {
         return;
     TextImport import;
     try {
-        import = ImportTextLines(ReadLines(*source));
+        import = ImportTextLines(ReadFileBytes(*source));
     } catch (const FileError& e) {
         prompts_.Inform("Error", e.what());
         return;
@@ -218,7 +218,7 @@ void NumberListWindow::Open() {
     if (!source)
         return;
     try {
-        ShowLines(CdrLines(ReadLines(*source)));
+        ShowLines(CdrLines(ReadFileBytes(*source)));
     } catch (const FileError& e) {
         prompts_.Inform("Error", e.what());
     }

@@ -20,7 +20,8 @@ TEST(TextFile, SplitAcceptsEveryLineEnd) {
 
     // Views split the same way; a text of one kind of line end only is
     // split in one pass (a million CRs, then a million LFs).
-    for (const std::string text : {"", "a", "a\r\nb\nc\rd", "\n\r", "a\n\rb\r", "x\r\r\n\n"}) {
+    for (const std::string text :
+         {"", "a", "a\r\nb\nc\rd", "\n\r", "a\n\rb\r", "x\r\r\n\n", "a\r\n\nb\r\n", "\r\n\r\n"}) {
         const Lines lines = SplitLines(text);
         EXPECT_EQ(SplitLineViews(text), LineViews(lines.begin(), lines.end())) << text;
         EXPECT_EQ(CountLines(text), lines.size());

@@ -56,7 +56,7 @@ bool IsJoinedLines(std::string_view text) {
     for (std::size_t at = text.find('\r'); at != std::string_view::npos; at = text.find('\r', at + 2))
         if (at + 1 >= text.size() || text[at + 1] != '\n')
             return false;
-    for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 2))
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1))
         if (at == 0 || text[at - 1] != '\r')
             return false;
     return true;

@@ -146,6 +146,15 @@ TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {
     EXPECT_EQ(ReadLines(folder.File("CallOutManual.txt")), Lines{dump[2]});
     EXPECT_TRUE(ReadLines(folder.File("CallInAnswer.txt")).empty());
 
+    // A list that cannot be read: the read's dump is still stored.
+    std::filesystem::remove(folder.File("CallInList.txt"));
+    std::filesystem::create_directory(folder.File("CallInList.txt"));
+    std::filesystem::remove(folder.File("ReadFile.txt"));
+    EXPECT_THROW(files.StoreRead(table), FileError);
+    EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")), dump);
+    std::filesystem::remove(folder.File("CallInList.txt"));
+    WriteLines(folder.File("CallInList.txt"), Lines{dump[1]});
+
     files.StoreRead(ErasedBlockTable());
     EXPECT_TRUE(ReadLines(folder.File("ReadFile.txt")).empty());
     EXPECT_TRUE(ReadLines(folder.File("CallOutList.txt")).empty());

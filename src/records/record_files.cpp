@@ -175,15 +175,16 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
     const std::string dump = DumpText(table);
     FileBatch batch;
     batch.Stage(folder_.File(file::kReadFile), dump);
-    std::string outText, inText;
     try {
-        outText = ReadFileBytes(folder_.File(file::kCallOutList));
-        inText = ReadFileBytes(folder_.File(file::kCallInList));
+        const std::string outText = ReadFileBytes(folder_.File(file::kCallOutList));
+        const std::string inText = ReadFileBytes(folder_.File(file::kCallInList));
+        StageRebuiltLists(batch, dump, outText, inText);
     } catch (const FileError&) {
-        batch.Commit(); // the dump is kept even when the lists cannot be rebuilt
+        // The dump is kept even when the lists cannot be rebuilt.
+        batch.Discard();
+        WriteFileAtomically(folder_.File(file::kReadFile), dump);
         throw;
     }
-    StageRebuiltLists(batch, dump, outText, inText);
     batch.Commit();
 }
 

@@ -113,23 +113,33 @@ void CallCounts::Add(CallType type, std::uint32_t seconds) {
         talkSeconds += seconds;
 }
 
-std::optional<std::pair<year_month_day, seconds>> ParseCallDate(std::string_view text) {
+namespace {
+
+// "Y<sep>M<sep>D" with a day that exists; moves `text` past it.
+std::optional<year_month_day> TakeDate(std::string_view& text, std::string_view separators) {
     const auto y = TakeNumber(text, 4);
-    if (!y || !TakeChar(text, "/-"))
+    if (!y || !TakeChar(text, separators))
         return std::nullopt;
     const auto m = TakeNumber(text, 2);
-    if (!m || !TakeChar(text, "/-"))
+    if (!m || !TakeChar(text, separators))
         return std::nullopt;
     const auto d = TakeNumber(text, 2);
-    if (!d || !TakeChar(text, " "))
+    if (!d)
+        return std::nullopt;
+    const year_month_day day{year(static_cast<int>(*y)), month(*m), std::chrono::day(*d)};
+    return day.ok() ? std::optional(day) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::pair<year_month_day, seconds>> ParseCallDate(std::string_view text) {
+    const auto day = TakeDate(text, "/-");
+    if (!day || !TakeChar(text, " "))
         return std::nullopt;
     const auto time = TakeClock(text, 2);
     if (!time || *time >= 24 * 3600 || !text.empty())
         return std::nullopt;
-    const year_month_day day{year(static_cast<int>(*y)), month(*m), std::chrono::day(*d)};
-    if (!day.ok())
-        return std::nullopt;
-    return std::pair{day, seconds(*time)};
+    return std::pair{*day, seconds(*time)};
 }
 
 std::optional<std::uint32_t> ParseDuration(std::string_view text) {
@@ -138,17 +148,8 @@ std::optional<std::uint32_t> ParseDuration(std::string_view text) {
 }
 
 std::optional<year_month_day> ParseDay(std::string_view text) {
-    const auto y = TakeNumber(text, 4);
-    if (!y || !TakeChar(text, "-"))
-        return std::nullopt;
-    const auto m = TakeNumber(text, 2);
-    if (!m || !TakeChar(text, "-"))
-        return std::nullopt;
-    const auto d = TakeNumber(text, 2);
-    if (!d || !text.empty())
-        return std::nullopt;
-    const year_month_day day{year(static_cast<int>(*y)), month(*m), std::chrono::day(*d)};
-    return day.ok() ? std::optional(day) : std::nullopt;
+    const auto day = TakeDate(text, "-");
+    return text.empty() ? day : std::nullopt;
 }
 
 std::string DayText(year_month_day day) {

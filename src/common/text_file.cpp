@@ -23,8 +23,11 @@ namespace fs = std::filesystem;
 FileError::FileError(const fs::path& path, const std::string& what)
     : std::runtime_error(path.string() + ": " + what), path_(path) {}
 
-Lines SplitLines(std::string_view text) {
-    Lines lines;
+namespace {
+
+template <typename LineList>
+LineList SplitAs(std::string_view text) {
+    LineList lines;
     ForEachLine(text, [&](std::string_view line) {
         lines.emplace_back(line);
         return true;
@@ -32,13 +35,14 @@ Lines SplitLines(std::string_view text) {
     return lines;
 }
 
+} // namespace
+
+Lines SplitLines(std::string_view text) {
+    return SplitAs<Lines>(text);
+}
+
 LineViews SplitLineViews(std::string_view text) {
-    LineViews lines;
-    ForEachLine(text, [&](std::string_view line) {
-        lines.push_back(line);
-        return true;
-    });
-    return lines;
+    return SplitAs<LineViews>(text);
 }
 
 std::size_t CountLines(std::string_view text, std::size_t atMost) {

@@ -1,7 +1,6 @@
 #include "link/frame_codec.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace mervadin {
 

@@ -2,6 +2,8 @@
 
 #include "common/text_file.h"
 
+#include <optional>
+
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
@@ -105,18 +107,19 @@ DayRange StatisticsWindow::ChosenRange() const {
 }
 
 void StatisticsWindow::Refresh() {
+    std::optional<std::string> error;
     try {
         const std::string out = ReadFileBytes(folder_.File(file::kCallOutList));
         const std::string in = ReadFileBytes(folder_.File(file::kCallInList));
         statistics_ = ComputeStatistics(out, in, ChosenRange());
     } catch (const FileError& e) {
         statistics_ = {};
-        ShowChart();
-        ShowGroups();
-        totals_->setText(QString::fromStdString(e.what()));
-        return;
+        error = e.what();
     }
-    ShowTotals();
+    if (error)
+        totals_->setText(QString::fromStdString(*error));
+    else
+        ShowTotals();
     ShowChart();
     ShowGroups();
 }

@@ -14,7 +14,6 @@ class QLabel;
 class QTableWidget;
 
 class QChart;
-class QStackedBarSeries;
 
 namespace mervadin {
 

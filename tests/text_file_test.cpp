@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace mervadin {
 namespace {
 
@@ -130,6 +132,64 @@ TEST(TextFile, ABatchReplacesAllItsFilesOrNone) {
     }
     EXPECT_EQ(test::Slurp(folder / "a.txt"), "new a\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+}
+
+TEST(TextFile, ACopyInABatchSharesTheSourceOnlyWhereNothingDiffers) {
+    namespace fs = std::filesystem;
+    test::TempFolder folder;
+    const auto inode = [](const fs::path& path) {
+        struct stat info {};
+        EXPECT_EQ(::lstat(path.c_str(), &info), 0) << path;
+        return info.st_ino;
+    };
+    const auto stageCopyAndReplace = [&](const char* copy, const char* source) {
+        const std::string old = test::Slurp(folder / source);
+        FileBatch batch;
+        batch.StageCopy(folder / copy, folder / source, old);
+        batch.Stage(folder / source, "new\r\n");
+        // Batches staged elsewhere are committed with this one.
+        FileBatch other;
+        other.Stage(folder / "other.txt", "other\r\n");
+        batch.Adopt(std::move(other));
+        batch.Commit();
+        EXPECT_EQ(test::Slurp(folder / copy), old) << copy;
+        EXPECT_EQ(test::Slurp(folder / source), "new\r\n") << source;
+        EXPECT_EQ(test::Slurp(folder / "other.txt"), "other\r\n");
+    };
+
+    // Same mode and owner: the copy is the replaced source itself.
+    test::Spit(folder / "list.txt", "old 1\r\n");
+    test::Spit(folder / "backup.txt", "older\r\n");
+    const auto oldInode = inode(folder / "list.txt");
+    stageCopyAndReplace("backup.txt", "list.txt");
+    EXPECT_EQ(inode(folder / "backup.txt"), oldInode);
+    EXPECT_NE(inode(folder / "list.txt"), oldInode);
+
+    // A copy of another mode keeps its mode and gets the bytes written.
+    fs::permissions(folder / "backup.txt", fs::perms(0600));
+    stageCopyAndReplace("backup.txt", "list.txt");
+    EXPECT_EQ(fs::status(folder / "backup.txt").permissions() & fs::perms::all, fs::perms(0600));
+    EXPECT_NE(inode(folder / "backup.txt"), inode(folder / "list.txt"));
+
+    // A missing copy is created, a linked one written through, and a source
+    // with a second name is never shared.
+    stageCopyAndReplace("fresh.txt", "list.txt");
+    EXPECT_EQ(fs::status(folder / "fresh.txt").permissions() & fs::perms::all, fs::perms(0644));
+    test::Spit(folder / "target.txt", "t\r\n");
+    fs::create_symlink("target.txt", folder / "link.txt");
+    stageCopyAndReplace("link.txt", "list.txt");
+    EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
+    fs::create_hard_link(folder / "list.txt", folder / "second.txt");
+    stageCopyAndReplace("backup.txt", "list.txt");
+    EXPECT_NE(inode(folder / "backup.txt"), inode(folder / "second.txt"));
+    EXPECT_EQ(test::Slurp(folder / "second.txt"), "new\r\n");
+
+    // Nothing staged is left behind when the batch is dropped.
+    {
+        FileBatch batch;
+        batch.StageCopy(folder / "backup.txt", folder / "list.txt", "new\r\n");
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 7);
 }
 
 } // namespace

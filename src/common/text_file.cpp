@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <system_error>
 #include <type_traits>
@@ -287,6 +288,42 @@ void FileBatch::Stage(const fs::path& path, const LineViews& lines, fs::perms ne
 #endif
 }
 
+void FileBatch::StageCopy(const fs::path& path, const fs::path& source, std::string_view bytes) {
+    if (!StageLink(path, source, bytes))
+        StageContent(path, bytes, fs::perms(0644));
+}
+
+#ifndef _WIN32
+bool FileBatch::StageLink(const fs::path& path, const fs::path& source, std::string_view bytes) {
+    // The replaced file must exist, so that the copy would take its mode
+    // and owner, and they must be the source's own.
+    struct stat from {}, to {};
+    if (::lstat(source.c_str(), &from) != 0 || ::lstat(path.c_str(), &to) != 0)
+        return false;
+    if (!S_ISREG(from.st_mode) || !S_ISREG(to.st_mode) || from.st_nlink != 1 ||
+        from.st_mode != to.st_mode || from.st_uid != to.st_uid || from.st_gid != to.st_gid ||
+        static_cast<std::uintmax_t>(from.st_size) != bytes.size() ||
+        source.parent_path() != path.parent_path())
+        return false;
+    Staged file{path, path, TemporaryNameBeside(path), -1};
+    if (::link(source.c_str(), file.temporary.c_str()) != 0)
+        return false; // a file system without hard links: the bytes are written
+    // Commit waits until the source's own data is on the disk as well.
+    file.fd = ::open(file.temporary.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file.fd < 0) {
+        std::error_code ignored;
+        fs::remove(file.temporary, ignored);
+        return false;
+    }
+    staged_.push_back(std::move(file));
+    return true;
+}
+#else
+bool FileBatch::StageLink(const fs::path&, const fs::path&, std::string_view) {
+    return false;
+}
+#endif
+
 template <typename Content>
 void FileBatch::StageContent(const fs::path& path, const Content& content, fs::perms newMode) {
     Staged file{path, ReplacedFile(path), {}, -1};
@@ -299,6 +336,12 @@ void FileBatch::StageContent(const fs::path& path, const Content& content, fs::p
         throw;
     }
     staged_.push_back(std::move(file));
+}
+
+void FileBatch::Adopt(FileBatch&& other) {
+    staged_.reserve(staged_.size() + other.staged_.size());
+    std::move(other.staged_.begin(), other.staged_.end(), std::back_inserter(staged_));
+    other.staged_.clear();
 }
 
 void FileBatch::Commit() {

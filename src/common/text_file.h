@@ -105,10 +105,22 @@ public:
     // Lines, each ended with CR LF, written without joining them first.
     void Stage(const std::filesystem::path& path, const LineViews& lines,
                std::filesystem::perms newMode = std::filesystem::perms(0644));
+    // A copy of `source`, whose content is `bytes`. Where the copy can be
+    // the source's own data (both plain files in one folder, of one owner
+    // and mode, the source with no other name), it becomes a second name of
+    // the source instead of being written again: a backup taken just
+    // before the source is replaced costs no writing.
+    void StageCopy(const std::filesystem::path& path, const std::filesystem::path& source,
+                   std::string_view bytes);
+    // Takes over the files another batch staged (one staged on another
+    // thread); they are committed after this batch's own.
+    void Adopt(FileBatch&& other);
     void Commit();
     void Discard() noexcept;
 
 private:
+    bool StageLink(const std::filesystem::path& path, const std::filesystem::path& source,
+                   std::string_view bytes);
     template <typename Content>
     void StageContent(const std::filesystem::path& path, const Content& content,
                       std::filesystem::perms newMode);

@@ -6,6 +6,7 @@
 #include "records/call_record.h"
 
 #include <functional>
+#include <future>
 #include <optional>
 
 namespace mervadin {
@@ -115,12 +116,24 @@ void CarryRemarks(LineViews& fresh, const LineViews& old) {
     }
 }
 
-// Stages lines as WriteLines would write them; a text already written that
-// way goes out as it is, without joining it again.
-void StageLines(FileBatch& batch, const std::filesystem::path& path, std::string_view text,
-                const LineViews& lines) {
+// The dump's calls out and calls in, in order.
+RebuiltLists SortByKind(const LineViews& dump) {
+    RebuiltLists lists;
+    for (const auto line : dump) {
+        const Kind kind = KindOf(line);
+        if (kind == Kind::Out)
+            lists.callOut.push_back(line);
+        else if (kind == Kind::In)
+            lists.callIn.push_back(line);
+    }
+    return lists;
+}
+
+// A list's backup: the list as it is when its lines already end with CR LF.
+void StageBackup(FileBatch& batch, const std::filesystem::path& path,
+                 const std::filesystem::path& list, std::string_view text, const LineViews& lines) {
     if (IsJoinedLines(text))
-        batch.Stage(path, text);
+        batch.StageCopy(path, list, text);
     else
         batch.Stage(path, lines);
 }
@@ -152,14 +165,7 @@ std::string DumpText(std::span<const std::uint8_t> table) {
 
 RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,
                       const LineViews& oldCallIn) {
-    RebuiltLists lists;
-    for (const auto line : dump) {
-        const Kind kind = KindOf(line);
-        if (kind == Kind::Out)
-            lists.callOut.push_back(line);
-        else if (kind == Kind::In)
-            lists.callIn.push_back(line);
-    }
+    RebuiltLists lists = SortByKind(dump);
     CarryRemarks(lists.callOut, oldCallOut);
     CarryRemarks(lists.callIn, oldCallIn);
     return lists;
@@ -170,28 +176,40 @@ std::filesystem::path RecordFiles::ListFile(List list) const {
 }
 
 void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
-    // The dump stays in memory for the rebuild, split exactly as reading
-    // the file back would split it.
+    // The old lists are read while the dump is decoded, and the dump is
+    // written while the lists are rebuilt. The dump stays in memory for the
+    // rebuild, split exactly as reading the file back would split it.
+    struct OldLists {
+        std::string out, in;
+    };
+    auto oldLists = std::async(std::launch::async, [this] {
+        return OldLists{ReadFileBytes(ListFile(List::CallOut)),
+                        ReadFileBytes(ListFile(List::CallIn))};
+    });
     const std::string dump = DumpText(table);
     FileBatch batch;
-    batch.Stage(folder_.File(file::kReadFile), dump);
+    auto dumpStaged = std::async(std::launch::async,
+                                 [&] { batch.Stage(folder_.File(file::kReadFile), dump); });
+    FileBatch lists;
     try {
-        const std::string outText = ReadFileBytes(folder_.File(file::kCallOutList));
-        const std::string inText = ReadFileBytes(folder_.File(file::kCallInList));
-        StageRebuiltLists(batch, dump, outText, inText);
+        const OldLists old = oldLists.get();
+        StageRebuiltLists(lists, dump, old.out, old.in);
     } catch (const FileError&) {
         // The dump is kept even when the lists cannot be rebuilt.
-        batch.Discard();
-        WriteFileAtomically(folder_.File(file::kReadFile), dump);
+        lists.Discard();
+        dumpStaged.get();
+        batch.Commit();
         throw;
     }
+    dumpStaged.get();
+    batch.Adopt(std::move(lists));
     batch.Commit();
 }
 
 void RecordFiles::RebuildLists() const {
     const std::string dump = ReadFileBytes(folder_.File(file::kReadFile));
-    const std::string outText = ReadFileBytes(folder_.File(file::kCallOutList));
-    const std::string inText = ReadFileBytes(folder_.File(file::kCallInList));
+    const std::string outText = ReadFileBytes(ListFile(List::CallOut));
+    const std::string inText = ReadFileBytes(ListFile(List::CallIn));
     FileBatch batch;
     StageRebuiltLists(batch, dump, outText, inText);
     batch.Commit();
@@ -199,13 +217,26 @@ void RecordFiles::RebuildLists() const {
 
 void RecordFiles::StageRebuiltLists(FileBatch& batch, std::string_view dumpText,
                                     std::string_view outText, std::string_view inText) const {
-    const LineViews oldOut = SplitLineViews(outText);
-    const LineViews oldIn = SplitLineViews(inText);
-    StageLines(batch, folder_.File(file::kCallOutListBackup), outText, oldOut);
-    StageLines(batch, folder_.File(file::kCallInListBackup), inText, oldIn);
-    const RebuiltLists lists = SortDump(SplitLineViews(dumpText), oldOut, oldIn);
-    batch.Stage(folder_.File(file::kCallOutList), lists.callOut);
-    batch.Stage(folder_.File(file::kCallInList), lists.callIn);
+    // Each list with its backup is staged on its own thread.
+    RebuiltLists fresh = SortByKind(SplitLineViews(dumpText));
+    FileBatch inBatch;
+    auto inStaged = std::async(std::launch::async, [&] {
+        StageList(inBatch, List::CallIn, inText, std::move(fresh.callIn));
+    });
+    StageList(batch, List::CallOut, outText, std::move(fresh.callOut));
+    inStaged.get();
+    batch.Adopt(std::move(inBatch));
+}
+
+// A list's backup (the old list), then the new list with the old remarks.
+void RecordFiles::StageList(FileBatch& batch, List list, std::string_view oldText,
+                            LineViews fresh) const {
+    const LineViews old = SplitLineViews(oldText);
+    const auto backup = folder_.File(list == List::CallOut ? file::kCallOutListBackup
+                                                           : file::kCallInListBackup);
+    StageBackup(batch, backup, ListFile(list), oldText, old);
+    CarryRemarks(fresh, old);
+    batch.Stage(ListFile(list), fresh);
 }
 
 void RecordFiles::RebuildKinds() const {

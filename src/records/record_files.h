@@ -74,6 +74,7 @@ public:
 private:
     void StageRebuiltLists(FileBatch& batch, std::string_view dumpText, std::string_view outText,
                            std::string_view inText) const;
+    void StageList(FileBatch& batch, List list, std::string_view oldText, LineViews fresh) const;
 
     WorkFolder folder_;
     const TextEncoding* encoding_;

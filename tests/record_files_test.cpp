@@ -155,6 +155,21 @@ TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {
     std::filesystem::remove(folder.File("CallInList.txt"));
     WriteLines(folder.File("CallInList.txt"), Lines{dump[1]});
 
+    // A dump that cannot be stored: the lists and backups stay as they were.
+    const auto snapshot = [&] {
+        std::vector<std::string> texts;
+        for (const char* name : {"CallOutList.txt", "CallInList.txt", "CallOutListBackup.txt",
+                                 "CallInListBackup.txt"})
+            texts.push_back(test::Slurp(folder.File(name)));
+        return texts;
+    };
+    const auto before = snapshot();
+    std::filesystem::remove(folder.File("ReadFile.txt"));
+    std::filesystem::create_directory(folder.File("ReadFile.txt"));
+    EXPECT_THROW(files.StoreRead(ErasedBlockTable()), FileError);
+    EXPECT_EQ(snapshot(), before);
+    std::filesystem::remove(folder.File("ReadFile.txt"));
+
     files.StoreRead(ErasedBlockTable());
     EXPECT_TRUE(ReadLines(folder.File("ReadFile.txt")).empty());
     EXPECT_TRUE(ReadLines(folder.File("CallOutList.txt")).empty());

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <random>
 #include <system_error>
 #include <type_traits>
@@ -338,22 +337,19 @@ void FileBatch::StageContent(const fs::path& path, const Content& content, fs::p
     staged_.push_back(std::move(file));
 }
 
-void FileBatch::Adopt(FileBatch&& other) {
-    staged_.reserve(staged_.size() + other.staged_.size());
-    std::move(other.staged_.begin(), other.staged_.end(), std::back_inserter(staged_));
-    other.staged_.clear();
-}
-
-void FileBatch::Commit() {
+void FileBatch::Flush() {
     try {
-        for (auto& file : staged_) {
-            const int fd = std::exchange(file.fd, -1);
-            FinishTemporary(fd, file.target);
-        }
+        for (auto& file : staged_)
+            if (file.fd >= 0)
+                FinishTemporary(std::exchange(file.fd, -1), file.target);
     } catch (...) {
         Discard();
         throw;
     }
+}
+
+void FileBatch::Commit() {
+    Flush();
     std::vector<fs::path> folders;
     while (!staged_.empty()) {
         Staged& file = staged_.front();

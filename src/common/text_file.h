@@ -90,8 +90,8 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
 
 // Replaces several files at once, each the way WriteFileAtomically does:
 // Stage writes a file's temporary beside it and starts its way to the disk;
-// Commit waits until all of them are there, then renames them into place, so
-// the waits overlap. Temporaries not committed are removed (Discard, or when
+// Commit waits until all of them are there, then renames them into place in
+// the order staged, so the waits overlap. Temporaries not committed are removed (Discard, or when
 // the batch goes); a failing Commit renames nothing more.
 class FileBatch {
 public:
@@ -112,9 +112,9 @@ public:
     // before the source is replaced costs no writing.
     void StageCopy(const std::filesystem::path& path, const std::filesystem::path& source,
                    std::string_view bytes);
-    // Takes over the files another batch staged (one staged on another
-    // thread); they are committed after this batch's own.
-    void Adopt(FileBatch&& other);
+    // Waits until every file staged is on the disk; Commit does it first.
+    // A failure discards the batch.
+    void Flush();
     void Commit();
     void Discard() noexcept;
 

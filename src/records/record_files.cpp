@@ -177,7 +177,7 @@ std::filesystem::path RecordFiles::ListFile(List list) const {
 
 void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
     // The old lists are read while the dump is decoded, and the dump is
-    // written while the lists are rebuilt. The dump stays in memory for the
+    // stored while the lists are rebuilt. The dump stays in memory for the
     // rebuild, split exactly as reading the file back would split it.
     struct OldLists {
         std::string out, in;
@@ -187,45 +187,50 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
                         ReadFileBytes(ListFile(List::CallIn))};
     });
     const std::string dump = DumpText(table);
-    FileBatch batch;
-    auto dumpStaged = std::async(std::launch::async,
-                                 [&] { batch.Stage(folder_.File(file::kReadFile), dump); });
-    FileBatch lists;
+    // The dump is stored even when the lists cannot be rebuilt, and before
+    // they are replaced.
+    const std::shared_future<void> dumpStored =
+        std::async(std::launch::async, [&] {
+            WriteFileAtomically(folder_.File(file::kReadFile), dump);
+        }).share();
     try {
         const OldLists old = oldLists.get();
-        StageRebuiltLists(lists, dump, old.out, old.in);
+        ReplaceLists(dump, old.out, old.in, dumpStored);
     } catch (const FileError&) {
-        // The dump is kept even when the lists cannot be rebuilt.
-        lists.Discard();
-        dumpStaged.get();
-        batch.Commit();
+        dumpStored.get(); // a dump that could not be stored is told first
         throw;
     }
-    dumpStaged.get();
-    batch.Adopt(std::move(lists));
-    batch.Commit();
+    dumpStored.get();
 }
 
 void RecordFiles::RebuildLists() const {
     const std::string dump = ReadFileBytes(folder_.File(file::kReadFile));
     const std::string outText = ReadFileBytes(ListFile(List::CallOut));
     const std::string inText = ReadFileBytes(ListFile(List::CallIn));
-    FileBatch batch;
-    StageRebuiltLists(batch, dump, outText, inText);
-    batch.Commit();
+    ReplaceLists(dump, outText, inText, {});
 }
 
-void RecordFiles::StageRebuiltLists(FileBatch& batch, std::string_view dumpText,
-                                    std::string_view outText, std::string_view inText) const {
-    // Each list with its backup is staged on its own thread.
+// Each list and its backup is written on its own thread. Neither list is
+// replaced before both are on the disk, nor before `after` is done; then
+// the two are replaced side by side, as each replacement frees the old
+// backup it replaces.
+void RecordFiles::ReplaceLists(std::string_view dumpText, std::string_view outText,
+                               std::string_view inText,
+                               const std::shared_future<void>& after) const {
     RebuiltLists fresh = SortByKind(SplitLineViews(dumpText));
-    FileBatch inBatch;
-    auto inStaged = std::async(std::launch::async, [&] {
+    FileBatch outBatch, inBatch;
+    auto inFlushed = std::async(std::launch::async, [&] {
         StageList(inBatch, List::CallIn, inText, std::move(fresh.callIn));
+        inBatch.Flush();
     });
-    StageList(batch, List::CallOut, outText, std::move(fresh.callOut));
-    inStaged.get();
-    batch.Adopt(std::move(inBatch));
+    StageList(outBatch, List::CallOut, outText, std::move(fresh.callOut));
+    outBatch.Flush();
+    inFlushed.get();
+    if (after.valid())
+        after.get();
+    auto inReplaced = std::async(std::launch::async, [&] { inBatch.Commit(); });
+    outBatch.Commit();
+    inReplaced.get();
 }
 
 // A list's backup (the old list), then the new list with the old remarks.

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <future>
 #include <optional>
 #include <span>
 #include <string>
@@ -72,8 +73,8 @@ public:
     const WorkFolder& Folder() const { return folder_; }
 
 private:
-    void StageRebuiltLists(FileBatch& batch, std::string_view dumpText, std::string_view outText,
-                           std::string_view inText) const;
+    void ReplaceLists(std::string_view dumpText, std::string_view outText,
+                      std::string_view inText, const std::shared_future<void>& after) const;
     void StageList(FileBatch& batch, List list, std::string_view oldText, LineViews fresh) const;
 
     WorkFolder folder_;

@@ -1,4 +1,4 @@
-// Call record speed: from a full block table to ReadFile.txt and the two
+// Call record speed: decoding a full block table; from it to ReadFile.txt and the two
 // rebuilt lists when the old lists hold 60000 lines that all carry remarks;
 // the same carry-over done naively (a scan of the new list per remark) for
 // comparison; and the full load of a 100000-line list into the grid.
@@ -41,6 +41,14 @@ void BM_StoreFullRead(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StoreFullRead)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Decoding alone: a full block table into the text of ReadFile.txt.
+void BM_DumpText(benchmark::State& state) {
+    const BlockTable table = FullTable();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DumpText(table));
+}
+BENCHMARK(BM_DumpText)->Unit(benchmark::kMillisecond);
 
 // The carry-over as a plain substring search of the new list per remark.
 void NaiveCarry(Lines& fresh, const Lines& old) {

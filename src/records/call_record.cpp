@@ -30,47 +30,63 @@ std::size_t Digits(std::span<const std::uint8_t, kRecordSize> r, char (&digits)[
     return count;
 }
 
-void AppendNumber(std::string& out, unsigned value) {
-    char text[12];
-    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    out.append(text, end);
-}
+// Writes a record's line into a buffer long enough for any record, so that
+// the line goes into its text with one append.
+class LineWriter {
+public:
+    static constexpr std::size_t kCapacity = 256; // a line is at most ~150 bytes
 
-void AppendName(std::string& out, std::span<const std::uint8_t, kRecordSize> r) {
+    void Put(std::string_view text) {
+        std::copy(text.begin(), text.end(), at_);
+        at_ += text.size();
+    }
+    void Put(char c) { *at_++ = c; }
+    void Number(unsigned value) { at_ = std::to_chars(at_, end(), value).ptr; }
+    void Clock(unsigned seconds) {
+        Number(seconds / 3600);
+        Put(':');
+        Number(seconds % 3600 / 60);
+        Put(':');
+        Number(seconds % 60);
+    }
+    std::string_view Text() const {
+        return {line_.data(), static_cast<std::size_t>(at_ - line_.data())};
+    }
+
+private:
+    char* end() { return line_.data() + line_.size(); }
+
+    std::array<char, kCapacity> line_;
+    char* at_ = line_.data();
+};
+
+void PutName(LineWriter& out, std::span<const std::uint8_t, kRecordSize> r) {
     const auto first = static_cast<std::int8_t>(r[0]);
     if (first < 0x20 || first > 0x7E) {
-        out += "NoName";
+        out.Put("NoName");
         return;
     }
     std::size_t length = 0;
     while (length < 16 && r[length] != 0)
         ++length;
-    out.append(reinterpret_cast<const char*>(r.data()), length);
+    out.Put(std::string_view(reinterpret_cast<const char*>(r.data()), length));
 }
 
-void AppendClock(std::string& out, unsigned seconds) {
-    AppendNumber(out, seconds / 3600);
-    out += ':';
-    AppendNumber(out, seconds % 3600 / 60);
-    out += ':';
-    AppendNumber(out, seconds % 60);
-}
-
-void AppendDate(std::string& out, std::span<const std::uint8_t, kRecordSize> r) {
+void PutDate(LineWriter& out, std::span<const std::uint8_t, kRecordSize> r) {
     const unsigned year = r[25] >> 1;
     if (year > kLastYear)
         return;
     const unsigned month = ((r[25] & 1u) << 3) | (r[26] >> 5);
     const unsigned day = r[26] & 0x1Fu;
     const unsigned time = ((unsigned{r[27]} << 16) | (unsigned{r[28]} << 8) | r[29]) >> 7;
-    out += "20";
-    AppendNumber(out, year);
-    out += '/';
-    AppendNumber(out, month);
-    out += '/';
-    AppendNumber(out, day);
-    out += ' ';
-    AppendClock(out, time);
+    out.Put("20");
+    out.Number(year);
+    out.Put('/');
+    out.Number(month);
+    out.Put('/');
+    out.Number(day);
+    out.Put(' ');
+    out.Clock(time);
 }
 
 // Takes the characters after a tag in a live frame: the first always, then
@@ -100,26 +116,25 @@ bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSiz
         ((std::uint32_t{r[16]} << 16) | (std::uint32_t{r[17]} << 8) | r[18]) >> 4;
     const unsigned type = (r[29] >> 4) & 7u;
     const unsigned duration = (unsigned{r[30]} << 8) | r[31];
-    out += "Group[";
+    LineWriter line;
+    line.Put("Group[");
     if (group > kMaxGroup)
-        out += "NoId";
+        line.Put("NoId");
     else
-        AppendNumber(out, group);
-    out += "],\tName[";
-    AppendName(out, r);
-    out += "],\tNumber[";
-    out.append(digits, digitCount);
-    out += "],\tType[";
-    if (type < 4)
-        out += static_cast<char>('0' + type);
-    else
-        out += 'F';
-    out += "],\tDate[";
-    AppendDate(out, r);
-    out += "],\tDuration[";
+        line.Number(group);
+    line.Put("],\tName[");
+    PutName(line, r);
+    line.Put("],\tNumber[");
+    line.Put(std::string_view(digits, digitCount));
+    line.Put("],\tType[");
+    line.Put(type < 4 ? static_cast<char>('0' + type) : 'F');
+    line.Put("],\tDate[");
+    PutDate(line, r);
+    line.Put("],\tDuration[");
     if (duration <= kMaxDuration)
-        AppendClock(out, duration);
-    out += "],\tRemark[]";
+        line.Clock(duration);
+    line.Put("],\tRemark[]");
+    out += line.Text();
     return true;
 }
 

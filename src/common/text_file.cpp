@@ -149,15 +149,46 @@ fs::path ReplacedFile(const fs::path& path) {
 }
 
 #ifndef _WIN32
+// Starts the disk write of each mebibyte as soon as it is written, so that
+// the disk works while the rest is still being written and the final wait
+// is short.
+class Writeback {
+public:
+    explicit Writeback(int fd) : fd_(fd) {}
+
+    void Advance(std::size_t bytes) {
+        written_ += static_cast<off_t>(bytes);
+        if (written_ - started_ >= kStep)
+            Start();
+    }
+    void Start() {
+#ifdef __linux__
+        if (written_ > started_)
+            (void)::sync_file_range(fd_, started_, written_ - started_, SYNC_FILE_RANGE_WRITE);
+#endif
+        started_ = written_;
+    }
+
+private:
+    static constexpr off_t kStep = off_t{1} << 20;
+    int fd_;
+    off_t written_ = 0;
+    off_t started_ = 0;
+};
+
 void WriteAll(int fd, std::string_view bytes, const fs::path& path) {
+    Writeback writeback(fd);
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const std::size_t piece = std::min<std::size_t>(bytes.size(), std::size_t{1} << 20);
+        const ssize_t written = ::write(fd, bytes.data(), piece);
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
             throw FileError(path, std::string("write error: ") + std::strerror(errno));
         bytes.remove_prefix(static_cast<std::size_t>(written));
+        writeback.Advance(static_cast<std::size_t>(written));
     }
+    writeback.Start();
 }
 
 void SyncFolder(const fs::path& folder) {
@@ -171,6 +202,7 @@ void SyncFolder(const fs::path& folder) {
 // Writes lines, each followed by CR LF, a thousand pieces a call.
 void WriteLinesTo(int fd, const LineViews& lines, const fs::path& path) {
     static constexpr char kLineEnd[] = "\r\n";
+    Writeback writeback(fd);
     std::vector<iovec> pieces;
     pieces.reserve(1024);
     const auto flush = [&] {
@@ -182,6 +214,7 @@ void WriteLinesTo(int fd, const LineViews& lines, const fs::path& path) {
                 continue;
             if (written <= 0)
                 throw FileError(path, std::string("write error: ") + std::strerror(errno));
+            writeback.Advance(static_cast<std::size_t>(written));
             auto left = static_cast<std::size_t>(written);
             while (first < pieces.size() && left >= pieces[first].iov_len)
                 left -= pieces[first++].iov_len;
@@ -200,6 +233,7 @@ void WriteLinesTo(int fd, const LineViews& lines, const fs::path& path) {
             flush();
     }
     flush();
+    writeback.Start();
 }
 
 // Opens the temporary file with the mode and owner of the file it replaces
@@ -222,9 +256,6 @@ int WriteTemporary(const fs::path& temporary, const fs::path& target, const Cont
             WriteLinesTo(fd, content, target);
         else
             WriteAll(fd, content, target);
-#ifdef __linux__
-        (void)::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
-#endif
     } catch (...) {
         ::close(fd);
         throw;

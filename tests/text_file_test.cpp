@@ -23,11 +23,13 @@ TEST(TextFile, SplitAcceptsEveryLineEnd) {
     // Views split the same way; a text of one kind of line end only is
     // split in one pass (a million CRs, then a million LFs).
     for (const std::string text :
-         {"", "a", "a\r\nb\nc\rd", "\n\r", "a\n\rb\r", "x\r\r\n\n", "a\r\n\nb\r\n", "\r\n\r\n"}) {
+         {"", "a", "a\r\nb\nc\rd", "\n\r", "a\n\rb\r", "x\r\r\n\n", "a\r\n\nb\r\n", "\r\n\r\n",
+          "\r\n", "a\r\nb\r\n", "a\r\nb\r", "\n", "a\r\n\r"}) {
         const Lines lines = SplitLines(text);
         EXPECT_EQ(SplitLineViews(text), LineViews(lines.begin(), lines.end())) << text;
         EXPECT_EQ(CountLines(text), lines.size());
         EXPECT_EQ(IsJoinedLines(text), JoinLines(lines) == text) << text;
+        EXPECT_EQ(IsJoinedLines(text, SplitLineViews(text)), JoinLines(lines) == text) << text;
     }
     EXPECT_EQ(CountLines(std::string(1000000, '\r')), 1000000u);
     EXPECT_EQ(CountLines(std::string(1000000, '\n'), 5), 5u);

@@ -66,6 +66,17 @@ bool IsJoinedLines(std::string_view text) {
     return true;
 }
 
+bool IsJoinedLines(std::string_view text, const LineViews& lines) {
+    const char* const end = text.data() + text.size();
+    for (const auto line : lines) {
+        const char* const after = line.data() + line.size();
+        if (end - after < 2 || after[0] != '\r' || after[1] != '\n')
+            return false;
+    }
+    return lines.empty() ? text.empty()
+                         : lines.back().data() + lines.back().size() + 2 == end;
+}
+
 namespace {
 
 template <typename LineList>

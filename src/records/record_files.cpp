@@ -132,7 +132,7 @@ RebuiltLists SortByKind(const LineViews& dump) {
 // A list's backup: the list as it is when its lines already end with CR LF.
 void StageBackup(FileBatch& batch, const std::filesystem::path& path,
                  const std::filesystem::path& list, std::string_view text, const LineViews& lines) {
-    if (IsJoinedLines(text))
+    if (IsJoinedLines(text, lines))
         batch.StageCopy(path, list, text);
     else
         batch.Stage(path, lines);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <random>
 
 namespace mervadin {
@@ -86,6 +87,14 @@ TEST(RecordFiles, AReadOfAnyBytesGivesTheFilesOfThePlainRebuild) {
         byte = static_cast<std::uint8_t>(random());
     for (std::size_t slot = 0; slot < kDumpSlots; slot += 3)
         table[slot * 32 + 18] &= 0xF3; // a first digit, so most slots decode
+    // Names that hold tags and line breaks, each sorted by the text alone.
+    const std::array<std::string_view, 6> names = {"Type[1]", "A\rType[2]", "Number[77",
+                                                   "x\r\nNumber[5]", "Type[F]\n", "[Remark[z"};
+    for (std::size_t slot = 1; slot < kDumpSlots; slot += 7) {
+        const std::string_view name = names[slot % names.size()];
+        std::copy(name.begin(), name.end(), table.begin() + static_cast<long>(slot * 32));
+        table[slot * 32 + name.size()] = 0;
+    }
     std::string outText, inText;
     for (int i = 0; i < 3000; ++i) {
         const std::string number = std::to_string(random() % 100000);

@@ -34,7 +34,7 @@ std::size_t Digits(std::span<const std::uint8_t, kRecordSize> r, char (&digits)[
 // the line goes into its text with one append.
 class LineWriter {
 public:
-    static constexpr std::size_t kCapacity = 256; // a line is at most ~150 bytes
+    static constexpr std::size_t kCapacity = kMaxRecordLineLength; // ~130 used at most
 
     void Put(std::string_view text) {
         std::copy(text.begin(), text.end(), at_);
@@ -49,6 +49,7 @@ public:
         Put(':');
         Number(seconds % 60);
     }
+    std::size_t Length() const { return static_cast<std::size_t>(at_ - line_.data()); }
     std::string_view Text() const {
         return {line_.data(), static_cast<std::size_t>(at_ - line_.data())};
     }
@@ -60,16 +61,19 @@ private:
     char* at_ = line_.data();
 };
 
-void PutName(LineWriter& out, std::span<const std::uint8_t, kRecordSize> r) {
+// Writes the name; true when it holds no "[", CR or LF.
+bool PutName(LineWriter& out, std::span<const std::uint8_t, kRecordSize> r) {
     const auto first = static_cast<std::int8_t>(r[0]);
     if (first < 0x20 || first > 0x7E) {
         out.Put("NoName");
-        return;
+        return true;
     }
     std::size_t length = 0;
     while (length < 16 && r[length] != 0)
         ++length;
-    out.Put(std::string_view(reinterpret_cast<const char*>(r.data()), length));
+    const std::string_view name(reinterpret_cast<const char*>(r.data()), length);
+    out.Put(name);
+    return name.find_first_of("[\r\n") == std::string_view::npos;
 }
 
 void PutDate(LineWriter& out, std::span<const std::uint8_t, kRecordSize> r) {
@@ -107,7 +111,8 @@ std::string LiveValue(std::span<const std::uint8_t> buffer, std::string_view tag
 
 } // namespace
 
-bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSize> r) {
+bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSize> r,
+                      RecordLineFacts* facts) {
     char digits[13];
     const std::size_t digitCount = Digits(r, digits);
     if (digitCount == 0)
@@ -123,11 +128,15 @@ bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSiz
     else
         line.Number(group);
     line.Put("],\tName[");
-    PutName(line, r);
+    const bool plainName = PutName(line, r);
     line.Put("],\tNumber[");
+    const std::size_t numberAt = line.Length();
     line.Put(std::string_view(digits, digitCount));
     line.Put("],\tType[");
-    line.Put(type < 4 ? static_cast<char>('0' + type) : 'F');
+    const char typeChar = type < 4 ? static_cast<char>('0' + type) : 'F';
+    line.Put(typeChar);
+    if (facts)
+        *facts = {plainName, typeChar, numberAt, digitCount};
     line.Put("],\tDate[");
     PutDate(line, r);
     line.Put("],\tDuration[");

@@ -11,6 +11,23 @@
 
 namespace mervadin {
 
+// A list's lines, each with the number it is found by (its "Number[" field).
+struct ListLines {
+    LineViews lines;
+    LineViews numbers;
+
+    void Add(std::string_view line, std::string_view number) {
+        lines.push_back(line);
+        numbers.push_back(number);
+    }
+};
+
+// The dump's calls out and calls in, in order.
+struct SortedDump {
+    ListLines callOut;
+    ListLines callIn;
+};
+
 namespace {
 
 bool Holds(std::string_view line, std::string_view text) {
@@ -58,16 +75,15 @@ Kind KindOf(std::string_view line) {
 // numbers only where the hashes agree and mostly stays within the array.
 class FirstLineByNumber {
 public:
-    explicit FirstLineByNumber(const LineViews& lines) {
+    // `numbers` holds each line's number; it must outlive the table.
+    explicit FirstLineByNumber(const LineViews& numbers) : numbers_(numbers) {
         std::size_t capacity = 16;
-        while (capacity < 2 * lines.size())
+        while (capacity < 2 * numbers.size())
             capacity *= 2;
         slots_.assign(capacity, Slot{});
-        numbers_.reserve(lines.size());
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            numbers_.push_back(FieldView(lines[i], "Number["));
-            const std::size_t hash = std::hash<std::string_view>{}(numbers_.back());
-            Slot& slot = slots_[Probe(numbers_.back(), hash)];
+        for (std::size_t i = 0; i < numbers.size(); ++i) {
+            const std::size_t hash = std::hash<std::string_view>{}(numbers[i]);
+            Slot& slot = slots_[Probe(numbers[i], hash)];
             if (slot.line == 0)
                 slot = {Tag(hash), static_cast<std::uint32_t>(i + 1)};
         }
@@ -100,11 +116,11 @@ private:
     }
 
     std::vector<Slot> slots_;
-    std::vector<std::string_view> numbers_;
+    const LineViews& numbers_;
 };
 
-void CarryRemarks(LineViews& fresh, const LineViews& old) {
-    const FirstLineByNumber firstWithNumber(fresh);
+void CarryRemarks(ListLines& fresh, const LineViews& old) {
+    const FirstLineByNumber firstWithNumber(fresh.numbers);
     for (const auto line : old) {
         if (FieldView(line, "Remark[").empty())
             continue;
@@ -112,21 +128,57 @@ void CarryRemarks(LineViews& fresh, const LineViews& old) {
         if (number.empty())
             continue;
         if (const auto found = firstWithNumber.Find(number))
-            fresh[*found] = line;
+            fresh.lines[*found] = line;
     }
 }
 
+// Files a line of the dump into its list by the text rules.
+void FileByRules(SortedDump& sorted, std::string_view line) {
+    const Kind kind = KindOf(line);
+    if (kind != Kind::Neither)
+        (kind == Kind::Out ? sorted.callOut : sorted.callIn).Add(line, FieldView(line, "Number["));
+}
+
 // The dump's calls out and calls in, in order.
-RebuiltLists SortByKind(const LineViews& dump) {
-    RebuiltLists lists;
-    for (const auto line : dump) {
-        const Kind kind = KindOf(line);
-        if (kind == Kind::Out)
-            lists.callOut.push_back(line);
-        else if (kind == Kind::In)
-            lists.callIn.push_back(line);
+SortedDump SortByKind(const LineViews& dump) {
+    SortedDump sorted;
+    for (const auto line : dump)
+        FileByRules(sorted, line);
+    return sorted;
+}
+
+// The text of ReadFile.txt, its lines filed into `sorted` (when given) as
+// they are decoded. The views point into the text, which never moves while
+// it grows: room for the longest line of every slot is reserved first.
+std::string DecodeTable(std::span<const std::uint8_t> table, SortedDump* sorted) {
+    std::string text;
+    const std::size_t slots = std::min(kDumpSlots, table.size() / kRecordSize);
+    text.reserve(slots * (kMaxRecordLineLength + 2));
+    for (std::size_t slot = 0; slot < slots; ++slot) {
+        const std::size_t start = text.size();
+        RecordLineFacts facts;
+        if (!AppendCallRecord(text, table.subspan(slot * kRecordSize).first<kRecordSize>(),
+                              &facts))
+            continue;
+        text += "\r\n";
+        if (!sorted)
+            continue;
+        const std::string_view record(text.data() + start, text.size() - start);
+        if (!facts.plain) {
+            ForEachLine(record, [&](std::string_view line) {
+                FileByRules(*sorted, line);
+                return true;
+            });
+            continue;
+        }
+        const std::string_view line = record.substr(0, record.size() - 2);
+        const std::string_view number = line.substr(facts.numberAt, facts.numberLength);
+        if (facts.type == '0' || facts.type == '1')
+            sorted->callOut.Add(line, number);
+        else if (facts.type == '2' || facts.type == '3')
+            sorted->callIn.Add(line, number);
     }
-    return lists;
+    return text;
 }
 
 // A list's backup: the list as it is when its lines already end with CR LF.
@@ -154,21 +206,15 @@ Lines DumpLines(std::span<const std::uint8_t> table) {
 }
 
 std::string DumpText(std::span<const std::uint8_t> table) {
-    std::string text;
-    const std::size_t slots = std::min(kDumpSlots, table.size() / kRecordSize);
-    text.reserve(slots * 112);
-    for (std::size_t slot = 0; slot < slots; ++slot)
-        if (AppendCallRecord(text, table.subspan(slot * kRecordSize).first<kRecordSize>()))
-            text += "\r\n";
-    return text;
+    return DecodeTable(table, nullptr);
 }
 
 RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,
                       const LineViews& oldCallIn) {
-    RebuiltLists lists = SortByKind(dump);
-    CarryRemarks(lists.callOut, oldCallOut);
-    CarryRemarks(lists.callIn, oldCallIn);
-    return lists;
+    SortedDump sorted = SortByKind(dump);
+    CarryRemarks(sorted.callOut, oldCallOut);
+    CarryRemarks(sorted.callIn, oldCallIn);
+    return {std::move(sorted.callOut.lines), std::move(sorted.callIn.lines)};
 }
 
 std::filesystem::path RecordFiles::ListFile(List list) const {
@@ -186,7 +232,8 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
         return OldLists{ReadFileBytes(ListFile(List::CallOut)),
                         ReadFileBytes(ListFile(List::CallIn))};
     });
-    const std::string dump = DumpText(table);
+    SortedDump fresh;
+    const std::string dump = DecodeTable(table, &fresh);
     // The dump is stored even when the lists cannot be rebuilt, and before
     // they are replaced.
     const std::shared_future<void> dumpStored =
@@ -195,7 +242,7 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
         }).share();
     try {
         const OldLists old = oldLists.get();
-        ReplaceLists(dump, old.out, old.in, dumpStored);
+        ReplaceLists(fresh, old.out, old.in, dumpStored);
     } catch (const FileError&) {
         dumpStored.get(); // a dump that could not be stored is told first
         throw;
@@ -207,23 +254,23 @@ void RecordFiles::RebuildLists() const {
     const std::string dump = ReadFileBytes(folder_.File(file::kReadFile));
     const std::string outText = ReadFileBytes(ListFile(List::CallOut));
     const std::string inText = ReadFileBytes(ListFile(List::CallIn));
-    ReplaceLists(dump, outText, inText, {});
+    SortedDump fresh = SortByKind(SplitLineViews(dump));
+    ReplaceLists(fresh, outText, inText, {});
 }
 
 // Each list and its backup is written on its own thread. Neither list is
 // replaced before both are on the disk, nor before `after` is done; then
 // the two are replaced side by side, as each replacement frees the old
 // backup it replaces.
-void RecordFiles::ReplaceLists(std::string_view dumpText, std::string_view outText,
+void RecordFiles::ReplaceLists(SortedDump& fresh, std::string_view outText,
                                std::string_view inText,
                                const std::shared_future<void>& after) const {
-    RebuiltLists fresh = SortByKind(SplitLineViews(dumpText));
     FileBatch outBatch, inBatch;
     auto inFlushed = std::async(std::launch::async, [&] {
-        StageList(inBatch, List::CallIn, inText, std::move(fresh.callIn));
+        StageList(inBatch, List::CallIn, inText, fresh.callIn);
         inBatch.Flush();
     });
-    StageList(outBatch, List::CallOut, outText, std::move(fresh.callOut));
+    StageList(outBatch, List::CallOut, outText, fresh.callOut);
     outBatch.Flush();
     inFlushed.get();
     if (after.valid())
@@ -235,13 +282,13 @@ void RecordFiles::ReplaceLists(std::string_view dumpText, std::string_view outTe
 
 // A list's backup (the old list), then the new list with the old remarks.
 void RecordFiles::StageList(FileBatch& batch, List list, std::string_view oldText,
-                            LineViews fresh) const {
+                            ListLines& fresh) const {
     const LineViews old = SplitLineViews(oldText);
     const auto backup = folder_.File(list == List::CallOut ? file::kCallOutListBackup
                                                            : file::kCallInListBackup);
     StageBackup(batch, backup, ListFile(list), oldText, old);
     CarryRemarks(fresh, old);
-    batch.Stage(ListFile(list), fresh);
+    batch.Stage(ListFile(list), fresh.lines);
 }
 
 void RecordFiles::RebuildKinds() const {

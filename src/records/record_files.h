@@ -43,6 +43,9 @@ struct RebuiltLists {
 RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,
                       const LineViews& oldCallIn);
 
+struct ListLines;
+struct SortedDump;
+
 class RecordFiles {
 public:
     // A remark keeps at most this many bytes, cut at a character boundary.
@@ -73,9 +76,9 @@ public:
     const WorkFolder& Folder() const { return folder_; }
 
 private:
-    void ReplaceLists(std::string_view dumpText, std::string_view outText,
-                      std::string_view inText, const std::shared_future<void>& after) const;
-    void StageList(FileBatch& batch, List list, std::string_view oldText, LineViews fresh) const;
+    void ReplaceLists(SortedDump& fresh, std::string_view outText, std::string_view inText,
+                      const std::shared_future<void>& after) const;
+    void StageList(FileBatch& batch, List list, std::string_view oldText, ListLines& fresh) const;
 
     WorkFolder folder_;
     const TextEncoding* encoding_;

@@ -154,6 +154,11 @@ std::string DecodeTable(std::span<const std::uint8_t> table, SortedDump* sorted)
     std::string text;
     const std::size_t slots = std::min(kDumpSlots, table.size() / kRecordSize);
     text.reserve(slots * (kMaxRecordLineLength + 2));
+    if (sorted)
+        for (ListLines* list : {&sorted->callOut, &sorted->callIn}) {
+            list->lines.reserve(slots);
+            list->numbers.reserve(slots);
+        }
     for (std::size_t slot = 0; slot < slots; ++slot) {
         const std::size_t start = text.size();
         RecordLineFacts facts;

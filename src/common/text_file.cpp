@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <new>
 #include <random>
 #include <system_error>
 #include <type_traits>
@@ -11,6 +12,7 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/uio.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -106,7 +108,10 @@ std::string JoinLines(const LineViews& lines) {
     return JoinAny(lines);
 }
 
-std::string ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
+namespace {
+
+// The size of a regular file that may be read; FileError otherwise.
+std::uintmax_t ReadableSize(const fs::path& path, std::uintmax_t limit) {
     std::error_code error;
     const auto status = fs::status(path, error);
     if (!fs::exists(status))
@@ -121,6 +126,13 @@ std::string ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
     if (size > limit)
         throw FileError(path, "too large (" + std::to_string(size) + " bytes, at most " +
                                   std::to_string(limit) + ")");
+    return size;
+}
+
+} // namespace
+
+std::string ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
+    const auto size = ReadableSize(path, limit);
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw FileError(path, std::string("cannot open file: ") + std::strerror(errno));
@@ -137,6 +149,87 @@ std::string ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
         throw FileError(path, std::string("read error: ") + std::strerror(errno));
     }
     return bytes;
+}
+
+#ifndef _WIN32
+FileBytes::FileBytes(std::size_t capacity) : capacity_(capacity) {
+    if (capacity == 0)
+        return;
+    int flags = MAP_PRIVATE | MAP_ANONYMOUS;
+#ifdef MAP_POPULATE
+    flags |= MAP_POPULATE; // every page at once: far cheaper than a fault per page
+#endif
+    void* memory = ::mmap(nullptr, capacity, PROT_READ | PROT_WRITE, flags, -1, 0);
+    if (memory == MAP_FAILED)
+        throw std::bad_alloc();
+    data_ = static_cast<char*>(memory);
+}
+
+void FileBytes::Release() noexcept {
+    if (data_)
+        ::munmap(data_, capacity_);
+    data_ = nullptr;
+    size_ = capacity_ = 0;
+}
+
+FileBytes ReadFileBuffer(const fs::path& path, std::uintmax_t limit) {
+    const auto size = static_cast<std::size_t>(ReadableSize(path, limit));
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw FileError(path, std::string("cannot open file: ") + std::strerror(errno));
+    FileBytes bytes(size);
+    // A file that grew meanwhile is read up to the size it had.
+    while (bytes.size_ < size) {
+        const ssize_t got = ::read(fd, bytes.data_ + bytes.size_, size - bytes.size_);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int readError = errno;
+            ::close(fd);
+            throw FileError(path, std::string("read error: ") + std::strerror(readError));
+        }
+        if (got == 0)
+            break;
+        bytes.size_ += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    return bytes;
+}
+#else
+FileBytes::FileBytes(std::size_t capacity)
+    : data_(capacity ? new char[capacity] : nullptr), capacity_(capacity) {}
+
+void FileBytes::Release() noexcept {
+    delete[] data_;
+    data_ = nullptr;
+    size_ = capacity_ = 0;
+}
+
+FileBytes ReadFileBuffer(const fs::path& path, std::uintmax_t limit) {
+    const std::string text = ReadFileBytes(path, limit);
+    FileBytes bytes(text.size());
+    std::copy(text.begin(), text.end(), bytes.data_);
+    bytes.size_ = text.size();
+    return bytes;
+}
+#endif
+
+FileBytes::FileBytes(FileBytes&& other) noexcept
+    : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)),
+      capacity_(std::exchange(other.capacity_, 0)) {}
+
+FileBytes& FileBytes::operator=(FileBytes&& other) noexcept {
+    if (this != &other) {
+        Release();
+        data_ = std::exchange(other.data_, nullptr);
+        size_ = std::exchange(other.size_, 0);
+        capacity_ = std::exchange(other.capacity_, 0);
+    }
+    return *this;
+}
+
+FileBytes::~FileBytes() {
+    Release();
 }
 
 namespace {

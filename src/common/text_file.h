@@ -83,6 +83,32 @@ inline constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;
 // device), larger than the limit or unreadable.
 std::string ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes);
 
+// A whole file's bytes, read like ReadFileBytes but into memory mapped for
+// them in one step, rather than page by page as the read fills it, and not
+// cleared first: the way to read the large files of a call record read.
+class FileBytes {
+public:
+    FileBytes() = default;
+    FileBytes(FileBytes&& other) noexcept;
+    FileBytes& operator=(FileBytes&& other) noexcept;
+    FileBytes(const FileBytes&) = delete;
+    FileBytes& operator=(const FileBytes&) = delete;
+    ~FileBytes();
+
+    std::string_view View() const { return {data_, size_}; }
+
+private:
+    friend FileBytes ReadFileBuffer(const std::filesystem::path& path, std::uintmax_t limit);
+    explicit FileBytes(std::size_t capacity);
+    void Release() noexcept;
+
+    char* data_ = nullptr;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+};
+
+FileBytes ReadFileBuffer(const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes);
+
 // Writes bytes to a temporary file in the same folder, flushes it to the
 // disk and renames it over `path`, so a crash, a power cut or a full disk
 // leaves the old file or the new one, never a half-written one. The file

@@ -231,11 +231,11 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
     // stored while the lists are rebuilt. The dump stays in memory for the
     // rebuild, split exactly as reading the file back would split it.
     struct OldLists {
-        std::string out, in;
+        FileBytes out, in;
     };
     auto oldLists = std::async(std::launch::async, [this] {
-        return OldLists{ReadFileBytes(ListFile(List::CallOut)),
-                        ReadFileBytes(ListFile(List::CallIn))};
+        return OldLists{ReadFileBuffer(ListFile(List::CallOut)),
+                        ReadFileBuffer(ListFile(List::CallIn))};
     });
     SortedDump fresh;
     const std::string dump = DecodeTable(table, &fresh);
@@ -247,7 +247,7 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
         }).share();
     try {
         const OldLists old = oldLists.get();
-        ReplaceLists(fresh, old.out, old.in, dumpStored);
+        ReplaceLists(fresh, old.out.View(), old.in.View(), dumpStored);
     } catch (const FileError&) {
         dumpStored.get(); // a dump that could not be stored is told first
         throw;
@@ -256,11 +256,11 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
 }
 
 void RecordFiles::RebuildLists() const {
-    const std::string dump = ReadFileBytes(folder_.File(file::kReadFile));
-    const std::string outText = ReadFileBytes(ListFile(List::CallOut));
-    const std::string inText = ReadFileBytes(ListFile(List::CallIn));
-    SortedDump fresh = SortByKind(SplitLineViews(dump));
-    ReplaceLists(fresh, outText, inText, {});
+    const FileBytes dump = ReadFileBuffer(folder_.File(file::kReadFile));
+    const FileBytes outText = ReadFileBuffer(ListFile(List::CallOut));
+    const FileBytes inText = ReadFileBuffer(ListFile(List::CallIn));
+    SortedDump fresh = SortByKind(SplitLineViews(dump.View()));
+    ReplaceLists(fresh, outText.View(), inText.View(), {});
 }
 
 // Each list and its backup is written on its own thread. Neither list is

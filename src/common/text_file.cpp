@@ -214,6 +214,19 @@ FileBytes ReadFileBuffer(const fs::path& path, std::uintmax_t limit) {
 }
 #endif
 
+void PrefaultForWriting(void* start, std::size_t bytes) noexcept {
+#if defined(__linux__) && defined(MADV_POPULATE_WRITE)
+    const auto page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const auto first = (reinterpret_cast<std::uintptr_t>(start) + page - 1) & ~(page - 1);
+    const auto last = (reinterpret_cast<std::uintptr_t>(start) + bytes) & ~(page - 1);
+    if (last > first)
+        (void)::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
+#else
+    (void)start;
+    (void)bytes;
+#endif
+}
+
 FileBytes::FileBytes(FileBytes&& other) noexcept
     : data_(std::exchange(other.data_, nullptr)), size_(std::exchange(other.size_, 0)),
       capacity_(std::exchange(other.capacity_, 0)) {}

@@ -109,6 +109,11 @@ private:
 
 FileBytes ReadFileBuffer(const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes);
 
+// Maps the whole pages of memory already allocated (a reserved string's
+// room) at once where the system can, so that filling them costs no fault
+// per page. Nothing changes where it cannot.
+void PrefaultForWriting(void* start, std::size_t bytes) noexcept;
+
 // Writes bytes to a temporary file in the same folder, flushes it to the
 // disk and renames it over `path`, so a crash, a power cut or a full disk
 // leaves the old file or the new one, never a half-written one. The file

@@ -147,6 +147,17 @@ SortedDump SortByKind(const LineViews& dump) {
     return sorted;
 }
 
+// The slots whose record has a first digit, so that it gives a line.
+std::size_t DecodedSlots(std::span<const std::uint8_t> table, std::size_t slots) {
+    std::size_t count = 0;
+    for (std::size_t slot = 0; slot < slots; ++slot)
+        count += (table[slot * kRecordSize + 18] & 0x0F) <= 9;
+    return count;
+}
+
+// A line with a short name, as most are; the room they fill is mapped at once.
+constexpr std::size_t kTypicalLineBytes = 100;
+
 // The text of ReadFile.txt, its lines filed into `sorted` (when given) as
 // they are decoded. The views point into the text, which never moves while
 // it grows: room for the longest line of every slot is reserved first.
@@ -154,6 +165,7 @@ std::string DecodeTable(std::span<const std::uint8_t> table, SortedDump* sorted)
     std::string text;
     const std::size_t slots = std::min(kDumpSlots, table.size() / kRecordSize);
     text.reserve(slots * (kMaxRecordLineLength + 2));
+    PrefaultForWriting(text.data(), DecodedSlots(table, slots) * kTypicalLineBytes);
     if (sorted)
         for (ListLines* list : {&sorted->callOut, &sorted->callIn}) {
             list->lines.reserve(slots);

@@ -175,8 +175,14 @@ int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams i
             return static_cast<int>(kBadInput);
         }
         // The blocks the file holds, then erased flash up to a full table.
-        std::string table = ReadFileBytes(blocksFile, kBlockCount * kBlockSize);
-        table.resize(kBlockCount * kBlockSize, '\xFF');
+        const FileBytes blocks = ReadFileBuffer(blocksFile, kBlockCount * kBlockSize);
+        std::string padded;
+        std::string_view table = blocks.View();
+        if (table.size() < kBlockCount * kBlockSize) {
+            padded.assign(table);
+            padded.resize(kBlockCount * kBlockSize, '\xFF');
+            table = padded;
+        }
         RecordFiles(folder).StoreRead(std::span<const std::uint8_t>(
             reinterpret_cast<const std::uint8_t*>(table.data()), table.size()));
         return static_cast<int>(kSuccess);

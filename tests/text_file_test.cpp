@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <sys/stat.h>
 
 namespace mervadin {
@@ -134,6 +136,39 @@ TEST(TextFile, ABatchReplacesAllItsFilesOrNone) {
     }
     EXPECT_EQ(test::Slurp(folder / "a.txt"), "new a\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
+}
+
+TEST(TextFile, LinesWrittenFromTheirTextsComeOutAsJoined) {
+    // Lines from two texts, in and out of order, some followed by CR LF in
+    // their text, some by a lone CR or LF, one at a text's very end without
+    // a line end, empty ones, and one from neither text.
+    const std::string first = "a\r\nbb\r\n\r\nc\rd\ne";
+    const std::string second = "x\r\ny\r\nz";
+    const std::string elsewhere = "w\r\n";
+    LineViews lines = SplitLineViews(first);
+    const LineViews more = SplitLineViews(second);
+    lines.insert(lines.begin() + 2, more.begin(), more.end());
+    lines.push_back(more[0]);
+    lines.push_back(std::string_view(elsewhere).substr(0, 1));
+    lines.push_back(std::string_view(first).substr(0, 1)); // again, after a line from `elsewhere`
+    lines.push_back(std::string_view(first).substr(3, 2));
+    test::TempFolder folder;
+    const std::array<std::string_view, 2> texts = {first, second};
+    FileBatch batch;
+    batch.Stage(folder / "list.txt", lines, texts);
+    batch.Commit();
+    EXPECT_EQ(test::Slurp(folder / "list.txt"), JoinLines(lines));
+
+    // Many lines in order, as one piece after another.
+    std::string big;
+    for (int i = 0; i < 5000; ++i)
+        big += "line " + std::to_string(i) + "\r\n";
+    const LineViews bigLines = SplitLineViews(big);
+    const std::array<std::string_view, 1> bigText = {big};
+    FileBatch bigBatch;
+    bigBatch.Stage(folder / "big.txt", bigLines, bigText);
+    bigBatch.Commit();
+    EXPECT_EQ(test::Slurp(folder / "big.txt"), big);
 }
 
 TEST(TextFile, ACopyInABatchSharesTheSourceOnlyWhereNothingDiffers) {

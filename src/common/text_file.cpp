@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <new>
 #include <random>
 #include <system_error>
@@ -319,12 +320,35 @@ void SyncFolder(const fs::path& folder) {
     }
 }
 
-// Writes lines, each followed by CR LF, a thousand pieces a call.
-void WriteLinesTo(int fd, const LineViews& lines, const fs::path& path) {
+// Lines to write, and the texts they may lie in.
+struct LinesIn {
+    const LineViews& lines;
+    std::span<const std::string_view> texts;
+};
+
+// Whether the line lies in one of the texts with CR LF right after it.
+bool FollowedByLineEnd(std::string_view line, std::span<const std::string_view> texts) {
+    const std::less<const char*> before;
+    for (const auto text : texts) {
+        const char* const end = text.data() + text.size();
+        if (before(line.data(), text.data()) || before(end, line.data()))
+            continue;
+        const auto room = static_cast<std::size_t>(end - line.data());
+        return room >= line.size() + 2 && line.data()[line.size()] == '\r' &&
+               line.data()[line.size() + 1] == '\n';
+    }
+    return false;
+}
+
+// Writes lines, each followed by CR LF, a thousand pieces (or a mebibyte) a
+// call. A line followed by its CR LF in its text goes out with it, joined to
+// the piece before when that ends where it starts.
+void WriteLinesTo(int fd, const LinesIn& content, const fs::path& path) {
     static constexpr char kLineEnd[] = "\r\n";
     Writeback writeback(fd);
     std::vector<iovec> pieces;
     pieces.reserve(1024);
+    std::size_t pending = 0;
     const auto flush = [&] {
         std::size_t first = 0;
         while (first < pieces.size()) {
@@ -344,12 +368,26 @@ void WriteLinesTo(int fd, const LineViews& lines, const fs::path& path) {
             }
         }
         pieces.clear();
+        pending = 0;
     };
-    for (const auto line : lines) {
-        if (!line.empty())
-            pieces.push_back({const_cast<char*>(line.data()), line.size()});
-        pieces.push_back({const_cast<char*>(kLineEnd), 2});
-        if (pieces.size() >= 1022)
+    const auto add = [&](const char* start, std::size_t size) {
+        if (!pieces.empty() &&
+            static_cast<const char*>(pieces.back().iov_base) + pieces.back().iov_len == start)
+            pieces.back().iov_len += size;
+        else
+            pieces.push_back({const_cast<char*>(start), size});
+        pending += size;
+    };
+    for (const auto line : content.lines) {
+        if (FollowedByLineEnd(line, content.texts)) {
+            add(line.data(), line.size() + 2);
+        } else {
+            if (!line.empty())
+                pieces.push_back({const_cast<char*>(line.data()), line.size()});
+            pieces.push_back({const_cast<char*>(kLineEnd), 2});
+            pending += line.size() + 2;
+        }
+        if (pieces.size() >= 1022 || pending >= (std::size_t{1} << 20))
             flush();
     }
     flush();
@@ -372,7 +410,7 @@ int WriteTemporary(const fs::path& temporary, const fs::path& target, const Cont
             (void)::fchown(fd, old.st_uid, old.st_gid); // kept where the system allows it
             ::fchmod(fd, mode);                         // the umask must not narrow it
         }
-        if constexpr (std::is_same_v<Content, LineViews>)
+        if constexpr (std::is_same_v<Content, LinesIn>)
             WriteLinesTo(fd, content, target);
         else
             WriteAll(fd, content, target);
@@ -431,9 +469,15 @@ void FileBatch::Stage(const fs::path& path, std::string_view bytes, fs::perms ne
 }
 
 void FileBatch::Stage(const fs::path& path, const LineViews& lines, fs::perms newMode) {
+    Stage(path, lines, {}, newMode);
+}
+
+void FileBatch::Stage(const fs::path& path, const LineViews& lines,
+                      std::span<const std::string_view> texts, fs::perms newMode) {
 #ifndef _WIN32
-    StageContent(path, lines, newMode);
+    StageContent(path, LinesIn{lines, texts}, newMode);
 #else
+    (void)texts;
     StageContent(path, std::string_view(JoinLines(lines)), newMode);
 #endif
 }

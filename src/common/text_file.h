@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -137,7 +138,13 @@ public:
     void Stage(const std::filesystem::path& path, std::string_view bytes,
                std::filesystem::perms newMode = std::filesystem::perms(0644));
     // Lines, each ended with CR LF, written without joining them first.
+    // Lines that lie in one of `texts` with CR LF right after them are
+    // written from there, their line ends too, and such lines that follow
+    // each other in a text go out as one piece.
     void Stage(const std::filesystem::path& path, const LineViews& lines,
+               std::filesystem::perms newMode = std::filesystem::perms(0644));
+    void Stage(const std::filesystem::path& path, const LineViews& lines,
+               std::span<const std::string_view> texts,
                std::filesystem::perms newMode = std::filesystem::perms(0644));
     // A copy of `source`, whose content is `bytes`. Where the copy can be
     // the source's own data (both plain files in one folder, of one owner

@@ -5,6 +5,7 @@
 #include "link/frame_codec.h"
 #include "records/call_record.h"
 
+#include <array>
 #include <functional>
 #include <future>
 #include <optional>
@@ -24,6 +25,7 @@ struct ListLines {
 
 // The dump's calls out and calls in, in order.
 struct SortedDump {
+    std::string_view text; // the dump the lines point into
     ListLines callOut;
     ListLines callIn;
 };
@@ -140,8 +142,9 @@ void FileByRules(SortedDump& sorted, std::string_view line) {
 }
 
 // The dump's calls out and calls in, in order.
-SortedDump SortByKind(const LineViews& dump) {
+SortedDump SortByKind(std::string_view text, const LineViews& dump) {
     SortedDump sorted;
+    sorted.text = text;
     for (const auto line : dump)
         FileByRules(sorted, line);
     return sorted;
@@ -195,6 +198,8 @@ std::string DecodeTable(std::span<const std::uint8_t> table, SortedDump* sorted)
         else if (facts.type == '2' || facts.type == '3')
             sorted->callIn.Add(line, number);
     }
+    if (sorted)
+        sorted->text = text;
     return text;
 }
 
@@ -228,7 +233,7 @@ std::string DumpText(std::span<const std::uint8_t> table) {
 
 RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,
                       const LineViews& oldCallIn) {
-    SortedDump sorted = SortByKind(dump);
+    SortedDump sorted = SortByKind({}, dump);
     CarryRemarks(sorted.callOut, oldCallOut);
     CarryRemarks(sorted.callIn, oldCallIn);
     return {std::move(sorted.callOut.lines), std::move(sorted.callIn.lines)};
@@ -271,7 +276,7 @@ void RecordFiles::RebuildLists() const {
     const FileBytes dump = ReadFileBuffer(folder_.File(file::kReadFile));
     const FileBytes outText = ReadFileBuffer(ListFile(List::CallOut));
     const FileBytes inText = ReadFileBuffer(ListFile(List::CallIn));
-    SortedDump fresh = SortByKind(SplitLineViews(dump.View()));
+    SortedDump fresh = SortByKind(dump.View(), SplitLineViews(dump.View()));
     ReplaceLists(fresh, outText.View(), inText.View(), {});
 }
 
@@ -284,10 +289,10 @@ void RecordFiles::ReplaceLists(SortedDump& fresh, std::string_view outText,
                                const std::shared_future<void>& after) const {
     FileBatch outBatch, inBatch;
     auto inFlushed = std::async(std::launch::async, [&] {
-        StageList(inBatch, List::CallIn, inText, fresh.callIn);
+        StageList(inBatch, List::CallIn, inText, fresh.callIn, fresh.text);
         inBatch.Flush();
     });
-    StageList(outBatch, List::CallOut, outText, fresh.callOut);
+    StageList(outBatch, List::CallOut, outText, fresh.callOut, fresh.text);
     outBatch.Flush();
     inFlushed.get();
     if (after.valid())
@@ -299,13 +304,14 @@ void RecordFiles::ReplaceLists(SortedDump& fresh, std::string_view outText,
 
 // A list's backup (the old list), then the new list with the old remarks.
 void RecordFiles::StageList(FileBatch& batch, List list, std::string_view oldText,
-                            ListLines& fresh) const {
+                            ListLines& fresh, std::string_view dumpText) const {
     const LineViews old = SplitLineViews(oldText);
     const auto backup = folder_.File(list == List::CallOut ? file::kCallOutListBackup
                                                            : file::kCallInListBackup);
     StageBackup(batch, backup, ListFile(list), oldText, old);
     CarryRemarks(fresh, old);
-    batch.Stage(ListFile(list), fresh.lines);
+    const std::array<std::string_view, 2> texts = {dumpText, oldText};
+    batch.Stage(ListFile(list), fresh.lines, texts);
 }
 
 void RecordFiles::RebuildKinds() const {

@@ -78,7 +78,8 @@ public:
 private:
     void ReplaceLists(SortedDump& fresh, std::string_view outText, std::string_view inText,
                       const std::shared_future<void>& after) const;
-    void StageList(FileBatch& batch, List list, std::string_view oldText, ListLines& fresh) const;
+    void StageList(FileBatch& batch, List list, std::string_view oldText, ListLines& fresh,
+                   std::string_view dumpText) const;
 
     WorkFolder folder_;
     const TextEncoding* encoding_;

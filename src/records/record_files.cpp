@@ -23,6 +23,19 @@ struct ListLines {
     }
 };
 
+// A list as it was before a rebuild: its text and its lines.
+struct OldList {
+    FileBytes bytes;
+    LineViews lines; // into `bytes`, which keeps its place when moved
+
+    static OldList Read(const std::filesystem::path& path) {
+        OldList list{ReadFileBuffer(path), {}};
+        list.lines = SplitLineViews(list.bytes.View());
+        return list;
+    }
+    std::string_view Text() const { return bytes.View(); }
+};
+
 // The dump's calls out and calls in, in order.
 struct SortedDump {
     std::string_view text; // the dump the lines point into
@@ -244,15 +257,15 @@ std::filesystem::path RecordFiles::ListFile(List list) const {
 }
 
 void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
-    // The old lists are read while the dump is decoded, and the dump is
-    // stored while the lists are rebuilt. The dump stays in memory for the
-    // rebuild, split exactly as reading the file back would split it.
+    // The old lists are read and split while the dump is decoded, and the
+    // dump is stored while the lists are rebuilt. The dump stays in memory
+    // for the rebuild, split exactly as reading the file back would split it.
     struct OldLists {
-        FileBytes out, in;
+        OldList out, in;
     };
     auto oldLists = std::async(std::launch::async, [this] {
-        return OldLists{ReadFileBuffer(ListFile(List::CallOut)),
-                        ReadFileBuffer(ListFile(List::CallIn))};
+        return OldLists{OldList::Read(ListFile(List::CallOut)),
+                        OldList::Read(ListFile(List::CallIn))};
     });
     SortedDump fresh;
     const std::string dump = DecodeTable(table, &fresh);
@@ -264,7 +277,7 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
         }).share();
     try {
         const OldLists old = oldLists.get();
-        ReplaceLists(fresh, old.out.View(), old.in.View(), dumpStored);
+        ReplaceLists(fresh, old.out, old.in, dumpStored);
     } catch (const FileError&) {
         dumpStored.get(); // a dump that could not be stored is told first
         throw;
@@ -274,25 +287,24 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
 
 void RecordFiles::RebuildLists() const {
     const FileBytes dump = ReadFileBuffer(folder_.File(file::kReadFile));
-    const FileBytes outText = ReadFileBuffer(ListFile(List::CallOut));
-    const FileBytes inText = ReadFileBuffer(ListFile(List::CallIn));
+    const OldList out = OldList::Read(ListFile(List::CallOut));
+    const OldList in = OldList::Read(ListFile(List::CallIn));
     SortedDump fresh = SortByKind(dump.View(), SplitLineViews(dump.View()));
-    ReplaceLists(fresh, outText.View(), inText.View(), {});
+    ReplaceLists(fresh, out, in, {});
 }
 
 // Each list and its backup is written on its own thread. Neither list is
 // replaced before both are on the disk, nor before `after` is done; then
 // the two are replaced side by side, as each replacement frees the old
 // backup it replaces.
-void RecordFiles::ReplaceLists(SortedDump& fresh, std::string_view outText,
-                               std::string_view inText,
+void RecordFiles::ReplaceLists(SortedDump& fresh, const OldList& out, const OldList& in,
                                const std::shared_future<void>& after) const {
     FileBatch outBatch, inBatch;
     auto inFlushed = std::async(std::launch::async, [&] {
-        StageList(inBatch, List::CallIn, inText, fresh.callIn, fresh.text);
+        StageList(inBatch, List::CallIn, in, fresh.callIn, fresh.text);
         inBatch.Flush();
     });
-    StageList(outBatch, List::CallOut, outText, fresh.callOut, fresh.text);
+    StageList(outBatch, List::CallOut, out, fresh.callOut, fresh.text);
     outBatch.Flush();
     inFlushed.get();
     if (after.valid())
@@ -303,14 +315,13 @@ void RecordFiles::ReplaceLists(SortedDump& fresh, std::string_view outText,
 }
 
 // A list's backup (the old list), then the new list with the old remarks.
-void RecordFiles::StageList(FileBatch& batch, List list, std::string_view oldText,
-                            ListLines& fresh, std::string_view dumpText) const {
-    const LineViews old = SplitLineViews(oldText);
+void RecordFiles::StageList(FileBatch& batch, List list, const OldList& old, ListLines& fresh,
+                            std::string_view dumpText) const {
     const auto backup = folder_.File(list == List::CallOut ? file::kCallOutListBackup
                                                            : file::kCallInListBackup);
-    StageBackup(batch, backup, ListFile(list), oldText, old);
-    CarryRemarks(fresh, old);
-    const std::array<std::string_view, 2> texts = {dumpText, oldText};
+    StageBackup(batch, backup, ListFile(list), old.Text(), old.lines);
+    CarryRemarks(fresh, old.lines);
+    const std::array<std::string_view, 2> texts = {dumpText, old.Text()};
     batch.Stage(ListFile(list), fresh.lines, texts);
 }
 

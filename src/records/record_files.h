@@ -44,6 +44,7 @@ RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,
                       const LineViews& oldCallIn);
 
 struct ListLines;
+struct OldList;
 struct SortedDump;
 
 class RecordFiles {
@@ -76,9 +77,9 @@ public:
     const WorkFolder& Folder() const { return folder_; }
 
 private:
-    void ReplaceLists(SortedDump& fresh, std::string_view outText, std::string_view inText,
+    void ReplaceLists(SortedDump& fresh, const OldList& out, const OldList& in,
                       const std::shared_future<void>& after) const;
-    void StageList(FileBatch& batch, List list, std::string_view oldText, ListLines& fresh,
+    void StageList(FileBatch& batch, List list, const OldList& old, ListLines& fresh,
                    std::string_view dumpText) const;
 
     WorkFolder folder_;

@@ -138,6 +138,23 @@ TEST(TextFile, ABatchReplacesAllItsFilesOrNone) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
 }
 
+TEST(TextFile, AFileBufferHoldsWhatTheFileHolds) {
+    test::TempFolder folder;
+    std::string bytes(3 << 20, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7 % 251);
+    test::Spit(folder / "big.bin", bytes);
+    test::Spit(folder / "empty.txt", "");
+    FileBytes big = ReadFileBuffer(folder / "big.bin");
+    const FileBytes moved = std::move(big);
+    EXPECT_EQ(moved.View(), bytes);
+    EXPECT_TRUE(big.View().empty());
+    EXPECT_TRUE(ReadFileBuffer(folder / "empty.txt").View().empty());
+    EXPECT_THROW(ReadFileBuffer(folder / "missing.txt"), FileError);
+    EXPECT_THROW(ReadFileBuffer(folder.path()), FileError);
+    EXPECT_THROW(ReadFileBuffer(folder / "big.bin", 1000), FileError);
+}
+
 TEST(TextFile, LinesWrittenFromTheirTextsComeOutAsJoined) {
     // Lines from two texts, in and out of order, some followed by CR LF in
     // their text, some by a lone CR or LF, one at a text's very end without

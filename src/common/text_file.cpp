@@ -175,10 +175,10 @@ void FileBytes::Release() noexcept {
 
 FileBytes ReadFileBuffer(const fs::path& path, std::uintmax_t limit) {
     const auto size = static_cast<std::size_t>(ReadableSize(path, limit));
+    FileBytes bytes(size);
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw FileError(path, std::string("cannot open file: ") + std::strerror(errno));
-    FileBytes bytes(size);
     // A file that grew meanwhile is read up to the size it had.
     while (bytes.size_ < size) {
         const ssize_t got = ::read(fd, bytes.data_ + bytes.size_, size - bytes.size_);

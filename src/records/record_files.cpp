@@ -211,8 +211,6 @@ std::string DecodeTable(std::span<const std::uint8_t> table, SortedDump* sorted)
         else if (facts.type == '2' || facts.type == '3')
             sorted->callIn.Add(line, number);
     }
-    if (sorted)
-        sorted->text = text;
     return text;
 }
 
@@ -269,6 +267,7 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
     });
     SortedDump fresh;
     const std::string dump = DecodeTable(table, &fresh);
+    fresh.text = dump;
     // The dump is stored even when the lists cannot be rebuilt, and before
     // they are replaced.
     const std::shared_future<void> dumpStored =

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <random>
+#include <thread>
 
 namespace mervadin {
 namespace {
@@ -183,6 +184,35 @@ TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {
     EXPECT_TRUE(ReadLines(folder.File("ReadFile.txt")).empty());
     EXPECT_TRUE(ReadLines(folder.File("CallOutList.txt")).empty());
     EXPECT_EQ(ReadLines(folder.File("CallOutListBackup.txt")).size(), 1u);
+}
+
+TEST(RecordFiles, ARemarkWrittenDuringAReadIsKept) {
+    // A read and remark commits at once (as from two windows or the
+    // command-line tool beside a window): each remark is either in the list
+    // the read replaces, and carried over, or written into the new list.
+    test::TempFolder temp;
+    const WorkFolder folder(temp.path());
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    const RecordFiles files(folder);
+    constexpr std::size_t kCalls = 200;
+    BlockTable table = ErasedBlockTable();
+    for (std::size_t slot = 0; slot < kCalls; ++slot) {
+        const sim::CallRecord record{1, "A", std::to_string(1000 + slot), 0, 26, 1, 2, 3, 4};
+        const auto bytes = sim::EncodeCallRecord(record);
+        std::copy(bytes.begin(), bytes.end(), table.begin() + static_cast<long>(slot * 32));
+    }
+    files.StoreRead(table);
+    std::thread reads([&] {
+        for (int i = 0; i < 40; ++i)
+            files.StoreRead(table);
+    });
+    for (std::size_t index = 0; index < kCalls; ++index)
+        EXPECT_TRUE(files.CommitRemark(RecordFiles::List::CallOut, index, "r" + std::to_string(index)));
+    reads.join();
+    const Lines lines = ReadLines(folder.File("CallOutList.txt"));
+    ASSERT_EQ(lines.size(), kCalls);
+    for (std::size_t index = 0; index < kCalls; ++index)
+        EXPECT_EQ(FieldValue(lines[index], "Remark["), "r" + std::to_string(index)) << index;
 }
 
 TEST(RecordFiles, LiveRecordsAndRemarkCommits) {

@@ -258,6 +258,8 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
     // The old lists are read and split while the dump is decoded, and the
     // dump is stored while the lists are rebuilt. The dump stays in memory
     // for the rebuild, split exactly as reading the file back would split it.
+    // No remark is written into a list meanwhile: it would be lost.
+    const FolderLock lock(folder_.root());
     struct OldLists {
         OldList out, in;
     };
@@ -285,6 +287,7 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
 }
 
 void RecordFiles::RebuildLists() const {
+    const FolderLock lock(folder_.root());
     const FileBytes dump = ReadFileBuffer(folder_.File(file::kReadFile));
     const OldList out = OldList::Read(ListFile(List::CallOut));
     const OldList in = OldList::Read(ListFile(List::CallIn));

@@ -57,21 +57,6 @@ std::size_t CountLines(std::string_view text, std::size_t atMost) {
     return count;
 }
 
-bool IsJoinedLines(std::string_view text) {
-    if (text.empty())
-        return true;
-    if (text.size() < 2 || text.substr(text.size() - 2) != "\r\n")
-        return false;
-    // Every CR is followed by an LF and every LF follows a CR.
-    for (std::size_t at = text.find('\r'); at != std::string_view::npos; at = text.find('\r', at + 2))
-        if (at + 1 >= text.size() || text[at + 1] != '\n')
-            return false;
-    for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1))
-        if (at == 0 || text[at - 1] != '\r')
-            return false;
-    return true;
-}
-
 bool IsJoinedLines(std::string_view text, const LineViews& lines) {
     const char* const end = text.data() + text.size();
     for (const auto line : lines) {

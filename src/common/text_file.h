@@ -65,11 +65,9 @@ LineViews SplitLineViews(std::string_view text);
 // The number of lines, counted up to `atMost`.
 std::size_t CountLines(std::string_view text, std::size_t atMost = SIZE_MAX);
 
-// Whether the text is exactly what JoinLines makes of its own lines: every
-// line ended by CR LF, no other CR or LF.
-bool IsJoinedLines(std::string_view text);
-// The same for a text already split into `lines` (views into `text`),
-// looking only at the bytes after each line.
+// Whether the text is exactly what JoinLines makes of its own lines (every
+// line ended by CR LF, no other CR or LF), given `lines`, the text split
+// (views into it): only the bytes after each line are looked at.
 bool IsJoinedLines(std::string_view text, const LineViews& lines);
 
 // Joins lines with CR LF after every line, the last one included.

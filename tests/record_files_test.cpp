@@ -207,7 +207,8 @@ TEST(RecordFiles, ARemarkWrittenDuringAReadIsKept) {
             files.StoreRead(table);
     });
     for (std::size_t index = 0; index < kCalls; ++index)
-        EXPECT_TRUE(files.CommitRemark(RecordFiles::List::CallOut, index, "r" + std::to_string(index)));
+        EXPECT_TRUE(
+            files.CommitRemark(RecordFiles::List::CallOut, index, "r" + std::to_string(index)));
     reads.join();
     const Lines lines = ReadLines(folder.File("CallOutList.txt"));
     ASSERT_EQ(lines.size(), kCalls);

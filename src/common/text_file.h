@@ -124,8 +124,9 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
 // Replaces several files at once, each the way WriteFileAtomically does:
 // Stage writes a file's temporary beside it and starts its way to the disk;
 // Commit waits until all of them are there, then renames them into place in
-// the order staged, so the waits overlap. Temporaries not committed are removed (Discard, or when
-// the batch goes); a failing Commit renames nothing more.
+// the order staged, so the waits overlap. Temporaries not committed are
+// removed (Discard, or when the batch goes); a failing Commit renames nothing
+// more.
 class FileBatch {
 public:
     FileBatch() = default;

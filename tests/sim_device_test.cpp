@@ -157,6 +157,11 @@ TEST_F(SimDeviceTest, ReadSendsBlocksOnAcknowledgementAndRepeatsOnRejection) {
 
     Send(BuildFrame(frames::kCdrResend), 5);
     EXPECT_EQ(Buffer().substr(0, 539), first.substr(0, 539));
+    // The request repeated before block 0 was taken (a tool that missed the
+    // answer) is answered again, without a second block 0.
+    Send(BuildFrame(frames::kReadCdrRequest), 60);
+    EXPECT_TRUE(Holds("module"));
+    EXPECT_EQ(Buffer().find("Bob"), std::string::npos);
     Send(BuildFrame(frames::kCdrAck), 5);
     EXPECT_EQ(static_cast<std::uint8_t>(Buffer()[7]), 0xFF); // block 1: erased flash
     Send(BuildStopFrame(FrameLength::Short), 5);

@@ -118,6 +118,11 @@ void SimDevice::HandleRequest(std::string_view text) {
     }
     Answer("okok!okok!module:" + dialer_.Model() + ";okok!");
     inFlight_.reset();
+    // A read request repeated before the first block was taken (the tool
+    // missed the answer) is answered again; the block already on its way is
+    // not sent twice.
+    if (mode_ == Mode::Reading && blockIndex_ == 0 && OpensWith(text, "readcdr?"))
+        return;
     if (OpensWith(text, "writesetting?")) {
         mode_ = Mode::AwaitSettings;
         settingsStored_ = false;

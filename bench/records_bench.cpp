@@ -86,6 +86,22 @@ void BM_CarryOverIndexed(benchmark::State& state) {
 }
 BENCHMARK(BM_CarryOverIndexed)->Arg(2000)->Arg(60000)->Unit(benchmark::kMillisecond);
 
+// The decoding benchmark's old lists: numbers that meet a quarter of the
+// dump's, so that a third of the lookups find a line; 0 old lines gives the
+// sorting alone.
+void BM_CarryOverMatching(benchmark::State& state) {
+    const Lines dump = Dump();
+    Lines old;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(state.range(0)); ++i)
+        old.push_back("Group[1],\tName[Old],\tNumber[" + std::to_string(13800000000ULL + i * 2) +
+                      "],\tType[0],\tDate[],\tDuration[],\tRemark[note " + std::to_string(i) +
+                      "];");
+    const LineViews dumpViews(dump.begin(), dump.end()), oldViews(old.begin(), old.end());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SortDump(dumpViews, oldViews, oldViews));
+}
+BENCHMARK(BM_CarryOverMatching)->Arg(0)->Arg(60000)->Unit(benchmark::kMillisecond);
+
 void BM_CarryOverNaive(benchmark::State& state) {
     const Lines dump = Dump();
     const Lines old = OldLines(static_cast<std::size_t>(state.range(0)));

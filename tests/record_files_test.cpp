@@ -35,6 +35,52 @@ TEST(RecordFiles, RemarksFollowTheirOwnNumberOnly) {
     EXPECT_EQ(lists.callIn, LineViews{oldIn[0]});
 }
 
+// Each old line with a remark replaces the first fresh line with its number.
+void CarryPlainly(Lines& fresh, const Lines& old) {
+    Lines numbers;
+    for (const auto& line : fresh)
+        numbers.push_back(FieldValue(line, "Number["));
+    for (const auto& line : old) {
+        const std::string number = FieldValue(line, "Number[");
+        if (FieldValue(line, "Remark[").empty() || number.empty())
+            continue;
+        const auto first = std::find(numbers.begin(), numbers.end(), number);
+        if (first != numbers.end())
+            fresh[static_cast<std::size_t>(first - numbers.begin())] = line;
+    }
+}
+
+TEST(RecordFiles, RemarksAndNumbersAreFoundAsTheFieldRuleFindsThem) {
+    // Keys that start just inside and just outside the first 200 characters,
+    // keys in names, empty and cut-off values, a "[" at every place.
+    Lines dump;
+    for (int number = 1; number <= 9; ++number)
+        dump.push_back(Line("1", std::to_string(number), "0"));
+    const auto pad = [](std::size_t size) { return std::string(size, 'x'); };
+    const Lines old = {
+        pad(193) + "Number[1];Remark[a]",       // "Number[" starts at 193
+        pad(193) + "Remark[b];Number[2]",       // "Remark[" starts at 193
+        pad(194) + "Number[3];Remark[c]",       // at 194
+        "Remark[d]" + pad(191) + "Number[4]",   // at 200: not a field
+        "Number[5]" + pad(200) + "Remark[e]",   // the remark starts too late
+        "Remark[f]Number[6]",                   // keys at the very start
+        "Name[Number[7]],\tNumber[8],\tRemark[g]", // the name's number counts
+        "Number[9],\tRemark[],\tRemark[h]",      // the first remark is empty
+        "Number[9],\tRemark[;x]",                 // so is this one
+        "[[[[[[[Number[[9]Remark[i]",              // a "[" opens the number
+        "Number",
+        "Remark[j]Number[]",
+        std::string("Number[2]\0Remark[k]", 19),
+        pad(199) + "Remark[l]Number[1]",        // at 199: still a field
+        "Remark[m]" + pad(190) + "Number[3]",   // so is this number
+    };
+    const auto views = [](const Lines& lines) { return LineViews(lines.begin(), lines.end()); };
+    Lines expected = dump;
+    CarryPlainly(expected, old);
+    EXPECT_EQ(SortDump(views(dump), views(old), {}).callOut, views(expected));
+    EXPECT_NE(expected, dump);
+}
+
 // The rebuild as plainly as it can be said: whole lines, the dump read back
 // from its file, a linear search for each remark's number.
 struct PlainRebuild {
@@ -56,24 +102,8 @@ PlainRebuild RebuildPlainly(const BlockTable& table, const std::string& outText,
         else if (holds("Type[2]") || holds("Type[3]"))
             in.push_back(line);
     }
-    const auto carry = [](Lines& fresh, const Lines& old) {
-        const Lines numbers = [&] {
-            Lines n;
-            for (const auto& line : fresh)
-                n.push_back(FieldValue(line, "Number["));
-            return n;
-        }();
-        for (const auto& line : old) {
-            const std::string number = FieldValue(line, "Number[");
-            if (FieldValue(line, "Remark[").empty() || number.empty())
-                continue;
-            const auto first = std::find(numbers.begin(), numbers.end(), number);
-            if (first != numbers.end())
-                fresh[static_cast<std::size_t>(first - numbers.begin())] = line;
-        }
-    };
-    carry(out, oldOut);
-    carry(in, oldIn);
+    CarryPlainly(out, oldOut);
+    CarryPlainly(in, oldIn);
     files.callOut = JoinLines(out);
     files.callIn = JoinLines(in);
     return files;

@@ -158,7 +158,11 @@ std::string_view FieldView(std::string_view line, std::string_view key) {
     const std::size_t end = ShortSearch(AsBytes(line), key);
     if (end == 0)
         return {};
-    const std::string_view rest = line.substr(end + 1);
+    return FieldViewAt(line, end + 1);
+}
+
+std::string_view FieldViewAt(std::string_view line, std::size_t start) {
+    const std::string_view rest = line.substr(start);
     const std::size_t limit = std::min(rest.size(), kMaxFieldLength);
     std::size_t stop = 0;
     while (stop < limit && rest[stop] != ';' && rest[stop] != ']')

@@ -39,6 +39,8 @@ bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSiz
 // 126 characters. Empty when the key is absent.
 std::string FieldValue(std::string_view line, std::string_view key);
 std::string_view FieldView(std::string_view line, std::string_view key);
+// The value that starts at `start` (right after its key), read the same way.
+std::string_view FieldViewAt(std::string_view line, std::size_t start);
 
 // The name the grid shows for a "Type[" value: "CallOutSuccessed" for "0" ...
 // "CallOutManual" for "4"; empty for anything else.

@@ -6,6 +6,8 @@
 #include "records/call_record.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
 #include <functional>
 #include <future>
 #include <optional>
@@ -134,12 +136,59 @@ private:
     const LineViews& numbers_;
 };
 
+// The first "[" in line[from, end), eight bytes at a time; `end` when there
+// is none.
+std::size_t NextBracket(std::string_view line, std::size_t from, std::size_t end) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = kOnes << 7;
+    for (; from + 8 <= end; from += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, line.data() + from, 8);
+        const std::uint64_t x = word ^ (kOnes * '[');
+        // The lowest marked byte is the first "[" (a borrow only marks bytes above it).
+        const std::uint64_t marks = (x - kOnes) & ~x & kHighs;
+        if (marks == 0)
+            continue;
+        if constexpr (std::endian::native == std::endian::little)
+            return from + static_cast<std::size_t>(std::countr_zero(marks)) / 8;
+        break; // elsewhere the bytes are looked at one by one
+    }
+    for (; from < end; ++from)
+        if (line[from] == '[')
+            return from;
+    return end;
+}
+
+// The number of a line that carries a remark; empty when it has no remark or
+// no number. Both fields are found as FieldView finds them (the first
+// "Number[" and "Remark[" that start in the first 200 characters), in one
+// pass over the line's "[" characters.
+std::string_view RemarkedNumber(std::string_view line) {
+    constexpr std::size_t kWord = 6; // "Number" and "Remark", before their "["
+    const std::size_t end = std::min(line.size(), kShortSearchStarts + kWord);
+    std::string_view number;
+    bool numberSeen = false, remarkSeen = false;
+    for (std::size_t at = NextBracket(line, kWord, end); at < end;
+         at = NextBracket(line, at + 1, end)) {
+        const char* const word = line.data() + at - kWord;
+        if (!numberSeen && std::memcmp(word, "Number", kWord) == 0) {
+            numberSeen = true;
+            number = FieldViewAt(line, at + 1);
+        } else if (!remarkSeen && std::memcmp(word, "Remark", kWord) == 0) {
+            remarkSeen = true;
+            if (FieldViewAt(line, at + 1).empty())
+                return {};
+        }
+        if (numberSeen && remarkSeen)
+            return number;
+    }
+    return {};
+}
+
 void CarryRemarks(ListLines& fresh, const LineViews& old) {
     const FirstLineByNumber firstWithNumber(fresh.numbers);
     for (const auto line : old) {
-        if (FieldView(line, "Remark[").empty())
-            continue;
-        const std::string_view number = FieldView(line, "Number[");
+        const std::string_view number = RemarkedNumber(line);
         if (number.empty())
             continue;
         if (const auto found = firstWithNumber.Find(number))

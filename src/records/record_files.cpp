@@ -326,8 +326,8 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
             WriteFileAtomically(folder_.File(file::kReadFile), dump);
         }).share();
     try {
-        const OldLists old = oldLists.get();
-        ReplaceLists(fresh, old.out, old.in, dumpStored);
+        OldLists old = oldLists.get();
+        ReplaceLists(fresh, std::move(old.out), std::move(old.in), dumpStored);
     } catch (const FileError&) {
         dumpStored.get(); // a dump that could not be stored is told first
         throw;
@@ -338,24 +338,24 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
 void RecordFiles::RebuildLists() const {
     const FolderLock lock(folder_.root());
     const FileBytes dump = ReadFileBuffer(folder_.File(file::kReadFile));
-    const OldList out = OldList::Read(ListFile(List::CallOut));
-    const OldList in = OldList::Read(ListFile(List::CallIn));
+    OldList out = OldList::Read(ListFile(List::CallOut));
+    OldList in = OldList::Read(ListFile(List::CallIn));
     SortedDump fresh = SortByKind(dump.View(), SplitLineViews(dump.View()));
-    ReplaceLists(fresh, out, in, {});
+    ReplaceLists(fresh, std::move(out), std::move(in), {});
 }
 
 // Each list and its backup is written on its own thread. Neither list is
 // replaced before both are on the disk, nor before `after` is done; then
 // the two are replaced side by side, as each replacement frees the old
 // backup it replaces.
-void RecordFiles::ReplaceLists(SortedDump& fresh, const OldList& out, const OldList& in,
+void RecordFiles::ReplaceLists(SortedDump& fresh, OldList out, OldList in,
                                const std::shared_future<void>& after) const {
     FileBatch outBatch, inBatch;
     auto inFlushed = std::async(std::launch::async, [&] {
-        StageList(inBatch, List::CallIn, in, fresh.callIn, fresh.text);
+        StageList(inBatch, List::CallIn, std::move(in), fresh.callIn, fresh.text);
         inBatch.Flush();
     });
-    StageList(outBatch, List::CallOut, out, fresh.callOut, fresh.text);
+    StageList(outBatch, List::CallOut, std::move(out), fresh.callOut, fresh.text);
     outBatch.Flush();
     inFlushed.get();
     if (after.valid())
@@ -366,7 +366,9 @@ void RecordFiles::ReplaceLists(SortedDump& fresh, const OldList& out, const OldL
 }
 
 // A list's backup (the old list), then the new list with the old remarks.
-void RecordFiles::StageList(FileBatch& batch, List list, const OldList& old, ListLines& fresh,
+// The old list and the new lines are let go as soon as they are written, so
+// that their memory is given back while the disk catches up.
+void RecordFiles::StageList(FileBatch& batch, List list, OldList old, ListLines& fresh,
                             std::string_view dumpText) const {
     const auto backup = folder_.File(list == List::CallOut ? file::kCallOutListBackup
                                                            : file::kCallInListBackup);
@@ -374,6 +376,7 @@ void RecordFiles::StageList(FileBatch& batch, List list, const OldList& old, Lis
     CarryRemarks(fresh, old.lines);
     const std::array<std::string_view, 2> texts = {dumpText, old.Text()};
     batch.Stage(ListFile(list), fresh.lines, texts);
+    fresh = {};
 }
 
 void RecordFiles::RebuildKinds() const {

@@ -77,9 +77,9 @@ public:
     const WorkFolder& Folder() const { return folder_; }
 
 private:
-    void ReplaceLists(SortedDump& fresh, const OldList& out, const OldList& in,
+    void ReplaceLists(SortedDump& fresh, OldList out, OldList in,
                       const std::shared_future<void>& after) const;
-    void StageList(FileBatch& batch, List list, const OldList& old, ListLines& fresh,
+    void StageList(FileBatch& batch, List list, OldList old, ListLines& fresh,
                    std::string_view dumpText) const;
 
     WorkFolder folder_;

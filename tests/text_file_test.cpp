@@ -178,10 +178,11 @@ TEST(TextFile, LinesWrittenFromTheirTextsComeOutAsJoined) {
     batch.Commit();
     EXPECT_EQ(test::Slurp(folder / "list.txt"), JoinLines(lines));
 
-    // Many lines in order, as one piece after another.
+    // Lines over several mebibytes, one of them longer than a mebibyte.
     std::string big;
-    for (int i = 0; i < 5000; ++i)
+    for (int i = 0; i < 150000; ++i)
         big += "line " + std::to_string(i) + "\r\n";
+    big += std::string(1500000, 'L') + "\r\nlast\r\n";
     const LineViews bigLines = SplitLineViews(big);
     const std::array<std::string_view, 1> bigText = {big};
     FileBatch bigBatch;

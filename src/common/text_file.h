@@ -136,10 +136,9 @@ public:
 
     void Stage(const std::filesystem::path& path, std::string_view bytes,
                std::filesystem::perms newMode = std::filesystem::perms(0644));
-    // Lines, each ended with CR LF, written without joining them first.
-    // Lines that lie in one of `texts` with CR LF right after them are
-    // written from there, their line ends too, and such lines that follow
-    // each other in a text go out as one piece.
+    // Lines, each ended with CR LF, written a mebibyte at a time without
+    // joining them all first. A line that lies in one of `texts` with CR LF
+    // right after it is copied together with its line end.
     void Stage(const std::filesystem::path& path, const LineViews& lines,
                std::filesystem::perms newMode = std::filesystem::perms(0644));
     void Stage(const std::filesystem::path& path, const LineViews& lines,

@@ -98,20 +98,55 @@ public:
         while (capacity < 2 * numbers.size())
             capacity *= 2;
         slots_.assign(capacity, Slot{});
-        for (std::size_t i = 0; i < numbers.size(); ++i) {
-            const std::size_t hash = std::hash<std::string_view>{}(numbers[i]);
-            Slot& slot = slots_[Probe(numbers[i], hash)];
-            if (slot.line == 0)
-                slot = {Tag(hash), static_cast<std::uint32_t>(i + 1)};
-        }
+        InBatches(numbers.size(), [&](std::size_t i) { return numbers[i]; },
+                  [&](std::size_t i, std::string_view number, std::size_t hash) {
+                      Slot& slot = slots_[Probe(number, hash)];
+                      if (slot.line == 0)
+                          slot = {Tag(hash), static_cast<std::uint32_t>(i + 1)};
+                  });
     }
 
-    std::optional<std::size_t> Find(std::string_view number) const {
-        const Slot slot = slots_[Probe(number, std::hash<std::string_view>{}(number))];
-        return slot.line == 0 ? std::nullopt : std::optional<std::size_t>(slot.line - 1);
+    // Calls found(i, line) for each of `count` keys, number(i), that the
+    // table holds, in order.
+    template <typename Number, typename Found>
+    void FindEach(std::size_t count, Number number, Found found) const {
+        InBatches(count, number, [&](std::size_t i, std::string_view key, std::size_t hash) {
+            const Slot slot = slots_[Probe(key, hash)];
+            if (slot.line != 0)
+                found(i, std::size_t{slot.line - 1});
+        });
     }
 
 private:
+    // A lookup mostly waits for its slot, the table being far larger than
+    // the cache: the slots of a batch of keys are fetched together first,
+    // then visited in order. Empty keys (never looked up) are skipped.
+    template <typename Number, typename Visit>
+    void InBatches(std::size_t count, Number number, Visit visit) const {
+        constexpr std::size_t kBatch = 16;
+        std::array<std::string_view, kBatch> keys;
+        std::array<std::size_t, kBatch> hashes;
+        for (std::size_t first = 0; first < count; first += kBatch) {
+            const std::size_t size = std::min(kBatch, count - first);
+            for (std::size_t i = 0; i < size; ++i) {
+                keys[i] = number(first + i);
+                hashes[i] = keys[i].empty() ? 0 : std::hash<std::string_view>{}(keys[i]);
+                Prefetch(&slots_[hashes[i] & (slots_.size() - 1)]);
+            }
+            for (std::size_t i = 0; i < size; ++i)
+                if (!keys[i].empty())
+                    visit(first + i, keys[i], hashes[i]);
+        }
+    }
+
+    static void Prefetch(const void* address) {
+#if defined(__GNUC__) || defined(__clang__)
+        __builtin_prefetch(address);
+#else
+        (void)address;
+#endif
+    }
+
     struct Slot {
         std::uint32_t tag = 0;
         std::uint32_t line = 0; // line index + 1; 0 is empty
@@ -187,13 +222,9 @@ std::string_view RemarkedNumber(std::string_view line) {
 
 void CarryRemarks(ListLines& fresh, const LineViews& old) {
     const FirstLineByNumber firstWithNumber(fresh.numbers);
-    for (const auto line : old) {
-        const std::string_view number = RemarkedNumber(line);
-        if (number.empty())
-            continue;
-        if (const auto found = firstWithNumber.Find(number))
-            fresh.lines[*found] = line;
-    }
+    firstWithNumber.FindEach(
+        old.size(), [&](std::size_t i) { return RemarkedNumber(old[i]); },
+        [&](std::size_t i, std::size_t line) { fresh.lines[line] = old[i]; });
 }
 
 // Files a line of the dump into its list by the text rules.

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "support/temp_folder.h"
+#include "support/workbook.h"
 
 #include <gtest/gtest.h>
 
@@ -142,7 +143,15 @@ TEST(Cli, StatsAndExportsOfTheCallLists) {
     ASSERT_EQ(RunCli(wd + "export-records out '" + (temp / "out.csv").string() + "'").status, 0);
     EXPECT_NE(test::Slurp(temp / "out.csv").find("1,\"a,b\",01,CallOutSuccessed"),
               std::string::npos);
+    // The workbook libraries are opened by the command that needs them.
     EXPECT_EQ(RunCli(wd + "export-records in '" + (temp / "in.xlsx").string() + "'").status, 0);
+    EXPECT_NE(test::Slurp(temp / "in.xlsx").find("xl/worksheets/sheet1.xml"), std::string::npos);
+    test::Workbook book;
+    book.sheets = {test::InlineRow(3, "1", "Ann", "13800000001") +
+                   test::InlineRow(4, "2", "Bob", "13800000002")}; // rows 1 and 2: headings
+    test::WriteWorkbook(temp / "numbers.xlsx", book);
+    ASSERT_EQ(RunCli(wd + "import-numbers '" + (temp / "numbers.xlsx").string() + "'").status, 0);
+    EXPECT_NE(RunCli(wd + "show-numbers").out.find("13800000002"), std::string::npos);
     EXPECT_EQ(RunCli(wd + "export-records in '" + (temp / "in.txt").string() + "'").status, 2);
     EXPECT_EQ(RunCli(wd + "export-records both x.csv").status, 2);
 }

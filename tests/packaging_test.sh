@@ -33,5 +33,8 @@ for file in ./usr/bin/mervadin ./usr/lib/udev/rules.d/70-mervadin.rules \
     ./usr/share/applications/mervadin.desktop; do
   grep -q " $file\$" <<<"$contents" || { echo "missing from the package: $file"; exit 1; }
 done
-dpkg-deb -f "$deb" Depends | grep -q "libqt6widgets6" || { echo "no Qt dependency"; exit 1; }
+depends="$(dpkg-deb -f "$deb" Depends)"
+for package in libqt6widgets6 libhidapi-hidraw0 libzip4 libxlsxwriter4; do
+  grep -q "$package" <<<"$depends" || { echo "no dependency on $package: $depends"; exit 1; }
+done
 echo "package $(basename "$deb") holds $(wc -l <<<"$contents") entries"

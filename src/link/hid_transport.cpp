@@ -1,5 +1,6 @@
 #include "link/hid_transport.h"
 
+#include "common/lazy_library.h"
 #include "link/device_selection.h"
 
 #include <hidapi.h>
@@ -17,6 +18,16 @@ std::string Narrow(const wchar_t* text) {
     for (; text && *text; ++text)
         out += static_cast<char>(*text < 128 ? *text : '?');
     return out;
+}
+
+// Loaded when the device is first looked for.
+LazyLibrary& Hidapi() {
+#ifdef _WIN32
+    static LazyLibrary library("hidapi.dll");
+#else
+    static LazyLibrary library("libhidapi-hidraw.so.0");
+#endif
+    return library;
 }
 
 hid_device* Handle(void* device) {
@@ -43,20 +54,24 @@ HidTransport::~HidTransport() {
     if (thread_.joinable())
         thread_.join();
     if (device_)
-        hid_close(Handle(device_));
+        MERVADIN_LAZY(Hidapi(), hid_close)(Handle(device_));
 }
 
 bool HidTransport::Initialise() {
-    return hid_init() == 0;
+    try {
+        return MERVADIN_LAZY(Hidapi(), hid_init)() == 0;
+    } catch (const LibraryMissing&) {
+        return false;
+    }
 }
 
 std::vector<HidDeviceInfo> HidTransport::List() {
     std::vector<HidDeviceInfo> devices;
-    hid_device_info* list = hid_enumerate(kVendorId, kProductId);
+    hid_device_info* list = MERVADIN_LAZY(Hidapi(), hid_enumerate)(kVendorId, kProductId);
     for (auto* d = list; d; d = d->next)
         devices.push_back({d->path ? d->path : "", Narrow(d->manufacturer_string),
                            Narrow(d->product_string), Narrow(d->serial_number)});
-    hid_free_enumeration(list);
+    MERVADIN_LAZY(Hidapi(), hid_free_enumeration)(list);
     return devices;
 }
 
@@ -100,7 +115,7 @@ void HidTransport::Scan() {
         if (!path_.empty() && info.path != path_)
             continue;
         found = info.path;
-        if (hid_device* device = hid_open_path(info.path.c_str())) {
+        if (hid_device* device = MERVADIN_LAZY(Hidapi(), hid_open_path)(info.path.c_str())) {
             device_ = device;
             break;
         }
@@ -123,10 +138,10 @@ void HidTransport::Scan() {
 
 void HidTransport::Serve() {
     Report input{};
-    const int got =
-        hid_read_timeout(Handle(device_), input.data() + 1, kReportPayload, kReadTimeoutMs);
+    const int got = MERVADIN_LAZY(Hidapi(), hid_read_timeout)(Handle(device_), input.data() + 1,
+                                                             kReportPayload, kReadTimeoutMs);
     if (got < 0) {
-        hid_close(Handle(device_));
+        MERVADIN_LAZY(Hidapi(), hid_close)(Handle(device_));
         device_ = nullptr;
         lastCount_ = 0;
         Post([](TransportEvents& events) { events.OnDeviceCount(0); });
@@ -148,7 +163,7 @@ void HidTransport::Serve() {
         pending.swap(writes_);
     }
     for (const Report& report : pending)
-        hid_write(Handle(device_), report.data(), report.size());
+        MERVADIN_LAZY(Hidapi(), hid_write)(Handle(device_), report.data(), report.size());
 }
 
 } // namespace mervadin

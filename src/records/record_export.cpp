@@ -1,5 +1,6 @@
 #include "records/record_export.h"
 
+#include "common/lazy_library.h"
 #include "common/text_file.h"
 #include "records/call_record.h"
 #include "records/call_statistics.h"
@@ -62,6 +63,18 @@ std::filesystem::path TemporaryBeside(const std::filesystem::path& file) {
                                  std::to_string(std::mt19937(seed())() % 1000000000));
 }
 
+// Loaded when the first workbook is written.
+LazyLibrary& Xlsxwriter() {
+#ifdef _WIN32
+    static LazyLibrary library("xlsxwriter.dll");
+#else
+    static LazyLibrary library("libxlsxwriter.so.4");
+#endif
+    return library;
+}
+
+#define XLSXWRITER(function) MERVADIN_LAZY(Xlsxwriter(), function)
+
 // One workbook being written, closed (or dropped) whatever happens.
 class WorkbookWriter {
 public:
@@ -69,24 +82,28 @@ public:
         : encoding_(encoding) {
         lxw_workbook_options options{};
         options.constant_memory = LXW_TRUE; // rows go to disk as they are written
-        workbook_ = workbook_new_opt(file.c_str(), &options);
+        try {
+            workbook_ = XLSXWRITER(workbook_new_opt)(file.c_str(), &options);
+        } catch (const LibraryMissing& missing) {
+            throw FileError(file, std::string("cannot write the workbook: ") + missing.what());
+        }
         if (!workbook_)
             throw FileError(file, "cannot write the workbook");
-        sheet_ = workbook_add_worksheet(workbook_, "Calls");
-        bold_ = workbook_add_format(workbook_);
-        format_set_bold(bold_);
-        dateTime_ = workbook_add_format(workbook_);
-        format_set_num_format(dateTime_, "yyyy-mm-dd hh:mm:ss");
-        time_ = workbook_add_format(workbook_);
-        format_set_num_format(time_, "[h]:mm:ss");
+        sheet_ = XLSXWRITER(workbook_add_worksheet)(workbook_, "Calls");
+        bold_ = XLSXWRITER(workbook_add_format)(workbook_);
+        XLSXWRITER(format_set_bold)(bold_);
+        dateTime_ = XLSXWRITER(workbook_add_format)(workbook_);
+        XLSXWRITER(format_set_num_format)(dateTime_, "yyyy-mm-dd hh:mm:ss");
+        time_ = XLSXWRITER(workbook_add_format)(workbook_);
+        XLSXWRITER(format_set_num_format)(time_, "[h]:mm:ss");
         for (std::size_t column = 0; column < kColumns.size(); ++column)
-            worksheet_write_string(sheet_, 0, Column(column), std::string(kColumns[column]).c_str(),
-                                   bold_);
-        worksheet_freeze_panes(sheet_, 1, 0);
+            XLSXWRITER(worksheet_write_string)(sheet_, 0, Column(column),
+                                               std::string(kColumns[column]).c_str(), bold_);
+        XLSXWRITER(worksheet_freeze_panes)(sheet_, 1, 0);
     }
     ~WorkbookWriter() {
         if (workbook_)
-            workbook_close(workbook_);
+            XLSXWRITER(workbook_close)(workbook_);
     }
     WorkbookWriter(const WorkbookWriter&) = delete;
     WorkbookWriter& operator=(const WorkbookWriter&) = delete;
@@ -96,7 +113,8 @@ public:
         const Fields fields = FieldsOf(line);
         const auto& v = fields.values;
         if (IsWholeNumber(v[0]))
-            worksheet_write_number(sheet_, row_, 0, std::stod(std::string(v[0])), nullptr);
+            XLSXWRITER(worksheet_write_number)(sheet_, row_, 0, std::stod(std::string(v[0])),
+                                               nullptr);
         else
             Text(0, v[0]);
         Text(1, v[1]);
@@ -108,12 +126,12 @@ public:
             lxw_datetime cell{static_cast<int>(day.year()), static_cast<int>(unsigned(day.month())),
                               static_cast<int>(unsigned(day.day())), seconds / 3600,
                               seconds / 60 % 60, static_cast<double>(seconds % 60)};
-            worksheet_write_datetime(sheet_, row_, 4, &cell, dateTime_);
+            XLSXWRITER(worksheet_write_datetime)(sheet_, row_, 4, &cell, dateTime_);
         } else {
             Text(4, v[4]);
         }
         if (const auto duration = ParseDuration(v[5]))
-            worksheet_write_number(sheet_, row_, 5, *duration / 86400.0, time_);
+            XLSXWRITER(worksheet_write_number)(sheet_, row_, 5, *duration / 86400.0, time_);
         else
             Text(5, v[5]);
         Text(6, v[6]);
@@ -121,8 +139,9 @@ public:
 
     // Finishes the file; false when it could not be written.
     bool Close() {
-        worksheet_autofilter(sheet_, 0, 0, row_, static_cast<lxw_col_t>(kColumns.size() - 1));
-        const lxw_error error = workbook_close(std::exchange(workbook_, nullptr));
+        XLSXWRITER(worksheet_autofilter)(sheet_, 0, 0, row_,
+                                         static_cast<lxw_col_t>(kColumns.size() - 1));
+        const lxw_error error = XLSXWRITER(workbook_close)(std::exchange(workbook_, nullptr));
         return error == LXW_NO_ERROR;
     }
 
@@ -132,7 +151,7 @@ private:
         if (bytes.empty())
             return;
         text_ = encoding_.ToUtf8(bytes);
-        worksheet_write_string(sheet_, row_, column, text_.c_str(), nullptr);
+        XLSXWRITER(worksheet_write_string)(sheet_, row_, column, text_.c_str(), nullptr);
     }
 
     const TextEncoding& encoding_;

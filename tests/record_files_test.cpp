@@ -67,6 +67,7 @@ TEST(RecordFiles, RemarksAndNumbersAreFoundAsTheFieldRuleFindsThem) {
         "Name[Number[7]],\tNumber[8],\tRemark[g]", // the name's number counts
         "Number[9],\tRemark[],\tRemark[h]",      // the first remark is empty
         "Number[9],\tRemark[;x]",                 // so is this one
+        "Number[1]Remark[",                        // and this one, cut off
         "[[[[[[[Number[[9]Remark[i]",              // a "[" opens the number
         "Number",
         "Remark[j]Number[]",

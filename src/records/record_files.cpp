@@ -211,7 +211,8 @@ std::string_view RemarkedNumber(std::string_view line) {
             number = FieldViewAt(line, at + 1);
         } else if (!remarkSeen && std::memcmp(word, "Remark", kWord) == 0) {
             remarkSeen = true;
-            if (FieldViewAt(line, at + 1).empty())
+            // The remark is empty when nothing or its end follows the "[".
+            if (at + 1 == line.size() || line[at + 1] == ';' || line[at + 1] == ']')
                 return {};
         }
         if (numberSeen && remarkSeen)

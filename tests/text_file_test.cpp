@@ -160,7 +160,7 @@ TEST(TextFile, AFileBufferHoldsWhatTheFileHolds) {
 TEST(TextFile, LinesWrittenFromTheirTextsComeOutAsJoined) {
     // Lines from two texts, in and out of order, some followed by CR LF in
     // their text, some by a lone CR or LF, one at a text's very end without
-    // a line end, empty ones, and one from neither text.
+    // a line end, empty ones, and one from neither text: each gets CR LF.
     const std::string first = "a\r\nbb\r\n\r\nc\rd\ne";
     const std::string second = "x\r\ny\r\nz";
     const std::string elsewhere = "w\r\n";
@@ -172,9 +172,8 @@ TEST(TextFile, LinesWrittenFromTheirTextsComeOutAsJoined) {
     lines.push_back(std::string_view(first).substr(0, 1)); // again, after a line from `elsewhere`
     lines.push_back(std::string_view(first).substr(3, 2));
     test::TempFolder folder;
-    const std::array<std::string_view, 2> texts = {first, second};
     FileBatch batch;
-    batch.Stage(folder / "list.txt", lines, texts);
+    batch.Stage(folder / "list.txt", lines);
     batch.Commit();
     EXPECT_EQ(test::Slurp(folder / "list.txt"), JoinLines(lines));
 
@@ -184,9 +183,8 @@ TEST(TextFile, LinesWrittenFromTheirTextsComeOutAsJoined) {
         big += "line " + std::to_string(i) + "\r\n";
     big += std::string(1500000, 'L') + "\r\nlast\r\n";
     const LineViews bigLines = SplitLineViews(big);
-    const std::array<std::string_view, 1> bigText = {big};
     FileBatch bigBatch;
-    bigBatch.Stage(folder / "big.txt", bigLines, bigText);
+    bigBatch.Stage(folder / "big.txt", bigLines);
     bigBatch.Commit();
     EXPECT_EQ(test::Slurp(folder / "big.txt"), big);
 }

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <functional>
 #include <new>
 #include <random>
 #include <system_error>
@@ -340,29 +339,13 @@ void SyncFolder(const fs::path& folder) {
     }
 }
 
-// Lines to write, and the texts they may lie in.
+// Lines to write, each to be followed by CR LF.
 struct LinesIn {
     const LineViews& lines;
-    std::span<const std::string_view> texts;
 };
 
-// Whether the line lies in one of the texts with CR LF right after it.
-bool FollowedByLineEnd(std::string_view line, std::span<const std::string_view> texts) {
-    const std::less<const char*> before;
-    for (const auto text : texts) {
-        const char* const end = text.data() + text.size();
-        if (before(line.data(), text.data()) || before(end, line.data()))
-            continue;
-        const auto room = static_cast<std::size_t>(end - line.data());
-        return room >= line.size() + 2 && line.data()[line.size()] == '\r' &&
-               line.data()[line.size() + 1] == '\n';
-    }
-    return false;
-}
-
 // Writes lines, each followed by CR LF, gathered a mebibyte at a time: one
-// write per mebibyte costs the system far less than a piece per line. A line
-// that lies in one of the texts with CR LF right after it is copied with it.
+// write per mebibyte costs the system far less than a piece per line.
 void WriteLinesTo(int fd, const LinesIn& content, const fs::path& path) {
     static constexpr std::string_view kLineEnd = "\r\n";
     constexpr std::size_t kChunk = std::size_t{1} << 20;
@@ -374,7 +357,6 @@ void WriteLinesTo(int fd, const LinesIn& content, const fs::path& path) {
         written += static_cast<off_t>(bytes.size());
     };
     for (const auto line : content.lines) {
-        const bool ended = FollowedByLineEnd(line, content.texts);
         const std::size_t size = line.size() + kLineEnd.size();
         if (chunk.size() + size > kChunk) {
             write(chunk);
@@ -383,8 +365,6 @@ void WriteLinesTo(int fd, const LinesIn& content, const fs::path& path) {
         if (size > kChunk) { // a line longer than the chunk goes out by itself
             write(line);
             chunk.append(kLineEnd);
-        } else if (ended) {
-            chunk.append(line.data(), size);
         } else {
             chunk.append(line);
             chunk.append(kLineEnd);
@@ -468,15 +448,9 @@ void FileBatch::Stage(const fs::path& path, std::string_view bytes, fs::perms ne
 }
 
 void FileBatch::Stage(const fs::path& path, const LineViews& lines, fs::perms newMode) {
-    Stage(path, lines, {}, newMode);
-}
-
-void FileBatch::Stage(const fs::path& path, const LineViews& lines,
-                      std::span<const std::string_view> texts, fs::perms newMode) {
 #ifndef _WIN32
-    StageContent(path, LinesIn{lines, texts}, newMode);
+    StageContent(path, LinesIn{lines}, newMode);
 #else
-    (void)texts;
     StageContent(path, std::string_view(JoinLines(lines)), newMode);
 #endif
 }

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -137,12 +136,8 @@ public:
     void Stage(const std::filesystem::path& path, std::string_view bytes,
                std::filesystem::perms newMode = std::filesystem::perms(0644));
     // Lines, each ended with CR LF, written a mebibyte at a time without
-    // joining them all first. A line that lies in one of `texts` with CR LF
-    // right after it is copied together with its line end.
+    // joining them all first.
     void Stage(const std::filesystem::path& path, const LineViews& lines,
-               std::filesystem::perms newMode = std::filesystem::perms(0644));
-    void Stage(const std::filesystem::path& path, const LineViews& lines,
-               std::span<const std::string_view> texts,
                std::filesystem::perms newMode = std::filesystem::perms(0644));
     // A copy of `source`, whose content is `bytes`. Where the copy can be
     // the source's own data (both plain files in one folder, of one owner

@@ -40,7 +40,6 @@ struct OldList {
 
 // The dump's calls out and calls in, in order.
 struct SortedDump {
-    std::string_view text; // the dump the lines point into
     ListLines callOut;
     ListLines callIn;
 };
@@ -236,9 +235,8 @@ void FileByRules(SortedDump& sorted, std::string_view line) {
 }
 
 // The dump's calls out and calls in, in order.
-SortedDump SortByKind(std::string_view text, const LineViews& dump) {
+SortedDump SortByKind(const LineViews& dump) {
     SortedDump sorted;
-    sorted.text = text;
     for (const auto line : dump)
         FileByRules(sorted, line);
     return sorted;
@@ -325,7 +323,7 @@ std::string DumpText(std::span<const std::uint8_t> table) {
 
 RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,
                       const LineViews& oldCallIn) {
-    SortedDump sorted = SortByKind({}, dump);
+    SortedDump sorted = SortByKind(dump);
     CarryRemarks(sorted.callOut, oldCallOut);
     CarryRemarks(sorted.callIn, oldCallIn);
     return {std::move(sorted.callOut.lines), std::move(sorted.callIn.lines)};
@@ -350,7 +348,6 @@ void RecordFiles::StoreRead(std::span<const std::uint8_t> table) const {
     });
     SortedDump fresh;
     const std::string dump = DecodeTable(table, &fresh);
-    fresh.text = dump;
     // The dump is stored even when the lists cannot be rebuilt, and before
     // they are replaced.
     const std::shared_future<void> dumpStored =
@@ -372,7 +369,7 @@ void RecordFiles::RebuildLists() const {
     const FileBytes dump = ReadFileBuffer(folder_.File(file::kReadFile));
     OldList out = OldList::Read(ListFile(List::CallOut));
     OldList in = OldList::Read(ListFile(List::CallIn));
-    SortedDump fresh = SortByKind(dump.View(), SplitLineViews(dump.View()));
+    SortedDump fresh = SortByKind(SplitLineViews(dump.View()));
     ReplaceLists(fresh, std::move(out), std::move(in), {});
 }
 
@@ -384,10 +381,10 @@ void RecordFiles::ReplaceLists(SortedDump& fresh, OldList out, OldList in,
                                const std::shared_future<void>& after) const {
     FileBatch outBatch, inBatch;
     auto inFlushed = std::async(std::launch::async, [&] {
-        StageList(inBatch, List::CallIn, std::move(in), fresh.callIn, fresh.text);
+        StageList(inBatch, List::CallIn, std::move(in), fresh.callIn);
         inBatch.Flush();
     });
-    StageList(outBatch, List::CallOut, std::move(out), fresh.callOut, fresh.text);
+    StageList(outBatch, List::CallOut, std::move(out), fresh.callOut);
     outBatch.Flush();
     inFlushed.get();
     if (after.valid())
@@ -400,14 +397,12 @@ void RecordFiles::ReplaceLists(SortedDump& fresh, OldList out, OldList in,
 // A list's backup (the old list), then the new list with the old remarks.
 // The old list and the new lines are let go as soon as they are written, so
 // that their memory is given back while the disk catches up.
-void RecordFiles::StageList(FileBatch& batch, List list, OldList old, ListLines& fresh,
-                            std::string_view dumpText) const {
+void RecordFiles::StageList(FileBatch& batch, List list, OldList old, ListLines& fresh) const {
     const auto backup = folder_.File(list == List::CallOut ? file::kCallOutListBackup
                                                            : file::kCallInListBackup);
     StageBackup(batch, backup, ListFile(list), old.Text(), old.lines);
     CarryRemarks(fresh, old.lines);
-    const std::array<std::string_view, 2> texts = {dumpText, old.Text()};
-    batch.Stage(ListFile(list), fresh.lines, texts);
+    batch.Stage(ListFile(list), fresh.lines);
     fresh = {};
 }
 

@@ -79,8 +79,7 @@ public:
 private:
     void ReplaceLists(SortedDump& fresh, OldList out, OldList in,
                       const std::shared_future<void>& after) const;
-    void StageList(FileBatch& batch, List list, OldList old, ListLines& fresh,
-                   std::string_view dumpText) const;
+    void StageList(FileBatch& batch, List list, OldList old, ListLines& fresh) const;
 
     WorkFolder folder_;
     const TextEncoding* encoding_;

@@ -5,7 +5,7 @@
 //   monitor_latency_bench [FRAMES]   (default 2000)
 
 #include "link/device_link.h"
-#include "link/sim_transport.h"
+#include "sim/sim_transport.h"
 #include "monitor/monitor_session.h"
 
 #include <QCoreApplication>

@@ -2,9 +2,11 @@
 // Call record fixtures shared by the benchmarks: a full block table and old
 // lists whose every line carries a remark.
 
-#include "common/work_folder.h"
+#include "files/work_folder.h"
 #include "records/call_record.h"
+#include "files/file_batch.h"
 #include "records/record_files.h"
+#include "records/remark_carry.h"
 #include "sim/call_record_encoder.h"
 
 #include <algorithm>

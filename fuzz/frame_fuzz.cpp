@@ -2,7 +2,7 @@
 // fill and the verify agreeing with each other.
 
 #include "fuzz_input.h"
-#include "link/frame_codec.h"
+#include "frames/frame_codec.h"
 
 #include <vector>
 

@@ -3,7 +3,8 @@
 
 #include "fuzz_input.h"
 #include "records/call_record.h"
-#include "records/record_files.h"
+#include "records/remark_carry.h"
+#include "records/read_storage.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "numbers/xlsx_reader.h"
-#include "records/call_statistics.h"
-#include "records/record_export.h"
+#include "reports/call_statistics.h"
+#include "reports/record_export.h"
 #include "support/temp_folder.h"
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 
 #include <gtest/gtest.h>
 #include <zip.h>

@@ -143,7 +143,7 @@ TEST(Cli, StatsAndExportsOfTheCallLists) {
     ASSERT_EQ(RunCli(wd + "export-records out '" + (temp / "out.csv").string() + "'").status, 0);
     EXPECT_NE(test::Slurp(temp / "out.csv").find("1,\"a,b\",01,CallOutSuccessed"),
               std::string::npos);
-    // The workbook libraries are opened by the command that needs them.
+    // A workbook written and one read back through the command line.
     EXPECT_EQ(RunCli(wd + "export-records in '" + (temp / "in.xlsx").string() + "'").status, 0);
     EXPECT_NE(test::Slurp(temp / "in.xlsx").find("xl/worksheets/sheet1.xml"), std::string::npos);
     test::Workbook book;

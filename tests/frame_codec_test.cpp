@@ -1,5 +1,5 @@
-#include "link/frame_codec.h"
-#include "link/frame_templates.h"
+#include "frames/frame_codec.h"
+#include "frames/frame_templates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "link/handshake.h"
-#include "link/handshake_operation.h"
-#include "link/operation_runner.h"
+#include "operation/handshake.h"
+#include "operation/handshake_operation.h"
+#include "operation/operation_runner.h"
 #include "support/direct_transport.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "link/frame_templates.h"
+#include "frames/frame_templates.h"
 #include "monitor/monitor_session.h"
 #include "monitor/status_decoder.h"
 #include "support/direct_transport.h"

@@ -3,7 +3,7 @@
 #include "numbers/sheet_import.h"
 #include "support/temp_folder.h"
 #include "support/workbook.h"
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 
 #include <gtest/gtest.h>
 

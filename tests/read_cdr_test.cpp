@@ -1,4 +1,4 @@
-#include "link/operation_runner.h"
+#include "operation/operation_runner.h"
 #include "records/read_cdr_operation.h"
 #include "support/direct_transport.h"
 #include "support/temp_folder.h"

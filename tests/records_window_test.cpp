@@ -1,15 +1,15 @@
 #include "app/main_window.h"
-#include "link/link_session.h"
+#include "transports/link_session.h"
 #include "records/call_grid_model.h"
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
-#include "records/statistics_window.h"
+#include "reports/statistics_window.h"
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
 #include "ui/colours.h"
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

@@ -1,11 +1,11 @@
-#include "link/link_session.h"
-#include "settings/download_window.h"
+#include "transports/link_session.h"
+#include "app/download_window.h"
 #include "settings/settings_file.h"
 #include "settings/settings_window.h"
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "link/handshake.h"
+#include "operation/handshake.h"
 #include "sim/call_record_encoder.h"
 #include "sim/sim_device.h"
 #include "support/direct_transport.h"

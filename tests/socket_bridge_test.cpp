@@ -1,5 +1,5 @@
-#include "link/frame_templates.h"
-#include "link/link_session.h"
+#include "frames/frame_templates.h"
+#include "transports/link_session.h"
 #include "support/temp_folder.h"
 
 #include <QProcess>

@@ -4,7 +4,7 @@
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
 #include "support/temp_folder.h"
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,10 @@
-#include "common/text_file.h"
-#include "common/work_folder.h"
+#include "files/file_batch.h"
+#include "files/file_read.h"
+#include "files/work_folder.h"
+#include "support/failing_files.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
-
-#include <sys/stat.h>
 
 namespace mervadin {
 namespace {
@@ -30,16 +28,9 @@ TEST(TextFile, SplitAcceptsEveryLineEnd) {
         const Lines lines = SplitLines(text);
         EXPECT_EQ(SplitLineViews(text), LineViews(lines.begin(), lines.end())) << text;
         EXPECT_EQ(CountLines(text), lines.size());
-        EXPECT_EQ(IsJoinedLines(text, SplitLineViews(text)), JoinLines(lines) == text) << text;
     }
     EXPECT_EQ(CountLines(std::string(1000000, '\r')), 1000000u);
     EXPECT_EQ(CountLines(std::string(1000000, '\n'), 5), 5u);
-    const auto joined = [](std::string_view text) {
-        return IsJoinedLines(text, SplitLineViews(text));
-    };
-    EXPECT_TRUE(joined("a\r\n\r\n"));
-    EXPECT_FALSE(joined("a\r\nb"));
-    EXPECT_FALSE(joined("a\n\r\n"));
 }
 
 TEST(TextFile, WriteEndsEveryLineWithCrLfAndReplacesWhole) {
@@ -140,23 +131,6 @@ TEST(TextFile, ABatchReplacesAllItsFilesOrNone) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2);
 }
 
-TEST(TextFile, AFileBufferHoldsWhatTheFileHolds) {
-    test::TempFolder folder;
-    std::string bytes(3 << 20, '\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(i * 7 % 251);
-    test::Spit(folder / "big.bin", bytes);
-    test::Spit(folder / "empty.txt", "");
-    FileBytes big = ReadFileBuffer(folder / "big.bin");
-    const FileBytes moved = std::move(big);
-    EXPECT_EQ(moved.View(), bytes);
-    EXPECT_TRUE(big.View().empty());
-    EXPECT_TRUE(ReadFileBuffer(folder / "empty.txt").View().empty());
-    EXPECT_THROW(ReadFileBuffer(folder / "missing.txt"), FileError);
-    EXPECT_THROW(ReadFileBuffer(folder.path()), FileError);
-    EXPECT_THROW(ReadFileBuffer(folder / "big.bin", 1000), FileError);
-}
-
 TEST(TextFile, LinesWrittenFromTheirTextsComeOutAsJoined) {
     // Lines from two texts, in and out of order, some followed by CR LF in
     // their text, some by a lone CR or LF, one at a text's very end without
@@ -189,59 +163,57 @@ TEST(TextFile, LinesWrittenFromTheirTextsComeOutAsJoined) {
     EXPECT_EQ(test::Slurp(folder / "big.txt"), big);
 }
 
-TEST(TextFile, ACopyInABatchSharesTheSourceOnlyWhereNothingDiffers) {
+TEST(TextFile, AReplaceThatFailsHalfWayKeepsTheOldFileAndNamesIt) {
     namespace fs = std::filesystem;
     test::TempFolder folder;
-    const auto inode = [](const fs::path& path) {
-        struct stat info {};
-        EXPECT_EQ(::lstat(path.c_str(), &info), 0) << path;
-        return info.st_ino;
+    const auto list = folder / "list.txt";
+    const auto other = folder / "other.txt";
+    test::Spit(list, "old list\r\n");
+    test::Spit(other, "old other\r\n");
+    const std::string big(3 << 20, 'x');
+    const LineViews lines(200000, "a line of the new list");
+    const auto expectFailure = [&](test::FailingFiles& files, const fs::path& named, auto stage) {
+        try {
+            FileBatch batch(files);
+            stage(batch);
+            batch.Commit();
+            ADD_FAILURE() << "no error";
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.path(), named);
+            EXPECT_NE(std::string(e.what()).find(named.string()), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 2)
+            << "a temporary was left behind";
     };
-    const auto stageCopyAndReplace = [&](const char* copy, const char* source) {
-        const std::string old = test::Slurp(folder / source);
-        FileBatch batch;
-        batch.StageCopy(folder / copy, folder / source, old);
-        batch.Stage(folder / source, "new\r\n");
-        batch.Flush();
-        EXPECT_EQ(test::Slurp(folder / source), old); // on the disk, not yet in place
-        batch.Commit();
-        EXPECT_EQ(test::Slurp(folder / copy), old) << copy;
-        EXPECT_EQ(test::Slurp(folder / source), "new\r\n") << source;
-    };
 
-    // Same mode and owner: the copy is the replaced source itself.
-    test::Spit(folder / "list.txt", "old 1\r\n");
-    test::Spit(folder / "backup.txt", "older\r\n");
-    const auto oldInode = inode(folder / "list.txt");
-    stageCopyAndReplace("backup.txt", "list.txt");
-    EXPECT_EQ(inode(folder / "backup.txt"), oldInode);
-    EXPECT_NE(inode(folder / "list.txt"), oldInode);
+    test::FailingFiles diskFull;
+    diskFull.failWriteAfter = 1 << 20; // half-way through the bytes, and through gathered lines
+    expectFailure(diskFull, list, [&](FileBatch& batch) { batch.Stage(list, big); });
+    expectFailure(diskFull, other, [&](FileBatch& batch) {
+        batch.Stage(list, "new list\r\n");
+        batch.Stage(other, lines);
+    });
+    EXPECT_EQ(test::Slurp(list), "old list\r\n");
+    EXPECT_EQ(test::Slurp(other), "old other\r\n");
 
-    // A copy of another mode keeps its mode and gets the bytes written.
-    fs::permissions(folder / "backup.txt", fs::perms(0600));
-    stageCopyAndReplace("backup.txt", "list.txt");
-    EXPECT_EQ(fs::status(folder / "backup.txt").permissions() & fs::perms::all, fs::perms(0600));
-    EXPECT_NE(inode(folder / "backup.txt"), inode(folder / "list.txt"));
+    test::FailingFiles syncFails;
+    syncFails.failFinish = true;
+    expectFailure(syncFails, list, [&](FileBatch& batch) {
+        batch.Stage(list, "new list\r\n");
+        batch.Stage(other, "new other\r\n");
+    });
+    EXPECT_EQ(test::Slurp(list), "old list\r\n");
+    EXPECT_EQ(test::Slurp(other), "old other\r\n");
 
-    // A missing copy is created, a linked one written through, and a source
-    // with a second name is never shared.
-    stageCopyAndReplace("fresh.txt", "list.txt");
-    EXPECT_EQ(fs::status(folder / "fresh.txt").permissions() & fs::perms::all, fs::perms(0644));
-    test::Spit(folder / "target.txt", "t\r\n");
-    fs::create_symlink("target.txt", folder / "link.txt");
-    stageCopyAndReplace("link.txt", "list.txt");
-    EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
-    fs::create_hard_link(folder / "list.txt", folder / "second.txt");
-    stageCopyAndReplace("backup.txt", "list.txt");
-    EXPECT_NE(inode(folder / "backup.txt"), inode(folder / "second.txt"));
-    EXPECT_EQ(test::Slurp(folder / "second.txt"), "new\r\n");
-
-    // Nothing staged is left behind when the batch is dropped.
-    {
-        FileBatch batch;
-        batch.StageCopy(folder / "backup.txt", folder / "list.txt", "new\r\n");
-    }
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 6);
+    // A rename that fails: what was renamed before it stays, nothing after it is.
+    test::FailingFiles renameFails;
+    renameFails.failReplace = 1;
+    expectFailure(renameFails, other, [&](FileBatch& batch) {
+        batch.Stage(list, "new list\r\n");
+        batch.Stage(other, "new other\r\n");
+    });
+    EXPECT_EQ(test::Slurp(list), "new list\r\n");
+    EXPECT_EQ(test::Slurp(other), "old other\r\n");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "common/work_folder.h"
+#include "files/work_folder.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

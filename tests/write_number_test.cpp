@@ -1,4 +1,4 @@
-#include "link/operation_runner.h"
+#include "operation/operation_runner.h"
 #include "numbers/number_packing.h"
 #include "numbers/write_number_operation.h"
 #include "support/direct_transport.h"

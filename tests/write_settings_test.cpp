@@ -1,4 +1,4 @@
-#include "link/operation_runner.h"
+#include "operation/operation_runner.h"
 #include "settings/settings_file.h"
 #include "settings/write_settings_operation.h"
 #include "support/direct_transport.h"

@@ -1,6 +1,8 @@
 #include "access/password_file.h"
 
-#include "common/folder_lock.h"
+#include "files/file_batch.h"
+#include "files/file_read.h"
+#include "files/folder_lock.h"
 
 namespace mervadin {
 

@@ -3,8 +3,8 @@
 // that is carried but never examined, and on its third line the password
 // that the login compares and the change rewrites.
 
-#include "common/text_file.h"
-#include "common/work_folder.h"
+#include "files/file_error.h"
+#include "files/work_folder.h"
 
 #include <filesystem>
 #include <string>

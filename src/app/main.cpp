@@ -4,7 +4,7 @@
 #include "app/startup.h"
 #include "ui/app_icon.h"
 #include "ui/qt_prompts.h"
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

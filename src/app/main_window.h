@@ -5,7 +5,7 @@
 // their guards, and closes the program.
 
 #include "common/prompts.h"
-#include "common/work_folder.h"
+#include "files/work_folder.h"
 #include "link/device_link.h"
 #include "records/record_files.h"
 

@@ -2,8 +2,8 @@
 
 #include "access/password_window.h"
 #include "app/main_window.h"
-#include "common/text_file.h"
-#include "link/link_session.h"
+#include "files/file_error.h"
+#include "transports/link_session.h"
 #include "settings/settings_file.h"
 
 namespace mervadin {

@@ -4,7 +4,7 @@
 // link, default settings.
 
 #include "common/prompts.h"
-#include "common/work_folder.h"
+#include "files/work_folder.h"
 #include "link/device_selection.h"
 
 #include <filesystem>

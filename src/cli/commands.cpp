@@ -1,13 +1,14 @@
 #include "cli/commands.h"
 
+#include "files/file_read.h"
 #include "access/password_file.h"
 #include "cli/console_prompts.h"
-#include "link/frame_codec.h"
-#include "link/frame_templates.h"
+#include "frames/frame_codec.h"
+#include "frames/frame_templates.h"
 #include "records/record_files.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 
 #include <chrono>
 #include <cstdio>
@@ -175,14 +176,8 @@ int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams i
             return static_cast<int>(kBadInput);
         }
         // The blocks the file holds, then erased flash up to a full table.
-        const FileBytes blocks = ReadFileBuffer(blocksFile, kBlockCount * kBlockSize);
-        std::string padded;
-        std::string_view table = blocks.View();
-        if (table.size() < kBlockCount * kBlockSize) {
-            padded.assign(table);
-            padded.resize(kBlockCount * kBlockSize, '\xFF');
-            table = padded;
-        }
+        std::string table = ReadFileBytes(blocksFile, kBlockCount * kBlockSize);
+        table.resize(kBlockCount * kBlockSize, '\xFF');
         RecordFiles(folder).StoreRead(std::span<const std::uint8_t>(
             reinterpret_cast<const std::uint8_t*>(table.data()), table.size()));
         return static_cast<int>(kSuccess);

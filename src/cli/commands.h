@@ -2,8 +2,8 @@
 // The commands of mervadin-cli. Each returns the process exit status:
 // 0 success, 1 the operation failed, 2 bad usage or bad input.
 
-#include "common/text_file.h"
-#include "common/work_folder.h"
+#include "files/file_error.h"
+#include "files/work_folder.h"
 
 #include <cstdint>
 #include <ostream>

@@ -5,7 +5,7 @@
 // a progress bar on standard error only when that is a terminal.
 
 #include "cli/console_prompts.h"
-#include "link/operation_view.h"
+#include "operation/operation_view.h"
 
 #include <iostream>
 

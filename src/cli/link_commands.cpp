@@ -1,14 +1,15 @@
 #include "cli/link_commands.h"
 
+#include "files/file_read.h"
 #include "cli/console_view.h"
-#include "link/hid_transport.h"
-#include "link/link_session.h"
-#include "link/operation_runner.h"
+#include "transports/hid_transport.h"
+#include "transports/link_session.h"
+#include "operation/operation_runner.h"
 #include "link/tick_clock.h"
 #include "numbers/write_number_operation.h"
 #include "records/read_cdr_operation.h"
 #include "settings/write_settings_operation.h"
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 #include "voice/write_voice_operation.h"
 
 #include <unistd.h>

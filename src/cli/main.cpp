@@ -6,7 +6,7 @@
 #include "cli/monitor_command.h"
 #include "cli/number_commands.h"
 #include "cli/record_commands.h"
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 
 #include <QCoreApplication>
 

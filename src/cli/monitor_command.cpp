@@ -2,7 +2,7 @@
 #include "common/decimal.h"
 
 #include "cli/console_prompts.h"
-#include "link/link_session.h"
+#include "transports/link_session.h"
 #include "monitor/monitor_session.h"
 #include "records/record_files.h"
 

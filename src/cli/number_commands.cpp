@@ -1,10 +1,12 @@
 #include "cli/number_commands.h"
 
+#include "files/file_batch.h"
+#include "files/file_read.h"
 #include "cli/console_prompts.h"
 #include "numbers/number_list.h"
 #include "numbers/number_packing.h"
 #include "numbers/sheet_import.h"
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 
 #include <algorithm>
 #include <cctype>

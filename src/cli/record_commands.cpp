@@ -1,9 +1,9 @@
 #include "cli/record_commands.h"
 
-#include "common/text_file.h"
-#include "records/call_statistics.h"
-#include "records/record_export.h"
-#include "ui/text_codec.h"
+#include "files/file_read.h"
+#include "reports/call_statistics.h"
+#include "reports/record_export.h"
+#include "qtcore/text_codec.h"
 
 #include <algorithm>
 

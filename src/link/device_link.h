@@ -3,8 +3,8 @@
 // reports in the receive buffer, and follows the device's presence (the
 // connected flag, the USB lamp and the status line hang on it).
 
-#include "link/frame_templates.h"
-#include "link/receive_buffer.h"
+#include "frames/frame_templates.h"
+#include "frames/receive_buffer.h"
 #include "link/transport.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "link/frame_trace.h"
 
 #include "common/local_time.h"
-#include "common/text_file.h"
+#include "files/file_error.h"
 
 #include <chrono>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // timestamp and its direction, for support and debugging. Bytes outside
 // printable ASCII are written as \xNN.
 
-#include "link/frame_codec.h"
+#include "frames/frame_codec.h"
 
 #include <filesystem>
 #include <fstream>

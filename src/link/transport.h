@@ -3,8 +3,8 @@
 // bridge. A transport delivers its events on the thread that runs the link
 // (the main thread), never from a thread of its own.
 
-#include "link/frame_codec.h"
-#include "link/hid_report.h"
+#include "frames/frame_codec.h"
+#include "frames/hid_report.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "monitor/monitor_panel.h"
 
-#include "common/text_file.h"
+#include "files/file_read.h"
 #include "settings/settings_file.h"
 #include "ui/lamp.h"
 #include "ui/popup_menu.h"

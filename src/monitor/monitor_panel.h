@@ -7,7 +7,7 @@
 // runs, call records that arrive, and a Close chosen from its menus.
 
 #include "common/prompts.h"
-#include "common/work_folder.h"
+#include "files/work_folder.h"
 #include "link/device_link.h"
 #include "monitor/monitor_session.h"
 

@@ -1,6 +1,6 @@
 #include "monitor/monitor_session.h"
 
-#include "link/frame_templates.h"
+#include "frames/frame_templates.h"
 
 #include <utility>
 

@@ -4,7 +4,7 @@
 // and whether it carries a call record. Tags absent from the frame give
 // empty values, never bytes read from elsewhere.
 
-#include "link/frame_codec.h"
+#include "frames/frame_codec.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 // separated by TAB or comma. These are the rules of the text import, of what
 // the number list window shows, and of its "open" view.
 
-#include "common/text_file.h"
+#include "files/text_lines.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -1,10 +1,12 @@
 #include "numbers/number_list_window.h"
 
+#include "files/file_batch.h"
+#include "files/file_read.h"
 #include "numbers/number_list.h"
 #include "numbers/sheet_import.h"
 #include "ui/colours.h"
 #include "ui/qt_prompts.h"
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 

@@ -5,8 +5,8 @@
 // loop, so the window answers (Stop above all) while it reads.
 
 #include "common/prompts.h"
-#include "common/text_file.h"
-#include "common/work_folder.h"
+#include "files/text_lines.h"
+#include "files/work_folder.h"
 
 #include <QDialog>
 

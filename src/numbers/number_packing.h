@@ -7,7 +7,7 @@
 // every unused byte.
 
 #include "common/text_encoding.h"
-#include "common/text_file.h"
+#include "files/text_lines.h"
 
 #include <array>
 #include <cstdint>

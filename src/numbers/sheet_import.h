@@ -6,7 +6,7 @@
 // caller writes the finished lines.
 
 #include "common/text_encoding.h"
-#include "common/text_file.h"
+#include "files/text_lines.h"
 #include "numbers/xlsx_reader.h"
 
 #include <array>

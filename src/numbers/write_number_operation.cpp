@@ -1,6 +1,7 @@
 #include "numbers/write_number_operation.h"
 
-#include "link/frame_templates.h"
+#include "files/file_read.h"
+#include "frames/frame_templates.h"
 
 namespace mervadin {
 

@@ -6,9 +6,9 @@
 // session. Rejected blocks (a bad checksum or "data_err!") are counted over
 // the whole data phase; the 51st ends the write.
 
-#include "link/erase_wait.h"
-#include "link/frame_repeater.h"
-#include "link/handshake_operation.h"
+#include "operation/erase_wait.h"
+#include "operation/frame_repeater.h"
+#include "operation/handshake_operation.h"
 #include "numbers/number_packing.h"
 
 #include <filesystem>

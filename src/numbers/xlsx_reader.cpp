@@ -1,6 +1,5 @@
 #include "numbers/xlsx_reader.h"
 
-#include "common/lazy_library.h"
 
 #include <expat.h>
 #include <zip.h>
@@ -16,16 +15,6 @@ namespace mervadin {
 
 namespace {
 
-// Loaded when the first workbook is opened.
-LazyLibrary& Libzip() {
-#ifdef _WIN32
-    static LazyLibrary library("zip.dll");
-#else
-    static LazyLibrary library("libzip.so.4");
-#endif
-    return library;
-}
-
 constexpr std::size_t kChunk = 64 * 1024;
 
 // One part of the archive, inflated chunk by chunk up to the size limit.
@@ -34,27 +23,27 @@ public:
     PartStream(zip_t* archive, const std::string& name, const std::string& file)
         : file_(file), name_(name) {
         zip_stat_t stat;
-        MERVADIN_LAZY(Libzip(), zip_stat_init)(&stat);
-        if (MERVADIN_LAZY(Libzip(), zip_stat)(archive, name.c_str(), 0, &stat) != 0)
+        zip_stat_init(&stat);
+        if (zip_stat(archive, name.c_str(), 0, &stat) != 0)
             throw XlsxError(file_ + ": not a workbook: the part " + name + " is missing");
         if ((stat.valid & ZIP_STAT_SIZE) && stat.size > XlsxReader::kMaxPartSize)
             throw TooLarge();
-        part_ = MERVADIN_LAZY(Libzip(), zip_fopen)(archive, name.c_str(), 0);
+        part_ = zip_fopen(archive, name.c_str(), 0);
         if (!part_)
             throw XlsxError(file_ + ": damaged workbook: cannot read " + name + " (" +
-                            MERVADIN_LAZY(Libzip(), zip_strerror)(archive) + ")");
+                            zip_strerror(archive) + ")");
     }
-    ~PartStream() { MERVADIN_LAZY(Libzip(), zip_fclose)(part_); }
+    ~PartStream() { zip_fclose(part_); }
     PartStream(const PartStream&) = delete;
     PartStream& operator=(const PartStream&) = delete;
 
     // The next chunk; empty at the end.
     std::string_view Next() {
         const zip_int64_t got =
-            MERVADIN_LAZY(Libzip(), zip_fread)(part_, chunk_.data(), chunk_.size());
+            zip_fread(part_, chunk_.data(), chunk_.size());
         if (got < 0)
             throw XlsxError(file_ + ": damaged workbook: " + name_ + " (" +
-                            MERVADIN_LAZY(Libzip(), zip_file_strerror)(part_) + ")");
+                            zip_file_strerror(part_) + ")");
         total_ += static_cast<std::uint64_t>(got);
         if (total_ > XlsxReader::kMaxPartSize)
             throw TooLarge();
@@ -293,7 +282,7 @@ private:
     unsigned first_, last_;
     // Closed however the reader ends, a constructor that throws included.
     struct Discard {
-        void operator()(zip_t* archive) const { MERVADIN_LAZY(Libzip(), zip_discard)(archive); }
+        void operator()(zip_t* archive) const { zip_discard(archive); }
     };
     std::unique_ptr<zip_t, Discard> archive_;
     std::vector<std::string> shared_;
@@ -315,19 +304,15 @@ void XlsxReader::Impl::OpenArchive(const std::filesystem::path& file) {
         throw XlsxError(file_ + ": " +
                         (std::filesystem::exists(file, error) ? "not a file" : "no such file"));
     int code = 0;
-    try {
-        archive_.reset(MERVADIN_LAZY(Libzip(), zip_open)(file.c_str(), ZIP_RDONLY, &code));
-    } catch (const LibraryMissing& missing) {
-        throw XlsxError(file_ + ": cannot open the workbook: " + missing.what());
-    }
+    archive_.reset(zip_open(file.c_str(), ZIP_RDONLY, &code));
     if (archive_)
         return;
     if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS)
         throw XlsxError(file_ + ": not a workbook (not a zip archive)");
     zip_error_t reason;
-    MERVADIN_LAZY(Libzip(), zip_error_init_with_code)(&reason, code);
-    const std::string text = MERVADIN_LAZY(Libzip(), zip_error_strerror)(&reason);
-    MERVADIN_LAZY(Libzip(), zip_error_fini)(&reason);
+    zip_error_init_with_code(&reason, code);
+    const std::string text = zip_error_strerror(&reason);
+    zip_error_fini(&reason);
     throw XlsxError(file_ + ": cannot open the workbook: " + text);
 }
 

@@ -1,7 +1,9 @@
 #include "records/call_list_grid.h"
 
-#include "records/record_export.h"
-#include "ui/text_codec.h"
+#include "files/file_batch.h"
+#include "files/file_read.h"
+#include "reports/record_export.h"
+#include "qtcore/text_codec.h"
 
 #include "records/call_grid_model.h"
 

@@ -1,6 +1,6 @@
 #include "records/call_record.h"
 
-#include "link/frame_codec.h"
+#include "common/byte_search.h"
 
 #include <algorithm>
 #include <array>
@@ -49,7 +49,6 @@ public:
         Put(':');
         Number(seconds % 60);
     }
-    std::size_t Length() const { return static_cast<std::size_t>(at_ - line_.data()); }
     std::string_view Text() const {
         return {line_.data(), static_cast<std::size_t>(at_ - line_.data())};
     }
@@ -61,19 +60,16 @@ private:
     char* at_ = line_.data();
 };
 
-// Writes the name; true when it holds no "[", CR or LF.
-bool PutName(LineWriter& out, std::span<const std::uint8_t, kRecordSize> r) {
+void PutName(LineWriter& out, std::span<const std::uint8_t, kRecordSize> r) {
     const auto first = static_cast<std::int8_t>(r[0]);
     if (first < 0x20 || first > 0x7E) {
         out.Put("NoName");
-        return true;
+        return;
     }
     std::size_t length = 0;
     while (length < 16 && r[length] != 0)
         ++length;
-    const std::string_view name(reinterpret_cast<const char*>(r.data()), length);
-    out.Put(name);
-    return name.find_first_of("[\r\n") == std::string_view::npos;
+    out.Put(std::string_view(reinterpret_cast<const char*>(r.data()), length));
 }
 
 void PutDate(LineWriter& out, std::span<const std::uint8_t, kRecordSize> r) {
@@ -111,8 +107,7 @@ std::string LiveValue(std::span<const std::uint8_t> buffer, std::string_view tag
 
 } // namespace
 
-bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSize> r,
-                      RecordLineFacts* facts) {
+bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSize> r) {
     char digits[13];
     const std::size_t digitCount = Digits(r, digits);
     if (digitCount == 0)
@@ -128,15 +123,12 @@ bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSiz
     else
         line.Number(group);
     line.Put("],\tName[");
-    const bool plainName = PutName(line, r);
+    PutName(line, r);
     line.Put("],\tNumber[");
-    const std::size_t numberAt = line.Length();
     line.Put(std::string_view(digits, digitCount));
     line.Put("],\tType[");
     const char typeChar = type < 4 ? static_cast<char>('0' + type) : 'F';
     line.Put(typeChar);
-    if (facts)
-        *facts = {plainName, typeChar, numberAt, digitCount};
     line.Put("],\tDate[");
     PutDate(line, r);
     line.Put("],\tDuration[");

@@ -18,21 +18,9 @@ inline constexpr std::size_t kMaxRecordLineLength = 256;
 
 // The line for one record, or nothing when its number is empty (erased flash).
 std::optional<std::string> DecodeCallRecord(std::span<const std::uint8_t, kRecordSize> record);
-// What the lists' rules would read from a record's line, known while it is
-// written. Only a line whose name holds no "[", CR or LF is `plain`: that
-// line is one line of the text, its only "Type[" tag is its type's, and its
-// first "Number[" is its number's.
-struct RecordLineFacts {
-    bool plain = false;
-    char type = 0;                // '0'-'3', or 'F'
-    std::size_t numberAt = 0;     // where the number starts in the line
-    std::size_t numberLength = 0; // its digits
-};
-
 // The same appended to `out`; false, and nothing appended, for an empty
-// number. `facts`, when given, gets what the line holds.
-bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSize> record,
-                      RecordLineFacts* facts = nullptr);
+// number.
+bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSize> record);
 
 // The value after `key` ("Number[", "Remark[", ...): the key must start in
 // the first 200 characters; the value runs to the first ";" or "]", at most

@@ -1,4 +1,6 @@
 #include "records/display_window.h"
+#include "files/file_batch.h"
+#include "files/file_read.h"
 #include "ui/colours.h"
 #include "ui/window_frame.h"
 

@@ -4,8 +4,8 @@
 // reaches the tool's own files.
 
 #include "common/prompts.h"
-#include "common/text_file.h"
-#include "common/work_folder.h"
+#include "files/text_lines.h"
+#include "files/work_folder.h"
 
 #include <QDialog>
 

@@ -1,6 +1,7 @@
 #include "records/read_cdr_operation.h"
 
-#include "link/frame_templates.h"
+#include "files/file_error.h"
+#include "frames/frame_templates.h"
 
 #include <algorithm>
 

@@ -6,8 +6,8 @@
 // blocks go to ReadFile.txt and the two lists, and three short stop frames
 // end the exchange.
 
-#include "link/frame_repeater.h"
-#include "link/handshake_operation.h"
+#include "operation/frame_repeater.h"
+#include "operation/handshake_operation.h"
 #include "records/record_files.h"
 
 #include <optional>

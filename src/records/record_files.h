@@ -1,51 +1,19 @@
 #pragma once
-// The call record files of the working folder: the dump of a read
-// (ReadFile.txt), the call-out and call-in lists with their backups, the
-// five per-kind files, a record added live, and a remark written into a list.
+// The call record files of the working folder, as the windows and commands
+// change them: the store of a read and the list rebuild, the five per-kind
+// files, a record added live, and a remark written into a list.
 
 #include "common/text_encoding.h"
-#include "common/text_file.h"
-#include "common/work_folder.h"
+#include "files/work_folder.h"
+#include "records/read_storage.h"
 
-#include <array>
 #include <cstdint>
-#include <future>
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 namespace mervadin {
-
-inline constexpr std::size_t kBlockSize = 512;
-inline constexpr std::size_t kBlockCount = 4096;
-// Only this many record slots of a read are decoded.
-inline constexpr std::size_t kDumpSlots = 63000;
-
-// 4096 blocks of 512 bytes, as a read fills them (0xFF where nothing came).
-using BlockTable = std::vector<std::uint8_t>;
-BlockTable ErasedBlockTable();
-
-// The lines of the first 63000 record slots, in order, erased slots left out.
-Lines DumpLines(std::span<const std::uint8_t> table);
-// The same as the text of ReadFile.txt: every line ended with CR LF.
-std::string DumpText(std::span<const std::uint8_t> table);
-
-// The rebuilt lists point into the dump and the old lists they came from.
-struct RebuiltLists {
-    LineViews callOut;
-    LineViews callIn;
-};
-
-// Sorts the dump into the two lists and carries each remark of the old
-// lists over to the new line with the same number (whole and exact; the
-// first such line; the last old line wins).
-RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,
-                      const LineViews& oldCallIn);
-
-struct ListLines;
-struct OldList;
-struct SortedDump;
 
 class RecordFiles {
 public:
@@ -57,8 +25,8 @@ public:
 
     // What the end of a successful read does: the dump, then the list
     // rebuild with backups. Throws FileError.
-    void StoreRead(std::span<const std::uint8_t> table) const;
-    void RebuildLists() const;
+    void StoreRead(std::span<const std::uint8_t> table) const { mervadin::StoreRead(folder_, table); }
+    void RebuildLists() const { mervadin::RebuildLists(folder_); }
     // Refills the five per-kind files from the lists and the dump.
     void RebuildKinds() const;
 
@@ -68,8 +36,8 @@ public:
     std::optional<List> CaptureCallRecord(std::span<const std::uint8_t> buffer) const;
 
     // Writes `remark` (cleaned, cut to 126 bytes) into line `index` of a
-    // list; false when there is no such line or the remark is empty. Returns the new line through
-    // `line`.
+    // list; false when there is no such line or the remark is empty.
+    // Returns the new line through `line`.
     bool CommitRemark(List list, std::size_t index, const std::string& remark,
                       std::string* line = nullptr) const;
 
@@ -77,10 +45,6 @@ public:
     const WorkFolder& Folder() const { return folder_; }
 
 private:
-    void ReplaceLists(SortedDump& fresh, OldList out, OldList in,
-                      const std::shared_future<void>& after) const;
-    void StageList(FileBatch& batch, List list, OldList old, ListLines& fresh) const;
-
     WorkFolder folder_;
     const TextEncoding* encoding_;
 };

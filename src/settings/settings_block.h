@@ -5,7 +5,7 @@
 
 #include "common/local_time.h"
 #include "common/text_encoding.h"
-#include "common/text_file.h"
+#include "files/text_lines.h"
 #include "settings/settings_file.h"
 
 #include <array>

@@ -1,6 +1,8 @@
 #include "settings/settings_file.h"
+#include "files/file_batch.h"
+#include "files/file_read.h"
 #include "common/decimal.h"
-#include "common/folder_lock.h"
+#include "files/folder_lock.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,7 +3,8 @@
 // end marker "setting end!!!". A key is a fixed text ending in "="; a line
 // belongs to the first key it begins with. Reads stop at the end marker.
 
-#include "common/text_file.h"
+#include "files/file_error.h"
+#include "files/text_lines.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -4,7 +4,7 @@
 // item's position). Loading and saving go through these tables, so the
 // window only lays the controls out.
 
-#include "common/text_file.h"
+#include "files/text_lines.h"
 #include "settings/settings_file.h"
 
 #include <map>

@@ -1,10 +1,12 @@
 #include "settings/settings_window.h"
+#include "files/file_batch.h"
+#include "files/file_read.h"
 #include "ui/window_frame.h"
 
-#include "common/folder_lock.h"
+#include "files/folder_lock.h"
 #include "settings/settings_file.h"
 #include "ui/qt_prompts.h"
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 
 #include <QComboBox>
 #include <QFormLayout>

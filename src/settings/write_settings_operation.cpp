@@ -1,6 +1,7 @@
 #include "settings/write_settings_operation.h"
 
-#include "link/frame_templates.h"
+#include "files/file_read.h"
+#include "frames/frame_templates.h"
 
 namespace mervadin {
 

@@ -4,7 +4,7 @@
 // and on "timeout!", until the device answers "writespiok!". The session
 // stays open afterwards: no stop frame follows.
 
-#include "link/handshake_operation.h"
+#include "operation/handshake_operation.h"
 #include "settings/settings_block.h"
 
 #include <filesystem>

@@ -1,6 +1,6 @@
 #include "sim/sim_device.h"
 
-#include "link/frame_templates.h"
+#include "frames/frame_templates.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 // the live status frames) over 64-byte reports, keeps what was written, and
 // can misbehave on request so that the tool's error paths can be exercised.
 
-#include "link/frame_codec.h"
+#include "frames/frame_codec.h"
 #include "sim/call_record_encoder.h"
 #include "sim/sim_dialer.h"
 

@@ -1,7 +1,8 @@
 // Saving and loading what the simulated device holds, as a text file of
 // hexadecimal lines, so a simulated device can keep its content between runs.
 
-#include "common/text_file.h"
+#include "files/file_read.h"
+#include "files/file_batch.h"
 #include "sim/sim_device.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "ui/qt_prompts.h"
 
-#include "ui/text_codec.h"
+#include "qtcore/text_codec.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

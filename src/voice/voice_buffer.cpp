@@ -1,6 +1,6 @@
 #include "voice/voice_buffer.h"
 
-#include "common/text_file.h"
+#include "files/file_error.h"
 
 #include <algorithm>
 #include <fstream>

@@ -5,7 +5,7 @@
 // a longer one leaves the longer one's bytes behind it, and the last block
 // of a write carries them, as the device has always received them.
 
-#include "link/frame_templates.h"
+#include "frames/frame_templates.h"
 
 #include <cstdint>
 #include <filesystem>

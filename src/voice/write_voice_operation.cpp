@@ -1,6 +1,6 @@
 #include "voice/write_voice_operation.h"
 
-#include "link/frame_templates.h"
+#include "frames/frame_templates.h"
 
 namespace mervadin {
 

@@ -5,9 +5,9 @@
 // frames end the session. Rejected blocks (a bad checksum or "data_err!")
 // are counted per block; the 51st for one block ends the write.
 
-#include "link/erase_wait.h"
-#include "link/frame_repeater.h"
-#include "link/handshake_operation.h"
+#include "operation/erase_wait.h"
+#include "operation/frame_repeater.h"
+#include "operation/handshake_operation.h"
 #include "voice/voice_buffer.h"
 
 #include <optional>

@@ -4,7 +4,7 @@
 // test lets time pass. Nothing runs unless the test says so.
 
 #include "link/device_link.h"
-#include "link/operation_view.h"
+#include "operation/operation_view.h"
 #include "link/transport.h"
 #include "sim/sim_device.h"
 

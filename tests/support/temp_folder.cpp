@@ -1,3 +1,5 @@
+#include "files/file_batch.h"
+#include "files/file_read.h"
 #include "support/temp_folder.h"
 
 #include <fstream>

@@ -1,7 +1,9 @@
 #pragma once
-// A fresh folder for one test, removed afterwards.
+// A fresh folder for one test, removed afterwards, and the file calls tests
+// use to fill and read it.
 
-#include "common/text_file.h"
+#include "files/file_batch.h"
+#include "files/file_read.h"
 
 #include <filesystem>
 #include <string>

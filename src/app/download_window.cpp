@@ -1,0 +1,83 @@
+#include "app/download_window.h"
+
+#include "numbers/write_number_operation.h"
+#include "settings/write_settings_operation.h"
+#include "ui/memo_box.h"
+#include "qtcore/text_codec.h"
+#include "voice/write_voice_operation.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <cstdio>
+
+namespace mervadin {
+
+std::string CurrentDataLine(const LocalTime& at) {
+    char text[64];
+    std::snprintf(text, sizeof text, "Current Data: %d/%d/%d   %d/%02d/%02d", at.year, at.month,
+                  at.day, at.hour, at.minute, at.second);
+    return text;
+}
+
+DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts,
+                               QWidget* parent)
+    : OperationWindow(link, prompts,
+                      {FrameLength::Padded, "================Stop==================\r", true, true,
+                       "the download window"},
+                      parent),
+      folder_(std::move(folder)) {
+    setObjectName("WriteData");
+    setWindowTitle("WriteData");
+    setFixedSize(609, 337);
+    move(310, 68);
+
+    connect(MakeCommand("Button3", "WriteSetting", {8, 8, 97, 33}), &QPushButton::clicked, this,
+            &DownloadWindow::WriteSetting);
+    connect(MakeCommand("Button5", "WriteNumber", {113, 8, 97, 33}), &QPushButton::clicked, this,
+            &DownloadWindow::WriteNumber);
+    auto* writeVoice = MakeCommand("Button6", "写语音", {218, 8, 97, 33});
+    writeVoice->setVisible(false);
+    connect(writeVoice, &QPushButton::clicked, this, &DownloadWindow::WriteVoice);
+    connect(MakeButton("Button1", "Stop", {218, 8, 97, 33}), &QPushButton::clicked, this,
+            &DownloadWindow::StopCommand);
+    connect(MakeButton("Button2", "Exit", {323, 8, 97, 33}), &QPushButton::clicked, this,
+            &DownloadWindow::ExitCommand);
+
+    errors_ = new MemoBox(this);
+    errors_->setObjectName("Memo1");
+    errors_->setGeometry(428, 8, 173, 64);
+    label_->setGeometry(280, 48, 60, 20);
+    progress_->setGeometry(8, 76, 593, 16);
+    memo_->setGeometry(8, 98, 593, 231);
+
+    AppendMemo(CurrentDataLine(Now()));
+    AppendMemo("Connect ZEL");
+}
+
+void DownloadWindow::WriteSetting() {
+    RunOperation(std::make_unique<WriteSettingsOperation>(link_, *this, folder_.File(file::kConfig),
+                                                          TextCodec::Chosen()));
+}
+
+void DownloadWindow::WriteNumber() {
+    RunOperation(std::make_unique<WriteNumberOperation>(
+        link_, *this, folder_.File(file::kLoadNumber), TextCodec::Chosen()));
+}
+
+void DownloadWindow::WriteVoice() {
+    RunOperation(std::make_unique<WriteVoiceOperation>(link_, *this, VoiceBuffer::OfProcess()));
+}
+
+const std::vector<std::string>& DownloadWindow::ErrorLines() const {
+    return errors_->Lines();
+}
+void DownloadWindow::AppendErrorMemo(const std::string& line) {
+    errors_->AppendLine(line);
+}
+void DownloadWindow::ClearErrorMemo() {
+    errors_->ClearLines();
+}
+
+} // namespace mervadin

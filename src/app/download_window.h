@@ -1,0 +1,34 @@
+#pragma once
+// The download window: writes the settings (and, through its other
+// commands, the number list and a voice file) into the device, showing the
+// exchange in its progress memo and error memo.
+
+#include "files/work_folder.h"
+#include "ui/operation_window.h"
+#include "settings/settings_block.h"
+
+namespace mervadin {
+
+class DownloadWindow : public OperationWindow {
+    Q_OBJECT
+public:
+    DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts,
+                   QWidget* parent = nullptr);
+
+    void WriteSetting();
+    void WriteNumber();
+    void WriteVoice();
+    const std::vector<std::string>& ErrorLines() const;
+
+    void AppendErrorMemo(const std::string& line) override;
+    void ClearErrorMemo() override;
+
+private:
+    WorkFolder folder_;
+    MemoBox* errors_ = nullptr;
+};
+
+// "Current Data: " with the date as 2026/12/6   9/05/07.
+std::string CurrentDataLine(const LocalTime& at);
+
+} // namespace mervadin

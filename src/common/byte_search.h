@@ -1,0 +1,30 @@
+#pragma once
+// The searches with which markers, tags, answer words and record fields are
+// found in bytes. Both give the position of the last character of the first
+// match, or 0 when there is none; bytes are compared raw.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace mervadin {
+
+using Bytes = std::span<const std::uint8_t>;
+
+// Search tries start positions 0-1023, ShortSearch 0-199.
+inline constexpr std::size_t kSearchStarts = 1024;
+inline constexpr std::size_t kShortSearchStarts = 200;
+// Searches compare at most this many pattern characters.
+inline constexpr std::size_t kMaxPatternLength = 51;
+
+// A match never runs past the end of the buffer.
+std::size_t Search(Bytes buffer, std::string_view pattern);
+std::size_t ShortSearch(Bytes buffer, std::string_view pattern);
+
+// Text as bytes, for searching string literals and strings.
+inline Bytes AsBytes(std::string_view text) {
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+} // namespace mervadin

@@ -1,0 +1,159 @@
+#include "files/file_batch.h"
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <utility>
+
+namespace mervadin {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view kTemporaryMark = ".tmp";
+
+// ".NAME.tmpDIGITS" beside the file: RemoveLeftoverTemporaries knows it by that shape.
+fs::path TemporaryNameBeside(const fs::path& path) {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    const auto name = path.filename().string();
+    return path.parent_path() /
+           ("." + name + std::string(kTemporaryMark) + std::to_string(random() % 1000000000));
+}
+
+// The file to replace: a symbolic link's target, else the path itself.
+fs::path ReplacedFile(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_symlink(fs::symlink_status(path, error)))
+        return path;
+    const fs::path target = fs::read_symlink(path, error);
+    if (error)
+        throw FileError(path, "cannot follow the link: " + error.message());
+    return target.is_absolute() ? target : path.parent_path() / target;
+}
+
+// Writes lines, each followed by CR LF, gathered into pieces of 64 KiB: a
+// write per line costs the system far more than one per piece.
+void WriteGathered(WritableFile& file, const LineViews& lines) {
+    static constexpr std::string_view kLineEnd = "\r\n";
+    constexpr std::size_t kChunk = std::size_t{64} << 10;
+    std::string chunk;
+    chunk.reserve(kChunk);
+    for (const auto line : lines) {
+        if (chunk.size() + line.size() + kLineEnd.size() > kChunk) {
+            file.Write(chunk);
+            chunk.clear();
+        }
+        if (line.size() + kLineEnd.size() > kChunk)
+            file.Write(line); // a line longer than the chunk goes out by itself
+        else
+            chunk.append(line);
+        chunk.append(kLineEnd);
+    }
+    file.Write(chunk);
+}
+
+} // namespace
+
+FileBatch::~FileBatch() {
+    Discard();
+}
+
+void FileBatch::Discard() noexcept {
+    std::error_code ignored;
+    for (auto& staged : staged_) {
+        staged.file.reset();
+        fs::remove(staged.temporary, ignored);
+    }
+    staged_.clear();
+}
+
+template <typename Write>
+void FileBatch::StageWith(const fs::path& path, fs::perms newMode, Write write) {
+    Staged staged{path, ReplacedFile(path), {}, nullptr};
+    staged.temporary = TemporaryNameBeside(staged.target);
+    try {
+        staged.file = files_.CreateTemporary(staged.temporary, staged.target, newMode);
+        write(*staged.file);
+    } catch (...) {
+        staged.file.reset();
+        std::error_code ignored;
+        fs::remove(staged.temporary, ignored);
+        throw;
+    }
+    staged_.push_back(std::move(staged));
+}
+
+void FileBatch::Stage(const fs::path& path, std::string_view bytes, fs::perms newMode) {
+    StageWith(path, newMode, [&](WritableFile& file) { file.Write(bytes); });
+}
+
+void FileBatch::Stage(const fs::path& path, const LineViews& lines, fs::perms newMode) {
+    StageWith(path, newMode, [&](WritableFile& file) { WriteGathered(file, lines); });
+}
+
+void FileBatch::Flush() {
+    try {
+        for (auto& staged : staged_)
+            if (staged.file)
+                std::exchange(staged.file, nullptr)->Finish();
+    } catch (...) {
+        Discard();
+        throw;
+    }
+}
+
+void FileBatch::Commit() {
+    Flush();
+    std::vector<fs::path> folders;
+    for (std::size_t i = 0; i < staged_.size(); ++i) {
+        const Staged& staged = staged_[i];
+        if (const std::error_code error = files_.Replace(staged.temporary, staged.target)) {
+            const fs::path failed = staged.path;
+            staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(i));
+            Discard();
+            throw FileError(failed, "cannot replace file: " + error.message());
+        }
+        const fs::path folder = staged.target.parent_path();
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end())
+            folders.push_back(folder);
+    }
+    staged_.clear();
+    for (const auto& folder : folders)
+        files_.SyncFolder(folder);
+}
+
+void WriteFileAtomically(const fs::path& path, std::string_view bytes, fs::perms newMode) {
+    FileBatch batch;
+    batch.Stage(path, bytes, newMode);
+    batch.Commit();
+}
+
+void WriteLines(const fs::path& path, const Lines& lines, fs::perms newMode) {
+    WriteFileAtomically(path, JoinLines(lines), newMode);
+}
+
+void WriteLineViews(const fs::path& path, const LineViews& lines, fs::perms newMode) {
+    FileBatch batch;
+    batch.Stage(path, lines, newMode);
+    batch.Commit();
+}
+
+void RemoveLeftoverTemporaries(const fs::path& folder) {
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        const auto mark = name.rfind(kTemporaryMark);
+        if (name.size() < 2 || name[0] != '.' || mark == std::string::npos || mark == 0)
+            continue;
+        const std::string_view digits = std::string_view(name).substr(mark + kTemporaryMark.size());
+        const bool allDigits = !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) {
+            return c >= '0' && c <= '9';
+        });
+        if (allDigits && it->is_regular_file(error))
+            fs::remove(it->path(), error);
+    }
+}
+
+} // namespace mervadin

@@ -1,0 +1,66 @@
+#pragma once
+// Files are replaced whole and atomically: the new bytes go to a temporary
+// file beside the old one, reach the disk, and are renamed over it, so that
+// a crash, a power cut or a full disk leaves the old file or the new one,
+// never a half-written one. A replaced file keeps its mode (and owner where
+// permitted); a new one gets `newMode`. A symbolic link is written through:
+// its target is replaced.
+
+#include "files/file_error.h"
+#include "files/file_system.h"
+#include "files/text_lines.h"
+
+#include <filesystem>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace mervadin {
+
+// Replaces several files together: Stage writes each file's temporary,
+// Flush puts every temporary on the disk, Commit flushes and then renames
+// them into place in the order staged. Temporaries not committed are removed
+// (Discard, or when the batch goes); a failing Flush or Commit discards the
+// batch, and a failing rename renames nothing more.
+class FileBatch {
+public:
+    explicit FileBatch(FileSystem& files = SystemFiles()) : files_(files) {}
+    FileBatch(const FileBatch&) = delete;
+    FileBatch& operator=(const FileBatch&) = delete;
+    ~FileBatch();
+
+    void Stage(const std::filesystem::path& path, std::string_view bytes,
+               std::filesystem::perms newMode = std::filesystem::perms(0644));
+    // Lines, each ended with CR LF, gathered into large writes rather than
+    // joined into one text first.
+    void Stage(const std::filesystem::path& path, const LineViews& lines,
+               std::filesystem::perms newMode = std::filesystem::perms(0644));
+    void Flush();
+    void Commit();
+    void Discard() noexcept;
+
+private:
+    struct Staged {
+        std::filesystem::path path;      // as named by the caller
+        std::filesystem::path target;    // the file replaced (a link's target)
+        std::filesystem::path temporary; // written beside the target
+        std::unique_ptr<WritableFile> file;
+    };
+    template <typename Write>
+    void StageWith(const std::filesystem::path& path, std::filesystem::perms newMode, Write write);
+
+    FileSystem& files_;
+    std::vector<Staged> staged_;
+};
+
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
+                         std::filesystem::perms newMode = std::filesystem::perms(0644));
+void WriteLines(const std::filesystem::path& path, const Lines& lines,
+                std::filesystem::perms newMode = std::filesystem::perms(0644));
+void WriteLineViews(const std::filesystem::path& path, const LineViews& lines,
+                    std::filesystem::perms newMode = std::filesystem::perms(0644));
+
+// Removes the temporary files that a killed writer left in a folder.
+void RemoveLeftoverTemporaries(const std::filesystem::path& folder);
+
+} // namespace mervadin

@@ -1,0 +1,21 @@
+#pragma once
+// The one error of the file layer: a file could not be read or written. Its
+// message names the path and the cause, ready to be shown to the operator.
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace mervadin {
+
+class FileError : public std::runtime_error {
+public:
+    FileError(const std::filesystem::path& path, const std::string& what)
+        : std::runtime_error(path.string() + ": " + what), path_(path) {}
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace mervadin

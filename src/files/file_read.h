@@ -1,0 +1,25 @@
+#pragma once
+// Whole-file reads with a bound: a data file is read in one piece, and only
+// when it is a regular file no larger than the bound.
+
+#include "files/file_error.h"
+#include "files/text_lines.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace mervadin {
+
+// Data files larger than this are refused rather than read.
+inline constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;
+
+// A whole regular file's bytes, at most `limit` of them. Throws FileError
+// when it is missing, not a regular file (a folder, a FIFO, a device),
+// larger than the limit or unreadable.
+std::string ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes);
+
+// A whole data file split into lines.
+Lines ReadLines(const std::filesystem::path& path);
+
+} // namespace mervadin

@@ -1,0 +1,31 @@
+#include "operation/erase_wait.h"
+
+#include "frames/frame_templates.h"
+
+namespace mervadin {
+
+bool EraseWait::Examine() {
+    const Bytes buffer = link_.Received();
+    if (Search(buffer, frames::kOpening) == 0 || !FrameComplete(buffer))
+        return false;
+    if (!VerifyChecksum(buffer)) {
+        link_.ClearReceiveBuffer();
+        return false;
+    }
+    if (ShortSearch(buffer, "earsespi!") != 0) {
+        link_.ClearReceiveBuffer();
+        view_.AppendMemo("Earse......\r");
+    } else if (ShortSearch(buffer, "earse:") != 0) {
+        link_.ClearReceiveBuffer();
+        view_.AppendMemo("Earse......\r");
+        view_.AppendMemo(std::to_string(steps_++));
+        view_.AppendMemo("==========================");
+    } else if (ShortSearch(buffer, "earsespiok!") != 0) {
+        link_.ClearReceiveBuffer();
+        view_.AppendMemo(endLine_);
+        return true;
+    }
+    return false; // any other frame stays in the buffer; the wait goes on
+}
+
+} // namespace mervadin

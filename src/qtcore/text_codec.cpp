@@ -1,0 +1,98 @@
+#include "qtcore/text_codec.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <cstdlib>
+
+namespace mervadin {
+
+namespace {
+
+std::unique_ptr<TextCodec>& ChosenSlot() {
+    static std::unique_ptr<TextCodec> chosen = TextCodec::Named("UTF-8");
+    return chosen;
+}
+
+QByteArrayView View(std::string_view bytes) {
+    return {bytes.data(), static_cast<qsizetype>(bytes.size())};
+}
+
+} // namespace
+
+std::unique_ptr<TextCodec> TextCodec::Named(const std::string& name) {
+    if (name.empty() || !QStringDecoder(name.c_str()).isValid() ||
+        !QStringEncoder(name.c_str()).isValid())
+        return nullptr;
+    return std::unique_ptr<TextCodec>(new TextCodec(name));
+}
+
+const TextCodec& TextCodec::Chosen() {
+    return *ChosenSlot();
+}
+
+void TextCodec::Choose(std::unique_ptr<TextCodec> codec) {
+    if (codec)
+        ChosenSlot() = std::move(codec);
+}
+
+bool TextCodec::ChooseForRun(std::string& name) {
+    if (name.empty()) {
+        const char* variable = std::getenv("MERVADIN_ENCODING");
+        name = variable && *variable ? variable : "UTF-8";
+    }
+    auto codec = Named(name);
+    if (!codec)
+        return false;
+    Choose(std::move(codec));
+    return true;
+}
+
+QString TextCodec::Decode(std::string_view bytes) const {
+    QStringDecoder decoder(name_.c_str(), QStringDecoder::Flag::Stateless);
+    return decoder(View(bytes));
+}
+
+std::string TextCodec::Encode(const QString& text) const {
+    QStringEncoder encoder(name_.c_str(), QStringEncoder::Flag::Stateless);
+    const QByteArray bytes = encoder(text);
+    return bytes.toStdString();
+}
+
+std::optional<std::string> TextCodec::FromUnicode(std::string_view utf8) const {
+    QStringEncoder encoder(name_.c_str(), QStringEncoder::Flag::Stateless);
+    const QByteArray bytes = encoder(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes.toStdString();
+}
+
+std::string TextCodec::ToUtf8(std::string_view bytes) const {
+    return Decode(bytes).toStdString();
+}
+
+QString TextCodec::Truncate(const QString& text, std::size_t limit) const {
+    std::size_t used = 0;
+    qsizetype end = 0;
+    while (end < text.size()) {
+        // A surrogate pair is one character.
+        const qsizetype width = text[end].isHighSurrogate() && end + 1 < text.size() ? 2 : 1;
+        const std::size_t size = EncodedSize(text.mid(end, width));
+        if (used + size > limit)
+            break;
+        used += size;
+        end += width;
+    }
+    return text.left(end);
+}
+
+std::size_t TextCodec::Fit(std::string_view bytes, std::size_t limit) const {
+    if (bytes.size() <= limit)
+        return bytes.size();
+    const QString text = Decode(bytes);
+    if (Encode(text) != bytes)
+        return limit; // not valid text in this encoding: cut the bytes as they are
+    return EncodedSize(Truncate(text, limit));
+}
+
+} // namespace mervadin

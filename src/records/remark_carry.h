@@ -1,0 +1,27 @@
+#pragma once
+// A read replaces the two call lists with the records the device holds; the
+// remarks the operator wrote into the old lists are carried over to the new
+// lines with the same number.
+
+#include "files/text_lines.h"
+
+namespace mervadin {
+
+// Each old line that carries a remark replaces the first fresh line whose
+// number is the same, whole and exact; of several old lines with one number,
+// the last wins. One pass over each list, through an index of the fresh
+// lines' numbers.
+void CarryRemarks(LineViews& fresh, const LineViews& old);
+
+// The two lists rebuilt from the dump: its calls out and calls in, in order,
+// with the old lists' remarks carried over. The views point into the dump
+// and the old lists.
+struct RebuiltLists {
+    LineViews callOut;
+    LineViews callIn;
+};
+
+RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,
+                      const LineViews& oldCallIn);
+
+} // namespace mervadin

@@ -1,0 +1,266 @@
+#include "reports/call_statistics.h"
+
+#include "files/text_lines.h"
+#include "records/call_record.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <unordered_map>
+
+namespace mervadin {
+
+namespace {
+
+using namespace std::chrono;
+
+// Digits up to the next character that is not one, at least one and at
+// most `maxDigits`; moves `text` past them.
+std::optional<unsigned> TakeNumber(std::string_view& text, std::size_t maxDigits) {
+    std::size_t length = 0;
+    while (length < text.size() && length < maxDigits + 1 && text[length] >= '0' &&
+           text[length] <= '9')
+        ++length;
+    if (length == 0 || length > maxDigits)
+        return std::nullopt;
+    unsigned value = 0;
+    std::from_chars(text.data(), text.data() + length, value);
+    text.remove_prefix(length);
+    return value;
+}
+
+bool TakeChar(std::string_view& text, std::string_view accepted) {
+    if (text.empty() || accepted.find(text.front()) == std::string_view::npos)
+        return false;
+    text.remove_prefix(1);
+    return true;
+}
+
+// "H:M:S"; the hours take up to `hourDigits` digits.
+std::optional<std::uint32_t> TakeClock(std::string_view& text, std::size_t hourDigits) {
+    const auto h = TakeNumber(text, hourDigits);
+    if (!h || !TakeChar(text, ":"))
+        return std::nullopt;
+    const auto m = TakeNumber(text, 2);
+    if (!m || *m > 59 || !TakeChar(text, ":"))
+        return std::nullopt;
+    const auto s = TakeNumber(text, 2);
+    if (!s || *s > 59)
+        return std::nullopt;
+    return *h * 3600 + *m * 60 + *s;
+}
+
+std::optional<CallType> TypeOf(std::string_view type) {
+    if (type.size() != 1)
+        return std::nullopt;
+    switch (type[0]) {
+    case '0':
+        return CallType::Succeeded;
+    case '1':
+        return CallType::Failed;
+    case '2':
+        return CallType::Answered;
+    case '3':
+        return CallType::Missed;
+    case '4':
+    case 'F':
+        return CallType::Manual;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+bool AllDigits(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(),
+                                        [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+std::uint64_t CallCounts::Total() const {
+    std::uint64_t total = 0;
+    for (const auto count : calls)
+        total += count;
+    return total;
+}
+
+namespace {
+std::optional<double> Ratio(std::uint64_t part, std::uint64_t whole) {
+    return whole == 0 ? std::nullopt
+                      : std::optional<double>(static_cast<double>(part) / static_cast<double>(whole));
+}
+} // namespace
+
+std::optional<double> CallCounts::SuccessRate() const {
+    return Ratio(Of(CallType::Succeeded), Of(CallType::Succeeded) + Of(CallType::Failed));
+}
+
+std::optional<double> CallCounts::AnswerRate() const {
+    return Ratio(Of(CallType::Answered), Of(CallType::Answered) + Of(CallType::Missed));
+}
+
+std::optional<double> CallCounts::AverageTalkSeconds() const {
+    return Ratio(talkSeconds, Of(CallType::Succeeded) + Of(CallType::Answered));
+}
+
+void CallCounts::Add(CallType type, std::uint32_t seconds) {
+    ++calls[static_cast<std::size_t>(type)];
+    if (type == CallType::Succeeded || type == CallType::Answered)
+        talkSeconds += seconds;
+}
+
+namespace {
+
+// "Y<sep>M<sep>D" with a day that exists; moves `text` past it.
+std::optional<year_month_day> TakeDate(std::string_view& text, std::string_view separators) {
+    const auto y = TakeNumber(text, 4);
+    if (!y || !TakeChar(text, separators))
+        return std::nullopt;
+    const auto m = TakeNumber(text, 2);
+    if (!m || !TakeChar(text, separators))
+        return std::nullopt;
+    const auto d = TakeNumber(text, 2);
+    if (!d)
+        return std::nullopt;
+    const year_month_day day{year(static_cast<int>(*y)), month(*m), std::chrono::day(*d)};
+    return day.ok() ? std::optional(day) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::pair<year_month_day, seconds>> ParseCallDate(std::string_view text) {
+    const auto day = TakeDate(text, "/-");
+    if (!day || !TakeChar(text, " "))
+        return std::nullopt;
+    const auto time = TakeClock(text, 2);
+    if (!time || *time >= 24 * 3600 || !text.empty())
+        return std::nullopt;
+    return std::pair{*day, seconds(*time)};
+}
+
+std::optional<std::uint32_t> ParseDuration(std::string_view text) {
+    const auto time = TakeClock(text, 5);
+    return text.empty() ? time : std::nullopt;
+}
+
+std::optional<year_month_day> ParseDay(std::string_view text) {
+    const auto day = TakeDate(text, "-");
+    return text.empty() ? day : std::nullopt;
+}
+
+std::string DayText(year_month_day day) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()),
+                  static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
+    return text;
+}
+
+ReadCallLine ReadCall(std::string_view line) {
+    const std::string_view typeText = FieldView(line, "Type[");
+    const auto type = TypeOf(typeText);
+    if (!type)
+        return {std::nullopt, "type " + Quoted(typeText) + " is no call type"};
+    const std::string_view dateText = FieldView(line, "Date[");
+    const auto date = ParseCallDate(dateText);
+    if (!date)
+        return {std::nullopt, "date " + Quoted(dateText) + " is not a date"};
+    const std::string_view durationText = FieldView(line, "Duration[");
+    const auto duration = ParseDuration(durationText);
+    if (!duration)
+        return {std::nullopt, "duration " + Quoted(durationText) + " is not a duration"};
+    return {CallLine{FieldView(line, "Group["), *type, date->first, date->second, *duration}, {}};
+}
+
+bool GroupOrder::operator()(const std::string& a, const std::string& b) const {
+    const bool numberA = AllDigits(a), numberB = AllDigits(b);
+    if (numberA != numberB)
+        return numberA; // numbers first
+    if (numberA) {
+        const auto trimmedA = a.find_first_not_of('0'), trimmedB = b.find_first_not_of('0');
+        const std::string_view digitsA = trimmedA == std::string::npos ? "" : std::string_view(a).substr(trimmedA);
+        const std::string_view digitsB = trimmedB == std::string::npos ? "" : std::string_view(b).substr(trimmedB);
+        if (digitsA.size() != digitsB.size())
+            return digitsA.size() < digitsB.size();
+        if (digitsA != digitsB)
+            return digitsA < digitsB;
+    }
+    return a < b;
+}
+
+std::vector<std::string> StatisticsHeader(std::string_view firstColumn) {
+    return {std::string(firstColumn), "Succeeded", "Failed",     "Answered",     "Missed",
+            "Manual",                 "Calls",     "Success rate", "Answer rate", "Talking time",
+            "Average talk"};
+}
+
+std::vector<std::string> StatisticsCells(std::string_view label, const CallCounts& counts) {
+    std::vector<std::string> cells{std::string(label)};
+    for (const auto count : counts.calls)
+        cells.push_back(std::to_string(count));
+    cells.push_back(std::to_string(counts.Total()));
+    cells.push_back(RateText(counts.SuccessRate()));
+    cells.push_back(RateText(counts.AnswerRate()));
+    cells.push_back(ClockText(counts.talkSeconds));
+    const auto average = counts.AverageTalkSeconds();
+    cells.push_back(average ? ClockText(static_cast<std::uint64_t>(*average + 0.5)) : "");
+    return cells;
+}
+
+std::string RateText(std::optional<double> rate) {
+    if (!rate)
+        return "";
+    char text[16];
+    std::snprintf(text, sizeof text, "%.1f%%", *rate * 100);
+    return text;
+}
+
+std::string ClockText(std::uint64_t seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%llu:%02u:%02u",
+                  static_cast<unsigned long long>(seconds / 3600),
+                  static_cast<unsigned>(seconds / 60 % 60), static_cast<unsigned>(seconds % 60));
+    return text;
+}
+
+CallStatistics ComputeStatistics(std::string_view callOutText, std::string_view callInText,
+                                 const DayRange& range) {
+    CallStatistics statistics;
+    // Counted in hash tables first (groups by their text in the lists), put
+    // in order once at the end.
+    std::unordered_map<std::string_view, CallCounts> groups;
+    std::unordered_map<int, CallCounts> days; // by days since 1970
+    const auto take = [&](std::string_view text, const char* list) {
+        std::size_t number = 0;
+        ForEachLine(text, [&](std::string_view line) {
+            ++number;
+            const ReadCallLine read = ReadCall(line);
+            if (!read.line) {
+                ++statistics.unread;
+                if (statistics.unreadLines.size() < CallStatistics::kMaxReported)
+                    statistics.unreadLines.push_back({list, number, read.reason});
+                return true;
+            }
+            const CallLine& call = *read.line;
+            if (!range.Holds(call.day))
+                return true;
+            statistics.total.Add(call.type, call.durationSeconds);
+            days[sys_days(call.day).time_since_epoch().count()].Add(call.type,
+                                                                    call.durationSeconds);
+            groups[call.group].Add(call.type, call.durationSeconds);
+            return true;
+        });
+    };
+    take(callOutText, "CallOutList.txt");
+    take(callInText, "CallInList.txt");
+    for (const auto& [day, counts] : days)
+        statistics.byDay.emplace(year_month_day(sys_days(std::chrono::days(day))), counts);
+    for (const auto& [group, counts] : groups)
+        statistics.byGroup.emplace(std::string(group), counts);
+    return statistics;
+}
+
+} // namespace mervadin

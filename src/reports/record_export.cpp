@@ -1,0 +1,226 @@
+#include "reports/record_export.h"
+
+#include "files/file_read.h"
+#include "files/file_batch.h"
+#include "records/call_record.h"
+#include "reports/call_statistics.h"
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <random>
+#include <utility>
+
+namespace mervadin {
+
+namespace {
+
+constexpr std::array<std::string_view, 7> kColumns = {"Group", "Name",     "Number", "Type",
+                                                      "Date",  "Duration", "Remark"};
+constexpr std::array<std::string_view, 7> kKeys = {"Group[", "Name[",     "Number[", "Type[",
+                                                   "Date[",  "Duration[", "Remark["};
+
+struct Fields {
+    std::array<std::string_view, 7> values;
+};
+
+Fields FieldsOf(std::string_view line) {
+    Fields fields;
+    for (std::size_t i = 0; i < kColumns.size(); ++i)
+        fields.values[i] = FieldView(line, kKeys[i]);
+    return fields;
+}
+
+std::string TypeText(std::string_view type) {
+    const std::string_view name = TypeName(type);
+    return std::string(name.empty() ? type : name);
+}
+
+void AppendCsvField(std::string& out, std::string_view field) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+bool IsWholeNumber(std::string_view text) {
+    return !text.empty() && text.size() <= 15 &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::filesystem::path TemporaryBeside(const std::filesystem::path& file) {
+    std::random_device seed;
+    return file.parent_path() / ("." + file.filename().string() + ".tmp" +
+                                 std::to_string(std::mt19937(seed())() % 1000000000));
+}
+
+// One workbook being written, closed (or dropped) whatever happens.
+class WorkbookWriter {
+public:
+    WorkbookWriter(const std::filesystem::path& file, const TextEncoding& encoding)
+        : encoding_(encoding) {
+        lxw_workbook_options options{};
+        options.constant_memory = LXW_TRUE; // rows go to disk as they are written
+        workbook_ = workbook_new_opt(file.c_str(), &options);
+        if (!workbook_)
+            throw FileError(file, "cannot write the workbook");
+        sheet_ = workbook_add_worksheet(workbook_, "Calls");
+        bold_ = workbook_add_format(workbook_);
+        format_set_bold(bold_);
+        dateTime_ = workbook_add_format(workbook_);
+        format_set_num_format(dateTime_, "yyyy-mm-dd hh:mm:ss");
+        time_ = workbook_add_format(workbook_);
+        format_set_num_format(time_, "[h]:mm:ss");
+        for (std::size_t column = 0; column < kColumns.size(); ++column)
+            worksheet_write_string(sheet_, 0, Column(column),
+                                               std::string(kColumns[column]).c_str(), bold_);
+        worksheet_freeze_panes(sheet_, 1, 0);
+    }
+    ~WorkbookWriter() {
+        if (workbook_)
+            workbook_close(workbook_);
+    }
+    WorkbookWriter(const WorkbookWriter&) = delete;
+    WorkbookWriter& operator=(const WorkbookWriter&) = delete;
+
+    void Row(std::string_view line) {
+        ++row_;
+        const Fields fields = FieldsOf(line);
+        const auto& v = fields.values;
+        if (IsWholeNumber(v[0]))
+            worksheet_write_number(sheet_, row_, 0, std::stod(std::string(v[0])),
+                                               nullptr);
+        else
+            Text(0, v[0]);
+        Text(1, v[1]);
+        Text(2, v[2]);
+        Text(3, TypeText(v[3]));
+        if (const auto date = ParseCallDate(v[4])) {
+            const auto& [day, time] = *date;
+            const auto seconds = static_cast<int>(time.count());
+            lxw_datetime cell{static_cast<int>(day.year()), static_cast<int>(unsigned(day.month())),
+                              static_cast<int>(unsigned(day.day())), seconds / 3600,
+                              seconds / 60 % 60, static_cast<double>(seconds % 60)};
+            worksheet_write_datetime(sheet_, row_, 4, &cell, dateTime_);
+        } else {
+            Text(4, v[4]);
+        }
+        if (const auto duration = ParseDuration(v[5]))
+            worksheet_write_number(sheet_, row_, 5, *duration / 86400.0, time_);
+        else
+            Text(5, v[5]);
+        Text(6, v[6]);
+    }
+
+    // Finishes the file; false when it could not be written.
+    bool Close() {
+        worksheet_autofilter(sheet_, 0, 0, row_,
+                                         static_cast<lxw_col_t>(kColumns.size() - 1));
+        const lxw_error error = workbook_close(std::exchange(workbook_, nullptr));
+        return error == LXW_NO_ERROR;
+    }
+
+private:
+    static lxw_col_t Column(std::size_t column) { return static_cast<lxw_col_t>(column); }
+    void Text(lxw_col_t column, std::string_view bytes) {
+        if (bytes.empty())
+            return;
+        text_ = encoding_.ToUtf8(bytes);
+        worksheet_write_string(sheet_, row_, column, text_.c_str(), nullptr);
+    }
+
+    const TextEncoding& encoding_;
+    lxw_workbook* workbook_ = nullptr;
+    lxw_worksheet* sheet_ = nullptr;
+    lxw_format *bold_ = nullptr, *dateTime_ = nullptr, *time_ = nullptr;
+    lxw_row_t row_ = 0;
+    std::string text_;
+};
+
+} // namespace
+
+ExportFormat ExportFormatOf(const std::filesystem::path& file) {
+    std::string ending = file.extension().string();
+    std::transform(ending.begin(), ending.end(), ending.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (ending == ".csv")
+        return ExportFormat::Csv;
+    if (ending == ".xlsx")
+        return ExportFormat::Workbook;
+    return ExportFormat::Text;
+}
+
+std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding) {
+    std::string out;
+    out.reserve(listText.size() + 64);
+    for (std::size_t column = 0; column < kColumns.size(); ++column)
+        out.append(column ? "," : "").append(kColumns[column]);
+    out += "\r\n";
+    ForEachLine(listText, [&](std::string_view line) {
+        const Fields fields = FieldsOf(line);
+        for (std::size_t column = 0; column < kColumns.size(); ++column) {
+            if (column)
+                out += ',';
+            const std::string_view value = fields.values[column];
+            AppendCsvField(out, column == 3 ? TypeText(value) : encoding.ToUtf8(value));
+        }
+        out += "\r\n";
+        return true;
+    });
+    return out;
+}
+
+void WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view listText,
+                          const TextEncoding& encoding) {
+    // Written beside the file, then put in its place the way every file is.
+    const std::filesystem::path temporary = TemporaryBeside(file);
+    bool written = false;
+    {
+        WorkbookWriter writer(temporary, encoding);
+        ForEachLine(listText, [&](std::string_view line) {
+            writer.Row(line);
+            return true;
+        });
+        written = writer.Close();
+    }
+    std::error_code ignored;
+    if (!written) {
+        std::filesystem::remove(temporary, ignored);
+        throw FileError(file, "cannot write the workbook");
+    }
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(temporary);
+    } catch (...) {
+        std::filesystem::remove(temporary, ignored);
+        throw;
+    }
+    std::filesystem::remove(temporary, ignored);
+    WriteFileAtomically(file, bytes);
+}
+
+void ExportRecords(const std::filesystem::path& file, std::string_view listText,
+                   const TextEncoding& encoding) {
+    switch (ExportFormatOf(file)) {
+    case ExportFormat::Csv:
+        WriteFileAtomically(file, RecordsCsv(listText, encoding));
+        break;
+    case ExportFormat::Workbook:
+        WriteRecordsWorkbook(file, listText, encoding);
+        break;
+    case ExportFormat::Text:
+        WriteLineViews(file, SplitLineViews(listText));
+        break;
+    }
+}
+
+} // namespace mervadin

@@ -1,0 +1,154 @@
+#include "transports/hid_transport.h"
+
+#include "link/device_selection.h"
+
+#include <hidapi.h>
+
+#include <cerrno>
+#include <chrono>
+#include <unistd.h>
+
+namespace mervadin {
+
+namespace {
+
+std::string Narrow(const wchar_t* text) {
+    std::string out;
+    for (; text && *text; ++text)
+        out += static_cast<char>(*text < 128 ? *text : '?');
+    return out;
+}
+
+hid_device* Handle(void* device) {
+    return static_cast<hid_device*>(device);
+}
+
+std::string PermissionAdvice(const std::string& path) {
+    return "Device found at " + path +
+           " but it cannot be opened: permission denied. Install packaging/70-mervadin.rules "
+           "into /etc/udev/rules.d, run 'sudo udevadm control --reload-rules && sudo udevadm "
+           "trigger' and plug the device in again.";
+}
+
+} // namespace
+
+HidTransport::HidTransport(std::string path) : path_(std::move(path)) {}
+
+HidTransport::~HidTransport() {
+    {
+        std::lock_guard lock(writesLock_);
+        stopping_ = true;
+    }
+    wake_.notify_all();
+    if (thread_.joinable())
+        thread_.join();
+    if (device_)
+        hid_close(Handle(device_));
+}
+
+bool HidTransport::Initialise() {
+    return hid_init() == 0;
+}
+
+std::vector<HidDeviceInfo> HidTransport::List() {
+    std::vector<HidDeviceInfo> devices;
+    hid_device_info* list = hid_enumerate(kVendorId, kProductId);
+    for (auto* d = list; d; d = d->next)
+        devices.push_back({d->path ? d->path : "", Narrow(d->manufacturer_string),
+                           Narrow(d->product_string), Narrow(d->serial_number)});
+    hid_free_enumeration(list);
+    return devices;
+}
+
+std::string HidTransport::Describe() const {
+    return path_.empty() ? "USB HID device" : "USB HID device " + path_;
+}
+
+void HidTransport::Start(TransportEvents& events) {
+    events_ = &events;
+    thread_ = std::thread([this] { Run(); });
+}
+
+void HidTransport::Write(const Report& report) {
+    std::lock_guard lock(writesLock_);
+    writes_.push_back(report);
+}
+
+void HidTransport::Post(std::function<void(TransportEvents&)> event) {
+    QMetaObject::invokeMethod(
+        &context_, [this, event = std::move(event)] { event(*events_); }, Qt::QueuedConnection);
+}
+
+void HidTransport::Run() {
+    while (!stopping_) {
+        if (!device_) {
+            Scan();
+            if (!device_) {
+                std::unique_lock lock(writesLock_);
+                wake_.wait_for(lock, std::chrono::milliseconds(kScanMs),
+                               [this] { return stopping_.load(); });
+            }
+            continue;
+        }
+        Serve();
+    }
+}
+
+void HidTransport::Scan() {
+    std::string found, advice;
+    for (const auto& info : List()) {
+        if (!path_.empty() && info.path != path_)
+            continue;
+        found = info.path;
+        if (hid_device* device = hid_open_path(info.path.c_str())) {
+            device_ = device;
+            break;
+        }
+        if (::access(info.path.c_str(), R_OK | W_OK) != 0 && errno == EACCES)
+            advice = PermissionAdvice(info.path);
+    }
+    const int count = device_ ? 1 : 0;
+    if (!advice.empty() && advice != lastAdvice_)
+        Post([advice](TransportEvents& events) { events.OnDeviceUnusable(advice); });
+    lastAdvice_ = advice;
+    if (count != lastCount_) {
+        {
+            std::lock_guard lock(writesLock_);
+            writes_.clear(); // nothing written while absent goes out later
+        }
+        Post([count](TransportEvents& events) { events.OnDeviceCount(count); });
+        lastCount_ = count;
+    }
+}
+
+void HidTransport::Serve() {
+    Report input{};
+    const int got = hid_read_timeout(Handle(device_), input.data() + 1,
+                                                             kReportPayload, kReadTimeoutMs);
+    if (got < 0) {
+        hid_close(Handle(device_));
+        device_ = nullptr;
+        lastCount_ = 0;
+        Post([](TransportEvents& events) { events.OnDeviceCount(0); });
+        return;
+    }
+    if (got > 0 && queuedReports_->load() < kMaxQueuedReports) {
+        // hidapi hands over the data without a report number; put the 0 in
+        // front so that the link's report-number rule keeps every data byte.
+        const std::size_t size = static_cast<std::size_t>(got) + 1;
+        ++*queuedReports_;
+        Post([input, size, queued = queuedReports_](TransportEvents& events) {
+            --*queued;
+            events.OnInputReport(Bytes(input.data(), size));
+        });
+    }
+    std::deque<Report> pending;
+    {
+        std::lock_guard lock(writesLock_);
+        pending.swap(writes_);
+    }
+    for (const Report& report : pending)
+        hid_write(Handle(device_), report.data(), report.size());
+}
+
+} // namespace mervadin

@@ -1,0 +1,38 @@
+#include "transports/link_session.h"
+
+#include "transports/hid_transport.h"
+#include "sim/sim_transport.h"
+#include "transports/socket_transport.h"
+
+#include <stdexcept>
+
+namespace mervadin {
+
+LinkSession::LinkSession(const DeviceSelection& selection,
+                         const std::optional<std::filesystem::path>& trace) {
+    if (trace)
+        trace_ = std::make_unique<FrameTrace>(*trace);
+    switch (selection.kind) {
+    case DeviceSelection::Kind::Simulator: {
+        auto simulated = std::make_unique<SimTransport>();
+        simulator_ = &simulated->Device();
+        transport_ = std::move(simulated);
+        break;
+    }
+    case DeviceSelection::Kind::Socket:
+        transport_ = std::make_unique<SocketTransport>(selection.path);
+        break;
+    case DeviceSelection::Kind::Hid:
+        if (!HidTransport::Initialise())
+            throw std::runtime_error(kHidInitFailed);
+        transport_ = std::make_unique<HidTransport>(selection.path);
+        break;
+    }
+    link_ = std::make_unique<DeviceLink>(*transport_, trace_.get());
+    if (trace_)
+        trace_->Note("opened " + transport_->Describe());
+}
+
+LinkSession::~LinkSession() = default;
+
+} // namespace mervadin

@@ -1,0 +1,124 @@
+#include "ui/operation_window.h"
+
+#include "link/tick_clock.h"
+#include "ui/memo_box.h"
+#include "ui/qt_prompts.h"
+#include "ui/widgets.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace mervadin {
+
+OperationWindow::OperationWindow(DeviceLink& link, Prompts& prompts, StopStyle stop,
+                                 QWidget* parent)
+    : QDialog(parent), link_(link), prompts_(prompts), stop_(std::move(stop)),
+      runner_(link, *this) {
+    label_ = new QLabel("0%", this);
+    label_->setObjectName("Label1");
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("ProgressBar1");
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+    memo_ = new MemoBox(this);
+    memo_->setObjectName("DisplayMessage");
+
+    auto* clock = new TickClock(this);
+    connect(clock, &TickClock::Ticked, this, [this] { runner_.OnTick(); });
+    clock->Start();
+    // The 1-ms clock: short pauses of the block transfers.
+    auto* fast = new QTimer(this);
+    fast->setTimerType(Qt::PreciseTimer);
+    fast->setInterval(1);
+    connect(fast, &QTimer::timeout, this, [this] { runner_.OnFastTick(); });
+    fast->start();
+    runner_.onFinished = [this](OperationStatus) { SetCommandsEnabled(!runner_.Busy()); };
+    link_.Hold(stop_.holder);
+}
+
+OperationWindow::~OperationWindow() {
+    runner_.onFinished = nullptr;
+    runner_.Abandon();
+    link_.Release();
+}
+
+QPushButton* OperationWindow::MakeButton(const char* name, const char* caption,
+                                         const QRect& place) {
+    return mervadin::MakeButton(this, name, caption, place);
+}
+
+QPushButton* OperationWindow::MakeCommand(const char* name, const char* caption,
+                                          const QRect& place) {
+    auto* button = MakeButton(name, caption, place);
+    commands_.push_back(button);
+    return button;
+}
+
+void OperationWindow::RunOperation(std::unique_ptr<Operation> operation) {
+    if (runner_.Busy())
+        return;
+    SetCommandsEnabled(false);
+    if (!runner_.Run(std::move(operation)))
+        SetCommandsEnabled(true);
+}
+
+void OperationWindow::SetCommandsEnabled(bool enabled) {
+    for (auto* button : commands_)
+        button->setEnabled(enabled);
+}
+
+void OperationWindow::SendClosingFrames(OutgoingFrame frame, std::function<void(bool)> afterwards) {
+    if (stop_.sharedStopRequest)
+        link_.RequestStop();
+    // No command starts until the three frames are out: they would end it.
+    SetCommandsEnabled(false);
+    runner_.StopWith(frame, std::move(afterwards));
+}
+
+void OperationWindow::StopCommand() {
+    if (runner_.Stopping())
+        return; // three frames are already going out
+    SendClosingFrames(BuildStopFrame(stop_.frames), [this](bool allSent) {
+        SetCommandsEnabled(true);
+        if (allSent)
+            AppendMemo(stop_.stopLine);
+    });
+}
+
+void OperationWindow::ExitCommand() {
+    SendClosingFrames(BuildExitFrame(stop_.frames), [this](bool) { accept(); });
+}
+
+void OperationWindow::reject() {
+    if (runner_.Stopping())
+        return; // the window closes (Exit) or stays (Stop) when the frames are out
+    if (!runner_.Busy())
+        return QDialog::reject();
+    const OutgoingFrame frame =
+        stop_.closeSendsExit ? BuildExitFrame(stop_.frames) : BuildStopFrame(stop_.frames);
+    SendClosingFrames(frame, [this](bool) { QDialog::reject(); });
+}
+
+const std::vector<std::string>& OperationWindow::MemoLines() const {
+    return memo_->Lines();
+}
+void OperationWindow::ClearMemo() {
+    memo_->ClearLines();
+}
+void OperationWindow::AppendMemo(const std::string& line) {
+    memo_->AppendLine(line);
+}
+
+void OperationWindow::SetProgress(int percent, const std::string& label) {
+    progress_->setValue(percent);
+    label_->setText(ToQString(label));
+}
+
+void OperationWindow::Inform(const std::string& caption, const std::string& text) {
+    prompts_.Inform(caption, text);
+}
+
+} // namespace mervadin

@@ -1,0 +1,84 @@
+#pragma once
+// What the download and read windows share: a progress memo, a percentage
+// label and a progress bar that an operation reports to, the 10-ms clock
+// that drives it, the command buttons that are refused while it runs, and
+// the Stop and Exit commands with their three frames.
+
+#include "common/prompts.h"
+#include "operation/operation_runner.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace mervadin {
+
+class MemoBox;
+
+class OperationWindow : public QDialog, public OperationView {
+    Q_OBJECT
+public:
+    ~OperationWindow() override;
+
+    // Stop: the stop frame three times, then the window's Stop line.
+    // Exit: the exit frame three times, then the window closes.
+    void StopCommand();
+    void ExitCommand();
+
+    const std::vector<std::string>& MemoLines() const;
+    OperationRunner& Runner() { return runner_; }
+
+    // OperationView
+    void ClearMemo() override;
+    void AppendMemo(const std::string& line) override;
+    void AppendErrorMemo(const std::string& line) override { AppendMemo(line); }
+    void ClearErrorMemo() override {}
+    void SetProgress(int percent, const std::string& label) override;
+    void Inform(const std::string& caption, const std::string& text) override;
+
+protected:
+    struct StopStyle {
+        FrameLength frames;
+        std::string stopLine;
+        // Stop and Exit raise the stop request that ends the live monitor too.
+        bool sharedStopRequest;
+        // Closing the window while an operation runs sends the exit frames
+        // (otherwise the stop frames) before the window goes.
+        bool closeSendsExit;
+        // Named as the link's holder while the window is open.
+        std::string holder;
+    };
+
+    OperationWindow(DeviceLink& link, Prompts& prompts, StopStyle stop, QWidget* parent);
+
+    QPushButton* MakeButton(const char* name, const char* caption, const QRect& place);
+    // A command button: refused while an operation runs.
+    QPushButton* MakeCommand(const char* name, const char* caption, const QRect& place);
+    // Starts an operation unless one runs; the command buttons wait for its end.
+    void RunOperation(std::unique_ptr<Operation> operation);
+    // Esc and the close box: while an operation or its closing frames run,
+    // the device is told to leave its session first.
+    void reject() override;
+
+    DeviceLink& link_;
+    Prompts& prompts_;
+    MemoBox* memo_ = nullptr;
+    QLabel* label_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+
+private:
+    void SetCommandsEnabled(bool enabled);
+    void SendClosingFrames(OutgoingFrame frame, std::function<void(bool)> afterwards);
+
+    StopStyle stop_;
+    OperationRunner runner_;
+    std::vector<QPushButton*> commands_;
+};
+
+} // namespace mervadin

@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
     session.Link().Open();
 
     bench::SilentPrompts prompts;
-    DownloadWindow window(session.Link(), folder, prompts);
+    VoiceBuffer voice;
+    DownloadWindow window(session.Link(), folder, prompts, voice);
     window.show();
     auto seen = [&](const std::string& line) {
         const auto& memo = window.MemoLines();

@@ -171,7 +171,7 @@ TEST_F(MainWindowTest, TheHiddenVoiceButtonsLoadAndWriteTheVoice) {
     EXPECT_EQ(prompts.shown.back(), (Notice{"OK!!", "  语音文件打开 OK !!"}));
     load->click(); // a missing file: said, and the loaded voice stays
     EXPECT_NE(prompts.shown.back().text.find("none.bin"), std::string::npos);
-    EXPECT_EQ(VoiceBuffer::OfProcess().Size(), 1500u);
+    EXPECT_EQ(window.Voice().Size(), 1500u);
 
     test::WithModal<DownloadWindow>(
         [&] { Find<QPushButton>(window, "Button3")->click(); },

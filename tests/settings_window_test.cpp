@@ -167,7 +167,8 @@ TEST(DownloadWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
     session.Simulator()->Timing().statusIntervalMs = 0;
     session.Link().Open();
 
-    DownloadWindow window(session.Link(), folder, prompts);
+    VoiceBuffer voice;
+    DownloadWindow window(session.Link(), folder, prompts, voice);
     window.show();
     EXPECT_EQ(window.MemoLines().at(1), "Connect ZEL");
     EXPECT_EQ(window.MemoLines().at(0).rfind("Current Data: 20", 0), 0u);
@@ -203,7 +204,8 @@ TEST(DownloadWindow, WritesTheNumberListToTheSimulatedDevice) {
     session.Simulator()->Timing().statusIntervalMs = 0;
     session.Link().Open();
 
-    DownloadWindow window(session.Link(), folder, prompts);
+    VoiceBuffer voice;
+    DownloadWindow window(session.Link(), folder, prompts, voice);
     window.show();
     auto* write = window.findChild<QPushButton*>("Button5");
     QTest::mouseClick(write, Qt::LeftButton);

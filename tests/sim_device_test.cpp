@@ -1,4 +1,8 @@
+#include "numbers/write_number_operation.h"
 #include "operation/handshake.h"
+#include "records/read_cdr_operation.h"
+#include "settings/write_settings_operation.h"
+#include "voice/write_voice_operation.h"
 #include "sim/call_record_encoder.h"
 #include "sim/sim_device.h"
 #include "support/direct_transport.h"

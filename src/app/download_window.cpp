@@ -22,12 +22,12 @@ std::string CurrentDataLine(const LocalTime& at) {
 }
 
 DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts,
-                               QWidget* parent)
+                               VoiceBuffer& voice, QWidget* parent)
     : OperationWindow(link, prompts,
                       {FrameLength::Padded, "================Stop==================\r", true, true,
                        "the download window"},
                       parent),
-      folder_(std::move(folder)) {
+      folder_(std::move(folder)), voice_(voice) {
     setObjectName("WriteData");
     setWindowTitle("WriteData");
     setFixedSize(609, 337);
@@ -67,7 +67,7 @@ void DownloadWindow::WriteNumber() {
 }
 
 void DownloadWindow::WriteVoice() {
-    RunOperation(std::make_unique<WriteVoiceOperation>(link_, *this, VoiceBuffer::OfProcess()));
+    RunOperation(std::make_unique<WriteVoiceOperation>(link_, *this, voice_));
 }
 
 const std::vector<std::string>& DownloadWindow::ErrorLines() const {

@@ -6,13 +6,15 @@
 #include "files/work_folder.h"
 #include "ui/operation_window.h"
 #include "settings/settings_block.h"
+#include "voice/voice_buffer.h"
 
 namespace mervadin {
 
 class DownloadWindow : public OperationWindow {
     Q_OBJECT
 public:
-    DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts,
+    // `voice` is what the hidden write-voice command writes.
+    DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, VoiceBuffer& voice,
                    QWidget* parent = nullptr);
 
     void WriteSetting();
@@ -25,6 +27,7 @@ public:
 
 private:
     WorkFolder folder_;
+    VoiceBuffer& voice_;
     MemoBox* errors_ = nullptr;
 };
 

@@ -225,7 +225,7 @@ void MainWindow::OpenDownload() {
         prompts_.Inform("  Error  ", "   No Connect!  ");
         return;
     }
-    DownloadWindow window(*link_, folder_, prompts_, this);
+    DownloadWindow window(*link_, folder_, prompts_, voice_, this);
     window.exec();
 }
 
@@ -255,7 +255,7 @@ void MainWindow::LoadVoice() {
     if (!file)
         return;
     try {
-        VoiceBuffer::OfProcess().Load(*file);
+        voice_.Load(*file);
     } catch (const FileError& e) {
         ShowFileError(e);
         return;

@@ -8,6 +8,7 @@
 #include "files/work_folder.h"
 #include "link/device_link.h"
 #include "records/record_files.h"
+#include "voice/voice_buffer.h"
 
 #include <QMainWindow>
 
@@ -37,6 +38,7 @@ public:
     QString StatusText() const;
     void SetStatusText(const QString& text);
     int NumberCount() const;
+    const VoiceBuffer& Voice() const { return voice_; }
 
     // "LoadNumber": the number list window; "ClearNumber" empties the list.
     void OpenNumberList();
@@ -99,6 +101,8 @@ private:
     MonitorPanel* panel_ = nullptr;
     DeviceLink* link_ = nullptr;
     RecordFiles records_;
+    // The voice prompt loaded by the hidden "导入语音" button, for the run.
+    VoiceBuffer voice_;
     std::array<CallListGrid*, 2> grids_{};
     // The commands refused while the monitor runs: Setting, LoadNumber,
     // DisplayCdr, DownLoad, ReadCdr, Close.

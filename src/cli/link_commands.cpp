@@ -138,14 +138,15 @@ int WriteNumbers(const WorkFolder& folder, const DeviceOptions& options, Streams
 }
 
 int WriteVoice(const std::string& file, const DeviceOptions& options, Streams io) {
+    VoiceBuffer voice;
     try {
-        VoiceBuffer::OfProcess().Load(file);
+        voice.Load(file);
     } catch (const FileError& e) {
         io.err << "mervadin-cli: " << e.what() << '\n';
         return kBadInput;
     }
     return RunOperation(options, io, [&](DeviceLink& link, OperationView& view) {
-        return std::make_unique<WriteVoiceOperation>(link, view, VoiceBuffer::OfProcess());
+        return std::make_unique<WriteVoiceOperation>(link, view, voice);
     });
 }
 

@@ -4,63 +4,6 @@
 
 namespace mervadin {
 
-const HandshakeProfile& WriteSettingsHandshake() {
-    static const HandshakeProfile profile{frames::kWriteSettingRequest,
-                                          2,
-                                          100,
-                                          2500,
-                                          true,
-                                          "Connecting......",
-                                          false,
-                                          "Connected   ",
-                                          {"Connect Error!"},
-                                          "   No Connect!  "};
-    return profile;
-}
-
-const HandshakeProfile& WriteNumberHandshake() {
-    static const HandshakeProfile profile{frames::kWriteNumberRequest,
-                                          2,
-                                          50,
-                                          1500,
-                                          true,
-                                          "Connecting......\r",
-                                          false,
-                                          "Connected! \r",
-                                          {"ConnectError! \r"},
-                                          "No Connect  "};
-    return profile;
-}
-
-const HandshakeProfile& WriteVoiceHandshake() {
-    static const HandshakeProfile profile{frames::kWriteMusicRequest,
-                                          2,
-                                          50,
-                                          1500,
-                                          true,
-                                          "   连接中......\r",
-                                          false,
-                                          "Connected \r",
-                                          {"   连接失败 \r", "   请检查数据线连接是否正确 \r",
-                                           "   请检查ZAR是否开机\r", "   检查完成后,再连接\r"},
-                                          "   没有连接!!  "};
-    return profile;
-}
-
-const HandshakeProfile& ReadCdrHandshake() {
-    static const HandshakeProfile profile{frames::kReadCdrRequest,
-                                          1,
-                                          50,
-                                          1500,
-                                          false,
-                                          "Connecting......\r",
-                                          true,
-                                          "Connected!  \r",
-                                          {"Connect Error! \r"},
-                                          "   No Connect!  "};
-    return profile;
-}
-
 Handshake::Handshake(const HandshakeProfile& profile, DeviceLink& link, OperationView& view)
     : profile_(profile), link_(link), view_(view) {}
 

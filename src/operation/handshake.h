@@ -26,12 +26,9 @@ struct HandshakeProfile {
     std::string guard;                // message box text when no device is connected
 };
 
+// The caption of the box shown when no device is connected; its blanks are
+// part of it.
 inline constexpr const char* kGuardCaption = "  Error  ";
-
-const HandshakeProfile& WriteSettingsHandshake();
-const HandshakeProfile& WriteNumberHandshake();
-const HandshakeProfile& WriteVoiceHandshake();
-const HandshakeProfile& ReadCdrHandshake();
 
 class Handshake {
 public:

@@ -1,6 +1,7 @@
 #include "records/call_record.h"
 
 #include "common/byte_search.h"
+#include "records/record_texts.h"
 
 #include <algorithm>
 #include <array>
@@ -167,10 +168,8 @@ std::string FieldValue(std::string_view line, std::string_view key) {
 }
 
 std::string_view TypeName(std::string_view type) {
-    static constexpr std::array<std::string_view, 5> names = {
-        "CallOutSuccessed", "CallOutFailed", "CallInAnswer", "CallInMissed", "CallOutManual"};
     if (type.size() == 1 && type[0] >= '0' && type[0] <= '4')
-        return names[static_cast<std::size_t>(type[0] - '0')];
+        return texts::kTypeNames[type[0] - '0'];
     return {};
 }
 

@@ -2,10 +2,27 @@
 
 #include "files/file_error.h"
 #include "frames/frame_templates.h"
+#include "records/record_texts.h"
 
 #include <algorithm>
 
 namespace mervadin {
+
+const HandshakeProfile& ReadCdrHandshake() {
+    static const HandshakeProfile profile{
+        .request = frames::kReadCdrRequest,
+        .pollEvery = 1,
+        .resendAfter = 50,
+        .giveUpAfter = 1500,
+        .needsOpening = false,
+        .connecting = texts::kReadConnecting,
+        .connectingEveryAttempt = true,
+        .connected = texts::kReadConnected,
+        .givenUp = {texts::kReadConnectError},
+        .guard = texts::kReadNoDevice,
+    };
+    return profile;
+}
 
 ReadCdrOperation::ReadCdrOperation(DeviceLink& link, OperationView& view, RecordFiles files)
     : HandshakeOperation(ReadCdrHandshake(), link, view), files_(std::move(files)),
@@ -26,7 +43,7 @@ void ReadCdrOperation::TickConnected() {
     switch (phase_) {
     case Phase::Receiving:
         if (++attempt_ > kBlockWaitTicks) {
-            view_.AppendMemo("Connect Error!  ");
+            view_.AppendMemo(texts::kReadBlockLost);
             return End(OperationStatus::Failed);
         }
         return Examine();
@@ -46,8 +63,8 @@ void ReadCdrOperation::TickConnected() {
 }
 
 void ReadCdrOperation::ReportSaved() {
-    view_.AppendMemo("Save file OK! \r");
-    view_.AppendMemo("  Press [DisplayCDR] Button , display CDR ! ");
+    for (const char* line : texts::kReadSaved)
+        view_.AppendMemo(line);
 }
 
 OperationStatus ReadCdrOperation::Interrupted(OperationStatus proposed) {
@@ -67,14 +84,14 @@ void ReadCdrOperation::Examine() {
     const std::size_t opening = Search(buffer, frames::kOpening);
     if (!FrameComplete(buffer, FrameShape::DataBlock))
         return;
-    view_.AppendMemo("Read Data......");
-    view_.AppendMemo("Checksum......");
+    view_.AppendMemo(texts::kReadData);
+    view_.AppendMemo(texts::kReadChecksum);
     if (VerifyChecksum(buffer, FrameShape::DataBlock))
         return StoreBlock(opening + 1);
     // The device sends the block again; its wait keeps counting.
     link_.ClearReceiveBuffer();
     link_.SendFrame(BuildFrame(frames::kCdrResend));
-    view_.AppendMemo("   Receive                          error   !");
+    view_.AppendMemo(texts::kReadBlockDamaged);
 }
 
 void ReadCdrOperation::StoreBlock(std::size_t dataAt) {
@@ -85,7 +102,7 @@ void ReadCdrOperation::StoreBlock(std::size_t dataAt) {
     link_.ClearReceiveBuffer();
     link_.SendFrame(BuildFrame(frames::kCdrAck));
     view_.AppendMemo(std::to_string(index_));
-    view_.AppendMemo("Save OK!!!");
+    view_.AppendMemo(texts::kReadBlockSaved);
     const int percent = static_cast<int>((index_ * 100 + 100) / kBlockCount);
     view_.SetProgress(percent, " " + std::to_string(percent) + "%");
     if ((index_ > 5 && IsLastBlock()) || index_ + 1 == kBlockCount)
@@ -101,9 +118,8 @@ bool ReadCdrOperation::IsLastBlock() const {
 
 void ReadCdrOperation::Finish() {
     view_.SetProgress(100, "100%");
-    view_.AppendMemo("Read OK!\r\n\n");
-    view_.AppendMemo("==========================================");
-    view_.AppendMemo("Read CDR OK! \r\n\n ");
+    for (const char* line : texts::kReadOk)
+        view_.AppendMemo(line);
     try {
         files_.StoreRead(table_);
     } catch (const FileError& e) {

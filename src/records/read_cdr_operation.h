@@ -14,6 +14,8 @@
 
 namespace mervadin {
 
+const HandshakeProfile& ReadCdrHandshake();
+
 class ReadCdrOperation : public HandshakeOperation {
 public:
     static constexpr unsigned kBlockWaitTicks = 500;

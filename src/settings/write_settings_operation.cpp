@@ -2,11 +2,30 @@
 
 #include "files/file_read.h"
 #include "frames/frame_templates.h"
+#include "settings/settings_texts.h"
+
+#include <iterator>
 
 namespace mervadin {
 
 namespace {
 constexpr const char* kRule = "=============================";
+} // namespace
+
+const HandshakeProfile& WriteSettingsHandshake() {
+    static const HandshakeProfile profile{
+        .request = frames::kWriteSettingRequest,
+        .pollEvery = 2,
+        .resendAfter = 100,
+        .giveUpAfter = 2500,
+        .needsOpening = true,
+        .connecting = texts::kSettingsConnecting,
+        .connectingEveryAttempt = false,
+        .connected = texts::kSettingsConnected,
+        .givenUp = {texts::kSettingsConnectError},
+        .guard = texts::kSettingsNoDevice,
+    };
+    return profile;
 }
 
 WriteSettingsOperation::WriteSettingsOperation(DeviceLink& link, OperationView& view,
@@ -33,7 +52,7 @@ void WriteSettingsOperation::Start() {
 
 void WriteSettingsOperation::OnConnected() {
     view_.AppendMemo(kRule);
-    view_.AppendMemo("Load ......");
+    view_.AppendMemo(texts::kSettingsLoad);
     view_.AppendMemo("0");
     retries_ = 0;
 }
@@ -57,7 +76,7 @@ void WriteSettingsOperation::BytesConnected() {
 
 void WriteSettingsOperation::SendBlock() {
     sending_ = true;
-    view_.AppendMemo("Send......");
+    view_.AppendMemo(texts::kSettingsSend);
     link_.ClearReceiveBuffer();
     link_.SendFrame(BuildDataBlockFrame(block_));
     poll_ = 0;
@@ -69,13 +88,13 @@ void WriteSettingsOperation::Examine() {
     if (Search(buffer, frames::kOpening) == 0 || !FrameComplete(buffer))
         return;
     if (!VerifyChecksum(buffer))
-        return Reject("CheckSum Error!", "Data Error!  ");
+        return Reject(texts::kSettingsChecksumError, texts::kSettingsChecksumBox);
     if (ShortSearch(buffer, "writespiok!") != 0)
         return Succeed();
     if (ShortSearch(buffer, "data_err!") != 0)
-        return Reject("Data Error!", "  Data Error!");
+        return Reject(texts::kSettingsDataError, texts::kSettingsDataErrorBox);
     if (ShortSearch(buffer, "timeout!") != 0) {
-        view_.AppendErrorMemo("Time Out!!!\r");
+        view_.AppendErrorMemo(texts::kSettingsTimeOut);
         view_.AppendMemo(kRule);
         return SendBlock(); // a device time-out is not counted against the limit
     }
@@ -95,15 +114,13 @@ void WriteSettingsOperation::Reject(const char* errorLine, const char* boxText) 
 }
 
 void WriteSettingsOperation::Succeed() {
-    view_.AppendMemo("Save OK!\r");
+    view_.AppendMemo(texts::kSettingsSaved);
     retries_ = 0;
     view_.SetProgress(100, "100%");
-    for (const char* line :
-         {" \r", " \r", " ======================================",
-          "            Write Setting OK!\r", " ======================================"})
+    for (const char* line : texts::kSettingsWriteOk)
         view_.AppendMemo(line);
     End(OperationStatus::Succeeded);
-    view_.Inform("OK", "  Write Setting OK!");
+    view_.Inform("OK", texts::kSettingsWriteOkBox);
 }
 
 } // namespace mervadin

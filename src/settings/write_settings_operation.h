@@ -12,6 +12,8 @@
 
 namespace mervadin {
 
+const HandshakeProfile& WriteSettingsHandshake();
+
 class WriteSettingsOperation : public HandshakeOperation {
 public:
     static constexpr unsigned kResendAfter = 50;

@@ -7,11 +7,6 @@
 
 namespace mervadin {
 
-VoiceBuffer& VoiceBuffer::OfProcess() {
-    static VoiceBuffer buffer;
-    return buffer;
-}
-
 std::vector<std::uint8_t>& VoiceBuffer::Bytes() {
     if (bytes_.empty())
         bytes_.assign(kCapacity, 0);

@@ -1,7 +1,7 @@
 #pragma once
 // The voice prompt as the tool holds it between loading and writing: one
-// buffer of 32 MiB for the whole run, allocated when first used and never
-// cleared, and the size of the last file loaded. A shorter file loaded after
+// buffer of 32 MiB, kept by the program for the whole run, allocated when
+// first used and never cleared, and the size of the last file loaded. A shorter file loaded after
 // a longer one leaves the longer one's bytes behind it, and the last block
 // of a write carries them, as the device has always received them.
 
@@ -17,9 +17,6 @@ namespace mervadin {
 class VoiceBuffer {
 public:
     static constexpr std::size_t kCapacity = 33554432;
-
-    // The buffer of this run.
-    static VoiceBuffer& OfProcess();
 
     // Replaces the first bytes by the file's; the size becomes its length.
     // A file that is missing, not a regular file, unreadable or larger than

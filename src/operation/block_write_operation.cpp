@@ -1,0 +1,182 @@
+#include "operation/block_write_operation.h"
+
+namespace mervadin {
+
+namespace {
+constexpr const char* kRule = "=============================";
+} // namespace
+
+BlockWriteOperation::BlockWriteOperation(const BlockWriteProfile& profile, DeviceLink& link,
+                                         OperationView& view)
+    : HandshakeOperation(profile.handshake, link, view), profile_(profile),
+      texts_(profile.texts), erase_(link, view, profile.texts.eraseEnd) {}
+
+void BlockWriteOperation::Start() {
+    view_.ClearMemo();
+    view_.ClearErrorMemo();
+    if (!Prepare())
+        return End(OperationStatus::Failed);
+    view_.SetProgress(0, "0%");
+    StartHandshake();
+}
+
+void BlockWriteOperation::OnConnected() {
+    phase_ = Phase::Erasing;
+    overall_ = poll_ = 0;
+    link_.ClearReceiveBuffer();
+}
+
+void BlockWriteOperation::TickConnected() {
+    ++poll_;
+    ++resend_;
+    ++overall_;
+    switch (phase_) {
+    case Phase::Erasing:
+        if (overall_ > kEraseLimit) {
+            view_.ClearMemo();
+            view_.AppendMemo(texts_.eraseFailed);
+            return End(OperationStatus::Failed);
+        }
+        if (poll_ >= 2) {
+            poll_ = 0;
+            ExamineErase();
+        }
+        return;
+    case Phase::Settling:
+        if (poll_ >= kSettleTicks) {
+            retries_ = 0;
+            block_ = 0;
+            return BlockCount() == 0 ? Finish() : StartBlock();
+        }
+        return;
+    case Phase::Pausing:
+        return Pace(BlockWritePacing::Clock::Ticks);
+    case Phase::Waiting:
+        if (resend_ > kResendAfter)
+            return SendBlock();
+        return Pace(BlockWritePacing::Clock::Ticks);
+    case Phase::Stopping:
+        if (stop_->OnTick())
+            End(OperationStatus::Succeeded);
+        return;
+    }
+}
+
+void BlockWriteOperation::FastTickConnected() {
+    Pace(BlockWritePacing::Clock::FastTicks);
+}
+
+// A tick of `clock`: when that clock paces the data phase, it ends the pause
+// before a transmission or brings the next look at the buffer.
+void BlockWriteOperation::Pace(BlockWritePacing::Clock clock) {
+    const BlockWritePacing& pacing = profile_.pacing;
+    if (clock != pacing.clock)
+        return;
+    if (phase_ == Phase::Pausing && ++paced_ >= pacing.pauseBeforeSend)
+        return Transmit();
+    if (phase_ == Phase::Waiting && ++paced_ >= pacing.pollEvery) {
+        paced_ = 0;
+        ExamineBlock();
+    }
+}
+
+void BlockWriteOperation::BytesConnected() {
+    if (phase_ == Phase::Erasing)
+        ExamineErase();
+    else if (phase_ == Phase::Waiting)
+        ExamineBlock();
+}
+
+void BlockWriteOperation::ExamineErase() {
+    if (!erase_.Examine())
+        return;
+    phase_ = Phase::Settling;
+    poll_ = 0;
+}
+
+void BlockWriteOperation::StartBlock() {
+    view_.AppendMemo("\r");
+    view_.AppendMemo(kRule);
+    view_.AppendMemo("LoadData......");
+    if (texts_.blockAfterLoad)
+        view_.AppendMemo(std::to_string(block_));
+    SendBlock();
+}
+
+void BlockWriteOperation::SendBlock() {
+    view_.AppendMemo(texts_.send);
+    view_.AppendMemo(std::to_string(block_));
+    paced_ = 0;
+    phase_ = Phase::Pausing;
+}
+
+void BlockWriteOperation::Transmit() {
+    link_.ClearReceiveBuffer();
+    link_.SendFrame(BuildDataBlockFrame(BlockAt(block_)));
+    poll_ = resend_ = overall_ = paced_ = 0;
+    phase_ = Phase::Waiting;
+}
+
+void BlockWriteOperation::ExamineBlock() {
+    const Bytes buffer = link_.Received();
+    if (Search(buffer, frames::kOpening) == 0 || !FrameComplete(buffer))
+        return;
+    if (!VerifyChecksum(buffer)) {
+        view_.AppendErrorMemo(texts_.checksumError);
+        view_.AppendErrorMemo(std::to_string(retries_));
+        view_.AppendMemo(kRule);
+        return Reject();
+    }
+    const bool writing = ShortSearch(buffer, "writingspi!") != 0;
+    const bool stored = !writing && ShortSearch(buffer, "writespiok!") != 0;
+    const bool rejected = !writing && !stored && ShortSearch(buffer, "data_err!") != 0;
+    link_.ClearReceiveBuffer();
+    if (writing) {
+        view_.AppendMemo(texts_.writing); // the resend wait goes on
+    } else if (stored) {
+        BlockStored();
+    } else if (rejected) {
+        view_.AppendMemo(texts_.rejected);
+        view_.AppendMemo(kRule);
+        view_.AppendErrorMemo(std::to_string(retries_));
+        view_.AppendErrorMemo(texts_.rejectedError);
+        Reject();
+    } else {
+        poll_ = resend_ = overall_ = 0; // any other answer: the resend wait starts again
+    }
+}
+
+void BlockWriteOperation::BlockStored() {
+    view_.AppendMemo(texts_.stored);
+    retries_ = 0;
+    const int percent = static_cast<int>((block_ + 1) * 100 / BlockCount());
+    view_.SetProgress(percent, " " + std::to_string(percent) + "% ");
+    if (++block_ == BlockCount())
+        return Finish();
+    StartBlock();
+}
+
+void BlockWriteOperation::Reject() {
+    if (++retries_ > kMaxRetries) {
+        End(OperationStatus::Failed); // before the box: ticks go on while it shows
+        view_.Inform("OK", "DataError!");
+        return;
+    }
+    SendBlock();
+}
+
+void BlockWriteOperation::Finish() {
+    view_.SetProgress(100, "100%");
+    for (const auto& line : texts_.finished)
+        view_.AppendMemo(line);
+    phase_ = Phase::Stopping;
+    stop_.emplace(BuildStopFrame(FrameLength::Padded), link_);
+    if (texts_.doneBox)
+        view_.Inform(texts_.doneBox->first, texts_.doneBox->second);
+}
+
+OperationStatus BlockWriteOperation::Interrupted(OperationStatus proposed) {
+    return Running() && phase_ == Phase::Stopping ? OperationStatus::Succeeded : proposed;
+}
+
+} // namespace mervadin

@@ -1,0 +1,30 @@
+#pragma once
+// Texts of the call record read and the record windows, kept exactly as
+// operators know them: blanks, carriage returns, line feeds and spellings
+// ("Successed") are part of the text, and the type names are those of the
+// per-kind files. Do not correct them.
+
+namespace mervadin::texts {
+
+// The read's handshake.
+inline constexpr const char* kReadConnecting = "Connecting......\r";
+inline constexpr const char* kReadConnected = "Connected!  \r";
+inline constexpr const char* kReadConnectError = "Connect Error! \r";
+inline constexpr const char* kReadNoDevice = "   No Connect!  ";
+
+// The read's blocks.
+inline constexpr const char* kReadBlockLost = "Connect Error!  ";
+inline constexpr const char* kReadData = "Read Data......";
+inline constexpr const char* kReadChecksum = "Checksum......";
+inline constexpr const char* kReadBlockDamaged = "   Receive                          error   !";
+inline constexpr const char* kReadBlockSaved = "Save OK!!!";
+inline constexpr const char* kReadOk[] = {"Read OK!\r\n\n", "==========================================",
+                                          "Read CDR OK! \r\n\n "};
+inline constexpr const char* kReadSaved[] = {"Save file OK! \r",
+                                             "  Press [DisplayCDR] Button , display CDR ! "};
+
+// What the grids show for the type codes "0" to "4".
+inline constexpr const char* kTypeNames[] = {"CallOutSuccessed", "CallOutFailed", "CallInAnswer",
+                                             "CallInMissed", "CallOutManual"};
+
+} // namespace mervadin::texts

@@ -1,0 +1,27 @@
+#pragma once
+// Texts of the settings write, kept exactly as operators know them: blanks
+// and carriage returns are part of the text. Do not correct them.
+
+namespace mervadin::texts {
+
+// The settings write's handshake.
+inline constexpr const char* kSettingsConnecting = "Connecting......";
+inline constexpr const char* kSettingsConnected = "Connected   ";
+inline constexpr const char* kSettingsConnectError = "Connect Error!";
+inline constexpr const char* kSettingsNoDevice = "   No Connect!  ";
+
+// The settings write's block.
+inline constexpr const char* kSettingsLoad = "Load ......";
+inline constexpr const char* kSettingsSend = "Send......";
+inline constexpr const char* kSettingsChecksumError = "CheckSum Error!";
+inline constexpr const char* kSettingsChecksumBox = "Data Error!  ";
+inline constexpr const char* kSettingsDataError = "Data Error!";
+inline constexpr const char* kSettingsDataErrorBox = "  Data Error!";
+inline constexpr const char* kSettingsTimeOut = "Time Out!!!\r";
+inline constexpr const char* kSettingsSaved = "Save OK!\r";
+inline constexpr const char* kSettingsWriteOk[] = {" \r", " \r", " ======================================",
+                                                   "            Write Setting OK!\r",
+                                                   " ======================================"};
+inline constexpr const char* kSettingsWriteOkBox = "  Write Setting OK!";
+
+} // namespace mervadin::texts

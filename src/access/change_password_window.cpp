@@ -1,4 +1,5 @@
 #include "access/change_password_window.h"
+#include "ui/widgets.h"
 #include "ui/window_frame.h"
 
 #include "access/password_file.h"
@@ -22,15 +23,9 @@ ChangePasswordWindow::ChangePasswordWindow(std::filesystem::path passwordFile, P
     new_ = AddPasswordBox("LabeledEdit1", "New Password  ", 64);
     confirm_ = AddPasswordBox("LabeledEdit2", "New Password  ", 104);
 
-    auto* enter = new QPushButton("Enter", this);
-    enter->setObjectName("Button1");
-    enter->setGeometry(64, 160, 89, 33);
-    enter->setAutoDefault(false);
+    auto* enter = MakeButton(this, "Button1", "Enter", {64, 160, 89, 33});
     connect(enter, &QPushButton::clicked, this, &ChangePasswordWindow::Apply);
-    auto* exit = new QPushButton("Exit", this);
-    exit->setObjectName("Button2");
-    exit->setGeometry(192, 160, 89, 33);
-    exit->setAutoDefault(false);
+    auto* exit = MakeButton(this, "Button2", "Exit", {192, 160, 89, 33});
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }
 

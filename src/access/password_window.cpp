@@ -1,4 +1,5 @@
 #include "access/password_window.h"
+#include "ui/widgets.h"
 #include "ui/window_frame.h"
 
 #include "access/change_password_window.h"
@@ -33,12 +34,9 @@ QPixmap Decoration(int width, int height) {
     return pixmap;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int top) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(104, top, 161, 29);
-    button->setAutoDefault(false);
-    return button;
+// The three buttons stand one above the other.
+QRect ButtonPlace(int top) {
+    return {104, top, 161, 29};
 }
 
 } // namespace
@@ -64,11 +62,11 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
     connect(input_, &QLineEdit::returnPressed, this, &PasswordWindow::LogIn);
     connect(input_, &QLineEdit::textEdited, this, &PasswordWindow::LimitTypedText);
 
-    connect(MakeButton(this, "Button1", "Log In", 288), &QPushButton::clicked, this,
+    connect(MakeButton(this, "Button1", "Log In", ButtonPlace(288)), &QPushButton::clicked, this,
             &PasswordWindow::LogIn);
-    connect(MakeButton(this, "Button3", "Change Password", 322), &QPushButton::clicked, this,
+    connect(MakeButton(this, "Button3", "Change Password", ButtonPlace(322)), &QPushButton::clicked, this,
             &PasswordWindow::OpenChangeWindow);
-    connect(MakeButton(this, "Button2", "EXIT", 356), &QPushButton::clicked, this, [this] {
+    connect(MakeButton(this, "Button2", "EXIT", ButtonPlace(356)), &QPushButton::clicked, this, [this] {
         accepted_ = false;
         reject();
     });

@@ -1,5 +1,6 @@
 #include "app/download_window.h"
 
+#include "ui/widgets.h"
 #include "numbers/write_number_operation.h"
 #include "settings/write_settings_operation.h"
 #include "ui/memo_box.h"
@@ -40,9 +41,9 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
     auto* writeVoice = MakeCommand("Button6", "写语音", {218, 8, 97, 33});
     writeVoice->setVisible(false);
     connect(writeVoice, &QPushButton::clicked, this, &DownloadWindow::WriteVoice);
-    connect(MakeButton("Button1", "Stop", {218, 8, 97, 33}), &QPushButton::clicked, this,
+    connect(MakeButton(this, "Button1", "Stop", {218, 8, 97, 33}), &QPushButton::clicked, this,
             &DownloadWindow::StopCommand);
-    connect(MakeButton("Button2", "Exit", {323, 8, 97, 33}), &QPushButton::clicked, this,
+    connect(MakeButton(this, "Button2", "Exit", {323, 8, 97, 33}), &QPushButton::clicked, this,
             &DownloadWindow::ExitCommand);
 
     errors_ = new MemoBox(this);

@@ -34,16 +34,6 @@ namespace mervadin {
 
 namespace {
 
-template <typename W> W* Place(W* widget, const char* name, int left, int top, int w, int h) {
-    widget->setObjectName(name);
-    widget->setGeometry(left, top, w, h);
-    return widget;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left, int top,
-                        int w, int h) {
-    return Place(new QPushButton(caption, parent), name, left, top, w, h);
-}
 
 } // namespace
 
@@ -67,7 +57,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     statusBar()->setSizeGripEnabled(false);
 
     BuildButtons(area);
-    panel_ = Place(new MonitorPanel(folder_, prompts_, area), "MonitorPanel", 0, 48, 129, 465);
+    panel_ = Place(new MonitorPanel(folder_, prompts_, area), "MonitorPanel", {0, 48, 129, 465});
     WirePanel();
     BuildGrids(area);
     BuildMenus();
@@ -88,14 +78,14 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
 }
 
 void MainWindow::BuildButtons(QWidget* area) {
-    usbLamp_ = Place(new Lamp(area), "Shape1", 16, 8, 97, 33);
+    usbLamp_ = Place(new Lamp(area), "Shape1", {16, 8, 97, 33});
     commands_ = {
-        MakeButton(area, "Button1", "Setting", 262, 4, 99, 37),
-        MakeButton(area, "Button4", "LoadNumber", 136, 4, 105, 37),
-        MakeButton(area, "Button5", "DisplayCdr", 622, 4, 99, 37),
-        MakeButton(area, "Button3", "DownLoad", 382, 4, 99, 37),
-        MakeButton(area, "Button41", "ReadCdr", 502, 4, 99, 37),
-        MakeButton(area, "Button15", "Close", 742, 4, 99, 37),
+        MakeButton(area, "Button1", "Setting", {262, 4, 99, 37}),
+        MakeButton(area, "Button4", "LoadNumber", {136, 4, 105, 37}),
+        MakeButton(area, "Button5", "DisplayCdr", {622, 4, 99, 37}),
+        MakeButton(area, "Button3", "DownLoad", {382, 4, 99, 37}),
+        MakeButton(area, "Button41", "ReadCdr", {502, 4, 99, 37}),
+        MakeButton(area, "Button15", "Close", {742, 4, 99, 37}),
     };
     connect(commands_[0], &QPushButton::clicked, this, &MainWindow::OpenSettings);
     connect(commands_[1], &QPushButton::clicked, this, &MainWindow::OpenNumberList);
@@ -104,10 +94,10 @@ void MainWindow::BuildButtons(QWidget* area) {
     connect(commands_[4], &QPushButton::clicked, this, &MainWindow::OpenRead);
     connect(commands_[5], &QPushButton::clicked, this, &MainWindow::CloseCommand);
 
-    remark_ = MakeButton(area, "Button2", "Remark", 0, 0, 75, 25);
+    remark_ = MakeButton(area, "Button2", "Remark", {0, 0, 75, 25});
     remark_->setVisible(false);
     remark_->setEnabled(false);
-    auto* loadVoice = MakeButton(area, "Button24", "导入语音", 0, 0, 75, 25);
+    auto* loadVoice = MakeButton(area, "Button24", "导入语音", {0, 0, 75, 25});
     loadVoice->setVisible(false);
     connect(loadVoice, &QPushButton::clicked, this, &MainWindow::LoadVoice);
     connect(remark_, &QPushButton::clicked, this, &MainWindow::OpenRemark);
@@ -131,8 +121,8 @@ void MainWindow::SetCommandsEnabled(bool enabled) {
 }
 
 void MainWindow::BuildGrids(QWidget* area) {
-    auto* outBox = Place(new QGroupBox("CallOutList", area), "GroupBox2", 136, 48, 721, 281);
-    auto* inBox = Place(new QGroupBox("CallInList", area), "GroupBox3", 136, 336, 721, 177);
+    auto* outBox = Place(new QGroupBox("CallOutList", area), "GroupBox2", {136, 48, 721, 281});
+    auto* inBox = Place(new QGroupBox("CallInList", area), "GroupBox3", {136, 336, 721, 177});
     for (auto [box, list] : {std::pair{outBox, RecordFiles::List::CallOut},
                              std::pair{inBox, RecordFiles::List::CallIn}}) {
         auto* grid = new CallListGrid(list, records_, prompts_, box);

@@ -1,5 +1,6 @@
 #include "monitor/monitor_panel.h"
 
+#include "ui/widgets.h"
 #include "files/file_read.h"
 #include "settings/settings_file.h"
 #include "ui/lamp.h"
@@ -20,15 +21,9 @@ namespace {
 // corner is the monitor box's.
 constexpr int kLevelBoxTop = 320;
 
-template <typename W> W* Place(W* widget, const char* name, int left, int top, int w, int h) {
-    widget->setObjectName(name);
-    widget->setGeometry(left, top, w, h);
-    return widget;
-}
-
 QComboBox* MakeLevelBox(QWidget* parent, const char* name, const QString& prefix, int top,
                         int levels) {
-    auto* box = Place(new QComboBox(parent), name, 8, top, 113, 24);
+    auto* box = Place(new QComboBox(parent), name, {8, top, 113, 24});
     box->addItem("-OFF-");
     for (int i = 1; i <= levels; ++i)
         box->addItem(prefix + QString::number(i));
@@ -46,14 +41,13 @@ MonitorPanel::MonitorPanel(WorkFolder folder, Prompts& prompts, QWidget* parent)
 MonitorPanel::~MonitorPanel() = default;
 
 void MonitorPanel::BuildMonitorBox() {
-    monitorBox_ = Place(new QGroupBox(this), "GroupBox20", 0, 0, 129, 321);
-    lamp_ = Place(new Lamp(monitorBox_), "Shape6", 16, 16, 97, 25);
-    frameCounter_ = Place(new QLineEdit(monitorBox_), "Edit10", 16, 48, 97, 24);
+    monitorBox_ = Place(new QGroupBox(this), "GroupBox20", {0, 0, 129, 321});
+    lamp_ = Place(new Lamp(monitorBox_), "Shape6", {16, 16, 97, 25});
+    frameCounter_ = Place(new QLineEdit(monitorBox_), "Edit10", {16, 48, 97, 24});
     frameCounter_->setReadOnly(true);
     auto button = [this](const char* name, const char* caption, int row,
                          void (MonitorPanel::*command)()) {
-        auto* made = new QPushButton(caption, monitorBox_);
-        Place(made, name, 16, 80 + 40 * row, 97, 33);
+        auto* made = MakeButton(monitorBox_, name, caption, {16, 80 + 40 * row, 97, 33});
         connect(made, &QPushButton::clicked, this, command);
         return made;
     };
@@ -74,21 +68,21 @@ void MonitorPanel::BuildMonitorBox() {
 }
 
 void MonitorPanel::BuildLevelBox() {
-    levelBox_ = Place(new QGroupBox(this), "GroupBox15", 0, kLevelBoxTop, 129, 145);
+    levelBox_ = Place(new QGroupBox(this), "GroupBox15", {0, kLevelBoxTop, 129, 145});
     speakerBox_ = MakeLevelBox(levelBox_, "ComboBox29", "SpkVol:", 14, 9);
     micBox_ = MakeLevelBox(levelBox_, "ComboBox30", "MicVol:", 46, 15);
     // Only the operator's choice counts as a change, not the program's.
     connect(speakerBox_, &QComboBox::activated, this, &MonitorPanel::SpeakerChanged);
     connect(micBox_, &QComboBox::activated, this, &MonitorPanel::MicrophoneChanged);
-    total_ = Place(new QLineEdit(levelBox_), "Edit1", 8, 73, 113, 21);
+    total_ = Place(new QLineEdit(levelBox_), "Edit1", {8, 73, 113, 21});
     total_->setReadOnly(true);
-    signal_ = Place(new QLineEdit(levelBox_), "Edit2", 8, 112, 49, 24);
+    signal_ = Place(new QLineEdit(levelBox_), "Edit2", {8, 112, 49, 24});
     signal_->setReadOnly(true);
     const char* names[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
     for (int i = 0; i < 4; ++i) {
         const int height = 17 + 8 * i;
         bars_[static_cast<std::size_t>(i)] =
-            Place(new Lamp(levelBox_), names[i], 64 + 14 * i, 138 - height, 11, height);
+            Place(new Lamp(levelBox_), names[i], {64 + 14 * i, 138 - height, 11, height});
     }
     AttachPopupMenu(levelBox_,
                     BuildPopupMenu(this, "PopupMenu5",

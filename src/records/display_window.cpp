@@ -1,4 +1,5 @@
 #include "records/display_window.h"
+#include "ui/widgets.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "ui/colours.h"
@@ -51,10 +52,7 @@ void DisplayWindow::AddBox(int left, const char* caption, const char* memo, cons
         prompts_.Inform("Error", e.what());
     }
     text->setPlainText(LinesAsShown(lines));
-    auto* save = new QPushButton("Save", group);
-    save->setObjectName(button);
-    save->setGeometry(47, 400, 75, 25);
-    save->setAutoDefault(false);
+    auto* save = MakeButton(group, button, "Save", {47, 400, 75, 25});
     const std::size_t index = boxes_.size();
     connect(save, &QPushButton::clicked, this, [this, index] { SaveBox(index); });
     boxes_.push_back({text, std::move(lines), confirmation});

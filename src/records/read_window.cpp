@@ -1,4 +1,5 @@
 #include "records/read_window.h"
+#include "ui/widgets.h"
 #include "ui/colours.h"
 #include "ui/window_frame.h"
 
@@ -24,8 +25,8 @@ ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QW
 
     QPushButton* buttons[] = {
         MakeCommand("Button4", "ReadCDR", {16, 16, 145, 41}),
-        MakeButton("Button1", "Stop", {208, 16, 145, 41}),
-        MakeButton("Button2", "Exit", {408, 16, 145, 41}),
+        MakeButton(this, "Button1", "Stop", {208, 16, 145, 41}),
+        MakeButton(this, "Button2", "Exit", {408, 16, 145, 41}),
     };
     for (auto* button : buttons) {
         QFont bold = button->font();

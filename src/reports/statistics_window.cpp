@@ -1,5 +1,6 @@
 #include "reports/statistics_window.h"
 
+#include "ui/widgets.h"
 #include "files/file_read.h"
 
 #include <optional>
@@ -87,8 +88,7 @@ QWidget* StatisticsWindow::BuildRangeRow() {
     });
     connect(from_, &QDateEdit::dateChanged, this, [this] { Refresh(); });
     connect(to_, &QDateEdit::dateChanged, this, [this] { Refresh(); });
-    auto* refresh = new QPushButton("Refresh", row);
-    refresh->setObjectName("Refresh");
+    auto* refresh = MakeButton(row, "Refresh", "Refresh");
     connect(refresh, &QPushButton::clicked, this, [this] { Refresh(); });
     layout->addWidget(allDays_);
     layout->addWidget(new QLabel("From", row));

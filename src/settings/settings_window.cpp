@@ -1,4 +1,5 @@
 #include "settings/settings_window.h"
+#include "ui/widgets.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "ui/window_frame.h"
@@ -77,9 +78,7 @@ void SettingsWindow::BuildControls() {
                                                             {"Button3", "Exit"}};
     std::vector<QPushButton*> made;
     for (const auto& [name, caption] : captions) {
-        auto* button = new QPushButton(caption, this);
-        button->setObjectName(name);
-        button->setAutoDefault(false);
+        auto* button = MakeButton(this, name, caption);
         buttons->addWidget(button);
         made.push_back(button);
     }

@@ -45,14 +45,9 @@ OperationWindow::~OperationWindow() {
     link_.Release();
 }
 
-QPushButton* OperationWindow::MakeButton(const char* name, const char* caption,
-                                         const QRect& place) {
-    return mervadin::MakeButton(this, name, caption, place);
-}
-
 QPushButton* OperationWindow::MakeCommand(const char* name, const char* caption,
                                           const QRect& place) {
-    auto* button = MakeButton(name, caption, place);
+    auto* button = MakeButton(this, name, caption, place);
     commands_.push_back(button);
     return button;
 }

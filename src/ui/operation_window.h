@@ -57,7 +57,6 @@ protected:
 
     OperationWindow(DeviceLink& link, Prompts& prompts, StopStyle stop, QWidget* parent);
 
-    QPushButton* MakeButton(const char* name, const char* caption, const QRect& place);
     // A command button: refused while an operation runs.
     QPushButton* MakeCommand(const char* name, const char* caption, const QRect& place);
     // Starts an operation unless one runs; the command buttons wait for its end.

@@ -9,7 +9,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
                         const QRect& place) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setGeometry(place);
+    if (!place.isNull())
+        button->setGeometry(place);
     button->setAutoDefault(false);
     return button;
 }

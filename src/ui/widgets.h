@@ -3,17 +3,26 @@
 
 #include <QRect>
 #include <QString>
+#include <QWidget>
 
 #include <filesystem>
 
 class QPushButton;
-class QWidget;
 
 namespace mervadin {
 
-// A button with its object name at a fixed place; Enter does not press it.
+// Gives a widget its object name and its place in its parent.
+template <typename W>
+W* Place(W* widget, const char* name, const QRect& place) {
+    widget->setObjectName(name);
+    widget->setGeometry(place);
+    return widget;
+}
+
+// A button with its object name, at `place` unless a layout places it (an
+// empty place); Enter in its window does not press it.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& place);
+                        const QRect& place = {});
 
 // Where the file dialogs start: the user's documents folder.
 std::filesystem::path DocumentsFolder();

@@ -1,8 +1,6 @@
 #include "numbers/xlsx_reader.h"
 
-
-#include <expat.h>
-#include <zip.h>
+#include "numbers/xml_part.h"
 
 #include <algorithm>
 #include <array>
@@ -13,146 +11,11 @@
 
 namespace mervadin {
 
+using xlsx::Attribute;
+using xlsx::XmlHandler;
+using xlsx::XmlPart;
+
 namespace {
-
-constexpr std::size_t kChunk = 64 * 1024;
-
-// One part of the archive, inflated chunk by chunk up to the size limit.
-class PartStream {
-public:
-    PartStream(zip_t* archive, const std::string& name, const std::string& file)
-        : file_(file), name_(name) {
-        zip_stat_t stat;
-        zip_stat_init(&stat);
-        if (zip_stat(archive, name.c_str(), 0, &stat) != 0)
-            throw XlsxError(file_ + ": not a workbook: the part " + name + " is missing");
-        if ((stat.valid & ZIP_STAT_SIZE) && stat.size > XlsxReader::kMaxPartSize)
-            throw TooLarge();
-        part_ = zip_fopen(archive, name.c_str(), 0);
-        if (!part_)
-            throw XlsxError(file_ + ": damaged workbook: cannot read " + name + " (" +
-                            zip_strerror(archive) + ")");
-    }
-    ~PartStream() { zip_fclose(part_); }
-    PartStream(const PartStream&) = delete;
-    PartStream& operator=(const PartStream&) = delete;
-
-    // The next chunk; empty at the end.
-    std::string_view Next() {
-        const zip_int64_t got =
-            zip_fread(part_, chunk_.data(), chunk_.size());
-        if (got < 0)
-            throw XlsxError(file_ + ": damaged workbook: " + name_ + " (" +
-                            zip_file_strerror(part_) + ")");
-        total_ += static_cast<std::uint64_t>(got);
-        if (total_ > XlsxReader::kMaxPartSize)
-            throw TooLarge();
-        return {chunk_.data(), static_cast<std::size_t>(got)};
-    }
-
-private:
-    XlsxError TooLarge() const {
-        return XlsxError(file_ + ": refused: the part " + name_ +
-                         " holds more than 64 MiB (a damaged or hostile workbook)");
-    }
-
-    std::string file_, name_;
-    zip_file_t* part_ = nullptr;
-    std::array<char, kChunk> chunk_{};
-    std::uint64_t total_ = 0;
-};
-
-// What a part's XML says, element by element. Names are local names: a
-// prefix ("x:c", "r:id") does not matter.
-class XmlHandler {
-public:
-    virtual ~XmlHandler() = default;
-    virtual void Start(std::string_view name, const char** attributes) = 0;
-    virtual void End(std::string_view name) = 0;
-    virtual void Text(std::string_view text) = 0;
-
-    // Stops the parse with a reason (nothing may be thrown through the parser).
-    void Fail(std::string reason) {
-        failure = std::move(reason);
-        XML_StopParser(parser, XML_FALSE);
-    }
-
-    XML_Parser parser = nullptr;
-    std::string failure;
-};
-
-// The name after its prefix, if any: "x:c" and "c" are the same element.
-std::string_view LocalName(const char* name) {
-    const char* local = name;
-    for (const char* c = name; *c; ++c)
-        if (*c == ':')
-            local = c + 1;
-    return local;
-}
-
-// The value of an attribute by its local name; empty when absent.
-std::string_view Attribute(const char** attributes, std::string_view local) {
-    for (; attributes[0]; attributes += 2)
-        if (LocalName(attributes[0]) == local)
-            return attributes[1];
-    return {};
-}
-
-// Parses a part chunk by chunk with expat (whose limits stop entity
-// expansion attacks), reporting to a handler.
-class XmlPart {
-public:
-    XmlPart(zip_t* archive, const std::string& name, const std::string& file, XmlHandler& handler)
-        : stream_(archive, name, file), name_(name), file_(file),
-          parser_(XML_ParserCreate(nullptr)) {
-        if (!parser_)
-            throw std::bad_alloc();
-        XML_SetUserData(parser_, &handler);
-        handler.parser = parser_;
-        handler_ = &handler;
-        XML_SetElementHandler(
-            parser_,
-            [](void* data, const char* element, const char** attributes) {
-                static_cast<XmlHandler*>(data)->Start(LocalName(element), attributes);
-            },
-            [](void* data, const char* element) {
-                static_cast<XmlHandler*>(data)->End(LocalName(element));
-            });
-        XML_SetCharacterDataHandler(parser_, [](void* data, const char* text, int length) {
-            static_cast<XmlHandler*>(data)->Text({text, static_cast<std::size_t>(length)});
-        });
-    }
-    ~XmlPart() { XML_ParserFree(parser_); }
-    XmlPart(const XmlPart&) = delete;
-    XmlPart& operator=(const XmlPart&) = delete;
-
-    // Parses the next chunk; false once the part has ended.
-    bool Feed() {
-        if (ended_)
-            return false;
-        const std::string_view chunk = stream_.Next();
-        ended_ = chunk.empty();
-        if (XML_Parse(parser_, chunk.data(), static_cast<int>(chunk.size()), ended_) !=
-            XML_STATUS_ERROR)
-            return !ended_;
-        if (!handler_->failure.empty())
-            throw XlsxError(handler_->failure);
-        throw XlsxError(file_ + ": damaged workbook: " + name_ + ": " +
-                        XML_ErrorString(XML_GetErrorCode(parser_)) + " at line " +
-                        std::to_string(XML_GetCurrentLineNumber(parser_)));
-    }
-    void FeedAll() {
-        while (Feed()) {
-        }
-    }
-
-private:
-    PartStream stream_;
-    std::string name_, file_;
-    XML_Parser parser_;
-    XmlHandler* handler_ = nullptr;
-    bool ended_ = false;
-};
 
 std::uint32_t Whole(std::string_view text, std::uint32_t otherwise) {
     std::uint32_t value = 0;

@@ -367,44 +367,6 @@ void SimDevice::Plug() {
         plugListener_(true);
 }
 
-void SimDevice::AddRecord(const CallRecord& record) {
-    records_.push_back(EncodeCallRecord(record));
-}
-
-void SimDevice::AddSampleRecords(std::size_t count) {
-    static const char* names[] = {"Alice", "Bob", "Carol", "Dave", "Erin", "Frank"};
-    for (std::size_t i = 0; i < count; ++i) {
-        CallRecord record;
-        record.group = static_cast<std::uint32_t>(1 + i % 7);
-        record.name = names[i % 6];
-        record.number = "1380000" + std::to_string(1000 + i % 9000);
-        record.type = static_cast<int>(i % 4);
-        record.year = 26;
-        record.month = 1 + static_cast<int>(i / 28 % 12);
-        record.day = 1 + static_cast<int>(i % 28);
-        record.secondOfDay = static_cast<int>((8 * 3600 + i * 97) % 86400);
-        record.duration = record.type == 0 || record.type == 2 ? static_cast<int>(i * 13 % 600) : 0;
-        AddRecord(record);
-    }
-}
-
-void SimDevice::AddLookalikeRecords() {
-    static const char* names[] = {">end", "x>end>end", "checksum:>end", "velorn<>end", "Dora"};
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-        CallRecord record;
-        record.group = static_cast<std::uint32_t>(10 + i);
-        record.name = names[i];
-        record.number = "135" + std::to_string(10000000 + i);
-        record.type = static_cast<int>(i % 2);
-        record.year = 26;
-        record.month = 9;
-        record.day = 30;
-        record.secondOfDay = 14 * 3600 + 25 * 60 + 32;
-        record.duration = record.type == 0 ? 62 : 0;
-        AddRecord(record);
-    }
-}
-
 void SimDevice::UpdateDialerNumbers() {
     std::vector<DialEntry> entries;
     for (const Block& block : numbers_)

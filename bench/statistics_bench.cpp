@@ -2,8 +2,8 @@
 // to a workbook and to CSV.
 
 #include "common/text_encoding.h"
-#include "reports/call_statistics.h"
-#include "reports/record_export.h"
+#include "statistics/call_statistics.h"
+#include "records/record_export.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "numbers/xlsx_reader.h"
-#include "reports/call_statistics.h"
-#include "reports/record_export.h"
+#include "statistics/call_statistics.h"
+#include "records/record_export.h"
 #include "support/temp_folder.h"
 #include "qtcore/text_codec.h"
 

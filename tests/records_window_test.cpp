@@ -4,7 +4,7 @@
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
-#include "reports/statistics_window.h"
+#include "statistics/statistics_window.h"
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"

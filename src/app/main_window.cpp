@@ -9,7 +9,7 @@
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
-#include "reports/statistics_window.h"
+#include "statistics/statistics_window.h"
 #include "app/download_window.h"
 #include "settings/settings_window.h"
 #include "sim/sim_device.h"

@@ -1,8 +1,8 @@
 #include "cli/record_commands.h"
 
 #include "files/file_read.h"
-#include "reports/call_statistics.h"
-#include "reports/record_export.h"
+#include "statistics/call_statistics.h"
+#include "records/record_export.h"
 #include "qtcore/text_codec.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "files/file_batch.h"
 #include "files/file_read.h"
-#include "reports/record_export.h"
+#include "records/record_export.h"
 #include "qtcore/text_codec.h"
 
 #include "records/call_grid_model.h"

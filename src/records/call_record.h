@@ -3,11 +3,13 @@
 // the line of text the tool keeps, seven fields
 // "Group[..],\tName[..],\tNumber[..],\tType[..],\tDate[..],\tDuration[..],\tRemark[..]".
 
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace mervadin {
 
@@ -43,5 +45,15 @@ char LiveRecordType(std::span<const std::uint8_t> buffer);
 // Characters that would break a line's fields ("]", ";", tabs, line breaks)
 // replaced, so a remark reads back as it was stored.
 std::string CleanRemark(std::string_view remark);
+
+// "2026/1/2 3:4:5" (or with "-" between the date's parts); nothing for
+// anything else or a day that does not exist.
+std::optional<std::pair<std::chrono::year_month_day, std::chrono::seconds>>
+ParseCallDate(std::string_view text);
+// "H:M:S" with minutes and seconds below 60.
+std::optional<std::uint32_t> ParseDuration(std::string_view text);
+// "YYYY-MM-DD", for the range.
+std::optional<std::chrono::year_month_day> ParseDay(std::string_view text);
+std::string DayText(std::chrono::year_month_day day); // "2026-01-02"
 
 } // namespace mervadin

@@ -1,4 +1,4 @@
-#include "reports/call_statistics.h"
+#include "statistics/call_statistics.h"
 
 #include "files/text_lines.h"
 #include "records/call_record.h"
@@ -13,42 +13,6 @@ namespace mervadin {
 namespace {
 
 using namespace std::chrono;
-
-// Digits up to the next character that is not one, at least one and at
-// most `maxDigits`; moves `text` past them.
-std::optional<unsigned> TakeNumber(std::string_view& text, std::size_t maxDigits) {
-    std::size_t length = 0;
-    while (length < text.size() && length < maxDigits + 1 && text[length] >= '0' &&
-           text[length] <= '9')
-        ++length;
-    if (length == 0 || length > maxDigits)
-        return std::nullopt;
-    unsigned value = 0;
-    std::from_chars(text.data(), text.data() + length, value);
-    text.remove_prefix(length);
-    return value;
-}
-
-bool TakeChar(std::string_view& text, std::string_view accepted) {
-    if (text.empty() || accepted.find(text.front()) == std::string_view::npos)
-        return false;
-    text.remove_prefix(1);
-    return true;
-}
-
-// "H:M:S"; the hours take up to `hourDigits` digits.
-std::optional<std::uint32_t> TakeClock(std::string_view& text, std::size_t hourDigits) {
-    const auto h = TakeNumber(text, hourDigits);
-    if (!h || !TakeChar(text, ":"))
-        return std::nullopt;
-    const auto m = TakeNumber(text, 2);
-    if (!m || *m > 59 || !TakeChar(text, ":"))
-        return std::nullopt;
-    const auto s = TakeNumber(text, 2);
-    if (!s || *s > 59)
-        return std::nullopt;
-    return *h * 3600 + *m * 60 + *s;
-}
 
 std::optional<CallType> TypeOf(std::string_view type) {
     if (type.size() != 1)
@@ -113,51 +77,6 @@ void CallCounts::Add(CallType type, std::uint32_t seconds) {
         talkSeconds += seconds;
 }
 
-namespace {
-
-// "Y<sep>M<sep>D" with a day that exists; moves `text` past it.
-std::optional<year_month_day> TakeDate(std::string_view& text, std::string_view separators) {
-    const auto y = TakeNumber(text, 4);
-    if (!y || !TakeChar(text, separators))
-        return std::nullopt;
-    const auto m = TakeNumber(text, 2);
-    if (!m || !TakeChar(text, separators))
-        return std::nullopt;
-    const auto d = TakeNumber(text, 2);
-    if (!d)
-        return std::nullopt;
-    const year_month_day day{year(static_cast<int>(*y)), month(*m), std::chrono::day(*d)};
-    return day.ok() ? std::optional(day) : std::nullopt;
-}
-
-} // namespace
-
-std::optional<std::pair<year_month_day, seconds>> ParseCallDate(std::string_view text) {
-    const auto day = TakeDate(text, "/-");
-    if (!day || !TakeChar(text, " "))
-        return std::nullopt;
-    const auto time = TakeClock(text, 2);
-    if (!time || *time >= 24 * 3600 || !text.empty())
-        return std::nullopt;
-    return std::pair{*day, seconds(*time)};
-}
-
-std::optional<std::uint32_t> ParseDuration(std::string_view text) {
-    const auto time = TakeClock(text, 5);
-    return text.empty() ? time : std::nullopt;
-}
-
-std::optional<year_month_day> ParseDay(std::string_view text) {
-    const auto day = TakeDate(text, "-");
-    return text.empty() ? day : std::nullopt;
-}
-
-std::string DayText(year_month_day day) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()),
-                  static_cast<unsigned>(day.month()), static_cast<unsigned>(day.day()));
-    return text;
-}
 
 ReadCallLine ReadCall(std::string_view line) {
     const std::string_view typeText = FieldView(line, "Type[");

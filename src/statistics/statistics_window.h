@@ -4,7 +4,7 @@
 // range of them. It reads the lists and never writes any file.
 
 #include "files/work_folder.h"
-#include "reports/call_statistics.h"
+#include "statistics/call_statistics.h"
 
 #include <QDialog>
 

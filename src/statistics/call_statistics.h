@@ -5,6 +5,8 @@
 // days. A line whose type, date or duration cannot be read is counted
 // apart and reported with its reason, never guessed.
 
+#include "records/call_record.h"
+
 #include <array>
 #include <chrono>
 #include <cstdint>
@@ -76,16 +78,6 @@ struct ReadCallLine {
     std::string reason;
 };
 ReadCallLine ReadCall(std::string_view line);
-
-// "2026/1/2 3:4:5" (or with "-" between the date's parts); nothing for
-// anything else or a day that does not exist.
-std::optional<std::pair<std::chrono::year_month_day, std::chrono::seconds>>
-ParseCallDate(std::string_view text);
-// "H:M:S" with minutes and seconds below 60.
-std::optional<std::uint32_t> ParseDuration(std::string_view text);
-// "YYYY-MM-DD", for the range.
-std::optional<std::chrono::year_month_day> ParseDay(std::string_view text);
-std::string DayText(std::chrono::year_month_day day); // "2026-01-02"
 
 CallStatistics ComputeStatistics(std::string_view callOutText, std::string_view callInText,
                                  const DayRange& range = {});

@@ -1,9 +1,8 @@
-#include "reports/record_export.h"
+#include "records/record_export.h"
 
 #include "files/file_read.h"
 #include "files/file_batch.h"
 #include "records/call_record.h"
-#include "reports/call_statistics.h"
 
 #include <xlsxwriter.h>
 

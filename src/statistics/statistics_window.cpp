@@ -1,4 +1,4 @@
-#include "reports/statistics_window.h"
+#include "statistics/statistics_window.h"
 
 #include "ui/widgets.h"
 #include "files/file_read.h"

@@ -1,4 +1,5 @@
 #include "access/change_password_window.h"
+#include "access/access_texts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
@@ -19,9 +20,9 @@ ChangePasswordWindow::ChangePasswordWindow(std::filesystem::path passwordFile, P
     setFixedSize(ClientSize(345, 225));
     move(487, 205);
 
-    old_ = AddPasswordBox("OlderPassWord", "Old  Password  ", 24);
-    new_ = AddPasswordBox("LabeledEdit1", "New Password  ", 64);
-    confirm_ = AddPasswordBox("LabeledEdit2", "New Password  ", 104);
+    old_ = AddPasswordBox("OlderPassWord", texts::kOldPasswordLabel, 24);
+    new_ = AddPasswordBox("LabeledEdit1", texts::kNewPasswordLabel, 64);
+    confirm_ = AddPasswordBox("LabeledEdit2", texts::kNewPasswordLabel, 104);
 
     auto* enter = MakeButton(this, "Button1", "Enter", {64, 160, 89, 33});
     connect(enter, &QPushButton::clicked, this, &ChangePasswordWindow::Apply);

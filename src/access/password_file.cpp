@@ -1,5 +1,6 @@
 #include "access/password_file.h"
 
+#include "access/access_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "files/folder_lock.h"
@@ -26,7 +27,7 @@ bool CheckPassword(const std::filesystem::path& file, const std::string& typed) 
 }
 
 Notice LoginRefusedNotice() {
-    return {"Warning!", "Password ERROR!!"};
+    return {texts::kPasswordWrongCaption, texts::kPasswordWrong};
 }
 
 PasswordChange ChangePassword(const std::filesystem::path& file, const std::string& oldPassword,
@@ -45,13 +46,13 @@ PasswordChange ChangePassword(const std::filesystem::path& file, const std::stri
 Notice ChangeNotice(PasswordChange result) {
     switch (result) {
     case PasswordChange::Changed:
-        return {"OK", "New Password OK!!"};
+        return {"OK", texts::kPasswordChanged};
     case PasswordChange::OldWrong:
-        return {"Warning", "Old Password ERROR!!"};
+        return {texts::kChangeRefusedCaption, texts::kOldPasswordWrong};
     case PasswordChange::NewWrong:
         break;
     }
-    return {"Warning", "New Password ERROR!!"};
+    return {texts::kChangeRefusedCaption, texts::kNewPasswordWrong};
 }
 
 } // namespace mervadin

@@ -1,5 +1,6 @@
 #include "app/download_window.h"
 
+#include "app/app_texts.h"
 #include "ui/widgets.h"
 #include "numbers/write_number_operation.h"
 #include "settings/write_settings_operation.h"
@@ -25,7 +26,7 @@ std::string CurrentDataLine(const LocalTime& at) {
 DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts,
                                VoiceBuffer& voice, QWidget* parent)
     : OperationWindow(link, prompts,
-                      {FrameLength::Padded, "================Stop==================\r", true, true,
+                      {FrameLength::Padded, texts::kDownloadStop, true, true,
                        "the download window"},
                       parent),
       folder_(std::move(folder)), voice_(voice) {
@@ -54,7 +55,7 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
     memo_->setGeometry(8, 98, 593, 231);
 
     AppendMemo(CurrentDataLine(Now()));
-    AppendMemo("Connect ZEL");
+    AppendMemo(texts::kConnectZel);
 }
 
 void DownloadWindow::WriteSetting() {

@@ -1,4 +1,7 @@
 #include "app/main_window.h"
+#include "voice/voice_texts.h"
+#include "operation/operation_texts.h"
+#include "app/app_texts.h"
 #include "ui/window_frame.h"
 
 #include "app/remark_window.h"
@@ -41,7 +44,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts),
       records_(folder_, TextCodec::Chosen()) {
     setObjectName("MainSetting");
-    setWindowTitle("Mervadin Ver:A00-002");
+    setWindowTitle(texts::kMainTitle);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(ClientSize(869, 568));
@@ -51,7 +54,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     area->setObjectName("ClientArea");
     setCentralWidget(area);
     PaintBackground(this, colour::kActiveCaptionGradient);
-    status_ = new QLabel("USB No Connect");
+    status_ = new QLabel(texts::kUsbNoConnect);
     status_->setObjectName("StatusBar1");
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
@@ -162,7 +165,7 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::OpenRead() {
     if (!link_ || !link_->Connected()) {
-        prompts_.Inform("  Error  ", "   No Connect!!  ");
+        prompts_.Inform(texts::kGuardCaption, texts::kReadNoDevice);
         return;
     }
     {
@@ -212,7 +215,7 @@ void MainWindow::OpenSettings() {
 
 void MainWindow::OpenDownload() {
     if (!link_ || !link_->Connected()) {
-        prompts_.Inform("  Error  ", "   No Connect!  ");
+        prompts_.Inform(texts::kGuardCaption, texts::kDownloadNoDevice);
         return;
     }
     DownloadWindow window(*link_, folder_, prompts_, voice_, this);
@@ -250,7 +253,7 @@ void MainWindow::LoadVoice() {
         ShowFileError(e);
         return;
     }
-    prompts_.Inform("OK!!", "  语音文件打开 OK !!");
+    prompts_.Inform(texts::kVoiceLoadedCaption, texts::kVoiceLoaded);
 }
 
 void MainWindow::OpenNumberList() {
@@ -268,7 +271,7 @@ void MainWindow::ClearNumbers() {
         ShowFileError(e);
         return;
     }
-    prompts_.Inform("OK", "   ClearOk  !!");
+    prompts_.Inform("OK", texts::kNumbersCleared);
     LoadNumberCount();
 }
 
@@ -350,12 +353,12 @@ void MainWindow::OnUsbStatus(bool present, bool initial) {
     const QString suffix = simulated_ ? " (simulated device)" : "";
     if (present) {
         usbLamp_->SetColour(colour::kRed);
-        SetStatusText("USB Connected" + suffix);
+        SetStatusText(texts::kUsbConnected + suffix);
         return;
     }
     usbLamp_->SetColour(colour::kSilver);
     if (!initial)
-        SetStatusText("USB No Connect" + suffix);
+        SetStatusText(texts::kUsbNoConnect + suffix);
 }
 
 void MainWindow::OnDeviceUnusable(const std::string& advice) {

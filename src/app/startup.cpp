@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/app_texts.h"
 #include "access/password_window.h"
 #include "app/main_window.h"
 #include "files/file_error.h"
@@ -25,7 +26,7 @@ std::optional<int> Startup::Run() {
     // A folder or file that cannot be made is reported now, naming the path,
     // rather than failing later in whichever command first needs it.
     if (auto failure = folder_.Prepare()) {
-        prompts_.Inform("Message", *failure);
+        prompts_.Inform(texts::kMessageCaption, *failure);
         return 1;
     }
     window_ = std::make_unique<MainWindow>(folder_, prompts_);
@@ -38,7 +39,7 @@ std::optional<int> Startup::Run() {
     try {
         FillDefaultSettingsIfShort(folder_.File(file::kConfig));
     } catch (const FileError& e) {
-        prompts_.Inform("Message", e.what());
+        prompts_.Inform(texts::kMessageCaption, e.what());
         return 1;
     }
     return std::nullopt;
@@ -54,7 +55,7 @@ std::optional<int> Startup::OpenLink() {
     try {
         session_ = std::make_unique<LinkSession>(linkOptions_.device, linkOptions_.trace);
     } catch (const std::exception& e) {
-        prompts_.Inform("Message", e.what());
+        prompts_.Inform(texts::kMessageCaption, e.what());
         window_.reset();
         return std::string(e.what()) == LinkSession::kHidInitFailed ? 0 : 1;
     }

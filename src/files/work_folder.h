@@ -13,6 +13,8 @@
 
 namespace mervadin {
 
+// The data files' names, as the device's other tools and the operators'
+// habits know them ("Successed" included). Do not correct them.
 namespace file {
 inline constexpr std::string_view kConfig = "Config.txt";
 inline constexpr std::string_view kReadFile = "ReadFile.txt";

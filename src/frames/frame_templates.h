@@ -1,6 +1,8 @@
 #pragma once
 // The frames the tool sends, as templates whose "000000" the checksum fill
 // overwrites, and the builders that turn a template into bytes to send.
+// The words of these frames are the device's own, repeats and all: the
+// device answers nothing else. Keep them byte for byte.
 
 #include "frames/frame_codec.h"
 

@@ -1,5 +1,7 @@
 #include "monitor/monitor_panel.h"
 
+#include "operation/operation_texts.h"
+#include "monitor/monitor_texts.h"
 #include "ui/widgets.h"
 #include "files/file_read.h"
 #include "settings/settings_file.h"
@@ -130,7 +132,7 @@ void MonitorPanel::ClearSignal() {
 
 void MonitorPanel::MonitorOn() {
     if (!link_ || !link_->Connected()) {
-        prompts_.Inform("  Error  ", "   No Connect!  ");
+        prompts_.Inform(texts::kGuardCaption, texts::kMonitorNoDevice);
         return;
     }
     try {
@@ -163,7 +165,7 @@ void MonitorPanel::StoppedByRequest() {
     for (auto* button : {startDialing_, monitorOff_, stopDialing_, sendSms_})
         button->setEnabled(false);
     emit MonitoringEnded(false);
-    emit StatusTextChanged("No Connect");
+    emit StatusTextChanged(texts::kMonitorNoConnect);
 }
 
 void MonitorPanel::EndMonitor() {

@@ -1,5 +1,6 @@
 #include "numbers/number_list_window.h"
 
+#include "numbers/number_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "numbers/number_list.h"
@@ -203,7 +204,7 @@ void NumberListWindow::FinishImport() {
         return;
     ShowCount(lines.size());
     ShowLines(std::move(lines));
-    prompts_.Inform("OK!!", "Load file OK! ");
+    prompts_.Inform(texts::kNumbersLoadedCaption, texts::kNumbersLoaded);
 }
 
 void NumberListWindow::EndImport() {

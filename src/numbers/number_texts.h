@@ -23,4 +23,8 @@ inline constexpr const char* kNumberWriteOk[] = {
     " \r\n", " \r\n", " ======================================\r\n",
     "                Write Number OK!\r\n", " ======================================\r\n"};
 
+// The number list window.
+inline constexpr const char* kNumbersLoadedCaption = "OK!!";
+inline constexpr const char* kNumbersLoaded = "Load file OK! ";
+
 } // namespace mervadin::texts

@@ -1,10 +1,8 @@
 #include "operation/block_write_operation.h"
 
-namespace mervadin {
+#include "operation/operation_texts.h"
 
-namespace {
-constexpr const char* kRule = "=============================";
-} // namespace
+namespace mervadin {
 
 BlockWriteOperation::BlockWriteOperation(const BlockWriteProfile& profile, DeviceLink& link,
                                          OperationView& view)
@@ -96,8 +94,8 @@ void BlockWriteOperation::ExamineErase() {
 
 void BlockWriteOperation::StartBlock() {
     view_.AppendMemo("\r");
-    view_.AppendMemo(kRule);
-    view_.AppendMemo("LoadData......");
+    view_.AppendMemo(texts::kBlockRule);
+    view_.AppendMemo(texts::kLoadData);
     if (texts_.blockAfterLoad)
         view_.AppendMemo(std::to_string(block_));
     SendBlock();
@@ -124,7 +122,7 @@ void BlockWriteOperation::ExamineBlock() {
     if (!VerifyChecksum(buffer)) {
         view_.AppendErrorMemo(texts_.checksumError);
         view_.AppendErrorMemo(std::to_string(retries_));
-        view_.AppendMemo(kRule);
+        view_.AppendMemo(texts::kBlockRule);
         return Reject();
     }
     const bool writing = ShortSearch(buffer, "writingspi!") != 0;
@@ -137,7 +135,7 @@ void BlockWriteOperation::ExamineBlock() {
         BlockStored();
     } else if (rejected) {
         view_.AppendMemo(texts_.rejected);
-        view_.AppendMemo(kRule);
+        view_.AppendMemo(texts::kBlockRule);
         view_.AppendErrorMemo(std::to_string(retries_));
         view_.AppendErrorMemo(texts_.rejectedError);
         Reject();
@@ -159,7 +157,7 @@ void BlockWriteOperation::BlockStored() {
 void BlockWriteOperation::Reject() {
     if (++retries_ > kMaxRetries) {
         End(OperationStatus::Failed); // before the box: ticks go on while it shows
-        view_.Inform("OK", "DataError!");
+        view_.Inform(texts::kDataErrorCaption, texts::kDataError);
         return;
     }
     SendBlock();

@@ -1,5 +1,6 @@
 #include "operation/erase_wait.h"
 
+#include "operation/operation_texts.h"
 #include "frames/frame_templates.h"
 
 namespace mervadin {
@@ -14,12 +15,12 @@ bool EraseWait::Examine() {
     }
     if (ShortSearch(buffer, "earsespi!") != 0) {
         link_.ClearReceiveBuffer();
-        view_.AppendMemo("Earse......\r");
+        view_.AppendMemo(texts::kErasing);
     } else if (ShortSearch(buffer, "earse:") != 0) {
         link_.ClearReceiveBuffer();
-        view_.AppendMemo("Earse......\r");
+        view_.AppendMemo(texts::kErasing);
         view_.AppendMemo(std::to_string(steps_++));
-        view_.AppendMemo("==========================");
+        view_.AppendMemo(texts::kEraseRule);
     } else if (ShortSearch(buffer, "earsespiok!") != 0) {
         link_.ClearReceiveBuffer();
         view_.AppendMemo(endLine_);

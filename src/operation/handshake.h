@@ -26,10 +26,6 @@ struct HandshakeProfile {
     std::string guard;                // message box text when no device is connected
 };
 
-// The caption of the box shown when no device is connected; its blanks are
-// part of it.
-inline constexpr const char* kGuardCaption = "  Error  ";
-
 class Handshake {
 public:
     enum class State { Waiting, Connected, GaveUp };

@@ -1,5 +1,7 @@
 #include "operation/operation_runner.h"
 
+#include "operation/operation_texts.h"
+
 #include <utility>
 
 namespace mervadin {
@@ -14,7 +16,7 @@ OperationRunner::~OperationRunner() {
 
 bool OperationRunner::Run(std::unique_ptr<Operation> operation) {
     if (!link_.Connected()) {
-        view_.Inform(kGuardCaption, operation->GuardText());
+        view_.Inform(texts::kGuardCaption, operation->GuardText());
         return false;
     }
     operation_ = std::move(operation);

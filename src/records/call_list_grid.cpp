@@ -1,5 +1,6 @@
 #include "records/call_list_grid.h"
 
+#include "records/record_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "records/record_export.h"
@@ -107,8 +108,9 @@ void CallListGrid::ScrollToEnd() {
 void CallListGrid::SaveAs() {
     const bool out = list_ == RecordFiles::List::CallOut;
     const auto target = ChooseSaveFile(prompts_, files_.Folder().root(), kRecordsFilter,
-                                       out ? "Restore" : "Save File",
-                                       out ? "  Replac？" : "  Replace？");
+                                       out ? texts::kCallOutReplaceCaption
+                                           : texts::kCallInReplaceCaption,
+                                       out ? texts::kCallOutReplace : texts::kCallInReplace);
     if (!target)
         return;
     try {
@@ -117,7 +119,7 @@ void CallListGrid::SaveAs() {
         prompts_.Inform("Error", e.what());
         return;
     }
-    prompts_.Inform("OK!!", out ? "  Save OK!!" : "    Save  OK!!");
+    prompts_.Inform(texts::kSavedCaption, out ? texts::kCallOutSaved : texts::kCallInSaved);
 }
 
 void CallListGrid::Clear() {
@@ -128,7 +130,7 @@ void CallListGrid::Clear() {
         return;
     }
     model_->SetLines({});
-    prompts_.Inform("OK", "   Clear Ok  !!");
+    prompts_.Inform("OK", texts::kListCleared);
 }
 
 } // namespace mervadin

@@ -1,4 +1,5 @@
 #include "records/display_window.h"
+#include "records/record_texts.h"
 #include "ui/widgets.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
@@ -22,11 +23,12 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
     move(222, 65);
     PaintBackground(this, colour::kSkyBlue);
     AddBox(8, "CallOut--Succeeded", "Memo3", "Button10", file::kCallOutSuccessed,
-           "     Save   OK!!");
-    AddBox(184, "CallOut--Failed", "Memo4", "Button11", file::kCallOutFailed, "      Save  OK!!");
-    AddBox(360, "PhoneBook", "Memo5", "Button12", file::kCallOutManual, "     Save   OK!!");
-    AddBox(536, "CallIn--Answered", "Memo2", "Button16", file::kCallInAnswer, "    Save   OK!!");
-    AddBox(712, "CallIn--Missed", "Memo6", "Button17", file::kCallInMissed, "      Save    OK!!");
+           texts::kSucceededSaved);
+    AddBox(184, "CallOut--Failed", "Memo4", "Button11", file::kCallOutFailed, texts::kFailedSaved);
+    AddBox(360, "PhoneBook", "Memo5", "Button12", file::kCallOutManual, texts::kManualSaved);
+    AddBox(536, "CallIn--Answered", "Memo2", "Button16", file::kCallInAnswer,
+           texts::kAnsweredSaved);
+    AddBox(712, "CallIn--Missed", "Memo6", "Button17", file::kCallInMissed, texts::kMissedSaved);
 
     auto* menu = new QMenu(this);
     menu->setObjectName("PopupMenu1");
@@ -72,7 +74,7 @@ void DisplayWindow::SaveBox(std::size_t index) {
         prompts_.Inform("Error", e.what());
         return;
     }
-    prompts_.Inform("OK!!", box.confirmation);
+    prompts_.Inform(texts::kSavedCaption, box.confirmation);
 }
 
 } // namespace mervadin

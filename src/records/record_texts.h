@@ -27,4 +27,21 @@ inline constexpr const char* kReadSaved[] = {"Save file OK! \r",
 inline constexpr const char* kTypeNames[] = {"CallOutSuccessed", "CallOutFailed", "CallInAnswer",
                                              "CallInMissed", "CallOutManual"};
 
+// The grids' "Save as" and clear.
+inline constexpr const char* kSavedCaption = "OK!!";
+inline constexpr const char* kCallOutReplaceCaption = "Restore";
+inline constexpr const char* kCallOutReplace = "  Replac？";
+inline constexpr const char* kCallInReplaceCaption = "Save File";
+inline constexpr const char* kCallInReplace = "  Replace？";
+inline constexpr const char* kCallOutSaved = "  Save OK!!";
+inline constexpr const char* kCallInSaved = "    Save  OK!!";
+inline constexpr const char* kListCleared = "   Clear Ok  !!";
+
+// The display window's confirmations, one per kind.
+inline constexpr const char* kSucceededSaved = "     Save   OK!!";
+inline constexpr const char* kFailedSaved = "      Save  OK!!";
+inline constexpr const char* kManualSaved = "     Save   OK!!";
+inline constexpr const char* kAnsweredSaved = "    Save   OK!!";
+inline constexpr const char* kMissedSaved = "      Save    OK!!";
+
 } // namespace mervadin::texts

@@ -1,5 +1,5 @@
 #pragma once
-// Texts of the settings write, kept exactly as operators know them: blanks
+// Texts of the settings editor and write, kept exactly as operators know them: blanks
 // and carriage returns are part of the text. Do not correct them.
 
 namespace mervadin::texts {
@@ -23,5 +23,10 @@ inline constexpr const char* kSettingsWriteOk[] = {" \r", " \r", " =============
                                                    "            Write Setting OK!\r",
                                                    " ======================================"};
 inline constexpr const char* kSettingsWriteOkBox = "  Write Setting OK!";
+
+// The settings editor.
+inline constexpr const char* kSettingsSavedCaption = "OK!!";
+inline constexpr const char* kSettingsSavedBox = "  Save Setting !!";
+inline constexpr const char* kDefaultSettingsBox = "  DefaultSetting OK!!  ";
 
 } // namespace mervadin::texts

@@ -1,4 +1,5 @@
 #include "settings/settings_window.h"
+#include "settings/settings_texts.h"
 #include "ui/widgets.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
@@ -287,7 +288,7 @@ bool SettingsWindow::Save() {
         prompts_.Inform("Error", e.what());
         return false;
     }
-    prompts_.Inform("OK!!", "  Save Setting !!");
+    prompts_.Inform(texts::kSettingsSavedCaption, texts::kSettingsSavedBox);
     return true;
 }
 
@@ -299,7 +300,7 @@ void SettingsWindow::Default() {
         return;
     }
     if (Load())
-        prompts_.Inform("OK", "  DefaultSetting OK!!  ");
+        prompts_.Inform("OK", texts::kDefaultSettingsBox);
 }
 
 void SettingsWindow::SaveAndExit() {

@@ -1,5 +1,6 @@
 #include "settings/write_settings_operation.h"
 
+#include "operation/operation_texts.h"
 #include "files/file_read.h"
 #include "frames/frame_templates.h"
 #include "settings/settings_texts.h"
@@ -7,10 +8,6 @@
 #include <iterator>
 
 namespace mervadin {
-
-namespace {
-constexpr const char* kRule = "=============================";
-} // namespace
 
 const HandshakeProfile& WriteSettingsHandshake() {
     static const HandshakeProfile profile{
@@ -51,7 +48,7 @@ void WriteSettingsOperation::Start() {
 }
 
 void WriteSettingsOperation::OnConnected() {
-    view_.AppendMemo(kRule);
+    view_.AppendMemo(texts::kBlockRule);
     view_.AppendMemo(texts::kSettingsLoad);
     view_.AppendMemo("0");
     retries_ = 0;
@@ -95,7 +92,7 @@ void WriteSettingsOperation::Examine() {
         return Reject(texts::kSettingsDataError, texts::kSettingsDataErrorBox);
     if (ShortSearch(buffer, "timeout!") != 0) {
         view_.AppendErrorMemo(texts::kSettingsTimeOut);
-        view_.AppendMemo(kRule);
+        view_.AppendMemo(texts::kBlockRule);
         return SendBlock(); // a device time-out is not counted against the limit
     }
     link_.ClearReceiveBuffer();
@@ -104,7 +101,7 @@ void WriteSettingsOperation::Examine() {
 void WriteSettingsOperation::Reject(const char* errorLine, const char* boxText) {
     view_.AppendErrorMemo(errorLine);
     view_.AppendErrorMemo(std::to_string(retries_));
-    view_.AppendMemo(kRule);
+    view_.AppendMemo(texts::kBlockRule);
     if (++retries_ > kMaxRetries) {
         End(OperationStatus::Failed); // before the box: ticks go on while it shows
         view_.Inform("OK", boxText);

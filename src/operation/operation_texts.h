@@ -1,0 +1,21 @@
+#pragma once
+// Texts every device exchange shares, kept exactly as operators know them:
+// blanks, carriage returns and spellings ("Earse") are part of the text.
+// Do not correct them.
+
+namespace mervadin::texts {
+
+// The caption of the box shown when no device is connected.
+inline constexpr const char* kGuardCaption = "  Error  ";
+
+// The erase of a flash area before a number or voice write.
+inline constexpr const char* kErasing = "Earse......\r";
+inline constexpr const char* kEraseRule = "==========================";
+
+// A block write's blocks.
+inline constexpr const char* kBlockRule = "=============================";
+inline constexpr const char* kLoadData = "LoadData......";
+inline constexpr const char* kDataErrorCaption = "OK";
+inline constexpr const char* kDataError = "DataError!";
+
+} // namespace mervadin::texts

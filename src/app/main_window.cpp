@@ -35,11 +35,6 @@
 
 namespace mervadin {
 
-namespace {
-
-
-} // namespace
-
 MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts),
       records_(folder_, TextCodec::Chosen()) {

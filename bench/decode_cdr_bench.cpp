@@ -13,10 +13,11 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
+
+#include <spawn.h>
 
 extern char** environ;
 
@@ -32,8 +33,8 @@ fs::path CliBeside(const char* self) {
 double RunOnce(const fs::path& cli, const fs::path& folder, const fs::path& blocks) {
     const std::string program = cli.string(), work = folder.string(), file = blocks.string();
     std::vector<char*> argv = {const_cast<char*>(program.c_str()), const_cast<char*>("--workdir"),
-                               const_cast<char*>(work.c_str()), const_cast<char*>("decode-cdr"),
-                               const_cast<char*>(file.c_str()), nullptr};
+                               const_cast<char*>(work.c_str()),    const_cast<char*>("decode-cdr"),
+                               const_cast<char*>(file.c_str()),    nullptr};
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
     if (posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0)
@@ -57,8 +58,8 @@ int main(int argc, char** argv) {
     folder.Prepare();
     const BlockTable table = bench::FullTable();
     const fs::path blocks = folderPath / "blocks.bin";
-    WriteFileAtomically(blocks, std::string_view(reinterpret_cast<const char*>(table.data()),
-                                                 table.size()));
+    WriteFileAtomically(
+        blocks, std::string_view(reinterpret_cast<const char*>(table.data()), table.size()));
     const fs::path cli = CliBeside(argv[0]);
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {

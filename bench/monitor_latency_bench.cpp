@@ -5,8 +5,8 @@
 //   monitor_latency_bench [FRAMES]   (default 2000)
 
 #include "link/device_link.h"
-#include "sim/sim_transport.h"
 #include "monitor/monitor_session.h"
+#include "sim/sim_transport.h"
 
 #include <QCoreApplication>
 

@@ -7,11 +7,11 @@
 //
 //   paced_number_write_bench [LINES]   (default 9100: 563 blocks)
 
-#include "files/file_batch.h"
-#include "transports/link_session.h"
 #include "app/download_window.h"
+#include "files/file_batch.h"
 #include "sim/sim_device.h"
 #include "support_prompts.h"
+#include "transports/link_session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -7,10 +7,10 @@
 //   paced_read_bench [BLOCKS]   (default 512; the device holds BLOCKS-1
 //                                full blocks, so the read ends at BLOCKS)
 
-#include "transports/link_session.h"
 #include "records/read_window.h"
 #include "sim/sim_device.h"
 #include "support_prompts.h"
+#include "transports/link_session.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -12,8 +12,8 @@
 
 #include <QApplication>
 #include <QTableView>
-#include <benchmark/benchmark.h>
 
+#include <benchmark/benchmark.h>
 #include <filesystem>
 #include <random>
 

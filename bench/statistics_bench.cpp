@@ -2,11 +2,10 @@
 // to a workbook and to CSV.
 
 #include "common/text_encoding.h"
-#include "statistics/call_statistics.h"
 #include "records/record_export.h"
+#include "statistics/call_statistics.h"
 
 #include <benchmark/benchmark.h>
-
 #include <filesystem>
 #include <string>
 
@@ -18,10 +17,11 @@ std::string List(int count, int firstType) {
     std::string text;
     for (int i = 0; i < count; ++i)
         text += "Group[" + std::to_string(i % 500) + "],\tName[Caller],\tNumber[" +
-                std::to_string(13800000000LL + i) + "],\tType[" + std::to_string(firstType + i % 2) +
-                "],\tDate[2026/" + std::to_string(1 + i % 12) + "/" + std::to_string(1 + i % 28) +
-                " " + std::to_string(i % 24) + ":4:5],\tDuration[0:" + std::to_string(i % 60) +
-                ":2],\tRemark[note " + std::to_string(i) + "]\r\n";
+                std::to_string(13800000000LL + i) + "],\tType[" +
+                std::to_string(firstType + i % 2) + "],\tDate[2026/" + std::to_string(1 + i % 12) +
+                "/" + std::to_string(1 + i % 28) + " " + std::to_string(i % 24) +
+                ":4:5],\tDuration[0:" + std::to_string(i % 60) + ":2],\tRemark[note " +
+                std::to_string(i) + "]\r\n";
     return text;
 }
 

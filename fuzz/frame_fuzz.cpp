@@ -1,8 +1,8 @@
 // Frame search and checksum verification on any bytes: both shapes, the
 // fill and the verify agreeing with each other.
 
-#include "fuzz_input.h"
 #include "frames/frame_codec.h"
+#include "fuzz_input.h"
 
 #include <vector>
 

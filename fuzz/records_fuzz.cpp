@@ -3,8 +3,8 @@
 
 #include "fuzz_input.h"
 #include "records/call_record.h"
-#include "records/remark_carry.h"
 #include "records/read_storage.h"
+#include "records/remark_carry.h"
 
 #include <algorithm>
 

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+
 #include <unistd.h>
 
 using namespace mervadin;

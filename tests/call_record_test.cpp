@@ -18,7 +18,9 @@ Record Office() {
     return r;
 }
 
-std::string Decode(const Record& r) { return DecodeCallRecord(r).value_or("<none>"); }
+std::string Decode(const Record& r) {
+    return DecodeCallRecord(r).value_or("<none>");
+}
 
 TEST(CallRecord, TheWorkedExample) {
     EXPECT_EQ(Decode(Office()), "Group[12],\tName[Office],\tNumber[5550196],\tType[0],\t"
@@ -59,10 +61,19 @@ TEST(CallRecord, OnlyTheNamesFirstByteIsTested) {
         return FieldValue(Decode(r), "Name[");
     };
     EXPECT_EQ(named(" lead"), " lead");
-    EXPECT_EQ(named("\x7F" "abc"), "NoName");
-    EXPECT_EQ(named("\x1F" "abc"), "NoName");
-    EXPECT_EQ(named("\x80" "abc"), "NoName");
-    EXPECT_EQ(named("a\x80" "bc"), "a\x80" "bc");
+    EXPECT_EQ(named("\x7F"
+                    "abc"),
+              "NoName");
+    EXPECT_EQ(named("\x1F"
+                    "abc"),
+              "NoName");
+    EXPECT_EQ(named("\x80"
+                    "abc"),
+              "NoName");
+    EXPECT_EQ(named("a\x80"
+                    "bc"),
+              "a\x80"
+              "bc");
     EXPECT_EQ(named("0123456789ABCDEF"), "0123456789ABCDEF"); // 16 bytes, no zero
 }
 
@@ -86,10 +97,12 @@ TEST(CallRecord, FieldRule) {
 TEST(CallRecord, LiveRecordsAndCleanRemarks) {
     const std::string frame = "velorn<kemo0001;cdr:Name:Alice;Id:1234567;Number:8642;"
                               "Date:2026/12/17 10:15:33;Type:2;Duration:0:1:5;dtmf:ffffff;";
-    EXPECT_EQ(LiveRecordLine(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size())),
+    EXPECT_EQ(LiveRecordLine(std::span<const std::uint8_t>(
+                  reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size())),
               "Group[123456],\tName[Alice],\tNumber[8642],\tType[2],\tDate[2026/12/17 10:15],\t"
               "Duration[0:1:5],\tRemark[]");
-    EXPECT_EQ(LiveRecordLine(std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>("velorn<cdr:Type:1;"), 18)),
+    EXPECT_EQ(LiveRecordLine(std::span<const std::uint8_t>(
+                  reinterpret_cast<const std::uint8_t*>("velorn<cdr:Type:1;"), 18)),
               "Group[],\tName[],\tNumber[],\tType[1],\tDate[],\tDuration[],\tRemark[]");
     EXPECT_EQ(CleanRemark("a]b;c\td\re\nf"), "a)b,c d e f");
 }

@@ -1,10 +1,11 @@
 #include "numbers/xlsx_reader.h"
-#include "statistics/call_statistics.h"
-#include "records/record_export.h"
-#include "support/temp_folder.h"
 #include "qtcore/text_codec.h"
+#include "records/record_export.h"
+#include "statistics/call_statistics.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
+
 #include <zip.h>
 
 namespace mervadin {
@@ -23,17 +24,15 @@ std::string Line(const std::string& group, const std::string& type, const std::s
 // failed, 2 answered (100 s, 20 s), 2 missed, 1 manual; a line with a broken
 // date, one with a broken duration, one without a call type; remarks that
 // look like fields.
-const std::string kOut = Line("1", "0", "2026/1/2 10:0:0", "0:1:30", "Type[1] Date[x]") +
-                         Line("1", "1", "2026/1/2 11:0:0", "0:0:0") +
-                         Line("2", "0", "2026/1/3 9:5:7", "0:0:30") +
-                         Line("10", "0", "2026-01-03 23:59:59", "0:1:0") +
-                         Line("2", "4", "2026/1/4 8:0:0", "0:0:9") +
-                         Line("2", "0", "2026/2/30 8:0:0", "0:0:9") +
-                         Line("2", "0", "2026/1/4 8:0:0", "1:61:0") + "garbage\r\n";
-const std::string kIn = Line("1", "2", "2026/1/2 12:0:0", "0:1:40") +
-                        Line("1", "3", "2026/1/2 12:5:0", "0:0:0") +
-                        Line("NoId", "2", "2026/1/4 0:0:1", "0:0:20") +
-                        Line("NoId", "3", "2026/1/5 0:0:1", "0:0:0");
+const std::string kOut =
+    Line("1", "0", "2026/1/2 10:0:0", "0:1:30", "Type[1] Date[x]") +
+    Line("1", "1", "2026/1/2 11:0:0", "0:0:0") + Line("2", "0", "2026/1/3 9:5:7", "0:0:30") +
+    Line("10", "0", "2026-01-03 23:59:59", "0:1:0") + Line("2", "4", "2026/1/4 8:0:0", "0:0:9") +
+    Line("2", "0", "2026/2/30 8:0:0", "0:0:9") + Line("2", "0", "2026/1/4 8:0:0", "1:61:0") +
+    "garbage\r\n";
+const std::string kIn =
+    Line("1", "2", "2026/1/2 12:0:0", "0:1:40") + Line("1", "3", "2026/1/2 12:5:0", "0:0:0") +
+    Line("NoId", "2", "2026/1/4 0:0:1", "0:0:20") + Line("NoId", "3", "2026/1/5 0:0:1", "0:0:0");
 
 TEST(CallStatistics, CountsRatesAndTalkTimeInAllPerDayAndPerGroup) {
     const CallStatistics s = ComputeStatistics(kOut, kIn);
@@ -68,7 +67,8 @@ TEST(CallStatistics, CountsRatesAndTalkTimeInAllPerDayAndPerGroup) {
     EXPECT_FALSE(s.byGroup.at("NoId").SuccessRate().has_value());
 
     // A range keeps the days inside it, both ends included.
-    const CallStatistics range = ComputeStatistics(kOut, kIn, {jan3, year_month_day{year(2026), January, day(4)}});
+    const CallStatistics range =
+        ComputeStatistics(kOut, kIn, {jan3, year_month_day{year(2026), January, day(4)}});
     EXPECT_EQ(range.total.Total(), 4u);
     EXPECT_EQ(range.total.Of(CallType::Manual), 1u);
     EXPECT_EQ(StatisticsCells("All", range.total),
@@ -92,9 +92,9 @@ TEST(CallStatistics, DatesDurationsAndDaysAreReadStrictly) {
 TEST(RecordExport, CsvQuotesWhereNeededAndReadsTheChosenEncoding) {
     const auto gb = TextCodec::Named("GB18030");
     ASSERT_TRUE(gb);
-    const std::string list = Line("7", "2", "2026/1/2 3:4:5", "0:0:9", "a, \"b\"", "\xD5\xC5",
-                                  "007") +
-                             Line("x", "9", "", "", "", "n,1") + "no fields";
+    const std::string list =
+        Line("7", "2", "2026/1/2 3:4:5", "0:0:9", "a, \"b\"", "\xD5\xC5", "007") +
+        Line("x", "9", "", "", "", "n,1") + "no fields";
     EXPECT_EQ(RecordsCsv(list, *gb),
               "Group,Name,Number,Type,Date,Duration,Remark\r\n"
               "7,\xE5\xBC\xA0,007,CallInAnswer,2026/1/2 3:4:5,0:0:9,\"a, \"\"b\"\"\"\r\n"
@@ -125,9 +125,9 @@ std::string ZipEntry(const std::filesystem::path& file, const char* name) {
 TEST(RecordExport, TheWorkbookHasTypedCellsABoldHeaderFrozenPanesAndAFilter) {
     test::TempFolder temp;
     const auto file = temp / "out.xlsx";
-    const std::string list = Line("12", "0", "2026/1/2 3:4:5", "1:0:30", "note", "Ann",
-                                  "00861380000000001") +
-                             Line("NoId", "1", "broken", "0:0:0");
+    const std::string list =
+        Line("12", "0", "2026/1/2 3:4:5", "1:0:30", "note", "Ann", "00861380000000001") +
+        Line("NoId", "1", "broken", "0:0:0");
     WriteRecordsWorkbook(file, list, Utf8Encoding());
 
     // Read back by our own reader, which shares nothing with the writer.

@@ -2,11 +2,10 @@
 #include "support/temp_folder.h"
 #include "support/workbook.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -106,15 +105,28 @@ TEST(Cli, BadUsageAndMissingFiles) {
     // Arguments that name nothing usable are bad arguments, whatever the
     // subcommand: extra words, unknown options, empty or broken values.
     ASSERT_EQ(RunCli(wd + "init").status, 0);
-    for (const char* arguments :
-         {"status extra", "show-numbers extra", "write-numbers --bogus", "monitor --frames -1",
-          "monitor --frames x", "import-numbers --format csv a.txt", "import-numbers",
-          "import-numbers /nonexistent/list.txt", "import-numbers /", "config get ''",
-          "config get-int \"$(printf 'a\\nb')\"", "config set 'k=' \"$(printf 'a\\nb')\"",
-          "settings-block --at ''", "settings-block --at 'now'", "--device bogus status",
-          "--device 'unix:' status", "--trace /nonexistent/dir/trace.txt --device sim status",
-          "--encoding bogus status", "write-voice ''", "decode-cdr ''", "frame ''",
-          "password change a b"})
+    for (const char* arguments : {"status extra",
+                                  "show-numbers extra",
+                                  "write-numbers --bogus",
+                                  "monitor --frames -1",
+                                  "monitor --frames x",
+                                  "import-numbers --format csv a.txt",
+                                  "import-numbers",
+                                  "import-numbers /nonexistent/list.txt",
+                                  "import-numbers /",
+                                  "config get ''",
+                                  "config get-int \"$(printf 'a\\nb')\"",
+                                  "config set 'k=' \"$(printf 'a\\nb')\"",
+                                  "settings-block --at ''",
+                                  "settings-block --at 'now'",
+                                  "--device bogus status",
+                                  "--device 'unix:' status",
+                                  "--trace /nonexistent/dir/trace.txt --device sim status",
+                                  "--encoding bogus status",
+                                  "write-voice ''",
+                                  "decode-cdr ''",
+                                  "frame ''",
+                                  "password change a b"})
         EXPECT_EQ(RunCli(wd + arguments).status, 2) << arguments;
 }
 

@@ -2,7 +2,6 @@
 #include "frames/frame_templates.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace mervadin {

@@ -1,14 +1,13 @@
 #include "numbers/write_number_operation.h"
 #include "operation/handshake.h"
-#include "records/read_cdr_operation.h"
-#include "settings/write_settings_operation.h"
-#include "voice/write_voice_operation.h"
 #include "operation/handshake_operation.h"
 #include "operation/operation_runner.h"
+#include "records/read_cdr_operation.h"
+#include "settings/write_settings_operation.h"
 #include "support/direct_transport.h"
+#include "voice/write_voice_operation.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 
 namespace mervadin {

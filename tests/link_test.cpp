@@ -15,7 +15,8 @@ TEST(Reports, FramesAreCutIntoSixtyFourByteReports) {
     EXPECT_EQ(reports[0][0], 0);
     EXPECT_EQ(std::count(reports[0].begin() + 1, reports[0].end(), 'x'), 64);
     EXPECT_EQ(std::count(reports[1].begin() + 1, reports[1].begin() + 14, 'x'), 13);
-    EXPECT_TRUE(std::all_of(reports[1].begin() + 14, reports[1].end(), [](auto b) { return b == 0; }));
+    EXPECT_TRUE(
+        std::all_of(reports[1].begin() + 14, reports[1].end(), [](auto b) { return b == 0; }));
 
     EXPECT_EQ(CutIntoReports(AsBytes(std::string(576, 'd'))).size(), 9u);
     EXPECT_EQ(CutIntoReports(AsBytes(std::string(64, 'd'))).size(), 1u);
@@ -34,7 +35,8 @@ TEST(ReceiveBuffer, AppendsAtTheCountAndWraps) {
     EXPECT_EQ(buffer.View()[12], 'a');
     buffer.Clear();
     EXPECT_EQ(buffer.WriteCount(), 0u);
-    EXPECT_TRUE(std::all_of(buffer.View().begin(), buffer.View().end(), [](auto b) { return b == 0; }));
+    EXPECT_TRUE(
+        std::all_of(buffer.View().begin(), buffer.View().end(), [](auto b) { return b == 0; }));
 }
 
 class CountingObserver : public LinkObserver {

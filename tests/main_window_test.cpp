@@ -1,11 +1,11 @@
+#include "app/download_window.h"
 #include "app/main_window.h"
 #include "app/remark_window.h"
-#include "transports/link_session.h"
-#include "app/download_window.h"
 #include "sim/sim_device.h"
 #include "support/modal.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
+#include "transports/link_session.h"
 #include "ui/colours.h"
 #include "ui/lamp.h"
 #include "voice/voice_buffer.h"
@@ -20,6 +20,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace mervadin {
@@ -29,7 +30,8 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(folder.Prepare(), std::nullopt); }
 
-    template <typename W> W* Find(MainWindow& window, const char* name) {
+    template <typename W>
+    W* Find(MainWindow& window, const char* name) {
         auto* widget = window.findChild<W*>(name);
         EXPECT_NE(widget, nullptr) << name;
         return widget;

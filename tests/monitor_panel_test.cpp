@@ -1,13 +1,13 @@
+#include "app/download_window.h"
 #include "app/main_window.h"
 #include "files/file_read.h"
-#include "transports/link_session.h"
 #include "monitor/monitor_session.h"
 #include "records/read_window.h"
-#include "app/download_window.h"
 #include "sim/sim_device.h"
 #include "support/modal.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
+#include "transports/link_session.h"
 #include "ui/lamp.h"
 
 #include <QApplication>
@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
 #include <gtest/gtest.h>
 
 namespace mervadin {

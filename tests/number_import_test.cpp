@@ -1,12 +1,11 @@
 #include "cli/number_commands.h"
 #include "numbers/number_list.h"
 #include "numbers/sheet_import.h"
+#include "qtcore/text_codec.h"
 #include "support/temp_folder.h"
 #include "support/workbook.h"
-#include "qtcore/text_codec.h"
 
 #include <gtest/gtest.h>
-
 #include <sstream>
 
 namespace mervadin {

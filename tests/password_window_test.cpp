@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace mervadin {

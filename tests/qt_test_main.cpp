@@ -1,6 +1,7 @@
 // Runs the widget tests on a QApplication, offscreen unless told otherwise.
 
 #include <QApplication>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

@@ -3,9 +3,8 @@
 #include "support/direct_transport.h"
 #include "support/temp_folder.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace mervadin {
 namespace {

@@ -4,10 +4,9 @@
 #include "sim/call_record_encoder.h"
 #include "support/temp_folder.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <array>
+#include <gtest/gtest.h>
 #include <random>
 #include <thread>
 
@@ -59,22 +58,22 @@ TEST(RecordFiles, RemarksAndNumbersAreFoundAsTheFieldRuleFindsThem) {
         dump.push_back(Line("1", std::to_string(number), "0"));
     const auto pad = [](std::size_t size) { return std::string(size, 'x'); };
     const Lines old = {
-        pad(193) + "Number[1];Remark[a]",       // "Number[" starts at 193
-        pad(193) + "Remark[b];Number[2]",       // "Remark[" starts at 193
-        pad(194) + "Number[3];Remark[c]",       // at 194
-        "Remark[d]" + pad(191) + "Number[4]",   // at 200: not a field
-        "Number[5]" + pad(200) + "Remark[e]",   // the remark starts too late
-        "Remark[f]Number[6]",                   // keys at the very start
+        pad(193) + "Number[1];Remark[a]",          // "Number[" starts at 193
+        pad(193) + "Remark[b];Number[2]",          // "Remark[" starts at 193
+        pad(194) + "Number[3];Remark[c]",          // at 194
+        "Remark[d]" + pad(191) + "Number[4]",      // at 200: not a field
+        "Number[5]" + pad(200) + "Remark[e]",      // the remark starts too late
+        "Remark[f]Number[6]",                      // keys at the very start
         "Name[Number[7]],\tNumber[8],\tRemark[g]", // the name's number counts
-        "Number[9],\tRemark[],\tRemark[h]",      // the first remark is empty
-        "Number[9],\tRemark[;x]",                 // so is this one
+        "Number[9],\tRemark[],\tRemark[h]",        // the first remark is empty
+        "Number[9],\tRemark[;x]",                  // so is this one
         "Number[1]Remark[",                        // and this one, cut off
         "[[[[[[[Number[[9]Remark[i]",              // a "[" opens the number
         "Number",
         "Remark[j]Number[]",
         std::string("Number[2]\0Remark[k]", 19),
-        pad(199) + "Remark[l]Number[1]",        // at 199: still a field
-        "Remark[m]" + pad(190) + "Number[3]",   // so is this number
+        pad(199) + "Remark[l]Number[1]",      // at 199: still a field
+        "Remark[m]" + pad(190) + "Number[3]", // so is this number
     };
     const auto views = [](const Lines& lines) { return LineViews(lines.begin(), lines.end()); };
     Lines expected = dump;
@@ -121,8 +120,8 @@ TEST(RecordFiles, AReadOfAnyBytesGivesTheFilesOfThePlainRebuild) {
     for (std::size_t slot = 0; slot < kDumpSlots; slot += 3)
         table[slot * 32 + 18] &= 0xF3; // a first digit, so most slots decode
     // Names that hold tags and line breaks, each sorted by the text alone.
-    const std::array<std::string_view, 6> names = {"Type[1]", "A\rType[2]", "Number[77",
-                                                   "x\r\nNumber[5]", "Type[F]\n", "[Remark[z"};
+    const std::array<std::string_view, 6> names = {"Type[1]",        "A\rType[2]", "Number[77",
+                                                   "x\r\nNumber[5]", "Type[F]\n",  "[Remark[z"};
     for (std::size_t slot = 1; slot < kDumpSlots; slot += 7) {
         const std::string_view name = names[slot % names.size()];
         std::copy(name.begin(), name.end(), table.begin() + static_cast<long>(slot * 32));
@@ -200,8 +199,8 @@ TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {
     // A dump that cannot be stored: the lists and backups stay as they were.
     const auto snapshot = [&] {
         std::vector<std::string> texts;
-        for (const char* name : {"CallOutList.txt", "CallInList.txt", "CallOutListBackup.txt",
-                                 "CallInListBackup.txt"})
+        for (const char* name :
+             {"CallOutList.txt", "CallInList.txt", "CallOutListBackup.txt", "CallInListBackup.txt"})
             texts.push_back(test::Slurp(folder.File(name)));
         return texts;
     };

@@ -1,29 +1,30 @@
 #include "app/main_window.h"
-#include "transports/link_session.h"
+#include "qtcore/text_codec.h"
 #include "records/call_grid_model.h"
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
-#include "statistics/statistics_window.h"
 #include "sim/sim_device.h"
+#include "statistics/statistics_window.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
+#include "transports/link_session.h"
 #include "ui/colours.h"
-#include "qtcore/text_codec.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableWidget>
-#include <QtCharts/QBarSet>
-#include <QtCharts/QChartView>
-#include <QtCharts/QStackedBarSeries>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QChartView>
+#include <QtCharts/QStackedBarSeries>
+
 #include <gtest/gtest.h>
 
 namespace mervadin {
@@ -125,10 +126,9 @@ TEST_F(RecordsWindowTest, SaveAsOffersSpreadsheetTypesAndKeepsTheTextCopy) {
     EXPECT_EQ(prompts.dialogs.front().second,
               "Text Files(*.txt)|*.txt;;Excel workbook (*.xlsx);;CSV (*.csv)");
     EXPECT_EQ(test::Slurp(temp / "copy.txt"), listBytes);
-    EXPECT_EQ(test::Slurp(temp / "calls.csv"),
-              "Group,Name,Number,Type,Date,Duration,Remark\r\n"
-              "1,n,1001,CallOutSuccessed,2026/1/1 1:2:3,0:0:5,\r\n"
-              "2,n,1002,CallOutFailed,2026/1/1 1:2:3,0:0:5,\r\n");
+    EXPECT_EQ(test::Slurp(temp / "calls.csv"), "Group,Name,Number,Type,Date,Duration,Remark\r\n"
+                                               "1,n,1001,CallOutSuccessed,2026/1/1 1:2:3,0:0:5,\r\n"
+                                               "2,n,1002,CallOutFailed,2026/1/1 1:2:3,0:0:5,\r\n");
     EXPECT_EQ(test::Slurp(temp / "calls.xlsx").substr(0, 2), "PK");
     EXPECT_EQ(prompts.shown.size(), 3u);
 }
@@ -148,13 +148,13 @@ TEST_F(RecordsWindowTest, StatisticsWindowShowsTheListsFiguresAndFollowsReads) {
     ASSERT_EQ(table->rowCount(), 3); // groups 1 and 2, then All
     const auto cell = [&](int row, int column) { return table->item(row, column)->text(); };
     EXPECT_EQ(cell(0, 0), "1");
-    EXPECT_EQ(cell(0, 1), "1");      // succeeded
-    EXPECT_EQ(cell(0, 7), "50.0%");  // success rate
-    EXPECT_EQ(cell(1, 8), "50.0%");  // answer rate of group 2
-    EXPECT_EQ(cell(2, 6), "5");      // calls in all
+    EXPECT_EQ(cell(0, 1), "1");       // succeeded
+    EXPECT_EQ(cell(0, 7), "50.0%");   // success rate
+    EXPECT_EQ(cell(1, 8), "50.0%");   // answer rate of group 2
+    EXPECT_EQ(cell(2, 6), "5");       // calls in all
     EXPECT_EQ(cell(2, 9), "0:00:15"); // talking time
-    EXPECT_TRUE(statistics->findChild<QLabel*>("Totals")->text().contains(
-        "1 line(s) could not be read"));
+    EXPECT_TRUE(
+        statistics->findChild<QLabel*>("Totals")->text().contains("1 line(s) could not be read"));
 
     // The chart: one stacked bar a day, one set a type.
     const auto series = statistics->findChild<QChartView*>("CallsPerDayChart")->chart()->series();

@@ -18,10 +18,10 @@ SettingsBlock BlockWith(std::initializer_list<std::pair<const char*, std::string
 TEST(SettingsBlock, DefaultSettingsGiveTheKnownBytes) {
     const auto block = BlockWith({});
     const std::pair<std::size_t, std::uint8_t> expected[] = {
-        {16, 10}, {30, 1},  {32, 2},    {33, 2},    {34, 6},    {35, 10},   {36, 4},
-        {37, 1},  {38, 1},  {39, 2},    {40, 2},    {41, 2},    {80, 30},   {81, 0x03},
-        {82, 0xE7}, {83, 25}, {84, 0x00}, {85, 0x14}, {86, 0x00}, {87, 0x32}, {88, 1},
-        {94, 9},  {96, 0x26}, {97, 0x12}, {98, 0x06}, {99, 0x20}, {100, 0x05}, {101, 0x09}};
+        {16, 10},   {30, 1},    {32, 2},    {33, 2},    {34, 6},    {35, 10},    {36, 4},
+        {37, 1},    {38, 1},    {39, 2},    {40, 2},    {41, 2},    {80, 30},    {81, 0x03},
+        {82, 0xE7}, {83, 25},   {84, 0x00}, {85, 0x14}, {86, 0x00}, {87, 0x32},  {88, 1},
+        {94, 9},    {96, 0x26}, {97, 0x12}, {98, 0x06}, {99, 0x20}, {100, 0x05}, {101, 0x09}};
     SettingsBlock want{};
     for (const auto& [offset, value] : expected)
         want[offset] = value;
@@ -58,7 +58,8 @@ TEST(SettingsBlock, ValueRulesAndFieldWidths) {
 TEST(SettingsBlock, TextFieldsAndSmsArea) {
     const std::string sms96(96, 's');
     const auto full = BlockWith({{"sms=", sms96}, {"pin=", "1234567890123456"}});
-    EXPECT_TRUE(std::all_of(full.begin() + 256, full.begin() + 352, [](auto b) { return b == 's'; }));
+    EXPECT_TRUE(
+        std::all_of(full.begin() + 256, full.begin() + 352, [](auto b) { return b == 's'; }));
     EXPECT_EQ(full[352], 0);
     EXPECT_EQ(std::string(full.begin() + 480, full.begin() + 496), "1234567890123456");
     EXPECT_EQ(full[496], 0);

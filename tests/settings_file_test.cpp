@@ -2,7 +2,6 @@
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 namespace mervadin {
@@ -34,9 +33,9 @@ TEST(SettingsFile, DefaultTableHasSeventyLinesEndMarkerLast) {
 }
 
 TEST(SettingsFile, ReadsTakeTheFirstLineBeforeTheEndMarker) {
-    const Lines lines = {"header", "phone=12", "phone=3",   "mic=abc", "sms=a=b",
-                         "name=",  "x= 5",     "y=-7",      "z=+8",    "big=2147483648",
-                         "setting end!!!", "late=1"};
+    const Lines lines = {"header",  "phone=12",       "phone=3",        "mic=abc",
+                         "sms=a=b", "name=",          "x= 5",           "y=-7",
+                         "z=+8",    "big=2147483648", "setting end!!!", "late=1"};
     EXPECT_EQ(FindSetting(lines, "phone="), "12");
     EXPECT_EQ(FindSetting(lines, "sms="), "a=b");
     EXPECT_EQ(FindSetting(lines, "name="), "");
@@ -106,11 +105,12 @@ TEST(SettingsFile, OneLookupPerKeyAndOnePassRewriteAgreeWithTheLineByLineRule) {
     // doubled "=", lines without "=", keys after the end marker, every kind
     // of line end; compared with the plain rule on whole lines.
     const std::vector<std::string> pool = {
-        "phone=1", "slaver phone=2", "phone==3", "phonebook", "mic=", "sms=a=b", "",
-        "setting end!!!", "late=9", "=x", "pho=7", "setting end!!!x", "mic=4"};
-    const std::vector<std::string> keys = {"phone=", "slaver phone=", "mic=", "late=", "sms=",
-                                           "pho",    "setting",       "",     "=",    "a=b=",
-                                           "absent="};
+        "phone=1", "slaver phone=2", "phone==3", "phonebook", "mic=",  "sms=a=b",
+        "",        "setting end!!!", "late=9",   "=x",        "pho=7", "setting end!!!x",
+        "mic=4"};
+    const std::vector<std::string> keys = {
+        "phone=", "slaver phone=", "mic=",   "late=", "sms=", "pho", "setting", "",
+        "=",      "a=b=",          "absent="};
     const char* ends[] = {"\r\n", "\n", "\r"};
     std::mt19937 random(5);
     for (int round = 0; round < 300; ++round) {

@@ -1,11 +1,11 @@
-#include "transports/link_session.h"
 #include "app/download_window.h"
+#include "qtcore/text_codec.h"
 #include "settings/settings_file.h"
 #include "settings/settings_window.h"
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
-#include "qtcore/text_codec.h"
+#include "transports/link_session.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextCursor>
+
 #include <gtest/gtest.h>
 
 namespace mervadin {

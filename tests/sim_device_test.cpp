@@ -2,11 +2,11 @@
 #include "operation/handshake.h"
 #include "records/read_cdr_operation.h"
 #include "settings/write_settings_operation.h"
-#include "voice/write_voice_operation.h"
 #include "sim/call_record_encoder.h"
 #include "sim/sim_device.h"
 #include "support/direct_transport.h"
 #include "support/temp_folder.h"
+#include "voice/write_voice_operation.h"
 
 #include <gtest/gtest.h>
 
@@ -110,8 +110,8 @@ TEST_F(SimDeviceTest, NumberWriteErasesThenStoresEachBlock) {
             }
         }
     }
-    EXPECT_EQ(erase, (std::vector<std::string>{"earsespi!", "earse:", "earse:", "earse:",
-                                                "earsespiok!"}));
+    EXPECT_EQ(erase,
+              (std::vector<std::string>{"earsespi!", "earse:", "earse:", "earse:", "earsespiok!"}));
 
     sim::Record32 alice{};
     alice.fill(0xFF);

@@ -1,17 +1,18 @@
 #include "frames/frame_templates.h"
-#include "transports/link_session.h"
 #include "support/temp_folder.h"
+#include "transports/link_session.h"
 
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstring>
+#include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
+
 #include <unistd.h>
 
 namespace mervadin {

@@ -1,21 +1,24 @@
 #include "access/password_window.h"
-#include "ui/lamp.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
+#include "ui/lamp.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+
 #include <gtest/gtest.h>
 
 namespace mervadin {
 namespace {
 
-LinkOptions SimLink() { return {DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt}; }
+LinkOptions SimLink() {
+    return {DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
+}
 
 void LogInWith(PasswordWindow& window, const char* password) {
     window.show();

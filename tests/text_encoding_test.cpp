@@ -1,10 +1,10 @@
 #include "common/text_encoding.h"
+#include "qtcore/text_codec.h"
 #include "records/call_record.h"
 #include "records/record_files.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
 #include "support/temp_folder.h"
-#include "qtcore/text_codec.h"
 
 #include <gtest/gtest.h>
 

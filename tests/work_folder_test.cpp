@@ -1,9 +1,8 @@
 #include "files/work_folder.h"
 #include "support/temp_folder.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace mervadin {
 namespace {
@@ -13,10 +12,10 @@ TEST(WorkFolder, FirstStartCreatesTheFolderAndEveryDataFile) {
     const WorkFolder folder(temp / "ORVI-T300-En");
     EXPECT_EQ(folder.Prepare(), std::nullopt);
 
-    const char* empty[] = {"Config.txt",          "ReadFile.txt",         "LoadNumber.txt",
-                           "CallInAnswer.txt",    "CallOutFailed.txt",    "CallInMissed.txt",
-                           "CallOutSuccessed.txt", "CallOutList.txt",     "CallInList.txt",
-                           "CallOutListBackup.txt", "CallInListBackup.txt", "CallOutManual.txt"};
+    const char* empty[] = {
+        "Config.txt",        "ReadFile.txt",          "LoadNumber.txt",       "CallInAnswer.txt",
+        "CallOutFailed.txt", "CallInMissed.txt",      "CallOutSuccessed.txt", "CallOutList.txt",
+        "CallInList.txt",    "CallOutListBackup.txt", "CallInListBackup.txt", "CallOutManual.txt"};
     for (const char* name : empty)
         EXPECT_EQ(test::Slurp(folder.File(name)), "") << name;
     EXPECT_EQ(test::Slurp(folder.File("Password.txt")),
@@ -46,7 +45,6 @@ TEST(WorkFolder, AFolderThatCannotBeMadeIsReportedWithItsPath) {
     const auto failure = folder.Prepare();
     ASSERT_TRUE(failure.has_value());
     EXPECT_NE(failure->find(folder.root().string()), std::string::npos) << *failure;
-
 }
 
 TEST(WorkFolder, ResolveHonoursOverrideThenEnvironment) {

@@ -1,6 +1,6 @@
-#include "operation/operation_runner.h"
 #include "numbers/number_packing.h"
 #include "numbers/write_number_operation.h"
+#include "operation/operation_runner.h"
 #include "support/direct_transport.h"
 #include "support/temp_folder.h"
 

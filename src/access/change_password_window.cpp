@@ -1,9 +1,9 @@
 #include "access/change_password_window.h"
+
 #include "access/access_texts.h"
+#include "access/password_file.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
-
-#include "access/password_file.h"
 
 #include <QLabel>
 #include <QLineEdit>

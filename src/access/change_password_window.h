@@ -15,7 +15,7 @@ class ChangePasswordWindow : public QDialog {
     Q_OBJECT
 public:
     ChangePasswordWindow(std::filesystem::path passwordFile, Prompts& prompts,
-                    QWidget* parent = nullptr);
+                         QWidget* parent = nullptr);
 
     void Apply();
 

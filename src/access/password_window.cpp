@@ -1,9 +1,9 @@
 #include "access/password_window.h"
-#include "ui/widgets.h"
-#include "ui/window_frame.h"
 
 #include "access/change_password_window.h"
 #include "access/password_file.h"
+#include "ui/widgets.h"
+#include "ui/window_frame.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -64,12 +64,13 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
 
     connect(MakeButton(this, "Button1", "Log In", ButtonPlace(288)), &QPushButton::clicked, this,
             &PasswordWindow::LogIn);
-    connect(MakeButton(this, "Button3", "Change Password", ButtonPlace(322)), &QPushButton::clicked, this,
-            &PasswordWindow::OpenChangeWindow);
-    connect(MakeButton(this, "Button2", "EXIT", ButtonPlace(356)), &QPushButton::clicked, this, [this] {
-        accepted_ = false;
-        reject();
-    });
+    connect(MakeButton(this, "Button3", "Change Password", ButtonPlace(322)), &QPushButton::clicked,
+            this, &PasswordWindow::OpenChangeWindow);
+    connect(MakeButton(this, "Button2", "EXIT", ButtonPlace(356)), &QPushButton::clicked, this,
+            [this] {
+                accepted_ = false;
+                reject();
+            });
 }
 
 bool PasswordWindow::eventFilter(QObject* watched, QEvent* event) {

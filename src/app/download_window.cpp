@@ -1,11 +1,11 @@
 #include "app/download_window.h"
 
 #include "app/app_texts.h"
-#include "ui/widgets.h"
 #include "numbers/write_number_operation.h"
+#include "qtcore/text_codec.h"
 #include "settings/write_settings_operation.h"
 #include "ui/memo_box.h"
-#include "qtcore/text_codec.h"
+#include "ui/widgets.h"
 #include "voice/write_voice_operation.h"
 
 #include <QLabel>
@@ -25,10 +25,9 @@ std::string CurrentDataLine(const LocalTime& at) {
 
 DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts,
                                VoiceBuffer& voice, QWidget* parent)
-    : OperationWindow(link, prompts,
-                      {FrameLength::Padded, texts::kDownloadStop, true, true,
-                       "the download window"},
-                      parent),
+    : OperationWindow(
+          link, prompts,
+          {FrameLength::Padded, texts::kDownloadStop, true, true, "the download window"}, parent),
       folder_(std::move(folder)), voice_(voice) {
     setObjectName("WriteData");
     setWindowTitle("WriteData");

@@ -4,8 +4,8 @@
 // exchange in its progress memo and error memo.
 
 #include "files/work_folder.h"
-#include "ui/operation_window.h"
 #include "settings/settings_block.h"
+#include "ui/operation_window.h"
 #include "voice/voice_buffer.h"
 
 namespace mervadin {

@@ -2,9 +2,9 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "qtcore/text_codec.h"
 #include "ui/app_icon.h"
 #include "ui/qt_prompts.h"
-#include "qtcore/text_codec.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

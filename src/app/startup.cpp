@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
-#include "app/app_texts.h"
 #include "access/password_window.h"
+#include "app/app_texts.h"
 #include "app/main_window.h"
 #include "files/file_error.h"
-#include "transports/link_session.h"
 #include "settings/settings_file.h"
+#include "transports/link_session.h"
 
 namespace mervadin {
 

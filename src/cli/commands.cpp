@@ -1,18 +1,17 @@
 #include "cli/commands.h"
 
-#include "files/file_read.h"
 #include "access/password_file.h"
 #include "cli/console_prompts.h"
+#include "files/file_read.h"
 #include "frames/frame_codec.h"
 #include "frames/frame_templates.h"
+#include "qtcore/text_codec.h"
 #include "records/record_files.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
-#include "qtcore/text_codec.h"
 
 #include <chrono>
 #include <cstdio>
-
 #include <iostream>
 #include <iterator>
 

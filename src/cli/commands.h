@@ -6,9 +6,9 @@
 #include "files/work_folder.h"
 
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <span>
-#include <optional>
 #include <string>
 
 namespace mervadin::cli {
@@ -22,7 +22,8 @@ struct Streams {
 };
 
 // Runs a command body, turning file errors into a message and status 1.
-template <typename Body> int Guarded(Streams io, Body body) {
+template <typename Body>
+int Guarded(Streams io, Body body) {
     try {
         return body();
     } catch (const FileError& e) {

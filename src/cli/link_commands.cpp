@@ -1,18 +1,16 @@
 #include "cli/link_commands.h"
 
-#include "files/file_read.h"
 #include "cli/console_view.h"
-#include "transports/hid_transport.h"
-#include "transports/link_session.h"
-#include "operation/operation_runner.h"
+#include "files/file_read.h"
 #include "link/tick_clock.h"
 #include "numbers/write_number_operation.h"
+#include "operation/operation_runner.h"
+#include "qtcore/text_codec.h"
 #include "records/read_cdr_operation.h"
 #include "settings/write_settings_operation.h"
-#include "qtcore/text_codec.h"
+#include "transports/hid_transport.h"
+#include "transports/link_session.h"
 #include "voice/write_voice_operation.h"
-
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -20,6 +18,8 @@
 
 #include <iostream>
 #include <memory>
+
+#include <unistd.h>
 
 namespace mervadin::cli {
 

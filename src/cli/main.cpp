@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 
 #include <CLI/CLI.hpp>
-
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -177,8 +176,8 @@ int main(int argc, char** argv) {
     stats->add_option("--by", o.stats.by, "a row per day or per group")
         ->check(CLI::IsMember({"day", "group"}));
     stats->add_flag("--csv", o.stats.csv, "print CSV instead of a table");
-    auto* exportRecords = app.add_subcommand(
-        "export-records", "save a call list as a CSV file or an .xlsx workbook");
+    auto* exportRecords =
+        app.add_subcommand("export-records", "save a call list as a CSV file or an .xlsx workbook");
     exportRecords->add_option("LIST", o.list, "out or in")
         ->required()
         ->check(CLI::IsMember({"out", "in"}));

@@ -1,10 +1,10 @@
 #include "cli/monitor_command.h"
-#include "common/decimal.h"
 
 #include "cli/console_prompts.h"
-#include "transports/link_session.h"
+#include "common/decimal.h"
 #include "monitor/monitor_session.h"
 #include "records/record_files.h"
+#include "transports/link_session.h"
 
 #include <QEventLoop>
 #include <QSocketNotifier>
@@ -12,6 +12,7 @@
 
 #include <charconv>
 #include <iostream>
+
 #include <unistd.h>
 
 namespace mervadin::cli {

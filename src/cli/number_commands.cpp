@@ -1,8 +1,8 @@
 #include "cli/number_commands.h"
 
+#include "cli/console_prompts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
-#include "cli/console_prompts.h"
 #include "numbers/number_list.h"
 #include "numbers/number_packing.h"
 #include "numbers/sheet_import.h"

@@ -1,9 +1,9 @@
 #include "cli/record_commands.h"
 
 #include "files/file_read.h"
-#include "statistics/call_statistics.h"
-#include "records/record_export.h"
 #include "qtcore/text_codec.h"
+#include "records/record_export.h"
+#include "statistics/call_statistics.h"
 
 #include <algorithm>
 
@@ -86,8 +86,8 @@ int Stats(const WorkFolder& folder, const StatsOptions& options, Streams io) {
     });
 }
 
-int ExportRecordsCommand(const WorkFolder& folder, const std::string& list,
-                         const std::string& file, Streams io) {
+int ExportRecordsCommand(const WorkFolder& folder, const std::string& list, const std::string& file,
+                         Streams io) {
     if (ExportFormatOf(file) == ExportFormat::Text) {
         io.err << "mervadin-cli: " << file << ": name a .csv or .xlsx file\n";
         return kBadInput;

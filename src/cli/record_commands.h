@@ -16,7 +16,7 @@ struct StatsOptions {
 
 int Stats(const WorkFolder& folder, const StatsOptions& options, Streams io);
 // `list` is "out" or "in"; the file's ending chooses CSV or a workbook.
-int ExportRecordsCommand(const WorkFolder& folder, const std::string& list,
-                         const std::string& file, Streams io);
+int ExportRecordsCommand(const WorkFolder& folder, const std::string& list, const std::string& file,
+                         Streams io);
 
 } // namespace mervadin::cli

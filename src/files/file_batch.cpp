@@ -148,9 +148,9 @@ void RemoveLeftoverTemporaries(const fs::path& folder) {
         if (name.size() < 2 || name[0] != '.' || mark == std::string::npos || mark == 0)
             continue;
         const std::string_view digits = std::string_view(name).substr(mark + kTemporaryMark.size());
-        const bool allDigits = !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) {
-            return c >= '0' && c <= '9';
-        });
+        const bool allDigits =
+            !digits.empty() &&
+            std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
         if (allDigits && it->is_regular_file(error))
             fs::remove(it->path(), error);
     }

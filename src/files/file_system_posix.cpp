@@ -4,9 +4,9 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <sys/stat.h>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace mervadin {
@@ -56,8 +56,7 @@ private:
 
 class PosixFileSystem : public FileSystem {
 public:
-    std::unique_ptr<WritableFile> CreateTemporary(const fs::path& temporary,
-                                                  const fs::path& target,
+    std::unique_ptr<WritableFile> CreateTemporary(const fs::path& temporary, const fs::path& target,
                                                   fs::perms newMode) override {
         struct stat old {};
         const bool exists = ::stat(target.c_str(), &old) == 0;

@@ -39,8 +39,8 @@ private:
 
 class WindowsFileSystem : public FileSystem {
 public:
-    std::unique_ptr<WritableFile> CreateTemporary(const fs::path& temporary,
-                                                  const fs::path& target, fs::perms) override {
+    std::unique_ptr<WritableFile> CreateTemporary(const fs::path& temporary, const fs::path& target,
+                                                  fs::perms) override {
         return std::make_unique<StreamFile>(temporary, target);
     }
 

@@ -1,8 +1,9 @@
 #include "files/folder_lock.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/file.h>
+
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace mervadin {

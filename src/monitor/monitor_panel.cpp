@@ -1,13 +1,13 @@
 #include "monitor/monitor_panel.h"
 
-#include "operation/operation_texts.h"
-#include "monitor/monitor_texts.h"
-#include "ui/widgets.h"
 #include "files/file_read.h"
+#include "monitor/monitor_texts.h"
+#include "operation/operation_texts.h"
 #include "settings/settings_file.h"
 #include "ui/lamp.h"
 #include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
+#include "ui/widgets.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,4 +1,5 @@
 #include "monitor/status_decoder.h"
+
 #include "common/decimal.h"
 
 #include <array>

@@ -24,17 +24,17 @@ struct DeviceModel {
 const std::vector<DeviceModel>& DeviceModels();
 
 struct StatusReport {
-    std::optional<int> signal;  // q after "mastercsq:"
-    int signalBars = 0;         // 0-4 green bars
-    std::string stateName;      // "Idel", ... (empty for codes above 16 or no tag)
+    std::optional<int> signal; // q after "mastercsq:"
+    int signalBars = 0;        // 0-4 green bars
+    std::string stateName;     // "Idel", ... (empty for codes above 16 or no tag)
     std::string number;
     std::string keys;
-    std::string counter;        // empty at 100095 and above, or without the tag
+    std::string counter; // empty at 100095 and above, or without the tag
     std::string talking;
     std::string speaker;
     std::string microphone;
     bool hasRecord = false;
-    std::string statusLine;     // "M-Station:Idel; M-number:...; ..."
+    std::string statusLine; // "M-Station:Idel; M-number:...; ..."
 };
 
 // Lit bars for a signal value: 1-6 one, 7-9 two, 10-12 three, 13-31 four.

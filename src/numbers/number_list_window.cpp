@@ -1,13 +1,13 @@
 #include "numbers/number_list_window.h"
 
-#include "numbers/number_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "numbers/number_list.h"
+#include "numbers/number_texts.h"
 #include "numbers/sheet_import.h"
+#include "qtcore/text_codec.h"
 #include "ui/colours.h"
 #include "ui/qt_prompts.h"
-#include "qtcore/text_codec.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 

@@ -45,8 +45,8 @@ PartStream::~PartStream() {
 std::string_view PartStream::Next() {
     const zip_int64_t got = zip_fread(part_, chunk_.data(), chunk_.size());
     if (got < 0)
-        throw XlsxError(file_ + ": damaged workbook: " + name_ + " (" +
-                        zip_file_strerror(part_) + ")");
+        throw XlsxError(file_ + ": damaged workbook: " + name_ + " (" + zip_file_strerror(part_) +
+                        ")");
     total_ += static_cast<std::uint64_t>(got);
     if (total_ > XlsxReader::kMaxPartSize)
         throw TooLarge();

@@ -6,13 +6,13 @@
 
 #include "numbers/xlsx_reader.h"
 
-#include <expat.h>
-#include <zip.h>
-
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include <expat.h>
+#include <zip.h>
 
 namespace mervadin::xlsx {
 

@@ -21,16 +21,16 @@ namespace mervadin {
 
 // The memo lines and boxes a block write shows.
 struct BlockWriteTexts {
-    std::string eraseFailed;    // the memo's only line when the erase does not end in time
-    std::string eraseEnd;       // when the erase is done
-    bool blockAfterLoad;        // the block's number follows "LoadData......"
-    std::string send;           // before each transmission, followed by the block's number
-    std::string checksumError;  // error memo: an answer whose checksum is wrong
-    std::string writing;        // the device writes the block into its flash
-    std::string stored;         // the device has stored it
-    std::string rejected;       // the device asks for the block again ("data_err!")
-    std::string rejectedError;  // error memo: the same
-    std::vector<std::string> finished;                          // after the last block
+    std::string eraseFailed;           // the memo's only line when the erase does not end in time
+    std::string eraseEnd;              // when the erase is done
+    bool blockAfterLoad;               // the block's number follows "LoadData......"
+    std::string send;                  // before each transmission, followed by the block's number
+    std::string checksumError;         // error memo: an answer whose checksum is wrong
+    std::string writing;               // the device writes the block into its flash
+    std::string stored;                // the device has stored it
+    std::string rejected;              // the device asks for the block again ("data_err!")
+    std::string rejectedError;         // error memo: the same
+    std::vector<std::string> finished; // after the last block
     std::optional<std::pair<std::string, std::string>> doneBox; // caption and text
 };
 

@@ -1,7 +1,7 @@
 #include "operation/erase_wait.h"
 
-#include "operation/operation_texts.h"
 #include "frames/frame_templates.h"
+#include "operation/operation_texts.h"
 
 namespace mervadin {
 

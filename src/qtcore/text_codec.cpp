@@ -61,7 +61,8 @@ std::string TextCodec::Encode(const QString& text) const {
 
 std::optional<std::string> TextCodec::FromUnicode(std::string_view utf8) const {
     QStringEncoder encoder(name_.c_str(), QStringEncoder::Flag::Stateless);
-    const QByteArray bytes = encoder(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    const QByteArray bytes =
+        encoder(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
     if (encoder.hasError())
         return std::nullopt;
     return bytes.toStdString();

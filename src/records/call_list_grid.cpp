@@ -1,12 +1,11 @@
 #include "records/call_list_grid.h"
 
-#include "records/record_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
-#include "records/record_export.h"
 #include "qtcore/text_codec.h"
-
 #include "records/call_grid_model.h"
+#include "records/record_export.h"
+#include "records/record_texts.h"
 
 #include <QHeaderView>
 
@@ -25,16 +24,20 @@ struct GridLook {
 };
 
 const GridLook& LookOf(RecordFiles::List list) {
-    static const GridLook out{"DialOutGrid", 100000,
+    static const GridLook out{"DialOutGrid",
+                              100000,
                               {"      No.", "      CallOut", "            Type", " Group",
                                "               Date", " Duration",
                                "                               Remark"},
-                              13, 10};
-    static const GridLook in{"DialInGrid", 60000,
+                              13,
+                              10};
+    static const GridLook in{"DialInGrid",
+                             60000,
                              {"      No.", "       CallIn", "             Type", " Group",
                               "               Date", " Duration",
                               "                                Remark"},
-                             6, 3};
+                             6,
+                             3};
     return list == RecordFiles::List::CallOut ? out : in;
 }
 
@@ -107,10 +110,10 @@ void CallListGrid::ScrollToEnd() {
 
 void CallListGrid::SaveAs() {
     const bool out = list_ == RecordFiles::List::CallOut;
-    const auto target = ChooseSaveFile(prompts_, files_.Folder().root(), kRecordsFilter,
-                                       out ? texts::kCallOutReplaceCaption
-                                           : texts::kCallInReplaceCaption,
-                                       out ? texts::kCallOutReplace : texts::kCallInReplace);
+    const auto target =
+        ChooseSaveFile(prompts_, files_.Folder().root(), kRecordsFilter,
+                       out ? texts::kCallOutReplaceCaption : texts::kCallInReplaceCaption,
+                       out ? texts::kCallOutReplace : texts::kCallInReplace);
     if (!target)
         return;
     try {

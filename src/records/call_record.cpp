@@ -50,7 +50,6 @@ std::optional<std::uint32_t> TakeClock(std::string_view& text, std::size_t hourD
     return *h * 3600 + *m * 60 + *s;
 }
 
-
 constexpr std::uint32_t kMaxGroup = 1000000;
 constexpr unsigned kLastYear = 49;
 constexpr unsigned kMaxDuration = 64800;

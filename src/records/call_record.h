@@ -48,8 +48,8 @@ std::string CleanRemark(std::string_view remark);
 
 // "2026/1/2 3:4:5" (or with "-" between the date's parts); nothing for
 // anything else or a day that does not exist.
-std::optional<std::pair<std::chrono::year_month_day, std::chrono::seconds>>
-ParseCallDate(std::string_view text);
+std::optional<std::pair<std::chrono::year_month_day, std::chrono::seconds>> ParseCallDate(
+    std::string_view text);
 // "H:M:S" with minutes and seconds below 60.
 std::optional<std::uint32_t> ParseDuration(std::string_view text);
 // "YYYY-MM-DD", for the range.

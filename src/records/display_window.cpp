@@ -1,12 +1,12 @@
 #include "records/display_window.h"
-#include "records/record_texts.h"
-#include "ui/widgets.h"
+
 #include "files/file_batch.h"
 #include "files/file_read.h"
+#include "records/record_texts.h"
 #include "ui/colours.h"
-#include "ui/window_frame.h"
-
 #include "ui/qt_prompts.h"
+#include "ui/widgets.h"
+#include "ui/window_frame.h"
 
 #include <QGroupBox>
 #include <QMenu>

@@ -110,9 +110,8 @@ void StoreRead(const WorkFolder& folder, std::span<const std::uint8_t> table) {
     const std::string dump = DumpText(table);
     // The dump goes to the disk while the lists are rebuilt; it is stored
     // even when they cannot be, and before they are replaced.
-    auto dumpStored = std::async(std::launch::async, [&] {
-        WriteFileAtomically(folder.File(file::kReadFile), dump);
-    });
+    auto dumpStored = std::async(std::launch::async,
+                                 [&] { WriteFileAtomically(folder.File(file::kReadFile), dump); });
     RebuildBothLists(folder, SplitLineViews(dump), [&] { dumpStored.get(); });
 }
 

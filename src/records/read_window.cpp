@@ -1,10 +1,10 @@
 #include "records/read_window.h"
-#include "ui/widgets.h"
-#include "ui/colours.h"
-#include "ui/window_frame.h"
 
 #include "records/read_cdr_operation.h"
+#include "ui/colours.h"
 #include "ui/memo_box.h"
+#include "ui/widgets.h"
+#include "ui/window_frame.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -2,8 +2,8 @@
 // The read window: reads the call records out of the device into the list
 // files.
 
-#include "ui/operation_window.h"
 #include "files/work_folder.h"
+#include "ui/operation_window.h"
 
 namespace mervadin {
 

@@ -1,16 +1,16 @@
 #include "records/record_export.h"
 
-#include "files/file_read.h"
 #include "files/file_batch.h"
+#include "files/file_read.h"
 #include "records/call_record.h"
-
-#include <xlsxwriter.h>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <random>
 #include <utility>
+
+#include <xlsxwriter.h>
 
 namespace mervadin {
 
@@ -80,8 +80,8 @@ public:
         time_ = workbook_add_format(workbook_);
         format_set_num_format(time_, "[h]:mm:ss");
         for (std::size_t column = 0; column < kColumns.size(); ++column)
-            worksheet_write_string(sheet_, 0, Column(column),
-                                               std::string(kColumns[column]).c_str(), bold_);
+            worksheet_write_string(sheet_, 0, Column(column), std::string(kColumns[column]).c_str(),
+                                   bold_);
         worksheet_freeze_panes(sheet_, 1, 0);
     }
     ~WorkbookWriter() {
@@ -96,8 +96,7 @@ public:
         const Fields fields = FieldsOf(line);
         const auto& v = fields.values;
         if (IsWholeNumber(v[0]))
-            worksheet_write_number(sheet_, row_, 0, std::stod(std::string(v[0])),
-                                               nullptr);
+            worksheet_write_number(sheet_, row_, 0, std::stod(std::string(v[0])), nullptr);
         else
             Text(0, v[0]);
         Text(1, v[1]);
@@ -106,9 +105,12 @@ public:
         if (const auto date = ParseCallDate(v[4])) {
             const auto& [day, time] = *date;
             const auto seconds = static_cast<int>(time.count());
-            lxw_datetime cell{static_cast<int>(day.year()), static_cast<int>(unsigned(day.month())),
-                              static_cast<int>(unsigned(day.day())), seconds / 3600,
-                              seconds / 60 % 60, static_cast<double>(seconds % 60)};
+            lxw_datetime cell{static_cast<int>(day.year()),
+                              static_cast<int>(unsigned(day.month())),
+                              static_cast<int>(unsigned(day.day())),
+                              seconds / 3600,
+                              seconds / 60 % 60,
+                              static_cast<double>(seconds % 60)};
             worksheet_write_datetime(sheet_, row_, 4, &cell, dateTime_);
         } else {
             Text(4, v[4]);
@@ -122,8 +124,7 @@ public:
 
     // Finishes the file; false when it could not be written.
     bool Close() {
-        worksheet_autofilter(sheet_, 0, 0, row_,
-                                         static_cast<lxw_col_t>(kColumns.size() - 1));
+        worksheet_autofilter(sheet_, 0, 0, row_, static_cast<lxw_col_t>(kColumns.size() - 1));
         const lxw_error error = workbook_close(std::exchange(workbook_, nullptr));
         return error == LXW_NO_ERROR;
     }

@@ -51,8 +51,8 @@ void RecordFiles::RebuildKinds() const {
     WriteLineViews(folder_.File(file::kCallOutManual), manual);
 }
 
-std::optional<RecordFiles::List>
-RecordFiles::CaptureCallRecord(std::span<const std::uint8_t> buffer) const {
+std::optional<RecordFiles::List> RecordFiles::CaptureCallRecord(
+    std::span<const std::uint8_t> buffer) const {
     // Filed by the frame's own type character: a name may hold "Type[".
     const char type = LiveRecordType(buffer);
     std::optional<List> list;

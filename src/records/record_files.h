@@ -25,7 +25,9 @@ public:
 
     // What the end of a successful read does: the dump, then the list
     // rebuild with backups. Throws FileError.
-    void StoreRead(std::span<const std::uint8_t> table) const { mervadin::StoreRead(folder_, table); }
+    void StoreRead(std::span<const std::uint8_t> table) const {
+        mervadin::StoreRead(folder_, table);
+    }
     void RebuildLists() const { mervadin::RebuildLists(folder_); }
     // Refills the five per-kind files from the lists and the dump.
     void RebuildKinds() const;

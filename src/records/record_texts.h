@@ -18,8 +18,8 @@ inline constexpr const char* kReadData = "Read Data......";
 inline constexpr const char* kReadChecksum = "Checksum......";
 inline constexpr const char* kReadBlockDamaged = "   Receive                          error   !";
 inline constexpr const char* kReadBlockSaved = "Save OK!!!";
-inline constexpr const char* kReadOk[] = {"Read OK!\r\n\n", "==========================================",
-                                          "Read CDR OK! \r\n\n "};
+inline constexpr const char* kReadOk[] = {
+    "Read OK!\r\n\n", "==========================================", "Read CDR OK! \r\n\n "};
 inline constexpr const char* kReadSaved[] = {"Save file OK! \r",
                                              "  Press [DisplayCDR] Button , display CDR ! "};
 

@@ -1,7 +1,8 @@
 #include "settings/settings_file.h"
+
+#include "common/decimal.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
-#include "common/decimal.h"
 #include "files/folder_lock.h"
 
 #include <algorithm>
@@ -129,7 +130,7 @@ using Settings = std::vector<std::pair<std::string, std::string>>;
 // every line to replace.
 std::string ApplySimpleSettings(std::string_view text, const Settings& settings) {
     std::unordered_map<std::string_view, std::size_t> last; // key -> its last value
-    std::vector<std::string_view> order;                     // keys, first use first
+    std::vector<std::string_view> order;                    // keys, first use first
     for (std::size_t i = 0; i < settings.size(); ++i)
         if (last.insert_or_assign(settings[i].first, i).second)
             order.push_back(settings[i].first);

@@ -19,9 +19,9 @@ inline constexpr const char* kSettingsDataError = "Data Error!";
 inline constexpr const char* kSettingsDataErrorBox = "  Data Error!";
 inline constexpr const char* kSettingsTimeOut = "Time Out!!!\r";
 inline constexpr const char* kSettingsSaved = "Save OK!\r";
-inline constexpr const char* kSettingsWriteOk[] = {" \r", " \r", " ======================================",
-                                                   "            Write Setting OK!\r",
-                                                   " ======================================"};
+inline constexpr const char* kSettingsWriteOk[] = {
+    " \r", " \r", " ======================================", "            Write Setting OK!\r",
+    " ======================================"};
 inline constexpr const char* kSettingsWriteOkBox = "  Write Setting OK!";
 
 // The settings editor.

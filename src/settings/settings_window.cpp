@@ -1,14 +1,14 @@
 #include "settings/settings_window.h"
-#include "settings/settings_texts.h"
-#include "ui/widgets.h"
+
 #include "files/file_batch.h"
 #include "files/file_read.h"
-#include "ui/window_frame.h"
-
 #include "files/folder_lock.h"
-#include "settings/settings_file.h"
-#include "ui/qt_prompts.h"
 #include "qtcore/text_codec.h"
+#include "settings/settings_file.h"
+#include "settings/settings_texts.h"
+#include "ui/qt_prompts.h"
+#include "ui/widgets.h"
+#include "ui/window_frame.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -281,7 +281,8 @@ SettingsFormValues SettingsWindow::Collect() const {
 bool SettingsWindow::Save() {
     try {
         const auto lock = FolderLock::Beside(configFile_);
-        const std::string config = ApplySettings(ReadFileBytes(configFile_), SettingsOfForm(Collect()));
+        const std::string config =
+            ApplySettings(ReadFileBytes(configFile_), SettingsOfForm(Collect()));
         WriteFileAtomically(configFile_, config);
         loaded_ = LoadSettingsForm(SettingsIndex::OfText(config));
     } catch (const FileError& e) {

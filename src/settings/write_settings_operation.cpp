@@ -1,8 +1,8 @@
 #include "settings/write_settings_operation.h"
 
-#include "operation/operation_texts.h"
 #include "files/file_read.h"
 #include "frames/frame_templates.h"
+#include "operation/operation_texts.h"
 #include "settings/settings_texts.h"
 
 #include <iterator>

@@ -1,8 +1,8 @@
 // Saving and loading what the simulated device holds, as a text file of
 // hexadecimal lines, so a simulated device can keep its content between runs.
 
-#include "files/file_read.h"
 #include "files/file_batch.h"
+#include "files/file_read.h"
 #include "sim/sim_device.h"
 
 #include <cstdio>
@@ -27,9 +27,12 @@ std::string Hex(const std::uint8_t* data, std::size_t size) {
 
 std::vector<std::uint8_t> Unhex(const std::filesystem::path& file, const std::string& text) {
     auto value = [&](char c) -> int {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
         throw FileError(file, "not a hexadecimal line: " + text.substr(0, 40));
     };
     if (text.size() % 2 != 0)
@@ -76,7 +79,8 @@ private:
     std::size_t next_ = 0;
 };
 
-template <typename Rows> void AddSection(Lines& lines, const std::string& name, const Rows& rows) {
+template <typename Rows>
+void AddSection(Lines& lines, const std::string& name, const Rows& rows) {
     lines.push_back(name + " " + std::to_string(rows.size()));
     for (const auto& row : rows)
         lines.push_back(Hex(row.data(), row.size()));
@@ -94,8 +98,8 @@ void SimDevice::Save(const std::filesystem::path& file) const {
     std::vector<std::vector<std::uint8_t>> voice;
     for (std::size_t at = 0; at < voice_.size(); at += 512)
         voice.emplace_back(voice_.begin() + static_cast<std::ptrdiff_t>(at),
-                           voice_.begin() + static_cast<std::ptrdiff_t>(
-                                                std::min(voice_.size(), at + 512)));
+                           voice_.begin() +
+                               static_cast<std::ptrdiff_t>(std::min(voice_.size(), at + 512)));
     AddSection(lines, "voice", voice);
     AddSection(lines, "records", records_);
     WriteLines(file, lines);

@@ -161,8 +161,8 @@ std::string SimDialer::StatusPayload() {
         // The date as "2026/12/07 09:05", which fits the 16 characters the
         // tool takes of a live record's date.
         char date[40];
-        std::snprintf(date, sizeof date, "20%02d/%02d/%02d %02d:%02d", r.year % 100, r.month,
-                      r.day, r.secondOfDay / 3600, r.secondOfDay % 3600 / 60);
+        std::snprintf(date, sizeof date, "20%02d/%02d/%02d %02d:%02d", r.year % 100, r.month, r.day,
+                      r.secondOfDay / 3600, r.secondOfDay % 3600 / 60);
         cdr = "Name:" + r.name + ";Id:" + std::to_string(r.group) + ";Number:" + r.number +
               ";Date:" + date + ";Type:" + std::to_string(r.type) +
               ";Duration:" + Clock(r.duration) + ";";

@@ -4,7 +4,6 @@
 #include "sim/sim_server.h"
 
 #include <CLI/CLI.hpp>
-
 #include <csignal>
 #include <iostream>
 

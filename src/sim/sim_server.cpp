@@ -4,11 +4,12 @@
 #include <chrono>
 #include <cstring>
 #include <iostream>
-#include <poll.h>
 #include <stdexcept>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+
+#include <poll.h>
 #include <unistd.h>
 
 namespace mervadin::sim {

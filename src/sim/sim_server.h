@@ -6,12 +6,11 @@
 
 #include "sim/sim_device.h"
 
-#include <sys/un.h>
-
 #include <atomic>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <sys/un.h>
 
 namespace mervadin::sim {
 

@@ -39,8 +39,8 @@ std::string Quoted(std::string_view text) {
 }
 
 bool AllDigits(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(),
-                                        [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 } // namespace
@@ -54,8 +54,9 @@ std::uint64_t CallCounts::Total() const {
 
 namespace {
 std::optional<double> Ratio(std::uint64_t part, std::uint64_t whole) {
-    return whole == 0 ? std::nullopt
-                      : std::optional<double>(static_cast<double>(part) / static_cast<double>(whole));
+    return whole == 0
+               ? std::nullopt
+               : std::optional<double>(static_cast<double>(part) / static_cast<double>(whole));
 }
 } // namespace
 
@@ -76,7 +77,6 @@ void CallCounts::Add(CallType type, std::uint32_t seconds) {
     if (type == CallType::Succeeded || type == CallType::Answered)
         talkSeconds += seconds;
 }
-
 
 ReadCallLine ReadCall(std::string_view line) {
     const std::string_view typeText = FieldView(line, "Type[");
@@ -100,8 +100,10 @@ bool GroupOrder::operator()(const std::string& a, const std::string& b) const {
         return numberA; // numbers first
     if (numberA) {
         const auto trimmedA = a.find_first_not_of('0'), trimmedB = b.find_first_not_of('0');
-        const std::string_view digitsA = trimmedA == std::string::npos ? "" : std::string_view(a).substr(trimmedA);
-        const std::string_view digitsB = trimmedB == std::string::npos ? "" : std::string_view(b).substr(trimmedB);
+        const std::string_view digitsA =
+            trimmedA == std::string::npos ? "" : std::string_view(a).substr(trimmedA);
+        const std::string_view digitsB =
+            trimmedB == std::string::npos ? "" : std::string_view(b).substr(trimmedB);
         if (digitsA.size() != digitsB.size())
             return digitsA.size() < digitsB.size();
         if (digitsA != digitsB)
@@ -111,8 +113,16 @@ bool GroupOrder::operator()(const std::string& a, const std::string& b) const {
 }
 
 std::vector<std::string> StatisticsHeader(std::string_view firstColumn) {
-    return {std::string(firstColumn), "Succeeded", "Failed",     "Answered",     "Missed",
-            "Manual",                 "Calls",     "Success rate", "Answer rate", "Talking time",
+    return {std::string(firstColumn),
+            "Succeeded",
+            "Failed",
+            "Answered",
+            "Missed",
+            "Manual",
+            "Calls",
+            "Success rate",
+            "Answer rate",
+            "Talking time",
             "Average talk"};
 }
 

@@ -1,24 +1,24 @@
 #include "statistics/statistics_window.h"
 
-#include "ui/widgets.h"
 #include "files/file_read.h"
+#include "ui/widgets.h"
 
-#include <optional>
-
-#include <QtCharts/QBarCategoryAxis>
-#include <QtCharts/QBarSet>
-#include <QtCharts/QChart>
-#include <QtCharts/QChartView>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QtCharts/QStackedBarSeries>
 #include <QTableWidget>
-#include <QtCharts/QValueAxis>
 #include <QVBoxLayout>
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QStackedBarSeries>
+#include <QtCharts/QValueAxis>
+
+#include <optional>
 
 namespace mervadin {
 
@@ -132,7 +132,8 @@ void StatisticsWindow::ShowTotals() {
         parts << QString::fromStdString(header[i] + ": " + (cells[i].empty() ? "-" : cells[i]));
     QString text = parts.join("   ");
     if (statistics_.unread > 0) {
-        text += QString("\n%1 line(s) could not be read and are not counted").arg(statistics_.unread);
+        text +=
+            QString("\n%1 line(s) could not be read and are not counted").arg(statistics_.unread);
         const auto& first = statistics_.unreadLines.front();
         text += QString::fromStdString(", the first: " + first.list + " line " +
                                        std::to_string(first.line) + ": " + first.reason);

@@ -2,10 +2,10 @@
 
 #include "link/device_selection.h"
 
-#include <hidapi.h>
-
 #include <cerrno>
 #include <chrono>
+
+#include <hidapi.h>
 #include <unistd.h>
 
 namespace mervadin {
@@ -123,8 +123,8 @@ void HidTransport::Scan() {
 
 void HidTransport::Serve() {
     Report input{};
-    const int got = hid_read_timeout(Handle(device_), input.data() + 1,
-                                                             kReportPayload, kReadTimeoutMs);
+    const int got =
+        hid_read_timeout(Handle(device_), input.data() + 1, kReportPayload, kReadTimeoutMs);
     if (got < 0) {
         hid_close(Handle(device_));
         device_ = nullptr;

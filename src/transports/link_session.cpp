@@ -1,7 +1,7 @@
 #include "transports/link_session.h"
 
-#include "transports/hid_transport.h"
 #include "sim/sim_transport.h"
+#include "transports/hid_transport.h"
 #include "transports/socket_transport.h"
 
 #include <stdexcept>

@@ -4,10 +4,11 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+
+#include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 namespace mervadin {

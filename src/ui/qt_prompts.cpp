@@ -80,9 +80,8 @@ std::optional<std::filesystem::path> QtPrompts::SaveFileName(const std::filesyst
     return std::filesystem::path(dialog.selectedFiles().front().toStdString());
 }
 
-std::optional<std::filesystem::path>
-QtPrompts::OpenFileName(const std::filesystem::path& folder,
-                        const std::vector<std::string>& filters) {
+std::optional<std::filesystem::path> QtPrompts::OpenFileName(
+    const std::filesystem::path& folder, const std::vector<std::string>& filters) {
     QStringList names;
     for (const auto& filter : filters)
         names << QString::fromStdString(filter);

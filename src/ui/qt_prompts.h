@@ -32,9 +32,8 @@ public:
     Answer Ask(const std::string& caption, const std::string& text) override;
     std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path& folder,
                                                       const std::string& filter) override;
-    std::optional<std::filesystem::path>
-    OpenFileName(const std::filesystem::path& folder,
-                 const std::vector<std::string>& filters) override;
+    std::optional<std::filesystem::path> OpenFileName(
+        const std::filesystem::path& folder, const std::vector<std::string>& filters) override;
 };
 
 } // namespace mervadin

@@ -26,9 +26,9 @@ inline constexpr const char* kVoiceChecksumError = "ChecksumError !!!\r";
 inline constexpr const char* kVoiceWriting = "Save......\r";
 inline constexpr const char* kVoiceStored = "SaveEnd!!!\r";
 inline constexpr const char* kVoiceRejected = "ReSend!!!\r";
-inline constexpr const char* kVoiceWriteOk[] = {" \r", " \r", " ======================================",
-                                                "             写语音完成!!!\r",
-                                                " ======================================"};
+inline constexpr const char* kVoiceWriteOk[] = {
+    " \r", " \r", " ======================================", "             写语音完成!!!\r",
+    " ======================================"};
 inline constexpr const char* kVoiceWriteOkCaption = "OK";
 inline constexpr const char* kVoiceWriteOkBox = "  写语音完成!";
 

@@ -4,13 +4,13 @@
 // test lets time pass. Nothing runs unless the test says so.
 
 #include "link/device_link.h"
-#include "operation/operation_view.h"
 #include "link/transport.h"
+#include "operation/operation_view.h"
 #include "sim/sim_device.h"
 
 #include <deque>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mervadin::test {

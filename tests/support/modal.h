@@ -6,9 +6,9 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace mervadin::test {
 

@@ -39,7 +39,8 @@ public:
     std::vector<std::pair<std::filesystem::path, std::vector<std::string>>> openDialogs;
 
 private:
-    template <typename T> static T Next(std::deque<T>& queue, T otherwise) {
+    template <typename T>
+    static T Next(std::deque<T>& queue, T otherwise) {
         if (queue.empty())
             return otherwise;
         T next = queue.front();

@@ -1,6 +1,7 @@
+#include "support/temp_folder.h"
+
 #include "files/file_batch.h"
 #include "files/file_read.h"
-#include "support/temp_folder.h"
 
 #include <fstream>
 #include <random>
@@ -19,7 +20,9 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::string Slurp(const std::filesystem::path& file) { return ReadFileBytes(file); }
+std::string Slurp(const std::filesystem::path& file) {
+    return ReadFileBytes(file);
+}
 
 void Spit(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);

@@ -1,8 +1,8 @@
 #include "support/workbook.h"
 
-#include <zip.h>
-
 #include <stdexcept>
+
+#include <zip.h>
 
 namespace mervadin::test {
 

@@ -123,8 +123,9 @@ TEST(SettingsFile, OneLookupPerKeyAndOnePassRewriteAgreeWithTheLineByLineRule) {
             const auto plain = FindSetting(lines, key);
             const auto found = index.Find(key);
             EXPECT_EQ(found.has_value(), plain.has_value()) << text << " key " << key;
-            if (found && plain)
+            if (found && plain) {
                 EXPECT_EQ(std::string(*found), *plain) << text << " key " << key;
+            }
         }
         std::vector<std::pair<std::string, std::string>> settings;
         for (int i = static_cast<int>(random() % 5); i > 0; --i)

@@ -21,8 +21,8 @@ protected:
     }
 
     std::string Buffer() const {
-        const Bytes view = link.Received();
-        return {reinterpret_cast<const char*>(view.data()), view.size()};
+        const Bytes received = link.Received();
+        return {reinterpret_cast<const char*>(received.data()), received.size()};
     }
     bool Holds(std::string_view word) const { return Buffer().find(word) != std::string::npos; }
 

@@ -135,9 +135,7 @@ int Dispatch(CLI::App& app, Options& o) {
     return cli::ChangePasswordCommand(folder, o.oldPassword, o.newPassword, o.confirmation, io);
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     QCoreApplication qt(argc, argv); // the event loop the device link runs on
     CLI::App app{"Mervadin command-line tool", "mervadin-cli"};
     Options o;
@@ -224,4 +222,19 @@ int main(int argc, char** argv) {
         return cli::kBadInput;
     }
     return Dispatch(app, o);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Every command reports its own failures; what escapes them still ends
+    // with a message and the failure status rather than an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "mervadin-cli: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "mervadin-cli: unexpected error\n";
+    }
+    return cli::kFailure;
 }

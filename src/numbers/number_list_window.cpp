@@ -49,7 +49,7 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     connect(imports_[0], &QPushButton::clicked, this, &NumberListWindow::LoadText);
     connect(imports_[1], &QPushButton::clicked, this, &NumberListWindow::LoadWorkbook);
     connect(stop, &QPushButton::clicked, this, &NumberListWindow::Stop);
-    connect(imports_[2], &QPushButton::clicked, this, &NumberListWindow::Open);
+    connect(imports_[2], &QPushButton::clicked, this, &NumberListWindow::OpenFile);
     connect(save, &QPushButton::clicked, this, &NumberListWindow::Save);
     connect(close, &QPushButton::clicked, this, &NumberListWindow::reject);
 
@@ -214,7 +214,7 @@ void NumberListWindow::EndImport() {
         button->setEnabled(true);
 }
 
-void NumberListWindow::Open() {
+void NumberListWindow::OpenFile() {
     if (Importing())
         return;
     const auto source = prompts_.OpenFileName(DocumentsFolder(), kTextFilters);

@@ -31,7 +31,8 @@ public:
     void LoadText();
     void LoadWorkbook();
     void Stop() { stopRequested_ = true; }
-    void Open();
+    // "open": shows a text file's lines without storing them.
+    void OpenFile();
     void Save();
     bool Importing() const { return import_ != nullptr; }
 

@@ -30,7 +30,7 @@ bool SheetImport::ReadRow() {
     staging_.push_back(CellsOf(row_));
     if (staging_.back()[0].empty())
         return !(done_ = true);
-    percent_ = static_cast<int>(row_ * 100 / kMaxNumbers);
+    percent_ = static_cast<int>(std::size_t{row_} * 100 / kMaxNumbers);
     done_ = ++row_ > kLastRow;
     return !done_;
 }

@@ -40,7 +40,7 @@ std::string_view Attribute(const char** attributes, std::string_view local);
 // One part of the archive, inflated chunk by chunk up to the size limit.
 class PartStream {
 public:
-    static constexpr std::size_t kChunk = 64 * 1024;
+    static constexpr std::size_t kChunk = std::size_t{64} * 1024;
 
     PartStream(zip_t* archive, const std::string& name, const std::string& file);
     ~PartStream();

@@ -10,8 +10,11 @@ using Items = std::vector<std::string>;
 
 Items Numbered(const std::string& prefix, int from, int to, const std::string& suffix = "") {
     Items items;
-    for (int i = from; i <= to; ++i)
-        items.push_back(prefix + std::to_string(i) + suffix);
+    for (int i = from; i <= to; ++i) {
+        items.push_back(prefix);
+        items.back() += std::to_string(i);
+        items.back() += suffix;
+    }
     return items;
 }
 

@@ -20,7 +20,7 @@ void SimDevice::AddSampleRecords(std::size_t count) {
         record.year = 26;
         record.month = 1 + static_cast<int>(i / 28 % 12);
         record.day = 1 + static_cast<int>(i % 28);
-        record.secondOfDay = static_cast<int>((8 * 3600 + i * 97) % 86400);
+        record.secondOfDay = static_cast<int>((std::size_t{8} * 3600 + i * 97) % 86400);
         record.duration = record.type == 0 || record.type == 2 ? static_cast<int>(i * 13 % 600) : 0;
         AddRecord(record);
     }

@@ -99,7 +99,7 @@ void SimDialer::EnterState(int state, std::uint64_t nowMs, std::uint64_t lastsMs
     stateEndsMs_ = nowMs + lastsMs;
 }
 
-CallRecord SimDialer::FinishCall(int type) {
+CallRecord SimDialer::FinishCall(int type) const {
     CallRecord record;
     record.group = current_.group;
     record.name = current_.name;

@@ -63,7 +63,7 @@ public:
 private:
     void BeginCall(std::uint64_t nowMs);
     void EnterState(int state, std::uint64_t nowMs, std::uint64_t lastsMs);
-    CallRecord FinishCall(int type);
+    CallRecord FinishCall(int type) const;
 
     std::string model_;
     std::vector<DialEntry> numbers_;

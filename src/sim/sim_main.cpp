@@ -17,9 +17,7 @@ void RequestStop(int) {
     g_stop = true;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     CLI::App app{"Simulated auto-dialer device on the socket bridge", "mervadin-sim"};
     std::string socket, state, model = sim::kModels[0];
     std::size_t records = 40;
@@ -35,7 +33,7 @@ int main(int argc, char** argv) {
     app.add_option("--state", state, "load the device's content from FILE and save it back");
     app.add_option("--model", model, "model identifier (kemo0001 ... kemo0005)");
     app.add_option("--records", records, "made-up call records to hold (without --state)")
-        ->check(CLI::Range(std::size_t{0}, std::size_t{4096 * 16}));
+        ->check(CLI::Range(std::size_t{0}, std::size_t{4096} * 16));
     app.add_flag("--lookalike-records", lookalike,
                  "also hold records whose bytes read like protocol words (\">end\" ...)");
     app.add_option("--silent", faults.silentRequests, "ignore this many requests");
@@ -82,4 +80,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "mervadin-sim: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "mervadin-sim: unexpected error\n";
+    }
+    return 1;
 }

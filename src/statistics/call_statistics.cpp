@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <unordered_map>
 
@@ -135,7 +136,7 @@ std::vector<std::string> StatisticsCells(std::string_view label, const CallCount
     cells.push_back(RateText(counts.AnswerRate()));
     cells.push_back(ClockText(counts.talkSeconds));
     const auto average = counts.AverageTalkSeconds();
-    cells.push_back(average ? ClockText(static_cast<std::uint64_t>(*average + 0.5)) : "");
+    cells.push_back(average ? ClockText(static_cast<std::uint64_t>(std::llround(*average))) : "");
     return cells;
 }
 

@@ -1,10 +1,16 @@
 #include "files/file_batch.h"
 #include "files/file_read.h"
+#include "files/folder_lock.h"
 #include "files/work_folder.h"
 #include "support/failing_files.h"
 #include "support/temp_folder.h"
 
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
 
 namespace mervadin {
 namespace {
@@ -197,7 +203,7 @@ TEST(TextFile, AReplaceThatFailsHalfWayKeepsTheOldFileAndNamesIt) {
     EXPECT_EQ(test::Slurp(other), "old other\r\n");
 
     test::FailingFiles syncFails;
-    syncFails.failFinish = true;
+    syncFails.failSync = true;
     expectFailure(syncFails, list, [&](FileBatch& batch) {
         batch.Stage(list, "new list\r\n");
         batch.Stage(other, "new other\r\n");
@@ -214,6 +220,108 @@ TEST(TextFile, AReplaceThatFailsHalfWayKeepsTheOldFileAndNamesIt) {
     });
     EXPECT_EQ(test::Slurp(list), "new list\r\n");
     EXPECT_EQ(test::Slurp(other), "old other\r\n");
+}
+
+TEST(TextFile, AReplaceFollowsEveryLinkAndNeverReplacesWhatIsNoRegularFile) {
+    namespace fs = std::filesystem;
+    test::TempFolder folder;
+    fs::create_directory(folder / "other");
+    test::Spit(folder / "other" / "Config.txt", "old\r\n");
+    // Config.txt -> other/link -> other/Config.txt: the end of the chain is
+    // replaced, both links stay links.
+    fs::create_symlink("Config.txt", folder / "other" / "link");
+    fs::create_symlink("other/link", folder / "Config.txt");
+    WriteLines(folder / "Config.txt", {"new"});
+    EXPECT_TRUE(fs::is_symlink(folder / "Config.txt"));
+    EXPECT_TRUE(fs::is_symlink(folder / "other" / "link"));
+    EXPECT_EQ(test::Slurp(folder / "other" / "Config.txt"), "new\r\n");
+
+    // A link to a missing file creates it where the link points.
+    fs::create_symlink("other/fresh.txt", folder / "fresh.txt");
+    WriteLines(folder / "fresh.txt", {"x"});
+    EXPECT_EQ(test::Slurp(folder / "other" / "fresh.txt"), "x\r\n");
+
+    // A FIFO, reached directly or through a link, and a folder behind a link
+    // are refused, named, and left as they are; so is a loop of links.
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+    fs::create_symlink("fifo", folder / "LoadNumber.txt");
+    fs::create_symlink("other", folder / "folder.txt");
+    fs::create_symlink("loop2", folder / "loop1");
+    fs::create_symlink("loop1", folder / "loop2");
+    const std::pair<const char*, const char*> refused[] = {{"fifo", "is a FIFO"},
+                                                           {"LoadNumber.txt", "a FIFO"},
+                                                           {"folder.txt", "a folder"},
+                                                           {"loop1", "too many links"}};
+    for (const auto& [name, what] : refused) {
+        try {
+            WriteLines(folder / name, {});
+            ADD_FAILURE() << name << " was replaced";
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.path(), folder / name);
+            EXPECT_NE(std::string(e.what()).find(what), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_TRUE(fs::is_fifo(folder / "fifo"));
+    EXPECT_TRUE(fs::is_symlink(folder / "LoadNumber.txt"));
+    EXPECT_TRUE(fs::is_directory(folder / "other"));
+    // A device node (as root, a null device of the test's own).
+    if (::mknod((folder / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) {
+        fs::create_symlink("null", folder / "device.txt");
+        EXPECT_THROW(WriteLines(folder / "device.txt", {}), FileError);
+        EXPECT_TRUE(fs::is_character_file(folder / "null"));
+    }
+}
+
+TEST(TextFile, OnlyTheTemporariesOfWritersThatAreGoneAreRemoved) {
+    namespace fs = std::filesystem;
+    test::TempFolder folder;
+    fs::create_directory(folder / "other");
+    // A writer that was killed left its temporary; a live writer holds its own.
+    test::Spit(folder / "other" / ".Config.txt.tmp111", "half");
+    test::Spit(folder / "other" / ".Else.txt.tmp222", "someone else's");
+    const auto live = folder / "other" / ".Config.txt.tmp333";
+    const auto held =
+        SystemFiles().CreateTemporary(live, folder / "other" / "Config.txt", fs::perms(0644));
+    fs::create_symlink("other/Config.txt", folder / "Config.txt");
+    // A write through the link cleans the target's folder of that file's leftovers.
+    WriteLines(folder / "Config.txt", {"x"});
+    EXPECT_FALSE(fs::exists(folder / "other" / ".Config.txt.tmp111"));
+    EXPECT_TRUE(fs::exists(live));
+    EXPECT_TRUE(fs::exists(folder / "other" / ".Else.txt.tmp222"));
+
+    // Taking a folder's lock cleans the folder of every writer's leftovers.
+    test::Spit(folder / ".LoadNumber.txt.tmp444", "half");
+    { const FolderLock lock(folder.path()); }
+    EXPECT_FALSE(fs::exists(folder / ".LoadNumber.txt.tmp444"));
+    { const FolderLock lock(folder / "other"); }
+    EXPECT_TRUE(fs::exists(live));
+    EXPECT_FALSE(fs::exists(folder / "other" / ".Else.txt.tmp222"));
+}
+
+TEST(TextFile, ALockFileThatIsAFolderOrALinkIsRefusedAndABusyLockIsReportedOnce) {
+    namespace fs = std::filesystem;
+    test::TempFolder folder;
+    fs::create_directories(folder / "a" / ".mervadin.lock");
+    EXPECT_THROW(FolderLock(folder / "a"), FileError);
+    fs::create_directory(folder / "b");
+    test::Spit(folder / "elsewhere", "");
+    fs::create_symlink("../elsewhere", folder / "b" / ".mervadin.lock");
+    EXPECT_THROW(FolderLock(folder / "b"), FileError);
+
+    std::vector<fs::path> notices;
+    FolderLock::SetWaitNotice([&](const fs::path& waitedOn) { notices.push_back(waitedOn); });
+    std::atomic<bool> held = false;
+    std::thread holder([&] {
+        const FolderLock lock(folder.path());
+        held = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(FolderLock::kNoticeAfterMs + 500));
+    });
+    while (!held)
+        std::this_thread::yield();
+    { const FolderLock lock(folder.path()); } // waits for the holder
+    holder.join();
+    FolderLock::SetWaitNotice(nullptr);
+    EXPECT_EQ(notices, std::vector<fs::path>{folder.path()});
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 #include "app/remark_window.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
+#include "files/folder_lock.h"
 #include "monitor/monitor_panel.h"
+#include "numbers/number_list.h"
 #include "numbers/number_list_window.h"
 #include "operation/operation_texts.h"
 #include "qtcore/text_codec.h"
@@ -53,6 +55,12 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     status_->setObjectName("StatusBar1");
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
+    // A folder lock held by another Mervadin is waited for; the status line
+    // says so at once, as the wait keeps the window from painting.
+    FolderLock::SetWaitNotice([this](const std::filesystem::path& waitedOn) {
+        status_->setText(QString::fromStdString(FolderLock::WaitText(waitedOn)));
+        status_->repaint();
+    });
 
     BuildButtons(area);
     panel_ = Place(new MonitorPanel(folder_, prompts_, area), "MonitorPanel", {0, 48, 129, 465});
@@ -261,7 +269,7 @@ void MainWindow::OpenNumberList() {
 
 void MainWindow::ClearNumbers() {
     try {
-        WriteLines(folder_.File(file::kLoadNumber), {});
+        StoreNumberList(folder_.File(file::kLoadNumber), {});
     } catch (const FileError& e) {
         ShowFileError(e);
         return;
@@ -301,6 +309,7 @@ void MainWindow::CloseCommand() {
 }
 
 MainWindow::~MainWindow() {
+    FolderLock::SetWaitNotice(nullptr);
     delete panel_; // the monitor observes the link: it goes first
     panel_ = nullptr;
     if (link_)

@@ -6,6 +6,7 @@
 #include "cli/monitor_command.h"
 #include "cli/number_commands.h"
 #include "cli/record_commands.h"
+#include "files/folder_lock.h"
 #include "qtcore/text_codec.h"
 
 #include <QCoreApplication>
@@ -217,6 +218,9 @@ int Run(int argc, char** argv) {
         app.exit(e);
         return cli::kBadInput;
     }
+    FolderLock::SetWaitNotice([](const std::filesystem::path& folder) {
+        std::cerr << "mervadin-cli: " << FolderLock::WaitText(folder) << '\n';
+    });
     if (!TextCodec::ChooseForRun(o.encoding)) {
         std::cerr << "mervadin-cli: unknown encoding \"" << o.encoding << "\"\n";
         return cli::kBadInput;

@@ -23,7 +23,7 @@ bool IsWorkbookName(std::string name) {
 
 int ImportText(const WorkFolder& folder, const std::string& source, Streams io) {
     const TextImport import = ImportTextLines(ReadFileBytes(source));
-    WriteLines(folder.File(file::kLoadNumber), import.stored);
+    StoreNumberList(folder.File(file::kLoadNumber), import.stored);
     if (import.atMax)
         io.out << kMaxNumbersLine << '\n';
     io.out << "Total: " << import.sourceLines << '\n';
@@ -41,7 +41,7 @@ int ImportWorkbook(const WorkFolder& folder, const std::string& source, Streams 
         io.err << "mervadin-cli: " << e.what() << '\n';
         return kBadInput;
     }
-    WriteLines(folder.File(file::kLoadNumber), lines);
+    StoreNumberList(folder.File(file::kLoadNumber), lines);
     io.out << "Total: " << lines.size() << '\n';
     ConsolePrompts(io.out).Inform("OK!!", "Load file OK! ");
     return kSuccess;
@@ -68,7 +68,7 @@ int ImportNumbers(const WorkFolder& folder, const std::string& source, SourceFor
 
 int ClearNumbers(const WorkFolder& folder, Streams io) {
     return Guarded(io, [&] {
-        WriteLines(folder.File(file::kLoadNumber), {});
+        StoreNumberList(folder.File(file::kLoadNumber), {});
         ConsolePrompts(io.out).Inform("OK", "   ClearOk  !!");
         return kSuccess;
     });

@@ -22,16 +22,25 @@ fs::path TemporaryNameBeside(const fs::path& path) {
            ("." + name + std::string(kTemporaryMark) + std::to_string(random() % 1000000000));
 }
 
-// The file to replace: a symbolic link's target, else the path itself.
-fs::path ReplacedFile(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(path, error)))
-        return path;
-    const fs::path target = fs::read_symlink(path, error);
-    if (error)
-        throw FileError(path, "cannot follow the link: " + error.message());
-    return target.is_absolute() ? target : path.parent_path() / target;
+// What a file system entry is, in a message.
+std::string KindOf(fs::file_type type) {
+    switch (type) {
+    case fs::file_type::directory:
+        return "a folder";
+    case fs::file_type::character:
+    case fs::file_type::block:
+        return "a device";
+    case fs::file_type::fifo:
+        return "a FIFO";
+    case fs::file_type::socket:
+        return "a socket";
+    default:
+        return "not a regular file";
+    }
 }
+
+// Links in a chain before it is taken for a loop.
+constexpr int kMaxLinks = 40;
 
 // Writes lines, each followed by CR LF, gathered into pieces of 64 KiB: a
 // write per line costs the system far more than one per piece.
@@ -56,6 +65,28 @@ void WriteGathered(WritableFile& file, const LineViews& lines) {
 
 } // namespace
 
+fs::path ReplacedFile(const fs::path& path) {
+    fs::path at = path;
+    for (int links = 0;; ++links) {
+        std::error_code error;
+        const fs::file_status status = fs::symlink_status(at, error);
+        if (!fs::is_symlink(status)) {
+            if (!fs::exists(status) || fs::is_regular_file(status))
+                return at;
+            const std::string what = KindOf(status.type());
+            throw FileError(path, at == path ? "is " + what + ", not a regular file: not replaced"
+                                             : "leads to " + at.string() + ", which is " + what +
+                                                   ", not a regular file: not replaced");
+        }
+        if (links == kMaxLinks)
+            throw FileError(path, "too many links to follow (a loop?)");
+        const fs::path target = fs::read_symlink(at, error);
+        if (error)
+            throw FileError(path, "cannot follow the link " + at.string() + ": " + error.message());
+        at = target.is_absolute() ? target : at.parent_path() / target;
+    }
+}
+
 FileBatch::~FileBatch() {
     Discard();
 }
@@ -63,7 +94,7 @@ FileBatch::~FileBatch() {
 void FileBatch::Discard() noexcept {
     std::error_code ignored;
     for (auto& staged : staged_) {
-        staged.file.reset();
+        staged.file.reset(); // closed before it goes
         fs::remove(staged.temporary, ignored);
     }
     staged_.clear();
@@ -72,6 +103,10 @@ void FileBatch::Discard() noexcept {
 template <typename Write>
 void FileBatch::StageWith(const fs::path& path, fs::perms newMode, Write write) {
     Staged staged{path, ReplacedFile(path), {}, nullptr};
+    // A killed writer's temporaries beside a link's target in another folder
+    // are not seen by the cleaning of the working folder: they go here.
+    if (staged.target.parent_path() != path.parent_path())
+        RemoveLeftoverTemporaries(staged.target.parent_path(), staged.target.filename().string());
     staged.temporary = TemporaryNameBeside(staged.target);
     try {
         staged.file = files_.CreateTemporary(staged.temporary, staged.target, newMode);
@@ -96,8 +131,7 @@ void FileBatch::Stage(const fs::path& path, const LineViews& lines, fs::perms ne
 void FileBatch::Flush() {
     try {
         for (auto& staged : staged_)
-            if (staged.file)
-                std::exchange(staged.file, nullptr)->Finish();
+            staged.file->Sync();
     } catch (...) {
         Discard();
         throw;
@@ -119,7 +153,7 @@ void FileBatch::Commit() {
         if (std::find(folders.begin(), folders.end(), folder) == folders.end())
             folders.push_back(folder);
     }
-    staged_.clear();
+    staged_.clear(); // closes the temporaries, renamed now
     for (const auto& folder : folders)
         files_.SyncFolder(folder);
 }
@@ -140,19 +174,21 @@ void WriteLineViews(const fs::path& path, const LineViews& lines, fs::perms newM
     batch.Commit();
 }
 
-void RemoveLeftoverTemporaries(const fs::path& folder) {
+void RemoveLeftoverTemporaries(const fs::path& folder, std::string_view of) {
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
         const auto mark = name.rfind(kTemporaryMark);
         if (name.size() < 2 || name[0] != '.' || mark == std::string::npos || mark == 0)
             continue;
+        if (!of.empty() && std::string_view(name).substr(1, mark - 1) != of)
+            continue;
         const std::string_view digits = std::string_view(name).substr(mark + kTemporaryMark.size());
         const bool allDigits =
             !digits.empty() &&
             std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
-        if (allDigits && it->is_regular_file(error))
-            fs::remove(it->path(), error);
+        if (allDigits)
+            SystemFiles().RemoveIfAbandoned(it->path());
     }
 }
 

@@ -3,8 +3,10 @@
 // file beside the old one, reach the disk, and are renamed over it, so that
 // a crash, a power cut or a full disk leaves the old file or the new one,
 // never a half-written one. A replaced file keeps its mode (and owner where
-// permitted); a new one gets `newMode`. A symbolic link is written through:
-// its target is replaced.
+// permitted); a new one gets `newMode`. A chain of symbolic links is
+// followed to its end, which is replaced; when that end exists and is not a
+// regular file (a device, a FIFO, a socket, a folder), the write is refused
+// with a FileError and nothing is touched.
 
 #include "files/file_error.h"
 #include "files/file_system.h"
@@ -21,7 +23,9 @@ namespace mervadin {
 // Flush puts every temporary on the disk, Commit flushes and then renames
 // them into place in the order staged. Temporaries not committed are removed
 // (Discard, or when the batch goes); a failing Flush or Commit discards the
-// batch, and a failing rename renames nothing more.
+// batch, and a failing rename renames nothing more. A temporary stays held
+// by its writer until it is renamed, so that RemoveLeftoverTemporaries never
+// takes it.
 class FileBatch {
 public:
     explicit FileBatch(FileSystem& files = SystemFiles()) : files_(files) {}
@@ -60,7 +64,13 @@ void WriteLines(const std::filesystem::path& path, const Lines& lines,
 void WriteLineViews(const std::filesystem::path& path, const LineViews& lines,
                     std::filesystem::perms newMode = std::filesystem::perms(0644));
 
-// Removes the temporary files that a killed writer left in a folder.
-void RemoveLeftoverTemporaries(const std::filesystem::path& folder);
+// Removes the temporary files that killed writers left in a folder: all of
+// them, or only those of the file named `of`.
+void RemoveLeftoverTemporaries(const std::filesystem::path& folder, std::string_view of = {});
+
+// The file a write to `path` replaces: the end of its chain of links (the
+// path itself when it is no link). Throws FileError, naming `path` and what
+// it leads to, when that end exists and is not a regular file.
+std::filesystem::path ReplacedFile(const std::filesystem::path& path);
 
 } // namespace mervadin

@@ -10,15 +10,16 @@
 
 namespace mervadin {
 
-// A new file being written. Dropping it closes it; what was not finished
-// may be incomplete on the disk.
+// A new temporary file being written. Its writer holds it while it lives,
+// so that RemoveIfAbandoned never takes it from under a live writer;
+// dropping it closes it.
 class WritableFile {
 public:
     virtual ~WritableFile() = default;
     // Writes all of `bytes` at the end of the file; FileError when it cannot.
     virtual void Write(std::string_view bytes) = 0;
-    // Puts the data on the disk and closes the file; FileError when it cannot.
-    virtual void Finish() = 0;
+    // Puts the data on the disk; FileError when it cannot.
+    virtual void Sync() = 0;
 };
 
 class FileSystem {
@@ -36,6 +37,9 @@ public:
     // Makes the names changed in `folder` last through a power cut, where the
     // system has such a step.
     virtual void SyncFolder(const std::filesystem::path& folder) noexcept = 0;
+    // Removes a temporary that no live writer holds (one left by a writer
+    // that was killed); true when it is gone.
+    virtual bool RemoveIfAbandoned(const std::filesystem::path& temporary) noexcept = 0;
 };
 
 // The platform's own file system.

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 
 #include <fcntl.h>
@@ -19,13 +20,12 @@ std::string Reason(int error) {
     return std::strerror(error);
 }
 
+// The temporary stays locked (flock) from its creation until it is closed,
+// after its rename: a lock that can be taken means its writer is gone.
 class PosixFile : public WritableFile {
 public:
     PosixFile(int fd, fs::path target) : fd_(fd), target_(std::move(target)) {}
-    ~PosixFile() override {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
+    ~PosixFile() override { ::close(fd_); }
     PosixFile(const PosixFile&) = delete;
     PosixFile& operator=(const PosixFile&) = delete;
 
@@ -35,18 +35,14 @@ public:
             if (written < 0 && errno == EINTR)
                 continue;
             if (written <= 0)
-                throw FileError(target_, "write error: " + Reason(errno));
+                throw FileError(target_, "write error: " + Reason(written < 0 ? errno : ENOSPC));
             bytes.remove_prefix(static_cast<std::size_t>(written));
         }
     }
 
-    void Finish() override {
-        const bool synced = ::fsync(fd_) == 0;
-        const int syncError = errno;
-        const bool closed = ::close(fd_) == 0;
-        fd_ = -1;
-        if (!synced || !closed)
-            throw FileError(target_, "write error: " + Reason(synced ? errno : syncError));
+    void Sync() override {
+        if (::fsync(fd_) != 0)
+            throw FileError(target_, "write error: " + Reason(errno));
     }
 
 private:
@@ -61,10 +57,12 @@ public:
         struct stat old {};
         const bool exists = ::stat(target.c_str(), &old) == 0;
         const mode_t mode = exists ? (old.st_mode & 07777) : static_cast<mode_t>(newMode);
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        const int fd =
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd < 0)
             throw FileError(target, "cannot write file: " + Reason(errno));
         auto file = std::make_unique<PosixFile>(fd, target);
+        (void)::flock(fd, LOCK_EX | LOCK_NB); // a new file: nobody else holds it
         if (exists) {
             (void)::fchown(fd, old.st_uid, old.st_gid); // kept where the system allows it
             (void)::fchmod(fd, mode);                   // the umask must not narrow it
@@ -84,6 +82,18 @@ public:
             ::fsync(fd);
             ::close(fd);
         }
+    }
+
+    bool RemoveIfAbandoned(const fs::path& temporary) noexcept override {
+        const int fd = ::open(temporary.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        struct stat info {};
+        bool removed = false;
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            removed = ::unlink(temporary.c_str()) == 0;
+        ::close(fd);
+        return removed;
     }
 };
 

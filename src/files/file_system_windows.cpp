@@ -26,8 +26,8 @@ public:
             throw FileError(target_, "write error (disk full?)");
     }
 
-    void Finish() override {
-        out_.close();
+    void Sync() override {
+        out_.flush();
         if (!out_)
             throw FileError(target_, "write error (disk full?)");
     }
@@ -51,6 +51,11 @@ public:
     }
 
     void SyncFolder(const fs::path&) noexcept override {}
+
+    bool RemoveIfAbandoned(const fs::path& temporary) noexcept override {
+        std::error_code error;
+        return fs::remove(temporary, error);
+    }
 };
 
 } // namespace

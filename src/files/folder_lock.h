@@ -3,17 +3,32 @@
 // processes (two windows of two programs, a script running the command-line
 // tool beside the window): an exclusive lock on ".mervadin.lock" in that
 // folder, held while the object lives. Critical sections are short (one
-// read and one write of the files concerned). A folder where the lock file
-// cannot be made is not locked. Never nest two locks in one process.
+// read and one write of the files concerned). Never nest two locks in one
+// process.
+//
+// A lock file that is a folder, a link or anything but a regular file is
+// refused with a FileError; a folder where the lock file cannot be made
+// (read-only) is not locked. Once held, the lock removes the temporaries
+// that killed writers left in the folder.
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 
 namespace mervadin {
 
 class FolderLock {
 public:
     static constexpr const char* kLockFileName = ".mervadin.lock";
+    // A lock still busy after this long is reported (once) by the wait notice.
+    static constexpr int kNoticeAfterMs = 1000;
+
+    // Told, once per lock, that the lock of `folder` is still held by another
+    // process after a second. Each program sets it once, at start: the
+    // command-line tool writes it to standard error, the window shows it in
+    // its status line.
+    using WaitNotice = std::function<void(const std::filesystem::path& folder)>;
+    static void SetWaitNotice(WaitNotice notice);
 
     explicit FolderLock(const std::filesystem::path& folder);
     ~FolderLock();
@@ -26,7 +41,12 @@ public:
                                                      : file.parent_path());
     }
 
+    // The message for a lock that waits on `folder`.
+    static std::string WaitText(const std::filesystem::path& folder);
+
 private:
+    static void NoticeWait(const std::filesystem::path& folder);
+
     std::intptr_t handle_ = -1; // the lock file's descriptor or handle; -1 when not locked
 };
 

@@ -1,5 +1,8 @@
 #include "numbers/number_list.h"
 
+#include "files/file_batch.h"
+#include "files/folder_lock.h"
+
 #include <algorithm>
 
 namespace mervadin {
@@ -46,6 +49,11 @@ Lines CdrLines(std::string_view text) {
         return true;
     });
     return lines;
+}
+
+void StoreNumberList(const std::filesystem::path& file, const Lines& lines) {
+    const auto lock = FolderLock::Beside(file);
+    WriteLines(file, lines);
 }
 
 } // namespace mervadin

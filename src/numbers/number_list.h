@@ -30,6 +30,9 @@ TextImport ImportTextLines(std::string_view text);
 // 36000 lines on, the read warning.
 Lines ShownNumberLines(const Lines& list);
 
+// Replaces the number list `file` by `lines`, under its folder's lock.
+void StoreNumberList(const std::filesystem::path& file, const Lines& lines);
+
 // The lines of a file that hold "cdr: [".
 Lines CdrLines(const Lines& source);
 Lines CdrLines(std::string_view text);

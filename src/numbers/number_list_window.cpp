@@ -114,7 +114,7 @@ void NumberListWindow::SetProgress(int percent, const QString& label) {
 
 bool NumberListWindow::StoreList(const Lines& lines) {
     try {
-        WriteLines(folder_.File(file::kLoadNumber), lines);
+        StoreNumberList(folder_.File(file::kLoadNumber), lines);
         return true;
     } catch (const FileError& e) {
         prompts_.Inform("Error", e.what());

@@ -127,7 +127,7 @@ void CallListGrid::SaveAs() {
 
 void CallListGrid::Clear() {
     try {
-        WriteLines(files_.ListFile(list_), {});
+        files_.ClearList(list_);
     } catch (const FileError& e) {
         prompts_.Inform("Error", e.what());
         return;

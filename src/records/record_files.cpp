@@ -20,7 +20,13 @@ std::filesystem::path RecordFiles::ListFile(List list) const {
     return folder_.File(list == List::CallOut ? file::kCallOutList : file::kCallInList);
 }
 
+void RecordFiles::ClearList(List list) const {
+    const FolderLock lock(folder_.root());
+    WriteLines(ListFile(list), {});
+}
+
 void RecordFiles::RebuildKinds() const {
+    const FolderLock lock(folder_.root());
     LineViews succeeded, failed, answered, missed, manual;
     const std::string outText = ReadFileBytes(folder_.File(file::kCallOutList));
     ForEachLine(outText, [&](std::string_view line) {

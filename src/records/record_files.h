@@ -43,6 +43,9 @@ public:
     bool CommitRemark(List list, std::size_t index, const std::string& remark,
                       std::string* line = nullptr) const;
 
+    // Empties a list.
+    void ClearList(List list) const;
+
     std::filesystem::path ListFile(List list) const;
     const WorkFolder& Folder() const { return folder_; }
 

@@ -191,13 +191,15 @@ void WriteSetting(const std::filesystem::path& file, std::string_view key, std::
 }
 
 void RestoreDefaultSettings(const std::filesystem::path& file) {
+    const auto lock = FolderLock::Beside(file);
     WriteLines(file, DefaultSettingsLines());
 }
 
 bool FillDefaultSettingsIfShort(const std::filesystem::path& file) {
+    const auto lock = FolderLock::Beside(file);
     if (CountLines(ReadFileBytes(file), kMinimumSettingsLines) >= kMinimumSettingsLines)
         return false;
-    RestoreDefaultSettings(file);
+    WriteLines(file, DefaultSettingsLines());
     return true;
 }
 

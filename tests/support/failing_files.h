@@ -14,7 +14,7 @@ namespace mervadin::test {
 class FailingFiles : public FileSystem {
 public:
     std::optional<std::size_t> failWriteAfter; // bytes written to each file before it fails
-    bool failFinish = false;
+    bool failSync = false;
     std::optional<unsigned> failReplace; // which rename fails, counted from 0
 
     std::unique_ptr<WritableFile> CreateTemporary(const std::filesystem::path& temporary,
@@ -32,6 +32,9 @@ public:
     void SyncFolder(const std::filesystem::path& folder) noexcept override {
         real_.SyncFolder(folder);
     }
+    bool RemoveIfAbandoned(const std::filesystem::path& temporary) noexcept override {
+        return real_.RemoveIfAbandoned(temporary);
+    }
 
 private:
     class File : public WritableFile {
@@ -46,10 +49,10 @@ private:
             real_->Write(bytes);
             written_ += bytes.size();
         }
-        void Finish() override {
-            if (owner_.failFinish)
+        void Sync() override {
+            if (owner_.failSync)
                 throw FileError(target_, "write error: Input/output error");
-            real_->Finish();
+            real_->Sync();
         }
 
     private:

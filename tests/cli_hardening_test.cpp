@@ -3,8 +3,8 @@
 #include "support/run_cli.h"
 #include "support/temp_folder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 namespace mervadin {
@@ -63,6 +63,34 @@ TEST_F(CliHardening, NoSaveReplacesAFifoOrDeviceBehindALink) {
     fs::create_symlink(fifo, temp / "x.csv");
     EXPECT_EQ(Cli("export-records out " + Quoted(temp / "x.csv")).status, 1);
     EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+TEST_F(CliHardening, ListsOfEmptyLinesCostNoMoreMemoryThanTheirBytes) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's own memory does not fit the limit";
+#endif
+    // 20 MB of bare CRs is 20 million lines; each command runs with 150 MB
+    // of data memory, far less than a string per line would take.
+    const std::string crs(20'000'000, '\r');
+    for (const char* file : {"LoadNumber.txt", "Password.txt", "CallOutList.txt", "CallInList.txt"})
+        test::Spit(work / file, crs);
+    test::Spit(temp / "blocks.bin", std::string(2048, '\xFF'));
+    const std::string limit = "sh -c 'ulimit -d 150000; exec \"$0\" \"$@\"' ";
+    const auto run = [&](const std::string& command) {
+        return test::RunCli("--workdir " + Quoted(work) + " " + command, "", 60, limit);
+    };
+    const auto shown = run("show-numbers");
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_NE(shown.out.find("\nAll: 20000000;\nOnly Read:36000 Number\n"), std::string::npos);
+    EXPECT_EQ(std::count(shown.out.begin(), shown.out.end(), '\n'), 36002);
+    EXPECT_EQ(run("pack-numbers").status, 2); // an empty line has no group
+    EXPECT_EQ(run("password change 6093 1 1").status, 1);
+    EXPECT_EQ(run("export-records out " + Quoted(temp / "out.csv")).status, 0);
+    EXPECT_EQ(run("stats").status, 0);
+    const auto decoded = run("decode-cdr " + Quoted(temp / "blocks.bin"));
+    EXPECT_EQ(decoded.status, 0) << decoded.err;
+    // The backups hold the old lists, each line now ended with CR LF.
+    EXPECT_EQ(std::filesystem::file_size(work / "CallOutListBackup.txt"), 40'000'000u);
 }
 
 } // namespace

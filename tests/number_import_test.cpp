@@ -164,7 +164,7 @@ TEST(NumberList, TextImportAndTheCommandLine) {
     EXPECT_EQ(ImportTextLines(std::string_view("a\r\nb")).stored, (Lines{"a", "b"}));
     EXPECT_EQ(CdrLines(std::string_view("x\na cdr: [1]\rcdr:[")), Lines{"a cdr: [1]"});
     EXPECT_EQ(ShownNumberLines(Lines(36000, "x")).back(), kReadWarningLine);
-    EXPECT_EQ(ShownNumberLines({"a"}), (Lines{"a", "All: 1;"}));
+    EXPECT_EQ(ShownNumberLines(Lines{"a"}), (Lines{"a", "All: 1;"}));
     EXPECT_EQ(CdrLines({"x", "a cdr: [1]", "cdr:["}), Lines{"a cdr: [1]"});
 
     test::TempFolder temp;

@@ -12,18 +12,25 @@ namespace {
 constexpr const char* kPasswordPrefix = "Password2=";
 constexpr std::size_t kPasswordLine = 2;
 
-Lines ReadPasswordLines(const std::filesystem::path& file) {
-    Lines lines = ReadLines(file);
-    if (lines.size() <= kPasswordLine)
+// The file's first three lines; what follows them is kept as it is.
+struct PasswordLines {
+    std::string text;
+    LineViews first;
+};
+
+PasswordLines ReadPasswordLines(const std::filesystem::path& file) {
+    PasswordLines lines{ReadFileBytes(file), {}};
+    lines.first = SplitLineViews(lines.text, kPasswordLine + 1);
+    if (lines.first.size() <= kPasswordLine)
         throw FileError(file, "the password file is damaged: it has " +
-                                  std::to_string(lines.size()) + " lines, 3 are needed");
+                                  std::to_string(lines.first.size()) + " lines, 3 are needed");
     return lines;
 }
 
 } // namespace
 
 bool CheckPassword(const std::filesystem::path& file, const std::string& typed) {
-    return ReadPasswordLines(file)[kPasswordLine] == kPasswordPrefix + typed;
+    return ReadPasswordLines(file).first[kPasswordLine] == kPasswordPrefix + typed;
 }
 
 Notice LoginRefusedNotice() {
@@ -33,13 +40,16 @@ Notice LoginRefusedNotice() {
 PasswordChange ChangePassword(const std::filesystem::path& file, const std::string& oldPassword,
                               const std::string& newPassword, const std::string& confirmation) {
     const auto lock = FolderLock::Beside(file);
-    Lines lines = ReadPasswordLines(file);
-    if (lines[kPasswordLine] != kPasswordPrefix + oldPassword)
+    const PasswordLines lines = ReadPasswordLines(file);
+    if (lines.first[kPasswordLine] != kPasswordPrefix + oldPassword)
         return PasswordChange::OldWrong;
     if (newPassword != confirmation || newPassword.empty())
         return PasswordChange::NewWrong;
-    lines[kPasswordLine] = kPasswordPrefix + newPassword;
-    WriteLines(file, lines);
+    LineViews first = lines.first;
+    const std::string changed = kPasswordPrefix + newPassword;
+    first[kPasswordLine] = changed;
+    WriteFileAtomically(file, JoinLines(first) +
+                                  NormalizeLineEnds(AfterLines(lines.text, kPasswordLine + 1)));
     return PasswordChange::Changed;
 }
 

@@ -124,7 +124,7 @@ int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Stream
 int WriteNumbers(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
     const auto list = folder.File(file::kLoadNumber);
     try {
-        PackNumberList(ReadLines(list), TextCodec::Chosen());
+        PackNumberList(ReadLines(list, kMaxPackedLines), TextCodec::Chosen());
     } catch (const NumberListError& e) {
         io.err << "mervadin-cli: " << e.what() << '\n';
         return kBadInput;

@@ -78,7 +78,8 @@ int PackNumbers(const WorkFolder& folder, Streams io) {
     return Guarded(io, [&] {
         PackedNumbers packed;
         try {
-            packed = PackNumberList(ReadLines(folder.File(file::kLoadNumber)), TextCodec::Chosen());
+            packed = PackNumberList(ReadLines(folder.File(file::kLoadNumber), kMaxPackedLines),
+                                    TextCodec::Chosen());
         } catch (const NumberListError& e) {
             io.err << "mervadin-cli: " << e.what() << '\n';
             return static_cast<int>(kBadInput);
@@ -93,7 +94,7 @@ int PackNumbers(const WorkFolder& folder, Streams io) {
 
 int ShowNumbers(const WorkFolder& folder, Streams io) {
     return Guarded(io, [&] {
-        for (const auto& line : ShownNumberLines(ReadLines(folder.File(file::kLoadNumber))))
+        for (const auto& line : ShownNumberLines(ReadFileBytes(folder.File(file::kLoadNumber))))
             io.out << line << '\n';
         return kSuccess;
     });

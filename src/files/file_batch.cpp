@@ -42,26 +42,32 @@ std::string KindOf(fs::file_type type) {
 // Links in a chain before it is taken for a loop.
 constexpr int kMaxLinks = 40;
 
-// Writes lines, each followed by CR LF, gathered into pieces of 64 KiB: a
-// write per line costs the system far more than one per piece.
-void WriteGathered(WritableFile& file, const LineViews& lines) {
-    static constexpr std::string_view kLineEnd = "\r\n";
-    constexpr std::size_t kChunk = std::size_t{64} << 10;
-    std::string chunk;
-    chunk.reserve(kChunk);
-    for (const auto line : lines) {
-        if (chunk.size() + line.size() + kLineEnd.size() > kChunk) {
-            file.Write(chunk);
-            chunk.clear();
+// Gathers lines, each followed by CR LF, into pieces of 64 KiB for the
+// file: a write per line costs the system far more than one per piece.
+class GatheredLines {
+public:
+    explicit GatheredLines(WritableFile& file) : file_(file) { chunk_.reserve(kChunk); }
+
+    void Add(std::string_view line) {
+        if (chunk_.size() + line.size() + kLineEnd.size() > kChunk) {
+            file_.Write(chunk_);
+            chunk_.clear();
         }
         if (line.size() + kLineEnd.size() > kChunk)
-            file.Write(line); // a line longer than the chunk goes out by itself
+            file_.Write(line); // a line longer than the chunk goes out by itself
         else
-            chunk.append(line);
-        chunk.append(kLineEnd);
+            chunk_.append(line);
+        chunk_.append(kLineEnd);
     }
-    file.Write(chunk);
-}
+    void Finish() { file_.Write(chunk_); }
+
+private:
+    static constexpr std::string_view kLineEnd = "\r\n";
+    static constexpr std::size_t kChunk = std::size_t{64} << 10;
+
+    WritableFile& file_;
+    std::string chunk_;
+};
 
 } // namespace
 
@@ -125,7 +131,23 @@ void FileBatch::Stage(const fs::path& path, std::string_view bytes, fs::perms ne
 }
 
 void FileBatch::Stage(const fs::path& path, const LineViews& lines, fs::perms newMode) {
-    StageWith(path, newMode, [&](WritableFile& file) { WriteGathered(file, lines); });
+    StageWith(path, newMode, [&](WritableFile& file) {
+        GatheredLines gathered(file);
+        for (const auto line : lines)
+            gathered.Add(line);
+        gathered.Finish();
+    });
+}
+
+void FileBatch::StageLinesOf(const fs::path& path, std::string_view text, fs::perms newMode) {
+    StageWith(path, newMode, [&](WritableFile& file) {
+        GatheredLines gathered(file);
+        ForEachLine(text, [&](std::string_view line) {
+            gathered.Add(line);
+            return true;
+        });
+        gathered.Finish();
+    });
 }
 
 void FileBatch::Flush() {

@@ -39,6 +39,10 @@ public:
     // joined into one text first.
     void Stage(const std::filesystem::path& path, const LineViews& lines,
                std::filesystem::perms newMode = std::filesystem::perms(0644));
+    // The lines of `text`, each ended with CR LF, taken from it as they are
+    // written rather than split first.
+    void StageLinesOf(const std::filesystem::path& path, std::string_view text,
+                      std::filesystem::perms newMode = std::filesystem::perms(0644));
     void Flush();
     void Commit();
     void Discard() noexcept;

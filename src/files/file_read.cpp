@@ -52,8 +52,8 @@ std::string ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
     return bytes;
 }
 
-Lines ReadLines(const fs::path& path) {
-    return SplitLines(ReadFileBytes(path));
+Lines ReadLines(const fs::path& path, std::size_t atMost) {
+    return SplitLines(ReadFileBytes(path), atMost);
 }
 
 } // namespace mervadin

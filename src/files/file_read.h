@@ -19,7 +19,7 @@ inline constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;
 // larger than the limit or unreadable.
 std::string ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes);
 
-// A whole data file split into lines.
-Lines ReadLines(const std::filesystem::path& path);
+// A data file's first `atMost` lines (all of them by default).
+Lines ReadLines(const std::filesystem::path& path, std::size_t atMost = SIZE_MAX);
 
 } // namespace mervadin

@@ -45,10 +45,17 @@ void ForEachLine(std::string_view text, Visit visit) {
     }
 }
 
-Lines SplitLines(std::string_view text);
-LineViews SplitLineViews(std::string_view text);
+// The first `atMost` lines of `text` (all of them by default).
+Lines SplitLines(std::string_view text, std::size_t atMost = SIZE_MAX);
+LineViews SplitLineViews(std::string_view text, std::size_t atMost = SIZE_MAX);
 // The number of lines, counted up to `atMost`.
 std::size_t CountLines(std::string_view text, std::size_t atMost = SIZE_MAX);
+// What follows the first `count` lines of `text` and their line ends.
+std::string_view AfterLines(std::string_view text, std::size_t count);
+
+// `text` with every line ended by CR LF: what JoinLines(SplitLines(text))
+// gives, without a string per line.
+std::string NormalizeLineEnds(std::string_view text);
 
 // Joins lines with CR LF after every line, the last one included.
 std::string JoinLines(const Lines& lines);

@@ -26,18 +26,35 @@ TextImport ImportTextLines(std::string_view text) {
     return import;
 }
 
+namespace {
+
+Lines Shown(Lines lines, std::size_t count) {
+    lines.push_back("All: " + std::to_string(count) + ";");
+    if (count >= kReadWarningLines)
+        lines.push_back(kReadWarningLine);
+    return lines;
+}
+
+} // namespace
+
 Lines ShownNumberLines(const Lines& list) {
-    Lines shown = list;
-    shown.push_back("All: " + std::to_string(list.size()) + ";");
-    if (list.size() >= kReadWarningLines)
-        shown.push_back(kReadWarningLine);
-    return shown;
+    const auto end =
+        list.begin() + static_cast<std::ptrdiff_t>(std::min(list.size(), kReadWarningLines));
+    return Shown(Lines(list.begin(), end), list.size());
+}
+
+Lines ShownNumberLines(std::string_view text, std::size_t* count) {
+    const std::size_t lines = CountLines(text);
+    if (count)
+        *count = lines;
+    return Shown(SplitLines(text, kReadWarningLines), lines);
 }
 
 Lines CdrLines(const Lines& source) {
     Lines lines;
-    std::copy_if(source.begin(), source.end(), std::back_inserter(lines),
-                 [](const std::string& line) { return line.find("cdr: [") != std::string::npos; });
+    for (const auto& line : source)
+        if (line.find("cdr: [") != std::string::npos && lines.size() < kReadWarningLines)
+            lines.push_back(line);
     return lines;
 }
 
@@ -46,7 +63,7 @@ Lines CdrLines(std::string_view text) {
     ForEachLine(text, [&](std::string_view line) {
         if (line.find("cdr: [") != std::string_view::npos)
             lines.emplace_back(line);
-        return true;
+        return lines.size() < kReadWarningLines;
     });
     return lines;
 }

@@ -26,14 +26,16 @@ struct TextImport {
 TextImport ImportTextLines(Lines source);
 TextImport ImportTextLines(std::string_view text);
 
-// What the window shows of a number list: its lines, "All: n;" and, from
-// 36000 lines on, the read warning.
+// What the window shows of a number list: its first 36000 lines, "All: n;"
+// for its n lines and, from 36000 lines on, the read warning.
 Lines ShownNumberLines(const Lines& list);
+// The same from the list's text; `count` gets n.
+Lines ShownNumberLines(std::string_view text, std::size_t* count = nullptr);
 
 // Replaces the number list `file` by `lines`, under its folder's lock.
 void StoreNumberList(const std::filesystem::path& file, const Lines& lines);
 
-// The lines of a file that hold "cdr: [".
+// The lines of a file that hold "cdr: [", at most 36000 of them.
 Lines CdrLines(const Lines& source);
 Lines CdrLines(std::string_view text);
 

@@ -79,14 +79,15 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     PaintTextArea(memo_, colour::kSilver);
 
-    Lines list;
+    std::string list;
     try {
-        list = ReadLines(folder_.File(file::kLoadNumber));
+        list = ReadFileBytes(folder_.File(file::kLoadNumber));
     } catch (const FileError& e) {
         prompts_.Inform("Error", e.what()); // opens on an empty list
     }
-    ShowCount(list.size());
-    ShowLines(ShownNumberLines(list));
+    std::size_t count = 0;
+    ShowLines(ShownNumberLines(list, &count));
+    ShowCount(count);
 }
 
 NumberListWindow::~NumberListWindow() = default;

@@ -22,7 +22,9 @@ namespace mervadin {
 using NumberRecord = std::array<std::uint8_t, 32>;
 using NumberBlock = std::array<std::uint8_t, 512>;
 
-inline constexpr std::size_t kMaxNumberBlocks = 563; // the first 9008 lines
+inline constexpr std::size_t kMaxNumberBlocks = 563;
+// Only the first 9008 lines of a list fit in those blocks.
+inline constexpr std::size_t kMaxPackedLines = kMaxNumberBlocks * 16;
 
 // One line's record. NAME is cut at 16 bytes, at a character boundary of
 // `encoding`. Returns nothing when GROUP (its first six characters before

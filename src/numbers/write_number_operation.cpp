@@ -57,7 +57,7 @@ WriteNumberOperation::WriteNumberOperation(DeviceLink& link, OperationView& view
 
 bool WriteNumberOperation::Prepare() {
     try {
-        packed_ = PackNumberList(ReadLines(list_), encoding_);
+        packed_ = PackNumberList(ReadLines(list_, kMaxPackedLines), encoding_);
     } catch (const FileError& e) {
         view_.Inform("Error", e.what());
         return false;

@@ -29,13 +29,14 @@ struct SortedDump {
     LineViews callOut, callIn;
 };
 
-SortedDump SortByKind(const LineViews& dump) {
+SortedDump SortByKind(std::string_view dump) {
     SortedDump sorted;
-    for (const std::string_view line : dump) {
+    ForEachLine(dump, [&](std::string_view line) {
         const CallKind kind = KindOf(line);
         if (kind != CallKind::Neither)
             (kind == CallKind::Out ? sorted.callOut : sorted.callIn).push_back(line);
-    }
+        return true;
+    });
     return sorted;
 }
 
@@ -44,10 +45,11 @@ SortedDump SortByKind(const LineViews& dump) {
 // the old remarks carried over. Nothing is renamed yet.
 void RebuildList(FileBatch& batch, const std::filesystem::path& list,
                  const std::filesystem::path& backup, LineViews fresh) {
+    // The old list is read line by line from its text: a list of a million
+    // empty lines costs no more than its bytes.
     const std::string oldText = ReadFileBytes(list);
-    const LineViews old = SplitLineViews(oldText);
-    CarryRemarks(fresh, old);
-    batch.Stage(backup, old);
+    CarryRemarks(fresh, oldText);
+    batch.StageLinesOf(backup, oldText);
     batch.Stage(list, fresh);
     batch.Flush();
 }
@@ -55,7 +57,7 @@ void RebuildList(FileBatch& batch, const std::filesystem::path& list,
 // Rebuilds both lists from the dump, each on its own thread. Neither is
 // replaced before both are on the disk and `before` has run (the dump's
 // own storing, which is waited for as well when a list fails).
-void RebuildBothLists(const WorkFolder& folder, const LineViews& dump,
+void RebuildBothLists(const WorkFolder& folder, std::string_view dump,
                       const std::function<void()>& before) {
     SortedDump sorted = SortByKind(dump);
     FileBatch out, in;
@@ -112,13 +114,13 @@ void StoreRead(const WorkFolder& folder, std::span<const std::uint8_t> table) {
     // even when they cannot be, and before they are replaced.
     auto dumpStored = std::async(std::launch::async,
                                  [&] { WriteFileAtomically(folder.File(file::kReadFile), dump); });
-    RebuildBothLists(folder, SplitLineViews(dump), [&] { dumpStored.get(); });
+    RebuildBothLists(folder, dump, [&] { dumpStored.get(); });
 }
 
 void RebuildLists(const WorkFolder& folder) {
     const FolderLock lock(folder.root());
     const std::string dump = ReadFileBytes(folder.File(file::kReadFile));
-    RebuildBothLists(folder, SplitLineViews(dump), [] {});
+    RebuildBothLists(folder, dump, [] {});
 }
 
 } // namespace mervadin

@@ -166,6 +166,8 @@ std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding) 
         out.append(column ? "," : "").append(kColumns[column]);
     out += "\r\n";
     ForEachLine(listText, [&](std::string_view line) {
+        if (line.empty())
+            return true; // a blank line holds no call: no row
         const Fields fields = FieldsOf(line);
         for (std::size_t column = 0; column < kColumns.size(); ++column) {
             if (column)
@@ -187,7 +189,8 @@ void WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view li
     {
         WorkbookWriter writer(temporary, encoding);
         ForEachLine(listText, [&](std::string_view line) {
-            writer.Row(line);
+            if (!line.empty()) // a blank line holds no call: no row
+                writer.Row(line);
             return true;
         });
         written = writer.Close();
@@ -218,7 +221,9 @@ void ExportRecords(const std::filesystem::path& file, std::string_view listText,
         WriteRecordsWorkbook(file, listText, encoding);
         break;
     case ExportFormat::Text:
-        WriteLineViews(file, SplitLineViews(listText));
+        FileBatch batch;
+        batch.StageLinesOf(file, listText);
+        batch.Commit();
         break;
     }
 }

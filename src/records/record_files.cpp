@@ -69,9 +69,10 @@ std::optional<RecordFiles::List> RecordFiles::CaptureCallRecord(
     if (!list)
         return std::nullopt;
     const FolderLock lock(folder_.root());
-    Lines lines = ReadLines(ListFile(*list));
-    lines.push_back(LiveRecordLine(buffer));
-    WriteLines(ListFile(*list), lines);
+    std::string text = NormalizeLineEnds(ReadFileBytes(ListFile(*list)));
+    text += LiveRecordLine(buffer);
+    text += "\r\n";
+    WriteFileAtomically(ListFile(*list), text);
     return list;
 }
 
@@ -81,17 +82,19 @@ bool RecordFiles::CommitRemark(List list, std::size_t index, const std::string& 
     if (clean.empty())
         return false;
     const FolderLock lock(folder_.root());
-    Lines lines = ReadLines(ListFile(list));
-    if (index >= lines.size())
+    std::string text = NormalizeLineEnds(ReadFileBytes(ListFile(list)));
+    const LineViews found = SplitLineViews(AfterLines(text, index), 1);
+    if (found.empty())
         return false;
-    std::string& target = lines[index];
-    const std::size_t key = RemarkStart(target);
+    const std::string old(found.front());
+    const std::size_t key = RemarkStart(old);
     if (key == std::string::npos)
         return false; // a line edited by hand without a remark field
-    target = target.substr(0, key) + clean + "];";
-    WriteLines(ListFile(list), lines);
+    const std::string changed = old.substr(0, key) + clean + "];";
+    const auto at = static_cast<std::size_t>(found.front().data() - text.data());
+    WriteFileAtomically(ListFile(list), text.replace(at, old.size(), changed));
     if (line)
-        *line = target;
+        *line = changed;
     return true;
 }
 

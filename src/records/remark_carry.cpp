@@ -66,9 +66,9 @@ private:
     std::vector<Slot> slots_;
 };
 
-} // namespace
-
-void CarryRemarks(LineViews& fresh, const LineViews& old) {
+// Calls `forEachOld(carry)`, which hands every old line to `carry`.
+template <typename ForEachOld>
+void CarryFrom(LineViews& fresh, ForEachOld forEachOld) {
     // The numbers point into the texts the fresh lines came from, which stay
     // where they are while lines are replaced.
     std::vector<std::string_view> numbers;
@@ -76,13 +76,26 @@ void CarryRemarks(LineViews& fresh, const LineViews& old) {
     for (const std::string_view line : fresh)
         numbers.push_back(FieldView(line, "Number["));
     const FirstLineByNumber firstWithNumber(std::move(numbers));
-    for (const std::string_view line : old) {
+    forEachOld([&](std::string_view line) {
         const std::string_view number = RemarkedNumber(line);
-        if (number.empty())
-            continue;
-        if (const auto first = firstWithNumber.Find(number))
-            fresh[*first] = line;
-    }
+        if (!number.empty())
+            if (const auto first = firstWithNumber.Find(number))
+                fresh[*first] = line;
+        return true;
+    });
+}
+
+} // namespace
+
+void CarryRemarks(LineViews& fresh, const LineViews& old) {
+    CarryFrom(fresh, [&](auto carry) {
+        for (const std::string_view line : old)
+            carry(line);
+    });
+}
+
+void CarryRemarks(LineViews& fresh, std::string_view oldText) {
+    CarryFrom(fresh, [&](auto carry) { ForEachLine(oldText, carry); });
 }
 
 RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,

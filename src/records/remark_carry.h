@@ -12,6 +12,9 @@ namespace mervadin {
 // the last wins. One pass over each list, through an index of the fresh
 // lines' numbers.
 void CarryRemarks(LineViews& fresh, const LineViews& old);
+// The same from the old list's text, read line by line: only the lines that
+// carry a remark are kept (as views into `oldText`).
+void CarryRemarks(LineViews& fresh, std::string_view oldText);
 
 // The two lists rebuilt from the dump: its calls out and calls in, in order,
 // with the old lists' remarks carried over. The views point into the dump

@@ -167,6 +167,8 @@ CallStatistics ComputeStatistics(std::string_view callOutText, std::string_view 
         std::size_t number = 0;
         ForEachLine(text, [&](std::string_view line) {
             ++number;
+            if (line.empty())
+                return true; // a blank line holds no call
             const ReadCallLine read = ReadCall(line);
             if (!read.line) {
                 ++statistics.unread;

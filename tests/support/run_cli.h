@@ -14,7 +14,8 @@ struct CliRun {
 
 // `arguments` are given to the shell as they are (quote what needs it);
 // `input` goes to standard input. The run is killed after `limitSeconds`.
-CliRun RunCli(const std::string& arguments, const std::string& input = "",
-              int limitSeconds = 60);
+// `wrapper`, when given, is a command the program is started through.
+CliRun RunCli(const std::string& arguments, const std::string& input = "", int limitSeconds = 60,
+              const std::string& wrapper = "");
 
 } // namespace mervadin::test

@@ -16,6 +16,5 @@ inline constexpr const char* kNumbersCleared = "   ClearOk  !!";
 inline constexpr const char* kMessageCaption = "Message";
 // The download window's first memo lines, after the date.
 inline constexpr const char* kConnectZel = "Connect ZEL";
-inline constexpr const char* kDownloadStop = "================Stop==================\r";
 
 } // namespace mervadin::texts

@@ -2,6 +2,7 @@
 
 #include "app/app_texts.h"
 #include "numbers/write_number_operation.h"
+#include "operation/operation_texts.h"
 #include "qtcore/text_codec.h"
 #include "settings/write_settings_operation.h"
 #include "ui/memo_box.h"

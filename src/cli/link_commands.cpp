@@ -1,10 +1,13 @@
 #include "cli/link_commands.h"
 
 #include "cli/console_view.h"
+#include "cli/stop_signals.h"
 #include "files/file_read.h"
+#include "frames/frame_templates.h"
 #include "link/tick_clock.h"
 #include "numbers/write_number_operation.h"
 #include "operation/operation_runner.h"
+#include "operation/operation_texts.h"
 #include "qtcore/text_codec.h"
 #include "records/read_cdr_operation.h"
 #include "settings/write_settings_operation.h"
@@ -13,6 +16,7 @@
 #include "voice/write_voice_operation.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -65,9 +69,39 @@ std::unique_ptr<LinkSession> OpenSession(const DeviceOptions& options, Streams i
 using OperationFactory =
     std::function<std::unique_ptr<Operation>(DeviceLink& link, OperationView& view)>;
 
+// How the window that runs an exchange ends it with Stop: its stop frames,
+// then its Stop line.
+struct StopStyle {
+    FrameLength frames;
+    const char* line;
+};
+constexpr StopStyle kDownloadWindowStop{FrameLength::Padded, texts::kDownloadStop};
+constexpr StopStyle kReadWindowStop{FrameLength::Short, texts::kReadStop};
+
+// Why a wait on the device was ended from outside.
+struct Ending {
+    int signal = 0;        // SIGINT or SIGTERM
+    bool timedOut = false; // --timeout
+    bool Any() const { return signal != 0 || timedOut; }
+};
+
+// Whether a signal or the time-out ends the wait now.
+Ending EndingNow(const DeviceOptions& options, const QElapsedTimer& elapsed) {
+    Ending ending;
+    ending.signal = StopSignals::Received();
+    ending.timedOut =
+        options.timeoutSeconds && elapsed.elapsed() >= qint64{*options.timeoutSeconds} * 1000;
+    return ending;
+}
+
 // Opens the device, runs one operation on it until it ends, printing what
-// the operation shows; exit 0 only on success.
-int RunOperation(const DeviceOptions& options, Streams io, const OperationFactory& make) {
+// the operation shows; exit 0 only on success. SIGINT, SIGTERM and the
+// time-out stop it the way the window's Stop does.
+int RunOperation(const DeviceOptions& options, Streams io, StopStyle stop,
+                 const OperationFactory& make) {
+    const StopSignals stopSignals;
+    QElapsedTimer elapsed;
+    elapsed.start();
     auto session = OpenSession(options, io);
     if (!session)
         return kFailure;
@@ -78,14 +112,29 @@ int RunOperation(const DeviceOptions& options, Streams io, const OperationFactor
     link.Open();
     first.Wait();
     link.RemoveObserver(&first);
+    if (const int signal = StopSignals::Received())
+        return StopSignals::ExitStatus(signal);
 
     OperationRunner runner(link, view);
     QEventLoop loop;
     runner.onFinished = [&loop](OperationStatus) { loop.quit(); };
     if (!runner.Run(make(link, view)))
         return kFailure;
+    Ending ending;
+    const auto tick = [&] {
+        runner.OnTick();
+        if (ending.Any() || !runner.Busy() || runner.Stopping())
+            return;
+        ending = EndingNow(options, elapsed);
+        if (ending.Any())
+            runner.StopWith(BuildStopFrame(stop.frames), [&view, &loop, stop](bool allSent) {
+                if (allSent)
+                    view.AppendMemo(stop.line);
+                loop.quit();
+            });
+    };
     TickClock clock;
-    QObject::connect(&clock, &TickClock::Ticked, [&runner] { runner.OnTick(); });
+    QObject::connect(&clock, &TickClock::Ticked, tick);
     clock.Start();
     QTimer fast;
     fast.setTimerType(Qt::PreciseTimer);
@@ -94,10 +143,21 @@ int RunOperation(const DeviceOptions& options, Streams io, const OperationFactor
     fast.start();
     if (runner.Busy())
         loop.exec();
-    return runner.LastOutcome() == OperationStatus::Succeeded ? kSuccess : kFailure;
+    if (ending.signal)
+        return StopSignals::ExitStatus(ending.signal);
+    if (runner.LastOutcome() == OperationStatus::Succeeded)
+        return kSuccess;
+    if (ending.timedOut)
+        io.err << "mervadin-cli: " << TimeOutLine(*options.timeoutSeconds) << '\n';
+    return kFailure;
 }
 
 } // namespace
+
+std::string TimeOutLine(unsigned seconds) {
+    return "the device did not finish within " + std::to_string(seconds) +
+           " s (--timeout): stopped";
+}
 
 int Status(const DeviceOptions& options, Streams io) {
     auto session = OpenSession(options, io);
@@ -115,10 +175,11 @@ int Status(const DeviceOptions& options, Streams io) {
 }
 
 int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
-    return RunOperation(options, io, [&](DeviceLink& link, OperationView& view) {
-        return std::make_unique<WriteSettingsOperation>(link, view, folder.File(file::kConfig),
-                                                        TextCodec::Chosen());
-    });
+    return RunOperation(options, io, kDownloadWindowStop,
+                        [&](DeviceLink& link, OperationView& view) {
+                            return std::make_unique<WriteSettingsOperation>(
+                                link, view, folder.File(file::kConfig), TextCodec::Chosen());
+                        });
 }
 
 int WriteNumbers(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
@@ -132,9 +193,10 @@ int WriteNumbers(const WorkFolder& folder, const DeviceOptions& options, Streams
         io.err << "mervadin-cli: " << e.what() << '\n';
         return kFailure;
     }
-    return RunOperation(options, io, [&](DeviceLink& link, OperationView& view) {
-        return std::make_unique<WriteNumberOperation>(link, view, list, TextCodec::Chosen());
-    });
+    return RunOperation(
+        options, io, kDownloadWindowStop, [&](DeviceLink& link, OperationView& view) {
+            return std::make_unique<WriteNumberOperation>(link, view, list, TextCodec::Chosen());
+        });
 }
 
 int WriteVoice(const std::string& file, const DeviceOptions& options, Streams io) {
@@ -145,13 +207,14 @@ int WriteVoice(const std::string& file, const DeviceOptions& options, Streams io
         io.err << "mervadin-cli: " << e.what() << '\n';
         return kBadInput;
     }
-    return RunOperation(options, io, [&](DeviceLink& link, OperationView& view) {
-        return std::make_unique<WriteVoiceOperation>(link, view, voice);
-    });
+    return RunOperation(options, io, kDownloadWindowStop,
+                        [&](DeviceLink& link, OperationView& view) {
+                            return std::make_unique<WriteVoiceOperation>(link, view, voice);
+                        });
 }
 
 int ReadCdr(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
-    return RunOperation(options, io, [&](DeviceLink& link, OperationView& view) {
+    return RunOperation(options, io, kReadWindowStop, [&](DeviceLink& link, OperationView& view) {
         return std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder));
     });
 }

@@ -6,13 +6,19 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 namespace mervadin::cli {
 
 struct DeviceOptions {
     DeviceSelection device;
     std::optional<std::filesystem::path> trace;
+    // Ends the device wait (sending the stop frames, as Stop does) with exit 1.
+    std::optional<unsigned> timeoutSeconds;
 };
+
+// The line that tells the wait was ended by --timeout.
+std::string TimeOutLine(unsigned seconds);
 
 // Prints "USB Connected" or "USB No Connect"; exit 0 when a device is present.
 int Status(const DeviceOptions& options, Streams io);

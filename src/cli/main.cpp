@@ -8,10 +8,12 @@
 #include "cli/record_commands.h"
 #include "files/folder_lock.h"
 #include "qtcore/text_codec.h"
+#include "transports/socket_transport.h"
 
 #include <QCoreApplication>
 
 #include <CLI/CLI.hpp>
+#include <climits>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -30,7 +32,8 @@ struct Options {
     std::string value;
     std::string text;
     std::string at;
-    unsigned frames = 0;
+    std::optional<unsigned> frames;
+    std::optional<unsigned> timeout;
     cli::SourceFormat format = cli::SourceFormat::ByName;
     std::string oldPassword, newPassword, confirmation;
     cli::StatsOptions stats;
@@ -107,7 +110,12 @@ int Dispatch(CLI::App& app, Options& o) {
                       << "\" (hid, hid:PATH, sim, unix:PATH)\n";
             return cli::kBadInput;
         }
-        cli::DeviceOptions device{*selection, std::nullopt};
+        if (selection->kind == DeviceSelection::Kind::Socket)
+            if (const auto problem = SocketTransport::PathProblem(selection->path)) {
+                std::cerr << "mervadin-cli: " << *problem << '\n';
+                return cli::kBadInput;
+            }
+        cli::DeviceOptions device{*selection, std::nullopt, o.timeout};
         if (app.count("--trace")) {
             if (!std::ofstream(o.trace, std::ios::app)) {
                 std::cerr << "mervadin-cli: " << o.trace
@@ -125,8 +133,7 @@ int Dispatch(CLI::App& app, Options& o) {
         if (app.got_subcommand("write-voice"))
             return cli::WriteVoice(o.text, device, io);
         if (app.got_subcommand("monitor"))
-            return cli::Monitor(folder, device,
-                                o.frames ? std::optional<unsigned>(o.frames) : std::nullopt, io);
+            return cli::Monitor(folder, device, o.frames, io);
         return app.got_subcommand("status") ? cli::Status(device, io) : cli::ListDevices(io);
     }
     if (app.got_subcommand("frame"))
@@ -149,6 +156,9 @@ int Run(int argc, char** argv) {
     app.add_flag_callback(
         "--simulator", [&o] { o.device = "sim"; }, "short for --device sim");
     app.add_option("--trace", o.trace, "append every frame sent and received to FILE");
+    app.add_option("--timeout", o.timeout,
+                   "end a command's wait on the device after SECONDS (stop frames sent, exit 1)")
+        ->check(CLI::Range(1U, 31536000U));
     app.add_option("--encoding", o.encoding,
                    "encoding of the data files' text, e.g. GB18030 (default: MERVADIN_ENCODING "
                    "or UTF-8)");
@@ -194,7 +204,8 @@ int Run(int argc, char** argv) {
     app.add_subcommand("show-numbers", "print LoadNumber.txt as the number list window shows it");
     app.add_subcommand("monitor", "watch the device; commands on standard input: start, stop, "
                                   "forward, sms, spk N, mic N, off")
-        ->add_option("--frames", o.frames, "end after this many intact status frames");
+        ->add_option("--frames", o.frames, "end after this many intact status frames")
+        ->check(CLI::Range(1U, UINT_MAX));
     app.add_subcommand("init", "create the working folder and its missing data files");
     AddConfigCommands(*app.add_subcommand("config", "read and write Config.txt"), o);
     app.add_subcommand("frame", "fill the checksum of a frame template and print the frame")

@@ -1,11 +1,14 @@
 #include "cli/monitor_command.h"
 
 #include "cli/console_prompts.h"
+#include "cli/stop_signals.h"
 #include "common/decimal.h"
+#include "link/tick_clock.h"
 #include "monitor/monitor_session.h"
 #include "records/record_files.h"
 #include "transports/link_session.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -18,6 +21,11 @@
 namespace mervadin::cli {
 
 namespace {
+
+// Without --timeout, the monitor ends after this many ticks of the 10-ms
+// clock (30 s) without an intact status frame: a peer that sends none would
+// never end it otherwise.
+constexpr unsigned kSilenceTicks = 3000;
 
 class ConsoleMonitor : public MonitorView, public LinkObserver {
 public:
@@ -35,6 +43,7 @@ public:
             }
         }
         io_.out << report.statusLine << '\n' << std::flush;
+        silentTicks_ = 0;
         if (frames_ && count >= *frames_)
             End(kSuccess);
     }
@@ -56,6 +65,9 @@ public:
         ended_ = true;
         loop.quit();
     }
+    // Ticks of the 10-ms clock since the last intact status frame, or since
+    // the start.
+    unsigned Tick() { return ++silentTicks_; }
     bool Present() const { return present_; }
     bool Known() const { return known_; }
     int Status() const { return status_; }
@@ -68,7 +80,29 @@ private:
     Streams io_;
     bool present_ = false, known_ = false, ended_ = false;
     int status_ = kSuccess;
+    unsigned silentTicks_ = 0;
 };
+
+// Ends the monitor when it has no reason to go on: a signal (the process
+// ends as MonitorOFF would end the monitor), the time-out, or, without one,
+// 30 s without an intact status frame.
+void WatchTheEnd(ConsoleMonitor& console, const DeviceOptions& options,
+                 const QElapsedTimer& elapsed, unsigned silentTicks, Streams io) {
+    if (const int signal = StopSignals::Received())
+        return console.End(StopSignals::ExitStatus(signal));
+    if (options.timeoutSeconds) {
+        if (elapsed.elapsed() >= qint64{*options.timeoutSeconds} * 1000) {
+            io.err << "mervadin-cli: the monitor ran for " << *options.timeoutSeconds
+                   << " s (--timeout)\n";
+            console.End(kFailure);
+        }
+        return;
+    }
+    if (silentTicks >= kSilenceTicks) {
+        io.err << "mervadin-cli: no intact status frame for " << kSilenceTicks / 100 << " s\n";
+        console.End(kFailure);
+    }
+}
 
 std::optional<int> Level(const std::string& text) {
     const auto value = ParseDecimal(text);
@@ -103,6 +137,9 @@ bool Command(const std::string& line, MonitorSession& monitor, Streams io) {
 
 int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optional<unsigned> frames,
             Streams io) {
+    const StopSignals stopSignals;
+    QElapsedTimer elapsed;
+    elapsed.start();
     std::unique_ptr<LinkSession> session;
     try {
         session = std::make_unique<LinkSession>(options.device, options.trace);
@@ -119,6 +156,8 @@ int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optiona
         console.loop.exec();
     }
     link.RemoveObserver(&console);
+    if (const int signal = StopSignals::Received())
+        return StopSignals::ExitStatus(signal);
     if (!console.Present()) {
         ConsolePrompts(io.out).Inform("  Error  ", "   No Connect!  ");
         return kFailure;
@@ -149,6 +188,10 @@ int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optiona
     poll.setInterval(1);
     QObject::connect(&poll, &QTimer::timeout, [&] { monitor.OnTick(); });
     poll.start();
+    TickClock clock;
+    QObject::connect(&clock, &TickClock::Ticked,
+                     [&] { WatchTheEnd(console, options, elapsed, console.Tick(), io); });
+    clock.Start();
     console.loop.exec();
     monitor.Stop();
     return console.Status();

@@ -18,4 +18,9 @@ inline constexpr const char* kLoadData = "LoadData......";
 inline constexpr const char* kDataErrorCaption = "OK";
 inline constexpr const char* kDataError = "DataError!";
 
+// The memo line of the Stop command, once its three frames are out: in the
+// download window (the settings, number and voice writes) and the read window.
+inline constexpr const char* kDownloadStop = "================Stop==================\r";
+inline constexpr const char* kReadStop = "================STOP==================\r";
+
 } // namespace mervadin::texts

@@ -1,5 +1,6 @@
 #include "records/read_window.h"
 
+#include "operation/operation_texts.h"
 #include "records/read_cdr_operation.h"
 #include "ui/colours.h"
 #include "ui/memo_box.h"
@@ -14,8 +15,7 @@ namespace mervadin {
 
 ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent)
     : OperationWindow(link, prompts,
-                      {FrameLength::Short, "================STOP==================\r", false, false,
-                       "the read window"},
+                      {FrameLength::Short, texts::kReadStop, false, false, "the read window"},
                       parent),
       folder_(std::move(folder)) {
     setObjectName("ReadData");

@@ -94,15 +94,8 @@ void SimDevice::HandleFrame(const std::vector<std::uint8_t>& frame) {
         return HandleBlock(frame);
     if (!VerifyChecksum(frame))
         return; // the tool resends on silence
-    if (OpensWith(text, "stop?") || OpensWith(text, "exit?")) {
-        if (mode_ != Mode::Idle && area_ == Area::Numbers)
-            UpdateDialerNumbers();
-        mode_ = Mode::Idle;
-        inFlight_.reset();
-        statusAnswered_ = true;
-        nextStatusMs_ = nowMs_ + timing_.statusIntervalMs;
-        return;
-    }
+    if (OpensWith(text, "stop?") || OpensWith(text, "exit?"))
+        return EndSession();
     if (IsCommandFrame(text))
         return HandleRequest(text);
     if (mode_ == Mode::Reading)
@@ -116,13 +109,12 @@ void SimDevice::HandleRequest(std::string_view text) {
         --faults_.silentRequests;
         return;
     }
-    Answer("okok!okok!module:" + dialer_.Model() + ";okok!");
+    // Every request starts its exchange afresh: what was still to be sent for
+    // an earlier one (a read's first block, erase answers) is dropped, so a
+    // tool that missed the answer and asks again gets each block once.
+    scheduled_.clear();
     inFlight_.reset();
-    // A read request repeated before the first block was taken (the tool
-    // missed the answer) is answered again; the block already on its way is
-    // not sent twice.
-    if (mode_ == Mode::Reading && blockIndex_ == 0 && OpensWith(text, "readcdr?"))
-        return;
+    Answer("okok!okok!module:" + dialer_.Model() + ";okok!");
     if (OpensWith(text, "writesetting?")) {
         mode_ = Mode::AwaitSettings;
         settingsStored_ = false;
@@ -341,6 +333,23 @@ void SimDevice::Advance(std::uint64_t nowMs) {
         if (output_)
             output_(report);
     }
+}
+
+void SimDevice::EndSession() {
+    if (mode_ != Mode::Idle && area_ == Area::Numbers)
+        UpdateDialerNumbers();
+    mode_ = Mode::Idle;
+    inFlight_.reset();
+    statusAnswered_ = true;
+    nextStatusMs_ = nowMs_ + timing_.statusIntervalMs;
+}
+
+void SimDevice::Reconnect() {
+    incoming_.clear();
+    inbox_.clear();
+    outbox_.clear();
+    scheduled_.clear();
+    EndSession();
 }
 
 void SimDevice::Unplug() {

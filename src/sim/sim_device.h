@@ -61,6 +61,8 @@ public:
 
     void Unplug();
     void Plug();
+    // A tool connected anew: whatever exchange the last one left is over.
+    void Reconnect();
     bool Plugged() const { return plugged_; }
     // Inside a read or write session (not sending status frames).
     bool InSession() const { return mode_ != Mode::Idle; }
@@ -103,6 +105,7 @@ private:
     void HandleReadAnswer(std::string_view text);
     void HandleStatusAnswer(std::string_view text);
     bool ExpectingBlock() const;
+    void EndSession();
     bool HoldsWholeFrame() const;
 
     void Answer(const std::string& payload, std::uint64_t delayMs = 0);

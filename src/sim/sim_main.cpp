@@ -29,7 +29,13 @@ int Run(int argc, char** argv) {
     auto& timing = device.Timing();
 
     app.set_version_flag("--version", MERVADIN_VERSION);
-    app.add_option("--socket", socket, "socket path to listen on")->required();
+    app.add_option("--socket", socket, "socket path to listen on")
+        ->required()
+        ->check(CLI::Validator(
+            [](const std::string& path) {
+                return path.empty() ? std::string("the socket path is empty") : std::string();
+            },
+            "PATH"));
     app.add_option("--state", state, "load the device's content from FILE and save it back");
     app.add_option("--model", model, "model identifier (kemo0001 ... kemo0005)");
     app.add_option("--records", records, "made-up call records to hold (without --state)")

@@ -1,5 +1,7 @@
 #include "sim/sim_server.h"
 
+#include "link/device_selection.h"
+
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -94,6 +96,7 @@ void SimServer::Run(const std::atomic<bool>& stop) {
             Accept();
         else if (ready > 0)
             ReadClient();
+        DropIdleClientForAWaitingOne();
         device_.Advance(NowMs());
         if (unpluggedAtMs_ && replugAfterMs_ && NowMs() - *unpluggedAtMs_ >= *replugAfterMs_)
             device_.Plug();
@@ -103,8 +106,11 @@ void SimServer::Run(const std::atomic<bool>& stop) {
 
 void SimServer::Accept() {
     client_ = ::accept4(listen_, nullptr, nullptr, SOCK_CLOEXEC);
-    if (client_ >= 0)
-        std::cerr << "mervadin-sim: tool connected\n";
+    if (client_ < 0)
+        return;
+    std::cerr << "mervadin-sim: tool connected\n";
+    device_.Reconnect();
+    lastMessageMs_ = NowMs();
 }
 
 void SimServer::ReadClient() {
@@ -113,12 +119,32 @@ void SimServer::ReadClient() {
     if (got <= 0) {
         std::cerr << "mervadin-sim: tool disconnected\n";
         DropClient();
+        device_.Reconnect();
         SaveState();
         return;
     }
+    lastMessageMs_ = NowMs();
     // Byte 0 is the report number; the device sees the 64 bytes after it.
     if (got > 1)
         device_.Receive(Bytes(message + 1, static_cast<std::size_t>(got - 1)));
+}
+
+// One tool at a time is served: one that holds the device without saying
+// anything must not keep a waiting one out for ever.
+void SimServer::DropIdleClientForAWaitingOne() {
+    if (client_ < 0 || NowMs() - lastMessageMs_ < IdleLimitMs())
+        return;
+    pollfd waiting{listen_, POLLIN, 0};
+    if (::poll(&waiting, 1, 0) <= 0)
+        return;
+    std::cerr << "mervadin-sim: the tool sent nothing for " << IdleLimitMs() / 1000
+              << " s while another waits; dropped\n";
+    DropClient();
+    device_.Reconnect();
+}
+
+std::uint64_t SimServer::IdleLimitMs() {
+    return static_cast<std::uint64_t>(kIdleTicks) * static_cast<std::uint64_t>(TickPeriodMs());
 }
 
 void SimServer::DropClient() {

@@ -16,6 +16,10 @@ namespace mervadin::sim {
 
 class SimServer {
 public:
+    // A tool that sends nothing for this many ticks of the 10-ms clock (10 s)
+    // while another waits to connect is dropped.
+    static constexpr unsigned kIdleTicks = 1000;
+
     SimServer(SimDevice& device, std::string socketPath);
     ~SimServer();
 
@@ -34,6 +38,8 @@ private:
     void RemoveStaleSocket(const sockaddr_un& address) const;
     void Accept();
     void ReadClient();
+    void DropIdleClientForAWaitingOne();
+    static std::uint64_t IdleLimitMs();
     void DropClient();
     void SaveState();
 
@@ -41,6 +47,7 @@ private:
     std::string path_;
     int listen_ = -1;
     int client_ = -1;
+    std::uint64_t lastMessageMs_ = 0;
     std::optional<std::uint64_t> replugAfterMs_ = 1000;
     std::optional<std::uint64_t> unpluggedAtMs_;
     std::optional<std::filesystem::path> stateFile_;

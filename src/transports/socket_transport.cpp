@@ -37,20 +37,36 @@ void SocketTransport::Start(TransportEvents& events) {
         retry_.start();
 }
 
+std::optional<std::string> SocketTransport::PathProblem(const std::string& path) {
+    constexpr std::size_t kLongest = sizeof(sockaddr_un::sun_path) - 1;
+    if (path.size() > kLongest)
+        return "the socket path " + path + " is too long (" + std::to_string(path.size()) +
+               " bytes; a socket's path holds at most " + std::to_string(kLongest) + ")";
+    return std::nullopt;
+}
+
 bool SocketTransport::TryConnect() {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    if (path_.size() >= sizeof address.sun_path)
+    if (PathProblem(path_))
         return false;
     std::memcpy(address.sun_path, path_.c_str(), path_.size() + 1);
-    const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    // Not blocking: a peer whose queue of connections is full makes connect
+    // fail at once instead of waiting without end.
+    const int fd = ::socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return false;
     if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        const bool busy = errno == EAGAIN || errno == EWOULDBLOCK;
         ::close(fd);
+        if (busy && !busyTold_) {
+            busyTold_ = true;
+            events_->OnDeviceUnusable("the device at " + path_ +
+                                      " is busy: it takes no more connections now");
+        }
         return false;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+    busyTold_ = false;
     fd_ = fd;
     notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, &context_,
@@ -72,8 +88,17 @@ void SocketTransport::ReadMessages() {
         }
         if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR))
             return;
+        if (got == 0 && !PeerClosed())
+            continue; // a message of no bytes: nothing to take
         Disconnect(); // the peer closed the socket, or it failed
     }
+}
+
+// Both a closed peer and an empty message read as no bytes; only a closed
+// peer hangs the socket up.
+bool SocketTransport::PeerClosed() const {
+    pollfd hungUp{fd_, POLLRDHUP, 0};
+    return ::poll(&hungUp, 1, 0) != 0 && (hungUp.revents & (POLLHUP | POLLRDHUP | POLLERR));
 }
 
 void SocketTransport::Disconnect() {

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 class QSocketNotifier;
@@ -21,6 +22,9 @@ class SocketTransport : public Transport {
 public:
     static constexpr int kRetryMs = 200;
 
+    // Why `path` cannot name a socket (too long for one); nothing when it can.
+    static std::optional<std::string> PathProblem(const std::string& path);
+
     explicit SocketTransport(std::string path);
     ~SocketTransport() override;
 
@@ -30,6 +34,7 @@ public:
 
 private:
     bool TryConnect();
+    bool PeerClosed() const;
     void ReadMessages();
     void Disconnect();
 
@@ -39,6 +44,7 @@ private:
     QObject context_;
     QTimer retry_;
     std::unique_ptr<QSocketNotifier> notifier_;
+    bool busyTold_ = false;
 };
 
 } // namespace mervadin

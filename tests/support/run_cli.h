@@ -18,4 +18,7 @@ struct CliRun {
 CliRun RunCli(const std::string& arguments, const std::string& input = "", int limitSeconds = 60,
               const std::string& wrapper = "");
 
+// The same for a shell script, which finds the program's path in $CLI.
+CliRun RunScript(const std::string& script, int limitSeconds = 60);
+
 } // namespace mervadin::test

@@ -1,12 +1,17 @@
 // The .xlsx reader on any input. The first byte chooses what the rest is:
-// even, a whole file (zip input); odd, the XML of a sheet and of its shared
-// strings, zipped into an otherwise sound workbook (XML input).
+// 0 mod 3, a whole file (zip input); 1 mod 3, the XML of a sheet and of its
+// shared strings, zipped into an otherwise sound workbook (XML input); 2 mod
+// 3, the shape of a workbook: how many shared strings, how long, and what the
+// cells of its rows hold (structure input), so that counts and sizes past
+// the reader's bounds and TABs or line breaks in cells come up. Whatever is
+// imported has three fields a line.
 
 #include "fuzz_input.h"
 #include "numbers/sheet_import.h"
 #include "numbers/xlsx_reader.h"
 #include "support/workbook.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -21,11 +26,40 @@ std::filesystem::path Scratch() {
            ("mervadin-xlsx-fuzz-" + std::to_string(::getpid()) + ".xlsx");
 }
 
-void WriteInput(const std::filesystem::path& file, std::string_view rest, bool xml) {
-    if (!xml) {
+std::uint8_t At(std::string_view spec, std::size_t index) {
+    return index < spec.size() ? static_cast<std::uint8_t>(spec[index]) : 0;
+}
+
+// Byte 0: shared strings in thousands (up to 2 million); byte 1: their
+// length in 32-byte steps (up to 8 KiB); each byte after: a row whose name
+// cell holds a character from TAB, CR, LF or letters, repeated, and whose
+// number cell names one of the shared strings.
+test::Workbook StructuredWorkbook(std::string_view spec) {
+    test::Workbook book;
+    const std::size_t length = std::size_t{At(spec, 1)} * 32;
+    book.sharedStrings.assign(std::size_t{At(spec, 0)} * 8192,
+                              length ? "<t>" + std::string(length, 's') + "</t>" : "");
+    std::string rows;
+    for (std::size_t i = 2; i < spec.size() && i < 202; ++i) {
+        const int row = static_cast<int>(i + 1);
+        const char kinds[] = {'\t', '\r', '\n', 'a', ' '};
+        rows += "<row r=\"" + std::to_string(row) + "\"><c r=\"B" + std::to_string(row) +
+                "\"><v>1</v></c><c r=\"C" + std::to_string(row) + "\" t=\"inlineStr\"><is><t>" +
+                std::string(At(spec, i) % 16 + 1, kinds[At(spec, i) % 5]) +
+                "</t></is></c><c r=\"D" + std::to_string(row) + "\" t=\"s\"><v>" +
+                std::to_string(i) + "</v></c></row>";
+    }
+    book.sheets = {rows};
+    return book;
+}
+
+void WriteInput(const std::filesystem::path& file, std::string_view rest, int kind) {
+    if (kind == 0) {
         std::ofstream(file, std::ios::binary).write(rest.data(), std::streamsize(rest.size()));
         return;
     }
+    if (kind == 2)
+        return test::WriteWorkbook(file, StructuredWorkbook(rest));
     const auto split = rest.find('\0');
     test::Workbook workbook;
     workbook.sheets = {std::string(rest.substr(0, split))};
@@ -40,12 +74,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     static const std::filesystem::path file = Scratch();
-    WriteInput(file, fuzz::Text(data + 1, size - 1), data[0] % 2 == 1);
+    WriteInput(file, fuzz::Text(data + 1, size - 1), data[0] % 3);
     try {
         SheetImport import(file);
         for (int rows = 0; rows < 100000 && import.ReadRow(); ++rows) {
         }
-        import.Result(Utf8Encoding());
+        for (const auto& line : import.Result(Utf8Encoding()))
+            FUZZ_CHECK(std::count(line.begin(), line.end(), '\t') == 2 &&
+                       line.find_first_of("\r\n") == std::string::npos);
     } catch (const XlsxError&) {
     }
     return 0;

@@ -13,9 +13,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
 #include <sys/socket.h>
 #include <sys/un.h>
+
 #include <unistd.h>
 
 namespace mervadin {
@@ -172,17 +172,18 @@ TEST(BridgeHardening, EveryWaitOfTheCommandLineEnds) {
     const auto timed = test::RunCli(work + Device(stalling) + "--timeout 1 write-settings", "", 30);
     EXPECT_EQ(timed.status, 1);
     EXPECT_NE(timed.err.find("--timeout"), std::string::npos) << timed.err;
-    EXPECT_EQ(timed.out.substr(timed.out.size() - 40), "================Stop==================\r\n");
+    EXPECT_EQ(timed.out.substr(timed.out.size() - 40),
+              "================Stop==================\r\n");
 
     // SIGINT and SIGTERM are Stop: the three stop frames go out, then the
     // exit status tells the signal.
     for (const auto& [signal, status] : {std::pair{"INT", 130}, std::pair{"TERM", 143}}) {
         const auto trace = folder / (std::string("trace-") + signal);
-        const auto run = test::RunScript(
-            "\"$CLI\" " + work + Device(stalling) + "--trace '" + trace.string() +
-                "' write-settings >/dev/null 2>&1 & tool=$!\nsleep 1\nkill -" + signal +
-                " $tool\nwait $tool\necho $?",
-            30);
+        const auto run =
+            test::RunScript("\"$CLI\" " + work + Device(stalling) + "--trace '" + trace.string() +
+                                "' write-settings >/dev/null 2>&1 & tool=$!\nsleep 1\nkill -" +
+                                signal + " $tool\nwait $tool\necho $?",
+                            30);
         EXPECT_EQ(run.out, std::to_string(status) + "\n") << signal;
         const std::string sent = test::Slurp(trace);
         std::size_t stops = 0;

@@ -144,6 +144,40 @@ TEST(XlsxReader, BadWorkbooksAreRefusedWithTheirReason) {
     EXPECT_EQ(Import(temp / "names.xlsx", nullptr, *gb).back(), "1\t\xB2\xE2\t2");
 }
 
+TEST(XlsxReader, CellsCannotBreakTheListNorItsMemory) {
+    test::TempFolder temp;
+    // A TAB or a line break in a cell would split its record: a blank.
+    test::Workbook book;
+    book.sharedStrings = {"<t>Ann\tLee</t>", "<t xml:space=\"preserve\">13\r\n80</t>"};
+    book.sheets = {"<row r=\"3\"><c r=\"B3\"><v>1</v></c><c r=\"C3\" t=\"s\"><v>0</v></c>"
+                   "<c r=\"D3\" t=\"s\"><v>1</v></c></row>" +
+                   test::InlineRow(4, "2", "Bob\nBrown", "1\t2")};
+    test::WriteWorkbook(temp / "breaks.xlsx", book);
+    // (XML reads a CR LF as one line feed.)
+    EXPECT_EQ(Import(temp / "breaks.xlsx"), (Lines{"1\tAnn Lee\t13 80", "2\tBob Brown\t1 2"}));
+
+    auto refusal = [&](const test::Workbook& workbook) -> std::string {
+        test::WriteWorkbook(temp / "hostile.xlsx", workbook);
+        try {
+            Import(temp / "hostile.xlsx");
+        } catch (const XlsxError& e) {
+            return e.what();
+        }
+        return "accepted";
+    };
+    // One cell, shared or inline, of more than 4 KiB; millions of empty
+    // shared strings from a small archive.
+    test::Workbook big;
+    big.sheets = {test::InlineRow(3, "1", std::string(5000, 'n'), "1")};
+    EXPECT_NE(refusal(big).find("cell C3 holds more than 4 KiB"), std::string::npos);
+    big.sheets = {Rows(3, 4)};
+    big.sharedStrings = {"<t>" + std::string(5000, 's') + "</t>"};
+    EXPECT_NE(refusal(big).find("holds more than 4 KiB"), std::string::npos);
+    big.sharedStrings.assign(3'000'000, "");
+    EXPECT_NE(refusal(big).find("shared strings hold more than 64 MiB"), std::string::npos);
+    EXPECT_LT(std::filesystem::file_size(temp / "hostile.xlsx"), 1'000'000u);
+}
+
 TEST(NumberList, TextImportAndTheCommandLine) {
     Lines source(12000, "1,Anna,123");
     source[1] = "";

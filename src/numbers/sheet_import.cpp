@@ -2,6 +2,8 @@
 
 #include "numbers/number_list.h"
 
+#include <algorithm>
+
 namespace mervadin {
 
 namespace {
@@ -42,7 +44,12 @@ Lines SheetImport::Result(const TextEncoding& encoding) const {
             break;
         std::string line;
         for (std::size_t field = 0; field < 3; ++field) {
-            const auto bytes = encoding.FromUnicode(staging_[k][field]);
+            // A TAB or line break in a cell would split the record: a blank.
+            std::string cell = staging_[k][field];
+            std::replace_if(
+                cell.begin(), cell.end(),
+                [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+            const auto bytes = encoding.FromUnicode(cell);
             if (!bytes)
                 throw XlsxError(file_ + ": cell " + XlsxReader::ColumnName(kColumnB + field) +
                                 std::to_string(kFirstRow + k) + " holds characters that " +

@@ -73,6 +73,8 @@ struct RelationshipHandler : XmlHandler {
 
 // sharedStrings.xml: each <si>'s <t> texts joined, reading aids (<rPh>) left out.
 struct SharedStringHandler : XmlHandler {
+    explicit SharedStringHandler(std::string workbook) : file(std::move(workbook)) {}
+
     void Start(std::string_view name, const char**) override {
         if (name == "si")
             text.clear();
@@ -82,18 +84,26 @@ struct SharedStringHandler : XmlHandler {
             inText = phonetic == 0;
     }
     void End(std::string_view name) override {
-        if (name == "si")
+        if (name == "si") {
+            kept += XlsxReader::kSharedStringCost + text.size();
+            if (kept > XlsxReader::kMaxSharedStringBytes)
+                return Fail(file + ": refused: its shared strings hold more than 64 MiB");
             strings.push_back(text);
-        else if (name == "rPh")
+        } else if (name == "rPh")
             --phonetic;
         else if (name == "t")
             inText = false;
     }
     void Text(std::string_view part) override {
-        if (inText)
-            text += part;
+        if (!inText)
+            return;
+        if (text.size() + part.size() > XlsxReader::kMaxCellBytes)
+            return Fail(file + ": refused: a shared string holds more than 4 KiB");
+        text += part;
     }
 
+    std::string file;
+    std::uint64_t kept = 0;
     std::vector<std::string> strings;
     std::string text;
     int phonetic = 0;
@@ -111,7 +121,7 @@ public:
         OpenArchive(file);
         const auto [sheet, sharedStrings] = FindParts();
         if (!sharedStrings.empty()) {
-            SharedStringHandler strings;
+            SharedStringHandler strings(file_);
             XmlPart(archive_.get(), sharedStrings, file_, strings).FeedAll();
             shared_ = std::move(strings.strings);
         }
@@ -132,8 +142,12 @@ public:
     void Start(std::string_view name, const char** attributes) override;
     void End(std::string_view name) override;
     void Text(std::string_view text) override {
-        if (target_)
-            target_->append(text);
+        if (!target_)
+            return;
+        if (target_->size() + text.size() > kMaxCellBytes)
+            return Fail(file_ + ": refused: cell " + ColumnName(column_) +
+                        std::to_string(row_.number) + " holds more than 4 KiB");
+        target_->append(text);
     }
 
 private:

@@ -3,7 +3,9 @@
 // workbook is a zip archive of XML parts. The sheet that is active when the
 // workbook opens is read as a stream, one row at a time, so a long sheet is
 // never held in memory. No part may hold more than 64 MiB, declared or
-// inflated (a small archive can inflate to gigabytes).
+// inflated (a small archive can inflate to gigabytes), no cell more than
+// 4 KiB of text, and the shared strings no more than 64 MiB: a workbook over
+// any of these is refused.
 
 #include <cstdint>
 #include <filesystem>
@@ -29,6 +31,12 @@ struct SheetRow {
 class XlsxReader {
 public:
     static constexpr std::uint64_t kMaxPartSize = std::uint64_t{64} << 20;
+    // What a workbook may make the reader keep: one cell's text, and the
+    // shared strings together, each counted with what a string costs to keep
+    // (so that a small workbook of millions of empty strings is refused too).
+    static constexpr std::size_t kMaxCellBytes = 4096;
+    static constexpr std::uint64_t kMaxSharedStringBytes = std::uint64_t{64} << 20;
+    static constexpr std::size_t kSharedStringCost = 32;
 
     // Opens the workbook, finds its active sheet and reads its shared
     // strings. Cells of columns firstColumn..lastColumn (A = 1) are kept.

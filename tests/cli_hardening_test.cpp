@@ -4,8 +4,11 @@
 #include "support/temp_folder.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+
+#include <unistd.h>
 
 namespace mervadin {
 namespace {
@@ -91,6 +94,67 @@ TEST_F(CliHardening, ListsOfEmptyLinesCostNoMoreMemoryThanTheirBytes) {
     EXPECT_EQ(decoded.status, 0) << decoded.err;
     // The backups hold the old lists, each line now ended with CR LF.
     EXPECT_EQ(std::filesystem::file_size(work / "CallOutListBackup.txt"), 40'000'000u);
+}
+
+TEST_F(CliHardening, ArgumentsAreTakenOnlyInTheirOwnForm) {
+    test::Spit(temp / "numbers.txt", "1,a,2\r\n");
+    for (const std::string& arguments :
+         {std::string("import-numbers --format 1 ") + Quoted(temp / "numbers.txt"),
+          std::string("--device sim monitor --frames 0"),
+          std::string("--device sim monitor --frames ''"),
+          std::string("--encoding \"$(printf 'UTF\\n-8')\" status"),
+          std::string("settings-block --at \"$(printf '2026-12-08\\n10:00:00')\""),
+          std::string("settings-block --at '2026-+1-+1 +0:+0:+0'"),
+          std::string("settings-block --at ' 2026-01-01 00:00:00'"),
+          std::string("--device sim --timeout 0 status")}) {
+        const auto run = Cli(arguments);
+        EXPECT_EQ(run.status, 2) << arguments << ": " << run.out;
+        EXPECT_FALSE(run.err.empty()) << arguments;
+    }
+    EXPECT_EQ(RunCli("--workdir '' init").status, 2);
+    EXPECT_EQ(Cli("settings-block --at '2026-1-1 0:0:0'").status, 0);
+
+    // A template too long is told so, even when its tags lie past the limit.
+    const auto longFrame = Cli("frame 'velorn<" + std::string(1100, 'x') + "checksum:000000;>end'");
+    EXPECT_EQ(longFrame.status, 2);
+    EXPECT_NE(longFrame.err.find("at most 600 bytes"), std::string::npos) << longFrame.err;
+
+    // A trace that cannot be written is told, and the command fails.
+    const auto traced = Cli("--device sim --trace /dev/full status");
+    EXPECT_EQ(traced.status, 1);
+    EXPECT_NE(traced.err.find("the trace could not be written"), std::string::npos) << traced.err;
+
+    // A missing block file is called missing.
+    const auto missing = Cli("decode-cdr " + Quoted(temp / "none.bin"));
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("no such file"), std::string::npos) << missing.err;
+}
+
+TEST_F(CliHardening, AFileThatCannotBeReadIsBadInputForEveryCommand) {
+    // Root reads any file: the commands then run as nobody.
+    const std::string as =
+        ::geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups " : "";
+    if (!as.empty() && std::system("command -v setpriv >/dev/null") != 0)
+        GTEST_SKIP() << "setpriv is needed to run as another user";
+    fs::permissions(temp.path(), fs::perms(0755));
+    test::Spit(temp / "numbers.txt", "1,a,2\r\n");
+    test::Spit(temp / "blocks.bin", std::string(512, '\xFF'));
+    test::Spit(temp / "voice.bin", "voice");
+    test::Spit(temp / "book.xlsx", "not even a zip");
+    for (const char* file : {"numbers.txt", "blocks.bin", "voice.bin", "book.xlsx"})
+        fs::permissions(temp / file, fs::perms::none);
+    ASSERT_EQ(std::system(("chown -R nobody '" + work.string() + "' 2>/dev/null || true").c_str()),
+              0);
+    fs::permissions(work / "LoadNumber.txt", fs::perms::none);
+    for (const std::string& command : {"import-numbers " + Quoted(temp / "numbers.txt"),
+                                       "import-numbers " + Quoted(temp / "book.xlsx"),
+                                       "decode-cdr " + Quoted(temp / "blocks.bin"),
+                                       "--device sim write-voice " + Quoted(temp / "voice.bin"),
+                                       std::string("show-numbers"), std::string("pack-numbers")}) {
+        const auto run = RunCli("--workdir " + Quoted(work) + " " + command, "", 60, as);
+        EXPECT_EQ(run.status, 2) << command << ": " << run.err;
+        EXPECT_NE(run.err.find("cannot be read"), std::string::npos) << command << ": " << run.err;
+    }
 }
 
 } // namespace

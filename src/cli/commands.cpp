@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <iostream>
 #include <iterator>
+#include <regex>
 
 namespace mervadin::cli {
 
@@ -100,15 +101,15 @@ int ConfigDefaults(const WorkFolder& folder, Streams io) {
 }
 
 int Frame(const std::string& frameTemplate, Streams io) {
+    if (frameTemplate.size() > kMaxTextLength) {
+        io.err << "mervadin-cli: a frame template is at most " << kMaxTextLength
+               << " bytes long; this one has " << frameTemplate.size() << '\n';
+        return kBadInput;
+    }
     if (Search(AsBytes(frameTemplate), frames::kOpening) == 0 ||
         Search(AsBytes(frameTemplate), frames::kChecksumTail) == 0) {
         io.err << "mervadin-cli: a frame template must hold \"velorn<\" and "
                   "\"checksum:000000;>end\"\n";
-        return kBadInput;
-    }
-    if (frameTemplate.size() > kMaxTextLength) {
-        io.err << "mervadin-cli: a frame template is at most " << kMaxTextLength
-               << " bytes long; this one has " << frameTemplate.size() << '\n';
         return kBadInput;
     }
     io.out << BuildFrame(frameTemplate).Text() << '\n';
@@ -117,12 +118,17 @@ int Frame(const std::string& frameTemplate, Streams io) {
 
 namespace {
 
+// Digits and the separators only: no signs, no blanks, nothing after.
 std::optional<LocalTime> ParseLocalTime(const std::string& text) {
+    static const std::regex kForm(R"((\d{4})-(\d{1,2})-(\d{1,2}) (\d{1,2}):(\d{1,2}):(\d{1,2}))");
+    std::smatch parts;
+    if (!std::regex_match(text, parts, kForm))
+        return std::nullopt;
     LocalTime t;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
-                    &t.minute, &t.second, &tail) != 6 ||
-        t.year < 2000 || t.year > 2099 || t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 ||
+    int* const fields[] = {&t.year, &t.month, &t.day, &t.hour, &t.minute, &t.second};
+    for (std::size_t i = 0; i < std::size(fields); ++i)
+        *fields[i] = std::stoi(parts[i + 1].str());
+    if (t.year < 2000 || t.year > 2099 || t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 ||
         t.hour > 23 || t.minute > 59 || t.second > 59 || t.hour < 0 || t.minute < 0 || t.second < 0)
         return std::nullopt;
     // The day must exist in its month: no 30 February.
@@ -162,20 +168,28 @@ int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams i
         // The size is checked before anything is read: a device, a FIFO or a
         // huge file is refused without reading it.
         std::error_code error;
-        const auto size = std::filesystem::is_regular_file(blocksFile, error)
+        const auto status = std::filesystem::status(blocksFile, error);
+        const auto size = std::filesystem::is_regular_file(status)
                               ? std::filesystem::file_size(blocksFile, error)
                               : std::uintmax_t{0};
-        if (!std::filesystem::is_regular_file(blocksFile, error) || error ||
-            size % kBlockSize != 0 || size > kBlockCount * kBlockSize) {
+        if (!std::filesystem::exists(status) || !std::filesystem::is_regular_file(status) ||
+            error || size % kBlockSize != 0 || size > kBlockCount * kBlockSize) {
             io.err << "mervadin-cli: " << blocksFile
-                   << (std::filesystem::is_regular_file(blocksFile, error)
-                           ? " holds " + std::to_string(size) + " bytes"
-                           : std::string(" is not a regular file"))
+                   << (!std::filesystem::exists(status) ? std::string(": no such file")
+                       : !std::filesystem::is_regular_file(status)
+                           ? std::string(" is not a regular file")
+                           : " holds " + std::to_string(size) + " bytes")
                    << "; expected whole 512-byte blocks, at most 4096 of them\n";
             return static_cast<int>(kBadInput);
         }
         // The blocks the file holds, then erased flash up to a full table.
-        std::string table = ReadFileBytes(blocksFile, kBlockCount * kBlockSize);
+        std::string table;
+        try {
+            table = ReadFileBytes(blocksFile, kBlockCount * kBlockSize);
+        } catch (const FileError& e) {
+            io.err << "mervadin-cli: " << e.what() << '\n';
+            return static_cast<int>(kBadInput);
+        }
         table.resize(kBlockCount * kBlockSize, '\xFF');
         RecordFiles(folder).StoreRead(std::span<const std::uint8_t>(
             reinterpret_cast<const std::uint8_t*>(table.data()), table.size()));

@@ -21,11 +21,15 @@ struct Streams {
     std::ostream& err;
 };
 
-// Runs a command body, turning file errors into a message and status 1.
+// Runs a command body, turning file errors into a message: status 2 for a
+// file that cannot be read, 1 for the others.
 template <typename Body>
 int Guarded(Streams io, Body body) {
     try {
         return body();
+    } catch (const FileReadError& e) {
+        io.err << "mervadin-cli: " << e.what() << '\n';
+        return kBadInput;
     } catch (const FileError& e) {
         io.err << "mervadin-cli: " << e.what() << '\n';
         return kFailure;

@@ -146,13 +146,21 @@ int RunOperation(const DeviceOptions& options, Streams io, StopStyle stop,
     if (ending.signal)
         return StopSignals::ExitStatus(ending.signal);
     if (runner.LastOutcome() == OperationStatus::Succeeded)
-        return kSuccess;
+        return CheckedTrace(*session, kSuccess, io);
     if (ending.timedOut)
         io.err << "mervadin-cli: " << TimeOutLine(*options.timeoutSeconds) << '\n';
-    return kFailure;
+    return CheckedTrace(*session, kFailure, io);
 }
 
 } // namespace
+
+int CheckedTrace(const LinkSession& session, int status, Streams io) {
+    const auto failure = session.TraceFailure();
+    if (!failure)
+        return status;
+    io.err << "mervadin-cli: " << *failure << '\n';
+    return status == kSuccess ? kFailure : status;
+}
 
 std::string TimeOutLine(unsigned seconds) {
     return "the device did not finish within " + std::to_string(seconds) +
@@ -171,7 +179,7 @@ int Status(const DeviceOptions& options, Streams io) {
     if (!first.Advice().empty())
         io.err << first.Advice() << '\n';
     io.out << (present ? "USB Connected" : "USB No Connect") << '\n';
-    return present ? kSuccess : kFailure;
+    return CheckedTrace(*session, present ? kSuccess : kFailure, io);
 }
 
 int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Streams io) {

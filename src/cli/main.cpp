@@ -23,6 +23,27 @@ using namespace mervadin;
 
 namespace {
 
+// Refuses an empty value, naming what it should have named.
+CLI::Validator NotEmpty(const std::string& what) {
+    return CLI::Validator(
+        [what](const std::string& value) {
+            return value.empty() ? what + " is empty" : std::string();
+        },
+        "NOT EMPTY");
+}
+
+// Refuses a value holding a line break or another control character.
+CLI::Validator OneLine() {
+    return CLI::Validator(
+        [](const std::string& value) {
+            for (const char c : value)
+                if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                    return std::string("holds a line break or another control character");
+            return std::string();
+        },
+        "ONE LINE");
+}
+
 struct Options {
     std::string workdir;
     std::string device = "hid";
@@ -34,10 +55,10 @@ struct Options {
     std::string at;
     std::optional<unsigned> frames;
     std::optional<unsigned> timeout;
-    cli::SourceFormat format = cli::SourceFormat::ByName;
     std::string oldPassword, newPassword, confirmation;
     cli::StatsOptions stats;
     std::string from, to, list;
+    std::string formatName;
 };
 
 void AddConfigCommands(CLI::App& config, Options& o) {
@@ -90,7 +111,11 @@ int Dispatch(CLI::App& app, Options& o) {
     if (app.got_subcommand("rebuild-kinds"))
         return cli::RebuildKinds(folder, io);
     if (app.got_subcommand("import-numbers"))
-        return cli::ImportNumbers(folder, o.text, o.format, io);
+        return cli::ImportNumbers(folder, o.text,
+                                  o.formatName == "txt"    ? cli::SourceFormat::Text
+                                  : o.formatName == "xlsx" ? cli::SourceFormat::Workbook
+                                                           : cli::SourceFormat::ByName,
+                                  io);
     if (app.got_subcommand("clear-numbers"))
         return cli::ClearNumbers(folder, io);
     if (app.got_subcommand("show-numbers"))
@@ -150,7 +175,8 @@ int Run(int argc, char** argv) {
     app.set_version_flag("--version", MERVADIN_VERSION);
     app.require_subcommand(1);
     app.add_option("--workdir", o.workdir,
-                   "working folder (default: MERVADIN_WORKDIR or ~/ORVI-T300-En)");
+                   "working folder (default: MERVADIN_WORKDIR or ~/ORVI-T300-En)")
+        ->check(NotEmpty("the working folder"));
 
     app.add_option("--device", o.device, "hid (default), hid:PATH, sim or unix:PATH");
     app.add_flag_callback(
@@ -161,12 +187,14 @@ int Run(int argc, char** argv) {
         ->check(CLI::Range(1U, 31536000U));
     app.add_option("--encoding", o.encoding,
                    "encoding of the data files' text, e.g. GB18030 (default: MERVADIN_ENCODING "
-                   "or UTF-8)");
+                   "or UTF-8)")
+        ->check(OneLine());
 
     app.add_subcommand("status", "print whether a device is present (exit 0) or not (exit 1)");
     app.add_subcommand("list-devices", "list the matching USB HID devices");
     app.add_subcommand("settings-block", "print the settings block built from Config.txt")
-        ->add_option("--at", o.at, "date and time to stamp, as \"YYYY-MM-DD HH:MM:SS\"");
+        ->add_option("--at", o.at, "date and time to stamp, as \"YYYY-MM-DD HH:MM:SS\"")
+        ->check(OneLine());
     app.add_subcommand("write-settings", "write the settings block into the device");
     app.add_subcommand("read-cdr", "read the call records into ReadFile.txt and the lists");
     app.add_subcommand("write-numbers", "write LoadNumber.txt into the device");
@@ -195,11 +223,8 @@ int Run(int argc, char** argv) {
                                       "replace LoadNumber.txt from a text file or a workbook");
     import->add_option("FILE", o.text, "a text file (one record a line) or an .xlsx workbook")
         ->required();
-    import->add_option("--format", o.format, "txt or xlsx (default: by the file name's ending)")
-        ->transform(CLI::CheckedTransformer(
-            std::map<std::string, cli::SourceFormat>{{"txt", cli::SourceFormat::Text},
-                                                     { "xlsx",
-                                                       cli::SourceFormat::Workbook }}));
+    import->add_option("--format", o.formatName, "txt or xlsx (default: by the file name's ending)")
+        ->check(CLI::IsMember({"txt", "xlsx"}));
     app.add_subcommand("clear-numbers", "empty LoadNumber.txt");
     app.add_subcommand("show-numbers", "print LoadNumber.txt as the number list window shows it");
     app.add_subcommand("monitor", "watch the device; commands on standard input: start, stop, "

@@ -194,7 +194,7 @@ int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optiona
     clock.Start();
     console.loop.exec();
     monitor.Stop();
-    return console.Status();
+    return CheckedTrace(*session, console.Status(), io);
 }
 
 } // namespace mervadin::cli

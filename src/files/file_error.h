@@ -18,4 +18,11 @@ private:
     std::filesystem::path path_;
 };
 
+// A file is there but cannot be read (no permission, a failing disk): bad
+// input rather than a failed operation.
+class FileReadError : public FileError {
+public:
+    using FileError::FileError;
+};
+
 } // namespace mervadin

@@ -36,7 +36,7 @@ std::string ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
     const auto size = ReadableSize(path, limit);
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw FileError(path, std::string("cannot open file: ") + std::strerror(errno));
+        throw FileReadError(path, std::string("cannot be read: ") + std::strerror(errno));
     std::string bytes(static_cast<std::size_t>(size), '\0');
     try {
         // One read into a buffer of the file's size; a file that grew
@@ -44,10 +44,10 @@ std::string ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
         in.read(bytes.data(), static_cast<std::streamsize>(size));
         bytes.resize(static_cast<std::size_t>(in.gcount()));
         if (in.bad())
-            throw FileError(path, "read error");
+            throw FileReadError(path, "cannot be read: read error");
     } catch (const std::ios_base::failure&) {
         // The stream buffer reports a failed read (EIO, ...) this way.
-        throw FileError(path, std::string("read error: ") + std::strerror(errno));
+        throw FileReadError(path, std::string("cannot be read: ") + std::strerror(errno));
     }
     return bytes;
 }

@@ -24,7 +24,7 @@ std::string Timestamp() {
 } // namespace
 
 FrameTrace::FrameTrace(const std::filesystem::path& file)
-    : out_(file, std::ios::binary | std::ios::app) {
+    : file_(file), out_(file, std::ios::binary | std::ios::app) {
     if (!out_)
         throw FileError(file, "cannot open the trace file for appending");
 }
@@ -59,8 +59,12 @@ void FrameTrace::Note(const std::string& text) {
 }
 
 void FrameTrace::Write(const char* direction, const std::string& text) {
+    if (failure_)
+        return;
     out_ << Timestamp() << ' ' << direction << ' ' << text << '\n';
     out_.flush();
+    if (!out_)
+        failure_ = file_.string() + ": the trace could not be written (disk full?)";
 }
 
 } // namespace mervadin

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 namespace mervadin {
@@ -22,10 +23,16 @@ public:
 
     static std::string Escape(Bytes data);
 
+    // Why the trace stopped being written (a full disk), or nothing. Once a
+    // write fails, nothing more is written.
+    const std::optional<std::string>& Failure() const { return failure_; }
+
 private:
     void Write(const char* direction, const std::string& text);
 
+    std::filesystem::path file_;
     std::ofstream out_;
+    std::optional<std::string> failure_;
 };
 
 } // namespace mervadin

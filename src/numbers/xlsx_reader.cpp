@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <deque>
 #include <map>
 
@@ -186,6 +188,8 @@ void XlsxReader::Impl::OpenArchive(const std::filesystem::path& file) {
         return;
     if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS)
         throw XlsxError(file_ + ": not a workbook (not a zip archive)");
+    if (code == ZIP_ER_OPEN || code == ZIP_ER_READ)
+        throw XlsxError(file_ + ": cannot be read: " + std::strerror(errno));
     zip_error_t reason;
     zip_error_init_with_code(&reason, code);
     const std::string text = zip_error_strerror(&reason);

@@ -29,6 +29,10 @@ public:
     ~LinkSession();
 
     DeviceLink& Link() { return *link_; }
+    // Why the trace file stopped being written, or nothing.
+    std::optional<std::string> TraceFailure() const {
+        return trace_ ? trace_->Failure() : std::nullopt;
+    }
     // The simulated device when the session runs on one, else null.
     sim::SimDevice* Simulator() { return simulator_; }
 

@@ -3,6 +3,8 @@
 #include "files/file_error.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 
 namespace mervadin {
@@ -28,7 +30,7 @@ void VoiceBuffer::Load(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in || !in.read(read.data(), static_cast<std::streamsize>(length)) ||
         in.gcount() != static_cast<std::streamsize>(length))
-        throw FileError(file, "cannot read the file");
+        throw FileReadError(file, std::string("cannot be read: ") + std::strerror(errno));
     std::copy(read.begin(), read.end(), Bytes().begin());
     size_ = static_cast<std::uint32_t>(length);
 }

@@ -157,5 +157,20 @@ TEST_F(CliHardening, AFileThatCannotBeReadIsBadInputForEveryCommand) {
     }
 }
 
+TEST_F(CliHardening, ALockHeldElsewhereIsWaitedForAndSaidOnce) {
+    // Another process holds the folder's lock for two seconds; a killed
+    // writer's temporary waits beside Config.txt.
+    test::Spit(work / ".Config.txt.tmp123", "half");
+    const auto run = test::RunScript("flock '" + (work / ".mervadin.lock").string() +
+                                         "' sleep 2 &\nsleep 0.3\n\"$CLI\" --workdir " +
+                                         Quoted(work) + " config set phone= 7",
+                                     30);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err,
+              "mervadin-cli: waiting for another Mervadin working on " + work.string() + "\n");
+    EXPECT_FALSE(fs::exists(work / ".Config.txt.tmp123"));
+    EXPECT_EQ(Cli("config get phone=").out, "7\n");
+}
+
 } // namespace
 } // namespace mervadin

@@ -1,12 +1,7 @@
-#include "numbers/xlsx_reader.h"
-#include "qtcore/text_codec.h"
-#include "records/record_export.h"
 #include "statistics/call_statistics.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
-
-#include <zip.h>
 
 namespace mervadin {
 namespace {
@@ -87,75 +82,6 @@ TEST(CallStatistics, DatesDurationsAndDaysAreReadStrictly) {
     EXPECT_FALSE(ParseDuration("0:0:60"));
     EXPECT_EQ(DayText(*ParseDay("2026-1-2")), "2026-01-02");
     EXPECT_FALSE(ParseDay("2026-13-01"));
-}
-
-TEST(RecordExport, CsvQuotesWhereNeededAndReadsTheChosenEncoding) {
-    const auto gb = TextCodec::Named("GB18030");
-    ASSERT_TRUE(gb);
-    const std::string list =
-        Line("7", "2", "2026/1/2 3:4:5", "0:0:9", "a, \"b\"", "\xD5\xC5", "007") +
-        Line("x", "9", "", "", "", "n,1") + "no fields";
-    EXPECT_EQ(RecordsCsv(list, *gb),
-              "Group,Name,Number,Type,Date,Duration,Remark\r\n"
-              "7,\xE5\xBC\xA0,007,CallInAnswer,2026/1/2 3:4:5,0:0:9,\"a, \"\"b\"\"\"\r\n"
-              "x,\"n,1\",100,9,,,\r\n"
-              ",,,,,,\r\n");
-    EXPECT_EQ(ExportFormatOf("a.CSV"), ExportFormat::Csv);
-    EXPECT_EQ(ExportFormatOf("a.xlsx"), ExportFormat::Workbook);
-    EXPECT_EQ(ExportFormatOf("a.txt"), ExportFormat::Text);
-}
-
-std::string ZipEntry(const std::filesystem::path& file, const char* name) {
-    int error = 0;
-    zip_t* archive = zip_open(file.c_str(), ZIP_RDONLY, &error);
-    if (!archive)
-        return {};
-    zip_stat_t stat;
-    std::string bytes;
-    if (zip_stat(archive, name, 0, &stat) == 0) {
-        zip_file_t* entry = zip_fopen(archive, name, 0);
-        bytes.resize(stat.size);
-        zip_fread(entry, bytes.data(), stat.size);
-        zip_fclose(entry);
-    }
-    zip_close(archive);
-    return bytes;
-}
-
-TEST(RecordExport, TheWorkbookHasTypedCellsABoldHeaderFrozenPanesAndAFilter) {
-    test::TempFolder temp;
-    const auto file = temp / "out.xlsx";
-    const std::string list =
-        Line("12", "0", "2026/1/2 3:4:5", "1:0:30", "note", "Ann", "00861380000000001") +
-        Line("NoId", "1", "broken", "0:0:0");
-    WriteRecordsWorkbook(file, list, Utf8Encoding());
-
-    // Read back by our own reader, which shares nothing with the writer.
-    XlsxReader reader(file, 1, 7);
-    const auto header = reader.NextRow();
-    ASSERT_TRUE(header);
-    EXPECT_EQ(header->cells.at(0), "Group");
-    const auto first = reader.NextRow();
-    ASSERT_TRUE(first);
-    EXPECT_EQ(first->cells.at(0), "12");
-    EXPECT_EQ(first->cells.at(2), "00861380000000001"); // text: zeros and length kept
-    EXPECT_EQ(first->cells.at(3), "CallOutSuccessed");
-    EXPECT_EQ(first->cells.at(6), "note");
-    const auto second = reader.NextRow();
-    ASSERT_TRUE(second);
-    EXPECT_EQ(second->cells.at(0), "NoId");
-    EXPECT_EQ(second->cells.at(4), "broken"); // not a date: kept as text
-    EXPECT_FALSE(reader.NextRow());
-
-    const std::string sheet = ZipEntry(file, "xl/worksheets/sheet1.xml");
-    EXPECT_NE(sheet.find("<pane ySplit=\"1\""), std::string::npos);
-    EXPECT_NE(sheet.find("<autoFilter ref=\"A1:G3\""), std::string::npos);
-    // The date is a number (46024 is 2026-01-02) and the duration a fraction of a day.
-    EXPECT_NE(sheet.find("<c r=\"E2\" s=\"2\"><v>46024.12783564815"), std::string::npos) << sheet;
-    EXPECT_NE(sheet.find("<c r=\"F2\" s=\"3\"><v>0.04201388888888889"), std::string::npos);
-    const std::string styles = ZipEntry(file, "xl/styles.xml");
-    EXPECT_NE(styles.find("yyyy-mm-dd hh:mm:ss"), std::string::npos);
-    EXPECT_NE(styles.find("<b/>"), std::string::npos);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "common/text_encoding.h"
-#include "qtcore/text_codec.h"
 #include "records/call_record.h"
 #include "records/record_files.h"
 #include "settings/settings_block.h"
@@ -20,19 +19,6 @@ TEST(TextEncoding, CutsNeverSplitACharacter) {
     EXPECT_EQ(utf8.Fit(kTest, 6), 6u);
     EXPECT_EQ(utf8.Fit("a" + kTest, 3), 1u);
     EXPECT_EQ(utf8.Fit(kTestGb + "xyz", 3), 3u); // not UTF-8: the bytes are cut as they are
-
-    const auto gb = TextCodec::Named("GB18030");
-    ASSERT_NE(gb, nullptr);
-    EXPECT_EQ(gb->Decode(kTestGb), QString::fromUtf8(kTest));
-    EXPECT_EQ(gb->Encode(QString::fromUtf8(kTest)), kTestGb);
-    EXPECT_EQ(gb->Fit("a" + kTestGb, 4), 3u);
-    EXPECT_EQ(gb->Fit("a" + kTestGb, 5), 5u);
-    EXPECT_EQ(gb->Truncate(QString::fromUtf8("a" + kTest), 4), QString::fromUtf8("a\xE6\xB5\x8B"));
-    EXPECT_EQ(TextCodec::Named("no-such-encoding"), nullptr);
-
-    // Invalid bytes show as replacement marks; the codec itself writes nothing back.
-    const auto utf8Codec = TextCodec::Named("UTF-8");
-    EXPECT_EQ(utf8Codec->Decode(kTestGb).count(QChar::ReplacementCharacter), 4);
 }
 
 TEST(TextEncoding, ByteLimitsOfTheSettingsBlockAndRemarksCutWholeCharacters) {
@@ -49,12 +35,6 @@ TEST(TextEncoding, ByteLimitsOfTheSettingsBlockAndRemarksCutWholeCharacters) {
               sms.substr(0, 94) + '\0' + '\0');
     EXPECT_EQ(std::string(block.begin() + 480, block.begin() + 496),
               "ab" + kTest + kTest + std::string(2, '\0'));
-
-    const auto gb = TextCodec::Named("GB18030");
-    WriteSetting(config, "pin=", "a" + kTestGb + kTestGb + kTestGb + kTestGb); // 17 bytes
-    const SettingsBlock gbBlock = BuildSettingsBlock(ReadLines(config), {2026, 1, 1, 0, 0, 0}, *gb);
-    EXPECT_EQ(std::string(gbBlock.begin() + 480, gbBlock.begin() + 496),
-              "a" + kTestGb + kTestGb + kTestGb + kTestGb.substr(0, 2) + '\0');
 
     const WorkFolder folder(temp.path());
     ASSERT_EQ(folder.Prepare(), std::nullopt);

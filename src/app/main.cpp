@@ -3,7 +3,6 @@
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "qtcore/text_codec.h"
-#include "transports/socket_transport.h"
 #include "ui/app_icon.h"
 #include "ui/qt_prompts.h"
 
@@ -57,11 +56,10 @@ int main(int argc, char** argv) {
                      qPrintable(parser.value(device)));
         return 2;
     }
-    if (selection->kind == DeviceSelection::Kind::Socket)
-        if (const auto problem = SocketTransport::PathProblem(selection->path)) {
-            std::fprintf(stderr, "mervadin: %s\n", problem->c_str());
-            return 2;
-        }
+    if (const auto problem = selection->Problem()) {
+        std::fprintf(stderr, "mervadin: %s\n", problem->c_str());
+        return 2;
+    }
     link.device = *selection;
     if (parser.isSet(trace))
         link.trace = parser.value(trace).toStdString();

@@ -8,7 +8,6 @@
 #include "cli/record_commands.h"
 #include "files/folder_lock.h"
 #include "qtcore/text_codec.h"
-#include "transports/socket_transport.h"
 
 #include <QCoreApplication>
 
@@ -135,11 +134,10 @@ int Dispatch(CLI::App& app, Options& o) {
                       << "\" (hid, hid:PATH, sim, unix:PATH)\n";
             return cli::kBadInput;
         }
-        if (selection->kind == DeviceSelection::Kind::Socket)
-            if (const auto problem = SocketTransport::PathProblem(selection->path)) {
-                std::cerr << "mervadin-cli: " << *problem << '\n';
-                return cli::kBadInput;
-            }
+        if (const auto problem = selection->Problem()) {
+            std::cerr << "mervadin-cli: " << *problem << '\n';
+            return cli::kBadInput;
+        }
         cli::DeviceOptions device{*selection, std::nullopt, o.timeout};
         if (app.count("--trace")) {
             if (!std::ofstream(o.trace, std::ios::app)) {

@@ -17,9 +17,10 @@ constexpr std::string_view kTemporaryMark = ".tmp";
 fs::path TemporaryNameBeside(const fs::path& path) {
     std::random_device seed;
     std::mt19937_64 random(seed());
-    const auto name = path.filename().string();
-    return path.parent_path() /
-           ("." + name + std::string(kTemporaryMark) + std::to_string(random() % 1000000000));
+    fs::path name(".");
+    name += path.filename(); // joined as a path: a name in any script stays whole
+    name += std::string(kTemporaryMark) + std::to_string(random() % 1000000000);
+    return path.parent_path() / name;
 }
 
 // What a file system entry is, in a message.
@@ -81,14 +82,14 @@ fs::path ReplacedFile(const fs::path& path) {
                 return at;
             const std::string what = KindOf(status.type());
             throw FileError(path, at == path ? "is " + what + ", not a regular file: not replaced"
-                                             : "leads to " + at.string() + ", which is " + what +
+                                             : "leads to " + Utf8Of(at) + ", which is " + what +
                                                    ", not a regular file: not replaced");
         }
         if (links == kMaxLinks)
             throw FileError(path, "too many links to follow (a loop?)");
         const fs::path target = fs::read_symlink(at, error);
         if (error)
-            throw FileError(path, "cannot follow the link " + at.string() + ": " + error.message());
+            throw FileError(path, "cannot follow the link " + Utf8Of(at) + ": " + error.message());
         at = target.is_absolute() ? target : at.parent_path() / target;
     }
 }
@@ -112,7 +113,7 @@ void FileBatch::StageWith(const fs::path& path, fs::perms newMode, Write write) 
     // A killed writer's temporaries beside a link's target in another folder
     // are not seen by the cleaning of the working folder: they go here.
     if (staged.target.parent_path() != path.parent_path())
-        RemoveLeftoverTemporaries(staged.target.parent_path(), staged.target.filename().string());
+        RemoveLeftoverTemporaries(staged.target.parent_path(), Utf8Of(staged.target.filename()));
     staged.temporary = TemporaryNameBeside(staged.target);
     try {
         staged.file = files_.CreateTemporary(staged.temporary, staged.target, newMode);
@@ -165,6 +166,7 @@ void FileBatch::Commit() {
     std::vector<fs::path> folders;
     for (std::size_t i = 0; i < staged_.size(); ++i) {
         const Staged& staged = staged_[i];
+        staged.file->ReadyForRename();
         if (const std::error_code error = files_.Replace(staged.temporary, staged.target)) {
             const fs::path failed = staged.path;
             staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(i));
@@ -199,7 +201,7 @@ void WriteLineViews(const fs::path& path, const LineViews& lines, fs::perms newM
 void RemoveLeftoverTemporaries(const fs::path& folder, std::string_view of) {
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = Utf8Of(it->path().filename());
         const auto mark = name.rfind(kTemporaryMark);
         if (name.size() < 2 || name[0] != '.' || mark == std::string::npos || mark == 0)
             continue;

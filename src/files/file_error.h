@@ -2,6 +2,8 @@
 // The one error of the file layer: a file could not be read or written. Its
 // message names the path and the cause, ready to be shown to the operator.
 
+#include "files/path_text.h"
+
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -11,7 +13,7 @@ namespace mervadin {
 class FileError : public std::runtime_error {
 public:
     FileError(const std::filesystem::path& path, const std::string& what)
-        : std::runtime_error(path.string() + ": " + what), path_(path) {}
+        : std::runtime_error(Utf8Of(path) + ": " + what), path_(path) {}
     const std::filesystem::path& path() const { return path_; }
 
 private:

@@ -20,6 +20,9 @@ public:
     virtual void Write(std::string_view bytes) = 0;
     // Puts the data on the disk; FileError when it cannot.
     virtual void Sync() = 0;
+    // Called right before the rename: where a file cannot be renamed while
+    // it is open (Windows), it is closed here.
+    virtual void ReadyForRename() {}
 };
 
 class FileSystem {

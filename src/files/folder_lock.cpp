@@ -1,5 +1,7 @@
 #include "files/folder_lock.h"
 
+#include "files/path_text.h"
+
 namespace mervadin {
 
 namespace {
@@ -22,7 +24,7 @@ void FolderLock::NoticeWait(const std::filesystem::path& folder) {
 }
 
 std::string FolderLock::WaitText(const std::filesystem::path& folder) {
-    return "waiting for another Mervadin working on " + folder.string();
+    return "waiting for another Mervadin working on " + Utf8Of(folder);
 }
 
 } // namespace mervadin

@@ -1,6 +1,7 @@
 #include "files/work_folder.h"
 
 #include "files/file_batch.h"
+#include "files/path_text.h"
 
 #include <array>
 #include <cstdlib>
@@ -49,9 +50,15 @@ fs::path WorkFolder::PlatformDefault() {
 
 WorkFolder WorkFolder::Resolve(const std::optional<std::string>& override) {
     if (override && !override->empty())
-        return WorkFolder(*override);
+        return WorkFolder(PathFromUtf8(*override));
+#ifdef _WIN32
+    // Read wide, so that a folder's name in any script stays whole.
+    if (const wchar_t* env = ::_wgetenv(L"MERVADIN_WORKDIR"); env && *env)
+        return WorkFolder(fs::path(env));
+#else
     if (const char* env = std::getenv("MERVADIN_WORKDIR"); env && *env)
         return WorkFolder(env);
+#endif
     return WorkFolder(PlatformDefault());
 }
 
@@ -60,7 +67,7 @@ std::optional<std::string> WorkFolder::Prepare() const {
     if (!fs::is_directory(root_, error)) {
         fs::create_directories(root_, error);
         if (error || !fs::is_directory(root_))
-            return "Cannot create the working folder " + root_.string() + ": " +
+            return "Cannot create the working folder " + Utf8Of(root_) + ": " +
                    (error ? error.message() : std::string("not a folder"));
     }
     RemoveLeftoverTemporaries(root_);

@@ -38,8 +38,8 @@ class WorkFolder {
 public:
     explicit WorkFolder(std::filesystem::path root) : root_(std::move(root)) {}
 
-    // The folder to use: `override` when given, else MERVADIN_WORKDIR, else
-    // the platform's constant path.
+    // The folder to use: `override` (UTF-8) when given, else
+    // MERVADIN_WORKDIR, else the platform's constant path.
     static WorkFolder Resolve(const std::optional<std::string>& override = std::nullopt);
     static std::filesystem::path PlatformDefault();
 

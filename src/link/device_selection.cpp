@@ -18,6 +18,20 @@ std::optional<DeviceSelection> DeviceSelection::Parse(const std::string& text) {
     return std::nullopt;
 }
 
+std::optional<std::string> DeviceSelection::Problem() const {
+    if (kind != Kind::Socket)
+        return std::nullopt;
+#ifdef _WIN32
+    return "the socket bridge (unix:PATH) is not built on Windows: it needs Unix-domain "
+           "sockets; use --simulator or the real device";
+#else
+    if (path.size() > kMaxSocketPathBytes)
+        return "the socket path " + path + " is too long (" + std::to_string(path.size()) +
+               " bytes; a socket's path holds at most " + std::to_string(kMaxSocketPathBytes) + ")";
+    return std::nullopt;
+#endif
+}
+
 int TickPeriodMs() {
     const char* text = std::getenv("MERVADIN_TICK_MS");
     int value = 0;

@@ -1,5 +1,6 @@
 #include "numbers/sheet_import.h"
 
+#include "files/path_text.h"
 #include "numbers/number_list.h"
 
 #include <algorithm>
@@ -11,7 +12,7 @@ constexpr unsigned kColumnB = 2, kColumnD = 4;
 } // namespace
 
 SheetImport::SheetImport(const std::filesystem::path& workbook)
-    : file_(workbook.string()), reader_(workbook, kColumnB, kColumnD) {
+    : file_(Utf8Of(workbook)), reader_(workbook, kColumnB, kColumnD) {
     staging_.reserve(kMaxNumbers);
 }
 

@@ -1,5 +1,6 @@
 #include "numbers/xlsx_reader.h"
 
+#include "files/path_text.h"
 #include "numbers/xml_part.h"
 
 #include <algorithm>
@@ -119,7 +120,7 @@ struct SharedStringHandler : XmlHandler {
 class XlsxReader::Impl : public XmlHandler {
 public:
     Impl(const std::filesystem::path& file, unsigned first, unsigned last)
-        : file_(file.string()), first_(first), last_(last) {
+        : file_(Utf8Of(file)), first_(first), last_(last) {
         OpenArchive(file);
         const auto [sheet, sharedStrings] = FindParts();
         if (!sharedStrings.empty()) {

@@ -6,7 +6,10 @@
 #include <chrono>
 
 #include <hidapi.h>
+
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 namespace mervadin {
 
@@ -23,11 +26,21 @@ hid_device* Handle(void* device) {
     return static_cast<hid_device*>(device);
 }
 
-std::string PermissionAdvice(const std::string& path) {
+// Why a device that is there could not be opened, and how to mend it;
+// empty when nothing can be said.
+std::string OpenFailureAdvice(const std::string& path) {
+#ifdef _WIN32
+    return "Device found at " + path +
+           " but it cannot be opened: another program may hold it. Close that program and plug "
+           "the device in again.";
+#else
+    if (::access(path.c_str(), R_OK | W_OK) == 0 || errno != EACCES)
+        return {};
     return "Device found at " + path +
            " but it cannot be opened: permission denied. Install packaging/70-mervadin.rules "
            "into /etc/udev/rules.d, run 'sudo udevadm control --reload-rules && sudo udevadm "
            "trigger' and plug the device in again.";
+#endif
 }
 
 } // namespace
@@ -104,8 +117,7 @@ void HidTransport::Scan() {
             device_ = device;
             break;
         }
-        if (::access(info.path.c_str(), R_OK | W_OK) != 0 && errno == EACCES)
-            advice = PermissionAdvice(info.path);
+        advice = OpenFailureAdvice(info.path);
     }
     const int count = device_ ? 1 : 0;
     if (!advice.empty() && advice != lastAdvice_)

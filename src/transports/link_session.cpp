@@ -2,7 +2,9 @@
 
 #include "sim/sim_transport.h"
 #include "transports/hid_transport.h"
+#ifndef _WIN32
 #include "transports/socket_transport.h"
+#endif
 
 #include <stdexcept>
 
@@ -20,8 +22,12 @@ LinkSession::LinkSession(const DeviceSelection& selection,
         break;
     }
     case DeviceSelection::Kind::Socket:
+#ifdef _WIN32
+        throw std::runtime_error(*selection.Problem());
+#else
         transport_ = std::make_unique<SocketTransport>(selection.path);
         break;
+#endif
     case DeviceSelection::Kind::Hid:
         if (!HidTransport::Initialise())
             throw std::runtime_error(kHidInitFailed);

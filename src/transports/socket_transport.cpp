@@ -1,5 +1,7 @@
 #include "transports/socket_transport.h"
 
+#include "link/device_selection.h"
+
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -37,18 +39,11 @@ void SocketTransport::Start(TransportEvents& events) {
         retry_.start();
 }
 
-std::optional<std::string> SocketTransport::PathProblem(const std::string& path) {
-    constexpr std::size_t kLongest = sizeof(sockaddr_un::sun_path) - 1;
-    if (path.size() > kLongest)
-        return "the socket path " + path + " is too long (" + std::to_string(path.size()) +
-               " bytes; a socket's path holds at most " + std::to_string(kLongest) + ")";
-    return std::nullopt;
-}
-
 bool SocketTransport::TryConnect() {
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    if (PathProblem(path_))
+    static_assert(kMaxSocketPathBytes < sizeof address.sun_path);
+    if (path_.size() > kMaxSocketPathBytes)
         return false;
     std::memcpy(address.sun_path, path_.c_str(), path_.size() + 1);
     // Not blocking: a peer whose queue of connections is full makes connect

@@ -22,9 +22,6 @@ class SocketTransport : public Transport {
 public:
     static constexpr int kRetryMs = 200;
 
-    // Why `path` cannot name a socket (too long for one); nothing when it can.
-    static std::optional<std::string> PathProblem(const std::string& path);
-
     explicit SocketTransport(std::string path);
     ~SocketTransport() override;
 

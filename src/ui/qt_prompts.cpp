@@ -1,5 +1,6 @@
 #include "ui/qt_prompts.h"
 
+#include "qtcore/qt_paths.h"
 #include "qtcore/text_codec.h"
 
 #include <QFileDialog>
@@ -62,7 +63,7 @@ std::optional<std::filesystem::path> QtPrompts::SaveFileName(const std::filesyst
     QStringList names;
     for (const auto& type : QString::fromStdString(filter).split(";;"))
         names << type.section('|', 0, 0);
-    QFileDialog dialog(nullptr, QString(), QString::fromStdString(folder.string()));
+    QFileDialog dialog(nullptr, QString(), TextOf(folder));
     dialog.setNameFilters(names);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without an ending gets the chosen type's.
@@ -77,7 +78,7 @@ std::optional<std::filesystem::path> QtPrompts::SaveFileName(const std::filesyst
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+    return PathOf(dialog.selectedFiles().front());
 }
 
 std::optional<std::filesystem::path> QtPrompts::OpenFileName(
@@ -85,13 +86,13 @@ std::optional<std::filesystem::path> QtPrompts::OpenFileName(
     QStringList names;
     for (const auto& filter : filters)
         names << QString::fromStdString(filter);
-    QFileDialog dialog(nullptr, QString(), QString::fromStdString(folder.string()));
+    QFileDialog dialog(nullptr, QString(), TextOf(folder));
     dialog.setNameFilters(names);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+    return PathOf(dialog.selectedFiles().front());
 }
 
 } // namespace mervadin

@@ -1,5 +1,7 @@
 #include "ui/widgets.h"
 
+#include "qtcore/qt_paths.h"
+
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -16,7 +18,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 }
 
 std::filesystem::path DocumentsFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+    return PathOf(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
 }
 
 } // namespace mervadin

@@ -54,6 +54,7 @@ private:
                 throw FileError(target_, "write error: Input/output error");
             real_->Sync();
         }
+        void ReadyForRename() override { real_->ReadyForRename(); }
 
     private:
         FailingFiles& owner_;

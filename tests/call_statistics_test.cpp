@@ -77,11 +77,30 @@ TEST(CallStatistics, DatesDurationsAndDaysAreReadStrictly) {
     EXPECT_FALSE(ParseCallDate("2026/1/2 24:0:0"));
     EXPECT_FALSE(ParseCallDate("2026/1/2"));
     EXPECT_FALSE(ParseCallDate("2026/1/2 1:2:3 "));
+    EXPECT_FALSE(ParseCallDate("2026/1/2 1:"));
+    EXPECT_FALSE(ParseCallDate("2026/1/2 1:60"));
     EXPECT_EQ(ParseDuration("18:0:0"), 64800u);
     EXPECT_FALSE(ParseDuration(""));
     EXPECT_FALSE(ParseDuration("0:0:60"));
     EXPECT_EQ(DayText(*ParseDay("2026-1-2")), "2026-01-02");
     EXPECT_FALSE(ParseDay("2026-13-01"));
+}
+
+TEST(CallStatistics, CallsStoredLiveCountBesideThoseOfARead) {
+    // A call the monitor stored carries the device's date, without seconds.
+    const std::string frame =
+        "velorn<cdr:Id:3;Name:Ann;Number:13800000001;Type:0;Date:2026/12/08 17:11;"
+        "Duration:0:1:5;checksum:000000;>end";
+    const std::string live = LiveRecordLine(
+        std::span(reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size()));
+    ASSERT_NE(live.find("Date[2026/12/08 17:11]"), std::string::npos) << live;
+    const std::string out = Line("3", "0", "2026/12/8 9:30:0", "0:0:55") + live + "\r\n";
+    const CallStatistics s = ComputeStatistics(out, "");
+    EXPECT_EQ(s.unread, 0u);
+    EXPECT_EQ(s.total.calls[0], 2u);
+    EXPECT_EQ(s.total.talkSeconds, 55u + 65u);
+    ASSERT_EQ(s.byDay.size(), 1u);
+    EXPECT_EQ(s.byDay.begin()->first, year_month_day(year(2026), December, day(8)));
 }
 
 } // namespace

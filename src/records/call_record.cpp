@@ -36,13 +36,21 @@ bool TakeChar(std::string_view& text, std::string_view accepted) {
     return true;
 }
 
-// "H:M:S"; the hours take up to `hourDigits` digits.
-std::optional<std::uint32_t> TakeClock(std::string_view& text, std::size_t hourDigits) {
+enum class Seconds { Required, Optional };
+
+// "H:M:S" ("H:M" too where the seconds are optional); the hours take up to
+// `hourDigits` digits.
+std::optional<std::uint32_t> TakeClock(std::string_view& text, std::size_t hourDigits,
+                                       Seconds seconds = Seconds::Required) {
     const auto h = TakeNumber(text, hourDigits);
     if (!h || !TakeChar(text, ":"))
         return std::nullopt;
     const auto m = TakeNumber(text, 2);
-    if (!m || *m > 59 || !TakeChar(text, ":"))
+    if (!m || *m > 59)
+        return std::nullopt;
+    if (seconds == Seconds::Optional && text.empty())
+        return *h * 3600 + *m * 60;
+    if (!TakeChar(text, ":"))
         return std::nullopt;
     const auto s = TakeNumber(text, 2);
     if (!s || *s > 59)
@@ -262,7 +270,9 @@ std::optional<std::pair<year_month_day, seconds>> ParseCallDate(std::string_view
     const auto day = TakeDate(text, "/-");
     if (!day || !TakeChar(text, " "))
         return std::nullopt;
-    const auto time = TakeClock(text, 2);
+    // A read writes the seconds; a call stored live has the device's own
+    // form, without them.
+    const auto time = TakeClock(text, 2, Seconds::Optional);
     if (!time || *time >= 24 * 3600 || !text.empty())
         return std::nullopt;
     return std::pair{*day, seconds(*time)};

@@ -46,8 +46,9 @@ char LiveRecordType(std::span<const std::uint8_t> buffer);
 // replaced, so a remark reads back as it was stored.
 std::string CleanRemark(std::string_view remark);
 
-// "2026/1/2 3:4:5" (or with "-" between the date's parts); nothing for
-// anything else or a day that does not exist.
+// "2026/1/2 3:4:5" as a read writes it, or "2026/12/08 17:11" as a call
+// stored live has it (the seconds left out), "-" between the date's parts
+// too; nothing for anything else or a day that does not exist.
 std::optional<std::pair<std::chrono::year_month_day, std::chrono::seconds>> ParseCallDate(
     std::string_view text);
 // "H:M:S" with minutes and seconds below 60.

@@ -172,5 +172,17 @@ TEST_F(CliHardening, ALockHeldElsewhereIsWaitedForAndSaidOnce) {
     EXPECT_EQ(Cli("config get phone=").out, "7\n");
 }
 
+TEST(ProgramOptions, VersionAndHelpAnswerWithoutADisplay) {
+    // Over ssh or in a package check there is no window system to reach.
+    const std::string bare = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
+    const auto version = test::RunScript(bare + "'" MERVADIN_APP_PATH "' --version");
+    EXPECT_EQ(version.status, 0) << version.err;
+    EXPECT_EQ(version.out, "mervadin " MERVADIN_VERSION "\n");
+    const auto help = test::RunScript(bare + "'" MERVADIN_APP_PATH "' --help");
+    EXPECT_EQ(help.status, 0) << help.err;
+    EXPECT_NE(help.out.find("--simulator"), std::string::npos);
+    EXPECT_EQ(test::RunScript(bare + "\"$CLI\" --version").out, MERVADIN_VERSION "\n");
+}
+
 } // namespace
 } // namespace mervadin

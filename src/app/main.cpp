@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "qtcore/qt_paths.h"
 #include "qtcore/text_codec.h"
 #include "ui/app_icon.h"
 #include "ui/qt_prompts.h"
@@ -12,16 +13,26 @@
 #include <QPixmap>
 
 #include <cstdio>
+#include <optional>
 
 using namespace mervadin;
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("mervadin");
-    QApplication::setApplicationVersion(MERVADIN_VERSION);
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(DrawAppIcon(256))));
-    QGuiApplication::setDesktopFileName("mervadin");
+namespace {
 
+struct Options {
+    std::optional<std::string> workdir; // UTF-8
+    std::string device;
+    std::optional<std::filesystem::path> trace;
+    std::string encoding;
+};
+
+// Reads the command line before any window system is needed, so that
+// --help and --version answer (and exit) without a display, over ssh or in
+// a package check as at a desk.
+Options ReadOptions(int argc, char** argv) {
+    const QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName("mervadin");
+    QCoreApplication::setApplicationVersion(MERVADIN_VERSION);
     QCommandLineParser parser;
     parser.setApplicationDescription("Configure, load and watch the auto-dialer device.");
     parser.addHelpOption();
@@ -40,34 +51,48 @@ int main(int argc, char** argv) {
         "MERVADIN_ENCODING or UTF-8).",
         "NAME");
     parser.addOptions({workdir, device, simulator, trace, encoding});
-    parser.process(app);
+    parser.process(core); // --help, --version and bad options end the process here
 
-    std::string encodingName = parser.value(encoding).toStdString();
-    if (!TextCodec::ChooseForRun(encodingName)) {
-        std::fprintf(stderr, "mervadin: unknown encoding \"%s\"\n", encodingName.c_str());
+    Options options;
+    if (parser.isSet(workdir))
+        options.workdir = parser.value(workdir).toStdString();
+    options.device = parser.isSet(simulator) ? "sim" : parser.value(device).toStdString();
+    if (parser.isSet(trace))
+        options.trace = PathOf(parser.value(trace));
+    options.encoding = parser.value(encoding).toStdString();
+    return options;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options options = ReadOptions(argc, argv);
+    if (!TextCodec::ChooseForRun(options.encoding)) {
+        std::fprintf(stderr, "mervadin: unknown encoding \"%s\"\n", options.encoding.c_str());
         return 2;
     }
-
-    LinkOptions link;
-    const auto selection = DeviceSelection::Parse(
-        parser.isSet(simulator) ? "sim" : parser.value(device).toStdString());
+    const auto selection = DeviceSelection::Parse(options.device);
     if (!selection) {
         std::fprintf(stderr, "mervadin: unknown device \"%s\" (hid, hid:PATH, sim, unix:PATH)\n",
-                     qPrintable(parser.value(device)));
+                     options.device.c_str());
         return 2;
     }
     if (const auto problem = selection->Problem()) {
         std::fprintf(stderr, "mervadin: %s\n", problem->c_str());
         return 2;
     }
-    link.device = *selection;
-    if (parser.isSet(trace))
-        link.trace = parser.value(trace).toStdString();
 
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("mervadin");
+    QApplication::setApplicationVersion(MERVADIN_VERSION);
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(DrawAppIcon(256))));
+    QGuiApplication::setDesktopFileName("mervadin");
+
+    LinkOptions link;
+    link.device = *selection;
+    link.trace = options.trace;
     QtPrompts prompts;
-    const auto folder = WorkFolder::Resolve(
-        parser.isSet(workdir) ? std::optional(parser.value(workdir).toStdString()) : std::nullopt);
-    Startup startup(folder, prompts, link);
+    Startup startup(WorkFolder::Resolve(options.workdir), prompts, link);
     if (auto status = startup.Run())
         return *status;
     startup.Window()->show();

@@ -155,6 +155,11 @@ TEST(Cli, StatsAndExportsOfTheCallLists) {
     ASSERT_EQ(RunCli(wd + "export-records out '" + (temp / "out.csv").string() + "'").status, 0);
     EXPECT_NE(test::Slurp(temp / "out.csv").find("1,\"a,b\",01,CallOutSuccessed"),
               std::string::npos);
+    EXPECT_EQ(test::Slurp(temp / "out.csv").substr(0, 8), "\xEF\xBB\xBFGroup");
+    ASSERT_EQ(
+        RunCli(wd + "export-records out --no-bom '" + (temp / "plain.csv").string() + "'").status,
+        0);
+    EXPECT_EQ(test::Slurp(temp / "plain.csv").substr(0, 5), "Group");
     // A workbook written and one read back through the command line.
     EXPECT_EQ(RunCli(wd + "export-records in '" + (temp / "in.xlsx").string() + "'").status, 0);
     EXPECT_NE(test::Slurp(temp / "in.xlsx").find("xl/worksheets/sheet1.xml"), std::string::npos);

@@ -81,9 +81,32 @@ TEST(RecordExport, TheWorkbookHasTypedCellsABoldHeaderFrozenPanesAndAFilter) {
     // The date is a number (46024 is 2026-01-02) and the duration a fraction of a day.
     EXPECT_NE(sheet.find("<c r=\"E2\" s=\"2\"><v>46024.12783564815"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("<c r=\"F2\" s=\"3\"><v>0.04201388888888889"), std::string::npos);
+    // Columns as wide as what they hold: a date shows whole, a long text
+    // widens its column, a short one keeps a filter button's room.
+    EXPECT_NE(sheet.find("<col min=\"5\" max=\"5\" width=\"22."), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("<col min=\"3\" max=\"3\" width=\"20."), std::string::npos);
+    EXPECT_NE(sheet.find("<col min=\"2\" max=\"2\" width=\"8."), std::string::npos);
     const std::string styles = ZipEntry(file, "xl/styles.xml");
     EXPECT_NE(styles.find("yyyy-mm-dd hh:mm:ss"), std::string::npos);
     EXPECT_NE(styles.find("<b/>"), std::string::npos);
+}
+
+TEST(RecordExport, FilesStartWithAByteOrderMarkUnlessToldAndWideCharactersWidenTheirColumn) {
+    test::TempFolder temp;
+    const std::string list = Line("1", "0", "2026/1/2 3:4:5", "0:0:1", "",
+                                  "\xE5\xBC\xA0\xE4\xB8\x89"
+                                  "\xE5\xBC\xA0\xE4\xB8\x89\xE5\xBC\xA0\xE4\xB8\x89");
+    ExportRecords(temp / "a.csv", list, Utf8Encoding());
+    ExportRecords(temp / "b.csv", list, Utf8Encoding(), ByteOrderMark::Leave);
+    const std::string marked = test::Slurp(temp / "a.csv"), plain = test::Slurp(temp / "b.csv");
+    EXPECT_EQ(marked.substr(0, 3), "\xEF\xBB\xBF");
+    EXPECT_EQ(marked.substr(3), plain);
+    EXPECT_EQ(plain.substr(0, 6), "Group,");
+
+    // Six wide characters take twelve columns, not six or eighteen bytes.
+    ExportRecords(temp / "c.xlsx", list, Utf8Encoding());
+    const std::string sheet = ZipEntry(temp / "c.xlsx", "xl/worksheets/sheet1.xml");
+    EXPECT_NE(sheet.find("<col min=\"2\" max=\"2\" width=\"15."), std::string::npos) << sheet;
 }
 
 } // namespace

@@ -126,9 +126,10 @@ TEST_F(RecordsWindowTest, SaveAsOffersSpreadsheetTypesAndKeepsTheTextCopy) {
     EXPECT_EQ(prompts.dialogs.front().second,
               "Text Files(*.txt)|*.txt;;Excel workbook (*.xlsx);;CSV (*.csv)");
     EXPECT_EQ(test::Slurp(temp / "copy.txt"), listBytes);
-    EXPECT_EQ(test::Slurp(temp / "calls.csv"), "Group,Name,Number,Type,Date,Duration,Remark\r\n"
-                                               "1,n,1001,CallOutSuccessed,2026/1/1 1:2:3,0:0:5,\r\n"
-                                               "2,n,1002,CallOutFailed,2026/1/1 1:2:3,0:0:5,\r\n");
+    EXPECT_EQ(test::Slurp(temp / "calls.csv"),
+              "\xEF\xBB\xBFGroup,Name,Number,Type,Date,Duration,Remark\r\n"
+              "1,n,1001,CallOutSuccessed,2026/1/1 1:2:3,0:0:5,\r\n"
+              "2,n,1002,CallOutFailed,2026/1/1 1:2:3,0:0:5,\r\n");
     EXPECT_EQ(test::Slurp(temp / "calls.xlsx").substr(0, 2), "PK");
     EXPECT_EQ(prompts.shown.size(), 3u);
 }

@@ -58,6 +58,7 @@ struct Options {
     cli::StatsOptions stats;
     std::string from, to, list;
     std::string formatName;
+    bool noBom = false;
 };
 
 void AddConfigCommands(CLI::App& config, Options& o) {
@@ -104,7 +105,8 @@ int Dispatch(CLI::App& app, Options& o) {
         return cli::Stats(folder, o.stats, io);
     }
     if (app.got_subcommand("export-records"))
-        return cli::ExportRecordsCommand(folder, o.list, o.text, io);
+        return cli::ExportRecordsCommand(folder, o.list, o.text,
+                                         o.noBom ? ByteOrderMark::Leave : ByteOrderMark::Write, io);
     if (app.got_subcommand("decode-cdr"))
         return cli::DecodeCdr(folder, o.text, io);
     if (app.got_subcommand("rebuild-kinds"))
@@ -217,6 +219,8 @@ int Run(int argc, char** argv) {
         ->required()
         ->check(CLI::IsMember({"out", "in"}));
     exportRecords->add_option("FILE", o.text, "FILE.csv or FILE.xlsx")->required();
+    exportRecords->add_flag("--no-bom", o.noBom,
+                            "start a CSV file without UTF-8's byte-order mark (for scripts)");
     auto* import = app.add_subcommand("import-numbers",
                                       "replace LoadNumber.txt from a text file or a workbook");
     import->add_option("FILE", o.text, "a text file (one record a line) or an .xlsx workbook")

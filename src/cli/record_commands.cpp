@@ -87,7 +87,7 @@ int Stats(const WorkFolder& folder, const StatsOptions& options, Streams io) {
 }
 
 int ExportRecordsCommand(const WorkFolder& folder, const std::string& list, const std::string& file,
-                         Streams io) {
+                         ByteOrderMark mark, Streams io) {
     if (ExportFormatOf(file) == ExportFormat::Text) {
         io.err << "mervadin-cli: " << file << ": name a .csv or .xlsx file\n";
         return kBadInput;
@@ -95,7 +95,7 @@ int ExportRecordsCommand(const WorkFolder& folder, const std::string& list, cons
     return Guarded(io, [&] {
         const auto name = list == "out" ? file::kCallOutList : file::kCallInList;
         const std::string text = ReadFileBytes(folder.File(name));
-        ExportRecords(file, text, TextCodec::Chosen());
+        ExportRecords(file, text, TextCodec::Chosen(), mark);
         return kSuccess;
     });
 }

@@ -2,6 +2,7 @@
 // Call statistics and call list exports from the command line.
 
 #include "cli/commands.h"
+#include "records/record_export.h"
 
 #include <optional>
 #include <string>
@@ -17,6 +18,6 @@ struct StatsOptions {
 int Stats(const WorkFolder& folder, const StatsOptions& options, Streams io);
 // `list` is "out" or "in"; the file's ending chooses CSV or a workbook.
 int ExportRecordsCommand(const WorkFolder& folder, const std::string& list, const std::string& file,
-                         Streams io);
+                         ByteOrderMark mark, Streams io);
 
 } // namespace mervadin::cli

@@ -58,9 +58,38 @@ bool IsWholeNumber(std::string_view text) {
 
 std::filesystem::path TemporaryBeside(const std::filesystem::path& file) {
     std::random_device seed;
-    return file.parent_path() / ("." + file.filename().string() + ".tmp" +
-                                 std::to_string(std::mt19937(seed())() % 1000000000));
+    std::filesystem::path name(".");
+    name += file.filename();
+    name += ".tmp" + std::to_string(std::mt19937(seed())() % 1000000000);
+    return file.parent_path() / name;
 }
+
+// How many columns a UTF-8 text takes in a spreadsheet's cell: East Asian
+// wide characters take two.
+std::size_t DisplayWidth(std::string_view utf8) {
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t code = lead < 0x80 ? lead : lead & (0x3F >> (length - 1));
+        for (std::size_t k = 1; k < length && i + k < utf8.size(); ++k)
+            code = (code << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        const bool wide =
+            (code >= 0x1100 && code <= 0x115F) || (code >= 0x2E80 && code <= 0xA4CF) ||
+            (code >= 0xAC00 && code <= 0xD7A3) || (code >= 0xF900 && code <= 0xFAFF) ||
+            (code >= 0xFE30 && code <= 0xFE4F) || (code >= 0xFF00 && code <= 0xFF60) ||
+            (code >= 0xFFE0 && code <= 0xFFE6) || code >= 0x20000;
+        width += wide ? 2 : 1;
+        i += length;
+    }
+    return width;
+}
+
+// What a date-time cell ("yyyy-mm-dd hh:mm:ss") and a talking time take.
+constexpr std::size_t kDateTimeWidth = 19;
+constexpr std::size_t kDurationWidth = 9;
+// Columns are at least this wide and at most that, whatever they hold.
+constexpr double kNarrowest = 8, kWidest = 60;
 
 // One workbook being written, closed (or dropped) whatever happens.
 class WorkbookWriter {
@@ -79,9 +108,11 @@ public:
         format_set_num_format(dateTime_, "yyyy-mm-dd hh:mm:ss");
         time_ = workbook_add_format(workbook_);
         format_set_num_format(time_, "[h]:mm:ss");
-        for (std::size_t column = 0; column < kColumns.size(); ++column)
+        for (std::size_t column = 0; column < kColumns.size(); ++column) {
             worksheet_write_string(sheet_, 0, Column(column), std::string(kColumns[column]).c_str(),
                                    bold_);
+            widths_[column] = kColumns[column].size();
+        }
         worksheet_freeze_panes(sheet_, 1, 0);
     }
     ~WorkbookWriter() {
@@ -95,10 +126,12 @@ public:
         ++row_;
         const Fields fields = FieldsOf(line);
         const auto& v = fields.values;
-        if (IsWholeNumber(v[0]))
+        if (IsWholeNumber(v[0])) {
             worksheet_write_number(sheet_, row_, 0, std::stod(std::string(v[0])), nullptr);
-        else
+            Fit(0, v[0].size());
+        } else {
             Text(0, v[0]);
+        }
         Text(1, v[1]);
         Text(2, v[2]);
         Text(3, TypeText(v[3]));
@@ -112,19 +145,28 @@ public:
                               seconds / 60 % 60,
                               static_cast<double>(seconds % 60)};
             worksheet_write_datetime(sheet_, row_, 4, &cell, dateTime_);
+            Fit(4, kDateTimeWidth);
         } else {
             Text(4, v[4]);
         }
-        if (const auto duration = ParseDuration(v[5]))
+        if (const auto duration = ParseDuration(v[5])) {
             worksheet_write_number(sheet_, row_, 5, *duration / 86400.0, time_);
-        else
+            Fit(5, kDurationWidth);
+        } else {
             Text(5, v[5]);
+        }
         Text(6, v[6]);
     }
 
     // Finishes the file; false when it could not be written.
     bool Close() {
         worksheet_autofilter(sheet_, 0, 0, row_, static_cast<lxw_col_t>(kColumns.size() - 1));
+        // Each column as wide as what it holds (and its filter button), so
+        // that a date shows whole rather than as "#####".
+        for (std::size_t column = 0; column < kColumns.size(); ++column)
+            worksheet_set_column(
+                sheet_, Column(column), Column(column),
+                std::clamp(static_cast<double>(widths_[column]) + 3, kNarrowest, kWidest), nullptr);
         const lxw_error error = workbook_close(std::exchange(workbook_, nullptr));
         return error == LXW_NO_ERROR;
     }
@@ -136,6 +178,10 @@ private:
             return;
         text_ = encoding_.ToUtf8(bytes);
         worksheet_write_string(sheet_, row_, column, text_.c_str(), nullptr);
+        Fit(column, DisplayWidth(text_));
+    }
+    void Fit(std::size_t column, std::size_t width) {
+        widths_[column] = std::max(widths_[column], width);
     }
 
     const TextEncoding& encoding_;
@@ -144,6 +190,7 @@ private:
     lxw_format *bold_ = nullptr, *dateTime_ = nullptr, *time_ = nullptr;
     lxw_row_t row_ = 0;
     std::string text_;
+    std::array<std::size_t, kColumns.size()> widths_{};
 };
 
 } // namespace
@@ -212,10 +259,13 @@ void WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view li
 }
 
 void ExportRecords(const std::filesystem::path& file, std::string_view listText,
-                   const TextEncoding& encoding) {
+                   const TextEncoding& encoding, ByteOrderMark mark) {
     switch (ExportFormatOf(file)) {
     case ExportFormat::Csv:
-        WriteFileAtomically(file, RecordsCsv(listText, encoding));
+        // The mark tells a spreadsheet program opened by a double-click that
+        // the file is UTF-8 (Chinese names show right); scripts may leave it out.
+        WriteFileAtomically(file, (mark == ByteOrderMark::Write ? "\xEF\xBB\xBF" : "") +
+                                      RecordsCsv(listText, encoding));
         break;
     case ExportFormat::Workbook:
         WriteRecordsWorkbook(file, listText, encoding);

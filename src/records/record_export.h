@@ -1,7 +1,8 @@
 #pragma once
 // A call list saved for spreadsheets: one row per line, the seven fields in
 // columns, as CSV (RFC 4180, UTF-8) or as an .xlsx workbook with typed cells
-// (Group a number, Date a date-time, Duration a time, the rest text).
+// (Group a number, Date a date-time, Duration a time, the rest text) and
+// columns as wide as what they hold.
 
 #include "common/text_encoding.h"
 
@@ -24,9 +25,14 @@ std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding);
 void WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view listText,
                           const TextEncoding& encoding);
 
+// Whether a CSV file starts with UTF-8's byte-order mark.
+enum class ByteOrderMark { Write, Leave };
+
 // Saves a list's text in the format the file's ending names: the text copy
-// byte for byte as the list is written, CSV or a workbook. Throws FileError.
+// byte for byte as the list is written, CSV (with the byte-order mark unless
+// told to leave it) or a workbook whose columns fit what they hold. Throws
+// FileError.
 void ExportRecords(const std::filesystem::path& file, std::string_view listText,
-                   const TextEncoding& encoding);
+                   const TextEncoding& encoding, ByteOrderMark mark = ByteOrderMark::Write);
 
 } // namespace mervadin

@@ -24,7 +24,9 @@ public:
 #endif
         Set(value);
     }
-    ~ScopedEnvironment() { Set(old_); }
+    ~ScopedEnvironment() {
+        Set(old_);
+    }
     ScopedEnvironment(const ScopedEnvironment&) = delete;
     ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
 
@@ -41,7 +43,9 @@ private:
 #endif
     }
 
-    static std::wstring Wide(const std::string& utf8) { return PathFromUtf8(utf8).wstring(); }
+    static std::wstring Wide(const std::string& utf8) {
+        return PathFromUtf8(utf8).wstring();
+    }
 
     std::string name_;
     std::optional<std::string> old_;

@@ -1,9 +1,11 @@
 #include "app/main_window.h"
 #include "numbers/number_list_window.h"
 #include "support/recording_prompts.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 #include "support/workbook.h"
 #include "ui/colours.h"
+#include "ui/widgets.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -84,6 +86,23 @@ TEST_F(NumberListWindowTest, OpensOnTheListAndImportsText) {
     EXPECT_EQ(prompts.dialogs.size(), 2u);
     EXPECT_EQ(test::Slurp(temp / "out.txt"), "cdr: [1] \xB2\xE2\r\n"); // bytes kept
     EXPECT_EQ(List(), before);
+    // A name typed without an ending is saved as a text file.
+    prompts.files = {temp / "saved"};
+    Click(window, "Button6");
+    EXPECT_EQ(prompts.dialogs.back().second, "Text Files(*.txt)|*.txt");
+    EXPECT_EQ(test::Slurp(temp / "saved.txt"), "cdr: [1] \xB2\xE2\r\n");
+}
+
+TEST_F(NumberListWindowTest, DialogsStartInTheDocumentsFolderOrAtHomeWithoutOne) {
+    test::ScopedEnvironment home("HOME", (temp / "home").string());
+    test::ScopedEnvironment config("XDG_CONFIG_HOME", std::nullopt); // no user-dirs.dirs
+    std::filesystem::create_directories(temp / "home");
+    EXPECT_EQ(DocumentsFolder(), temp / "home"); // no documents folder yet
+    std::filesystem::create_directories(temp / "home" / "Documents");
+    EXPECT_EQ(DocumentsFolder(), temp / "home" / "Documents");
+    NumberListWindow window(folder, prompts);
+    Click(window, "Button1"); // cancelled
+    EXPECT_EQ(prompts.openDialogs.back().first, temp / "home" / "Documents");
 }
 
 TEST_F(NumberListWindowTest, ImportsAWorkbookAndStopLeavesTheListAlone) {
@@ -136,9 +155,17 @@ TEST_F(NumberListWindowTest, MainWindowOpensTheListAndClearsIt) {
     Click(window, "Button4");
     EXPECT_EQ(window.NumberCount(), 3);
 
-    for (auto* action : window.findChild<QMenu*>("PopupMenu1")->actions())
-        if (action->text() == "ClearNumber")
-            action->trigger();
+    // ClearNumber asks first; No keeps the list, Yes empties it.
+    const auto clear = [&] {
+        for (auto* action : window.findChild<QMenu*>("PopupMenu1")->actions())
+            if (action->text() == "ClearNumber")
+                action->trigger();
+    };
+    prompts.answers = {Prompts::Answer::No, Prompts::Answer::Yes};
+    clear();
+    EXPECT_EQ(prompts.shown.back(), (Notice{"ClearNumber", "Clear all 3 numbers?"}));
+    EXPECT_EQ(window.NumberCount(), 3);
+    clear();
     EXPECT_EQ(List(), "");
     EXPECT_EQ(prompts.shown.back(), (Notice{"OK", "   ClearOk  !!"}));
     EXPECT_EQ(window.NumberCount(), 0);

@@ -10,6 +10,7 @@
 #include "support/temp_folder.h"
 #include "transports/link_session.h"
 #include "ui/colours.h"
+#include "ui/widgets.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -182,7 +183,7 @@ TEST_F(RecordsWindowTest, StatisticsWindowShowsTheListsFiguresAndFollowsReads) {
     EXPECT_GE(std::filesystem::last_write_time(folder.File("CallOutList.txt")), before);
 }
 
-TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheList) {
+TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheListOnlyAfterYes) {
     WriteLines(folder.File("CallInList.txt"), {Line(1, "2"), Line(2, "3")});
     MainWindow window(folder, prompts);
     const auto existing = temp / "existing.txt";
@@ -191,7 +192,10 @@ TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheList) {
     prompts.answers = {Prompts::Answer::No, Prompts::Answer::Yes};
     Action(window, "PopupMenu3", "Callin CDR Save as")->trigger();
     EXPECT_EQ(prompts.dialogs.size(), 2u);
-    EXPECT_EQ(prompts.dialogs[0].first, folder.root());
+    // The dialog starts in the documents folder (the home folder when
+    // there is none), not beside the tool's own files.
+    EXPECT_EQ(prompts.dialogs[0].first, DocumentsFolder());
+    EXPECT_NE(prompts.dialogs[0].first, folder.root());
     EXPECT_EQ(ReadLines(existing), (Lines{Line(1, "2"), Line(2, "3")}));
     EXPECT_EQ(prompts.shown, (std::vector<Notice>{{"Save File", "  Replace？"},
                                                   {"Save File", "  Replace？"},
@@ -201,6 +205,18 @@ TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheList) {
     Action(window, "PopupMenu2", "Callout CDR Save as ")->trigger(); // cancelled dialog
     EXPECT_TRUE(prompts.shown.empty());
 
+    // A name typed without an ending gets the first type's.
+    prompts.files = {temp / "calls"};
+    Action(window, "PopupMenu2", "Callout CDR Save as ")->trigger();
+    EXPECT_TRUE(std::filesystem::exists(temp / "calls.txt"));
+
+    // Clearing asks first, No keeping the list.
+    prompts.shown.clear();
+    prompts.answers = {Prompts::Answer::No, Prompts::Answer::Yes};
+    Action(window, "PopupMenu3", "Clear Callin CDR list")->trigger();
+    EXPECT_EQ(prompts.shown,
+              (std::vector<Notice>{{"Clear Callin CDR list", "Clear all 2 call records?"}}));
+    EXPECT_EQ(ReadLines(folder.File("CallInList.txt")).size(), 2u);
     Action(window, "PopupMenu3", "Clear Callin CDR list")->trigger();
     EXPECT_EQ(test::Slurp(folder.File("CallInList.txt")), "");
     EXPECT_EQ(window.findChild<QTableView*>("DialInGrid")->model()->index(0, 1).data().toString(),

@@ -12,6 +12,9 @@ inline constexpr const char* kUsbNoConnect = "USB No Connect";
 inline constexpr const char* kDownloadNoDevice = "   No Connect!  ";
 inline constexpr const char* kReadNoDevice = "   No Connect!!  ";
 inline constexpr const char* kNumbersCleared = "   ClearOk  !!";
+// "ClearNumber" asks first; %1 is the count.
+inline constexpr const char* kClearNumbersCaption = "ClearNumber";
+inline constexpr const char* kClearNumbersQuestion = "Clear all %1 numbers?";
 // A start-up failure's caption.
 inline constexpr const char* kMessageCaption = "Message";
 // The download window's first memo lines, after the date.

@@ -155,14 +155,16 @@ void MainWindow::BuildMenus() {
         BuildPopupMenu(this, "PopupMenu2",
                        {{"Callout CDR Save as ", [this] { Grid(List::CallOut)->SaveAs(); }},
                         {"Display CDR", [this] { OpenDisplay(); }},
-                        {"Clear Callout CDR List", [this] { Grid(List::CallOut)->Clear(); }},
+                        {"Clear Callout CDR List",
+                         [this] { Grid(List::CallOut)->Clear("Clear Callout CDR List"); }},
                         {"Close", [this] { CloseCommand(); }}}));
     AttachPopupMenu(
         Grid(List::CallIn),
         BuildPopupMenu(this, "PopupMenu3",
                        {{"Callin CDR Save as", [this] { Grid(List::CallIn)->SaveAs(); }},
                         {"Display CDR", [this] { OpenDisplay(); }},
-                        {"Clear Callin CDR list", [this] { Grid(List::CallIn)->Clear(); }},
+                        {"Clear Callin CDR list",
+                         [this] { Grid(List::CallIn)->Clear("Clear Callin CDR list"); }},
                         {"Close", [this] { CloseCommand(); }}}));
 }
 
@@ -268,6 +270,11 @@ void MainWindow::OpenNumberList() {
 }
 
 void MainWindow::ClearNumbers() {
+    const int count = NumberCount();
+    if (count > 0 &&
+        !prompts_.Confirm(texts::kClearNumbersCaption,
+                          QString(texts::kClearNumbersQuestion).arg(count).toStdString()))
+        return;
     try {
         StoreNumberList(folder_.File(file::kLoadNumber), {});
     } catch (const FileError& e) {

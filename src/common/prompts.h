@@ -18,6 +18,11 @@ public:
     virtual void Inform(const std::string& caption, const std::string& text) = 0;
     // A question with Yes, No and Cancel buttons.
     virtual Answer Ask(const std::string& caption, const std::string& text) = 0;
+    // A question with Yes and No only, No the default (Enter keeps what is);
+    // true on Yes. Answered as Ask unless a prompt shows it differently.
+    virtual bool Confirm(const std::string& caption, const std::string& text) {
+        return Ask(caption, text) == Answer::Yes;
+    }
     // A save dialog starting in `folder` that offers the file types of
     // `filter` (separated by ";;", the first chosen); nothing when cancelled.
     virtual std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path& folder,
@@ -30,7 +35,8 @@ public:
 
 // Asks for a file to save to until the operator picks a new file, agrees to
 // replace an existing one (Yes; No and Cancel ask for a file again) or
-// cancels the dialog.
+// cancels the dialog. A name without an ending gets the first file type's
+// (".txt" when the filter names none).
 std::optional<std::filesystem::path> ChooseSaveFile(Prompts& prompts,
                                                     const std::filesystem::path& folder,
                                                     const std::string& filter,

@@ -230,7 +230,7 @@ void NumberListWindow::OpenFile() {
 
 void NumberListWindow::Save() {
     const auto target =
-        ChooseSaveFile(prompts_, DocumentsFolder(), "", "", "The file has already exist!!");
+        ChooseSaveFile(prompts_, DocumentsFolder(), kTextFilter, "", "The file has already exist!!");
     if (!target)
         return;
     try {

@@ -6,6 +6,7 @@
 #include "records/call_grid_model.h"
 #include "records/record_export.h"
 #include "records/record_texts.h"
+#include "ui/widgets.h"
 
 #include <QHeaderView>
 
@@ -111,7 +112,7 @@ void CallListGrid::ScrollToEnd() {
 void CallListGrid::SaveAs() {
     const bool out = list_ == RecordFiles::List::CallOut;
     const auto target =
-        ChooseSaveFile(prompts_, files_.Folder().root(), kRecordsFilter,
+        ChooseSaveFile(prompts_, DocumentsFolder(), kRecordsFilter,
                        out ? texts::kCallOutReplaceCaption : texts::kCallInReplaceCaption,
                        out ? texts::kCallOutReplace : texts::kCallInReplace);
     if (!target)
@@ -125,7 +126,11 @@ void CallListGrid::SaveAs() {
     prompts_.Inform(texts::kSavedCaption, out ? texts::kCallOutSaved : texts::kCallInSaved);
 }
 
-void CallListGrid::Clear() {
+void CallListGrid::Clear(const std::string& caption) {
+    const auto count = model_->LinesShown().size();
+    if (count > 0 &&
+        !prompts_.Confirm(caption, QString(texts::kClearRecordsQuestion).arg(count).toStdString()))
+        return;
     try {
         files_.ClearList(list_);
     } catch (const FileError& e) {

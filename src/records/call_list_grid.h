@@ -22,8 +22,12 @@ public:
     void Load();
     // Shows the last line of a list that has just grown by one.
     void RefreshLastRow();
+    // "Save as": a text copy, CSV or a workbook, starting in the documents
+    // folder.
     void SaveAs();
-    void Clear();
+    // Empties the list after the operator agrees to the question captioned
+    // `caption` (not asked for an empty list).
+    void Clear(const std::string& caption);
 
     CallGridModel* Model() const { return model_; }
 

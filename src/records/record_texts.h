@@ -36,6 +36,8 @@ inline constexpr const char* kCallInReplace = "  Replace？";
 inline constexpr const char* kCallOutSaved = "  Save OK!!";
 inline constexpr const char* kCallInSaved = "    Save  OK!!";
 inline constexpr const char* kListCleared = "   Clear Ok  !!";
+// A grid's clear asks first; %1 is the count.
+inline constexpr const char* kClearRecordsQuestion = "Clear all %1 call records?";
 
 // The display window's confirmations, one per kind.
 inline constexpr const char* kSucceededSaved = "     Save   OK!!";

@@ -56,6 +56,14 @@ Prompts::Answer QtPrompts::Ask(const std::string& caption, const std::string& te
     }
 }
 
+bool QtPrompts::Confirm(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::Question, ToQString(caption), ToQString(text),
+                    QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<std::filesystem::path> QtPrompts::SaveFileName(const std::filesystem::path& folder,
                                                              const std::string& filter) {
     // "Text Files(*.txt)|*.txt" becomes Qt's "Text Files(*.txt)"; file

@@ -30,6 +30,7 @@ class QtPrompts : public Prompts {
 public:
     void Inform(const std::string& caption, const std::string& text) override;
     Answer Ask(const std::string& caption, const std::string& text) override;
+    bool Confirm(const std::string& caption, const std::string& text) override;
     std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path& folder,
                                                       const std::string& filter) override;
     std::optional<std::filesystem::path> OpenFileName(

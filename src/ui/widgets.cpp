@@ -18,7 +18,13 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 }
 
 std::filesystem::path DocumentsFolder() {
-    return PathOf(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    for (const auto location : {QStandardPaths::DocumentsLocation, QStandardPaths::HomeLocation}) {
+        const auto folder = PathOf(QStandardPaths::writableLocation(location));
+        std::error_code error;
+        if (!folder.empty() && std::filesystem::is_directory(folder, error))
+            return folder;
+    }
+    return {};
 }
 
 } // namespace mervadin

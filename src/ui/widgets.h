@@ -24,7 +24,9 @@ W* Place(W* widget, const char* name, const QRect& place) {
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& place = {});
 
-// Where the file dialogs start: the user's documents folder.
+// Where the file dialogs start: the user's documents folder, or the home
+// folder when there is none (a folder that does not exist would land in
+// the dialog's name box).
 std::filesystem::path DocumentsFolder();
 
 } // namespace mervadin

@@ -216,8 +216,10 @@ TEST(DownloadWindow, WritesTheNumberListToTheSimulatedDevice) {
     EXPECT_EQ(window.Runner().LastOutcome(), OperationStatus::Succeeded);
     EXPECT_EQ(session.Simulator()->NumberBlocks().size(), 2u);
     EXPECT_EQ(session.Simulator()->Dialer().Numbers().size(), 21u);
-    EXPECT_EQ(window.ErrorLines().front(),
-              "Warning: 1 line with a NAME longer than 16 bytes, cut (first: line 21)");
+    EXPECT_EQ(window.ErrorLines(),
+              (std::vector<std::string>{
+                  "Warnings: names cut 1",
+                  "Warning: 1 line with a NAME longer than 16 bytes, cut (line 21)"}));
     EXPECT_TRUE(prompts.shown.empty());
 }
 

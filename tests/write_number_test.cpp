@@ -75,10 +75,19 @@ TEST(NumberPacking, BlocksWarningsAndRefusals) {
         {"1,A,123", "2,B,12-34", "3,CCCCCCCCCCCCCCCCC,12345678901234", "4,D,5x", "5,E,1"});
     ASSERT_EQ(warned.warnings.size(), 3u);
     EXPECT_EQ(warned.warnings[0].Text(),
-              "Warning: 2 lines with a NUMBER that holds other characters than digits (first: "
-              "line 2)");
-    EXPECT_EQ(warned.warnings[1].firstLine, 3u);
+              "Warning: 2 lines with a NUMBER that holds other characters than digits (lines "
+              "2, 4)");
+    EXPECT_EQ(warned.warnings[1].lines.front(), 3u);
     EXPECT_EQ(warned.warnings[2].count, 1u);
+    EXPECT_EQ(WarningsSummary(warned.warnings),
+              "Warnings: numbers with other characters than digits 2, numbers cut at 13 digits 1, "
+              "names cut 1");
+    EXPECT_EQ(WarningsSummary({}), "");
+    // Many lines of a kind: the first ten named, the rest counted.
+    const auto many = PackNumberList(Lines(25, "1,A,1x"));
+    EXPECT_EQ(many.warnings.at(0).Text(),
+              "Warning: 25 lines with a NUMBER that holds other characters than digits (lines "
+              "1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 15 more)");
 
     try {
         PackNumberList({"1,A,1", "1,B,2", "", "x,C,3"});

@@ -229,8 +229,8 @@ void NumberListWindow::OpenFile() {
 }
 
 void NumberListWindow::Save() {
-    const auto target =
-        ChooseSaveFile(prompts_, DocumentsFolder(), kTextFilter, "", "The file has already exist!!");
+    const auto target = ChooseSaveFile(prompts_, DocumentsFolder(), kTextFilter, "",
+                                       "The file has already exist!!");
     if (!target)
         return;
     try {

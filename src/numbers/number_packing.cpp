@@ -66,10 +66,13 @@ std::optional<std::uint32_t> Group(std::string_view text) {
 // Collects the warnings of one kind.
 class Tally {
 public:
-    explicit Tally(std::string what) { warning_.what = std::move(what); }
+    Tally(std::string what, std::string brief) {
+        warning_.what = std::move(what);
+        warning_.brief = std::move(brief);
+    }
     void Note(std::size_t line) {
-        if (warning_.count++ == 0)
-            warning_.firstLine = line;
+        if (warning_.count++ < PackingWarning::kShownLines)
+            warning_.lines.push_back(line);
     }
     void AddTo(std::vector<PackingWarning>& warnings) const {
         if (warning_.count > 0)
@@ -90,8 +93,21 @@ NumberListError::NumberListError(std::size_t line, const std::string& text)
       line_(line) {}
 
 std::string PackingWarning::Text() const {
-    return "Warning: " + std::to_string(count) + (count == 1 ? " line " : " lines ") + what +
-           " (first: line " + std::to_string(firstLine) + ")";
+    std::string text = "Warning: " + std::to_string(count) + (count == 1 ? " line " : " lines ") +
+                       what + (lines.size() == 1 ? " (line " : " (lines ");
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text += (i > 0 ? ", " : "") + std::to_string(lines[i]);
+    if (count > lines.size())
+        text += " and " + std::to_string(count - lines.size()) + " more";
+    return text + ")";
+}
+
+std::string WarningsSummary(const std::vector<PackingWarning>& warnings) {
+    std::string summary;
+    for (const auto& warning : warnings)
+        summary += (summary.empty() ? "Warnings: " : ", ") + warning.brief + " " +
+                   std::to_string(warning.count);
+    return summary;
 }
 
 std::optional<NumberRecord> PackNumberRecord(std::string_view line, const TextEncoding& encoding) {
@@ -115,9 +131,10 @@ PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding) {
     packed.blocks.resize((count + 15) / 16);
     for (auto& block : packed.blocks)
         block.fill(0xFF);
-    Tally notDigits("with a NUMBER that holds other characters than digits");
-    Tally longNumbers("with a NUMBER longer than 13 digits, cut at 13");
-    Tally longNames("with a NAME longer than 16 bytes, cut");
+    Tally notDigits("with a NUMBER that holds other characters than digits",
+                    "numbers with other characters than digits");
+    Tally longNumbers("with a NUMBER longer than 13 digits, cut at 13", "numbers cut at 13 digits");
+    Tally longNames("with a NAME longer than 16 bytes, cut", "names cut");
     for (std::size_t i = 0; i < count; ++i) {
         const auto record = PackNumberRecord(lines[i], encoding);
         if (!record)

@@ -66,6 +66,10 @@ bool WriteNumberOperation::Prepare() {
         view_.Inform("Error", e.what());
         return false;
     }
+    // One line that names every kind comes first, where the small error
+    // memo shows it; the lines at fault follow.
+    if (!packed_.warnings.empty())
+        view_.AppendErrorMemo(WarningsSummary(packed_.warnings));
     for (const auto& warning : packed_.warnings)
         view_.AppendErrorMemo(warning.Text());
     return true;

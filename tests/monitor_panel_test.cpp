@@ -45,6 +45,23 @@ protected:
                 return action;
         return nullptr;
     }
+    // However the monitor ended, the panel and the status line agree: the
+    // lamps and signal show it ended, only MonitorON of the live commands
+    // can be pressed, and the status line says whether a device is there.
+    void ExpectEnded(bool connected) {
+        EXPECT_EQ(window.StatusText(), connected ? "USB Connected (simulated device)"
+                                                 : "USB No Connect (simulated device)");
+        EXPECT_EQ(window.findChild<Lamp*>("Shape1")->Colour(),
+                  connected ? colour::kRed : colour::kSilver);
+        EXPECT_EQ(window.findChild<Lamp*>("Shape6")->Colour(), colour::kSilver);
+        EXPECT_TRUE(Enabled("Button13"));
+        for (const char* off : {"Button14", "Button9", "Button19", "Button20", "Button23"})
+            EXPECT_FALSE(Enabled(off)) << off;
+        for (const char* on : {"Button1", "Button4", "Button5", "Button3", "Button41", "Button15"})
+            EXPECT_TRUE(Enabled(on)) << on;
+        EXPECT_EQ(Text("Edit10"), "");
+        EXPECT_EQ(Text("Edit2"), "");
+    }
     bool WaitFrames(int count) {
         return QTest::qWaitFor([&] { return Text("Edit10").toInt() >= count; }, 5000);
     }
@@ -101,12 +118,10 @@ TEST_F(MonitorPanelTest, MonitorShowsTheDeviceAndTakesCommands) {
     EXPECT_TRUE(Enabled("Button14"));
 
     Click("Button14");
-    EXPECT_EQ(window.StatusText(), "No Connect");
-    EXPECT_EQ(window.findChild<Lamp*>("Shape6")->Colour(), colour::kSilver);
-    EXPECT_TRUE(Enabled("Button13"));
-    EXPECT_FALSE(Enabled("Button23"));
-    const int seen = Text("Edit10").toInt();
-    EXPECT_EQ(seen, 0); // emptied
+    ExpectEnded(true);
+    // The level boxes keep their last values.
+    EXPECT_EQ(speaker->currentText(), "SpkVol:7");
+    EXPECT_EQ(mic->currentIndex(), 0);
 }
 
 TEST_F(MonitorPanelTest, AnUnplugResetsTheWindow) {
@@ -114,12 +129,8 @@ TEST_F(MonitorPanelTest, AnUnplugResetsTheWindow) {
     ASSERT_TRUE(WaitFrames(1));
     sim().Unplug();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Enabled("Button13"); }, 5000));
-    EXPECT_EQ(window.StatusText(), "");
-    EXPECT_FALSE(Enabled("Button9"));
-    EXPECT_FALSE(Enabled("Button14"));
-    EXPECT_TRUE(Enabled("Button15"));
+    ExpectEnded(false);
     EXPECT_TRUE(window.Monitor()->Active());
-    EXPECT_EQ(Text("Edit10"), "");
 }
 
 bool WaitForLine(OperationWindow& window, const std::string& line) {
@@ -158,9 +169,21 @@ TEST_F(MonitorPanelTest, ToolWindowsOpenedWhileMonitoringHaveTheLinkToThemselves
             EXPECT_TRUE(WaitForLine(download, "================Stop==================\r"));
             EXPECT_FALSE(window.Monitor()->Active());
         });
-    EXPECT_EQ(window.findChild<Lamp*>("Shape6")->Colour(), colour::kSilver);
-    EXPECT_TRUE(Enabled("Button13"));
-    EXPECT_FALSE(Enabled("Button14"));
+    ExpectEnded(true);
+
+    // The same after dialing was started and the download window's Exit
+    // ended the monitor: Forward goes with it.
+    Click("Button13");
+    ASSERT_TRUE(WaitFrames(1));
+    Click("Button9");
+    EXPECT_TRUE(Enabled("Button20"));
+    test::WithModal<DownloadWindow>(
+        [&] { Action("PopupMenu1", "DownLoad")->trigger(); },
+        [&](DownloadWindow& download) {
+            QTest::mouseClick(download.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+        });
+    EXPECT_FALSE(window.Monitor()->Active());
+    ExpectEnded(true);
 }
 
 TEST_F(MonitorPanelTest, CloseFromAPopupEndsTheMonitor) {

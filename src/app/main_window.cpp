@@ -116,6 +116,7 @@ void MainWindow::WirePanel() {
         SetCommandsEnabled(true);
         if (deviceLost)
             remark_->setEnabled(true);
+        ShowLinkState();
     });
     connect(panel_, &MonitorPanel::CallRecordArrived, this, &MainWindow::StoreCallRecord);
     connect(panel_, &MonitorPanel::CloseRequested, this, &MainWindow::CloseCommand);
@@ -361,15 +362,17 @@ void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {
 }
 
 void MainWindow::OnUsbStatus(bool present, bool initial) {
+    if (present || !initial)
+        ShowLinkState();
+    else
+        usbLamp_->SetColour(colour::kSilver);
+}
+
+void MainWindow::ShowLinkState() {
+    const bool present = link_ && link_->Connected();
+    usbLamp_->SetColour(present ? colour::kRed : colour::kSilver);
     const QString suffix = simulated_ ? " (simulated device)" : "";
-    if (present) {
-        usbLamp_->SetColour(colour::kRed);
-        SetStatusText(texts::kUsbConnected + suffix);
-        return;
-    }
-    usbLamp_->SetColour(colour::kSilver);
-    if (!initial)
-        SetStatusText(texts::kUsbNoConnect + suffix);
+    SetStatusText((present ? texts::kUsbConnected : texts::kUsbNoConnect) + suffix);
 }
 
 void MainWindow::OnDeviceUnusable(const std::string& advice) {

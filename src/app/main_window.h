@@ -89,6 +89,8 @@ private:
     void BuildMenus();
     void WirePanel();
     void SetCommandsEnabled(bool enabled);
+    // The USB lamp and the status line as the link stands.
+    void ShowLinkState();
     void StoreCallRecord(const QByteArray& frame);
     void ShowFileError(const std::exception& error);
     void AddSimulatorControls(sim::SimDevice& simulator);

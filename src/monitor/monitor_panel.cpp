@@ -159,13 +159,19 @@ void MonitorPanel::MonitorOff() {
 }
 
 void MonitorPanel::StoppedByRequest() {
+    ShowEnded(false);
+}
+
+// However the monitor ended (MonitorOFF, a Stop or Exit of a tool window,
+// an unplug), the panel shows the same: lamp and signal cleared, the level
+// boxes as they were, MonitorON the only live command that can do anything.
+void MonitorPanel::ShowEnded(bool deviceLost) {
     ClearSignal();
     lamp_->SetColour(colour::kSilver);
     monitorOn_->setEnabled(true);
-    for (auto* button : {startDialing_, monitorOff_, stopDialing_, sendSms_})
+    for (auto* button : {startDialing_, monitorOff_, stopDialing_, forward_, sendSms_})
         button->setEnabled(false);
-    emit MonitoringEnded(false);
-    emit StatusTextChanged(texts::kMonitorNoConnect);
+    emit MonitoringEnded(deviceLost);
 }
 
 void MonitorPanel::EndMonitor() {
@@ -174,13 +180,7 @@ void MonitorPanel::EndMonitor() {
 }
 
 void MonitorPanel::DeviceLost() {
-    ClearSignal();
-    lamp_->SetColour(colour::kSilver);
-    monitorOn_->setEnabled(true);
-    for (auto* button : {startDialing_, monitorOff_, stopDialing_})
-        button->setEnabled(false);
-    emit MonitoringEnded(true);
-    emit StatusTextChanged("");
+    ShowEnded(true);
 }
 
 void MonitorPanel::SetDialing(bool dialing) {

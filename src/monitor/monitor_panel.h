@@ -65,7 +65,8 @@ public:
 signals:
     void StatusTextChanged(const QString& text);
     // The monitor started (the main window refuses its other commands) or
-    // ended; `deviceLost` when the device went away.
+    // ended, for any reason; `deviceLost` when the device went away. The
+    // main window's status line then says whether a device is connected.
     void MonitoringStarted();
     void MonitoringEnded(bool deviceLost);
     // A status frame carried a call record.
@@ -78,6 +79,7 @@ private:
     void BuildLevelBox();
     void ShowTotal(const QString& text);
     void ClearSignal();
+    void ShowEnded(bool deviceLost);
     void SetDialing(bool dialing);
     void FillLevelBox(QComboBox* box, const QString& prefix, int max, int selected);
     void ShowFileError(const std::exception& error);

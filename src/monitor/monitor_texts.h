@@ -5,6 +5,5 @@
 namespace mervadin::texts {
 
 inline constexpr const char* kMonitorNoDevice = "   No Connect!  ";
-inline constexpr const char* kMonitorNoConnect = "No Connect";
 
 } // namespace mervadin::texts

@@ -1,15 +1,21 @@
 #include "access/password_window.h"
 #include "app/main_window.h"
+#include "app/simulator_window.h"
 #include "app/startup.h"
+#include "records/read_window.h"
+#include "support/modal.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
 #include "ui/lamp.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -60,17 +66,55 @@ TEST(Startup, TheLinkOpensAfterLoginAndTheWindowFollowsTheDevice) {
     EXPECT_TRUE(window->windowTitle().endsWith("[simulated device]"));
     EXPECT_TRUE(window->Link()->Connected());
 
-    auto* menu = window->findChild<QMenu*>("SimulatorMenu");
-    ASSERT_NE(menu, nullptr);
-    menu->actions().at(0)->trigger(); // unplug
+    // The "Simulator" button opens the device's own window beside this one.
+    QTest::mouseClick(window->findChild<QToolButton*>("SimulatorButton"), Qt::LeftButton);
+    auto* simulator = window->findChild<SimulatorWindow*>();
+    EXPECT_EQ(simulator, nullptr); // not a child: the tool windows' modality leaves it alone
+    for (auto* widget : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<SimulatorWindow*>(widget))
+            simulator = found;
+    ASSERT_NE(simulator, nullptr);
+    EXPECT_TRUE(simulator->isVisible());
+    EXPECT_GT(simulator->x(), window->x() + window->width() / 2);
+    const auto button = [&](const char* name) { return simulator->findChild<QPushButton*>(name); };
+    const auto contents = [&] { return simulator->findChild<QLabel*>("Contents")->text(); };
+    EXPECT_TRUE(contents().contains("40 call records"));
+    EXPECT_TRUE(contents().contains("No settings written"));
+    EXPECT_FALSE(button("PlugIn")->isEnabled());
+
+    QTest::mouseClick(button("Unplug"), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return window->StatusText() == "USB No Connect (simulated device)"; }));
     EXPECT_EQ(lamp->Colour(), colour::kSilver);
     EXPECT_FALSE(window->Link()->Connected());
-    menu->actions().at(1)->trigger(); // plug in again
+    EXPECT_FALSE(button("Unplug")->isEnabled());
+    EXPECT_EQ(simulator->findChild<QLabel*>("PlugState")->text(), "Unplugged");
+    QTest::mouseClick(button("PlugIn"), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return window->StatusText() == "USB Connected (simulated device)"; }));
     EXPECT_EQ(lamp->Colour(), colour::kRed);
+
+    // The model: the current one marked, another chosen from the box.
+    auto* model = simulator->findChild<QComboBox*>("Model");
+    EXPECT_EQ(model->currentIndex(), 0);
+    model->setFocus();
+    QTest::keyClick(model, Qt::Key_Down);
+    simulator->Refresh(); // shows the device's model again: the one chosen
+    EXPECT_EQ(model->currentText(), "KEMO-0002");
+
+    // A read's window waits over the main window only: the device can be
+    // unplugged from its own window in the middle of the read.
+    test::WithModal<ReadWindow>(
+        [&] { window->OpenRead(); },
+        [&](ReadWindow& read) {
+            EXPECT_EQ(read.windowModality(), Qt::WindowModal);
+            read.findChild<QPushButton*>("Button4")->click();
+            EXPECT_TRUE(read.Runner().Busy());
+            QTest::mouseClick(button("Unplug"), Qt::LeftButton);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !read.Runner().Busy(); }, 10000));
+            EXPECT_NE(read.Runner().LastOutcome(), OperationStatus::Succeeded);
+        });
+    EXPECT_FALSE(window->Link()->Connected());
 
     // Closing the window stops the storing of received bytes.
     window->close();

@@ -3,6 +3,7 @@
 #include "app/app_texts.h"
 #include "app/download_window.h"
 #include "app/remark_window.h"
+#include "app/simulator_window.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "files/folder_lock.h"
@@ -176,7 +177,7 @@ void MainWindow::OpenRead() {
     }
     {
         ReadWindow window(*link_, folder_, prompts_, this);
-        window.exec();
+        RunToolWindow(window);
     }
     LoadGrids();
 }
@@ -189,7 +190,7 @@ void MainWindow::OpenDisplay() {
         return;
     }
     DisplayWindow window(folder_, prompts_, this);
-    window.exec();
+    RunToolWindow(window);
 }
 
 CallListGrid* MainWindow::Grid(RecordFiles::List list) const {
@@ -216,7 +217,7 @@ void MainWindow::OpenStatistics() {
 
 void MainWindow::OpenSettings() {
     SettingsWindow window(folder_.File(file::kConfig), prompts_, this);
-    window.exec();
+    RunToolWindow(window);
 }
 
 void MainWindow::OpenDownload() {
@@ -225,7 +226,7 @@ void MainWindow::OpenDownload() {
         return;
     }
     DownloadWindow window(*link_, folder_, prompts_, voice_, this);
-    window.exec();
+    RunToolWindow(window);
 }
 
 QString MainWindow::StatusText() const {
@@ -246,7 +247,7 @@ MonitorSession* MainWindow::Monitor() const {
 
 void MainWindow::OpenRemark() {
     RemarkWindow window(this);
-    window.exec();
+    RunToolWindow(window);
 }
 
 void MainWindow::LoadVoice() {
@@ -265,7 +266,7 @@ void MainWindow::LoadVoice() {
 void MainWindow::OpenNumberList() {
     {
         NumberListWindow window(folder_, prompts_, this);
-        window.exec();
+        RunToolWindow(window);
     }
     LoadNumberCount();
 }
@@ -328,6 +329,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Nothing received after the window closes is stored.
     if (link_)
         link_->SetReadEnabled(false);
+    if (simulatorWindow_)
+        simulatorWindow_->close();
     QMainWindow::closeEvent(event);
 }
 
@@ -343,22 +346,26 @@ void MainWindow::AttachLink(DeviceLink& link, sim::SimDevice* simulator) {
 }
 
 void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {
+    // The device's window has no parent: a tool window open over this one
+    // does not block it.
+    simulatorWindow_ = std::make_unique<SimulatorWindow>(simulator);
     auto* button = new QToolButton(statusBar());
     button->setObjectName("SimulatorButton");
     button->setText("Simulator");
-    button->setPopupMode(QToolButton::InstantPopup);
-    auto* menu = new QMenu(button);
-    menu->setObjectName("SimulatorMenu");
-    connect(menu->addAction("Unplug simulated device"), &QAction::triggered, this,
-            [&simulator] { simulator.Unplug(); });
-    connect(menu->addAction("Plug in simulated device"), &QAction::triggered, this,
-            [&simulator] { simulator.Plug(); });
-    auto* models = menu->addMenu("Model");
-    for (const auto& model : DeviceModels())
-        connect(models->addAction(ToQString(model.displayName)), &QAction::triggered, this,
-                [&simulator, id = model.id] { simulator.Dialer().SetModel(id); });
-    button->setMenu(menu);
+    connect(button, &QToolButton::clicked, this, &MainWindow::OpenSimulator);
     statusBar()->addPermanentWidget(button);
+}
+
+void MainWindow::OpenSimulator() {
+    if (!simulatorWindow_)
+        return;
+    if (!simulatorWindow_->isVisible()) {
+        const QRect frame = frameGeometry();
+        simulatorWindow_->move(frame.right() + 8, frame.top());
+    }
+    simulatorWindow_->show();
+    simulatorWindow_->raise();
+    simulatorWindow_->activateWindow();
 }
 
 void MainWindow::OnUsbStatus(bool present, bool initial) {

@@ -13,6 +13,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -46,6 +47,8 @@ public:
     void OpenRemark();
     // "Statistics": the call statistics window.
     void OpenStatistics();
+    // The "Simulator" button (with the simulated device only): its window.
+    void OpenSimulator();
     // The hidden "导入语音" button: a .bin file into the voice buffer.
     void LoadVoice();
     void ClearNumbers();
@@ -111,6 +114,7 @@ private:
     std::array<QPushButton*, 6> commands_{};
     QPushButton* remark_ = nullptr;
     class StatisticsWindow* statistics_ = nullptr;
+    std::unique_ptr<class SimulatorWindow> simulatorWindow_;
     bool simulated_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "qtcore/qt_paths.h"
 
+#include <QDialog>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -15,6 +16,11 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
         button->setGeometry(place);
     button->setAutoDefault(false);
     return button;
+}
+
+int RunToolWindow(QDialog& window) {
+    window.setWindowModality(Qt::WindowModal);
+    return window.exec();
 }
 
 std::filesystem::path DocumentsFolder() {

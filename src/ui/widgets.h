@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+class QDialog;
 class QPushButton;
 
 namespace mervadin {
@@ -23,6 +24,10 @@ W* Place(W* widget, const char* name, const QRect& place) {
 // empty place); Enter in its window does not press it.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& place = {});
+
+// Runs a tool window over its parent until it closes: the parent waits,
+// while windows of their own (the simulated device's) stay usable.
+int RunToolWindow(QDialog& window);
 
 // Where the file dialogs start: the user's documents folder, or the home
 // folder when there is none (a folder that does not exist would land in

@@ -1,0 +1,111 @@
+#include "app/simulator_window.h"
+
+#include "monitor/status_decoder.h"
+#include "sim/sim_device.h"
+#include "ui/qt_prompts.h"
+#include "ui/widgets.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace mervadin {
+
+SimulatorWindow::SimulatorWindow(sim::SimDevice& device) : device_(device) {
+    setObjectName("SimulatorWindow");
+    setWindowTitle("Simulated device");
+    setWindowFlag(Qt::Window);
+
+    state_ = new QLabel(this);
+    state_->setObjectName("PlugState");
+    plugIn_ = MakeButton(this, "PlugIn", "Plug in");
+    unplug_ = MakeButton(this, "Unplug", "Unplug");
+    connect(plugIn_, &QPushButton::clicked, this, [this] {
+        device_.Plug();
+        Refresh();
+    });
+    connect(unplug_, &QPushButton::clicked, this, [this] {
+        device_.Unplug();
+        Refresh();
+    });
+    auto* plugRow = new QHBoxLayout;
+    plugRow->addWidget(state_, 1);
+    plugRow->addWidget(plugIn_);
+    plugRow->addWidget(unplug_);
+
+    model_ = new QComboBox(this);
+    model_->setObjectName("Model");
+    for (const auto& model : DeviceModels())
+        model_->addItem(ToQString(model.displayName), ToQString(model.id));
+    connect(model_, &QComboBox::activated, this, [this](int index) {
+        device_.Dialer().SetModel(model_->itemData(index).toString().toStdString());
+    });
+
+    contents_ = new QLabel(this);
+    contents_->setObjectName("Contents");
+    contents_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* close = MakeButton(this, "Close", "Close");
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* form = new QFormLayout;
+    form->addRow("Model:", model_);
+    form->addRow("Holds:", contents_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(plugRow);
+    layout->addLayout(form);
+    layout->addWidget(close, 0, Qt::AlignRight);
+
+    refresh_ = new QTimer(this);
+    refresh_->setInterval(250);
+    connect(refresh_, &QTimer::timeout, this, &SimulatorWindow::Refresh);
+    Refresh();
+}
+
+void SimulatorWindow::Refresh() {
+    const bool plugged = device_.Plugged();
+    state_->setText(plugged ? "Plugged in" : "Unplugged");
+    // Only the step that applies can be taken.
+    plugIn_->setEnabled(!plugged);
+    unplug_->setEnabled(plugged);
+    const int current = model_->findData(ToQString(device_.Dialer().Model()));
+    if (current >= 0 && !model_->view()->isVisible())
+        model_->setCurrentIndex(current);
+    contents_->setText(Contents());
+}
+
+QString SimulatorWindow::Contents() const {
+    const unsigned writes = device_.SettingsWrites();
+    QStringList lines;
+    lines << (device_.Settings()
+                  ? QString("Settings written (%1 time%2)").arg(writes).arg(writes == 1 ? "" : "s")
+                  : QString("No settings written"));
+    lines << QString("%1 numbers").arg(device_.Dialer().Numbers().size());
+    lines << QString("%1 call records").arg(device_.Records().size());
+    lines << (device_.Voice().empty()
+                  ? QString("No voice prompt")
+                  : QString("A voice prompt of %1 bytes").arg(device_.Voice().size()));
+    if (device_.InSession())
+        lines << "In a read or write now";
+    else if (device_.Dialer().Dialing())
+        lines << "Dialing";
+    return lines.join('\n');
+}
+
+void SimulatorWindow::showEvent(QShowEvent* event) {
+    Refresh();
+    refresh_->start();
+    QWidget::showEvent(event);
+}
+
+void SimulatorWindow::hideEvent(QHideEvent* event) {
+    refresh_->stop();
+    QWidget::hideEvent(event);
+}
+
+} // namespace mervadin

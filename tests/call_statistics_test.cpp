@@ -1,4 +1,5 @@
 #include "statistics/call_statistics.h"
+#include "statistics/chart_periods.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,57 @@ TEST(CallStatistics, CallsStoredLiveCountBesideThoseOfARead) {
     EXPECT_EQ(s.total.talkSeconds, 55u + 65u);
     ASSERT_EQ(s.byDay.size(), 1u);
     EXPECT_EQ(s.byDay.begin()->first, year_month_day(year(2026), December, day(8)));
+}
+
+TEST(ChartPeriods, BarsGroupByDayWeekOrMonthWithEmptyPeriodsKept) {
+    const auto d = [](int y, unsigned m, unsigned dd) {
+        return year_month_day(year(y), month(m), day(dd));
+    };
+    EXPECT_EQ(PeriodFor(d(2026, 1, 1), d(2026, 1, 1)), ChartPeriod::Day);
+    EXPECT_EQ(PeriodFor(d(2026, 1, 1), d(2026, 3, 3)), ChartPeriod::Day);    // 62 days
+    EXPECT_EQ(PeriodFor(d(2026, 1, 1), d(2026, 3, 4)), ChartPeriod::Week);   // 63
+    EXPECT_EQ(PeriodFor(d(2026, 1, 1), d(2026, 12, 31)), ChartPeriod::Week); // a year
+    EXPECT_EQ(PeriodFor(d(2025, 1, 1), d(2026, 12, 31)), ChartPeriod::Month);
+
+    std::map<year_month_day, CallCounts> byDay;
+    byDay[d(2026, 12, 1)].Add(CallType::Succeeded, 10); // a Tuesday
+    byDay[d(2026, 12, 6)].Add(CallType::Missed, 0);     // the Sunday after
+    byDay[d(2026, 12, 7)].Add(CallType::Failed, 0);     // Monday
+    byDay[d(2027, 2, 3)].Add(CallType::Answered, 5);
+
+    const auto days = ChartBars(byDay, ChartPeriod::Day);
+    ASSERT_EQ(days.size(), 65u); // 2026-12-01 .. 2027-02-03, empty days kept
+    EXPECT_EQ(days[1].counts.Total(), 0u);
+    EXPECT_EQ(days[64].start, d(2027, 2, 3));
+
+    const auto weeks = ChartBars(byDay, ChartPeriod::Week);
+    ASSERT_EQ(weeks.size(), 10u);
+    EXPECT_EQ(weeks[0].start, d(2026, 11, 30)); // the Monday before
+    EXPECT_EQ(weeks[0].counts.Total(), 2u);
+    EXPECT_EQ(weeks[0].counts.talkSeconds, 10u);
+    EXPECT_EQ(weeks[1].counts.Of(CallType::Failed), 1u);
+    EXPECT_EQ(weeks[9].start, d(2027, 2, 1));
+
+    const auto months = ChartBars(byDay, ChartPeriod::Month);
+    ASSERT_EQ(months.size(), 3u); // December, an empty January, February
+    EXPECT_EQ(months[0].counts.Total(), 3u);
+    EXPECT_EQ(months[1].start, d(2027, 1, 1));
+    EXPECT_EQ(months[1].counts.Total(), 0u);
+    EXPECT_TRUE(ChartBars({}, ChartPeriod::Week).empty());
+}
+
+TEST(ChartPeriods, CountAxesStepInWholeNumbers) {
+    const auto axis = [](std::uint64_t highest) {
+        const CountAxis a = CountAxisFor(highest);
+        return std::pair{a.top, a.step};
+    };
+    EXPECT_EQ(axis(0), (std::pair<std::uint64_t, std::uint64_t>{1, 1}));
+    EXPECT_EQ(axis(1), (std::pair<std::uint64_t, std::uint64_t>{1, 1})); // not 0, 0.25, ...
+    EXPECT_EQ(axis(8), (std::pair<std::uint64_t, std::uint64_t>{8, 1}));
+    EXPECT_EQ(axis(9), (std::pair<std::uint64_t, std::uint64_t>{10, 2}));
+    EXPECT_EQ(axis(37), (std::pair<std::uint64_t, std::uint64_t>{40, 5}));
+    EXPECT_EQ(axis(1234), (std::pair<std::uint64_t, std::uint64_t>{1400, 200}));
+    EXPECT_EQ(CountAxisFor(37).Ticks(), 9);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "transports/link_session.h"
 #include "ui/colours.h"
 #include "ui/lamp.h"
+#include "ui/widgets.h"
 #include "voice/voice_buffer.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -194,6 +196,27 @@ TEST_F(MainWindowTest, AnUnreadableNumberListIsReported) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_NE(prompts.shown[0].text.find("LoadNumber.txt"), std::string::npos);
     EXPECT_EQ(window.NumberCount(), 0);
+}
+
+TEST(PlaceBeside, WindowsOpenBesideTheirAnchorOrWhereTheyCoverLeastOfIt) {
+    const QRect room = QApplication::primaryScreen()->availableGeometry();
+    QWidget anchor;
+    anchor.setGeometry(room.left() + 10, room.top() + 40, room.width() / 3, room.height() / 3);
+    anchor.show();
+    QWidget window;
+    window.resize(room.width() / 4, room.height() / 4);
+    PlaceBeside(window, anchor);
+    EXPECT_GE(window.x(), anchor.frameGeometry().right()); // to its right, at its top
+    EXPECT_EQ(window.y(), anchor.frameGeometry().top());
+
+    // An anchor that fills most of the screen: the window keeps on the
+    // screen and covers less of it than at the anchor's own corner.
+    anchor.setGeometry(room.left() + room.width() / 5, room.top() + 40, room.width() * 3 / 5,
+                       room.height() - 200);
+    PlaceBeside(window, anchor);
+    EXPECT_TRUE(room.contains(QRect(window.pos(), window.size())));
+    const QRect covered = QRect(window.pos(), window.size()).intersected(anchor.frameGeometry());
+    EXPECT_LT(covered.width() * covered.height(), window.width() * window.height());
 }
 
 } // namespace

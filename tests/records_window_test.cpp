@@ -5,6 +5,7 @@
 #include "records/display_window.h"
 #include "records/read_window.h"
 #include "sim/sim_device.h"
+#include "statistics/day_field.h"
 #include "statistics/statistics_window.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
@@ -13,7 +14,7 @@
 #include "ui/widgets.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,8 +24,10 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChartView>
 #include <QtCharts/QStackedBarSeries>
+#include <QtCharts/QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -168,12 +171,52 @@ TEST_F(RecordsWindowTest, StatisticsWindowShowsTheListsFiguresAndFollowsReads) {
     EXPECT_EQ(bars->barSets()[0]->at(0), 2.0);
     EXPECT_EQ(bars->barSets()[3]->at(1), 1.0); // the missed call of 2026-01-02
 
-    // A range leaves the other days out.
-    statistics->findChild<QDateEdit*>("FromDay")->setDate(QDate(2026, 1, 2));
-    statistics->findChild<QDateEdit*>("ToDay")->setDate(QDate(2026, 1, 2));
+    // Whole-number ticks at whole-number steps, short day labels.
+    auto* chart = statistics->findChild<QChartView*>("CallsPerDayChart")->chart();
+    auto* counts = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).front());
+    EXPECT_EQ(counts->max(), 4.0); // the 4 calls of 2026-01-01
+    EXPECT_EQ(counts->tickCount(), 5);
+    EXPECT_EQ(counts->labelFormat(), "%d");
+    auto* days = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).front());
+    EXPECT_EQ(days->categoriesLabels(), (QStringList{"01-01", "01-02"}));
+    EXPECT_EQ(chart->title(), "Calls per day");
+    // Bars per month, when asked.
+    statistics->findChild<QComboBox*>("Period")->setCurrentText("Month");
+    days = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).front());
+    EXPECT_EQ(days->categoriesLabels(), (QStringList{"2026-01"}));
+    EXPECT_EQ(days->titleText(), "Month, 2026-01-01 to 2026-01-01");
+    statistics->findChild<QComboBox*>("Period")->setCurrentText("Automatic");
+
+    // Unticking "All days" starts from the data's own days: nothing changes.
+    auto* from = statistics->findChild<DayField*>("FromDay");
+    auto* to = statistics->findChild<DayField*>("ToDay");
+    EXPECT_EQ(from->Date(), QDate(2026, 1, 1));
+    EXPECT_EQ(to->Date(), QDate(2026, 1, 2));
     statistics->findChild<QCheckBox*>("AllDays")->setChecked(false);
+    EXPECT_EQ(statistics->Shown().total.Total(), 5u);
+    // A date typed in whole counts once it is whole, in the forms people
+    // type; what is not a day goes back to the last one.
+    const auto type = [&](DayField* field, const char* text) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    };
+    type(from, "2025/12/31");
+    EXPECT_EQ(from->Date(), QDate(2025, 12, 31));
+    EXPECT_EQ(statistics->Shown().total.Total(), 5u);
+    type(from, "2026-1-2");
+    EXPECT_EQ(from->text(), "2026-01-02");
     EXPECT_EQ(statistics->Shown().total.Total(), 1u);
+    type(from, "2026-02-30");
+    EXPECT_EQ(from->text(), "2026-01-02");
+    EXPECT_EQ(from->Date(), QDate(2026, 1, 2));
+    // A range without calls says so rather than drawing an empty frame.
+    type(to, "2026.1.9");
+    type(from, "2026-01-05");
+    EXPECT_TRUE(statistics->findChild<QLabel*>("NoCalls")->isVisible());
     statistics->findChild<QCheckBox*>("AllDays")->setChecked(true);
+    EXPECT_FALSE(statistics->findChild<QLabel*>("NoCalls")->isVisible());
 
     // The lists change (as after a read): the window follows; it wrote nothing.
     const auto before = std::filesystem::last_write_time(folder.File("CallOutList.txt"));
@@ -181,6 +224,9 @@ TEST_F(RecordsWindowTest, StatisticsWindowShowsTheListsFiguresAndFollowsReads) {
     window.LoadGrids();
     EXPECT_EQ(statistics->Shown().total.Total(), 3u);
     EXPECT_GE(std::filesystem::last_write_time(folder.File("CallOutList.txt")), before);
+
+    QTest::mouseClick(statistics->findChild<QPushButton*>("Close"), Qt::LeftButton);
+    EXPECT_FALSE(statistics->isVisible());
 }
 
 TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheListOnlyAfterYes) {

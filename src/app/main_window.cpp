@@ -211,6 +211,8 @@ void MainWindow::OpenStatistics() {
         statistics_ = new StatisticsWindow(folder_, this);
     else
         statistics_->Refresh();
+    if (!statistics_->isVisible())
+        PlaceBeside(*statistics_, *this);
     statistics_->show();
     statistics_->raise();
 }
@@ -359,10 +361,8 @@ void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {
 void MainWindow::OpenSimulator() {
     if (!simulatorWindow_)
         return;
-    if (!simulatorWindow_->isVisible()) {
-        const QRect frame = frameGeometry();
-        simulatorWindow_->move(frame.right() + 8, frame.top());
-    }
+    if (!simulatorWindow_->isVisible())
+        PlaceBeside(*simulatorWindow_, *this);
     simulatorWindow_->show();
     simulatorWindow_->raise();
     simulatorWindow_->activateWindow();

@@ -1,23 +1,26 @@
 #include "statistics/statistics_window.h"
 
 #include "files/file_read.h"
+#include "statistics/day_field.h"
 #include "ui/widgets.h"
 
 #include <QCheckBox>
-#include <QDateEdit>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChart>
 #include <QtCharts/QChartView>
 #include <QtCharts/QStackedBarSeries>
 #include <QtCharts/QValueAxis>
 
+#include <algorithm>
 #include <optional>
 
 namespace mervadin {
@@ -38,6 +41,19 @@ std::chrono::year_month_day FromQDate(const QDate& date) {
                                        std::chrono::day(static_cast<unsigned>(date.day()))};
 }
 
+constexpr const char* kPeriodNames[] = {"day", "week", "month"};
+constexpr const char* kPeriodTitles[] = {"Day", "Week (from Monday)", "Month"};
+// Labels on the period axis at most, so that each shows whole in the
+// narrowest chart the window allows.
+constexpr qsizetype kMostLabels = 8;
+constexpr int kNarrowestWindow = 720;
+
+// Short labels: "12-08" for a day or a week's Monday, "2026-12" for a
+// month; the axis title names the whole span with its years.
+QString BarLabel(const QDate& start, ChartPeriod period) {
+    return start.toString(period == ChartPeriod::Month ? "yyyy-MM" : "MM-dd");
+}
+
 } // namespace
 
 StatisticsWindow::StatisticsWindow(WorkFolder folder, QWidget* parent)
@@ -45,23 +61,21 @@ StatisticsWindow::StatisticsWindow(WorkFolder folder, QWidget* parent)
     setObjectName("StatisticsWindow");
     setWindowTitle("Statistics");
     resize(900, 640);
+    setMinimumWidth(kNarrowestWindow);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildRangeRow());
     totals_ = new QLabel(this);
     totals_->setObjectName("Totals");
     totals_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    totals_->setWordWrap(true);
     layout->addWidget(totals_);
-    chart_ = new QChart;
-    chart_->setTitle("Calls per day");
-    auto* view = new QChartView(chart_, this);
-    view->setObjectName("CallsPerDayChart");
-    view->setRenderHint(QPainter::Antialiasing);
-    layout->addWidget(view, 3);
+    layout->addWidget(BuildChart(), 3);
     groups_ = new QTableWidget(this);
     groups_->setObjectName("GroupTable");
     groups_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     groups_->verticalHeader()->hide();
     layout->addWidget(groups_, 2);
+    layout->addWidget(BuildCloseRow());
     Refresh();
 }
 
@@ -72,22 +86,24 @@ QWidget* StatisticsWindow::BuildRangeRow() {
     allDays_ = new QCheckBox("All days", row);
     allDays_->setObjectName("AllDays");
     allDays_->setChecked(true);
-    from_ = new QDateEdit(QDate::currentDate().addDays(-30), row);
+    from_ = new DayField(row);
     from_->setObjectName("FromDay");
-    to_ = new QDateEdit(QDate::currentDate(), row);
+    to_ = new DayField(row);
     to_->setObjectName("ToDay");
-    for (auto* edit : {from_, to_}) {
-        edit->setDisplayFormat("yyyy-MM-dd");
-        edit->setCalendarPopup(true);
-        edit->setEnabled(false);
+    for (auto* field : {from_, to_}) {
+        field->SetDate(QDate::currentDate());
+        field->setEnabled(false);
+        connect(field, &DayField::DateChanged, this, [this] { Refresh(); });
     }
     connect(allDays_, &QCheckBox::toggled, this, [this](bool all) {
         from_->setEnabled(!all);
         to_->setEnabled(!all);
         Refresh();
     });
-    connect(from_, &QDateEdit::dateChanged, this, [this] { Refresh(); });
-    connect(to_, &QDateEdit::dateChanged, this, [this] { Refresh(); });
+    period_ = new QComboBox(row);
+    period_->setObjectName("Period");
+    period_->addItems({"Automatic", "Day", "Week", "Month"});
+    connect(period_, &QComboBox::currentIndexChanged, this, [this] { ShowChart(); });
     auto* refresh = MakeButton(row, "Refresh", "Refresh");
     connect(refresh, &QPushButton::clicked, this, [this] { Refresh(); });
     layout->addWidget(allDays_);
@@ -95,15 +111,69 @@ QWidget* StatisticsWindow::BuildRangeRow() {
     layout->addWidget(from_);
     layout->addWidget(new QLabel("To", row));
     layout->addWidget(to_);
+    layout->addSpacing(12);
+    layout->addWidget(new QLabel("Bars per", row));
+    layout->addWidget(period_);
     layout->addStretch();
     layout->addWidget(refresh);
+    return row;
+}
+
+QWidget* StatisticsWindow::BuildChart() {
+    chartArea_ = new QStackedWidget(this);
+    chart_ = new QChart;
+    chart_->legend()->setAlignment(Qt::AlignTop);
+    auto* view = new QChartView(chart_, chartArea_);
+    view->setObjectName("CallsPerDayChart");
+    view->setRenderHint(QPainter::Antialiasing);
+    noCalls_ = new QLabel("No calls in this range", chartArea_);
+    noCalls_->setObjectName("NoCalls");
+    noCalls_->setAlignment(Qt::AlignCenter);
+    chartArea_->addWidget(view);
+    chartArea_->addWidget(noCalls_);
+    return chartArea_;
+}
+
+QWidget* StatisticsWindow::BuildCloseRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch();
+    auto* close = MakeButton(row, "Close", "Close");
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    layout->addWidget(close);
     return row;
 }
 
 DayRange StatisticsWindow::ChosenRange() const {
     if (allDays_->isChecked())
         return {};
-    return {FromQDate(from_->date()), FromQDate(to_->date())};
+    const QDate from = from_->Date(), to = to_->Date();
+    return {FromQDate(std::min(from, to)), FromQDate(std::max(from, to))};
+}
+
+ChartPeriod StatisticsWindow::ChosenPeriod() const {
+    switch (period_->currentIndex()) {
+    case 1:
+        return ChartPeriod::Day;
+    case 2:
+        return ChartPeriod::Week;
+    case 3:
+        return ChartPeriod::Month;
+    default:
+        const auto& days = statistics_.byDay;
+        return days.empty() ? ChartPeriod::Day
+                            : PeriodFor(days.begin()->first, days.rbegin()->first);
+    }
+}
+
+// While all days are shown, the date fields hold the data's own span, so
+// that unticking "All days" starts from the days that have calls.
+void StatisticsWindow::FollowDataSpan() {
+    if (!allDays_->isChecked() || statistics_.byDay.empty())
+        return;
+    from_->SetDate(ToQDate(statistics_.byDay.begin()->first));
+    to_->SetDate(ToQDate(statistics_.byDay.rbegin()->first));
 }
 
 void StatisticsWindow::Refresh() {
@@ -120,6 +190,7 @@ void StatisticsWindow::Refresh() {
         totals_->setText(QString::fromStdString(*error));
     else
         ShowTotals();
+    FollowDataSpan();
     ShowChart();
     ShowGroups();
 }
@@ -145,26 +216,55 @@ void StatisticsWindow::ShowChart() {
     chart_->removeAllSeries();
     for (auto* axis : chart_->axes())
         chart_->removeAxis(axis);
+    const ChartPeriod period = ChosenPeriod();
+    const auto bars = ChartBars(statistics_.byDay, period);
+    if (bars.empty()) {
+        chartArea_->setCurrentWidget(noCalls_);
+        return;
+    }
+    chartArea_->setCurrentIndex(0);
+    chart_->setTitle(QString("Calls per ") + kPeriodNames[static_cast<int>(period)]);
+
     auto* series = new QStackedBarSeries;
     series->setObjectName("CallsPerDay");
-    QStringList days;
     std::array<QBarSet*, kCallTypes> sets{};
     for (std::size_t type = 0; type < kCallTypes; ++type) {
         sets[type] = new QBarSet(kTypeNames[type]);
         series->append(sets[type]);
     }
-    for (const auto& [day, counts] : statistics_.byDay) {
-        days << ToQDate(day).toString("yyyy-MM-dd");
+    QStringList labels;
+    std::uint64_t highest = 0;
+    for (const auto& bar : bars) {
+        labels << BarLabel(ToQDate(bar.start), period);
         for (std::size_t type = 0; type < kCallTypes; ++type)
-            sets[type]->append(static_cast<qreal>(counts.calls[type]));
+            sets[type]->append(static_cast<qreal>(bar.counts.calls[type]));
+        highest = std::max(highest, bar.counts.Total());
     }
     chart_->addSeries(series);
-    auto* dayAxis = new QBarCategoryAxis;
-    dayAxis->append(days);
-    chart_->addAxis(dayAxis, Qt::AlignBottom);
-    series->attachAxis(dayAxis);
+
+    // Bar i stands at i. Every k-th bar is labelled, so that at most
+    // kMostLabels short labels share the axis and each shows whole.
+    auto* periodAxis = new QCategoryAxis;
+    periodAxis->setObjectName("PeriodAxis");
+    periodAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    periodAxis->setStartValue(-0.5);
+    const auto every = static_cast<int>((labels.size() + kMostLabels - 1) / kMostLabels);
+    for (int i = 0; i < labels.size(); i += every)
+        periodAxis->append(labels[i], i);
+    periodAxis->setRange(-0.5, static_cast<qreal>(labels.size()) - 0.5);
+    periodAxis->setTitleText(QString("%1, %2 to %3")
+                                 .arg(kPeriodTitles[static_cast<int>(period)],
+                                      ToQDate(bars.front().start).toString("yyyy-MM-dd"),
+                                      ToQDate(bars.back().start).toString("yyyy-MM-dd")));
+    chart_->addAxis(periodAxis, Qt::AlignBottom);
+    series->attachAxis(periodAxis);
+
+    const CountAxis counts = CountAxisFor(highest);
     auto* callAxis = new QValueAxis;
+    callAxis->setRange(0, static_cast<qreal>(counts.top));
+    callAxis->setTickCount(counts.Ticks());
     callAxis->setLabelFormat("%d");
+    callAxis->setTitleText("Calls");
     chart_->addAxis(callAxis, Qt::AlignLeft);
     series->attachAxis(callAxis);
 }

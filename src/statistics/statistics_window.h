@@ -1,21 +1,25 @@
 #pragma once
 // The call statistics of the two lists: totals and rates, a stacked bar
-// chart of calls per day by type, a table per group, for all days or a
-// range of them. It reads the lists and never writes any file.
+// chart of calls per day, week or month by type, a table per group, for all
+// days or a range of them. It reads the lists and never writes any file.
 
 #include "files/work_folder.h"
 #include "statistics/call_statistics.h"
+#include "statistics/chart_periods.h"
 
 #include <QDialog>
 
 class QCheckBox;
-class QDateEdit;
+class QComboBox;
 class QLabel;
+class QStackedWidget;
 class QTableWidget;
 
 class QChart;
 
 namespace mervadin {
+
+class DayField;
 
 class StatisticsWindow : public QDialog {
     Q_OBJECT
@@ -28,7 +32,12 @@ public:
 
 private:
     QWidget* BuildRangeRow();
+    QWidget* BuildChart();
+    QWidget* BuildCloseRow();
     DayRange ChosenRange() const;
+    // The period picked beside the range, or the one that suits the bars.
+    ChartPeriod ChosenPeriod() const;
+    void FollowDataSpan();
     void ShowTotals();
     void ShowChart();
     void ShowGroups();
@@ -36,9 +45,12 @@ private:
     WorkFolder folder_;
     CallStatistics statistics_;
     QCheckBox* allDays_ = nullptr;
-    QDateEdit* from_ = nullptr;
-    QDateEdit* to_ = nullptr;
+    DayField* from_ = nullptr;
+    DayField* to_ = nullptr;
+    QComboBox* period_ = nullptr;
     QLabel* totals_ = nullptr;
+    QStackedWidget* chartArea_ = nullptr;
+    QLabel* noCalls_ = nullptr;
     QChart* chart_ = nullptr;
     QTableWidget* groups_ = nullptr;
 };

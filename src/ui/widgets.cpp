@@ -4,7 +4,10 @@
 
 #include <QDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
+
+#include <algorithm>
 
 namespace mervadin {
 
@@ -16,6 +19,41 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
         button->setGeometry(place);
     button->setAutoDefault(false);
     return button;
+}
+
+void PlaceBeside(QWidget& window, const QWidget& anchor) {
+    const QScreen* screen = anchor.screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect taken = anchor.frameGeometry();
+    // A window never shown nor resized is as large as its layout asks; its
+    // frame adds to that, and one never shown has none to measure yet, so
+    // a title bar's worth is allowed for.
+    const QSize body = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
+    const QSize size = window.frameGeometry().size().expandedTo(body + QSize(0, 30));
+    constexpr int kGap = 8;
+    const auto within = [&](QPoint at) {
+        return QPoint(
+            std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())),
+            std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
+    };
+    const QPoint candidates[] = {
+        within({taken.right() + kGap, taken.top()}),
+        within({taken.left() - kGap - size.width(), taken.top()}),
+        within({taken.left(), taken.bottom() + kGap}),
+    };
+    QPoint best = candidates[0];
+    qint64 leastCovered = -1;
+    for (const QPoint& at : candidates) {
+        const QRect covered = QRect(at, size).intersected(taken);
+        const qint64 area = covered.isEmpty() ? 0 : qint64(covered.width()) * covered.height();
+        if (leastCovered < 0 || area < leastCovered) {
+            leastCovered = area;
+            best = at;
+        }
+    }
+    window.move(best);
 }
 
 int RunToolWindow(QDialog& window) {

@@ -25,6 +25,10 @@ W* Place(W* widget, const char* name, const QRect& place) {
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& place = {});
 
+// Moves a window that is about to show beside `anchor`: to its right, left
+// or below where the screen has room, else where it covers least of it.
+void PlaceBeside(QWidget& window, const QWidget& anchor);
+
 // Runs a tool window over its parent until it closes: the parent waits,
 // while windows of their own (the simulated device's) stay usable.
 int RunToolWindow(QDialog& window);

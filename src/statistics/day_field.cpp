@@ -1,0 +1,80 @@
+#include "statistics/day_field.h"
+
+#include "records/call_record.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QStyle>
+#include <QToolTip>
+
+namespace mervadin {
+
+namespace {
+
+constexpr const char* kFormat = "yyyy-MM-dd";
+
+std::optional<QDate> ParseTypedDay(QString text) {
+    text = text.trimmed();
+    text.replace('/', '-').replace('.', '-');
+    const auto day = ParseDay(text.toStdString());
+    if (!day)
+        return std::nullopt;
+    return QDate(static_cast<int>(day->year()), static_cast<int>(unsigned(day->month())),
+                 static_cast<int>(unsigned(day->day())));
+}
+
+} // namespace
+
+DayField::DayField(QWidget* parent) : QLineEdit(parent) {
+    setPlaceholderText("yyyy-mm-dd");
+    setMaxLength(16);
+    setMinimumWidth(fontMetrics().horizontalAdvance("0000-00-00") + 48);
+    auto* pick = addAction(style()->standardIcon(QStyle::SP_ArrowDown), TrailingPosition);
+    pick->setObjectName("PickDay");
+    pick->setToolTip("Pick the day from a calendar");
+    connect(pick, &QAction::triggered, this, &DayField::OpenCalendar);
+    connect(this, &QLineEdit::editingFinished, this, &DayField::TakeTypedText);
+}
+
+void DayField::SetDate(const QDate& date) {
+    date_ = date;
+    setText(date.toString(kFormat));
+}
+
+void DayField::TakeTypedText() {
+    if (text() == date_.toString(kFormat))
+        return;
+    if (const auto day = ParseTypedDay(text())) {
+        Choose(*day);
+        return;
+    }
+    const QString wrong = text();
+    setText(date_.toString(kFormat));
+    QToolTip::showText(mapToGlobal(rect().bottomLeft()),
+                       QString("\"%1\" is not a day; type it as 2026-12-08").arg(wrong), this);
+}
+
+void DayField::OpenCalendar() {
+    if (!calendar_) {
+        calendar_ = new QCalendarWidget(this);
+        calendar_->setObjectName("Calendar");
+        calendar_->setWindowFlags(Qt::Popup);
+        calendar_->setGridVisible(true);
+        connect(calendar_, &QCalendarWidget::clicked, this, [this](const QDate& date) {
+            calendar_->hide();
+            Choose(date);
+        });
+    }
+    calendar_->setSelectedDate(date_);
+    calendar_->move(mapToGlobal(rect().bottomLeft()));
+    calendar_->show();
+}
+
+void DayField::Choose(const QDate& date) {
+    const bool changed = date != date_;
+    SetDate(date);
+    if (changed)
+        emit DateChanged(date);
+}
+
+} // namespace mervadin

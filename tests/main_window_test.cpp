@@ -81,9 +81,12 @@ TEST_F(MainWindowTest, GridsServeNumberedRowsUnderTheirHeaders) {
     EXPECT_EQ(in->model()->headerData(6, Qt::Horizontal).toString(), QString(32, ' ') + "Remark");
     EXPECT_EQ(out->model()->index(99999, 0).data().toString(), "100000");
     EXPECT_EQ(in->model()->index(0, 0).data().toString(), "1");
+    // The usual widths, wider where the font needs it for a whole date.
     const int widths[] = {60, 100, 120, 50, 130, 62, 270};
     for (int c = 0; c < 7; ++c)
-        EXPECT_EQ(out->columnWidth(c), widths[c]);
+        EXPECT_GE(out->columnWidth(c), widths[c]);
+    EXPECT_EQ(out->columnWidth(6), 270);
+    EXPECT_GT(out->columnWidth(4), out->fontMetrics().horizontalAdvance("2026/12/31 23:59:59"));
     EXPECT_EQ(out->verticalHeader()->defaultSectionSize(), 18);
 }
 
@@ -217,6 +220,13 @@ TEST(PlaceBeside, WindowsOpenBesideTheirAnchorOrWhereTheyCoverLeastOfIt) {
     EXPECT_TRUE(room.contains(QRect(window.pos(), window.size())));
     const QRect covered = QRect(window.pos(), window.size()).intersected(anchor.frameGeometry());
     EXPECT_LT(covered.width() * covered.height(), window.width() * window.height());
+
+    // A usual place that would run off the screen is moved onto it; one on
+    // it is kept.
+    MoveOnScreen(window, room.bottomRight() - QPoint(10, 10));
+    EXPECT_TRUE(room.contains(QRect(window.pos(), window.size())));
+    MoveOnScreen(window, room.topLeft() + QPoint(20, 30));
+    EXPECT_EQ(window.pos(), room.topLeft() + QPoint(20, 30));
 }
 
 } // namespace

@@ -103,9 +103,11 @@ TEST_F(SettingsWindowTest, ExitChangesNothingAndDefaultRestores) {
         window.findChild<QComboBox*>("ComboBox7")->setCurrentIndex(5);
         window.show();
         QTest::keyClick(&window, Qt::Key_Escape);
-        EXPECT_TRUE(window.isVisible());           // Esc discards nothing silently
-        EXPECT_EQ(window.size(), QSize(852, 512)); // an outer size of 858 x 540
-        Click(window, "Button3");                  // Exit
+        EXPECT_TRUE(window.isVisible()); // Esc discards nothing silently
+        // An outer size of 858 x 540, or larger where the fonts need it.
+        EXPECT_GE(window.width(), 852);
+        EXPECT_GE(window.height(), 512);
+        Click(window, "Button3"); // Exit
     }
     EXPECT_EQ(test::Slurp(config), before);
     {

@@ -18,7 +18,7 @@ ChangePasswordWindow::ChangePasswordWindow(std::filesystem::path passwordFile, P
     setWindowTitle("ChangePassword");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientSize(345, 225));
-    move(487, 205);
+    MoveOnScreen(*this, {487, 205});
 
     old_ = AddPasswordBox("OlderPassWord", texts::kOldPasswordLabel, 24);
     new_ = AddPasswordBox("LabeledEdit1", texts::kNewPasswordLabel, 64);

@@ -48,7 +48,7 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
     setWindowTitle("PasswordCheck");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientSize(376, 419));
-    move(498, 118);
+    MoveOnScreen(*this, {498, 118});
 
     auto* image = new QLabel(this);
     image->setObjectName("Image1");

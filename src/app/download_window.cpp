@@ -33,7 +33,7 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
     setObjectName("WriteData");
     setWindowTitle("WriteData");
     setFixedSize(609, 337);
-    move(310, 68);
+    MoveOnScreen(*this, {310, 68});
 
     connect(MakeCommand("Button3", "WriteSetting", {8, 8, 97, 33}), &QPushButton::clicked, this,
             &DownloadWindow::WriteSetting);

@@ -46,7 +46,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(ClientSize(869, 568));
-    move(237, 65);
+    MoveOnScreen(*this, {237, 65});
 
     auto* area = new QWidget(this);
     area->setObjectName("ClientArea");

@@ -1,6 +1,7 @@
 #include "app/remark_window.h"
 
 #include "ui/colours.h"
+#include "ui/widgets.h"
 #include "ui/window_frame.h"
 
 #include <QFile>
@@ -19,7 +20,7 @@ RemarkWindow::RemarkWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("remark");
     setWindowTitle("remark");
     resize(ClientSize(892, 516));
-    move(212, 65);
+    MoveOnScreen(*this, {212, 65});
     PaintBackground(this, colour::kSkyBlue);
 
     auto* text = new QPlainTextEdit(this);

@@ -9,12 +9,19 @@
 #include "ui/widgets.h"
 
 #include <QHeaderView>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace mervadin {
 
 namespace {
 
 constexpr int kColumnWidths[] = {60, 100, 120, 50, 130, 62, 270};
+// The widest text each column usually holds; a column is widened from its
+// usual width to show it whole in the font in use.
+constexpr const char* kWidestTexts[] = {
+    "000000", "0000000000000", "CallOutSuccessed", "0000", "2026/12/31 23:59:59", "00:00:00", ""};
 
 struct GridLook {
     const char* name;
@@ -61,8 +68,11 @@ CallListGrid::CallListGrid(RecordFiles::List list, const RecordFiles& files, Pro
     verticalHeader()->setDefaultSectionSize(18);
     horizontalHeader()->setFixedHeight(22);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
     for (int column = 0; column < CallGridModel::kColumns; ++column)
-        setColumnWidth(column, kColumnWidths[column]);
+        setColumnWidth(column,
+                       std::max(kColumnWidths[column],
+                                fontMetrics().horizontalAdvance(kWidestTexts[column]) + padding));
 }
 
 std::optional<std::string> CallListGrid::CommitRemark(std::size_t row, const std::string& remark) {

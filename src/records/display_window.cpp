@@ -20,7 +20,7 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
     setObjectName("CDRDisplay");
     setWindowTitle("CDRDisplay");
     setFixedSize(ClientSize(895, 476));
-    move(222, 65);
+    MoveOnScreen(*this, {222, 65});
     PaintBackground(this, colour::kSkyBlue);
     AddBox(8, "CallOut--Succeeded", "Memo3", "Button10", file::kCallOutSuccessed,
            texts::kSucceededSaved);

@@ -21,7 +21,7 @@ ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QW
     setObjectName("ReadData");
     setWindowTitle("read");
     setFixedSize(ClientSize(576, 341));
-    move(364, 85);
+    MoveOnScreen(*this, {364, 85});
 
     QPushButton* buttons[] = {
         MakeCommand("Button4", "ReadCDR", {16, 16, 145, 41}),

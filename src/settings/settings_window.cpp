@@ -64,9 +64,11 @@ SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompt
     : QDialog(parent), configFile_(std::move(configFile)), prompts_(prompts) {
     setObjectName("Setting");
     setWindowTitle("Setting");
-    setFixedSize(ClientSize(858, 540));
-    move(244, 100);
     BuildControls();
+    // The usual size, or larger where the fonts need it so that every
+    // label and choice shows whole.
+    setFixedSize(ClientSize(858, 540).expandedTo(sizeHint()));
+    MoveOnScreen(*this, {244, 100});
     Load();
 }
 
@@ -94,7 +96,7 @@ void SettingsWindow::BuildControls() {
     auto* columns = new QHBoxLayout(group);
     columns->addWidget(BuildListColumns(), 1);
     auto* right = new QWidget(group);
-    right->setFixedWidth(250);
+    right->setMinimumWidth(250);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
     rightLayout->addWidget(BuildSmsBox());
@@ -138,7 +140,13 @@ QWidget* SettingsWindow::BuildListColumns() {
         caption->setBuddy(entry.control);
         const int row = slot % rows, column = slot / rows * 2;
         grid->addWidget(caption, row, column);
-        entry.control->setFixedWidth(kControlWidth);
+        // A text box keeps its width; a list is as wide as its longest choice.
+        if (auto* list = qobject_cast<QComboBox*>(entry.control)) {
+            list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            list->setMinimumWidth(kControlWidth);
+        } else {
+            entry.control->setFixedWidth(kControlWidth);
+        }
         grid->addWidget(entry.control, row, column + 1);
         caption->setVisible(!entry.hidden);
         entry.control->setVisible(!entry.hidden);
@@ -179,6 +187,7 @@ QWidget* SettingsWindow::BuildTaskWork() {
              {"start%1 hour=", "start%1 minute=", "end%1 hour=", "end%1 minute="}) {
             auto* list = MakeList(table, ListByKey(QString(part).arg(row + 1).toStdString()));
             list->setMinimumWidth(50);
+            list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             grid->addWidget(list, row, column++);
         }
     }

@@ -11,14 +11,50 @@
 
 namespace mervadin {
 
+void FitTextToWidth(QAbstractButton& button) {
+    constexpr qreal kSmallest = 6;
+    const QString text = QString(button.text()).remove('&');
+    const int room = button.width() - 6;
+    QFont font = button.font();
+    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > kSmallest)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != button.font())
+        button.setFont(font);
+}
+
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& place) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    if (!place.isNull())
+    if (!place.isNull()) {
         button->setGeometry(place);
+        FitTextToWidth(*button);
+    }
     button->setAutoDefault(false);
     return button;
+}
+
+namespace {
+
+// The window's outer size: its frame once it has been on the screen, else
+// its size with a title bar's worth allowed for. A window never resized is
+// as large as its layout asks.
+QSize OuterSize(const QWidget& window) {
+    const QSize body = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
+    const QSize framed = body + QSize(0, 30);
+    return window.windowHandle() ? window.frameGeometry().size().expandedTo(body) : framed;
+}
+
+QPoint Within(const QRect& room, QPoint at, QSize size) {
+    return {std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())),
+            std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height()))};
+}
+
+} // namespace
+
+void MoveOnScreen(QWidget& window, QPoint at) {
+    const QScreen* screen = window.screen();
+    window.move(screen ? Within(screen->availableGeometry(), at, OuterSize(window)) : at);
 }
 
 void PlaceBeside(QWidget& window, const QWidget& anchor) {
@@ -27,17 +63,9 @@ void PlaceBeside(QWidget& window, const QWidget& anchor) {
         return;
     const QRect room = screen->availableGeometry();
     const QRect taken = anchor.frameGeometry();
-    // A window never shown nor resized is as large as its layout asks; its
-    // frame adds to that, and one never shown has none to measure yet, so
-    // a title bar's worth is allowed for.
-    const QSize body = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
-    const QSize size = window.frameGeometry().size().expandedTo(body + QSize(0, 30));
+    const QSize size = OuterSize(window);
     constexpr int kGap = 8;
-    const auto within = [&](QPoint at) {
-        return QPoint(
-            std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())),
-            std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
-    };
+    const auto within = [&](QPoint at) { return Within(room, at, size); };
     const QPoint candidates[] = {
         within({taken.right() + kGap, taken.top()}),
         within({taken.left() - kGap - size.width(), taken.top()}),

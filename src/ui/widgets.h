@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+class QAbstractButton;
 class QDialog;
 class QPushButton;
 
@@ -20,10 +21,18 @@ W* Place(W* widget, const char* name, const QRect& place) {
     return widget;
 }
 
+// A button placed at a fixed size whose caption would not fit (large fonts)
+// gets a font just small enough for it to show whole.
+void FitTextToWidth(QAbstractButton& button);
+
 // A button with its object name, at `place` unless a layout places it (an
-// empty place); Enter in its window does not press it.
+// empty place), its caption whole; Enter in its window does not press it.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& place = {});
+
+// Moves a window to `at`, or as near as keeps it whole on its screen (a
+// large font or scaling can make the usual place run off the screen).
+void MoveOnScreen(QWidget& window, QPoint at);
 
 // Moves a window that is about to show beside `anchor`: to its right, left
 // or below where the screen has room, else where it covers least of it.

@@ -1,0 +1,114 @@
+// Every window shows its labels, buttons and choices whole, with the
+// default font and with one a quarter larger (as at 1.25x scaling).
+
+#include "access/change_password_window.h"
+#include "access/password_window.h"
+#include "app/download_window.h"
+#include "app/main_window.h"
+#include "app/simulator_window.h"
+#include "numbers/number_list_window.h"
+#include "records/display_window.h"
+#include "records/read_window.h"
+#include "settings/settings_window.h"
+#include "sim/sim_device.h"
+#include "statistics/statistics_window.h"
+#include "support/recording_prompts.h"
+#include "support/temp_folder.h"
+#include "transports/link_session.h"
+#include "voice/voice_buffer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace mervadin {
+namespace {
+
+// How wide a widget must be to show its text whole: a label its own size,
+// a button its text and a little room each side, a list its widest choice
+// beside the arrow. Nothing for widgets without text of their own.
+int Needed(QWidget* widget) {
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->wordWrap() ? 0 : label->sizeHint().width();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return button->text().isEmpty()
+                   ? 0
+                   : button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) +
+                         6;
+    if (auto* list = qobject_cast<QComboBox*>(widget))
+        return list->sizeHint().width();
+    return 0;
+}
+
+// The shown labels, buttons and lists of `window` narrower than their text
+// needs.
+QStringList CutOff(QWidget& window) {
+    QStringList cut;
+    for (auto* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&window))
+            continue;
+        const int needed = Needed(widget);
+        if (widget->width() < needed)
+            cut << QString("%1 %2 < %3").arg(widget->objectName()).arg(widget->width()).arg(needed);
+    }
+    return cut;
+}
+
+class WindowFitTest : public ::testing::TestWithParam<double> {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(folder.Prepare(), std::nullopt);
+        original = QApplication::font();
+        QFont larger = original;
+        larger.setPointSizeF(original.pointSizeF() * GetParam());
+        QApplication::setFont(larger);
+        session.Link().Open();
+    }
+    void TearDown() override { QApplication::setFont(original); }
+
+    void ExpectWhole(QWidget& window) {
+        window.show();
+        QTest::qWait(1);
+        EXPECT_TRUE(CutOff(window).isEmpty())
+            << window.objectName().toStdString() << ": " << CutOff(window).join("; ").toStdString();
+        window.close();
+    }
+
+    QFont original;
+    test::TempFolder temp;
+    WorkFolder folder{temp / "wd"};
+    test::RecordingPrompts prompts;
+    LinkSession session{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
+    VoiceBuffer voice;
+};
+
+TEST_P(WindowFitTest, EveryWindowShowsItsTextsWhole) {
+    {
+        MainWindow window(folder, prompts);
+        window.AttachLink(session.Link(), session.Simulator());
+        ExpectWhole(window);
+    }
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.push_back(std::make_unique<SettingsWindow>(folder.File("Config.txt"), prompts));
+    windows.push_back(std::make_unique<DownloadWindow>(session.Link(), folder, prompts, voice));
+    windows.push_back(std::make_unique<ReadWindow>(session.Link(), folder, prompts));
+    windows.push_back(std::make_unique<DisplayWindow>(folder, prompts));
+    windows.push_back(std::make_unique<NumberListWindow>(folder, prompts));
+    windows.push_back(std::make_unique<PasswordWindow>(folder.File("password.txt"), prompts));
+    windows.push_back(std::make_unique<ChangePasswordWindow>(folder.File("password.txt"), prompts));
+    windows.push_back(std::make_unique<StatisticsWindow>(folder));
+    windows.push_back(std::make_unique<SimulatorWindow>(*session.Simulator()));
+    for (auto& window : windows)
+        ExpectWhole(*window);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, WindowFitTest, ::testing::Values(1.0, 1.25));
+
+} // namespace
+} // namespace mervadin

@@ -1,3 +1,4 @@
+#include "link/device_chooser.h"
 #include "link/device_link.h"
 #include "link/frame_trace.h"
 #include "support/direct_transport.h"
@@ -88,6 +89,22 @@ TEST(DeviceLink, SendsFramesAndTracesBothDirections) {
     EXPECT_NE(text.find(" -> velorn<stop?"), std::string::npos);
     EXPECT_NE(text.find(" <- ok\\x01\\\\\n"), std::string::npos);
     EXPECT_NE(text.find(" -- device count 1"), std::string::npos);
+}
+
+TEST(DeviceChoice, TheNamedThenThePickedThenTheFirstDeviceIsOpened) {
+    const std::vector<std::string> two = {"/dev/hidraw1", "/dev/hidraw4"};
+    std::string picked;
+    EXPECT_EQ(DeviceToOpen(two, "", picked), "/dev/hidraw1");
+    EXPECT_EQ(DeviceToOpen({}, "", picked), std::nullopt);
+    picked = "/dev/hidraw4";
+    EXPECT_EQ(DeviceToOpen(two, "", picked), "/dev/hidraw4");
+    // A path from the command line wins, and waits for its device.
+    EXPECT_EQ(DeviceToOpen(two, "/dev/hidraw1", picked), "/dev/hidraw1");
+    EXPECT_EQ(DeviceToOpen({"/dev/hidraw4"}, "/dev/hidraw1", picked), std::nullopt);
+    // The pick holds until its device goes away, then is forgotten.
+    EXPECT_EQ(DeviceToOpen({"/dev/hidraw1"}, "", picked), "/dev/hidraw1");
+    EXPECT_EQ(picked, "");
+    EXPECT_EQ(DeviceToOpen(two, "", picked), "/dev/hidraw1");
 }
 
 } // namespace

@@ -119,7 +119,10 @@ TEST_F(MainWindowTest, CloseButtonAndCloseMenuEntriesCloseTheWindow) {
         auto actions = menu->actions();
         ASSERT_FALSE(actions.isEmpty());
         if (std::string(menuName) == "PopupMenu1") {
-            // The statistics entry comes after Close in the main popup menu.
+            // Statistics and the text encoding come after Close in the
+            // main popup menu.
+            EXPECT_EQ(actions.last()->text(), "Text encoding");
+            actions.removeLast();
             EXPECT_EQ(actions.last()->text(), "Statistics");
             actions.removeLast();
         }
@@ -227,6 +230,45 @@ TEST(PlaceBeside, WindowsOpenBesideTheirAnchorOrWhereTheyCoverLeastOfIt) {
     EXPECT_TRUE(room.contains(QRect(window.pos(), window.size())));
     MoveOnScreen(window, room.topLeft() + QPoint(20, 30));
     EXPECT_EQ(window.pos(), room.topLeft() + QPoint(20, 30));
+}
+
+// Devices as a HID transport would see them.
+class FakeChooser : public DeviceChooser {
+public:
+    std::vector<AttachedDevice> Attached() const override { return attached; }
+    std::string InUse() const override { return inUse; }
+    void Choose(const std::string& path) override { chosen.push_back(path); }
+
+    std::vector<AttachedDevice> attached;
+    std::string inUse;
+    std::vector<std::string> chosen;
+};
+
+TEST_F(MainWindowTest, SeveralAttachedDevicesCanBePickedInTheStatusLine) {
+    MainWindow window(folder, prompts);
+    window.show();
+    FakeChooser chooser;
+    chooser.attached = {{"/dev/hidraw1", "maker dialer 0001"}};
+    chooser.inUse = "/dev/hidraw1";
+    window.AttachDeviceChooser(chooser);
+    auto* choice = Find<QComboBox>(window, "DeviceChoice");
+    EXPECT_FALSE(choice->isVisible()); // one device: nothing to choose
+
+    chooser.attached.push_back({"/dev/hidraw4", "maker dialer 0002"});
+    window.ShowAttachedDevices();
+    ASSERT_TRUE(choice->isVisible());
+    ASSERT_EQ(choice->count(), 2);
+    EXPECT_EQ(choice->currentText(), "/dev/hidraw1  maker dialer 0001");
+    choice->setFocus();
+    QTest::keyClick(choice, Qt::Key_Down);
+    EXPECT_EQ(chooser.chosen, (std::vector<std::string>{"/dev/hidraw4"}));
+
+    // The transport opened it; later the first one goes away.
+    chooser.inUse = "/dev/hidraw4";
+    chooser.attached.erase(chooser.attached.begin());
+    window.ShowAttachedDevices();
+    EXPECT_FALSE(choice->isVisible());
+    EXPECT_EQ(choice->currentText(), "/dev/hidraw4  maker dialer 0002");
 }
 
 } // namespace

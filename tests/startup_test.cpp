@@ -2,9 +2,13 @@
 #include "app/main_window.h"
 #include "app/simulator_window.h"
 #include "app/startup.h"
+#include "qtcore/encoding_choice.h"
+#include "qtcore/text_codec.h"
+#include "records/call_list_grid.h"
 #include "records/read_window.h"
 #include "support/modal.h"
 #include "support/recording_prompts.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 #include "ui/lamp.h"
 
@@ -147,6 +151,56 @@ TEST(Startup, AWorkingFolderThatCannotBeMadeIsReportedAtOnce) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0].caption, "Message");
     EXPECT_NE(prompts.shown[0].text.find((temp / "file" / "wd").string()), std::string::npos);
+}
+
+TEST(Startup, AFolderFromAChineseWindowsPcIsOfferedGb18030OnceAndTheMenuChangesIt) {
+    test::TempFolder temp;
+    test::ScopedEnvironment config("XDG_CONFIG_HOME", (temp / "config").string());
+    EncodingChoice::Remember(""); // nothing chosen yet
+    test::RecordingPrompts prompts;
+    const WorkFolder folder(temp / "wd");
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    const std::string gb = "\xB2\xE2\xCA\xD4", utf8 = "\xE6\xB5\x8B\xE8\xAF\x95";
+    test::Spit(folder.File("CallOutList.txt"),
+               "Group[1],\tName[n],\tNumber[1],\tType[0],\tDate[2026/1/2 3:4:5],"
+               "\tDuration[0:0:1],\tRemark[" +
+                   gb + "]\r\n");
+    const auto remark = [](Startup& startup) {
+        return startup.Window()->Grid(RecordFiles::List::CallOut)->model()->index(0, 6).data();
+    };
+    {
+        prompts.answers = {Prompts::Answer::Yes};
+        Startup startup(folder, prompts, SimLink(),
+                        [](PasswordWindow& window) { LogInWith(window, "6093"); });
+        ASSERT_EQ(startup.Run(), std::nullopt);
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].caption, "Text encoding");
+        EXPECT_NE(prompts.shown[0].text.find("read cleanly as GB18030"), std::string::npos);
+        EXPECT_EQ(TextCodec::Chosen().Name(), "GB18030");
+        EXPECT_EQ(EncodingChoice::Remembered(), "GB18030");
+        EXPECT_EQ(remark(startup).toString(), QString::fromUtf8(utf8));
+
+        // The popup menu chooses another; the grids follow at once.
+        auto* menu = startup.Window()->findChild<QMenu*>("EncodingMenu");
+        ASSERT_NE(menu, nullptr);
+        emit menu->aboutToShow();
+        for (auto* action : menu->actions())
+            EXPECT_EQ(action->isChecked(), action->text() == "GB18030")
+                << action->text().toStdString();
+        menu->actions().front()->trigger(); // UTF-8, the first
+        EXPECT_EQ(TextCodec::Chosen().Name(), "UTF-8");
+        EXPECT_EQ(EncodingChoice::Remembered(), "UTF-8");
+        EXPECT_NE(remark(startup).toString(), QString::fromUtf8(utf8));
+        EXPECT_EQ(startup.Window()->StatusText(), "Text encoding: UTF-8");
+    }
+    // Chosen once, never asked again.
+    TextCodec::Choose(TextCodec::Named("UTF-8"), TextCodec::Source::Remembered);
+    prompts.shown.clear();
+    Startup again(folder, prompts, SimLink(),
+                  [](PasswordWindow& window) { LogInWith(window, "6093"); });
+    ASSERT_EQ(again.Run(), std::nullopt);
+    EXPECT_TRUE(prompts.shown.empty());
+    TextCodec::Choose(TextCodec::Named("UTF-8"), TextCodec::Source::Default);
 }
 
 } // namespace

@@ -1,6 +1,9 @@
+#include "numbers/number_list.h"
 #include "qtcore/text_codec.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
+#include "support/run_cli.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +36,68 @@ TEST(TextCodec, DecodesEncodesAndCutsInTheChosenEncoding) {
     const SettingsBlock gbBlock = BuildSettingsBlock(ReadLines(config), {2026, 1, 1, 0, 0, 0}, *gb);
     EXPECT_EQ(std::string(gbBlock.begin() + 480, gbBlock.begin() + 496),
               "a" + kTestGb + kTestGb + kTestGb + kTestGb.substr(0, 2) + '\0');
+}
+
+TEST(TextCodec, ImportedTextIsKeptInTheChosenEncoding) {
+    const auto gb = TextCodec::Named("GB18030");
+    const auto latin = TextCodec::Named("windows-1252");
+    // UTF-8 (with or without its mark) becomes the chosen encoding's bytes.
+    EXPECT_EQ(ImportedText("1\t" + kTest + "\t5\r\n", *gb), "1\t" + kTestGb + "\t5\r\n");
+    EXPECT_EQ(ImportedText("\xEF\xBB\xBF" + kTest, *gb), kTestGb);
+    // Other bytes stand as they are; the mark goes in UTF-8 too.
+    EXPECT_EQ(ImportedText(kTestGb, *gb), kTestGb);
+    EXPECT_EQ(ImportedText("\xEF\xBB\xBF" "1,a,2", Utf8Encoding()), "1,a,2");
+    EXPECT_EQ(ImportedText(kTest, Utf8Encoding()), kTest);
+    // A character the encoding cannot hold: nothing, and the file is named.
+    EXPECT_EQ(ImportedText(kTest, *latin), std::nullopt);
+    test::TempFolder temp;
+    test::Spit(temp / "n.txt", "1," + kTest + ",5\r\n");
+    try {
+        ImportTextFile(temp / "n.txt", *latin);
+        FAIL() << "imported";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("n.txt: holds characters that windows-1252 cannot"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_EQ(ImportTextFile(temp / "n.txt", *gb).stored.front(), "1," + kTestGb + ",5");
+}
+
+TEST(TextCodec, TheEncodingIsChosenByOptionEnvironmentRememberedChoiceThenDefault) {
+    test::TempFolder temp;
+    test::ScopedEnvironment config("XDG_CONFIG_HOME", (temp / "config").string());
+    test::ScopedEnvironment variable("MERVADIN_ENCODING", std::nullopt);
+    const auto cli = [&](const std::string& arguments) {
+        return test::RunCli("--workdir '" + (temp / "wd").string() + "' " + arguments);
+    };
+    EXPECT_EQ(cli("encoding").out, "UTF-8\n");
+    EXPECT_EQ(cli("encoding no-such-thing").status, 2);
+    ASSERT_EQ(cli("encoding GB18030").status, 0);
+    EXPECT_EQ(cli("encoding").out, "GB18030\n");
+
+    // The remembered choice reads the lists; the variable and the option
+    // come before it.
+    ASSERT_EQ(cli("init").status, 0);
+    test::Spit(temp / "wd" / "CallOutList.txt",
+               "Group[1],\tName[" + kTestGb +
+                   "],\tNumber[1],\tType[0],\tDate[2026/1/2 3:4:5],"
+                   "\tDuration[0:0:1],\tRemark[]\r\n");
+    const auto exported = [&](const std::string& prefix) {
+        EXPECT_EQ(
+            cli(prefix + "export-records out --no-bom '" + (temp / "o.csv").string() + "'").status,
+            0);
+        return test::Slurp(temp / "o.csv");
+    };
+    EXPECT_NE(exported("").find(kTest), std::string::npos);
+    EXPECT_EQ(exported("--encoding UTF-8 ").find(kTest), std::string::npos);
+    {
+        test::ScopedEnvironment utf8("MERVADIN_ENCODING", "UTF-8");
+        EXPECT_EQ(exported("").find(kTest), std::string::npos);
+        EXPECT_NE(exported("--encoding GB18030 ").find(kTest), std::string::npos);
+    }
+    // A remembered name this system does not know falls back to UTF-8.
+    test::Spit(temp / "config" / "Mervadin" / "mervadin.conf", "[text]\nencoding=nonsense\n");
+    EXPECT_EQ(exported("").find(kTest), std::string::npos);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "numbers/number_list.h"
 #include "numbers/number_list_window.h"
 #include "operation/operation_texts.h"
+#include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
@@ -27,11 +28,15 @@
 #include "voice/voice_buffer.h"
 #include "voice/voice_texts.h"
 
+#include <QAbstractItemView>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
@@ -40,7 +45,7 @@ namespace mervadin {
 
 MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts),
-      records_(folder_, TextCodec::Chosen()) {
+      records_(folder_, TextCodec::Following()) {
     setObjectName("MainSetting");
     setWindowTitle(texts::kMainTitle);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
@@ -126,6 +131,9 @@ void MainWindow::WirePanel() {
 void MainWindow::SetCommandsEnabled(bool enabled) {
     for (auto* button : commands_)
         button->setEnabled(enabled);
+    // Another device is not picked while the monitor talks to this one.
+    if (deviceChoice_)
+        deviceChoice_->setEnabled(enabled);
 }
 
 void MainWindow::BuildGrids(QWidget* area) {
@@ -140,17 +148,18 @@ void MainWindow::BuildGrids(QWidget* area) {
 }
 
 void MainWindow::BuildMenus() {
-    AttachPopupMenu(centralWidget(),
-                    BuildPopupMenu(this, "PopupMenu1",
-                                   {{"LoadNumber", [this] { OpenNumberList(); }},
-                                    {"ClearNumber", [this] { ClearNumbers(); }},
-                                    {"Setting", [this] { OpenSettings(); }},
-                                    {"DownLoad", [this] { OpenDownload(); }},
-                                    {"ReadCDR", [this] { OpenRead(); }},
-                                    {"DisplayCDR", [this] { OpenDisplay(); }},
-                                    {"Brief introduction", [this] { OpenRemark(); }},
-                                    {"Close", [this] { CloseCommand(); }},
-                                    {"Statistics", [this] { OpenStatistics(); }}}));
+    auto* popup = BuildPopupMenu(this, "PopupMenu1",
+                                 {{"LoadNumber", [this] { OpenNumberList(); }},
+                                  {"ClearNumber", [this] { ClearNumbers(); }},
+                                  {"Setting", [this] { OpenSettings(); }},
+                                  {"DownLoad", [this] { OpenDownload(); }},
+                                  {"ReadCDR", [this] { OpenRead(); }},
+                                  {"DisplayCDR", [this] { OpenDisplay(); }},
+                                  {"Brief introduction", [this] { OpenRemark(); }},
+                                  {"Close", [this] { CloseCommand(); }},
+                                  {"Statistics", [this] { OpenStatistics(); }}});
+    AddEncodingMenu(*popup);
+    AttachPopupMenu(centralWidget(), popup);
     using List = RecordFiles::List;
     AttachPopupMenu(
         Grid(List::CallOut),
@@ -168,6 +177,39 @@ void MainWindow::BuildMenus() {
                         {"Clear Callin CDR list",
                          [this] { Grid(List::CallIn)->Clear("Clear Callin CDR list"); }},
                         {"Close", [this] { CloseCommand(); }}}));
+}
+
+void MainWindow::AddEncodingMenu(QMenu& popup) {
+    auto* menu = popup.addMenu("Text encoding");
+    menu->setObjectName("EncodingMenu");
+    auto* group = new QActionGroup(menu);
+    for (const auto& name : EncodingChoice::Offered()) {
+        auto* action = menu->addAction(ToQString(name));
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, name] { ChooseEncoding(name); });
+    }
+    // The mark follows the encoding in use each time the menu opens.
+    connect(menu, &QMenu::aboutToShow, this, [menu] {
+        for (auto* action : menu->actions())
+            action->setChecked(action->text().compare(ToQString(TextCodec::Chosen().Name()),
+                                                      Qt::CaseInsensitive) == 0);
+    });
+}
+
+void MainWindow::ChooseEncoding(const std::string& name) {
+    auto codec = TextCodec::Named(name);
+    if (!codec)
+        return;
+    TextCodec::Choose(std::move(codec));
+    EncodingChoice::Remember(name);
+    LoadTexts();
+    SetStatusText(ToQString("Text encoding: " + name));
+}
+
+void MainWindow::LoadTexts() {
+    LoadGrids();
+    LoadNumberCount();
 }
 
 void MainWindow::OpenRead() {
@@ -345,6 +387,38 @@ void MainWindow::AttachLink(DeviceLink& link, sim::SimDevice* simulator) {
         setWindowTitle(windowTitle() + " [simulated device]");
         AddSimulatorControls(*simulator);
     }
+}
+
+void MainWindow::AttachDeviceChooser(DeviceChooser& chooser) {
+    chooser_ = &chooser;
+    deviceChoice_ = new QComboBox(statusBar());
+    deviceChoice_->setObjectName("DeviceChoice");
+    deviceChoice_->setToolTip("The device in use, when several are attached");
+    deviceChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    deviceChoice_->setVisible(false);
+    statusBar()->addPermanentWidget(deviceChoice_);
+    connect(deviceChoice_, &QComboBox::activated, this, [this](int index) {
+        chooser_->Choose(deviceChoice_->itemData(index).toString().toStdString());
+    });
+    auto* look = new QTimer(this);
+    look->setInterval(1000);
+    connect(look, &QTimer::timeout, this, &MainWindow::ShowAttachedDevices);
+    look->start();
+    ShowAttachedDevices();
+}
+
+void MainWindow::ShowAttachedDevices() {
+    if (!chooser_ || deviceChoice_->view()->isVisible())
+        return;
+    const auto attached = chooser_->Attached();
+    const QString inUse = ToQString(chooser_->InUse());
+    const QSignalBlocker blocker(deviceChoice_);
+    deviceChoice_->clear();
+    for (const auto& device : attached)
+        deviceChoice_->addItem(ToQString(device.path + "  " + device.description),
+                               ToQString(device.path));
+    deviceChoice_->setCurrentIndex(deviceChoice_->findData(inUse));
+    deviceChoice_->setVisible(attached.size() > 1);
 }
 
 void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {

@@ -6,6 +6,7 @@
 
 #include "common/prompts.h"
 #include "files/work_folder.h"
+#include "link/device_chooser.h"
 #include "link/device_link.h"
 #include "records/record_files.h"
 #include "voice/voice_buffer.h"
@@ -15,7 +16,9 @@
 #include <array>
 #include <memory>
 
+class QComboBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTimer;
 
@@ -70,11 +73,21 @@ public:
     // Fills both grids from their list files (and refreshes the statistics
     // window when it is open).
     void LoadGrids();
+    // Shows again everything read from the data files: after another text
+    // encoding was chosen.
+    void LoadTexts();
+    // The popup menu's "Text encoding": reads and writes the data files'
+    // text in `name` from now on, and remembers it for the user.
+    void ChooseEncoding(const std::string& name);
     CallListGrid* Grid(RecordFiles::List list) const;
 
     // Follows the device from now on; `simulator` when it is the simulated one.
     void AttachLink(DeviceLink& link, sim::SimDevice* simulator);
     DeviceLink* Link() const { return link_; }
+    // Offers a choice in the status line while several devices are attached.
+    void AttachDeviceChooser(DeviceChooser& chooser);
+    // Shows the attached devices in that choice again.
+    void ShowAttachedDevices();
 
     MonitorPanel* Panel() const { return panel_; }
     MonitorSession* Monitor() const;
@@ -90,6 +103,7 @@ private:
     void BuildButtons(QWidget* area);
     void BuildGrids(QWidget* area);
     void BuildMenus();
+    void AddEncodingMenu(QMenu& popup);
     void WirePanel();
     void SetCommandsEnabled(bool enabled);
     // The USB lamp and the status line as the link stands.
@@ -113,6 +127,8 @@ private:
     // DisplayCdr, DownLoad, ReadCdr, Close.
     std::array<QPushButton*, 6> commands_{};
     QPushButton* remark_ = nullptr;
+    DeviceChooser* chooser_ = nullptr;
+    QComboBox* deviceChoice_ = nullptr;
     class StatisticsWindow* statistics_ = nullptr;
     std::unique_ptr<class SimulatorWindow> simulatorWindow_;
     bool simulated_ = false;

@@ -2,6 +2,7 @@
 
 #include "access/password_window.h"
 #include "app/app_texts.h"
+#include "app/encoding_offer.h"
 #include "app/main_window.h"
 #include "files/file_error.h"
 #include "settings/settings_file.h"
@@ -34,6 +35,8 @@ std::optional<int> Startup::Run() {
         window_.reset();
         return 0;
     }
+    if (OfferEncodingSwitch(folder_, prompts_))
+        window_->LoadTexts();
     if (auto status = OpenLink())
         return status;
     try {
@@ -60,6 +63,8 @@ std::optional<int> Startup::OpenLink() {
         return std::string(e.what()) == LinkSession::kHidInitFailed ? 0 : 1;
     }
     window_->AttachLink(session_->Link(), session_->Simulator());
+    if (auto* chooser = session_->Chooser())
+        window_->AttachDeviceChooser(*chooser);
     session_->Link().Open();
     return std::nullopt;
 }

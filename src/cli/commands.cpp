@@ -5,6 +5,7 @@
 #include "files/file_read.h"
 #include "frames/frame_codec.h"
 #include "frames/frame_templates.h"
+#include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
 #include "records/record_files.h"
 #include "settings/settings_block.h"
@@ -235,6 +236,20 @@ int ChangePasswordCommand(const WorkFolder& folder, const std::string& oldPasswo
         ConsolePrompts(io.out).Inform(notice.caption, notice.text);
         return result == PasswordChange::Changed ? kSuccess : kFailure;
     });
+}
+
+int EncodingCommand(const std::optional<std::string>& name, Streams io) {
+    if (!name) {
+        io.out << EncodingChoice::Remembered().value_or("UTF-8") << '\n';
+        return kSuccess;
+    }
+    if (!TextCodec::Named(*name)) {
+        io.err << "mervadin-cli: unknown encoding \"" << *name << "\"\n";
+        return kBadInput;
+    }
+    EncodingChoice::Remember(*name);
+    io.out << *name << '\n';
+    return kSuccess;
 }
 
 } // namespace mervadin::cli

@@ -55,6 +55,9 @@ int Verify(Streams io);
 int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams io);
 // Refills the five per-kind files from the lists and ReadFile.txt.
 int RebuildKinds(const WorkFolder& folder, Streams io);
+// Prints the text encoding remembered for the user (UTF-8 when none), or
+// remembers `name` when given.
+int EncodingCommand(const std::optional<std::string>& name, Streams io);
 int ChangePasswordCommand(const WorkFolder& folder, const std::string& oldPassword,
                           const std::string& newPassword, const std::string& confirmation,
                           Streams io);

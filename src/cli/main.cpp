@@ -59,6 +59,7 @@ struct Options {
     std::string from, to, list;
     std::string formatName;
     bool noBom = false;
+    std::string encodingName;
 };
 
 void AddConfigCommands(CLI::App& config, Options& o) {
@@ -107,6 +108,9 @@ int Dispatch(CLI::App& app, Options& o) {
     if (app.got_subcommand("export-records"))
         return cli::ExportRecordsCommand(folder, o.list, o.text,
                                          o.noBom ? ByteOrderMark::Leave : ByteOrderMark::Write, io);
+    if (auto* encoding = app.get_subcommand("encoding"); encoding->parsed())
+        return cli::EncodingCommand(
+            encoding->count("NAME") ? std::optional(o.encodingName) : std::nullopt, io);
     if (app.got_subcommand("decode-cdr"))
         return cli::DecodeCdr(folder, o.text, io);
     if (app.got_subcommand("rebuild-kinds"))
@@ -234,6 +238,10 @@ int Run(int argc, char** argv) {
         ->add_option("--frames", o.frames, "end after this many intact status frames")
         ->check(CLI::Range(1U, UINT_MAX));
     app.add_subcommand("init", "create the working folder and its missing data files");
+    app.add_subcommand("encoding", "print the text encoding remembered for the user (as the "
+                                   "window's popup menu chose it), or remember NAME")
+        ->add_option("NAME", o.encodingName, "e.g. UTF-8, GB18030 or windows-1252")
+        ->check(OneLine());
     AddConfigCommands(*app.add_subcommand("config", "read and write Config.txt"), o);
     app.add_subcommand("frame", "fill the checksum of a frame template and print the frame")
         ->add_option("TEXT", o.text, "a template holding velorn< and checksum:000000;>end")

@@ -22,7 +22,7 @@ bool IsWorkbookName(std::string name) {
 }
 
 int ImportText(const WorkFolder& folder, const std::string& source, Streams io) {
-    const TextImport import = ImportTextLines(ReadFileBytes(source));
+    const TextImport import = ImportTextFile(source, TextCodec::Chosen());
     StoreNumberList(folder.File(file::kLoadNumber), import.stored);
     if (import.atMax)
         io.out << kMaxNumbersLine << '\n';

@@ -64,6 +64,16 @@ public:
 
 } // namespace
 
+bool IsValidUtf8(std::string_view bytes) {
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t length = ValidSequence(bytes.substr(at));
+        if (length == 0)
+            return false;
+        at += length;
+    }
+    return true;
+}
+
 const TextEncoding& Utf8Encoding() {
     static const Utf8 encoding;
     return encoding;

@@ -30,6 +30,9 @@ public:
 // UTF-8, the default encoding.
 const TextEncoding& Utf8Encoding();
 
+// Whether `bytes` are well-formed UTF-8 throughout.
+bool IsValidUtf8(std::string_view bytes);
+
 // The prefix that Fit allows.
 std::string CutText(std::string_view bytes, std::size_t limit, const TextEncoding& encoding);
 

@@ -1,6 +1,8 @@
 #include "numbers/number_list.h"
 
 #include "files/file_batch.h"
+#include "files/file_error.h"
+#include "files/file_read.h"
 #include "files/folder_lock.h"
 
 #include <algorithm>
@@ -12,6 +14,24 @@ TextImport ImportTextLines(Lines source) {
     source.resize(std::min(source.size(), kMaxNumbers));
     import.stored = std::move(source);
     return import;
+}
+
+std::optional<std::string> ImportedText(std::string_view bytes, const TextEncoding& encoding) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    const bool marked = bytes.substr(0, kMark.size()) == kMark;
+    if (marked)
+        bytes.remove_prefix(kMark.size());
+    if (encoding.Name() == Utf8Encoding().Name() || !IsValidUtf8(bytes))
+        return std::string(bytes);
+    return encoding.FromUnicode(bytes);
+}
+
+TextImport ImportTextFile(const std::filesystem::path& source, const TextEncoding& encoding) {
+    const auto text = ImportedText(ReadFileBytes(source), encoding);
+    if (!text)
+        throw FileError(source, "holds characters that " + encoding.Name() +
+                                    " cannot hold; nothing was imported");
+    return ImportTextLines(*text);
 }
 
 TextImport ImportTextLines(std::string_view text) {

@@ -3,10 +3,13 @@
 // separated by TAB or comma. These are the rules of the text import, of what
 // the number list window shows, and of its "open" view.
 
+#include "common/text_encoding.h"
 #include "files/text_lines.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace mervadin {
 
@@ -21,6 +24,13 @@ struct TextImport {
     bool atMax;              // 9000 lines or more: the warning line follows
 };
 
+// The bytes of a text file to import, as the list keeps its text: without
+// UTF-8's byte-order mark, and converted into `encoding` when the file is
+// valid UTF-8 and the encoding another (a list written on another PC); any
+// other bytes as they stand. Nothing when a character of a UTF-8 file has
+// no code in `encoding`.
+std::optional<std::string> ImportedText(std::string_view bytes, const TextEncoding& encoding);
+
 // The text import: the source's lines (blank ones too) up to 9000. From
 // the text, only those lines are kept, the rest only counted.
 TextImport ImportTextLines(Lines source);
@@ -31,6 +41,10 @@ TextImport ImportTextLines(std::string_view text);
 Lines ShownNumberLines(const Lines& list);
 // The same from the list's text; `count` gets n.
 Lines ShownNumberLines(std::string_view text, std::size_t* count = nullptr);
+
+// The text import of the file `source`: ImportedText, then ImportTextLines.
+// Throws FileError, also when a character has no code in `encoding`.
+TextImport ImportTextFile(const std::filesystem::path& source, const TextEncoding& encoding);
 
 // Replaces the number list `file` by `lines`, under its folder's lock.
 void StoreNumberList(const std::filesystem::path& file, const Lines& lines);

@@ -131,7 +131,7 @@ void NumberListWindow::LoadText() {
         return;
     TextImport import;
     try {
-        import = ImportTextLines(ReadFileBytes(*source));
+        import = ImportTextFile(*source, TextCodec::Chosen());
     } catch (const FileError& e) {
         prompts_.Inform("Error", e.what());
         return;

@@ -1,18 +1,45 @@
 #include "qtcore/text_codec.h"
 
+#include "qtcore/encoding_choice.h"
+
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <cstdlib>
+#include <vector>
 
 namespace mervadin {
 
 namespace {
 
-std::unique_ptr<TextCodec>& ChosenSlot() {
-    static std::unique_ptr<TextCodec> chosen = TextCodec::Named("UTF-8");
-    return chosen;
+// Every encoding chosen in this run, the one in use last.
+struct ChosenCodecs {
+    std::vector<std::unique_ptr<TextCodec>> all;
+    TextCodec::Source source = TextCodec::Source::Default;
+};
+
+ChosenCodecs& Codecs() {
+    static ChosenCodecs codecs = [] {
+        ChosenCodecs made;
+        made.all.push_back(TextCodec::Named("UTF-8"));
+        return made;
+    }();
+    return codecs;
 }
+
+class FollowingCodec : public TextEncoding {
+public:
+    std::string Name() const override { return TextCodec::Chosen().Name(); }
+    std::size_t Fit(std::string_view bytes, std::size_t limit) const override {
+        return TextCodec::Chosen().Fit(bytes, limit);
+    }
+    std::optional<std::string> FromUnicode(std::string_view utf8) const override {
+        return TextCodec::Chosen().FromUnicode(utf8);
+    }
+    std::string ToUtf8(std::string_view bytes) const override {
+        return TextCodec::Chosen().ToUtf8(bytes);
+    }
+};
 
 QByteArrayView View(std::string_view bytes) {
     return {bytes.data(), static_cast<qsizetype>(bytes.size())};
@@ -28,23 +55,41 @@ std::unique_ptr<TextCodec> TextCodec::Named(const std::string& name) {
 }
 
 const TextCodec& TextCodec::Chosen() {
-    return *ChosenSlot();
+    return *Codecs().all.back();
 }
 
-void TextCodec::Choose(std::unique_ptr<TextCodec> codec) {
-    if (codec)
-        ChosenSlot() = std::move(codec);
+TextCodec::Source TextCodec::ChosenFrom() {
+    return Codecs().source;
+}
+
+void TextCodec::Choose(std::unique_ptr<TextCodec> codec, Source source) {
+    if (!codec)
+        return;
+    Codecs().all.push_back(std::move(codec));
+    Codecs().source = source;
+}
+
+const TextEncoding& TextCodec::Following() {
+    static const FollowingCodec following;
+    return following;
 }
 
 bool TextCodec::ChooseForRun(std::string& name) {
+    Source source = Source::Option;
     if (name.empty()) {
         const char* variable = std::getenv("MERVADIN_ENCODING");
-        name = variable && *variable ? variable : "UTF-8";
+        auto remembered = variable && *variable ? std::nullopt : EncodingChoice::Remembered();
+        if (remembered && !Named(*remembered))
+            remembered.reset(); // a name this system no longer knows: the default
+        source = variable && *variable ? Source::Environment
+                 : remembered          ? Source::Remembered
+                                       : Source::Default;
+        name = variable && *variable ? variable : remembered.value_or("UTF-8");
     }
     auto codec = Named(name);
     if (!codec)
         return false;
-    Choose(std::move(codec));
+    Choose(std::move(codec), source);
     return true;
 }
 

@@ -22,13 +22,22 @@ public:
     // Nothing when the name is not an encoding this system knows.
     static std::unique_ptr<TextCodec> Named(const std::string& name);
 
+    // Where the encoding in use came from.
+    enum class Source { Option, Environment, Remembered, Default, Window };
+
     // The encoding chosen for this run; UTF-8 until Choose is called. It is
-    // chosen once at start-up, before any window opens.
+    // chosen at start-up and may be chosen again in the main window; an
+    // encoding once chosen stays alive, so a reference taken to it stays
+    // valid, though only Following() follows a new choice.
     static const TextCodec& Chosen();
-    static void Choose(std::unique_ptr<TextCodec> codec);
+    static Source ChosenFrom();
+    static void Choose(std::unique_ptr<TextCodec> codec, Source source = Source::Window);
+    // Whatever encoding is chosen at the time of each call.
+    static const TextEncoding& Following();
     // Chooses by the --encoding option's value, or when that is empty by
-    // MERVADIN_ENCODING, else UTF-8. False, choosing nothing, when the name
-    // is unknown; `name` then holds it for the error message.
+    // MERVADIN_ENCODING, then the choice remembered for the user, else
+    // UTF-8. False, choosing nothing, when the name is unknown; `name` then
+    // holds it for the error message.
     static bool ChooseForRun(std::string& name);
 
     std::string Name() const override { return name_; }

@@ -107,17 +107,72 @@ void HidTransport::Run() {
     }
 }
 
+std::vector<AttachedDevice> HidTransport::Attached() const {
+    std::lock_guard lock(stateLock_);
+    return attached_;
+}
+
+std::string HidTransport::InUse() const {
+    std::lock_guard lock(stateLock_);
+    return inUse_;
+}
+
+void HidTransport::Choose(const std::string& path) {
+    std::lock_guard lock(stateLock_);
+    chosen_ = path;
+}
+
+bool HidTransport::LookAround() {
+    const auto devices = List();
+    std::lock_guard lock(stateLock_);
+    attached_.clear();
+    std::vector<std::string> paths;
+    for (const auto& info : devices) {
+        attached_.push_back(
+            {info.path, info.manufacturer + " " + info.product + " " + info.serial});
+        paths.push_back(info.path);
+    }
+    lastLook_ = std::chrono::steady_clock::now();
+    const auto wanted = DeviceToOpen(paths, path_, chosen_);
+    return device_ && !chosen_.empty() && wanted && *wanted != inUse_;
+}
+
+void HidTransport::Close() {
+    hid_close(Handle(device_));
+    device_ = nullptr;
+    {
+        std::lock_guard lock(stateLock_);
+        inUse_.clear();
+    }
+    lastCount_ = 0;
+    Post([](TransportEvents& events) { events.OnDeviceCount(0); });
+}
+
 void HidTransport::Scan() {
-    std::string found, advice;
-    for (const auto& info : List()) {
-        if (!path_.empty() && info.path != path_)
-            continue;
-        found = info.path;
-        if (hid_device* device = hid_open_path(info.path.c_str())) {
+    LookAround();
+    std::vector<std::string> candidates;
+    {
+        std::lock_guard lock(stateLock_);
+        std::vector<std::string> paths;
+        for (const auto& device : attached_)
+            paths.push_back(device.path);
+        if (const auto first = DeviceToOpen(paths, path_, chosen_))
+            candidates.push_back(*first);
+        // Without a device named or picked, any other one will do.
+        if (path_.empty() && chosen_.empty())
+            for (const auto& path : paths)
+                if (candidates.empty() || path != candidates.front())
+                    candidates.push_back(path);
+    }
+    std::string advice;
+    for (const auto& path : candidates) {
+        if (hid_device* device = hid_open_path(path.c_str())) {
             device_ = device;
+            std::lock_guard lock(stateLock_);
+            inUse_ = path;
             break;
         }
-        advice = OpenFailureAdvice(info.path);
+        advice = OpenFailureAdvice(path);
     }
     const int count = device_ ? 1 : 0;
     if (!advice.empty() && advice != lastAdvice_)
@@ -138,10 +193,14 @@ void HidTransport::Serve() {
     const int got =
         hid_read_timeout(Handle(device_), input.data() + 1, kReportPayload, kReadTimeoutMs);
     if (got < 0) {
-        hid_close(Handle(device_));
-        device_ = nullptr;
-        lastCount_ = 0;
-        Post([](TransportEvents& events) { events.OnDeviceCount(0); });
+        Close();
+        return;
+    }
+    // Other devices come and go, and the operator may pick one of them:
+    // the device in use is left for the one picked, as an unplug.
+    if (std::chrono::steady_clock::now() - lastLook_ > std::chrono::milliseconds(kScanMs) &&
+        LookAround()) {
+        Close();
         return;
     }
     if (got > 0 && queuedReports_->load() < kMaxQueuedReports) {

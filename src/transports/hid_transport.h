@@ -5,11 +5,13 @@
 // writes the queued output reports, and treats a read error as an unplug.
 // Everything it learns is handed to the main thread.
 
+#include "link/device_chooser.h"
 #include "link/transport.h"
 
 #include <QObject>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -28,7 +30,7 @@ struct HidDeviceInfo {
     std::string serial;
 };
 
-class HidTransport : public Transport {
+class HidTransport : public Transport, public DeviceChooser {
 public:
     static constexpr int kScanMs = 500;
     static constexpr int kReadTimeoutMs = 1;
@@ -50,10 +52,19 @@ public:
     void Write(const Report& report) override;
     std::string Describe() const override;
 
+    // DeviceChooser, safe from any thread.
+    std::vector<AttachedDevice> Attached() const override;
+    std::string InUse() const override;
+    void Choose(const std::string& path) override;
+
 private:
     void Run();
     void Scan();
     void Serve();
+    // Enumerates the devices again; true when another device was chosen
+    // than the one open.
+    bool LookAround();
+    void Close();
     void Post(std::function<void(TransportEvents&)> event);
 
     std::string path_;
@@ -66,6 +77,11 @@ private:
     std::condition_variable wake_; // ends the wait between scans at once on exit
     std::deque<Report> writes_;
     void* device_ = nullptr; // hid_device*, touched only by the I/O thread
+    std::chrono::steady_clock::time_point lastLook_;
+    mutable std::mutex stateLock_; // guards the three below
+    std::vector<AttachedDevice> attached_;
+    std::string inUse_;
+    std::string chosen_;
     int lastCount_ = -1;
     std::string lastAdvice_;
 };

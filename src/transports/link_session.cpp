@@ -31,8 +31,12 @@ LinkSession::LinkSession(const DeviceSelection& selection,
     case DeviceSelection::Kind::Hid:
         if (!HidTransport::Initialise())
             throw std::runtime_error(kHidInitFailed);
-        transport_ = std::make_unique<HidTransport>(selection.path);
-        break;
+        {
+            auto hid = std::make_unique<HidTransport>(selection.path);
+            chooser_ = hid.get();
+            transport_ = std::move(hid);
+            break;
+        }
     }
     link_ = std::make_unique<DeviceLink>(*transport_, trace_.get());
     if (trace_)

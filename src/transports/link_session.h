@@ -2,6 +2,7 @@
 // Everything that reaches the device, built from the --device and --trace
 // options: the transport, the link over it and the optional trace file.
 
+#include "link/device_chooser.h"
 #include "link/device_link.h"
 #include "link/device_selection.h"
 #include "link/frame_trace.h"
@@ -35,12 +36,15 @@ public:
     }
     // The simulated device when the session runs on one, else null.
     sim::SimDevice* Simulator() { return simulator_; }
+    // The choice among several attached devices (real HID only), else null.
+    DeviceChooser* Chooser() { return chooser_; }
 
 private:
     std::unique_ptr<FrameTrace> trace_;
     std::unique_ptr<Transport> transport_;
     std::unique_ptr<DeviceLink> link_;
     sim::SimDevice* simulator_ = nullptr;
+    DeviceChooser* chooser_ = nullptr;
 };
 
 } // namespace mervadin

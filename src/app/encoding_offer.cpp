@@ -1,0 +1,62 @@
+#include "app/encoding_offer.h"
+
+#include "common/text_encoding.h"
+#include "files/file_read.h"
+#include "qtcore/encoding_choice.h"
+#include "qtcore/text_codec.h"
+
+#include <QStringDecoder>
+
+namespace mervadin {
+
+namespace {
+
+// Enough lines to tell, few enough to stay quick on a large list.
+constexpr std::size_t kLinesLookedAt = 2000;
+constexpr const char* kGb18030 = "GB18030";
+
+bool ReadsCleanlyAs(const char* encoding, const std::string& bytes) {
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+    (void)decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return !decoder.hasError();
+}
+
+} // namespace
+
+bool HoldsGb18030Text(const WorkFolder& folder) {
+    bool notUtf8 = false;
+    for (const auto name : {file::kConfig, file::kLoadNumber, file::kCallOutList, file::kCallInList,
+                            file::kReadFile}) {
+        std::string text;
+        try {
+            for (const auto& line : ReadLines(folder.File(name), kLinesLookedAt))
+                text += line + '\n';
+        } catch (const FileError&) {
+            continue; // a file that cannot be read tells nothing
+        }
+        if (IsValidUtf8(text))
+            continue;
+        if (!ReadsCleanlyAs(kGb18030, text))
+            return false;
+        notUtf8 = true;
+    }
+    return notUtf8;
+}
+
+bool OfferEncodingSwitch(const WorkFolder& folder, Prompts& prompts) {
+    if (TextCodec::ChosenFrom() != TextCodec::Source::Default || !HoldsGb18030Text(folder))
+        return false;
+    const bool yes = prompts.Confirm(
+        "Text encoding",
+        "The data files in " + Utf8Of(folder.root()) +
+            " are not UTF-8 text but read cleanly as GB18030 (Chinese Windows). Read and write "
+            "them as GB18030 from now on? (The choice can be changed in the main window's "
+            "popup menu, \"Text encoding\".)");
+    const std::string chosen = yes ? kGb18030 : "UTF-8";
+    EncodingChoice::Remember(chosen); // asked once: either answer is kept
+    if (yes)
+        TextCodec::Choose(TextCodec::Named(chosen), TextCodec::Source::Remembered);
+    return yes;
+}
+
+} // namespace mervadin

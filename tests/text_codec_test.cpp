@@ -46,7 +46,10 @@ TEST(TextCodec, ImportedTextIsKeptInTheChosenEncoding) {
     EXPECT_EQ(ImportedText("\xEF\xBB\xBF" + kTest, *gb), kTestGb);
     // Other bytes stand as they are; the mark goes in UTF-8 too.
     EXPECT_EQ(ImportedText(kTestGb, *gb), kTestGb);
-    EXPECT_EQ(ImportedText("\xEF\xBB\xBF" "1,a,2", Utf8Encoding()), "1,a,2");
+    EXPECT_EQ(ImportedText("\xEF\xBB\xBF"
+                           "1,a,2",
+                           Utf8Encoding()),
+              "1,a,2");
     EXPECT_EQ(ImportedText(kTest, Utf8Encoding()), kTest);
     // A character the encoding cannot hold: nothing, and the file is named.
     EXPECT_EQ(ImportedText(kTest, *latin), std::nullopt);

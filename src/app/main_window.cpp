@@ -28,7 +28,6 @@
 #include "voice/voice_buffer.h"
 #include "voice/voice_texts.h"
 
-#include <QAbstractItemView>
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -36,10 +35,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolButton>
 
 namespace mervadin {
 
@@ -376,88 +373,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (simulatorWindow_)
         simulatorWindow_->close();
     QMainWindow::closeEvent(event);
-}
-
-void MainWindow::AttachLink(DeviceLink& link, sim::SimDevice* simulator) {
-    link_ = &link;
-    link.AddObserver(this);
-    panel_->AttachLink(link);
-    simulated_ = simulator != nullptr;
-    if (simulator) {
-        setWindowTitle(windowTitle() + " [simulated device]");
-        AddSimulatorControls(*simulator);
-    }
-}
-
-void MainWindow::AttachDeviceChooser(DeviceChooser& chooser) {
-    chooser_ = &chooser;
-    deviceChoice_ = new QComboBox(statusBar());
-    deviceChoice_->setObjectName("DeviceChoice");
-    deviceChoice_->setToolTip("The device in use, when several are attached");
-    deviceChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    deviceChoice_->setVisible(false);
-    statusBar()->addPermanentWidget(deviceChoice_);
-    connect(deviceChoice_, &QComboBox::activated, this, [this](int index) {
-        chooser_->Choose(deviceChoice_->itemData(index).toString().toStdString());
-    });
-    auto* look = new QTimer(this);
-    look->setInterval(1000);
-    connect(look, &QTimer::timeout, this, &MainWindow::ShowAttachedDevices);
-    look->start();
-    ShowAttachedDevices();
-}
-
-void MainWindow::ShowAttachedDevices() {
-    if (!chooser_ || deviceChoice_->view()->isVisible())
-        return;
-    const auto attached = chooser_->Attached();
-    const QString inUse = ToQString(chooser_->InUse());
-    const QSignalBlocker blocker(deviceChoice_);
-    deviceChoice_->clear();
-    for (const auto& device : attached)
-        deviceChoice_->addItem(ToQString(device.path + "  " + device.description),
-                               ToQString(device.path));
-    deviceChoice_->setCurrentIndex(deviceChoice_->findData(inUse));
-    deviceChoice_->setVisible(attached.size() > 1);
-}
-
-void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {
-    // The device's window has no parent: a tool window open over this one
-    // does not block it.
-    simulatorWindow_ = std::make_unique<SimulatorWindow>(simulator);
-    auto* button = new QToolButton(statusBar());
-    button->setObjectName("SimulatorButton");
-    button->setText("Simulator");
-    connect(button, &QToolButton::clicked, this, &MainWindow::OpenSimulator);
-    statusBar()->addPermanentWidget(button);
-}
-
-void MainWindow::OpenSimulator() {
-    if (!simulatorWindow_)
-        return;
-    if (!simulatorWindow_->isVisible())
-        PlaceBeside(*simulatorWindow_, *this);
-    simulatorWindow_->show();
-    simulatorWindow_->raise();
-    simulatorWindow_->activateWindow();
-}
-
-void MainWindow::OnUsbStatus(bool present, bool initial) {
-    if (present || !initial)
-        ShowLinkState();
-    else
-        usbLamp_->SetColour(colour::kSilver);
-}
-
-void MainWindow::ShowLinkState() {
-    const bool present = link_ && link_->Connected();
-    usbLamp_->SetColour(present ? colour::kRed : colour::kSilver);
-    const QString suffix = simulated_ ? " (simulated device)" : "";
-    SetStatusText((present ? texts::kUsbConnected : texts::kUsbNoConnect) + suffix);
-}
-
-void MainWindow::OnDeviceUnusable(const std::string& advice) {
-    SetStatusText(ToQString(advice));
 }
 
 } // namespace mervadin

@@ -1,0 +1,104 @@
+// The main window's side of the device link: the USB lamp and status line,
+// the simulated device's window and the choice among attached devices.
+
+#include "app/app_texts.h"
+#include "app/main_window.h"
+#include "app/simulator_window.h"
+#include "monitor/monitor_panel.h"
+#include "ui/colours.h"
+#include "ui/lamp.h"
+#include "ui/qt_prompts.h"
+#include "ui/widgets.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace mervadin {
+
+void MainWindow::AttachLink(DeviceLink& link, sim::SimDevice* simulator) {
+    link_ = &link;
+    link.AddObserver(this);
+    panel_->AttachLink(link);
+    simulated_ = simulator != nullptr;
+    if (simulator) {
+        setWindowTitle(windowTitle() + " [simulated device]");
+        AddSimulatorControls(*simulator);
+    }
+}
+
+void MainWindow::AttachDeviceChooser(DeviceChooser& chooser) {
+    chooser_ = &chooser;
+    deviceChoice_ = new QComboBox(statusBar());
+    deviceChoice_->setObjectName("DeviceChoice");
+    deviceChoice_->setToolTip("The device in use, when several are attached");
+    deviceChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    deviceChoice_->setVisible(false);
+    statusBar()->addPermanentWidget(deviceChoice_);
+    connect(deviceChoice_, &QComboBox::activated, this, [this](int index) {
+        chooser_->Choose(deviceChoice_->itemData(index).toString().toStdString());
+    });
+    auto* look = new QTimer(this);
+    look->setInterval(1000);
+    connect(look, &QTimer::timeout, this, &MainWindow::ShowAttachedDevices);
+    look->start();
+    ShowAttachedDevices();
+}
+
+void MainWindow::ShowAttachedDevices() {
+    if (!chooser_ || deviceChoice_->view()->isVisible())
+        return;
+    const auto attached = chooser_->Attached();
+    const QString inUse = ToQString(chooser_->InUse());
+    const QSignalBlocker blocker(deviceChoice_);
+    deviceChoice_->clear();
+    for (const auto& device : attached)
+        deviceChoice_->addItem(ToQString(device.path + "  " + device.description),
+                               ToQString(device.path));
+    deviceChoice_->setCurrentIndex(deviceChoice_->findData(inUse));
+    deviceChoice_->setVisible(attached.size() > 1);
+}
+
+void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {
+    // The device's window has no parent: a tool window open over this one
+    // does not block it.
+    simulatorWindow_ = std::make_unique<SimulatorWindow>(simulator);
+    auto* button = new QToolButton(statusBar());
+    button->setObjectName("SimulatorButton");
+    button->setText("Simulator");
+    connect(button, &QToolButton::clicked, this, &MainWindow::OpenSimulator);
+    statusBar()->addPermanentWidget(button);
+}
+
+void MainWindow::OpenSimulator() {
+    if (!simulatorWindow_)
+        return;
+    if (!simulatorWindow_->isVisible())
+        PlaceBeside(*simulatorWindow_, *this);
+    simulatorWindow_->show();
+    simulatorWindow_->raise();
+    simulatorWindow_->activateWindow();
+}
+
+void MainWindow::OnUsbStatus(bool present, bool initial) {
+    if (present || !initial)
+        ShowLinkState();
+    else
+        usbLamp_->SetColour(colour::kSilver);
+}
+
+void MainWindow::ShowLinkState() {
+    const bool present = link_ && link_->Connected();
+    usbLamp_->SetColour(present ? colour::kRed : colour::kSilver);
+    const QString suffix = simulated_ ? " (simulated device)" : "";
+    SetStatusText((present ? texts::kUsbConnected : texts::kUsbNoConnect) + suffix);
+}
+
+void MainWindow::OnDeviceUnusable(const std::string& advice) {
+    SetStatusText(ToQString(advice));
+}
+
+} // namespace mervadin

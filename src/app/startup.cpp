@@ -30,13 +30,14 @@ std::optional<int> Startup::Run() {
         prompts_.Inform(texts::kMessageCaption, *failure);
         return 1;
     }
-    window_ = std::make_unique<MainWindow>(folder_, prompts_);
-    if (!LogIn()) {
-        window_.reset();
+    // The password window comes first and alone: the main window (its
+    // grids, panels and the files they read) is built while the operator
+    // types, not before the first window can show. It still reads the
+    // settings before the defaults are filled in below.
+    if (!LogIn())
         return 0;
-    }
-    if (OfferEncodingSwitch(folder_, prompts_))
-        window_->LoadTexts();
+    OfferEncodingSwitch(folder_, prompts_);
+    window_ = std::make_unique<MainWindow>(folder_, prompts_);
     if (auto status = OpenLink())
         return status;
     try {
@@ -49,7 +50,7 @@ std::optional<int> Startup::Run() {
 }
 
 bool Startup::LogIn() {
-    PasswordWindow window(folder_.File(file::kPassword), prompts_, window_.get());
+    PasswordWindow window(folder_.File(file::kPassword), prompts_);
     login_(window);
     return window.Accepted();
 }

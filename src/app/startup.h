@@ -1,6 +1,6 @@
 #pragma once
 // What happens from the program's start until the main window is shown:
-// working folder and data files, main window set-up, login, the device
+// working folder and data files, login, main window set-up, the device
 // link, default settings.
 
 #include "common/prompts.h"

@@ -190,8 +190,8 @@ int Run(int argc, char** argv) {
                    "end a command's wait on the device after SECONDS (stop frames sent, exit 1)")
         ->check(CLI::Range(1U, 31536000U));
     app.add_option("--encoding", o.encoding,
-                   "encoding of the data files' text, e.g. GB18030 (default: MERVADIN_ENCODING "
-                   "or UTF-8)")
+                   "encoding of the data files' text, e.g. GB18030 (default: MERVADIN_ENCODING, "
+                   "the remembered choice, else UTF-8)")
         ->check(OneLine());
 
     app.add_subcommand("status", "print whether a device is present (exit 0) or not (exit 1)");

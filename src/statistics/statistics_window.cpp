@@ -214,8 +214,10 @@ void StatisticsWindow::ShowTotals() {
 
 void StatisticsWindow::ShowChart() {
     chart_->removeAllSeries();
-    for (auto* axis : chart_->axes())
-        chart_->removeAxis(axis);
+    for (auto* axis : chart_->axes()) {
+        chart_->removeAxis(axis); // hands the axis back to us
+        delete axis;
+    }
     const ChartPeriod period = ChosenPeriod();
     const auto bars = ChartBars(statistics_.byDay, period);
     if (bars.empty()) {

@@ -91,7 +91,7 @@ int RunToolWindow(QDialog& window) {
 
 std::filesystem::path DocumentsFolder() {
     for (const auto location : {QStandardPaths::DocumentsLocation, QStandardPaths::HomeLocation}) {
-        const auto folder = PathOf(QStandardPaths::writableLocation(location));
+        auto folder = PathOf(QStandardPaths::writableLocation(location));
         std::error_code error;
         if (!folder.empty() && std::filesystem::is_directory(folder, error))
             return folder;

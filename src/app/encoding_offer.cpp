@@ -11,8 +11,8 @@ namespace mervadin {
 
 namespace {
 
-// Enough lines to tell, few enough to stay quick on a large list.
-constexpr std::size_t kLinesLookedAt = 2000;
+// Enough text to tell, little enough to stay quick on a large list.
+constexpr std::uintmax_t kBytesLookedAt = 256 * 1024;
 constexpr const char* kGb18030 = "GB18030";
 
 bool ReadsCleanlyAs(const char* encoding, const std::string& bytes) {
@@ -29,11 +29,13 @@ bool HoldsGb18030Text(const WorkFolder& folder) {
                             file::kReadFile}) {
         std::string text;
         try {
-            for (const auto& line : ReadLines(folder.File(name), kLinesLookedAt))
-                text += line + '\n';
+            text = ReadFileStart(folder.File(name), kBytesLookedAt);
         } catch (const FileError&) {
             continue; // a file that cannot be read tells nothing
         }
+        // Up to the last line break: a character cut at the end is no fault.
+        if (text.size() == kBytesLookedAt)
+            text.resize(text.rfind('\n') + 1);
         if (IsValidUtf8(text))
             continue;
         if (!ReadsCleanlyAs(kGb18030, text))
@@ -43,9 +45,9 @@ bool HoldsGb18030Text(const WorkFolder& folder) {
     return notUtf8;
 }
 
-bool OfferEncodingSwitch(const WorkFolder& folder, Prompts& prompts) {
+void OfferEncodingSwitch(const WorkFolder& folder, Prompts& prompts) {
     if (TextCodec::ChosenFrom() != TextCodec::Source::Default || !HoldsGb18030Text(folder))
-        return false;
+        return;
     const bool yes = prompts.Confirm(
         "Text encoding",
         "The data files in " + Utf8Of(folder.root()) +
@@ -56,7 +58,6 @@ bool OfferEncodingSwitch(const WorkFolder& folder, Prompts& prompts) {
     EncodingChoice::Remember(chosen); // asked once: either answer is kept
     if (yes)
         TextCodec::Choose(TextCodec::Named(chosen), TextCodec::Source::Remembered);
-    return yes;
 }
 
 } // namespace mervadin

@@ -8,13 +8,13 @@
 
 namespace mervadin {
 
-// Whether the data files of `folder` (their first lines) hold text that is
+// Whether the data files of `folder` (the first 256 KiB of each) hold text that is
 // not UTF-8 but reads cleanly as GB18030.
 bool HoldsGb18030Text(const WorkFolder& folder);
 
 // When the encoding in use is only the default and the folder's files look
 // like GB18030, asks once whether to switch; the answer is remembered
-// either way. True when the encoding was switched.
-bool OfferEncodingSwitch(const WorkFolder& folder, Prompts& prompts);
+// either way.
+void OfferEncodingSwitch(const WorkFolder& folder, Prompts& prompts);
 
 } // namespace mervadin

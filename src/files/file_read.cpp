@@ -1,6 +1,8 @@
 #include "files/file_read.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <system_error>
@@ -30,10 +32,8 @@ std::uintmax_t ReadableSize(const fs::path& path, std::uintmax_t limit) {
     return size;
 }
 
-} // namespace
-
-std::string ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
-    const auto size = ReadableSize(path, limit);
+// The first `size` bytes of a regular file (fewer if it is shorter now).
+std::string ReadPrefix(const fs::path& path, std::uintmax_t size) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw FileReadError(path, std::string("cannot be read: ") + std::strerror(errno));
@@ -50,6 +50,16 @@ std::string ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
         throw FileReadError(path, std::string("cannot be read: ") + std::strerror(errno));
     }
     return bytes;
+}
+
+} // namespace
+
+std::string ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
+    return ReadPrefix(path, ReadableSize(path, limit));
+}
+
+std::string ReadFileStart(const fs::path& path, std::uintmax_t atMost) {
+    return ReadPrefix(path, std::min(ReadableSize(path, UINTMAX_MAX), atMost));
 }
 
 Lines ReadLines(const fs::path& path, std::size_t atMost) {

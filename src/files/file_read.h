@@ -19,6 +19,10 @@ inline constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;
 // larger than the limit or unreadable.
 std::string ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes);
 
+// The first `atMost` bytes of a regular file, however large it is; the
+// same FileError as ReadFileBytes for what is not a readable regular file.
+std::string ReadFileStart(const std::filesystem::path& path, std::uintmax_t atMost);
+
 // A data file's first `atMost` lines (all of them by default).
 Lines ReadLines(const std::filesystem::path& path, std::size_t atMost = SIZE_MAX);
 

@@ -19,11 +19,21 @@ std::optional<QDate> ParseTypedDay(QString text) {
     const auto day = ParseDay(text.toStdString());
     if (!day)
         return std::nullopt;
-    return QDate(static_cast<int>(day->year()), static_cast<int>(unsigned(day->month())),
-                 static_cast<int>(unsigned(day->day())));
+    return ToQDate(*day);
 }
 
 } // namespace
+
+QDate ToQDate(std::chrono::year_month_day day) {
+    return QDate(static_cast<int>(day.year()), static_cast<int>(unsigned(day.month())),
+                 static_cast<int>(unsigned(day.day())));
+}
+
+std::chrono::year_month_day FromQDate(const QDate& date) {
+    return std::chrono::year_month_day{std::chrono::year(date.year()),
+                                       std::chrono::month(static_cast<unsigned>(date.month())),
+                                       std::chrono::day(static_cast<unsigned>(date.day()))};
+}
 
 DayField::DayField(QWidget* parent) : QLineEdit(parent) {
     setPlaceholderText("yyyy-mm-dd");

@@ -7,9 +7,15 @@
 #include <QDate>
 #include <QLineEdit>
 
+#include <chrono>
+
 class QCalendarWidget;
 
 namespace mervadin {
+
+// A calendar day as Qt shows it and as the statistics count it.
+QDate ToQDate(std::chrono::year_month_day day);
+std::chrono::year_month_day FromQDate(const QDate& date);
 
 class DayField : public QLineEdit {
     Q_OBJECT

@@ -30,17 +30,6 @@ namespace {
 constexpr const char* kTypeNames[kCallTypes] = {"Succeeded", "Failed", "Answered", "Missed",
                                                 "Manual"};
 
-QDate ToQDate(std::chrono::year_month_day day) {
-    return QDate(static_cast<int>(day.year()), static_cast<int>(unsigned(day.month())),
-                 static_cast<int>(unsigned(day.day())));
-}
-
-std::chrono::year_month_day FromQDate(const QDate& date) {
-    return std::chrono::year_month_day{std::chrono::year(date.year()),
-                                       std::chrono::month(static_cast<unsigned>(date.month())),
-                                       std::chrono::day(static_cast<unsigned>(date.day()))};
-}
-
 constexpr const char* kPeriodNames[] = {"day", "week", "month"};
 constexpr const char* kPeriodTitles[] = {"Day", "Week (from Monday)", "Month"};
 // Labels on the period axis at most, so that each shows whole in the

@@ -108,6 +108,7 @@ void HidTransport::Run() {
 }
 
 std::vector<AttachedDevice> HidTransport::Attached() const {
+    watched_ = true;
     std::lock_guard lock(stateLock_);
     return attached_;
 }
@@ -198,7 +199,8 @@ void HidTransport::Serve() {
     }
     // Other devices come and go, and the operator may pick one of them:
     // the device in use is left for the one picked, as an unplug.
-    if (std::chrono::steady_clock::now() - lastLook_ > std::chrono::milliseconds(kScanMs) &&
+    if (watched_ &&
+        std::chrono::steady_clock::now() - lastLook_ > std::chrono::milliseconds(kScanMs) &&
         LookAround()) {
         Close();
         return;

@@ -52,7 +52,9 @@ public:
     void Write(const Report& report) override;
     std::string Describe() const override;
 
-    // DeviceChooser, safe from any thread.
+    // DeviceChooser, safe from any thread. Once asked what is attached, the
+    // transport keeps looking while it serves a device; until then (the
+    // command line) it enumerates only while it has none.
     std::vector<AttachedDevice> Attached() const override;
     std::string InUse() const override;
     void Choose(const std::string& path) override;
@@ -78,6 +80,7 @@ private:
     std::deque<Report> writes_;
     void* device_ = nullptr; // hid_device*, touched only by the I/O thread
     std::chrono::steady_clock::time_point lastLook_;
+    mutable std::atomic<bool> watched_{false};
     mutable std::mutex stateLock_; // guards the three below
     std::vector<AttachedDevice> attached_;
     std::string inUse_;

@@ -26,26 +26,26 @@ std::filesystem::path Scratch() {
            ("mervadin-xlsx-fuzz-" + std::to_string(::getpid()) + ".xlsx");
 }
 
-std::uint8_t At(std::string_view spec, std::size_t index) {
-    return index < spec.size() ? static_cast<std::uint8_t>(spec[index]) : 0;
+std::uint8_t At(std::string_view recipe, std::size_t index) {
+    return index < recipe.size() ? static_cast<std::uint8_t>(recipe[index]) : 0;
 }
 
-// Byte 0: shared strings in thousands (up to 2 million); byte 1: their
+// Byte 0: shared strings in steps of 8192 (up to 2 million); byte 1: their
 // length in 32-byte steps (up to 8 KiB); each byte after: a row whose name
 // cell holds a character from TAB, CR, LF or letters, repeated, and whose
 // number cell names one of the shared strings.
-test::Workbook StructuredWorkbook(std::string_view spec) {
+test::Workbook StructuredWorkbook(std::string_view recipe) {
     test::Workbook book;
-    const std::size_t length = std::size_t{At(spec, 1)} * 32;
-    book.sharedStrings.assign(std::size_t{At(spec, 0)} * 8192,
+    const std::size_t length = std::size_t{At(recipe, 1)} * 32;
+    book.sharedStrings.assign(std::size_t{At(recipe, 0)} * 8192,
                               length ? "<t>" + std::string(length, 's') + "</t>" : "");
     std::string rows;
-    for (std::size_t i = 2; i < spec.size() && i < 202; ++i) {
+    for (std::size_t i = 2; i < recipe.size() && i < 202; ++i) {
         const int row = static_cast<int>(i + 1);
         const char kinds[] = {'\t', '\r', '\n', 'a', ' '};
         rows += "<row r=\"" + std::to_string(row) + "\"><c r=\"B" + std::to_string(row) +
                 "\"><v>1</v></c><c r=\"C" + std::to_string(row) + "\" t=\"inlineStr\"><is><t>" +
-                std::string(At(spec, i) % 16 + 1, kinds[At(spec, i) % 5]) +
+                std::string(At(recipe, i) % 16 + 1, kinds[At(recipe, i) % 5]) +
                 "</t></is></c><c r=\"D" + std::to_string(row) + "\" t=\"s\"><v>" +
                 std::to_string(i) + "</v></c></row>";
     }

@@ -89,7 +89,6 @@ public:
     // Shows the attached devices in that choice again.
     void ShowAttachedDevices();
 
-    MonitorPanel* Panel() const { return panel_; }
     MonitorSession* Monitor() const;
 
     // LinkObserver

@@ -37,7 +37,6 @@ public:
     // Ends the monitor; nothing is sent.
     void Stop();
     bool Active() const { return active_; }
-    std::uint32_t FrameCount() const { return frames_; }
     const std::string& Model() const { return model_; }
 
     // The operator's requests, each carried by the answer to a later frame.
@@ -45,7 +44,6 @@ public:
     void RequestStopDialing() { stopPending_ = true; }
     void RequestForward() { forwardPending_ = true; }
     void RequestSms() { smsPending_ = true; }
-    void ClearStartRequest() { startPending_ = false; }
     // A level outside 0-99 (a box with no item chosen) is not sent.
     void RequestSpeaker(int level) { speaker_ = Valid(level) ? level : kNoLevel; }
     void RequestMicrophone(int level) { microphone_ = Valid(level) ? level : kNoLevel; }

@@ -47,7 +47,6 @@ public:
     void ClearList(List list) const;
 
     std::filesystem::path ListFile(List list) const;
-    const WorkFolder& Folder() const { return folder_; }
 
 private:
     WorkFolder folder_;

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "support/run_cli.h"
 #include "support/temp_folder.h"
 #include "support/workbook.h"
 
@@ -12,24 +13,7 @@
 namespace mervadin {
 namespace {
 
-struct Run {
-    int status = -1;
-    std::string out;
-};
-
-// Runs the real mervadin-cli through the shell.
-Run RunCli(const std::string& arguments) {
-    Run run;
-    const std::string command = std::string(MERVADIN_CLI_PATH) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    char chunk[4096];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0)
-        run.out.append(chunk, got);
-    const int raw = ::pclose(pipe);
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return run;
-}
+using test::RunCli;
 
 TEST(Cli, InitAndConfigRoundTrip) {
     test::TempFolder temp;
@@ -188,14 +172,17 @@ TEST(Cli, MonitorPrintsStatusLinesAndTakesCommands) {
     test::TempFolder temp;
     const std::string wd = "--workdir '" + temp.path().string() + "' ";
     ASSERT_EQ(RunCli(wd + "init").status, 0);
-    const auto run = RunCli(wd + "--device sim monitor --frames 2 < /dev/null");
+    const auto run = RunCli(wd + "--device sim monitor --frames 2");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2);
     EXPECT_EQ(run.out.rfind("M-Station:Idel; ", 0), 0u);
-    test::Spit(temp / "commands.txt", "spk 3\nbogus\noff\n");
+    // Levels past what the device takes are refused, each named.
     const auto off =
-        RunCli(wd + "--device sim monitor < '" + (temp / "commands.txt").string() + "'");
+        RunCli(wd + "--device sim monitor", "spk 3\nspk 10\nmic 15\nmic 16\nbogus\noff\n");
     EXPECT_EQ(off.status, 0);
+    for (const char* refused : {"\"spk 10\"", "\"mic 16\"", "\"bogus\""})
+        EXPECT_NE(off.err.find(refused), std::string::npos) << refused;
+    EXPECT_EQ(off.err.find("\"mic 15\""), std::string::npos);
     EXPECT_EQ(RunCli(wd + "--device unix:/nonexistent monitor").status, 1);
 }
 
@@ -234,11 +221,8 @@ TEST(Cli, FrameAndVerify) {
     EXPECT_EQ(built.status, 0);
     EXPECT_EQ(built.out, "velorn<okok!okok!okok!okok!checksum:000A05;>end\n");
 
-    EXPECT_EQ(RunCli("verify < /dev/null").status, 1);
-    EXPECT_EQ(RunCli("frame 'velorn<okok!okok!okok!okok!checksum:000000;>end' | " +
-                     std::string(MERVADIN_CLI_PATH) + " verify")
-                  .status,
-              0);
+    EXPECT_EQ(RunCli("verify").status, 1);
+    EXPECT_EQ(RunCli("verify", built.out).status, 0);
 
     std::istringstream damaged("velorn<okok!okok!okok!okok!checksum:000A06;>end");
     std::ostringstream out, err;

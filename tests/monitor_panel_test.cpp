@@ -124,6 +124,54 @@ TEST_F(MonitorPanelTest, MonitorShowsTheDeviceAndTakesCommands) {
     EXPECT_EQ(mic->currentIndex(), 0);
 }
 
+// Add and Sub stay within what the device takes (speaker 9, microphone 15)
+// on every model's box, and a step with nowhere to go sends nothing: the
+// simulated device keeps a level it was given behind the tool's back.
+TEST_F(MonitorPanelTest, LevelStepsStayWithinTheDevicesRange) {
+    auto* speaker = window.findChild<QComboBox*>("ComboBox29");
+    auto* mic = window.findChild<QComboBox*>("ComboBox30");
+    auto press = [&](const char* entry, int times) {
+        for (int i = 0; i < times; ++i)
+            Action("PopupMenu5", entry)->trigger();
+    };
+    auto settle = [&] { ASSERT_TRUE(WaitFrames(Text("Edit10").toInt() + 3)); };
+    sim().Dialer().SetModel("kemo0001");
+    Click("Button13");
+    ASSERT_TRUE(WaitFrames(2));
+    ASSERT_EQ(speaker->count(), 17);
+    press("M-module Spk Vol Add", 12);
+    press("M-module Mic Vol Add", 12);
+    EXPECT_EQ(speaker->currentIndex(), 9);
+    EXPECT_EQ(mic->currentIndex(), 15);
+    settle();
+    EXPECT_EQ(sim().Dialer().Speaker(), 9);
+    EXPECT_EQ(sim().Dialer().Microphone(), 15);
+
+    // No item chosen (as "phone=" beyond the box leaves it): nothing moves.
+    speaker->setCurrentIndex(-1);
+    sim().Dialer().SetSpeaker(5);
+    press("M-module Spk Vol Add", 1);
+    press("M-module Spk Vol Sub", 1);
+    EXPECT_EQ(speaker->currentIndex(), -1);
+    settle();
+    EXPECT_EQ(sim().Dialer().Speaker(), 5);
+
+    // A short box: Add at its last item neither moves nor sends again.
+    Click("Button14");
+    sim().Dialer().SetModel("kemo0005");
+    Click("Button13");
+    ASSERT_TRUE(WaitFrames(2));
+    ASSERT_EQ(speaker->count(), 9);
+    press("M-module Spk Vol Add", 4);
+    EXPECT_EQ(speaker->currentIndex(), 8);
+    settle();
+    sim().Dialer().SetSpeaker(2);
+    press("M-module Spk Vol Add", 1);
+    EXPECT_EQ(speaker->currentIndex(), 8);
+    settle();
+    EXPECT_EQ(sim().Dialer().Speaker(), 2);
+}
+
 TEST_F(MonitorPanelTest, AnUnplugResetsTheWindow) {
     Click("Button13");
     ASSERT_TRUE(WaitFrames(1));

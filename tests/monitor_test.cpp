@@ -1,4 +1,5 @@
 #include "frames/frame_templates.h"
+#include "monitor/level_step.h"
 #include "monitor/monitor_session.h"
 #include "monitor/status_decoder.h"
 #include "support/direct_transport.h"
@@ -46,6 +47,22 @@ TEST(StatusDecoder, FieldsAndTheStatusLine) {
     EXPECT_EQ(bare.statusLine, "M-Station:; M-number:; key:; No.:;Talking:; M-SPK:; M-MIC:; ");
     EXPECT_FALSE(bare.signal.has_value());
     EXPECT_FALSE(bare.hasRecord);
+}
+
+// Add stops at the device's top level or the box's last item, Sub at
+// "-OFF-"; with no item chosen there is nothing to step.
+TEST(LevelStep, StaysWithinTheDeviceAndTheBox) {
+    EXPECT_EQ(SteppedLevel(8, +1, kSpeakerTopLevel, 17), 9);
+    EXPECT_EQ(SteppedLevel(9, +1, kSpeakerTopLevel, 17), 9);  // chosen again
+    EXPECT_EQ(SteppedLevel(13, +1, kSpeakerTopLevel, 17), 9); // min(index + 1, 9)
+    EXPECT_EQ(SteppedLevel(15, +1, kMicrophoneTopLevel, 17), 15);
+    EXPECT_EQ(SteppedLevel(8, +1, kSpeakerTopLevel, 9), std::nullopt); // past the box
+    EXPECT_EQ(SteppedLevel(0, -1, kSpeakerTopLevel, 9), 0);
+    EXPECT_EQ(SteppedLevel(5, -1, kSpeakerTopLevel, 9), 4);
+    for (int step : {+1, -1}) {
+        EXPECT_EQ(SteppedLevel(-1, step, kSpeakerTopLevel, 17), std::nullopt);
+        EXPECT_EQ(SteppedLevel(0, step, kSpeakerTopLevel, 0), std::nullopt);
+    }
 }
 
 TEST(StatusDecoder, ModelsAreRecognisedOncePerChange) {

@@ -4,6 +4,7 @@
 #include "cli/stop_signals.h"
 #include "common/decimal.h"
 #include "link/tick_clock.h"
+#include "monitor/level_step.h"
 #include "monitor/monitor_session.h"
 #include "records/record_files.h"
 #include "transports/link_session.h"
@@ -104,11 +105,19 @@ void WatchTheEnd(ConsoleMonitor& console, const DeviceOptions& options,
     }
 }
 
-std::optional<int> Level(const std::string& text) {
+// A level the device takes: speaker 0-9, microphone 0-15.
+std::optional<int> Level(const std::string& text, int top) {
     const auto value = ParseDecimal(text);
-    if (!value || *value < 0 || *value > 30)
+    if (!value || *value < 0 || *value > top)
         return std::nullopt;
     return static_cast<int>(*value);
+}
+
+// The level after `prefix` in `line`, when the line starts with it.
+std::optional<int> Prefixed(const std::string& line, std::string_view prefix, int top) {
+    if (line.rfind(prefix, 0) != 0)
+        return std::nullopt;
+    return Level(line.substr(prefix.size()), top);
 }
 
 // Acts on one command line; false for "off".
@@ -123,13 +132,14 @@ bool Command(const std::string& line, MonitorSession& monitor, Streams io) {
         monitor.RequestForward();
     else if (line == "sms")
         monitor.RequestSms();
-    else if (line.rfind("spk ", 0) == 0 && Level(line.substr(4)))
-        monitor.RequestSpeaker(*Level(line.substr(4)));
-    else if (line.rfind("mic ", 0) == 0 && Level(line.substr(4)))
-        monitor.RequestMicrophone(*Level(line.substr(4)));
+    else if (const auto spk = Prefixed(line, "spk ", kSpeakerTopLevel))
+        monitor.RequestSpeaker(*spk);
+    else if (const auto mic = Prefixed(line, "mic ", kMicrophoneTopLevel))
+        monitor.RequestMicrophone(*mic);
     else if (!line.empty())
-        io.err << "mervadin-cli: unknown command \"" << line
-               << "\" (start, stop, forward, sms, spk N, mic N, off; levels 0-30)\n";
+        io.err
+            << "mervadin-cli: unknown command \"" << line
+            << "\" (start, stop, forward, sms, spk N, mic N, off; speaker 0-9, microphone 0-15)\n";
     return true;
 }
 

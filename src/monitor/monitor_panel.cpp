@@ -1,6 +1,7 @@
 #include "monitor/monitor_panel.h"
 
 #include "files/file_read.h"
+#include "monitor/level_step.h"
 #include "monitor/monitor_texts.h"
 #include "operation/operation_texts.h"
 #include "settings/settings_file.h"
@@ -224,22 +225,24 @@ void MonitorPanel::MicrophoneChanged() {
         monitor_->RequestMicrophone(micBox_->currentIndex());
 }
 
-// One item up or down, stopping at the model's first and last items: a
-// level outside its range is never chosen, so never sent.
-void MonitorPanel::Step(QComboBox* box, int step) {
-    if (box->count() == 0)
-        return;
-    box->setCurrentIndex(std::clamp(box->currentIndex() + step, 0, box->count() - 1));
+// One item up or down within the device's range; a step that finds no
+// item chosen, or would leave the box, changes nothing and sends nothing.
+bool MonitorPanel::Step(QComboBox* box, int step, int top) {
+    const auto next = SteppedLevel(box->currentIndex(), step, top, box->count());
+    if (!next)
+        return false;
+    box->setCurrentIndex(*next);
+    return true;
 }
 
 void MonitorPanel::StepSpeaker(int step) {
-    Step(speakerBox_, step);
-    SpeakerChanged();
+    if (Step(speakerBox_, step, kSpeakerTopLevel))
+        SpeakerChanged();
 }
 
 void MonitorPanel::StepMicrophone(int step) {
-    Step(micBox_, step);
-    MicrophoneChanged();
+    if (Step(micBox_, step, kMicrophoneTopLevel))
+        MicrophoneChanged();
 }
 
 void MonitorPanel::FillLevelBox(QComboBox* box, const QString& prefix, int max, int selected) {

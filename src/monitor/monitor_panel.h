@@ -74,7 +74,7 @@ signals:
     void CloseRequested();
 
 private:
-    static void Step(QComboBox* box, int step);
+    static bool Step(QComboBox* box, int step, int top);
     void BuildMonitorBox();
     void BuildLevelBox();
     void ShowTotal(const QString& text);

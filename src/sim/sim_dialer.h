@@ -58,6 +58,7 @@ public:
     const std::string& Model() const { return model_; }
     int State() const { return state_; }
     int Speaker() const { return speaker_; }
+    int Microphone() const { return microphone_; }
     bool Dialing() const { return dialing_; }
 
 private:

@@ -1,3 +1,5 @@
+#include "frames/frame_templates.h"
+#include "frames/hid_report.h"
 #include "numbers/write_number_operation.h"
 #include "operation/handshake.h"
 #include "records/read_cdr_operation.h"
@@ -55,6 +57,79 @@ protected:
     DeviceLink link{transport};
     test::RecordingView view;
 };
+
+// What the device sends, and when, as a tool sees it that answers every
+// status frame (first with "start!", so that calls are made and records
+// announced) and writes the settings once.
+using Timeline = std::vector<std::pair<std::uint64_t, std::string>>;
+
+Timeline RunDevice(bool everyMillisecond, bool paced) {
+    sim::SimDevice device;
+    device.Timing().statusIntervalMs = 250;
+    device.Timing().usbPacing = paced;
+    Timeline sent;
+    std::uint64_t now = 0;
+    std::string pending;
+    device.SetOutput([&](const sim::DataReport& report) {
+        sent.emplace_back(now, std::string(report.begin(), report.end()));
+        pending.append(report.begin(), report.end());
+    });
+    auto send = [&](OutgoingFrame frame, std::size_t length) {
+        for (const Report& report : CutIntoReports(Bytes(frame.bytes.data(), length)))
+            device.Receive(Bytes(report).subspan(1));
+    };
+    int answers = 0;
+    std::optional<std::uint64_t> lastAtOnce;
+    while (now < 40000) {
+        device.Advance(now);
+        if (pending.find(">end") != std::string::npos) {
+            const bool accepted = pending.find("module") != std::string::npos;
+            pending.clear();
+            if (accepted) {
+                const sim::Block block{};
+                send(BuildDataBlockFrame(block), frames::kDataBlockSendLength);
+            } else {
+                const auto frame = ++answers == 1  ? BuildFrame(frames::kStartDialing)
+                                   : answers == 30 ? BuildFrame(frames::kWriteSettingRequest)
+                                                   : BuildFrame(frames::kStatusAck);
+                send(frame, frame.length);
+            }
+        }
+        if (everyMillisecond) {
+            ++now;
+            continue;
+        }
+        // Something due at once (queued within this pass) goes out on the
+        // next pass; the same moment due at once again would make the clock
+        // spin.
+        const auto due = device.NextDueMs();
+        const bool atOnce = due && *due <= now;
+        if (atOnce && lastAtOnce == due)
+            return {{now, "spin"}};
+        lastAtOnce = atOnce ? due : std::nullopt;
+        now = atOnce ? now + 1 : due.value_or(40000);
+    }
+    return sent;
+}
+
+// A clock that wakes only at the device's next due moment sees the same
+// reports at the same milliseconds as one that ticks every millisecond.
+TEST(SimDeviceClock, WakingWhenDueMissesNothing) {
+    for (bool paced : {false, true}) {
+        const Timeline ticked = RunDevice(true, paced);
+        const Timeline woken = RunDevice(false, paced);
+        std::string all;
+        for (const auto& [at, report] : ticked)
+            all += report;
+        // Calls were made and announced, and the settings written.
+        EXPECT_NE(all.find("cdr:Name:"), std::string::npos) << paced;
+        EXPECT_NE(all.find("writespiok!"), std::string::npos) << paced;
+        EXPECT_EQ(woken, ticked) << paced;
+    }
+    sim::SimDevice quiet;
+    quiet.Timing().statusIntervalMs = 0;
+    EXPECT_EQ(quiet.NextDueMs(), std::nullopt); // nothing to wait for: no clock at all
+}
 
 TEST_F(SimDeviceTest, PacedQueuesStayBoundedUnderAFlood) {
     device.Timing().usbPacing = true;

@@ -335,6 +335,31 @@ void SimDevice::Advance(std::uint64_t nowMs) {
     }
 }
 
+std::optional<std::uint64_t> SimDevice::NextDueMs() const {
+    if (!plugged_)
+        return std::nullopt;
+    std::optional<std::uint64_t> due;
+    auto consider = [&due](std::uint64_t at) { due = due ? std::min(*due, at) : at; };
+    if (!inbox_.empty())
+        consider(inbox_.front().dueMs);
+    if (!outbox_.empty())
+        consider(outbox_.front().dueMs);
+    if (!scheduled_.empty())
+        consider(scheduled_.front().dueMs);
+    if (inFlight_)
+        consider(flashDoneMs_);
+    if (mode_ == Mode::AwaitSettings && settingsStored_)
+        consider(lastFrameMs_ + kSessionIdleMs + 1);
+    if (mode_ == Mode::Idle) {
+        if (const auto change = dialer_.NextChangeMs())
+            consider(*change);
+        // A status frame waits for the answers still scheduled.
+        if (timing_.statusIntervalMs > 0 && scheduled_.empty())
+            consider(nextStatusMs_);
+    }
+    return due;
+}
+
 void SimDevice::EndSession() {
     if (mode_ != Mode::Idle && area_ == Area::Numbers)
         UpdateDialerNumbers();

@@ -58,6 +58,9 @@ public:
     void Receive(Bytes data);
     // Lets time pass: due answers go out, calls proceed, status frames are sent.
     void Advance(std::uint64_t nowMs);
+    // The earliest time at which Advance has something to do, unless a
+    // report arrives first; nothing while there is nothing to wait for.
+    std::optional<std::uint64_t> NextDueMs() const;
 
     void Unplug();
     void Plug();

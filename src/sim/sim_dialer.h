@@ -47,6 +47,10 @@ public:
 
     // Advances the call in progress; returns a record when a call ends.
     std::optional<CallRecord> Advance(std::uint64_t nowMs);
+    // When the call in progress next changes state; nothing while idle.
+    std::optional<std::uint64_t> NextChangeMs() const {
+        return stateEndsMs_ == 0 ? std::nullopt : std::optional(stateEndsMs_);
+    }
 
     // The payload of the next status frame (without "velorn<" and the
     // checksum trailer). A pending record is announced once.

@@ -2,6 +2,7 @@
 
 #include "link/device_selection.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -91,7 +92,7 @@ void SimServer::Run(const std::atomic<bool>& stop) {
     while (!stop) {
         const bool accepting = client_ < 0 && device_.Plugged();
         pollfd fds[1] = {{accepting ? listen_ : client_, POLLIN, 0}};
-        const int ready = ::poll(fds, client_ >= 0 || accepting ? 1 : 0, 1);
+        const int ready = ::poll(fds, client_ >= 0 || accepting ? 1 : 0, WaitMs());
         if (ready > 0 && accepting)
             Accept();
         else if (ready > 0)
@@ -102,6 +103,23 @@ void SimServer::Run(const std::atomic<bool>& stop) {
             device_.Plug();
     }
     SaveState();
+}
+
+// How long the loop may sleep: until the device has something due, a
+// replug or an idle client's limit comes, and never so long that a stop
+// request waits to be seen.
+int SimServer::WaitMs() const {
+    constexpr std::uint64_t kLongestWaitMs = 100;
+    const std::uint64_t now = NowMs();
+    std::uint64_t wake = now + kLongestWaitMs;
+    auto until = [&](std::uint64_t at) { wake = std::min(wake, std::max(at, now)); };
+    if (const auto due = device_.NextDueMs())
+        until(*due);
+    if (unpluggedAtMs_ && replugAfterMs_)
+        until(*unpluggedAtMs_ + *replugAfterMs_);
+    if (client_ >= 0)
+        until(lastMessageMs_ + IdleLimitMs());
+    return static_cast<int>(wake - now);
 }
 
 void SimServer::Accept() {
@@ -124,7 +142,9 @@ void SimServer::ReadClient() {
         return;
     }
     lastMessageMs_ = NowMs();
-    // Byte 0 is the report number; the device sees the 64 bytes after it.
+    // Byte 0 is the report number; the device sees the 64 bytes after it,
+    // its clock brought to now so that what it starts is timed from here.
+    device_.Advance(lastMessageMs_);
     if (got > 1)
         device_.Receive(Bytes(message + 1, static_cast<std::size_t>(got - 1)));
 }

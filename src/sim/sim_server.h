@@ -34,6 +34,7 @@ public:
 
 private:
     std::uint64_t NowMs() const;
+    int WaitMs() const;
     void Listen();
     void RemoveStaleSocket(const sockaddr_un& address) const;
     void Accept();

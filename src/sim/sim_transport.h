@@ -1,7 +1,8 @@
 #pragma once
 // The built-in simulated device, in the same process: reports go to the
 // device model and its answers come back as input reports, delivered on the
-// main thread from a 1-ms clock.
+// main thread. Its clock wakes only when the device has something due (an
+// answer, a paced report, the next status frame), never at a fixed rate.
 
 #include "link/transport.h"
 #include "sim/sim_device.h"
@@ -28,6 +29,8 @@ public:
 
 private:
     void Advance();
+    // Sets the clock for the device's next due moment.
+    void Arm();
 
     sim::SimDevice device_;
     TransportEvents* events_ = nullptr;

@@ -172,6 +172,24 @@ TEST_F(MonitorPanelTest, LevelStepsStayWithinTheDevicesRange) {
     EXPECT_EQ(sim().Dialer().Speaker(), 2);
 }
 
+// The 1-ms clock runs only while the monitor does: not at rest, not after
+// MonitorOFF, not after an unplug.
+TEST_F(MonitorPanelTest, TheMainClockRunsOnlyWithTheMonitor) {
+    auto* timer1 = window.findChild<QTimer*>("Timer1");
+    ASSERT_NE(timer1, nullptr);
+    EXPECT_FALSE(timer1->isActive());
+    Click("Button13");
+    EXPECT_TRUE(timer1->isActive());
+    ASSERT_TRUE(WaitFrames(1));
+    Click("Button14");
+    QTest::qWait(20);
+    EXPECT_FALSE(timer1->isActive());
+    Click("Button13");
+    ASSERT_TRUE(WaitFrames(Text("Edit10").toInt() + 1));
+    sim().Unplug();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !timer1->isActive(); }, 5000));
+}
+
 TEST_F(MonitorPanelTest, AnUnplugResetsTheWindow) {
     Click("Button13");
     ASSERT_TRUE(WaitFrames(1));

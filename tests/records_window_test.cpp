@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "link/tick_clock.h"
 #include "qtcore/text_codec.h"
 #include "records/call_grid_model.h"
 #include "records/call_list_grid.h"
@@ -23,6 +24,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QChartView>
@@ -316,6 +318,7 @@ TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
         10000));
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 40u); // the simulator's records
     EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")).size(), 20u);
+    EXPECT_FALSE(window.findChild<TickClock*>("Timer1")->Running()); // the read is over
     EXPECT_EQ(window.palette().color(QPalette::Window), colour::kTeal);
     auto* memo = window.findChild<QWidget*>("DisplayMessage");
     EXPECT_EQ(memo->palette().color(QPalette::Base), colour::kSilver);
@@ -337,13 +340,24 @@ TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
         return std::count(window.MemoLines().begin(), window.MemoLines().end(), "Save OK!!!");
     };
 
+    // The window's clocks run only while it has work: its Stop frames, its read.
+    auto* clock = window.findChild<TickClock*>("Timer1");
+    auto* fast = window.findChild<QTimer*>("FastTimer");
+    ASSERT_TRUE(clock && fast);
+    auto ticking = [&] { return clock->Running() && fast->isActive(); };
+    auto resting = [&] { return !clock->Running() && !fast->isActive(); };
+    EXPECT_TRUE(resting());
+
     // Stop with nothing running: no command starts before its frames are out.
     QTest::mouseClick(window.findChild<QPushButton*>("Button1"), Qt::LeftButton);
     EXPECT_FALSE(read->isEnabled());
+    EXPECT_TRUE(ticking());
     ASSERT_TRUE(QTest::qWaitFor([&] { return read->isEnabled(); }, 5000));
     EXPECT_EQ(window.MemoLines().back(), "================STOP==================\r");
+    EXPECT_TRUE(resting());
 
     QTest::mouseClick(read, Qt::LeftButton);
+    EXPECT_TRUE(ticking());
     ASSERT_TRUE(QTest::qWaitFor([&] { return saved() >= 2; }, 10000));
     EXPECT_TRUE(session.Simulator()->InSession());
     QTest::keyClick(&window, Qt::Key_Escape);

@@ -71,15 +71,17 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     BuildGrids(area);
     BuildMenus();
 
-    // The 1-ms clock that paces the live monitor.
+    // The 1-ms clock that paces the live monitor; it runs only while the
+    // monitor does, so that the window costs nothing at rest.
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(1);
     connect(timer1_, &QTimer::timeout, this, [this] {
-        if (Monitor())
+        if (Monitor() && Monitor()->Running())
             Monitor()->OnTick();
+        else
+            timer1_->stop();
     });
-    timer1_->start();
 
     LoadNumberCount();
     LoadGrids();
@@ -114,7 +116,10 @@ void MainWindow::BuildButtons(QWidget* area) {
 
 void MainWindow::WirePanel() {
     connect(panel_, &MonitorPanel::StatusTextChanged, this, &MainWindow::SetStatusText);
-    connect(panel_, &MonitorPanel::MonitoringStarted, this, [this] { SetCommandsEnabled(false); });
+    connect(panel_, &MonitorPanel::MonitoringStarted, this, [this] {
+        SetCommandsEnabled(false);
+        timer1_->start();
+    });
     connect(panel_, &MonitorPanel::MonitoringEnded, this, [this](bool deviceLost) {
         SetCommandsEnabled(true);
         if (deviceLost)

@@ -41,16 +41,19 @@ void MainWindow::AttachDeviceChooser(DeviceChooser& chooser) {
     connect(deviceChoice_, &QComboBox::activated, this, [this](int index) {
         chooser_->Choose(deviceChoice_->itemData(index).toString().toStdString());
     });
-    auto* look = new QTimer(this);
-    look->setInterval(1000);
-    connect(look, &QTimer::timeout, this, &MainWindow::ShowAttachedDevices);
-    look->start();
+    chooser.WatchAttached([this] { ShowAttachedDevices(); });
     ShowAttachedDevices();
 }
 
 void MainWindow::ShowAttachedDevices() {
-    if (!chooser_ || deviceChoice_->view()->isVisible())
+    if (!chooser_)
         return;
+    // The list is not changed under an open popup: it is shown again once
+    // the popup has closed.
+    if (deviceChoice_->view()->isVisible()) {
+        QTimer::singleShot(500, this, &MainWindow::ShowAttachedDevices);
+        return;
+    }
     const auto attached = chooser_->Attached();
     const QString inUse = ToQString(chooser_->InUse());
     const QSignalBlocker blocker(deviceChoice_);

@@ -37,6 +37,8 @@ public:
     // Ends the monitor; nothing is sent.
     void Stop();
     bool Active() const { return active_; }
+    // The loop answers status frames (an unplug ends it; Active() stays).
+    bool Running() const { return running_; }
     const std::string& Model() const { return model_; }
 
     // The operator's requests, each carried by the answer to a later frame.

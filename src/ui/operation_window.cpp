@@ -26,16 +26,27 @@ OperationWindow::OperationWindow(DeviceLink& link, Prompts& prompts, StopStyle s
     memo_ = new MemoBox(this);
     memo_->setObjectName("DisplayMessage");
 
-    auto* clock = new TickClock(this);
-    connect(clock, &TickClock::Ticked, this, [this] { runner_.OnTick(); });
-    clock->Start();
+    // The window's clocks run only while there is work for them: from the
+    // start of an operation, or of Stop's or Exit's frames, to its end.
+    clock_ = new TickClock(this);
+    clock_->setObjectName("Timer1");
+    connect(clock_, &TickClock::Ticked, this, [this] {
+        runner_.OnTick();
+        KeepClocksWithWork();
+    });
     // The 1-ms clock: short pauses of the block transfers.
-    auto* fast = new QTimer(this);
-    fast->setTimerType(Qt::PreciseTimer);
-    fast->setInterval(1);
-    connect(fast, &QTimer::timeout, this, [this] { runner_.OnFastTick(); });
-    fast->start();
-    runner_.onFinished = [this](OperationStatus) { SetCommandsEnabled(!runner_.Busy()); };
+    fast_ = new QTimer(this);
+    fast_->setObjectName("FastTimer");
+    fast_->setTimerType(Qt::PreciseTimer);
+    fast_->setInterval(1);
+    connect(fast_, &QTimer::timeout, this, [this] {
+        runner_.OnFastTick();
+        KeepClocksWithWork();
+    });
+    runner_.onFinished = [this](OperationStatus) {
+        SetCommandsEnabled(!runner_.Busy());
+        KeepClocksWithWork();
+    };
     link_.Hold(stop_.holder);
 }
 
@@ -58,6 +69,18 @@ void OperationWindow::RunOperation(std::unique_ptr<Operation> operation) {
     SetCommandsEnabled(false);
     if (!runner_.Run(std::move(operation)))
         SetCommandsEnabled(true);
+    KeepClocksWithWork();
+}
+
+void OperationWindow::KeepClocksWithWork() {
+    const bool busy = runner_.Busy();
+    if (busy && !clock_->Running()) {
+        clock_->Start();
+        fast_->start();
+    } else if (!busy && clock_->Running()) {
+        clock_->Stop();
+        fast_->stop();
+    }
 }
 
 void OperationWindow::SetCommandsEnabled(bool enabled) {
@@ -71,6 +94,7 @@ void OperationWindow::SendClosingFrames(OutgoingFrame frame, std::function<void(
     // No command starts until the three frames are out: they would end it.
     SetCommandsEnabled(false);
     runner_.StopWith(frame, std::move(afterwards));
+    KeepClocksWithWork();
 }
 
 void OperationWindow::StopCommand() {

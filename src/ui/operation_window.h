@@ -14,12 +14,14 @@
 #include <vector>
 
 class QLabel;
+class QTimer;
 class QProgressBar;
 class QPushButton;
 
 namespace mervadin {
 
 class MemoBox;
+class TickClock;
 
 class OperationWindow : public QDialog, public OperationView {
     Q_OBJECT
@@ -73,10 +75,14 @@ protected:
 
 private:
     void SetCommandsEnabled(bool enabled);
+    // Starts the clocks when work begins and stops them when none is left.
+    void KeepClocksWithWork();
     void SendClosingFrames(OutgoingFrame frame, std::function<void(bool)> afterwards);
 
     StopStyle stop_;
     OperationRunner runner_;
+    TickClock* clock_ = nullptr;
+    QTimer* fast_ = nullptr;
     std::vector<QPushButton*> commands_;
 };
 

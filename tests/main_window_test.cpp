@@ -238,8 +238,10 @@ public:
     std::vector<AttachedDevice> Attached() const override { return attached; }
     std::string InUse() const override { return inUse; }
     void Choose(const std::string& path) override { chosen.push_back(path); }
+    void WatchAttached(std::function<void()> listener) override { changed = std::move(listener); }
 
     std::vector<AttachedDevice> attached;
+    std::function<void()> changed;
     std::string inUse;
     std::vector<std::string> chosen;
 };
@@ -254,8 +256,12 @@ TEST_F(MainWindowTest, SeveralAttachedDevicesCanBePickedInTheStatusLine) {
     auto* choice = Find<QComboBox>(window, "DeviceChoice");
     EXPECT_FALSE(choice->isVisible()); // one device: nothing to choose
 
+    // The window shows what the transport tells it, with no clock of its own.
+    for (const auto* timer : window.findChildren<QTimer*>())
+        EXPECT_FALSE(timer->isActive()) << timer->objectName().toStdString();
     chooser.attached.push_back({"/dev/hidraw4", "maker dialer 0002"});
-    window.ShowAttachedDevices();
+    ASSERT_TRUE(chooser.changed);
+    chooser.changed();
     ASSERT_TRUE(choice->isVisible());
     ASSERT_EQ(choice->count(), 2);
     EXPECT_EQ(choice->currentText(), "/dev/hidraw1  maker dialer 0001");
@@ -266,7 +272,7 @@ TEST_F(MainWindowTest, SeveralAttachedDevicesCanBePickedInTheStatusLine) {
     // The transport opened it; later the first one goes away.
     chooser.inUse = "/dev/hidraw4";
     chooser.attached.erase(chooser.attached.begin());
-    window.ShowAttachedDevices();
+    chooser.changed();
     EXPECT_FALSE(choice->isVisible());
     EXPECT_EQ(choice->currentText(), "/dev/hidraw4  maker dialer 0002");
 }

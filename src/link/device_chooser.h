@@ -3,6 +3,7 @@
 // sees, the one it has open, and the operator's pick, which holds until that
 // device goes away. Only the real HID transport can see more than one.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,8 @@ namespace mervadin {
 struct AttachedDevice {
     std::string path;        // as `mervadin-cli list-devices` prints it
     std::string description; // maker, product and serial number
+
+    bool operator==(const AttachedDevice&) const = default;
 };
 
 class DeviceChooser {
@@ -23,6 +26,9 @@ public:
     virtual std::string InUse() const = 0;
     // Uses the device at `path` from now on, leaving the one in use.
     virtual void Choose(const std::string& path) = 0;
+    // `changed` is called on the main thread whenever the devices attached,
+    // or the one in use, change; nobody has to ask at intervals.
+    virtual void WatchAttached(std::function<void()> changed) = 0;
 };
 
 // The device to open among `attached`: the one `fixed` names when a path

@@ -22,6 +22,12 @@ std::string Narrow(const wchar_t* text) {
     return out;
 }
 
+std::int64_t NowMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 hid_device* Handle(void* device) {
     return static_cast<hid_device*>(device);
 }
@@ -83,6 +89,7 @@ void HidTransport::Start(TransportEvents& events) {
 }
 
 void HidTransport::Write(const Report& report) {
+    lastWriteMs_ = NowMs();
     std::lock_guard lock(writesLock_);
     writes_.push_back(report);
 }
@@ -123,16 +130,35 @@ void HidTransport::Choose(const std::string& path) {
     chosen_ = path;
 }
 
+void HidTransport::WatchAttached(std::function<void()> changed) {
+    watched_ = true;
+    std::lock_guard lock(stateLock_);
+    attachedChanged_ = std::move(changed);
+}
+
+void HidTransport::TellAttachedChanged() {
+    std::function<void()> changed;
+    {
+        std::lock_guard lock(stateLock_);
+        changed = attachedChanged_;
+    }
+    if (changed)
+        QMetaObject::invokeMethod(&context_, changed, Qt::QueuedConnection);
+}
+
 bool HidTransport::LookAround() {
     const auto devices = List();
     std::lock_guard lock(stateLock_);
-    attached_.clear();
+    std::vector<AttachedDevice> seen;
     std::vector<std::string> paths;
     for (const auto& info : devices) {
-        attached_.push_back(
-            {info.path, info.manufacturer + " " + info.product + " " + info.serial});
+        seen.push_back({info.path, info.manufacturer + " " + info.product + " " + info.serial});
         paths.push_back(info.path);
     }
+    const bool changed = seen != attached_;
+    attached_ = std::move(seen);
+    if (changed && attachedChanged_)
+        QMetaObject::invokeMethod(&context_, attachedChanged_, Qt::QueuedConnection);
     lastLook_ = std::chrono::steady_clock::now();
     const auto wanted = DeviceToOpen(paths, path_, chosen_);
     return device_ && !chosen_.empty() && wanted && *wanted != inUse_;
@@ -145,6 +171,7 @@ void HidTransport::Close() {
         std::lock_guard lock(stateLock_);
         inUse_.clear();
     }
+    TellAttachedChanged();
     lastCount_ = 0;
     Post([](TransportEvents& events) { events.OnDeviceCount(0); });
 }
@@ -169,8 +196,11 @@ void HidTransport::Scan() {
     for (const auto& path : candidates) {
         if (hid_device* device = hid_open_path(path.c_str())) {
             device_ = device;
-            std::lock_guard lock(stateLock_);
-            inUse_ = path;
+            {
+                std::lock_guard lock(stateLock_);
+                inUse_ = path;
+            }
+            TellAttachedChanged();
             break;
         }
         advice = OpenFailureAdvice(path);
@@ -191,8 +221,9 @@ void HidTransport::Scan() {
 
 void HidTransport::Serve() {
     Report input{};
-    const int got =
-        hid_read_timeout(Handle(device_), input.data() + 1, kReportPayload, kReadTimeoutMs);
+    const bool busy = NowMs() - lastWriteMs_.load() < kBusySpanMs;
+    const int got = hid_read_timeout(Handle(device_), input.data() + 1, kReportPayload,
+                                     busy ? kBusyReadTimeoutMs : kRestReadTimeoutMs);
     if (got < 0) {
         Close();
         return;

@@ -33,7 +33,13 @@ struct HidDeviceInfo {
 class HidTransport : public Transport, public DeviceChooser {
 public:
     static constexpr int kScanMs = 500;
-    static constexpr int kReadTimeoutMs = 1;
+    // hidapi cannot wake a read for a write, so while the tool is writing
+    // (within kBusySpanMs of its last write) the I/O thread waits for input
+    // at most a millisecond between looks at its queue; at rest it waits
+    // longer, and the first write of an exchange may wait that long.
+    static constexpr int kBusyReadTimeoutMs = 1;
+    static constexpr int kRestReadTimeoutMs = 250;
+    static constexpr int kBusySpanMs = 2000;
     // Reports handed to the event loop and not yet taken; beyond this many
     // (a second of a full-speed device) a report is dropped, as the
     // kernel's own report buffer drops them, so a stalled loop never makes
@@ -52,12 +58,13 @@ public:
     void Write(const Report& report) override;
     std::string Describe() const override;
 
-    // DeviceChooser, safe from any thread. Once asked what is attached, the
+    // DeviceChooser, safe from any thread. Once asked or watched, the
     // transport keeps looking while it serves a device; until then (the
     // command line) it enumerates only while it has none.
     std::vector<AttachedDevice> Attached() const override;
     std::string InUse() const override;
     void Choose(const std::string& path) override;
+    void WatchAttached(std::function<void()> changed) override;
 
 private:
     void Run();
@@ -67,6 +74,8 @@ private:
     // than the one open.
     bool LookAround();
     void Close();
+    // Tells the watcher, on the main thread, that the device in use changed.
+    void TellAttachedChanged();
     void Post(std::function<void(TransportEvents&)> event);
 
     std::string path_;
@@ -81,10 +90,12 @@ private:
     void* device_ = nullptr; // hid_device*, touched only by the I/O thread
     std::chrono::steady_clock::time_point lastLook_;
     mutable std::atomic<bool> watched_{false};
-    mutable std::mutex stateLock_; // guards the three below
+    std::atomic<std::int64_t> lastWriteMs_{-kBusySpanMs}; // on the steady clock
+    mutable std::mutex stateLock_;                        // guards the four below
     std::vector<AttachedDevice> attached_;
     std::string inUse_;
     std::string chosen_;
+    std::function<void()> attachedChanged_;
     int lastCount_ = -1;
     std::string lastAdvice_;
 };

@@ -197,7 +197,7 @@ TEST(NumberList, TextImportAndTheCommandLine) {
     EXPECT_TRUE(fromText.atMax);
     EXPECT_EQ(ImportTextLines(std::string_view("a\r\nb")).stored, (Lines{"a", "b"}));
     EXPECT_EQ(CdrLines(std::string_view("x\na cdr: [1]\rcdr:[")), Lines{"a cdr: [1]"});
-    EXPECT_EQ(ShownNumberLines(Lines(36000, "x")).back(), kReadWarningLine);
+    EXPECT_EQ(ShownNumberLines(Lines(36000, "x")).back(), "Only Read:36000 Number");
     EXPECT_EQ(ShownNumberLines(Lines{"a"}), (Lines{"a", "All: 1;"}));
     EXPECT_EQ(CdrLines({"x", "a cdr: [1]", "cdr:["}), Lines{"a cdr: [1]"});
 

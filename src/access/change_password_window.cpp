@@ -2,6 +2,7 @@
 
 #include "access/access_texts.h"
 #include "access/password_file.h"
+#include "common/common_texts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
@@ -20,9 +21,9 @@ ChangePasswordWindow::ChangePasswordWindow(std::filesystem::path passwordFile, P
     setFixedSize(ClientSize(345, 225));
     MoveOnScreen(*this, {487, 205});
 
-    old_ = AddPasswordBox("OlderPassWord", texts::kOldPasswordLabel, 24);
-    new_ = AddPasswordBox("LabeledEdit1", texts::kNewPasswordLabel, 64);
-    confirm_ = AddPasswordBox("LabeledEdit2", texts::kNewPasswordLabel, 104);
+    old_ = AddPasswordBox("OlderPassWord", texts::access::kOldPasswordLabel, 24);
+    new_ = AddPasswordBox("LabeledEdit1", texts::access::kNewPasswordLabel, 64);
+    confirm_ = AddPasswordBox("LabeledEdit2", texts::access::kNewPasswordLabel, 104);
 
     auto* enter = MakeButton(this, "Button1", "Enter", {64, 160, 89, 33});
     connect(enter, &QPushButton::clicked, this, &ChangePasswordWindow::Apply);
@@ -48,7 +49,7 @@ void ChangePasswordWindow::Apply() {
         result = ChangePassword(passwordFile_, old_->text().toStdString(),
                                 new_->text().toStdString(), confirm_->text().toStdString());
     } catch (const std::exception& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
     const Notice notice = ChangeNotice(result);

@@ -34,7 +34,7 @@ bool CheckPassword(const std::filesystem::path& file, const std::string& typed) 
 }
 
 Notice LoginRefusedNotice() {
-    return {texts::kPasswordWrongCaption, texts::kPasswordWrong};
+    return {texts::access::kPasswordWrongCaption, texts::access::kPasswordWrong};
 }
 
 PasswordChange ChangePassword(const std::filesystem::path& file, const std::string& oldPassword,
@@ -56,13 +56,13 @@ PasswordChange ChangePassword(const std::filesystem::path& file, const std::stri
 Notice ChangeNotice(PasswordChange result) {
     switch (result) {
     case PasswordChange::Changed:
-        return {"OK", texts::kPasswordChanged};
+        return {texts::access::kPasswordChangedCaption, texts::access::kPasswordChanged};
     case PasswordChange::OldWrong:
-        return {texts::kChangeRefusedCaption, texts::kOldPasswordWrong};
+        return {texts::access::kChangeRefusedCaption, texts::access::kOldPasswordWrong};
     case PasswordChange::NewWrong:
         break;
     }
-    return {texts::kChangeRefusedCaption, texts::kNewPasswordWrong};
+    return {texts::access::kChangeRefusedCaption, texts::access::kNewPasswordWrong};
 }
 
 } // namespace mervadin

@@ -2,6 +2,7 @@
 
 #include "access/change_password_window.h"
 #include "access/password_file.h"
+#include "common/common_texts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
@@ -117,7 +118,7 @@ void PasswordWindow::LogIn() {
             return;
         }
     } catch (const std::exception& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
     accepted_ = true;

@@ -3,21 +3,26 @@
 // operators know them: blanks and spellings are part of the text. Do not
 // correct them.
 
-namespace mervadin::texts {
+namespace mervadin::texts::app {
 
 inline constexpr const char* kMainTitle = "Mervadin Ver:A00-002";
-inline constexpr const char* kUsbConnected = "USB Connected";
-inline constexpr const char* kUsbNoConnect = "USB No Connect";
 // DownLoad and ReadCdr without a device (the caption is kGuardCaption).
 inline constexpr const char* kDownloadNoDevice = "   No Connect!  ";
-inline constexpr const char* kReadNoDevice = "   No Connect!!  ";
-inline constexpr const char* kNumbersCleared = "   ClearOk  !!";
-// "ClearNumber" asks first; %1 is the count.
-inline constexpr const char* kClearNumbersCaption = "ClearNumber";
+inline constexpr const char* kReadCdrNoDevice = "   No Connect!!  ";
+// "ClearNumber" (the menu entry, and the caption of its question) asks
+// first; %1 is the count.
+inline constexpr const char* kClearNumbersCommand = "ClearNumber";
 inline constexpr const char* kClearNumbersQuestion = "Clear all %1 numbers?";
 // A start-up failure's caption.
 inline constexpr const char* kMessageCaption = "Message";
-// The download window's first memo lines, after the date.
+// The download window's first memo lines: the date and time after this, then
+// kConnectZel.
+inline constexpr const char* kCurrentData = "Current Data: ";
 inline constexpr const char* kConnectZel = "Connect ZEL";
 
-} // namespace mervadin::texts
+// The grids' clear commands (entries of PopupMenu2 and PopupMenu3), also the
+// captions of their questions.
+inline constexpr const char* kClearCallOutCommand = "Clear Callout CDR List";
+inline constexpr const char* kClearCallInCommand = "Clear Callin CDR list";
+
+} // namespace mervadin::texts::app

@@ -19,16 +19,17 @@ namespace mervadin {
 
 std::string CurrentDataLine(const LocalTime& at) {
     char text[64];
-    std::snprintf(text, sizeof text, "Current Data: %d/%d/%d   %d/%02d/%02d", at.year, at.month,
-                  at.day, at.hour, at.minute, at.second);
-    return text;
+    std::snprintf(text, sizeof text, "%d/%d/%d   %d/%02d/%02d", at.year, at.month, at.day, at.hour,
+                  at.minute, at.second);
+    return texts::app::kCurrentData + std::string(text);
 }
 
 DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts,
                                VoiceBuffer& voice, QWidget* parent)
     : OperationWindow(
           link, prompts,
-          {FrameLength::Padded, texts::kDownloadStop, true, true, "the download window"}, parent),
+          {FrameLength::Padded, texts::operation::kDownloadStop, true, true, "the download window"},
+          parent),
       folder_(std::move(folder)), voice_(voice) {
     setObjectName("WriteData");
     setWindowTitle("WriteData");
@@ -55,7 +56,7 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
     memo_->setGeometry(8, 98, 593, 231);
 
     AppendMemo(CurrentDataLine(Now()));
-    AppendMemo(texts::kConnectZel);
+    AppendMemo(texts::app::kConnectZel);
 }
 
 void DownloadWindow::WriteSetting() {

@@ -4,12 +4,15 @@
 #include "app/download_window.h"
 #include "app/remark_window.h"
 #include "app/simulator_window.h"
+#include "common/common_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "files/folder_lock.h"
+#include "link/link_texts.h"
 #include "monitor/monitor_panel.h"
 #include "numbers/number_list.h"
 #include "numbers/number_list_window.h"
+#include "numbers/number_texts.h"
 #include "operation/operation_texts.h"
 #include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
@@ -44,7 +47,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts),
       records_(folder_, TextCodec::Following()) {
     setObjectName("MainSetting");
-    setWindowTitle(texts::kMainTitle);
+    setWindowTitle(texts::app::kMainTitle);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(ClientSize(869, 568));
@@ -54,7 +57,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     area->setObjectName("ClientArea");
     setCentralWidget(area);
     PaintBackground(this, colour::kActiveCaptionGradient);
-    status_ = new QLabel(texts::kUsbNoConnect);
+    status_ = new QLabel(texts::link::kUsbNoConnect);
     status_->setObjectName("StatusBar1");
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
@@ -152,7 +155,7 @@ void MainWindow::BuildGrids(QWidget* area) {
 void MainWindow::BuildMenus() {
     auto* popup = BuildPopupMenu(this, "PopupMenu1",
                                  {{"LoadNumber", [this] { OpenNumberList(); }},
-                                  {"ClearNumber", [this] { ClearNumbers(); }},
+                                  {texts::app::kClearNumbersCommand, [this] { ClearNumbers(); }},
                                   {"Setting", [this] { OpenSettings(); }},
                                   {"DownLoad", [this] { OpenDownload(); }},
                                   {"ReadCDR", [this] { OpenRead(); }},
@@ -168,16 +171,16 @@ void MainWindow::BuildMenus() {
         BuildPopupMenu(this, "PopupMenu2",
                        {{"Callout CDR Save as ", [this] { Grid(List::CallOut)->SaveAs(); }},
                         {"Display CDR", [this] { OpenDisplay(); }},
-                        {"Clear Callout CDR List",
-                         [this] { Grid(List::CallOut)->Clear("Clear Callout CDR List"); }},
+                        {texts::app::kClearCallOutCommand,
+                         [this] { Grid(List::CallOut)->Clear(texts::app::kClearCallOutCommand); }},
                         {"Close", [this] { CloseCommand(); }}}));
     AttachPopupMenu(
         Grid(List::CallIn),
         BuildPopupMenu(this, "PopupMenu3",
                        {{"Callin CDR Save as", [this] { Grid(List::CallIn)->SaveAs(); }},
                         {"Display CDR", [this] { OpenDisplay(); }},
-                        {"Clear Callin CDR list",
-                         [this] { Grid(List::CallIn)->Clear("Clear Callin CDR list"); }},
+                        {texts::app::kClearCallInCommand,
+                         [this] { Grid(List::CallIn)->Clear(texts::app::kClearCallInCommand); }},
                         {"Close", [this] { CloseCommand(); }}}));
 }
 
@@ -216,7 +219,7 @@ void MainWindow::LoadTexts() {
 
 void MainWindow::OpenRead() {
     if (!link_ || !link_->Connected()) {
-        prompts_.Inform(texts::kGuardCaption, texts::kReadNoDevice);
+        prompts_.Inform(texts::operation::kGuardCaption, texts::app::kReadCdrNoDevice);
         return;
     }
     {
@@ -268,7 +271,7 @@ void MainWindow::OpenSettings() {
 
 void MainWindow::OpenDownload() {
     if (!link_ || !link_->Connected()) {
-        prompts_.Inform(texts::kGuardCaption, texts::kDownloadNoDevice);
+        prompts_.Inform(texts::operation::kGuardCaption, texts::app::kDownloadNoDevice);
         return;
     }
     DownloadWindow window(*link_, folder_, prompts_, voice_, this);
@@ -306,7 +309,7 @@ void MainWindow::LoadVoice() {
         ShowFileError(e);
         return;
     }
-    prompts_.Inform(texts::kVoiceLoadedCaption, texts::kVoiceLoaded);
+    prompts_.Inform(texts::voice::kVoiceLoadedCaption, texts::voice::kVoiceLoaded);
 }
 
 void MainWindow::OpenNumberList() {
@@ -320,8 +323,8 @@ void MainWindow::OpenNumberList() {
 void MainWindow::ClearNumbers() {
     const int count = NumberCount();
     if (count > 0 &&
-        !prompts_.Confirm(texts::kClearNumbersCaption,
-                          QString(texts::kClearNumbersQuestion).arg(count).toStdString()))
+        !prompts_.Confirm(texts::app::kClearNumbersCommand,
+                          QString(texts::app::kClearNumbersQuestion).arg(count).toStdString()))
         return;
     try {
         StoreNumberList(folder_.File(file::kLoadNumber), {});
@@ -329,7 +332,7 @@ void MainWindow::ClearNumbers() {
         ShowFileError(e);
         return;
     }
-    prompts_.Inform("OK", texts::kNumbersCleared);
+    prompts_.Inform(texts::numbers::kNumbersClearedCaption, texts::numbers::kNumbersCleared);
     LoadNumberCount();
 }
 
@@ -355,7 +358,7 @@ void MainWindow::StoreCallRecord(const QByteArray& frame) {
 }
 
 void MainWindow::ShowFileError(const std::exception& error) {
-    prompts_.Inform("Error", error.what());
+    prompts_.Inform(texts::common::kErrorCaption, error.what());
 }
 
 void MainWindow::CloseCommand() {

@@ -4,6 +4,7 @@
 #include "app/app_texts.h"
 #include "app/main_window.h"
 #include "app/simulator_window.h"
+#include "link/link_texts.h"
 #include "monitor/monitor_panel.h"
 #include "ui/colours.h"
 #include "ui/lamp.h"
@@ -97,7 +98,7 @@ void MainWindow::ShowLinkState() {
     const bool present = link_ && link_->Connected();
     usbLamp_->SetColour(present ? colour::kRed : colour::kSilver);
     const QString suffix = simulated_ ? " (simulated device)" : "";
-    SetStatusText((present ? texts::kUsbConnected : texts::kUsbNoConnect) + suffix);
+    SetStatusText((present ? texts::link::kUsbConnected : texts::link::kUsbNoConnect) + suffix);
 }
 
 void MainWindow::OnDeviceUnusable(const std::string& advice) {

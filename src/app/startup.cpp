@@ -27,13 +27,14 @@ std::optional<int> Startup::Run() {
     // A folder or file that cannot be made is reported now, naming the path,
     // rather than failing later in whichever command first needs it.
     if (auto failure = folder_.Prepare()) {
-        prompts_.Inform(texts::kMessageCaption, *failure);
+        prompts_.Inform(texts::app::kMessageCaption, *failure);
         return 1;
     }
     // The password window comes first and alone: the main window (its
-    // grids, panels and the files they read) is built while the operator
-    // types, not before the first window can show. It still reads the
-    // settings before the defaults are filled in below.
+    // grids, panels and the files they read) is built after login, so that
+    // the first window shows at once however long the lists are. The main
+    // window still reads the settings before the defaults are filled in
+    // below.
     if (!LogIn())
         return 0;
     OfferEncodingSwitch(folder_, prompts_);
@@ -43,7 +44,7 @@ std::optional<int> Startup::Run() {
     try {
         FillDefaultSettingsIfShort(folder_.File(file::kConfig));
     } catch (const FileError& e) {
-        prompts_.Inform(texts::kMessageCaption, e.what());
+        prompts_.Inform(texts::app::kMessageCaption, e.what());
         return 1;
     }
     return std::nullopt;
@@ -56,12 +57,19 @@ bool Startup::LogIn() {
 }
 
 std::optional<int> Startup::OpenLink() {
+    // The HID layer's failure ends the program as the device's own tool
+    // does, with status 0; any other (a trace file that cannot be opened)
+    // is a failure.
     try {
         session_ = std::make_unique<LinkSession>(linkOptions_.device, linkOptions_.trace);
-    } catch (const std::exception& e) {
-        prompts_.Inform(texts::kMessageCaption, e.what());
+    } catch (const HidUnavailable& e) {
+        prompts_.Inform(texts::app::kMessageCaption, e.what());
         window_.reset();
-        return std::string(e.what()) == LinkSession::kHidInitFailed ? 0 : 1;
+        return 0;
+    } catch (const std::exception& e) {
+        prompts_.Inform(texts::app::kMessageCaption, e.what());
+        window_.reset();
+        return 1;
     }
     window_->AttachLink(session_->Link(), session_->Simulator());
     if (auto* chooser = session_->Chooser())

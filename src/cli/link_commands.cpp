@@ -4,6 +4,7 @@
 #include "cli/stop_signals.h"
 #include "files/file_read.h"
 #include "frames/frame_templates.h"
+#include "link/link_texts.h"
 #include "link/tick_clock.h"
 #include "numbers/write_number_operation.h"
 #include "operation/operation_runner.h"
@@ -13,6 +14,7 @@
 #include "settings/write_settings_operation.h"
 #include "transports/hid_transport.h"
 #include "transports/link_session.h"
+#include "transports/transport_texts.h"
 #include "voice/write_voice_operation.h"
 
 #include <QCoreApplication>
@@ -75,8 +77,8 @@ struct StopStyle {
     FrameLength frames;
     const char* line;
 };
-constexpr StopStyle kDownloadWindowStop{FrameLength::Padded, texts::kDownloadStop};
-constexpr StopStyle kReadWindowStop{FrameLength::Short, texts::kReadStop};
+constexpr StopStyle kDownloadWindowStop{FrameLength::Padded, texts::operation::kDownloadStop};
+constexpr StopStyle kReadWindowStop{FrameLength::Short, texts::operation::kReadStop};
 
 // Why a wait on the device was ended from outside.
 struct Ending {
@@ -178,7 +180,7 @@ int Status(const DeviceOptions& options, Streams io) {
     session->Link().RemoveObserver(&first);
     if (!first.Advice().empty())
         io.err << first.Advice() << '\n';
-    io.out << (present ? "USB Connected" : "USB No Connect") << '\n';
+    io.out << (present ? texts::link::kUsbConnected : texts::link::kUsbNoConnect) << '\n';
     return CheckedTrace(*session, present ? kSuccess : kFailure, io);
 }
 
@@ -229,7 +231,7 @@ int ReadCdr(const WorkFolder& folder, const DeviceOptions& options, Streams io) 
 
 int ListDevices(Streams io) {
     if (!HidTransport::Initialise()) {
-        io.err << "mervadin-cli: " << LinkSession::kHidInitFailed << '\n';
+        io.err << "mervadin-cli: " << texts::transports::kHidInitFailed << '\n';
         return kFailure;
     }
     for (const auto& device : HidTransport::List())

@@ -6,6 +6,8 @@
 #include "link/tick_clock.h"
 #include "monitor/level_step.h"
 #include "monitor/monitor_session.h"
+#include "monitor/monitor_texts.h"
+#include "operation/operation_texts.h"
 #include "records/record_files.h"
 #include "transports/link_session.h"
 
@@ -169,7 +171,8 @@ int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optiona
     if (const int signal = StopSignals::Received())
         return StopSignals::ExitStatus(signal);
     if (!console.Present()) {
-        ConsolePrompts(io.out).Inform("  Error  ", "   No Connect!  ");
+        ConsolePrompts(io.out).Inform(texts::operation::kGuardCaption,
+                                      texts::monitor::kMonitorNoDevice);
         return kFailure;
     }
 

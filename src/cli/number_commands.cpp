@@ -5,6 +5,7 @@
 #include "files/file_read.h"
 #include "numbers/number_list.h"
 #include "numbers/number_packing.h"
+#include "numbers/number_texts.h"
 #include "numbers/sheet_import.h"
 #include "qtcore/text_codec.h"
 
@@ -25,7 +26,7 @@ int ImportText(const WorkFolder& folder, const std::string& source, Streams io) 
     const TextImport import = ImportTextFile(source, TextCodec::Chosen());
     StoreNumberList(folder.File(file::kLoadNumber), import.stored);
     if (import.atMax)
-        io.out << kMaxNumbersLine << '\n';
+        io.out << texts::numbers::kMaxNumbersLine << '\n';
     io.out << "Total: " << import.sourceLines << '\n';
     return kSuccess;
 }
@@ -43,7 +44,8 @@ int ImportWorkbook(const WorkFolder& folder, const std::string& source, Streams 
     }
     StoreNumberList(folder.File(file::kLoadNumber), lines);
     io.out << "Total: " << lines.size() << '\n';
-    ConsolePrompts(io.out).Inform("OK!!", "Load file OK! ");
+    ConsolePrompts(io.out).Inform(texts::numbers::kNumbersLoadedCaption,
+                                  texts::numbers::kNumbersLoaded);
     return kSuccess;
 }
 
@@ -69,7 +71,8 @@ int ImportNumbers(const WorkFolder& folder, const std::string& source, SourceFor
 int ClearNumbers(const WorkFolder& folder, Streams io) {
     return Guarded(io, [&] {
         StoreNumberList(folder.File(file::kLoadNumber), {});
-        ConsolePrompts(io.out).Inform("OK", "   ClearOk  !!");
+        ConsolePrompts(io.out).Inform(texts::numbers::kNumbersClearedCaption,
+                                      texts::numbers::kNumbersCleared);
         return kSuccess;
     });
 }

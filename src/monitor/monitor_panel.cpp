@@ -1,5 +1,6 @@
 #include "monitor/monitor_panel.h"
 
+#include "common/common_texts.h"
 #include "files/file_read.h"
 #include "monitor/level_step.h"
 #include "monitor/monitor_texts.h"
@@ -27,7 +28,7 @@ constexpr int kLevelBoxTop = 320;
 QComboBox* MakeLevelBox(QWidget* parent, const char* name, const QString& prefix, int top,
                         int levels) {
     auto* box = Place(new QComboBox(parent), name, {8, top, 113, 24});
-    box->addItem("-OFF-");
+    box->addItem(texts::common::kOff);
     for (int i = 1; i <= levels; ++i)
         box->addItem(prefix + QString::number(i));
     return box;
@@ -72,8 +73,8 @@ void MonitorPanel::BuildMonitorBox() {
 
 void MonitorPanel::BuildLevelBox() {
     levelBox_ = Place(new QGroupBox(this), "GroupBox15", {0, kLevelBoxTop, 129, 145});
-    speakerBox_ = MakeLevelBox(levelBox_, "ComboBox29", "SpkVol:", 14, 9);
-    micBox_ = MakeLevelBox(levelBox_, "ComboBox30", "MicVol:", 46, 15);
+    speakerBox_ = MakeLevelBox(levelBox_, "ComboBox29", texts::monitor::kSpeakerItem, 14, 9);
+    micBox_ = MakeLevelBox(levelBox_, "ComboBox30", texts::monitor::kMicrophoneItem, 46, 15);
     // Only the operator's choice counts as a change, not the program's.
     connect(speakerBox_, &QComboBox::activated, this, &MonitorPanel::SpeakerChanged);
     connect(micBox_, &QComboBox::activated, this, &MonitorPanel::MicrophoneChanged);
@@ -103,7 +104,7 @@ void MonitorPanel::AttachLink(DeviceLink& link) {
 
 void MonitorPanel::SetNumberCount(int count) {
     numberCount_ = count;
-    ShowTotal("Total:" + QString::number(count));
+    ShowTotal(texts::monitor::kTotal + QString::number(count));
 }
 
 void MonitorPanel::ShowTotal(const QString& text) {
@@ -121,7 +122,7 @@ void MonitorPanel::LoadLevelBoxes() {
 }
 
 void MonitorPanel::ShowFileError(const std::exception& error) {
-    prompts_.Inform("Error", error.what());
+    prompts_.Inform(texts::common::kErrorCaption, error.what());
 }
 
 void MonitorPanel::ClearSignal() {
@@ -133,12 +134,12 @@ void MonitorPanel::ClearSignal() {
 
 void MonitorPanel::MonitorOn() {
     if (!link_ || !link_->Connected()) {
-        prompts_.Inform(texts::kGuardCaption, texts::kMonitorNoDevice);
+        prompts_.Inform(texts::operation::kGuardCaption, texts::monitor::kMonitorNoDevice);
         return;
     }
     try {
         const auto count = CountLines(ReadFileBytes(folder_.File(file::kLoadNumber)));
-        ShowTotal("Total:" + QString::number(count));
+        ShowTotal(texts::monitor::kTotal + QString::number(count));
     } catch (const FileError& e) {
         ShowFileError(e);
     }
@@ -250,14 +251,14 @@ void MonitorPanel::FillLevelBox(QComboBox* box, const QString& prefix, int max, 
     box->clear();
     for (int i = 0; i <= max; ++i)
         box->addItem(prefix + QString::number(i));
-    box->insertItem(0, "-OFF-");
+    box->insertItem(0, texts::common::kOff);
     box->setCurrentIndex(selected);
 }
 
 void MonitorPanel::ShowModel(const DeviceModel& model) {
     monitorBox_->setTitle(ToQString(model.displayName));
-    FillLevelBox(speakerBox_, "SpkVol:", model.speakerMax, model.speakerIndex);
-    FillLevelBox(micBox_, "MicVol:", model.micMax, model.micIndex);
+    FillLevelBox(speakerBox_, texts::monitor::kSpeakerItem, model.speakerMax, model.speakerIndex);
+    FillLevelBox(micBox_, texts::monitor::kMicrophoneItem, model.micMax, model.micIndex);
 }
 
 void MonitorPanel::ShowStatus(const StatusReport& report, std::uint32_t frameCount, Bytes frame) {
@@ -268,7 +269,8 @@ void MonitorPanel::ShowStatus(const StatusReport& report, std::uint32_t frameCou
     if (report.hasRecord)
         emit CallRecordArrived(QByteArray(reinterpret_cast<const char*>(frame.data()),
                                           static_cast<qsizetype>(frame.size())));
-    ShowTotal("Total:" + QString::number(numberCount_) + "/" + ToQString(report.counter));
+    ShowTotal(texts::monitor::kTotal + QString::number(numberCount_) + "/" +
+              ToQString(report.counter));
     emit StatusTextChanged(FromFileText(report.statusLine));
     frameCounter_->setText(QString::number(frameCount));
 }

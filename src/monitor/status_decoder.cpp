@@ -1,6 +1,7 @@
 #include "monitor/status_decoder.h"
 
 #include "common/decimal.h"
+#include "monitor/monitor_texts.h"
 
 #include <array>
 #include <charconv>
@@ -11,11 +12,6 @@ namespace {
 
 constexpr std::size_t kMaxTagValue = 32;
 constexpr unsigned kCounterLimit = 100095;
-
-const std::array<const char*, 18> kStateNames = {
-    "PowerOn",   "Idel",         "Ring",       "Answer",        "WaitSevice", "ProvidingService",
-    "Conneting", "NoAnswer",     "CalledRing", "Answered",      "WaitSevice", "ProvidingService",
-    "Foword",    "FowordAnswer", "SmsSendOk",  "SmsSendFailed", "SmsSending", ""};
 
 // The `count` characters right after a tag, when all of them are in the frame.
 std::optional<std::string> After(Bytes frame, std::string_view tag, std::size_t count) {
@@ -91,8 +87,8 @@ StatusReport DecodeStatus(Bytes frame) {
     }
     if (const auto state = After(frame, "masterstation:", 2)) {
         const int code = TwoDigits(*state);
-        if (code >= 0 && code < static_cast<int>(kStateNames.size()))
-            report.stateName = kStateNames[static_cast<std::size_t>(code)];
+        if (code >= 0 && code < static_cast<int>(std::size(texts::monitor::kStateNames)))
+            report.stateName = texts::monitor::kStateNames[static_cast<std::size_t>(code)];
     }
     report.number = TagValue(frame, "number:");
     const auto cdr = After(frame, "cdr:", 1);
@@ -102,10 +98,11 @@ StatusReport DecodeStatus(Bytes frame) {
     report.talking = Talking(TagValue(frame, "talkingtime:"));
     report.speaker = TagValue(frame, "masterspk:");
     report.microphone = TagValue(frame, "mastermic:");
-    report.statusLine = "M-Station:" + report.stateName + "; M-number:" + report.number +
-                        "; key:" + report.keys + "; No.:" + report.counter +
-                        ";Talking:" + report.talking + "; M-SPK:" + report.speaker +
-                        "; M-MIC:" + report.microphone + "; ";
+    using namespace texts::monitor;
+    report.statusLine = kStatusState + report.stateName + kStatusNumber + report.number +
+                        kStatusKeys + report.keys + kStatusCounter + report.counter +
+                        kStatusTalking + report.talking + kStatusSpeaker + report.speaker +
+                        kStatusMicrophone + report.microphone + kStatusEnd;
     return report;
 }
 

@@ -4,6 +4,7 @@
 #include "files/file_error.h"
 #include "files/file_read.h"
 #include "files/folder_lock.h"
+#include "numbers/number_texts.h"
 
 #include <algorithm>
 
@@ -49,9 +50,9 @@ TextImport ImportTextLines(std::string_view text) {
 namespace {
 
 Lines Shown(Lines lines, std::size_t count) {
-    lines.push_back("All: " + std::to_string(count) + ";");
+    lines.push_back(texts::numbers::kShownCount + std::to_string(count) + ";");
     if (count >= kReadWarningLines)
-        lines.push_back(kReadWarningLine);
+        lines.push_back(texts::numbers::kReadWarningLine);
     return lines;
 }
 

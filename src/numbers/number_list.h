@@ -15,8 +15,6 @@ namespace mervadin {
 
 inline constexpr std::size_t kMaxNumbers = 9000;
 inline constexpr std::size_t kReadWarningLines = 36000;
-inline constexpr const char* kMaxNumbersLine = "Laod Max:9000 Number";
-inline constexpr const char* kReadWarningLine = "Only Read:36000 Number";
 
 struct TextImport {
     Lines stored;            // the first 9000 source lines, unchanged

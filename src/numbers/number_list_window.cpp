@@ -1,5 +1,6 @@
 #include "numbers/number_list_window.h"
 
+#include "common/common_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "numbers/number_list.h"
@@ -83,7 +84,7 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     try {
         list = ReadFileBytes(folder_.File(file::kLoadNumber));
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what()); // opens on an empty list
+        prompts_.Inform(texts::common::kErrorCaption, e.what()); // opens on an empty list
     }
     std::size_t count = 0;
     ShowLines(ShownNumberLines(list, &count));
@@ -118,7 +119,7 @@ bool NumberListWindow::StoreList(const Lines& lines) {
         StoreNumberList(folder_.File(file::kLoadNumber), lines);
         return true;
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
         return false;
     }
 }
@@ -133,7 +134,7 @@ void NumberListWindow::LoadText() {
     try {
         import = ImportTextFile(*source, TextCodec::Chosen());
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
     if (!StoreList(import.stored))
@@ -141,7 +142,7 @@ void NumberListWindow::LoadText() {
     ShowCount(import.sourceLines);
     Lines shown = std::move(import.stored);
     if (import.atMax)
-        shown.push_back(kMaxNumbersLine);
+        shown.push_back(texts::numbers::kMaxNumbersLine);
     ShowLines(std::move(shown));
 }
 
@@ -157,13 +158,13 @@ void NumberListWindow::LoadWorkbook() {
     try {
         import_ = std::make_unique<SheetImport>(*source);
     } catch (const XlsxError& e) {
-        prompts_.Inform("ERROR", e.what());
+        prompts_.Inform(texts::numbers::kWorkbookErrorCaption, e.what());
         return;
     }
     for (auto* button : imports_)
         button->setEnabled(false);
     SetProgress(0, "0%");
-    ShowLines({"LoadStart...\r"});
+    ShowLines({texts::numbers::kLoadStart});
     QTimer::singleShot(0, this, &NumberListWindow::ReadRows);
 }
 
@@ -183,7 +184,7 @@ void NumberListWindow::ReadRows() {
         }
     } catch (const XlsxError& e) {
         EndImport();
-        prompts_.Inform("ERROR", e.what());
+        prompts_.Inform(texts::numbers::kWorkbookErrorCaption, e.what());
         return;
     }
     QTimer::singleShot(0, this, &NumberListWindow::ReadRows);
@@ -191,13 +192,13 @@ void NumberListWindow::ReadRows() {
 
 void NumberListWindow::FinishImport() {
     SetProgress(100, "100%");
-    AppendLine("Load file OK! \r");
+    AppendLine(texts::numbers::kLoadedLine);
     Lines lines;
     try {
         lines = import_->Result(TextCodec::Chosen());
     } catch (const XlsxError& e) {
         EndImport();
-        prompts_.Inform("ERROR", e.what());
+        prompts_.Inform(texts::numbers::kWorkbookErrorCaption, e.what());
         return;
     }
     EndImport();
@@ -205,7 +206,7 @@ void NumberListWindow::FinishImport() {
         return;
     ShowCount(lines.size());
     ShowLines(std::move(lines));
-    prompts_.Inform(texts::kNumbersLoadedCaption, texts::kNumbersLoaded);
+    prompts_.Inform(texts::numbers::kNumbersLoadedCaption, texts::numbers::kNumbersLoaded);
 }
 
 void NumberListWindow::EndImport() {
@@ -224,19 +225,19 @@ void NumberListWindow::OpenFile() {
     try {
         ShowLines(CdrLines(ReadFileBytes(*source)));
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
     }
 }
 
 void NumberListWindow::Save() {
-    const auto target = ChooseSaveFile(prompts_, DocumentsFolder(), kTextFilter, "",
-                                       "The file has already exist!!");
+    const auto target =
+        ChooseSaveFile(prompts_, DocumentsFolder(), kTextFilter, "", texts::common::kFileExists);
     if (!target)
         return;
     try {
         WriteLines(*target, ShownLinesAsBytes(shown_, memo_->toPlainText()));
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "numbers/write_number_operation.h"
 
+#include "common/common_texts.h"
 #include "files/file_read.h"
 #include "numbers/number_texts.h"
 #include "operation/erase_wait.h"
@@ -13,11 +14,11 @@ const HandshakeProfile& WriteNumberHandshake() {
         .resendAfter = 50,
         .giveUpAfter = 1500,
         .needsOpening = true,
-        .connecting = texts::kNumberConnecting,
+        .connecting = texts::numbers::kNumberConnecting,
         .connectingEveryAttempt = false,
-        .connected = texts::kNumberConnected,
-        .givenUp = {texts::kNumberConnectError},
-        .guard = texts::kNumberNoDevice,
+        .connected = texts::numbers::kNumberConnected,
+        .givenUp = {texts::numbers::kNumberConnectError},
+        .guard = texts::numbers::kNumberNoDevice,
     };
     return profile;
 }
@@ -29,16 +30,17 @@ const BlockWriteProfile& NumberWriteProfile() {
         .handshake = WriteNumberHandshake(),
         .texts =
             {
-                .eraseFailed = texts::kNumberConnectError,
-                .eraseEnd = texts::kNumberEraseEnd,
+                .eraseFailed = texts::numbers::kNumberConnectError,
+                .eraseEnd = texts::numbers::kNumberEraseEnd,
                 .blockAfterLoad = false,
-                .send = texts::kNumberSend,
-                .checksumError = texts::kNumberChecksumError,
-                .writing = texts::kNumberWriting,
-                .stored = texts::kNumberStored,
-                .rejected = texts::kNumberRejected,
-                .rejectedError = texts::kNumberRejectedError,
-                .finished = {std::begin(texts::kNumberWriteOk), std::end(texts::kNumberWriteOk)},
+                .send = texts::numbers::kNumberSend,
+                .checksumError = texts::numbers::kNumberChecksumError,
+                .writing = texts::numbers::kNumberWriting,
+                .stored = texts::numbers::kNumberStored,
+                .rejected = texts::numbers::kNumberRejected,
+                .rejectedError = texts::numbers::kNumberRejectedError,
+                .finished = {std::begin(texts::numbers::kNumberWriteOk),
+                             std::end(texts::numbers::kNumberWriteOk)},
                 .doneBox = std::nullopt,
             },
         .pacing = {.clock = BlockWritePacing::Clock::FastTicks,
@@ -59,11 +61,11 @@ bool WriteNumberOperation::Prepare() {
     try {
         packed_ = PackNumberList(ReadLines(list_, kMaxPackedLines), encoding_);
     } catch (const FileError& e) {
-        view_.Inform("Error", e.what());
+        view_.Inform(texts::common::kErrorCaption, e.what());
         return false;
     } catch (const NumberListError& e) {
         view_.AppendErrorMemo(e.what());
-        view_.Inform("Error", e.what());
+        view_.Inform(texts::common::kErrorCaption, e.what());
         return false;
     }
     // One line that names every kind comes first, where the small error

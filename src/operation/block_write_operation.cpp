@@ -94,8 +94,8 @@ void BlockWriteOperation::ExamineErase() {
 
 void BlockWriteOperation::StartBlock() {
     view_.AppendMemo("\r");
-    view_.AppendMemo(texts::kBlockRule);
-    view_.AppendMemo(texts::kLoadData);
+    view_.AppendMemo(texts::operation::kBlockRule);
+    view_.AppendMemo(texts::operation::kLoadData);
     if (texts_.blockAfterLoad)
         view_.AppendMemo(std::to_string(block_));
     SendBlock();
@@ -122,7 +122,7 @@ void BlockWriteOperation::ExamineBlock() {
     if (!VerifyChecksum(buffer)) {
         view_.AppendErrorMemo(texts_.checksumError);
         view_.AppendErrorMemo(std::to_string(retries_));
-        view_.AppendMemo(texts::kBlockRule);
+        view_.AppendMemo(texts::operation::kBlockRule);
         return Reject();
     }
     const bool writing = ShortSearch(buffer, "writingspi!") != 0;
@@ -135,7 +135,7 @@ void BlockWriteOperation::ExamineBlock() {
         BlockStored();
     } else if (rejected) {
         view_.AppendMemo(texts_.rejected);
-        view_.AppendMemo(texts::kBlockRule);
+        view_.AppendMemo(texts::operation::kBlockRule);
         view_.AppendErrorMemo(std::to_string(retries_));
         view_.AppendErrorMemo(texts_.rejectedError);
         Reject();
@@ -157,7 +157,7 @@ void BlockWriteOperation::BlockStored() {
 void BlockWriteOperation::Reject() {
     if (++retries_ > kMaxRetries) {
         End(OperationStatus::Failed); // before the box: ticks go on while it shows
-        view_.Inform(texts::kDataErrorCaption, texts::kDataError);
+        view_.Inform(texts::operation::kDataErrorCaption, texts::operation::kDataError);
         return;
     }
     SendBlock();

@@ -15,12 +15,12 @@ bool EraseWait::Examine() {
     }
     if (ShortSearch(buffer, "earsespi!") != 0) {
         link_.ClearReceiveBuffer();
-        view_.AppendMemo(texts::kErasing);
+        view_.AppendMemo(texts::operation::kErasing);
     } else if (ShortSearch(buffer, "earse:") != 0) {
         link_.ClearReceiveBuffer();
-        view_.AppendMemo(texts::kErasing);
+        view_.AppendMemo(texts::operation::kErasing);
         view_.AppendMemo(std::to_string(steps_++));
-        view_.AppendMemo(texts::kEraseRule);
+        view_.AppendMemo(texts::operation::kEraseRule);
     } else if (ShortSearch(buffer, "earsespiok!") != 0) {
         link_.ClearReceiveBuffer();
         view_.AppendMemo(endLine_);

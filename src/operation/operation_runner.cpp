@@ -16,7 +16,7 @@ OperationRunner::~OperationRunner() {
 
 bool OperationRunner::Run(std::unique_ptr<Operation> operation) {
     if (!link_.Connected()) {
-        view_.Inform(texts::kGuardCaption, operation->GuardText());
+        view_.Inform(texts::operation::kGuardCaption, operation->GuardText());
         return false;
     }
     operation_ = std::move(operation);

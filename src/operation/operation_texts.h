@@ -3,7 +3,7 @@
 // blanks, carriage returns and spellings ("Earse") are part of the text.
 // Do not correct them.
 
-namespace mervadin::texts {
+namespace mervadin::texts::operation {
 
 // The caption of the box shown when no device is connected.
 inline constexpr const char* kGuardCaption = "  Error  ";
@@ -23,4 +23,4 @@ inline constexpr const char* kDataError = "DataError!";
 inline constexpr const char* kDownloadStop = "================Stop==================\r";
 inline constexpr const char* kReadStop = "================STOP==================\r";
 
-} // namespace mervadin::texts
+} // namespace mervadin::texts::operation

@@ -1,5 +1,6 @@
 #include "records/call_list_grid.h"
 
+#include "common/common_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "qtcore/text_codec.h"
@@ -21,7 +22,9 @@ constexpr int kColumnWidths[] = {60, 100, 120, 50, 130, 62, 270};
 // The widest text each column usually holds; a column is widened from its
 // usual width to show it whole in the font in use.
 constexpr const char* kWidestTexts[] = {
-    "000000", "0000000000000", "CallOutSuccessed", "0000", "2026/12/31 23:59:59", "00:00:00", ""};
+    "000000", "0000000000000",       texts::records::kTypeNames[0],
+    "0000",   "2026/12/31 23:59:59", "00:00:00",
+    ""};
 
 struct GridLook {
     const char* name;
@@ -31,21 +34,17 @@ struct GridLook {
     int keepBelow;   // ... to show this many rows below the top one
 };
 
+QStringList HeadersOf(const char* const (&headers)[7]) {
+    QStringList list;
+    for (const char* header : headers)
+        list << header;
+    return list;
+}
+
 const GridLook& LookOf(RecordFiles::List list) {
-    static const GridLook out{"DialOutGrid",
-                              100000,
-                              {"      No.", "      CallOut", "            Type", " Group",
-                               "               Date", " Duration",
-                               "                               Remark"},
-                              13,
+    static const GridLook out{"DialOutGrid", 100000, HeadersOf(texts::records::kCallOutHeaders), 13,
                               10};
-    static const GridLook in{"DialInGrid",
-                             60000,
-                             {"      No.", "       CallIn", "             Type", " Group",
-                              "               Date", " Duration",
-                              "                                Remark"},
-                             6,
-                             3};
+    static const GridLook in{"DialInGrid", 60000, HeadersOf(texts::records::kCallInHeaders), 6, 3};
     return list == RecordFiles::List::CallOut ? out : in;
 }
 
@@ -81,7 +80,7 @@ std::optional<std::string> CallListGrid::CommitRemark(std::size_t row, const std
         if (files_.CommitRemark(list_, row, remark, &line))
             return line;
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
     }
     return std::nullopt;
 }
@@ -90,7 +89,7 @@ void CallListGrid::Load() {
     try {
         model_->SetLines(ReadLines(files_.ListFile(list_)));
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
     ScrollToEnd();
@@ -101,7 +100,7 @@ void CallListGrid::RefreshLastRow() {
     try {
         lines = ReadLines(files_.ListFile(list_));
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
     if (lines.empty())
@@ -121,34 +120,36 @@ void CallListGrid::ScrollToEnd() {
 
 void CallListGrid::SaveAs() {
     const bool out = list_ == RecordFiles::List::CallOut;
-    const auto target =
-        ChooseSaveFile(prompts_, DocumentsFolder(), kRecordsFilter,
-                       out ? texts::kCallOutReplaceCaption : texts::kCallInReplaceCaption,
-                       out ? texts::kCallOutReplace : texts::kCallInReplace);
+    const auto target = ChooseSaveFile(
+        prompts_, DocumentsFolder(), kRecordsFilter,
+        out ? texts::records::kCallOutReplaceCaption : texts::records::kCallInReplaceCaption,
+        out ? texts::records::kCallOutReplace : texts::records::kCallInReplace);
     if (!target)
         return;
     try {
         ExportRecords(*target, ReadFileBytes(files_.ListFile(list_)), TextCodec::Chosen());
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
-    prompts_.Inform(texts::kSavedCaption, out ? texts::kCallOutSaved : texts::kCallInSaved);
+    prompts_.Inform(texts::records::kSavedCaption,
+                    out ? texts::records::kCallOutSaved : texts::records::kCallInSaved);
 }
 
 void CallListGrid::Clear(const std::string& caption) {
     const auto count = model_->LinesShown().size();
     if (count > 0 &&
-        !prompts_.Confirm(caption, QString(texts::kClearRecordsQuestion).arg(count).toStdString()))
+        !prompts_.Confirm(caption,
+                          QString(texts::records::kClearRecordsQuestion).arg(count).toStdString()))
         return;
     try {
         files_.ClearList(list_);
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
     model_->SetLines({});
-    prompts_.Inform("OK", texts::kListCleared);
+    prompts_.Inform(texts::records::kListClearedCaption, texts::records::kListCleared);
 }
 
 } // namespace mervadin

@@ -216,7 +216,7 @@ std::string FieldValue(std::string_view line, std::string_view key) {
 
 std::string_view TypeName(std::string_view type) {
     if (type.size() == 1 && type[0] >= '0' && type[0] <= '4')
-        return texts::kTypeNames[type[0] - '0'];
+        return texts::records::kTypeNames[type[0] - '0'];
     return {};
 }
 

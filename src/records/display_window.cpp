@@ -1,5 +1,6 @@
 #include "records/display_window.h"
 
+#include "common/common_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "records/record_texts.h"
@@ -23,16 +24,20 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
     MoveOnScreen(*this, {222, 65});
     PaintBackground(this, colour::kSkyBlue);
     AddBox(8, "CallOut--Succeeded", "Memo3", "Button10", file::kCallOutSuccessed,
-           texts::kSucceededSaved);
-    AddBox(184, "CallOut--Failed", "Memo4", "Button11", file::kCallOutFailed, texts::kFailedSaved);
-    AddBox(360, "PhoneBook", "Memo5", "Button12", file::kCallOutManual, texts::kManualSaved);
+           texts::records::kSucceededSaved);
+    AddBox(184, "CallOut--Failed", "Memo4", "Button11", file::kCallOutFailed,
+           texts::records::kFailedSaved);
+    AddBox(360, "PhoneBook", "Memo5", "Button12", file::kCallOutManual,
+           texts::records::kManualSaved);
     AddBox(536, "CallIn--Answered", "Memo2", "Button16", file::kCallInAnswer,
-           texts::kAnsweredSaved);
-    AddBox(712, "CallIn--Missed", "Memo6", "Button17", file::kCallInMissed, texts::kMissedSaved);
+           texts::records::kAnsweredSaved);
+    AddBox(712, "CallIn--Missed", "Memo6", "Button17", file::kCallInMissed,
+           texts::records::kMissedSaved);
 
     auto* menu = new QMenu(this);
     menu->setObjectName("PopupMenu1");
-    connect(menu->addAction("关闭软件"), &QAction::triggered, this, &QDialog::reject);
+    connect(menu->addAction(texts::records::kDisplayClose), &QAction::triggered, this,
+            &QDialog::reject);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, menu,
             [this, menu](const QPoint& at) { menu->popup(mapToGlobal(at)); });
@@ -51,7 +56,7 @@ void DisplayWindow::AddBox(int left, const char* caption, const char* memo, cons
     try {
         lines = ReadLines(folder_.File(file));
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
     }
     text->setPlainText(LinesAsShown(lines));
     auto* save = MakeButton(group, button, "Save", {47, 400, 75, 25});
@@ -63,7 +68,7 @@ void DisplayWindow::AddBox(int left, const char* caption, const char* memo, cons
 void DisplayWindow::SaveBox(std::size_t index) {
     Box& box = boxes_.at(index);
     const auto target =
-        ChooseSaveFile(prompts_, folder_.root(), kTextFilter, "", "The file has already exist!!");
+        ChooseSaveFile(prompts_, folder_.root(), kTextFilter, "", texts::common::kFileExists);
     if (!target)
         return;
     // Lines as the box shows them now.
@@ -71,10 +76,10 @@ void DisplayWindow::SaveBox(std::size_t index) {
     try {
         WriteLines(*target, lines);
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
-    prompts_.Inform(texts::kSavedCaption, box.confirmation);
+    prompts_.Inform(texts::records::kSavedCaption, box.confirmation);
 }
 
 } // namespace mervadin

@@ -1,5 +1,6 @@
 #include "records/read_cdr_operation.h"
 
+#include "common/common_texts.h"
 #include "files/file_error.h"
 #include "frames/frame_templates.h"
 #include "records/record_texts.h"
@@ -15,11 +16,11 @@ const HandshakeProfile& ReadCdrHandshake() {
         .resendAfter = 50,
         .giveUpAfter = 1500,
         .needsOpening = false,
-        .connecting = texts::kReadConnecting,
+        .connecting = texts::records::kReadConnecting,
         .connectingEveryAttempt = true,
-        .connected = texts::kReadConnected,
-        .givenUp = {texts::kReadConnectError},
-        .guard = texts::kReadNoDevice,
+        .connected = texts::records::kReadConnected,
+        .givenUp = {texts::records::kReadConnectError},
+        .guard = texts::records::kReadNoDevice,
     };
     return profile;
 }
@@ -43,7 +44,7 @@ void ReadCdrOperation::TickConnected() {
     switch (phase_) {
     case Phase::Receiving:
         if (++attempt_ > kBlockWaitTicks) {
-            view_.AppendMemo(texts::kReadBlockLost);
+            view_.AppendMemo(texts::records::kReadBlockLost);
             return End(OperationStatus::Failed);
         }
         return Examine();
@@ -63,7 +64,7 @@ void ReadCdrOperation::TickConnected() {
 }
 
 void ReadCdrOperation::ReportSaved() {
-    for (const char* line : texts::kReadSaved)
+    for (const char* line : texts::records::kReadSaved)
         view_.AppendMemo(line);
 }
 
@@ -84,14 +85,14 @@ void ReadCdrOperation::Examine() {
     const std::size_t opening = Search(buffer, frames::kOpening);
     if (!FrameComplete(buffer, FrameShape::DataBlock))
         return;
-    view_.AppendMemo(texts::kReadData);
-    view_.AppendMemo(texts::kReadChecksum);
+    view_.AppendMemo(texts::records::kReadData);
+    view_.AppendMemo(texts::records::kReadChecksum);
     if (VerifyChecksum(buffer, FrameShape::DataBlock))
         return StoreBlock(opening + 1);
     // The device sends the block again; its wait keeps counting.
     link_.ClearReceiveBuffer();
     link_.SendFrame(BuildFrame(frames::kCdrResend));
-    view_.AppendMemo(texts::kReadBlockDamaged);
+    view_.AppendMemo(texts::records::kReadBlockDamaged);
 }
 
 void ReadCdrOperation::StoreBlock(std::size_t dataAt) {
@@ -102,7 +103,7 @@ void ReadCdrOperation::StoreBlock(std::size_t dataAt) {
     link_.ClearReceiveBuffer();
     link_.SendFrame(BuildFrame(frames::kCdrAck));
     view_.AppendMemo(std::to_string(index_));
-    view_.AppendMemo(texts::kReadBlockSaved);
+    view_.AppendMemo(texts::records::kReadBlockSaved);
     const int percent = static_cast<int>((index_ * 100 + 100) / kBlockCount);
     view_.SetProgress(percent, " " + std::to_string(percent) + "%");
     if ((index_ > 5 && IsLastBlock()) || index_ + 1 == kBlockCount)
@@ -118,13 +119,13 @@ bool ReadCdrOperation::IsLastBlock() const {
 
 void ReadCdrOperation::Finish() {
     view_.SetProgress(100, "100%");
-    for (const char* line : texts::kReadOk)
+    for (const char* line : texts::records::kReadOk)
         view_.AppendMemo(line);
     try {
         files_.StoreRead(table_);
     } catch (const FileError& e) {
         End(OperationStatus::Failed); // before the box: ticks go on while it shows
-        view_.Inform("Error", e.what());
+        view_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
     attempt_ = 0;

@@ -14,9 +14,10 @@
 namespace mervadin {
 
 ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent)
-    : OperationWindow(link, prompts,
-                      {FrameLength::Short, texts::kReadStop, false, false, "the read window"},
-                      parent),
+    : OperationWindow(
+          link, prompts,
+          {FrameLength::Short, texts::operation::kReadStop, false, false, "the read window"},
+          parent),
       folder_(std::move(folder)) {
     setObjectName("ReadData");
     setWindowTitle("read");

@@ -4,7 +4,7 @@
 // ("Successed") are part of the text, and the type names are those of the
 // per-kind files. Do not correct them.
 
-namespace mervadin::texts {
+namespace mervadin::texts::records {
 
 // The read's handshake.
 inline constexpr const char* kReadConnecting = "Connecting......\r";
@@ -27,6 +27,25 @@ inline constexpr const char* kReadSaved[] = {"Save file OK! \r",
 inline constexpr const char* kTypeNames[] = {"CallOutSuccessed", "CallOutFailed", "CallInAnswer",
                                              "CallInMissed", "CallOutManual"};
 
+// The grids' column headers, blanks and all.
+inline constexpr const char* kCallOutHeaders[] = {"      No.",
+                                                  "      CallOut",
+                                                  "            Type",
+                                                  " Group",
+                                                  "               Date",
+                                                  " Duration",
+                                                  "                               Remark"};
+inline constexpr const char* kCallInHeaders[] = {"      No.",
+                                                 "       CallIn",
+                                                 "             Type",
+                                                 " Group",
+                                                 "               Date",
+                                                 " Duration",
+                                                 "                                Remark"};
+
+// The display window's popup menu: its one entry closes the window.
+inline constexpr const char* kDisplayClose = "关闭软件";
+
 // The grids' "Save as" and clear.
 inline constexpr const char* kSavedCaption = "OK!!";
 inline constexpr const char* kCallOutReplaceCaption = "Restore";
@@ -35,6 +54,7 @@ inline constexpr const char* kCallInReplaceCaption = "Save File";
 inline constexpr const char* kCallInReplace = "  Replace？";
 inline constexpr const char* kCallOutSaved = "  Save OK!!";
 inline constexpr const char* kCallInSaved = "    Save  OK!!";
+inline constexpr const char* kListClearedCaption = "OK";
 inline constexpr const char* kListCleared = "   Clear Ok  !!";
 // A grid's clear asks first; %1 is the count.
 inline constexpr const char* kClearRecordsQuestion = "Clear all %1 call records?";
@@ -46,4 +66,4 @@ inline constexpr const char* kManualSaved = "     Save   OK!!";
 inline constexpr const char* kAnsweredSaved = "    Save   OK!!";
 inline constexpr const char* kMissedSaved = "      Save    OK!!";
 
-} // namespace mervadin::texts
+} // namespace mervadin::texts::records

@@ -1,5 +1,6 @@
 #include "settings/settings_form.h"
 
+#include "common/common_texts.h"
 #include "settings/settings_file.h"
 
 namespace mervadin {
@@ -19,7 +20,7 @@ Items Numbered(const std::string& prefix, int from, int to, const std::string& s
 }
 
 Items OffThen(Items rest) {
-    rest.insert(rest.begin(), "-OFF-");
+    rest.insert(rest.begin(), texts::common::kOff);
     return rest;
 }
 
@@ -29,7 +30,7 @@ Items With(Items items, const std::string& last) {
 }
 
 std::vector<ListControl> BuildLists() {
-    const Items offOn = {"-OFF-", "-ON-"};
+    const Items offOn = {texts::common::kOff, "-ON-"};
     const Items banAllow = {"Ban", "Allow"};
     std::vector<ListControl> lists = {
         {"ComboBox7", "SpkVol", "phone=", With(OffThen(Numbered("Vol:", 1, 9)), "")},

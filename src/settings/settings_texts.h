@@ -2,7 +2,7 @@
 // Texts of the settings editor and write, kept exactly as operators know them: blanks
 // and carriage returns are part of the text. Do not correct them.
 
-namespace mervadin::texts {
+namespace mervadin::texts::settings {
 
 // The settings write's handshake.
 inline constexpr const char* kSettingsConnecting = "Connecting......";
@@ -13,6 +13,8 @@ inline constexpr const char* kSettingsNoDevice = "   No Connect!  ";
 // The settings write's block.
 inline constexpr const char* kSettingsLoad = "Load ......";
 inline constexpr const char* kSettingsSend = "Send......";
+// The caption of the settings write's boxes and of the editor's defaults box.
+inline constexpr const char* kSettingsBoxCaption = "OK";
 inline constexpr const char* kSettingsChecksumError = "CheckSum Error!";
 inline constexpr const char* kSettingsChecksumBox = "Data Error!  ";
 inline constexpr const char* kSettingsDataError = "Data Error!";
@@ -29,4 +31,4 @@ inline constexpr const char* kSettingsSavedCaption = "OK!!";
 inline constexpr const char* kSettingsSavedBox = "  Save Setting !!";
 inline constexpr const char* kDefaultSettingsBox = "  DefaultSetting OK!!  ";
 
-} // namespace mervadin::texts
+} // namespace mervadin::texts::settings

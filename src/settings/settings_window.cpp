@@ -1,5 +1,6 @@
 #include "settings/settings_window.h"
 
+#include "common/common_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "files/folder_lock.h"
@@ -245,7 +246,7 @@ bool SettingsWindow::Load() {
         const std::string config = ReadFileBytes(configFile_);
         loaded_ = LoadSettingsForm(SettingsIndex::OfText(config));
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
         return false;
     }
     Show(loaded_);
@@ -295,10 +296,10 @@ bool SettingsWindow::Save() {
         WriteFileAtomically(configFile_, config);
         loaded_ = LoadSettingsForm(SettingsIndex::OfText(config));
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
         return false;
     }
-    prompts_.Inform(texts::kSettingsSavedCaption, texts::kSettingsSavedBox);
+    prompts_.Inform(texts::settings::kSettingsSavedCaption, texts::settings::kSettingsSavedBox);
     return true;
 }
 
@@ -306,11 +307,11 @@ void SettingsWindow::Default() {
     try {
         RestoreDefaultSettings(configFile_);
     } catch (const FileError& e) {
-        prompts_.Inform("Error", e.what());
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
     if (Load())
-        prompts_.Inform("OK", texts::kDefaultSettingsBox);
+        prompts_.Inform(texts::settings::kSettingsBoxCaption, texts::settings::kDefaultSettingsBox);
 }
 
 void SettingsWindow::SaveAndExit() {

@@ -1,5 +1,6 @@
 #include "settings/write_settings_operation.h"
 
+#include "common/common_texts.h"
 #include "files/file_read.h"
 #include "frames/frame_templates.h"
 #include "operation/operation_texts.h"
@@ -16,11 +17,11 @@ const HandshakeProfile& WriteSettingsHandshake() {
         .resendAfter = 100,
         .giveUpAfter = 2500,
         .needsOpening = true,
-        .connecting = texts::kSettingsConnecting,
+        .connecting = texts::settings::kSettingsConnecting,
         .connectingEveryAttempt = false,
-        .connected = texts::kSettingsConnected,
-        .givenUp = {texts::kSettingsConnectError},
-        .guard = texts::kSettingsNoDevice,
+        .connected = texts::settings::kSettingsConnected,
+        .givenUp = {texts::settings::kSettingsConnectError},
+        .guard = texts::settings::kSettingsNoDevice,
     };
     return profile;
 }
@@ -39,7 +40,7 @@ void WriteSettingsOperation::Start() {
         const std::string config = ReadFileBytes(configFile_);
         block_ = BuildSettingsBlock(SettingsIndex::OfText(config), clock_(), encoding_);
     } catch (const FileError& e) {
-        view_.Inform("Error", e.what());
+        view_.Inform(texts::common::kErrorCaption, e.what());
         End(OperationStatus::Failed);
         return;
     }
@@ -48,8 +49,8 @@ void WriteSettingsOperation::Start() {
 }
 
 void WriteSettingsOperation::OnConnected() {
-    view_.AppendMemo(texts::kBlockRule);
-    view_.AppendMemo(texts::kSettingsLoad);
+    view_.AppendMemo(texts::operation::kBlockRule);
+    view_.AppendMemo(texts::settings::kSettingsLoad);
     view_.AppendMemo("0");
     retries_ = 0;
 }
@@ -73,7 +74,7 @@ void WriteSettingsOperation::BytesConnected() {
 
 void WriteSettingsOperation::SendBlock() {
     sending_ = true;
-    view_.AppendMemo(texts::kSettingsSend);
+    view_.AppendMemo(texts::settings::kSettingsSend);
     link_.ClearReceiveBuffer();
     link_.SendFrame(BuildDataBlockFrame(block_));
     poll_ = 0;
@@ -85,14 +86,15 @@ void WriteSettingsOperation::Examine() {
     if (Search(buffer, frames::kOpening) == 0 || !FrameComplete(buffer))
         return;
     if (!VerifyChecksum(buffer))
-        return Reject(texts::kSettingsChecksumError, texts::kSettingsChecksumBox);
+        return Reject(texts::settings::kSettingsChecksumError,
+                      texts::settings::kSettingsChecksumBox);
     if (ShortSearch(buffer, "writespiok!") != 0)
         return Succeed();
     if (ShortSearch(buffer, "data_err!") != 0)
-        return Reject(texts::kSettingsDataError, texts::kSettingsDataErrorBox);
+        return Reject(texts::settings::kSettingsDataError, texts::settings::kSettingsDataErrorBox);
     if (ShortSearch(buffer, "timeout!") != 0) {
-        view_.AppendErrorMemo(texts::kSettingsTimeOut);
-        view_.AppendMemo(texts::kBlockRule);
+        view_.AppendErrorMemo(texts::settings::kSettingsTimeOut);
+        view_.AppendMemo(texts::operation::kBlockRule);
         return SendBlock(); // a device time-out is not counted against the limit
     }
     link_.ClearReceiveBuffer();
@@ -101,23 +103,23 @@ void WriteSettingsOperation::Examine() {
 void WriteSettingsOperation::Reject(const char* errorLine, const char* boxText) {
     view_.AppendErrorMemo(errorLine);
     view_.AppendErrorMemo(std::to_string(retries_));
-    view_.AppendMemo(texts::kBlockRule);
+    view_.AppendMemo(texts::operation::kBlockRule);
     if (++retries_ > kMaxRetries) {
         End(OperationStatus::Failed); // before the box: ticks go on while it shows
-        view_.Inform("OK", boxText);
+        view_.Inform(texts::settings::kSettingsBoxCaption, boxText);
         return;
     }
     SendBlock();
 }
 
 void WriteSettingsOperation::Succeed() {
-    view_.AppendMemo(texts::kSettingsSaved);
+    view_.AppendMemo(texts::settings::kSettingsSaved);
     retries_ = 0;
     view_.SetProgress(100, "100%");
-    for (const char* line : texts::kSettingsWriteOk)
+    for (const char* line : texts::settings::kSettingsWriteOk)
         view_.AppendMemo(line);
     End(OperationStatus::Succeeded);
-    view_.Inform("OK", texts::kSettingsWriteOkBox);
+    view_.Inform(texts::settings::kSettingsBoxCaption, texts::settings::kSettingsWriteOkBox);
 }
 
 } // namespace mervadin

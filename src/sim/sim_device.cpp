@@ -13,7 +13,6 @@ constexpr std::size_t kMaxReadBlocks = 4096;
 // The first call record block follows the accepting answer after this pause,
 // so that the tool has taken the answer and cleared its buffer.
 constexpr std::uint64_t kFirstBlockDelayMs = 50;
-constexpr std::uint64_t kSessionIdleMs = 3000;
 
 std::string_view AsText(const std::vector<std::uint8_t>& bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
@@ -335,31 +334,6 @@ void SimDevice::Advance(std::uint64_t nowMs) {
     }
 }
 
-std::optional<std::uint64_t> SimDevice::NextDueMs() const {
-    if (!plugged_)
-        return std::nullopt;
-    std::optional<std::uint64_t> due;
-    auto consider = [&due](std::uint64_t at) { due = due ? std::min(*due, at) : at; };
-    if (!inbox_.empty())
-        consider(inbox_.front().dueMs);
-    if (!outbox_.empty())
-        consider(outbox_.front().dueMs);
-    if (!scheduled_.empty())
-        consider(scheduled_.front().dueMs);
-    if (inFlight_)
-        consider(flashDoneMs_);
-    if (mode_ == Mode::AwaitSettings && settingsStored_)
-        consider(lastFrameMs_ + kSessionIdleMs + 1);
-    if (mode_ == Mode::Idle) {
-        if (const auto change = dialer_.NextChangeMs())
-            consider(*change);
-        // A status frame waits for the answers still scheduled.
-        if (timing_.statusIntervalMs > 0 && scheduled_.empty())
-            consider(nextStatusMs_);
-    }
-    return due;
-}
-
 void SimDevice::EndSession() {
     if (mode_ != Mode::Idle && area_ == Area::Numbers)
         UpdateDialerNumbers();
@@ -367,38 +341,6 @@ void SimDevice::EndSession() {
     inFlight_.reset();
     statusAnswered_ = true;
     nextStatusMs_ = nowMs_ + timing_.statusIntervalMs;
-}
-
-void SimDevice::Reconnect() {
-    incoming_.clear();
-    inbox_.clear();
-    outbox_.clear();
-    scheduled_.clear();
-    EndSession();
-}
-
-void SimDevice::Unplug() {
-    if (!plugged_)
-        return;
-    plugged_ = false;
-    incoming_.clear();
-    inbox_.clear();
-    outbox_.clear();
-    scheduled_.clear();
-    inFlight_.reset();
-    mode_ = Mode::Idle;
-    if (plugListener_)
-        plugListener_(false);
-}
-
-void SimDevice::Plug() {
-    if (plugged_)
-        return;
-    plugged_ = true;
-    statusAnswered_ = true;
-    nextStatusMs_ = nowMs_ + timing_.statusIntervalMs;
-    if (plugListener_)
-        plugListener_(true);
 }
 
 void SimDevice::UpdateDialerNumbers() {

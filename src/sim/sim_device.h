@@ -99,6 +99,10 @@ public:
     void Load(const std::filesystem::path& file);
 
 private:
+    // A settings session the tool left without a stop or exit frame closes
+    // after this long without a frame.
+    static constexpr std::uint64_t kSessionIdleMs = 3000;
+
     enum class Mode { Idle, Erasing, AwaitSettings, AwaitBlocks, Reading };
     enum class Area { Numbers, Voice };
 

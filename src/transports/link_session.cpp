@@ -30,7 +30,7 @@ LinkSession::LinkSession(const DeviceSelection& selection,
 #endif
     case DeviceSelection::Kind::Hid:
         if (!HidTransport::Initialise())
-            throw std::runtime_error(kHidInitFailed);
+            throw HidUnavailable();
         {
             auto hid = std::make_unique<HidTransport>(selection.path);
             chooser_ = hid.get();

@@ -6,10 +6,12 @@
 #include "link/device_link.h"
 #include "link/device_selection.h"
 #include "link/frame_trace.h"
+#include "transports/transport_texts.h"
 
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace mervadin {
@@ -18,13 +20,17 @@ namespace sim {
 class SimDevice;
 }
 
+// The HID layer could not start; its message is the one the start-up shows.
+class HidUnavailable : public std::runtime_error {
+public:
+    HidUnavailable() : std::runtime_error(texts::transports::kHidInitFailed) {}
+};
+
 class LinkSession {
 public:
-    // The HID layer could not start: the message the start-up shows.
-    static constexpr const char* kHidInitFailed = "fpInit Fail!";
-
-    // Throws std::runtime_error with a message for the user when the HID
-    // layer cannot start or the trace file cannot be opened.
+    // Throws HidUnavailable when the HID layer cannot start, and
+    // std::runtime_error with a message for the user when the trace file
+    // cannot be opened.
     LinkSession(const DeviceSelection& selection,
                 const std::optional<std::filesystem::path>& trace);
     ~LinkSession();

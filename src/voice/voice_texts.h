@@ -4,7 +4,7 @@
 // of the text, and the Chinese ones are the device maker's own. Do not
 // correct them.
 
-namespace mervadin::texts {
+namespace mervadin::texts::voice {
 
 // Loading a voice file.
 inline constexpr const char* kVoiceLoadedCaption = "OK!!";
@@ -32,4 +32,4 @@ inline constexpr const char* kVoiceWriteOk[] = {
 inline constexpr const char* kVoiceWriteOkCaption = "OK";
 inline constexpr const char* kVoiceWriteOkBox = "  写语音完成!";
 
-} // namespace mervadin::texts
+} // namespace mervadin::texts::voice

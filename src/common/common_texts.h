@@ -1,0 +1,15 @@
+#pragma once
+// Texts every window shares, kept exactly as operators know them: blanks
+// and spellings are part of the text. Do not correct them.
+
+namespace mervadin::texts::common {
+
+// The caption of a box that shows a file or input error (the message names
+// the path and what is wrong).
+inline constexpr const char* kErrorCaption = "Error";
+// Asked before a save replaces a file of the number list or the display window.
+inline constexpr const char* kFileExists = "The file has already exist!!";
+// The first item of every level and switch list (index 0, level 0).
+inline constexpr const char* kOff = "-OFF-";
+
+} // namespace mervadin::texts::common

@@ -17,9 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // A frame whose checksum tag follows its opening verifies once
         // filled (a tag before the opening may have its digits written over
         // the opening: such a frame is no frame the tool builds).
-        const std::size_t opening = Search(bytes, "velorn<");
+        const auto opening = Search(bytes, "velorn<");
         const std::size_t colon = FillChecksum(copy, shape);
-        if (colon != 0 && colon > opening)
+        if (opening && colon != 0 && colon > *opening)
             FUZZ_CHECK(VerifyChecksum(copy, shape));
     }
     Search(bytes, "checksum:");

@@ -92,7 +92,7 @@ TEST(BridgeHardening, AnEmptyMessageIsNoUnplugAndAFullQueueIsABusyDevice) {
     EXPECT_TRUE(link.Connected());
     const std::string report = std::string(1, '\0') + "velorn<";
     ASSERT_EQ(::send(peer, report.data(), report.size(), 0), static_cast<ssize_t>(report.size()));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Search(link.Received(), "velorn<") != 0; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Search(link.Received(), "velorn<").has_value(); }));
     ::close(peer);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !link.Connected(); }));
     ::close(listening);

@@ -165,7 +165,7 @@ TEST_F(SimDeviceTest, SettingsWriteStoresTheBlockAndReportsFaults) {
 
     Send(BuildDataBlockFrame(block));
     EXPECT_TRUE(VerifyChecksum(link.Received()));
-    EXPECT_NE(ShortSearch(link.Received(), "writespiok!"), 0u);
+    EXPECT_TRUE(ShortSearch(link.Received(), "writespiok!").has_value());
     ASSERT_TRUE(device.Settings().has_value());
     EXPECT_EQ(*device.Settings(), block);
     EXPECT_EQ(device.SettingsWrites(), 1u);

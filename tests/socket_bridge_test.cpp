@@ -66,10 +66,10 @@ TEST(SocketBridge, ExchangesFramesAndFollowsThePeer) {
     // The handshake answer, then call record block 0 as 576 bytes of reports.
     link.ClearReceiveBuffer();
     link.SendFrame(BuildFrame(frames::kReadCdrRequest));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Search(link.Received(), "module") != 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Search(link.Received(), "module").has_value(); }));
     EXPECT_TRUE(VerifyChecksum(link.Received()));
     link.ClearReceiveBuffer();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Search(link.Received(), ">end") != 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Search(link.Received(), ">end").has_value(); }));
     EXPECT_EQ(Search(link.Received(), ">end"), 538u);
     EXPECT_TRUE(VerifyChecksum(link.Received()));
     EXPECT_EQ(Text(link.Received()).substr(7, 5), "Alice");

@@ -107,8 +107,8 @@ int Frame(const std::string& frameTemplate, Streams io) {
                << " bytes long; this one has " << frameTemplate.size() << '\n';
         return kBadInput;
     }
-    if (Search(AsBytes(frameTemplate), frames::kOpening) == 0 ||
-        Search(AsBytes(frameTemplate), frames::kChecksumTail) == 0) {
+    if (!Search(AsBytes(frameTemplate), frames::kOpening) ||
+        !Search(AsBytes(frameTemplate), frames::kChecksumTail)) {
         io.err << "mervadin-cli: a frame template must hold \"velorn<\" and "
                   "\"checksum:000000;>end\"\n";
         return kBadInput;

@@ -1,10 +1,13 @@
 #pragma once
 // The searches with which markers, tags, answer words and record fields are
 // found in bytes. Both give the position of the last character of the first
-// match, or 0 when there is none; bytes are compared raw.
+// match, or nothing when there is none; bytes are compared raw. (The
+// device's own tool used 0 for "none", which a one-character match at byte
+// 0 would also give; every pattern searched for is longer, so the two agree.)
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -19,8 +22,8 @@ inline constexpr std::size_t kShortSearchStarts = 200;
 inline constexpr std::size_t kMaxPatternLength = 51;
 
 // A match never runs past the end of the buffer.
-std::size_t Search(Bytes buffer, std::string_view pattern);
-std::size_t ShortSearch(Bytes buffer, std::string_view pattern);
+std::optional<std::size_t> Search(Bytes buffer, std::string_view pattern);
+std::optional<std::size_t> ShortSearch(Bytes buffer, std::string_view pattern);
 
 // Text as bytes, for searching string literals and strings.
 inline Bytes AsBytes(std::string_view text) {

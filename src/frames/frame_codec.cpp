@@ -23,7 +23,7 @@ struct ChecksumPlace {
 
 std::size_t ChecksumColon(Bytes frame, std::size_t first, FrameShape shape) {
     if (shape == FrameShape::Text)
-        return Search(frame, kChecksumTag);
+        return Search(frame, kChecksumTag).value_or(0);
     const std::size_t colon = first + kBlockColonOffset;
     if (colon >= frame.size())
         return 0;
@@ -33,10 +33,10 @@ std::size_t ChecksumColon(Bytes frame, std::size_t first, FrameShape shape) {
 
 // Both markers must be present and the six digits must fit in the buffer.
 bool LocateChecksum(Bytes frame, FrameShape shape, ChecksumPlace& place) {
-    const std::size_t opening = Search(frame, kOpening);
-    if (opening == 0)
+    const auto opening = Search(frame, kOpening);
+    if (!opening)
         return false;
-    const std::size_t first = opening + 1 - kOpening.size();
+    const std::size_t first = *opening + 1 - kOpening.size();
     const std::size_t colon = ChecksumColon(frame, first, shape);
     if (colon == 0 || colon + kDigits >= frame.size())
         return false;
@@ -96,12 +96,14 @@ bool FrameComplete(Bytes buffer, FrameShape shape) {
     if (shape == FrameShape::DataBlock) {
         // All of a block's bytes have come; its checksum then tells whether
         // they are whole.
-        const std::size_t opening = Search(buffer, kOpening);
-        return opening != 0 && buffer.size() >= opening + 1 - kOpening.size() + kBlockFrameLength;
+        const auto opening = Search(buffer, kOpening);
+        return opening && buffer.size() >= *opening + 1 - kOpening.size() + kBlockFrameLength;
     }
-    const std::size_t colon = Search(buffer, kChecksumTag);
-    const std::size_t after = colon + 1 + kDigits;
-    return colon != 0 && after < buffer.size() && Search(buffer.subspan(after), kEndMark) != 0;
+    const auto colon = Search(buffer, kChecksumTag);
+    if (!colon)
+        return false;
+    const std::size_t after = *colon + 1 + kDigits;
+    return after < buffer.size() && Search(buffer.subspan(after), kEndMark).has_value();
 }
 
 std::size_t TextLength(Bytes frame) {

@@ -39,7 +39,7 @@ OutgoingFrame BuildLevelFrame(LevelKind kind, int level) {
     const bool speaker = kind == LevelKind::Speaker;
     OutgoingFrame frame;
     CopyInto(frame, 0, speaker ? frames::kMasterSpeaker : frames::kMasterMic);
-    const std::size_t colon = Search(frame.bytes, speaker ? "masterspk:" : "mastermic:");
+    const std::size_t colon = *Search(frame.bytes, speaker ? "masterspk:" : "mastermic:");
     frame.bytes[colon + 1] = static_cast<std::uint8_t>('0' + level / 10);
     frame.bytes[colon + 2] = static_cast<std::uint8_t>('0' + level % 10);
     FillChecksum(frame.bytes);

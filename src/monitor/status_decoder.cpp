@@ -15,10 +15,10 @@ constexpr unsigned kCounterLimit = 100095;
 
 // The `count` characters right after a tag, when all of them are in the frame.
 std::optional<std::string> After(Bytes frame, std::string_view tag, std::size_t count) {
-    const std::size_t end = Search(frame, tag);
-    if (end == 0 || end + count >= frame.size())
+    const auto end = Search(frame, tag);
+    if (!end || *end + count >= frame.size())
         return std::nullopt;
-    return std::string(reinterpret_cast<const char*>(frame.data()) + end + 1, count);
+    return std::string(reinterpret_cast<const char*>(frame.data()) + *end + 1, count);
 }
 
 int TwoDigits(const std::string& text) {
@@ -67,11 +67,11 @@ int SignalBars(int q) {
 }
 
 std::string TagValue(Bytes frame, std::string_view tag) {
-    const std::size_t end = Search(frame, tag);
-    if (end == 0)
+    const auto end = Search(frame, tag);
+    if (!end)
         return "";
     std::string value;
-    for (std::size_t i = end + 1; i < frame.size() && value.size() < kMaxTagValue; ++i) {
+    for (std::size_t i = *end + 1; i < frame.size() && value.size() < kMaxTagValue; ++i) {
         if (frame[i] == ';')
             break;
         value += static_cast<char>(frame[i]);
@@ -110,7 +110,7 @@ std::vector<const DeviceModel*> ModelsNamed(Bytes frame, const std::string& curr
     std::vector<const DeviceModel*> named;
     std::string last = current;
     for (const auto& model : DeviceModels()) {
-        if (Search(frame, model.id) != 0 && model.id != last) {
+        if (Search(frame, model.id) && model.id != last) {
             named.push_back(&model);
             last = model.id;
         }

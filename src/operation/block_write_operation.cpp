@@ -117,7 +117,7 @@ void BlockWriteOperation::Transmit() {
 
 void BlockWriteOperation::ExamineBlock() {
     const Bytes buffer = link_.Received();
-    if (Search(buffer, frames::kOpening) == 0 || !FrameComplete(buffer))
+    if (!Search(buffer, frames::kOpening) || !FrameComplete(buffer))
         return;
     if (!VerifyChecksum(buffer)) {
         view_.AppendErrorMemo(texts_.checksumError);
@@ -125,9 +125,9 @@ void BlockWriteOperation::ExamineBlock() {
         view_.AppendMemo(texts::operation::kBlockRule);
         return Reject();
     }
-    const bool writing = ShortSearch(buffer, "writingspi!") != 0;
-    const bool stored = !writing && ShortSearch(buffer, "writespiok!") != 0;
-    const bool rejected = !writing && !stored && ShortSearch(buffer, "data_err!") != 0;
+    const bool writing = ShortSearch(buffer, "writingspi!").has_value();
+    const bool stored = !writing && ShortSearch(buffer, "writespiok!").has_value();
+    const bool rejected = !writing && !stored && ShortSearch(buffer, "data_err!").has_value();
     link_.ClearReceiveBuffer();
     if (writing) {
         view_.AppendMemo(texts_.writing); // the resend wait goes on

@@ -7,21 +7,21 @@ namespace mervadin {
 
 bool EraseWait::Examine() {
     const Bytes buffer = link_.Received();
-    if (Search(buffer, frames::kOpening) == 0 || !FrameComplete(buffer))
+    if (!Search(buffer, frames::kOpening) || !FrameComplete(buffer))
         return false;
     if (!VerifyChecksum(buffer)) {
         link_.ClearReceiveBuffer();
         return false;
     }
-    if (ShortSearch(buffer, "earsespi!") != 0) {
+    if (ShortSearch(buffer, "earsespi!").has_value()) {
         link_.ClearReceiveBuffer();
         view_.AppendMemo(texts::operation::kErasing);
-    } else if (ShortSearch(buffer, "earse:") != 0) {
+    } else if (ShortSearch(buffer, "earse:").has_value()) {
         link_.ClearReceiveBuffer();
         view_.AppendMemo(texts::operation::kErasing);
         view_.AppendMemo(std::to_string(steps_++));
         view_.AppendMemo(texts::operation::kEraseRule);
-    } else if (ShortSearch(buffer, "earsespiok!") != 0) {
+    } else if (ShortSearch(buffer, "earsespiok!").has_value()) {
         link_.ClearReceiveBuffer();
         view_.AppendMemo(endLine_);
         return true;

@@ -53,9 +53,10 @@ Handshake::State Handshake::OnBytes() {
 
 Handshake::State Handshake::Examine() {
     const Bytes buffer = link_.Received();
-    if (!FrameComplete(buffer) || (profile_.needsOpening && Search(buffer, frames::kOpening) == 0))
+    if (!FrameComplete(buffer) || (profile_.needsOpening && !Search(buffer, frames::kOpening)))
         return state_;
-    if (VerifyChecksum(buffer) && Search(buffer, "okok!") != 0 && Search(buffer, "module") != 0) {
+    if (VerifyChecksum(buffer) && Search(buffer, "okok!").has_value() &&
+        Search(buffer, "module").has_value()) {
         view_.AppendMemo(profile_.connected);
         return state_ = State::Connected;
     }

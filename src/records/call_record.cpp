@@ -140,11 +140,11 @@ void PutDate(LineWriter& out, std::span<const std::uint8_t, kRecordSize> r) {
 // Takes the characters after a tag in a live frame: the first always, then
 // up to `max` until ";" or "]".
 std::string LiveValue(std::span<const std::uint8_t> buffer, std::string_view tag, std::size_t max) {
-    const std::size_t end = Search(buffer, tag);
-    if (end == 0)
+    const auto end = Search(buffer, tag);
+    if (!end)
         return "";
     std::string value;
-    for (std::size_t i = end + 1; i < buffer.size() && value.size() < max; ++i) {
+    for (std::size_t i = *end + 1; i < buffer.size() && value.size() < max; ++i) {
         const char c = static_cast<char>(buffer[i]);
         if (!value.empty() && (c == ';' || c == ']'))
             break;
@@ -195,10 +195,10 @@ std::optional<std::string> DecodeCallRecord(std::span<const std::uint8_t, kRecor
 }
 
 std::string_view FieldView(std::string_view line, std::string_view key) {
-    const std::size_t end = ShortSearch(AsBytes(line), key);
-    if (end == 0)
+    const auto end = ShortSearch(AsBytes(line), key);
+    if (!end)
         return {};
-    return FieldViewAt(line, end + 1);
+    return FieldViewAt(line, *end + 1);
 }
 
 std::string_view FieldViewAt(std::string_view line, std::size_t start) {
@@ -221,8 +221,8 @@ std::string_view TypeName(std::string_view type) {
 }
 
 char LiveRecordType(std::span<const std::uint8_t> buffer) {
-    const std::size_t typeAt = Search(buffer, "Type:");
-    return typeAt != 0 && typeAt + 1 < buffer.size() ? static_cast<char>(buffer[typeAt + 1]) : '\0';
+    const auto typeAt = Search(buffer, "Type:");
+    return typeAt && *typeAt + 1 < buffer.size() ? static_cast<char>(buffer[*typeAt + 1]) : '\0';
 }
 
 std::string LiveRecordLine(std::span<const std::uint8_t> buffer) {

@@ -82,13 +82,13 @@ void ReadCdrOperation::BytesConnected() {
 
 void ReadCdrOperation::Examine() {
     const Bytes buffer = link_.Received();
-    const std::size_t opening = Search(buffer, frames::kOpening);
-    if (!FrameComplete(buffer, FrameShape::DataBlock))
+    const auto opening = Search(buffer, frames::kOpening);
+    if (!opening || !FrameComplete(buffer, FrameShape::DataBlock))
         return;
     view_.AppendMemo(texts::records::kReadData);
     view_.AppendMemo(texts::records::kReadChecksum);
     if (VerifyChecksum(buffer, FrameShape::DataBlock))
-        return StoreBlock(opening + 1);
+        return StoreBlock(*opening + 1);
     // The device sends the block again; its wait keeps counting.
     link_.ClearReceiveBuffer();
     link_.SendFrame(BuildFrame(frames::kCdrResend));

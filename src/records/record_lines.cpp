@@ -28,8 +28,8 @@ std::size_t RemarkStart(const std::string& line) {
     constexpr std::string_view field = "],\tRemark[";
     if (const std::size_t at = line.rfind(field); at != std::string::npos)
         return at + field.size();
-    const std::size_t end = ShortSearch(AsBytes(line), "Remark[");
-    return end == 0 ? std::string::npos : end + 1;
+    const auto end = ShortSearch(AsBytes(line), "Remark[");
+    return end ? *end + 1 : std::string::npos;
 }
 
 } // namespace mervadin

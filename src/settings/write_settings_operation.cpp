@@ -83,16 +83,16 @@ void WriteSettingsOperation::SendBlock() {
 
 void WriteSettingsOperation::Examine() {
     const Bytes buffer = link_.Received();
-    if (Search(buffer, frames::kOpening) == 0 || !FrameComplete(buffer))
+    if (!Search(buffer, frames::kOpening) || !FrameComplete(buffer))
         return;
     if (!VerifyChecksum(buffer))
         return Reject(texts::settings::kSettingsChecksumError,
                       texts::settings::kSettingsChecksumBox);
-    if (ShortSearch(buffer, "writespiok!") != 0)
+    if (ShortSearch(buffer, "writespiok!").has_value())
         return Succeed();
-    if (ShortSearch(buffer, "data_err!") != 0)
+    if (ShortSearch(buffer, "data_err!").has_value())
         return Reject(texts::settings::kSettingsDataError, texts::settings::kSettingsDataErrorBox);
-    if (ShortSearch(buffer, "timeout!") != 0) {
+    if (ShortSearch(buffer, "timeout!").has_value()) {
         view_.AppendErrorMemo(texts::settings::kSettingsTimeOut);
         view_.AppendMemo(texts::operation::kBlockRule);
         return SendBlock(); // a device time-out is not counted against the limit

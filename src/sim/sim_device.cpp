@@ -266,9 +266,8 @@ void SimDevice::SendBytes(std::vector<std::uint8_t> frame, std::uint64_t delayMs
 void SimDevice::EmitFrame(std::vector<std::uint8_t> frame) {
     if (faults_.damagedAnswers > 0) {
         --faults_.damagedAnswers;
-        const std::size_t colon = Search(frame, "checksum:");
-        if (colon != 0)
-            frame[colon + 6] = frame[colon + 6] == '0' ? '1' : '0';
+        if (const auto colon = Search(frame, "checksum:"))
+            frame[*colon + 6] = frame[*colon + 6] == '0' ? '1' : '0';
     }
     if (faults_.garbageReports > 0) {
         --faults_.garbageReports;

@@ -186,6 +186,20 @@ TEST(Cli, MonitorPrintsStatusLinesAndTakesCommands) {
     EXPECT_EQ(RunCli(wd + "--device unix:/nonexistent monitor").status, 1);
 }
 
+TEST(Cli, WritesTheSettingsUnlessANumberFieldHoldsLetters) {
+    test::TempFolder temp;
+    const std::string wd = "--workdir '" + temp.path().string() + "' ";
+    ASSERT_EQ(RunCli(wd + "init").status, 0);
+    const auto written = RunCli(wd + "--device sim write-settings");
+    EXPECT_EQ(written.status, 0);
+    EXPECT_NE(written.out.find("Write Setting OK!"), std::string::npos);
+    ASSERT_EQ(RunCli(wd + "config set 'pick up call all time=' 9x9").status, 0);
+    const auto refused = RunCli(wd + "--device sim write-settings");
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_NE(refused.err.find("\"pick up call all time=9x9\" is not a number"), std::string::npos);
+}
+
 TEST(Cli, PacksAndWritesTheNumberList) {
     test::TempFolder temp;
     const std::string wd = "--workdir '" + (temp / "wd").string() + "' ";

@@ -103,7 +103,10 @@ TEST_F(SettingsWindowTest, ExitChangesNothingAndDefaultRestores) {
         window.findChild<QComboBox*>("ComboBox7")->setCurrentIndex(5);
         window.show();
         QTest::keyClick(&window, Qt::Key_Escape);
-        EXPECT_TRUE(window.isVisible()); // Esc discards nothing silently
+        // Esc discards nothing silently: it asks, and No (the default) stays.
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(prompts.shown.back(),
+                  (Notice{"Setting", "Close the settings without saving your changes?"}));
         // An outer size of 858 x 540, or larger where the fonts need it.
         EXPECT_GE(window.width(), 852);
         EXPECT_GE(window.height(), 512);
@@ -120,6 +123,69 @@ TEST_F(SettingsWindowTest, ExitChangesNothingAndDefaultRestores) {
     }
     EXPECT_EQ(ReadLines(config), DefaultSettingsLines());
     EXPECT_EQ(prompts.shown.back(), (Notice{"OK", "  DefaultSetting OK!!  "}));
+}
+
+TEST_F(SettingsWindowTest, EscapeLeavesAtOnceWithoutChangesAndAfterYes) {
+    RestoreDefaultSettings(config);
+    {
+        SettingsWindow window(config, prompts);
+        window.show();
+        QTest::keyClick(&window, Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible());
+        EXPECT_TRUE(prompts.shown.empty());
+    }
+    SettingsWindow window(config, prompts);
+    window.show();
+    window.findChild<QLineEdit*>("Edit1")->setText("7");
+    prompts.answers = {Prompts::Answer::Yes};
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(ReadTextSetting(config, "dial out every time="), "20");
+}
+
+// Counts and times take digits only; one that holds letters from the file
+// is refused on Save, naming the field, and nothing is written.
+TEST_F(SettingsWindowTest, NumberFieldsTakeDigitsOnly) {
+    RestoreDefaultSettings(config);
+    WriteSetting(config, "all time of dial to pickup=", "ab");
+    const std::string before = test::Slurp(config);
+    SettingsWindow window(config, prompts);
+    window.show();
+    auto* wait = window.findChild<QLineEdit*>("Edit6");
+    EXPECT_EQ(wait->text(), "ab");
+    EXPECT_FALSE(window.Save());
+    EXPECT_EQ(prompts.shown.back(),
+              (Notice{"Error", "AnsweredWait: \"ab\" is not a number (digits only); nothing "
+                               "was saved."}));
+    EXPECT_EQ(test::Slurp(config), before);
+    EXPECT_EQ(window.focusWidget(), wait);
+
+    // Letters cannot be typed; those from the file can be deleted.
+    QTest::keyClick(wait, Qt::Key_End);
+    QTest::keyClick(wait, Qt::Key_Backspace);
+    QTest::keyClick(wait, Qt::Key_Backspace);
+    QTest::keyClicks(wait, "4x2");
+    EXPECT_EQ(wait->text(), "42");
+    auto* delay = window.findChild<QLineEdit*>("Edit1");
+    delay->selectAll();
+    QTest::keyClicks(delay, "9y");
+    EXPECT_EQ(delay->text(), "9");
+    EXPECT_TRUE(window.Save());
+    EXPECT_EQ(ReadTextSetting(config, "all time of dial to pickup="), "42");
+
+    // The host number is a phone number: 16 characters show whole.
+    auto* host = window.findChild<QLineEdit*>("Edit7");
+    QTest::keyClicks(host, "+8613800000000");
+    EXPECT_EQ(host->text(), "+8613800000000");
+    EXPECT_GE(host->contentsRect().width(),
+              host->fontMetrics().horizontalAdvance(QString(16, '0')));
+
+    // Tab leaves the SMS box instead of typing into the SMS.
+    auto* sms = window.findChild<QPlainTextEdit*>("Memo7");
+    sms->setFocus();
+    QTest::keyClick(sms, Qt::Key_Tab);
+    EXPECT_EQ(sms->toPlainText(), "");
+    EXPECT_NE(window.focusWidget(), sms);
 }
 
 TEST_F(SettingsWindowTest, TypedTextIsEncodedAndASaveWorksAfterAFailedOpen) {

@@ -1,4 +1,5 @@
 #include "operation/operation_runner.h"
+#include "settings/settings_block.h"
 #include "settings/settings_file.h"
 #include "settings/write_settings_operation.h"
 #include "support/direct_transport.h"
@@ -36,6 +37,26 @@ protected:
     test::RecordingView view;
     OperationRunner runner{link, view};
 };
+
+// A number field holding letters would go out as 0 and be called written:
+// the write is refused before anything is sent, naming the keys.
+TEST_F(WriteSettingsTest, NumberFieldsWithLettersAreRefusedBeforeSending) {
+    WriteSetting(config, "all time of dial to pickup=", "ab");
+    WriteSetting(config, "dial number counter=", "12x");
+    EXPECT_EQ(RunFor(500), OperationStatus::Failed);
+    EXPECT_TRUE(transport.Frames().empty());
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].first, "Error");
+    for (const char* named : {"Config.txt", "\"all time of dial to pickup=ab\"",
+                              "\"dial number counter=12x\"", "nothing was sent"})
+        EXPECT_NE(view.boxes[0].second.find(named), std::string::npos) << named;
+    // Empty and negative values are numbers as the block reads them.
+    WriteSetting(config, "all time of dial to pickup=", "");
+    WriteSetting(config, "dial number counter=", "-1");
+    EXPECT_EQ(SettingsNotNumbers(SettingsIndex::OfLines(ReadLines(config))),
+              std::vector<std::string>{});
+    EXPECT_EQ(RunFor(500), OperationStatus::Succeeded);
+}
 
 TEST_F(WriteSettingsTest, WritesTheBlockAndSendsNoStopFrame) {
     EXPECT_EQ(RunFor(500), OperationStatus::Succeeded);

@@ -11,6 +11,7 @@
 #include "operation/operation_texts.h"
 #include "qtcore/text_codec.h"
 #include "records/read_cdr_operation.h"
+#include "settings/settings_block.h"
 #include "settings/write_settings_operation.h"
 #include "transports/hid_transport.h"
 #include "transports/link_session.h"
@@ -185,6 +186,18 @@ int Status(const DeviceOptions& options, Streams io) {
 }
 
 int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
+    const auto configFile = folder.File(file::kConfig);
+    try {
+        const std::string text = ReadFileBytes(configFile);
+        const auto config = SettingsIndex::OfText(text);
+        if (const auto notNumbers = SettingsNotNumbers(config); !notNumbers.empty()) {
+            io.err << "mervadin-cli: " << NotNumbersMessage(configFile, config, notNumbers) << '\n';
+            return kBadInput;
+        }
+    } catch (const FileError& e) {
+        io.err << "mervadin-cli: " << e.what() << '\n';
+        return kFailure;
+    }
     return RunOperation(options, io, kDownloadWindowStop,
                         [&](DeviceLink& link, OperationView& view) {
                             return std::make_unique<WriteSettingsOperation>(

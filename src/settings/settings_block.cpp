@@ -1,5 +1,7 @@
 #include "settings/settings_block.h"
 
+#include "common/decimal.h"
+#include "files/path_text.h"
 #include "settings/settings_file.h"
 
 #include <algorithm>
@@ -11,10 +13,19 @@ namespace {
 
 class BlockWriter {
 public:
-    BlockWriter(const SettingsIndex& config, SettingsBlock& block, const TextEncoding& encoding)
-        : config_(config), block_(block), encoding_(encoding) {}
+    BlockWriter(const SettingsIndex& config, SettingsBlock& block, const TextEncoding& encoding,
+                std::vector<std::string>* notNumbers = nullptr)
+        : config_(config), block_(block), encoding_(encoding), notNumbers_(notNumbers) {}
 
-    std::int32_t Int(const char* key) const { return ParseIntSetting(Text(key)); }
+    // A number field's value; one that is neither empty nor a decimal
+    // integer counts as 0 and is noted.
+    std::int32_t Int(const char* key) const {
+        const std::string text = Text(key);
+        if (notNumbers_ && !text.empty() && !ParseDecimal(text) &&
+            std::find(notNumbers_->begin(), notNumbers_->end(), key) == notNumbers_->end())
+            notNumbers_->push_back(key);
+        return ParseIntSetting(text);
+    }
     std::string Text(const char* key) const { return config_.Text(key); }
 
     // The low `width` bytes of the value, most significant first.
@@ -47,7 +58,10 @@ private:
     const SettingsIndex& config_;
     SettingsBlock& block_;
     const TextEncoding& encoding_;
+    std::vector<std::string>* notNumbers_;
 };
+
+void FillBlock(BlockWriter& w, SettingsBlock& block, const LocalTime& at);
 
 std::uint8_t Bcd(int value) {
     return static_cast<std::uint8_t>((value / 10 % 10) << 4 | (value % 10));
@@ -111,10 +125,34 @@ SettingsBlock BuildSettingsBlock(const Lines& config, const LocalTime& at,
     return BuildSettingsBlock(SettingsIndex::OfLines(config), at, encoding);
 }
 
+std::vector<std::string> SettingsNotNumbers(const SettingsIndex& config) {
+    std::vector<std::string> notNumbers;
+    SettingsBlock block{};
+    BlockWriter w(config, block, Utf8Encoding(), &notNumbers);
+    FillBlock(w, block, LocalTime{});
+    return notNumbers;
+}
+
+std::string NotNumbersMessage(const std::filesystem::path& configFile, const SettingsIndex& config,
+                              const std::vector<std::string>& keys) {
+    std::string message = Utf8Of(configFile) + ": ";
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        message += (i ? ", \"" : "\"") + keys[i] + config.Text(keys[i]) + "\"";
+    message += keys.size() == 1 ? " is not a number" : " are not numbers";
+    return message + "; nothing was sent to the device.";
+}
+
 SettingsBlock BuildSettingsBlock(const SettingsIndex& config, const LocalTime& at,
                                  const TextEncoding& encoding) {
     SettingsBlock block{};
     BlockWriter w(config, block, encoding);
+    FillBlock(w, block, at);
+    return block;
+}
+
+namespace {
+
+void FillBlock(BlockWriter& w, SettingsBlock& block, const LocalTime& at) {
     FillOneByteValues(w);
     w.Number(81, 2, "pick up call all time=");
     w.Number(84, 2, "dial out every time=");
@@ -135,7 +173,8 @@ SettingsBlock BuildSettingsBlock(const SettingsIndex& config, const LocalTime& a
     w.TextField(464, 16, "slaver imei=");
     w.TextField(480, 16, "pin=");
     w.TextField(496, 16, "imei=");
-    return block;
 }
+
+} // namespace
 
 } // namespace mervadin

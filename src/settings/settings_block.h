@@ -10,6 +10,9 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace mervadin {
 
@@ -22,5 +25,12 @@ SettingsBlock BuildSettingsBlock(const Lines& config, const LocalTime& at,
                                  const TextEncoding& encoding = Utf8Encoding());
 SettingsBlock BuildSettingsBlock(const SettingsIndex& config, const LocalTime& at,
                                  const TextEncoding& encoding = Utf8Encoding());
+
+// The keys of number fields whose value is neither empty nor a decimal
+// integer (the block would hold 0 for them), each once, in block order.
+std::vector<std::string> SettingsNotNumbers(const SettingsIndex& config);
+// What to tell the operator about them: the file, each key and its value.
+std::string NotNumbersMessage(const std::filesystem::path& configFile, const SettingsIndex& config,
+                              const std::vector<std::string>& keys);
 
 } // namespace mervadin

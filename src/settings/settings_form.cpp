@@ -89,10 +89,21 @@ const std::vector<TextControl>& SettingsTexts() {
         {"Edit2", "PlayMusicMaxTime", "dial out all time=", 4},
         {"Edit5", "WaitingServiceTime", "no person play sound all time=", 2},
         {"Edit4", "ServiceMaxTime", "pick up call all time=", 4},
-        {"Edit7", "Host Number", "hoster number=", 16},
+        {"Edit7", "Host Number", "hoster number=", 16, false},
         {"Edit8", "CallTimesStartZel", "dial number counter=", 5},
     };
     return texts;
+}
+
+std::vector<const TextControl*> TextsNotNumbers(const SettingsFormValues& values) {
+    std::vector<const TextControl*> refused;
+    for (const auto& text : SettingsTexts()) {
+        const auto value = values.texts.find(text.key);
+        if (text.digitsOnly && value != values.texts.end() &&
+            value->second.find_first_not_of("0123456789") != std::string::npos)
+            refused.push_back(&text);
+    }
+    return refused;
 }
 
 SettingsFormValues LoadSettingsForm(const Lines& config) {

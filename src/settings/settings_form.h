@@ -27,6 +27,9 @@ struct TextControl {
     std::string label;
     std::string key;
     int maxLength;
+    // A count or a time the block holds as a number: digits only (empty
+    // counts as 0). The host number is a phone number, written digit by digit.
+    bool digitsOnly = true;
 };
 
 const std::vector<ListControl>& SettingsLists();
@@ -40,7 +43,13 @@ struct SettingsFormValues {
     std::map<std::string, int> lists;
     std::map<std::string, std::string> texts;
     std::string sms;
+
+    bool operator==(const SettingsFormValues&) const = default;
 };
+
+// The text controls whose text is not empty and not digits only: what a
+// save must refuse, naming each field.
+std::vector<const TextControl*> TextsNotNumbers(const SettingsFormValues& values);
 
 // Reads every control's value from the lines of Config.txt.
 SettingsFormValues LoadSettingsForm(const Lines& config);

@@ -30,5 +30,7 @@ inline constexpr const char* kSettingsWriteOkBox = "  Write Setting OK!";
 inline constexpr const char* kSettingsSavedCaption = "OK!!";
 inline constexpr const char* kSettingsSavedBox = "  Save Setting !!";
 inline constexpr const char* kDefaultSettingsBox = "  DefaultSetting OK!!  ";
+// Escape with unsaved changes asks first (the caption is the window's).
+inline constexpr const char* kLeaveUnsaved = "Close the settings without saving your changes?";
 
 } // namespace mervadin::texts::settings

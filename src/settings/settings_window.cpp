@@ -42,23 +42,40 @@ const ListControl& ListByKey(const std::string& key) {
 
 } // namespace
 
-// Refuses typing past a number of bytes in the chosen encoding, but keeps
-// (and lets the operator edit) a longer text that came from the file, where
-// the box's own length limit would cut it.
+// Refuses typing past a number of bytes in the chosen encoding, and in a
+// number field typing anything but digits, but keeps (and lets the operator
+// edit) a text that came from the file, where the box's own limits would cut
+// it: a letter already there can be deleted, none can be added.
 class TypingLimit : public QValidator {
 public:
-    TypingLimit(QObject* parent, std::size_t limit)
-        : QValidator(parent), limit_(limit), allowed_(limit) {}
-    void Loaded(const QString& text) { allowed_ = std::max(limit_, Bytes(text)); }
+    TypingLimit(QObject* parent, std::size_t limit, bool digitsOnly)
+        : QValidator(parent), limit_(limit), allowed_(limit), digitsOnly_(digitsOnly) {}
+    void Loaded(const QString& text) {
+        allowed_ = std::max(limit_, Bytes(text));
+        accepted_ = text;
+    }
+    // The box has already taken the edit when it asks: the text before it is
+    // the last one accepted.
     State validate(QString& input, int&) const override {
-        return Bytes(input) <= allowed_ ? Acceptable : Invalid;
+        if (Bytes(input) > allowed_)
+            return Invalid;
+        if (digitsOnly_ && NonDigits(input) > NonDigits(accepted_))
+            return Invalid;
+        accepted_ = input;
+        return Acceptable;
     }
 
 private:
     static std::size_t Bytes(const QString& text) { return TextCodec::Chosen().EncodedSize(text); }
+    static qsizetype NonDigits(const QString& text) {
+        return std::count_if(text.begin(), text.end(),
+                             [](QChar c) { return c < u'0' || c > u'9'; });
+    }
 
     std::size_t limit_;
     std::size_t allowed_;
+    bool digitsOnly_;
+    mutable QString accepted_;
 };
 
 SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompts, QWidget* parent)
@@ -146,7 +163,7 @@ QWidget* SettingsWindow::BuildListColumns() {
             list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             list->setMinimumWidth(kControlWidth);
         } else {
-            entry.control->setFixedWidth(kControlWidth);
+            entry.control->setFixedWidth(TextWidth(*static_cast<QLineEdit*>(entry.control)));
         }
         grid->addWidget(entry.control, row, column + 1);
         caption->setVisible(!entry.hidden);
@@ -162,6 +179,7 @@ QWidget* SettingsWindow::BuildSmsBox() {
     auto* layout = new QVBoxLayout(box);
     sms_ = new QPlainTextEdit(box);
     sms_->setObjectName("Memo7");
+    sms_->setTabChangesFocus(true); // a tab is no character of an SMS
     connect(sms_, &QPlainTextEdit::textChanged, this, &SettingsWindow::LimitSmsTyping);
     layout->addWidget(sms_);
     return box;
@@ -226,17 +244,33 @@ QComboBox* SettingsWindow::MakeList(QWidget* parent, const ListControl& control)
 QLineEdit* SettingsWindow::MakeText(QWidget* parent, const TextControl& control) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(ToQString(control.name));
-    limits_[control.key] = new TypingLimit(edit, static_cast<std::size_t>(control.maxLength));
+    edit->setMaxLength(std::max(control.maxLength, 1) * 8); // the bytes are limited below
+    edit->setProperty("shownCharacters", control.maxLength);
+    limits_[control.key] =
+        new TypingLimit(edit, static_cast<std::size_t>(control.maxLength), control.digitsOnly);
     edit->setValidator(limits_[control.key]);
     texts_[control.key] = edit;
     return edit;
 }
 
+// Wide enough for as many digits as the field takes, never narrower than
+// the usual width.
+int SettingsWindow::TextWidth(const QLineEdit& edit) {
+    const int characters = edit.property("shownCharacters").toInt();
+    const int margins = 12; // the frame and the text's inner margins
+    return std::max(kControlWidth,
+                    edit.fontMetrics().horizontalAdvance('0') * characters + margins);
+}
+
 void SettingsWindow::keyPressEvent(QKeyEvent* event) {
-    // Esc would throw the operator's changes away without a word: only Exit
-    // (or the close box) leaves without saving.
-    if (event->key() == Qt::Key_Escape)
+    // Esc leaves as on any desktop, but changes are not thrown away without
+    // a word: with unsaved changes it asks first (No the default).
+    if (event->key() == Qt::Key_Escape) {
+        if (Collect() == loaded_ ||
+            prompts_.Confirm(windowTitle().toStdString(), texts::settings::kLeaveUnsaved))
+            reject();
         return;
+    }
     QDialog::keyPressEvent(event);
 }
 
@@ -289,6 +323,17 @@ SettingsFormValues SettingsWindow::Collect() const {
 }
 
 bool SettingsWindow::Save() {
+    // A count or a time with letters would be written to the device as 0:
+    // nothing is saved until the field is mended.
+    if (const auto refused = TextsNotNumbers(Collect()); !refused.empty()) {
+        const TextControl& first = *refused.front();
+        prompts_.Inform(texts::common::kErrorCaption,
+                        first.label + ": \"" + texts_.at(first.key)->text().toStdString() +
+                            "\" is not a number (digits only); nothing was saved.");
+        texts_.at(first.key)->setFocus();
+        texts_.at(first.key)->selectAll();
+        return false;
+    }
     try {
         const auto lock = FolderLock::Beside(configFile_);
         const std::string config =

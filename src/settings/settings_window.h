@@ -1,7 +1,7 @@
 #pragma once
 // The settings editor: shows what Config.txt holds, writes back what the
-// controls hold, and restores the default settings. It checks no values and
-// never talks to the device.
+// controls hold, and restores the default settings. Its number fields take
+// digits only; it never talks to the device.
 
 #include "common/prompts.h"
 #include "settings/settings_form.h"
@@ -38,6 +38,7 @@ private:
     QWidget* BuildTaskWork();
     QComboBox* MakeList(QWidget* parent, const ListControl& control);
     QLineEdit* MakeText(QWidget* parent, const TextControl& control);
+    static int TextWidth(const QLineEdit& edit);
     bool Load();
     void Show(const SettingsFormValues& values);
     SettingsFormValues Collect() const;

@@ -37,8 +37,17 @@ void WriteSettingsOperation::Start() {
     view_.ClearMemo();
     view_.ClearErrorMemo();
     try {
-        const std::string config = ReadFileBytes(configFile_);
-        block_ = BuildSettingsBlock(SettingsIndex::OfText(config), clock_(), encoding_);
+        const std::string text = ReadFileBytes(configFile_);
+        const auto config = SettingsIndex::OfText(text);
+        // A number field holding letters would go out as 0 and be reported
+        // written: nothing is sent until the file is mended.
+        if (const auto notNumbers = SettingsNotNumbers(config); !notNumbers.empty()) {
+            view_.Inform(texts::common::kErrorCaption,
+                         NotNumbersMessage(configFile_, config, notNumbers));
+            End(OperationStatus::Failed);
+            return;
+        }
+        block_ = BuildSettingsBlock(config, clock_(), encoding_);
     } catch (const FileError& e) {
         view_.Inform(texts::common::kErrorCaption, e.what());
         End(OperationStatus::Failed);

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -202,6 +203,42 @@ TEST_F(MainWindowTest, AnUnreadableNumberListIsReported) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_NE(prompts.shown[0].text.find("LoadNumber.txt"), std::string::npos);
     EXPECT_EQ(window.NumberCount(), 0);
+}
+
+// Tab visits every command the operator can use, left to right and top to
+// bottom, leaves each grid with one press and comes round again.
+TEST_F(MainWindowTest, TabReachesEveryCommandAndLeavesTheGrids) {
+    MainWindow window(folder, prompts);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    Find<QPushButton>(window, "Button4")->setFocus();
+    std::vector<std::string> visited;
+    for (int press = 0; press < 18; ++press) {
+        visited.push_back(QApplication::focusWidget()->objectName().toStdString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    const std::vector<std::string> expected = {
+        "Button4",    "Button1",    "Button3",     "Button41",   "Button5",  "Button15",
+        "Button13",   "Button14",   "Button9",     "Button19",   "Button20", "Button23",
+        "ComboBox29", "ComboBox30", "DialOutGrid", "DialInGrid", "Button4",  "Button1"};
+    EXPECT_EQ(visited, expected);
+}
+
+// Enter or Return presses the button that has the focus, never one that
+// has not (Enter in a text box stays there).
+TEST(MakeButton, EnterPressesTheFocusedButtonOnly) {
+    QDialog dialog;
+    int pressed = 0;
+    auto* button = MakeButton(&dialog, "Button1", "Go", {10, 10, 80, 30});
+    QObject::connect(button, &QPushButton::clicked, [&] { ++pressed; });
+    auto* edit = new QLineEdit(&dialog);
+    edit->setGeometry(10, 50, 80, 24);
+    dialog.show();
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(pressed, 2);
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST(PlaceBeside, WindowsOpenBesideTheirAnchorOrWhereTheyCoverLeastOfIt) {

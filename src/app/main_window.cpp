@@ -73,6 +73,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     WirePanel();
     BuildGrids(area);
     BuildMenus();
+    SetTabOrder();
 
     // The 1-ms clock that paces the live monitor; it runs only while the
     // monitor does, so that the window costs nothing at rest.
@@ -150,6 +151,20 @@ void MainWindow::BuildGrids(QWidget* area) {
         grid->setGeometry(4, 16, box->width() - 8, box->height() - 20);
         grids_[static_cast<std::size_t>(list)] = grid;
     }
+}
+
+// Tab runs through the commands left to right, the monitor panel top to
+// bottom, then the two grids (each left with one Tab, not cell by cell).
+void MainWindow::SetTabOrder() {
+    std::vector<QWidget*> chain;
+    for (const char* name : {"Button4", "Button1", "Button3", "Button41", "Button5", "Button15"})
+        chain.push_back(findChild<QPushButton*>(name));
+    for (QWidget* widget : panel_->FocusChain())
+        chain.push_back(widget);
+    chain.push_back(Grid(RecordFiles::List::CallOut));
+    chain.push_back(Grid(RecordFiles::List::CallIn));
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void MainWindow::BuildMenus() {

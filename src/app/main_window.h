@@ -102,6 +102,7 @@ private:
     void BuildButtons(QWidget* area);
     void BuildGrids(QWidget* area);
     void BuildMenus();
+    void SetTabOrder();
     void AddEncodingMenu(QMenu& popup);
     void WirePanel();
     void SetCommandsEnabled(bool enabled);

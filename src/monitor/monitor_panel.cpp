@@ -49,6 +49,7 @@ void MonitorPanel::BuildMonitorBox() {
     lamp_ = Place(new Lamp(monitorBox_), "Shape6", {16, 16, 97, 25});
     frameCounter_ = Place(new QLineEdit(monitorBox_), "Edit10", {16, 48, 97, 24});
     frameCounter_->setReadOnly(true);
+    frameCounter_->setFocusPolicy(Qt::ClickFocus); // shown, not edited: Tab passes by
     auto button = [this](const char* name, const char* caption, int row,
                          void (MonitorPanel::*command)()) {
         auto* made = MakeButton(monitorBox_, name, caption, {16, 80 + 40 * row, 97, 33});
@@ -80,8 +81,10 @@ void MonitorPanel::BuildLevelBox() {
     connect(micBox_, &QComboBox::activated, this, &MonitorPanel::MicrophoneChanged);
     total_ = Place(new QLineEdit(levelBox_), "Edit1", {8, 73, 113, 21});
     total_->setReadOnly(true);
+    total_->setFocusPolicy(Qt::ClickFocus);
     signal_ = Place(new QLineEdit(levelBox_), "Edit2", {8, 112, 49, 24});
     signal_->setReadOnly(true);
+    signal_->setFocusPolicy(Qt::ClickFocus);
     const char* names[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
     for (int i = 0; i < 4; ++i) {
         const int height = 17 + 8 * i;
@@ -95,6 +98,11 @@ void MonitorPanel::BuildLevelBox() {
                                     {"M-module Mic Vol Add", [this] { StepMicrophone(+1); }},
                                     {"M-module Mic Vol Sub", [this] { StepMicrophone(-1); }},
                                     {"Close", [this] { emit CloseRequested(); }}}));
+}
+
+std::vector<QWidget*> MonitorPanel::FocusChain() const {
+    return {monitorOn_, monitorOff_, startDialing_, stopDialing_,
+            forward_,   sendSms_,    speakerBox_,   micBox_};
 }
 
 void MonitorPanel::AttachLink(DeviceLink& link) {

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class QComboBox;
 class QGroupBox;
@@ -55,6 +56,10 @@ public:
     // "M-module Spk Vol Add" and the like: step a level box up or down.
     void StepSpeaker(int step);
     void StepMicrophone(int step);
+
+    // The panel's controls in the order Tab visits them: the commands top to
+    // bottom, then the two level boxes.
+    std::vector<QWidget*> FocusChain() const;
 
     // MonitorView
     void ShowStatus(const StatusReport& report, std::uint32_t frameCount, Bytes frame) override;

@@ -55,6 +55,8 @@ CallListGrid::CallListGrid(RecordFiles::List list, const RecordFiles& files, Pro
     : QTableView(parent), list_(list), files_(files), prompts_(prompts) {
     const GridLook& look = LookOf(list);
     setObjectName(look.name);
+    // Tab leaves the grid for the next control; the arrows move in it.
+    setTabKeyNavigation(false);
     model_ = new CallGridModel(look.headers, look.rows, this);
     model_->onRemark = [this](std::size_t row, const std::string& remark) {
         return CommitRemark(row, remark);

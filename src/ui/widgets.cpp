@@ -3,6 +3,7 @@
 #include "qtcore/qt_paths.h"
 
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -22,6 +23,31 @@ void FitTextToWidth(QAbstractButton& button) {
         button.setFont(font);
 }
 
+namespace {
+
+// Enter or Return on a focused button presses it, as Space does. (The
+// buttons are not "auto default", so that Enter in a text box never presses
+// a button the operator did not choose.)
+class EnterPresses : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (!button || (key != Qt::Key_Return && key != Qt::Key_Enter))
+            return false;
+        if (button->isEnabled())
+            button->click();
+        return true;
+    }
+};
+
+} // namespace
+
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& place) {
     auto* button = new QPushButton(caption, parent);
@@ -31,6 +57,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
         FitTextToWidth(*button);
     }
     button->setAutoDefault(false);
+    button->installEventFilter(new EnterPresses(button));
     return button;
 }
 

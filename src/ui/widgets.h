@@ -26,7 +26,8 @@ W* Place(W* widget, const char* name, const QRect& place) {
 void FitTextToWidth(QAbstractButton& button);
 
 // A button with its object name, at `place` unless a layout places it (an
-// empty place), its caption whole; Enter in its window does not press it.
+// empty place), its caption whole. Enter presses it when it has the focus,
+// never from elsewhere in its window.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& place = {});
 

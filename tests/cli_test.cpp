@@ -186,6 +186,19 @@ TEST(Cli, MonitorPrintsStatusLinesAndTakesCommands) {
     EXPECT_EQ(RunCli(wd + "--device unix:/nonexistent monitor").status, 1);
 }
 
+// A command that stores into a working folder not made yet makes it and
+// its data files first, as the window does at start.
+TEST(Cli, ReadingIntoANewFolderMakesItsFilesFirst) {
+    test::TempFolder temp;
+    const auto fresh = temp / "not yet";
+    const auto read = RunCli("--workdir '" + fresh.string() + "' --device sim read-cdr");
+    EXPECT_EQ(read.status, 0) << read.err;
+    EXPECT_EQ(read.err, "");
+    EXPECT_EQ(ReadLines(fresh / "ReadFile.txt").size(), 40u);
+    EXPECT_FALSE(ReadLines(fresh / "CallOutList.txt").empty());
+    EXPECT_TRUE(std::filesystem::exists(fresh / "LoadNumber.txt"));
+}
+
 TEST(Cli, WritesTheSettingsUnlessANumberFieldHoldsLetters) {
     test::TempFolder temp;
     const std::string wd = "--workdir '" + temp.path().string() + "' ";

@@ -2,6 +2,7 @@
 #include "operation/handshake.h"
 #include "operation/handshake_operation.h"
 #include "operation/operation_runner.h"
+#include "operation/operation_texts.h"
 #include "records/read_cdr_operation.h"
 #include "settings/write_settings_operation.h"
 #include "support/direct_transport.h"
@@ -155,7 +156,7 @@ TEST_F(HandshakeTest, AnUnplugWhileStopFramesGoOutSaysSoInsteadOfTheStopLine) {
     EXPECT_EQ(allSent, false);
     EXPECT_FALSE(runner.Busy());
     EXPECT_EQ(transport.Frames().size(), 1u);
-    EXPECT_EQ(view.memo, std::vector<std::string>{OperationRunner::kFramesCut});
+    EXPECT_EQ(view.memo, std::vector<std::string>{texts::operation::kFramesCut});
 }
 
 TEST_F(HandshakeTest, GuardRefusesWithoutDeviceAndLossEndsAtOnce) {
@@ -173,7 +174,7 @@ TEST_F(HandshakeTest, GuardRefusesWithoutDeviceAndLossEndsAtOnce) {
     transport.SetCount(0);
     EXPECT_FALSE(runner.Busy());
     EXPECT_EQ(runner.LastOutcome(), OperationStatus::Failed);
-    EXPECT_EQ(view.memo.back(), OperationRunner::kDeviceLost);
+    EXPECT_EQ(view.memo.back(), texts::operation::kDeviceLost);
     const auto sent = transport.written.size();
     for (int i = 0; i < 500; ++i)
         runner.OnTick();

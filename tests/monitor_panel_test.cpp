@@ -195,7 +195,11 @@ TEST_F(MonitorPanelTest, AnUnplugResetsTheWindow) {
     ASSERT_TRUE(WaitFrames(1));
     sim().Unplug();
     ASSERT_TRUE(QTest::qWaitFor([&] { return Enabled("Button13"); }, 5000));
-    ExpectEnded(false);
+    EXPECT_EQ(window.StatusText(), "USB No Connect (simulated device) - the device was "
+                                   "disconnected while monitoring");
+    sim().Plug(); // back: the line says so, and the panel is as after any end
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.Link()->Connected(); }, 5000));
+    ExpectEnded(true);
     EXPECT_TRUE(window.Monitor()->Active());
 }
 

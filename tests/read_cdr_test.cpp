@@ -1,4 +1,5 @@
 #include "operation/operation_runner.h"
+#include "operation/operation_texts.h"
 #include "records/read_cdr_operation.h"
 #include "support/direct_transport.h"
 #include "support/temp_folder.h"
@@ -154,7 +155,7 @@ TEST_F(ReadCdrTest, OnceTheFilesAreWrittenNeitherUnplugNorStopUndoesTheRead) {
     EXPECT_FALSE(runner.Busy());
     EXPECT_EQ(runner.LastOutcome(), OperationStatus::Succeeded);
     EXPECT_EQ(std::vector(view.memo.end() - 3, view.memo.end() - 1), saved);
-    EXPECT_EQ(view.memo.back(), OperationRunner::kDeviceLostAfterWork);
+    EXPECT_EQ(view.memo.back(), texts::operation::kDeviceLostAfterWork);
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 20u);
 }
 

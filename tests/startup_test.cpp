@@ -192,6 +192,10 @@ TEST(Startup, AFolderFromAChineseWindowsPcIsOfferedGb18030OnceAndTheMenuChangesI
         EXPECT_EQ(EncodingChoice::Remembered(), "UTF-8");
         EXPECT_NE(remark(startup).toString(), QString::fromUtf8(utf8));
         EXPECT_EQ(startup.Window()->StatusText(), "Text encoding: UTF-8");
+        // A moment later the status line says again that a device is there.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return startup.Window()->StatusText() == "USB Connected (simulated device)"; },
+            MainWindow::kNoticeMs + 5000));
     }
     // Chosen once, never asked again.
     TextCodec::Choose(TextCodec::Named("UTF-8"), TextCodec::Source::Remembered);

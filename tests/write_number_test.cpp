@@ -1,6 +1,7 @@
 #include "numbers/number_packing.h"
 #include "numbers/write_number_operation.h"
 #include "operation/operation_runner.h"
+#include "operation/operation_texts.h"
 #include "support/direct_transport.h"
 #include "support/temp_folder.h"
 
@@ -159,6 +160,29 @@ TEST_F(WriteNumberTest, WritesEveryBlockThenStops) {
     ASSERT_GE(frames.size(), 3u);
     for (std::size_t i = frames.size() - 3; i < frames.size(); ++i)
         EXPECT_EQ(frames[i], BuildStopFrame(FrameLength::Padded).Text());
+}
+
+// An unplug in the middle of the blocks ends the write with a line that
+// says so and the bar back at the start, not frozen where it stopped.
+TEST_F(WriteNumberTest, AnUnplugMidwayIsToldAndTheBarReset) {
+    Lines lines;
+    for (int i = 0; i < 60; ++i)
+        lines.push_back("1\tName\t138000" + std::to_string(10000 + i));
+    WriteLines(list, lines);
+    device.Faults().unplugAfterBlocks = 2;
+    int highest = 0;
+    runner.Run(std::make_unique<WriteNumberOperation>(link, view, list));
+    for (unsigned ms = 1; ms <= 100000 && runner.Busy(); ++ms) {
+        transport.Pass(1);
+        runner.OnFastTick();
+        if (ms % 10 == 0)
+            runner.OnTick();
+        highest = std::max(highest, view.progress);
+    }
+    EXPECT_EQ(runner.LastOutcome(), OperationStatus::Failed);
+    EXPECT_GT(highest, 0);
+    EXPECT_EQ(view.memo.back(), texts::operation::kDeviceLost);
+    EXPECT_EQ(view.progress, 0);
 }
 
 TEST_F(WriteNumberTest, DataErrorsEndAfterFiftyAndABadListSendsNothing) {

@@ -1,4 +1,5 @@
 #include "operation/operation_runner.h"
+#include "operation/operation_texts.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
 #include "settings/write_settings_operation.h"
@@ -130,7 +131,9 @@ TEST_F(WriteSettingsTest, SilenceAfterConnectingResendsTheBlockEvery51Ticks) {
     EXPECT_TRUE(runner.Busy());
     transport.Deliver(); // now the unplug arrives
     EXPECT_FALSE(runner.Busy());
-    EXPECT_EQ(view.memo.back(), OperationRunner::kDeviceLost);
+    EXPECT_EQ(view.memo.back(), texts::operation::kDeviceLost);
+    EXPECT_EQ(view.progress, 0); // the bar does not stay where it stopped
+    EXPECT_EQ(view.progressLabel, "0%");
 }
 
 } // namespace

@@ -121,6 +121,7 @@ void MainWindow::BuildButtons(QWidget* area) {
 void MainWindow::WirePanel() {
     connect(panel_, &MonitorPanel::StatusTextChanged, this, &MainWindow::SetStatusText);
     connect(panel_, &MonitorPanel::MonitoringStarted, this, [this] {
+        monitorCut_ = false;
         SetCommandsEnabled(false);
         timer1_->start();
     });
@@ -128,6 +129,7 @@ void MainWindow::WirePanel() {
         SetCommandsEnabled(true);
         if (deviceLost)
             remark_->setEnabled(true);
+        monitorCut_ = deviceLost;
         ShowLinkState();
     });
     connect(panel_, &MonitorPanel::CallRecordArrived, this, &MainWindow::StoreCallRecord);
@@ -224,7 +226,13 @@ void MainWindow::ChooseEncoding(const std::string& name) {
     TextCodec::Choose(std::move(codec));
     EncodingChoice::Remember(name);
     LoadTexts();
-    SetStatusText(ToQString("Text encoding: " + name));
+    // Said for a moment; then the status line says again what the device does.
+    const QString said = ToQString("Text encoding: " + name);
+    SetStatusText(said);
+    QTimer::singleShot(kNoticeMs, this, [this, said] {
+        if (StatusText() == said)
+            ShowLinkState();
+    });
 }
 
 void MainWindow::LoadTexts() {

@@ -39,6 +39,10 @@ public:
     MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // How long a passing notice (the text encoding chosen) holds the status
+    // line before it says the device state again.
+    static constexpr int kNoticeMs = 3000;
+
     QString StatusText() const;
     void SetStatusText(const QString& text);
     int NumberCount() const;
@@ -132,6 +136,7 @@ private:
     class StatisticsWindow* statistics_ = nullptr;
     std::unique_ptr<class SimulatorWindow> simulatorWindow_;
     bool simulated_ = false;
+    bool monitorCut_ = false; // the device went away while monitoring, not seen back yet
 };
 
 } // namespace mervadin

@@ -98,7 +98,12 @@ void MainWindow::ShowLinkState() {
     const bool present = link_ && link_->Connected();
     usbLamp_->SetColour(present ? colour::kRed : colour::kSilver);
     const QString suffix = simulated_ ? " (simulated device)" : "";
-    SetStatusText((present ? texts::link::kUsbConnected : texts::link::kUsbNoConnect) + suffix);
+    if (present)
+        monitorCut_ = false;
+    // Until the device is back, the line says why the monitor stopped.
+    const QString cut = monitorCut_ ? " - the device was disconnected while monitoring" : "";
+    SetStatusText((present ? texts::link::kUsbConnected : texts::link::kUsbNoConnect) + suffix +
+                  cut);
 }
 
 void MainWindow::OnDeviceUnusable(const std::string& advice) {

@@ -90,10 +90,15 @@ void OperationRunner::OnUsbStatus(bool present, bool /*initial*/) {
     const bool framesCut = std::exchange(repeater_, std::nullopt).has_value();
     if (operation_) {
         const OperationStatus status = operation_->Interrupted(OperationStatus::Failed);
-        view_.AppendMemo(status == OperationStatus::Succeeded ? kDeviceLostAfterWork : kDeviceLost);
+        const bool done = status == OperationStatus::Succeeded;
+        view_.AppendMemo(done ? texts::operation::kDeviceLostAfterWork
+                              : texts::operation::kDeviceLost);
+        // A bar left where the transfer stopped would look as if it went on.
+        if (!done)
+            view_.SetProgress(0, "0%");
         Finish(status);
     } else if (framesCut) {
-        view_.AppendMemo(kFramesCut);
+        view_.AppendMemo(texts::operation::kFramesCut);
     }
     // Nothing more is sent, but an Exit still closes its window.
     if (auto afterwards = std::exchange(afterRepeater_, nullptr))

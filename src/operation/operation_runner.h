@@ -17,12 +17,6 @@ namespace mervadin {
 
 class OperationRunner : public LinkObserver {
 public:
-    static constexpr const char* kDeviceLost = "The device was disconnected: operation ended.";
-    static constexpr const char* kDeviceLostAfterWork =
-        "The device was disconnected after the work was done.";
-    static constexpr const char* kFramesCut =
-        "The device was disconnected before the three frames were sent.";
-
     OperationRunner(DeviceLink& link, OperationView& view);
     ~OperationRunner() override;
 

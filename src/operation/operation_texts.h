@@ -18,6 +18,13 @@ inline constexpr const char* kLoadData = "LoadData......";
 inline constexpr const char* kDataErrorCaption = "OK";
 inline constexpr const char* kDataError = "DataError!";
 
+// An unplug while an operation, or Stop's or Exit's frames, ran.
+inline constexpr const char* kDeviceLost = "The device was disconnected: operation ended.";
+inline constexpr const char* kDeviceLostAfterWork =
+    "The device was disconnected after the work was done.";
+inline constexpr const char* kFramesCut =
+    "The device was disconnected before the three frames were sent.";
+
 // The memo line of the Stop command, once its three frames are out: in the
 // download window (the settings, number and voice writes) and the read window.
 inline constexpr const char* kDownloadStop = "================Stop==================\r";

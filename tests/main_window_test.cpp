@@ -68,6 +68,10 @@ TEST_F(MainWindowTest, StartsWithItsLayoutAndNoDevice) {
     EXPECT_EQ(speaker->itemText(9), "SpkVol:9");
     EXPECT_EQ(Find<QComboBox>(window, "ComboBox30")->itemText(15), "MicVol:15");
     EXPECT_EQ(prompts.shown.size(), 0u);
+    // Each lamp, bar and box of the left panel says what it shows.
+    for (const char* name : {"Shape1", "Shape6", "Edit10", "ComboBox29", "ComboBox30", "Edit1",
+                             "Edit2", "Shape2", "Shape3", "Shape4", "Shape5"})
+        EXPECT_FALSE(Find<QWidget>(window, name)->toolTip().isEmpty()) << name;
 }
 
 TEST_F(MainWindowTest, GridsServeNumberedRowsUnderTheirHeaders) {

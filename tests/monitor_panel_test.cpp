@@ -75,6 +75,7 @@ protected:
 
 TEST_F(MonitorPanelTest, MonitorShowsTheDeviceAndTakesCommands) {
     sim().Dialer().SetModel("kemo0005");
+    sim().Dialer().SetSpeaker(4); // the level the device reports
     Click("Button13");
     EXPECT_EQ(window.findChild<Lamp*>("Shape6")->Colour(), colour::kGreen);
     for (const char* off : {"Button1", "Button4", "Button5", "Button3", "Button41", "Button15",
@@ -170,6 +171,29 @@ TEST_F(MonitorPanelTest, LevelStepsStayWithinTheDevicesRange) {
     EXPECT_EQ(speaker->currentIndex(), 8);
     settle();
     EXPECT_EQ(sim().Dialer().Speaker(), 2);
+}
+
+// The level boxes follow what the device reports, also after the monitor
+// was switched off and on while the device's level changed; a level the
+// box cannot show leaves it as it is.
+TEST_F(MonitorPanelTest, ThePanelShowsTheLevelsTheDeviceReports) {
+    auto* speaker = window.findChild<QComboBox*>("ComboBox29");
+    auto* mic = window.findChild<QComboBox*>("ComboBox30");
+    sim().Dialer().SetModel("kemo0003"); // nine levels each; the model selects 6 and 4
+    sim().Dialer().SetSpeaker(3);
+    sim().Dialer().SetMicrophone(2);
+    Click("Button13");
+    ASSERT_TRUE(WaitFrames(2));
+    EXPECT_EQ(speaker->currentIndex(), 3);
+    EXPECT_EQ(mic->currentIndex(), 2);
+    Click("Button14");
+    sim().Dialer().SetSpeaker(7);
+    sim().Dialer().SetMicrophone(40); // not in the box
+    Click("Button13");
+    ASSERT_TRUE(WaitFrames(2));
+    EXPECT_EQ(speaker->currentIndex(), 7);
+    EXPECT_EQ(mic->currentIndex(), 4); // the model's, as the report cannot be shown
+    EXPECT_TRUE(window.StatusText().contains("M-SPK:07;"));
 }
 
 // The 1-ms clock runs only while the monitor does: not at rest, not after

@@ -94,6 +94,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
 
 void MainWindow::BuildButtons(QWidget* area) {
     usbLamp_ = Place(new Lamp(area), "Shape1", {16, 8, 97, 33});
+    usbLamp_->setToolTip("USB: red while a device is connected");
     commands_ = {
         MakeButton(area, "Button1", "Setting", {262, 4, 99, 37}),
         MakeButton(area, "Button4", "LoadNumber", {136, 4, 105, 37}),

@@ -1,6 +1,7 @@
 #include "monitor/monitor_panel.h"
 
 #include "common/common_texts.h"
+#include "common/decimal.h"
 #include "files/file_read.h"
 #include "monitor/level_step.h"
 #include "monitor/monitor_texts.h"
@@ -47,9 +48,11 @@ MonitorPanel::~MonitorPanel() = default;
 void MonitorPanel::BuildMonitorBox() {
     monitorBox_ = Place(new QGroupBox(this), "GroupBox20", {0, 0, 129, 321});
     lamp_ = Place(new Lamp(monitorBox_), "Shape6", {16, 16, 97, 25});
+    lamp_->setToolTip("Monitor: green while the monitor runs");
     frameCounter_ = Place(new QLineEdit(monitorBox_), "Edit10", {16, 48, 97, 24});
     frameCounter_->setReadOnly(true);
     frameCounter_->setFocusPolicy(Qt::ClickFocus); // shown, not edited: Tab passes by
+    frameCounter_->setToolTip("Status frames received intact since MonitorON");
     auto button = [this](const char* name, const char* caption, int row,
                          void (MonitorPanel::*command)()) {
         auto* made = MakeButton(monitorBox_, name, caption, {16, 80 + 40 * row, 97, 33});
@@ -77,19 +80,28 @@ void MonitorPanel::BuildLevelBox() {
     speakerBox_ = MakeLevelBox(levelBox_, "ComboBox29", texts::monitor::kSpeakerItem, 14, 9);
     micBox_ = MakeLevelBox(levelBox_, "ComboBox30", texts::monitor::kMicrophoneItem, 46, 15);
     // Only the operator's choice counts as a change, not the program's.
+    speakerBox_->setToolTip("Speaker level of the master module, as the device reports it; a "
+                            "level chosen here is sent with the answer to the next status frame");
+    micBox_->setToolTip("Microphone level of the master module, as the device reports it; a "
+                        "level chosen here is sent with the answer to the next status frame");
     connect(speakerBox_, &QComboBox::activated, this, &MonitorPanel::SpeakerChanged);
     connect(micBox_, &QComboBox::activated, this, &MonitorPanel::MicrophoneChanged);
     total_ = Place(new QLineEdit(levelBox_), "Edit1", {8, 73, 113, 21});
     total_->setReadOnly(true);
     total_->setFocusPolicy(Qt::ClickFocus);
+    total_->setToolTip("Numbers in the number list at start; while monitoring, after \"/\", "
+                       "the device's call counter");
     signal_ = Place(new QLineEdit(levelBox_), "Edit2", {8, 112, 49, 24});
     signal_->setReadOnly(true);
     signal_->setFocusPolicy(Qt::ClickFocus);
+    signal_->setToolTip("Signal quality the device reports (0-31)");
     const char* names[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
     for (int i = 0; i < 4; ++i) {
         const int height = 17 + 8 * i;
         bars_[static_cast<std::size_t>(i)] =
             Place(new Lamp(levelBox_), names[i], {64 + 14 * i, 138 - height, 11, height});
+        bars_[static_cast<std::size_t>(i)]->setToolTip(
+            "Signal strength: one bar from 1, two from 7, three from 10, four from 13");
     }
     AttachPopupMenu(levelBox_,
                     BuildPopupMenu(this, "PopupMenu5",
@@ -269,6 +281,20 @@ void MonitorPanel::ShowModel(const DeviceModel& model) {
     FillLevelBox(micBox_, texts::monitor::kMicrophoneItem, model.micMax, model.micIndex);
 }
 
+// The boxes show the levels the device reports ("masterspk:", "mastermic:"),
+// so that after a restart of the monitor they say what the device uses, not
+// the model's first level. A level the operator chose and that is not sent
+// yet stays chosen; a report the box cannot show changes nothing.
+void MonitorPanel::ShowReportedLevels(const StatusReport& report) {
+    const auto show = [](QComboBox* box, const std::string& reported, bool pending) {
+        const auto level = ParseDecimal(reported);
+        if (!pending && level && *level >= 0 && *level < box->count())
+            box->setCurrentIndex(static_cast<int>(*level));
+    };
+    show(speakerBox_, report.speaker, monitor_ && monitor_->SpeakerPending());
+    show(micBox_, report.microphone, monitor_ && monitor_->MicrophonePending());
+}
+
 void MonitorPanel::ShowStatus(const StatusReport& report, std::uint32_t frameCount, Bytes frame) {
     signal_->setText(report.signal ? QString::number(*report.signal) : "");
     for (int i = 0; i < 4; ++i)
@@ -279,6 +305,7 @@ void MonitorPanel::ShowStatus(const StatusReport& report, std::uint32_t frameCou
                                           static_cast<qsizetype>(frame.size())));
     ShowTotal(texts::monitor::kTotal + QString::number(numberCount_) + "/" +
               ToQString(report.counter));
+    ShowReportedLevels(report);
     emit StatusTextChanged(FromFileText(report.statusLine));
     frameCounter_->setText(QString::number(frameCount));
 }

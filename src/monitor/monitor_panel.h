@@ -83,6 +83,7 @@ private:
     void BuildMonitorBox();
     void BuildLevelBox();
     void ShowTotal(const QString& text);
+    void ShowReportedLevels(const StatusReport& report);
     void ClearSignal();
     void ShowEnded(bool deviceLost);
     void SetDialing(bool dialing);

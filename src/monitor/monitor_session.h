@@ -49,6 +49,9 @@ public:
     // A level outside 0-99 (a box with no item chosen) is not sent.
     void RequestSpeaker(int level) { speaker_ = Valid(level) ? level : kNoLevel; }
     void RequestMicrophone(int level) { microphone_ = Valid(level) ? level : kNoLevel; }
+    // A level asked for and not sent yet.
+    bool SpeakerPending() const { return speaker_ != kNoLevel; }
+    bool MicrophonePending() const { return microphone_ != kNoLevel; }
 
     // A poll of the receive buffer (the 1-ms clock); bytes arriving do the same.
     void OnTick();

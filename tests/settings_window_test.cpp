@@ -130,6 +130,8 @@ TEST_F(SettingsWindowTest, EscapeLeavesAtOnceWithoutChangesAndAfterYes) {
     {
         SettingsWindow window(config, prompts);
         window.show();
+        // Enter at once presses nothing: the first field has the focus.
+        EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("Edit1"));
         QTest::keyClick(&window, Qt::Key_Escape);
         EXPECT_FALSE(window.isVisible());
         EXPECT_TRUE(prompts.shown.empty());

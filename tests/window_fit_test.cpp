@@ -15,12 +15,17 @@
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
 #include "transports/link_session.h"
+#include "ui/window_frame.h"
 #include "voice/voice_buffer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <functional>
@@ -88,6 +93,19 @@ protected:
     VoiceBuffer voice;
 };
 
+class SmallScreen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(folder.Prepare(), std::nullopt);
+        session.Link().Open();
+    }
+    test::TempFolder temp;
+    WorkFolder folder{temp / "wd"};
+    test::RecordingPrompts prompts;
+    LinkSession session{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
+    VoiceBuffer voice;
+};
+
 TEST_P(WindowFitTest, EveryWindowShowsItsTextsWhole) {
     {
         MainWindow window(folder, prompts);
@@ -106,6 +124,56 @@ TEST_P(WindowFitTest, EveryWindowShowsItsTextsWhole) {
     windows.push_back(std::make_unique<SimulatorWindow>(*session.Simulator()));
     for (auto& window : windows)
         ExpectWhole(*window);
+}
+
+// A 1024 x 768 screen at 1.25 scaling leaves 819 x 614 logical pixels
+// (support/offscreen-small.json, the gui_small_screen test): each window
+// fits it, frame included; the main window and the settings editor, larger
+// than that, are cut to it and scroll, all of their content within reach.
+TEST_F(SmallScreen, EveryWindowFitsAndKeepsItsContentInReach) {
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    if (room.width() > 900)
+        GTEST_SKIP() << "run on the small screen (ctest -R gui_small_screen)";
+    auto fits = [&](QWidget& window) {
+        window.show();
+        QTest::qWait(1);
+        EXPECT_LE(window.width() + kFrameWidth, room.width()) << window.objectName().toStdString();
+        EXPECT_LE(window.height() + kFrameHeight, room.height())
+            << window.objectName().toStdString();
+    };
+    auto reachable = [](QWidget& window, const char* scrollName) {
+        auto* scroll = window.findChild<QScrollArea*>(scrollName);
+        ASSERT_NE(scroll, nullptr) << scrollName;
+        const QSize content =
+            scroll->widget()->minimumSizeHint().expandedTo(scroll->widget()->minimumSize());
+        EXPECT_GE(scroll->horizontalScrollBar()->maximum() + scroll->viewport()->width(),
+                  content.width())
+            << scrollName;
+        EXPECT_GE(scroll->verticalScrollBar()->maximum() + scroll->viewport()->height(),
+                  content.height())
+            << scrollName;
+    };
+    MainWindow main(folder, prompts);
+    fits(main);
+    reachable(main, "ClientScroll");
+    EXPECT_TRUE(main.findChild<QWidget*>("StatusBar1")->isVisible());
+    SettingsWindow settings(folder.File("Config.txt"), prompts);
+    fits(settings);
+    reachable(settings, "SettingsScroll");
+    EXPECT_TRUE(settings.findChild<QWidget*>("Button1")->isVisible()); // Save stays in view
+    DisplayWindow display(folder, prompts);
+    fits(display);
+    reachable(display, "ClientScroll");
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.push_back(std::make_unique<DownloadWindow>(session.Link(), folder, prompts, voice));
+    windows.push_back(std::make_unique<ReadWindow>(session.Link(), folder, prompts));
+    windows.push_back(std::make_unique<NumberListWindow>(folder, prompts));
+    windows.push_back(std::make_unique<PasswordWindow>(folder.File("password.txt"), prompts));
+    windows.push_back(std::make_unique<ChangePasswordWindow>(folder.File("password.txt"), prompts));
+    windows.push_back(std::make_unique<StatisticsWindow>(folder));
+    windows.push_back(std::make_unique<SimulatorWindow>(*session.Simulator()));
+    for (auto& window : windows)
+        fits(*window);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, WindowFitTest, ::testing::Values(1.0, 1.25));

@@ -38,6 +38,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -50,13 +51,22 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     setWindowTitle(texts::app::kMainTitle);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(ClientSize(869, 568));
-    MoveOnScreen(*this, {237, 65});
-
-    auto* area = new QWidget(this);
+    // The panels and grids sit at fixed places in an area that scrolls when
+    // the screen is smaller than the window (1024 x 768 at 1.25 scaling).
+    auto* area = new QWidget;
     area->setObjectName("ClientArea");
-    setCentralWidget(area);
+    area->setMinimumSize(kAreaSize);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("ClientScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, not the frame
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(area);
+    setCentralWidget(scroll);
     PaintBackground(this, colour::kActiveCaptionGradient);
+    PaintBackground(area, colour::kActiveCaptionGradient);
+    FixSizeOnScreen(*this, ClientSize(869, 568));
+    MoveOnScreen(*this, {237, 65});
     status_ = new QLabel(texts::link::kUsbNoConnect);
     status_->setObjectName("StatusBar1");
     statusBar()->addWidget(status_, 1);

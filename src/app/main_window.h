@@ -103,6 +103,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Where the panels and grids are: the buttons' row to the bottom of the
+    // call-in grid.
+    static constexpr QSize kAreaSize{863, 515};
     void BuildButtons(QWidget* area);
     void BuildGrids(QWidget* area);
     void BuildMenus();

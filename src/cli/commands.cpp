@@ -40,6 +40,14 @@ void PrintHexLines(std::ostream& out, std::span<const std::uint8_t> bytes) {
     }
 }
 
+bool PrepareFolder(const WorkFolder& folder, Streams io) {
+    if (const auto failure = folder.Prepare()) {
+        io.err << "mervadin-cli: " << *failure << '\n';
+        return false;
+    }
+    return true;
+}
+
 int Init(const WorkFolder& folder, Streams io) {
     if (auto failure = folder.Prepare()) {
         io.err << "mervadin-cli: " << *failure << '\n';
@@ -192,6 +200,8 @@ int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams i
             return static_cast<int>(kBadInput);
         }
         table.resize(kBlockCount * kBlockSize, '\xFF');
+        if (!PrepareFolder(folder, io))
+            return static_cast<int>(kFailure);
         RecordFiles(folder).StoreRead(std::span<const std::uint8_t>(
             reinterpret_cast<const std::uint8_t*>(table.data()), table.size()));
         return static_cast<int>(kSuccess);
@@ -200,6 +210,8 @@ int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams i
 
 int RebuildKinds(const WorkFolder& folder, Streams io) {
     return Guarded(io, [&] {
+        if (!PrepareFolder(folder, io))
+            return kFailure;
         RecordFiles(folder).RebuildKinds();
         return kSuccess;
     });

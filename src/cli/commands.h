@@ -36,6 +36,11 @@ int Guarded(Streams io, Body body) {
     }
 }
 
+// Makes the working folder and its missing data files (existing files are
+// never touched), as the window does at start, before a command stores into
+// them; false, with the reason said, when that cannot be done.
+bool PrepareFolder(const WorkFolder& folder, Streams io);
+
 // Bytes as lines of 16 upper-case hex bytes.
 void PrintHexLines(std::ostream& out, std::span<const std::uint8_t> bytes);
 

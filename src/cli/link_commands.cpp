@@ -1,5 +1,6 @@
 #include "cli/link_commands.h"
 
+#include "cli/commands.h"
 #include "cli/console_view.h"
 #include "cli/stop_signals.h"
 #include "files/file_read.h"
@@ -237,6 +238,8 @@ int WriteVoice(const std::string& file, const DeviceOptions& options, Streams io
 }
 
 int ReadCdr(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
+    if (!PrepareFolder(folder, io))
+        return kFailure;
     return RunOperation(options, io, kReadWindowStop, [&](DeviceLink& link, OperationView& view) {
         return std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder));
     });

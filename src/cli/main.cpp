@@ -87,16 +87,6 @@ int Dispatch(CLI::App& app, Options& o) {
                   << " is a file, not a folder\n";
         return cli::kBadInput;
     }
-    // Commands that store into the working folder make it and its missing
-    // data files first, as the window does at start; existing files are
-    // never touched.
-    for (const char* storing : {"read-cdr", "decode-cdr", "rebuild-kinds", "import-numbers",
-                                "clear-numbers", "monitor", "password"})
-        if (app.got_subcommand(storing))
-            if (const auto failure = folder.Prepare()) {
-                std::cerr << "mervadin-cli: " << *failure << '\n';
-                return cli::kFailure;
-            }
     if (app.got_subcommand("init"))
         return cli::Init(folder, io);
     if (auto* config = app.get_subcommand("config"); config->parsed()) {

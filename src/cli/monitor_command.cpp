@@ -1,5 +1,6 @@
 #include "cli/monitor_command.h"
 
+#include "cli/commands.h"
 #include "cli/console_prompts.h"
 #include "cli/stop_signals.h"
 #include "common/decimal.h"
@@ -149,6 +150,8 @@ bool Command(const std::string& line, MonitorSession& monitor, Streams io) {
 
 int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optional<unsigned> frames,
             Streams io) {
+    if (!PrepareFolder(folder, io))
+        return kFailure;
     const StopSignals stopSignals;
     QElapsedTimer elapsed;
     elapsed.start();

@@ -1,5 +1,6 @@
 #include "cli/number_commands.h"
 
+#include "cli/commands.h"
 #include "cli/console_prompts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
@@ -24,6 +25,8 @@ bool IsWorkbookName(std::string name) {
 
 int ImportText(const WorkFolder& folder, const std::string& source, Streams io) {
     const TextImport import = ImportTextFile(source, TextCodec::Chosen());
+    if (!PrepareFolder(folder, io))
+        return kFailure;
     StoreNumberList(folder.File(file::kLoadNumber), import.stored);
     if (import.atMax)
         io.out << texts::numbers::kMaxNumbersLine << '\n';
@@ -42,6 +45,8 @@ int ImportWorkbook(const WorkFolder& folder, const std::string& source, Streams 
         io.err << "mervadin-cli: " << e.what() << '\n';
         return kBadInput;
     }
+    if (!PrepareFolder(folder, io))
+        return kFailure;
     StoreNumberList(folder.File(file::kLoadNumber), lines);
     io.out << "Total: " << lines.size() << '\n';
     ConsolePrompts(io.out).Inform(texts::numbers::kNumbersLoadedCaption,
@@ -70,6 +75,8 @@ int ImportNumbers(const WorkFolder& folder, const std::string& source, SourceFor
 
 int ClearNumbers(const WorkFolder& folder, Streams io) {
     return Guarded(io, [&] {
+        if (!PrepareFolder(folder, io))
+            return kFailure;
         StoreNumberList(folder.File(file::kLoadNumber), {});
         ConsolePrompts(io.out).Inform(texts::numbers::kNumbersClearedCaption,
                                       texts::numbers::kNumbersCleared);

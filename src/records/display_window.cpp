@@ -20,9 +20,10 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName("CDRDisplay");
     setWindowTitle("CDRDisplay");
-    setFixedSize(ClientSize(895, 476));
+    FixSizeOnScreen(*this, ClientSize(895, 476));
     MoveOnScreen(*this, {222, 65});
     PaintBackground(this, colour::kSkyBlue);
+    area_ = ScrollingArea(*this, ClientSize(895, 476));
     AddBox(8, "CallOut--Succeeded", "Memo3", "Button10", file::kCallOutSuccessed,
            texts::records::kSucceededSaved);
     AddBox(184, "CallOut--Failed", "Memo4", "Button11", file::kCallOutFailed,
@@ -45,7 +46,7 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
 
 void DisplayWindow::AddBox(int left, const char* caption, const char* memo, const char* button,
                            std::string_view file, const char* confirmation) {
-    auto* group = new QGroupBox(caption, this);
+    auto* group = new QGroupBox(caption, area_);
     group->setGeometry(left, 8, 169, 433);
     auto* text = new QPlainTextEdit(group);
     text->setObjectName(memo);

@@ -35,6 +35,7 @@ private:
 
     WorkFolder folder_;
     Prompts& prompts_;
+    QWidget* area_ = nullptr; // where the boxes are placed
     std::vector<Box> boxes_;
 };
 

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -84,10 +85,30 @@ SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompt
     setWindowTitle("Setting");
     BuildControls();
     // The usual size, or larger where the fonts need it so that every
-    // label and choice shows whole.
-    setFixedSize(ClientSize(858, 540).expandedTo(sizeHint()));
+    // label and choice shows whole; on a screen too small for that, what
+    // fits, the settings scrolling below the buttons.
+    wanted_ = ClientSize(858, 540).expandedTo(sizeHint());
+    ScrollSettings();
+    FixSizeOnScreen(*this, wanted_);
     MoveOnScreen(*this, {244, 100});
     Load();
+    // The first field has the focus, not the Default button, which Enter
+    // would press.
+    texts_.at("dial out every time=")->setFocus();
+}
+
+// The settings group goes into an area that scrolls when the window is cut
+// to a small screen; the buttons stay in view.
+void SettingsWindow::ScrollSettings() {
+    auto* group = findChild<QGroupBox*>("Settings");
+    layout()->removeWidget(group);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("SettingsScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(group);
+    layout()->addWidget(scroll);
 }
 
 void SettingsWindow::BuildControls() {
@@ -111,6 +132,7 @@ void SettingsWindow::BuildControls() {
     layout->addLayout(buttons);
 
     auto* group = new QGroupBox(this);
+    group->setObjectName("Settings");
     auto* columns = new QHBoxLayout(group);
     columns->addWidget(BuildListColumns(), 1);
     auto* right = new QWidget(group);

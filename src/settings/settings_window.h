@@ -33,6 +33,7 @@ protected:
 
 private:
     void BuildControls();
+    void ScrollSettings();
     QWidget* BuildListColumns();
     QWidget* BuildSmsBox();
     QWidget* BuildTaskWork();
@@ -53,6 +54,7 @@ private:
     QPlainTextEdit* sms_ = nullptr;
     std::size_t smsLength_ = 0; // bytes of the SMS as loaded or last allowed
     SettingsFormValues loaded_; // as read, so unedited bytes go back unchanged
+    QSize wanted_;              // the client size when the screen has room
 };
 
 } // namespace mervadin

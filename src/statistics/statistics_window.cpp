@@ -3,6 +3,7 @@
 #include "files/file_read.h"
 #include "statistics/day_field.h"
 #include "ui/widgets.h"
+#include "ui/window_frame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -49,7 +51,8 @@ StatisticsWindow::StatisticsWindow(WorkFolder folder, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)) {
     setObjectName("StatisticsWindow");
     setWindowTitle("Statistics");
-    resize(900, 640);
+    // Large enough for a year of days, smaller where the screen is.
+    resize(FittedClientSize({900, 640}, screen() ? screen()->availableGeometry() : QRect()));
     setMinimumWidth(kNarrowestWindow);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildRangeRow());

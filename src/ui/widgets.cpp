@@ -1,12 +1,15 @@
 #include "ui/widgets.h"
 
 #include "qtcore/qt_paths.h"
+#include "ui/window_frame.h"
 
 #include <QDialog>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStandardPaths>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -78,6 +81,29 @@ QPoint Within(const QRect& room, QPoint at, QSize size) {
 }
 
 } // namespace
+
+QWidget* ScrollingArea(QWidget& window, QSize size) {
+    auto* scroll = new QScrollArea(&window);
+    scroll->setObjectName("ClientScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidgetResizable(true);
+    auto* area = new QWidget;
+    area->setObjectName("ClientArea");
+    area->setMinimumSize(size);
+    area->setPalette(window.palette());
+    area->setAutoFillBackground(window.autoFillBackground());
+    scroll->setWidget(area);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    return area;
+}
+
+void FixSizeOnScreen(QWidget& window, QSize design) {
+    const QScreen* screen = window.screen();
+    window.setFixedSize(FittedClientSize(design, screen ? screen->availableGeometry() : QRect()));
+}
 
 void MoveOnScreen(QWidget& window, QPoint at) {
     const QScreen* screen = window.screen();

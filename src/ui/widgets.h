@@ -31,6 +31,16 @@ void FitTextToWidth(QAbstractButton& button);
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QRect& place = {});
 
+// For a window whose controls sit at fixed places: an area of `size` that
+// fills the window and scrolls when the window is cut to a small screen
+// (see FixSizeOnScreen); the controls go on it. It takes the window's
+// background.
+QWidget* ScrollingArea(QWidget& window, QSize size);
+
+// Fixes a window's client size at `design`, or at what of it fits in its
+// screen's free area, frame included.
+void FixSizeOnScreen(QWidget& window, QSize design);
+
 // Moves a window to `at`, or as near as keeps it whole on its screen (a
 // large font or scaling can make the usual place run off the screen).
 void MoveOnScreen(QWidget& window, QPoint at);

@@ -1,0 +1,100 @@
+// The main window's keyboard order and popup menus: the commands of the
+// window, the grids and the text encoding.
+
+#include "app/app_texts.h"
+#include "app/main_window.h"
+#include "monitor/monitor_panel.h"
+#include "qtcore/encoding_choice.h"
+#include "qtcore/text_codec.h"
+#include "records/call_list_grid.h"
+#include "ui/popup_menu.h"
+#include "ui/qt_prompts.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+namespace mervadin {
+
+// Tab runs through the commands left to right, the monitor panel top to
+// bottom, then the two grids (each left with one Tab, not cell by cell).
+void MainWindow::SetTabOrder() {
+    std::vector<QWidget*> chain;
+    for (const char* name : {"Button4", "Button1", "Button3", "Button41", "Button5", "Button15"})
+        chain.push_back(findChild<QPushButton*>(name));
+    for (QWidget* widget : panel_->FocusChain())
+        chain.push_back(widget);
+    chain.push_back(Grid(RecordFiles::List::CallOut));
+    chain.push_back(Grid(RecordFiles::List::CallIn));
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void MainWindow::BuildMenus() {
+    auto* popup = BuildPopupMenu(this, "PopupMenu1",
+                                 {{"LoadNumber", [this] { OpenNumberList(); }},
+                                  {texts::app::kClearNumbersCommand, [this] { ClearNumbers(); }},
+                                  {"Setting", [this] { OpenSettings(); }},
+                                  {"DownLoad", [this] { OpenDownload(); }},
+                                  {"ReadCDR", [this] { OpenRead(); }},
+                                  {"DisplayCDR", [this] { OpenDisplay(); }},
+                                  {"Brief introduction", [this] { OpenRemark(); }},
+                                  {"Close", [this] { CloseCommand(); }},
+                                  {"Statistics", [this] { OpenStatistics(); }}});
+    AddEncodingMenu(*popup);
+    AttachPopupMenu(centralWidget(), popup);
+    using List = RecordFiles::List;
+    AttachPopupMenu(
+        Grid(List::CallOut),
+        BuildPopupMenu(this, "PopupMenu2",
+                       {{"Callout CDR Save as ", [this] { Grid(List::CallOut)->SaveAs(); }},
+                        {"Display CDR", [this] { OpenDisplay(); }},
+                        {texts::app::kClearCallOutCommand,
+                         [this] { Grid(List::CallOut)->Clear(texts::app::kClearCallOutCommand); }},
+                        {"Close", [this] { CloseCommand(); }}}));
+    AttachPopupMenu(
+        Grid(List::CallIn),
+        BuildPopupMenu(this, "PopupMenu3",
+                       {{"Callin CDR Save as", [this] { Grid(List::CallIn)->SaveAs(); }},
+                        {"Display CDR", [this] { OpenDisplay(); }},
+                        {texts::app::kClearCallInCommand,
+                         [this] { Grid(List::CallIn)->Clear(texts::app::kClearCallInCommand); }},
+                        {"Close", [this] { CloseCommand(); }}}));
+}
+
+void MainWindow::AddEncodingMenu(QMenu& popup) {
+    auto* menu = popup.addMenu("Text encoding");
+    menu->setObjectName("EncodingMenu");
+    auto* group = new QActionGroup(menu);
+    for (const auto& name : EncodingChoice::Offered()) {
+        auto* action = menu->addAction(ToQString(name));
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, name] { ChooseEncoding(name); });
+    }
+    // The mark follows the encoding in use each time the menu opens.
+    connect(menu, &QMenu::aboutToShow, this, [menu] {
+        for (auto* action : menu->actions())
+            action->setChecked(action->text().compare(ToQString(TextCodec::Chosen().Name()),
+                                                      Qt::CaseInsensitive) == 0);
+    });
+}
+
+void MainWindow::ChooseEncoding(const std::string& name) {
+    auto codec = TextCodec::Named(name);
+    if (!codec)
+        return;
+    TextCodec::Choose(std::move(codec));
+    EncodingChoice::Remember(name);
+    LoadTexts();
+    // Said for a moment; then the status line says again what the device does.
+    const QString said = ToQString("Text encoding: " + name);
+    SetStatusText(said);
+    QTimer::singleShot(kNoticeMs, this, [this, said] {
+        if (StatusText() == said)
+            ShowLinkState();
+    });
+}
+
+} // namespace mervadin

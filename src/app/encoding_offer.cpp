@@ -12,7 +12,7 @@ namespace mervadin {
 namespace {
 
 // Enough text to tell, little enough to stay quick on a large list.
-constexpr std::uintmax_t kBytesLookedAt = 256 * 1024;
+constexpr std::uintmax_t kBytesLookedAt = std::uintmax_t{256} * 1024;
 constexpr const char* kGb18030 = "GB18030";
 
 bool ReadsCleanlyAs(const char* encoding, const std::string& bytes) {

@@ -60,7 +60,7 @@ void SimTransport::Arm() {
     }
     const auto now = static_cast<std::uint64_t>(elapsed_.elapsed());
     const std::uint64_t wait = *due > now ? *due - now : 0;
-    clock_.start(static_cast<int>(std::min<std::uint64_t>(wait, 24 * 3600 * 1000)));
+    clock_.start(static_cast<int>(std::min<std::uint64_t>(wait, std::uint64_t{24} * 3600 * 1000)));
 }
 
 } // namespace mervadin

@@ -7,7 +7,7 @@
 #include "records/call_record.h"
 #include "records/record_files.h"
 #include "records/remark_carry.h"
-#include "sim/call_record_encoder.h"
+#include "sim/record_codec.h"
 
 #include <algorithm>
 #include <string>
@@ -17,7 +17,7 @@ namespace mervadin::bench {
 // 4096 blocks, every slot holding a record (numbers 13800000000 + slot).
 inline BlockTable FullTable() {
     BlockTable table = ErasedBlockTable();
-    for (std::size_t slot = 0; slot < kBlockCount * kRecordsPerBlock; ++slot) {
+    for (std::size_t slot = 0; slot < kBlockCount * record::kPerBlock; ++slot) {
         sim::CallRecord record{static_cast<std::uint32_t>(slot % 500),
                                "Caller",
                                std::to_string(13800000000ULL + slot),
@@ -28,7 +28,7 @@ inline BlockTable FullTable() {
                                static_cast<int>(slot % 86400),
                                static_cast<int>(slot % 600)};
         const auto bytes = sim::EncodeCallRecord(record);
-        std::copy(bytes.begin(), bytes.end(), table.begin() + slot * kRecordSize);
+        std::copy(bytes.begin(), bytes.end(), table.begin() + slot * record::kSize);
     }
     return table;
 }

@@ -1,5 +1,5 @@
 #include "records/call_record.h"
-#include "sim/call_record_encoder.h"
+#include "sim/record_codec.h"
 
 #include <gtest/gtest.h>
 

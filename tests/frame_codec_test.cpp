@@ -152,7 +152,7 @@ TEST(FrameTemplates, StopAndExitFramesInTwoLengths) {
 }
 
 TEST(FrameTemplates, DataBlockFrameIsSentAsFiveHundredSeventySixBytes) {
-    std::array<std::uint8_t, 512> block{};
+    DataBlock block{};
     for (std::size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<std::uint8_t>(i * 7 + 1); // no "checksum:" inside
     const auto frame = BuildDataBlockFrame(block);
@@ -181,7 +181,7 @@ TEST(FrameCodec, AFrameEndsOnlyAtTheEndMarkAfterItsChecksumDigits) {
 
     // A block full of protocol words: only its last byte completes it, and
     // its checksum is found at its fixed place, not at the "checksum:" inside.
-    std::array<std::uint8_t, 512> block{};
+    DataBlock block{};
     const std::string_view words = "checksum:123456;>end velorn<";
     for (std::size_t i = 0; i < block.size(); ++i)
         block[i] = static_cast<std::uint8_t>(words[i % words.size()]);

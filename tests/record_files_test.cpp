@@ -1,7 +1,7 @@
 #include "records/call_record.h"
 #include "records/record_files.h"
 #include "records/remark_carry.h"
-#include "sim/call_record_encoder.h"
+#include "sim/record_codec.h"
 #include "support/temp_folder.h"
 
 #include <algorithm>

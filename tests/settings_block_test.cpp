@@ -1,3 +1,4 @@
+#include "frames/frame_templates.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
 #include "settings/settings_form.h"
@@ -7,8 +8,8 @@
 namespace mervadin {
 namespace {
 
-SettingsBlock BlockWith(std::initializer_list<std::pair<const char*, std::string>> changes,
-                        LocalTime at = {2026, 12, 6, 20, 5, 9}) {
+DataBlock BlockWith(std::initializer_list<std::pair<const char*, std::string>> changes,
+                    LocalTime at = {2026, 12, 6, 20, 5, 9}) {
     Lines lines = DefaultSettingsLines();
     for (const auto& [key, value] : changes)
         SetSetting(lines, key, value);
@@ -22,7 +23,7 @@ TEST(SettingsBlock, DefaultSettingsGiveTheKnownBytes) {
         {37, 1},    {38, 1},    {39, 2},    {40, 2},    {41, 2},    {80, 30},    {81, 0x03},
         {82, 0xE7}, {83, 25},   {84, 0x00}, {85, 0x14}, {86, 0x00}, {87, 0x32},  {88, 1},
         {94, 9},    {96, 0x26}, {97, 0x12}, {98, 0x06}, {99, 0x20}, {100, 0x05}, {101, 0x09}};
-    SettingsBlock want{};
+    DataBlock want{};
     for (const auto& [offset, value] : expected)
         want[offset] = value;
     for (std::size_t i = 112; i < 120; ++i)

@@ -4,7 +4,7 @@
 #include "operation/handshake.h"
 #include "records/read_cdr_operation.h"
 #include "settings/write_settings_operation.h"
-#include "sim/call_record_encoder.h"
+#include "sim/record_codec.h"
 #include "sim/sim_device.h"
 #include "support/direct_transport.h"
 #include "support/temp_folder.h"
@@ -45,8 +45,8 @@ protected:
         transport.Pass(ms);
     }
 
-    sim::Block Pattern(std::uint8_t seed) {
-        sim::Block block;
+    DataBlock Pattern(std::uint8_t seed) {
+        DataBlock block;
         for (std::size_t i = 0; i < block.size(); ++i)
             block[i] = static_cast<std::uint8_t>(seed + i * 3);
         return block;
@@ -86,7 +86,7 @@ Timeline RunDevice(bool everyMillisecond, bool paced) {
             const bool accepted = pending.find("module") != std::string::npos;
             pending.clear();
             if (accepted) {
-                const sim::Block block{};
+                const DataBlock block{};
                 send(BuildDataBlockFrame(block), frames::kDataBlockSendLength);
             } else {
                 const auto frame = ++answers == 1  ? BuildFrame(frames::kStartDialing)
@@ -188,13 +188,13 @@ TEST_F(SimDeviceTest, NumberWriteErasesThenStoresEachBlock) {
     EXPECT_EQ(erase,
               (std::vector<std::string>{"earsespi!", "earse:", "earse:", "earse:", "earsespiok!"}));
 
-    sim::Record32 alice{};
+    record::Record alice{};
     alice.fill(0xFF);
     const std::uint8_t packed[] = {'A', 'l', 'i', 'c', 'e', 0};
     std::copy(std::begin(packed), std::end(packed), alice.begin());
     const std::uint8_t tail[] = {0x00, 0x00, 0xC8, 0x64, 0x2F, 0xFF};
     std::copy(std::begin(tail), std::end(tail), alice.begin() + 16);
-    sim::Block first;
+    DataBlock first;
     first.fill(0xFF);
     std::copy(alice.begin(), alice.end(), first.begin());
 

@@ -1,3 +1,4 @@
+#include "frames/frame_templates.h"
 #include "numbers/number_list.h"
 #include "qtcore/text_codec.h"
 #include "settings/settings_block.h"
@@ -33,7 +34,7 @@ TEST(TextCodec, DecodesEncodesAndCutsInTheChosenEncoding) {
     const auto config = temp / "Config.txt";
     RestoreDefaultSettings(config);
     WriteSetting(config, "pin=", "a" + kTestGb + kTestGb + kTestGb + kTestGb); // 17 bytes
-    const SettingsBlock gbBlock = BuildSettingsBlock(ReadLines(config), {2026, 1, 1, 0, 0, 0}, *gb);
+    const DataBlock gbBlock = BuildSettingsBlock(ReadLines(config), {2026, 1, 1, 0, 0, 0}, *gb);
     EXPECT_EQ(std::string(gbBlock.begin() + 480, gbBlock.begin() + 496),
               "a" + kTestGb + kTestGb + kTestGb + kTestGb.substr(0, 2) + '\0');
 }

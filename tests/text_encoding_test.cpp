@@ -1,4 +1,5 @@
 #include "common/text_encoding.h"
+#include "frames/frame_templates.h"
 #include "records/call_record.h"
 #include "records/record_files.h"
 #include "settings/settings_block.h"
@@ -30,7 +31,7 @@ TEST(TextEncoding, ByteLimitsOfTheSettingsBlockAndRemarksCutWholeCharacters) {
         sms += kTest; // 241 bytes: 96 falls inside the 32nd character
     WriteSetting(config, "sms=", sms);
     WriteSetting(config, "pin=", "ab" + kTest + kTest + kTest + kTest + kTest);
-    const SettingsBlock block = BuildSettingsBlock(ReadLines(config), {2026, 1, 1, 0, 0, 0});
+    const DataBlock block = BuildSettingsBlock(ReadLines(config), {2026, 1, 1, 0, 0, 0});
     EXPECT_EQ(std::string(block.begin() + 256, block.begin() + 352),
               sms.substr(0, 94) + '\0' + '\0');
     EXPECT_EQ(std::string(block.begin() + 480, block.begin() + 496),

@@ -20,14 +20,14 @@ std::string Hex(std::span<const std::uint8_t> bytes) {
     return text.substr(0, text.size() - 1);
 }
 
-NumberRecord Pack(const std::string& line) {
+record::Record Pack(const std::string& line) {
     const auto record = PackNumberRecord(line);
     EXPECT_TRUE(record.has_value()) << line;
-    return record.value_or(NumberRecord{});
+    return record.value_or(record::Record{});
 }
 
 std::string Part(const std::string& line, std::size_t from, std::size_t count) {
-    const NumberRecord record = Pack(line);
+    const record::Record record = Pack(line);
     return Hex(std::span(record).subspan(from, count));
 }
 
@@ -45,12 +45,12 @@ TEST(NumberPacking, RecordsAsTheDeviceKeepsThem) {
     EXPECT_EQ(Part("1,A,12345678901234", 18, 7), "11 23 45 67 89 01 23");
     // A NAME of 16 bytes has no zero; a longer one is cut, and a UTF-8 one
     // at its last whole character.
-    const NumberRecord full = Pack("1,ABCDEFGHIJKLMNOP,5");
+    const record::Record full = Pack("1,ABCDEFGHIJKLMNOP,5");
     EXPECT_EQ(std::string(full.begin(), full.begin() + 17), std::string("ABCDEFGHIJKLMNOP\0", 17));
     EXPECT_EQ(Pack("1,ABCDEFGHIJKLMNOPQRST,5")[18], 0x15);
     const std::string wide =
         "\xE6\xB5\x8B\xE8\xAF\x95\xE6\xB5\x8B\xE8\xAF\x95\xE6\xB5\x8B\xE8\xAF\x95";
-    const NumberRecord cut = Pack("1\t" + wide + "\t5");
+    const record::Record cut = Pack("1\t" + wide + "\t5");
     EXPECT_EQ(std::string(cut.begin(), cut.begin() + 16), wide.substr(0, 15) + '\0');
     // Lines without separators: nothing read past their end.
     EXPECT_EQ(Hex(Pack("7")), "00 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF "

@@ -1,3 +1,4 @@
+#include "frames/frame_templates.h"
 #include "operation/operation_runner.h"
 #include "support/direct_transport.h"
 #include "support/temp_folder.h"
@@ -94,7 +95,7 @@ TEST_F(WriteVoiceTest, SendsEveryBlockAndTheDeviceKeepsIt) {
 }
 
 TEST_F(WriteVoiceTest, TheChecksumLeavesOutTheLastByteAndErrorsCountPerBlock) {
-    std::array<std::uint8_t, 512> one{}, other{};
+    DataBlock one{}, other{};
     other[511] = 0x77;
     EXPECT_EQ(BuildDataBlockFrame(one).Text().substr(519, 15),
               BuildDataBlockFrame(other).Text().substr(519, 15));

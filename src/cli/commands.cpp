@@ -165,7 +165,7 @@ int SettingsBlockCommand(const WorkFolder& folder, const std::optional<std::stri
     }
     return Guarded(io, [&] {
         const std::string config = ReadFileBytes(folder.File(file::kConfig));
-        const SettingsBlock block =
+        const DataBlock block =
             BuildSettingsBlock(SettingsIndex::OfText(config), when, TextCodec::Chosen());
         PrintHexLines(io.out, block);
         return kSuccess;
@@ -182,7 +182,8 @@ int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams i
                               ? std::filesystem::file_size(blocksFile, error)
                               : std::uintmax_t{0};
         if (!std::filesystem::exists(status) || !std::filesystem::is_regular_file(status) ||
-            error || size % kBlockSize != 0 || size > kBlockCount * kBlockSize) {
+            error || size % frames::kDataBlockSize != 0 ||
+            size > kBlockCount * frames::kDataBlockSize) {
             io.err << "mervadin-cli: " << blocksFile
                    << (!std::filesystem::exists(status) ? std::string(": no such file")
                        : !std::filesystem::is_regular_file(status)
@@ -194,12 +195,12 @@ int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams i
         // The blocks the file holds, then erased flash up to a full table.
         std::string table;
         try {
-            table = ReadFileBytes(blocksFile, kBlockCount * kBlockSize);
+            table = ReadFileBytes(blocksFile, kBlockCount * frames::kDataBlockSize);
         } catch (const FileError& e) {
             io.err << "mervadin-cli: " << e.what() << '\n';
             return static_cast<int>(kBadInput);
         }
-        table.resize(kBlockCount * kBlockSize, '\xFF');
+        table.resize(kBlockCount * frames::kDataBlockSize, '\xFF');
         if (!PrepareFolder(folder, io))
             return static_cast<int>(kFailure);
         RecordFiles(folder).StoreRead(std::span<const std::uint8_t>(

@@ -47,7 +47,7 @@ OutgoingFrame BuildLevelFrame(LevelKind kind, int level) {
     return frame;
 }
 
-OutgoingFrame BuildDataBlockFrame(std::span<const std::uint8_t, frames::kDataBlockSize> block) {
+OutgoingFrame BuildDataBlockFrame(DataBlockView block) {
     OutgoingFrame frame;
     CopyInto(frame, 0, frames::kOpening);
     std::copy(block.begin(), block.end(), frame.bytes.begin() + frames::kOpening.size());

@@ -6,6 +6,7 @@
 
 #include "frames/frame_codec.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -54,6 +55,11 @@ inline constexpr std::size_t kDataBlockSendLength = 576;
 inline constexpr std::size_t kPaddedTextBeforeChecksum = 519;
 } // namespace frames
 
+// The 512 bytes a data-block frame carries: the settings, sixteen number or
+// call records, or a part of the voice prompt.
+using DataBlock = std::array<std::uint8_t, frames::kDataBlockSize>;
+using DataBlockView = std::span<const std::uint8_t, frames::kDataBlockSize>;
+
 // A frame ready for the link: its buffer and the number of bytes to send.
 struct OutgoingFrame {
     FrameBuffer bytes{};
@@ -74,7 +80,7 @@ enum class LevelKind { Speaker, Microphone };
 OutgoingFrame BuildLevelFrame(LevelKind kind, int level);
 
 // "velorn<" + 512 data bytes + "checksum:000000;>end", sent as 576 bytes.
-OutgoingFrame BuildDataBlockFrame(std::span<const std::uint8_t, frames::kDataBlockSize> block);
+OutgoingFrame BuildDataBlockFrame(DataBlockView block);
 
 enum class FrameLength { Short, Padded };
 

@@ -9,8 +9,6 @@ namespace mervadin {
 namespace {
 
 constexpr std::size_t kGroupChars = 6;
-constexpr std::size_t kNameBytes = 16;
-constexpr std::size_t kNumberDigits = 13;
 
 bool IsSeparator(char c) {
     return c == '\t' || c == ',';
@@ -40,27 +38,16 @@ Fields Split(std::string_view line) {
     number = number.substr(
         0, static_cast<std::size_t>(std::find_if(number.begin(), number.end(), EndsNumber) -
                                     number.begin()));
-    fields.numberCut = number.size() > kNumberDigits;
-    fields.number = number.substr(0, kNumberDigits);
+    fields.numberCut = number.size() > record::kNumberDigits;
+    fields.number = number.substr(0, record::kNumberDigits);
     return fields;
-}
-
-void WriteDigits(NumberRecord& record, std::uint32_t group, std::string_view number) {
-    auto nibble = [&](std::size_t i) -> std::uint8_t {
-        return i < number.size() ? static_cast<std::uint8_t>(number[i] & 0x0F) : 0x0F;
-    };
-    record[16] = static_cast<std::uint8_t>(group >> 12);
-    record[17] = static_cast<std::uint8_t>(group >> 4);
-    record[18] = static_cast<std::uint8_t>((group & 0x0F) << 4 | nibble(0));
-    for (std::size_t i = 0; i < 6; ++i)
-        record[19 + i] = static_cast<std::uint8_t>(nibble(1 + 2 * i) << 4 | nibble(2 + 2 * i));
 }
 
 std::optional<std::uint32_t> Group(std::string_view text) {
     const auto value = ParseDecimal(text);
     if (!value)
         return std::nullopt;
-    return static_cast<std::uint32_t>(*value) & 0xFFFFF;
+    return static_cast<std::uint32_t>(*value) & record::kGroupMask;
 }
 
 // Collects the warnings of one kind.
@@ -110,25 +97,24 @@ std::string WarningsSummary(const std::vector<PackingWarning>& warnings) {
     return summary;
 }
 
-std::optional<NumberRecord> PackNumberRecord(std::string_view line, const TextEncoding& encoding) {
+std::optional<record::Record> PackNumberRecord(std::string_view line,
+                                               const TextEncoding& encoding) {
     const Fields fields = Split(line);
     const auto group = Group(fields.group);
     if (!group)
         return std::nullopt;
-    NumberRecord record;
-    record.fill(0xFF);
-    const std::size_t nameBytes = encoding.Fit(fields.name, kNameBytes);
-    std::copy_n(fields.name.begin(), nameBytes, record.begin());
-    if (nameBytes < kNameBytes)
-        record[nameBytes] = 0;
-    WriteDigits(record, *group, fields.number);
-    return record;
+    record::Record packed;
+    packed.fill(0xFF);
+    record::SetName(packed, fields.name.substr(0, encoding.Fit(fields.name, record::kNameBytes)));
+    record::SetGroup(packed, *group);
+    record::SetDigits(packed, fields.number);
+    return packed;
 }
 
 PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding) {
-    const std::size_t count = std::min(lines.size(), kMaxNumberBlocks * 16);
+    const std::size_t count = std::min(lines.size(), kMaxPackedLines);
     PackedNumbers packed;
-    packed.blocks.resize((count + 15) / 16);
+    packed.blocks.resize((count + record::kPerBlock - 1) / record::kPerBlock);
     for (auto& block : packed.blocks)
         block.fill(0xFF);
     Tally notDigits("with a NUMBER that holds other characters than digits",
@@ -139,14 +125,16 @@ PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding) {
         const auto record = PackNumberRecord(lines[i], encoding);
         if (!record)
             throw NumberListError(i + 1, lines[i]);
-        std::copy(record->begin(), record->end(), packed.blocks[i / 16].begin() + (i % 16) * 32);
+        std::copy(record->begin(), record->end(),
+                  packed.blocks[i / record::kPerBlock].begin() +
+                      static_cast<std::ptrdiff_t>((i % record::kPerBlock) * record::kSize));
         const Fields fields = Split(lines[i]);
         if (!std::all_of(fields.number.begin(), fields.number.end(),
                          [](char c) { return c >= '0' && c <= '9'; }))
             notDigits.Note(i + 1);
         if (fields.numberCut)
             longNumbers.Note(i + 1);
-        if (fields.name.size() > kNameBytes)
+        if (fields.name.size() > record::kNameBytes)
             longNames.Note(i + 1);
     }
     notDigits.AddTo(packed.warnings);

@@ -1,13 +1,12 @@
 #pragma once
 // Packs the number list for the device: each line GROUP sep NAME sep NUMBER
-// (sep a TAB or a comma) becomes a 32-byte number record, sixteen to a
-// 512-byte block. Bytes 0-15 hold NAME (a zero byte after a shorter one);
-// bytes 16-18 the low 20 bits of GROUP and the first digit; bytes 19-24 the
-// other twelve digits, two to a byte; 0xF after the last digit and 0xFF in
-// every unused byte.
+// (sep a TAB or a comma) becomes a 32-byte number record (frames/
+// record_layout.h), sixteen to a data block, 0xFF in every unused byte.
 
 #include "common/text_encoding.h"
 #include "files/text_lines.h"
+#include "frames/frame_templates.h"
+#include "frames/record_layout.h"
 
 #include <array>
 #include <cstdint>
@@ -19,18 +18,15 @@
 
 namespace mervadin {
 
-using NumberRecord = std::array<std::uint8_t, 32>;
-using NumberBlock = std::array<std::uint8_t, 512>;
-
 inline constexpr std::size_t kMaxNumberBlocks = 563;
 // Only the first 9008 lines of a list fit in those blocks.
-inline constexpr std::size_t kMaxPackedLines = kMaxNumberBlocks * 16;
+inline constexpr std::size_t kMaxPackedLines = kMaxNumberBlocks * record::kPerBlock;
 
 // One line's record. NAME is cut at 16 bytes, at a character boundary of
 // `encoding`. Returns nothing when GROUP (its first six characters before
 // the first separator) is not a decimal integer.
-std::optional<NumberRecord> PackNumberRecord(std::string_view line,
-                                             const TextEncoding& encoding = Utf8Encoding());
+std::optional<record::Record> PackNumberRecord(std::string_view line,
+                                               const TextEncoding& encoding = Utf8Encoding());
 
 // A line whose GROUP is not a number: nothing may be sent.
 class NumberListError : public std::runtime_error {
@@ -59,7 +55,7 @@ struct PackingWarning {
 std::string WarningsSummary(const std::vector<PackingWarning>& warnings);
 
 struct PackedNumbers {
-    std::vector<NumberBlock> blocks; // ceil(lines / 16), at most 563
+    std::vector<DataBlock> blocks; // ceil(lines / 16), at most 563
     std::vector<PackingWarning> warnings;
 };
 

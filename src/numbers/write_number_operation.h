@@ -4,6 +4,7 @@
 // the 1-ms clock (each block after a 3-ms pause, its answer looked for
 // every 2 ms).
 
+#include "frames/frame_templates.h"
 #include "numbers/number_packing.h"
 #include "operation/block_write_operation.h"
 
@@ -21,7 +22,7 @@ public:
 private:
     bool Prepare() override;
     std::size_t BlockCount() const override { return packed_.blocks.size(); }
-    Block BlockAt(std::size_t index) override { return packed_.blocks[index]; }
+    DataBlockView BlockAt(std::size_t index) override { return packed_.blocks[index]; }
 
     std::filesystem::path list_;
     const TextEncoding& encoding_;

@@ -65,15 +65,13 @@ public:
     OperationStatus Interrupted(OperationStatus proposed) final;
 
 protected:
-    using Block = std::span<const std::uint8_t, frames::kDataBlockSize>;
-
     BlockWriteOperation(const BlockWriteProfile& profile, DeviceLink& link, OperationView& view);
 
     // Gets the blocks ready before the device is contacted; false ends the
     // write (having told why).
     virtual bool Prepare() = 0;
     virtual std::size_t BlockCount() const = 0;
-    virtual Block BlockAt(std::size_t index) = 0;
+    virtual DataBlockView BlockAt(std::size_t index) = 0;
 
 private:
     enum class Phase { Erasing, Settling, Pausing, Waiting, Stopping };

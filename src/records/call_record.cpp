@@ -63,21 +63,6 @@ constexpr unsigned kLastYear = 49;
 constexpr unsigned kMaxDuration = 64800;
 constexpr std::size_t kMaxFieldLength = 126;
 
-// The number's digits (at most 13), from byte 18's low half on, up to the
-// first nibble above 9; returns how many.
-std::size_t Digits(std::span<const std::uint8_t, kRecordSize> r, char (&digits)[13]) {
-    std::size_t count = 0;
-    for (; count < 13; ++count) {
-        const std::size_t position = count + 1;
-        const std::uint8_t byte = r[18 + position / 2];
-        const std::uint8_t nibble = position % 2 == 0 ? byte >> 4 : byte & 0x0F;
-        if (nibble > 9)
-            break;
-        digits[count] = static_cast<char>('0' + nibble);
-    }
-    return count;
-}
-
 // Writes a record's line into a buffer long enough for any record, so that
 // the line goes into its text with one append.
 class LineWriter {
@@ -108,33 +93,31 @@ private:
     char* at_ = line_.data();
 };
 
-void PutName(LineWriter& out, std::span<const std::uint8_t, kRecordSize> r) {
+// A name whose first byte is not printable ASCII (erased flash, a control
+// byte) is shown as "NoName".
+void PutName(LineWriter& out, record::View r) {
     const auto first = static_cast<std::int8_t>(r[0]);
     if (first < 0x20 || first > 0x7E) {
         out.Put("NoName");
         return;
     }
-    std::size_t length = 0;
-    while (length < 16 && r[length] != 0)
-        ++length;
-    out.Put(std::string_view(reinterpret_cast<const char*>(r.data()), length));
+    out.Put(record::Name(r));
 }
 
-void PutDate(LineWriter& out, std::span<const std::uint8_t, kRecordSize> r) {
-    const unsigned year = r[25] >> 1;
-    if (year > kLastYear)
+// Years past 2049 leave the date empty; the year is written as "20" and
+// its number, as the device's own tool does.
+void PutDate(LineWriter& out, record::View r) {
+    const record::CallDate date = record::Date(r);
+    if (date.year > kLastYear)
         return;
-    const unsigned month = ((r[25] & 1u) << 3) | (r[26] >> 5);
-    const unsigned day = r[26] & 0x1Fu;
-    const unsigned time = ((unsigned{r[27]} << 16) | (unsigned{r[28]} << 8) | r[29]) >> 7;
     out.Put("20");
-    out.Number(year);
+    out.Number(date.year);
     out.Put('/');
-    out.Number(month);
+    out.Number(date.month);
     out.Put('/');
-    out.Number(day);
+    out.Number(date.day);
     out.Put(' ');
-    out.Clock(time);
+    out.Clock(date.second);
 }
 
 // Takes the characters after a tag in a live frame: the first always, then
@@ -155,15 +138,14 @@ std::string LiveValue(std::span<const std::uint8_t> buffer, std::string_view tag
 
 } // namespace
 
-bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSize> r) {
-    char digits[13];
-    const std::size_t digitCount = Digits(r, digits);
+bool AppendCallRecord(std::string& out, record::View r) {
+    char digits[record::kNumberDigits];
+    const std::size_t digitCount = record::Digits(r, digits);
     if (digitCount == 0)
         return false;
-    const std::uint32_t group =
-        ((std::uint32_t{r[16]} << 16) | (std::uint32_t{r[17]} << 8) | r[18]) >> 4;
-    const unsigned type = (r[29] >> 4) & 7u;
-    const unsigned duration = (unsigned{r[30]} << 8) | r[31];
+    const std::uint32_t group = record::Group(r);
+    const unsigned type = record::Type(r);
+    const unsigned duration = record::Duration(r);
     LineWriter line;
     line.Put("Group[");
     if (group > kMaxGroup)
@@ -187,7 +169,7 @@ bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSiz
     return true;
 }
 
-std::optional<std::string> DecodeCallRecord(std::span<const std::uint8_t, kRecordSize> r) {
+std::optional<std::string> DecodeCallRecord(record::View r) {
     std::string line;
     if (!AppendCallRecord(line, r))
         return std::nullopt;

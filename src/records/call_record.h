@@ -1,7 +1,10 @@
 #pragma once
-// The call record in its two forms: the 32-byte record the device keeps, and
+// The call record in its two forms: the 32-byte record the device keeps
+// (frames/record_layout.h), and
 // the line of text the tool keeps, seven fields
 // "Group[..],\tName[..],\tNumber[..],\tType[..],\tDate[..],\tDuration[..],\tRemark[..]".
+
+#include "frames/record_layout.h"
 
 #include <chrono>
 #include <cstdint>
@@ -13,16 +16,14 @@
 
 namespace mervadin {
 
-inline constexpr std::size_t kRecordSize = 32;
-inline constexpr std::size_t kRecordsPerBlock = 16;
 // No record's line is longer than this.
 inline constexpr std::size_t kMaxRecordLineLength = 256;
 
 // The line for one record, or nothing when its number is empty (erased flash).
-std::optional<std::string> DecodeCallRecord(std::span<const std::uint8_t, kRecordSize> record);
+std::optional<std::string> DecodeCallRecord(record::View record);
 // The same appended to `out`; false, and nothing appended, for an empty
 // number.
-bool AppendCallRecord(std::string& out, std::span<const std::uint8_t, kRecordSize> record);
+bool AppendCallRecord(std::string& out, record::View record);
 
 // The value after `key` ("Number[", "Remark[", ...): the key must start in
 // the first 200 characters; the value runs to the first ";" or "]", at most

@@ -97,9 +97,9 @@ void ReadCdrOperation::Examine() {
 
 void ReadCdrOperation::StoreBlock(std::size_t dataAt) {
     const Bytes buffer = link_.Received();
-    const std::size_t count = std::min(kBlockSize, buffer.size() - dataAt);
+    const std::size_t count = std::min(frames::kDataBlockSize, buffer.size() - dataAt);
     std::copy_n(buffer.begin() + static_cast<std::ptrdiff_t>(dataAt), count,
-                table_.begin() + static_cast<std::ptrdiff_t>(index_ * kBlockSize));
+                table_.begin() + static_cast<std::ptrdiff_t>(index_ * frames::kDataBlockSize));
     link_.ClearReceiveBuffer();
     link_.SendFrame(BuildFrame(frames::kCdrAck));
     view_.AppendMemo(std::to_string(index_));
@@ -113,7 +113,7 @@ void ReadCdrOperation::StoreBlock(std::size_t dataAt) {
 }
 
 bool ReadCdrOperation::IsLastBlock() const {
-    const auto* block = table_.data() + index_ * kBlockSize;
+    const auto* block = table_.data() + index_ * frames::kDataBlockSize;
     return block[0] == 0xFF && block[57] == 0xFF && block[224] == 0xFF && block[249] == 0xFF;
 }
 

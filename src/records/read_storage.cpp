@@ -3,6 +3,7 @@
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "files/folder_lock.h"
+#include "frames/frame_templates.h"
 #include "records/call_record.h"
 #include "records/record_lines.h"
 #include "records/remark_carry.h"
@@ -16,12 +17,12 @@ namespace mervadin {
 namespace {
 
 std::size_t SlotsOf(std::span<const std::uint8_t> table) {
-    return std::min(kDumpSlots, table.size() / kRecordSize);
+    return std::min(kDumpSlots, table.size() / record::kSize);
 }
 
-std::span<const std::uint8_t, kRecordSize> Slot(std::span<const std::uint8_t> table,
-                                                std::size_t slot) {
-    return table.subspan(slot * kRecordSize).first<kRecordSize>();
+std::span<const std::uint8_t, record::kSize> Slot(std::span<const std::uint8_t> table,
+                                                  std::size_t slot) {
+    return table.subspan(slot * record::kSize).first<record::kSize>();
 }
 
 // The dump's calls out and calls in, in order.
@@ -83,7 +84,7 @@ void RebuildBothLists(const WorkFolder& folder, std::string_view dump,
 } // namespace
 
 BlockTable ErasedBlockTable() {
-    return BlockTable(kBlockCount * kBlockSize, 0xFF);
+    return BlockTable(kBlockCount * frames::kDataBlockSize, 0xFF);
 }
 
 Lines DumpLines(std::span<const std::uint8_t> table) {

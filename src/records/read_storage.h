@@ -13,7 +13,6 @@
 
 namespace mervadin {
 
-inline constexpr std::size_t kBlockSize = 512;
 inline constexpr std::size_t kBlockCount = 4096;
 // Only this many record slots of a read are decoded.
 inline constexpr std::size_t kDumpSlots = 63000;

@@ -13,7 +13,7 @@ namespace {
 
 class BlockWriter {
 public:
-    BlockWriter(const SettingsIndex& config, SettingsBlock& block, const TextEncoding& encoding,
+    BlockWriter(const SettingsIndex& config, DataBlock& block, const TextEncoding& encoding,
                 std::vector<std::string>* notNumbers = nullptr)
         : config_(config), block_(block), encoding_(encoding), notNumbers_(notNumbers) {}
 
@@ -56,12 +56,12 @@ public:
 
 private:
     const SettingsIndex& config_;
-    SettingsBlock& block_;
+    DataBlock& block_;
     const TextEncoding& encoding_;
     std::vector<std::string>* notNumbers_;
 };
 
-void FillBlock(BlockWriter& w, SettingsBlock& block, const LocalTime& at);
+void FillBlock(BlockWriter& w, DataBlock& block, const LocalTime& at);
 
 std::uint8_t Bcd(int value) {
     return static_cast<std::uint8_t>((value / 10 % 10) << 4 | (value % 10));
@@ -120,14 +120,14 @@ void FillPeriods(BlockWriter& w) {
 
 } // namespace
 
-SettingsBlock BuildSettingsBlock(const Lines& config, const LocalTime& at,
-                                 const TextEncoding& encoding) {
+DataBlock BuildSettingsBlock(const Lines& config, const LocalTime& at,
+                             const TextEncoding& encoding) {
     return BuildSettingsBlock(SettingsIndex::OfLines(config), at, encoding);
 }
 
 std::vector<std::string> SettingsNotNumbers(const SettingsIndex& config) {
     std::vector<std::string> notNumbers;
-    SettingsBlock block{};
+    DataBlock block{};
     BlockWriter w(config, block, Utf8Encoding(), &notNumbers);
     FillBlock(w, block, LocalTime{});
     return notNumbers;
@@ -142,9 +142,9 @@ std::string NotNumbersMessage(const std::filesystem::path& configFile, const Set
     return message + "; nothing was sent to the device.";
 }
 
-SettingsBlock BuildSettingsBlock(const SettingsIndex& config, const LocalTime& at,
-                                 const TextEncoding& encoding) {
-    SettingsBlock block{};
+DataBlock BuildSettingsBlock(const SettingsIndex& config, const LocalTime& at,
+                             const TextEncoding& encoding) {
+    DataBlock block{};
     BlockWriter w(config, block, encoding);
     FillBlock(w, block, at);
     return block;
@@ -152,7 +152,7 @@ SettingsBlock BuildSettingsBlock(const SettingsIndex& config, const LocalTime& a
 
 namespace {
 
-void FillBlock(BlockWriter& w, SettingsBlock& block, const LocalTime& at) {
+void FillBlock(BlockWriter& w, DataBlock& block, const LocalTime& at) {
     FillOneByteValues(w);
     w.Number(81, 2, "pick up call all time=");
     w.Number(84, 2, "dial out every time=");

@@ -6,6 +6,7 @@
 #include "common/local_time.h"
 #include "common/text_encoding.h"
 #include "files/text_lines.h"
+#include "frames/frame_templates.h"
 #include "settings/settings_file.h"
 
 #include <array>
@@ -16,15 +17,13 @@
 
 namespace mervadin {
 
-using SettingsBlock = std::array<std::uint8_t, 512>;
-
 // Builds the block from the lines of a settings file (reads stop at the end
 // marker, as they do in the file) and the date and time to stamp in it. Text
 // fields are cut at a character boundary of `encoding`.
-SettingsBlock BuildSettingsBlock(const Lines& config, const LocalTime& at,
-                                 const TextEncoding& encoding = Utf8Encoding());
-SettingsBlock BuildSettingsBlock(const SettingsIndex& config, const LocalTime& at,
-                                 const TextEncoding& encoding = Utf8Encoding());
+DataBlock BuildSettingsBlock(const Lines& config, const LocalTime& at,
+                             const TextEncoding& encoding = Utf8Encoding());
+DataBlock BuildSettingsBlock(const SettingsIndex& config, const LocalTime& at,
+                             const TextEncoding& encoding = Utf8Encoding());
 
 // The keys of number fields whose value is neither empty nor a decimal
 // integer (the block would hold 0 for them), each once, in block order.

@@ -4,6 +4,7 @@
 // and on "timeout!", until the device answers "writespiok!". The session
 // stays open afterwards: no stop frame follows.
 
+#include "frames/frame_templates.h"
 #include "operation/handshake_operation.h"
 #include "settings/settings_block.h"
 
@@ -39,7 +40,7 @@ private:
     std::filesystem::path configFile_;
     const TextEncoding& encoding_;
     std::function<LocalTime()> clock_;
-    SettingsBlock block_{};
+    DataBlock block_{};
     bool sending_ = false; // after the one tick that follows the answer
     unsigned poll_ = 0;
     unsigned resend_ = 0;

@@ -153,7 +153,7 @@ void SimDevice::HandleBlock(const std::vector<std::uint8_t>& frame) {
         --faults_.timeouts;
         return Answer("timeout!timeout!okok!");
     }
-    Block block;
+    DataBlock block;
     std::copy_n(frame.begin() + frames::kOpening.size(), block.size(), block.begin());
     if (mode_ == Mode::AwaitSettings) {
         // The device keeps taking settings blocks (a tool that missed the
@@ -175,7 +175,7 @@ void SimDevice::FinishFlashWrite() {
     Answer("writespiok!okok!");
 }
 
-void SimDevice::StoreBlock(const Block& block) {
+void SimDevice::StoreBlock(const DataBlock& block) {
     if (area_ == Area::Numbers) {
         numbers_.push_back(block);
     } else {
@@ -194,7 +194,7 @@ void SimDevice::HandleReadAnswer(std::string_view text) {
 void SimDevice::SendReadBlock(std::uint64_t delayMs) {
     if (!MayMoveBlock())
         return;
-    Block block;
+    DataBlock block;
     block.fill(0xFF);
     for (std::size_t slot = 0; slot < 16; ++slot) {
         const std::size_t index = blockIndex_ * 16 + slot;
@@ -344,7 +344,7 @@ void SimDevice::EndSession() {
 
 void SimDevice::UpdateDialerNumbers() {
     std::vector<DialEntry> entries;
-    for (const Block& block : numbers_)
+    for (const DataBlock& block : numbers_)
         for (std::size_t slot = 0; slot < 16; ++slot)
             if (auto entry = DecodeNumberRecord(
                     std::span<const std::uint8_t, 32>(block.data() + slot * 32, 32)))

@@ -5,7 +5,8 @@
 // can misbehave on request so that the tool's error paths can be exercised.
 
 #include "frames/frame_codec.h"
-#include "sim/call_record_encoder.h"
+#include "frames/frame_templates.h"
+#include "sim/record_codec.h"
 #include "sim/sim_dialer.h"
 
 #include <array>
@@ -19,7 +20,6 @@
 
 namespace mervadin::sim {
 
-using Block = std::array<std::uint8_t, 512>;
 using DataReport = std::array<std::uint8_t, 64>;
 
 // Misbehaviour, each counted down as it is used.
@@ -80,10 +80,10 @@ public:
     SimDialer& Dialer() { return dialer_; }
 
     // What the device holds.
-    const std::optional<Block>& Settings() const { return settings_; }
-    const std::vector<Block>& NumberBlocks() const { return numbers_; }
+    const std::optional<DataBlock>& Settings() const { return settings_; }
+    const std::vector<DataBlock>& NumberBlocks() const { return numbers_; }
     const std::vector<std::uint8_t>& Voice() const { return voice_; }
-    const std::vector<Record32>& Records() const { return records_; }
+    const std::vector<record::Record>& Records() const { return records_; }
     void AddRecord(const CallRecord& record);
     // Adds `count` made-up call records of every type, the same each time.
     void AddSampleRecords(std::size_t count);
@@ -91,7 +91,7 @@ public:
     // "checksum:" and "velorn<", and a call on 2026/9/30 at 14:25:32, whose
     // date bytes read ">end".
     void AddLookalikeRecords();
-    void SetRecords(std::vector<Record32> records) { records_ = std::move(records); }
+    void SetRecords(std::vector<record::Record> records) { records_ = std::move(records); }
     unsigned SettingsWrites() const { return settingsWrites_; }
 
     // Saves and loads what the device holds; throws FileError.
@@ -122,7 +122,7 @@ private:
     void ScheduleErase();
     bool MayMoveBlock();
     void EmitFrame(std::vector<std::uint8_t> frame);
-    void StoreBlock(const Block& block);
+    void StoreBlock(const DataBlock& block);
     void FinishFlashWrite();
     void UpdateDialerNumbers();
     void Emit(const DataReport& report);
@@ -156,15 +156,15 @@ private:
     std::uint64_t inBusyUntil_ = 0, outBusyUntil_ = 0;
     std::uint64_t lastFrameMs_ = 0;
 
-    std::optional<Block> settings_;
+    std::optional<DataBlock> settings_;
     unsigned settingsWrites_ = 0;
     bool settingsStored_ = false;
-    std::vector<Block> numbers_;
+    std::vector<DataBlock> numbers_;
     std::vector<std::uint8_t> voice_;
-    std::vector<Record32> records_;
+    std::vector<record::Record> records_;
 
-    std::size_t blockIndex_ = 0;    // next block to store or send
-    std::optional<Block> inFlight_; // block being written to flash
+    std::size_t blockIndex_ = 0;        // next block to store or send
+    std::optional<DataBlock> inFlight_; // block being written to flash
     std::uint64_t flashDoneMs_ = 0;
     unsigned blocksMoved_ = 0;
 

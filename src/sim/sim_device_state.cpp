@@ -90,7 +90,7 @@ void AddSection(Lines& lines, const std::string& name, const Rows& rows) {
 
 void SimDevice::Save(const std::filesystem::path& file) const {
     Lines lines = {kHeader, "model " + dialer_.Model()};
-    std::vector<Block> settings;
+    std::vector<DataBlock> settings;
     if (settings_)
         settings.push_back(*settings_);
     AddSection(lines, "settings", settings);

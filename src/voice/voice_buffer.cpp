@@ -1,6 +1,7 @@
 #include "voice/voice_buffer.h"
 
 #include "files/file_error.h"
+#include "frames/frame_templates.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -35,9 +36,8 @@ void VoiceBuffer::Load(const std::filesystem::path& file) {
     size_ = static_cast<std::uint32_t>(length);
 }
 
-std::span<const std::uint8_t, frames::kDataBlockSize> VoiceBuffer::Block(std::size_t index) {
-    return std::span<const std::uint8_t, frames::kDataBlockSize>(
-        Bytes().data() + index * frames::kDataBlockSize, frames::kDataBlockSize);
+DataBlockView VoiceBuffer::Block(std::size_t index) {
+    return DataBlockView(Bytes().data() + index * frames::kDataBlockSize, frames::kDataBlockSize);
 }
 
 } // namespace mervadin

@@ -26,7 +26,7 @@ public:
     std::uint32_t Size() const { return size_; }
     // ceil(size / 512).
     std::size_t BlockCount() const { return (size_ + 511) / 512; }
-    std::span<const std::uint8_t, frames::kDataBlockSize> Block(std::size_t index);
+    DataBlockView Block(std::size_t index);
 
 private:
     std::vector<std::uint8_t>& Bytes();

@@ -3,6 +3,7 @@
 // 10-ms clock: each block at least one tick after the last, its answer
 // looked for on every tick.
 
+#include "frames/frame_templates.h"
 #include "operation/block_write_operation.h"
 #include "voice/voice_buffer.h"
 
@@ -17,7 +18,7 @@ public:
 private:
     bool Prepare() override;
     std::size_t BlockCount() const override { return blocks_; }
-    Block BlockAt(std::size_t index) override { return voice_.Block(index); }
+    DataBlockView BlockAt(std::size_t index) override { return voice_.Block(index); }
 
     VoiceBuffer& voice_;
     std::size_t blocks_ = 0;

@@ -6,17 +6,7 @@ namespace mervadin::record {
 
 namespace {
 
-constexpr std::size_t kGroupAt = 16;
-constexpr std::size_t kFirstDigitNibble = 18 * 2 + 1; // the low half of byte 18
-constexpr std::size_t kDateAt = 25;
-constexpr std::size_t kTypeAt = 29;
-constexpr std::size_t kDurationAt = 30;
-
-// Nibble `index` counts half-bytes from byte 0, the high half first.
-std::uint8_t Nibble(View r, std::size_t index) {
-    const std::uint8_t byte = r[index / 2];
-    return index % 2 == 0 ? byte >> 4 : byte & 0x0F;
-}
+using namespace layout;
 
 void SetNibble(Place r, std::size_t index, std::uint8_t value) {
     std::uint8_t& byte = r[index / 2];
@@ -25,30 +15,6 @@ void SetNibble(Place r, std::size_t index, std::uint8_t value) {
 }
 
 } // namespace
-
-std::string_view Name(View r, std::optional<std::uint8_t> stopAt) {
-    std::size_t length = 0;
-    while (length < kNameBytes && r[length] != 0 && (!stopAt || r[length] != *stopAt))
-        ++length;
-    return {reinterpret_cast<const char*>(r.data()), length};
-}
-
-std::uint32_t Group(View r) {
-    return ((std::uint32_t{r[kGroupAt]} << 16) | (std::uint32_t{r[kGroupAt + 1]} << 8) |
-            r[kGroupAt + 2]) >>
-           4;
-}
-
-std::size_t Digits(View r, char (&digits)[kNumberDigits]) {
-    std::size_t count = 0;
-    for (; count < kNumberDigits; ++count) {
-        const std::uint8_t nibble = Nibble(r, kFirstDigitNibble + count);
-        if (nibble > 9)
-            break;
-        digits[count] = static_cast<char>('0' + nibble);
-    }
-    return count;
-}
 
 void SetName(Place r, std::string_view name) {
     const std::size_t length = std::min(name.size(), kNameBytes);
@@ -68,24 +34,6 @@ void SetDigits(Place r, std::string_view number) {
     for (std::size_t i = 0; i < kNumberDigits; ++i)
         SetNibble(r, kFirstDigitNibble + i,
                   i < number.size() ? static_cast<std::uint8_t>(number[i] & 0x0F) : 0x0F);
-}
-
-CallDate Date(View r) {
-    const std::uint32_t time =
-        ((std::uint32_t{r[kDateAt + 2]} << 16) | (std::uint32_t{r[kDateAt + 3]} << 8) |
-         r[kDateAt + 4]) >>
-        7;
-    return {static_cast<unsigned>(r[kDateAt] >> 1),
-            static_cast<unsigned>(((r[kDateAt] & 1u) << 3) | (r[kDateAt + 1] >> 5)),
-            static_cast<unsigned>(r[kDateAt + 1] & 0x1Fu), time};
-}
-
-unsigned Type(View r) {
-    return (r[kTypeAt] >> 4) & 7u;
-}
-
-unsigned Duration(View r) {
-    return (unsigned{r[kDurationAt]} << 8) | r[kDurationAt + 1];
 }
 
 void SetDate(Place r, const CallDate& date) {

@@ -34,12 +34,49 @@ using Record = std::array<std::uint8_t, kSize>;
 using View = std::span<const std::uint8_t, kSize>;
 using Place = std::span<std::uint8_t, kSize>;
 
+namespace layout {
+inline constexpr std::size_t kGroupAt = 16;
+inline constexpr std::size_t kFirstDigitNibble = 18 * 2 + 1; // the low half of byte 18
+inline constexpr std::size_t kDateAt = 25;
+inline constexpr std::size_t kTypeAt = 29;
+inline constexpr std::size_t kDurationAt = 30;
+
+// Nibble `index` counts half-bytes from byte 0, the high half first.
+inline std::uint8_t Nibble(std::span<const std::uint8_t, kSize> r, std::size_t index) {
+    const std::uint8_t byte = r[index / 2];
+    return index % 2 == 0 ? byte >> 4 : byte & 0x0F;
+}
+} // namespace layout
+
+// The readers are inline: a read decodes 65 536 records.
+
 // The name's bytes: up to 16, ending at the first zero byte; at `stopAt`
 // too when given (a number record read back stops at erased 0xFF).
-std::string_view Name(View r, std::optional<std::uint8_t> stopAt = std::nullopt);
-std::uint32_t Group(View r);
+inline std::string_view Name(View r, std::optional<std::uint8_t> stopAt = std::nullopt) {
+    std::size_t length = 0;
+    while (length < kNameBytes && r[length] != 0 && (!stopAt || r[length] != *stopAt))
+        ++length;
+    return {reinterpret_cast<const char*>(r.data()), length};
+}
+
+inline std::uint32_t Group(View r) {
+    using layout::kGroupAt;
+    return ((std::uint32_t{r[kGroupAt]} << 16) | (std::uint32_t{r[kGroupAt + 1]} << 8) |
+            r[kGroupAt + 2]) >>
+           4;
+}
+
 // The number's digits, up to the first nibble above 9; how many there are.
-std::size_t Digits(View r, char (&digits)[kNumberDigits]);
+inline std::size_t Digits(View r, char (&digits)[kNumberDigits]) {
+    std::size_t count = 0;
+    for (; count < kNumberDigits; ++count) {
+        const std::uint8_t nibble = layout::Nibble(r, layout::kFirstDigitNibble + count);
+        if (nibble > 9)
+            break;
+        digits[count] = static_cast<char>('0' + nibble);
+    }
+    return count;
+}
 
 // Writes `name` (at most 16 bytes, as given) and a zero byte after a shorter one.
 void SetName(Place r, std::string_view name);
@@ -54,9 +91,24 @@ struct CallDate {
     unsigned day;    // 0-31 as stored
     unsigned second; // of the day, 0-131071 as stored
 };
-CallDate Date(View r);
-unsigned Type(View r);
-unsigned Duration(View r);
+inline CallDate Date(View r) {
+    using layout::kDateAt;
+    const std::uint32_t time = ((std::uint32_t{r[kDateAt + 2]} << 16) |
+                                (std::uint32_t{r[kDateAt + 3]} << 8) | r[kDateAt + 4]) >>
+                               7;
+    return {static_cast<unsigned>(r[kDateAt] >> 1),
+            static_cast<unsigned>(((r[kDateAt] & 1u) << 3) | (r[kDateAt + 1] >> 5)),
+            static_cast<unsigned>(r[kDateAt + 1] & 0x1Fu), time};
+}
+
+inline unsigned Type(View r) {
+    return (r[layout::kTypeAt] >> 4) & 7u;
+}
+
+inline unsigned Duration(View r) {
+    return (unsigned{r[layout::kDurationAt]} << 8) | r[layout::kDurationAt + 1];
+}
+
 void SetDate(Place r, const CallDate& date);
 void SetType(Place r, unsigned type);
 void SetDuration(Place r, unsigned seconds);

@@ -55,7 +55,7 @@ private:
 
 class CountingView : public MonitorView {
 public:
-    void ShowStatus(const StatusReport&, std::uint32_t count, Bytes) override { frames = count; }
+    void ShowStatus(const StatusReport&, std::uint32_t count) override { frames = count; }
     void ShowModel(const DeviceModel&) override {}
     void DeviceLost() override {}
     std::uint32_t frames = 0;

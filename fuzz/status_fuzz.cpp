@@ -11,8 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DecodeStatus(bytes);
     TagValue(bytes, "Signal:");
     ModelsNamed(bytes, "");
-    const std::string line = LiveRecordLine(bytes);
-    LiveRecordType(bytes);
+    const std::string line = DecodeLiveRecord(bytes).line;
     FUZZ_CHECK(line.rfind("Group[", 0) == 0);
     // A fresh record has no remark, unless a value the device sent holds
     // "Remark[" itself (the first one is the field then).

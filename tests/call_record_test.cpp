@@ -94,16 +94,10 @@ TEST(CallRecord, FieldRule) {
     EXPECT_EQ(TypeName("01"), "");
 }
 
-TEST(CallRecord, LiveRecordsAndCleanRemarks) {
-    const std::string frame = "velorn<kemo0001;cdr:Name:Alice;Id:1234567;Number:8642;"
-                              "Date:2026/12/17 10:15:33;Type:2;Duration:0:1:5;dtmf:ffffff;";
-    EXPECT_EQ(LiveRecordLine(std::span<const std::uint8_t>(
-                  reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size())),
-              "Group[123456],\tName[Alice],\tNumber[8642],\tType[2],\tDate[2026/12/17 10:15],\t"
-              "Duration[0:1:5],\tRemark[]");
-    EXPECT_EQ(LiveRecordLine(std::span<const std::uint8_t>(
-                  reinterpret_cast<const std::uint8_t*>("velorn<cdr:Type:1;"), 18)),
-              "Group[],\tName[],\tNumber[],\tType[1],\tDate[],\tDuration[],\tRemark[]");
+TEST(CallRecord, RecordLinesAndCleanRemarks) {
+    EXPECT_EQ(CallRecordLine({"1", "Ann", "42", "0", "2026/1/2 3:4:5", "0:0:9"}),
+              "Group[1],\tName[Ann],\tNumber[42],\tType[0],\tDate[2026/1/2 3:4:5],\t"
+              "Duration[0:0:9],\tRemark[]");
     EXPECT_EQ(CleanRemark("a]b;c\td\re\nf"), "a)b,c d e f");
 }
 

@@ -1,3 +1,4 @@
+#include "monitor/status_decoder.h"
 #include "statistics/call_statistics.h"
 #include "statistics/chart_periods.h"
 #include "support/temp_folder.h"
@@ -92,8 +93,10 @@ TEST(CallStatistics, CallsStoredLiveCountBesideThoseOfARead) {
     const std::string frame =
         "velorn<cdr:Id:3;Name:Ann;Number:13800000001;Type:0;Date:2026/12/08 17:11;"
         "Duration:0:1:5;checksum:000000;>end";
-    const std::string live = LiveRecordLine(
-        std::span(reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size()));
+    const std::string live =
+        DecodeLiveRecord(
+            std::span(reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size()))
+            .line;
     ASSERT_NE(live.find("Date[2026/12/08 17:11]"), std::string::npos) << live;
     const std::string out = Line("3", "0", "2026/12/8 9:30:0", "0:0:55") + live + "\r\n";
     const CallStatistics s = ComputeStatistics(out, "");

@@ -2,6 +2,8 @@
 #include "app/main_window.h"
 #include "files/file_read.h"
 #include "monitor/monitor_session.h"
+#include "records/call_grid_model.h"
+#include "records/call_list_grid.h"
 #include "records/read_window.h"
 #include "sim/sim_device.h"
 #include "support/modal.h"
@@ -194,6 +196,27 @@ TEST_F(MonitorPanelTest, ThePanelShowsTheLevelsTheDeviceReports) {
     EXPECT_EQ(speaker->currentIndex(), 7);
     EXPECT_EQ(mic->currentIndex(), 4); // the model's, as the report cannot be shown
     EXPECT_TRUE(window.StatusText().contains("M-SPK:07;"));
+}
+
+// A call the device announces goes into its list file once, and the grid
+// shows the very line stored, at its place, without reading the file again.
+TEST_F(MonitorPanelTest, ACallAnnouncedLiveLandsInItsListAndGrid) {
+    WriteLines(folder.File("CallOutList.txt"),
+               {"Group[1],\tName[Old],\tNumber[1],\tType[0],\t"
+                "Date[2026/1/1 1:1:1],\tDuration[0:0:1],\tRemark[x];"});
+    window.LoadGrids();
+    auto* grid = window.findChild<CallListGrid*>("DialOutGrid");
+    Click("Button13");
+    ASSERT_TRUE(WaitFrames(1));
+    Click("Button9");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sim().Dialer().Dialing(); }, 5000));
+    Click("Button19"); // stopped while connecting: a failed call is announced
+    ASSERT_TRUE(QTest::qWaitFor([&] { return grid->Model()->LinesShown().size() == 2; }, 5000));
+    const Lines stored = ReadLines(folder.File("CallOutList.txt"));
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(grid->Model()->LinesShown(), stored);
+    EXPECT_NE(stored[1].find("\tType[1],"), std::string::npos) << stored[1];
+    EXPECT_TRUE(ReadLines(folder.File("CallInList.txt")).empty());
 }
 
 // The 1-ms clock runs only while the monitor does: not at rest, not after

@@ -25,8 +25,8 @@ TEST(StatusDecoder, FieldsAndTheStatusLine) {
                                  "Talking:7; M-SPK:06; M-MIC:08; ");
     EXPECT_EQ(report.signal, 23);
     EXPECT_EQ(report.signalBars, 4);
-    EXPECT_FALSE(report.hasRecord);
-    EXPECT_TRUE(Decode("cdr:Name:A;").hasRecord);
+    EXPECT_FALSE(report.record);
+    EXPECT_TRUE(Decode("cdr:Name:A;").record);
 
     EXPECT_EQ(SignalBars(0), 0);
     EXPECT_EQ(SignalBars(6), 1);
@@ -46,7 +46,7 @@ TEST(StatusDecoder, FieldsAndTheStatusLine) {
     const auto bare = Decode("okok!");
     EXPECT_EQ(bare.statusLine, "M-Station:; M-number:; key:; No.:;Talking:; M-SPK:; M-MIC:; ");
     EXPECT_FALSE(bare.signal.has_value());
-    EXPECT_FALSE(bare.hasRecord);
+    EXPECT_FALSE(bare.record);
 }
 
 // Add stops at the device's top level or the box's last item, Sub at
@@ -65,6 +65,28 @@ TEST(LevelStep, StaysWithinTheDeviceAndTheBox) {
     }
 }
 
+// A live record's fields take their first character whatever it is, then
+// run to ";" or "]", each within its width; missing ones are empty, and the
+// type comes from "Type:" alone (a name may hold "Type[").
+TEST(StatusDecoder, LiveRecordsBecomeTheLinesTheListsKeep) {
+    const auto live = [](const std::string& frame) {
+        return DecodeLiveRecord(
+            std::span(reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size()));
+    };
+    const LiveRecord full = live("velorn<kemo0001;cdr:Name:Alice;Id:1234567;Number:8642;"
+                                 "Date:2026/12/17 10:15:33;Type:2;Duration:0:1:5;dtmf:ffffff;");
+    EXPECT_EQ(full.line, "Group[123456],\tName[Alice],\tNumber[8642],\tType[2],\t"
+                         "Date[2026/12/17 10:15],\tDuration[0:1:5],\tRemark[]");
+    EXPECT_EQ(full.type, '2');
+    EXPECT_EQ(live("velorn<cdr:Type:1;").line,
+              "Group[],\tName[],\tNumber[],\tType[1],\tDate[],\tDuration[],\tRemark[]");
+    const LiveRecord odd = live("cdr:Name:;x;Id:7]8;Number:Type[2];Type:0;");
+    EXPECT_EQ(odd.line,
+              "Group[7],\tName[;x],\tNumber[Type[2],\tType[0],\tDate[],\tDuration[],\tRemark[]");
+    EXPECT_EQ(odd.type, '0');
+    EXPECT_EQ(live("cdr:Name:A;").type, '\0');
+}
+
 TEST(StatusDecoder, ModelsAreRecognisedOncePerChange) {
     const auto five = Status("kemo0005;");
     ASSERT_EQ(ModelsNamed(five.bytes, "").size(), 1u);
@@ -79,7 +101,7 @@ TEST(StatusDecoder, ModelsAreRecognisedOncePerChange) {
 class RecordingMonitor : public MonitorView {
 public:
     explicit RecordingMonitor(test::DirectTransport& transport) : transport_(transport) {}
-    void ShowStatus(const StatusReport& report, std::uint32_t count, Bytes) override {
+    void ShowStatus(const StatusReport& report, std::uint32_t count) override {
         lines.push_back(report.statusLine);
         counts.push_back(count);
         writtenBeforeDecode.push_back(transport_.written.size());

@@ -1,3 +1,4 @@
+#include "monitor/status_decoder.h"
 #include "records/call_record.h"
 #include "records/record_files.h"
 #include "records/remark_carry.h"
@@ -252,9 +253,16 @@ TEST(RecordFiles, LiveRecordsAndRemarkCommits) {
     const WorkFolder folder(temp.path());
     ASSERT_EQ(folder.Prepare(), std::nullopt);
     const RecordFiles files(folder);
-    const auto capture = [&](const std::string& frame) {
-        return files.CaptureCallRecord(std::span<const std::uint8_t>(
+    // Stores what the monitor decoded; the list it went to, and checks the
+    // index it reports is the line's own.
+    const auto capture = [&](const std::string& frame) -> std::optional<RecordFiles::List> {
+        const LiveRecord record = DecodeLiveRecord(std::span<const std::uint8_t>(
             reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size()));
+        const auto stored = files.StoreLiveRecord(record.line, record.type);
+        if (!stored)
+            return std::nullopt;
+        EXPECT_EQ(ReadLines(files.ListFile(stored->list)).at(stored->index), record.line);
+        return stored->list;
     };
     EXPECT_EQ(capture("cdr:Name:A;Id:1;Number:42;Type:2;"), RecordFiles::List::CallIn);
     EXPECT_EQ(capture("cdr:Name:A;Id:1;Number:43;Type:5;"), std::nullopt);

@@ -300,12 +300,10 @@ void MainWindow::LoadNumberCount() {
     panel_->SetNumberCount(count);
 }
 
-void MainWindow::StoreCallRecord(const QByteArray& frame) {
+void MainWindow::StoreCallRecord(const LiveRecord& record) {
     try {
-        const auto bytes = std::span(reinterpret_cast<const std::uint8_t*>(frame.constData()),
-                                     static_cast<std::size_t>(frame.size()));
-        if (const auto list = records_.CaptureCallRecord(bytes))
-            Grid(*list)->RefreshLastRow();
+        if (const auto stored = records_.StoreLiveRecord(record.line, record.type))
+            Grid(stored->list)->ShowStoredLine(stored->index, record.line);
     } catch (const FileError& e) {
         ShowFileError(e);
     }

@@ -8,6 +8,7 @@
 #include "files/work_folder.h"
 #include "link/device_chooser.h"
 #include "link/device_link.h"
+#include "monitor/status_decoder.h"
 #include "records/record_files.h"
 #include "voice/voice_buffer.h"
 
@@ -115,7 +116,7 @@ private:
     void SetCommandsEnabled(bool enabled);
     // The USB lamp and the status line as the link stands.
     void ShowLinkState();
-    void StoreCallRecord(const QByteArray& frame);
+    void StoreCallRecord(const LiveRecord& record);
     void ShowFileError(const std::exception& error);
     void AddSimulatorControls(sim::SimDevice& simulator);
 

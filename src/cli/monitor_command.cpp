@@ -36,12 +36,12 @@ public:
     ConsoleMonitor(RecordFiles files, std::optional<unsigned> frames, Streams io)
         : files_(std::move(files)), frames_(frames), io_(io) {}
 
-    void ShowStatus(const StatusReport& report, std::uint32_t count, Bytes frame) override {
+    void ShowStatus(const StatusReport& report, std::uint32_t count) override {
         if (ended_)
             return; // frames that arrive before the loop has ended are not shown
-        if (report.hasRecord) {
+        if (report.record) {
             try {
-                files_.CaptureCallRecord(frame);
+                files_.StoreLiveRecord(report.record->line, report.record->type);
             } catch (const FileError& e) {
                 io_.err << "mervadin-cli: " << e.what() << '\n';
             }

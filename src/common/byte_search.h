@@ -25,6 +25,25 @@ inline constexpr std::size_t kMaxPatternLength = 51;
 std::optional<std::size_t> Search(Bytes buffer, std::string_view pattern);
 std::optional<std::size_t> ShortSearch(Bytes buffer, std::string_view pattern);
 
+// How a value that follows a tag ends. The device and the files use three
+// rules: a status frame's field runs to ";" (32 characters at most, the room
+// the status line gives it); a live call record's field to ";" or "]", but
+// its first character is taken whatever it is (so "Name:;" reads ";", as the
+// device's own tool reads it); a stored line's field to ";" or "]" (126 at most).
+struct ValueRule {
+    std::string_view stops;
+    std::size_t maxLength;
+    bool firstAlwaysTaken = false;
+};
+inline constexpr ValueRule kStatusFieldRule{";", 32};
+inline constexpr ValueRule kLiveRecordFieldRule{";]", 16, true};
+inline constexpr ValueRule kLineFieldRule{";]", 126};
+
+// The value that starts at `start` of `text`, read by `rule`.
+std::string_view ValueAt(std::string_view text, std::size_t start, const ValueRule& rule);
+// The value right after the first `tag` in `buffer`; empty when the tag is absent.
+std::string_view ValueAfter(Bytes buffer, std::string_view tag, const ValueRule& rule);
+
 // Text as bytes, for searching string literals and strings.
 inline Bytes AsBytes(std::string_view text) {
     return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};

@@ -295,14 +295,13 @@ void MonitorPanel::ShowReportedLevels(const StatusReport& report) {
     show(micBox_, report.microphone, monitor_ && monitor_->MicrophonePending());
 }
 
-void MonitorPanel::ShowStatus(const StatusReport& report, std::uint32_t frameCount, Bytes frame) {
+void MonitorPanel::ShowStatus(const StatusReport& report, std::uint32_t frameCount) {
     signal_->setText(report.signal ? QString::number(*report.signal) : "");
     for (int i = 0; i < 4; ++i)
         bars_[static_cast<std::size_t>(i)]->SetColour(i < report.signalBars ? colour::kGreen
                                                                             : colour::kSilver);
-    if (report.hasRecord)
-        emit CallRecordArrived(QByteArray(reinterpret_cast<const char*>(frame.data()),
-                                          static_cast<qsizetype>(frame.size())));
+    if (report.record)
+        emit CallRecordArrived(*report.record);
     ShowTotal(texts::monitor::kTotal + QString::number(numberCount_) + "/" +
               ToQString(report.counter));
     ShowReportedLevels(report);

@@ -62,7 +62,7 @@ public:
     std::vector<QWidget*> FocusChain() const;
 
     // MonitorView
-    void ShowStatus(const StatusReport& report, std::uint32_t frameCount, Bytes frame) override;
+    void ShowStatus(const StatusReport& report, std::uint32_t frameCount) override;
     void ShowModel(const DeviceModel& model) override;
     void DeviceLost() override;
     void StoppedByRequest() override;
@@ -75,7 +75,7 @@ signals:
     void MonitoringStarted();
     void MonitoringEnded(bool deviceLost);
     // A status frame carried a call record.
-    void CallRecordArrived(const QByteArray& frame);
+    void CallRecordArrived(const LiveRecord& record);
     void CloseRequested();
 
 private:

@@ -108,7 +108,7 @@ void MonitorSession::ExamineOnce() {
         model_ = model->id;
         view_.ShowModel(*model);
     }
-    view_.ShowStatus(DecodeStatus(frame), frames_, frame);
+    view_.ShowStatus(DecodeStatus(frame), frames_);
 }
 
 } // namespace mervadin

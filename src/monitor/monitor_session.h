@@ -16,8 +16,8 @@ namespace mervadin {
 class MonitorView {
 public:
     virtual ~MonitorView() = default;
-    // An intact status frame was answered and decoded; `frame` is its bytes.
-    virtual void ShowStatus(const StatusReport& report, std::uint32_t frameCount, Bytes frame) = 0;
+    // An intact status frame was answered and decoded.
+    virtual void ShowStatus(const StatusReport& report, std::uint32_t frameCount) = 0;
     // A frame named a model other than the current one.
     virtual void ShowModel(const DeviceModel& model) = 0;
     // The device went away while monitoring.

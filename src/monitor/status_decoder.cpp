@@ -2,6 +2,7 @@
 
 #include "common/decimal.h"
 #include "monitor/monitor_texts.h"
+#include "records/call_record.h"
 
 #include <array>
 #include <charconv>
@@ -10,7 +11,6 @@ namespace mervadin {
 
 namespace {
 
-constexpr std::size_t kMaxTagValue = 32;
 constexpr unsigned kCounterLimit = 100095;
 
 // The `count` characters right after a tag, when all of them are in the frame.
@@ -67,16 +67,23 @@ int SignalBars(int q) {
 }
 
 std::string TagValue(Bytes frame, std::string_view tag) {
-    const auto end = Search(frame, tag);
-    if (!end)
-        return "";
-    std::string value;
-    for (std::size_t i = *end + 1; i < frame.size() && value.size() < kMaxTagValue; ++i) {
-        if (frame[i] == ';')
-            break;
-        value += static_cast<char>(frame[i]);
-    }
-    return value;
+    return std::string(ValueAfter(frame, tag, kStatusFieldRule));
+}
+
+LiveRecord DecodeLiveRecord(Bytes frame) {
+    const auto field = [frame](std::string_view tag, std::size_t most) {
+        ValueRule rule = kLiveRecordFieldRule;
+        rule.maxLength = most;
+        return ValueAfter(frame, tag, rule);
+    };
+    // Filed by the frame's own type character: a name may hold "Type[".
+    const auto typeAt = Search(frame, "Type:");
+    const char type =
+        typeAt && *typeAt + 1 < frame.size() ? static_cast<char>(frame[*typeAt + 1]) : '\0';
+    const std::string typeText = type == '\0' ? "" : std::string(1, type);
+    return {CallRecordLine({field("Id:", 6), field("Name:", 16), field("Number:", 16), typeText,
+                            field("Date:", 16), field("Duration:", 16)}),
+            type};
 }
 
 StatusReport DecodeStatus(Bytes frame) {
@@ -92,7 +99,8 @@ StatusReport DecodeStatus(Bytes frame) {
     }
     report.number = TagValue(frame, "number:");
     const auto cdr = After(frame, "cdr:", 1);
-    report.hasRecord = cdr && (*cdr)[0] != ';';
+    if (cdr && (*cdr)[0] != ';')
+        report.record = DecodeLiveRecord(frame);
     report.keys = Keys(frame);
     report.counter = Counter(frame);
     report.talking = Talking(TagValue(frame, "talkingtime:"));

@@ -23,6 +23,13 @@ struct DeviceModel {
 
 const std::vector<DeviceModel>& DeviceModels();
 
+// A call record announced by a status frame ("cdr:" followed by its fields),
+// as the call lists keep it.
+struct LiveRecord {
+    std::string line; // "Group[..],\tName[..],\t...,\tRemark[]"
+    char type;        // after "Type:", 0 when there is none: it decides the list
+};
+
 struct StatusReport {
     std::optional<int> signal; // q after "mastercsq:"
     int signalBars = 0;        // 0-4 green bars
@@ -33,7 +40,7 @@ struct StatusReport {
     std::string talking;
     std::string speaker;
     std::string microphone;
-    bool hasRecord = false;
+    std::optional<LiveRecord> record;
     std::string statusLine; // "M-Station:Idel; M-number:...; ..."
 };
 
@@ -42,6 +49,10 @@ int SignalBars(int q);
 
 // The value after a tag, up to the next ";" (at most 32 characters).
 std::string TagValue(Bytes frame, std::string_view tag);
+
+// The call record the frame carries; its fields missing from the frame are
+// empty.
+LiveRecord DecodeLiveRecord(Bytes frame);
 
 StatusReport DecodeStatus(Bytes frame);
 

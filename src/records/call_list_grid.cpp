@@ -97,17 +97,8 @@ void CallListGrid::Load() {
     ScrollToEnd();
 }
 
-void CallListGrid::RefreshLastRow() {
-    Lines lines;
-    try {
-        lines = ReadLines(files_.ListFile(list_));
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
-        return;
-    }
-    if (lines.empty())
-        return;
-    model_->SetLine(lines.size() - 1, std::move(lines.back()));
+void CallListGrid::ShowStoredLine(std::size_t index, std::string line) {
+    model_->SetLine(index, std::move(line));
     ScrollToEnd();
 }
 

@@ -21,7 +21,9 @@ public:
     // Fills the grid from its list file and scrolls so the last lines show.
     void Load();
     // Shows the last line of a list that has just grown by one.
-    void RefreshLastRow();
+    // Shows a line just added to the list file at `index` (a call stored
+    // live), and scrolls to the end.
+    void ShowStoredLine(std::size_t index, std::string line);
     // "Save as": a text copy, CSV or a workbook, starting in the documents
     // folder.
     void SaveAs();

@@ -61,7 +61,6 @@ std::optional<std::uint32_t> TakeClock(std::string_view& text, std::size_t hourD
 constexpr std::uint32_t kMaxGroup = 1000000;
 constexpr unsigned kLastYear = 49;
 constexpr unsigned kMaxDuration = 64800;
-constexpr std::size_t kMaxFieldLength = 126;
 
 // Writes a record's line into a buffer long enough for any record, so that
 // the line goes into its text with one append.
@@ -120,22 +119,6 @@ void PutDate(LineWriter& out, record::View r) {
     out.Clock(date.second);
 }
 
-// Takes the characters after a tag in a live frame: the first always, then
-// up to `max` until ";" or "]".
-std::string LiveValue(std::span<const std::uint8_t> buffer, std::string_view tag, std::size_t max) {
-    const auto end = Search(buffer, tag);
-    if (!end)
-        return "";
-    std::string value;
-    for (std::size_t i = *end + 1; i < buffer.size() && value.size() < max; ++i) {
-        const char c = static_cast<char>(buffer[i]);
-        if (!value.empty() && (c == ';' || c == ']'))
-            break;
-        value += c;
-    }
-    return value;
-}
-
 } // namespace
 
 bool AppendCallRecord(std::string& out, record::View r) {
@@ -184,12 +167,7 @@ std::string_view FieldView(std::string_view line, std::string_view key) {
 }
 
 std::string_view FieldViewAt(std::string_view line, std::size_t start) {
-    const std::string_view rest = line.substr(start);
-    const std::size_t limit = std::min(rest.size(), kMaxFieldLength);
-    std::size_t stop = 0;
-    while (stop < limit && rest[stop] != ';' && rest[stop] != ']')
-        ++stop;
-    return rest.substr(0, stop);
+    return ValueAt(line, start, kLineFieldRule);
 }
 
 std::string FieldValue(std::string_view line, std::string_view key) {
@@ -202,18 +180,12 @@ std::string_view TypeName(std::string_view type) {
     return {};
 }
 
-char LiveRecordType(std::span<const std::uint8_t> buffer) {
-    const auto typeAt = Search(buffer, "Type:");
-    return typeAt && *typeAt + 1 < buffer.size() ? static_cast<char>(buffer[*typeAt + 1]) : '\0';
-}
-
-std::string LiveRecordLine(std::span<const std::uint8_t> buffer) {
-    const char typeChar = LiveRecordType(buffer);
-    const std::string type = typeChar == '\0' ? "" : std::string(1, typeChar);
-    return "Group[" + LiveValue(buffer, "Id:", 6) + "],\tName[" + LiveValue(buffer, "Name:", 16) +
-           "],\tNumber[" + LiveValue(buffer, "Number:", 16) + "],\tType[" + type + "],\tDate[" +
-           LiveValue(buffer, "Date:", 16) + "],\tDuration[" + LiveValue(buffer, "Duration:", 16) +
-           "],\tRemark[]";
+std::string CallRecordLine(const CallFields& call) {
+    std::string line = "Group[";
+    line.append(call.group).append("],\tName[").append(call.name);
+    line.append("],\tNumber[").append(call.number).append("],\tType[").append(call.type);
+    line.append("],\tDate[").append(call.date).append("],\tDuration[").append(call.duration);
+    return line.append("],\tRemark[]");
 }
 
 std::string CleanRemark(std::string_view remark) {

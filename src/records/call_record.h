@@ -37,11 +37,13 @@ std::string_view FieldViewAt(std::string_view line, std::size_t start);
 // "CallOutManual" for "4"; empty for anything else.
 std::string_view TypeName(std::string_view type);
 
-// The line for a call record announced in a live status frame (the buffer
-// holding it); missing keys give empty values.
-std::string LiveRecordLine(std::span<const std::uint8_t> buffer);
-// The type character after "Type:" in a live frame; 0 when there is none.
-char LiveRecordType(std::span<const std::uint8_t> buffer);
+// A call's fields as text, in the order of the line.
+struct CallFields {
+    std::string_view group, name, number, type, date, duration;
+};
+// The line the lists keep for a call (its remark empty), as a live record
+// is stored.
+std::string CallRecordLine(const CallFields& call);
 
 // Characters that would break a line's fields ("]", ";", tabs, line breaks)
 // replaced, so a remark reads back as it was stored.

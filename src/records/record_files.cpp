@@ -57,10 +57,8 @@ void RecordFiles::RebuildKinds() const {
     WriteLineViews(folder_.File(file::kCallOutManual), manual);
 }
 
-std::optional<RecordFiles::List> RecordFiles::CaptureCallRecord(
-    std::span<const std::uint8_t> buffer) const {
-    // Filed by the frame's own type character: a name may hold "Type[".
-    const char type = LiveRecordType(buffer);
+std::optional<RecordFiles::StoredLine> RecordFiles::StoreLiveRecord(std::string_view line,
+                                                                    char type) const {
     std::optional<List> list;
     if (type == '0' || type == '1')
         list = List::CallOut;
@@ -70,10 +68,11 @@ std::optional<RecordFiles::List> RecordFiles::CaptureCallRecord(
         return std::nullopt;
     const FolderLock lock(folder_.root());
     std::string text = NormalizeLineEnds(ReadFileBytes(ListFile(*list)));
-    text += LiveRecordLine(buffer);
+    const std::size_t index = CountLines(text);
+    text += line;
     text += "\r\n";
     WriteFileAtomically(ListFile(*list), text);
-    return list;
+    return StoredLine{*list, index};
 }
 
 bool RecordFiles::CommitRemark(List list, std::size_t index, const std::string& remark,

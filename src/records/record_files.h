@@ -33,9 +33,13 @@ public:
     void RebuildKinds() const;
 
     enum class List { CallOut, CallIn };
-    // Adds the record of a live status frame to its list; nothing when its
-    // type is not 0-3.
-    std::optional<List> CaptureCallRecord(std::span<const std::uint8_t> buffer) const;
+    struct StoredLine {
+        List list;
+        std::size_t index; // of the line in its list, counted from 0
+    };
+    // Adds a call record line to its list by `type` ('0' and '1' call-out,
+    // '2' and '3' call-in); nothing for any other type.
+    std::optional<StoredLine> StoreLiveRecord(std::string_view line, char type) const;
 
     // Writes `remark` (cleaned, cut to 126 bytes) into line `index` of a
     // list; false when there is no such line or the remark is empty.

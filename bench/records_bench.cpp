@@ -7,6 +7,7 @@
 #include "records/call_list_grid.h"
 #include "records/call_record.h"
 #include "records/record_files.h"
+#include "support/call_lines.h"
 #include "support_prompts.h"
 #include "support_records.h"
 
@@ -65,7 +66,7 @@ void NaiveCarry(Lines& fresh, const Lines& old) {
 }
 
 Lines Dump() {
-    static const Lines dump = DumpLines(FullTable());
+    static const Lines dump = SplitLines(DumpText(FullTable()));
     return dump;
 }
 
@@ -82,7 +83,7 @@ void BM_CarryOverIndexed(benchmark::State& state) {
     const Lines old = OldLines(static_cast<std::size_t>(state.range(0)));
     const LineViews dumpViews(dump.begin(), dump.end()), oldViews(old.begin(), old.end());
     for (auto _ : state)
-        benchmark::DoNotOptimize(SortDump(dumpViews, oldViews, oldViews));
+        benchmark::DoNotOptimize(test::SortAndCarry(dumpViews, oldViews, oldViews));
 }
 BENCHMARK(BM_CarryOverIndexed)->Arg(2000)->Arg(60000)->Unit(benchmark::kMillisecond);
 
@@ -104,7 +105,7 @@ void BM_CarryOverMatching(benchmark::State& state) {
         for (std::size_t i = 0; i < evictor.size(); i += 64)
             evictor[i] = static_cast<char>(evictor[i] + 1);
         state.ResumeTiming();
-        benchmark::DoNotOptimize(SortDump(dumpViews, oldViews, oldViews));
+        benchmark::DoNotOptimize(test::SortAndCarry(dumpViews, oldViews, oldViews));
     }
 }
 BENCHMARK(BM_CarryOverMatching)->Arg(0)->Arg(60000)->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 #include "records/call_record.h"
 #include "records/read_storage.h"
 #include "records/remark_carry.h"
+#include "support/call_lines.h"
 
 #include <algorithm>
 
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto half = old.size() / 2;
     const LineViews oldOut = SplitLineViews(old.substr(0, half));
     const LineViews oldIn = SplitLineViews(old.substr(half));
-    const RebuiltLists lists = SortDump(dumpLines, oldOut, oldIn);
+    const RebuiltLists lists = test::SortAndCarry(dumpLines, oldOut, oldIn);
     FUZZ_CHECK(lists.callOut.size() + lists.callIn.size() <= dumpLines.size());
     for (const auto line : oldOut) {
         FieldView(line, "Number[");

@@ -4,6 +4,7 @@
 #include "fuzz_input.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
+#include "support/settings_reference.h"
 
 using namespace mervadin;
 
@@ -12,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Lines lines = SplitLines(text);
     const SettingsIndex index = SettingsIndex::OfText(text);
     for (const char* key : {"phone=", "sms=", "mic=", "add ip=", "pho", ""}) {
-        const auto plain = FindSetting(lines, key);
+        const auto plain = test::FindSetting(lines, key);
         const auto found = index.Find(key);
         FUZZ_CHECK(plain.has_value() == found.has_value());
         FUZZ_CHECK(!plain || *plain == *found);
@@ -22,9 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::vector<std::pair<std::string, std::string>> settings = {
         {"phone=", "3"}, {"sms=", "hello"}, {"new key=", "1"}};
-    Lines expected = lines;
-    for (const auto& [key, value] : settings)
-        SetSetting(expected, key, value);
-    FUZZ_CHECK(ApplySettings(text, settings) == JoinLines(expected));
+    FUZZ_CHECK(ApplySettings(text, settings) == JoinLines(test::SetSettings(lines, settings)));
     return 0;
 }

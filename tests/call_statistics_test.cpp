@@ -1,6 +1,7 @@
 #include "monitor/status_decoder.h"
 #include "statistics/call_statistics.h"
 #include "statistics/chart_periods.h"
+#include "support/call_lines.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -10,26 +11,23 @@ namespace {
 
 using namespace std::chrono;
 
-std::string Line(const std::string& group, const std::string& type, const std::string& date,
-                 const std::string& duration, const std::string& remark = "",
-                 const std::string& name = "n", const std::string& number = "100") {
-    return "Group[" + group + "],\tName[" + name + "],\tNumber[" + number + "],\tType[" + type +
-           "],\tDate[" + date + "],\tDuration[" + duration + "],\tRemark[" + remark + "]\r\n";
-}
-
 // Lists of our own with known figures: 3 succeeded (90 s, 30 s, 60 s), 1
 // failed, 2 answered (100 s, 20 s), 2 missed, 1 manual; a line with a broken
 // date, one with a broken duration, one without a call type; remarks that
 // look like fields.
 const std::string kOut =
-    Line("1", "0", "2026/1/2 10:0:0", "0:1:30", "Type[1] Date[x]") +
-    Line("1", "1", "2026/1/2 11:0:0", "0:0:0") + Line("2", "0", "2026/1/3 9:5:7", "0:0:30") +
-    Line("10", "0", "2026-01-03 23:59:59", "0:1:0") + Line("2", "4", "2026/1/4 8:0:0", "0:0:9") +
-    Line("2", "0", "2026/2/30 8:0:0", "0:0:9") + Line("2", "0", "2026/1/4 8:0:0", "1:61:0") +
-    "garbage\r\n";
+    test::ListLine({.date = "2026/1/2 10:0:0", .duration = "0:1:30", .remark = "Type[1] Date[x]"}) +
+    test::ListLine({.type = "1", .date = "2026/1/2 11:0:0", .duration = "0:0:0"}) +
+    test::ListLine({.group = "2", .date = "2026/1/3 9:5:7", .duration = "0:0:30"}) +
+    test::ListLine({.group = "10", .date = "2026-01-03 23:59:59", .duration = "0:1:0"}) +
+    test::ListLine({.group = "2", .type = "4", .date = "2026/1/4 8:0:0", .duration = "0:0:9"}) +
+    test::ListLine({.group = "2", .date = "2026/2/30 8:0:0", .duration = "0:0:9"}) +
+    test::ListLine({.group = "2", .date = "2026/1/4 8:0:0", .duration = "1:61:0"}) + "garbage\r\n";
 const std::string kIn =
-    Line("1", "2", "2026/1/2 12:0:0", "0:1:40") + Line("1", "3", "2026/1/2 12:5:0", "0:0:0") +
-    Line("NoId", "2", "2026/1/4 0:0:1", "0:0:20") + Line("NoId", "3", "2026/1/5 0:0:1", "0:0:0");
+    test::ListLine({.type = "2", .date = "2026/1/2 12:0:0", .duration = "0:1:40"}) +
+    test::ListLine({.type = "3", .date = "2026/1/2 12:5:0", .duration = "0:0:0"}) +
+    test::ListLine({.group = "NoId", .type = "2", .date = "2026/1/4 0:0:1", .duration = "0:0:20"}) +
+    test::ListLine({.group = "NoId", .type = "3", .date = "2026/1/5 0:0:1", .duration = "0:0:0"});
 
 TEST(CallStatistics, CountsRatesAndTalkTimeInAllPerDayAndPerGroup) {
     const CallStatistics s = ComputeStatistics(kOut, kIn);
@@ -98,7 +96,9 @@ TEST(CallStatistics, CallsStoredLiveCountBesideThoseOfARead) {
             std::span(reinterpret_cast<const std::uint8_t*>(frame.data()), frame.size()))
             .line;
     ASSERT_NE(live.find("Date[2026/12/08 17:11]"), std::string::npos) << live;
-    const std::string out = Line("3", "0", "2026/12/8 9:30:0", "0:0:55") + live + "\r\n";
+    const std::string out =
+        test::ListLine({.group = "3", .date = "2026/12/8 9:30:0", .duration = "0:0:55"}) + live +
+        "\r\n";
     const CallStatistics s = ComputeStatistics(out, "");
     EXPECT_EQ(s.unread, 0u);
     EXPECT_EQ(s.total.calls[0], 2u);

@@ -1,6 +1,7 @@
 #include "numbers/xlsx_reader.h"
 #include "qtcore/text_codec.h"
 #include "records/record_export.h"
+#include "support/call_lines.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -10,19 +11,19 @@
 namespace mervadin {
 namespace {
 
-std::string Line(const std::string& group, const std::string& type, const std::string& date,
-                 const std::string& duration, const std::string& remark = "",
-                 const std::string& name = "n", const std::string& number = "100") {
-    return "Group[" + group + "],\tName[" + name + "],\tNumber[" + number + "],\tType[" + type +
-           "],\tDate[" + date + "],\tDuration[" + duration + "],\tRemark[" + remark + "]\r\n";
-}
-
 TEST(RecordExport, CsvQuotesWhereNeededAndReadsTheChosenEncoding) {
     const auto gb = TextCodec::Named("GB18030");
     ASSERT_TRUE(gb);
     const std::string list =
-        Line("7", "2", "2026/1/2 3:4:5", "0:0:9", "a, \"b\"", "\xD5\xC5", "007") +
-        Line("x", "9", "", "", "", "n,1") + "no fields";
+        test::ListLine({.group = "7",
+                        .name = "\xD5\xC5",
+                        .number = "007",
+                        .type = "2",
+                        .date = "2026/1/2 3:4:5",
+                        .duration = "0:0:9",
+                        .remark = "a, \"b\""}) +
+        test::ListLine({.group = "x", .name = "n,1", .type = "9", .date = "", .duration = ""}) +
+        "no fields";
     EXPECT_EQ(RecordsCsv(list, *gb),
               "Group,Name,Number,Type,Date,Duration,Remark\r\n"
               "7,\xE5\xBC\xA0,007,CallInAnswer,2026/1/2 3:4:5,0:0:9,\"a, \"\"b\"\"\"\r\n"
@@ -54,8 +55,13 @@ TEST(RecordExport, TheWorkbookHasTypedCellsABoldHeaderFrozenPanesAndAFilter) {
     test::TempFolder temp;
     const auto file = temp / "out.xlsx";
     const std::string list =
-        Line("12", "0", "2026/1/2 3:4:5", "1:0:30", "note", "Ann", "00861380000000001") +
-        Line("NoId", "1", "broken", "0:0:0");
+        test::ListLine({.group = "12",
+                        .name = "Ann",
+                        .number = "00861380000000001",
+                        .date = "2026/1/2 3:4:5",
+                        .duration = "1:0:30",
+                        .remark = "note"}) +
+        test::ListLine({.group = "NoId", .type = "1", .date = "broken", .duration = "0:0:0"});
     WriteRecordsWorkbook(file, list, Utf8Encoding());
 
     // Read back by our own reader, which shares nothing with the writer.
@@ -93,9 +99,11 @@ TEST(RecordExport, TheWorkbookHasTypedCellsABoldHeaderFrozenPanesAndAFilter) {
 
 TEST(RecordExport, FilesStartWithAByteOrderMarkUnlessToldAndWideCharactersWidenTheirColumn) {
     test::TempFolder temp;
-    const std::string list = Line("1", "0", "2026/1/2 3:4:5", "0:0:1", "",
-                                  "\xE5\xBC\xA0\xE4\xB8\x89"
-                                  "\xE5\xBC\xA0\xE4\xB8\x89\xE5\xBC\xA0\xE4\xB8\x89");
+    const std::string list =
+        test::ListLine({.name = "\xE5\xBC\xA0\xE4\xB8\x89"
+                                "\xE5\xBC\xA0\xE4\xB8\x89\xE5\xBC\xA0\xE4\xB8\x89",
+                        .date = "2026/1/2 3:4:5",
+                        .duration = "0:0:1"});
     ExportRecords(temp / "a.csv", list, Utf8Encoding());
     ExportRecords(temp / "b.csv", list, Utf8Encoding(), ByteOrderMark::Leave);
     const std::string marked = test::Slurp(temp / "a.csv"), plain = test::Slurp(temp / "b.csv");

@@ -3,6 +3,7 @@
 #include "records/record_files.h"
 #include "records/remark_carry.h"
 #include "sim/record_codec.h"
+#include "support/call_lines.h"
 #include "support/temp_folder.h"
 
 #include <algorithm>
@@ -14,20 +15,23 @@
 namespace mervadin {
 namespace {
 
-std::string Line(const std::string& group, const std::string& number, const std::string& type,
-                 const std::string& remark = "", const std::string& date = "d") {
-    return "Group[" + group + "],\tName[n],\tNumber[" + number + "],\tType[" + type + "],\tDate[" +
-           date + "],\tDuration[0:0:1],\tRemark[" + remark + (remark.empty() ? "]" : "];");
-}
-
 TEST(RecordFiles, RemarksFollowTheirOwnNumberOnly) {
-    const Lines dump = {Line("12", "5550196", "0"), Line("1", "12", "1"), Line("3", "555", "0"),
-                        Line("4", "777", "2"), Line("5", "888", "F")};
-    const Lines oldOut = {Line("9", "12", "1", "first", "old"), Line("9", "555", "0", "five"),
-                          Line("9", "12", "1", "second", "older"), Line("9", "999", "0", "lost")};
-    const Lines oldIn = {Line("9", "777", "3", "in")};
+    const Lines dump = {test::CallLine({.group = "12", .number = "5550196"}),
+                        test::CallLine({.number = "12", .type = "1"}),
+                        test::CallLine({.group = "3", .number = "555"}),
+                        test::CallLine({.group = "4", .number = "777", .type = "2"}),
+                        test::CallLine({.group = "5", .number = "888", .type = "F"})};
+    const Lines oldOut = {
+        test::CallLine(
+            {.group = "9", .number = "12", .type = "1", .date = "old", .remark = "first"}),
+        test::CallLine({.group = "9", .number = "555", .remark = "five"}),
+        test::CallLine(
+            {.group = "9", .number = "12", .type = "1", .date = "older", .remark = "second"}),
+        test::CallLine({.group = "9", .number = "999", .remark = "lost"})};
+    const Lines oldIn = {
+        test::CallLine({.group = "9", .number = "777", .type = "3", .remark = "in"})};
     const auto views = [](const Lines& lines) { return LineViews(lines.begin(), lines.end()); };
-    const auto lists = SortDump(views(dump), views(oldOut), views(oldIn));
+    const auto lists = test::SortAndCarry(views(dump), views(oldOut), views(oldIn));
     ASSERT_EQ(lists.callOut.size(), 3u);
     EXPECT_EQ(lists.callOut[0],
               dump[0]); // "12" inside Group[12] and "555" inside 5550196: no match
@@ -56,7 +60,7 @@ TEST(RecordFiles, RemarksAndNumbersAreFoundAsTheFieldRuleFindsThem) {
     // keys in names, empty and cut-off values, a "[" at every place.
     Lines dump;
     for (int number = 1; number <= 9; ++number)
-        dump.push_back(Line("1", std::to_string(number), "0"));
+        dump.push_back(test::CallLine({.number = std::to_string(number)}));
     const auto pad = [](std::size_t size) { return std::string(size, 'x'); };
     const Lines old = {
         pad(193) + "Number[1];Remark[a]",          // "Number[" starts at 193
@@ -79,7 +83,7 @@ TEST(RecordFiles, RemarksAndNumbersAreFoundAsTheFieldRuleFindsThem) {
     const auto views = [](const Lines& lines) { return LineViews(lines.begin(), lines.end()); };
     Lines expected = dump;
     CarryPlainly(expected, old);
-    EXPECT_EQ(SortDump(views(dump), views(old), {}).callOut, views(expected));
+    EXPECT_EQ(test::SortAndCarry(views(dump), views(old), {}).callOut, views(expected));
     EXPECT_NE(expected, dump);
 }
 
@@ -92,7 +96,7 @@ struct PlainRebuild {
 PlainRebuild RebuildPlainly(const BlockTable& table, const std::string& outText,
                             const std::string& inText) {
     PlainRebuild files;
-    files.dump = JoinLines(DumpLines(table));
+    files.dump = DumpText(table);
     const Lines oldOut = SplitLines(outText), oldIn = SplitLines(inText);
     files.backupOut = JoinLines(oldOut);
     files.backupIn = JoinLines(oldIn);
@@ -131,8 +135,10 @@ TEST(RecordFiles, AReadOfAnyBytesGivesTheFilesOfThePlainRebuild) {
     std::string outText, inText;
     for (int i = 0; i < 3000; ++i) {
         const std::string number = std::to_string(random() % 100000);
-        const std::string line = Line(std::to_string(i), number, std::to_string(i % 4),
-                                      i % 3 ? "r" + std::to_string(i) : "") +
+        const std::string line = test::CallLine({.group = std::to_string(i),
+                                                 .number = number,
+                                                 .type = std::to_string(i % 4),
+                                                 .remark = i % 3 ? "r" + std::to_string(i) : ""}) +
                                  (i % 5 ? "" : "Number[1]Remark[x");
         (i % 2 ? outText : inText) += line + (i % 7 == 0 ? "\r" : i % 7 == 1 ? "\n" : "\r\n");
     }
@@ -159,7 +165,7 @@ TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {
     const WorkFolder folder(temp.path());
     ASSERT_EQ(folder.Prepare(), std::nullopt);
     const RecordFiles files(folder);
-    WriteLines(folder.File("CallOutList.txt"), {Line("1", "100", "0", "keep me")});
+    WriteLines(folder.File("CallOutList.txt"), {test::CallLine({.remark = "keep me"})});
 
     BlockTable table = ErasedBlockTable();
     sim::CallRecord out{1, "A", "100", 0, 26, 1, 2, 3, 4};
@@ -178,8 +184,9 @@ TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {
     const Lines dump = ReadLines(folder.File("ReadFile.txt"));
     ASSERT_EQ(dump.size(), 3u);
     EXPECT_EQ(ReadLines(folder.File("CallOutListBackup.txt")),
-              Lines{Line("1", "100", "0", "keep me")});
-    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), Lines{Line("1", "100", "0", "keep me")});
+              Lines{test::CallLine({.remark = "keep me"})});
+    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")),
+              Lines{test::CallLine({.remark = "keep me"})});
     EXPECT_EQ(ReadLines(folder.File("CallInList.txt")), Lines{dump[1]});
 
     files.RebuildKinds();

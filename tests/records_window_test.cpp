@@ -8,6 +8,7 @@
 #include "sim/sim_device.h"
 #include "statistics/day_field.h"
 #include "statistics/statistics_window.h"
+#include "support/call_lines.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
 #include "transports/link_session.h"
@@ -36,11 +37,6 @@
 namespace mervadin {
 namespace {
 
-std::string Line(int i, const std::string& type = "0") {
-    return "Group[" + std::to_string(i) + "],\tName[n],\tNumber[" + std::to_string(1000 + i) +
-           "],\tType[" + type + "],\tDate[2026/1/1 1:2:3],\tDuration[0:0:5],\tRemark[]";
-}
-
 class RecordsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(folder.Prepare(), std::nullopt); }
@@ -60,9 +56,11 @@ protected:
 TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
     Lines out;
     for (int i = 0; i < 120005; ++i) // more than the grid's 100000 rows
-        out.push_back(Line(i, i % 2 ? "1" : "0"));
+        out.push_back(test::CallLine({.group = std::to_string(i),
+                                      .number = std::to_string(1000 + i),
+                                      .type = i % 2 ? "1" : "0"}));
     WriteLines(folder.File("CallOutList.txt"), out);
-    WriteLines(folder.File("CallInList.txt"), {Line(1, "3")});
+    WriteLines(folder.File("CallInList.txt"), {test::CallLine({.number = "1001", .type = "3"})});
     MainWindow window(folder, prompts);
     window.show();
     auto* grid = window.findChild<QTableView*>("DialOutGrid");
@@ -90,18 +88,20 @@ TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
     EXPECT_EQ(model->index(2, 6).data().toString(), "call back, later)");
 
     // A reload with fewer lines leaves no stale rows; a remark beyond writes nothing.
-    WriteLines(folder.File("CallOutList.txt"), {Line(7)});
+    WriteLines(folder.File("CallOutList.txt"), {test::CallLine({.group = "7", .number = "1007"})});
     window.Grid(RecordFiles::List::CallOut)->Load();
     EXPECT_EQ(model->rowCount(), 100000);
     EXPECT_EQ(model->index(1, 1).data().toString(), "");
     EXPECT_FALSE(model->setData(model->index(5, 6), "x", Qt::EditRole));
-    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), Lines{Line(7)});
+    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")),
+              Lines{test::CallLine({.group = "7", .number = "1007"})});
 }
 
 TEST_F(RecordsWindowTest, ARemarkCellEnteredAndLeftWithoutTypingWritesNothing) {
     const std::string gb = "Group[1],\tName[\xB2\xE2],\tNumber[1],\tType[0],\tDate[],\tDuration[],"
                            "\tRemark[\xB2\xE2\xCA\xD4];";
-    WriteLines(folder.File("CallOutList.txt"), {gb, Line(2)});
+    WriteLines(folder.File("CallOutList.txt"),
+               {gb, test::CallLine({.group = "2", .number = "1002"})});
     MainWindow window(folder, prompts);
     window.show();
     auto* grid = window.findChild<QTableView*>("DialOutGrid");
@@ -112,7 +112,8 @@ TEST_F(RecordsWindowTest, ARemarkCellEnteredAndLeftWithoutTypingWritesNothing) {
     ASSERT_NE(editor, nullptr);
     QTest::keyClick(editor, Qt::Key_Tab); // leaves the cell, committing what it shows
     QCoreApplication::processEvents();
-    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), (Lines{gb, Line(2)}));
+    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")),
+              (Lines{gb, test::CallLine({.group = "2", .number = "1002"})}));
 
     // Read as GB18030 the same bytes show as the characters they are.
     TextCodec::Choose(TextCodec::Named("GB18030"));
@@ -123,7 +124,9 @@ TEST_F(RecordsWindowTest, ARemarkCellEnteredAndLeftWithoutTypingWritesNothing) {
 }
 
 TEST_F(RecordsWindowTest, SaveAsOffersSpreadsheetTypesAndKeepsTheTextCopy) {
-    WriteLines(folder.File("CallOutList.txt"), {Line(1), Line(2, "1")});
+    WriteLines(folder.File("CallOutList.txt"),
+               {test::CallLine({.number = "1001"}),
+                test::CallLine({.group = "2", .number = "1002", .type = "1"})});
     const std::string listBytes = test::Slurp(folder.File("CallOutList.txt"));
     MainWindow window(folder, prompts);
     prompts.files = {temp / "copy.txt", temp / "calls.csv", temp / "calls.xlsx"};
@@ -141,9 +144,12 @@ TEST_F(RecordsWindowTest, SaveAsOffersSpreadsheetTypesAndKeepsTheTextCopy) {
 }
 
 TEST_F(RecordsWindowTest, StatisticsWindowShowsTheListsFiguresAndFollowsReads) {
-    WriteLines(folder.File("CallOutList.txt"), {Line(1), Line(1, "1"), Line(2)});
+    WriteLines(folder.File("CallOutList.txt"),
+               {test::CallLine({.number = "1001"}), test::CallLine({.number = "1001", .type = "1"}),
+                test::CallLine({.group = "2", .number = "1002"})});
     WriteLines(folder.File("CallInList.txt"),
-               {Line(2, "2"), "Group[2],\tType[3],\tDate[2026/1/2 0:0:0],\tDuration[0:0:0]",
+               {test::CallLine({.group = "2", .number = "1002", .type = "2"}),
+                "Group[2],\tType[3],\tDate[2026/1/2 0:0:0],\tDuration[0:0:0]",
                 "Group[2],\tType[3],\tDate[nope],\tDuration[0:0:0]"});
     MainWindow window(folder, prompts);
     Action(window, "PopupMenu1", "Statistics")->trigger();
@@ -222,7 +228,7 @@ TEST_F(RecordsWindowTest, StatisticsWindowShowsTheListsFiguresAndFollowsReads) {
 
     // The lists change (as after a read): the window follows; it wrote nothing.
     const auto before = std::filesystem::last_write_time(folder.File("CallOutList.txt"));
-    WriteLines(folder.File("CallOutList.txt"), {Line(1)});
+    WriteLines(folder.File("CallOutList.txt"), {test::CallLine({.number = "1001"})});
     window.LoadGrids();
     EXPECT_EQ(statistics->Shown().total.Total(), 3u);
     EXPECT_GE(std::filesystem::last_write_time(folder.File("CallOutList.txt")), before);
@@ -232,7 +238,9 @@ TEST_F(RecordsWindowTest, StatisticsWindowShowsTheListsFiguresAndFollowsReads) {
 }
 
 TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheListOnlyAfterYes) {
-    WriteLines(folder.File("CallInList.txt"), {Line(1, "2"), Line(2, "3")});
+    WriteLines(folder.File("CallInList.txt"),
+               {test::CallLine({.number = "1001", .type = "2"}),
+                test::CallLine({.group = "2", .number = "1002", .type = "3"})});
     MainWindow window(folder, prompts);
     const auto existing = temp / "existing.txt";
     test::Spit(existing, "old");
@@ -244,7 +252,9 @@ TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheListOnlyAfterYes)
     // there is none), not beside the tool's own files.
     EXPECT_EQ(prompts.dialogs[0].first, DocumentsFolder());
     EXPECT_NE(prompts.dialogs[0].first, folder.root());
-    EXPECT_EQ(ReadLines(existing), (Lines{Line(1, "2"), Line(2, "3")}));
+    EXPECT_EQ(ReadLines(existing),
+              (Lines{test::CallLine({.number = "1001", .type = "2"}),
+                     test::CallLine({.group = "2", .number = "1002", .type = "3"})}));
     EXPECT_EQ(prompts.shown, (std::vector<Notice>{{"Save File", "  Replace？"},
                                                   {"Save File", "  Replace？"},
                                                   {"OK!!", "    Save  OK!!"}}));
@@ -273,17 +283,20 @@ TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheListOnlyAfterYes)
 }
 
 TEST_F(RecordsWindowTest, DisplayWindowShowsEachKindAndSavesWhatItShows) {
-    WriteLines(folder.File("CallOutList.txt"), {Line(1, "0"), Line(2, "1")});
-    WriteLines(folder.File("ReadFile.txt"), {Line(3, "F")});
+    WriteLines(folder.File("CallOutList.txt"),
+               {test::CallLine({.number = "1001"}),
+                test::CallLine({.group = "2", .number = "1002", .type = "1"})});
+    WriteLines(folder.File("ReadFile.txt"),
+               {test::CallLine({.group = "3", .number = "1003", .type = "F"})});
     RecordFiles(folder).RebuildKinds();
     DisplayWindow window(folder, prompts);
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo3")->toPlainText().toStdString(),
-              Line(1, "0"));
+              test::CallLine({.number = "1001"}));
     EXPECT_EQ(window.palette().color(QPalette::Window), colour::kSkyBlue);
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo3")->palette().color(QPalette::Base),
               colour::kSilver);
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo5")->toPlainText().toStdString(),
-              Line(3, "F"));
+              test::CallLine({.group = "3", .number = "1003", .type = "F"}));
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo2")->toPlainText(), "");
 
     auto* memo = window.findChild<QPlainTextEdit*>("Memo4");
@@ -291,9 +304,11 @@ TEST_F(RecordsWindowTest, DisplayWindowShowsEachKindAndSavesWhatItShows) {
     const auto target = temp / "failed.txt";
     prompts.files = {target};
     QTest::mouseClick(window.findChild<QPushButton*>("Button11"), Qt::LeftButton);
-    EXPECT_EQ(ReadLines(target), (Lines{Line(2, "1"), "typed"}));
+    EXPECT_EQ(ReadLines(target),
+              (Lines{test::CallLine({.group = "2", .number = "1002", .type = "1"}), "typed"}));
     EXPECT_EQ(prompts.shown.back(), (Notice{"OK!!", "      Save  OK!!"}));
-    EXPECT_EQ(ReadLines(folder.File("CallOutFailed.txt")), Lines{Line(2, "1")});
+    EXPECT_EQ(ReadLines(folder.File("CallOutFailed.txt")),
+              Lines{test::CallLine({.group = "2", .number = "1002", .type = "1"})});
 
     prompts.files = {temp / "empty.txt"};
     window.SaveBox(3);

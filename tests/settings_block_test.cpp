@@ -2,6 +2,7 @@
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
 #include "settings/settings_form.h"
+#include "support/settings_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +11,10 @@ namespace {
 
 DataBlock BlockWith(std::initializer_list<std::pair<const char*, std::string>> changes,
                     LocalTime at = {2026, 12, 6, 20, 5, 9}) {
-    Lines lines = DefaultSettingsLines();
+    std::vector<std::pair<std::string, std::string>> settings;
     for (const auto& [key, value] : changes)
-        SetSetting(lines, key, value);
-    return BuildSettingsBlock(lines, at);
+        settings.emplace_back(key, value);
+    return BuildSettingsBlock(test::SetSettings(DefaultSettingsLines(), settings), at);
 }
 
 TEST(SettingsBlock, DefaultSettingsGiveTheKnownBytes) {
@@ -72,10 +73,8 @@ TEST(SettingsBlock, TextFieldsAndSmsArea) {
 }
 
 TEST(SettingsForm, LoadsPositionsAndSavesOnlyItsOwnKeys) {
-    Lines lines = DefaultSettingsLines();
-    SetSetting(lines, "phone=", "12");
-    SetSetting(lines, "callback=", "1");
-    SetSetting(lines, "buzzer on=", "1");
+    Lines lines = test::SetSettings(DefaultSettingsLines(),
+                                    {{"phone=", "12"}, {"callback=", "1"}, {"buzzer on=", "1"}});
     auto values = LoadSettingsForm(lines);
     EXPECT_EQ(values.lists.at("phone="), -1); // a value the list does not hold
     EXPECT_EQ(values.lists.at("callback="), 1);
@@ -84,12 +83,12 @@ TEST(SettingsForm, LoadsPositionsAndSavesOnlyItsOwnKeys) {
     values.texts.at("dial out every time=") = "";
     values.sms = "HelloWorld";
 
-    StoreSettingsForm(lines, values);
-    EXPECT_EQ(FindSetting(lines, "phone="), "-1");
-    EXPECT_EQ(FindSetting(lines, "callback="), "1");
-    EXPECT_EQ(FindSetting(lines, "dial out every time="), "");
-    EXPECT_EQ(FindSetting(lines, "sms="), "HelloWorld");
-    EXPECT_EQ(FindSetting(lines, "buzzer on="), "1"); // not the editor's key
+    lines = SplitLines(ApplySettings(JoinLines(lines), SettingsOfForm(values)));
+    EXPECT_EQ(test::FindSetting(lines, "phone="), "-1");
+    EXPECT_EQ(test::FindSetting(lines, "callback="), "1");
+    EXPECT_EQ(test::FindSetting(lines, "dial out every time="), "");
+    EXPECT_EQ(test::FindSetting(lines, "sms="), "HelloWorld");
+    EXPECT_EQ(test::FindSetting(lines, "buzzer on="), "1"); // not the editor's key
     EXPECT_EQ(lines.size(), 70u);
 
     // The lists hold the items the operator sees.

@@ -1,4 +1,5 @@
 #include "settings/settings_file.h"
+#include "support/settings_reference.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -36,11 +37,12 @@ TEST(SettingsFile, ReadsTakeTheFirstLineBeforeTheEndMarker) {
     const Lines lines = {"header",  "phone=12",       "phone=3",        "mic=abc",
                          "sms=a=b", "name=",          "x= 5",           "y=-7",
                          "z=+8",    "big=2147483648", "setting end!!!", "late=1"};
-    EXPECT_EQ(FindSetting(lines, "phone="), "12");
-    EXPECT_EQ(FindSetting(lines, "sms="), "a=b");
-    EXPECT_EQ(FindSetting(lines, "name="), "");
-    EXPECT_EQ(FindSetting(lines, "late="), std::nullopt);
-    EXPECT_EQ(FindSetting(lines, "absent="), std::nullopt);
+    const SettingsIndex index = SettingsIndex::OfLines(lines);
+    EXPECT_EQ(index.Find("phone="), "12");
+    EXPECT_EQ(index.Find("sms="), "a=b");
+    EXPECT_EQ(index.Find("name="), "");
+    EXPECT_EQ(index.Find("late="), std::nullopt);
+    EXPECT_EQ(index.Find("absent="), std::nullopt);
 
     EXPECT_EQ(ParseIntSetting("12"), 12);
     EXPECT_EQ(ParseIntSetting("-7"), -7);
@@ -55,19 +57,17 @@ TEST(SettingsFile, ReadsTakeTheFirstLineBeforeTheEndMarker) {
 }
 
 TEST(SettingsFile, WriteReplacesFirstLineEvenPastTheMarkerAndInsertsMissingKeys) {
-    Lines lines = {"h", "phone=1", "phone=2", "setting end!!!", "late=1"};
-    SetSetting(lines, "phone=", "7");
-    SetSetting(lines, "late=", "9");
-    EXPECT_EQ(lines, (Lines{"h", "phone=7", "phone=2", "setting end!!!", "late=9"}));
-
-    // A key no line holds is placed just before the end marker, where reads find it.
-    SetSetting(lines, "name=", "Bob");
-    EXPECT_EQ(lines, (Lines{"h", "phone=7", "phone=2", "name=Bob", "setting end!!!", "late=9"}));
-    EXPECT_EQ(FindSetting(lines, "name="), "Bob");
-
-    Lines noMarker = {"a=1"};
-    SetSetting(noMarker, "b=", "2");
-    EXPECT_EQ(noMarker, (Lines{"a=1", "b=2"}));
+    const std::string text = "h\r\nphone=1\r\nphone=2\r\nsetting end!!!\r\nlate=1\r\n";
+    EXPECT_EQ(ApplySettings(text, {{"phone=", "7"}, {"late=", "9"}}),
+              "h\r\nphone=7\r\nphone=2\r\nsetting end!!!\r\nlate=9\r\n");
+    // A key no line holds is placed just before the end marker, where reads
+    // find it; a key given twice takes its last value.
+    const std::string named = ApplySettings(text, {{"name=", "Al"}, {"name=", "Bob"}});
+    EXPECT_EQ(named, "h\r\nphone=1\r\nphone=2\r\nname=Bob\r\nsetting end!!!\r\nlate=1\r\n");
+    EXPECT_EQ(SettingsIndex::OfText(named).Text("name="), "Bob");
+    EXPECT_EQ(ApplySettings("a=1", {{"b=", "2"}}), "a=1\r\nb=2\r\n");
+    // Two keys that begin one line: the first given takes it.
+    EXPECT_EQ(ApplySettings("a=b=1\na=2\n", {{"a=b=", "x"}, {"a=", "y"}}), "a=b=x\r\na=y\r\n");
 }
 
 TEST(SettingsFile, FileOperationsAndDefaults) {
@@ -120,7 +120,7 @@ TEST(SettingsFile, OneLookupPerKeyAndOnePassRewriteAgreeWithTheLineByLineRule) {
         const Lines lines = SplitLines(text);
         const SettingsIndex index = SettingsIndex::OfText(text);
         for (const auto& key : keys) {
-            const auto plain = FindSetting(lines, key);
+            const auto plain = test::FindSetting(lines, key);
             const auto found = index.Find(key);
             EXPECT_EQ(found.has_value(), plain.has_value()) << text << " key " << key;
             if (found && plain) {
@@ -132,10 +132,8 @@ TEST(SettingsFile, OneLookupPerKeyAndOnePassRewriteAgreeWithTheLineByLineRule) {
             settings.emplace_back(keys[random() % 5], std::to_string(random() % 100));
         if (round % 4 == 0)
             settings.emplace_back(keys[5 + random() % 5], "odd");
-        Lines expected = lines;
-        for (const auto& [key, value] : settings)
-            SetSetting(expected, key, value);
-        EXPECT_EQ(ApplySettings(text, settings), JoinLines(expected)) << text;
+        EXPECT_EQ(ApplySettings(text, settings), JoinLines(test::SetSettings(lines, settings)))
+            << text;
     }
 }
 

@@ -25,22 +25,6 @@ std::span<const std::uint8_t, record::kSize> Slot(std::span<const std::uint8_t> 
     return table.subspan(slot * record::kSize).first<record::kSize>();
 }
 
-// The dump's calls out and calls in, in order.
-struct SortedDump {
-    LineViews callOut, callIn;
-};
-
-SortedDump SortByKind(std::string_view dump) {
-    SortedDump sorted;
-    ForEachLine(dump, [&](std::string_view line) {
-        const CallKind kind = KindOf(line);
-        if (kind != CallKind::Neither)
-            (kind == CallKind::Out ? sorted.callOut : sorted.callIn).push_back(line);
-        return true;
-    });
-    return sorted;
-}
-
 // One list's rebuild, staged and put on the disk in its own batch: the
 // backup (the old list, each line ended with CR LF), then the new list with
 // the old remarks carried over. Nothing is renamed yet.
@@ -60,7 +44,7 @@ void RebuildList(FileBatch& batch, const std::filesystem::path& list,
 // own storing, which is waited for as well when a list fails).
 void RebuildBothLists(const WorkFolder& folder, std::string_view dump,
                       const std::function<void()>& before) {
-    SortedDump sorted = SortByKind(dump);
+    RebuiltLists sorted = SortByKind(SplitLineViews(dump));
     FileBatch out, in;
     auto inStaged = std::async(std::launch::async, [&] {
         RebuildList(in, folder.File(file::kCallInList), folder.File(file::kCallInListBackup),
@@ -85,14 +69,6 @@ void RebuildBothLists(const WorkFolder& folder, std::string_view dump,
 
 BlockTable ErasedBlockTable() {
     return BlockTable(kBlockCount * frames::kDataBlockSize, 0xFF);
-}
-
-Lines DumpLines(std::span<const std::uint8_t> table) {
-    Lines lines;
-    for (std::size_t slot = 0; slot < SlotsOf(table); ++slot)
-        if (auto line = DecodeCallRecord(Slot(table, slot)))
-            lines.push_back(std::move(*line));
-    return lines;
 }
 
 std::string DumpText(std::span<const std::uint8_t> table) {

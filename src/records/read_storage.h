@@ -21,9 +21,8 @@ inline constexpr std::size_t kDumpSlots = 63000;
 using BlockTable = std::vector<std::uint8_t>;
 BlockTable ErasedBlockTable();
 
-// The lines of the first 63000 record slots, in order, erased slots left out.
-Lines DumpLines(std::span<const std::uint8_t> table);
-// The same as the text of ReadFile.txt: every line ended with CR LF.
+// The text of ReadFile.txt: the lines of the first 63000 record slots, in
+// order, erased slots left out, every line ended with CR LF.
 std::string DumpText(std::span<const std::uint8_t> table);
 
 // Writes the dump, then rebuilds the lists from it. The dump is stored even

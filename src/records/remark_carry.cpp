@@ -98,16 +98,13 @@ void CarryRemarks(LineViews& fresh, std::string_view oldText) {
     CarryFrom(fresh, [&](auto carry) { ForEachLine(oldText, carry); });
 }
 
-RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,
-                      const LineViews& oldCallIn) {
+RebuiltLists SortByKind(const LineViews& dump) {
     RebuiltLists lists;
     for (const std::string_view line : dump) {
         const CallKind kind = KindOf(line);
         if (kind != CallKind::Neither)
             (kind == CallKind::Out ? lists.callOut : lists.callIn).push_back(line);
     }
-    CarryRemarks(lists.callOut, oldCallOut);
-    CarryRemarks(lists.callIn, oldCallIn);
     return lists;
 }
 

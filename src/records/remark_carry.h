@@ -16,15 +16,13 @@ void CarryRemarks(LineViews& fresh, const LineViews& old);
 // carry a remark are kept (as views into `oldText`).
 void CarryRemarks(LineViews& fresh, std::string_view oldText);
 
-// The two lists rebuilt from the dump: its calls out and calls in, in order,
-// with the old lists' remarks carried over. The views point into the dump
-// and the old lists.
+// A read's dump sorted into its calls out and calls in, in order (the
+// views point into the dump); a read then carries the old remarks into each.
 struct RebuiltLists {
     LineViews callOut;
     LineViews callIn;
 };
 
-RebuiltLists SortDump(const LineViews& dump, const LineViews& oldCallOut,
-                      const LineViews& oldCallIn);
+RebuiltLists SortByKind(const LineViews& dump);
 
 } // namespace mervadin

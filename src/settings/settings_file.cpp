@@ -16,12 +16,6 @@ bool BeginsWith(std::string_view line, std::string_view key) {
     return line.substr(0, key.size()) == key;
 }
 
-std::string ValueOf(std::string_view line) {
-    const auto equals = line.find('=');
-    return std::string(equals == std::string_view::npos ? std::string_view{}
-                                                        : line.substr(equals + 1));
-}
-
 // Whether a line beginning with `key` is exactly a line whose text up to its
 // first "=" is `key`: true for keys whose only "=" ends them.
 bool EndsAtItsOnlyEquals(std::string_view key) {
@@ -83,28 +77,6 @@ std::optional<std::string_view> SettingsIndex::Find(std::string_view key) const 
     return std::nullopt;
 }
 
-std::optional<std::string> FindSetting(const Lines& lines, std::string_view key) {
-    for (const auto& line : lines) {
-        if (BeginsWith(line, key))
-            return ValueOf(line);
-        if (line == kSettingsEndMarker)
-            break;
-    }
-    return std::nullopt;
-}
-
-void SetSetting(Lines& lines, std::string_view key, std::string_view value) {
-    std::string line = std::string(key) + std::string(value);
-    for (auto& existing : lines) {
-        if (BeginsWith(existing, key)) {
-            existing = std::move(line);
-            return;
-        }
-    }
-    auto marker = std::find(lines.begin(), lines.end(), kSettingsEndMarker);
-    lines.insert(marker, std::move(line));
-}
-
 std::int32_t ParseIntSetting(std::string_view value) {
     const auto number = ParseDecimal(value);
     if (!number || *number < INT32_MIN || *number > INT32_MAX)
@@ -125,63 +97,93 @@ namespace {
 
 using Settings = std::vector<std::pair<std::string, std::string>>;
 
-// Settings whose keys end at their only "=": a line begins with such a key
-// exactly when its text up to its first "=" is the key, so one pass finds
-// every line to replace.
-std::string ApplySimpleSettings(std::string_view text, const Settings& settings) {
-    std::unordered_map<std::string_view, std::size_t> last; // key -> its last value
-    std::vector<std::string_view> order;                    // keys, first use first
-    for (std::size_t i = 0; i < settings.size(); ++i)
-        if (last.insert_or_assign(settings[i].first, i).second)
-            order.push_back(settings[i].first);
-    std::unordered_map<std::string_view, bool> present; // has a line anywhere; replaced yet
-    ForEachLine(text, [&](std::string_view line) {
-        if (const auto key = KeyOf(line); last.count(key))
-            present.emplace(key, false);
-        return true;
-    });
+// The keys to set, each once with its last value, in the order of their
+// first use; found for a line by its text up to its first "=" when they end
+// at their only "=" (every key the tool itself writes), else by a scan.
+class SettingKeys {
+public:
+    explicit SettingKeys(const Settings& settings) {
+        for (const auto& [key, value] : settings) {
+            auto [at, added] = order_.try_emplace(key, keys_.size());
+            if (added)
+                keys_.push_back({key, value, false});
+            else
+                keys_[at->second].value = value;
+            if (!EndsAtItsOnlyEquals(key))
+                scanned_.push_back(at->second);
+        }
+    }
+
+    // The first key, in order, that begins `line` and has no line yet; it
+    // takes the line.
+    std::optional<std::size_t> Claim(std::string_view line) {
+        std::optional<std::size_t> best;
+        if (const auto found = order_.find(KeyOf(line));
+            found != order_.end() && EndsAtItsOnlyEquals(found->first))
+            best = Unclaimed(found->second);
+        for (const std::size_t i : scanned_)
+            if (BeginsWith(line, keys_[i].key) && Unclaimed(i) && (!best || i < *best))
+                best = i;
+        if (best)
+            keys_[*best].claimed = true;
+        return best;
+    }
+
+    struct Key {
+        std::string_view key, value;
+        bool claimed;
+    };
+    const std::vector<Key>& Keys() const { return keys_; }
+
+private:
+    std::optional<std::size_t> Unclaimed(std::size_t i) const {
+        return keys_[i].claimed ? std::nullopt : std::optional(i);
+    }
+
+    std::vector<Key> keys_;
+    std::unordered_map<std::string_view, std::size_t> order_;
+    std::vector<std::size_t> scanned_;
+};
+
+} // namespace
+
+std::string ApplySettings(std::string_view text, const Settings& settings) {
+    SettingKeys keys(settings);
     std::string out;
     out.reserve(text.size() + 64 * settings.size());
-    const auto put = [&](std::string_view key, std::string_view value) {
+    const auto put = [&out](std::string_view key, std::string_view value) {
         out.append(key).append(value).append("\r\n");
     };
+    // The lines that begin with a key, looked for first, so that a key no
+    // line begins with can be inserted before the end marker in one pass.
+    std::vector<bool> present(keys.Keys().size(), false);
+    {
+        SettingKeys probe(settings);
+        ForEachLine(text, [&](std::string_view line) {
+            if (const auto claimed = probe.Claim(line))
+                present[*claimed] = true;
+            return true;
+        });
+    }
     bool inserted = false;
     const auto insertAbsent = [&] {
-        for (const auto key : order)
-            if (!present.count(key))
-                put(key, settings[last.at(key)].second);
+        for (std::size_t i = 0; i < keys.Keys().size(); ++i)
+            if (!present[i])
+                put(keys.Keys()[i].key, keys.Keys()[i].value);
         inserted = true;
     };
     ForEachLine(text, [&](std::string_view line) {
         if (!inserted && line == kSettingsEndMarker)
             insertAbsent();
-        const auto found = present.find(KeyOf(line));
-        if (found != present.end() && !found->second) {
-            found->second = true;
-            put(found->first, settings[last.at(found->first)].second);
-        } else {
+        if (const auto claimed = keys.Claim(line))
+            put(keys.Keys()[*claimed].key, keys.Keys()[*claimed].value);
+        else
             out.append(line).append("\r\n");
-        }
         return true;
     });
     if (!inserted)
         insertAbsent();
     return out;
-}
-
-} // namespace
-
-std::string ApplySettings(std::string_view text, const Settings& settings) {
-    const bool simple = std::all_of(settings.begin(), settings.end(), [](const auto& setting) {
-        return EndsAtItsOnlyEquals(setting.first);
-    });
-    if (simple)
-        return ApplySimpleSettings(text, settings);
-    // A key that could begin lines of other keys: set one after the other.
-    Lines lines = SplitLines(text);
-    for (const auto& [key, value] : settings)
-        SetSetting(lines, key, value);
-    return JoinLines(lines);
 }
 
 void WriteSetting(const std::filesystem::path& file, std::string_view key, std::string_view value) {

@@ -49,17 +49,16 @@ private:
     bool markerReached_ = false;
 };
 
-// Operations on the lines of a settings file already in memory.
-std::optional<std::string> FindSetting(const Lines& lines, std::string_view key);
-// Replaces the first line that begins with `key`, searching past the end
-// marker too. A key that no line begins with is inserted just before the end
-// marker (at the end without one), so that reads find it.
-void SetSetting(Lines& lines, std::string_view key, std::string_view value);
 // A signed 32-bit decimal integer, or 0 for anything else.
 std::int32_t ParseIntSetting(std::string_view value);
 
-// The text of a settings file with every key of `settings` set in turn as
-// SetSetting sets it, in one pass over the text; lines end in CR LF after.
+// The text of a settings file with every key of `settings` set: each key
+// replaces the first line that begins with it and that no key before it in
+// `settings` took, searching past the end marker too; a key no line begins
+// with is inserted just before the end marker as the text has it (at the end
+// without one, and even when a key takes the marker's line), so
+// that reads find it. A key given twice takes its last value. Lines end in
+// CR LF after; memory follows the text's size, not its line count.
 std::string ApplySettings(std::string_view text,
                           const std::vector<std::pair<std::string, std::string>>& settings);
 

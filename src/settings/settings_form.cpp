@@ -133,9 +133,4 @@ std::vector<std::pair<std::string, std::string>> SettingsOfForm(const SettingsFo
     return settings;
 }
 
-void StoreSettingsForm(Lines& config, const SettingsFormValues& values) {
-    for (const auto& [key, value] : SettingsOfForm(values))
-        SetSetting(config, key, value);
-}
-
 } // namespace mervadin

@@ -56,8 +56,5 @@ SettingsFormValues LoadSettingsForm(const Lines& config);
 SettingsFormValues LoadSettingsForm(const SettingsIndex& config);
 // Every control's key and value, in the order the editor stores them.
 std::vector<std::pair<std::string, std::string>> SettingsOfForm(const SettingsFormValues& values);
-// Writes every control's value into the lines; keys the editor does not
-// show are left as they are.
-void StoreSettingsForm(Lines& config, const SettingsFormValues& values);
 
 } // namespace mervadin

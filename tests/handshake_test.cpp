@@ -1,6 +1,6 @@
 #include "numbers/write_number_operation.h"
 #include "operation/handshake.h"
-#include "operation/handshake_operation.h"
+#include "operation/operation.h"
 #include "operation/operation_runner.h"
 #include "operation/operation_texts.h"
 #include "records/read_cdr_operation.h"
@@ -106,10 +106,10 @@ TEST_F(HandshakeTest, WrongAnswersAreAskedAgainAtOnceAndAGoodOneConnects) {
 }
 
 // An operation that ends as soon as the device has answered.
-class ConnectOnly : public HandshakeOperation {
+class ConnectOnly : public Operation {
 public:
     ConnectOnly(DeviceLink& link, OperationView& view)
-        : HandshakeOperation(WriteNumberHandshake(), link, view) {}
+        : Operation(WriteNumberHandshake(), link, view) {}
     void Start() override { StartHandshake(); }
 
 private:

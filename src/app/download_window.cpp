@@ -26,10 +26,8 @@ std::string CurrentDataLine(const LocalTime& at) {
 
 DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts,
                                VoiceBuffer& voice, QWidget* parent)
-    : OperationWindow(
-          link, prompts,
-          {FrameLength::Padded, texts::operation::kDownloadStop, true, true, "the download window"},
-          parent),
+    : OperationWindow(link, prompts, {kDownloadWindowStop, true, true, "the download window"},
+                      parent),
       folder_(std::move(folder)), voice_(voice) {
     setObjectName("WriteData");
     setWindowTitle("WriteData");

@@ -73,15 +73,6 @@ std::unique_ptr<LinkSession> OpenSession(const DeviceOptions& options, Streams i
 using OperationFactory =
     std::function<std::unique_ptr<Operation>(DeviceLink& link, OperationView& view)>;
 
-// How the window that runs an exchange ends it with Stop: its stop frames,
-// then its Stop line.
-struct StopStyle {
-    FrameLength frames;
-    const char* line;
-};
-constexpr StopStyle kDownloadWindowStop{FrameLength::Padded, texts::operation::kDownloadStop};
-constexpr StopStyle kReadWindowStop{FrameLength::Short, texts::operation::kReadStop};
-
 // Why a wait on the device was ended from outside.
 struct Ending {
     int signal = 0;        // SIGINT or SIGTERM

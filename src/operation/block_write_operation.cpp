@@ -6,7 +6,7 @@ namespace mervadin {
 
 BlockWriteOperation::BlockWriteOperation(const BlockWriteProfile& profile, DeviceLink& link,
                                          OperationView& view)
-    : HandshakeOperation(profile.handshake, link, view), profile_(profile), texts_(profile.texts),
+    : Operation(profile.handshake, link, view), profile_(profile), texts_(profile.texts),
       erase_(link, view, profile.texts.eraseEnd) {}
 
 void BlockWriteOperation::Start() {

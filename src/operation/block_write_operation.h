@@ -9,7 +9,7 @@
 #include "frames/frame_templates.h"
 #include "operation/erase_wait.h"
 #include "operation/frame_repeater.h"
-#include "operation/handshake_operation.h"
+#include "operation/operation.h"
 
 #include <optional>
 #include <span>
@@ -49,7 +49,7 @@ struct BlockWriteProfile {
     BlockWritePacing pacing;
 };
 
-class BlockWriteOperation : public HandshakeOperation {
+class BlockWriteOperation : public Operation {
 public:
     // Ticks the whole erase may take, counted from the handshake's end.
     static constexpr unsigned kEraseLimit = 3000;

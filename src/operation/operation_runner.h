@@ -7,6 +7,7 @@
 
 #include "operation/frame_repeater.h"
 #include "operation/operation.h"
+#include "operation/operation_texts.h"
 
 #include <functional>
 #include <memory>
@@ -14,6 +15,17 @@
 #include <string>
 
 namespace mervadin {
+
+// How a tool window ends an exchange with Stop: the length of its stop and
+// exit frames, and the line it shows once they are out. The window and the
+// command line end the same exchange the same way.
+struct StopStyle {
+    FrameLength frames;
+    const char* line;
+};
+inline constexpr StopStyle kDownloadWindowStop{FrameLength::Padded,
+                                               texts::operation::kDownloadStop};
+inline constexpr StopStyle kReadWindowStop{FrameLength::Short, texts::operation::kReadStop};
 
 class OperationRunner : public LinkObserver {
 public:

@@ -26,7 +26,7 @@ const HandshakeProfile& ReadCdrHandshake() {
 }
 
 ReadCdrOperation::ReadCdrOperation(DeviceLink& link, OperationView& view, RecordFiles files)
-    : HandshakeOperation(ReadCdrHandshake(), link, view), files_(std::move(files)),
+    : Operation(ReadCdrHandshake(), link, view), files_(std::move(files)),
       table_(ErasedBlockTable()) {}
 
 void ReadCdrOperation::Start() {

@@ -7,7 +7,7 @@
 // end the exchange.
 
 #include "operation/frame_repeater.h"
-#include "operation/handshake_operation.h"
+#include "operation/operation.h"
 #include "records/record_files.h"
 
 #include <optional>
@@ -16,7 +16,7 @@ namespace mervadin {
 
 const HandshakeProfile& ReadCdrHandshake();
 
-class ReadCdrOperation : public HandshakeOperation {
+class ReadCdrOperation : public Operation {
 public:
     static constexpr unsigned kBlockWaitTicks = 500;
     static constexpr unsigned kSettleTicks = 10;

@@ -14,10 +14,7 @@
 namespace mervadin {
 
 ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent)
-    : OperationWindow(
-          link, prompts,
-          {FrameLength::Short, texts::operation::kReadStop, false, false, "the read window"},
-          parent),
+    : OperationWindow(link, prompts, {kReadWindowStop, false, false, "the read window"}, parent),
       folder_(std::move(folder)) {
     setObjectName("ReadData");
     setWindowTitle("read");

@@ -30,7 +30,7 @@ WriteSettingsOperation::WriteSettingsOperation(DeviceLink& link, OperationView& 
                                                std::filesystem::path configFile,
                                                const TextEncoding& encoding,
                                                std::function<LocalTime()> clock)
-    : HandshakeOperation(WriteSettingsHandshake(), link, view), configFile_(std::move(configFile)),
+    : Operation(WriteSettingsHandshake(), link, view), configFile_(std::move(configFile)),
       encoding_(encoding), clock_(std::move(clock)) {}
 
 void WriteSettingsOperation::Start() {

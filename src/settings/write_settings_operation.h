@@ -3,9 +3,12 @@
 // data-block frame, resent on silence, on a damaged answer, on "data_err!"
 // and on "timeout!", until the device answers "writespiok!". The session
 // stays open afterwards: no stop frame follows.
+// It is not a BlockWriteOperation: the device erases nothing before the
+// settings, answers "timeout!" (resent without counting) rather than
+// "writingspi!", and the window shows other lines in another order.
 
 #include "frames/frame_templates.h"
-#include "operation/handshake_operation.h"
+#include "operation/operation.h"
 #include "settings/settings_block.h"
 
 #include <filesystem>
@@ -15,7 +18,7 @@ namespace mervadin {
 
 const HandshakeProfile& WriteSettingsHandshake();
 
-class WriteSettingsOperation : public HandshakeOperation {
+class WriteSettingsOperation : public Operation {
 public:
     static constexpr unsigned kResendAfter = 50;
     static constexpr unsigned kPollEvery = 3;

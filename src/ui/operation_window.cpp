@@ -12,7 +12,7 @@
 
 namespace mervadin {
 
-OperationWindow::OperationWindow(DeviceLink& link, Prompts& prompts, StopStyle stop,
+OperationWindow::OperationWindow(DeviceLink& link, Prompts& prompts, WindowStop stop,
                                  QWidget* parent)
     : QDialog(parent), link_(link), prompts_(prompts), stop_(std::move(stop)),
       runner_(link, *this) {
@@ -100,15 +100,15 @@ void OperationWindow::SendClosingFrames(OutgoingFrame frame, std::function<void(
 void OperationWindow::StopCommand() {
     if (runner_.Stopping())
         return; // three frames are already going out
-    SendClosingFrames(BuildStopFrame(stop_.frames), [this](bool allSent) {
+    SendClosingFrames(BuildStopFrame(stop_.style.frames), [this](bool allSent) {
         SetCommandsEnabled(true);
         if (allSent)
-            AppendMemo(stop_.stopLine);
+            AppendMemo(stop_.style.line);
     });
 }
 
 void OperationWindow::ExitCommand() {
-    SendClosingFrames(BuildExitFrame(stop_.frames), [this](bool) { accept(); });
+    SendClosingFrames(BuildExitFrame(stop_.style.frames), [this](bool) { accept(); });
 }
 
 void OperationWindow::reject() {
@@ -116,8 +116,8 @@ void OperationWindow::reject() {
         return; // the window closes (Exit) or stays (Stop) when the frames are out
     if (!runner_.Busy())
         return QDialog::reject();
-    const OutgoingFrame frame =
-        stop_.closeSendsExit ? BuildExitFrame(stop_.frames) : BuildStopFrame(stop_.frames);
+    const OutgoingFrame frame = stop_.closeSendsExit ? BuildExitFrame(stop_.style.frames)
+                                                     : BuildStopFrame(stop_.style.frames);
     SendClosingFrames(frame, [this](bool) { QDialog::reject(); });
 }
 

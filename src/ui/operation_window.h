@@ -45,9 +45,8 @@ public:
     void Inform(const std::string& caption, const std::string& text) override;
 
 protected:
-    struct StopStyle {
-        FrameLength frames;
-        std::string stopLine;
+    struct WindowStop {
+        StopStyle style;
         // Stop and Exit raise the stop request that ends the live monitor too.
         bool sharedStopRequest;
         // Closing the window while an operation runs sends the exit frames
@@ -57,7 +56,7 @@ protected:
         std::string holder;
     };
 
-    OperationWindow(DeviceLink& link, Prompts& prompts, StopStyle stop, QWidget* parent);
+    OperationWindow(DeviceLink& link, Prompts& prompts, WindowStop stop, QWidget* parent);
 
     // A command button: refused while an operation runs.
     QPushButton* MakeCommand(const char* name, const char* caption, const QRect& place);
@@ -79,7 +78,7 @@ private:
     void KeepClocksWithWork();
     void SendClosingFrames(OutgoingFrame frame, std::function<void(bool)> afterwards);
 
-    StopStyle stop_;
+    WindowStop stop_;
     OperationRunner runner_;
     TickClock* clock_ = nullptr;
     QTimer* fast_ = nullptr;

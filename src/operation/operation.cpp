@@ -1,12 +1,11 @@
-#include "operation/handshake_operation.h"
+#include "operation/operation.h"
 
 namespace mervadin {
 
-HandshakeOperation::HandshakeOperation(const HandshakeProfile& profile, DeviceLink& link,
-                                       OperationView& view)
+Operation::Operation(const HandshakeProfile& profile, DeviceLink& link, OperationView& view)
     : link_(link), view_(view), profile_(profile), handshake_(profile, link, view) {}
 
-OperationStatus HandshakeOperation::OnTick() {
+OperationStatus Operation::OnTick() {
     if (!Running())
         return status_;
     if (connected_)
@@ -16,7 +15,7 @@ OperationStatus HandshakeOperation::OnTick() {
     return status_;
 }
 
-OperationStatus HandshakeOperation::OnBytes() {
+OperationStatus Operation::OnBytes() {
     if (!Running())
         return status_;
     if (connected_)
@@ -26,13 +25,13 @@ OperationStatus HandshakeOperation::OnBytes() {
     return status_;
 }
 
-OperationStatus HandshakeOperation::OnFastTick() {
+OperationStatus Operation::OnFastTick() {
     if (Running() && connected_)
         FastTickConnected();
     return status_;
 }
 
-void HandshakeOperation::Follow(Handshake::State state) {
+void Operation::Follow(Handshake::State state) {
     if (state == Handshake::State::GaveUp) {
         End(OperationStatus::Failed);
     } else if (state == Handshake::State::Connected) {

@@ -15,6 +15,7 @@
 #include <climits>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <optional>
 
@@ -48,129 +49,225 @@ struct Options {
     std::string device = "hid";
     std::string trace;
     std::string encoding;
-    std::string key;
-    std::string value;
-    std::string text;
-    std::string at;
-    std::optional<unsigned> frames;
     std::optional<unsigned> timeout;
-    std::string oldPassword, newPassword, confirmation;
-    cli::StatsOptions stats;
-    std::string from, to, list;
-    std::string formatName;
-    bool noBom = false;
-    std::string encodingName;
 };
 
-void AddConfigCommands(CLI::App& config, Options& o) {
-    config.require_subcommand(1);
-    config.add_subcommand("get", "print a setting's text (empty when absent)")
-        ->add_option("KEY", o.key, "the key, e.g. phone=")
-        ->required();
-    config.add_subcommand("get-int", "print a setting as an integer (0 when absent or invalid)")
-        ->add_option("KEY", o.key)
-        ->required();
-    auto* set = config.add_subcommand("set", "write a setting");
-    set->add_option("KEY", o.key)->required();
-    set->add_option("VALUE", o.value)->required();
-    config.add_subcommand("defaults", "replace Config.txt by the default settings");
-}
+// The command line's subcommands, each declared once with what it does: the
+// subcommand's callback picks its action, which runs after the options that
+// every command shares have been checked.
+class Commands {
+public:
+    Commands(CLI::App& app, const Options& options) : app_(app), options_(options) {}
 
-int Dispatch(CLI::App& app, Options& o) {
-    cli::Streams io{std::cin, std::cout, std::cerr};
-    const WorkFolder folder = WorkFolder::Resolve(
-        o.workdir.empty() ? std::nullopt : std::optional<std::string>(o.workdir));
-    std::error_code error;
-    if (std::filesystem::exists(folder.root(), error) &&
-        !std::filesystem::is_directory(folder.root(), error)) {
-        std::cerr << "mervadin-cli: the working folder " << folder.root().string()
-                  << " is a file, not a folder\n";
-        return cli::kBadInput;
+    void AddAll() {
+        AddDeviceCommands();
+        AddSettingsCommands();
+        AddRecordCommands();
+        AddNumberCommands();
+        AddOtherCommands();
     }
-    if (app.got_subcommand("init"))
-        return cli::Init(folder, io);
-    if (auto* config = app.get_subcommand("config"); config->parsed()) {
-        if (config->got_subcommand("get"))
-            return cli::ConfigGet(folder, o.key, false, io);
-        if (config->got_subcommand("get-int"))
-            return cli::ConfigGet(folder, o.key, true, io);
-        if (config->got_subcommand("set"))
-            return cli::ConfigSet(folder, o.key, o.value, io);
-        return cli::ConfigDefaults(folder, io);
+
+    // The chosen subcommand's action.
+    int Run() const { return action_ ? action_() : cli::kBadInput; }
+
+private:
+    using Action = std::function<int()>;
+
+    CLI::App* Add(CLI::App& parent, const char* name, const char* description, Action action) {
+        auto* command = parent.add_subcommand(name, description);
+        command->callback([this, action = std::move(action)] { action_ = action; });
+        return command;
     }
-    if (auto* stats = app.get_subcommand("stats"); stats->parsed()) {
-        if (stats->count("--from"))
-            o.stats.from = o.from;
-        if (stats->count("--to"))
-            o.stats.to = o.to;
-        return cli::Stats(folder, o.stats, io);
+    CLI::App* Add(const char* name, const char* description, Action action) {
+        return Add(app_, name, description, std::move(action));
     }
-    if (app.got_subcommand("export-records"))
-        return cli::ExportRecordsCommand(folder, o.list, o.text,
-                                         o.noBom ? ByteOrderMark::Leave : ByteOrderMark::Write, io);
-    if (auto* encoding = app.get_subcommand("encoding"); encoding->parsed())
-        return cli::EncodingCommand(
-            encoding->count("NAME") ? std::optional(o.encodingName) : std::nullopt, io);
-    if (app.got_subcommand("decode-cdr"))
-        return cli::DecodeCdr(folder, o.text, io);
-    if (app.got_subcommand("rebuild-kinds"))
-        return cli::RebuildKinds(folder, io);
-    if (app.got_subcommand("import-numbers"))
-        return cli::ImportNumbers(folder, o.text,
-                                  o.formatName == "txt"    ? cli::SourceFormat::Text
-                                  : o.formatName == "xlsx" ? cli::SourceFormat::Workbook
-                                                           : cli::SourceFormat::ByName,
-                                  io);
-    if (app.got_subcommand("clear-numbers"))
-        return cli::ClearNumbers(folder, io);
-    if (app.got_subcommand("show-numbers"))
-        return cli::ShowNumbers(folder, io);
-    if (app.got_subcommand("pack-numbers"))
-        return cli::PackNumbers(folder, io);
-    if (auto* block = app.get_subcommand("settings-block"); block->parsed())
-        return cli::SettingsBlockCommand(
-            folder, block->count("--at") ? std::optional(o.at) : std::nullopt, io);
-    if (app.got_subcommand("status") || app.got_subcommand("list-devices") ||
-        app.got_subcommand("write-settings") || app.got_subcommand("read-cdr") ||
-        app.got_subcommand("write-numbers") || app.got_subcommand("write-voice") ||
-        app.got_subcommand("monitor")) {
-        const auto selection = DeviceSelection::Parse(o.device);
+    // A command that talks to the device named by --device and --trace.
+    CLI::App* AddOnDevice(const char* name, const char* description,
+                          std::function<int(const cli::DeviceOptions&)> action) {
+        return Add(name, description, [this, action = std::move(action)] {
+            const auto device = Device();
+            return device ? action(*device) : cli::kBadInput;
+        });
+    }
+
+    WorkFolder Folder() const {
+        return WorkFolder::Resolve(
+            options_.workdir.empty() ? std::nullopt : std::optional<std::string>(options_.workdir));
+    }
+    cli::Streams Io() const { return {std::cin, std::cout, std::cerr}; }
+
+    // The device options, or nothing (said on standard error) when they
+    // name nothing usable.
+    std::optional<cli::DeviceOptions> Device() const {
+        const auto selection = DeviceSelection::Parse(options_.device);
         if (!selection) {
-            std::cerr << "mervadin-cli: unknown device \"" << o.device
+            std::cerr << "mervadin-cli: unknown device \"" << options_.device
                       << "\" (hid, hid:PATH, sim, unix:PATH)\n";
-            return cli::kBadInput;
+            return std::nullopt;
         }
         if (const auto problem = selection->Problem()) {
             std::cerr << "mervadin-cli: " << *problem << '\n';
-            return cli::kBadInput;
+            return std::nullopt;
         }
-        cli::DeviceOptions device{*selection, std::nullopt, o.timeout};
-        if (app.count("--trace")) {
-            if (!std::ofstream(o.trace, std::ios::app)) {
-                std::cerr << "mervadin-cli: " << o.trace
+        cli::DeviceOptions device{*selection, std::nullopt, options_.timeout};
+        if (app_.count("--trace")) {
+            if (!std::ofstream(options_.trace, std::ios::app)) {
+                std::cerr << "mervadin-cli: " << options_.trace
                           << ": cannot open the trace file for appending\n";
-                return cli::kBadInput;
+                return std::nullopt;
             }
-            device.trace = o.trace;
+            device.trace = options_.trace;
         }
-        if (app.got_subcommand("write-settings"))
-            return cli::WriteSettings(folder, device, io);
-        if (app.got_subcommand("read-cdr"))
-            return cli::ReadCdr(folder, device, io);
-        if (app.got_subcommand("write-numbers"))
-            return cli::WriteNumbers(folder, device, io);
-        if (app.got_subcommand("write-voice"))
-            return cli::WriteVoice(o.text, device, io);
-        if (app.got_subcommand("monitor"))
-            return cli::Monitor(folder, device, o.frames, io);
-        return app.got_subcommand("status") ? cli::Status(device, io) : cli::ListDevices(io);
+        return device;
     }
-    if (app.got_subcommand("frame"))
-        return cli::Frame(o.text, io);
-    if (app.got_subcommand("verify"))
-        return cli::Verify(io);
-    return cli::ChangePasswordCommand(folder, o.oldPassword, o.newPassword, o.confirmation, io);
-}
+
+    void AddDeviceCommands() {
+        AddOnDevice("status", "print whether a device is present (exit 0) or not (exit 1)",
+                    [this](const auto& device) { return cli::Status(device, Io()); });
+        AddOnDevice("list-devices", "list the matching USB HID devices",
+                    [this](const auto&) { return cli::ListDevices(Io()); });
+        AddOnDevice(
+            "write-settings", "write the settings block into the device",
+            [this](const auto& device) { return cli::WriteSettings(Folder(), device, Io()); });
+        AddOnDevice("read-cdr", "read the call records into ReadFile.txt and the lists",
+                    [this](const auto& device) { return cli::ReadCdr(Folder(), device, Io()); });
+        AddOnDevice(
+            "write-numbers", "write LoadNumber.txt into the device",
+            [this](const auto& device) { return cli::WriteNumbers(Folder(), device, Io()); });
+        AddOnDevice(
+            "write-voice", "load a voice prompt file and write it into the device",
+            [this](const auto& device) { return cli::WriteVoice(voiceFile_, device, Io()); })
+            ->add_option("FILE", voiceFile_, "the voice prompt, a .bin file of at most 32 MiB")
+            ->required();
+        AddOnDevice(
+            "monitor",
+            "watch the device; commands on standard input: start, stop, forward, sms, "
+            "spk N (0-9), mic N (0-15), off",
+            [this](const auto& device) { return cli::Monitor(Folder(), device, frames_, Io()); })
+            ->add_option("--frames", frames_, "end after this many intact status frames")
+            ->check(CLI::Range(1U, UINT_MAX));
+    }
+
+    void AddSettingsCommands() {
+        auto* block =
+            Add("settings-block", "print the settings block built from Config.txt", [this] {
+                return cli::SettingsBlockCommand(
+                    Folder(), stampGiven_ ? std::optional(stamp_) : std::nullopt, Io());
+            });
+        block->add_option("--at", stamp_, "date and time to stamp, as \"YYYY-MM-DD HH:MM:SS\"")
+            ->check(OneLine())
+            ->each([this](const std::string&) { stampGiven_ = true; });
+        auto* config = app_.add_subcommand("config", "read and write Config.txt");
+        config->require_subcommand(1);
+        Add(*config, "get", "print a setting's text (empty when absent)",
+            [this] { return cli::ConfigGet(Folder(), key_, false, Io()); })
+            ->add_option("KEY", key_, "the key, e.g. phone=")
+            ->required();
+        Add(*config, "get-int", "print a setting as an integer (0 when absent or invalid)",
+            [this] { return cli::ConfigGet(Folder(), key_, true, Io()); })
+            ->add_option("KEY", key_)
+            ->required();
+        auto* set = Add(*config, "set", "write a setting",
+                        [this] { return cli::ConfigSet(Folder(), key_, value_, Io()); });
+        set->add_option("KEY", key_)->required();
+        set->add_option("VALUE", value_)->required();
+        Add(*config, "defaults", "replace Config.txt by the default settings",
+            [this] { return cli::ConfigDefaults(Folder(), Io()); });
+    }
+
+    void AddRecordCommands() {
+        Add("decode-cdr", "decode a file of 512-byte blocks as a read would",
+            [this] { return cli::DecodeCdr(Folder(), blocksFile_, Io()); })
+            ->add_option("FILE", blocksFile_, "the blocks, as the read's block table holds them")
+            ->required();
+        Add("rebuild-kinds", "refill the five per-kind call record files",
+            [this] { return cli::RebuildKinds(Folder(), Io()); });
+        auto* stats = Add("stats", "print call statistics of CallOutList.txt and CallInList.txt",
+                          [this] { return cli::Stats(Folder(), stats_, Io()); });
+        stats->add_option("--from", stats_.from, "first day counted, YYYY-MM-DD");
+        stats->add_option("--to", stats_.to, "last day counted, YYYY-MM-DD");
+        stats->add_option("--by", stats_.by, "a row per day or per group")
+            ->check(CLI::IsMember({"day", "group"}));
+        stats->add_flag("--csv", stats_.csv, "print CSV instead of a table");
+        auto* exportRecords =
+            Add("export-records", "save a call list as a CSV file or an .xlsx workbook", [this] {
+                return cli::ExportRecordsCommand(
+                    Folder(), list_, exportFile_,
+                    noBom_ ? ByteOrderMark::Leave : ByteOrderMark::Write, Io());
+            });
+        exportRecords->add_option("LIST", list_, "out or in")
+            ->required()
+            ->check(CLI::IsMember({"out", "in"}));
+        exportRecords->add_option("FILE", exportFile_, "FILE.csv or FILE.xlsx")->required();
+        exportRecords->add_flag("--no-bom", noBom_,
+                                "start a CSV file without UTF-8's byte-order mark (for scripts)");
+    }
+
+    void AddNumberCommands() {
+        auto* import =
+            Add("import-numbers", "replace LoadNumber.txt from a text file or a workbook", [this] {
+                return cli::ImportNumbers(Folder(), sourceFile_,
+                                          format_ == "txt"    ? cli::SourceFormat::Text
+                                          : format_ == "xlsx" ? cli::SourceFormat::Workbook
+                                                              : cli::SourceFormat::ByName,
+                                          Io());
+            });
+        import
+            ->add_option("FILE", sourceFile_,
+                         "a text file (one record a line) or an .xlsx workbook")
+            ->required();
+        import->add_option("--format", format_, "txt or xlsx (default: by the file name's ending)")
+            ->check(CLI::IsMember({"txt", "xlsx"}));
+        Add("clear-numbers", "empty LoadNumber.txt",
+            [this] { return cli::ClearNumbers(Folder(), Io()); });
+        Add("show-numbers", "print LoadNumber.txt as the number list window shows it",
+            [this] { return cli::ShowNumbers(Folder(), Io()); });
+        Add("pack-numbers", "print the number blocks packed from LoadNumber.txt",
+            [this] { return cli::PackNumbers(Folder(), Io()); });
+    }
+
+    void AddOtherCommands() {
+        Add("init", "create the working folder and its missing data files",
+            [this] { return cli::Init(Folder(), Io()); });
+        Add("encoding",
+            "print the text encoding remembered for the user (as the window's popup menu chose "
+            "it), or remember NAME",
+            [this] {
+                return cli::EncodingCommand(
+                    encodingGiven_ ? std::optional(encodingName_) : std::nullopt, Io());
+            })
+            ->add_option("NAME", encodingName_, "e.g. UTF-8, GB18030 or windows-1252")
+            ->check(OneLine())
+            ->each([this](const std::string&) { encodingGiven_ = true; });
+        Add("frame", "fill the checksum of a frame template and print the frame",
+            [this] { return cli::Frame(frameTemplate_, Io()); })
+            ->add_option("TEXT", frameTemplate_,
+                         "a template holding velorn< and checksum:000000;>end")
+            ->required();
+        Add("verify", "check the checksum of a frame read from standard input",
+            [this] { return cli::Verify(Io()); });
+        auto* password = app_.add_subcommand("password", "change the login password");
+        password->require_subcommand(1);
+        auto* change = Add(*password, "change", "as the ChangePassword window does", [this] {
+            return cli::ChangePasswordCommand(Folder(), oldPassword_, newPassword_, confirmation_,
+                                              Io());
+        });
+        change->add_option("OLD", oldPassword_)->required();
+        change->add_option("NEW", newPassword_)->required();
+        change->add_option("CONFIRM", confirmation_)->required();
+    }
+
+    CLI::App& app_;
+    const Options& options_;
+    Action action_;
+    // What the subcommands' arguments hold.
+    std::string voiceFile_, blocksFile_, exportFile_, sourceFile_, frameTemplate_;
+    std::string key_, value_, list_, format_, encodingName_, stamp_;
+    std::string oldPassword_, newPassword_, confirmation_;
+    bool stampGiven_ = false, encodingGiven_ = false, noBom_ = false;
+    std::optional<unsigned> frames_;
+    cli::StatsOptions stats_;
+};
 
 int Run(int argc, char** argv) {
     QCoreApplication qt(argc, argv); // the event loop the device link runs on
@@ -181,7 +278,6 @@ int Run(int argc, char** argv) {
     app.add_option("--workdir", o.workdir,
                    "working folder (default: MERVADIN_WORKDIR or ~/ORVI-T300-En)")
         ->check(NotEmpty("the working folder"));
-
     app.add_option("--device", o.device, "hid (default), hid:PATH, sim or unix:PATH");
     app.add_flag_callback(
         "--simulator", [&o] { o.device = "sim"; }, "short for --device sim");
@@ -193,66 +289,8 @@ int Run(int argc, char** argv) {
                    "encoding of the data files' text, e.g. GB18030 (default: MERVADIN_ENCODING, "
                    "the remembered choice, else UTF-8)")
         ->check(OneLine());
-
-    app.add_subcommand("status", "print whether a device is present (exit 0) or not (exit 1)");
-    app.add_subcommand("list-devices", "list the matching USB HID devices");
-    app.add_subcommand("settings-block", "print the settings block built from Config.txt")
-        ->add_option("--at", o.at, "date and time to stamp, as \"YYYY-MM-DD HH:MM:SS\"")
-        ->check(OneLine());
-    app.add_subcommand("write-settings", "write the settings block into the device");
-    app.add_subcommand("read-cdr", "read the call records into ReadFile.txt and the lists");
-    app.add_subcommand("write-numbers", "write LoadNumber.txt into the device");
-    app.add_subcommand("pack-numbers", "print the number blocks packed from LoadNumber.txt");
-    app.add_subcommand("write-voice", "load a voice prompt file and write it into the device")
-        ->add_option("FILE", o.text, "the voice prompt, a .bin file of at most 32 MiB")
-        ->required();
-    app.add_subcommand("decode-cdr", "decode a file of 512-byte blocks as a read would")
-        ->add_option("FILE", o.text, "the blocks, as the read's block table holds them")
-        ->required();
-    app.add_subcommand("rebuild-kinds", "refill the five per-kind call record files");
-    auto* stats = app.add_subcommand("stats", "print call statistics of CallOutList.txt and "
-                                              "CallInList.txt");
-    stats->add_option("--from", o.from, "first day counted, YYYY-MM-DD");
-    stats->add_option("--to", o.to, "last day counted, YYYY-MM-DD");
-    stats->add_option("--by", o.stats.by, "a row per day or per group")
-        ->check(CLI::IsMember({"day", "group"}));
-    stats->add_flag("--csv", o.stats.csv, "print CSV instead of a table");
-    auto* exportRecords =
-        app.add_subcommand("export-records", "save a call list as a CSV file or an .xlsx workbook");
-    exportRecords->add_option("LIST", o.list, "out or in")
-        ->required()
-        ->check(CLI::IsMember({"out", "in"}));
-    exportRecords->add_option("FILE", o.text, "FILE.csv or FILE.xlsx")->required();
-    exportRecords->add_flag("--no-bom", o.noBom,
-                            "start a CSV file without UTF-8's byte-order mark (for scripts)");
-    auto* import = app.add_subcommand("import-numbers",
-                                      "replace LoadNumber.txt from a text file or a workbook");
-    import->add_option("FILE", o.text, "a text file (one record a line) or an .xlsx workbook")
-        ->required();
-    import->add_option("--format", o.formatName, "txt or xlsx (default: by the file name's ending)")
-        ->check(CLI::IsMember({"txt", "xlsx"}));
-    app.add_subcommand("clear-numbers", "empty LoadNumber.txt");
-    app.add_subcommand("show-numbers", "print LoadNumber.txt as the number list window shows it");
-    app.add_subcommand("monitor", "watch the device; commands on standard input: start, stop, "
-                                  "forward, sms, spk N, mic N, off")
-        ->add_option("--frames", o.frames, "end after this many intact status frames")
-        ->check(CLI::Range(1U, UINT_MAX));
-    app.add_subcommand("init", "create the working folder and its missing data files");
-    app.add_subcommand("encoding", "print the text encoding remembered for the user (as the "
-                                   "window's popup menu chose it), or remember NAME")
-        ->add_option("NAME", o.encodingName, "e.g. UTF-8, GB18030 or windows-1252")
-        ->check(OneLine());
-    AddConfigCommands(*app.add_subcommand("config", "read and write Config.txt"), o);
-    app.add_subcommand("frame", "fill the checksum of a frame template and print the frame")
-        ->add_option("TEXT", o.text, "a template holding velorn< and checksum:000000;>end")
-        ->required();
-    app.add_subcommand("verify", "check the checksum of a frame read from standard input");
-    auto* password = app.add_subcommand("password", "change the login password");
-    password->require_subcommand(1);
-    auto* change = password->add_subcommand("change", "as the ChangePassword window does");
-    change->add_option("OLD", o.oldPassword)->required();
-    change->add_option("NEW", o.newPassword)->required();
-    change->add_option("CONFIRM", o.confirmation)->required();
+    Commands commands(app, o);
+    commands.AddAll();
 
     try {
         app.parse(argc, argv);
@@ -271,7 +309,16 @@ int Run(int argc, char** argv) {
         std::cerr << "mervadin-cli: unknown encoding \"" << o.encoding << "\"\n";
         return cli::kBadInput;
     }
-    return Dispatch(app, o);
+    const WorkFolder folder = WorkFolder::Resolve(
+        o.workdir.empty() ? std::nullopt : std::optional<std::string>(o.workdir));
+    std::error_code error;
+    if (std::filesystem::exists(folder.root(), error) &&
+        !std::filesystem::is_directory(folder.root(), error)) {
+        std::cerr << "mervadin-cli: the working folder " << folder.root().string()
+                  << " is a file, not a folder\n";
+        return cli::kBadInput;
+    }
+    return commands.Run();
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 //   monitor_latency_bench [FRAMES]   (default 2000)
 
 #include "link/device_link.h"
-#include "monitor/monitor_session.h"
+#include "monitor/live_monitor.h"
 #include "sim/sim_transport.h"
 
 #include <QCoreApplication>
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     transport.inner.Device().Timing().statusIntervalMs = 2;
     DeviceLink link(transport);
     CountingView view;
-    MonitorSession monitor(link, view);
+    LiveMonitor monitor(link, view);
     link.Open();
     monitor.Start();
     while (view.frames < wanted)

@@ -11,7 +11,7 @@
 #include "files/file_batch.h"
 #include "sim/sim_device.h"
 #include "support_prompts.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -39,15 +39,15 @@ int main(int argc, char** argv) {
                        std::to_string(10000000 + i));
     WriteLines(folder.File(file::kLoadNumber), list);
 
-    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
-    sim::SimDevice& device = *session.Simulator();
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    sim::SimDevice& device = *setup.Simulator();
     device.Timing().statusIntervalMs = 0;
     device.Timing().usbPacing = true;
-    session.Link().Open();
+    setup.Link().Open();
 
     bench::SilentPrompts prompts;
     VoiceBuffer voice;
-    DownloadWindow window(session.Link(), folder, prompts, voice);
+    DownloadWindow window(setup.Link(), folder, prompts, voice);
     window.show();
     auto seen = [&](const std::string& line) {
         const auto& memo = window.MemoLines();

@@ -10,7 +10,7 @@
 #include "records/read_window.h"
 #include "sim/sim_device.h"
 #include "support_prompts.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,16 +32,16 @@ int main(int argc, char** argv) {
     std::filesystem::remove_all(path);
     const WorkFolder folder(path);
     folder.Prepare();
-    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
-    sim::SimDevice& device = *session.Simulator();
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    sim::SimDevice& device = *setup.Simulator();
     device.Timing().statusIntervalMs = 0;
     device.Timing().usbPacing = true;
     device.SetRecords({});
     device.AddSampleRecords(static_cast<std::size_t>(blocks - 1) * 16);
-    session.Link().Open();
+    setup.Link().Open();
 
     bench::SilentPrompts prompts;
-    ReadWindow window(session.Link(), folder, prompts);
+    ReadWindow window(setup.Link(), folder, prompts);
     window.show();
     auto seen = [&](const std::string& line) {
         const auto& memo = window.MemoLines();

@@ -7,7 +7,7 @@
 #include "frames/hid_report.h"
 #include "support/run_cli.h"
 #include "support/temp_folder.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 
 #include <QProcess>
 #include <QTest>
@@ -80,9 +80,8 @@ TEST(BridgeHardening, AnEmptyMessageIsNoUnplugAndAFullQueueIsABusyDevice) {
     test::TempFolder folder;
     const auto socket = folder / "peer.sock";
     const int listening = Listen(socket, 1);
-    LinkSession session(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()},
-                        std::nullopt);
-    DeviceLink& link = session.Link();
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()}, std::nullopt);
+    DeviceLink& link = setup.Link();
     link.Open();
     const int peer = ::accept(listening, nullptr, nullptr);
     ASSERT_GE(peer, 0);

@@ -5,7 +5,7 @@
 #include "support/modal.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 #include "ui/colours.h"
 #include "ui/lamp.h"
 #include "ui/widgets.h"
@@ -173,11 +173,11 @@ TEST_F(MainWindowTest, TheRemarkWindowShowsItsTextAndKeepsNothing) {
 
 TEST_F(MainWindowTest, TheHiddenVoiceButtonsLoadAndWriteTheVoice) {
     test::Spit(temp / "prompt.bin", std::string(1500, 'v'));
-    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
-    session.Simulator()->Timing().statusIntervalMs = 0;
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    setup.Simulator()->Timing().statusIntervalMs = 0;
     MainWindow window(folder, prompts);
-    window.AttachLink(session.Link(), session.Simulator());
-    session.Link().Open();
+    window.AttachLink(setup.Link(), setup.Simulator());
+    setup.Link().Open();
     prompts.openFiles = {temp / "prompt.bin", temp / "none.bin"};
     auto* load = Find<QPushButton>(window, "Button24");
     EXPECT_FALSE(load->isVisible());
@@ -197,8 +197,8 @@ TEST_F(MainWindowTest, TheHiddenVoiceButtonsLoadAndWriteTheVoice) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return !download.Runner().Busy(); }, 20000));
         });
     EXPECT_EQ(prompts.shown.back(), (Notice{"OK", "  写语音完成!"}));
-    ASSERT_EQ(session.Simulator()->Voice().size(), 1536u);
-    EXPECT_EQ(session.Simulator()->Voice()[1499], 'v');
+    ASSERT_EQ(setup.Simulator()->Voice().size(), 1536u);
+    EXPECT_EQ(setup.Simulator()->Voice()[1499], 'v');
 }
 
 TEST_F(MainWindowTest, AnUnreadableNumberListIsReported) {

@@ -1,7 +1,7 @@
 #include "app/download_window.h"
 #include "app/main_window.h"
 #include "files/file_read.h"
-#include "monitor/monitor_session.h"
+#include "monitor/live_monitor.h"
 #include "records/call_grid_model.h"
 #include "records/call_list_grid.h"
 #include "records/read_window.h"
@@ -9,7 +9,7 @@
 #include "support/modal.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 #include "ui/lamp.h"
 
 #include <QApplication>
@@ -31,11 +31,11 @@ protected:
     void SetUp() override {
         ASSERT_EQ(folder.Prepare(), std::nullopt);
         sim().Timing().statusIntervalMs = 20;
-        window.AttachLink(session.Link(), session.Simulator());
-        session.Link().Open();
+        window.AttachLink(setup.Link(), setup.Simulator());
+        setup.Link().Open();
         window.show();
     }
-    sim::SimDevice& sim() { return *session.Simulator(); }
+    sim::SimDevice& sim() { return *setup.Simulator(); }
     bool Enabled(const char* name) { return window.findChild<QPushButton*>(name)->isEnabled(); }
     void Click(const char* name) {
         QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
@@ -71,7 +71,7 @@ protected:
     test::TempFolder temp;
     WorkFolder folder{temp.path()};
     test::RecordingPrompts prompts;
-    LinkSession session{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
+    LinkSetup setup{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
     MainWindow window{folder, prompts};
 };
 
@@ -265,13 +265,13 @@ TEST_F(MonitorPanelTest, ToolWindowsOpenedWhileMonitoringHaveTheLinkToThemselves
     test::WithModal<ReadWindow>(
         [&] { Action("PopupMenu1", "ReadCDR")->trigger(); },
         [&](ReadWindow& read) {
-            EXPECT_EQ(session.Link().Holder(), "the read window");
+            EXPECT_EQ(setup.Link().Holder(), "the read window");
             QTest::mouseClick(read.findChild<QPushButton*>("Button4"), Qt::LeftButton);
             EXPECT_TRUE(WaitForLine(read, "  Press [DisplayCDR] Button , display CDR ! "));
             EXPECT_TRUE(window.Monitor()->Active()); // the read's own Stop leaves it alone
         });
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 40u);
-    EXPECT_EQ(session.Link().Holder(), "");
+    EXPECT_EQ(setup.Link().Holder(), "");
     // Once the window is gone the monitor goes on answering status frames.
     const int before = Text("Edit10").toInt();
     EXPECT_TRUE(WaitFrames(before + 2));
@@ -309,7 +309,7 @@ TEST_F(MonitorPanelTest, CloseFromAPopupEndsTheMonitor) {
     Action("PopupMenu2", "Close")->trigger();
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.Monitor()->Active());
-    EXPECT_FALSE(session.Link().ReadEnabled());
+    EXPECT_FALSE(setup.Link().ReadEnabled());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "frames/frame_templates.h"
 #include "monitor/level_step.h"
-#include "monitor/monitor_session.h"
+#include "monitor/live_monitor.h"
 #include "monitor/status_decoder.h"
 #include "support/direct_transport.h"
 
@@ -118,7 +118,7 @@ private:
     test::DirectTransport& transport_;
 };
 
-class MonitorSessionTest : public ::testing::Test {
+class LiveMonitorTest : public ::testing::Test {
 protected:
     void SetUp() override {
         link.Open();
@@ -135,10 +135,10 @@ protected:
     test::DirectTransport transport;
     DeviceLink link{transport};
     RecordingMonitor view{transport};
-    MonitorSession monitor{link, view};
+    LiveMonitor monitor{link, view};
 };
 
-TEST_F(MonitorSessionTest, OneAnswerPerFrameSentBeforeDecoding) {
+TEST_F(LiveMonitorTest, OneAnswerPerFrameSentBeforeDecoding) {
     EXPECT_EQ(Frame(), BuildFrame(frames::kStatusAck).Text());
     EXPECT_EQ(view.writtenBeforeDecode, std::vector<std::size_t>{1});
     EXPECT_EQ(view.models, std::vector<std::string>{"kemo0001"});
@@ -155,7 +155,7 @@ TEST_F(MonitorSessionTest, OneAnswerPerFrameSentBeforeDecoding) {
     EXPECT_EQ(transport.Frames().size(), 3u); // and nothing more sent
 }
 
-TEST_F(MonitorSessionTest, RequestsGoOutOnceInTheirOrder) {
+TEST_F(LiveMonitorTest, RequestsGoOutOnceInTheirOrder) {
     monitor.RequestSpeaker(5);
     monitor.RequestStart();
     monitor.RequestStart();
@@ -188,11 +188,11 @@ public:
     int eager = 0;
 };
 
-TEST(MonitorSession, NothingThatArrivesAfterTheAnswerIsLost) {
+TEST(LiveMonitor, NothingThatArrivesAfterTheAnswerIsLost) {
     EagerDevice transport;
     DeviceLink link(transport);
     RecordingMonitor view(transport);
-    MonitorSession monitor(link, view);
+    LiveMonitor monitor(link, view);
     link.Open();
     monitor.Start();
     transport.eager = 1;
@@ -202,7 +202,7 @@ TEST(MonitorSession, NothingThatArrivesAfterTheAnswerIsLost) {
     EXPECT_EQ(view.lines[1].rfind("M-Station:Ring; ", 0), 0u);
 }
 
-TEST_F(MonitorSessionTest, StopAndLossEndTheLoop) {
+TEST_F(LiveMonitorTest, StopAndLossEndTheLoop) {
     monitor.Stop();
     EXPECT_EQ(Frame(), "<none>");
     EXPECT_FALSE(monitor.Active());

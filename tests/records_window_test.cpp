@@ -11,7 +11,7 @@
 #include "support/call_lines.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 #include "ui/colours.h"
 #include "ui/widgets.h"
 
@@ -318,11 +318,11 @@ TEST_F(RecordsWindowTest, DisplayWindowShowsEachKindAndSavesWhatItShows) {
 
 TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
     qputenv("MERVADIN_TICK_MS", "1");
-    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
     qunsetenv("MERVADIN_TICK_MS");
-    session.Simulator()->Timing().statusIntervalMs = 0;
-    session.Link().Open();
-    ReadWindow window(session.Link(), folder, prompts);
+    setup.Simulator()->Timing().statusIntervalMs = 0;
+    setup.Link().Open();
+    ReadWindow window(setup.Link(), folder, prompts);
     window.show();
     QTest::mouseClick(window.findChild<QPushButton*>("Button4"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor(
@@ -344,11 +344,11 @@ TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
 }
 
 TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
-    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
-    session.Simulator()->Timing().statusIntervalMs = 0;
-    session.Simulator()->AddSampleRecords(16 * 300);
-    session.Link().Open();
-    ReadWindow window(session.Link(), folder, prompts);
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    setup.Simulator()->Timing().statusIntervalMs = 0;
+    setup.Simulator()->AddSampleRecords(16 * 300);
+    setup.Link().Open();
+    ReadWindow window(setup.Link(), folder, prompts);
     window.show();
     auto* read = window.findChild<QPushButton*>("Button4");
     auto saved = [&] {
@@ -374,11 +374,11 @@ TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
     QTest::mouseClick(read, Qt::LeftButton);
     EXPECT_TRUE(ticking());
     ASSERT_TRUE(QTest::qWaitFor([&] { return saved() >= 2; }, 10000));
-    EXPECT_TRUE(session.Simulator()->InSession());
+    EXPECT_TRUE(setup.Simulator()->InSession());
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_TRUE(window.isVisible()); // until the three stop frames are out
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !session.Simulator()->InSession(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !setup.Simulator()->InSession(); }, 2000));
     EXPECT_EQ(window.Runner().LastOutcome(), OperationStatus::Stopped);
     EXPECT_TRUE(ReadLines(folder.File("ReadFile.txt")).empty());
 }

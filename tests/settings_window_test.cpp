@@ -5,7 +5,7 @@
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -233,13 +233,13 @@ TEST(DownloadWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
     ASSERT_EQ(folder.Prepare(), std::nullopt);
     RestoreDefaultSettings(folder.File("Config.txt"));
     qputenv("MERVADIN_TICK_MS", "1");
-    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
     qunsetenv("MERVADIN_TICK_MS");
-    session.Simulator()->Timing().statusIntervalMs = 0;
-    session.Link().Open();
+    setup.Simulator()->Timing().statusIntervalMs = 0;
+    setup.Link().Open();
 
     VoiceBuffer voice;
-    DownloadWindow window(session.Link(), folder, prompts, voice);
+    DownloadWindow window(setup.Link(), folder, prompts, voice);
     window.show();
     EXPECT_EQ(window.MemoLines().at(1), "Connect ZEL");
     EXPECT_EQ(window.MemoLines().at(0).rfind("Current Data: 20", 0), 0u);
@@ -249,7 +249,7 @@ TEST(DownloadWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.shown.empty(); }, 5000));
     EXPECT_EQ(prompts.shown[0], (Notice{"OK", "  Write Setting OK!"}));
     EXPECT_TRUE(write->isEnabled());
-    EXPECT_TRUE(session.Simulator()->Settings().has_value());
+    EXPECT_TRUE(setup.Simulator()->Settings().has_value());
 
     QTest::mouseClick(window.findChild<QPushButton*>("Button1"), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor(
@@ -270,13 +270,13 @@ TEST(DownloadWindow, WritesTheNumberListToTheSimulatedDevice) {
     lines.push_back("3,Long name over sixteen,123");
     WriteLines(folder.File("LoadNumber.txt"), lines);
     qputenv("MERVADIN_TICK_MS", "1");
-    LinkSession session(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
     qunsetenv("MERVADIN_TICK_MS");
-    session.Simulator()->Timing().statusIntervalMs = 0;
-    session.Link().Open();
+    setup.Simulator()->Timing().statusIntervalMs = 0;
+    setup.Link().Open();
 
     VoiceBuffer voice;
-    DownloadWindow window(session.Link(), folder, prompts, voice);
+    DownloadWindow window(setup.Link(), folder, prompts, voice);
     window.show();
     auto* write = window.findChild<QPushButton*>("Button5");
     QTest::mouseClick(write, Qt::LeftButton);
@@ -284,8 +284,8 @@ TEST(DownloadWindow, WritesTheNumberListToTheSimulatedDevice) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return write->isEnabled(); }, 20000));
     EXPECT_EQ(window.MemoLines().back(), " ======================================\r\n");
     EXPECT_EQ(window.Runner().LastOutcome(), OperationStatus::Succeeded);
-    EXPECT_EQ(session.Simulator()->NumberBlocks().size(), 2u);
-    EXPECT_EQ(session.Simulator()->Dialer().Numbers().size(), 21u);
+    EXPECT_EQ(setup.Simulator()->NumberBlocks().size(), 2u);
+    EXPECT_EQ(setup.Simulator()->Dialer().Numbers().size(), 21u);
     EXPECT_EQ(window.ErrorLines(),
               (std::vector<std::string>{
                   "Warnings: names cut 1",

@@ -1,6 +1,6 @@
 #include "frames/frame_templates.h"
 #include "support/temp_folder.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 
 #include <QProcess>
 #include <QTest>
@@ -55,9 +55,8 @@ TEST(SocketBridge, ExchangesFramesAndFollowsThePeer) {
     test::TempFolder folder;
     const auto socket = folder / "device.sock";
     SimProcess sim(socket);
-    LinkSession session(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()},
-                        std::nullopt);
-    DeviceLink& link = session.Link();
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()}, std::nullopt);
+    DeviceLink& link = setup.Link();
     StatusLog log;
     link.AddObserver(&log);
     link.Open();
@@ -98,12 +97,11 @@ TEST(SocketBridge, TheSimulatorReplacesNothingButItsOwnStaleSocket) {
     const auto socket = folder / "device.sock";
     SimProcess first(socket);
     EXPECT_NE(run(socket), 0); // served already
-    LinkSession session(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()},
-                        std::nullopt);
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()}, std::nullopt);
     StatusLog log;
-    session.Link().AddObserver(&log);
-    session.Link().Open();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return session.Link().Connected(); }));
+    setup.Link().AddObserver(&log);
+    setup.Link().Open();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return setup.Link().Connected(); }));
     EXPECT_NE(QProcess::execute(MERVADIN_SIM_PATH, {"--socket", "x", "--records", "-1"}), 0);
 }
 
@@ -176,8 +174,8 @@ TEST(SocketBridge, AFloodingPeerDoesNotStopTheClock) {
                     ::send(peer, &byte, 1, MSG_NOSIGNAL);
         });
 
-    LinkSession session(DeviceSelection{DeviceSelection::Kind::Socket, path}, std::nullopt);
-    session.Link().Open();
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Socket, path}, std::nullopt);
+    setup.Link().Open();
     int ticks = 0;
     QTimer clock;
     clock.setInterval(10);

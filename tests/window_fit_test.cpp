@@ -14,7 +14,7 @@
 #include "statistics/statistics_window.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 #include "ui/window_frame.h"
 #include "voice/voice_buffer.h"
 
@@ -73,7 +73,7 @@ protected:
         QFont larger = original;
         larger.setPointSizeF(original.pointSizeF() * GetParam());
         QApplication::setFont(larger);
-        session.Link().Open();
+        setup.Link().Open();
     }
     void TearDown() override { QApplication::setFont(original); }
 
@@ -89,7 +89,7 @@ protected:
     test::TempFolder temp;
     WorkFolder folder{temp / "wd"};
     test::RecordingPrompts prompts;
-    LinkSession session{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
+    LinkSetup setup{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
     VoiceBuffer voice;
 };
 
@@ -97,31 +97,31 @@ class SmallScreen : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(folder.Prepare(), std::nullopt);
-        session.Link().Open();
+        setup.Link().Open();
     }
     test::TempFolder temp;
     WorkFolder folder{temp / "wd"};
     test::RecordingPrompts prompts;
-    LinkSession session{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
+    LinkSetup setup{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
     VoiceBuffer voice;
 };
 
 TEST_P(WindowFitTest, EveryWindowShowsItsTextsWhole) {
     {
         MainWindow window(folder, prompts);
-        window.AttachLink(session.Link(), session.Simulator());
+        window.AttachLink(setup.Link(), setup.Simulator());
         ExpectWhole(window);
     }
     std::vector<std::unique_ptr<QWidget>> windows;
     windows.push_back(std::make_unique<SettingsWindow>(folder.File("Config.txt"), prompts));
-    windows.push_back(std::make_unique<DownloadWindow>(session.Link(), folder, prompts, voice));
-    windows.push_back(std::make_unique<ReadWindow>(session.Link(), folder, prompts));
+    windows.push_back(std::make_unique<DownloadWindow>(setup.Link(), folder, prompts, voice));
+    windows.push_back(std::make_unique<ReadWindow>(setup.Link(), folder, prompts));
     windows.push_back(std::make_unique<DisplayWindow>(folder, prompts));
     windows.push_back(std::make_unique<NumberListWindow>(folder, prompts));
     windows.push_back(std::make_unique<PasswordWindow>(folder.File("password.txt"), prompts));
     windows.push_back(std::make_unique<ChangePasswordWindow>(folder.File("password.txt"), prompts));
     windows.push_back(std::make_unique<StatisticsWindow>(folder));
-    windows.push_back(std::make_unique<SimulatorWindow>(*session.Simulator()));
+    windows.push_back(std::make_unique<SimulatorWindow>(*setup.Simulator()));
     for (auto& window : windows)
         ExpectWhole(*window);
 }
@@ -165,13 +165,13 @@ TEST_F(SmallScreen, EveryWindowFitsAndKeepsItsContentInReach) {
     fits(display);
     reachable(display, "ClientScroll");
     std::vector<std::unique_ptr<QWidget>> windows;
-    windows.push_back(std::make_unique<DownloadWindow>(session.Link(), folder, prompts, voice));
-    windows.push_back(std::make_unique<ReadWindow>(session.Link(), folder, prompts));
+    windows.push_back(std::make_unique<DownloadWindow>(setup.Link(), folder, prompts, voice));
+    windows.push_back(std::make_unique<ReadWindow>(setup.Link(), folder, prompts));
     windows.push_back(std::make_unique<NumberListWindow>(folder, prompts));
     windows.push_back(std::make_unique<PasswordWindow>(folder.File("password.txt"), prompts));
     windows.push_back(std::make_unique<ChangePasswordWindow>(folder.File("password.txt"), prompts));
     windows.push_back(std::make_unique<StatisticsWindow>(folder));
-    windows.push_back(std::make_unique<SimulatorWindow>(*session.Simulator()));
+    windows.push_back(std::make_unique<SimulatorWindow>(*setup.Simulator()));
     for (auto& window : windows)
         fits(*window);
 }

@@ -3,6 +3,7 @@
 // that is carried but never examined, and on its third line the password
 // that the login compares and the change rewrites.
 
+#include "common/prompts.h"
 #include "files/file_error.h"
 #include "files/work_folder.h"
 
@@ -12,12 +13,6 @@
 namespace mervadin {
 
 // A message box as the tool shows it: caption and text.
-struct Notice {
-    std::string caption;
-    std::string text;
-    bool operator==(const Notice&) const = default;
-};
-
 // True when "Password2=" + typed equals the file's third line exactly.
 // Throws FileError when the file cannot be read or has fewer than three lines.
 bool CheckPassword(const std::filesystem::path& file, const std::string& typed);

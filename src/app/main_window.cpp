@@ -244,7 +244,7 @@ int MainWindow::NumberCount() const {
     return panel_->NumberCount();
 }
 
-MonitorSession* MainWindow::Monitor() const {
+LiveMonitor* MainWindow::Monitor() const {
     return panel_->Monitor();
 }
 

@@ -28,7 +28,7 @@ namespace mervadin {
 class CallListGrid;
 class Lamp;
 class MonitorPanel;
-class MonitorSession;
+class LiveMonitor;
 namespace sim {
 class SimDevice;
 }
@@ -94,7 +94,7 @@ public:
     // Shows the attached devices in that choice again.
     void ShowAttachedDevices();
 
-    MonitorSession* Monitor() const;
+    LiveMonitor* Monitor() const;
 
     // LinkObserver
     void OnUsbStatus(bool present, bool initial) override;

@@ -6,7 +6,7 @@
 #include "app/main_window.h"
 #include "files/file_error.h"
 #include "settings/settings_file.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 
 namespace mervadin {
 
@@ -20,7 +20,7 @@ Startup::Startup(WorkFolder folder, Prompts& prompts, LinkOptions link, LoginRun
 Startup::~Startup() {
     // The window observes the link: it goes first.
     window_.reset();
-    session_.reset();
+    setup_.reset();
 }
 
 std::optional<int> Startup::Run() {
@@ -61,7 +61,7 @@ std::optional<int> Startup::OpenLink() {
     // does, with status 0; any other (a trace file that cannot be opened)
     // is a failure.
     try {
-        session_ = std::make_unique<LinkSession>(linkOptions_.device, linkOptions_.trace);
+        setup_ = std::make_unique<LinkSetup>(linkOptions_.device, linkOptions_.trace);
     } catch (const HidUnavailable& e) {
         prompts_.Inform(texts::app::kMessageCaption, e.what());
         window_.reset();
@@ -71,10 +71,10 @@ std::optional<int> Startup::OpenLink() {
         window_.reset();
         return 1;
     }
-    window_->AttachLink(session_->Link(), session_->Simulator());
-    if (auto* chooser = session_->Chooser())
+    window_->AttachLink(setup_->Link(), setup_->Simulator());
+    if (auto* chooser = setup_->Chooser())
         window_->AttachDeviceChooser(*chooser);
-    session_->Link().Open();
+    setup_->Link().Open();
     return std::nullopt;
 }
 

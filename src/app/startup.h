@@ -14,7 +14,7 @@
 
 namespace mervadin {
 
-class LinkSession;
+class LinkSetup;
 class MainWindow;
 class PasswordWindow;
 
@@ -45,7 +45,7 @@ private:
     Prompts& prompts_;
     LinkOptions linkOptions_;
     LoginRunner login_;
-    std::unique_ptr<LinkSession> session_;
+    std::unique_ptr<LinkSetup> setup_;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -15,7 +15,7 @@
 #include "settings/settings_block.h"
 #include "settings/write_settings_operation.h"
 #include "transports/hid_transport.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 #include "transports/transport_texts.h"
 #include "voice/write_voice_operation.h"
 
@@ -61,9 +61,9 @@ private:
     std::string advice_;
 };
 
-std::unique_ptr<LinkSession> OpenSession(const DeviceOptions& options, Streams io) {
+std::unique_ptr<LinkSetup> OpenSetup(const DeviceOptions& options, Streams io) {
     try {
-        return std::make_unique<LinkSession>(options.device, options.trace);
+        return std::make_unique<LinkSetup>(options.device, options.trace);
     } catch (const std::exception& e) {
         io.err << "mervadin-cli: " << e.what() << '\n';
         return nullptr;
@@ -97,10 +97,10 @@ int RunOperation(const DeviceOptions& options, Streams io, StopStyle stop,
     const StopSignals stopSignals;
     QElapsedTimer elapsed;
     elapsed.start();
-    auto session = OpenSession(options, io);
-    if (!session)
+    auto setup = OpenSetup(options, io);
+    if (!setup)
         return kFailure;
-    DeviceLink& link = session->Link();
+    DeviceLink& link = setup->Link();
     ConsoleView view(io.out, io.err, ::isatty(STDERR_FILENO));
     FirstCount first;
     link.AddObserver(&first);
@@ -141,16 +141,16 @@ int RunOperation(const DeviceOptions& options, Streams io, StopStyle stop,
     if (ending.signal)
         return StopSignals::ExitStatus(ending.signal);
     if (runner.LastOutcome() == OperationStatus::Succeeded)
-        return CheckedTrace(*session, kSuccess, io);
+        return CheckedTrace(*setup, kSuccess, io);
     if (ending.timedOut)
         io.err << "mervadin-cli: " << TimeOutLine(*options.timeoutSeconds) << '\n';
-    return CheckedTrace(*session, kFailure, io);
+    return CheckedTrace(*setup, kFailure, io);
 }
 
 } // namespace
 
-int CheckedTrace(const LinkSession& session, int status, Streams io) {
-    const auto failure = session.TraceFailure();
+int CheckedTrace(const LinkSetup& setup, int status, Streams io) {
+    const auto failure = setup.TraceFailure();
     if (!failure)
         return status;
     io.err << "mervadin-cli: " << *failure << '\n';
@@ -163,18 +163,18 @@ std::string TimeOutLine(unsigned seconds) {
 }
 
 int Status(const DeviceOptions& options, Streams io) {
-    auto session = OpenSession(options, io);
-    if (!session)
+    auto setup = OpenSetup(options, io);
+    if (!setup)
         return kFailure;
     FirstCount first;
-    session->Link().AddObserver(&first);
-    session->Link().Open();
+    setup->Link().AddObserver(&first);
+    setup->Link().Open();
     const bool present = first.Wait();
-    session->Link().RemoveObserver(&first);
+    setup->Link().RemoveObserver(&first);
     if (!first.Advice().empty())
         io.err << first.Advice() << '\n';
     io.out << (present ? texts::link::kUsbConnected : texts::link::kUsbNoConnect) << '\n';
-    return CheckedTrace(*session, present ? kSuccess : kFailure, io);
+    return CheckedTrace(*setup, present ? kSuccess : kFailure, io);
 }
 
 int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Streams io) {

@@ -3,7 +3,7 @@
 
 #include "cli/commands.h"
 #include "link/device_selection.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 
 #include <filesystem>
 #include <optional>
@@ -23,7 +23,7 @@ std::string TimeOutLine(unsigned seconds);
 
 // The exit status of a command that used `session`, given its own: a trace
 // file that could not be written is told, and a success becomes a failure.
-int CheckedTrace(const LinkSession& session, int status, Streams io);
+int CheckedTrace(const LinkSetup& setup, int status, Streams io);
 
 // Prints "USB Connected" or "USB No Connect"; exit 0 when a device is present.
 int Status(const DeviceOptions& options, Streams io);

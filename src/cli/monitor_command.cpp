@@ -6,11 +6,11 @@
 #include "common/decimal.h"
 #include "link/tick_clock.h"
 #include "monitor/level_step.h"
-#include "monitor/monitor_session.h"
+#include "monitor/live_monitor.h"
 #include "monitor/monitor_texts.h"
 #include "operation/operation_texts.h"
 #include "records/record_files.h"
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -124,7 +124,7 @@ std::optional<int> Prefixed(const std::string& line, std::string_view prefix, in
 }
 
 // Acts on one command line; false for "off".
-bool Command(const std::string& line, MonitorSession& monitor, Streams io) {
+bool Command(const std::string& line, LiveMonitor& monitor, Streams io) {
     if (line == "off")
         return false;
     if (line == "start")
@@ -155,14 +155,14 @@ int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optiona
     const StopSignals stopSignals;
     QElapsedTimer elapsed;
     elapsed.start();
-    std::unique_ptr<LinkSession> session;
+    std::unique_ptr<LinkSetup> setup;
     try {
-        session = std::make_unique<LinkSession>(options.device, options.trace);
+        setup = std::make_unique<LinkSetup>(options.device, options.trace);
     } catch (const std::exception& e) {
         io.err << "mervadin-cli: " << e.what() << '\n';
         return kFailure;
     }
-    DeviceLink& link = session->Link();
+    DeviceLink& link = setup->Link();
     ConsoleMonitor console(RecordFiles(folder), frames, io);
     link.AddObserver(&console);
     link.Open();
@@ -179,7 +179,7 @@ int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optiona
         return kFailure;
     }
 
-    MonitorSession monitor(link, console);
+    LiveMonitor monitor(link, console);
     monitor.Start();
     std::string pending;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
@@ -210,7 +210,7 @@ int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optiona
     clock.Start();
     console.loop.exec();
     monitor.Stop();
-    return CheckedTrace(*session, console.Status(), io);
+    return CheckedTrace(*setup, console.Status(), io);
 }
 
 } // namespace mervadin::cli

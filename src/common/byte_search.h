@@ -21,7 +21,8 @@ inline constexpr std::size_t kShortSearchStarts = 200;
 // Searches compare at most this many pattern characters.
 inline constexpr std::size_t kMaxPatternLength = 51;
 
-// A match never runs past the end of the buffer.
+// A match never runs past the end of the buffer. ShortSearch is Search
+// with a short range of start positions (0-199), not for short patterns.
 std::optional<std::size_t> Search(Bytes buffer, std::string_view pattern);
 std::optional<std::size_t> ShortSearch(Bytes buffer, std::string_view pattern);
 

@@ -9,6 +9,13 @@
 
 namespace mervadin {
 
+// A message box's caption and text.
+struct Notice {
+    std::string caption;
+    std::string text;
+    bool operator==(const Notice&) const = default;
+};
+
 class Prompts {
 public:
     enum class Answer { Yes, No, Cancel };

@@ -1,9 +1,5 @@
 #include "link/device_selection.h"
 
-#include <charconv>
-#include <cstdlib>
-#include <cstring>
-
 namespace mervadin {
 
 std::optional<DeviceSelection> DeviceSelection::Parse(const std::string& text) {
@@ -30,15 +26,6 @@ std::optional<std::string> DeviceSelection::Problem() const {
                " bytes; a socket's path holds at most " + std::to_string(kMaxSocketPathBytes) + ")";
     return std::nullopt;
 #endif
-}
-
-int TickPeriodMs() {
-    const char* text = std::getenv("MERVADIN_TICK_MS");
-    int value = 0;
-    if (text && std::from_chars(text, text + std::strlen(text), value).ec == std::errc() &&
-        value > 0)
-        return value;
-    return 10;
 }
 
 } // namespace mervadin

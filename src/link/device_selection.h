@@ -24,11 +24,4 @@ struct DeviceSelection {
 // A Unix-domain socket's path holds at most this many bytes.
 inline constexpr std::size_t kMaxSocketPathBytes = 107;
 
-inline constexpr unsigned short kVendorId = 0x0416;
-inline constexpr unsigned short kProductId = 0x5020;
-
-// Period of the 10-ms tick clock in milliseconds: MERVADIN_TICK_MS when set
-// to a positive integer, else 10.
-int TickPeriodMs();
-
 } // namespace mervadin

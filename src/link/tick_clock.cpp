@@ -1,6 +1,6 @@
 #include "link/tick_clock.h"
 
-#include "link/device_selection.h"
+#include "link/tick_period.h"
 
 namespace mervadin {
 

@@ -119,7 +119,7 @@ std::vector<QWidget*> MonitorPanel::FocusChain() const {
 
 void MonitorPanel::AttachLink(DeviceLink& link) {
     link_ = &link;
-    monitor_ = std::make_unique<MonitorSession>(link, *this);
+    monitor_ = std::make_unique<LiveMonitor>(link, *this);
 }
 
 void MonitorPanel::SetNumberCount(int count) {

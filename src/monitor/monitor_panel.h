@@ -9,7 +9,7 @@
 #include "common/prompts.h"
 #include "files/work_folder.h"
 #include "link/device_link.h"
-#include "monitor/monitor_session.h"
+#include "monitor/live_monitor.h"
 
 #include <QByteArray>
 #include <QWidget>
@@ -35,7 +35,7 @@ public:
 
     // Runs the monitor on this link from now on.
     void AttachLink(DeviceLink& link);
-    MonitorSession* Monitor() const { return monitor_.get(); }
+    LiveMonitor* Monitor() const { return monitor_.get(); }
 
     // The number count that "Total:" shows, as read at start-up.
     void SetNumberCount(int count);
@@ -93,7 +93,7 @@ private:
     WorkFolder folder_;
     Prompts& prompts_;
     DeviceLink* link_ = nullptr;
-    std::unique_ptr<MonitorSession> monitor_;
+    std::unique_ptr<LiveMonitor> monitor_;
     int numberCount_ = 0;
 
     QGroupBox* monitorBox_ = nullptr;

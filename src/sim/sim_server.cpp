@@ -1,6 +1,6 @@
 #include "sim/sim_server.h"
 
-#include "link/device_selection.h"
+#include "link/tick_period.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,5 @@
 #include "transports/hid_transport.h"
 
-#include "link/device_selection.h"
-
 #include <cerrno>
 #include <chrono>
 

@@ -32,6 +32,9 @@ struct HidDeviceInfo {
 
 class HidTransport : public Transport, public DeviceChooser {
 public:
+    // The device's USB identifiers.
+    static constexpr unsigned short kVendorId = 0x0416;
+    static constexpr unsigned short kProductId = 0x5020;
     static constexpr int kScanMs = 500;
     // hidapi cannot wake a read for a write, so while the tool is writing
     // (within kBusySpanMs of its last write) the I/O thread waits for input

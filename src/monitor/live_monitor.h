@@ -26,12 +26,12 @@ public:
     virtual void StoppedByRequest() {}
 };
 
-class MonitorSession : public LinkObserver {
+class LiveMonitor : public LinkObserver {
 public:
     static constexpr int kNoLevel = 31;
 
-    MonitorSession(DeviceLink& link, MonitorView& view);
-    ~MonitorSession() override;
+    LiveMonitor(DeviceLink& link, MonitorView& view);
+    ~LiveMonitor() override;
 
     void Start();
     // Ends the monitor; nothing is sent.

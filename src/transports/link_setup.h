@@ -26,14 +26,13 @@ public:
     HidUnavailable() : std::runtime_error(texts::transports::kHidInitFailed) {}
 };
 
-class LinkSession {
+class LinkSetup {
 public:
     // Throws HidUnavailable when the HID layer cannot start, and
     // std::runtime_error with a message for the user when the trace file
     // cannot be opened.
-    LinkSession(const DeviceSelection& selection,
-                const std::optional<std::filesystem::path>& trace);
-    ~LinkSession();
+    LinkSetup(const DeviceSelection& selection, const std::optional<std::filesystem::path>& trace);
+    ~LinkSetup();
 
     DeviceLink& Link() { return *link_; }
     // Why the trace file stopped being written, or nothing.

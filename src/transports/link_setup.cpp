@@ -1,4 +1,4 @@
-#include "transports/link_session.h"
+#include "transports/link_setup.h"
 
 #include "sim/sim_transport.h"
 #include "transports/hid_transport.h"
@@ -10,8 +10,8 @@
 
 namespace mervadin {
 
-LinkSession::LinkSession(const DeviceSelection& selection,
-                         const std::optional<std::filesystem::path>& trace) {
+LinkSetup::LinkSetup(const DeviceSelection& selection,
+                     const std::optional<std::filesystem::path>& trace) {
     if (trace)
         trace_ = std::make_unique<FrameTrace>(*trace);
     switch (selection.kind) {
@@ -43,6 +43,6 @@ LinkSession::LinkSession(const DeviceSelection& selection,
         trace_->Note("opened " + transport_->Describe());
 }
 
-LinkSession::~LinkSession() = default;
+LinkSetup::~LinkSetup() = default;
 
 } // namespace mervadin

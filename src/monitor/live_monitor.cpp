@@ -1,4 +1,4 @@
-#include "monitor/monitor_session.h"
+#include "monitor/live_monitor.h"
 
 #include "frames/frame_templates.h"
 
@@ -6,15 +6,15 @@
 
 namespace mervadin {
 
-MonitorSession::MonitorSession(DeviceLink& link, MonitorView& view) : link_(link), view_(view) {
+LiveMonitor::LiveMonitor(DeviceLink& link, MonitorView& view) : link_(link), view_(view) {
     link_.AddObserver(this);
 }
 
-MonitorSession::~MonitorSession() {
+LiveMonitor::~LiveMonitor() {
     link_.RemoveObserver(this);
 }
 
-void MonitorSession::Start() {
+void LiveMonitor::Start() {
     active_ = true;
     running_ = true;
     speaker_ = microphone_ = kNoLevel;
@@ -24,34 +24,34 @@ void MonitorSession::Start() {
     link_.ClearReceiveBuffer();
 }
 
-void MonitorSession::Stop() {
+void LiveMonitor::Stop() {
     running_ = false;
     active_ = false;
     startPending_ = false;
 }
 
-void MonitorSession::OnTick() {
+void LiveMonitor::OnTick() {
     Examine();
 }
 
-void MonitorSession::OnLinkReleased() {
+void LiveMonitor::OnLinkReleased() {
     // What arrived while the window held the link was its exchange's.
     if (running_)
         link_.ClearReceiveBuffer();
 }
 
-void MonitorSession::OnStopRequested() {
+void LiveMonitor::OnStopRequested() {
     if (!active_)
         return;
     Stop();
     view_.StoppedByRequest();
 }
 
-void MonitorSession::OnBytesArrived() {
+void LiveMonitor::OnBytesArrived() {
     Examine();
 }
 
-void MonitorSession::OnUsbStatus(bool present, bool /*initial*/) {
+void LiveMonitor::OnUsbStatus(bool present, bool /*initial*/) {
     if (present || !running_)
         return;
     running_ = false; // the monitor-active flag stays set, as the window shows it
@@ -59,7 +59,7 @@ void MonitorSession::OnUsbStatus(bool present, bool /*initial*/) {
     view_.DeviceLost();
 }
 
-OutgoingFrame MonitorSession::ChooseAnswer() {
+OutgoingFrame LiveMonitor::ChooseAnswer() {
     if (std::exchange(startPending_, false))
         return BuildFrame(frames::kStartDialing);
     if (std::exchange(stopPending_, false))
@@ -75,7 +75,7 @@ OutgoingFrame MonitorSession::ChooseAnswer() {
     return BuildFrame(frames::kStatusAck);
 }
 
-void MonitorSession::Examine() {
+void LiveMonitor::Examine() {
     // Bytes that arrive while a frame is being handled (a device may answer
     // within the send) are looked at once that frame is done.
     if (examining_) {
@@ -90,7 +90,7 @@ void MonitorSession::Examine() {
     examining_ = false;
 }
 
-void MonitorSession::ExamineOnce() {
+void LiveMonitor::ExamineOnce() {
     if (!running_ || !link_.Holder().empty() || !FrameComplete(link_.Received()))
         return;
     // The frame is kept aside and the buffer cleared just before the answer

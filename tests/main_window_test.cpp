@@ -1,6 +1,9 @@
+#include "app/app_names.h"
 #include "app/download_window.h"
 #include "app/main_window.h"
 #include "app/remark_window.h"
+#include "monitor/monitor_names.h"
+#include "records/record_names.h"
 #include "sim/sim_device.h"
 #include "support/modal.h"
 #include "support/recording_prompts.h"
@@ -51,33 +54,44 @@ TEST_F(MainWindowTest, StartsWithItsLayoutAndNoDevice) {
     EXPECT_EQ(window.size(), QSize(863, 540)); // an outer size of 869 x 568
     EXPECT_EQ(window.palette().color(QPalette::Window), colour::kActiveCaptionGradient);
     EXPECT_EQ(window.StatusText(), "USB No Connect");
-    EXPECT_EQ(Find<Lamp>(window, "Shape1")->Colour(), colour::kSilver);
-    EXPECT_EQ(Find<QLineEdit>(window, "Edit1")->text(), "Total:0");
+    EXPECT_EQ(Find<Lamp>(window, names::main::kUsbLamp)->Colour(), colour::kSilver);
+    EXPECT_EQ(Find<QLineEdit>(window, names::panel::kTotal)->text(), "Total:0");
 
     const std::pair<const char*, const char*> buttons[] = {
-        {"Button4", "LoadNumber"}, {"Button1", "Setting"},     {"Button3", "DownLoad"},
-        {"Button41", "ReadCdr"},   {"Button5", "DisplayCdr"},  {"Button15", "Close"},
-        {"Button13", "MonitorON"}, {"Button14", "MonitorOFF"}, {"Button9", "ZelStart"},
-        {"Button19", "ZelStop"},   {"Button20", "Forward"},    {"Button23", "SendSms"}};
+        {names::main::kLoadNumberButton, "LoadNumber"},
+        {names::main::kSettingButton, "Setting"},
+        {names::main::kDownLoadButton, "DownLoad"},
+        {names::main::kReadCdrButton, "ReadCdr"},
+        {names::main::kDisplayCdrButton, "DisplayCdr"},
+        {names::main::kCloseButton, "Close"},
+        {names::panel::kMonitorOnButton, "MonitorON"},
+        {names::panel::kMonitorOffButton, "MonitorOFF"},
+        {names::panel::kZelStartButton, "ZelStart"},
+        {names::panel::kZelStopButton, "ZelStop"},
+        {names::panel::kForwardButton, "Forward"},
+        {names::panel::kSendSmsButton, "SendSms"}};
     for (const auto& [name, caption] : buttons)
         EXPECT_EQ(Find<QPushButton>(window, name)->text(), caption);
-    EXPECT_FALSE(Find<QPushButton>(window, "Button2")->isEnabled());
+    EXPECT_FALSE(Find<QPushButton>(window, names::main::kRemarkButton)->isEnabled());
 
-    auto* speaker = Find<QComboBox>(window, "ComboBox29");
+    auto* speaker = Find<QComboBox>(window, names::panel::kSpeakerBox);
     EXPECT_EQ(speaker->count(), 10);
     EXPECT_EQ(speaker->itemText(9), "SpkVol:9");
-    EXPECT_EQ(Find<QComboBox>(window, "ComboBox30")->itemText(15), "MicVol:15");
+    EXPECT_EQ(Find<QComboBox>(window, names::panel::kMicrophoneBox)->itemText(15), "MicVol:15");
     EXPECT_EQ(prompts.shown.size(), 0u);
     // Each lamp, bar and box of the left panel says what it shows.
-    for (const char* name : {"Shape1", "Shape6", "Edit10", "ComboBox29", "ComboBox30", "Edit1",
-                             "Edit2", "Shape2", "Shape3", "Shape4", "Shape5"})
+    for (const char* name :
+         {names::main::kUsbLamp, names::panel::kMonitorLamp, names::panel::kFrameCounter,
+          names::panel::kSpeakerBox, names::panel::kMicrophoneBox, names::panel::kTotal,
+          names::panel::kSignal, names::panel::kSignalBars[0], names::panel::kSignalBars[1],
+          names::panel::kSignalBars[2], names::panel::kSignalBars[3]})
         EXPECT_FALSE(Find<QWidget>(window, name)->toolTip().isEmpty()) << name;
 }
 
 TEST_F(MainWindowTest, GridsServeNumberedRowsUnderTheirHeaders) {
     MainWindow window(folder, prompts);
-    auto* out = Find<QTableView>(window, "DialOutGrid");
-    auto* in = Find<QTableView>(window, "DialInGrid");
+    auto* out = Find<QTableView>(window, names::grids::kCallOut);
+    auto* in = Find<QTableView>(window, names::grids::kCallIn);
     EXPECT_EQ(out->model()->rowCount(), 100000);
     EXPECT_EQ(in->model()->rowCount(), 60000);
     EXPECT_EQ(out->model()->headerData(0, Qt::Horizontal).toString(), "      No.");
@@ -100,30 +114,31 @@ TEST_F(MainWindowTest, CountsNumbersAndSelectsLevelsFromTheSettings) {
     WriteLines(folder.File("Config.txt"), {"phone=3", "mic=12", "setting end!!!"});
     MainWindow window(folder, prompts);
     EXPECT_EQ(window.NumberCount(), 3);
-    EXPECT_EQ(Find<QLineEdit>(window, "Edit1")->text(), "Total:3");
-    EXPECT_EQ(Find<QComboBox>(window, "ComboBox29")->currentIndex(), 3);
-    EXPECT_EQ(Find<QComboBox>(window, "ComboBox30")->currentIndex(), 12);
+    EXPECT_EQ(Find<QLineEdit>(window, names::panel::kTotal)->text(), "Total:3");
+    EXPECT_EQ(Find<QComboBox>(window, names::panel::kSpeakerBox)->currentIndex(), 3);
+    EXPECT_EQ(Find<QComboBox>(window, names::panel::kMicrophoneBox)->currentIndex(), 12);
 
     // A level the box does not hold leaves it with no item; a missing key reads 0.
     WriteLines(folder.File("Config.txt"), {"phone=12", "setting end!!!", "mic=5"});
     MainWindow other(folder, prompts);
-    EXPECT_EQ(Find<QComboBox>(other, "ComboBox29")->currentIndex(), -1);
-    EXPECT_EQ(Find<QComboBox>(other, "ComboBox30")->currentIndex(), 0);
+    EXPECT_EQ(Find<QComboBox>(other, names::panel::kSpeakerBox)->currentIndex(), -1);
+    EXPECT_EQ(Find<QComboBox>(other, names::panel::kMicrophoneBox)->currentIndex(), 0);
 }
 
 TEST_F(MainWindowTest, CloseButtonAndCloseMenuEntriesCloseTheWindow) {
     MainWindow window(folder, prompts);
     window.show();
-    QTest::mouseClick(Find<QPushButton>(window, "Button15"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(window, names::main::kCloseButton), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
 
     for (const char* menuName :
-         {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4", "PopupMenu5"}) {
+         {names::main::kWindowMenu, names::main::kCallOutMenu, names::main::kCallInMenu,
+          names::panel::kMonitorMenu, names::panel::kLevelMenu}) {
         window.show();
         auto* menu = Find<QMenu>(window, menuName);
         auto actions = menu->actions();
         ASSERT_FALSE(actions.isEmpty());
-        if (std::string(menuName) == "PopupMenu1") {
+        if (std::string(menuName) == names::main::kWindowMenu) {
             // Statistics and the text encoding come after Close in the
             // main popup menu.
             EXPECT_EQ(actions.last()->text(), "Text encoding");
@@ -135,19 +150,20 @@ TEST_F(MainWindowTest, CloseButtonAndCloseMenuEntriesCloseTheWindow) {
         actions.last()->trigger();
         EXPECT_FALSE(window.isVisible()) << menuName;
     }
-    EXPECT_EQ(Find<QMenu>(window, "PopupMenu2")->actions().first()->text(), "Callout CDR Save as ");
+    EXPECT_EQ(Find<QMenu>(window, names::main::kCallOutMenu)->actions().first()->text(),
+              "Callout CDR Save as ");
 }
 
 TEST_F(MainWindowTest, DownLoadNeedsADevice) {
     MainWindow window(folder, prompts);
-    QTest::mouseClick(Find<QPushButton>(window, "Button3"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(window, names::main::kDownLoadButton), Qt::LeftButton);
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(prompts.shown[0], (Notice{"  Error  ", "   No Connect!  "}));
 }
 
 TEST_F(MainWindowTest, TheRemarkWindowShowsItsTextAndKeepsNothing) {
     MainWindow window(folder, prompts);
-    auto* entry = Find<QMenu>(window, "PopupMenu1")->actions().at(6);
+    auto* entry = Find<QMenu>(window, names::main::kWindowMenu)->actions().at(6);
     EXPECT_EQ(entry->text(), "Brief introduction");
     const auto before = test::Slurp(folder.File("Config.txt"));
     test::WithModal<RemarkWindow>([&] { entry->trigger(); },
@@ -166,7 +182,7 @@ TEST_F(MainWindowTest, TheRemarkWindowShowsItsTextAndKeepsNothing) {
             EXPECT_NE(remark.findChild<QPlainTextEdit*>("Remark")->toPlainText(), "typed");
         });
     EXPECT_EQ(test::Slurp(folder.File("Config.txt")), before);
-    auto* hidden = Find<QPushButton>(window, "Button2");
+    auto* hidden = Find<QPushButton>(window, names::main::kRemarkButton);
     EXPECT_FALSE(hidden->isVisible());
     EXPECT_FALSE(hidden->isEnabled());
 }
@@ -179,7 +195,7 @@ TEST_F(MainWindowTest, TheHiddenVoiceButtonsLoadAndWriteTheVoice) {
     window.AttachLink(setup.Link(), setup.Simulator());
     setup.Link().Open();
     prompts.openFiles = {temp / "prompt.bin", temp / "none.bin"};
-    auto* load = Find<QPushButton>(window, "Button24");
+    auto* load = Find<QPushButton>(window, names::main::kLoadVoiceButton);
     EXPECT_FALSE(load->isVisible());
     load->click();
     EXPECT_EQ(prompts.openDialogs.back().second, std::vector<std::string>{"Bin Files(*.bin)"});
@@ -189,9 +205,9 @@ TEST_F(MainWindowTest, TheHiddenVoiceButtonsLoadAndWriteTheVoice) {
     EXPECT_EQ(window.Voice().Size(), 1500u);
 
     test::WithModal<DownloadWindow>(
-        [&] { Find<QPushButton>(window, "Button3")->click(); },
+        [&] { Find<QPushButton>(window, names::main::kDownLoadButton)->click(); },
         [&](DownloadWindow& download) {
-            auto* write = download.findChild<QPushButton*>("Button6");
+            auto* write = download.findChild<QPushButton*>(names::download::kWriteVoiceButton);
             EXPECT_FALSE(write->isVisible());
             write->click();
             EXPECT_TRUE(QTest::qWaitFor([&] { return !download.Runner().Busy(); }, 20000));
@@ -215,16 +231,22 @@ TEST_F(MainWindowTest, TabReachesEveryCommandAndLeavesTheGrids) {
     MainWindow window(folder, prompts);
     window.show();
     QApplication::setActiveWindow(&window);
-    Find<QPushButton>(window, "Button4")->setFocus();
+    Find<QPushButton>(window, names::main::kLoadNumberButton)->setFocus();
     std::vector<std::string> visited;
     for (int press = 0; press < 18; ++press) {
         visited.push_back(QApplication::focusWidget()->objectName().toStdString());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     const std::vector<std::string> expected = {
-        "Button4",    "Button1",    "Button3",     "Button41",   "Button5",  "Button15",
-        "Button13",   "Button14",   "Button9",     "Button19",   "Button20", "Button23",
-        "ComboBox29", "ComboBox30", "DialOutGrid", "DialInGrid", "Button4",  "Button1"};
+        names::main::kLoadNumberButton, names::main::kSettingButton,
+        names::main::kDownLoadButton,   names::main::kReadCdrButton,
+        names::main::kDisplayCdrButton, names::main::kCloseButton,
+        names::panel::kMonitorOnButton, names::panel::kMonitorOffButton,
+        names::panel::kZelStartButton,  names::panel::kZelStopButton,
+        names::panel::kForwardButton,   names::panel::kSendSmsButton,
+        names::panel::kSpeakerBox,      names::panel::kMicrophoneBox,
+        names::grids::kCallOut,         names::grids::kCallIn,
+        names::main::kLoadNumberButton, names::main::kSettingButton};
     EXPECT_EQ(visited, expected);
 }
 

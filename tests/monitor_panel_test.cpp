@@ -1,14 +1,18 @@
+#include "app/app_names.h"
 #include "app/download_window.h"
 #include "app/main_window.h"
 #include "files/file_read.h"
 #include "monitor/live_monitor.h"
+#include "monitor/monitor_names.h"
 #include "records/call_grid_model.h"
 #include "records/call_list_grid.h"
 #include "records/read_window.h"
+#include "records/record_names.h"
 #include "sim/sim_device.h"
 #include "support/modal.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
+#include "support/widgets.h"
 #include "transports/link_setup.h"
 #include "ui/lamp.h"
 
@@ -37,15 +41,10 @@ protected:
     }
     sim::SimDevice& sim() { return *setup.Simulator(); }
     bool Enabled(const char* name) { return window.findChild<QPushButton*>(name)->isEnabled(); }
-    void Click(const char* name) {
-        QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
-    }
+    void Click(const char* name) { test::Click(window, name); }
     QString Text(const char* name) { return window.findChild<QLineEdit*>(name)->text(); }
     QAction* Action(const char* menu, const QString& text) {
-        for (auto* action : window.findChild<QMenu*>(menu)->actions())
-            if (action->text() == text)
-                return action;
-        return nullptr;
+        return test::Action(window, menu, text);
     }
     // However the monitor ended, the panel and the status line agree: the
     // lamps and signal show it ended, only MonitorON of the live commands
@@ -53,19 +52,24 @@ protected:
     void ExpectEnded(bool connected) {
         EXPECT_EQ(window.StatusText(), connected ? "USB Connected (simulated device)"
                                                  : "USB No Connect (simulated device)");
-        EXPECT_EQ(window.findChild<Lamp*>("Shape1")->Colour(),
+        EXPECT_EQ(window.findChild<Lamp*>(names::main::kUsbLamp)->Colour(),
                   connected ? colour::kRed : colour::kSilver);
-        EXPECT_EQ(window.findChild<Lamp*>("Shape6")->Colour(), colour::kSilver);
-        EXPECT_TRUE(Enabled("Button13"));
-        for (const char* off : {"Button14", "Button9", "Button19", "Button20", "Button23"})
+        EXPECT_EQ(window.findChild<Lamp*>(names::panel::kMonitorLamp)->Colour(), colour::kSilver);
+        EXPECT_TRUE(Enabled(names::panel::kMonitorOnButton));
+        for (const char* off : {names::panel::kMonitorOffButton, names::panel::kZelStartButton,
+                                names::panel::kZelStopButton, names::panel::kForwardButton,
+                                names::panel::kSendSmsButton})
             EXPECT_FALSE(Enabled(off)) << off;
-        for (const char* on : {"Button1", "Button4", "Button5", "Button3", "Button41", "Button15"})
+        for (const char* on : {names::main::kSettingButton, names::main::kLoadNumberButton,
+                               names::main::kDisplayCdrButton, names::main::kDownLoadButton,
+                               names::main::kReadCdrButton, names::main::kCloseButton})
             EXPECT_TRUE(Enabled(on)) << on;
-        EXPECT_EQ(Text("Edit10"), "");
-        EXPECT_EQ(Text("Edit2"), "");
+        EXPECT_EQ(Text(names::panel::kFrameCounter), "");
+        EXPECT_EQ(Text(names::panel::kSignal), "");
     }
     bool WaitFrames(int count) {
-        return QTest::qWaitFor([&] { return Text("Edit10").toInt() >= count; }, 5000);
+        return QTest::qWaitFor([&] { return Text(names::panel::kFrameCounter).toInt() >= count; },
+                               5000);
     }
 
     test::TempFolder temp;
@@ -78,49 +82,54 @@ protected:
 TEST_F(MonitorPanelTest, MonitorShowsTheDeviceAndTakesCommands) {
     sim().Dialer().SetModel("kemo0005");
     sim().Dialer().SetSpeaker(4); // the level the device reports
-    Click("Button13");
-    EXPECT_EQ(window.findChild<Lamp*>("Shape6")->Colour(), colour::kGreen);
-    for (const char* off : {"Button1", "Button4", "Button5", "Button3", "Button41", "Button15",
-                            "Button13", "Button20", "Button19"})
+    Click(names::panel::kMonitorOnButton);
+    EXPECT_EQ(window.findChild<Lamp*>(names::panel::kMonitorLamp)->Colour(), colour::kGreen);
+    for (const char* off :
+         {names::main::kSettingButton, names::main::kLoadNumberButton,
+          names::main::kDisplayCdrButton, names::main::kDownLoadButton, names::main::kReadCdrButton,
+          names::main::kCloseButton, names::panel::kMonitorOnButton, names::panel::kForwardButton,
+          names::panel::kZelStopButton})
         EXPECT_FALSE(Enabled(off)) << off;
-    for (const char* on : {"Button9", "Button14", "Button23"})
+    for (const char* on : {names::panel::kZelStartButton, names::panel::kMonitorOffButton,
+                           names::panel::kSendSmsButton})
         EXPECT_TRUE(Enabled(on)) << on;
     ASSERT_TRUE(WaitFrames(2));
     EXPECT_TRUE(window.StatusText().startsWith("M-Station:Idel; M-number:; key:; No.:0;"));
-    EXPECT_EQ(window.findChild<QGroupBox*>("GroupBox20")->title(), "KEMO-0005");
-    auto* speaker = window.findChild<QComboBox*>("ComboBox29");
+    EXPECT_EQ(window.findChild<QGroupBox*>(names::panel::kMonitorBox)->title(), "KEMO-0005");
+    auto* speaker = window.findChild<QComboBox*>(names::panel::kSpeakerBox);
     EXPECT_EQ(speaker->count(), 9);
     EXPECT_EQ(speaker->currentIndex(), 4);
     EXPECT_EQ(speaker->itemText(1), "SpkVol:0");
-    EXPECT_EQ(window.findChild<QComboBox*>("ComboBox30")->count(), 5);
-    EXPECT_EQ(Text("Edit2"), "23");
-    EXPECT_EQ(Text("Edit1"), "Total:0/0");
-    EXPECT_EQ(window.findChild<Lamp*>("Shape5")->Colour(), colour::kGreen);
+    EXPECT_EQ(window.findChild<QComboBox*>(names::panel::kMicrophoneBox)->count(), 5);
+    EXPECT_EQ(Text(names::panel::kSignal), "23");
+    EXPECT_EQ(Text(names::panel::kTotal), "Total:0/0");
+    EXPECT_EQ(window.findChild<Lamp*>(names::panel::kSignalBars[3])->Colour(), colour::kGreen);
 
     // A level step is sent with the next answer; then dialing starts.
-    Action("PopupMenu5", "M-module Spk Vol Sub")->trigger();
+    Action(names::panel::kLevelMenu, "M-module Spk Vol Sub")->trigger();
     EXPECT_EQ(speaker->currentIndex(), 3);
     ASSERT_TRUE(QTest::qWaitFor([&] { return sim().Dialer().Speaker() == 3; }, 5000));
     // Add stops at the model's top item (SpkVol:7), never past it.
     for (int press = 0; press < 8; ++press)
-        Action("PopupMenu5", "M-module Spk Vol Add")->trigger();
+        Action(names::panel::kLevelMenu, "M-module Spk Vol Add")->trigger();
     EXPECT_EQ(speaker->currentIndex(), 8);
     EXPECT_EQ(speaker->currentText(), "SpkVol:7");
     ASSERT_TRUE(QTest::qWaitFor([&] { return sim().Dialer().Speaker() == 8; }, 5000));
-    auto* mic = window.findChild<QComboBox*>("ComboBox30");
+    auto* mic = window.findChild<QComboBox*>(names::panel::kMicrophoneBox);
     for (int press = 0; press < 9; ++press)
-        Action("PopupMenu5", "M-module Mic Vol Sub")->trigger();
+        Action(names::panel::kLevelMenu, "M-module Mic Vol Sub")->trigger();
     EXPECT_EQ(mic->currentIndex(), 0); // "-OFF-", the bottom item
-    Click("Button9");
-    EXPECT_TRUE(Enabled("Button19"));
-    EXPECT_TRUE(Enabled("Button20"));
-    EXPECT_FALSE(Enabled("Button14")); // MonitorOFF waits for the dialing to stop
+    Click(names::panel::kZelStartButton);
+    EXPECT_TRUE(Enabled(names::panel::kZelStopButton));
+    EXPECT_TRUE(Enabled(names::panel::kForwardButton));
+    EXPECT_FALSE(
+        Enabled(names::panel::kMonitorOffButton)); // MonitorOFF waits for the dialing to stop
     ASSERT_TRUE(QTest::qWaitFor([&] { return sim().Dialer().Dialing(); }, 5000));
-    Click("Button19");
+    Click(names::panel::kZelStopButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !sim().Dialer().Dialing(); }, 5000));
-    EXPECT_TRUE(Enabled("Button14"));
+    EXPECT_TRUE(Enabled(names::panel::kMonitorOffButton));
 
-    Click("Button14");
+    Click(names::panel::kMonitorOffButton);
     ExpectEnded(true);
     // The level boxes keep their last values.
     EXPECT_EQ(speaker->currentText(), "SpkVol:7");
@@ -131,15 +140,15 @@ TEST_F(MonitorPanelTest, MonitorShowsTheDeviceAndTakesCommands) {
 // on every model's box, and a step with nowhere to go sends nothing: the
 // simulated device keeps a level it was given behind the tool's back.
 TEST_F(MonitorPanelTest, LevelStepsStayWithinTheDevicesRange) {
-    auto* speaker = window.findChild<QComboBox*>("ComboBox29");
-    auto* mic = window.findChild<QComboBox*>("ComboBox30");
+    auto* speaker = window.findChild<QComboBox*>(names::panel::kSpeakerBox);
+    auto* mic = window.findChild<QComboBox*>(names::panel::kMicrophoneBox);
     auto press = [&](const char* entry, int times) {
         for (int i = 0; i < times; ++i)
-            Action("PopupMenu5", entry)->trigger();
+            Action(names::panel::kLevelMenu, entry)->trigger();
     };
-    auto settle = [&] { ASSERT_TRUE(WaitFrames(Text("Edit10").toInt() + 3)); };
+    auto settle = [&] { ASSERT_TRUE(WaitFrames(Text(names::panel::kFrameCounter).toInt() + 3)); };
     sim().Dialer().SetModel("kemo0001");
-    Click("Button13");
+    Click(names::panel::kMonitorOnButton);
     ASSERT_TRUE(WaitFrames(2));
     ASSERT_EQ(speaker->count(), 17);
     press("M-module Spk Vol Add", 12);
@@ -160,9 +169,9 @@ TEST_F(MonitorPanelTest, LevelStepsStayWithinTheDevicesRange) {
     EXPECT_EQ(sim().Dialer().Speaker(), 5);
 
     // A short box: Add at its last item neither moves nor sends again.
-    Click("Button14");
+    Click(names::panel::kMonitorOffButton);
     sim().Dialer().SetModel("kemo0005");
-    Click("Button13");
+    Click(names::panel::kMonitorOnButton);
     ASSERT_TRUE(WaitFrames(2));
     ASSERT_EQ(speaker->count(), 9);
     press("M-module Spk Vol Add", 4);
@@ -179,19 +188,19 @@ TEST_F(MonitorPanelTest, LevelStepsStayWithinTheDevicesRange) {
 // was switched off and on while the device's level changed; a level the
 // box cannot show leaves it as it is.
 TEST_F(MonitorPanelTest, ThePanelShowsTheLevelsTheDeviceReports) {
-    auto* speaker = window.findChild<QComboBox*>("ComboBox29");
-    auto* mic = window.findChild<QComboBox*>("ComboBox30");
+    auto* speaker = window.findChild<QComboBox*>(names::panel::kSpeakerBox);
+    auto* mic = window.findChild<QComboBox*>(names::panel::kMicrophoneBox);
     sim().Dialer().SetModel("kemo0003"); // nine levels each; the model selects 6 and 4
     sim().Dialer().SetSpeaker(3);
     sim().Dialer().SetMicrophone(2);
-    Click("Button13");
+    Click(names::panel::kMonitorOnButton);
     ASSERT_TRUE(WaitFrames(2));
     EXPECT_EQ(speaker->currentIndex(), 3);
     EXPECT_EQ(mic->currentIndex(), 2);
-    Click("Button14");
+    Click(names::panel::kMonitorOffButton);
     sim().Dialer().SetSpeaker(7);
     sim().Dialer().SetMicrophone(40); // not in the box
-    Click("Button13");
+    Click(names::panel::kMonitorOnButton);
     ASSERT_TRUE(WaitFrames(2));
     EXPECT_EQ(speaker->currentIndex(), 7);
     EXPECT_EQ(mic->currentIndex(), 4); // the model's, as the report cannot be shown
@@ -205,12 +214,12 @@ TEST_F(MonitorPanelTest, ACallAnnouncedLiveLandsInItsListAndGrid) {
                {"Group[1],\tName[Old],\tNumber[1],\tType[0],\t"
                 "Date[2026/1/1 1:1:1],\tDuration[0:0:1],\tRemark[x];"});
     window.LoadGrids();
-    auto* grid = window.findChild<CallListGrid*>("DialOutGrid");
-    Click("Button13");
+    auto* grid = window.findChild<CallListGrid*>(names::grids::kCallOut);
+    Click(names::panel::kMonitorOnButton);
     ASSERT_TRUE(WaitFrames(1));
-    Click("Button9");
+    Click(names::panel::kZelStartButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return sim().Dialer().Dialing(); }, 5000));
-    Click("Button19"); // stopped while connecting: a failed call is announced
+    Click(names::panel::kZelStopButton); // stopped while connecting: a failed call is announced
     ASSERT_TRUE(QTest::qWaitFor([&] { return grid->Model()->LinesShown().size() == 2; }, 5000));
     const Lines stored = ReadLines(folder.File("CallOutList.txt"));
     ASSERT_EQ(stored.size(), 2u);
@@ -222,26 +231,26 @@ TEST_F(MonitorPanelTest, ACallAnnouncedLiveLandsInItsListAndGrid) {
 // The 1-ms clock runs only while the monitor does: not at rest, not after
 // MonitorOFF, not after an unplug.
 TEST_F(MonitorPanelTest, TheMainClockRunsOnlyWithTheMonitor) {
-    auto* timer1 = window.findChild<QTimer*>("Timer1");
+    auto* timer1 = window.findChild<QTimer*>(names::main::kMonitorClock);
     ASSERT_NE(timer1, nullptr);
     EXPECT_FALSE(timer1->isActive());
-    Click("Button13");
+    Click(names::panel::kMonitorOnButton);
     EXPECT_TRUE(timer1->isActive());
     ASSERT_TRUE(WaitFrames(1));
-    Click("Button14");
+    Click(names::panel::kMonitorOffButton);
     QTest::qWait(20);
     EXPECT_FALSE(timer1->isActive());
-    Click("Button13");
-    ASSERT_TRUE(WaitFrames(Text("Edit10").toInt() + 1));
+    Click(names::panel::kMonitorOnButton);
+    ASSERT_TRUE(WaitFrames(Text(names::panel::kFrameCounter).toInt() + 1));
     sim().Unplug();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !timer1->isActive(); }, 5000));
 }
 
 TEST_F(MonitorPanelTest, AnUnplugResetsTheWindow) {
-    Click("Button13");
+    Click(names::panel::kMonitorOnButton);
     ASSERT_TRUE(WaitFrames(1));
     sim().Unplug();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Enabled("Button13"); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Enabled(names::panel::kMonitorOnButton); }, 5000));
     EXPECT_EQ(window.StatusText(), "USB No Connect (simulated device) - the device was "
                                    "disconnected while monitoring");
     sim().Plug(); // back: the line says so, and the panel is as after any end
@@ -260,29 +269,33 @@ bool WaitForLine(OperationWindow& window, const std::string& line) {
 }
 
 TEST_F(MonitorPanelTest, ToolWindowsOpenedWhileMonitoringHaveTheLinkToThemselves) {
-    Click("Button13");
+    Click(names::panel::kMonitorOnButton);
     ASSERT_TRUE(WaitFrames(2));
     test::WithModal<ReadWindow>(
-        [&] { Action("PopupMenu1", "ReadCDR")->trigger(); },
+        [&] { Action(names::main::kWindowMenu, "ReadCDR")->trigger(); },
         [&](ReadWindow& read) {
             EXPECT_EQ(setup.Link().Holder(), "the read window");
-            QTest::mouseClick(read.findChild<QPushButton*>("Button4"), Qt::LeftButton);
+            QTest::mouseClick(read.findChild<QPushButton*>(names::read::kReadButton),
+                              Qt::LeftButton);
             EXPECT_TRUE(WaitForLine(read, "  Press [DisplayCDR] Button , display CDR ! "));
             EXPECT_TRUE(window.Monitor()->Active()); // the read's own Stop leaves it alone
         });
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 40u);
     EXPECT_EQ(setup.Link().Holder(), "");
     // Once the window is gone the monitor goes on answering status frames.
-    const int before = Text("Edit10").toInt();
+    const int before = Text(names::panel::kFrameCounter).toInt();
     EXPECT_TRUE(WaitFrames(before + 2));
 
     test::WithModal<DownloadWindow>(
-        [&] { Action("PopupMenu1", "DownLoad")->trigger(); },
+        [&] { Action(names::main::kWindowMenu, "DownLoad")->trigger(); },
         [&](DownloadWindow& download) {
-            QTest::mouseClick(download.findChild<QPushButton*>("Button3"), Qt::LeftButton);
+            QTest::mouseClick(
+                download.findChild<QPushButton*>(names::download::kWriteSettingButton),
+                Qt::LeftButton);
             EXPECT_TRUE(WaitForLine(download, "            Write Setting OK!\r"));
             // The download window's Stop ends the monitor as well.
-            QTest::mouseClick(download.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+            QTest::mouseClick(download.findChild<QPushButton*>(names::download::kStopButton),
+                              Qt::LeftButton);
             EXPECT_TRUE(WaitForLine(download, "================Stop==================\r"));
             EXPECT_FALSE(window.Monitor()->Active());
         });
@@ -290,23 +303,24 @@ TEST_F(MonitorPanelTest, ToolWindowsOpenedWhileMonitoringHaveTheLinkToThemselves
 
     // The same after dialing was started and the download window's Exit
     // ended the monitor: Forward goes with it.
-    Click("Button13");
+    Click(names::panel::kMonitorOnButton);
     ASSERT_TRUE(WaitFrames(1));
-    Click("Button9");
-    EXPECT_TRUE(Enabled("Button20"));
+    Click(names::panel::kZelStartButton);
+    EXPECT_TRUE(Enabled(names::panel::kForwardButton));
     test::WithModal<DownloadWindow>(
-        [&] { Action("PopupMenu1", "DownLoad")->trigger(); },
+        [&] { Action(names::main::kWindowMenu, "DownLoad")->trigger(); },
         [&](DownloadWindow& download) {
-            QTest::mouseClick(download.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+            QTest::mouseClick(download.findChild<QPushButton*>(names::download::kExitButton),
+                              Qt::LeftButton);
         });
     EXPECT_FALSE(window.Monitor()->Active());
     ExpectEnded(true);
 }
 
 TEST_F(MonitorPanelTest, CloseFromAPopupEndsTheMonitor) {
-    Click("Button13");
+    Click(names::panel::kMonitorOnButton);
     ASSERT_TRUE(WaitFrames(1));
-    Action("PopupMenu2", "Close")->trigger();
+    Action(names::main::kCallOutMenu, "Close")->trigger();
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.Monitor()->Active());
     EXPECT_FALSE(setup.Link().ReadEnabled());

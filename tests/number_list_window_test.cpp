@@ -1,8 +1,11 @@
+#include "app/app_names.h"
 #include "app/main_window.h"
 #include "numbers/number_list_window.h"
+#include "numbers/number_names.h"
 #include "support/recording_prompts.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
+#include "support/widgets.h"
 #include "support/workbook.h"
 #include "ui/colours.h"
 #include "ui/widgets.h"
@@ -25,13 +28,10 @@ protected:
     void SetUp() override { ASSERT_EQ(folder.Prepare(), std::nullopt); }
 
     static QString Memo(NumberListWindow& window) {
-        return window.findChild<QPlainTextEdit*>("Memo1")->toPlainText();
+        return window.findChild<QPlainTextEdit*>(names::numbers::kMemo)->toPlainText();
     }
     static QString Total(NumberListWindow& window) {
-        return window.findChild<QLineEdit*>("LabeledEdit1")->text();
-    }
-    static void Click(QWidget& window, const char* name) {
-        QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
+        return window.findChild<QLineEdit*>(names::numbers::kTotal)->text();
     }
     std::string List() const { return test::Slurp(folder.File("LoadNumber.txt")); }
     std::filesystem::path Sheet(const std::string& name, int lastRow) {
@@ -61,7 +61,7 @@ TEST_F(NumberListWindowTest, OpensOnTheListAndImportsText) {
     WriteLines(temp / "src.csv", Lines(9000, "2,Bob,6"));
     prompts.openFiles = {temp / "src.csv"};
     NumberListWindow window(folder, prompts);
-    Click(window, "Button1");
+    test::Click(window, names::numbers::kLoadTextButton);
     EXPECT_EQ(prompts.openDialogs.back().second.at(1), "CSV Files(*.csv)");
     EXPECT_EQ(Total(window), "9000");
     EXPECT_TRUE(Memo(window).endsWith("2,Bob,6\nLaod Max:9000 Number"));
@@ -70,7 +70,7 @@ TEST_F(NumberListWindowTest, OpensOnTheListAndImportsText) {
     // A source that cannot be read changes nothing.
     const std::string before = List();
     prompts.openFiles = {temp / "nothing.txt"};
-    Click(window, "Button1");
+    test::Click(window, names::numbers::kLoadTextButton);
     EXPECT_EQ(prompts.shown.back().caption, "Error");
     EXPECT_EQ(List(), before);
 
@@ -78,17 +78,17 @@ TEST_F(NumberListWindowTest, OpensOnTheListAndImportsText) {
     // asking again after No.
     WriteLines(temp / "log.txt", {"x", "cdr: [1] \xB2\xE2", "y"});
     prompts.openFiles = {temp / "log.txt"};
-    Click(window, "Button5");
+    test::Click(window, names::numbers::kOpenButton);
     WriteLines(temp / "out.txt", {"old"});
     prompts.files = {temp / "out.txt", temp / "out.txt"};
     prompts.answers = {Prompts::Answer::No, Prompts::Answer::Yes};
-    Click(window, "Button6");
+    test::Click(window, names::numbers::kSaveButton);
     EXPECT_EQ(prompts.dialogs.size(), 2u);
     EXPECT_EQ(test::Slurp(temp / "out.txt"), "cdr: [1] \xB2\xE2\r\n"); // bytes kept
     EXPECT_EQ(List(), before);
     // A name typed without an ending is saved as a text file.
     prompts.files = {temp / "saved"};
-    Click(window, "Button6");
+    test::Click(window, names::numbers::kSaveButton);
     EXPECT_EQ(prompts.dialogs.back().second, "Text Files(*.txt)|*.txt");
     EXPECT_EQ(test::Slurp(temp / "saved.txt"), "cdr: [1] \xB2\xE2\r\n");
 }
@@ -101,20 +101,20 @@ TEST_F(NumberListWindowTest, DialogsStartInTheDocumentsFolderOrAtHomeWithoutOne)
     std::filesystem::create_directories(temp / "home" / "Documents");
     EXPECT_EQ(DocumentsFolder(), temp / "home" / "Documents");
     NumberListWindow window(folder, prompts);
-    Click(window, "Button1"); // cancelled
+    test::Click(window, names::numbers::kLoadTextButton); // cancelled
     EXPECT_EQ(prompts.openDialogs.back().first, temp / "home" / "Documents");
 }
 
 TEST_F(NumberListWindowTest, ImportsAWorkbookAndStopLeavesTheListAlone) {
     WriteLines(folder.File("LoadNumber.txt"), {"old"});
     NumberListWindow window(folder, prompts);
-    auto* label = window.findChild<QLabel*>("Label1");
+    auto* label = window.findChild<QLabel*>(names::numbers::kPercent);
     prompts.openFiles = {Sheet("long.xlsx", 9102)};
-    Click(window, "Button3");
+    test::Click(window, names::numbers::kLoadWorkbookButton);
     EXPECT_TRUE(window.Importing());
-    EXPECT_FALSE(window.findChild<QPushButton*>("Button1")->isEnabled());
+    EXPECT_FALSE(window.findChild<QPushButton*>(names::numbers::kLoadTextButton)->isEnabled());
     EXPECT_EQ(Memo(window), "LoadStart...");
-    Click(window, "Button4"); // Stop, before the first rows are read
+    test::Click(window, names::numbers::kStopButton); // Stop, before the first rows are read
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Importing(); }, 5000));
     EXPECT_EQ(Memo(window), "LoadStart...");
     EXPECT_EQ(Total(window), "");
@@ -122,19 +122,19 @@ TEST_F(NumberListWindowTest, ImportsAWorkbookAndStopLeavesTheListAlone) {
     EXPECT_TRUE(prompts.shown.empty());
 
     prompts.openFiles = {Sheet("short.xlsx", 102)};
-    Click(window, "Button3");
+    test::Click(window, names::numbers::kLoadWorkbookButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Importing(); }, 5000));
     EXPECT_EQ(label->text(), "100%");
     EXPECT_EQ(Total(window), "100");
     EXPECT_EQ(ReadLines(folder.File("LoadNumber.txt")).front(), "1\tn3\t3");
     EXPECT_EQ(prompts.shown, (std::vector<Notice>{{"OK!!", "Load file OK! "}}));
-    EXPECT_TRUE(window.findChild<QPushButton*>("Button1")->isEnabled());
+    EXPECT_TRUE(window.findChild<QPushButton*>(names::numbers::kLoadTextButton)->isEnabled());
 
     // Not a workbook: said, and the list stays.
     test::Spit(temp / "fake.xlsx", "not a zip");
     prompts.openFiles = {temp / "fake.xlsx"};
     const std::string before = List();
-    Click(window, "Button3");
+    test::Click(window, names::numbers::kLoadWorkbookButton);
     EXPECT_FALSE(window.Importing());
     EXPECT_NE(prompts.shown.back().text.find("not a zip archive"), std::string::npos);
     EXPECT_EQ(List(), before);
@@ -152,14 +152,12 @@ TEST_F(NumberListWindowTest, MainWindowOpensTheListAndClearsIt) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return !list->Importing(); }, 5000));
         list->close();
     });
-    Click(window, "Button4");
+    test::Click(window, names::main::kLoadNumberButton);
     EXPECT_EQ(window.NumberCount(), 3);
 
     // ClearNumber asks first; No keeps the list, Yes empties it.
     const auto clear = [&] {
-        for (auto* action : window.findChild<QMenu*>("PopupMenu1")->actions())
-            if (action->text() == "ClearNumber")
-                action->trigger();
+        test::Action(window, names::main::kWindowMenu, "ClearNumber")->trigger();
     };
     prompts.answers = {Prompts::Answer::No, Prompts::Answer::Yes};
     clear();

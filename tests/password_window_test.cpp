@@ -1,3 +1,4 @@
+#include "access/access_names.h"
 #include "access/change_password_window.h"
 #include "access/password_file.h"
 #include "access/password_window.h"
@@ -25,7 +26,7 @@ protected:
 TEST_F(PasswordWindowTest, EnterOnTheHintFailsAndAClickClearsIt) {
     PasswordWindow window(file, prompts);
     window.show();
-    auto* edit = window.findChild<QLineEdit*>("Edit1");
+    auto* edit = window.findChild<QLineEdit*>(names::login::kPassword);
     EXPECT_EQ(edit->text(), "Enter  Password");
     EXPECT_EQ(window.windowTitle(), "PasswordCheck");
 
@@ -44,7 +45,7 @@ TEST_F(PasswordWindowTest, EnterOnTheHintFailsAndAClickClearsIt) {
     QTest::mouseClick(edit, Qt::LeftButton);
     EXPECT_EQ(edit->text(), "6093"); // a later click changes nothing
 
-    QTest::mouseClick(window.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(names::login::kLogInButton), Qt::LeftButton);
     EXPECT_TRUE(window.Accepted());
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(prompts.shown.size(), 1u);
@@ -54,7 +55,7 @@ TEST_F(PasswordWindowTest, TypingWithoutAClickReplacesTheHintMaskedAndEscIsIgnor
     PasswordWindow window(file, prompts);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    auto* edit = window.findChild<QLineEdit*>("Edit1");
+    auto* edit = window.findChild<QLineEdit*>(names::login::kPassword);
     ASSERT_TRUE(edit->hasFocus()); // the box has the focus when the window opens
     EXPECT_EQ(edit->selectedText(), "Enter  Password");
     QTest::keyClicks(edit, "60931");
@@ -64,9 +65,10 @@ TEST_F(PasswordWindowTest, TypingWithoutAClickReplacesTheHintMaskedAndEscIsIgnor
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.size(), QSize(370, 391)); // an outer size of 376 x 419
-    EXPECT_LT(window.findChild<QPushButton*>("Button2")->geometry().bottom(), window.height());
+    EXPECT_LT(window.findChild<QPushButton*>(names::login::kExitButton)->geometry().bottom(),
+              window.height());
 
-    QTest::mouseClick(window.findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(names::login::kExitButton), Qt::LeftButton);
     EXPECT_FALSE(window.Accepted());
     EXPECT_FALSE(window.isVisible());
     EXPECT_TRUE(prompts.shown.empty());
@@ -90,21 +92,21 @@ TEST_F(PasswordWindowTest, ChangeWindowReportsEachCheckThenRewrites) {
         edit->clear();
         QTest::keyClicks(edit, text);
     };
-    auto* enter = window.findChild<QPushButton*>("Button1");
+    auto* enter = window.findChild<QPushButton*>(names::change::kEnterButton);
 
-    type("OlderPassWord", "1111");
-    type("LabeledEdit1", "77");
-    type("LabeledEdit2", "77");
+    type(names::change::kOldPassword, "1111");
+    type(names::change::kNewPassword, "77");
+    type(names::change::kConfirmation, "77");
     QTest::mouseClick(enter, Qt::LeftButton);
-    type("OlderPassWord", "6093");
-    type("LabeledEdit2", "78");
+    type(names::change::kOldPassword, "6093");
+    type(names::change::kConfirmation, "78");
     QTest::mouseClick(enter, Qt::LeftButton);
     EXPECT_TRUE(window.isVisible());
-    type("LabeledEdit1", "");
-    type("LabeledEdit2", "");
+    type(names::change::kNewPassword, "");
+    type(names::change::kConfirmation, "");
     QTest::mouseClick(enter, Qt::LeftButton);
-    type("LabeledEdit1", "77");
-    type("LabeledEdit2", "77");
+    type(names::change::kNewPassword, "77");
+    type(names::change::kConfirmation, "77");
     QTest::mouseClick(enter, Qt::LeftButton);
 
     EXPECT_EQ(prompts.shown, (std::vector<Notice>{{"Warning", "Old Password ERROR!!"},
@@ -113,7 +115,8 @@ TEST_F(PasswordWindowTest, ChangeWindowReportsEachCheckThenRewrites) {
                                                   {"OK", "New Password OK!!"}}));
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(test::Slurp(file), "=Password=\r\nPassword1=6093\r\nPassword2=77\r\n");
-    EXPECT_EQ(window.findChild<QLineEdit*>("LabeledEdit1")->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(window.findChild<QLineEdit*>(names::change::kNewPassword)->echoMode(),
+              QLineEdit::Password);
 }
 
 } // namespace

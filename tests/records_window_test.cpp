@@ -1,3 +1,4 @@
+#include "app/app_names.h"
 #include "app/main_window.h"
 #include "link/tick_clock.h"
 #include "qtcore/text_codec.h"
@@ -5,17 +6,17 @@
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
+#include "records/record_names.h"
 #include "sim/sim_device.h"
-#include "statistics/day_field.h"
-#include "statistics/statistics_window.h"
 #include "support/call_lines.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
+#include "support/widgets.h"
 #include "transports/link_setup.h"
 #include "ui/colours.h"
+#include "ui/ui_names.h"
 #include "ui/widgets.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,11 +27,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <QtCharts/QBarSet>
-#include <QtCharts/QCategoryAxis>
-#include <QtCharts/QChartView>
-#include <QtCharts/QStackedBarSeries>
-#include <QtCharts/QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -40,13 +36,6 @@ namespace {
 class RecordsWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(folder.Prepare(), std::nullopt); }
-
-    QAction* Action(MainWindow& window, const char* menu, const QString& text) {
-        for (auto* action : window.findChild<QMenu*>(menu)->actions())
-            if (action->text() == text)
-                return action;
-        return nullptr;
-    }
 
     test::TempFolder temp;
     WorkFolder folder{temp.path()};
@@ -63,14 +52,18 @@ TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
     WriteLines(folder.File("CallInList.txt"), {test::CallLine({.number = "1001", .type = "3"})});
     MainWindow window(folder, prompts);
     window.show();
-    auto* grid = window.findChild<QTableView*>("DialOutGrid");
+    auto* grid = window.findChild<QTableView*>(names::grids::kCallOut);
     auto* model = grid->model();
     EXPECT_EQ(model->rowCount(), 120005);
     EXPECT_EQ(model->index(120004, 1).data().toString(), "121004");
     EXPECT_EQ(model->index(0, 2).data().toString(), "CallOutSuccessed");
     EXPECT_EQ(model->index(1, 2).data().toString(), "CallOutFailed");
     EXPECT_EQ(model->index(0, 4).data().toString(), "2026/1/1 1:2:3");
-    EXPECT_EQ(window.findChild<QTableView*>("DialInGrid")->model()->index(0, 2).data().toString(),
+    EXPECT_EQ(window.findChild<QTableView*>(names::grids::kCallIn)
+                  ->model()
+                  ->index(0, 2)
+                  .data()
+                  .toString(),
               "CallInMissed");
     EXPECT_FALSE(model->flags(model->index(0, 3)) & Qt::ItemIsEditable);
 
@@ -104,7 +97,7 @@ TEST_F(RecordsWindowTest, ARemarkCellEnteredAndLeftWithoutTypingWritesNothing) {
                {gb, test::CallLine({.group = "2", .number = "1002"})});
     MainWindow window(folder, prompts);
     window.show();
-    auto* grid = window.findChild<QTableView*>("DialOutGrid");
+    auto* grid = window.findChild<QTableView*>(names::grids::kCallOut);
     const QModelIndex cell = grid->model()->index(0, 6);
     grid->setCurrentIndex(cell);
     grid->edit(cell);
@@ -131,7 +124,7 @@ TEST_F(RecordsWindowTest, SaveAsOffersSpreadsheetTypesAndKeepsTheTextCopy) {
     MainWindow window(folder, prompts);
     prompts.files = {temp / "copy.txt", temp / "calls.csv", temp / "calls.xlsx"};
     for (int i = 0; i < 3; ++i)
-        Action(window, "PopupMenu2", "Callout CDR Save as ")->trigger();
+        test::Action(window, names::main::kCallOutMenu, "Callout CDR Save as ")->trigger();
     EXPECT_EQ(prompts.dialogs.front().second,
               "Text Files(*.txt)|*.txt;;Excel workbook (*.xlsx);;CSV (*.csv)");
     EXPECT_EQ(test::Slurp(temp / "copy.txt"), listBytes);
@@ -143,100 +136,6 @@ TEST_F(RecordsWindowTest, SaveAsOffersSpreadsheetTypesAndKeepsTheTextCopy) {
     EXPECT_EQ(prompts.shown.size(), 3u);
 }
 
-TEST_F(RecordsWindowTest, StatisticsWindowShowsTheListsFiguresAndFollowsReads) {
-    WriteLines(folder.File("CallOutList.txt"),
-               {test::CallLine({.number = "1001"}), test::CallLine({.number = "1001", .type = "1"}),
-                test::CallLine({.group = "2", .number = "1002"})});
-    WriteLines(folder.File("CallInList.txt"),
-               {test::CallLine({.group = "2", .number = "1002", .type = "2"}),
-                "Group[2],\tType[3],\tDate[2026/1/2 0:0:0],\tDuration[0:0:0]",
-                "Group[2],\tType[3],\tDate[nope],\tDuration[0:0:0]"});
-    MainWindow window(folder, prompts);
-    Action(window, "PopupMenu1", "Statistics")->trigger();
-    auto* statistics = window.findChild<StatisticsWindow*>("StatisticsWindow");
-    ASSERT_NE(statistics, nullptr);
-    EXPECT_TRUE(statistics->isVisible());
-
-    auto* table = statistics->findChild<QTableWidget*>("GroupTable");
-    ASSERT_EQ(table->rowCount(), 3); // groups 1 and 2, then All
-    const auto cell = [&](int row, int column) { return table->item(row, column)->text(); };
-    EXPECT_EQ(cell(0, 0), "1");
-    EXPECT_EQ(cell(0, 1), "1");       // succeeded
-    EXPECT_EQ(cell(0, 7), "50.0%");   // success rate
-    EXPECT_EQ(cell(1, 8), "50.0%");   // answer rate of group 2
-    EXPECT_EQ(cell(2, 6), "5");       // calls in all
-    EXPECT_EQ(cell(2, 9), "0:00:15"); // talking time
-    EXPECT_TRUE(
-        statistics->findChild<QLabel*>("Totals")->text().contains("1 line(s) could not be read"));
-
-    // The chart: one stacked bar a day, one set a type.
-    const auto series = statistics->findChild<QChartView*>("CallsPerDayChart")->chart()->series();
-    ASSERT_EQ(series.size(), 1);
-    auto* bars = qobject_cast<QStackedBarSeries*>(series.front());
-    ASSERT_EQ(bars->count(), 5);
-    EXPECT_EQ(bars->barSets()[0]->label(), "Succeeded");
-    EXPECT_EQ(bars->barSets()[0]->count(), 2); // 2026-01-01 and 2026-01-02
-    EXPECT_EQ(bars->barSets()[0]->at(0), 2.0);
-    EXPECT_EQ(bars->barSets()[3]->at(1), 1.0); // the missed call of 2026-01-02
-
-    // Whole-number ticks at whole-number steps, short day labels.
-    auto* chart = statistics->findChild<QChartView*>("CallsPerDayChart")->chart();
-    auto* counts = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).front());
-    EXPECT_EQ(counts->max(), 4.0); // the 4 calls of 2026-01-01
-    EXPECT_EQ(counts->tickCount(), 5);
-    EXPECT_EQ(counts->labelFormat(), "%d");
-    auto* days = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).front());
-    EXPECT_EQ(days->categoriesLabels(), (QStringList{"01-01", "01-02"}));
-    EXPECT_EQ(chart->title(), "Calls per day");
-    // Bars per month, when asked.
-    statistics->findChild<QComboBox*>("Period")->setCurrentText("Month");
-    days = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).front());
-    EXPECT_EQ(days->categoriesLabels(), (QStringList{"2026-01"}));
-    EXPECT_EQ(days->titleText(), "Month, 2026-01-01 to 2026-01-01");
-    statistics->findChild<QComboBox*>("Period")->setCurrentText("Automatic");
-
-    // Unticking "All days" starts from the data's own days: nothing changes.
-    auto* from = statistics->findChild<DayField*>("FromDay");
-    auto* to = statistics->findChild<DayField*>("ToDay");
-    EXPECT_EQ(from->Date(), QDate(2026, 1, 1));
-    EXPECT_EQ(to->Date(), QDate(2026, 1, 2));
-    statistics->findChild<QCheckBox*>("AllDays")->setChecked(false);
-    EXPECT_EQ(statistics->Shown().total.Total(), 5u);
-    // A date typed in whole counts once it is whole, in the forms people
-    // type; what is not a day goes back to the last one.
-    const auto type = [&](DayField* field, const char* text) {
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Return);
-    };
-    type(from, "2025/12/31");
-    EXPECT_EQ(from->Date(), QDate(2025, 12, 31));
-    EXPECT_EQ(statistics->Shown().total.Total(), 5u);
-    type(from, "2026-1-2");
-    EXPECT_EQ(from->text(), "2026-01-02");
-    EXPECT_EQ(statistics->Shown().total.Total(), 1u);
-    type(from, "2026-02-30");
-    EXPECT_EQ(from->text(), "2026-01-02");
-    EXPECT_EQ(from->Date(), QDate(2026, 1, 2));
-    // A range without calls says so rather than drawing an empty frame.
-    type(to, "2026.1.9");
-    type(from, "2026-01-05");
-    EXPECT_TRUE(statistics->findChild<QLabel*>("NoCalls")->isVisible());
-    statistics->findChild<QCheckBox*>("AllDays")->setChecked(true);
-    EXPECT_FALSE(statistics->findChild<QLabel*>("NoCalls")->isVisible());
-
-    // The lists change (as after a read): the window follows; it wrote nothing.
-    const auto before = std::filesystem::last_write_time(folder.File("CallOutList.txt"));
-    WriteLines(folder.File("CallOutList.txt"), {test::CallLine({.number = "1001"})});
-    window.LoadGrids();
-    EXPECT_EQ(statistics->Shown().total.Total(), 3u);
-    EXPECT_GE(std::filesystem::last_write_time(folder.File("CallOutList.txt")), before);
-
-    QTest::mouseClick(statistics->findChild<QPushButton*>("Close"), Qt::LeftButton);
-    EXPECT_FALSE(statistics->isVisible());
-}
-
 TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheListOnlyAfterYes) {
     WriteLines(folder.File("CallInList.txt"),
                {test::CallLine({.number = "1001", .type = "2"}),
@@ -246,7 +145,7 @@ TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheListOnlyAfterYes)
     test::Spit(existing, "old");
     prompts.files = {existing, existing};
     prompts.answers = {Prompts::Answer::No, Prompts::Answer::Yes};
-    Action(window, "PopupMenu3", "Callin CDR Save as")->trigger();
+    test::Action(window, names::main::kCallInMenu, "Callin CDR Save as")->trigger();
     EXPECT_EQ(prompts.dialogs.size(), 2u);
     // The dialog starts in the documents folder (the home folder when
     // there is none), not beside the tool's own files.
@@ -260,24 +159,29 @@ TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheListOnlyAfterYes)
                                                   {"OK!!", "    Save  OK!!"}}));
 
     prompts.shown.clear();
-    Action(window, "PopupMenu2", "Callout CDR Save as ")->trigger(); // cancelled dialog
+    test::Action(window, names::main::kCallOutMenu, "Callout CDR Save as ")
+        ->trigger(); // cancelled dialog
     EXPECT_TRUE(prompts.shown.empty());
 
     // A name typed without an ending gets the first type's.
     prompts.files = {temp / "calls"};
-    Action(window, "PopupMenu2", "Callout CDR Save as ")->trigger();
+    test::Action(window, names::main::kCallOutMenu, "Callout CDR Save as ")->trigger();
     EXPECT_TRUE(std::filesystem::exists(temp / "calls.txt"));
 
     // Clearing asks first, No keeping the list.
     prompts.shown.clear();
     prompts.answers = {Prompts::Answer::No, Prompts::Answer::Yes};
-    Action(window, "PopupMenu3", "Clear Callin CDR list")->trigger();
+    test::Action(window, names::main::kCallInMenu, "Clear Callin CDR list")->trigger();
     EXPECT_EQ(prompts.shown,
               (std::vector<Notice>{{"Clear Callin CDR list", "Clear all 2 call records?"}}));
     EXPECT_EQ(ReadLines(folder.File("CallInList.txt")).size(), 2u);
-    Action(window, "PopupMenu3", "Clear Callin CDR list")->trigger();
+    test::Action(window, names::main::kCallInMenu, "Clear Callin CDR list")->trigger();
     EXPECT_EQ(test::Slurp(folder.File("CallInList.txt")), "");
-    EXPECT_EQ(window.findChild<QTableView*>("DialInGrid")->model()->index(0, 1).data().toString(),
+    EXPECT_EQ(window.findChild<QTableView*>(names::grids::kCallIn)
+                  ->model()
+                  ->index(0, 1)
+                  .data()
+                  .toString(),
               "");
     EXPECT_EQ(prompts.shown.back(), (Notice{"OK", "   Clear Ok  !!"}));
 }
@@ -290,20 +194,25 @@ TEST_F(RecordsWindowTest, DisplayWindowShowsEachKindAndSavesWhatItShows) {
                {test::CallLine({.group = "3", .number = "1003", .type = "F"})});
     RecordFiles(folder).RebuildKinds();
     DisplayWindow window(folder, prompts);
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo3")->toPlainText().toStdString(),
-              test::CallLine({.number = "1001"}));
+    EXPECT_EQ(
+        window.findChild<QPlainTextEdit*>(names::display::kMemos[0])->toPlainText().toStdString(),
+        test::CallLine({.number = "1001"}));
     EXPECT_EQ(window.palette().color(QPalette::Window), colour::kSkyBlue);
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo3")->palette().color(QPalette::Base),
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>(names::display::kMemos[0])
+                  ->palette()
+                  .color(QPalette::Base),
               colour::kSilver);
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo5")->toPlainText().toStdString(),
-              test::CallLine({.group = "3", .number = "1003", .type = "F"}));
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo2")->toPlainText(), "");
+    EXPECT_EQ(
+        window.findChild<QPlainTextEdit*>(names::display::kMemos[2])->toPlainText().toStdString(),
+        test::CallLine({.group = "3", .number = "1003", .type = "F"}));
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>(names::display::kMemos[3])->toPlainText(), "");
 
-    auto* memo = window.findChild<QPlainTextEdit*>("Memo4");
+    auto* memo = window.findChild<QPlainTextEdit*>(names::display::kMemos[1]);
     memo->appendPlainText("typed");
     const auto target = temp / "failed.txt";
     prompts.files = {target};
-    QTest::mouseClick(window.findChild<QPushButton*>("Button11"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(names::display::kSaveButtons[1]),
+                      Qt::LeftButton);
     EXPECT_EQ(ReadLines(target),
               (Lines{test::CallLine({.group = "2", .number = "1002", .type = "1"}), "typed"}));
     EXPECT_EQ(prompts.shown.back(), (Notice{"OK!!", "      Save  OK!!"}));
@@ -324,7 +233,7 @@ TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
     setup.Link().Open();
     ReadWindow window(setup.Link(), folder, prompts);
     window.show();
-    QTest::mouseClick(window.findChild<QPushButton*>("Button4"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(names::read::kReadButton), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             return !window.MemoLines().empty() &&
@@ -333,13 +242,15 @@ TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
         10000));
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 40u); // the simulator's records
     EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")).size(), 20u);
-    EXPECT_FALSE(window.findChild<TickClock*>("Timer1")->Running()); // the read is over
+    EXPECT_FALSE(
+        window.findChild<TickClock*>(names::operation::kClock)->Running()); // the read is over
     EXPECT_EQ(window.palette().color(QPalette::Window), colour::kTeal);
-    auto* memo = window.findChild<QWidget*>("DisplayMessage");
+    auto* memo = window.findChild<QWidget*>(names::operation::kMemo);
     EXPECT_EQ(memo->palette().color(QPalette::Base), colour::kSilver);
     EXPECT_TRUE(memo->font().bold());
-    EXPECT_EQ(window.findChild<QWidget*>("Label1")->palette().color(QPalette::Window),
-              colour::kSilver);
+    EXPECT_EQ(
+        window.findChild<QWidget*>(names::operation::kPercent)->palette().color(QPalette::Window),
+        colour::kSilver);
     EXPECT_EQ(window.size(), QSize(570, 313));
 }
 
@@ -350,13 +261,13 @@ TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
     setup.Link().Open();
     ReadWindow window(setup.Link(), folder, prompts);
     window.show();
-    auto* read = window.findChild<QPushButton*>("Button4");
+    auto* read = window.findChild<QPushButton*>(names::read::kReadButton);
     auto saved = [&] {
         return std::count(window.MemoLines().begin(), window.MemoLines().end(), "Save OK!!!");
     };
 
     // The window's clocks run only while it has work: its Stop frames, its read.
-    auto* clock = window.findChild<TickClock*>("Timer1");
+    auto* clock = window.findChild<TickClock*>(names::operation::kClock);
     auto* fast = window.findChild<QTimer*>("FastTimer");
     ASSERT_TRUE(clock && fast);
     auto ticking = [&] { return clock->Running() && fast->isActive(); };
@@ -364,7 +275,7 @@ TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
     EXPECT_TRUE(resting());
 
     // Stop with nothing running: no command starts before its frames are out.
-    QTest::mouseClick(window.findChild<QPushButton*>("Button1"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(names::read::kStopButton), Qt::LeftButton);
     EXPECT_FALSE(read->isEnabled());
     EXPECT_TRUE(ticking());
     ASSERT_TRUE(QTest::qWaitFor([&] { return read->isEnabled(); }, 5000));
@@ -385,7 +296,7 @@ TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
 
 TEST_F(RecordsWindowTest, ReadCdrNeedsADevice) {
     MainWindow window(folder, prompts);
-    QTest::mouseClick(window.findChild<QPushButton*>("Button41"), Qt::LeftButton);
+    QTest::mouseClick(window.findChild<QPushButton*>(names::main::kReadCdrButton), Qt::LeftButton);
     EXPECT_EQ(prompts.shown, (std::vector<Notice>{{"  Error  ", "   No Connect!!  "}}));
 }
 

@@ -1,11 +1,10 @@
-#include "app/download_window.h"
 #include "qtcore/text_codec.h"
 #include "settings/settings_file.h"
+#include "settings/settings_names.h"
 #include "settings/settings_window.h"
-#include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
-#include "transports/link_setup.h"
+#include "support/widgets.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -26,9 +25,6 @@ protected:
     }
     QString Text(SettingsWindow& window, const char* name) {
         return window.findChild<QLineEdit*>(name)->text();
-    }
-    void Click(QWidget& window, const char* name) {
-        QTest::mouseClick(window.findChild<QPushButton*>(name), Qt::LeftButton);
     }
 
     test::TempFolder temp;
@@ -52,7 +48,7 @@ TEST_F(SettingsWindowTest, AnEmptyFileOpensWithTheDefaults) {
     EXPECT_EQ(Text(window, "Edit1"), "20");
     EXPECT_EQ(Text(window, "Edit4"), "999");
     EXPECT_EQ(Text(window, "Edit7"), "");
-    EXPECT_EQ(window.findChild<QPlainTextEdit*>("Memo7")->toPlainText(), "");
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>(names::settings::kSmsBox)->toPlainText(), "");
     EXPECT_FALSE(window.findChild<QComboBox*>("ComboBox1")->isVisibleTo(&window));
 }
 
@@ -72,11 +68,11 @@ TEST_F(SettingsWindowTest, EditSaveAndReopen) {
         auto* host = window.findChild<QLineEdit*>("Edit7");
         QTest::keyClicks(host, "12345678901234567890");
         EXPECT_EQ(host->text(), "1234567890123456"); // at most 16 characters
-        auto* sms = window.findChild<QPlainTextEdit*>("Memo7");
+        auto* sms = window.findChild<QPlainTextEdit*>(names::settings::kSmsBox);
         QTest::keyClicks(sms, "Hello");
         QTest::keyClick(sms, Qt::Key_Return);
         QTest::keyClicks(sms, "World");
-        Click(window, "Button4"); // Save&Exit
+        test::Click(window, names::settings::kSaveExitButton); // Save&Exit
         EXPECT_FALSE(window.isVisible());
     }
     ASSERT_EQ(prompts.shown.size(), 1u);
@@ -90,7 +86,8 @@ TEST_F(SettingsWindowTest, EditSaveAndReopen) {
     EXPECT_EQ(ReadTextSetting(config, "mode="), "2"); // the hidden list carries it
 
     SettingsWindow reopened(config, prompts);
-    EXPECT_EQ(reopened.findChild<QPlainTextEdit*>("Memo7")->toPlainText(), "HelloWorld");
+    EXPECT_EQ(reopened.findChild<QPlainTextEdit*>(names::settings::kSmsBox)->toPlainText(),
+              "HelloWorld");
 }
 
 TEST_F(SettingsWindowTest, ExitChangesNothingAndDefaultRestores) {
@@ -110,7 +107,7 @@ TEST_F(SettingsWindowTest, ExitChangesNothingAndDefaultRestores) {
         // An outer size of 858 x 540, or larger where the fonts need it.
         EXPECT_GE(window.width(), 852);
         EXPECT_GE(window.height(), 512);
-        Click(window, "Button3"); // Exit
+        test::Click(window, names::settings::kExitButton); // Exit
     }
     EXPECT_EQ(test::Slurp(config), before);
     {
@@ -118,7 +115,7 @@ TEST_F(SettingsWindowTest, ExitChangesNothingAndDefaultRestores) {
         window.Save(); // unchanged texts go back as they were
         EXPECT_EQ(ReadTextSetting(config, "sms="), "\xB2\xE2\xCA\xD4");
         EXPECT_EQ(ReadTextSetting(config, "dial out every time="), "123456");
-        Click(window, "Button2"); // Default
+        test::Click(window, names::settings::kDefaultButton); // Default
         EXPECT_EQ(Text(window, "Edit1"), "20");
     }
     EXPECT_EQ(ReadLines(config), DefaultSettingsLines());
@@ -183,7 +180,7 @@ TEST_F(SettingsWindowTest, NumberFieldsTakeDigitsOnly) {
               host->fontMetrics().horizontalAdvance(QString(16, '0')));
 
     // Tab leaves the SMS box instead of typing into the SMS.
-    auto* sms = window.findChild<QPlainTextEdit*>("Memo7");
+    auto* sms = window.findChild<QPlainTextEdit*>(names::settings::kSmsBox);
     sms->setFocus();
     QTest::keyClick(sms, Qt::Key_Tab);
     EXPECT_EQ(sms->toPlainText(), "");
@@ -197,7 +194,7 @@ TEST_F(SettingsWindowTest, TypedTextIsEncodedAndASaveWorksAfterAFailedOpen) {
     TextCodec::Choose(TextCodec::Named("GB18030"));
     {
         SettingsWindow window(config, prompts);
-        auto* sms = window.findChild<QPlainTextEdit*>("Memo7");
+        auto* sms = window.findChild<QPlainTextEdit*>(names::settings::kSmsBox);
         EXPECT_EQ(sms->toPlainText(), QString::fromUtf8("\xE6\xB5\x8B\xE8\xAF\x95"));
         sms->moveCursor(QTextCursor::End);
         QTest::sendKeyEvent(QTest::Click, sms, Qt::Key_unknown, QString::fromUtf8("\xE8\xAF\x95"),
@@ -224,77 +221,6 @@ TEST_F(SettingsWindowTest, TypedTextIsEncodedAndASaveWorksAfterAFailedOpen) {
     }
     EXPECT_EQ(ReadTextSetting(config, "dial out every time="), "33");
     EXPECT_NE(test::Slurp(config), kept);
-}
-
-TEST(DownloadWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
-    test::TempFolder temp;
-    test::RecordingPrompts prompts;
-    const WorkFolder folder(temp.path());
-    ASSERT_EQ(folder.Prepare(), std::nullopt);
-    RestoreDefaultSettings(folder.File("Config.txt"));
-    qputenv("MERVADIN_TICK_MS", "1");
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
-    qunsetenv("MERVADIN_TICK_MS");
-    setup.Simulator()->Timing().statusIntervalMs = 0;
-    setup.Link().Open();
-
-    VoiceBuffer voice;
-    DownloadWindow window(setup.Link(), folder, prompts, voice);
-    window.show();
-    EXPECT_EQ(window.MemoLines().at(1), "Connect ZEL");
-    EXPECT_EQ(window.MemoLines().at(0).rfind("Current Data: 20", 0), 0u);
-    auto* write = window.findChild<QPushButton*>("Button3");
-    QTest::mouseClick(write, Qt::LeftButton);
-    EXPECT_FALSE(write->isEnabled()); // refused while the write runs
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.shown.empty(); }, 5000));
-    EXPECT_EQ(prompts.shown[0], (Notice{"OK", "  Write Setting OK!"}));
-    EXPECT_TRUE(write->isEnabled());
-    EXPECT_TRUE(setup.Simulator()->Settings().has_value());
-
-    QTest::mouseClick(window.findChild<QPushButton*>("Button1"), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return window.MemoLines().back() == "================Stop==================\r"; },
-        5000));
-    QTest::mouseClick(window.findChild<QPushButton*>("Button2"), Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
-}
-
-TEST(DownloadWindow, WritesTheNumberListToTheSimulatedDevice) {
-    test::TempFolder temp;
-    test::RecordingPrompts prompts;
-    const WorkFolder folder(temp.path());
-    ASSERT_EQ(folder.Prepare(), std::nullopt);
-    Lines lines;
-    for (int i = 0; i < 20; ++i)
-        lines.push_back("3\tN" + std::to_string(i) + "\t555" + std::to_string(i));
-    lines.push_back("3,Long name over sixteen,123");
-    WriteLines(folder.File("LoadNumber.txt"), lines);
-    qputenv("MERVADIN_TICK_MS", "1");
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
-    qunsetenv("MERVADIN_TICK_MS");
-    setup.Simulator()->Timing().statusIntervalMs = 0;
-    setup.Link().Open();
-
-    VoiceBuffer voice;
-    DownloadWindow window(setup.Link(), folder, prompts, voice);
-    window.show();
-    auto* write = window.findChild<QPushButton*>("Button5");
-    QTest::mouseClick(write, Qt::LeftButton);
-    EXPECT_FALSE(write->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return write->isEnabled(); }, 20000));
-    EXPECT_EQ(window.MemoLines().back(), " ======================================\r\n");
-    EXPECT_EQ(window.Runner().LastOutcome(), OperationStatus::Succeeded);
-    EXPECT_EQ(setup.Simulator()->NumberBlocks().size(), 2u);
-    EXPECT_EQ(setup.Simulator()->Dialer().Numbers().size(), 21u);
-    EXPECT_EQ(window.ErrorLines(),
-              (std::vector<std::string>{
-                  "Warnings: names cut 1",
-                  "Warning: 1 line with a NAME longer than 16 bytes, cut (line 21)"}));
-    EXPECT_TRUE(prompts.shown.empty());
-}
-
-TEST(DownloadWindow, FormatsTheCurrentDataLine) {
-    EXPECT_EQ(CurrentDataLine({2026, 12, 6, 9, 5, 7}), "Current Data: 2026/12/6   9/05/07");
 }
 
 } // namespace

@@ -1,11 +1,15 @@
+#include "access/access_names.h"
 #include "access/password_window.h"
+#include "app/app_names.h"
 #include "app/main_window.h"
 #include "app/simulator_window.h"
 #include "app/startup.h"
+#include "monitor/monitor_names.h"
 #include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
 #include "records/call_list_grid.h"
 #include "records/read_window.h"
+#include "records/record_names.h"
 #include "support/modal.h"
 #include "support/recording_prompts.h"
 #include "support/scoped_environment.h"
@@ -32,7 +36,7 @@ LinkOptions SimLink() {
 
 void LogInWith(PasswordWindow& window, const char* password) {
     window.show();
-    auto* edit = window.findChild<QLineEdit*>("Edit1");
+    auto* edit = window.findChild<QLineEdit*>(names::login::kPassword);
     QTest::mouseClick(edit, Qt::LeftButton);
     QTest::keyClicks(edit, password);
     QTest::keyClick(edit, Qt::Key_Return);
@@ -52,8 +56,9 @@ TEST(Startup, FirstStartLogsInThenFillsTheDefaults) {
     EXPECT_EQ(ReadLines(folder.File("Config.txt")).size(), 70u);
     ASSERT_NE(startup.Window(), nullptr);
     // The level boxes were set before the defaults existed: missing keys read 0.
-    EXPECT_EQ(startup.Window()->findChild<QComboBox*>("ComboBox29")->currentIndex(), 0);
-    EXPECT_EQ(startup.Window()->findChild<QLineEdit*>("Edit1")->text(), "Total:0");
+    EXPECT_EQ(startup.Window()->findChild<QComboBox*>(names::panel::kSpeakerBox)->currentIndex(),
+              0);
+    EXPECT_EQ(startup.Window()->findChild<QLineEdit*>(names::panel::kTotal)->text(), "Total:0");
     EXPECT_TRUE(prompts.shown.empty());
 }
 
@@ -64,7 +69,7 @@ TEST(Startup, TheLinkOpensAfterLoginAndTheWindowFollowsTheDevice) {
                     [](PasswordWindow& window) { LogInWith(window, "6093"); });
     ASSERT_EQ(startup.Run(), std::nullopt);
     auto* window = startup.Window();
-    auto* lamp = window->findChild<Lamp*>("Shape1");
+    auto* lamp = window->findChild<Lamp*>(names::main::kUsbLamp);
     EXPECT_EQ(window->StatusText(), "USB Connected (simulated device)");
     EXPECT_EQ(lamp->Colour(), colour::kRed);
     EXPECT_TRUE(window->windowTitle().endsWith("[simulated device]"));
@@ -111,7 +116,7 @@ TEST(Startup, TheLinkOpensAfterLoginAndTheWindowFollowsTheDevice) {
         [&] { window->OpenRead(); },
         [&](ReadWindow& read) {
             EXPECT_EQ(read.windowModality(), Qt::WindowModal);
-            read.findChild<QPushButton*>("Button4")->click();
+            read.findChild<QPushButton*>(names::read::kReadButton)->click();
             EXPECT_TRUE(read.Runner().Busy());
             QTest::mouseClick(button("Unplug"), Qt::LeftButton);
             EXPECT_TRUE(QTest::qWaitFor([&] { return !read.Runner().Busy(); }, 10000));
@@ -130,7 +135,7 @@ TEST(Startup, ARefusedLoginEndsWithStatusZeroAndNoDefaults) {
     const WorkFolder folder(temp.path());
     Startup startup(folder, prompts, SimLink(), [](PasswordWindow& window) {
         LogInWith(window, "1234");
-        window.findChild<QPushButton*>("Button2")->click();
+        window.findChild<QPushButton*>(names::login::kExitButton)->click();
     });
     EXPECT_EQ(startup.Run(), 0);
     EXPECT_EQ(startup.Window(), nullptr);

@@ -9,6 +9,7 @@
 #include "numbers/number_list_window.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
+#include "settings/settings_names.h"
 #include "settings/settings_window.h"
 #include "sim/sim_device.h"
 #include "statistics/statistics_window.h"
@@ -160,7 +161,8 @@ TEST_F(SmallScreen, EveryWindowFitsAndKeepsItsContentInReach) {
     SettingsWindow settings(folder.File("Config.txt"), prompts);
     fits(settings);
     reachable(settings, "SettingsScroll");
-    EXPECT_TRUE(settings.findChild<QWidget*>("Button1")->isVisible()); // Save stays in view
+    EXPECT_TRUE(settings.findChild<QWidget*>(names::settings::kSaveButton)
+                    ->isVisible()); // Save stays in view
     DisplayWindow display(folder, prompts);
     fits(display);
     reachable(display, "ClientScroll");

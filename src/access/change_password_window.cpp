@@ -1,5 +1,6 @@
 #include "access/change_password_window.h"
 
+#include "access/access_names.h"
 #include "access/access_texts.h"
 #include "access/password_file.h"
 #include "common/common_texts.h"
@@ -15,19 +16,19 @@ namespace mervadin {
 ChangePasswordWindow::ChangePasswordWindow(std::filesystem::path passwordFile, Prompts& prompts,
                                            QWidget* parent)
     : QDialog(parent), passwordFile_(std::move(passwordFile)), prompts_(prompts) {
-    setObjectName("ChangePassword");
+    setObjectName(names::change::kWindow);
     setWindowTitle("ChangePassword");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientSize(345, 225));
     MoveOnScreen(*this, {487, 205});
 
-    old_ = AddPasswordBox("OlderPassWord", texts::access::kOldPasswordLabel, 24);
-    new_ = AddPasswordBox("LabeledEdit1", texts::access::kNewPasswordLabel, 64);
-    confirm_ = AddPasswordBox("LabeledEdit2", texts::access::kNewPasswordLabel, 104);
+    old_ = AddPasswordBox(names::change::kOldPassword, texts::access::kOldPasswordLabel, 24);
+    new_ = AddPasswordBox(names::change::kNewPassword, texts::access::kNewPasswordLabel, 64);
+    confirm_ = AddPasswordBox(names::change::kConfirmation, texts::access::kNewPasswordLabel, 104);
 
-    auto* enter = MakeButton(this, "Button1", "Enter", {64, 160, 89, 33});
+    auto* enter = MakeButton(this, names::change::kEnterButton, "Enter", {64, 160, 89, 33});
     connect(enter, &QPushButton::clicked, this, &ChangePasswordWindow::Apply);
-    auto* exit = MakeButton(this, "Button2", "Exit", {192, 160, 89, 33});
+    auto* exit = MakeButton(this, names::change::kExitButton, "Exit", {192, 160, 89, 33});
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -1,5 +1,6 @@
 #include "access/password_window.h"
 
+#include "access/access_names.h"
 #include "access/change_password_window.h"
 #include "access/password_file.h"
 #include "common/common_texts.h"
@@ -45,7 +46,7 @@ QRect ButtonPlace(int top) {
 PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prompts,
                                QWidget* parent)
     : QDialog(parent), passwordFile_(std::move(passwordFile)), prompts_(prompts) {
-    setObjectName("PasswordCheck");
+    setObjectName(names::login::kWindow);
     setWindowTitle("PasswordCheck");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientSize(376, 419));
@@ -57,18 +58,18 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
     image->setPixmap(Decoration(289, 241));
 
     input_ = new QLineEdit(kHint, this);
-    input_->setObjectName("Edit1");
+    input_->setObjectName(names::login::kPassword);
     input_->setGeometry(104, 256, 161, 24);
     input_->installEventFilter(this);
     connect(input_, &QLineEdit::returnPressed, this, &PasswordWindow::LogIn);
     connect(input_, &QLineEdit::textEdited, this, &PasswordWindow::LimitTypedText);
 
-    connect(MakeButton(this, "Button1", "Log In", ButtonPlace(288)), &QPushButton::clicked, this,
-            &PasswordWindow::LogIn);
-    connect(MakeButton(this, "Button3", "Change Password", ButtonPlace(322)), &QPushButton::clicked,
-            this, &PasswordWindow::OpenChangeWindow);
-    connect(MakeButton(this, "Button2", "EXIT", ButtonPlace(356)), &QPushButton::clicked, this,
-            [this] {
+    connect(MakeButton(this, names::login::kLogInButton, "Log In", ButtonPlace(288)),
+            &QPushButton::clicked, this, &PasswordWindow::LogIn);
+    connect(MakeButton(this, names::login::kChangeButton, "Change Password", ButtonPlace(322)),
+            &QPushButton::clicked, this, &PasswordWindow::OpenChangeWindow);
+    connect(MakeButton(this, names::login::kExitButton, "EXIT", ButtonPlace(356)),
+            &QPushButton::clicked, this, [this] {
                 accepted_ = false;
                 reject();
             });

@@ -1,5 +1,6 @@
 #include "app/download_window.h"
 
+#include "app/app_names.h"
 #include "app/app_texts.h"
 #include "numbers/write_number_operation.h"
 #include "operation/operation_texts.h"
@@ -29,25 +30,25 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
     : OperationWindow(link, prompts, {kDownloadWindowStop, true, true, "the download window"},
                       parent),
       folder_(std::move(folder)), voice_(voice) {
-    setObjectName("WriteData");
+    setObjectName(names::download::kWindow);
     setWindowTitle("WriteData");
     setFixedSize(609, 337);
     MoveOnScreen(*this, {310, 68});
 
-    connect(MakeCommand("Button3", "WriteSetting", {8, 8, 97, 33}), &QPushButton::clicked, this,
-            &DownloadWindow::WriteSetting);
-    connect(MakeCommand("Button5", "WriteNumber", {113, 8, 97, 33}), &QPushButton::clicked, this,
-            &DownloadWindow::WriteNumber);
-    auto* writeVoice = MakeCommand("Button6", "写语音", {218, 8, 97, 33});
+    connect(MakeCommand(names::download::kWriteSettingButton, "WriteSetting", {8, 8, 97, 33}),
+            &QPushButton::clicked, this, &DownloadWindow::WriteSetting);
+    connect(MakeCommand(names::download::kWriteNumberButton, "WriteNumber", {113, 8, 97, 33}),
+            &QPushButton::clicked, this, &DownloadWindow::WriteNumber);
+    auto* writeVoice = MakeCommand(names::download::kWriteVoiceButton, "写语音", {218, 8, 97, 33});
     writeVoice->setVisible(false);
     connect(writeVoice, &QPushButton::clicked, this, &DownloadWindow::WriteVoice);
-    connect(MakeButton(this, "Button1", "Stop", {218, 8, 97, 33}), &QPushButton::clicked, this,
-            &DownloadWindow::StopCommand);
-    connect(MakeButton(this, "Button2", "Exit", {323, 8, 97, 33}), &QPushButton::clicked, this,
-            &DownloadWindow::ExitCommand);
+    connect(MakeButton(this, names::download::kStopButton, "Stop", {218, 8, 97, 33}),
+            &QPushButton::clicked, this, &DownloadWindow::StopCommand);
+    connect(MakeButton(this, names::download::kExitButton, "Exit", {323, 8, 97, 33}),
+            &QPushButton::clicked, this, &DownloadWindow::ExitCommand);
 
     errors_ = new MemoBox(this);
-    errors_->setObjectName("Memo1");
+    errors_->setObjectName(names::download::kErrorMemo);
     errors_->setGeometry(428, 8, 173, 64);
     label_->setGeometry(280, 48, 60, 20);
     progress_->setGeometry(8, 76, 593, 16);

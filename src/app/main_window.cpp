@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/app_names.h"
 #include "app/app_texts.h"
 #include "app/download_window.h"
 #include "app/remark_window.h"
@@ -47,7 +48,7 @@ namespace mervadin {
 MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts),
       records_(folder_, TextCodec::Following()) {
-    setObjectName("MainSetting");
+    setObjectName(names::main::kWindow);
     setWindowTitle(texts::app::kMainTitle);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -68,7 +69,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     FixSizeOnScreen(*this, ClientSize(869, 568));
     MoveOnScreen(*this, {237, 65});
     status_ = new QLabel(texts::link::kUsbNoConnect);
-    status_->setObjectName("StatusBar1");
+    status_->setObjectName(names::main::kStatusLine);
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
     // A folder lock held by another Mervadin is waited for; the status line
@@ -88,7 +89,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     // The 1-ms clock that paces the live monitor; it runs only while the
     // monitor does, so that the window costs nothing at rest.
     timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
+    timer1_->setObjectName(names::main::kMonitorClock);
     timer1_->setInterval(1);
     connect(timer1_, &QTimer::timeout, this, [this] {
         if (Monitor() && Monitor()->Running())
@@ -103,15 +104,15 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
 }
 
 void MainWindow::BuildButtons(QWidget* area) {
-    usbLamp_ = Place(new Lamp(area), "Shape1", {16, 8, 97, 33});
+    usbLamp_ = Place(new Lamp(area), names::main::kUsbLamp, {16, 8, 97, 33});
     usbLamp_->setToolTip("USB: red while a device is connected");
     commands_ = {
-        MakeButton(area, "Button1", "Setting", {262, 4, 99, 37}),
-        MakeButton(area, "Button4", "LoadNumber", {136, 4, 105, 37}),
-        MakeButton(area, "Button5", "DisplayCdr", {622, 4, 99, 37}),
-        MakeButton(area, "Button3", "DownLoad", {382, 4, 99, 37}),
-        MakeButton(area, "Button41", "ReadCdr", {502, 4, 99, 37}),
-        MakeButton(area, "Button15", "Close", {742, 4, 99, 37}),
+        MakeButton(area, names::main::kSettingButton, "Setting", {262, 4, 99, 37}),
+        MakeButton(area, names::main::kLoadNumberButton, "LoadNumber", {136, 4, 105, 37}),
+        MakeButton(area, names::main::kDisplayCdrButton, "DisplayCdr", {622, 4, 99, 37}),
+        MakeButton(area, names::main::kDownLoadButton, "DownLoad", {382, 4, 99, 37}),
+        MakeButton(area, names::main::kReadCdrButton, "ReadCdr", {502, 4, 99, 37}),
+        MakeButton(area, names::main::kCloseButton, "Close", {742, 4, 99, 37}),
     };
     connect(commands_[0], &QPushButton::clicked, this, &MainWindow::OpenSettings);
     connect(commands_[1], &QPushButton::clicked, this, &MainWindow::OpenNumberList);
@@ -120,10 +121,10 @@ void MainWindow::BuildButtons(QWidget* area) {
     connect(commands_[4], &QPushButton::clicked, this, &MainWindow::OpenRead);
     connect(commands_[5], &QPushButton::clicked, this, &MainWindow::CloseCommand);
 
-    remark_ = MakeButton(area, "Button2", "Remark", {0, 0, 75, 25});
+    remark_ = MakeButton(area, names::main::kRemarkButton, "Remark", {0, 0, 75, 25});
     remark_->setVisible(false);
     remark_->setEnabled(false);
-    auto* loadVoice = MakeButton(area, "Button24", "导入语音", {0, 0, 75, 25});
+    auto* loadVoice = MakeButton(area, names::main::kLoadVoiceButton, "导入语音", {0, 0, 75, 25});
     loadVoice->setVisible(false);
     connect(loadVoice, &QPushButton::clicked, this, &MainWindow::LoadVoice);
     connect(remark_, &QPushButton::clicked, this, &MainWindow::OpenRemark);
@@ -156,8 +157,10 @@ void MainWindow::SetCommandsEnabled(bool enabled) {
 }
 
 void MainWindow::BuildGrids(QWidget* area) {
-    auto* outBox = Place(new QGroupBox("CallOutList", area), "GroupBox2", {136, 48, 721, 281});
-    auto* inBox = Place(new QGroupBox("CallInList", area), "GroupBox3", {136, 336, 721, 177});
+    auto* outBox =
+        Place(new QGroupBox("CallOutList", area), names::main::kCallOutBox, {136, 48, 721, 281});
+    auto* inBox =
+        Place(new QGroupBox("CallInList", area), names::main::kCallInBox, {136, 336, 721, 177});
     for (auto [box, list] : {std::pair{outBox, RecordFiles::List::CallOut},
                              std::pair{inBox, RecordFiles::List::CallIn}}) {
         auto* grid = new CallListGrid(list, records_, prompts_, box);

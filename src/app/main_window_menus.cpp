@@ -1,6 +1,7 @@
 // The main window's keyboard order and popup menus: the commands of the
 // window, the grids and the text encoding.
 
+#include "app/app_names.h"
 #include "app/app_texts.h"
 #include "app/main_window.h"
 #include "monitor/monitor_panel.h"
@@ -21,7 +22,9 @@ namespace mervadin {
 // bottom, then the two grids (each left with one Tab, not cell by cell).
 void MainWindow::SetTabOrder() {
     std::vector<QWidget*> chain;
-    for (const char* name : {"Button4", "Button1", "Button3", "Button41", "Button5", "Button15"})
+    for (const char* name :
+         {names::main::kLoadNumberButton, names::main::kSettingButton, names::main::kDownLoadButton,
+          names::main::kReadCdrButton, names::main::kDisplayCdrButton, names::main::kCloseButton})
         chain.push_back(findChild<QPushButton*>(name));
     for (QWidget* widget : panel_->FocusChain())
         chain.push_back(widget);
@@ -32,7 +35,7 @@ void MainWindow::SetTabOrder() {
 }
 
 void MainWindow::BuildMenus() {
-    auto* popup = BuildPopupMenu(this, "PopupMenu1",
+    auto* popup = BuildPopupMenu(this, names::main::kWindowMenu,
                                  {{"LoadNumber", [this] { OpenNumberList(); }},
                                   {texts::app::kClearNumbersCommand, [this] { ClearNumbers(); }},
                                   {"Setting", [this] { OpenSettings(); }},
@@ -47,7 +50,7 @@ void MainWindow::BuildMenus() {
     using List = RecordFiles::List;
     AttachPopupMenu(
         Grid(List::CallOut),
-        BuildPopupMenu(this, "PopupMenu2",
+        BuildPopupMenu(this, names::main::kCallOutMenu,
                        {{"Callout CDR Save as ", [this] { Grid(List::CallOut)->SaveAs(); }},
                         {"Display CDR", [this] { OpenDisplay(); }},
                         {texts::app::kClearCallOutCommand,
@@ -55,7 +58,7 @@ void MainWindow::BuildMenus() {
                         {"Close", [this] { CloseCommand(); }}}));
     AttachPopupMenu(
         Grid(List::CallIn),
-        BuildPopupMenu(this, "PopupMenu3",
+        BuildPopupMenu(this, names::main::kCallInMenu,
                        {{"Callin CDR Save as", [this] { Grid(List::CallIn)->SaveAs(); }},
                         {"Display CDR", [this] { OpenDisplay(); }},
                         {texts::app::kClearCallInCommand,

@@ -4,6 +4,7 @@
 #include "common/decimal.h"
 #include "files/file_read.h"
 #include "monitor/level_step.h"
+#include "monitor/monitor_names.h"
 #include "monitor/monitor_texts.h"
 #include "operation/operation_texts.h"
 #include "settings/settings_file.h"
@@ -46,10 +47,11 @@ MonitorPanel::MonitorPanel(WorkFolder folder, Prompts& prompts, QWidget* parent)
 MonitorPanel::~MonitorPanel() = default;
 
 void MonitorPanel::BuildMonitorBox() {
-    monitorBox_ = Place(new QGroupBox(this), "GroupBox20", {0, 0, 129, 321});
-    lamp_ = Place(new Lamp(monitorBox_), "Shape6", {16, 16, 97, 25});
+    monitorBox_ = Place(new QGroupBox(this), names::panel::kMonitorBox, {0, 0, 129, 321});
+    lamp_ = Place(new Lamp(monitorBox_), names::panel::kMonitorLamp, {16, 16, 97, 25});
     lamp_->setToolTip("Monitor: green while the monitor runs");
-    frameCounter_ = Place(new QLineEdit(monitorBox_), "Edit10", {16, 48, 97, 24});
+    frameCounter_ =
+        Place(new QLineEdit(monitorBox_), names::panel::kFrameCounter, {16, 48, 97, 24});
     frameCounter_->setReadOnly(true);
     frameCounter_->setFocusPolicy(Qt::ClickFocus); // shown, not edited: Tab passes by
     frameCounter_->setToolTip("Status frames received intact since MonitorON");
@@ -59,13 +61,15 @@ void MonitorPanel::BuildMonitorBox() {
         connect(made, &QPushButton::clicked, this, command);
         return made;
     };
-    monitorOn_ = button("Button13", "MonitorON", 0, &MonitorPanel::MonitorOn);
-    monitorOff_ = button("Button14", "MonitorOFF", 1, &MonitorPanel::MonitorOff);
-    startDialing_ = button("Button9", "ZelStart", 2, &MonitorPanel::StartDialing);
-    stopDialing_ = button("Button19", "ZelStop", 3, &MonitorPanel::StopDialing);
-    forward_ = button("Button20", "Forward", 4, &MonitorPanel::Forward);
-    sendSms_ = button("Button23", "SendSms", 5, &MonitorPanel::SendSms);
-    AttachPopupMenu(monitorBox_, BuildPopupMenu(this, "PopupMenu4",
+    monitorOn_ = button(names::panel::kMonitorOnButton, "MonitorON", 0, &MonitorPanel::MonitorOn);
+    monitorOff_ =
+        button(names::panel::kMonitorOffButton, "MonitorOFF", 1, &MonitorPanel::MonitorOff);
+    startDialing_ =
+        button(names::panel::kZelStartButton, "ZelStart", 2, &MonitorPanel::StartDialing);
+    stopDialing_ = button(names::panel::kZelStopButton, "ZelStop", 3, &MonitorPanel::StopDialing);
+    forward_ = button(names::panel::kForwardButton, "Forward", 4, &MonitorPanel::Forward);
+    sendSms_ = button(names::panel::kSendSmsButton, "SendSms", 5, &MonitorPanel::SendSms);
+    AttachPopupMenu(monitorBox_, BuildPopupMenu(this, names::panel::kMonitorMenu,
                                                 {{"MoniterOn", [this] { MonitorOn(); }},
                                                  {"MoniterOff", [this] { MonitorOff(); }},
                                                  {"Zel Start", [this] { StartDialing(); }},
@@ -76,9 +80,11 @@ void MonitorPanel::BuildMonitorBox() {
 }
 
 void MonitorPanel::BuildLevelBox() {
-    levelBox_ = Place(new QGroupBox(this), "GroupBox15", {0, kLevelBoxTop, 129, 145});
-    speakerBox_ = MakeLevelBox(levelBox_, "ComboBox29", texts::monitor::kSpeakerItem, 14, 9);
-    micBox_ = MakeLevelBox(levelBox_, "ComboBox30", texts::monitor::kMicrophoneItem, 46, 15);
+    levelBox_ = Place(new QGroupBox(this), names::panel::kLevelBox, {0, kLevelBoxTop, 129, 145});
+    speakerBox_ =
+        MakeLevelBox(levelBox_, names::panel::kSpeakerBox, texts::monitor::kSpeakerItem, 14, 9);
+    micBox_ = MakeLevelBox(levelBox_, names::panel::kMicrophoneBox, texts::monitor::kMicrophoneItem,
+                           46, 15);
     // Only the operator's choice counts as a change, not the program's.
     speakerBox_->setToolTip("Speaker level of the master module, as the device reports it; a "
                             "level chosen here is sent with the answer to the next status frame");
@@ -86,25 +92,25 @@ void MonitorPanel::BuildLevelBox() {
                         "level chosen here is sent with the answer to the next status frame");
     connect(speakerBox_, &QComboBox::activated, this, &MonitorPanel::SpeakerChanged);
     connect(micBox_, &QComboBox::activated, this, &MonitorPanel::MicrophoneChanged);
-    total_ = Place(new QLineEdit(levelBox_), "Edit1", {8, 73, 113, 21});
+    total_ = Place(new QLineEdit(levelBox_), names::panel::kTotal, {8, 73, 113, 21});
     total_->setReadOnly(true);
     total_->setFocusPolicy(Qt::ClickFocus);
     total_->setToolTip("Numbers in the number list at start; while monitoring, after \"/\", "
                        "the device's call counter");
-    signal_ = Place(new QLineEdit(levelBox_), "Edit2", {8, 112, 49, 24});
+    signal_ = Place(new QLineEdit(levelBox_), names::panel::kSignal, {8, 112, 49, 24});
     signal_->setReadOnly(true);
     signal_->setFocusPolicy(Qt::ClickFocus);
     signal_->setToolTip("Signal quality the device reports (0-31)");
-    const char* names[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
     for (int i = 0; i < 4; ++i) {
         const int height = 17 + 8 * i;
         bars_[static_cast<std::size_t>(i)] =
-            Place(new Lamp(levelBox_), names[i], {64 + 14 * i, 138 - height, 11, height});
+            Place(new Lamp(levelBox_), names::panel::kSignalBars[i],
+                  {64 + 14 * i, 138 - height, 11, height});
         bars_[static_cast<std::size_t>(i)]->setToolTip(
             "Signal strength: one bar from 1, two from 7, three from 10, four from 13");
     }
     AttachPopupMenu(levelBox_,
-                    BuildPopupMenu(this, "PopupMenu5",
+                    BuildPopupMenu(this, names::panel::kLevelMenu,
                                    {{"M-module Spk Vol Add", [this] { StepSpeaker(+1); }},
                                     {"M-module Spk Vol Sub", [this] { StepSpeaker(-1); }},
                                     {"M-module Mic Vol Add", [this] { StepMicrophone(+1); }},

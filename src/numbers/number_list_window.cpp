@@ -4,6 +4,7 @@
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "numbers/number_list.h"
+#include "numbers/number_names.h"
 #include "numbers/number_texts.h"
 #include "numbers/sheet_import.h"
 #include "qtcore/text_codec.h"
@@ -35,18 +36,20 @@ const std::vector<std::string> kWorkbookFilters = {"Files(*.xlsx)"};
 
 NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
-    setObjectName("NumberList");
+    setObjectName(names::numbers::kWindow);
     setWindowTitle("NumberList");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(379, 481);
     PaintBackground(this, colour::kTeal);
 
-    imports_[0] = MakeButton(this, "Button1", "LoadNumber(txt)", {8, 8, 177, 33});
-    imports_[1] = MakeButton(this, "Button3", "LoadNumber(xlsx)", {194, 8, 177, 33});
-    auto* stop = MakeButton(this, "Button4", "Stop", {8, 48, 113, 33});
-    imports_[2] = MakeButton(this, "Button5", "open", {132, 48, 113, 33});
-    auto* save = MakeButton(this, "Button6", "save", {256, 48, 115, 33});
-    auto* close = MakeButton(this, "Button2", "Close", {256, 88, 115, 29});
+    imports_[0] =
+        MakeButton(this, names::numbers::kLoadTextButton, "LoadNumber(txt)", {8, 8, 177, 33});
+    imports_[1] = MakeButton(this, names::numbers::kLoadWorkbookButton, "LoadNumber(xlsx)",
+                             {194, 8, 177, 33});
+    auto* stop = MakeButton(this, names::numbers::kStopButton, "Stop", {8, 48, 113, 33});
+    imports_[2] = MakeButton(this, names::numbers::kOpenButton, "open", {132, 48, 113, 33});
+    auto* save = MakeButton(this, names::numbers::kSaveButton, "save", {256, 48, 115, 33});
+    auto* close = MakeButton(this, names::numbers::kCloseButton, "Close", {256, 88, 115, 29});
     connect(imports_[0], &QPushButton::clicked, this, &NumberListWindow::LoadText);
     connect(imports_[1], &QPushButton::clicked, this, &NumberListWindow::LoadWorkbook);
     connect(stop, &QPushButton::clicked, this, &NumberListWindow::Stop);
@@ -57,23 +60,23 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     auto* caption = new QLabel("Total", this);
     caption->setGeometry(8, 92, 36, 21);
     total_ = new QLineEdit(this);
-    total_->setObjectName("LabeledEdit1");
+    total_->setObjectName(names::numbers::kTotal);
     total_->setGeometry(48, 92, 97, 21);
     caption->setBuddy(total_);
     label_ = new QLabel("0%", this);
-    label_->setObjectName("Label1");
+    label_->setObjectName(names::numbers::kPercent);
     label_->setGeometry(160, 94, 60, 17);
     QFont bold = label_->font();
     bold.setBold(true);
     label_->setFont(bold);
     progress_ = new QProgressBar(this);
-    progress_->setObjectName("ProgressBar1");
+    progress_->setObjectName(names::numbers::kProgress);
     progress_->setGeometry(8, 124, 363, 16);
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setTextVisible(false);
     memo_ = new QPlainTextEdit(this);
-    memo_->setObjectName("Memo1");
+    memo_->setObjectName(names::numbers::kMemo);
     memo_->setGeometry(8, 146, 363, 327);
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

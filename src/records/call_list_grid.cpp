@@ -6,6 +6,7 @@
 #include "qtcore/text_codec.h"
 #include "records/call_grid_model.h"
 #include "records/record_export.h"
+#include "records/record_names.h"
 #include "records/record_texts.h"
 #include "ui/widgets.h"
 
@@ -42,9 +43,10 @@ QStringList HeadersOf(const char* const (&headers)[7]) {
 }
 
 const GridLook& LookOf(RecordFiles::List list) {
-    static const GridLook out{"DialOutGrid", 100000, HeadersOf(texts::records::kCallOutHeaders), 13,
-                              10};
-    static const GridLook in{"DialInGrid", 60000, HeadersOf(texts::records::kCallInHeaders), 6, 3};
+    static const GridLook out{names::grids::kCallOut, 100000,
+                              HeadersOf(texts::records::kCallOutHeaders), 13, 10};
+    static const GridLook in{names::grids::kCallIn, 60000,
+                             HeadersOf(texts::records::kCallInHeaders), 6, 3};
     return list == RecordFiles::List::CallOut ? out : in;
 }
 

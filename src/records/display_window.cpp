@@ -3,6 +3,7 @@
 #include "common/common_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
+#include "records/record_names.h"
 #include "records/record_texts.h"
 #include "ui/colours.h"
 #include "ui/qt_prompts.h"
@@ -18,25 +19,25 @@ namespace mervadin {
 
 DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
-    setObjectName("CDRDisplay");
+    setObjectName(names::display::kWindow);
     setWindowTitle("CDRDisplay");
     FixSizeOnScreen(*this, ClientSize(895, 476));
     MoveOnScreen(*this, {222, 65});
     PaintBackground(this, colour::kSkyBlue);
     area_ = ScrollingArea(*this, ClientSize(895, 476));
-    AddBox(8, "CallOut--Succeeded", "Memo3", "Button10", file::kCallOutSuccessed,
-           texts::records::kSucceededSaved);
-    AddBox(184, "CallOut--Failed", "Memo4", "Button11", file::kCallOutFailed,
-           texts::records::kFailedSaved);
-    AddBox(360, "PhoneBook", "Memo5", "Button12", file::kCallOutManual,
-           texts::records::kManualSaved);
-    AddBox(536, "CallIn--Answered", "Memo2", "Button16", file::kCallInAnswer,
-           texts::records::kAnsweredSaved);
-    AddBox(712, "CallIn--Missed", "Memo6", "Button17", file::kCallInMissed,
-           texts::records::kMissedSaved);
+    AddBox(8, "CallOut--Succeeded", names::display::kMemos[0], names::display::kSaveButtons[0],
+           file::kCallOutSuccessed, texts::records::kSucceededSaved);
+    AddBox(184, "CallOut--Failed", names::display::kMemos[1], names::display::kSaveButtons[1],
+           file::kCallOutFailed, texts::records::kFailedSaved);
+    AddBox(360, "PhoneBook", names::display::kMemos[2], names::display::kSaveButtons[2],
+           file::kCallOutManual, texts::records::kManualSaved);
+    AddBox(536, "CallIn--Answered", names::display::kMemos[3], names::display::kSaveButtons[3],
+           file::kCallInAnswer, texts::records::kAnsweredSaved);
+    AddBox(712, "CallIn--Missed", names::display::kMemos[4], names::display::kSaveButtons[4],
+           file::kCallInMissed, texts::records::kMissedSaved);
 
     auto* menu = new QMenu(this);
-    menu->setObjectName("PopupMenu1");
+    menu->setObjectName(names::display::kMenu);
     connect(menu->addAction(texts::records::kDisplayClose), &QAction::triggered, this,
             &QDialog::reject);
     setContextMenuPolicy(Qt::CustomContextMenu);

@@ -2,6 +2,7 @@
 
 #include "operation/operation_texts.h"
 #include "records/read_cdr_operation.h"
+#include "records/record_names.h"
 #include "ui/colours.h"
 #include "ui/memo_box.h"
 #include "ui/widgets.h"
@@ -16,15 +17,15 @@ namespace mervadin {
 ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QWidget* parent)
     : OperationWindow(link, prompts, {kReadWindowStop, false, false, "the read window"}, parent),
       folder_(std::move(folder)) {
-    setObjectName("ReadData");
+    setObjectName(names::read::kWindow);
     setWindowTitle("read");
     setFixedSize(ClientSize(576, 341));
     MoveOnScreen(*this, {364, 85});
 
     QPushButton* buttons[] = {
-        MakeCommand("Button4", "ReadCDR", {16, 16, 145, 41}),
-        MakeButton(this, "Button1", "Stop", {208, 16, 145, 41}),
-        MakeButton(this, "Button2", "Exit", {408, 16, 145, 41}),
+        MakeCommand(names::read::kReadButton, "ReadCDR", {16, 16, 145, 41}),
+        MakeButton(this, names::read::kStopButton, "Stop", {208, 16, 145, 41}),
+        MakeButton(this, names::read::kExitButton, "Exit", {408, 16, 145, 41}),
     };
     for (auto* button : buttons) {
         QFont bold = button->font();

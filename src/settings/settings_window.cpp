@@ -6,6 +6,7 @@
 #include "files/folder_lock.h"
 #include "qtcore/text_codec.h"
 #include "settings/settings_file.h"
+#include "settings/settings_names.h"
 #include "settings/settings_texts.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
@@ -81,7 +82,7 @@ private:
 
 SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompts, QWidget* parent)
     : QDialog(parent), configFile_(std::move(configFile)), prompts_(prompts) {
-    setObjectName("Setting");
+    setObjectName(names::settings::kWindow);
     setWindowTitle("Setting");
     BuildControls();
     // The usual size, or larger where the fonts need it so that every
@@ -114,10 +115,11 @@ void SettingsWindow::ScrollSettings() {
 void SettingsWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
-    const std::pair<const char*, const char*> captions[] = {{"Button2", "Default"},
-                                                            {"Button1", "Save"},
-                                                            {"Button4", "Save&&Exit"},
-                                                            {"Button3", "Exit"}};
+    const std::pair<const char*, const char*> captions[] = {
+        {names::settings::kDefaultButton, "Default"},
+        {names::settings::kSaveButton, "Save"},
+        {names::settings::kSaveExitButton, "Save&&Exit"},
+        {names::settings::kExitButton, "Exit"}};
     std::vector<QPushButton*> made;
     for (const auto& [name, caption] : captions) {
         auto* button = MakeButton(this, name, caption);
@@ -200,7 +202,7 @@ QWidget* SettingsWindow::BuildSmsBox() {
     auto* box = new QGroupBox("SMS", this);
     auto* layout = new QVBoxLayout(box);
     sms_ = new QPlainTextEdit(box);
-    sms_->setObjectName("Memo7");
+    sms_->setObjectName(names::settings::kSmsBox);
     sms_->setTabChangesFocus(true); // a tab is no character of an SMS
     connect(sms_, &QPlainTextEdit::textChanged, this, &SettingsWindow::LimitSmsTyping);
     layout->addWidget(sms_);

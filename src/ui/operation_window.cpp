@@ -3,6 +3,7 @@
 #include "link/tick_clock.h"
 #include "ui/memo_box.h"
 #include "ui/qt_prompts.h"
+#include "ui/ui_names.h"
 #include "ui/widgets.h"
 
 #include <QLabel>
@@ -17,19 +18,19 @@ OperationWindow::OperationWindow(DeviceLink& link, Prompts& prompts, WindowStop 
     : QDialog(parent), link_(link), prompts_(prompts), stop_(std::move(stop)),
       runner_(link, *this) {
     label_ = new QLabel("0%", this);
-    label_->setObjectName("Label1");
+    label_->setObjectName(names::operation::kPercent);
     progress_ = new QProgressBar(this);
-    progress_->setObjectName("ProgressBar1");
+    progress_->setObjectName(names::operation::kProgress);
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setTextVisible(false);
     memo_ = new MemoBox(this);
-    memo_->setObjectName("DisplayMessage");
+    memo_->setObjectName(names::operation::kMemo);
 
     // The window's clocks run only while there is work for them: from the
     // start of an operation, or of Stop's or Exit's frames, to its end.
     clock_ = new TickClock(this);
-    clock_->setObjectName("Timer1");
+    clock_->setObjectName(names::operation::kClock);
     connect(clock_, &TickClock::Ticked, this, [this] {
         runner_.OnTick();
         KeepClocksWithWork();

@@ -1,0 +1,90 @@
+#include "app/app_names.h"
+#include "app/download_window.h"
+#include "settings/settings_file.h"
+#include "sim/sim_device.h"
+#include "support/recording_prompts.h"
+#include "support/temp_folder.h"
+#include "transports/link_setup.h"
+#include "voice/voice_buffer.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+TEST(DownloadWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
+    test::TempFolder temp;
+    test::RecordingPrompts prompts;
+    const WorkFolder folder(temp.path());
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    RestoreDefaultSettings(folder.File("Config.txt"));
+    qputenv("MERVADIN_TICK_MS", "1");
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    qunsetenv("MERVADIN_TICK_MS");
+    setup.Simulator()->Timing().statusIntervalMs = 0;
+    setup.Link().Open();
+
+    VoiceBuffer voice;
+    DownloadWindow window(setup.Link(), folder, prompts, voice);
+    window.show();
+    EXPECT_EQ(window.MemoLines().at(1), "Connect ZEL");
+    EXPECT_EQ(window.MemoLines().at(0).rfind("Current Data: 20", 0), 0u);
+    auto* write = window.findChild<QPushButton*>(names::download::kWriteSettingButton);
+    QTest::mouseClick(write, Qt::LeftButton);
+    EXPECT_FALSE(write->isEnabled()); // refused while the write runs
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.shown.empty(); }, 5000));
+    EXPECT_EQ(prompts.shown[0], (Notice{"OK", "  Write Setting OK!"}));
+    EXPECT_TRUE(write->isEnabled());
+    EXPECT_TRUE(setup.Simulator()->Settings().has_value());
+
+    QTest::mouseClick(window.findChild<QPushButton*>(names::download::kStopButton), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window.MemoLines().back() == "================Stop==================\r"; },
+        5000));
+    QTest::mouseClick(window.findChild<QPushButton*>(names::download::kExitButton), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+}
+
+TEST(DownloadWindow, WritesTheNumberListToTheSimulatedDevice) {
+    test::TempFolder temp;
+    test::RecordingPrompts prompts;
+    const WorkFolder folder(temp.path());
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    Lines lines;
+    for (int i = 0; i < 20; ++i)
+        lines.push_back("3\tN" + std::to_string(i) + "\t555" + std::to_string(i));
+    lines.push_back("3,Long name over sixteen,123");
+    WriteLines(folder.File("LoadNumber.txt"), lines);
+    qputenv("MERVADIN_TICK_MS", "1");
+    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    qunsetenv("MERVADIN_TICK_MS");
+    setup.Simulator()->Timing().statusIntervalMs = 0;
+    setup.Link().Open();
+
+    VoiceBuffer voice;
+    DownloadWindow window(setup.Link(), folder, prompts, voice);
+    window.show();
+    auto* write = window.findChild<QPushButton*>(names::download::kWriteNumberButton);
+    QTest::mouseClick(write, Qt::LeftButton);
+    EXPECT_FALSE(write->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return write->isEnabled(); }, 20000));
+    EXPECT_EQ(window.MemoLines().back(), " ======================================\r\n");
+    EXPECT_EQ(window.Runner().LastOutcome(), OperationStatus::Succeeded);
+    EXPECT_EQ(setup.Simulator()->NumberBlocks().size(), 2u);
+    EXPECT_EQ(setup.Simulator()->Dialer().Numbers().size(), 21u);
+    EXPECT_EQ(window.ErrorLines(),
+              (std::vector<std::string>{
+                  "Warnings: names cut 1",
+                  "Warning: 1 line with a NAME longer than 16 bytes, cut (line 21)"}));
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST(DownloadWindow, FormatsTheCurrentDataLine) {
+    EXPECT_EQ(CurrentDataLine({2026, 12, 6, 9, 5, 7}), "Current Data: 2026/12/6   9/05/07");
+}
+
+} // namespace
+} // namespace mervadin

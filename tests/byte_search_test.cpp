@@ -3,7 +3,6 @@
 #include "support/buffers.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

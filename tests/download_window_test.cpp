@@ -3,6 +3,7 @@
 #include "settings/settings_file.h"
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 #include "transports/link_setup.h"
 #include "voice/voice_buffer.h"
@@ -15,19 +16,24 @@
 namespace mervadin {
 namespace {
 
-TEST(DownloadWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
+// The download window on the simulated device, its clock quick.
+class DownloadWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(folder.Prepare(), std::nullopt);
+        setup.Simulator()->Timing().statusIntervalMs = 0;
+        setup.Link().Open();
+    }
     test::TempFolder temp;
     test::RecordingPrompts prompts;
-    const WorkFolder folder(temp.path());
-    ASSERT_EQ(folder.Prepare(), std::nullopt);
-    RestoreDefaultSettings(folder.File("Config.txt"));
-    qputenv("MERVADIN_TICK_MS", "1");
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
-    qunsetenv("MERVADIN_TICK_MS");
-    setup.Simulator()->Timing().statusIntervalMs = 0;
-    setup.Link().Open();
-
+    const WorkFolder folder{temp.path()};
+    test::ScopedEnvironment quickClock{"MERVADIN_TICK_MS", "1"};
+    LinkSetup setup{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
     VoiceBuffer voice;
+};
+
+TEST_F(DownloadWindowTest, WritesTheSettingsToTheSimulatedDeviceAndStops) {
+    RestoreDefaultSettings(folder.File("Config.txt"));
     DownloadWindow window(setup.Link(), folder, prompts, voice);
     window.show();
     EXPECT_EQ(window.MemoLines().at(1), "Connect ZEL");
@@ -48,23 +54,12 @@ TEST(DownloadWindow, WritesTheSettingsToTheSimulatedDeviceAndStops) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
 }
 
-TEST(DownloadWindow, WritesTheNumberListToTheSimulatedDevice) {
-    test::TempFolder temp;
-    test::RecordingPrompts prompts;
-    const WorkFolder folder(temp.path());
-    ASSERT_EQ(folder.Prepare(), std::nullopt);
+TEST_F(DownloadWindowTest, WritesTheNumberListToTheSimulatedDevice) {
     Lines lines;
     for (int i = 0; i < 20; ++i)
         lines.push_back("3\tN" + std::to_string(i) + "\t555" + std::to_string(i));
     lines.push_back("3,Long name over sixteen,123");
     WriteLines(folder.File("LoadNumber.txt"), lines);
-    qputenv("MERVADIN_TICK_MS", "1");
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
-    qunsetenv("MERVADIN_TICK_MS");
-    setup.Simulator()->Timing().statusIntervalMs = 0;
-    setup.Link().Open();
-
-    VoiceBuffer voice;
     DownloadWindow window(setup.Link(), folder, prompts, voice);
     window.show();
     auto* write = window.findChild<QPushButton*>(names::download::kWriteNumberButton);

@@ -66,15 +66,43 @@ QStringList CutOff(QWidget& window) {
     return cut;
 }
 
-class WindowFitTest : public ::testing::TestWithParam<double> {
+// Every window of the tool, made on a working folder and the simulated device.
+class EveryWindow {
+protected:
+    void Prepare() {
+        ASSERT_EQ(folder.Prepare(), std::nullopt);
+        setup.Link().Open();
+    }
+    // The tool windows but the main window, the settings editor and the
+    // display window.
+    std::vector<std::unique_ptr<QWidget>> OtherWindows() {
+        std::vector<std::unique_ptr<QWidget>> windows;
+        windows.push_back(std::make_unique<DownloadWindow>(setup.Link(), folder, prompts, voice));
+        windows.push_back(std::make_unique<ReadWindow>(setup.Link(), folder, prompts));
+        windows.push_back(std::make_unique<NumberListWindow>(folder, prompts));
+        windows.push_back(std::make_unique<PasswordWindow>(folder.File("password.txt"), prompts));
+        windows.push_back(
+            std::make_unique<ChangePasswordWindow>(folder.File("password.txt"), prompts));
+        windows.push_back(std::make_unique<StatisticsWindow>(folder));
+        windows.push_back(std::make_unique<SimulatorWindow>(*setup.Simulator()));
+        return windows;
+    }
+
+    test::TempFolder temp;
+    WorkFolder folder{temp / "wd"};
+    test::RecordingPrompts prompts;
+    LinkSetup setup{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
+    VoiceBuffer voice;
+};
+
+class WindowFitTest : public ::testing::TestWithParam<double>, public EveryWindow {
 protected:
     void SetUp() override {
-        ASSERT_EQ(folder.Prepare(), std::nullopt);
+        Prepare();
         original = QApplication::font();
         QFont larger = original;
         larger.setPointSizeF(original.pointSizeF() * GetParam());
         QApplication::setFont(larger);
-        setup.Link().Open();
     }
     void TearDown() override { QApplication::setFont(original); }
 
@@ -87,24 +115,11 @@ protected:
     }
 
     QFont original;
-    test::TempFolder temp;
-    WorkFolder folder{temp / "wd"};
-    test::RecordingPrompts prompts;
-    LinkSetup setup{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
-    VoiceBuffer voice;
 };
 
-class SmallScreen : public ::testing::Test {
+class SmallScreen : public ::testing::Test, public EveryWindow {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(folder.Prepare(), std::nullopt);
-        setup.Link().Open();
-    }
-    test::TempFolder temp;
-    WorkFolder folder{temp / "wd"};
-    test::RecordingPrompts prompts;
-    LinkSetup setup{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
-    VoiceBuffer voice;
+    void SetUp() override { Prepare(); }
 };
 
 TEST_P(WindowFitTest, EveryWindowShowsItsTextsWhole) {
@@ -113,16 +128,9 @@ TEST_P(WindowFitTest, EveryWindowShowsItsTextsWhole) {
         window.AttachLink(setup.Link(), setup.Simulator());
         ExpectWhole(window);
     }
-    std::vector<std::unique_ptr<QWidget>> windows;
+    std::vector<std::unique_ptr<QWidget>> windows = OtherWindows();
     windows.push_back(std::make_unique<SettingsWindow>(folder.File("Config.txt"), prompts));
-    windows.push_back(std::make_unique<DownloadWindow>(setup.Link(), folder, prompts, voice));
-    windows.push_back(std::make_unique<ReadWindow>(setup.Link(), folder, prompts));
     windows.push_back(std::make_unique<DisplayWindow>(folder, prompts));
-    windows.push_back(std::make_unique<NumberListWindow>(folder, prompts));
-    windows.push_back(std::make_unique<PasswordWindow>(folder.File("password.txt"), prompts));
-    windows.push_back(std::make_unique<ChangePasswordWindow>(folder.File("password.txt"), prompts));
-    windows.push_back(std::make_unique<StatisticsWindow>(folder));
-    windows.push_back(std::make_unique<SimulatorWindow>(*setup.Simulator()));
     for (auto& window : windows)
         ExpectWhole(*window);
 }
@@ -166,15 +174,7 @@ TEST_F(SmallScreen, EveryWindowFitsAndKeepsItsContentInReach) {
     DisplayWindow display(folder, prompts);
     fits(display);
     reachable(display, "ClientScroll");
-    std::vector<std::unique_ptr<QWidget>> windows;
-    windows.push_back(std::make_unique<DownloadWindow>(setup.Link(), folder, prompts, voice));
-    windows.push_back(std::make_unique<ReadWindow>(setup.Link(), folder, prompts));
-    windows.push_back(std::make_unique<NumberListWindow>(folder, prompts));
-    windows.push_back(std::make_unique<PasswordWindow>(folder.File("password.txt"), prompts));
-    windows.push_back(std::make_unique<ChangePasswordWindow>(folder.File("password.txt"), prompts));
-    windows.push_back(std::make_unique<StatisticsWindow>(folder));
-    windows.push_back(std::make_unique<SimulatorWindow>(*setup.Simulator()));
-    for (auto& window : windows)
+    for (auto& window : OtherWindows())
         fits(*window);
 }
 

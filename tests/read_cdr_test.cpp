@@ -1,7 +1,7 @@
 #include "operation/operation_runner.h"
 #include "operation/operation_texts.h"
 #include "records/read_cdr_operation.h"
-#include "support/direct_transport.h"
+#include "support/simulated_exchange.h"
 #include "support/temp_folder.h"
 
 #include <filesystem>
@@ -12,34 +12,17 @@ namespace {
 
 constexpr std::string_view kEnd = ">end";
 
-class ReadCdrTest : public ::testing::Test {
+class ReadCdrTest : public ::testing::Test, public test::SimulatedExchange {
 protected:
-    void SetUp() override {
-        ASSERT_EQ(folder.Prepare(), std::nullopt);
-        device.Timing().statusIntervalMs = 0;
-        link.Open();
-    }
+    void SetUp() override { ASSERT_EQ(folder.Prepare(), std::nullopt); }
 
-    // Each tick is also 10 ms of device time.
     OperationStatus Run(unsigned maxTicks = 100000) {
-        runner.Run(std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder)));
-        for (unsigned tick = 0; tick < maxTicks && runner.Busy(); ++tick) {
-            transport.Pass(10);
-            runner.OnTick();
-        }
-        return runner.LastOutcome().value_or(OperationStatus::Running);
-    }
-    long Count(const std::string& line) const {
-        return std::count(view.memo.begin(), view.memo.end(), line);
+        return RunTicks(std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder)),
+                        maxTicks);
     }
 
     test::TempFolder temp;
     WorkFolder folder{temp.path()};
-    sim::SimDevice device;
-    test::DirectTransport transport{&device};
-    DeviceLink link{transport};
-    test::RecordingView view;
-    OperationRunner runner{link, view};
 };
 
 TEST_F(ReadCdrTest, AnEmptyDeviceStillGivesSevenBlocksThenStops) {

@@ -2,7 +2,7 @@
 #include "numbers/write_number_operation.h"
 #include "operation/operation_runner.h"
 #include "operation/operation_texts.h"
-#include "support/direct_transport.h"
+#include "support/simulated_exchange.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -98,36 +98,17 @@ TEST(NumberPacking, BlocksWarningsAndRefusals) {
     }
 }
 
-class WriteNumberTest : public ::testing::Test {
+class WriteNumberTest : public ::testing::Test, public test::SimulatedExchange {
 protected:
-    void SetUp() override {
-        device.Timing().statusIntervalMs = 0;
-        device.Timing().eraseSteps = 3;
-        link.Open();
-    }
-    // Runs the write: a tick of the 1-ms clock each millisecond of device
-    // time, one of the 10-ms clock every tenth.
+    void SetUp() override { device.Timing().eraseSteps = 3; }
+    // Runs the write on both clocks: a tick of the 1-ms clock each
+    // millisecond of device time, one of the 10-ms clock every tenth.
     OperationStatus Run(unsigned maxMs = 2000000) {
-        runner.Run(std::make_unique<WriteNumberOperation>(link, view, list));
-        for (unsigned ms = 1; ms <= maxMs && runner.Busy(); ++ms) {
-            transport.Pass(1);
-            runner.OnFastTick();
-            if (ms % 10 == 0)
-                runner.OnTick();
-        }
-        return runner.LastOutcome().value_or(OperationStatus::Running);
-    }
-    long Count(const std::string& line) const {
-        return std::count(view.memo.begin(), view.memo.end(), line);
+        return RunTicks(std::make_unique<WriteNumberOperation>(link, view, list), maxMs / 10, true);
     }
 
     test::TempFolder temp;
     std::filesystem::path list = temp / "LoadNumber.txt";
-    sim::SimDevice device;
-    test::DirectTransport transport{&device};
-    DeviceLink link{transport};
-    test::RecordingView view;
-    OperationRunner runner{link, view};
 };
 
 TEST_F(WriteNumberTest, WritesEveryBlockThenStops) {
@@ -171,15 +152,8 @@ TEST_F(WriteNumberTest, AnUnplugMidwayIsToldAndTheBarReset) {
     WriteLines(list, lines);
     device.Faults().unplugAfterBlocks = 2;
     int highest = 0;
-    runner.Run(std::make_unique<WriteNumberOperation>(link, view, list));
-    for (unsigned ms = 1; ms <= 100000 && runner.Busy(); ++ms) {
-        transport.Pass(1);
-        runner.OnFastTick();
-        if (ms % 10 == 0)
-            runner.OnTick();
-        highest = std::max(highest, view.progress);
-    }
-    EXPECT_EQ(runner.LastOutcome(), OperationStatus::Failed);
+    view.onProgress = [&highest](int percent) { highest = std::max(highest, percent); };
+    EXPECT_EQ(Run(100000), OperationStatus::Failed);
     EXPECT_GT(highest, 0);
     EXPECT_EQ(view.memo.back(), texts::operation::kDeviceLost);
     EXPECT_EQ(view.progress, 0);

@@ -3,7 +3,7 @@
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
 #include "settings/write_settings_operation.h"
-#include "support/direct_transport.h"
+#include "support/simulated_exchange.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -11,32 +11,19 @@
 namespace mervadin {
 namespace {
 
-class WriteSettingsTest : public ::testing::Test {
+class WriteSettingsTest : public ::testing::Test, public test::SimulatedExchange {
 protected:
-    void SetUp() override {
-        device.Timing().statusIntervalMs = 0;
-        RestoreDefaultSettings(config);
-        link.Open();
-    }
+    void SetUp() override { RestoreDefaultSettings(config); }
 
-    // Runs the operation: each tick is also 10 ms of device time.
     OperationStatus RunFor(unsigned maxTicks) {
-        runner.Run(std::make_unique<WriteSettingsOperation>(
-            link, view, config, Utf8Encoding(), [] { return LocalTime{2026, 12, 6, 20, 5, 9}; }));
-        for (unsigned tick = 0; tick < maxTicks && runner.Busy(); ++tick) {
-            transport.Pass(10);
-            runner.OnTick();
-        }
-        return runner.LastOutcome().value_or(OperationStatus::Running);
+        return RunTicks(std::make_unique<WriteSettingsOperation>(
+                            link, view, config, Utf8Encoding(),
+                            [] { return LocalTime{2026, 12, 6, 20, 5, 9}; }),
+                        maxTicks);
     }
 
     test::TempFolder temp;
     std::filesystem::path config = temp / "Config.txt";
-    sim::SimDevice device;
-    test::DirectTransport transport{&device};
-    DeviceLink link{transport};
-    test::RecordingView view;
-    OperationRunner runner{link, view};
 };
 
 // A number field holding letters would go out as 0 and be called written:

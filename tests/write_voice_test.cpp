@@ -1,6 +1,6 @@
 #include "frames/frame_templates.h"
 #include "operation/operation_runner.h"
-#include "support/direct_transport.h"
+#include "support/simulated_exchange.h"
 #include "support/temp_folder.h"
 #include "voice/voice_buffer.h"
 #include "voice/write_voice_operation.h"
@@ -44,32 +44,15 @@ TEST(VoiceBuffer, LoadsKeepAnEarlierLongerTailAndRefuseWhatTheyCannotHold) {
     EXPECT_EQ(voice.Size(), 1025u);
 }
 
-class WriteVoiceTest : public ::testing::Test {
+class WriteVoiceTest : public ::testing::Test, public test::SimulatedExchange {
 protected:
-    void SetUp() override {
-        device.Timing().statusIntervalMs = 0;
-        device.Timing().eraseSteps = 2;
-        link.Open();
-    }
+    void SetUp() override { device.Timing().eraseSteps = 2; }
     OperationStatus Run(unsigned maxTicks = 200000) {
-        runner.Run(std::make_unique<WriteVoiceOperation>(link, view, voice));
-        for (unsigned tick = 0; tick < maxTicks && runner.Busy(); ++tick) {
-            transport.Pass(10);
-            runner.OnTick();
-        }
-        return runner.LastOutcome().value_or(OperationStatus::Running);
-    }
-    long Count(const std::string& line) const {
-        return std::count(view.memo.begin(), view.memo.end(), line);
+        return RunTicks(std::make_unique<WriteVoiceOperation>(link, view, voice), maxTicks);
     }
 
     test::TempFolder temp;
     VoiceBuffer voice;
-    sim::SimDevice device;
-    test::DirectTransport transport{&device};
-    DeviceLink link{transport};
-    test::RecordingView view;
-    OperationRunner runner{link, view};
 };
 
 TEST_F(WriteVoiceTest, SendsEveryBlockAndTheDeviceKeepsIt) {

@@ -9,6 +9,7 @@
 #include "sim/sim_device.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -95,6 +96,8 @@ public:
     void SetProgress(int percent, const std::string& label) override {
         progress = percent;
         progressLabel = label;
+        if (onProgress)
+            onProgress(percent);
     }
     void Inform(const std::string& caption, const std::string& text) override {
         boxes.push_back({caption, text});
@@ -104,6 +107,7 @@ public:
     std::vector<std::pair<std::string, std::string>> boxes;
     int progress = 0;
     std::string progressLabel;
+    std::function<void(int)> onProgress;
 };
 
 } // namespace mervadin::test

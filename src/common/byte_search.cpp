@@ -26,15 +26,6 @@ std::optional<std::size_t> SearchStarts(Bytes buffer, std::string_view pattern,
 
 } // namespace
 
-std::string_view ValueAt(std::string_view text, std::size_t start, const ValueRule& rule) {
-    if (start >= text.size())
-        return {};
-    const std::string_view rest = text.substr(start, rule.maxLength);
-    const std::size_t first = rule.firstAlwaysTaken ? 1 : 0;
-    const std::size_t stop = rest.find_first_of(rule.stops, first);
-    return rest.substr(0, stop);
-}
-
 std::string_view ValueAfter(Bytes buffer, std::string_view tag, const ValueRule& rule) {
     const auto end = Search(buffer, tag);
     if (!end)

@@ -5,6 +5,7 @@
 // device's own tool used 0 for "none", which a one-character match at byte
 // 0 would also give; every pattern searched for is longer, so the two agree.)
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -32,7 +33,7 @@ std::optional<std::size_t> ShortSearch(Bytes buffer, std::string_view pattern);
 // its first character is taken whatever it is (so "Name:;" reads ";", as the
 // device's own tool reads it); a stored line's field to ";" or "]" (126 at most).
 struct ValueRule {
-    std::string_view stops;
+    std::string_view stops; // one or two characters
     std::size_t maxLength;
     bool firstAlwaysTaken = false;
 };
@@ -40,8 +41,21 @@ inline constexpr ValueRule kStatusFieldRule{";", 32};
 inline constexpr ValueRule kLiveRecordFieldRule{";]", 16, true};
 inline constexpr ValueRule kLineFieldRule{";]", 126};
 
-// The value that starts at `start` of `text`, read by `rule`.
-std::string_view ValueAt(std::string_view text, std::size_t start, const ValueRule& rule);
+// The value that starts at `start` of `text`, read by `rule`. Inline: it
+// runs for every field of every line of a read.
+inline std::string_view ValueAt(std::string_view text, std::size_t start, const ValueRule& rule) {
+    if (start >= text.size())
+        return {};
+    const std::string_view rest = text.substr(start, rule.maxLength);
+    // One or two stop characters, compared directly.
+    const char one = rule.stops[0];
+    const char other = rule.stops.size() > 1 ? rule.stops[1] : one;
+    std::size_t stop = rule.firstAlwaysTaken ? 1 : 0;
+    while (stop < rest.size() && rest[stop] != one && rest[stop] != other)
+        ++stop;
+    return rest.substr(0, std::min(stop, rest.size()));
+}
+
 // The value right after the first `tag` in `buffer`; empty when the tag is absent.
 std::string_view ValueAfter(Bytes buffer, std::string_view tag, const ValueRule& rule);
 

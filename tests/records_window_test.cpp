@@ -54,6 +54,11 @@ TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
     window.show();
     auto* grid = window.findChild<QTableView*>(names::grids::kCallOut);
     auto* model = grid->model();
+    // Loaded, the grid shows its last lines: scrolled to put row
+    // (lines - 10), counted from 1, at the top, as far as its rows allow.
+    EXPECT_LE(grid->rowAt(0), 120005 - 11);
+    EXPECT_GE(grid->rowAt(0), 120005 - 11 - grid->viewport()->height() / 18);
+    EXPECT_TRUE(grid->viewport()->rect().contains(grid->visualRect(model->index(120004, 0))));
     EXPECT_EQ(model->rowCount(), 120005);
     EXPECT_EQ(model->index(120004, 1).data().toString(), "121004");
     EXPECT_EQ(model->index(0, 2).data().toString(), "CallOutSuccessed");
@@ -79,6 +84,23 @@ TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
     const Lines stored = ReadLines(folder.File("CallOutList.txt"));
     EXPECT_TRUE(stored[2].ends_with("Remark[call back, later)];"));
     EXPECT_EQ(model->index(2, 6).data().toString(), "call back, later)");
+
+    // Rows past the grid's usual 100000 take remarks on their own line.
+    EXPECT_TRUE(model->setData(model->index(110000, 6), "far", Qt::EditRole));
+    const Lines farStored = ReadLines(folder.File("CallOutList.txt"));
+    EXPECT_TRUE(farStored[110000].ends_with("Remark[far];")) << farStored[110000];
+    EXPECT_EQ(farStored[110001], out[110001]);
+    EXPECT_EQ(model->index(110000, 1).data().toString(), "111000");
+    EXPECT_EQ(model->index(110001, 1).data().toString(), "111001");
+
+    // Another writer's list: the rows follow once a row is read from it.
+    WriteLines(folder.File("CallOutList.txt"),
+               {test::CallLine({.number = "5"}), test::CallLine({.number = "6"})});
+    model->index(50000, 1).data();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(model->rowCount(), 100000);
+    EXPECT_EQ(model->index(1, 1).data().toString(), "6");
+    EXPECT_EQ(model->index(2, 1).data().toString(), "");
 
     // A reload with fewer lines leaves no stale rows; a remark beyond writes nothing.
     WriteLines(folder.File("CallOutList.txt"), {test::CallLine({.group = "7", .number = "1007"})});

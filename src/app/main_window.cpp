@@ -306,7 +306,7 @@ void MainWindow::LoadNumberCount() {
 void MainWindow::StoreCallRecord(const LiveRecord& record) {
     try {
         if (const auto stored = records_.StoreLiveRecord(record.line, record.type))
-            Grid(stored->list)->ShowStoredLine(stored->index, record.line);
+            Grid(stored->list)->ShowStoredLine();
     } catch (const FileError& e) {
         ShowFileError(e);
     }

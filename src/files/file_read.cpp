@@ -11,9 +11,6 @@ namespace mervadin {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// The size of a regular file that may be read; FileError otherwise.
 std::uintmax_t ReadableSize(const fs::path& path, std::uintmax_t limit) {
     std::error_code error;
     const auto status = fs::status(path, error);
@@ -31,6 +28,8 @@ std::uintmax_t ReadableSize(const fs::path& path, std::uintmax_t limit) {
                                   std::to_string(limit) + ")");
     return size;
 }
+
+namespace {
 
 // The first `size` bytes of a regular file (fewer if it is shorter now).
 std::string ReadPrefix(const fs::path& path, std::uintmax_t size) {

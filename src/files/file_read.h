@@ -14,6 +14,11 @@ namespace mervadin {
 // Data files larger than this are refused rather than read.
 inline constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;
 
+// The size of a regular file that may be read; FileError when it is
+// missing, not a regular file or larger than `limit`.
+std::uintmax_t ReadableSize(const std::filesystem::path& path,
+                            std::uintmax_t limit = kMaxFileBytes);
+
 // A whole regular file's bytes, at most `limit` of them. Throws FileError
 // when it is missing, not a regular file (a folder, a FIFO, a device),
 // larger than the limit or unreadable.

@@ -8,38 +8,54 @@ namespace mervadin {
 CallGridModel::CallGridModel(QStringList headers, int minimumRows, QObject* parent)
     : QAbstractTableModel(parent), headers_(std::move(headers)), minimumRows_(minimumRows) {}
 
-void CallGridModel::SetLines(Lines lines) {
+void CallGridModel::Show(const std::filesystem::path& file) {
+    LineIndex lines;
+    lines.Index(file);
     beginResetModel();
+    file_ = file;
     lines_ = std::move(lines);
+    shownLines_ = lines_.Count();
     endResetModel();
 }
 
-void CallGridModel::SetLine(std::size_t index, std::string line) {
-    if (index < lines_.size()) {
-        lines_[index] = std::move(line);
-        const int row = static_cast<int>(index);
-        emit dataChanged(this->index(row, 1), this->index(row, kColumns - 1));
-        return;
-    }
+void CallGridModel::ShowNone() {
+    beginResetModel();
+    lines_.Clear();
+    shownLines_ = 0;
+    endResetModel();
+}
+
+void CallGridModel::Refresh() {
+    lines_.Index(file_);
+    const std::size_t linesBefore = shownLines_;
     const int before = rowCount();
-    lines_.resize(index + 1);
-    lines_[index] = std::move(line);
-    if (rowCount() > before) {
-        beginInsertRows({}, before, rowCount() - 1);
+    const auto after =
+        static_cast<int>(std::max(static_cast<std::size_t>(minimumRows_), lines_.Count()));
+    // Rows come and go at the end; every row shown is read again.
+    if (after > before) {
+        beginInsertRows({}, before, after - 1);
+        shownLines_ = lines_.Count();
         endInsertRows();
+    } else if (after < before) {
+        beginRemoveRows({}, after, before - 1);
+        shownLines_ = lines_.Count();
+        endRemoveRows();
     }
-    emit dataChanged(this->index(0, 1), this->index(static_cast<int>(index), kColumns - 1));
+    shownLines_ = lines_.Count();
+    const auto rows = static_cast<int>(std::max(linesBefore, shownLines_));
+    if (rows > 0)
+        emit dataChanged(index(0, 1), index(std::min(rows, rowCount()) - 1, kColumns - 1));
 }
 
 int CallGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : std::max(minimumRows_, static_cast<int>(lines_.size()));
+    return parent.isValid() ? 0 : std::max(minimumRows_, static_cast<int>(shownLines_));
 }
 
 int CallGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumns;
 }
 
-QString CallGridModel::Cell(const std::string& line, int column) const {
+QString CallGridModel::Cell(std::string_view line, int column) const {
     static const char* keys[] = {"", "Number[", "Type[", "Group[", "Date[", "Duration[", "Remark["};
     const std::string value = FieldValue(line, keys[column]);
     return FromFileText(column == 2 ? std::string(TypeName(value)) : value);
@@ -51,7 +67,18 @@ QVariant CallGridModel::data(const QModelIndex& index, int role) const {
     if (index.column() == 0)
         return QString::number(index.row() + 1);
     const auto row = static_cast<std::size_t>(index.row());
-    return row < lines_.size() ? Cell(lines_[row], index.column()) : QString();
+    if (row >= shownLines_)
+        return QString();
+    QString cell;
+    try {
+        cell = Cell(lines_.Line(row), index.column());
+    } catch (const FileError&) {
+        // A file gone unreadable shows blank rows, not a stop.
+    }
+    if (lines_.TakeChanged()) // replaced by another writer: its rows follow
+        QMetaObject::invokeMethod(const_cast<CallGridModel*>(this), &CallGridModel::RefreshQuietly,
+                                  Qt::QueuedConnection);
+    return cell;
 }
 
 QVariant CallGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -67,6 +94,14 @@ Qt::ItemFlags CallGridModel::flags(const QModelIndex& index) const {
     return flags;
 }
 
+void CallGridModel::RefreshQuietly() {
+    try {
+        Refresh();
+    } catch (const FileError&) {
+        // Unreadable now: its rows show blank until it can be read.
+    }
+}
+
 bool CallGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || index.column() != kRemarkColumn || !onRemark)
         return false;
@@ -75,10 +110,9 @@ bool CallGridModel::setData(const QModelIndex& index, const QVariant& value, int
     if (value.toString() == data(index, Qt::DisplayRole).toString())
         return false;
     const auto row = static_cast<std::size_t>(index.row());
-    const auto line = onRemark(row, ToFileText(value.toString()));
-    if (!line)
+    if (!onRemark(row, ToFileText(value.toString())))
         return false;
-    SetLine(row, *line);
+    RefreshQuietly();
     return true;
 }
 

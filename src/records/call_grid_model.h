@@ -1,10 +1,12 @@
 #pragma once
 // The rows of a call record grid: one row per line of its list file, served
 // on demand, with the row number, number, type name, group, date, duration
-// and remark. The grid shows exactly its file: never a stale row, and every
-// line however long the list. Only the remark column can be edited; an
-// edit is written into the file at once.
+// and remark. The grid shows exactly its file: every line however long the
+// list, read from the file as its rows come into view (a list of a million
+// lines costs eight bytes a line, not its text). Only the remark column can
+// be edited; an edit is written into the file at once.
 
+#include "files/line_index.h"
 #include "records/record_files.h"
 
 #include <QAbstractTableModel>
@@ -22,11 +24,14 @@ public:
 
     CallGridModel(QStringList headers, int minimumRows, QObject* parent = nullptr);
 
-    // Shows these lines (the list file's content).
-    void SetLines(Lines lines);
-    const Lines& LinesShown() const { return lines_; }
-    // Replaces or appends one line and refreshes its row.
-    void SetLine(std::size_t index, std::string line);
+    // Shows the lines of `file`; throws FileError.
+    void Show(const std::filesystem::path& file);
+    // Shows no lines (the list was emptied).
+    void ShowNone();
+    // Reads the file again after it changed (a line replaced or added).
+    void Refresh();
+    std::size_t LineCount() const { return shownLines_; }
+    std::string Line(std::size_t index) const { return std::string(lines_.Line(index)); }
 
     // Called to write a remark typed into row `row`; returns the line as it
     // now stands in the file, or nothing when nothing was written.
@@ -40,11 +45,19 @@ public:
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
 private:
-    QString Cell(const std::string& line, int column) const;
+    void RefreshQuietly();
+    QString Cell(std::string_view line, int column) const;
 
     QStringList headers_;
     int minimumRows_;
-    Lines lines_;
+    std::filesystem::path file_;
+    // Reading a line fills the index's block cache: a const look is still
+    // a read.
+    mutable LineIndex lines_;
+    // The lines the rows show: the index's count when it was last shown.
+    // The index may find the file changed under it while rows are drawn;
+    // the rows follow in a queued refresh, announced to the view.
+    std::size_t shownLines_ = 0;
 };
 
 } // namespace mervadin

@@ -91,7 +91,7 @@ std::optional<std::string> CallListGrid::CommitRemark(std::size_t row, const std
 
 void CallListGrid::Load() {
     try {
-        model_->SetLines(ReadLines(files_.ListFile(list_)));
+        model_->Show(files_.ListFile(list_));
     } catch (const FileError& e) {
         prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
@@ -99,8 +99,13 @@ void CallListGrid::Load() {
     ScrollToEnd();
 }
 
-void CallListGrid::ShowStoredLine(std::size_t index, std::string line) {
-    model_->SetLine(index, std::move(line));
+void CallListGrid::ShowStoredLine() {
+    try {
+        model_->Refresh();
+    } catch (const FileError& e) {
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        return;
+    }
     ScrollToEnd();
 }
 
@@ -108,9 +113,13 @@ void CallListGrid::ShowStoredLine(std::size_t index, std::string line) {
 // the top beyond 13 lines, the call-in grid row (lines - 3) beyond 6.
 void CallListGrid::ScrollToEnd() {
     const GridLook& look = LookOf(list_);
-    const int lines = static_cast<int>(model_->LinesShown().size());
-    if (lines > look.scrollAfter)
-        scrollTo(model_->index(lines - look.keepBelow - 1, 0), QAbstractItemView::PositionAtTop);
+    const int lines = static_cast<int>(model_->LineCount());
+    if (lines <= look.scrollAfter)
+        return;
+    // The scroll bar takes the rows' new count first: scrolled before, a
+    // list grown past the grid's usual rows would stop at their end.
+    updateGeometries();
+    scrollTo(model_->index(lines - look.keepBelow - 1, 0), QAbstractItemView::PositionAtTop);
 }
 
 void CallListGrid::SaveAs() {
@@ -132,7 +141,7 @@ void CallListGrid::SaveAs() {
 }
 
 void CallListGrid::Clear(const std::string& caption) {
-    const auto count = model_->LinesShown().size();
+    const auto count = model_->LineCount();
     if (count > 0 &&
         !prompts_.Confirm(caption,
                           QString(texts::records::kClearRecordsQuestion).arg(count).toStdString()))
@@ -143,7 +152,7 @@ void CallListGrid::Clear(const std::string& caption) {
         prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
-    model_->SetLines({});
+    model_->ShowNone();
     prompts_.Inform(texts::records::kListClearedCaption, texts::records::kListCleared);
 }
 

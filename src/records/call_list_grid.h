@@ -20,10 +20,9 @@ public:
 
     // Fills the grid from its list file and scrolls so the last lines show.
     void Load();
-    // Shows the last line of a list that has just grown by one.
-    // Shows a line just added to the list file at `index` (a call stored
-    // live), and scrolls to the end.
-    void ShowStoredLine(std::size_t index, std::string line);
+    // Shows a line just added to the list file (a call stored live), and
+    // scrolls to the end.
+    void ShowStoredLine();
     // "Save as": a text copy, CSV or a workbook, starting in the documents
     // folder.
     void SaveAs();

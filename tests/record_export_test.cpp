@@ -97,6 +97,49 @@ TEST(RecordExport, TheWorkbookHasTypedCellsABoldHeaderFrozenPanesAndAFilter) {
     EXPECT_NE(styles.find("<b/>"), std::string::npos);
 }
 
+TEST(RecordExport, AListLongerThanASheetGoesOnOverFurtherSheetsEachWithTheHeader) {
+    test::TempFolder temp;
+    const auto file = temp / "out.xlsx";
+    std::string list;
+    for (int i = 1; i <= 8; ++i)
+        list += test::ListLine({.number = "10" + std::to_string(i)});
+    WriteRecordsWorkbook(file, list, Utf8Encoding(), {.sheet = "CallOutList", .rowsPerSheet = 3});
+    const std::string book = ZipEntry(file, "xl/workbook.xml");
+    EXPECT_NE(book.find("name=\"CallOutList\""), std::string::npos) << book;
+    EXPECT_NE(book.find("name=\"CallOutList (2)\""), std::string::npos);
+    EXPECT_NE(book.find("name=\"CallOutList (3)\""), std::string::npos);
+    EXPECT_EQ(book.find("name=\"CallOutList (4)\""), std::string::npos);
+    // Every line once, in order: 3, 3 and 2 rows below each header.
+    const char* refs[] = {"A1:G4", "A1:G4", "A1:G3"};
+    int number = 0;
+    for (int sheet = 1; sheet <= 3; ++sheet) {
+        const std::string xml =
+            ZipEntry(file, ("xl/worksheets/sheet" + std::to_string(sheet) + ".xml").c_str());
+        EXPECT_NE(xml.find(std::string("<autoFilter ref=\"") + refs[sheet - 1]), std::string::npos)
+            << sheet << xml;
+        EXPECT_NE(xml.find("<pane ySplit=\"1\""), std::string::npos);
+        EXPECT_NE(xml.find("<c r=\"A1\" s=\"1\" t=\"inlineStr\"><is><t>Group</t>"),
+                  std::string::npos); // the bold header
+        for (int row = 2; row <= (sheet < 3 ? 4 : 3); ++row)
+            EXPECT_NE(xml.find("<c r=\"C" + std::to_string(row) + "\" t=\"inlineStr\"><is><t>10" +
+                               std::to_string(++number) + "</t>"),
+                      std::string::npos)
+                << sheet << ": " << number;
+    }
+    EXPECT_EQ(number, 8);
+
+    // At a sheet's real size: the line after the 1 048 575th starts the second.
+    std::string full;
+    full.reserve(20 * (ExportOptions::kMaxSheetRows + 2));
+    for (std::size_t i = 0; i < ExportOptions::kMaxSheetRows + 2; ++i)
+        full += "Number[" + std::to_string(i % 10) + "];\r\n";
+    WriteRecordsWorkbook(file, full, Utf8Encoding(), {.sheet = "CallInList"});
+    EXPECT_NE(ZipEntry(file, "xl/workbook.xml").find("name=\"CallInList (2)\""),
+              std::string::npos);
+    const std::string second = ZipEntry(file, "xl/worksheets/sheet2.xml");
+    EXPECT_NE(second.find("<autoFilter ref=\"A1:G3\""), std::string::npos) << second;
+}
+
 TEST(RecordExport, FilesStartWithAByteOrderMarkUnlessToldAndWideCharactersWidenTheirColumn) {
     test::TempFolder temp;
     const std::string list =
@@ -105,7 +148,7 @@ TEST(RecordExport, FilesStartWithAByteOrderMarkUnlessToldAndWideCharactersWidenT
                         .date = "2026/1/2 3:4:5",
                         .duration = "0:0:1"});
     ExportRecords(temp / "a.csv", list, Utf8Encoding());
-    ExportRecords(temp / "b.csv", list, Utf8Encoding(), ByteOrderMark::Leave);
+    ExportRecords(temp / "b.csv", list, Utf8Encoding(), {.mark = ByteOrderMark::Leave});
     const std::string marked = test::Slurp(temp / "a.csv"), plain = test::Slurp(temp / "b.csv");
     EXPECT_EQ(marked.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_EQ(marked.substr(3), plain);

@@ -95,7 +95,8 @@ int ExportRecordsCommand(const WorkFolder& folder, const std::string& list, cons
     return Guarded(io, [&] {
         const auto name = list == "out" ? file::kCallOutList : file::kCallInList;
         const std::string text = ReadFileBytes(folder.File(name));
-        ExportRecords(file, text, TextCodec::Chosen(), mark);
+        ExportRecords(file, text, TextCodec::Chosen(),
+                      {.sheet = std::filesystem::path(name).stem().string(), .mark = mark});
         return kSuccess;
     });
 }

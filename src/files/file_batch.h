@@ -13,6 +13,7 @@
 #include "files/text_lines.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,11 @@ public:
     // written rather than split first.
     void StageLinesOf(const std::filesystem::path& path, std::string_view text,
                       std::filesystem::perms newMode = std::filesystem::perms(0644));
+    // A file whose bytes `write` gives, piece by piece, to the file handed
+    // to it: nothing of it has to be in memory at once.
+    void StageWrittenBy(const std::filesystem::path& path,
+                        const std::function<void(WritableFile&)>& write,
+                        std::filesystem::perms newMode = std::filesystem::perms(0644));
     void Flush();
     void Commit();
     void Discard() noexcept;

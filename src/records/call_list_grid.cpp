@@ -131,7 +131,9 @@ void CallListGrid::SaveAs() {
     if (!target)
         return;
     try {
-        ExportRecords(*target, ReadFileBytes(files_.ListFile(list_)), TextCodec::Chosen());
+        const auto file = files_.ListFile(list_);
+        ExportRecords(*target, ReadFileBytes(file), TextCodec::Chosen(),
+                      {.sheet = file.stem().string()});
     } catch (const FileError& e) {
         prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;

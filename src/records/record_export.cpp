@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <fstream>
 #include <random>
 #include <utility>
 
@@ -94,26 +95,21 @@ constexpr double kNarrowest = 8, kWidest = 60;
 // One workbook being written, closed (or dropped) whatever happens.
 class WorkbookWriter {
 public:
-    WorkbookWriter(const std::filesystem::path& file, const TextEncoding& encoding)
-        : encoding_(encoding) {
-        lxw_workbook_options options{};
-        options.constant_memory = LXW_TRUE; // rows go to disk as they are written
-        workbook_ = workbook_new_opt(file.c_str(), &options);
+    WorkbookWriter(const std::filesystem::path& file, const TextEncoding& encoding,
+                   const ExportOptions& options)
+        : encoding_(encoding), file_(file), options_(options) {
+        lxw_workbook_options lxwOptions{};
+        lxwOptions.constant_memory = LXW_TRUE; // rows go to disk as they are written
+        workbook_ = workbook_new_opt(file.c_str(), &lxwOptions);
         if (!workbook_)
             throw FileError(file, "cannot write the workbook");
-        sheet_ = workbook_add_worksheet(workbook_, "Calls");
         bold_ = workbook_add_format(workbook_);
         format_set_bold(bold_);
         dateTime_ = workbook_add_format(workbook_);
         format_set_num_format(dateTime_, "yyyy-mm-dd hh:mm:ss");
         time_ = workbook_add_format(workbook_);
         format_set_num_format(time_, "[h]:mm:ss");
-        for (std::size_t column = 0; column < kColumns.size(); ++column) {
-            worksheet_write_string(sheet_, 0, Column(column), std::string(kColumns[column]).c_str(),
-                                   bold_);
-            widths_[column] = kColumns[column].size();
-        }
-        worksheet_freeze_panes(sheet_, 1, 0);
+        NewSheet();
     }
     ~WorkbookWriter() {
         if (workbook_)
@@ -123,6 +119,10 @@ public:
     WorkbookWriter& operator=(const WorkbookWriter&) = delete;
 
     void Row(std::string_view line) {
+        if (row_ == options_.rowsPerSheet) {
+            FinishSheet();
+            NewSheet();
+        }
         ++row_;
         const Fields fields = FieldsOf(line);
         const auto& v = fields.values;
@@ -160,6 +160,29 @@ public:
 
     // Finishes the file; false when it could not be written.
     bool Close() {
+        FinishSheet();
+        const lxw_error error = workbook_close(std::exchange(workbook_, nullptr));
+        return error == LXW_NO_ERROR;
+    }
+
+private:
+    // The next sheet, "NAME" first, then "NAME (2)" and on, with the header.
+    void NewSheet() {
+        ++sheets_;
+        const std::string name =
+            sheets_ == 1 ? options_.sheet : options_.sheet + " (" + std::to_string(sheets_) + ")";
+        sheet_ = workbook_add_worksheet(workbook_, name.c_str());
+        if (!sheet_)
+            throw FileError(file_, "cannot add the worksheet \"" + name + "\"");
+        row_ = 0;
+        for (std::size_t column = 0; column < kColumns.size(); ++column) {
+            worksheet_write_string(sheet_, 0, Column(column), std::string(kColumns[column]).c_str(),
+                                   bold_);
+            widths_[column] = kColumns[column].size();
+        }
+        worksheet_freeze_panes(sheet_, 1, 0);
+    }
+    void FinishSheet() {
         worksheet_autofilter(sheet_, 0, 0, row_, static_cast<lxw_col_t>(kColumns.size() - 1));
         // Each column as wide as what it holds (and its filter button), so
         // that a date shows whole rather than as "#####".
@@ -167,11 +190,8 @@ public:
             worksheet_set_column(
                 sheet_, Column(column), Column(column),
                 std::clamp(static_cast<double>(widths_[column]) + 3, kNarrowest, kWidest), nullptr);
-        const lxw_error error = workbook_close(std::exchange(workbook_, nullptr));
-        return error == LXW_NO_ERROR;
     }
 
-private:
     static lxw_col_t Column(std::size_t column) { return static_cast<lxw_col_t>(column); }
     void Text(lxw_col_t column, std::string_view bytes) {
         if (bytes.empty())
@@ -185,9 +205,12 @@ private:
     }
 
     const TextEncoding& encoding_;
+    std::filesystem::path file_;
+    const ExportOptions& options_;
     lxw_workbook* workbook_ = nullptr;
     lxw_worksheet* sheet_ = nullptr;
     lxw_format *bold_ = nullptr, *dateTime_ = nullptr, *time_ = nullptr;
+    int sheets_ = 0;
     lxw_row_t row_ = 0;
     std::string text_;
     std::array<std::size_t, kColumns.size()> widths_{};
@@ -206,35 +229,66 @@ ExportFormat ExportFormatOf(const std::filesystem::path& file) {
     return ExportFormat::Text;
 }
 
-std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding) {
-    std::string out;
-    out.reserve(listText.size() + 64);
+namespace {
+
+// The CSV rows of a list, handed to `out` a piece at a time.
+template <typename Out>
+void WriteCsv(std::string_view listText, const TextEncoding& encoding, Out out) {
+    constexpr std::size_t kPiece = std::size_t{64} << 10;
+    std::string piece;
+    piece.reserve(kPiece + 1024);
     for (std::size_t column = 0; column < kColumns.size(); ++column)
-        out.append(column ? "," : "").append(kColumns[column]);
-    out += "\r\n";
+        piece.append(column ? "," : "").append(kColumns[column]);
+    piece += "\r\n";
     ForEachLine(listText, [&](std::string_view line) {
         if (line.empty())
             return true; // a blank line holds no call: no row
         const Fields fields = FieldsOf(line);
         for (std::size_t column = 0; column < kColumns.size(); ++column) {
             if (column)
-                out += ',';
+                piece += ',';
             const std::string_view value = fields.values[column];
-            AppendCsvField(out, column == 3 ? TypeText(value) : encoding.ToUtf8(value));
+            AppendCsvField(piece, column == 3 ? TypeText(value) : encoding.ToUtf8(value));
         }
-        out += "\r\n";
+        piece += "\r\n";
+        if (piece.size() >= kPiece) {
+            out(std::string_view(piece));
+            piece.clear();
+        }
         return true;
     });
+    out(std::string_view(piece));
+}
+
+// Copies a file's bytes into another a piece at a time.
+void CopyInto(WritableFile& to, const std::filesystem::path& from) {
+    std::ifstream in(from, std::ios::binary);
+    if (!in)
+        throw FileError(from, "cannot be read back");
+    std::string piece(std::size_t{1} << 20, '\0');
+    while (in.read(piece.data(), static_cast<std::streamsize>(piece.size())) || in.gcount())
+        to.Write(std::string_view(piece.data(), static_cast<std::size_t>(in.gcount())));
+    if (in.bad())
+        throw FileError(from, "cannot be read back");
+}
+
+} // namespace
+
+std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding) {
+    std::string out;
+    out.reserve(listText.size() + 64);
+    WriteCsv(listText, encoding, [&](std::string_view piece) { out += piece; });
     return out;
 }
 
 void WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view listText,
-                          const TextEncoding& encoding) {
-    // Written beside the file, then put in its place the way every file is.
+                          const TextEncoding& encoding, const ExportOptions& options) {
+    // Written beside the file, then copied into its place the way every
+    // file is put there.
     const std::filesystem::path temporary = TemporaryBeside(file);
     bool written = false;
     {
-        WorkbookWriter writer(temporary, encoding);
+        WorkbookWriter writer(temporary, encoding, options);
         ForEachLine(listText, [&](std::string_view line) {
             if (!line.empty()) // a blank line holds no call: no row
                 writer.Row(line);
@@ -243,39 +297,41 @@ void WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view li
         written = writer.Close();
     }
     std::error_code ignored;
-    if (!written) {
-        std::filesystem::remove(temporary, ignored);
-        throw FileError(file, "cannot write the workbook");
-    }
-    std::string bytes;
     try {
-        bytes = ReadFileBytes(temporary);
+        if (!written)
+            throw FileError(file, "cannot write the workbook");
+        FileBatch batch;
+        batch.StageWrittenBy(file, [&](WritableFile& to) { CopyInto(to, temporary); });
+        batch.Commit();
     } catch (...) {
         std::filesystem::remove(temporary, ignored);
         throw;
     }
     std::filesystem::remove(temporary, ignored);
-    WriteFileAtomically(file, bytes);
 }
 
 void ExportRecords(const std::filesystem::path& file, std::string_view listText,
-                   const TextEncoding& encoding, ByteOrderMark mark) {
+                   const TextEncoding& encoding, const ExportOptions& options) {
+    FileBatch batch;
     switch (ExportFormatOf(file)) {
     case ExportFormat::Csv:
-        // The mark tells a spreadsheet program opened by a double-click that
-        // the file is UTF-8 (Chinese names show right); scripts may leave it out.
-        WriteFileAtomically(file, (mark == ByteOrderMark::Write ? "\xEF\xBB\xBF" : "") +
-                                      RecordsCsv(listText, encoding));
+        batch.StageWrittenBy(file, [&](WritableFile& to) {
+            // The mark tells a spreadsheet program opened by a double-click
+            // that the file is UTF-8 (Chinese names show right); scripts may
+            // leave it out.
+            if (options.mark == ByteOrderMark::Write)
+                to.Write("\xEF\xBB\xBF");
+            WriteCsv(listText, encoding, [&](std::string_view piece) { to.Write(piece); });
+        });
         break;
     case ExportFormat::Workbook:
-        WriteRecordsWorkbook(file, listText, encoding);
-        break;
+        WriteRecordsWorkbook(file, listText, encoding, options);
+        return;
     case ExportFormat::Text:
-        FileBatch batch;
         batch.StageLinesOf(file, listText);
-        batch.Commit();
         break;
     }
+    batch.Commit();
 }
 
 } // namespace mervadin

@@ -17,22 +17,34 @@ enum class ExportFormat { Text, Csv, Workbook };
 // By the file's ending: ".csv", ".xlsx" (any case), else the text copy.
 ExportFormat ExportFormatOf(const std::filesystem::path& file);
 
+// Whether a CSV file starts with UTF-8's byte-order mark.
+enum class ByteOrderMark { Write, Leave };
+
+struct ExportOptions {
+    // The rows a worksheet holds besides its header: a spreadsheet's
+    // 1 048 576 rows, less one.
+    static constexpr std::size_t kMaxSheetRows = 1048575;
+
+    // The worksheet's name; a list longer than a sheet goes on over further
+    // sheets, "NAME (2)", "NAME (3)" and so on, each with the header.
+    std::string sheet = "Calls";
+    ByteOrderMark mark = ByteOrderMark::Write;
+    std::size_t rowsPerSheet = kMaxSheetRows;
+};
+
 // The CSV of a list's text; the lines' bytes are read in `encoding`.
 std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding);
 
 // Writes the workbook of a list's text to `file`, replacing it whole;
 // throws FileError.
 void WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view listText,
-                          const TextEncoding& encoding);
-
-// Whether a CSV file starts with UTF-8's byte-order mark.
-enum class ByteOrderMark { Write, Leave };
+                          const TextEncoding& encoding, const ExportOptions& options = {});
 
 // Saves a list's text in the format the file's ending names: the text copy
 // byte for byte as the list is written, CSV (with the byte-order mark unless
 // told to leave it) or a workbook whose columns fit what they hold. Throws
 // FileError.
 void ExportRecords(const std::filesystem::path& file, std::string_view listText,
-                   const TextEncoding& encoding, ByteOrderMark mark = ByteOrderMark::Write);
+                   const TextEncoding& encoding, const ExportOptions& options = {});
 
 } // namespace mervadin

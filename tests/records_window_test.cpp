@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
@@ -110,6 +111,17 @@ TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
     EXPECT_FALSE(model->setData(model->index(5, 6), "x", Qt::EditRole));
     EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")),
               Lines{test::CallLine({.group = "7", .number = "1007"})});
+
+    // A million lines and more: the row numbers show whole.
+    std::string million;
+    for (int i = 0; i < 1000001; ++i)
+        million += "\r\n";
+    test::Spit(folder.File("CallOutList.txt"), million);
+    window.Grid(RecordFiles::List::CallOut)->Load();
+    EXPECT_EQ(model->index(1000000, 0).data().toString(), "1000001");
+    EXPECT_GE(grid->columnWidth(0),
+              grid->fontMetrics().horizontalAdvance("1000001") +
+                  2 * grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8);
 }
 
 TEST_F(RecordsWindowTest, ARemarkCellEnteredAndLeftWithoutTypingWritesNothing) {

@@ -71,11 +71,22 @@ CallListGrid::CallListGrid(RecordFiles::List list, const RecordFiles& files, Pro
     verticalHeader()->setDefaultSectionSize(18);
     horizontalHeader()->setFixedHeight(22);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
     for (int column = 0; column < CallGridModel::kColumns; ++column)
         setColumnWidth(column,
-                       std::max(kColumnWidths[column],
-                                fontMetrics().horizontalAdvance(kWidestTexts[column]) + padding));
+                       std::max(kColumnWidths[column], TextWidth(kWidestTexts[column])));
+}
+
+int CallListGrid::TextWidth(const QString& text) const {
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    return fontMetrics().horizontalAdvance(text) + padding;
+}
+
+// A list of a million lines and more has row numbers of seven digits and
+// more: the number column widens to show them whole.
+void CallListGrid::FitRowNumbers() {
+    const int wanted = TextWidth(QString::number(model_->rowCount()).fill('0'));
+    if (columnWidth(0) < wanted)
+        setColumnWidth(0, wanted);
 }
 
 std::optional<std::string> CallListGrid::CommitRemark(std::size_t row, const std::string& remark) {
@@ -96,6 +107,7 @@ void CallListGrid::Load() {
         prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
+    FitRowNumbers();
     ScrollToEnd();
 }
 
@@ -106,6 +118,7 @@ void CallListGrid::ShowStoredLine() {
         prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
+    FitRowNumbers();
     ScrollToEnd();
 }
 

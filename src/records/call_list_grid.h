@@ -33,6 +33,8 @@ public:
     CallGridModel* Model() const { return model_; }
 
 private:
+    int TextWidth(const QString& text) const;
+    void FitRowNumbers();
     void ScrollToEnd();
     std::optional<std::string> CommitRemark(std::size_t row, const std::string& remark);
 

@@ -31,12 +31,12 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <vector>
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
 
@@ -60,12 +60,13 @@ std::string ListText(std::size_t count, bool callOut) {
     text.reserve(count * 120);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string group = std::to_string(i % 40);
-        const std::string name = i % 3 ? "Caller " + std::to_string(i % 97) : "\xe5\xbc\xa0\xe4\xb8\x89";
+        const std::string name =
+            i % 3 ? "Caller " + std::to_string(i % 97) : "\xe5\xbc\xa0\xe4\xb8\x89";
         const std::string number = std::to_string(13800000000ULL + i % 5000);
         const std::string type(1, static_cast<char>('0' + (callOut ? 0 : 2) + i % 2));
         const std::string date = "2026/" + std::to_string(1 + i % 12) + "/" +
-                                 std::to_string(1 + i % 28) + " " + std::to_string(i % 24) +
-                                 ":" + std::to_string(i % 60) + ":" + std::to_string(i % 59);
+                                 std::to_string(1 + i % 28) + " " + std::to_string(i % 24) + ":" +
+                                 std::to_string(i % 60) + ":" + std::to_string(i % 59);
         const std::string duration = "0:" + std::to_string(i % 10) + ":" + std::to_string(i % 60);
         std::string line = CallRecordLine({group, name, number, type, date, duration});
         line.replace(line.size() - 1, 1, "note " + std::to_string(i) + "];");
@@ -88,8 +89,9 @@ void MakeFolder(const fs::path& root, std::size_t lines) {
     WriteFileAtomically(folder.File(file::kCallOutList), ListText(lines, true));
     WriteFileAtomically(folder.File(file::kCallInList), ListText(lines / 2, false));
     const BlockTable table = bench::FullTable();
-    WriteFileAtomically(root / "table.bin",
-                        std::string_view(reinterpret_cast<const char*>(table.data()), table.size()));
+    WriteFileAtomically(
+        root / "table.bin",
+        std::string_view(reinterpret_cast<const char*>(table.data()), table.size()));
 }
 
 struct Run {
@@ -156,7 +158,7 @@ int RunMainWindow(const fs::path& root) {
     QTimer::singleShot(1000, qApp, &QCoreApplication::quit);
     QApplication::exec();
     std::fprintf(stderr, "main window visible %.3f s after login, %.1f MB resident\n", shown,
-                static_cast<double>(ResidentKb()) / 1024);
+                 static_cast<double>(ResidentKb()) / 1024);
     return 0;
 }
 
@@ -270,17 +272,21 @@ int main(int argc, char** argv) {
         {"libxlsxwriter alone",
          {self, "--workbook-reference", "{root}/CallOutList.txt", "{root}/reference.xlsx"},
          out},
-        {"rebuild-kinds", cliRun({"rebuild-kinds"}), {"CallOutList.txt", "CallInList.txt", "ReadFile.txt"}},
+        {"rebuild-kinds",
+         cliRun({"rebuild-kinds"}),
+         {"CallOutList.txt", "CallInList.txt", "ReadFile.txt"}},
         {"statistics window", {self, "--statistics-window", "{root}"}, lists},
         // Its time includes a second of showing; its own line above says
         // when it was visible.
         {"main window", {self, "--main-window", "{root}"}, lists},
         // Last: the read replaces the lists with the table's records.
-        {"read's rebuild + remark carry", cliRun({"decode-cdr", "{table}"}),
+        {"read's rebuild + remark carry",
+         cliRun({"decode-cdr", "{table}"}),
          {"CallOutList.txt", "CallInList.txt", "table.bin"}},
     };
 
-    const fs::path base = fs::temp_directory_path() / ("mervadin-scale-" + std::to_string(getpid()));
+    const fs::path base =
+        fs::temp_directory_path() / ("mervadin-scale-" + std::to_string(getpid()));
     std::map<std::string, Run> runs[2];
     std::map<std::string, double> bounds; // MB: what the larger run reads, plus 64
     for (int size = 0; size < 2; ++size) {

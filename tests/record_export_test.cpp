@@ -134,8 +134,7 @@ TEST(RecordExport, AListLongerThanASheetGoesOnOverFurtherSheetsEachWithTheHeader
     for (std::size_t i = 0; i < ExportOptions::kMaxSheetRows + 2; ++i)
         full += "Number[" + std::to_string(i % 10) + "];\r\n";
     WriteRecordsWorkbook(file, full, Utf8Encoding(), {.sheet = "CallInList"});
-    EXPECT_NE(ZipEntry(file, "xl/workbook.xml").find("name=\"CallInList (2)\""),
-              std::string::npos);
+    EXPECT_NE(ZipEntry(file, "xl/workbook.xml").find("name=\"CallInList (2)\""), std::string::npos);
     const std::string second = ZipEntry(file, "xl/worksheets/sheet2.xml");
     EXPECT_NE(second.find("<autoFilter ref=\"A1:G3\""), std::string::npos) << second;
 }

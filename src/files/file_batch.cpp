@@ -151,8 +151,8 @@ void FileBatch::StageLinesOf(const fs::path& path, std::string_view text, fs::pe
     });
 }
 
-void FileBatch::StageWrittenBy(const fs::path& path, const std::function<void(WritableFile&)>& write,
-                               fs::perms newMode) {
+void FileBatch::StageWrittenBy(const fs::path& path,
+                               const std::function<void(WritableFile&)>& write, fs::perms newMode) {
     StageWith(path, newMode, write);
 }
 

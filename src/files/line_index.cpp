@@ -145,8 +145,8 @@ void LineIndex::ReadBlock(std::size_t first) {
     const std::string_view bytes(blockBytes_);
     for (std::size_t line = first; line < last && starts_[line] - from < bytes.size(); ++line) {
         const auto start = static_cast<std::size_t>(starts_[line] - from);
-        const auto end = static_cast<std::size_t>(std::min<std::uint64_t>(EndOf(line) - from,
-                                                                           bytes.size()));
+        const auto end =
+            static_cast<std::size_t>(std::min<std::uint64_t>(EndOf(line) - from, bytes.size()));
         block_.push_back(WithoutEnd(bytes.substr(start, end - start)));
     }
 }

@@ -72,8 +72,7 @@ CallListGrid::CallListGrid(RecordFiles::List list, const RecordFiles& files, Pro
     horizontalHeader()->setFixedHeight(22);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 0; column < CallGridModel::kColumns; ++column)
-        setColumnWidth(column,
-                       std::max(kColumnWidths[column], TextWidth(kWidestTexts[column])));
+        setColumnWidth(column, std::max(kColumnWidths[column], TextWidth(kWidestTexts[column])));
 }
 
 int CallListGrid::TextWidth(const QString& text) const {

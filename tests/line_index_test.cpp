@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 #include <random>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace mervadin {
 namespace {
 
@@ -101,6 +105,12 @@ TEST(LineIndex, FollowsAReplacedFileAndNamesAMissingOne) {
         EXPECT_NE(std::string(e.what()).find("gone.txt"), std::string::npos) << e.what();
     }
     EXPECT_THROW(missing.Index(temp.path()), FileError); // a folder
+#ifndef _WIN32
+    // A FIFO where the list should be is refused, not waited on.
+    ASSERT_EQ(mkfifo((temp / "fifo.txt").c_str(), 0600), 0);
+    EXPECT_THROW(missing.Index(temp / "fifo.txt"), FileError);
+#endif
+    EXPECT_EQ(missing.Count(), 0u);
 }
 
 } // namespace

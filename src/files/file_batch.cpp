@@ -13,16 +13,6 @@ namespace {
 
 constexpr std::string_view kTemporaryMark = ".tmp";
 
-// ".NAME.tmpDIGITS" beside the file: RemoveLeftoverTemporaries knows it by that shape.
-fs::path TemporaryNameBeside(const fs::path& path) {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    fs::path name(".");
-    name += path.filename(); // joined as a path: a name in any script stays whole
-    name += std::string(kTemporaryMark) + std::to_string(random() % 1000000000);
-    return path.parent_path() / name;
-}
-
 // What a file system entry is, in a message.
 std::string KindOf(fs::file_type type) {
     switch (type) {
@@ -71,6 +61,15 @@ private:
 };
 
 } // namespace
+
+fs::path TemporaryNameBeside(const fs::path& path) {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    fs::path name(".");
+    name += path.filename(); // joined as a path: a name in any script stays whole
+    name += std::string(kTemporaryMark) + std::to_string(random() % 1000000000);
+    return path.parent_path() / name;
+}
 
 fs::path ReplacedFile(const fs::path& path) {
     fs::path at = path;

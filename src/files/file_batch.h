@@ -74,6 +74,11 @@ void WriteLines(const std::filesystem::path& path, const Lines& lines,
 void WriteLineViews(const std::filesystem::path& path, const LineViews& lines,
                     std::filesystem::perms newMode = std::filesystem::perms(0644));
 
+// A fresh name for a temporary file beside `path`, ".NAME.tmpDIGITS": the
+// shape RemoveLeftoverTemporaries knows, so that one a killed writer left
+// goes with the next clean-up.
+std::filesystem::path TemporaryNameBeside(const std::filesystem::path& path);
+
 // Removes the temporary files that killed writers left in a folder: all of
 // them, or only those of the file named `of`.
 void RemoveLeftoverTemporaries(const std::filesystem::path& folder, std::string_view of = {});

@@ -31,16 +31,18 @@ std::uintmax_t ReadableSize(const fs::path& path, std::uintmax_t limit) {
 
 namespace {
 
-// The first `size` bytes of a regular file (fewer if it is shorter now).
-std::string ReadPrefix(const fs::path& path, std::uintmax_t size) {
+std::ifstream OpenToRead(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw FileReadError(path, std::string("cannot be read: ") + std::strerror(errno));
-    std::string bytes(static_cast<std::size_t>(size), '\0');
+    return in;
+}
+
+// Reads into `bytes` as much of its size as the stream holds, and shrinks
+// it to what was read.
+void ReadInto(std::ifstream& in, const fs::path& path, std::string& bytes) {
     try {
-        // One read into a buffer of the file's size; a file that grew
-        // meanwhile is read up to that size.
-        in.read(bytes.data(), static_cast<std::streamsize>(size));
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         bytes.resize(static_cast<std::size_t>(in.gcount()));
         if (in.bad())
             throw FileReadError(path, "cannot be read: read error");
@@ -48,17 +50,39 @@ std::string ReadPrefix(const fs::path& path, std::uintmax_t size) {
         // The stream buffer reports a failed read (EIO, ...) this way.
         throw FileReadError(path, std::string("cannot be read: ") + std::strerror(errno));
     }
-    return bytes;
 }
 
 } // namespace
 
+std::string ReadFileRange(const fs::path& path, std::uintmax_t from, std::uintmax_t size) {
+    std::ifstream in = OpenToRead(path);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (from > 0)
+        in.seekg(static_cast<std::streamoff>(from));
+    ReadInto(in, path, bytes);
+    return bytes;
+}
+
+void ForEachPiece(const fs::path& path, const std::function<void(std::string_view)>& visit) {
+    std::ifstream in = OpenToRead(path);
+    std::string piece;
+    for (;;) {
+        piece.resize(kPieceBytes);
+        ReadInto(in, path, piece);
+        if (piece.empty())
+            return;
+        visit(piece);
+    }
+}
+
+// One read into a buffer of the file's size: a file that grew meanwhile is
+// read up to that size.
 std::string ReadFileBytes(const fs::path& path, std::uintmax_t limit) {
-    return ReadPrefix(path, ReadableSize(path, limit));
+    return ReadFileRange(path, 0, ReadableSize(path, limit));
 }
 
 std::string ReadFileStart(const fs::path& path, std::uintmax_t atMost) {
-    return ReadPrefix(path, std::min(ReadableSize(path, UINTMAX_MAX), atMost));
+    return ReadFileRange(path, 0, std::min(ReadableSize(path, UINTMAX_MAX), atMost));
 }
 
 Lines ReadLines(const fs::path& path, std::size_t atMost) {

@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace mervadin {
 
@@ -27,6 +29,18 @@ std::string ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limi
 // The first `atMost` bytes of a regular file, however large it is; the
 // same FileError as ReadFileBytes for what is not a readable regular file.
 std::string ReadFileStart(const std::filesystem::path& path, std::uintmax_t atMost);
+
+// At most `size` bytes of a file from byte `from` on (fewer where it ends
+// sooner). Throws FileReadError when it cannot be read.
+std::string ReadFileRange(const std::filesystem::path& path, std::uintmax_t from,
+                          std::uintmax_t size);
+
+// Hands a file's bytes to `visit` a piece of at most kPieceBytes at a time,
+// so that a file of any size is read in bounded memory. Throws
+// FileReadError when it cannot be read.
+inline constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
+void ForEachPiece(const std::filesystem::path& path,
+                  const std::function<void(std::string_view)>& visit);
 
 // A data file's first `atMost` lines (all of them by default).
 Lines ReadLines(const std::filesystem::path& path, std::size_t atMost = SIZE_MAX);

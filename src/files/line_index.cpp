@@ -3,9 +3,7 @@
 #include "files/file_read.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fstream>
 
 namespace mervadin {
 
@@ -13,22 +11,15 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kScanChunk = std::size_t{1} << 20;
-
-std::ifstream OpenForReading(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw FileReadError(path, std::string("cannot be read: ") + std::strerror(errno));
-    return in;
-}
-
-// The starts of the lines of a stream, read a chunk at a time. A CR ends a
+// The starts of the lines of a file, read a piece at a time. A CR ends a
 // line at once; an LF right after it only moves that line's end over it.
 class LineStarts {
 public:
     explicit LineStarts(std::vector<std::uint64_t>& starts) : starts_(starts) {}
 
-    void Scan(const char* at, std::size_t size) {
+    void Scan(std::string_view piece) {
+        const char* at = piece.data();
+        const std::size_t size = piece.size();
         if (size && offset_ == 0)
             starts_.push_back(0);
         const char* const end = at + size;
@@ -93,13 +84,8 @@ void LineIndex::Index(const fs::path& path) {
     // Taken first: a change while the file is read shows as one later.
     const Stamp stamp = StampOf(path);
     std::vector<std::uint64_t> starts;
-    std::ifstream in = OpenForReading(path);
     LineStarts scan(starts);
-    std::string chunk(kScanChunk, '\0');
-    while (in.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) || in.gcount())
-        scan.Scan(chunk.data(), static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
-        throw FileReadError(path, "cannot be read: read error");
+    ForEachPiece(path, [&](std::string_view piece) { scan.Scan(piece); });
     scan.Finish();
     path_ = path;
     stamp_ = stamp;
@@ -137,11 +123,7 @@ void LineIndex::ReadBlock(std::size_t first) {
            EndOf(last) - from <= kMaxBlockBytes)
         ++last;
     const std::uint64_t to = std::min<std::uint64_t>(EndOf(last - 1), from + kMaxBlockBytes);
-    std::ifstream in = OpenForReading(path_);
-    blockBytes_.assign(static_cast<std::size_t>(to - from), '\0');
-    in.seekg(static_cast<std::streamoff>(from));
-    in.read(blockBytes_.data(), static_cast<std::streamsize>(blockBytes_.size()));
-    blockBytes_.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    blockBytes_ = ReadFileRange(path_, from, to - from);
     const std::string_view bytes(blockBytes_);
     for (std::size_t line = first; line < last && starts_[line] - from < bytes.size(); ++line) {
         const auto start = static_cast<std::size_t>(starts_[line] - from);

@@ -29,22 +29,20 @@ void CallGridModel::Refresh() {
     lines_.Index(file_);
     const std::size_t linesBefore = shownLines_;
     const int before = rowCount();
-    const auto after =
-        static_cast<int>(std::max(static_cast<std::size_t>(minimumRows_), lines_.Count()));
+    const int after = std::max(minimumRows_, static_cast<int>(lines_.Count()));
     // Rows come and go at the end; every row shown is read again.
-    if (after > before) {
+    if (after > before)
         beginInsertRows({}, before, after - 1);
-        shownLines_ = lines_.Count();
-        endInsertRows();
-    } else if (after < before) {
+    else if (after < before)
         beginRemoveRows({}, after, before - 1);
-        shownLines_ = lines_.Count();
-        endRemoveRows();
-    }
     shownLines_ = lines_.Count();
+    if (after > before)
+        endInsertRows();
+    else if (after < before)
+        endRemoveRows();
     const auto rows = static_cast<int>(std::max(linesBefore, shownLines_));
     if (rows > 0)
-        emit dataChanged(index(0, 1), index(std::min(rows, rowCount()) - 1, kColumns - 1));
+        emit dataChanged(index(0, 1), index(std::min(rows, after) - 1, kColumns - 1));
 }
 
 int CallGridModel::rowCount(const QModelIndex& parent) const {

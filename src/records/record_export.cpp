@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <fstream>
-#include <random>
 #include <utility>
 
 #include <xlsxwriter.h>
@@ -55,14 +53,6 @@ void AppendCsvField(std::string& out, std::string_view field) {
 bool IsWholeNumber(std::string_view text) {
     return !text.empty() && text.size() <= 15 &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-std::filesystem::path TemporaryBeside(const std::filesystem::path& file) {
-    std::random_device seed;
-    std::filesystem::path name(".");
-    name += file.filename();
-    name += ".tmp" + std::to_string(std::mt19937(seed())() % 1000000000);
-    return file.parent_path() / name;
 }
 
 // How many columns a UTF-8 text takes in a spreadsheet's cell: East Asian
@@ -260,18 +250,6 @@ void WriteCsv(std::string_view listText, const TextEncoding& encoding, Out out) 
     out(std::string_view(piece));
 }
 
-// Copies a file's bytes into another a piece at a time.
-void CopyInto(WritableFile& to, const std::filesystem::path& from) {
-    std::ifstream in(from, std::ios::binary);
-    if (!in)
-        throw FileError(from, "cannot be read back");
-    std::string piece(std::size_t{1} << 20, '\0');
-    while (in.read(piece.data(), static_cast<std::streamsize>(piece.size())) || in.gcount())
-        to.Write(std::string_view(piece.data(), static_cast<std::size_t>(in.gcount())));
-    if (in.bad())
-        throw FileError(from, "cannot be read back");
-}
-
 } // namespace
 
 std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding) {
@@ -285,7 +263,7 @@ void WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view li
                           const TextEncoding& encoding, const ExportOptions& options) {
     // Written beside the file, then copied into its place the way every
     // file is put there.
-    const std::filesystem::path temporary = TemporaryBeside(file);
+    const std::filesystem::path temporary = TemporaryNameBeside(file);
     bool written = false;
     {
         WorkbookWriter writer(temporary, encoding, options);
@@ -301,7 +279,9 @@ void WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view li
         if (!written)
             throw FileError(file, "cannot write the workbook");
         FileBatch batch;
-        batch.StageWrittenBy(file, [&](WritableFile& to) { CopyInto(to, temporary); });
+        batch.StageWrittenBy(file, [&](WritableFile& to) {
+            ForEachPiece(temporary, [&](std::string_view piece) { to.Write(piece); });
+        });
         batch.Commit();
     } catch (...) {
         std::filesystem::remove(temporary, ignored);

@@ -1,6 +1,7 @@
 #include "statistics/statistics_window.h"
 
 #include "files/file_read.h"
+#include "statistics/call_chart.h"
 #include "statistics/day_field.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
@@ -12,15 +13,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QtCharts/QBarSet>
-#include <QtCharts/QCategoryAxis>
-#include <QtCharts/QChart>
-#include <QtCharts/QChartView>
-#include <QtCharts/QStackedBarSeries>
-#include <QtCharts/QValueAxis>
 
 #include <algorithm>
 #include <optional>
@@ -29,21 +23,8 @@ namespace mervadin {
 
 namespace {
 
-constexpr const char* kTypeNames[kCallTypes] = {"Succeeded", "Failed", "Answered", "Missed",
-                                                "Manual"};
-
-constexpr const char* kPeriodNames[] = {"day", "week", "month"};
-constexpr const char* kPeriodTitles[] = {"Day", "Week (from Monday)", "Month"};
-// Labels on the period axis at most, so that each shows whole in the
-// narrowest chart the window allows.
-constexpr qsizetype kMostLabels = 8;
+// Narrower, the range row's labels would not show whole.
 constexpr int kNarrowestWindow = 720;
-
-// Short labels: "12-08" for a day or a week's Monday, "2026-12" for a
-// month; the axis title names the whole span with its years.
-QString BarLabel(const QDate& start, ChartPeriod period) {
-    return start.toString(period == ChartPeriod::Month ? "yyyy-MM" : "MM-dd");
-}
 
 } // namespace
 
@@ -61,7 +42,8 @@ StatisticsWindow::StatisticsWindow(WorkFolder folder, QWidget* parent)
     totals_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     totals_->setWordWrap(true);
     layout->addWidget(totals_);
-    layout->addWidget(BuildChart(), 3);
+    chart_ = new CallChart(this);
+    layout->addWidget(chart_, 3);
     groups_ = new QTableWidget(this);
     groups_->setObjectName("GroupTable");
     groups_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -104,26 +86,16 @@ QWidget* StatisticsWindow::BuildRangeRow() {
     layout->addWidget(new QLabel("To", row));
     layout->addWidget(to_);
     layout->addSpacing(12);
-    layout->addWidget(new QLabel("Bars per", row));
+    auto* periodLabel = new QLabel("Bars per", row);
+    layout->addWidget(periodLabel);
     layout->addWidget(period_);
+    if (!CallChart::kDraws) { // no bars to choose
+        periodLabel->hide();
+        period_->hide();
+    }
     layout->addStretch();
     layout->addWidget(refresh);
     return row;
-}
-
-QWidget* StatisticsWindow::BuildChart() {
-    chartArea_ = new QStackedWidget(this);
-    chart_ = new QChart;
-    chart_->legend()->setAlignment(Qt::AlignTop);
-    auto* view = new QChartView(chart_, chartArea_);
-    view->setObjectName("CallsPerDayChart");
-    view->setRenderHint(QPainter::Antialiasing);
-    noCalls_ = new QLabel("No calls in this range", chartArea_);
-    noCalls_->setObjectName("NoCalls");
-    noCalls_->setAlignment(Qt::AlignCenter);
-    chartArea_->addWidget(view);
-    chartArea_->addWidget(noCalls_);
-    return chartArea_;
 }
 
 QWidget* StatisticsWindow::BuildCloseRow() {
@@ -205,62 +177,7 @@ void StatisticsWindow::ShowTotals() {
 }
 
 void StatisticsWindow::ShowChart() {
-    chart_->removeAllSeries();
-    for (auto* axis : chart_->axes()) {
-        chart_->removeAxis(axis); // hands the axis back to us
-        delete axis;
-    }
-    const ChartPeriod period = ChosenPeriod();
-    const auto bars = ChartBars(statistics_.byDay, period);
-    if (bars.empty()) {
-        chartArea_->setCurrentWidget(noCalls_);
-        return;
-    }
-    chartArea_->setCurrentIndex(0);
-    chart_->setTitle(QString("Calls per ") + kPeriodNames[static_cast<int>(period)]);
-
-    auto* series = new QStackedBarSeries;
-    series->setObjectName("CallsPerDay");
-    std::array<QBarSet*, kCallTypes> sets{};
-    for (std::size_t type = 0; type < kCallTypes; ++type) {
-        sets[type] = new QBarSet(kTypeNames[type]);
-        series->append(sets[type]);
-    }
-    QStringList labels;
-    std::uint64_t highest = 0;
-    for (const auto& bar : bars) {
-        labels << BarLabel(ToQDate(bar.start), period);
-        for (std::size_t type = 0; type < kCallTypes; ++type)
-            sets[type]->append(static_cast<qreal>(bar.counts.calls[type]));
-        highest = std::max(highest, bar.counts.Total());
-    }
-    chart_->addSeries(series);
-
-    // Bar i stands at i. Every k-th bar is labelled, so that at most
-    // kMostLabels short labels share the axis and each shows whole.
-    auto* periodAxis = new QCategoryAxis;
-    periodAxis->setObjectName("PeriodAxis");
-    periodAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    periodAxis->setStartValue(-0.5);
-    const auto every = static_cast<int>((labels.size() + kMostLabels - 1) / kMostLabels);
-    for (int i = 0; i < labels.size(); i += every)
-        periodAxis->append(labels[i], i);
-    periodAxis->setRange(-0.5, static_cast<qreal>(labels.size()) - 0.5);
-    periodAxis->setTitleText(QString("%1, %2 to %3")
-                                 .arg(kPeriodTitles[static_cast<int>(period)],
-                                      ToQDate(bars.front().start).toString("yyyy-MM-dd"),
-                                      ToQDate(bars.back().start).toString("yyyy-MM-dd")));
-    chart_->addAxis(periodAxis, Qt::AlignBottom);
-    series->attachAxis(periodAxis);
-
-    const CountAxis counts = CountAxisFor(highest);
-    auto* callAxis = new QValueAxis;
-    callAxis->setRange(0, static_cast<qreal>(counts.top));
-    callAxis->setTickCount(counts.Ticks());
-    callAxis->setLabelFormat("%d");
-    callAxis->setTitleText("Calls");
-    chart_->addAxis(callAxis, Qt::AlignLeft);
-    series->attachAxis(callAxis);
+    chart_->Show(statistics_.byDay, ChosenPeriod());
 }
 
 void StatisticsWindow::ShowGroups() {

@@ -12,13 +12,11 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QStackedWidget;
 class QTableWidget;
-
-class QChart;
 
 namespace mervadin {
 
+class CallChart;
 class DayField;
 
 class StatisticsWindow : public QDialog {
@@ -32,7 +30,6 @@ public:
 
 private:
     QWidget* BuildRangeRow();
-    QWidget* BuildChart();
     QWidget* BuildCloseRow();
     DayRange ChosenRange() const;
     // The period picked beside the range, or the one that suits the bars.
@@ -49,9 +46,7 @@ private:
     DayField* to_ = nullptr;
     QComboBox* period_ = nullptr;
     QLabel* totals_ = nullptr;
-    QStackedWidget* chartArea_ = nullptr;
-    QLabel* noCalls_ = nullptr;
-    QChart* chart_ = nullptr;
+    CallChart* chart_ = nullptr;
     QTableWidget* groups_ = nullptr;
 };
 

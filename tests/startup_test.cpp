@@ -22,6 +22,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -74,6 +76,13 @@ TEST(Startup, TheLinkOpensAfterLoginAndTheWindowFollowsTheDevice) {
     EXPECT_EQ(lamp->Colour(), colour::kRed);
     EXPECT_TRUE(window->windowTitle().endsWith("[simulated device]"));
     EXPECT_TRUE(window->Link()->Connected());
+    // The status line with the device's button keeps the whole area in view.
+    window->show();
+    QApplication::processEvents();
+    auto* scroll = window->findChild<QScrollArea*>("ClientScroll");
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
 
     // The "Simulator" button opens the device's own window beside this one.
     QTest::mouseClick(window->findChild<QToolButton*>("SimulatorButton"), Qt::LeftButton);

@@ -66,12 +66,12 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     setCentralWidget(scroll);
     PaintBackground(this, colour::kActiveCaptionGradient);
     PaintBackground(area, colour::kActiveCaptionGradient);
-    FixSizeOnScreen(*this, ClientSize(869, 568));
-    MoveOnScreen(*this, {237, 65});
     status_ = new QLabel(texts::link::kUsbNoConnect);
     status_->setObjectName(names::main::kStatusLine);
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
+    FitToStatusLine();
+    MoveOnScreen(*this, {237, 65});
     // A folder lock held by another Mervadin is waited for; the status line
     // says so at once, as the wait keeps the window from painting.
     FolderLock::SetWaitNotice([this](const std::filesystem::path& waitedOn) {
@@ -195,6 +195,16 @@ void MainWindow::OpenDisplay() {
     }
     DisplayWindow window(folder_, prompts_, this);
     RunToolWindow(window);
+}
+
+// An outer size of 869 x 568: the area and a status line 25 pixels high.
+// A status line that needs more (the simulated device's button, the device
+// choice, a larger font) makes the window taller rather than the area
+// scroll.
+void MainWindow::FitToStatusLine() {
+    const int statusHeight = std::max(ClientSize(869, 568).height() - kAreaSize.height(),
+                                      statusBar()->sizeHint().height());
+    FixSizeOnScreen(*this, {kAreaSize.width(), kAreaSize.height() + statusHeight});
 }
 
 CallListGrid* MainWindow::Grid(RecordFiles::List list) const {

@@ -107,6 +107,7 @@ private:
     // Where the panels and grids are: the buttons' row to the bottom of the
     // call-in grid.
     static constexpr QSize kAreaSize{863, 515};
+    void FitToStatusLine();
     void BuildButtons(QWidget* area);
     void BuildGrids(QWidget* area);
     void BuildMenus();

@@ -64,6 +64,7 @@ void MainWindow::ShowAttachedDevices() {
                                ToQString(device.path));
     deviceChoice_->setCurrentIndex(deviceChoice_->findData(inUse));
     deviceChoice_->setVisible(attached.size() > 1);
+    FitToStatusLine();
 }
 
 void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {
@@ -75,6 +76,7 @@ void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {
     button->setText("Simulator");
     connect(button, &QToolButton::clicked, this, &MainWindow::OpenSimulator);
     statusBar()->addPermanentWidget(button);
+    FitToStatusLine();
 }
 
 void MainWindow::OpenSimulator() {

@@ -9,6 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace mervadin {
 namespace {
 
@@ -102,6 +106,27 @@ TEST(TextCodec, TheEncodingIsChosenByOptionEnvironmentRememberedChoiceThenDefaul
     // A remembered name this system does not know falls back to UTF-8.
     test::Spit(temp / "config" / "Mervadin" / "mervadin.conf", "[text]\nencoding=nonsense\n");
     EXPECT_EQ(exported("").find(kTest), std::string::npos);
+}
+
+TEST(TextCodec, WithNothingChosenTheFilesReadInTheSystemsOwnEncoding) {
+    // A Chinese, a Taiwanese, a Japanese, a Korean and a western Windows.
+    EXPECT_EQ(TextCodec::OfCodePage(936), "GBK");
+    EXPECT_EQ(TextCodec::OfCodePage(54936), "GB18030");
+    EXPECT_EQ(TextCodec::OfCodePage(950), "Big5");
+    EXPECT_EQ(TextCodec::OfCodePage(932), "Shift_JIS");
+    EXPECT_EQ(TextCodec::OfCodePage(949), "EUC-KR");
+    EXPECT_EQ(TextCodec::OfCodePage(1252), "windows-1252");
+    EXPECT_EQ(TextCodec::OfCodePage(65001), "UTF-8");
+    EXPECT_EQ(TextCodec::OfCodePage(437), "UTF-8"); // not offered: UTF-8
+    // GBK data reads as the characters it holds.
+    const auto gbk = TextCodec::Named(TextCodec::OfCodePage(936));
+    ASSERT_NE(gbk, nullptr);
+    EXPECT_EQ(gbk->ToUtf8("\xB2\xE2\xCA\xD4"), "\xE6\xB5\x8B\xE8\xAF\x95");
+#ifdef _WIN32
+    EXPECT_EQ(TextCodec::SystemDefault(), TextCodec::OfCodePage(GetACP()));
+#else
+    EXPECT_EQ(TextCodec::SystemDefault(), "UTF-8");
+#endif
 }
 
 } // namespace

@@ -46,7 +46,10 @@ bool HoldsGb18030Text(const WorkFolder& folder) {
 }
 
 void OfferEncodingSwitch(const WorkFolder& folder, Prompts& prompts) {
-    if (TextCodec::ChosenFrom() != TextCodec::Source::Default || !HoldsGb18030Text(folder))
+    // Asked only where nothing chose and the default is UTF-8: a Windows PC's
+    // own code page is what its files are written in.
+    if (TextCodec::ChosenFrom() != TextCodec::Source::Default ||
+        TextCodec::Chosen().Name() != "UTF-8" || !HoldsGb18030Text(folder))
         return;
     const bool yes = prompts.Confirm(
         "Text encoding",

@@ -48,7 +48,7 @@ Options ReadOptions(int argc, char** argv) {
     const QCommandLineOption encoding(
         "encoding",
         "Encoding of the data files' text, e.g. GB18030 or windows-1252 (default: "
-        "MERVADIN_ENCODING, then the remembered choice, else UTF-8).",
+        "MERVADIN_ENCODING, then the remembered choice, else the system's).",
         "NAME");
     parser.addOptions({workdir, device, simulator, trace, encoding});
     parser.process(core); // --help, --version and bad options end the process here

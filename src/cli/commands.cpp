@@ -253,7 +253,7 @@ int ChangePasswordCommand(const WorkFolder& folder, const std::string& oldPasswo
 
 int EncodingCommand(const std::optional<std::string>& name, Streams io) {
     if (!name) {
-        io.out << EncodingChoice::Remembered().value_or("UTF-8") << '\n';
+        io.out << EncodingChoice::Remembered().value_or(TextCodec::SystemDefault()) << '\n';
         return kSuccess;
     }
     if (!TextCodec::Named(*name)) {

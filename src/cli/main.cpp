@@ -287,7 +287,7 @@ int Run(int argc, char** argv) {
         ->check(CLI::Range(1U, 31536000U));
     app.add_option("--encoding", o.encoding,
                    "encoding of the data files' text, e.g. GB18030 (default: MERVADIN_ENCODING, "
-                   "the remembered choice, else UTF-8)")
+                   "the remembered choice, else the system's)")
         ->check(OneLine());
     Commands commands(app, o);
     commands.AddAll();

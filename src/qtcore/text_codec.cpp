@@ -5,6 +5,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <cstdlib>
 #include <vector>
 
@@ -84,7 +88,7 @@ bool TextCodec::ChooseForRun(std::string& name) {
         source = variable && *variable ? Source::Environment
                  : remembered          ? Source::Remembered
                                        : Source::Default;
-        name = variable && *variable ? variable : remembered.value_or("UTF-8");
+        name = variable && *variable ? variable : remembered.value_or(SystemDefault());
     }
     auto codec = Named(name);
     if (!codec)
@@ -139,6 +143,36 @@ std::size_t TextCodec::Fit(std::string_view bytes, std::size_t limit) const {
     if (Encode(text) != bytes)
         return limit; // not valid text in this encoding: cut the bytes as they are
     return EncodedSize(Truncate(text, limit));
+}
+
+std::string TextCodec::OfCodePage(unsigned codePage) {
+    switch (codePage) {
+    case 936:
+        return "GBK";
+    case 54936:
+        return "GB18030";
+    case 950:
+        return "Big5";
+    case 932:
+        return "Shift_JIS";
+    case 949:
+        return "EUC-KR";
+    case 1251:
+        return "windows-1251";
+    case 1252:
+        return "windows-1252";
+    default:
+        return "UTF-8";
+    }
+}
+
+std::string TextCodec::SystemDefault() {
+#ifdef _WIN32
+    const std::string name = OfCodePage(GetACP());
+    return Named(name) ? name : "UTF-8";
+#else
+    return "UTF-8";
+#endif
 }
 
 } // namespace mervadin

@@ -1,8 +1,9 @@
 #pragma once
 // The one class through which text from the data files and the device is
 // shown and typed text goes back to bytes, in the encoding the operator
-// chose (UTF-8 unless --encoding or MERVADIN_ENCODING name another, such as
-// GB18030 for files made on a Chinese Windows). Bytes that are not valid in
+// chose (UTF-8 on Linux, the PC's code page on Windows, unless --encoding or
+// MERVADIN_ENCODING name another, such as GB18030 for files made on a
+// Chinese Windows). Bytes that are not valid in
 // the encoding show as replacement marks; they are never written back unless
 // the operator edits that very text, which is the caller's part: keep the
 // bytes, compare what is shown.
@@ -35,10 +36,18 @@ public:
     // Whatever encoding is chosen at the time of each call.
     static const TextEncoding& Following();
     // Chooses by the --encoding option's value, or when that is empty by
-    // MERVADIN_ENCODING, then the choice remembered for the user, else
-    // UTF-8. False, choosing nothing, when the name is unknown; `name` then
-    // holds it for the error message.
+    // MERVADIN_ENCODING, then the choice remembered for the user, else the
+    // system's (SystemDefault). False, choosing nothing, when the name is
+    // unknown; `name` then holds it for the error message.
     static bool ChooseForRun(std::string& name);
+
+    // What a data file's bytes are taken for when nothing chose: on Windows
+    // the PC's own code page for 8-bit text (GBK on a Chinese Windows, so a
+    // folder carried over from one reads right at once), elsewhere UTF-8.
+    static std::string SystemDefault();
+    // The encoding of a Windows code page by the name Qt knows it; UTF-8
+    // for one this tool does not offer.
+    static std::string OfCodePage(unsigned codePage);
 
     std::string Name() const override { return name_; }
     std::size_t Fit(std::string_view bytes, std::size_t limit) const override;

@@ -3,7 +3,9 @@
 #include "qtcore/text_codec.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
+#ifndef _WIN32
 #include "support/run_cli.h"
+#endif
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 
@@ -71,6 +73,7 @@ TEST(TextCodec, ImportedTextIsKeptInTheChosenEncoding) {
     EXPECT_EQ(ImportTextFile(temp / "n.txt", *gb).stored.front(), "1," + kTestGb + ",5");
 }
 
+#ifndef _WIN32 // the command line through a POSIX shell
 TEST(TextCodec, TheEncodingIsChosenByOptionEnvironmentRememberedChoiceThenDefault) {
     test::TempFolder temp;
     test::ScopedEnvironment config("XDG_CONFIG_HOME", (temp / "config").string());
@@ -107,6 +110,7 @@ TEST(TextCodec, TheEncodingIsChosenByOptionEnvironmentRememberedChoiceThenDefaul
     test::Spit(temp / "config" / "Mervadin" / "mervadin.conf", "[text]\nencoding=nonsense\n");
     EXPECT_EQ(exported("").find(kTest), std::string::npos);
 }
+#endif
 
 TEST(TextCodec, WithNothingChosenTheFilesReadInTheSystemsOwnEncoding) {
     // A Chinese, a Taiwanese, a Japanese, a Korean and a western Windows.

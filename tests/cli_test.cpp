@@ -166,6 +166,14 @@ TEST(Cli, StatusReportsWhetherADeviceIsPresent) {
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.out, "USB No Connect\n");
     EXPECT_EQ(RunCli("--device bogus status").status, 2);
+    // With no device attached, the list stays empty for scripts and a
+    // person is told why.
+    const auto list = RunCli("list-devices");
+    EXPECT_EQ(list.status, 0);
+    if (list.out.empty()) {
+        EXPECT_EQ(list.err,
+                  "mervadin-cli: no device attached (USB HID vendor 0416, product 5020)\n");
+    }
 }
 
 TEST(Cli, MonitorPrintsStatusLinesAndTakesCommands) {

@@ -24,6 +24,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <iomanip>
 #include <iostream>
 #include <memory>
 
@@ -241,7 +242,13 @@ int ListDevices(Streams io) {
         io.err << "mervadin-cli: " << texts::transports::kHidInitFailed << '\n';
         return kFailure;
     }
-    for (const auto& device : HidTransport::List())
+    const auto devices = HidTransport::List();
+    // The list stays empty on standard output for scripts; a person reads why.
+    if (devices.empty())
+        io.err << "mervadin-cli: no device attached (USB HID vendor " << std::hex
+               << std::setfill('0') << std::setw(4) << HidTransport::kVendorId << ", product "
+               << std::setw(4) << HidTransport::kProductId << std::dec << ")\n";
+    for (const auto& device : devices)
         io.out << device.path << '\t' << device.manufacturer << '\t' << device.product << '\t'
                << device.serial << '\n';
     return kSuccess;

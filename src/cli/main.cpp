@@ -275,8 +275,14 @@ int Run(int argc, char** argv) {
     Options o;
     app.set_version_flag("--version", MERVADIN_VERSION);
     app.require_subcommand(1);
+#ifdef _WIN32
+    constexpr const char* kDefaultFolder = "c:\\ORVI-T300-En";
+#else
+    constexpr const char* kDefaultFolder = "~/ORVI-T300-En";
+#endif
     app.add_option("--workdir", o.workdir,
-                   "working folder (default: MERVADIN_WORKDIR or ~/ORVI-T300-En)")
+                   std::string("working folder (default: MERVADIN_WORKDIR or ") + kDefaultFolder +
+                       ")")
         ->check(NotEmpty("the working folder"));
     app.add_option("--device", o.device, "hid (default), hid:PATH, sim or unix:PATH");
     app.add_flag_callback(

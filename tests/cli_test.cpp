@@ -155,6 +155,32 @@ TEST(Cli, StatsAndExportsOfTheCallLists) {
     EXPECT_NE(RunCli(wd + "show-numbers").out.find("13800000002"), std::string::npos);
     EXPECT_EQ(RunCli(wd + "export-records in '" + (temp / "in.txt").string() + "'").status, 2);
     EXPECT_EQ(RunCli(wd + "export-records both x.csv").status, 2);
+
+    // The same filter for showing, exporting and counting.
+    const auto shownLine = [&](const char* group, const char* type, const char* date,
+                               const char* talk) {
+        const std::string stored = line(group, type, date, talk);
+        return stored.substr(0, stored.size() - 2) + "\n";
+    };
+    const auto shown = RunCli(wd + "show-records out --type CallOutSuccessed --group 1");
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_EQ(shown.out, shownLine("1", "0", "2026/3/1 1:0:0", "0:2:0"));
+    EXPECT_EQ(shown.err, "1 of 3 lines\n");
+    EXPECT_EQ(RunCli(wd + "show-records out --from 2026-03-02").out,
+              shownLine("1", "1", "2026/3/2 1:0:0", "0:0:0"));
+    EXPECT_EQ(RunCli(wd + "show-records in --number 9").err, "0 of 1 lines\n");
+    ASSERT_EQ(
+        RunCli(wd + "export-records out --no-bom --type 1 '" + (temp / "failed.csv").string() + "'")
+            .status,
+        0);
+    EXPECT_EQ(test::Slurp(temp / "failed.csv"),
+              "Group,Name,Number,Type,Date,Duration,Remark\r\n"
+              "1,\"a,b\",01,CallOutFailed,2026/3/2 1:0:0,0:0:0,Type[2\r\n");
+    // Group 2: the answered call; its call out has no date and is not counted.
+    EXPECT_NE(RunCli(wd + "stats --csv --group 2").out.find("All,0,0,1,0,0,1,"), std::string::npos);
+    const auto bad = RunCli(wd + "show-records out --type Answered");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("--type \"Answered\" is not a call type"), std::string::npos);
 }
 
 TEST(Cli, StatusReportsWhetherADeviceIsPresent) {

@@ -184,23 +184,41 @@ private:
             [this] { return cli::RebuildKinds(Folder(), Io()); });
         auto* stats = Add("stats", "print call statistics of CallOutList.txt and CallInList.txt",
                           [this] { return cli::Stats(Folder(), stats_, Io()); });
-        stats->add_option("--from", stats_.from, "first day counted, YYYY-MM-DD");
-        stats->add_option("--to", stats_.to, "last day counted, YYYY-MM-DD");
+        AddFilterOptions(*stats, stats_.filter);
         stats->add_option("--by", stats_.by, "a row per day or per group")
             ->check(CLI::IsMember({"day", "group"}));
         stats->add_flag("--csv", stats_.csv, "print CSV instead of a table");
         auto* exportRecords =
             Add("export-records", "save a call list as a CSV file or an .xlsx workbook", [this] {
                 return cli::ExportRecordsCommand(
-                    Folder(), list_, exportFile_,
+                    Folder(), list_, exportFile_, filter_,
                     noBom_ ? ByteOrderMark::Leave : ByteOrderMark::Write, Io());
             });
-        exportRecords->add_option("LIST", list_, "out or in")
-            ->required()
-            ->check(CLI::IsMember({"out", "in"}));
+        AddListArgument(*exportRecords);
         exportRecords->add_option("FILE", exportFile_, "FILE.csv or FILE.xlsx")->required();
         exportRecords->add_flag("--no-bom", noBom_,
                                 "start a CSV file without UTF-8's byte-order mark (for scripts)");
+        AddFilterOptions(*exportRecords, filter_);
+        auto* show = Add("show-records", "print the lines of a call list, or those a filter finds",
+                         [this] { return cli::ShowRecords(Folder(), list_, filter_, Io()); });
+        AddListArgument(*show);
+        AddFilterOptions(*show, filter_);
+    }
+
+    void AddListArgument(CLI::App& command) {
+        command.add_option("LIST", list_, "out or in")
+            ->required()
+            ->check(CLI::IsMember({"out", "in"}));
+    }
+
+    static void AddFilterOptions(CLI::App& command, cli::FilterOptions& filter) {
+        command.add_option("--number", filter.number, "only calls whose number holds TEXT");
+        command.add_option("--type", filter.type,
+                           "only calls of this type: CallOutSuccessed, CallOutFailed, "
+                           "CallInAnswer, CallInMissed, CallOutManual (or 0 to 4)");
+        command.add_option("--group", filter.group, "only calls of group N");
+        command.add_option("--from", filter.from, "first day taken, YYYY-MM-DD");
+        command.add_option("--to", filter.to, "last day taken, YYYY-MM-DD");
     }
 
     void AddNumberCommands() {
@@ -267,6 +285,7 @@ private:
     bool stampGiven_ = false, encodingGiven_ = false, noBom_ = false;
     std::optional<unsigned> frames_;
     cli::StatsOptions stats_;
+    cli::FilterOptions filter_;
 };
 
 int Run(int argc, char** argv) {

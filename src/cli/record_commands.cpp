@@ -3,9 +3,11 @@
 #include "files/file_read.h"
 #include "qtcore/text_codec.h"
 #include "records/record_export.h"
+#include "records/record_filter.h"
 #include "statistics/call_statistics.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace mervadin::cli {
 
@@ -35,10 +37,12 @@ void PrintTable(std::ostream& out, const std::vector<Row>& rows) {
     }
 }
 
-std::optional<DayRange> RangeOf(const StatsOptions& options, Streams io) {
-    DayRange range;
+// The filter the options name; nothing, with the fault told, when one of
+// them is not what it should be.
+std::optional<RecordFilter> FilterOf(const FilterOptions& options, Streams io) {
+    RecordFilter filter;
     for (const auto& [text, day, name] :
-         {std::tuple{&options.from, &range.from, "--from"}, {&options.to, &range.to, "--to"}}) {
+         {std::tuple{&options.from, &filter.from, "--from"}, {&options.to, &filter.to, "--to"}}) {
         if (!*text)
             continue;
         *day = ParseDay(**text);
@@ -48,7 +52,22 @@ std::optional<DayRange> RangeOf(const StatsOptions& options, Streams io) {
             return std::nullopt;
         }
     }
-    return range;
+    if (options.type) {
+        filter.type = CallTypeOf(*options.type);
+        if (!filter.type) {
+            io.err << "mervadin-cli: --type \"" << *options.type
+                   << "\" is not a call type (CallOutSuccessed, CallOutFailed, CallInAnswer, "
+                      "CallInMissed, CallOutManual or 0 to 4)\n";
+            return std::nullopt;
+        }
+    }
+    filter.number = options.number.value_or("");
+    filter.group = options.group;
+    return filter;
+}
+
+std::string_view ListFileOf(const std::string& list) {
+    return list == "out" ? file::kCallOutList : file::kCallInList;
 }
 
 std::vector<Row> RowsOf(const CallStatistics& statistics, const std::string& by) {
@@ -66,13 +85,19 @@ std::vector<Row> RowsOf(const CallStatistics& statistics, const std::string& by)
 } // namespace
 
 int Stats(const WorkFolder& folder, const StatsOptions& options, Streams io) {
-    const auto range = RangeOf(options, io);
-    if (!range)
+    auto filter = FilterOf(options.filter, io);
+    if (!filter)
         return kBadInput;
+    // The days are the statistics' own range; the rest narrows the lines.
+    const DayRange range{std::exchange(filter->from, {}), std::exchange(filter->to, {})};
     return Guarded(io, [&] {
-        const std::string out = ReadFileBytes(folder.File(file::kCallOutList));
-        const std::string in = ReadFileBytes(folder.File(file::kCallInList));
-        const CallStatistics statistics = ComputeStatistics(out, in, *range);
+        std::string out = ReadFileBytes(folder.File(file::kCallOutList));
+        std::string in = ReadFileBytes(folder.File(file::kCallInList));
+        if (!filter->TakesAll()) {
+            out = FilteredLines(out, *filter);
+            in = FilteredLines(in, *filter);
+        }
+        const CallStatistics statistics = ComputeStatistics(out, in, range);
         const auto rows = RowsOf(statistics, options.by);
         if (options.csv)
             PrintCsv(io.out, rows);
@@ -87,16 +112,42 @@ int Stats(const WorkFolder& folder, const StatsOptions& options, Streams io) {
 }
 
 int ExportRecordsCommand(const WorkFolder& folder, const std::string& list, const std::string& file,
-                         ByteOrderMark mark, Streams io) {
+                         const FilterOptions& filterOptions, ByteOrderMark mark, Streams io) {
     if (ExportFormatOf(file) == ExportFormat::Text) {
         io.err << "mervadin-cli: " << file << ": name a .csv or .xlsx file\n";
         return kBadInput;
     }
+    const auto filter = FilterOf(filterOptions, io);
+    if (!filter)
+        return kBadInput;
     return Guarded(io, [&] {
-        const auto name = list == "out" ? file::kCallOutList : file::kCallInList;
-        const std::string text = ReadFileBytes(folder.File(name));
+        const auto name = ListFileOf(list);
+        std::string text = ReadFileBytes(folder.File(name));
+        if (!filter->TakesAll())
+            text = FilteredLines(text, *filter);
         ExportRecords(file, text, TextCodec::Chosen(),
                       {.sheet = std::filesystem::path(name).stem().string(), .mark = mark});
+        return kSuccess;
+    });
+}
+
+int ShowRecords(const WorkFolder& folder, const std::string& list, const FilterOptions& options,
+                Streams io) {
+    const auto filter = FilterOf(options, io);
+    if (!filter)
+        return kBadInput;
+    return Guarded(io, [&] {
+        const std::string text = ReadFileBytes(folder.File(ListFileOf(list)));
+        std::size_t lines = 0, shown = 0;
+        ForEachLine(text, [&](std::string_view line) {
+            ++lines;
+            if (filter->Matches(line)) {
+                ++shown;
+                io.out << TextCodec::Chosen().ToUtf8(line) << '\n';
+            }
+            return true;
+        });
+        io.err << shown << " of " << lines << " lines\n";
         return kSuccess;
     });
 }

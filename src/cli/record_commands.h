@@ -9,15 +9,26 @@
 
 namespace mervadin::cli {
 
+// Which lines the record commands take, as typed.
+struct FilterOptions {
+    std::optional<std::string> number;   // a part of the number
+    std::optional<std::string> type;     // a type's name or digit
+    std::optional<std::string> group;    // a whole group
+    std::optional<std::string> from, to; // YYYY-MM-DD, both included
+};
+
 struct StatsOptions {
-    std::optional<std::string> from, to; // YYYY-MM-DD
-    std::string by;                      // "", "day" or "group"
+    FilterOptions filter;
+    std::string by; // "", "day" or "group"
     bool csv = false;
 };
 
 int Stats(const WorkFolder& folder, const StatsOptions& options, Streams io);
 // `list` is "out" or "in"; the file's ending chooses CSV or a workbook.
 int ExportRecordsCommand(const WorkFolder& folder, const std::string& list, const std::string& file,
-                         ByteOrderMark mark, Streams io);
+                         const FilterOptions& filter, ByteOrderMark mark, Streams io);
+// Prints the lines of a list that the filter lets through, as UTF-8 text.
+int ShowRecords(const WorkFolder& folder, const std::string& list, const FilterOptions& filter,
+                Streams io);
 
 } // namespace mervadin::cli

@@ -3,7 +3,7 @@
 #include "files/file_read.h"
 #include "qtcore/text_codec.h"
 #include "records/record_export.h"
-#include "records/record_filter.h"
+#include "records/record_lines.h"
 #include "statistics/call_statistics.h"
 
 #include <algorithm>

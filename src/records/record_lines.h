@@ -1,9 +1,11 @@
 #pragma once
 // The rules by which the call lists read a record's line: which list a line
-// of the dump goes to, which old lines carry a remark over a read, and where
-// a line's remark is written.
+// of the dump goes to, which old lines carry a remark over a read, where a
+// line's remark is written, and which lines a filter finds.
 
+#include <chrono>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,5 +27,27 @@ std::string_view RemarkedNumber(std::string_view line);
 // after the first "Remark[" as the field rule finds it. npos when there is
 // none.
 std::size_t RemarkStart(const std::string& line);
+
+// Which call record lines an operator looks for: a part of the number, a
+// type, a group and a range of days. What is not given lets every line
+// through; a line must pass everything that is given.
+struct RecordFilter {
+    std::string number = {};                              // a part of the number
+    std::optional<char> type = {};                        // the "Type[" digit
+    std::optional<std::string> group = {};                // the whole group
+    std::optional<std::chrono::year_month_day> from = {}; // first day, included
+    std::optional<std::chrono::year_month_day> to = {};   // last day, included
+
+    // A line whose date cannot be read passes only when no day is given.
+    bool Matches(std::string_view line) const;
+    bool TakesAll() const { return number.empty() && !type && !group && !from && !to; }
+};
+
+// A type by its name as the grids show it ("CallOutSuccessed", any case)
+// or by its digit ("0" ... "4"); nothing for anything else.
+std::optional<char> CallTypeOf(std::string_view nameOrDigit);
+
+// The lines of `text` that `filter` lets through, each ended by CR LF.
+std::string FilteredLines(std::string_view text, const RecordFilter& filter);
 
 } // namespace mervadin

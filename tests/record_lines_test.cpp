@@ -1,4 +1,4 @@
-#include "records/record_filter.h"
+#include "records/record_lines.h"
 #include "support/call_lines.h"
 
 #include <gtest/gtest.h>

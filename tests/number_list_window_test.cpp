@@ -94,6 +94,9 @@ TEST_F(NumberListWindowTest, OpensOnTheListAndImportsText) {
 }
 
 TEST_F(NumberListWindowTest, DialogsStartInTheDocumentsFolderOrAtHomeWithoutOne) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows finds the documents folder through its shell, not HOME";
+#endif
     test::ScopedEnvironment home("HOME", (temp / "home").string());
     test::ScopedEnvironment config("XDG_CONFIG_HOME", std::nullopt); // no user-dirs.dirs
     std::filesystem::create_directories(temp / "home");

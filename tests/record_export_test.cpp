@@ -1,3 +1,4 @@
+#include "files/path_text.h"
 #include "numbers/xlsx_reader.h"
 #include "qtcore/text_codec.h"
 #include "records/record_export.h"
@@ -36,7 +37,7 @@ TEST(RecordExport, CsvQuotesWhereNeededAndReadsTheChosenEncoding) {
 
 std::string ZipEntry(const std::filesystem::path& file, const char* name) {
     int error = 0;
-    zip_t* archive = zip_open(file.c_str(), ZIP_RDONLY, &error);
+    zip_t* archive = zip_open(Utf8Of(file).c_str(), ZIP_RDONLY, &error);
     if (!archive)
         return {};
     zip_stat_t stat;

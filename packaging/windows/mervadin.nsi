@@ -8,6 +8,8 @@
 ; the operator chose.
 
 Unicode true
+; A 64-bit installer for the 64-bit programs.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 

@@ -184,7 +184,8 @@ void XlsxReader::Impl::OpenArchive(const std::filesystem::path& file) {
         throw XlsxError(file_ + ": " +
                         (std::filesystem::exists(file, error) ? "not a file" : "no such file"));
     int code = 0;
-    archive_.reset(zip_open(file.c_str(), ZIP_RDONLY, &code));
+    // libzip takes a UTF-8 name on every system (wide on Windows inside).
+    archive_.reset(zip_open(Utf8Of(file).c_str(), ZIP_RDONLY, &code));
     if (archive_)
         return;
     if (code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS)

@@ -90,7 +90,8 @@ public:
         : encoding_(encoding), file_(file), options_(options) {
         lxw_workbook_options lxwOptions{};
         lxwOptions.constant_memory = LXW_TRUE; // rows go to disk as they are written
-        workbook_ = workbook_new_opt(file.c_str(), &lxwOptions);
+        // libxlsxwriter takes a UTF-8 name on every system.
+        workbook_ = workbook_new_opt(Utf8Of(file).c_str(), &lxwOptions);
         if (!workbook_)
             throw FileError(file, "cannot write the workbook");
         bold_ = workbook_add_format(workbook_);

@@ -1,5 +1,7 @@
 #include "support/workbook.h"
 
+#include "files/path_text.h"
+
 #include <stdexcept>
 
 #include <zip.h>
@@ -8,7 +10,7 @@ namespace mervadin::test {
 
 void WriteZip(const std::filesystem::path& path, const Parts& parts) {
     int error = 0;
-    zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    zip_t* archive = zip_open(Utf8Of(path).c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     if (!archive)
         throw std::runtime_error("cannot create " + path.string());
     for (const auto& [name, content] : parts) {

@@ -26,9 +26,9 @@ struct StatsOptions {
 int Stats(const WorkFolder& folder, const StatsOptions& options, Streams io);
 // `list` is "out" or "in"; the file's ending chooses CSV or a workbook.
 int ExportRecordsCommand(const WorkFolder& folder, const std::string& list, const std::string& file,
-                         const FilterOptions& filter, ByteOrderMark mark, Streams io);
+                         const FilterOptions& filterOptions, ByteOrderMark mark, Streams io);
 // Prints the lines of a list that the filter lets through, as UTF-8 text.
-int ShowRecords(const WorkFolder& folder, const std::string& list, const FilterOptions& filter,
+int ShowRecords(const WorkFolder& folder, const std::string& list, const FilterOptions& options,
                 Streams io);
 
 } // namespace mervadin::cli

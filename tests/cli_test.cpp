@@ -270,7 +270,23 @@ TEST(Cli, PacksAndWritesTheNumberList) {
     EXPECT_EQ(RunCli(wd + "--device sim write-voice '" + (temp / "none.bin").string() + "'").status,
               2);
 
+    const auto clean = RunCli(wd + "check-numbers");
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, "");
+    EXPECT_EQ(clean.err, "1 line checked, nothing found\n");
+
     WriteLines(temp / "wd" / "LoadNumber.txt", {"12\tAlice\t8642", "\tno group\t1"});
+    const auto checked = RunCli(wd + "check-numbers");
+    EXPECT_EQ(checked.status, 1);
+    EXPECT_EQ(checked.out, "line 2: the GROUP is not a number (the list cannot be written)\n");
+    EXPECT_EQ(checked.err, "2 lines checked. Warnings: groups not numbers 1\n");
+    // Another list named on the command line; one that cannot be read is a bad argument.
+    WriteLines(temp / "other.txt", {"1,,5", "1,B,5"});
+    EXPECT_EQ(RunCli(wd + "check-numbers '" + (temp / "other.txt").string() + "'").out,
+              "line 1: the NAME is empty\nline 2: the NUMBER is also on line 1\n");
+    const auto missing = RunCli(wd + "check-numbers '" + (temp / "none.txt").string() + "'");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("none.txt"), std::string::npos);
     EXPECT_EQ(RunCli(wd + "pack-numbers").status, 2);
     const auto refused = RunCli(wd + "--device sim write-numbers");
     EXPECT_EQ(refused.status, 2);

@@ -6,6 +6,7 @@
 #include "app/download_window.h"
 #include "app/main_window.h"
 #include "app/simulator_window.h"
+#include "numbers/number_edit_window.h"
 #include "numbers/number_list_window.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
@@ -80,6 +81,7 @@ protected:
         windows.push_back(std::make_unique<DownloadWindow>(setup.Link(), folder, prompts, voice));
         windows.push_back(std::make_unique<ReadWindow>(setup.Link(), folder, prompts));
         windows.push_back(std::make_unique<NumberListWindow>(folder, prompts));
+        windows.push_back(std::make_unique<NumberEditWindow>(folder, prompts));
         windows.push_back(std::make_unique<PasswordWindow>(folder.File("password.txt"), prompts));
         windows.push_back(
             std::make_unique<ChangePasswordWindow>(folder.File("password.txt"), prompts));

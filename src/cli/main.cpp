@@ -240,6 +240,11 @@ private:
             [this] { return cli::ClearNumbers(Folder(), Io()); });
         Add("show-numbers", "print LoadNumber.txt as the number list window shows it",
             [this] { return cli::ShowNumbers(Folder(), Io()); });
+        Add("check-numbers",
+            "list what will not reach the device as LoadNumber.txt (or FILE) reads: duplicates, "
+            "numbers it cannot dial, empty names, groups out of range, long names",
+            [this] { return cli::CheckNumbers(Folder(), checkFile_, Io()); })
+            ->add_option("FILE", checkFile_, "a number list other than the folder's");
         Add("pack-numbers", "print the number blocks packed from LoadNumber.txt",
             [this] { return cli::PackNumbers(Folder(), Io()); });
     }
@@ -280,7 +285,7 @@ private:
     Action action_;
     // What the subcommands' arguments hold.
     std::string voiceFile_, blocksFile_, exportFile_, sourceFile_, frameTemplate_;
-    std::string key_, value_, list_, format_, encodingName_, stamp_;
+    std::string key_, value_, list_, format_, encodingName_, stamp_, checkFile_;
     std::string oldPassword_, newPassword_, confirmation_;
     bool stampGiven_ = false, encodingGiven_ = false, noBom_ = false;
     std::optional<unsigned> frames_;

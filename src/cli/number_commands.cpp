@@ -4,6 +4,7 @@
 #include "cli/console_prompts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
+#include "numbers/number_check.h"
 #include "numbers/number_list.h"
 #include "numbers/number_packing.h"
 #include "numbers/number_texts.h"
@@ -99,6 +100,29 @@ int PackNumbers(const WorkFolder& folder, Streams io) {
         for (const auto& block : packed.blocks)
             PrintHexLines(io.out, block);
         return static_cast<int>(kSuccess);
+    });
+}
+
+int CheckNumbers(const WorkFolder& folder, const std::string& file, Streams io) {
+    return Guarded(io, [&] {
+        const std::filesystem::path list =
+            file.empty() ? folder.File(file::kLoadNumber) : std::filesystem::path(file);
+        Lines lines;
+        try {
+            lines = ReadLines(list);
+        } catch (const FileError& e) {
+            if (file.empty())
+                throw;
+            io.err << "mervadin-cli: " << e.what() << '\n'; // the file named: a bad argument
+            return kBadInput;
+        }
+        const auto findings = CheckNumberList(lines);
+        for (const auto& finding : findings)
+            io.out << finding.Text() << '\n';
+        const std::string summary = WarningsSummary(WarningsOf(findings, true));
+        io.err << lines.size() << (lines.size() == 1 ? " line checked" : " lines checked")
+               << (summary.empty() ? ", nothing found" : ". " + summary) << '\n';
+        return findings.empty() ? kSuccess : kFailure;
     });
 }
 

@@ -19,6 +19,9 @@ int ImportNumbers(const WorkFolder& folder, const std::string& source, SourceFor
 int ClearNumbers(const WorkFolder& folder, Streams io);
 // Prints what the number list window shows on opening.
 int ShowNumbers(const WorkFolder& folder, Streams io);
+// Prints what the number list check finds in LoadNumber.txt, or in `file`
+// when one is named, a line each; exit 1 when it finds anything.
+int CheckNumbers(const WorkFolder& folder, const std::string& file, Streams io);
 // Prints the packed number blocks of LoadNumber.txt, 16 bytes a line; a
 // list that cannot be packed is refused (exit 2).
 int PackNumbers(const WorkFolder& folder, Streams io);

@@ -3,6 +3,7 @@
 #include "common/common_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
+#include "numbers/number_edit_window.h"
 #include "numbers/number_list.h"
 #include "numbers/number_names.h"
 #include "numbers/number_texts.h"
@@ -39,7 +40,7 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     setObjectName(names::numbers::kWindow);
     setWindowTitle("NumberList");
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(379, 481);
+    setFixedSize(379, 521);
     PaintBackground(this, colour::kTeal);
 
     imports_[0] =
@@ -56,6 +57,9 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     connect(imports_[2], &QPushButton::clicked, this, &NumberListWindow::OpenFile);
     connect(save, &QPushButton::clicked, this, &NumberListWindow::Save);
     connect(close, &QPushButton::clicked, this, &NumberListWindow::reject);
+    imports_[3] =
+        MakeButton(this, names::numbers::kEditButton, "Edit the list...", {8, 481, 363, 33});
+    connect(imports_[3], &QPushButton::clicked, this, &NumberListWindow::EditList);
 
     auto* caption = new QLabel("Total", this);
     caption->setGeometry(8, 92, 36, 21);
@@ -83,6 +87,10 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     PaintTextArea(memo_, colour::kSilver);
 
+    LoadList();
+}
+
+void NumberListWindow::LoadList() {
     std::string list;
     try {
         list = ReadFileBytes(folder_.File(file::kLoadNumber));
@@ -92,6 +100,14 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     std::size_t count = 0;
     ShowLines(ShownNumberLines(list, &count));
     ShowCount(count);
+}
+
+void NumberListWindow::EditList() {
+    if (Importing())
+        return;
+    NumberEditWindow editor(folder_, prompts_, this);
+    connect(&editor, &NumberEditWindow::Saved, this, &NumberListWindow::LoadList);
+    RunToolWindow(editor);
 }
 
 NumberListWindow::~NumberListWindow() = default;

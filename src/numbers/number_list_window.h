@@ -34,12 +34,15 @@ public:
     // "open": shows a text file's lines without storing them.
     void OpenFile();
     void Save();
+    // Opens the list editor; a list it saves is shown at once.
+    void EditList();
     bool Importing() const { return import_ != nullptr; }
 
 protected:
     void reject() override;
 
 private:
+    void LoadList();
     void ShowLines(Lines lines);
     void AppendLine(const std::string& line);
     void ShowCount(std::size_t count);
@@ -55,7 +58,7 @@ private:
     QLabel* label_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPlainTextEdit* memo_ = nullptr;
-    QPushButton* imports_[3] = {}; // the two imports and open: one at a time
+    QPushButton* imports_[4] = {}; // the imports, open and edit: one at a time
     Lines shown_;                  // the memo's lines as bytes
     std::unique_ptr<SheetImport> import_;
     bool stopRequested_ = false;

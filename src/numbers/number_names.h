@@ -17,4 +17,20 @@ inline constexpr const char* kPercent = "Label1";
 inline constexpr const char* kProgress = "ProgressBar1";
 inline constexpr const char* kMemo = "Memo1";
 
+// The number list editor, opened from the number list window.
+inline constexpr const char* kEditButton = "EditList";
+inline constexpr const char* kEditor = "NumberEditor";
+inline constexpr const char* kEditorTable = "NumberTable";
+inline constexpr const char* kEditorAdd = "AddRow";
+inline constexpr const char* kEditorDelete = "DeleteRows";
+inline constexpr const char* kEditorUndo = "UndoEdit";
+inline constexpr const char* kEditorRedo = "RedoEdit";
+inline constexpr const char* kEditorCheck = "CheckList";
+inline constexpr const char* kEditorSave = "SaveList";
+inline constexpr const char* kEditorClose = "CloseEditor";
+inline constexpr const char* kEditorFind = "FindText";
+inline constexpr const char* kEditorFindings = "Findings";
+inline constexpr const char* kEditorTotal = "EditTotal";
+inline constexpr const char* kEditorStatus = "EditStatus";
+
 } // namespace mervadin::names::numbers

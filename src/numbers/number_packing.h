@@ -7,6 +7,7 @@
 #include "files/text_lines.h"
 #include "frames/frame_templates.h"
 #include "frames/record_layout.h"
+#include "numbers/number_check.h"
 
 #include <array>
 #include <cstdint>
@@ -37,22 +38,6 @@ public:
 private:
     std::size_t line_;
 };
-
-// Lines that will not reach the device as they read: one kind each, with
-// how many lines and the first of them (counted from 1).
-struct PackingWarning {
-    std::string what;  // "with a NAME longer than 16 bytes, cut"
-    std::string brief; // "names cut"
-    std::size_t count = 0;
-    std::vector<std::size_t> lines; // the first kShownLines of them
-    static constexpr std::size_t kShownLines = 10;
-    // "Warning: 2 lines with ..., cut (lines 3, 9)".
-    std::string Text() const;
-};
-
-// One line for all kinds: "Warnings: names cut 3, numbers cut at 13 digits 1";
-// empty without warnings.
-std::string WarningsSummary(const std::vector<PackingWarning>& warnings);
 
 struct PackedNumbers {
     std::vector<DataBlock> blocks; // ceil(lines / 16), at most 563

@@ -36,4 +36,17 @@ inline constexpr const char* kNumbersLoaded = "Load file OK! ";
 inline constexpr const char* kNumbersClearedCaption = "OK";
 inline constexpr const char* kNumbersCleared = "   ClearOk  !!";
 
+// The number list editor.
+inline constexpr const char* kEditTitle = "Edit number list";
+inline constexpr const char* kEditSaveChanges = "Save the changes to LoadNumber.txt?";
+inline constexpr const char* kEditChangedElsewhere =
+    "LoadNumber.txt was changed by another program since this list was opened. "
+    "Replace it with this list?";
+inline constexpr const char* kEditNothingFound = "Nothing found in %1 lines";
+inline constexpr const char* kEditFound = "%1 findings; click one to go to its line";
+inline constexpr const char* kEditNotFound = "Not found: %1";
+inline constexpr const char* kEditSavedLines = "Saved %1 lines to LoadNumber.txt";
+inline constexpr const char* kEditTotal = "Total: %1";
+inline constexpr const char* kEditFindHint = "Find a group, name or number (Enter: next)";
+
 } // namespace mervadin::texts::numbers

@@ -1,0 +1,151 @@
+#include "numbers/number_check.h"
+
+#include "common/decimal.h"
+#include "frames/record_layout.h"
+#include "numbers/number_fields.h"
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
+
+namespace mervadin {
+
+namespace {
+
+// The packing reads a GROUP's first six characters.
+constexpr std::size_t kGroupChars = 6;
+
+struct FaultTexts {
+    const char* what;    // after "n lines "
+    const char* brief;   // in the summary
+    const char* finding; // after "line n: "
+};
+
+FaultTexts TextsOf(NumberFault fault) {
+    switch (fault) {
+    case NumberFault::NotDialable:
+        return {"with a NUMBER that holds other characters than digits",
+                "numbers with other characters than digits",
+                "the NUMBER holds other characters than digits"};
+    case NumberFault::LongNumber:
+        return {"with a NUMBER longer than 13 digits, cut at 13", "numbers cut at 13 digits",
+                "the NUMBER is longer than 13 digits (cut at 13)"};
+    case NumberFault::LongName:
+        return {"with a NAME longer than 16 bytes, cut", "names cut",
+                "the NAME is longer than 16 bytes (cut)"};
+    case NumberFault::EmptyNumber:
+        return {"with no NUMBER", "empty numbers", "the NUMBER is empty"};
+    case NumberFault::EmptyName:
+        return {"with no NAME", "empty names", "the NAME is empty"};
+    case NumberFault::GroupOutOfRange:
+        return {"with a GROUP outside 0 to 999999", "groups out of range",
+                "the GROUP is outside 0 to 999999"};
+    case NumberFault::Duplicate:
+        return {"with a NUMBER an earlier line holds", "duplicate numbers",
+                "the NUMBER is also on line "};
+    case NumberFault::GroupNotNumber:
+        break;
+    }
+    return {"whose GROUP is not a number", "groups not numbers",
+            "the GROUP is not a number (the list cannot be written)"};
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The faults of one line but duplicates, in the order of NumberFault.
+void CheckFields(const NumberFields& fields, std::size_t line, std::vector<NumberFinding>& out) {
+    const auto note = [&](NumberFault fault) { out.push_back({line, fault}); };
+    const std::string_view number = fields.number;
+    const std::string_view sent = number.substr(0, record::kNumberDigits);
+    if (!std::all_of(sent.begin(), sent.end(), IsDigit))
+        note(NumberFault::NotDialable);
+    if (number.size() > record::kNumberDigits)
+        note(NumberFault::LongNumber);
+    if (fields.name.size() > record::kNameBytes)
+        note(NumberFault::LongName);
+    if (number.empty())
+        note(NumberFault::EmptyNumber);
+    if (fields.name.empty())
+        note(NumberFault::EmptyName);
+    const auto group = ParseDecimal(fields.group.substr(0, kGroupChars));
+    if (group && (*group < 0 || fields.group.size() > kGroupChars))
+        note(NumberFault::GroupOutOfRange);
+    if (!group)
+        note(NumberFault::GroupNotNumber);
+}
+
+} // namespace
+
+std::string NumberFinding::Text() const {
+    std::string text = "line " + std::to_string(line) + ": " + TextsOf(fault).finding;
+    if (fault == NumberFault::Duplicate)
+        text += std::to_string(sameAs);
+    return text;
+}
+
+std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count) {
+    count = std::min(count, lines.size());
+    std::vector<NumberFinding> findings;
+    std::unordered_map<std::string_view, std::size_t> firstLineOf;
+    firstLineOf.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const NumberFields fields = SplitNumberLine(lines[i]);
+        const std::size_t start = findings.size();
+        CheckFields(fields, i + 1, findings);
+        if (fields.number.empty())
+            continue;
+        const auto [first, isNew] = firstLineOf.emplace(fields.number, i + 1);
+        if (isNew)
+            continue;
+        // Before a GROUP that is not a number, in the order of NumberFault.
+        const auto at = std::find_if(
+            findings.begin() + static_cast<std::ptrdiff_t>(start), findings.end(),
+            [](const NumberFinding& f) { return f.fault == NumberFault::GroupNotNumber; });
+        findings.insert(at, {i + 1, NumberFault::Duplicate, first->second});
+    }
+    return findings;
+}
+
+std::string PackingWarning::Text() const {
+    std::string text = "Warning: " + std::to_string(count) + (count == 1 ? " line " : " lines ") +
+                       what + (lines.size() == 1 ? " (line " : " (lines ");
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text += (i > 0 ? ", " : "") + std::to_string(lines[i]);
+    if (count > lines.size())
+        text += " and " + std::to_string(count - lines.size()) + " more";
+    return text + ")";
+}
+
+std::vector<PackingWarning> WarningsOf(const std::vector<NumberFinding>& findings,
+                                       bool withGroupErrors) {
+    const auto kKinds =
+        static_cast<std::size_t>(NumberFault::GroupNotNumber) + (withGroupErrors ? 1 : 0);
+    std::vector<PackingWarning> byKind(kKinds);
+    for (std::size_t kind = 0; kind < kKinds; ++kind) {
+        const FaultTexts texts = TextsOf(static_cast<NumberFault>(kind));
+        byKind[kind].what = texts.what;
+        byKind[kind].brief = texts.brief;
+    }
+    for (const auto& finding : findings) {
+        const auto kind = static_cast<std::size_t>(finding.fault);
+        if (kind >= kKinds)
+            continue;
+        PackingWarning& warning = byKind[kind];
+        if (warning.count++ < PackingWarning::kShownLines)
+            warning.lines.push_back(finding.line);
+    }
+    std::erase_if(byKind, [](const PackingWarning& w) { return w.count == 0; });
+    return byKind;
+}
+
+std::string WarningsSummary(const std::vector<PackingWarning>& warnings) {
+    std::string summary;
+    for (const auto& warning : warnings)
+        summary += (summary.empty() ? "Warnings: " : ", ") + warning.brief + " " +
+                   std::to_string(warning.count);
+    return summary;
+}
+
+} // namespace mervadin

@@ -1,0 +1,62 @@
+#pragma once
+// What a number list holds that will not reach the device as it reads: the
+// one rule behind the number write's warnings, the list editor's "Check"
+// and mervadin-cli check-numbers.
+
+#include "files/text_lines.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace mervadin {
+
+// In the order the write's warnings name them.
+enum class NumberFault {
+    NotDialable,     // the NUMBER holds other characters than digits
+    LongNumber,      // more than 13 digits: cut at 13
+    LongName,        // more than 16 bytes: cut
+    EmptyNumber,     // nothing to dial
+    EmptyName,       // nothing to show
+    GroupOutOfRange, // negative, or longer than the six characters read
+    Duplicate,       // the NUMBER of an earlier line
+    GroupNotNumber,  // the list cannot be written at all
+};
+
+struct NumberFinding {
+    std::size_t line = 0; // counted from 1
+    NumberFault fault = NumberFault::NotDialable;
+    std::size_t sameAs = 0; // a Duplicate's earlier line
+    // "line 4: the NAME is longer than 16 bytes (cut)".
+    std::string Text() const;
+    bool operator==(const NumberFinding&) const = default;
+};
+
+// Every fault of the first `count` lines, line by line (a line's faults in
+// the order of NumberFault). NAME is measured in bytes, as stored.
+std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count = SIZE_MAX);
+
+// Lines that will not reach the device as they read: one kind each, with
+// how many lines and the first of them (counted from 1).
+struct PackingWarning {
+    std::string what;  // "with a NAME longer than 16 bytes, cut"
+    std::string brief; // "names cut"
+    std::size_t count = 0;
+    std::vector<std::size_t> lines; // the first kShownLines of them
+    static constexpr std::size_t kShownLines = 10;
+    // "Warning: 2 lines with ..., cut (lines 3, 9)".
+    std::string Text() const;
+};
+
+// The write's warnings for `findings`, a kind at a time in the order of
+// NumberFault. For the write a GROUP that is not a number is an error, not
+// a warning: it is counted only `withGroupErrors`.
+std::vector<PackingWarning> WarningsOf(const std::vector<NumberFinding>& findings,
+                                       bool withGroupErrors = false);
+
+// One line for all kinds: "Warnings: names cut 3, numbers cut at 13 digits 1";
+// empty without warnings.
+std::string WarningsSummary(const std::vector<PackingWarning>& warnings);
+
+} // namespace mervadin

@@ -1,0 +1,88 @@
+#include "numbers/number_check.h"
+#include "numbers/number_fields.h"
+#include "numbers/number_packing.h"
+
+#include <gtest/gtest.h>
+
+namespace mervadin {
+namespace {
+
+using Field = NumberFields::Field;
+
+TEST(NumberFields, AFieldIsReplacedWithTheRestOfItsLineKept) {
+    const NumberFields tabbed = SplitNumberLine("12\tAnna\t13800000001,extra\r");
+    EXPECT_EQ(tabbed.group, "12");
+    EXPECT_EQ(tabbed.number, "13800000001");
+    EXPECT_EQ(tabbed.tail, ",extra\r");
+    EXPECT_EQ(tabbed.With(Field::Name, "Anne"), "12\tAnne\t13800000001,extra\r");
+    EXPECT_EQ(tabbed.With(Field::Number, ""), "12\tAnna\t,extra\r");
+    // Mixed separators stay as they are.
+    EXPECT_EQ(SplitNumberLine("1,Bob\t5").With(Field::Group, "2"), "2,Bob\t5");
+    // A line short of fields gets only the separators the new text needs.
+    EXPECT_EQ(SplitNumberLine("7").With(Field::Group, "8"), "8");
+    EXPECT_EQ(SplitNumberLine("7").With(Field::Number, "123"), "7,,123");
+    EXPECT_EQ(SplitNumberLine("7\tCarl").With(Field::Number, "9"), "7\tCarl,9");
+    EXPECT_EQ(SplitNumberLine("").With(Field::Name, "Dora"), ",Dora");
+
+    EXPECT_TRUE(FitsInField("Zhang San \xD5\xC5"));
+    for (const char* bad : {"a,b", "a\tb", "a\rb", "a\nb"})
+        EXPECT_FALSE(FitsInField(bad)) << bad;
+}
+
+TEST(NumberCheck, EveryFaultIsFoundOnItsLineByTheRuleTheWriteWarnsWith) {
+    const Lines lines = {
+        "1,Anna,13800000001",
+        "2,,13800000001",                      // empty name, duplicate of line 1
+        "x,Carl,12a",                          // not dialable, group not a number
+        "-3,Seventeen bytes!!,12345678901234", // long name, long number, group out of range
+        "1234567,Dora,",                       // empty number; seven characters of group
+        "5,Ed,12345678901239",                 // cut to line 4's first 13 digits: not the same
+        "5,Fay,13800000001",                   // a second duplicate of line 1
+    };
+    const auto findings = CheckNumberList(lines);
+    const std::vector<NumberFinding> expected = {
+        {2, NumberFault::EmptyName},       {2, NumberFault::Duplicate, 1},
+        {3, NumberFault::NotDialable},     {3, NumberFault::GroupNotNumber},
+        {4, NumberFault::LongNumber},      {4, NumberFault::LongName},
+        {4, NumberFault::GroupOutOfRange}, {5, NumberFault::EmptyNumber},
+        {5, NumberFault::GroupOutOfRange}, {6, NumberFault::LongNumber},
+        {7, NumberFault::Duplicate, 1},
+    };
+    EXPECT_EQ(findings, expected);
+    EXPECT_EQ(findings[1].Text(), "line 2: the NUMBER is also on line 1");
+    EXPECT_EQ(findings[3].Text(), "line 3: the GROUP is not a number (the list cannot be written)");
+    EXPECT_EQ(findings[5].Text(), "line 4: the NAME is longer than 16 bytes (cut)");
+    // A character past the 13 digits sent is cut, not a fault of its own.
+    EXPECT_EQ(CheckNumberList({"1,A,1234567890123x"}),
+              (std::vector<NumberFinding>{{1, NumberFault::LongNumber}}));
+
+    // The write refuses the list for line 3 and, once that is mended, warns
+    // of exactly what the check found.
+    try {
+        PackNumberList(lines);
+        FAIL() << "packed";
+    } catch (const NumberListError& e) {
+        EXPECT_EQ(e.line(), 3u);
+    }
+    Lines mended = lines;
+    mended[2] = "3,Carl,12a";
+    const auto packed = PackNumberList(mended);
+    const auto warnings = WarningsOf(CheckNumberList(mended));
+    ASSERT_EQ(packed.warnings.size(), warnings.size());
+    for (std::size_t i = 0; i < warnings.size(); ++i)
+        EXPECT_EQ(packed.warnings[i].Text(), warnings[i].Text());
+    EXPECT_EQ(WarningsSummary(packed.warnings),
+              "Warnings: numbers with other characters than digits 1, numbers cut at 13 digits 2, "
+              "names cut 1, empty numbers 1, empty names 1, groups out of range 2, duplicate "
+              "numbers 2");
+    EXPECT_EQ(WarningsSummary(WarningsOf(findings, true)).substr(0, 9), "Warnings:");
+    EXPECT_NE(WarningsSummary(WarningsOf(findings, true)).find("groups not numbers 1"),
+              std::string::npos);
+    // Only the lines the write sends are checked for it.
+    Lines beyond(kMaxPackedLines, "1,A,1");
+    beyond.push_back("x,,");
+    EXPECT_NO_THROW(PackNumberList(beyond));
+}
+
+} // namespace
+} // namespace mervadin

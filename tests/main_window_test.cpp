@@ -233,7 +233,7 @@ TEST_F(MainWindowTest, TabReachesEveryCommandAndLeavesTheGrids) {
     QApplication::setActiveWindow(&window);
     Find<QPushButton>(window, names::main::kLoadNumberButton)->setFocus();
     std::vector<std::string> visited;
-    for (int press = 0; press < 18; ++press) {
+    for (int press = 0; press < 28; ++press) {
         visited.push_back(QApplication::focusWidget()->objectName().toStdString());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
@@ -245,7 +245,12 @@ TEST_F(MainWindowTest, TabReachesEveryCommandAndLeavesTheGrids) {
         names::panel::kZelStartButton,  names::panel::kZelStopButton,
         names::panel::kForwardButton,   names::panel::kSendSmsButton,
         names::panel::kSpeakerBox,      names::panel::kMicrophoneBox,
-        names::grids::kCallOut,         names::grids::kCallIn,
+        names::grids::kFilterNumber,    names::grids::kFilterType,
+        names::grids::kFilterGroup,     names::grids::kFilterFrom,
+        names::grids::kFilterTo,        names::grids::kCallOut,
+        names::grids::kFilterNumber,    names::grids::kFilterType,
+        names::grids::kFilterGroup,     names::grids::kFilterFrom,
+        names::grids::kFilterTo,        names::grids::kCallIn,
         names::main::kLoadNumberButton, names::main::kSettingButton};
     EXPECT_EQ(visited, expected);
 }

@@ -124,6 +124,88 @@ TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
                   2 * grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8);
 }
 
+TEST_F(RecordsWindowTest, TheFilterBarNarrowsTheRowsAndRemarksLandOnTheirLines) {
+    Lines out;
+    for (int i = 0; i < 30; ++i)
+        out.push_back(test::CallLine({.group = std::to_string(i % 3),
+                                      .number = std::to_string(1000 + i),
+                                      .type = i % 2 ? "1" : "0",
+                                      .date = "2026/1/" + std::to_string(i + 1) + " 8:0:0"}));
+    WriteLines(folder.File("CallOutList.txt"), out);
+    MainWindow window(folder, prompts);
+    window.show();
+    auto* bar = test::Child<QWidget>(window, names::grids::kCallOutFilter);
+    auto* grid = test::Child<QTableView>(window, names::grids::kCallOut);
+    QAbstractItemModel* model = grid->model();
+    const auto field = [&](const char* name) { return test::Child<QLineEdit>(*bar, name); };
+    const auto count = [&] {
+        return test::Child<QLabel>(*bar, names::grids::kFilterCount)->text();
+    };
+    EXPECT_EQ(count(), "30 of 30");
+    EXPECT_EQ(model->rowCount(), 100000);
+
+    // Typing narrows the rows on its own after a pause.
+    QTest::keyClicks(field(names::grids::kFilterNumber), "100");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return count() == "10 of 30"; }, 5000))
+        << count().toStdString();
+    EXPECT_EQ(model->rowCount(), 10);
+    // The type box at once; the rows keep the numbers of their lines.
+    test::Child<QComboBox>(*bar, names::grids::kFilterType)->setCurrentText("CallOutFailed");
+    EXPECT_EQ(count(), "5 of 30");
+    EXPECT_EQ(model->index(0, 0).data().toString(), "2");
+    EXPECT_EQ(model->index(1, 1).data().toString(), "1003");
+
+    // A remark typed into a filtered row lands on that row's line alone.
+    const QModelIndex cell = model->index(1, 6);
+    grid->setCurrentIndex(cell);
+    grid->edit(cell);
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "ring back");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the delegate commits in a queued call
+    Lines expected = out;
+    expected[3] = test::CallLine({.group = "0",
+                                  .number = "1003",
+                                  .type = "1",
+                                  .date = "2026/1/4 8:0:0",
+                                  .remark = "ring back"});
+    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), expected);
+    EXPECT_EQ(model->index(1, 6).data().toString(), "ring back");
+    EXPECT_EQ(count(), "5 of 30");
+
+    // Group and days; a day that is no day is marked and left out.
+    const auto apply = [&](const char* name, const QString& text) {
+        field(name)->setText(text);
+        QTest::keyClick(field(name), Qt::Key_Return);
+    };
+    apply(names::grids::kFilterGroup, "1");
+    EXPECT_EQ(count(), "2 of 30"); // lines 2 and 8
+    apply(names::grids::kFilterFrom, "2026/1/5");
+    EXPECT_EQ(count(), "1 of 30");
+    EXPECT_EQ(model->index(0, 0).data().toString(), "8");
+    apply(names::grids::kFilterTo, "2026-13-40");
+    EXPECT_EQ(count(), "1 of 30");
+    EXPECT_FALSE(field(names::grids::kFilterTo)->toolTip().isEmpty());
+
+    // A call stored live that passes the filter joins the rows.
+    std::string list = test::Slurp(folder.File("CallOutList.txt"));
+    list += test::ListLine({.group = "1", .number = "1009", .type = "1", .date = "2026/2/1 9:0:0"});
+    test::Spit(folder.File("CallOutList.txt"), list);
+    window.Grid(RecordFiles::List::CallOut)->ShowStoredLine();
+    EXPECT_EQ(count(), "2 of 31");
+    EXPECT_EQ(model->index(1, 0).data().toString(), "31");
+
+    // Emptied fields show every line in the grid's usual rows again.
+    for (const char* name : {names::grids::kFilterNumber, names::grids::kFilterGroup,
+                             names::grids::kFilterFrom, names::grids::kFilterTo})
+        apply(name, "");
+    test::Child<QComboBox>(*bar, names::grids::kFilterType)->setCurrentIndex(0);
+    EXPECT_EQ(count(), "31 of 31");
+    EXPECT_EQ(model->rowCount(), 100000);
+    EXPECT_EQ(model->index(3, 6).data().toString(), "ring back");
+}
+
 TEST_F(RecordsWindowTest, ARemarkCellEnteredAndLeftWithoutTypingWritesNothing) {
     const std::string gb = "Group[1],\tName[\xB2\xE2],\tNumber[1],\tType[0],\tDate[],\tDuration[],"
                            "\tRemark[\xB2\xE2\xCA\xD4];";

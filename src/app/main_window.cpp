@@ -164,8 +164,13 @@ void MainWindow::BuildGrids(QWidget* area) {
     for (auto [box, list] : {std::pair{outBox, RecordFiles::List::CallOut},
                              std::pair{inBox, RecordFiles::List::CallIn}}) {
         auto* grid = new CallListGrid(list, records_, prompts_, box);
-        grid->setGeometry(4, 16, box->width() - 8, box->height() - 20);
+        // The filter bar above the grid, the grid below it.
+        auto* filter = new CallFilterBar(*grid, box);
+        const int barHeight = filter->sizeHint().height();
+        filter->setGeometry(4, 16, box->width() - 8, barHeight);
+        grid->setGeometry(4, 18 + barHeight, box->width() - 8, box->height() - 22 - barHeight);
         grids_[static_cast<std::size_t>(list)] = grid;
+        filters_[static_cast<std::size_t>(list)] = filter;
     }
 }
 

@@ -25,6 +25,7 @@ class QTimer;
 
 namespace mervadin {
 
+class CallFilterBar;
 class CallListGrid;
 class Lamp;
 class MonitorPanel;
@@ -132,6 +133,7 @@ private:
     // The voice prompt loaded by the hidden "导入语音" button, for the run.
     VoiceBuffer voice_;
     std::array<CallListGrid*, 2> grids_{};
+    std::array<CallFilterBar*, 2> filters_{}; // above the grids
     // The commands refused while the monitor runs: Setting, LoadNumber,
     // DisplayCdr, DownLoad, ReadCdr, Close.
     std::array<QPushButton*, 6> commands_{};

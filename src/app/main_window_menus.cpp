@@ -28,8 +28,12 @@ void MainWindow::SetTabOrder() {
         chain.push_back(findChild<QPushButton*>(name));
     for (QWidget* widget : panel_->FocusChain())
         chain.push_back(widget);
-    chain.push_back(Grid(RecordFiles::List::CallOut));
-    chain.push_back(Grid(RecordFiles::List::CallIn));
+    // Each grid after the fields of the filter bar above it.
+    for (const auto list : {RecordFiles::List::CallOut, RecordFiles::List::CallIn}) {
+        for (QWidget* widget : filters_[static_cast<std::size_t>(list)]->FocusChain())
+            chain.push_back(widget);
+        chain.push_back(Grid(list));
+    }
     for (std::size_t i = 1; i < chain.size(); ++i)
         setTabOrder(chain[i - 1], chain[i]);
 }

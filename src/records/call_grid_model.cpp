@@ -8,13 +8,30 @@ namespace mervadin {
 CallGridModel::CallGridModel(QStringList headers, int minimumRows, QObject* parent)
     : QAbstractTableModel(parent), headers_(std::move(headers)), minimumRows_(minimumRows) {}
 
+namespace {
+
+// The lines of `lines` that `filter` lets through; none when it takes all.
+std::vector<std::size_t> LinesFound(LineIndex& lines, const RecordFilter& filter) {
+    std::vector<std::size_t> found;
+    if (filter.TakesAll())
+        return found;
+    for (std::size_t line = 0; line < lines.Count(); ++line)
+        if (filter.Matches(lines.Line(line)))
+            found.push_back(line);
+    return found;
+}
+
+} // namespace
+
 void CallGridModel::Show(const std::filesystem::path& file) {
     LineIndex lines;
     lines.Index(file);
+    auto found = LinesFound(lines, filter_);
     beginResetModel();
     file_ = file;
     lines_ = std::move(lines);
     shownLines_ = lines_.Count();
+    found_ = std::move(found);
     endResetModel();
 }
 
@@ -22,31 +39,50 @@ void CallGridModel::ShowNone() {
     beginResetModel();
     lines_.Clear();
     shownLines_ = 0;
+    found_.clear();
     endResetModel();
+}
+
+void CallGridModel::SetFilter(RecordFilter filter) {
+    auto found = LinesFound(lines_, filter);
+    beginResetModel();
+    filter_ = std::move(filter);
+    found_ = std::move(found);
+    endResetModel();
+}
+
+int CallGridModel::Rows() const {
+    // Unfiltered, the grid keeps its usual rows, blank beyond the list.
+    return Filtered() ? static_cast<int>(found_.size())
+                      : std::max(minimumRows_, static_cast<int>(shownLines_));
 }
 
 void CallGridModel::Refresh() {
     lines_.Index(file_);
-    const std::size_t linesBefore = shownLines_;
-    const int before = rowCount();
-    const int after = std::max(minimumRows_, static_cast<int>(lines_.Count()));
+    auto found = LinesFound(lines_, filter_);
+    const int before = Rows();
+    const std::size_t shownBefore = ShownCount();
+    const std::size_t lines = lines_.Count();
+    const auto after = static_cast<int>(
+        Filtered() ? found.size() : std::max(static_cast<std::size_t>(minimumRows_), lines));
     // Rows come and go at the end; every row shown is read again.
     if (after > before)
         beginInsertRows({}, before, after - 1);
     else if (after < before)
         beginRemoveRows({}, after, before - 1);
-    shownLines_ = lines_.Count();
+    shownLines_ = lines;
+    found_ = std::move(found);
     if (after > before)
         endInsertRows();
     else if (after < before)
         endRemoveRows();
-    const auto rows = static_cast<int>(std::max(linesBefore, shownLines_));
-    if (rows > 0)
-        emit dataChanged(index(0, 1), index(std::min(rows, after) - 1, kColumns - 1));
+    const auto rows = static_cast<int>(std::max(shownBefore, ShownCount()));
+    if (rows > 0 && after > 0)
+        emit dataChanged(index(0, 0), index(std::min(rows, after) - 1, kColumns - 1));
 }
 
 int CallGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : std::max(minimumRows_, static_cast<int>(shownLines_));
+    return parent.isValid() ? 0 : Rows();
 }
 
 int CallGridModel::columnCount(const QModelIndex& parent) const {
@@ -62,14 +98,14 @@ QString CallGridModel::Cell(std::string_view line, int column) const {
 QVariant CallGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    if (index.column() == 0)
-        return QString::number(index.row() + 1);
     const auto row = static_cast<std::size_t>(index.row());
-    if (row >= shownLines_)
+    if (index.column() == 0)
+        return QString::number(row < ShownCount() ? LineOfRow(row) + 1 : row + 1);
+    if (row >= ShownCount())
         return QString();
     QString cell;
     try {
-        cell = Cell(lines_.Line(row), index.column());
+        cell = Cell(lines_.Line(LineOfRow(row)), index.column());
     } catch (const FileError&) {
         // A file gone unreadable shows blank rows, not a stop.
     }
@@ -108,7 +144,9 @@ bool CallGridModel::setData(const QModelIndex& index, const QVariant& value, int
     if (value.toString() == data(index, Qt::DisplayRole).toString())
         return false;
     const auto row = static_cast<std::size_t>(index.row());
-    if (!onRemark(row, ToFileText(value.toString())))
+    if (Filtered() && row >= found_.size())
+        return false;
+    if (!onRemark(LineOfRow(row), ToFileText(value.toString())))
         return false;
     RefreshQuietly();
     return true;

@@ -4,10 +4,12 @@
 // and remark. The grid shows exactly its file: every line however long the
 // list, read from the file as its rows come into view (a list of a million
 // lines costs eight bytes a line, not its text). Only the remark column can
-// be edited; an edit is written into the file at once.
+// be edited; an edit is written into the file at once. A filter narrows the
+// rows to the lines it finds; a remark typed into one lands on its line.
 
 #include "files/line_index.h"
 #include "records/record_files.h"
+#include "records/record_lines.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -33,6 +35,16 @@ public:
     std::size_t LineCount() const { return shownLines_; }
     std::string Line(std::size_t index) const { return std::string(lines_.Line(index)); }
 
+    // Shows only the lines `filter` lets through, a row each, numbered by
+    // their lines; a filter that takes all shows every line again. Throws
+    // FileError when the file cannot be read.
+    void SetFilter(RecordFilter filter);
+    bool Filtered() const { return !filter_.TakesAll(); }
+    // The lines the rows show: all of them, or those the filter found.
+    std::size_t ShownCount() const { return Filtered() ? found_.size() : shownLines_; }
+    // The line of the file row `row` shows.
+    std::size_t LineOfRow(std::size_t row) const { return Filtered() ? found_[row] : row; }
+
     // Called to write a remark typed into row `row`; returns the line as it
     // now stands in the file, or nothing when nothing was written.
     std::function<std::optional<std::string>(std::size_t row, const std::string& remark)> onRemark;
@@ -46,6 +58,7 @@ public:
 
 private:
     void RefreshQuietly();
+    int Rows() const;
     QString Cell(std::string_view line, int column) const;
 
     QStringList headers_;
@@ -58,6 +71,8 @@ private:
     // The index may find the file changed under it while rows are drawn;
     // the rows follow in a queued refresh, announced to the view.
     std::size_t shownLines_ = 0;
+    RecordFilter filter_;
+    std::vector<std::size_t> found_; // the lines the filter lets through
 };
 
 } // namespace mervadin

@@ -5,12 +5,17 @@
 #include "files/file_read.h"
 #include "qtcore/text_codec.h"
 #include "records/call_grid_model.h"
+#include "records/call_record.h"
 #include "records/record_export.h"
 #include "records/record_names.h"
 #include "records/record_texts.h"
 #include "ui/widgets.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QStyle>
 
 #include <algorithm>
@@ -125,13 +130,24 @@ void CallListGrid::ShowStoredLine() {
 // the top beyond 13 lines, the call-in grid row (lines - 3) beyond 6.
 void CallListGrid::ScrollToEnd() {
     const GridLook& look = LookOf(list_);
-    const int lines = static_cast<int>(model_->LineCount());
+    const int lines = static_cast<int>(model_->ShownCount());
     if (lines <= look.scrollAfter)
         return;
     // The scroll bar takes the rows' new count first: scrolled before, a
     // list grown past the grid's usual rows would stop at their end.
     updateGeometries();
     scrollTo(model_->index(lines - look.keepBelow - 1, 0), QAbstractItemView::PositionAtTop);
+}
+
+void CallListGrid::SetFilter(RecordFilter filter) {
+    try {
+        model_->SetFilter(std::move(filter));
+    } catch (const FileError& e) {
+        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        return;
+    }
+    FitRowNumbers();
+    ScrollToEnd();
 }
 
 void CallListGrid::SaveAs() {
@@ -168,6 +184,95 @@ void CallListGrid::Clear(const std::string& caption) {
     }
     model_->ShowNone();
     prompts_.Inform(texts::records::kListClearedCaption, texts::records::kListCleared);
+}
+
+namespace {
+
+// Typing waits this long for the next key before the filter reads the list.
+constexpr int kTypingPauseMs = 250;
+
+QLineEdit* FilterField(QWidget* parent, const char* name, const char* hint, int width) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setPlaceholderText(hint);
+    field->setClearButtonEnabled(true);
+    field->setFixedWidth(width);
+    return field;
+}
+
+} // namespace
+
+CallFilterBar::CallFilterBar(CallListGrid& grid, QWidget* parent)
+    : QWidget(parent), grid_(grid), number_(FilterField(this, names::grids::kFilterNumber,
+                                                        texts::records::kFilterNumberHint, 140)),
+      type_(new QComboBox(this)),
+      group_(FilterField(this, names::grids::kFilterGroup, texts::records::kFilterGroupHint, 70)),
+      from_(FilterField(this, names::grids::kFilterFrom, texts::records::kFilterFromHint, 110)),
+      to_(FilterField(this, names::grids::kFilterTo, texts::records::kFilterToHint, 110)),
+      count_(new QLabel(this)) {
+    setObjectName(grid.objectName() == names::grids::kCallOut ? names::grids::kCallOutFilter
+                                                              : names::grids::kCallInFilter);
+    type_->setObjectName(names::grids::kFilterType);
+    type_->addItem(texts::records::kFilterAllTypes);
+    for (const char* name : texts::records::kTypeNames)
+        type_->addItem(name);
+    count_->setObjectName(names::grids::kFilterCount);
+    count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    for (QWidget* field : std::initializer_list<QWidget*>{number_, type_, group_, from_, to_})
+        layout->addWidget(field);
+    layout->addWidget(count_, 1);
+
+    pause_.setSingleShot(true);
+    pause_.setInterval(kTypingPauseMs);
+    connect(&pause_, &QTimer::timeout, this, &CallFilterBar::Apply);
+    for (QLineEdit* field : {number_, group_, from_, to_}) {
+        connect(field, &QLineEdit::textChanged, &pause_, qOverload<>(&QTimer::start));
+        connect(field, &QLineEdit::returnPressed, this, &CallFilterBar::Apply);
+    }
+    connect(type_, &QComboBox::currentIndexChanged, this, &CallFilterBar::Apply);
+    // The count follows the list: a read, a call stored live, a clear.
+    CallGridModel* model = grid_.Model();
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model, signal, this, &CallFilterBar::ShowCount);
+    connect(model, &QAbstractItemModel::modelReset, this, &CallFilterBar::ShowCount);
+    ShowCount();
+}
+
+std::optional<std::chrono::year_month_day> CallFilterBar::DayOf(QLineEdit& field) const {
+    const std::string text = field.text().trimmed().replace('/', '-').toStdString();
+    const auto day = text.empty() ? std::nullopt : ParseDay(text);
+    const bool wrong = !text.empty() && !day;
+    field.setToolTip(wrong ? texts::records::kFilterBadDay : "");
+    field.setStyleSheet(wrong ? "color: red" : "");
+    return day;
+}
+
+std::vector<QWidget*> CallFilterBar::FocusChain() const {
+    return {number_, type_, group_, from_, to_};
+}
+
+void CallFilterBar::Apply() {
+    pause_.stop();
+    RecordFilter filter;
+    filter.number = number_->text().trimmed().toStdString();
+    if (type_->currentIndex() > 0)
+        filter.type = static_cast<char>('0' + type_->currentIndex() - 1);
+    if (const QString group = group_->text().trimmed(); !group.isEmpty())
+        filter.group = group.toStdString();
+    filter.from = DayOf(*from_);
+    filter.to = DayOf(*to_);
+    grid_.SetFilter(std::move(filter));
+    ShowCount();
+}
+
+void CallFilterBar::ShowCount() {
+    const CallGridModel& model = *grid_.Model();
+    count_->setText(
+        QString(texts::records::kFilterCount).arg(model.ShownCount()).arg(model.LineCount()));
 }
 
 } // namespace mervadin

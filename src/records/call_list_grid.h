@@ -5,8 +5,19 @@
 
 #include "common/prompts.h"
 #include "records/record_files.h"
+#include "records/record_lines.h"
 
 #include <QTableView>
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
 
 namespace mervadin {
 
@@ -31,6 +42,9 @@ public:
     void Clear(const std::string& caption);
 
     CallGridModel* Model() const { return model_; }
+    // Narrows the rows to the lines `filter` finds (all of them when it
+    // takes all) and scrolls to the last of them.
+    void SetFilter(RecordFilter filter);
 
 private:
     int TextWidth(const QString& text) const;
@@ -42,6 +56,35 @@ private:
     const RecordFiles& files_;
     Prompts& prompts_;
     CallGridModel* model_;
+};
+
+// The filter bar above a call record grid: a part of the number, a type, a
+// group and a range of days narrow the grid's rows as they are typed, and
+// "n of N" tells how many lines of the list the rows show.
+class CallFilterBar : public QWidget {
+    Q_OBJECT
+public:
+    CallFilterBar(CallListGrid& grid, QWidget* parent);
+
+    // Applies what the fields hold now (typing applies it after a pause).
+    void Apply();
+    // The fields in the order Tab visits them.
+    std::vector<QWidget*> FocusChain() const;
+
+private:
+    void ShowCount();
+    // A day field's day; a field holding text that is no day is marked and
+    // left out of the filter.
+    std::optional<std::chrono::year_month_day> DayOf(QLineEdit& field) const;
+
+    CallListGrid& grid_;
+    QLineEdit* number_;
+    QComboBox* type_;
+    QLineEdit* group_;
+    QLineEdit* from_;
+    QLineEdit* to_;
+    QLabel* count_;
+    QTimer pause_; // runs only between a key typed and the filter applied
 };
 
 } // namespace mervadin

@@ -9,6 +9,15 @@ namespace mervadin::names {
 namespace grids {
 inline constexpr const char* kCallOut = "DialOutGrid";
 inline constexpr const char* kCallIn = "DialInGrid";
+// The filter bar above each grid, and its fields.
+inline constexpr const char* kCallOutFilter = "DialOutFilter";
+inline constexpr const char* kCallInFilter = "DialInFilter";
+inline constexpr const char* kFilterNumber = "FilterNumber";
+inline constexpr const char* kFilterType = "FilterType";
+inline constexpr const char* kFilterGroup = "FilterGroup";
+inline constexpr const char* kFilterFrom = "FilterFrom";
+inline constexpr const char* kFilterTo = "FilterTo";
+inline constexpr const char* kFilterCount = "FilterCount";
 } // namespace grids
 
 namespace read {

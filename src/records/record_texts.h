@@ -66,4 +66,14 @@ inline constexpr const char* kManualSaved = "     Save   OK!!";
 inline constexpr const char* kAnsweredSaved = "    Save   OK!!";
 inline constexpr const char* kMissedSaved = "      Save    OK!!";
 
+// The filter bar above a call record grid.
+inline constexpr const char* kFilterAllTypes = "All types";
+inline constexpr const char* kFilterNumberHint = "Number (a part)";
+inline constexpr const char* kFilterGroupHint = "In group";
+inline constexpr const char* kFilterFromHint = "From day";
+inline constexpr const char* kFilterToHint = "To day";
+// The rows shown of all the lines: "12 of 3400".
+inline constexpr const char* kFilterCount = "%1 of %2";
+inline constexpr const char* kFilterBadDay = "Not a day: write it as 2026-12-08 or 2026/12/8";
+
 } // namespace mervadin::texts::records

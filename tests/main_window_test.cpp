@@ -139,8 +139,10 @@ TEST_F(MainWindowTest, CloseButtonAndCloseMenuEntriesCloseTheWindow) {
         auto actions = menu->actions();
         ASSERT_FALSE(actions.isEmpty());
         if (std::string(menuName) == names::main::kWindowMenu) {
-            // Statistics and the text encoding come after Close in the
-            // main popup menu.
+            // Statistics, the text encoding and the language come after
+            // Close in the main popup menu.
+            EXPECT_EQ(actions.last()->text(), "Language");
+            actions.removeLast();
             EXPECT_EQ(actions.last()->text(), "Text encoding");
             actions.removeLast();
             EXPECT_EQ(actions.last()->text(), "Statistics");

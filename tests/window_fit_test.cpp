@@ -3,11 +3,13 @@
 
 #include "access/change_password_window.h"
 #include "access/password_window.h"
+#include "app/app_names.h"
 #include "app/download_window.h"
 #include "app/main_window.h"
 #include "app/simulator_window.h"
 #include "numbers/number_edit_window.h"
 #include "numbers/number_list_window.h"
+#include "qtcore/translation.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
 #include "settings/settings_names.h"
@@ -15,16 +17,25 @@
 #include "sim/sim_device.h"
 #include "statistics/statistics_window.h"
 #include "support/recording_prompts.h"
+#include "support/scoped_environment.h"
 #include "support/temp_folder.h"
+#include "support/widgets.h"
 #include "transports/link_setup.h"
 #include "ui/window_frame.h"
 #include "voice/voice_buffer.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -181,6 +192,111 @@ TEST_F(SmallScreen, EveryWindowFitsAndKeepsItsContentInReach) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, WindowFitTest, ::testing::Values(1.0, 1.25));
+
+// Every window in Chinese: each text a person reads translated (or one that
+// is the same in every language: numbers, encodings, names), and whole.
+class ChineseWindows : public ::testing::Test, public EveryWindow {
+protected:
+    void SetUp() override {
+        Prepare();
+        ASSERT_TRUE(Translation::Install("zh_CN"));
+    }
+    void TearDown() override { Translation::Install("en"); }
+
+    static bool SameInEveryLanguage(const QString& text) {
+        static const QRegularExpression letters("[A-Za-z]");
+        static const QRegularExpression chinese("[\\x{4e00}-\\x{9fff}]");
+        static const QStringList names = {
+            "Mervadin", "English",      "UTF-8",      "GB18030",      "GBK",    "Big5", "Shift_JIS",
+            "EUC-KR",   "windows-1252", "ISO-8859-1", "windows-1251", "KOI8-R", "ZEL"};
+        static const QRegularExpression model("^[A-Z]+-\\d+$"); // the devices' models
+        return !text.contains(letters) || text.contains(chinese) ||
+               names.contains(text.trimmed()) || model.match(text).hasMatch();
+    }
+    // The texts of `window` still in English, each with the widget showing it.
+    static QStringList Untranslated(QWidget& window) {
+        QStringList found;
+        const auto check = [&](const QObject& where, const QString& text) {
+            if (!SameInEveryLanguage(text))
+                found << where.objectName() + ": \"" + text + "\"";
+        };
+        check(window, window.windowTitle());
+        for (auto* widget : window.findChildren<QWidget*>()) {
+            check(*widget, widget->toolTip());
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                check(*widget, button->text());
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                check(*widget, label->text());
+            if (auto* box = qobject_cast<QGroupBox*>(widget))
+                check(*widget, box->title());
+            if (auto* edit = qobject_cast<QLineEdit*>(widget))
+                check(*widget, edit->placeholderText() + " " + edit->text());
+            if (auto* box = qobject_cast<QComboBox*>(widget))
+                for (int i = 0; i < box->count(); ++i)
+                    check(*widget, box->itemText(i));
+            if (auto* view = qobject_cast<QAbstractItemView*>(widget); view && view->model())
+                for (int c = 0; c < view->model()->columnCount(); ++c)
+                    check(*widget, view->model()->headerData(c, Qt::Horizontal).toString());
+            if (auto* menu = qobject_cast<QMenu*>(widget))
+                for (auto* action : menu->actions())
+                    check(*menu, action->text());
+        }
+        return found;
+    }
+};
+
+// The language: --language, then MERVADIN_LANGUAGE, then the choice
+// remembered from the menu, then the system's; an unknown one is refused.
+TEST(Translation, ChosenByOptionEnvironmentRememberedChoiceThenSystem) {
+    test::TempFolder config;
+    test::ScopedEnvironment home("XDG_CONFIG_HOME", config.path().string());
+    test::ScopedEnvironment variable("MERVADIN_LANGUAGE", std::nullopt);
+    const std::string system = QLocale::system().name().startsWith("zh") ? "zh_CN" : "en";
+    EXPECT_EQ(Translation::ForRun(""), system);
+    EXPECT_EQ(Translation::Remembered(), std::nullopt);
+    Translation::Remember("zh_CN");
+    EXPECT_EQ(Translation::ForRun(""), "zh_CN");
+    {
+        test::ScopedEnvironment chosen("MERVADIN_LANGUAGE", "en");
+        EXPECT_EQ(Translation::ForRun(""), "en");
+        EXPECT_EQ(Translation::ForRun("zh_CN"), "zh_CN");
+        EXPECT_EQ(Translation::ForRun("fr"), std::nullopt);
+    }
+    // Installed, the windows' texts and Qt's own follow; "en" takes it away.
+    ASSERT_TRUE(Translation::Install("zh_CN"));
+    EXPECT_EQ(Translation::InUse(), "zh_CN");
+    EXPECT_EQ(Ui("Close"), QString::fromUtf8("\xE5\x85\xB3\xE9\x97\xAD"));
+    EXPECT_EQ(UiAroundNumber("Vol:3"), QString::fromUtf8("\xE9\x9F\xB3\xE9\x87\x8F:3"));
+    EXPECT_EQ(Ui("a text no one translated"), "a text no one translated");
+    ASSERT_TRUE(Translation::Install("en"));
+    EXPECT_EQ(Ui("Close"), "Close");
+    EXPECT_EQ(UiAroundNumber("Vol:3"), "Vol:3");
+}
+
+TEST_F(ChineseWindows, EveryTextIsTranslatedAndShowsWhole) {
+    std::vector<std::unique_ptr<QWidget>> windows;
+    auto main = std::make_unique<MainWindow>(folder, prompts);
+    main->AttachLink(setup.Link(), setup.Simulator());
+    windows.push_back(std::move(main));
+    windows.push_back(std::make_unique<SettingsWindow>(folder.File("Config.txt"), prompts));
+    windows.push_back(std::make_unique<DisplayWindow>(folder, prompts));
+    for (auto& window : OtherWindows())
+        windows.push_back(std::move(window));
+    for (auto& window : windows) {
+        window->show();
+        QTest::qWait(1);
+        EXPECT_EQ(Untranslated(*window).join("; ").toStdString(), "")
+            << window->objectName().toStdString();
+        EXPECT_TRUE(CutOff(*window).isEmpty()) << window->objectName().toStdString() << ": "
+                                               << CutOff(*window).join("; ").toStdString();
+        window->close();
+    }
+    // English again: the texts as they always were.
+    Translation::Install("en");
+    MainWindow english(folder, prompts);
+    EXPECT_EQ(test::Child<QPushButton>(english, names::main::kLoadNumberButton)->text(),
+              "LoadNumber");
+}
 
 } // namespace
 } // namespace mervadin

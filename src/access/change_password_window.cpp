@@ -4,6 +4,7 @@
 #include "access/access_texts.h"
 #include "access/password_file.h"
 #include "common/common_texts.h"
+#include "qtcore/translation.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
@@ -17,22 +18,23 @@ ChangePasswordWindow::ChangePasswordWindow(std::filesystem::path passwordFile, P
                                            QWidget* parent)
     : QDialog(parent), passwordFile_(std::move(passwordFile)), prompts_(prompts) {
     setObjectName(names::change::kWindow);
-    setWindowTitle("ChangePassword");
+    setWindowTitle(Ui("ChangePassword"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientSize(345, 225));
     MoveOnScreen(*this, {487, 205});
 
-    old_ = AddPasswordBox(names::change::kOldPassword, texts::access::kOldPasswordLabel, 24);
-    new_ = AddPasswordBox(names::change::kNewPassword, texts::access::kNewPasswordLabel, 64);
-    confirm_ = AddPasswordBox(names::change::kConfirmation, texts::access::kNewPasswordLabel, 104);
+    old_ = AddPasswordBox(names::change::kOldPassword, Ui(texts::access::kOldPasswordLabel), 24);
+    new_ = AddPasswordBox(names::change::kNewPassword, Ui(texts::access::kNewPasswordLabel), 64);
+    confirm_ =
+        AddPasswordBox(names::change::kConfirmation, Ui(texts::access::kNewPasswordLabel), 104);
 
-    auto* enter = MakeButton(this, names::change::kEnterButton, "Enter", {64, 160, 89, 33});
+    auto* enter = MakeButton(this, names::change::kEnterButton, Ui("Enter"), {64, 160, 89, 33});
     connect(enter, &QPushButton::clicked, this, &ChangePasswordWindow::Apply);
-    auto* exit = MakeButton(this, names::change::kExitButton, "Exit", {192, 160, 89, 33});
+    auto* exit = MakeButton(this, names::change::kExitButton, Ui("Exit"), {192, 160, 89, 33});
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-QLineEdit* ChangePasswordWindow::AddPasswordBox(const char* name, const char* label, int top) {
+QLineEdit* ChangePasswordWindow::AddPasswordBox(const char* name, const QString& label, int top) {
     auto* caption = new QLabel(label, this);
     caption->setGeometry(24, top, 120, 24);
     auto* box = new QLineEdit(this);

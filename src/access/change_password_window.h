@@ -20,7 +20,7 @@ public:
     void Apply();
 
 private:
-    QLineEdit* AddPasswordBox(const char* name, const char* label, int top);
+    QLineEdit* AddPasswordBox(const char* name, const QString& label, int top);
 
     std::filesystem::path passwordFile_;
     Prompts& prompts_;

@@ -4,6 +4,7 @@
 #include "access/change_password_window.h"
 #include "access/password_file.h"
 #include "common/common_texts.h"
+#include "qtcore/translation.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
@@ -47,7 +48,7 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
                                QWidget* parent)
     : QDialog(parent), passwordFile_(std::move(passwordFile)), prompts_(prompts) {
     setObjectName(names::login::kWindow);
-    setWindowTitle("PasswordCheck");
+    setWindowTitle(Ui("PasswordCheck"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(ClientSize(376, 419));
     MoveOnScreen(*this, {498, 118});
@@ -57,18 +58,18 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
     image->setGeometry(43, 8, 289, 241);
     image->setPixmap(Decoration(289, 241));
 
-    input_ = new QLineEdit(kHint, this);
+    input_ = new QLineEdit(Ui(kHint), this);
     input_->setObjectName(names::login::kPassword);
     input_->setGeometry(104, 256, 161, 24);
     input_->installEventFilter(this);
     connect(input_, &QLineEdit::returnPressed, this, &PasswordWindow::LogIn);
     connect(input_, &QLineEdit::textEdited, this, &PasswordWindow::LimitTypedText);
 
-    connect(MakeButton(this, names::login::kLogInButton, "Log In", ButtonPlace(288)),
+    connect(MakeButton(this, names::login::kLogInButton, Ui("Log In"), ButtonPlace(288)),
             &QPushButton::clicked, this, &PasswordWindow::LogIn);
-    connect(MakeButton(this, names::login::kChangeButton, "Change Password", ButtonPlace(322)),
+    connect(MakeButton(this, names::login::kChangeButton, Ui("Change Password"), ButtonPlace(322)),
             &QPushButton::clicked, this, &PasswordWindow::OpenChangeWindow);
-    connect(MakeButton(this, names::login::kExitButton, "EXIT", ButtonPlace(356)),
+    connect(MakeButton(this, names::login::kExitButton, Ui("EXIT"), ButtonPlace(356)),
             &QPushButton::clicked, this, [this] {
                 accepted_ = false;
                 reject();
@@ -82,7 +83,7 @@ bool PasswordWindow::eventFilter(QObject* watched, QEvent* event) {
     // so that typing replaces it.
     if (watched == input_ && event->type() == QEvent::FocusIn &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason &&
-        input_->text() == kHint)
+        input_->text() == Ui(kHint))
         input_->selectAll();
     return QDialog::eventFilter(watched, event);
 }
@@ -95,7 +96,7 @@ void PasswordWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void PasswordWindow::ClearHint() {
-    if (input_->text() != kHint)
+    if (input_->text() != Ui(kHint))
         return;
     input_->clear();
     input_->setMaxLength(kMaxPasswordLength);
@@ -105,7 +106,7 @@ void PasswordWindow::ClearHint() {
 // The hint is longer than a password; once the operator types over it the
 // box takes at most four characters, masked, as it does after a click.
 void PasswordWindow::LimitTypedText(const QString& text) {
-    if (text == kHint)
+    if (text == Ui(kHint))
         return;
     input_->setMaxLength(kMaxPasswordLength);
     input_->setEchoMode(QLineEdit::Password);

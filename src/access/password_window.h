@@ -3,6 +3,7 @@
 // typed password matches Password.txt.
 
 #include "common/prompts.h"
+#include "common/ui_text.h"
 
 #include <QDialog>
 
@@ -15,7 +16,7 @@ namespace mervadin {
 class PasswordWindow : public QDialog {
     Q_OBJECT
 public:
-    static constexpr const char* kHint = "Enter  Password";
+    static constexpr const char* kHint = UI_TEXT("Enter  Password");
 
     PasswordWindow(std::filesystem::path passwordFile, Prompts& prompts, QWidget* parent = nullptr);
 

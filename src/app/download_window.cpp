@@ -5,6 +5,7 @@
 #include "numbers/write_number_operation.h"
 #include "operation/operation_texts.h"
 #include "qtcore/text_codec.h"
+#include "qtcore/translation.h"
 #include "settings/write_settings_operation.h"
 #include "ui/memo_box.h"
 #include "ui/widgets.h"
@@ -31,20 +32,20 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
                       parent),
       folder_(std::move(folder)), voice_(voice) {
     setObjectName(names::download::kWindow);
-    setWindowTitle("WriteData");
+    setWindowTitle(Ui("WriteData"));
     setFixedSize(609, 337);
     MoveOnScreen(*this, {310, 68});
 
-    connect(MakeCommand(names::download::kWriteSettingButton, "WriteSetting", {8, 8, 97, 33}),
+    connect(MakeCommand(names::download::kWriteSettingButton, Ui("WriteSetting"), {8, 8, 97, 33}),
             &QPushButton::clicked, this, &DownloadWindow::WriteSetting);
-    connect(MakeCommand(names::download::kWriteNumberButton, "WriteNumber", {113, 8, 97, 33}),
+    connect(MakeCommand(names::download::kWriteNumberButton, Ui("WriteNumber"), {113, 8, 97, 33}),
             &QPushButton::clicked, this, &DownloadWindow::WriteNumber);
     auto* writeVoice = MakeCommand(names::download::kWriteVoiceButton, "写语音", {218, 8, 97, 33});
     writeVoice->setVisible(false);
     connect(writeVoice, &QPushButton::clicked, this, &DownloadWindow::WriteVoice);
-    connect(MakeButton(this, names::download::kStopButton, "Stop", {218, 8, 97, 33}),
+    connect(MakeButton(this, names::download::kStopButton, Ui("Stop"), {218, 8, 97, 33}),
             &QPushButton::clicked, this, &DownloadWindow::StopCommand);
-    connect(MakeButton(this, names::download::kExitButton, "Exit", {323, 8, 97, 33}),
+    connect(MakeButton(this, names::download::kExitButton, Ui("Exit"), {323, 8, 97, 33}),
             &QPushButton::clicked, this, &DownloadWindow::ExitCommand);
 
     errors_ = new MemoBox(this);

@@ -4,6 +4,8 @@
 #include "files/file_read.h"
 #include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
+#include "qtcore/translation.h"
+#include "ui/qt_prompts.h"
 
 #include <QStringDecoder>
 
@@ -52,11 +54,12 @@ void OfferEncodingSwitch(const WorkFolder& folder, Prompts& prompts) {
         TextCodec::Chosen().Name() != "UTF-8" || !HoldsGb18030Text(folder))
         return;
     const bool yes = prompts.Confirm(
-        "Text encoding",
-        "The data files in " + Utf8Of(folder.root()) +
-            " are not UTF-8 text but read cleanly as GB18030 (Chinese Windows). Read and write "
-            "them as GB18030 from now on? (The choice can be changed in the main window's "
-            "popup menu, \"Text encoding\".)");
+        Ui("Text encoding").toStdString(),
+        Ui("The data files in %1 are not UTF-8 text but read cleanly as GB18030 (Chinese "
+           "Windows). Read and write them as GB18030 from now on? (The choice can be changed in "
+           "the main window's popup menu, \"Text encoding\".)")
+            .arg(ToQString(Utf8Of(folder.root())))
+            .toStdString());
     const std::string chosen = yes ? kGb18030 : "UTF-8";
     EncodingChoice::Remember(chosen); // asked once: either answer is kept
     if (yes)

@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "qtcore/qt_paths.h"
 #include "qtcore/text_codec.h"
+#include "qtcore/translation.h"
 #include "ui/app_icon.h"
 #include "ui/qt_prompts.h"
 
@@ -24,6 +25,7 @@ struct Options {
     std::string device;
     std::optional<std::filesystem::path> trace;
     std::string encoding;
+    std::string language;
 };
 
 // Reads the command line before any window system is needed, so that
@@ -50,7 +52,12 @@ Options ReadOptions(int argc, char** argv) {
         "Encoding of the data files' text, e.g. GB18030 or windows-1252 (default: "
         "MERVADIN_ENCODING, then the remembered choice, else the system's).",
         "NAME");
-    parser.addOptions({workdir, device, simulator, trace, encoding});
+    const QCommandLineOption language(
+        "language",
+        "Language of the windows: en or zh_CN (default: MERVADIN_LANGUAGE, then the remembered "
+        "choice, else the system's).",
+        "CODE");
+    parser.addOptions({workdir, device, simulator, trace, encoding, language});
     parser.process(core); // --help, --version and bad options end the process here
 
     Options options;
@@ -60,6 +67,7 @@ Options ReadOptions(int argc, char** argv) {
     if (parser.isSet(trace))
         options.trace = PathOf(parser.value(trace));
     options.encoding = parser.value(encoding).toStdString();
+    options.language = parser.value(language).toStdString();
     return options;
 }
 
@@ -87,6 +95,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(MERVADIN_VERSION);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(DrawAppIcon(256))));
     QGuiApplication::setDesktopFileName("mervadin");
+    const auto language = Translation::ForRun(options.language);
+    if (!language || !Translation::Install(*language)) {
+        std::fprintf(stderr, "mervadin: unknown language \"%s\" (en, zh_CN)\n",
+                     options.language.empty()
+                         ? qPrintable(qEnvironmentVariable("MERVADIN_LANGUAGE"))
+                         : options.language.c_str());
+        return 2;
+    }
 
     LinkOptions link;
     link.device = *selection;

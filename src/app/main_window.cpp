@@ -17,6 +17,7 @@
 #include "operation/operation_texts.h"
 #include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
+#include "qtcore/translation.h"
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
@@ -49,7 +50,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts),
       records_(folder_, TextCodec::Following()) {
     setObjectName(names::main::kWindow);
-    setWindowTitle(texts::app::kMainTitle);
+    setWindowTitle(Ui(texts::app::kMainTitle));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     // The panels and grids sit at fixed places in an area that scrolls when
@@ -66,7 +67,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     setCentralWidget(scroll);
     PaintBackground(this, colour::kActiveCaptionGradient);
     PaintBackground(area, colour::kActiveCaptionGradient);
-    status_ = new QLabel(texts::link::kUsbNoConnect);
+    status_ = new QLabel(Ui(texts::link::kUsbNoConnect));
     status_->setObjectName(names::main::kStatusLine);
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
@@ -105,14 +106,14 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
 
 void MainWindow::BuildButtons(QWidget* area) {
     usbLamp_ = Place(new Lamp(area), names::main::kUsbLamp, {16, 8, 97, 33});
-    usbLamp_->setToolTip("USB: red while a device is connected");
+    usbLamp_->setToolTip(Ui("USB: red while a device is connected"));
     commands_ = {
-        MakeButton(area, names::main::kSettingButton, "Setting", {262, 4, 99, 37}),
-        MakeButton(area, names::main::kLoadNumberButton, "LoadNumber", {136, 4, 105, 37}),
-        MakeButton(area, names::main::kDisplayCdrButton, "DisplayCdr", {622, 4, 99, 37}),
-        MakeButton(area, names::main::kDownLoadButton, "DownLoad", {382, 4, 99, 37}),
-        MakeButton(area, names::main::kReadCdrButton, "ReadCdr", {502, 4, 99, 37}),
-        MakeButton(area, names::main::kCloseButton, "Close", {742, 4, 99, 37}),
+        MakeButton(area, names::main::kSettingButton, Ui("Setting"), {262, 4, 99, 37}),
+        MakeButton(area, names::main::kLoadNumberButton, Ui("LoadNumber"), {136, 4, 105, 37}),
+        MakeButton(area, names::main::kDisplayCdrButton, Ui("DisplayCdr"), {622, 4, 99, 37}),
+        MakeButton(area, names::main::kDownLoadButton, Ui("DownLoad"), {382, 4, 99, 37}),
+        MakeButton(area, names::main::kReadCdrButton, Ui("ReadCdr"), {502, 4, 99, 37}),
+        MakeButton(area, names::main::kCloseButton, Ui("Close"), {742, 4, 99, 37}),
     };
     connect(commands_[0], &QPushButton::clicked, this, &MainWindow::OpenSettings);
     connect(commands_[1], &QPushButton::clicked, this, &MainWindow::OpenNumberList);
@@ -121,7 +122,7 @@ void MainWindow::BuildButtons(QWidget* area) {
     connect(commands_[4], &QPushButton::clicked, this, &MainWindow::OpenRead);
     connect(commands_[5], &QPushButton::clicked, this, &MainWindow::CloseCommand);
 
-    remark_ = MakeButton(area, names::main::kRemarkButton, "Remark", {0, 0, 75, 25});
+    remark_ = MakeButton(area, names::main::kRemarkButton, Ui("Remark"), {0, 0, 75, 25});
     remark_->setVisible(false);
     remark_->setEnabled(false);
     auto* loadVoice = MakeButton(area, names::main::kLoadVoiceButton, "导入语音", {0, 0, 75, 25});
@@ -157,10 +158,10 @@ void MainWindow::SetCommandsEnabled(bool enabled) {
 }
 
 void MainWindow::BuildGrids(QWidget* area) {
-    auto* outBox =
-        Place(new QGroupBox("CallOutList", area), names::main::kCallOutBox, {136, 48, 721, 281});
+    auto* outBox = Place(new QGroupBox(Ui("CallOutList"), area), names::main::kCallOutBox,
+                         {136, 48, 721, 281});
     auto* inBox =
-        Place(new QGroupBox("CallInList", area), names::main::kCallInBox, {136, 336, 721, 177});
+        Place(new QGroupBox(Ui("CallInList"), area), names::main::kCallInBox, {136, 336, 721, 177});
     for (auto [box, list] : {std::pair{outBox, RecordFiles::List::CallOut},
                              std::pair{inBox, RecordFiles::List::CallIn}}) {
         auto* grid = new CallListGrid(list, records_, prompts_, box);
@@ -296,7 +297,7 @@ void MainWindow::ClearNumbers() {
     const int count = NumberCount();
     if (count > 0 &&
         !prompts_.Confirm(texts::app::kClearNumbersCommand,
-                          QString(texts::app::kClearNumbersQuestion).arg(count).toStdString()))
+                          Ui(texts::app::kClearNumbersQuestion).arg(count).toStdString()))
         return;
     try {
         StoreNumberList(folder_.File(file::kLoadNumber), {});

@@ -114,6 +114,7 @@ private:
     void BuildMenus();
     void SetTabOrder();
     void AddEncodingMenu(QMenu& popup);
+    void AddLanguageMenu(QMenu& popup);
     void WirePanel();
     void SetCommandsEnabled(bool enabled);
     // The USB lamp and the status line as the link stands.

@@ -6,6 +6,7 @@
 #include "app/simulator_window.h"
 #include "link/link_texts.h"
 #include "monitor/monitor_panel.h"
+#include "qtcore/translation.h"
 #include "ui/colours.h"
 #include "ui/lamp.h"
 #include "ui/qt_prompts.h"
@@ -26,7 +27,7 @@ void MainWindow::AttachLink(DeviceLink& link, sim::SimDevice* simulator) {
     panel_->AttachLink(link);
     simulated_ = simulator != nullptr;
     if (simulator) {
-        setWindowTitle(windowTitle() + " [simulated device]");
+        setWindowTitle(windowTitle() + Ui(" [simulated device]"));
         AddSimulatorControls(*simulator);
     }
 }
@@ -35,7 +36,7 @@ void MainWindow::AttachDeviceChooser(DeviceChooser& chooser) {
     chooser_ = &chooser;
     deviceChoice_ = new QComboBox(statusBar());
     deviceChoice_->setObjectName("DeviceChoice");
-    deviceChoice_->setToolTip("The device in use, when several are attached");
+    deviceChoice_->setToolTip(Ui("The device in use, when several are attached"));
     deviceChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     deviceChoice_->setVisible(false);
     statusBar()->addPermanentWidget(deviceChoice_);
@@ -73,7 +74,7 @@ void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {
     simulatorWindow_ = std::make_unique<SimulatorWindow>(simulator);
     auto* button = new QToolButton(statusBar());
     button->setObjectName("SimulatorButton");
-    button->setText("Simulator");
+    button->setText(Ui("Simulator"));
     connect(button, &QToolButton::clicked, this, &MainWindow::OpenSimulator);
     statusBar()->addPermanentWidget(button);
     FitToStatusLine();
@@ -99,12 +100,13 @@ void MainWindow::OnUsbStatus(bool present, bool initial) {
 void MainWindow::ShowLinkState() {
     const bool present = link_ && link_->Connected();
     usbLamp_->SetColour(present ? colour::kRed : colour::kSilver);
-    const QString suffix = simulated_ ? " (simulated device)" : "";
+    const QString suffix = simulated_ ? Ui(" (simulated device)") : QString();
     if (present)
         monitorCut_ = false;
     // Until the device is back, the line says why the monitor stopped.
-    const QString cut = monitorCut_ ? " - the device was disconnected while monitoring" : "";
-    SetStatusText((present ? texts::link::kUsbConnected : texts::link::kUsbNoConnect) + suffix +
+    const QString cut =
+        monitorCut_ ? Ui(" - the device was disconnected while monitoring") : QString();
+    SetStatusText(Ui(present ? texts::link::kUsbConnected : texts::link::kUsbNoConnect) + suffix +
                   cut);
 }
 

@@ -7,6 +7,7 @@
 #include "monitor/monitor_panel.h"
 #include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
+#include "qtcore/translation.h"
 #include "records/call_list_grid.h"
 #include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
@@ -39,39 +40,41 @@ void MainWindow::SetTabOrder() {
 }
 
 void MainWindow::BuildMenus() {
-    auto* popup = BuildPopupMenu(this, names::main::kWindowMenu,
-                                 {{"LoadNumber", [this] { OpenNumberList(); }},
-                                  {texts::app::kClearNumbersCommand, [this] { ClearNumbers(); }},
-                                  {"Setting", [this] { OpenSettings(); }},
-                                  {"DownLoad", [this] { OpenDownload(); }},
-                                  {"ReadCDR", [this] { OpenRead(); }},
-                                  {"DisplayCDR", [this] { OpenDisplay(); }},
-                                  {"Brief introduction", [this] { OpenRemark(); }},
-                                  {"Close", [this] { CloseCommand(); }},
-                                  {"Statistics", [this] { OpenStatistics(); }}});
+    auto* popup =
+        BuildPopupMenu(this, names::main::kWindowMenu,
+                       {{Ui("LoadNumber"), [this] { OpenNumberList(); }},
+                        {Ui(texts::app::kClearNumbersCommand), [this] { ClearNumbers(); }},
+                        {Ui("Setting"), [this] { OpenSettings(); }},
+                        {Ui("DownLoad"), [this] { OpenDownload(); }},
+                        {Ui("ReadCDR"), [this] { OpenRead(); }},
+                        {Ui("DisplayCDR"), [this] { OpenDisplay(); }},
+                        {Ui("Brief introduction"), [this] { OpenRemark(); }},
+                        {Ui("Close"), [this] { CloseCommand(); }},
+                        {Ui("Statistics"), [this] { OpenStatistics(); }}});
     AddEncodingMenu(*popup);
+    AddLanguageMenu(*popup);
     AttachPopupMenu(centralWidget(), popup);
     using List = RecordFiles::List;
     AttachPopupMenu(
         Grid(List::CallOut),
         BuildPopupMenu(this, names::main::kCallOutMenu,
-                       {{"Callout CDR Save as ", [this] { Grid(List::CallOut)->SaveAs(); }},
-                        {"Display CDR", [this] { OpenDisplay(); }},
-                        {texts::app::kClearCallOutCommand,
+                       {{Ui("Callout CDR Save as "), [this] { Grid(List::CallOut)->SaveAs(); }},
+                        {Ui("Display CDR"), [this] { OpenDisplay(); }},
+                        {Ui(texts::app::kClearCallOutCommand),
                          [this] { Grid(List::CallOut)->Clear(texts::app::kClearCallOutCommand); }},
-                        {"Close", [this] { CloseCommand(); }}}));
+                        {Ui("Close"), [this] { CloseCommand(); }}}));
     AttachPopupMenu(
         Grid(List::CallIn),
         BuildPopupMenu(this, names::main::kCallInMenu,
-                       {{"Callin CDR Save as", [this] { Grid(List::CallIn)->SaveAs(); }},
-                        {"Display CDR", [this] { OpenDisplay(); }},
-                        {texts::app::kClearCallInCommand,
+                       {{Ui("Callin CDR Save as"), [this] { Grid(List::CallIn)->SaveAs(); }},
+                        {Ui("Display CDR"), [this] { OpenDisplay(); }},
+                        {Ui(texts::app::kClearCallInCommand),
                          [this] { Grid(List::CallIn)->Clear(texts::app::kClearCallInCommand); }},
-                        {"Close", [this] { CloseCommand(); }}}));
+                        {Ui("Close"), [this] { CloseCommand(); }}}));
 }
 
 void MainWindow::AddEncodingMenu(QMenu& popup) {
-    auto* menu = popup.addMenu("Text encoding");
+    auto* menu = popup.addMenu(Ui("Text encoding"));
     menu->setObjectName("EncodingMenu");
     auto* group = new QActionGroup(menu);
     for (const auto& name : EncodingChoice::Offered()) {
@@ -88,6 +91,33 @@ void MainWindow::AddEncodingMenu(QMenu& popup) {
     });
 }
 
+// The language is chosen for the next start: the windows open now keep
+// theirs rather than change half-way.
+void MainWindow::AddLanguageMenu(QMenu& popup) {
+    auto* menu = popup.addMenu(Ui("Language"));
+    menu->setObjectName("LanguageMenu");
+    auto* group = new QActionGroup(menu);
+    for (const auto& language : Translation::Offered()) {
+        auto* action = menu->addAction(QString::fromUtf8(language.name));
+        action->setCheckable(true);
+        group->addAction(action);
+        const std::string code = language.code;
+        connect(action, &QAction::triggered, this, [this, code] {
+            Translation::Remember(code);
+            prompts_.Inform(
+                Ui("Language").toStdString(),
+                Ui("The windows will be in this language from the next start.").toStdString());
+        });
+    }
+    connect(menu, &QMenu::aboutToShow, this, [menu] {
+        const std::string chosen = Translation::Remembered().value_or(Translation::InUse());
+        for (std::size_t i = 0; i < Translation::Offered().size(); ++i)
+            menu->actions()
+                .at(static_cast<qsizetype>(i))
+                ->setChecked(chosen == Translation::Offered()[i].code);
+    });
+}
+
 void MainWindow::ChooseEncoding(const std::string& name) {
     auto codec = TextCodec::Named(name);
     if (!codec)
@@ -96,7 +126,7 @@ void MainWindow::ChooseEncoding(const std::string& name) {
     EncodingChoice::Remember(name);
     LoadTexts();
     // Said for a moment; then the status line says again what the device does.
-    const QString said = ToQString("Text encoding: " + name);
+    const QString said = Ui("Text encoding: ") + ToQString(name);
     SetStatusText(said);
     QTimer::singleShot(kNoticeMs, this, [this, said] {
         if (StatusText() == said)

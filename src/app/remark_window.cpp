@@ -1,5 +1,6 @@
 #include "app/remark_window.h"
 
+#include "qtcore/translation.h"
 #include "ui/colours.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
@@ -18,7 +19,7 @@ namespace mervadin {
 
 RemarkWindow::RemarkWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("remark");
-    setWindowTitle("remark");
+    setWindowTitle(Ui("remark"));
     resize(ClientSize(892, 516));
     MoveOnScreen(*this, {212, 65});
     PaintBackground(this, colour::kSkyBlue);

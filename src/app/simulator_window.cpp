@@ -1,6 +1,7 @@
 #include "app/simulator_window.h"
 
 #include "monitor/status_decoder.h"
+#include "qtcore/translation.h"
 #include "sim/sim_device.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
@@ -18,13 +19,13 @@ namespace mervadin {
 
 SimulatorWindow::SimulatorWindow(sim::SimDevice& device) : device_(device) {
     setObjectName("SimulatorWindow");
-    setWindowTitle("Simulated device");
+    setWindowTitle(Ui("Simulated device"));
     setWindowFlag(Qt::Window);
 
     state_ = new QLabel(this);
     state_->setObjectName("PlugState");
-    plugIn_ = MakeButton(this, "PlugIn", "Plug in");
-    unplug_ = MakeButton(this, "Unplug", "Unplug");
+    plugIn_ = MakeButton(this, "PlugIn", Ui("Plug in"));
+    unplug_ = MakeButton(this, "Unplug", Ui("Unplug"));
     connect(plugIn_, &QPushButton::clicked, this, [this] {
         device_.Plug();
         Refresh();
@@ -50,12 +51,12 @@ SimulatorWindow::SimulatorWindow(sim::SimDevice& device) : device_(device) {
     contents_->setObjectName("Contents");
     contents_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* close = MakeButton(this, "Close", "Close");
+    auto* close = MakeButton(this, "Close", Ui("Close"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto* form = new QFormLayout;
-    form->addRow("Model:", model_);
-    form->addRow("Holds:", contents_);
+    form->addRow(Ui("Model:"), model_);
+    form->addRow(Ui("Holds:"), contents_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(plugRow);
     layout->addLayout(form);
@@ -69,7 +70,7 @@ SimulatorWindow::SimulatorWindow(sim::SimDevice& device) : device_(device) {
 
 void SimulatorWindow::Refresh() {
     const bool plugged = device_.Plugged();
-    state_->setText(plugged ? "Plugged in" : "Unplugged");
+    state_->setText(plugged ? Ui("Plugged in") : Ui("Unplugged"));
     // Only the step that applies can be taken.
     plugIn_->setEnabled(!plugged);
     unplug_->setEnabled(plugged);
@@ -82,18 +83,18 @@ void SimulatorWindow::Refresh() {
 QString SimulatorWindow::Contents() const {
     const unsigned writes = device_.SettingsWrites();
     QStringList lines;
-    lines << (device_.Settings()
-                  ? QString("Settings written (%1 time%2)").arg(writes).arg(writes == 1 ? "" : "s")
-                  : QString("No settings written"));
-    lines << QString("%1 numbers").arg(device_.Dialer().Numbers().size());
-    lines << QString("%1 call records").arg(device_.Records().size());
+    lines << (device_.Settings() ? (writes == 1 ? Ui("Settings written (1 time)")
+                                                : Ui("Settings written (%1 times)").arg(writes))
+                                 : Ui("No settings written"));
+    lines << Ui("%1 numbers").arg(device_.Dialer().Numbers().size());
+    lines << Ui("%1 call records").arg(device_.Records().size());
     lines << (device_.Voice().empty()
-                  ? QString("No voice prompt")
-                  : QString("A voice prompt of %1 bytes").arg(device_.Voice().size()));
+                  ? Ui("No voice prompt")
+                  : Ui("A voice prompt of %1 bytes").arg(device_.Voice().size()));
     if (device_.InSession())
-        lines << "In a read or write now";
+        lines << Ui("In a read or write now");
     else if (device_.Dialer().Dialing())
-        lines << "Dialing";
+        lines << Ui("Dialing");
     return lines.join('\n');
 }
 

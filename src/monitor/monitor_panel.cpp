@@ -7,6 +7,7 @@
 #include "monitor/monitor_names.h"
 #include "monitor/monitor_texts.h"
 #include "operation/operation_texts.h"
+#include "qtcore/translation.h"
 #include "settings/settings_file.h"
 #include "ui/lamp.h"
 #include "ui/popup_menu.h"
@@ -30,10 +31,21 @@ constexpr int kLevelBoxTop = 320;
 QComboBox* MakeLevelBox(QWidget* parent, const char* name, const QString& prefix, int top,
                         int levels) {
     auto* box = Place(new QComboBox(parent), name, {8, top, 113, 24});
-    box->addItem(texts::common::kOff);
+    box->addItem(Ui(texts::common::kOff));
     for (int i = 1; i <= levels; ++i)
         box->addItem(prefix + QString::number(i));
     return box;
+}
+
+// The status line in the language of the windows: its names translated,
+// what the device sent as it came.
+QString ShownStatusLine(const StatusReport& report) {
+    using namespace texts::monitor;
+    return Ui(kStatusState) + Ui(report.stateName) + Ui(kStatusNumber) +
+           FromFileText(report.number) + Ui(kStatusKeys) + FromFileText(report.keys) +
+           Ui(kStatusCounter) + FromFileText(report.counter) + Ui(kStatusTalking) +
+           FromFileText(report.talking) + Ui(kStatusSpeaker) + FromFileText(report.speaker) +
+           Ui(kStatusMicrophone) + FromFileText(report.microphone) + Ui(kStatusEnd);
 }
 
 } // namespace
@@ -49,73 +61,77 @@ MonitorPanel::~MonitorPanel() = default;
 void MonitorPanel::BuildMonitorBox() {
     monitorBox_ = Place(new QGroupBox(this), names::panel::kMonitorBox, {0, 0, 129, 321});
     lamp_ = Place(new Lamp(monitorBox_), names::panel::kMonitorLamp, {16, 16, 97, 25});
-    lamp_->setToolTip("Monitor: green while the monitor runs");
+    lamp_->setToolTip(Ui("Monitor: green while the monitor runs"));
     frameCounter_ =
         Place(new QLineEdit(monitorBox_), names::panel::kFrameCounter, {16, 48, 97, 24});
     frameCounter_->setReadOnly(true);
     frameCounter_->setFocusPolicy(Qt::ClickFocus); // shown, not edited: Tab passes by
-    frameCounter_->setToolTip("Status frames received intact since MonitorON");
-    auto button = [this](const char* name, const char* caption, int row,
+    frameCounter_->setToolTip(Ui("Status frames received intact since MonitorON"));
+    auto button = [this](const char* name, const QString& caption, int row,
                          void (MonitorPanel::*command)()) {
         auto* made = MakeButton(monitorBox_, name, caption, {16, 80 + 40 * row, 97, 33});
         connect(made, &QPushButton::clicked, this, command);
         return made;
     };
-    monitorOn_ = button(names::panel::kMonitorOnButton, "MonitorON", 0, &MonitorPanel::MonitorOn);
+    monitorOn_ =
+        button(names::panel::kMonitorOnButton, Ui("MonitorON"), 0, &MonitorPanel::MonitorOn);
     monitorOff_ =
-        button(names::panel::kMonitorOffButton, "MonitorOFF", 1, &MonitorPanel::MonitorOff);
+        button(names::panel::kMonitorOffButton, Ui("MonitorOFF"), 1, &MonitorPanel::MonitorOff);
     startDialing_ =
-        button(names::panel::kZelStartButton, "ZelStart", 2, &MonitorPanel::StartDialing);
-    stopDialing_ = button(names::panel::kZelStopButton, "ZelStop", 3, &MonitorPanel::StopDialing);
-    forward_ = button(names::panel::kForwardButton, "Forward", 4, &MonitorPanel::Forward);
-    sendSms_ = button(names::panel::kSendSmsButton, "SendSms", 5, &MonitorPanel::SendSms);
-    AttachPopupMenu(monitorBox_, BuildPopupMenu(this, names::panel::kMonitorMenu,
-                                                {{"MoniterOn", [this] { MonitorOn(); }},
-                                                 {"MoniterOff", [this] { MonitorOff(); }},
-                                                 {"Zel Start", [this] { StartDialing(); }},
-                                                 {"Zel End", [this] { StopDialing(); }},
-                                                 {"Forward", [this] { Forward(); }},
-                                                 {"Send SMS", [this] { SendSms(); }},
-                                                 {"Close", [this] { emit CloseRequested(); }}}));
+        button(names::panel::kZelStartButton, Ui("ZelStart"), 2, &MonitorPanel::StartDialing);
+    stopDialing_ =
+        button(names::panel::kZelStopButton, Ui("ZelStop"), 3, &MonitorPanel::StopDialing);
+    forward_ = button(names::panel::kForwardButton, Ui("Forward"), 4, &MonitorPanel::Forward);
+    sendSms_ = button(names::panel::kSendSmsButton, Ui("SendSms"), 5, &MonitorPanel::SendSms);
+    AttachPopupMenu(monitorBox_,
+                    BuildPopupMenu(this, names::panel::kMonitorMenu,
+                                   {{Ui("MoniterOn"), [this] { MonitorOn(); }},
+                                    {Ui("MoniterOff"), [this] { MonitorOff(); }},
+                                    {Ui("Zel Start"), [this] { StartDialing(); }},
+                                    {Ui("Zel End"), [this] { StopDialing(); }},
+                                    {Ui("Forward"), [this] { Forward(); }},
+                                    {Ui("Send SMS"), [this] { SendSms(); }},
+                                    {Ui("Close"), [this] { emit CloseRequested(); }}}));
 }
 
 void MonitorPanel::BuildLevelBox() {
     levelBox_ = Place(new QGroupBox(this), names::panel::kLevelBox, {0, kLevelBoxTop, 129, 145});
     speakerBox_ =
-        MakeLevelBox(levelBox_, names::panel::kSpeakerBox, texts::monitor::kSpeakerItem, 14, 9);
-    micBox_ = MakeLevelBox(levelBox_, names::panel::kMicrophoneBox, texts::monitor::kMicrophoneItem,
-                           46, 15);
+        MakeLevelBox(levelBox_, names::panel::kSpeakerBox, Ui(texts::monitor::kSpeakerItem), 14, 9);
+    micBox_ = MakeLevelBox(levelBox_, names::panel::kMicrophoneBox,
+                           Ui(texts::monitor::kMicrophoneItem), 46, 15);
     // Only the operator's choice counts as a change, not the program's.
-    speakerBox_->setToolTip("Speaker level of the master module, as the device reports it; a "
-                            "level chosen here is sent with the answer to the next status frame");
-    micBox_->setToolTip("Microphone level of the master module, as the device reports it; a "
-                        "level chosen here is sent with the answer to the next status frame");
+    speakerBox_->setToolTip(
+        Ui("Speaker level of the master module, as the device reports it; a "
+           "level chosen here is sent with the answer to the next status frame"));
+    micBox_->setToolTip(Ui("Microphone level of the master module, as the device reports it; a "
+                           "level chosen here is sent with the answer to the next status frame"));
     connect(speakerBox_, &QComboBox::activated, this, &MonitorPanel::SpeakerChanged);
     connect(micBox_, &QComboBox::activated, this, &MonitorPanel::MicrophoneChanged);
     total_ = Place(new QLineEdit(levelBox_), names::panel::kTotal, {8, 73, 113, 21});
     total_->setReadOnly(true);
     total_->setFocusPolicy(Qt::ClickFocus);
-    total_->setToolTip("Numbers in the number list at start; while monitoring, after \"/\", "
-                       "the device's call counter");
+    total_->setToolTip(Ui("Numbers in the number list at start; while monitoring, after \"/\", "
+                          "the device's call counter"));
     signal_ = Place(new QLineEdit(levelBox_), names::panel::kSignal, {8, 112, 49, 24});
     signal_->setReadOnly(true);
     signal_->setFocusPolicy(Qt::ClickFocus);
-    signal_->setToolTip("Signal quality the device reports (0-31)");
+    signal_->setToolTip(Ui("Signal quality the device reports (0-31)"));
     for (int i = 0; i < 4; ++i) {
         const int height = 17 + 8 * i;
         bars_[static_cast<std::size_t>(i)] =
             Place(new Lamp(levelBox_), names::panel::kSignalBars[i],
                   {64 + 14 * i, 138 - height, 11, height});
         bars_[static_cast<std::size_t>(i)]->setToolTip(
-            "Signal strength: one bar from 1, two from 7, three from 10, four from 13");
+            Ui("Signal strength: one bar from 1, two from 7, three from 10, four from 13"));
     }
     AttachPopupMenu(levelBox_,
                     BuildPopupMenu(this, names::panel::kLevelMenu,
-                                   {{"M-module Spk Vol Add", [this] { StepSpeaker(+1); }},
-                                    {"M-module Spk Vol Sub", [this] { StepSpeaker(-1); }},
-                                    {"M-module Mic Vol Add", [this] { StepMicrophone(+1); }},
-                                    {"M-module Mic Vol Sub", [this] { StepMicrophone(-1); }},
-                                    {"Close", [this] { emit CloseRequested(); }}}));
+                                   {{Ui("M-module Spk Vol Add"), [this] { StepSpeaker(+1); }},
+                                    {Ui("M-module Spk Vol Sub"), [this] { StepSpeaker(-1); }},
+                                    {Ui("M-module Mic Vol Add"), [this] { StepMicrophone(+1); }},
+                                    {Ui("M-module Mic Vol Sub"), [this] { StepMicrophone(-1); }},
+                                    {Ui("Close"), [this] { emit CloseRequested(); }}}));
 }
 
 std::vector<QWidget*> MonitorPanel::FocusChain() const {
@@ -130,7 +146,7 @@ void MonitorPanel::AttachLink(DeviceLink& link) {
 
 void MonitorPanel::SetNumberCount(int count) {
     numberCount_ = count;
-    ShowTotal(texts::monitor::kTotal + QString::number(count));
+    ShowTotal(Ui(texts::monitor::kTotal) + QString::number(count));
 }
 
 void MonitorPanel::ShowTotal(const QString& text) {
@@ -165,7 +181,7 @@ void MonitorPanel::MonitorOn() {
     }
     try {
         const auto count = CountLines(ReadFileBytes(folder_.File(file::kLoadNumber)));
-        ShowTotal(texts::monitor::kTotal + QString::number(count));
+        ShowTotal(Ui(texts::monitor::kTotal) + QString::number(count));
     } catch (const FileError& e) {
         ShowFileError(e);
     }
@@ -277,14 +293,15 @@ void MonitorPanel::FillLevelBox(QComboBox* box, const QString& prefix, int max, 
     box->clear();
     for (int i = 0; i <= max; ++i)
         box->addItem(prefix + QString::number(i));
-    box->insertItem(0, texts::common::kOff);
+    box->insertItem(0, Ui(texts::common::kOff));
     box->setCurrentIndex(selected);
 }
 
 void MonitorPanel::ShowModel(const DeviceModel& model) {
     monitorBox_->setTitle(ToQString(model.displayName));
-    FillLevelBox(speakerBox_, texts::monitor::kSpeakerItem, model.speakerMax, model.speakerIndex);
-    FillLevelBox(micBox_, texts::monitor::kMicrophoneItem, model.micMax, model.micIndex);
+    FillLevelBox(speakerBox_, Ui(texts::monitor::kSpeakerItem), model.speakerMax,
+                 model.speakerIndex);
+    FillLevelBox(micBox_, Ui(texts::monitor::kMicrophoneItem), model.micMax, model.micIndex);
 }
 
 // The boxes show the levels the device reports ("masterspk:", "mastermic:"),
@@ -308,10 +325,10 @@ void MonitorPanel::ShowStatus(const StatusReport& report, std::uint32_t frameCou
                                                                             : colour::kSilver);
     if (report.record)
         emit CallRecordArrived(*report.record);
-    ShowTotal(texts::monitor::kTotal + QString::number(numberCount_) + "/" +
+    ShowTotal(Ui(texts::monitor::kTotal) + QString::number(numberCount_) + "/" +
               ToQString(report.counter));
     ShowReportedLevels(report);
-    emit StatusTextChanged(FromFileText(report.statusLine));
+    emit StatusTextChanged(ShownStatusLine(report));
     frameCounter_->setText(QString::number(frameCount));
 }
 

@@ -2,31 +2,36 @@
 // Texts of the monitor panel, kept exactly as operators know them: blanks
 // and spellings ("Moniter") are part of the text. Do not correct them.
 
+#include "common/ui_text.h"
+
 namespace mervadin::texts::monitor {
 
-inline constexpr const char* kMonitorNoDevice = "   No Connect!  ";
+inline constexpr const char* kMonitorNoDevice = UI_TEXT("   No Connect!  ");
 
 // The call states by their two-digit code after "masterstation:".
 inline constexpr const char* kStateNames[18] = {
-    "PowerOn",   "Idel",         "Ring",       "Answer",        "WaitSevice", "ProvidingService",
-    "Conneting", "NoAnswer",     "CalledRing", "Answered",      "WaitSevice", "ProvidingService",
-    "Foword",    "FowordAnswer", "SmsSendOk",  "SmsSendFailed", "SmsSending", ""};
+    UI_TEXT("PowerOn"),       UI_TEXT("Idel"),         UI_TEXT("Ring"),
+    UI_TEXT("Answer"),        UI_TEXT("WaitSevice"),   UI_TEXT("ProvidingService"),
+    UI_TEXT("Conneting"),     UI_TEXT("NoAnswer"),     UI_TEXT("CalledRing"),
+    UI_TEXT("Answered"),      UI_TEXT("WaitSevice"),   UI_TEXT("ProvidingService"),
+    UI_TEXT("Foword"),        UI_TEXT("FowordAnswer"), UI_TEXT("SmsSendOk"),
+    UI_TEXT("SmsSendFailed"), UI_TEXT("SmsSending"),   ""};
 
 // The status line: each piece is followed by its value.
-inline constexpr const char* kStatusState = "M-Station:";
-inline constexpr const char* kStatusNumber = "; M-number:";
-inline constexpr const char* kStatusKeys = "; key:";
-inline constexpr const char* kStatusCounter = "; No.:";
-inline constexpr const char* kStatusTalking = ";Talking:";
-inline constexpr const char* kStatusSpeaker = "; M-SPK:";
-inline constexpr const char* kStatusMicrophone = "; M-MIC:";
+inline constexpr const char* kStatusState = UI_TEXT("M-Station:");
+inline constexpr const char* kStatusNumber = UI_TEXT("; M-number:");
+inline constexpr const char* kStatusKeys = UI_TEXT("; key:");
+inline constexpr const char* kStatusCounter = UI_TEXT("; No.:");
+inline constexpr const char* kStatusTalking = UI_TEXT(";Talking:");
+inline constexpr const char* kStatusSpeaker = UI_TEXT("; M-SPK:");
+inline constexpr const char* kStatusMicrophone = UI_TEXT("; M-MIC:");
 inline constexpr const char* kStatusEnd = "; ";
 
 // The level boxes' items after the shared "-OFF-": the prefix and a level.
-inline constexpr const char* kSpeakerItem = "SpkVol:";
-inline constexpr const char* kMicrophoneItem = "MicVol:";
+inline constexpr const char* kSpeakerItem = UI_TEXT("SpkVol:");
+inline constexpr const char* kMicrophoneItem = UI_TEXT("MicVol:");
 // The number count line: kTotal, the count, and while monitoring "/" and
 // the device's call counter.
-inline constexpr const char* kTotal = "Total:";
+inline constexpr const char* kTotal = UI_TEXT("Total:");
 
 } // namespace mervadin::texts::monitor

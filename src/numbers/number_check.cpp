@@ -1,6 +1,7 @@
 #include "numbers/number_check.h"
 
 #include "common/decimal.h"
+#include "common/ui_text.h"
 #include "frames/record_layout.h"
 #include "numbers/number_fields.h"
 
@@ -26,28 +27,28 @@ FaultTexts TextsOf(NumberFault fault) {
     case NumberFault::NotDialable:
         return {"with a NUMBER that holds other characters than digits",
                 "numbers with other characters than digits",
-                "the NUMBER holds other characters than digits"};
+                UI_TEXT("the NUMBER holds other characters than digits")};
     case NumberFault::LongNumber:
         return {"with a NUMBER longer than 13 digits, cut at 13", "numbers cut at 13 digits",
-                "the NUMBER is longer than 13 digits (cut at 13)"};
+                UI_TEXT("the NUMBER is longer than 13 digits (cut at 13)")};
     case NumberFault::LongName:
         return {"with a NAME longer than 16 bytes, cut", "names cut",
-                "the NAME is longer than 16 bytes (cut)"};
+                UI_TEXT("the NAME is longer than 16 bytes (cut)")};
     case NumberFault::EmptyNumber:
-        return {"with no NUMBER", "empty numbers", "the NUMBER is empty"};
+        return {"with no NUMBER", "empty numbers", UI_TEXT("the NUMBER is empty")};
     case NumberFault::EmptyName:
-        return {"with no NAME", "empty names", "the NAME is empty"};
+        return {"with no NAME", "empty names", UI_TEXT("the NAME is empty")};
     case NumberFault::GroupOutOfRange:
         return {"with a GROUP outside 0 to 999999", "groups out of range",
-                "the GROUP is outside 0 to 999999"};
+                UI_TEXT("the GROUP is outside 0 to 999999")};
     case NumberFault::Duplicate:
         return {"with a NUMBER an earlier line holds", "duplicate numbers",
-                "the NUMBER is also on line "};
+                UI_TEXT("the NUMBER is also on line ")};
     case NumberFault::GroupNotNumber:
         break;
     }
     return {"whose GROUP is not a number", "groups not numbers",
-            "the GROUP is not a number (the list cannot be written)"};
+            UI_TEXT("the GROUP is not a number (the list cannot be written)")};
 }
 
 bool IsDigit(char c) {
@@ -78,8 +79,12 @@ void CheckFields(const NumberFields& fields, std::size_t line, std::vector<Numbe
 
 } // namespace
 
+const char* NumberFinding::Fault() const {
+    return TextsOf(fault).finding;
+}
+
 std::string NumberFinding::Text() const {
-    std::string text = "line " + std::to_string(line) + ": " + TextsOf(fault).finding;
+    std::string text = "line " + std::to_string(line) + ": " + Fault();
     if (fault == NumberFault::Duplicate)
         text += std::to_string(sameAs);
     return text;

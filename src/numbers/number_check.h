@@ -30,6 +30,9 @@ struct NumberFinding {
     std::size_t sameAs = 0; // a Duplicate's earlier line
     // "line 4: the NAME is longer than 16 bytes (cut)".
     std::string Text() const;
+    // What is wrong: "the NAME is longer than 16 bytes (cut)"; a duplicate's
+    // ends "also on line " and wants sameAs after it.
+    const char* Fault() const;
     bool operator==(const NumberFinding&) const = default;
 };
 

@@ -8,6 +8,7 @@
 #include "numbers/number_table.h"
 #include "numbers/number_texts.h"
 #include "qtcore/text_codec.h"
+#include "qtcore/translation.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
@@ -36,12 +37,20 @@ std::string ReadList(const std::filesystem::path& file) {
     return ReadFileBytes(file);
 }
 
+// A finding in the language of the windows: "line 4: " and its fault.
+QString ShownFinding(const NumberFinding& finding) {
+    QString text = Ui("line %1: ").arg(finding.line) + Ui(finding.Fault());
+    if (finding.fault == NumberFault::Duplicate)
+        text += QString::number(finding.sameAs);
+    return text;
+}
+
 } // namespace
 
 NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName(names::numbers::kEditor);
-    setWindowTitle(texts::numbers::kEditTitle);
+    setWindowTitle(Ui(texts::numbers::kEditTitle));
     try {
         loaded_ = ReadList(folder_.File(file::kLoadNumber));
     } catch (const FileError& e) {
@@ -66,7 +75,7 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
 
     find_ = new QLineEdit(this);
     find_->setObjectName(names::numbers::kEditorFind);
-    find_->setPlaceholderText(texts::numbers::kEditFindHint);
+    find_->setPlaceholderText(Ui(texts::numbers::kEditFindHint));
     find_->setClearButtonEnabled(true);
     connect(find_, &QLineEdit::returnPressed, this, &NumberEditWindow::FindNext);
 
@@ -96,13 +105,13 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
 }
 
 void NumberEditWindow::BuildCommands() {
-    auto* add = MakeButton(this, names::numbers::kEditorAdd, "Add");
-    auto* remove = MakeButton(this, names::numbers::kEditorDelete, "Delete");
-    auto* undo = MakeButton(this, names::numbers::kEditorUndo, "Undo");
-    auto* redo = MakeButton(this, names::numbers::kEditorRedo, "Redo");
-    auto* check = MakeButton(this, names::numbers::kEditorCheck, "Check");
-    auto* save = MakeButton(this, names::numbers::kEditorSave, "Save");
-    auto* close = MakeButton(this, names::numbers::kEditorClose, "Close");
+    auto* add = MakeButton(this, names::numbers::kEditorAdd, Ui("Add"));
+    auto* remove = MakeButton(this, names::numbers::kEditorDelete, Ui("Delete"));
+    auto* undo = MakeButton(this, names::numbers::kEditorUndo, Ui("Undo"));
+    auto* redo = MakeButton(this, names::numbers::kEditorRedo, Ui("Redo"));
+    auto* check = MakeButton(this, names::numbers::kEditorCheck, Ui("Check"));
+    auto* save = MakeButton(this, names::numbers::kEditorSave, Ui("Save"));
+    auto* close = MakeButton(this, names::numbers::kEditorClose, Ui("Close"));
     connect(add, &QPushButton::clicked, this, &NumberEditWindow::AddRow);
     connect(remove, &QPushButton::clicked, this, &NumberEditWindow::DeleteRows);
     QUndoStack& stack = table_->undoStack();
@@ -149,7 +158,7 @@ void NumberEditWindow::BuildCommands() {
 }
 
 void NumberEditWindow::ShowTotal() {
-    total_->setText(QString(texts::numbers::kEditTotal).arg(table_->rowCount()));
+    total_->setText(Ui(texts::numbers::kEditTotal).arg(table_->rowCount()));
 }
 
 void NumberEditWindow::SelectRow(int row) {
@@ -184,7 +193,7 @@ void NumberEditWindow::FindNext() {
     const QModelIndex current = view_->currentIndex();
     const int row = table_->Find(find_->text(), current.isValid() ? current.row() + 1 : 0);
     if (row < 0) {
-        status_->setText(QString(texts::numbers::kEditNotFound).arg(find_->text()));
+        status_->setText(Ui(texts::numbers::kEditNotFound).arg(find_->text()));
         return;
     }
     status_->clear();
@@ -195,13 +204,13 @@ void NumberEditWindow::Check() {
     const auto findings = CheckNumberList(table_->lines());
     findings_->clear();
     for (const auto& finding : findings) {
-        auto* item = new QListWidgetItem(QString::fromStdString(finding.Text()), findings_);
+        auto* item = new QListWidgetItem(ShownFinding(finding), findings_);
         item->setData(Qt::UserRole, static_cast<int>(finding.line));
     }
     findings_->setVisible(!findings.empty());
     status_->setText(findings.empty()
-                         ? QString(texts::numbers::kEditNothingFound).arg(table_->rowCount())
-                         : QString(texts::numbers::kEditFound).arg(findings.size()));
+                         ? Ui(texts::numbers::kEditNothingFound).arg(table_->rowCount())
+                         : Ui(texts::numbers::kEditFound).arg(findings.size()));
 }
 
 bool NumberEditWindow::Save() {
@@ -217,7 +226,7 @@ bool NumberEditWindow::Save() {
     }
     loaded_ = JoinLines(table_->lines());
     table_->undoStack().setClean();
-    status_->setText(QString(texts::numbers::kEditSavedLines).arg(table_->rowCount()));
+    status_->setText(Ui(texts::numbers::kEditSavedLines).arg(table_->rowCount()));
     emit Saved(table_->lines().size());
     return true;
 }

@@ -9,6 +9,7 @@
 #include "numbers/number_texts.h"
 #include "numbers/sheet_import.h"
 #include "qtcore/text_codec.h"
+#include "qtcore/translation.h"
 #include "ui/colours.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
@@ -38,19 +39,19 @@ const std::vector<std::string> kWorkbookFilters = {"Files(*.xlsx)"};
 NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName(names::numbers::kWindow);
-    setWindowTitle("NumberList");
+    setWindowTitle(Ui("NumberList"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     setFixedSize(379, 521);
     PaintBackground(this, colour::kTeal);
 
     imports_[0] =
-        MakeButton(this, names::numbers::kLoadTextButton, "LoadNumber(txt)", {8, 8, 177, 33});
-    imports_[1] = MakeButton(this, names::numbers::kLoadWorkbookButton, "LoadNumber(xlsx)",
+        MakeButton(this, names::numbers::kLoadTextButton, Ui("LoadNumber(txt)"), {8, 8, 177, 33});
+    imports_[1] = MakeButton(this, names::numbers::kLoadWorkbookButton, Ui("LoadNumber(xlsx)"),
                              {194, 8, 177, 33});
-    auto* stop = MakeButton(this, names::numbers::kStopButton, "Stop", {8, 48, 113, 33});
-    imports_[2] = MakeButton(this, names::numbers::kOpenButton, "open", {132, 48, 113, 33});
-    auto* save = MakeButton(this, names::numbers::kSaveButton, "save", {256, 48, 115, 33});
-    auto* close = MakeButton(this, names::numbers::kCloseButton, "Close", {256, 88, 115, 29});
+    auto* stop = MakeButton(this, names::numbers::kStopButton, Ui("Stop"), {8, 48, 113, 33});
+    imports_[2] = MakeButton(this, names::numbers::kOpenButton, Ui("open"), {132, 48, 113, 33});
+    auto* save = MakeButton(this, names::numbers::kSaveButton, Ui("save"), {256, 48, 115, 33});
+    auto* close = MakeButton(this, names::numbers::kCloseButton, Ui("Close"), {256, 88, 115, 29});
     connect(imports_[0], &QPushButton::clicked, this, &NumberListWindow::LoadText);
     connect(imports_[1], &QPushButton::clicked, this, &NumberListWindow::LoadWorkbook);
     connect(stop, &QPushButton::clicked, this, &NumberListWindow::Stop);
@@ -58,10 +59,10 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     connect(save, &QPushButton::clicked, this, &NumberListWindow::Save);
     connect(close, &QPushButton::clicked, this, &NumberListWindow::reject);
     imports_[3] =
-        MakeButton(this, names::numbers::kEditButton, "Edit the list...", {8, 481, 363, 33});
+        MakeButton(this, names::numbers::kEditButton, Ui("Edit the list..."), {8, 481, 363, 33});
     connect(imports_[3], &QPushButton::clicked, this, &NumberListWindow::EditList);
 
-    auto* caption = new QLabel("Total", this);
+    auto* caption = new QLabel(Ui("Total"), this);
     caption->setGeometry(8, 92, 36, 21);
     total_ = new QLineEdit(this);
     total_->setObjectName(names::numbers::kTotal);

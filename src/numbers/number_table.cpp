@@ -1,7 +1,9 @@
 #include "numbers/number_table.h"
 
 #include "common/decimal.h"
+#include "common/ui_text.h"
 #include "qtcore/text_codec.h"
+#include "qtcore/translation.h"
 
 #include <QUndoCommand>
 
@@ -14,7 +16,7 @@ namespace mervadin {
 namespace {
 
 constexpr int kColumns = 3;
-const char* const kHeaders[kColumns] = {"GROUP", "NAME", "NUMBER"};
+const char* const kHeaders[kColumns] = {UI_TEXT("GROUP"), UI_TEXT("NAME"), UI_TEXT("NUMBER")};
 
 // An undo step as two functions.
 class Step : public QUndoCommand {
@@ -71,7 +73,7 @@ QVariant NumberTable::headerData(int section, Qt::Orientation orientation, int r
         return {};
     if (orientation == Qt::Vertical)
         return section + 1; // the line's number in the file
-    return section >= 0 && section < kColumns ? QString(kHeaders[section]) : QVariant();
+    return section >= 0 && section < kColumns ? Ui(kHeaders[section]) : QVariant();
 }
 
 Qt::ItemFlags NumberTable::flags(const QModelIndex& index) const {

@@ -3,50 +3,53 @@
 // know them: blanks, carriage returns and spellings ("Earse") are part of
 // the text. Do not correct them.
 
+#include "common/ui_text.h"
+
 namespace mervadin::texts::numbers {
 
 // The number write's handshake.
-inline constexpr const char* kNumberConnecting = "Connecting......\r";
-inline constexpr const char* kNumberConnected = "Connected! \r";
-inline constexpr const char* kNumberConnectError = "ConnectError! \r";
-inline constexpr const char* kNumberNoDevice = "No Connect  ";
+inline constexpr const char* kNumberConnecting = UI_TEXT("Connecting......\r");
+inline constexpr const char* kNumberConnected = UI_TEXT("Connected! \r");
+inline constexpr const char* kNumberConnectError = UI_TEXT("ConnectError! \r");
+inline constexpr const char* kNumberNoDevice = UI_TEXT("No Connect  ");
 
 // The number write's erase and blocks.
-inline constexpr const char* kNumberEraseEnd = "EarseEnd!!!\r";
-inline constexpr const char* kNumberSend = "Send Data......\r";
-inline constexpr const char* kNumberChecksumError = "ChecksumError!\r";
-inline constexpr const char* kNumberWriting = "SaveData......\r";
-inline constexpr const char* kNumberStored = "SaveDataEnd!\r";
-inline constexpr const char* kNumberRejected = "ResendData!\r";
-inline constexpr const char* kNumberRejectedError = "Resend Data!!\r";
+inline constexpr const char* kNumberEraseEnd = UI_TEXT("EarseEnd!!!\r");
+inline constexpr const char* kNumberSend = UI_TEXT("Send Data......\r");
+inline constexpr const char* kNumberChecksumError = UI_TEXT("ChecksumError!\r");
+inline constexpr const char* kNumberWriting = UI_TEXT("SaveData......\r");
+inline constexpr const char* kNumberStored = UI_TEXT("SaveDataEnd!\r");
+inline constexpr const char* kNumberRejected = UI_TEXT("ResendData!\r");
+inline constexpr const char* kNumberRejectedError = UI_TEXT("Resend Data!!\r");
 inline constexpr const char* kNumberWriteOk[] = {
-    " \r\n", " \r\n", " ======================================\r\n",
-    "                Write Number OK!\r\n", " ======================================\r\n"};
+    UI_TEXT(" \r\n"), UI_TEXT(" \r\n"), UI_TEXT(" ======================================\r\n"),
+    UI_TEXT("                Write Number OK!\r\n"),
+    UI_TEXT(" ======================================\r\n")};
 
 // The number list window, and the main window's "ClearNumber".
-inline constexpr const char* kMaxNumbersLine = "Laod Max:9000 Number";
-inline constexpr const char* kReadWarningLine = "Only Read:36000 Number";
+inline constexpr const char* kMaxNumbersLine = UI_TEXT("Laod Max:9000 Number");
+inline constexpr const char* kReadWarningLine = UI_TEXT("Only Read:36000 Number");
 // The count line after the lines shown: kShownCount, the count, ";".
-inline constexpr const char* kShownCount = "All: ";
-inline constexpr const char* kLoadStart = "LoadStart...\r";
-inline constexpr const char* kLoadedLine = "Load file OK! \r";
-inline constexpr const char* kWorkbookErrorCaption = "ERROR";
-inline constexpr const char* kNumbersLoadedCaption = "OK!!";
-inline constexpr const char* kNumbersLoaded = "Load file OK! ";
-inline constexpr const char* kNumbersClearedCaption = "OK";
-inline constexpr const char* kNumbersCleared = "   ClearOk  !!";
+inline constexpr const char* kShownCount = UI_TEXT("All: ");
+inline constexpr const char* kLoadStart = UI_TEXT("LoadStart...\r");
+inline constexpr const char* kLoadedLine = UI_TEXT("Load file OK! \r");
+inline constexpr const char* kWorkbookErrorCaption = UI_TEXT("ERROR");
+inline constexpr const char* kNumbersLoadedCaption = UI_TEXT("OK!!");
+inline constexpr const char* kNumbersLoaded = UI_TEXT("Load file OK! ");
+inline constexpr const char* kNumbersClearedCaption = UI_TEXT("OK");
+inline constexpr const char* kNumbersCleared = UI_TEXT("   ClearOk  !!");
 
 // The number list editor.
-inline constexpr const char* kEditTitle = "Edit number list";
-inline constexpr const char* kEditSaveChanges = "Save the changes to LoadNumber.txt?";
+inline constexpr const char* kEditTitle = UI_TEXT("Edit number list");
+inline constexpr const char* kEditSaveChanges = UI_TEXT("Save the changes to LoadNumber.txt?");
 inline constexpr const char* kEditChangedElsewhere =
-    "LoadNumber.txt was changed by another program since this list was opened. "
-    "Replace it with this list?";
-inline constexpr const char* kEditNothingFound = "Nothing found in %1 lines";
+    UI_TEXT("LoadNumber.txt was changed by another program since this list was opened. "
+            "Replace it with this list?");
+inline constexpr const char* kEditNothingFound = UI_TEXT("Nothing found in %1 lines");
 inline constexpr const char* kEditFound = "%1 findings; click one to go to its line";
-inline constexpr const char* kEditNotFound = "Not found: %1";
-inline constexpr const char* kEditSavedLines = "Saved %1 lines to LoadNumber.txt";
-inline constexpr const char* kEditTotal = "Total: %1";
-inline constexpr const char* kEditFindHint = "Find a group, name or number (Enter: next)";
+inline constexpr const char* kEditNotFound = UI_TEXT("Not found: %1");
+inline constexpr const char* kEditSavedLines = UI_TEXT("Saved %1 lines to LoadNumber.txt");
+inline constexpr const char* kEditTotal = UI_TEXT("Total: %1");
+inline constexpr const char* kEditFindHint = UI_TEXT("Find a group, name or number (Enter: next)");
 
 } // namespace mervadin::texts::numbers

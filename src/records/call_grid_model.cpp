@@ -1,5 +1,6 @@
 #include "records/call_grid_model.h"
 
+#include "qtcore/translation.h"
 #include "records/call_record.h"
 #include "ui/qt_prompts.h"
 
@@ -92,7 +93,7 @@ int CallGridModel::columnCount(const QModelIndex& parent) const {
 QString CallGridModel::Cell(std::string_view line, int column) const {
     static const char* keys[] = {"", "Number[", "Type[", "Group[", "Date[", "Duration[", "Remark["};
     const std::string value = FieldValue(line, keys[column]);
-    return FromFileText(column == 2 ? std::string(TypeName(value)) : value);
+    return column == 2 ? Ui(std::string(TypeName(value))) : FromFileText(value);
 }
 
 QVariant CallGridModel::data(const QModelIndex& index, int role) const {

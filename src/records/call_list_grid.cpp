@@ -4,6 +4,7 @@
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "qtcore/text_codec.h"
+#include "qtcore/translation.h"
 #include "records/call_grid_model.h"
 #include "records/call_record.h"
 #include "records/record_export.h"
@@ -43,7 +44,7 @@ struct GridLook {
 QStringList HeadersOf(const char* const (&headers)[7]) {
     QStringList list;
     for (const char* header : headers)
-        list << header;
+        list << Ui(header);
     return list;
 }
 
@@ -174,7 +175,7 @@ void CallListGrid::Clear(const std::string& caption) {
     const auto count = model_->LineCount();
     if (count > 0 &&
         !prompts_.Confirm(caption,
-                          QString(texts::records::kClearRecordsQuestion).arg(count).toStdString()))
+                          Ui(texts::records::kClearRecordsQuestion).arg(count).toStdString()))
         return;
     try {
         files_.ClearList(list_);
@@ -194,7 +195,7 @@ constexpr int kTypingPauseMs = 250;
 QLineEdit* FilterField(QWidget* parent, const char* name, const char* hint, int width) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
-    field->setPlaceholderText(hint);
+    field->setPlaceholderText(Ui(hint));
     field->setClearButtonEnabled(true);
     field->setFixedWidth(width);
     return field;
@@ -213,9 +214,9 @@ CallFilterBar::CallFilterBar(CallListGrid& grid, QWidget* parent)
     setObjectName(grid.objectName() == names::grids::kCallOut ? names::grids::kCallOutFilter
                                                               : names::grids::kCallInFilter);
     type_->setObjectName(names::grids::kFilterType);
-    type_->addItem(texts::records::kFilterAllTypes);
+    type_->addItem(Ui(texts::records::kFilterAllTypes));
     for (const char* name : texts::records::kTypeNames)
-        type_->addItem(name);
+        type_->addItem(Ui(name));
     count_->setObjectName(names::grids::kFilterCount);
     count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -246,7 +247,7 @@ std::optional<std::chrono::year_month_day> CallFilterBar::DayOf(QLineEdit& field
     const std::string text = field.text().trimmed().replace('/', '-').toStdString();
     const auto day = text.empty() ? std::nullopt : ParseDay(text);
     const bool wrong = !text.empty() && !day;
-    field.setToolTip(wrong ? texts::records::kFilterBadDay : "");
+    field.setToolTip(wrong ? Ui(texts::records::kFilterBadDay) : QString());
     field.setStyleSheet(wrong ? "color: red" : "");
     return day;
 }
@@ -272,7 +273,7 @@ void CallFilterBar::Apply() {
 void CallFilterBar::ShowCount() {
     const CallGridModel& model = *grid_.Model();
     count_->setText(
-        QString(texts::records::kFilterCount).arg(model.ShownCount()).arg(model.LineCount()));
+        Ui(texts::records::kFilterCount).arg(model.ShownCount()).arg(model.LineCount()));
 }
 
 } // namespace mervadin

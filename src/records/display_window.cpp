@@ -1,8 +1,10 @@
 #include "records/display_window.h"
 
 #include "common/common_texts.h"
+#include "common/ui_text.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
+#include "qtcore/translation.h"
 #include "records/record_names.h"
 #include "records/record_texts.h"
 #include "ui/colours.h"
@@ -20,21 +22,22 @@ namespace mervadin {
 DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName(names::display::kWindow);
-    setWindowTitle("CDRDisplay");
+    setWindowTitle(Ui("CDRDisplay"));
     FixSizeOnScreen(*this, ClientSize(895, 476));
     MoveOnScreen(*this, {222, 65});
     PaintBackground(this, colour::kSkyBlue);
     area_ = ScrollingArea(*this, ClientSize(895, 476));
-    AddBox(8, "CallOut--Succeeded", names::display::kMemos[0], names::display::kSaveButtons[0],
-           file::kCallOutSuccessed, texts::records::kSucceededSaved);
-    AddBox(184, "CallOut--Failed", names::display::kMemos[1], names::display::kSaveButtons[1],
-           file::kCallOutFailed, texts::records::kFailedSaved);
-    AddBox(360, "PhoneBook", names::display::kMemos[2], names::display::kSaveButtons[2],
+    AddBox(8, UI_TEXT("CallOut--Succeeded"), names::display::kMemos[0],
+           names::display::kSaveButtons[0], file::kCallOutSuccessed,
+           texts::records::kSucceededSaved);
+    AddBox(184, UI_TEXT("CallOut--Failed"), names::display::kMemos[1],
+           names::display::kSaveButtons[1], file::kCallOutFailed, texts::records::kFailedSaved);
+    AddBox(360, UI_TEXT("PhoneBook"), names::display::kMemos[2], names::display::kSaveButtons[2],
            file::kCallOutManual, texts::records::kManualSaved);
-    AddBox(536, "CallIn--Answered", names::display::kMemos[3], names::display::kSaveButtons[3],
-           file::kCallInAnswer, texts::records::kAnsweredSaved);
-    AddBox(712, "CallIn--Missed", names::display::kMemos[4], names::display::kSaveButtons[4],
-           file::kCallInMissed, texts::records::kMissedSaved);
+    AddBox(536, UI_TEXT("CallIn--Answered"), names::display::kMemos[3],
+           names::display::kSaveButtons[3], file::kCallInAnswer, texts::records::kAnsweredSaved);
+    AddBox(712, UI_TEXT("CallIn--Missed"), names::display::kMemos[4],
+           names::display::kSaveButtons[4], file::kCallInMissed, texts::records::kMissedSaved);
 
     auto* menu = new QMenu(this);
     menu->setObjectName(names::display::kMenu);
@@ -47,7 +50,7 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
 
 void DisplayWindow::AddBox(int left, const char* caption, const char* memo, const char* button,
                            std::string_view file, const char* confirmation) {
-    auto* group = new QGroupBox(caption, area_);
+    auto* group = new QGroupBox(Ui(caption), area_);
     group->setGeometry(left, 8, 169, 433);
     auto* text = new QPlainTextEdit(group);
     text->setObjectName(memo);
@@ -61,7 +64,7 @@ void DisplayWindow::AddBox(int left, const char* caption, const char* memo, cons
         prompts_.Inform(texts::common::kErrorCaption, e.what());
     }
     text->setPlainText(LinesAsShown(lines));
-    auto* save = MakeButton(group, button, "Save", {47, 400, 75, 25});
+    auto* save = MakeButton(group, button, Ui("Save"), {47, 400, 75, 25});
     const std::size_t index = boxes_.size();
     connect(save, &QPushButton::clicked, this, [this, index] { SaveBox(index); });
     boxes_.push_back({text, std::move(lines), confirmation});

@@ -1,6 +1,7 @@
 #include "records/read_window.h"
 
 #include "operation/operation_texts.h"
+#include "qtcore/translation.h"
 #include "records/read_cdr_operation.h"
 #include "records/record_names.h"
 #include "ui/colours.h"
@@ -18,14 +19,14 @@ ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QW
     : OperationWindow(link, prompts, {kReadWindowStop, false, false, "the read window"}, parent),
       folder_(std::move(folder)) {
     setObjectName(names::read::kWindow);
-    setWindowTitle("read");
+    setWindowTitle(Ui("read"));
     setFixedSize(ClientSize(576, 341));
     MoveOnScreen(*this, {364, 85});
 
     QPushButton* buttons[] = {
-        MakeCommand(names::read::kReadButton, "ReadCDR", {16, 16, 145, 41}),
-        MakeButton(this, names::read::kStopButton, "Stop", {208, 16, 145, 41}),
-        MakeButton(this, names::read::kExitButton, "Exit", {408, 16, 145, 41}),
+        MakeCommand(names::read::kReadButton, Ui("ReadCDR"), {16, 16, 145, 41}),
+        MakeButton(this, names::read::kStopButton, Ui("Stop"), {208, 16, 145, 41}),
+        MakeButton(this, names::read::kExitButton, Ui("Exit"), {408, 16, 145, 41}),
     };
     for (auto* button : buttons) {
         QFont bold = button->font();

@@ -4,76 +4,82 @@
 // ("Successed") are part of the text, and the type names are those of the
 // per-kind files. Do not correct them.
 
+#include "common/ui_text.h"
+
 namespace mervadin::texts::records {
 
 // The read's handshake.
-inline constexpr const char* kReadConnecting = "Connecting......\r";
-inline constexpr const char* kReadConnected = "Connected!  \r";
-inline constexpr const char* kReadConnectError = "Connect Error! \r";
-inline constexpr const char* kReadNoDevice = "   No Connect!  ";
+inline constexpr const char* kReadConnecting = UI_TEXT("Connecting......\r");
+inline constexpr const char* kReadConnected = UI_TEXT("Connected!  \r");
+inline constexpr const char* kReadConnectError = UI_TEXT("Connect Error! \r");
+inline constexpr const char* kReadNoDevice = UI_TEXT("   No Connect!  ");
 
 // The read's blocks.
-inline constexpr const char* kReadBlockLost = "Connect Error!  ";
-inline constexpr const char* kReadData = "Read Data......";
-inline constexpr const char* kReadChecksum = "Checksum......";
-inline constexpr const char* kReadBlockDamaged = "   Receive                          error   !";
-inline constexpr const char* kReadBlockSaved = "Save OK!!!";
+inline constexpr const char* kReadBlockLost = UI_TEXT("Connect Error!  ");
+inline constexpr const char* kReadData = UI_TEXT("Read Data......");
+inline constexpr const char* kReadChecksum = UI_TEXT("Checksum......");
+inline constexpr const char* kReadBlockDamaged =
+    UI_TEXT("   Receive                          error   !");
+inline constexpr const char* kReadBlockSaved = UI_TEXT("Save OK!!!");
 inline constexpr const char* kReadOk[] = {
-    "Read OK!\r\n\n", "==========================================", "Read CDR OK! \r\n\n "};
-inline constexpr const char* kReadSaved[] = {"Save file OK! \r",
-                                             "  Press [DisplayCDR] Button , display CDR ! "};
+    UI_TEXT("Read OK!\r\n\n"),
+    "==========================================", UI_TEXT("Read CDR OK! \r\n\n ")};
+inline constexpr const char* kReadSaved[] = {
+    UI_TEXT("Save file OK! \r"), UI_TEXT("  Press [DisplayCDR] Button , display CDR ! ")};
 
 // What the grids show for the type codes "0" to "4".
-inline constexpr const char* kTypeNames[] = {"CallOutSuccessed", "CallOutFailed", "CallInAnswer",
-                                             "CallInMissed", "CallOutManual"};
+inline constexpr const char* kTypeNames[] = {UI_TEXT("CallOutSuccessed"), UI_TEXT("CallOutFailed"),
+                                             UI_TEXT("CallInAnswer"), UI_TEXT("CallInMissed"),
+                                             UI_TEXT("CallOutManual")};
 
 // The grids' column headers, blanks and all.
-inline constexpr const char* kCallOutHeaders[] = {"      No.",
-                                                  "      CallOut",
-                                                  "            Type",
-                                                  " Group",
-                                                  "               Date",
-                                                  " Duration",
-                                                  "                               Remark"};
-inline constexpr const char* kCallInHeaders[] = {"      No.",
-                                                 "       CallIn",
-                                                 "             Type",
-                                                 " Group",
-                                                 "               Date",
-                                                 " Duration",
-                                                 "                                Remark"};
+inline constexpr const char* kCallOutHeaders[] = {UI_TEXT("      No."),
+                                                  UI_TEXT("      CallOut"),
+                                                  UI_TEXT("            Type"),
+                                                  UI_TEXT(" Group"),
+                                                  UI_TEXT("               Date"),
+                                                  UI_TEXT(" Duration"),
+                                                  UI_TEXT("                               Remark")};
+inline constexpr const char* kCallInHeaders[] = {UI_TEXT("      No."),
+                                                 UI_TEXT("       CallIn"),
+                                                 UI_TEXT("             Type"),
+                                                 UI_TEXT(" Group"),
+                                                 UI_TEXT("               Date"),
+                                                 UI_TEXT(" Duration"),
+                                                 UI_TEXT("                                Remark")};
 
 // The display window's popup menu: its one entry closes the window.
-inline constexpr const char* kDisplayClose = "关闭软件";
+inline constexpr const char* kDisplayClose = UI_TEXT("关闭软件");
 
 // The grids' "Save as" and clear.
-inline constexpr const char* kSavedCaption = "OK!!";
-inline constexpr const char* kCallOutReplaceCaption = "Restore";
-inline constexpr const char* kCallOutReplace = "  Replac？";
-inline constexpr const char* kCallInReplaceCaption = "Save File";
-inline constexpr const char* kCallInReplace = "  Replace？";
-inline constexpr const char* kCallOutSaved = "  Save OK!!";
-inline constexpr const char* kCallInSaved = "    Save  OK!!";
-inline constexpr const char* kListClearedCaption = "OK";
-inline constexpr const char* kListCleared = "   Clear Ok  !!";
+inline constexpr const char* kSavedCaption = UI_TEXT("OK!!");
+inline constexpr const char* kCallOutReplaceCaption = UI_TEXT("Restore");
+inline constexpr const char* kCallOutReplace = UI_TEXT("  Replac？");
+inline constexpr const char* kCallInReplaceCaption = UI_TEXT("Save File");
+inline constexpr const char* kCallInReplace = UI_TEXT("  Replace？");
+inline constexpr const char* kCallOutSaved = UI_TEXT("  Save OK!!");
+inline constexpr const char* kCallInSaved = UI_TEXT("    Save  OK!!");
+inline constexpr const char* kListClearedCaption = UI_TEXT("OK");
+inline constexpr const char* kListCleared = UI_TEXT("   Clear Ok  !!");
 // A grid's clear asks first; %1 is the count.
-inline constexpr const char* kClearRecordsQuestion = "Clear all %1 call records?";
+inline constexpr const char* kClearRecordsQuestion = UI_TEXT("Clear all %1 call records?");
 
 // The display window's confirmations, one per kind.
-inline constexpr const char* kSucceededSaved = "     Save   OK!!";
-inline constexpr const char* kFailedSaved = "      Save  OK!!";
-inline constexpr const char* kManualSaved = "     Save   OK!!";
-inline constexpr const char* kAnsweredSaved = "    Save   OK!!";
-inline constexpr const char* kMissedSaved = "      Save    OK!!";
+inline constexpr const char* kSucceededSaved = UI_TEXT("     Save   OK!!");
+inline constexpr const char* kFailedSaved = UI_TEXT("      Save  OK!!");
+inline constexpr const char* kManualSaved = UI_TEXT("     Save   OK!!");
+inline constexpr const char* kAnsweredSaved = UI_TEXT("    Save   OK!!");
+inline constexpr const char* kMissedSaved = UI_TEXT("      Save    OK!!");
 
 // The filter bar above a call record grid.
-inline constexpr const char* kFilterAllTypes = "All types";
-inline constexpr const char* kFilterNumberHint = "Number (a part)";
-inline constexpr const char* kFilterGroupHint = "In group";
-inline constexpr const char* kFilterFromHint = "From day";
-inline constexpr const char* kFilterToHint = "To day";
+inline constexpr const char* kFilterAllTypes = UI_TEXT("All types");
+inline constexpr const char* kFilterNumberHint = UI_TEXT("Number (a part)");
+inline constexpr const char* kFilterGroupHint = UI_TEXT("In group");
+inline constexpr const char* kFilterFromHint = UI_TEXT("From day");
+inline constexpr const char* kFilterToHint = UI_TEXT("To day");
 // The rows shown of all the lines: "12 of 3400".
-inline constexpr const char* kFilterCount = "%1 of %2";
-inline constexpr const char* kFilterBadDay = "Not a day: write it as 2026-12-08 or 2026/12/8";
+inline constexpr const char* kFilterCount = UI_TEXT("%1 of %2");
+inline constexpr const char* kFilterBadDay =
+    UI_TEXT("Not a day: write it as 2026-12-08 or 2026/12/8");
 
 } // namespace mervadin::texts::records

@@ -1,6 +1,7 @@
 #include "settings/settings_form.h"
 
 #include "common/common_texts.h"
+#include "common/ui_text.h"
 #include "settings/settings_file.h"
 
 namespace mervadin {
@@ -30,36 +31,45 @@ Items With(Items items, const std::string& last) {
 }
 
 std::vector<ListControl> BuildLists() {
-    const Items offOn = {texts::common::kOff, "-ON-"};
-    const Items banAllow = {"Ban", "Allow"};
+    const Items offOn = {texts::common::kOff, UI_TEXT("-ON-")};
+    const Items banAllow = {UI_TEXT("Ban"), UI_TEXT("Allow")};
     std::vector<ListControl> lists = {
-        {"ComboBox7", "SpkVol", "phone=", With(OffThen(Numbered("Vol:", 1, 9)), "")},
-        {"ComboBox10", "MicVol", "mic=", OffThen(Numbered("Vol:", 1, 15))},
-        {"ComboBox40", "ForwardDtmf", "forward dtmf key=", {"0 ", "0~8 "}},
-        {"ComboBox2", "AutoForwardTalking",
-         "auto pickup time=", OffThen(Numbered("", 1, 50, " S"))},
-        {"ComboBox33", "MusicTxVol", "uplink vol=", OffThen(Numbered("Vol:", 1, 7))},
-        {"ComboBox34", "MusicRxVol", "downlink vol=", OffThen(Numbered("Vol:", 1, 7))},
-        {"ComboBox24", "MoniterClienteleVol", "listen vol=", OffThen(Numbered("Vol:", 1, 9))},
-        {"ComboBox26", "ForwardRingVol", "server ring vol=", OffThen(Numbered("Vol:", 1, 7))},
-        {"ComboBox25", "SendSmsAnswerd",
-         "connected delay sms=", With(OffThen(Numbered("", 1, 50, " S")), "")},
-        {"ComboBox35", "SendSmsToHost", "send sms to hoster function=", offOn},
-        {"ComboBox36", "SendSmsToClientele", "send sms to called function=", offOn},
-        {"ComboBox23", "RingTone", "RingTone=", OffThen(Numbered("", 1, 7))},
-        {"ComboBox27", "RingVol", "RingVol=", Numbered("Vol:", 0, 7)},
-        {"ComboBox28", "CallOutAllowOutsidePB", "CallOutAllowOutSidePB=", banAllow},
-        {"ComboBox29", "CallInAllowOutsidePB", "CallInAllowOutSidePB=", banAllow},
-        {"ComboBox42", "CallOutMode", "callback=", {"Normal", "CallBack"}},
-        {"ComboBox3", "CallInMode", "dial in type=", {"ZEL", "Phone"}},
-        {"ComboBox30", "RecordingSwitch", "RecSwitch=", offOn},
-        {"ComboBox31", "RingBackToneVol", "RctVol=", Numbered("Vol:", 0, 3)},
+        {"ComboBox7", UI_TEXT("SpkVol"),
+         "phone=", With(OffThen(Numbered(UI_TEXT("Vol:"), 1, 9)), "")},
+        {"ComboBox10", UI_TEXT("MicVol"), "mic=", OffThen(Numbered(UI_TEXT("Vol:"), 1, 15))},
+        {"ComboBox40", UI_TEXT("ForwardDtmf"), "forward dtmf key=", {"0 ", "0~8 "}},
+        {"ComboBox2", UI_TEXT("AutoForwardTalking"),
+         "auto pickup time=", OffThen(Numbered("", 1, 50, UI_TEXT(" S")))},
+        {"ComboBox33", UI_TEXT("MusicTxVol"),
+         "uplink vol=", OffThen(Numbered(UI_TEXT("Vol:"), 1, 7))},
+        {"ComboBox34", UI_TEXT("MusicRxVol"),
+         "downlink vol=", OffThen(Numbered(UI_TEXT("Vol:"), 1, 7))},
+        {"ComboBox24", UI_TEXT("MoniterClienteleVol"),
+         "listen vol=", OffThen(Numbered(UI_TEXT("Vol:"), 1, 9))},
+        {"ComboBox26", UI_TEXT("ForwardRingVol"),
+         "server ring vol=", OffThen(Numbered(UI_TEXT("Vol:"), 1, 7))},
+        {"ComboBox25", UI_TEXT("SendSmsAnswerd"),
+         "connected delay sms=", With(OffThen(Numbered("", 1, 50, UI_TEXT(" S"))), "")},
+        {"ComboBox35", UI_TEXT("SendSmsToHost"), "send sms to hoster function=", offOn},
+        {"ComboBox36", UI_TEXT("SendSmsToClientele"), "send sms to called function=", offOn},
+        {"ComboBox23", UI_TEXT("RingTone"), "RingTone=", OffThen(Numbered("", 1, 7))},
+        {"ComboBox27", UI_TEXT("RingVol"), "RingVol=", Numbered(UI_TEXT("Vol:"), 0, 7)},
+        {"ComboBox28", UI_TEXT("CallOutAllowOutsidePB"), "CallOutAllowOutSidePB=", banAllow},
+        {"ComboBox29", UI_TEXT("CallInAllowOutsidePB"), "CallInAllowOutSidePB=", banAllow},
+        {"ComboBox42",
+         UI_TEXT("CallOutMode"),
+         "callback=",
+         {UI_TEXT("Normal"), UI_TEXT("CallBack")}},
+        {"ComboBox3", UI_TEXT("CallInMode"), "dial in type=", {UI_TEXT("ZEL"), UI_TEXT("Phone")}},
+        {"ComboBox30", UI_TEXT("RecordingSwitch"), "RecSwitch=", offOn},
+        {"ComboBox31", UI_TEXT("RingBackToneVol"), "RctVol=", Numbered(UI_TEXT("Vol:"), 0, 3)},
         {"ComboBox1",
-         "ZEL Mode",
+         UI_TEXT("ZEL Mode"),
          "mode=",
-         {"[1]Unattended", "[2]OnDuty", "[3]Forward", "[4]QuickRing"},
+         {UI_TEXT("[1]Unattended"), UI_TEXT("[2]OnDuty"), UI_TEXT("[3]Forward"),
+          UI_TEXT("[4]QuickRing")},
          true},
-        {"ComboBox8", "Task Work", "auto dial switch=", offOn},
+        {"ComboBox8", UI_TEXT("Task Work"), "auto dial switch=", offOn},
     };
     const char* rows[4][4] = {{"ComboBox4", "ComboBox5", "ComboBox6", "ComboBox9"},
                               {"ComboBox11", "ComboBox12", "ComboBox13", "ComboBox14"},
@@ -67,10 +77,14 @@ std::vector<ListControl> BuildLists() {
                               {"ComboBox19", "ComboBox20", "ComboBox21", "ComboBox22"}};
     for (int row = 0; row < 4; ++row) {
         const std::string n = std::to_string(row + 1);
-        lists.push_back({rows[row][0], "", "start" + n + " hour=", Numbered("", 0, 23, " H")});
-        lists.push_back({rows[row][1], "", "start" + n + " minute=", Numbered("", 0, 59, " M")});
-        lists.push_back({rows[row][2], "", "end" + n + " hour=", Numbered("", 0, 23, " H")});
-        lists.push_back({rows[row][3], "", "end" + n + " minute=", Numbered("", 0, 59, " M")});
+        lists.push_back(
+            {rows[row][0], "", "start" + n + " hour=", Numbered("", 0, 23, UI_TEXT(" H"))});
+        lists.push_back(
+            {rows[row][1], "", "start" + n + " minute=", Numbered("", 0, 59, UI_TEXT(" M"))});
+        lists.push_back(
+            {rows[row][2], "", "end" + n + " hour=", Numbered("", 0, 23, UI_TEXT(" H"))});
+        lists.push_back(
+            {rows[row][3], "", "end" + n + " minute=", Numbered("", 0, 59, UI_TEXT(" M"))});
     }
     return lists;
 }
@@ -84,13 +98,13 @@ const std::vector<ListControl>& SettingsLists() {
 
 const std::vector<TextControl>& SettingsTexts() {
     static const std::vector<TextControl> texts = {
-        {"Edit1", "DelayedCall", "dial out every time=", 4},
-        {"Edit6", "AnsweredWait", "all time of dial to pickup=", 2},
-        {"Edit2", "PlayMusicMaxTime", "dial out all time=", 4},
-        {"Edit5", "WaitingServiceTime", "no person play sound all time=", 2},
-        {"Edit4", "ServiceMaxTime", "pick up call all time=", 4},
-        {"Edit7", "Host Number", "hoster number=", 16, false},
-        {"Edit8", "CallTimesStartZel", "dial number counter=", 5},
+        {"Edit1", UI_TEXT("DelayedCall"), "dial out every time=", 4},
+        {"Edit6", UI_TEXT("AnsweredWait"), "all time of dial to pickup=", 2},
+        {"Edit2", UI_TEXT("PlayMusicMaxTime"), "dial out all time=", 4},
+        {"Edit5", UI_TEXT("WaitingServiceTime"), "no person play sound all time=", 2},
+        {"Edit4", UI_TEXT("ServiceMaxTime"), "pick up call all time=", 4},
+        {"Edit7", UI_TEXT("Host Number"), "hoster number=", 16, false},
+        {"Edit8", UI_TEXT("CallTimesStartZel"), "dial number counter=", 5},
     };
     return texts;
 }

@@ -2,35 +2,39 @@
 // Texts of the settings editor and write, kept exactly as operators know them: blanks
 // and carriage returns are part of the text. Do not correct them.
 
+#include "common/ui_text.h"
+
 namespace mervadin::texts::settings {
 
 // The settings write's handshake.
-inline constexpr const char* kSettingsConnecting = "Connecting......";
-inline constexpr const char* kSettingsConnected = "Connected   ";
-inline constexpr const char* kSettingsConnectError = "Connect Error!";
-inline constexpr const char* kSettingsNoDevice = "   No Connect!  ";
+inline constexpr const char* kSettingsConnecting = UI_TEXT("Connecting......");
+inline constexpr const char* kSettingsConnected = UI_TEXT("Connected   ");
+inline constexpr const char* kSettingsConnectError = UI_TEXT("Connect Error!");
+inline constexpr const char* kSettingsNoDevice = UI_TEXT("   No Connect!  ");
 
 // The settings write's block.
-inline constexpr const char* kSettingsLoad = "Load ......";
-inline constexpr const char* kSettingsSend = "Send......";
+inline constexpr const char* kSettingsLoad = UI_TEXT("Load ......");
+inline constexpr const char* kSettingsSend = UI_TEXT("Send......");
 // The caption of the settings write's boxes and of the editor's defaults box.
-inline constexpr const char* kSettingsBoxCaption = "OK";
-inline constexpr const char* kSettingsChecksumError = "CheckSum Error!";
-inline constexpr const char* kSettingsChecksumBox = "Data Error!  ";
-inline constexpr const char* kSettingsDataError = "Data Error!";
-inline constexpr const char* kSettingsDataErrorBox = "  Data Error!";
-inline constexpr const char* kSettingsTimeOut = "Time Out!!!\r";
-inline constexpr const char* kSettingsSaved = "Save OK!\r";
+inline constexpr const char* kSettingsBoxCaption = UI_TEXT("OK");
+inline constexpr const char* kSettingsChecksumError = UI_TEXT("CheckSum Error!");
+inline constexpr const char* kSettingsChecksumBox = UI_TEXT("Data Error!  ");
+inline constexpr const char* kSettingsDataError = UI_TEXT("Data Error!");
+inline constexpr const char* kSettingsDataErrorBox = UI_TEXT("  Data Error!");
+inline constexpr const char* kSettingsTimeOut = UI_TEXT("Time Out!!!\r");
+inline constexpr const char* kSettingsSaved = UI_TEXT("Save OK!\r");
 inline constexpr const char* kSettingsWriteOk[] = {
-    " \r", " \r", " ======================================", "            Write Setting OK!\r",
+    UI_TEXT(" \r"), UI_TEXT(" \r"),
+    " ======================================", UI_TEXT("            Write Setting OK!\r"),
     " ======================================"};
-inline constexpr const char* kSettingsWriteOkBox = "  Write Setting OK!";
+inline constexpr const char* kSettingsWriteOkBox = UI_TEXT("  Write Setting OK!");
 
 // The settings editor.
-inline constexpr const char* kSettingsSavedCaption = "OK!!";
-inline constexpr const char* kSettingsSavedBox = "  Save Setting !!";
-inline constexpr const char* kDefaultSettingsBox = "  DefaultSetting OK!!  ";
+inline constexpr const char* kSettingsSavedCaption = UI_TEXT("OK!!");
+inline constexpr const char* kSettingsSavedBox = UI_TEXT("  Save Setting !!");
+inline constexpr const char* kDefaultSettingsBox = UI_TEXT("  DefaultSetting OK!!  ");
 // Escape with unsaved changes asks first (the caption is the window's).
-inline constexpr const char* kLeaveUnsaved = "Close the settings without saving your changes?";
+inline constexpr const char* kLeaveUnsaved =
+    UI_TEXT("Close the settings without saving your changes?");
 
 } // namespace mervadin::texts::settings

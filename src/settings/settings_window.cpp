@@ -5,6 +5,7 @@
 #include "files/file_read.h"
 #include "files/folder_lock.h"
 #include "qtcore/text_codec.h"
+#include "qtcore/translation.h"
 #include "settings/settings_file.h"
 #include "settings/settings_names.h"
 #include "settings/settings_texts.h"
@@ -33,6 +34,7 @@ namespace mervadin {
 namespace {
 
 constexpr int kColumns = 3;
+
 constexpr int kControlWidth = 64;
 
 const ListControl& ListByKey(const std::string& key) {
@@ -83,7 +85,7 @@ private:
 SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompts, QWidget* parent)
     : QDialog(parent), configFile_(std::move(configFile)), prompts_(prompts) {
     setObjectName(names::settings::kWindow);
-    setWindowTitle("Setting");
+    setWindowTitle(Ui("Setting"));
     BuildControls();
     // The usual size, or larger where the fonts need it so that every
     // label and choice shows whole; on a screen too small for that, what
@@ -115,11 +117,11 @@ void SettingsWindow::ScrollSettings() {
 void SettingsWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
-    const std::pair<const char*, const char*> captions[] = {
-        {names::settings::kDefaultButton, "Default"},
-        {names::settings::kSaveButton, "Save"},
-        {names::settings::kSaveExitButton, "Save&&Exit"},
-        {names::settings::kExitButton, "Exit"}};
+    const std::pair<const char*, QString> captions[] = {
+        {names::settings::kDefaultButton, Ui("Default")},
+        {names::settings::kSaveButton, Ui("Save")},
+        {names::settings::kSaveExitButton, Ui("Save&&Exit")},
+        {names::settings::kExitButton, Ui("Exit")}};
     std::vector<QPushButton*> made;
     for (const auto& [name, caption] : captions) {
         auto* button = MakeButton(this, name, caption);
@@ -164,13 +166,13 @@ QWidget* SettingsWindow::BuildListColumns() {
     };
     for (const auto& text : SettingsTexts())
         if (text.key != "hoster number=" && text.key != "dial number counter=")
-            place(ToQString(text.label), MakeText(area, text), false);
+            place(Ui(text.label), MakeText(area, text), false);
     for (const auto& list : SettingsLists())
         if (!list.label.empty() && list.key != "auto dial switch=")
-            place(ToQString(list.label), MakeList(area, list), list.hidden);
+            place(Ui(list.label), MakeList(area, list), list.hidden);
     for (const auto& text : SettingsTexts())
         if (text.key == "hoster number=" || text.key == "dial number counter=")
-            place(ToQString(text.label), MakeText(area, text), false);
+            place(Ui(text.label), MakeText(area, text), false);
 
     // The shown controls fill three columns top to bottom.
     const auto shown =
@@ -199,7 +201,7 @@ QWidget* SettingsWindow::BuildListColumns() {
 }
 
 QWidget* SettingsWindow::BuildSmsBox() {
-    auto* box = new QGroupBox("SMS", this);
+    auto* box = new QGroupBox(Ui("SMS"), this);
     auto* layout = new QVBoxLayout(box);
     sms_ = new QPlainTextEdit(box);
     sms_->setObjectName(names::settings::kSmsBox);
@@ -213,13 +215,13 @@ QWidget* SettingsWindow::BuildTaskWork() {
     auto* box = new QGroupBox(this);
     auto* layout = new QVBoxLayout(box);
     auto* switchRow = new QHBoxLayout;
-    auto* label = new QLabel("Task Work", box);
+    auto* label = new QLabel(Ui("Task Work"), box);
     switchRow->addWidget(label);
     auto* taskSwitch = MakeList(box, ListByKey("auto dial switch="));
     label->setBuddy(taskSwitch);
     switchRow->addWidget(taskSwitch);
     layout->addLayout(switchRow);
-    auto* table = new QGroupBox("  Start--------------End", box);
+    auto* table = new QGroupBox(Ui("  Start--------------End"), box);
     auto* grid = new QGridLayout(table);
     grid->setHorizontalSpacing(2);
     for (int row = 0; row < 4; ++row) {
@@ -260,7 +262,7 @@ QComboBox* SettingsWindow::MakeList(QWidget* parent, const ListControl& control)
     auto* box = new QComboBox(parent);
     box->setObjectName(ToQString(control.name));
     for (const auto& item : control.items)
-        box->addItem(ToQString(item));
+        box->addItem(UiAroundNumber(item));
     lists_[control.key] = box;
     return box;
 }

@@ -1,3 +1,4 @@
+#include "qtcore/translation.h"
 #include "statistics/call_chart.h"
 
 #include <QLabel>
@@ -7,7 +8,7 @@ namespace mervadin {
 // A build without Qt Charts: the window's totals and table hold the figures.
 CallChart::CallChart(QWidget* parent) : QStackedWidget(parent) {
     noCalls_ =
-        new QLabel("The chart is not in this build; the figures are in the table below.", this);
+        new QLabel(Ui("The chart is not in this build; the figures are in the table below."), this);
     noCalls_->setObjectName("NoChart");
     noCalls_->setAlignment(Qt::AlignCenter);
     noCalls_->setWordWrap(true);

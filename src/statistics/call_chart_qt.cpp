@@ -1,3 +1,5 @@
+#include "common/ui_text.h"
+#include "qtcore/translation.h"
 #include "statistics/call_chart.h"
 #include "statistics/day_field.h"
 
@@ -16,11 +18,14 @@ namespace mervadin {
 
 namespace {
 
-constexpr const char* kTypeNames[kCallTypes] = {"Succeeded", "Failed", "Answered", "Missed",
-                                                "Manual"};
+constexpr const char* kTypeNames[kCallTypes] = {UI_TEXT("Succeeded"), UI_TEXT("Failed"),
+                                                UI_TEXT("Answered"), UI_TEXT("Missed"),
+                                                UI_TEXT("Manual")};
 
-constexpr const char* kPeriodNames[] = {"day", "week", "month"};
-constexpr const char* kPeriodTitles[] = {"Day", "Week (from Monday)", "Month"};
+constexpr const char* kPeriodTitles[] = {UI_TEXT("Day"), UI_TEXT("Week (from Monday)"),
+                                         UI_TEXT("Month")};
+constexpr const char* kChartTitles[] = {UI_TEXT("Calls per day"), UI_TEXT("Calls per week"),
+                                        UI_TEXT("Calls per month")};
 // Labels on the period axis at most, so that each shows whole in the
 // narrowest chart the window allows.
 constexpr qsizetype kMostLabels = 8;
@@ -39,7 +44,7 @@ CallChart::CallChart(QWidget* parent) : QStackedWidget(parent) {
     auto* view = new QChartView(chart_, this);
     view->setObjectName("CallsPerDayChart");
     view->setRenderHint(QPainter::Antialiasing);
-    noCalls_ = new QLabel("No calls in this range", this);
+    noCalls_ = new QLabel(Ui("No calls in this range"), this);
     noCalls_->setObjectName("NoCalls");
     noCalls_->setAlignment(Qt::AlignCenter);
     addWidget(view);
@@ -59,13 +64,13 @@ void CallChart::Show(const std::map<std::chrono::year_month_day, CallCounts>& by
         return;
     }
     setCurrentIndex(0);
-    chart_->setTitle(QString("Calls per ") + kPeriodNames[static_cast<int>(period)]);
+    chart_->setTitle(Ui(kChartTitles[static_cast<int>(period)]));
 
     auto* series = new QStackedBarSeries;
     series->setObjectName("CallsPerDay");
     std::array<QBarSet*, kCallTypes> sets{};
     for (std::size_t type = 0; type < kCallTypes; ++type) {
-        sets[type] = new QBarSet(kTypeNames[type]);
+        sets[type] = new QBarSet(Ui(kTypeNames[type]));
         series->append(sets[type]);
     }
     QStringList labels;
@@ -88,8 +93,8 @@ void CallChart::Show(const std::map<std::chrono::year_month_day, CallCounts>& by
     for (int i = 0; i < labels.size(); i += every)
         periodAxis->append(labels[i], i);
     periodAxis->setRange(-0.5, static_cast<qreal>(labels.size()) - 0.5);
-    periodAxis->setTitleText(QString("%1, %2 to %3")
-                                 .arg(kPeriodTitles[static_cast<int>(period)],
+    periodAxis->setTitleText(Ui("%1, %2 to %3")
+                                 .arg(Ui(kPeriodTitles[static_cast<int>(period)]),
                                       ToQDate(bars.front().start).toString("yyyy-MM-dd"),
                                       ToQDate(bars.back().start).toString("yyyy-MM-dd")));
     chart_->addAxis(periodAxis, Qt::AlignBottom);
@@ -100,7 +105,7 @@ void CallChart::Show(const std::map<std::chrono::year_month_day, CallCounts>& by
     callAxis->setRange(0, static_cast<qreal>(counts.top));
     callAxis->setTickCount(counts.Ticks());
     callAxis->setLabelFormat("%d");
-    callAxis->setTitleText("Calls");
+    callAxis->setTitleText(Ui("Calls"));
     chart_->addAxis(callAxis, Qt::AlignLeft);
     series->attachAxis(callAxis);
 }

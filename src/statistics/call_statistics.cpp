@@ -1,5 +1,6 @@
 #include "statistics/call_statistics.h"
 
+#include "common/ui_text.h"
 #include "files/text_lines.h"
 #include "records/call_record.h"
 
@@ -114,17 +115,10 @@ bool GroupOrder::operator()(const std::string& a, const std::string& b) const {
 }
 
 std::vector<std::string> StatisticsHeader(std::string_view firstColumn) {
-    return {std::string(firstColumn),
-            "Succeeded",
-            "Failed",
-            "Answered",
-            "Missed",
-            "Manual",
-            "Calls",
-            "Success rate",
-            "Answer rate",
-            "Talking time",
-            "Average talk"};
+    return {std::string(firstColumn), UI_TEXT("Succeeded"),    UI_TEXT("Failed"),
+            UI_TEXT("Answered"),      UI_TEXT("Missed"),       UI_TEXT("Manual"),
+            UI_TEXT("Calls"),         UI_TEXT("Success rate"), UI_TEXT("Answer rate"),
+            UI_TEXT("Talking time"),  UI_TEXT("Average talk")};
 }
 
 std::vector<std::string> StatisticsCells(std::string_view label, const CallCounts& counts) {

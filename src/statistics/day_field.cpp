@@ -1,5 +1,6 @@
 #include "statistics/day_field.h"
 
+#include "qtcore/translation.h"
 #include "records/call_record.h"
 
 #include <QAction>
@@ -36,12 +37,12 @@ std::chrono::year_month_day FromQDate(const QDate& date) {
 }
 
 DayField::DayField(QWidget* parent) : QLineEdit(parent) {
-    setPlaceholderText("yyyy-mm-dd");
+    setPlaceholderText(Ui("yyyy-mm-dd"));
     setMaxLength(16);
     setMinimumWidth(fontMetrics().horizontalAdvance("0000-00-00") + 48);
     auto* pick = addAction(style()->standardIcon(QStyle::SP_ArrowDown), TrailingPosition);
     pick->setObjectName("PickDay");
-    pick->setToolTip("Pick the day from a calendar");
+    pick->setToolTip(Ui("Pick the day from a calendar"));
     connect(pick, &QAction::triggered, this, &DayField::OpenCalendar);
     connect(this, &QLineEdit::editingFinished, this, &DayField::TakeTypedText);
 }
@@ -61,7 +62,7 @@ void DayField::TakeTypedText() {
     const QString wrong = text();
     setText(date_.toString(kFormat));
     QToolTip::showText(mapToGlobal(rect().bottomLeft()),
-                       QString("\"%1\" is not a day; type it as 2026-12-08").arg(wrong), this);
+                       Ui("\"%1\" is not a day; type it as 2026-12-08").arg(wrong), this);
 }
 
 void DayField::OpenCalendar() {

@@ -1,6 +1,8 @@
 #include "statistics/statistics_window.h"
 
+#include "common/ui_text.h"
 #include "files/file_read.h"
+#include "qtcore/translation.h"
 #include "statistics/call_chart.h"
 #include "statistics/day_field.h"
 #include "ui/widgets.h"
@@ -31,7 +33,7 @@ constexpr int kNarrowestWindow = 720;
 StatisticsWindow::StatisticsWindow(WorkFolder folder, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)) {
     setObjectName("StatisticsWindow");
-    setWindowTitle("Statistics");
+    setWindowTitle(Ui("Statistics"));
     // Large enough for a year of days, smaller where the screen is.
     resize(FittedClientSize({900, 640}, screen() ? screen()->availableGeometry() : QRect()));
     setMinimumWidth(kNarrowestWindow);
@@ -57,7 +59,7 @@ QWidget* StatisticsWindow::BuildRangeRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    allDays_ = new QCheckBox("All days", row);
+    allDays_ = new QCheckBox(Ui("All days"), row);
     allDays_->setObjectName("AllDays");
     allDays_->setChecked(true);
     from_ = new DayField(row);
@@ -76,17 +78,17 @@ QWidget* StatisticsWindow::BuildRangeRow() {
     });
     period_ = new QComboBox(row);
     period_->setObjectName("Period");
-    period_->addItems({"Automatic", "Day", "Week", "Month"});
+    period_->addItems({Ui("Automatic"), Ui("Day"), Ui("Week"), Ui("Month")});
     connect(period_, &QComboBox::currentIndexChanged, this, [this] { ShowChart(); });
-    auto* refresh = MakeButton(row, "Refresh", "Refresh");
+    auto* refresh = MakeButton(row, "Refresh", Ui("Refresh"));
     connect(refresh, &QPushButton::clicked, this, [this] { Refresh(); });
     layout->addWidget(allDays_);
-    layout->addWidget(new QLabel("From", row));
+    layout->addWidget(new QLabel(Ui("From"), row));
     layout->addWidget(from_);
-    layout->addWidget(new QLabel("To", row));
+    layout->addWidget(new QLabel(Ui("To"), row));
     layout->addWidget(to_);
     layout->addSpacing(12);
-    auto* periodLabel = new QLabel("Bars per", row);
+    auto* periodLabel = new QLabel(Ui("Bars per"), row);
     layout->addWidget(periodLabel);
     layout->addWidget(period_);
     if (!CallChart::kDraws) { // no bars to choose
@@ -103,7 +105,7 @@ QWidget* StatisticsWindow::BuildCloseRow() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
-    auto* close = MakeButton(row, "Close", "Close");
+    auto* close = MakeButton(row, "Close", Ui("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     layout->addWidget(close);
     return row;
@@ -164,14 +166,15 @@ void StatisticsWindow::ShowTotals() {
     const auto header = StatisticsHeader("");
     QStringList parts;
     for (std::size_t i = 1; i < cells.size(); ++i)
-        parts << QString::fromStdString(header[i] + ": " + (cells[i].empty() ? "-" : cells[i]));
+        parts << Ui(header[i]) + ": " + QString::fromStdString(cells[i].empty() ? "-" : cells[i]);
     QString text = parts.join("   ");
     if (statistics_.unread > 0) {
-        text +=
-            QString("\n%1 line(s) could not be read and are not counted").arg(statistics_.unread);
+        text += Ui("\n%1 line(s) could not be read and are not counted").arg(statistics_.unread);
         const auto& first = statistics_.unreadLines.front();
-        text += QString::fromStdString(", the first: " + first.list + " line " +
-                                       std::to_string(first.line) + ": " + first.reason);
+        text += Ui(", the first: %1 line %2: ")
+                    .arg(QString::fromStdString(first.list))
+                    .arg(first.line) +
+                QString::fromStdString(first.reason);
     }
     totals_->setText(text);
 }
@@ -181,12 +184,12 @@ void StatisticsWindow::ShowChart() {
 }
 
 void StatisticsWindow::ShowGroups() {
-    const auto header = StatisticsHeader("Group");
+    const auto header = StatisticsHeader(UI_TEXT("Group"));
     groups_->clear();
     groups_->setColumnCount(static_cast<int>(header.size()));
     QStringList labels;
     for (const auto& name : header)
-        labels << QString::fromStdString(name);
+        labels << Ui(name);
     groups_->setHorizontalHeaderLabels(labels);
     groups_->setRowCount(static_cast<int>(statistics_.byGroup.size()) + 1);
     int row = 0;
@@ -198,7 +201,7 @@ void StatisticsWindow::ShowGroups() {
     };
     for (const auto& [group, counts] : statistics_.byGroup)
         put(StatisticsCells(group, counts));
-    put(StatisticsCells("All", statistics_.total));
+    put(StatisticsCells(Ui("All").toStdString(), statistics_.total));
     groups_->resizeColumnsToContents();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/memo_box.h"
 
+#include "qtcore/translation.h"
+
 namespace mervadin {
 
 MemoBox::MemoBox(QWidget* parent) : QPlainTextEdit(parent) {
@@ -12,7 +14,7 @@ void MemoBox::AppendLine(const std::string& line) {
     lines_.push_back(line);
     if (lines_.size() > 20000)
         lines_.erase(lines_.begin(), lines_.begin() + 10000);
-    QString shown = QString::fromUtf8(line);
+    QString shown = Ui(line); // the tool's own lines in the language of the windows
     shown.remove('\r');
     appendPlainText(shown);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A read-only multi-line box that is appended to line by line. It keeps the
 // lines exactly as they were given (a carriage return inside a line stays
-// part of it) and shows them with their carriage returns left out.
+// part of it) and shows them with their carriage returns left out, the
+// tool's own texts in the language of the windows.
 
 #include <QPlainTextEdit>
 

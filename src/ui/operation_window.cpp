@@ -57,7 +57,7 @@ OperationWindow::~OperationWindow() {
     link_.Release();
 }
 
-QPushButton* OperationWindow::MakeCommand(const char* name, const char* caption,
+QPushButton* OperationWindow::MakeCommand(const char* name, const QString& caption,
                                           const QRect& place) {
     auto* button = MakeButton(this, name, caption, place);
     commands_.push_back(button);

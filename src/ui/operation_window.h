@@ -59,7 +59,7 @@ protected:
     OperationWindow(DeviceLink& link, Prompts& prompts, WindowStop stop, QWidget* parent);
 
     // A command button: refused while an operation runs.
-    QPushButton* MakeCommand(const char* name, const char* caption, const QRect& place);
+    QPushButton* MakeCommand(const char* name, const QString& caption, const QRect& place);
     // Starts an operation unless one runs; the command buttons wait for its end.
     void RunOperation(std::unique_ptr<Operation> operation);
     // Esc and the close box: while an operation or its closing frames run,

@@ -2,6 +2,7 @@
 
 #include "qtcore/qt_paths.h"
 #include "qtcore/text_codec.h"
+#include "qtcore/translation.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -39,12 +40,12 @@ QString LinesAsShown(const std::vector<std::string>& lines) {
 }
 
 void QtPrompts::Inform(const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, ToQString(caption), ToQString(text), QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, Ui(caption), Ui(text), QMessageBox::Ok);
     box.exec();
 }
 
 Prompts::Answer QtPrompts::Ask(const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::Question, ToQString(caption), ToQString(text),
+    QMessageBox box(QMessageBox::Question, Ui(caption), Ui(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     switch (box.exec()) {
     case QMessageBox::Yes:
@@ -57,7 +58,7 @@ Prompts::Answer QtPrompts::Ask(const std::string& caption, const std::string& te
 }
 
 bool QtPrompts::Confirm(const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::Question, ToQString(caption), ToQString(text),
+    QMessageBox box(QMessageBox::Question, Ui(caption), Ui(text),
                     QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);

@@ -1,0 +1,119 @@
+#include "qtcore/translation.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+#include <algorithm>
+#include <vector>
+
+namespace mervadin {
+
+namespace {
+
+// The one context of every text: the texts are the same wherever shown.
+constexpr const char* kContext = "Mervadin";
+constexpr const char* kKey = "window/language";
+
+QSettings UserSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Mervadin", "mervadin");
+}
+
+bool IsOffered(const std::string& code) {
+    const auto& offered = Translation::Offered();
+    return std::any_of(offered.begin(), offered.end(),
+                       [&](const Translation::Language& l) { return code == l.code; });
+}
+
+std::string SystemLanguage() {
+    return QLocale::system().name().startsWith("zh") ? "zh_CN" : "en";
+}
+
+} // namespace
+
+QString Ui(const char* text) {
+    return QCoreApplication::translate(kContext, text);
+}
+
+QString Ui(const std::string& text) {
+    return Ui(text.c_str());
+}
+
+QString UiAroundNumber(const std::string& text) {
+    const QString whole = Ui(text);
+    const auto first = text.find_first_of("0123456789");
+    if (first == std::string::npos || whole != QString::fromStdString(text))
+        return whole;
+    const auto end = text.find_first_not_of("0123456789", first);
+    const std::string after = end == std::string::npos ? "" : text.substr(end);
+    return Ui(text.substr(0, first)) + QString::fromStdString(text.substr(first, end - first)) +
+           Ui(after);
+}
+
+const std::vector<Translation::Language>& Translation::Offered() {
+    static const std::vector<Language> offered = {{"en", "English"},
+                                                  {"zh_CN", "\xE4\xB8\xAD\xE6\x96\x87"}};
+    return offered;
+}
+
+std::optional<std::string> Translation::Remembered() {
+    const QString code = UserSettings().value(kKey).toString();
+    if (code.isEmpty() || !IsOffered(code.toStdString()))
+        return std::nullopt;
+    return code.toStdString();
+}
+
+void Translation::Remember(const std::string& code) {
+    auto settings = UserSettings();
+    settings.setValue(kKey, QString::fromStdString(code));
+    settings.sync();
+}
+
+std::optional<std::string> Translation::ForRun(const std::string& option) {
+    std::string code = option;
+    if (code.empty())
+        code = qEnvironmentVariable("MERVADIN_LANGUAGE").toStdString();
+    if (code.empty())
+        code = Remembered().value_or(SystemLanguage());
+    if (!IsOffered(code))
+        return std::nullopt;
+    return code;
+}
+
+namespace {
+
+// The language of the windows is the process's, as Qt's translators are.
+std::string& LanguageInUse() {
+    static std::string code = "en";
+    return code;
+}
+
+} // namespace
+
+std::string Translation::InUse() {
+    return LanguageInUse();
+}
+
+bool Translation::Install(const std::string& code) {
+    // Kept for the whole run, as the application keeps a pointer to them.
+    static QTranslator own, qt;
+    QCoreApplication::removeTranslator(&own);
+    QCoreApplication::removeTranslator(&qt);
+    LanguageInUse() = "en";
+    if (code == "en")
+        return true;
+    if (!own.load(QString(":/i18n/mervadin_%1.qm").arg(QString::fromStdString(code))))
+        return false;
+    QCoreApplication::installTranslator(&own);
+    // Qt's own buttons (Yes, No, Cancel, the file dialogs) where the system
+    // has their translation.
+    if (qt.load(QLocale(QString::fromStdString(code)), "qtbase", "_",
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    LanguageInUse() = code;
+    return true;
+}
+
+} // namespace mervadin

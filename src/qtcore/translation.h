@@ -1,0 +1,48 @@
+#pragma once
+// The language of the windows: English as written, or Chinese (zh_CN). It
+// is chosen by --language, else MERVADIN_LANGUAGE, else "Language" in the
+// main window's popup menu (remembered for the user), else the system's
+// language. Only what the windows show changes with it.
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mervadin {
+
+// A text a person reads, in the language of the run; a text without a
+// translation as it is.
+QString Ui(const char* text);
+QString Ui(const std::string& text);
+// A text that holds a number, "Vol:3" or "12 S": as a whole where it has a
+// translation, else the words before and after the number translated.
+QString UiAroundNumber(const std::string& text);
+
+class Translation {
+public:
+    // The languages offered: a name for the settings and the menu's entry.
+    struct Language {
+        const char* code; // "en", "zh_CN"
+        const char* name; // in its own language: "English", "中文"
+    };
+    static const std::vector<Language>& Offered();
+
+    // The code chosen by the operator in the menu; nothing when none was.
+    static std::optional<std::string> Remembered();
+    static void Remember(const std::string& code);
+
+    // The language for this run by `option` (may be empty), then the
+    // environment, the remembered choice and the system; an unknown code
+    // gives nothing, `option` or the variable naming it.
+    static std::optional<std::string> ForRun(const std::string& option);
+    // Installs the translation of `code` in place of any installed before
+    // (Qt's own texts too, where the system has them); "en" takes them away.
+    // False when it cannot be loaded.
+    static bool Install(const std::string& code);
+    // The code of the language installed last ("en" before any).
+    static std::string InUse();
+};
+
+} // namespace mervadin

@@ -23,7 +23,7 @@ std::string CurrentDataLine(const LocalTime& at) {
     char text[64];
     std::snprintf(text, sizeof text, "%d/%d/%d   %d/%02d/%02d", at.year, at.month, at.day, at.hour,
                   at.minute, at.second);
-    return texts::app::kCurrentData + std::string(text);
+    return Ui(texts::app::kCurrentData).toStdString() + text; // in the language of the windows
 }
 
 DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts,

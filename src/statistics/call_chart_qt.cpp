@@ -105,7 +105,8 @@ void CallChart::Show(const std::map<std::chrono::year_month_day, CallCounts>& by
     callAxis->setRange(0, static_cast<qreal>(counts.top));
     callAxis->setTickCount(counts.Ticks());
     callAxis->setLabelFormat("%d");
-    callAxis->setTitleText(Ui("Calls"));
+    // No title of its own: the chart's ("Calls per day") names what it counts,
+    // and a vertical title in a wide script would be cut to an ellipsis.
     chart_->addAxis(callAxis, Qt::AlignLeft);
     series->attachAxis(callAxis);
 }

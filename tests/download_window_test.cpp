@@ -1,5 +1,6 @@
 #include "app/app_names.h"
 #include "app/download_window.h"
+#include "qtcore/translation.h"
 #include "settings/settings_file.h"
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
@@ -75,6 +76,23 @@ TEST_F(DownloadWindowTest, WritesTheNumberListToTheSimulatedDevice) {
                   "Warnings: names cut 1",
                   "Warning: 1 line with a NAME longer than 16 bytes, cut (line 21)"}));
     EXPECT_TRUE(prompts.shown.empty());
+}
+
+// In Chinese the warnings read in Chinese; the device gets the same blocks.
+TEST_F(DownloadWindowTest, TheNumberWritesWarningsAreInTheLanguageOfTheWindows) {
+    WriteLines(folder.File("LoadNumber.txt"), {"3,Long name over sixteen,123", "3,,123"});
+    ASSERT_TRUE(Translation::Install("zh_CN"));
+    {
+        DownloadWindow window(setup.Link(), folder, prompts, voice);
+        window.show();
+        auto* write = window.findChild<QPushButton*>(names::download::kWriteNumberButton);
+        QTest::mouseClick(write, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return write->isEnabled(); }, 20000));
+        EXPECT_EQ(window.ErrorLines().at(0), "警告: 姓名被截断 1, 姓名为空 1, 号码重复 1");
+        EXPECT_EQ(window.ErrorLines().at(1), "警告:1 行的姓名超过 16 字节,被截断(第 1 行)");
+        EXPECT_EQ(setup.Simulator()->Dialer().Numbers().size(), 2u);
+    }
+    Translation::Install("en");
 }
 
 TEST(DownloadWindow, FormatsTheCurrentDataLine) {

@@ -512,36 +512,116 @@
       <translation>总数:</translation>
     </message>
     <message>
+      <source>with a NUMBER that holds other characters than digits</source>
+      <translation>的号码含有数字以外的字符</translation>
+    </message>
+    <message>
+      <source>numbers with other characters than digits</source>
+      <translation>号码含非数字字符</translation>
+    </message>
+    <message>
       <source>the NUMBER holds other characters than digits</source>
       <translation>号码含有数字以外的字符</translation>
+    </message>
+    <message>
+      <source>with a NUMBER longer than 13 digits, cut at 13</source>
+      <translation>的号码超过 13 位,截为 13 位</translation>
+    </message>
+    <message>
+      <source>numbers cut at 13 digits</source>
+      <translation>号码截为 13 位</translation>
     </message>
     <message>
       <source>the NUMBER is longer than 13 digits (cut at 13)</source>
       <translation>号码超过 13 位(截为 13 位)</translation>
     </message>
     <message>
+      <source>with a NAME longer than 16 bytes, cut</source>
+      <translation>的姓名超过 16 字节,被截断</translation>
+    </message>
+    <message>
+      <source>names cut</source>
+      <translation>姓名被截断</translation>
+    </message>
+    <message>
       <source>the NAME is longer than 16 bytes (cut)</source>
       <translation>姓名超过 16 字节(被截断)</translation>
+    </message>
+    <message>
+      <source>with no NUMBER</source>
+      <translation>没有号码</translation>
+    </message>
+    <message>
+      <source>empty numbers</source>
+      <translation>号码为空</translation>
     </message>
     <message>
       <source>the NUMBER is empty</source>
       <translation>号码为空</translation>
     </message>
     <message>
+      <source>with no NAME</source>
+      <translation>没有姓名</translation>
+    </message>
+    <message>
+      <source>empty names</source>
+      <translation>姓名为空</translation>
+    </message>
+    <message>
       <source>the NAME is empty</source>
       <translation>姓名为空</translation>
+    </message>
+    <message>
+      <source>with a GROUP outside 0 to 999999</source>
+      <translation>的组号超出 0 到 999999</translation>
+    </message>
+    <message>
+      <source>groups out of range</source>
+      <translation>组号超出范围</translation>
     </message>
     <message>
       <source>the GROUP is outside 0 to 999999</source>
       <translation>组号超出 0 到 999999</translation>
     </message>
     <message>
+      <source>with a NUMBER an earlier line holds</source>
+      <translation>的号码与前面的行重复</translation>
+    </message>
+    <message>
+      <source>duplicate numbers</source>
+      <translation>号码重复</translation>
+    </message>
+    <message>
       <source>the NUMBER is also on line </source>
       <translation>号码重复,见行 </translation>
     </message>
     <message>
+      <source>whose GROUP is not a number</source>
+      <translation>的组号不是数字</translation>
+    </message>
+    <message>
+      <source>groups not numbers</source>
+      <translation>组号不是数字</translation>
+    </message>
+    <message>
       <source>the GROUP is not a number (the list cannot be written)</source>
       <translation>组号不是数字(列表无法写入)</translation>
+    </message>
+    <message>
+      <source> and %1 more</source>
+      <translation> 等另外 %1 行</translation>
+    </message>
+    <message>
+      <source>Warning: %1 line %2 (line %3)</source>
+      <translation>警告:%1 行%2(第 %3 行)</translation>
+    </message>
+    <message>
+      <source>Warning: %1 lines %2 (lines %3)</source>
+      <translation>警告:%1 行%2(第 %3 行)</translation>
+    </message>
+    <message>
+      <source>Warnings: </source>
+      <translation>警告: </translation>
     </message>
     <message>
       <source>line %1: </source>
@@ -598,6 +678,10 @@
     <message>
       <source>Total</source>
       <translation>总数</translation>
+    </message>
+    <message>
+      <source>line %1 of the number list has no number as its group, nothing was sent: "%2"</source>
+      <translation>号码列表第 %1 行的组号不是数字,未发送任何数据:"%2"</translation>
     </message>
     <message>
       <source>GROUP</source>

@@ -25,29 +25,31 @@ struct FaultTexts {
 FaultTexts TextsOf(NumberFault fault) {
     switch (fault) {
     case NumberFault::NotDialable:
-        return {"with a NUMBER that holds other characters than digits",
-                "numbers with other characters than digits",
+        return {UI_TEXT("with a NUMBER that holds other characters than digits"),
+                UI_TEXT("numbers with other characters than digits"),
                 UI_TEXT("the NUMBER holds other characters than digits")};
     case NumberFault::LongNumber:
-        return {"with a NUMBER longer than 13 digits, cut at 13", "numbers cut at 13 digits",
+        return {UI_TEXT("with a NUMBER longer than 13 digits, cut at 13"),
+                UI_TEXT("numbers cut at 13 digits"),
                 UI_TEXT("the NUMBER is longer than 13 digits (cut at 13)")};
     case NumberFault::LongName:
-        return {"with a NAME longer than 16 bytes, cut", "names cut",
+        return {UI_TEXT("with a NAME longer than 16 bytes, cut"), UI_TEXT("names cut"),
                 UI_TEXT("the NAME is longer than 16 bytes (cut)")};
     case NumberFault::EmptyNumber:
-        return {"with no NUMBER", "empty numbers", UI_TEXT("the NUMBER is empty")};
+        return {UI_TEXT("with no NUMBER"), UI_TEXT("empty numbers"),
+                UI_TEXT("the NUMBER is empty")};
     case NumberFault::EmptyName:
-        return {"with no NAME", "empty names", UI_TEXT("the NAME is empty")};
+        return {UI_TEXT("with no NAME"), UI_TEXT("empty names"), UI_TEXT("the NAME is empty")};
     case NumberFault::GroupOutOfRange:
-        return {"with a GROUP outside 0 to 999999", "groups out of range",
+        return {UI_TEXT("with a GROUP outside 0 to 999999"), UI_TEXT("groups out of range"),
                 UI_TEXT("the GROUP is outside 0 to 999999")};
     case NumberFault::Duplicate:
-        return {"with a NUMBER an earlier line holds", "duplicate numbers",
+        return {UI_TEXT("with a NUMBER an earlier line holds"), UI_TEXT("duplicate numbers"),
                 UI_TEXT("the NUMBER is also on line ")};
     case NumberFault::GroupNotNumber:
         break;
     }
-    return {"whose GROUP is not a number", "groups not numbers",
+    return {UI_TEXT("whose GROUP is not a number"), UI_TEXT("groups not numbers"),
             UI_TEXT("the GROUP is not a number (the list cannot be written)")};
 }
 
@@ -113,14 +115,34 @@ std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count
     return findings;
 }
 
-std::string PackingWarning::Text() const {
-    std::string text = "Warning: " + std::to_string(count) + (count == 1 ? " line " : " lines ") +
-                       what + (lines.size() == 1 ? " (line " : " (lines ");
+std::string AsWritten(const char* text) {
+    return text;
+}
+
+namespace {
+
+// `format` with %1, %2, ... replaced by `values`.
+std::string Filled(std::string format, const std::vector<std::string>& values) {
+    for (std::size_t i = values.size(); i-- > 0;) {
+        const std::string mark = "%" + std::to_string(i + 1);
+        for (auto at = format.find(mark); at != std::string::npos;
+             at = format.find(mark, at + values[i].size()))
+            format.replace(at, mark.size(), values[i]);
+    }
+    return format;
+}
+
+} // namespace
+
+std::string PackingWarning::Text(const Translate& translate) const {
+    std::string shown;
     for (std::size_t i = 0; i < lines.size(); ++i)
-        text += (i > 0 ? ", " : "") + std::to_string(lines[i]);
+        shown += (i > 0 ? ", " : "") + std::to_string(lines[i]);
     if (count > lines.size())
-        text += " and " + std::to_string(count - lines.size()) + " more";
-    return text + ")";
+        shown += Filled(translate(UI_TEXT(" and %1 more")), {std::to_string(count - lines.size())});
+    const char* format = count == 1 ? UI_TEXT("Warning: %1 line %2 (line %3)")
+                                    : UI_TEXT("Warning: %1 lines %2 (lines %3)");
+    return Filled(translate(format), {std::to_string(count), translate(what.c_str()), shown});
 }
 
 std::vector<PackingWarning> WarningsOf(const std::vector<NumberFinding>& findings,
@@ -145,11 +167,12 @@ std::vector<PackingWarning> WarningsOf(const std::vector<NumberFinding>& finding
     return byKind;
 }
 
-std::string WarningsSummary(const std::vector<PackingWarning>& warnings) {
+std::string WarningsSummary(const std::vector<PackingWarning>& warnings,
+                            const Translate& translate) {
     std::string summary;
     for (const auto& warning : warnings)
-        summary += (summary.empty() ? "Warnings: " : ", ") + warning.brief + " " +
-                   std::to_string(warning.count);
+        summary += (summary.empty() ? translate(UI_TEXT("Warnings: ")) : ", ") +
+                   translate(warning.brief.c_str()) + " " + std::to_string(warning.count);
     return summary;
 }
 

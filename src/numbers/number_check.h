@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ struct NumberFinding {
 // the order of NumberFault). NAME is measured in bytes, as stored.
 std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count = SIZE_MAX);
 
+// Gives a marked text in the language it is shown in (English as it is).
+using Translate = std::function<std::string(const char*)>;
+std::string AsWritten(const char* text);
+
 // Lines that will not reach the device as they read: one kind each, with
 // how many lines and the first of them (counted from 1).
 struct PackingWarning {
@@ -49,7 +54,7 @@ struct PackingWarning {
     std::vector<std::size_t> lines; // the first kShownLines of them
     static constexpr std::size_t kShownLines = 10;
     // "Warning: 2 lines with ..., cut (lines 3, 9)".
-    std::string Text() const;
+    std::string Text(const Translate& translate = AsWritten) const;
 };
 
 // The write's warnings for `findings`, a kind at a time in the order of
@@ -60,6 +65,7 @@ std::vector<PackingWarning> WarningsOf(const std::vector<NumberFinding>& finding
 
 // One line for all kinds: "Warnings: names cut 3, numbers cut at 13 digits 1";
 // empty without warnings.
-std::string WarningsSummary(const std::vector<PackingWarning>& warnings);
+std::string WarningsSummary(const std::vector<PackingWarning>& warnings,
+                            const Translate& translate = AsWritten);
 
 } // namespace mervadin

@@ -1,6 +1,7 @@
 #include "numbers/number_packing.h"
 
 #include "common/decimal.h"
+#include "common/ui_text.h"
 #include "numbers/number_fields.h"
 
 #include <algorithm>
@@ -20,12 +21,25 @@ std::optional<std::uint32_t> Group(std::string_view text) {
 
 } // namespace
 
+namespace {
+
+constexpr const char* kNoGroup =
+    UI_TEXT("line %1 of the number list has no number as its group, nothing was sent: \"%2\"");
+
+std::string NoGroupMessage(std::string format, std::size_t line, const std::string& text) {
+    format.replace(format.find("%2"), 2, text);
+    format.replace(format.find("%1"), 2, std::to_string(line));
+    return format;
+}
+
+} // namespace
+
 NumberListError::NumberListError(std::size_t line, const std::string& text)
-    : std::runtime_error("line " + std::to_string(line) +
-                         " of the number list has no number as "
-                         "its group, nothing was sent: \"" +
-                         text + "\""),
-      line_(line) {}
+    : std::runtime_error(NoGroupMessage(kNoGroup, line, text)), line_(line), text_(text) {}
+
+std::string NumberListError::Message(const Translate& translate) const {
+    return NoGroupMessage(translate(kNoGroup), line_, text_);
+}
 
 std::optional<record::Record> PackNumberRecord(std::string_view line,
                                                const TextEncoding& encoding) {

@@ -34,9 +34,13 @@ class NumberListError : public std::runtime_error {
 public:
     NumberListError(std::size_t line, const std::string& text);
     std::size_t line() const { return line_; }
+    const std::string& text() const { return text_; }
+    // The message in the language `translate` gives (what() is English).
+    std::string Message(const Translate& translate) const;
 
 private:
     std::size_t line_;
+    std::string text_;
 };
 
 struct PackedNumbers {

@@ -58,22 +58,24 @@ WriteNumberOperation::WriteNumberOperation(DeviceLink& link, OperationView& view
       encoding_(encoding) {}
 
 bool WriteNumberOperation::Prepare() {
+    const auto translate = [this](const char* text) { return view_.Translated(text); };
     try {
         packed_ = PackNumberList(ReadLines(list_, kMaxPackedLines), encoding_);
     } catch (const FileError& e) {
         view_.Inform(texts::common::kErrorCaption, e.what());
         return false;
     } catch (const NumberListError& e) {
-        view_.AppendErrorMemo(e.what());
-        view_.Inform(texts::common::kErrorCaption, e.what());
+        const std::string message = e.Message(translate);
+        view_.AppendErrorMemo(message);
+        view_.Inform(texts::common::kErrorCaption, message);
         return false;
     }
     // One line that names every kind comes first, where the small error
     // memo shows it; the lines at fault follow.
     if (!packed_.warnings.empty())
-        view_.AppendErrorMemo(WarningsSummary(packed_.warnings));
+        view_.AppendErrorMemo(WarningsSummary(packed_.warnings, translate));
     for (const auto& warning : packed_.warnings)
-        view_.AppendErrorMemo(warning.Text());
+        view_.AppendErrorMemo(warning.Text(translate));
     return true;
 }
 

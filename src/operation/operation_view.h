@@ -15,6 +15,10 @@ public:
     virtual void ClearErrorMemo() = 0;
     virtual void SetProgress(int percent, const std::string& label) = 0;
     virtual void Inform(const std::string& caption, const std::string& text) = 0;
+    // A marked text (UI_TEXT) in the view's language, for the lines an
+    // operation puts together from texts and values: the windows translate,
+    // the command line keeps the English text.
+    virtual std::string Translated(const char* text) const { return text; }
 };
 
 } // namespace mervadin

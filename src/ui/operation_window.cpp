@@ -1,6 +1,7 @@
 #include "ui/operation_window.h"
 
 #include "link/tick_clock.h"
+#include "qtcore/translation.h"
 #include "ui/memo_box.h"
 #include "ui/qt_prompts.h"
 #include "ui/ui_names.h"
@@ -120,6 +121,10 @@ void OperationWindow::reject() {
     const OutgoingFrame frame = stop_.closeSendsExit ? BuildExitFrame(stop_.style.frames)
                                                      : BuildStopFrame(stop_.style.frames);
     SendClosingFrames(frame, [this](bool) { QDialog::reject(); });
+}
+
+std::string OperationWindow::Translated(const char* text) const {
+    return Ui(text).toStdString();
 }
 
 const std::vector<std::string>& OperationWindow::MemoLines() const {

@@ -43,6 +43,7 @@ public:
     void ClearErrorMemo() override {}
     void SetProgress(int percent, const std::string& label) override;
     void Inform(const std::string& caption, const std::string& text) override;
+    std::string Translated(const char* text) const override;
 
 protected:
     struct WindowStop {

@@ -133,6 +133,7 @@ void NumberTable::DeleteRows(std::vector<int> rows) {
     if (rows.empty())
         return;
     std::vector<std::pair<int, std::string>> removed;
+    removed.reserve(rows.size());
     for (int row : rows)
         removed.emplace_back(row, lines_[static_cast<std::size_t>(row)]);
     undo_.push(new Step(

@@ -42,7 +42,7 @@ QString Ui(const std::string& text) {
 }
 
 QString UiAroundNumber(const std::string& text) {
-    const QString whole = Ui(text);
+    QString whole = Ui(text);
     const auto first = text.find_first_of("0123456789");
     if (first == std::string::npos || whole != QString::fromStdString(text))
         return whole;

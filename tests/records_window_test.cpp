@@ -43,6 +43,19 @@ protected:
     test::RecordingPrompts prompts;
 };
 
+// Types `remark` into the remark cell of `row` and commits it with Enter.
+void TypeRemark(QTableView& grid, int row, const QString& remark) {
+    const QModelIndex cell = grid.model()->index(row, 6);
+    grid.setCurrentIndex(cell);
+    grid.edit(cell);
+    auto* editor = grid.viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, remark);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the delegate commits in a queued call
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
     Lines out;
     for (int i = 0; i < 120005; ++i) // more than the grid's 100000 rows
@@ -74,14 +87,7 @@ TEST_F(RecordsWindowTest, GridsShowTheirFilesAndWriteRemarks) {
     EXPECT_FALSE(model->flags(model->index(0, 3)) & Qt::ItemIsEditable);
 
     // A remark typed into column 6 and committed with Enter reaches the file.
-    const QModelIndex cell = model->index(2, 6);
-    grid->setCurrentIndex(cell);
-    grid->edit(cell);
-    auto* editor = grid->viewport()->findChild<QLineEdit*>();
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, "call back; later]");
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents(); // the delegate commits in a queued call
+    TypeRemark(*grid, 2, "call back; later]");
     const Lines stored = ReadLines(folder.File("CallOutList.txt"));
     EXPECT_TRUE(stored[2].ends_with("Remark[call back, later)];"));
     EXPECT_EQ(model->index(2, 6).data().toString(), "call back, later)");
@@ -156,14 +162,7 @@ TEST_F(RecordsWindowTest, TheFilterBarNarrowsTheRowsAndRemarksLandOnTheirLines) 
     EXPECT_EQ(model->index(1, 1).data().toString(), "1003");
 
     // A remark typed into a filtered row lands on that row's line alone.
-    const QModelIndex cell = model->index(1, 6);
-    grid->setCurrentIndex(cell);
-    grid->edit(cell);
-    auto* editor = grid->viewport()->findChild<QLineEdit*>();
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, "ring back");
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents(); // the delegate commits in a queued call
+    TypeRemark(*grid, 1, "ring back");
     Lines expected = out;
     expected[3] = test::CallLine({.group = "0",
                                   .number = "1003",

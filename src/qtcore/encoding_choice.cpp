@@ -1,34 +1,22 @@
 #include "qtcore/encoding_choice.h"
 
 #include "qtcore/text_codec.h"
-
-#include <QSettings>
+#include "qtcore/user_setting.h"
 
 namespace mervadin {
 
 namespace {
 
-constexpr const char* kKey = "text/encoding";
-
-// The user's settings of this tool (a file under ~/.config on Linux, the
-// registry on Windows), named here so that no application object is needed.
-QSettings UserSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Mervadin", "mervadin");
-}
+const UserSetting kChoice("text/encoding");
 
 } // namespace
 
 std::optional<std::string> EncodingChoice::Remembered() {
-    const QString name = UserSettings().value(kKey).toString();
-    if (name.isEmpty())
-        return std::nullopt;
-    return name.toStdString();
+    return kChoice.Value();
 }
 
 void EncodingChoice::Remember(const std::string& name) {
-    auto settings = UserSettings();
-    settings.setValue(kKey, QString::fromStdString(name));
-    settings.sync();
+    kChoice.Store(name);
 }
 
 std::vector<std::string> EncodingChoice::Offered() {

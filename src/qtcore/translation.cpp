@@ -1,9 +1,10 @@
 #include "qtcore/translation.h"
 
+#include "qtcore/user_setting.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 
 #include <algorithm>
@@ -15,11 +16,7 @@ namespace {
 
 // The one context of every text: the texts are the same wherever shown.
 constexpr const char* kContext = "Mervadin";
-constexpr const char* kKey = "window/language";
-
-QSettings UserSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Mervadin", "mervadin");
-}
+const UserSetting kChoice("window/language");
 
 bool IsOffered(const std::string& code) {
     const auto& offered = Translation::Offered();
@@ -59,16 +56,14 @@ const std::vector<Translation::Language>& Translation::Offered() {
 }
 
 std::optional<std::string> Translation::Remembered() {
-    const QString code = UserSettings().value(kKey).toString();
-    if (code.isEmpty() || !IsOffered(code.toStdString()))
+    auto code = kChoice.Value();
+    if (!code || !IsOffered(*code))
         return std::nullopt;
-    return code.toStdString();
+    return code;
 }
 
 void Translation::Remember(const std::string& code) {
-    auto settings = UserSettings();
-    settings.setValue(kKey, QString::fromStdString(code));
-    settings.sync();
+    kChoice.Store(code);
 }
 
 std::optional<std::string> Translation::ForRun(const std::string& option) {

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "numbers/number_list_window.h"
 #include "numbers/number_names.h"
+#include "qtcore/translation.h"
 #include "support/recording_prompts.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
@@ -91,6 +92,21 @@ TEST_F(NumberListWindowTest, OpensOnTheListAndImportsText) {
     test::Click(window, names::numbers::kSaveButton);
     EXPECT_EQ(prompts.dialogs.back().second, "Text Files(*.txt)|*.txt");
     EXPECT_EQ(test::Slurp(temp / "saved.txt"), "cdr: [1] \xB2\xE2\r\n");
+}
+
+// In Chinese the window's own memo lines read in Chinese; "save" still
+// writes them as the files have always held them.
+TEST_F(NumberListWindowTest, ItsOwnLinesAreTranslatedButSavedAsWritten) {
+    WriteLines(folder.File("LoadNumber.txt"), {"1,Anna,5", "All: 7;"});
+    ASSERT_TRUE(Translation::Install("zh_CN"));
+    {
+        NumberListWindow window(folder, prompts);
+        EXPECT_EQ(Memo(window), "1,Anna,5\n全部: 7;\n全部: 2;");
+        prompts.files = {temp / "shown.txt"};
+        test::Click(window, names::numbers::kSaveButton);
+    }
+    Translation::Install("en");
+    EXPECT_EQ(test::Slurp(temp / "shown.txt"), "1,Anna,5\r\nAll: 7;\r\nAll: 2;\r\n");
 }
 
 TEST_F(NumberListWindowTest, DialogsStartInTheDocumentsFolderOrAtHomeWithoutOne) {

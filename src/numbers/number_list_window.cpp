@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstring>
+
 namespace mervadin {
 
 namespace {
@@ -113,10 +115,27 @@ void NumberListWindow::EditList() {
 
 NumberListWindow::~NumberListWindow() = default;
 
+// A line as the memo shows it: the window's own lines ("All: 5;", "Laod
+// Max:9000 Number", ...) in the language of the windows, a list's line in
+// the chosen encoding. Saving writes a line left as shown as it was.
+QString NumberListWindow::AsShown(const std::string& line) {
+    using namespace texts::numbers;
+    for (const char* own : {kMaxNumbersLine, kReadWarningLine, kLoadStart, kLoadedLine})
+        if (line == own)
+            return Ui(own).remove('\r');
+    const std::string count = line.substr(0, std::min(line.size(), std::strlen(kShownCount)));
+    if (count == kShownCount && line.ends_with(';') &&
+        line.find_first_not_of("0123456789", count.size()) == line.size() - 1)
+        return Ui(kShownCount) + ToQString(line.substr(count.size()));
+    return FromFileText(line).remove('\r');
+}
+
 void NumberListWindow::ShowLines(Lines lines) {
     shown_ = std::move(lines);
-    QString text = LinesAsShown(shown_);
-    memo_->setPlainText(text.remove('\r'));
+    shownAs_.clear();
+    for (const auto& line : shown_)
+        shownAs_ << AsShown(line);
+    memo_->setPlainText(shownAs_.join('\n'));
 }
 
 void NumberListWindow::AppendLine(const std::string& line) {
@@ -255,7 +274,7 @@ void NumberListWindow::Save() {
     if (!target)
         return;
     try {
-        WriteLines(*target, ShownLinesAsBytes(shown_, memo_->toPlainText()));
+        WriteLines(*target, ShownLinesAsBytes(shown_, shownAs_, memo_->toPlainText()));
     } catch (const FileError& e) {
         prompts_.Inform(texts::common::kErrorCaption, e.what());
     }

@@ -9,6 +9,7 @@
 #include "files/work_folder.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <memory>
 
@@ -43,6 +44,7 @@ protected:
 
 private:
     void LoadList();
+    static QString AsShown(const std::string& line);
     void ShowLines(Lines lines);
     void AppendLine(const std::string& line);
     void ShowCount(std::size_t count);
@@ -60,6 +62,7 @@ private:
     QPlainTextEdit* memo_ = nullptr;
     QPushButton* imports_[4] = {}; // the imports, open and edit: one at a time
     Lines shown_;                  // the memo's lines as bytes
+    QStringList shownAs_;          // and as the memo shows them
     std::unique_ptr<SheetImport> import_;
     bool stopRequested_ = false;
 };

@@ -119,7 +119,7 @@ QVariant CallGridModel::data(const QModelIndex& index, int role) const {
 QVariant CallGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section >= headers_.size())
         return {};
-    return headers_[section];
+    return Ui(headers_[section].toStdString());
 }
 
 Qt::ItemFlags CallGridModel::flags(const QModelIndex& index) const {

@@ -44,7 +44,7 @@ struct GridLook {
 QStringList HeadersOf(const char* const (&headers)[7]) {
     QStringList list;
     for (const char* header : headers)
-        list << Ui(header);
+        list << header; // English: the model shows each in the language of the windows
     return list;
 }
 

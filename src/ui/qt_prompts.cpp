@@ -19,13 +19,21 @@ std::string ToFileText(const QString& text) {
 
 std::vector<std::string> ShownLinesAsBytes(const std::vector<std::string>& loaded,
                                            const QString& shown) {
+    QStringList asShown;
+    for (const auto& line : loaded)
+        asShown << FromFileText(line);
+    return ShownLinesAsBytes(loaded, asShown, shown);
+}
+
+std::vector<std::string> ShownLinesAsBytes(const std::vector<std::string>& loaded,
+                                           const QStringList& asShown, const QString& shown) {
     std::vector<std::string> lines;
     if (shown.isEmpty())
         return lines;
     const QStringList parts = shown.split('\n');
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const auto at = static_cast<std::size_t>(i);
-        const bool unchanged = at < loaded.size() && FromFileText(loaded[at]) == parts[i];
+        const bool unchanged = at < loaded.size() && i < asShown.size() && asShown[i] == parts[i];
         lines.push_back(unchanged ? loaded[at] : ToFileText(parts[i]));
     }
     return lines;

@@ -23,6 +23,10 @@ std::string ToFileText(const QString& text);
 // same place in `loaded`) goes out byte for byte, any other is encoded.
 std::vector<std::string> ShownLinesAsBytes(const std::vector<std::string>& loaded,
                                            const QString& shown);
+// The same where the box showed `loaded` as `asShown` (a line each): a line
+// still as it was shown goes out as it was loaded.
+std::vector<std::string> ShownLinesAsBytes(const std::vector<std::string>& loaded,
+                                           const QStringList& asShown, const QString& shown);
 // Lines of a file for a text box.
 QString LinesAsShown(const std::vector<std::string>& lines);
 

@@ -31,6 +31,7 @@ public:
 
     // The code chosen by the operator in the menu; nothing when none was.
     static std::optional<std::string> Remembered();
+    // An empty code forgets the choice.
     static void Remember(const std::string& code);
 
     // The language for this run by `option` (may be empty), then the

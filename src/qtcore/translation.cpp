@@ -103,10 +103,14 @@ bool Translation::Install(const std::string& code) {
         return false;
     QCoreApplication::installTranslator(&own);
     // Qt's own buttons (Yes, No, Cancel, the file dialogs) where the system
-    // has their translation.
-    if (qt.load(QLocale(QString::fromStdString(code)), "qtbase", "_",
-                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&qt);
+    // has their translation, or the program's folder (Windows) does.
+    const QLocale locale(QString::fromStdString(code));
+    for (const QString& folder : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                                  QCoreApplication::applicationDirPath() + "/translations"})
+        if (qt.load(locale, "qtbase", "_", folder)) {
+            QCoreApplication::installTranslator(&qt);
+            break;
+        }
     LanguageInUse() = code;
     return true;
 }

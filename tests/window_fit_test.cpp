@@ -279,8 +279,9 @@ TEST(Translation, ChosenByOptionEnvironmentRememberedChoiceThenSystem) {
     EXPECT_EQ(UiAroundNumber("Vol:3"), QString::fromUtf8("\xE9\x9F\xB3\xE9\x87\x8F:3"));
     EXPECT_EQ(Ui("a text no one translated"), "a text no one translated");
     // Qt's own buttons too, where the system has their translation.
-    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm"))
+    if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm")) {
         EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
+    }
     ASSERT_TRUE(Translation::Install("en"));
     EXPECT_EQ(Ui("Close"), "Close");
     EXPECT_EQ(UiAroundNumber("Vol:3"), "Vol:3");

@@ -158,13 +158,24 @@ TEST_F(CliHardening, AFileThatCannotBeReadIsBadInputForEveryCommand) {
 }
 
 TEST_F(CliHardening, ALockHeldElsewhereIsWaitedForAndSaidOnce) {
-    // Another process holds the folder's lock for two seconds; a killed
-    // writer's temporary waits beside Config.txt.
+    // Another process holds the folder's lock until the tool has said that
+    // it waits (each step waited for, not timed); a killed writer's
+    // temporary waits beside Config.txt.
     test::Spit(work / ".Config.txt.tmp123", "half");
-    const auto run = test::RunScript("flock '" + (work / ".mervadin.lock").string() +
-                                         "' sleep 2 &\nsleep 0.3\n\"$CLI\" --workdir " +
-                                         Quoted(work) + " config set phone= 7",
-                                     30);
+    const std::string marks = Quoted(work.parent_path());
+    const auto run = test::RunScript(
+        "cd " + marks +
+            " && touch hold\n"
+            "flock '" +
+            (work / ".mervadin.lock").string() +
+            "' sh -c 'touch held; while [ -e hold ]; do sleep 0.05; done' &\n"
+            "for i in $(seq 400); do [ -e held ] && break; sleep 0.05; done\n"
+            "\"$CLI\" --workdir " +
+            Quoted(work) +
+            " config set phone= 7 2>said & tool=$!\n"
+            "for i in $(seq 400); do grep -q waiting said && break; sleep 0.05; done\n"
+            "rm hold\nwait $tool; status=$?\ncat said >&2\nexit $status",
+        30);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err,
               "mervadin-cli: waiting for another Mervadin working on " + work.string() + "\n");

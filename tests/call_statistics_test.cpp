@@ -84,6 +84,8 @@ TEST(CallStatistics, DatesDurationsAndDaysAreReadStrictly) {
     EXPECT_FALSE(ParseDuration("0:0:60"));
     EXPECT_EQ(DayText(*ParseDay("2026-1-2")), "2026-01-02");
     EXPECT_FALSE(ParseDay("2026-13-01"));
+    EXPECT_EQ(DayText(*ParseDay("2026/12/8")), "2026-12-08"); // as the windows take it typed
+    EXPECT_EQ(DayText(*ParseDay("2026.12.08")), "2026-12-08");
 }
 
 TEST(CallStatistics, CallsStoredLiveCountBesideThoseOfARead) {

@@ -64,6 +64,16 @@ TEST(NumberCheck, EveryFaultIsFoundOnItsLineByTheRuleTheWriteWarnsWith) {
     } catch (const NumberListError& e) {
         EXPECT_EQ(e.line(), 3u);
     }
+    // What the line holds is quoted as it is, whatever it looks like.
+    try {
+        PackNumberList({"%1 of %2,A,1"});
+        FAIL() << "packed";
+    } catch (const NumberListError& e) {
+        EXPECT_EQ(std::string(e.what()), "line 1 of the number list has no number as its group, "
+                                         "nothing was sent: \"%1 of %2,A,1\"");
+    }
+    EXPECT_EQ(FillIn("%1 and %2, %10", {"%2", "b", "c", "d", "e", "f", "g", "h", "i", "j"}),
+              "%2 and b, j");
     Lines mended = lines;
     mended[2] = "3,Carl,12a";
     const auto packed = PackNumberList(mended);

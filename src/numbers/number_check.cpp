@@ -115,34 +115,15 @@ std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count
     return findings;
 }
 
-std::string AsWritten(const char* text) {
-    return text;
-}
-
-namespace {
-
-// `format` with %1, %2, ... replaced by `values`.
-std::string Filled(std::string format, const std::vector<std::string>& values) {
-    for (std::size_t i = values.size(); i-- > 0;) {
-        const std::string mark = "%" + std::to_string(i + 1);
-        for (auto at = format.find(mark); at != std::string::npos;
-             at = format.find(mark, at + values[i].size()))
-            format.replace(at, mark.size(), values[i]);
-    }
-    return format;
-}
-
-} // namespace
-
 std::string PackingWarning::Text(const Translate& translate) const {
     std::string shown;
     for (std::size_t i = 0; i < lines.size(); ++i)
         shown += (i > 0 ? ", " : "") + std::to_string(lines[i]);
     if (count > lines.size())
-        shown += Filled(translate(UI_TEXT(" and %1 more")), {std::to_string(count - lines.size())});
+        shown += FillIn(translate(UI_TEXT(" and %1 more")), {std::to_string(count - lines.size())});
     const char* format = count == 1 ? UI_TEXT("Warning: %1 line %2 (line %3)")
                                     : UI_TEXT("Warning: %1 lines %2 (lines %3)");
-    return Filled(translate(format), {std::to_string(count), translate(what.c_str()), shown});
+    return FillIn(translate(format), {std::to_string(count), translate(what.c_str()), shown});
 }
 
 std::vector<PackingWarning> WarningsOf(const std::vector<NumberFinding>& findings,

@@ -3,11 +3,11 @@
 // one rule behind the number write's warnings, the list editor's "Check"
 // and mervadin-cli check-numbers.
 
+#include "common/ui_text.h"
 #include "files/text_lines.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,10 +40,6 @@ struct NumberFinding {
 // Every fault of the first `count` lines, line by line (a line's faults in
 // the order of NumberFault). NAME is measured in bytes, as stored.
 std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count = SIZE_MAX);
-
-// Gives a marked text in the language it is shown in (English as it is).
-using Translate = std::function<std::string(const char*)>;
-std::string AsWritten(const char* text);
 
 // Lines that will not reach the device as they read: one kind each, with
 // how many lines and the first of them (counted from 1).

@@ -26,10 +26,8 @@ namespace {
 constexpr const char* kNoGroup =
     UI_TEXT("line %1 of the number list has no number as its group, nothing was sent: \"%2\"");
 
-std::string NoGroupMessage(std::string format, std::size_t line, const std::string& text) {
-    format.replace(format.find("%2"), 2, text);
-    format.replace(format.find("%1"), 2, std::to_string(line));
-    return format;
+std::string NoGroupMessage(const std::string& format, std::size_t line, const std::string& text) {
+    return FillIn(format, {std::to_string(line), text});
 }
 
 } // namespace

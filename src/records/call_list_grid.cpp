@@ -244,7 +244,7 @@ CallFilterBar::CallFilterBar(CallListGrid& grid, QWidget* parent)
 }
 
 std::optional<std::chrono::year_month_day> CallFilterBar::DayOf(QLineEdit& field) const {
-    const std::string text = field.text().trimmed().replace('/', '-').toStdString();
+    const std::string text = field.text().trimmed().toStdString();
     const auto day = text.empty() ? std::nullopt : ParseDay(text);
     const bool wrong = !text.empty() && !day;
     field.setToolTip(wrong ? Ui(texts::records::kFilterBadDay) : QString());

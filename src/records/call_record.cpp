@@ -238,7 +238,7 @@ std::optional<std::uint32_t> ParseDuration(std::string_view text) {
 }
 
 std::optional<year_month_day> ParseDay(std::string_view text) {
-    const auto day = TakeDate(text, "-");
+    const auto day = TakeDate(text, "-/.");
     return text.empty() ? day : std::nullopt;
 }
 

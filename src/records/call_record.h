@@ -56,7 +56,7 @@ std::optional<std::pair<std::chrono::year_month_day, std::chrono::seconds>> Pars
     std::string_view text);
 // "H:M:S" with minutes and seconds below 60.
 std::optional<std::uint32_t> ParseDuration(std::string_view text);
-// "YYYY-MM-DD", for the range.
+// "YYYY-MM-DD" (or with "/" or "." between), for the range.
 std::optional<std::chrono::year_month_day> ParseDay(std::string_view text);
 std::string DayText(std::chrono::year_month_day day); // "2026-01-02"
 

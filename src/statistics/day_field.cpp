@@ -14,10 +14,8 @@ namespace {
 
 constexpr const char* kFormat = "yyyy-MM-dd";
 
-std::optional<QDate> ParseTypedDay(QString text) {
-    text = text.trimmed();
-    text.replace('/', '-').replace('.', '-');
-    const auto day = ParseDay(text.toStdString());
+std::optional<QDate> ParseTypedDay(const QString& text) {
+    const auto day = ParseDay(text.trimmed().toStdString());
     if (!day)
         return std::nullopt;
     return ToQDate(*day);

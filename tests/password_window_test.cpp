@@ -74,6 +74,25 @@ TEST_F(PasswordWindowTest, TypingWithoutAClickReplacesTheHintMaskedAndEscIsIgnor
     EXPECT_TRUE(prompts.shown.empty());
 }
 
+// The box takes four characters: after a refusal the wrong ones are
+// selected, so the right ones typed at once replace them.
+TEST_F(PasswordWindowTest, AWrongPasswordIsSelectedSoTypingReplacesIt) {
+    PasswordWindow window(file, prompts);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* edit = window.findChild<QLineEdit*>(names::login::kPassword);
+    QTest::keyClicks(edit, "1234");
+    QTest::keyClick(edit, Qt::Key_Return);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_TRUE(edit->hasFocus());
+    EXPECT_EQ(edit->selectedText(), "1234");
+    QTest::keyClicks(edit, "6093");
+    EXPECT_EQ(edit->text(), "6093");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(window.Accepted());
+    EXPECT_EQ(prompts.shown.size(), 1u);
+}
+
 TEST_F(PasswordWindowTest, ADamagedFileIsReportedAndTheWindowStays) {
     test::Spit(file, "=Password=\r\n");
     PasswordWindow window(file, prompts);
@@ -107,7 +126,8 @@ TEST_F(PasswordWindowTest, ChangeWindowReportsEachCheckThenRewrites) {
     QTest::mouseClick(enter, Qt::LeftButton);
     type(names::change::kNewPassword, "77");
     type(names::change::kConfirmation, "77");
-    QTest::mouseClick(enter, Qt::LeftButton);
+    // Enter in a box presses Enter, the window's OK.
+    QTest::keyClick(window.findChild<QLineEdit*>(names::change::kConfirmation), Qt::Key_Return);
 
     EXPECT_EQ(prompts.shown, (std::vector<Notice>{{"Warning", "Old Password ERROR!!"},
                                                   {"Warning", "New Password ERROR!!"},

@@ -30,6 +30,8 @@ ChangePasswordWindow::ChangePasswordWindow(std::filesystem::path passwordFile, P
 
     auto* enter = MakeButton(this, names::change::kEnterButton, Ui("Enter"), {64, 160, 89, 33});
     connect(enter, &QPushButton::clicked, this, &ChangePasswordWindow::Apply);
+    // Enter in any of the boxes presses it, as a dialog's OK.
+    enter->setDefault(true);
     auto* exit = MakeButton(this, names::change::kExitButton, Ui("Exit"), {192, 160, 89, 33});
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }

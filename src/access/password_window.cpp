@@ -117,6 +117,10 @@ void PasswordWindow::LogIn() {
         if (!CheckPassword(passwordFile_, input_->text().toStdString())) {
             const Notice notice = LoginRefusedNotice();
             prompts_.Inform(notice.caption, notice.text);
+            // The box takes four characters: the wrong ones are selected,
+            // so that typing the right ones replaces them.
+            input_->setFocus();
+            input_->selectAll();
             return;
         }
     } catch (const std::exception& e) {

@@ -6,6 +6,7 @@
 #include "numbers/number_list.h"
 #include "numbers/number_names.h"
 #include "numbers/number_table.h"
+#include "numbers/number_table_view.h"
 #include "numbers/number_texts.h"
 #include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
@@ -20,7 +21,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QTableView>
 #include <QVBoxLayout>
 
 #include <set>
@@ -58,7 +58,7 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
     }
     table_ = new NumberTable(SplitLines(loaded_), TextCodec::Chosen(), this);
 
-    view_ = new QTableView(this);
+    view_ = new NumberTableView(this);
     view_->setObjectName(names::numbers::kEditorTable);
     view_->setModel(table_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -98,6 +98,12 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(table_, signal, this, &NumberEditWindow::ShowTotal);
     connect(table_, &QAbstractItemModel::modelReset, this, &NumberEditWindow::ShowTotal);
+    // Findings on the screen follow every step, so that none names a line
+    // that has changed or is gone.
+    connect(&table_->undoStack(), &QUndoStack::indexChanged, this, [this] {
+        if (checked_)
+            Check();
+    });
 
     BuildCommands();
     ShowTotal();
@@ -201,6 +207,7 @@ void NumberEditWindow::FindNext() {
 }
 
 void NumberEditWindow::Check() {
+    checked_ = true;
     const auto findings = CheckNumberList(table_->lines());
     findings_->clear();
     for (const auto& finding : findings) {

@@ -17,11 +17,11 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QTableView;
 
 namespace mervadin {
 
 class NumberTable;
+class NumberTableView;
 
 class NumberEditWindow : public QDialog {
     Q_OBJECT
@@ -50,12 +50,13 @@ private:
     WorkFolder folder_;
     Prompts& prompts_;
     NumberTable* table_ = nullptr;
-    QTableView* view_ = nullptr;
+    NumberTableView* view_ = nullptr;
     QLineEdit* find_ = nullptr;
     QListWidget* findings_ = nullptr;
     QLabel* total_ = nullptr;
     QLabel* status_ = nullptr;
-    std::string loaded_; // the file's bytes when opened or last saved
+    std::string loaded_;   // the file's bytes when opened or last saved
+    bool checked_ = false; // Check was asked for: its findings are kept up to date
 };
 
 } // namespace mervadin

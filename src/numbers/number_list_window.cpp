@@ -88,7 +88,14 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab and Shift+Tab move on, as in every text box of the tool: a TAB
+    // typed by a key meant to move would end up in the list.
+    memo_->setTabChangesFocus(true);
     PaintTextArea(memo_, colour::kSilver);
+    // Reading order: the commands, the count, the lines, then the editor.
+    setTabOrder(close, total_);
+    setTabOrder(total_, memo_);
+    setTabOrder(memo_, imports_[3]);
 
     LoadList();
 }
@@ -163,12 +170,27 @@ bool NumberListWindow::StoreList(const Lines& lines) {
     }
 }
 
+// An import replaces the whole list: a list that holds numbers is replaced
+// only when the operator agrees, as ClearNumber asks before it empties it.
+bool NumberListWindow::MayReplaceList(const QString& command) {
+    std::size_t count = 0;
+    try {
+        count = CountLines(ReadFileBytes(folder_.File(file::kLoadNumber)));
+    } catch (const FileError&) {
+        return true; // no list to lose; the import says what it cannot write
+    }
+    return count == 0 ||
+           prompts_.Confirm(command.toStdString(),
+                            Ui(texts::numbers::kReplaceNumbers).arg(count).toStdString());
+}
+
 void NumberListWindow::LoadText() {
-    if (Importing())
+    if (Importing() || !MayReplaceList(imports_[0]->text()))
         return;
     const auto source = prompts_.OpenFileName(DocumentsFolder(), kTextFilters);
     if (!source)
         return;
+    SetProgress(0, "0%"); // no earlier import's figure stays
     TextImport import;
     try {
         import = ImportTextFile(*source, TextCodec::Chosen());
@@ -178,6 +200,7 @@ void NumberListWindow::LoadText() {
     }
     if (!StoreList(import.stored))
         return;
+    SetProgress(100, "100%"); // a text file is read and stored at once
     ShowCount(import.sourceLines);
     Lines shown = std::move(import.stored);
     if (import.atMax)
@@ -186,11 +209,12 @@ void NumberListWindow::LoadText() {
 }
 
 void NumberListWindow::LoadWorkbook() {
-    if (Importing())
+    if (Importing() || !MayReplaceList(imports_[1]->text()))
         return;
     stopRequested_ = false;
     total_->clear();
     ShowLines({});
+    SetProgress(0, "0%");
     const auto source = prompts_.OpenFileName(DocumentsFolder(), kWorkbookFilters);
     if (!source)
         return;

@@ -44,6 +44,7 @@ protected:
 
 private:
     void LoadList();
+    bool MayReplaceList(const QString& command);
     static QString AsShown(const std::string& line);
     void ShowLines(Lines lines);
     void AppendLine(const std::string& line);

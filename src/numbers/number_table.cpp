@@ -2,6 +2,7 @@
 
 #include "common/decimal.h"
 #include "common/ui_text.h"
+#include "numbers/number_texts.h"
 #include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
 
@@ -88,11 +89,12 @@ bool NumberTable::setData(const QModelIndex& index, const QVariant& value, int r
         return true; // unchanged: the line keeps its bytes
     const auto bytes = codec_.FromUnicode(text.toStdString());
     if (!bytes) {
-        emit EditRefused(QString::fromStdString(codec_.Name()) + " cannot hold \"" + text + "\"");
+        emit EditRefused(
+            Ui(texts::numbers::kEditCannotEncode).arg(QString::fromStdString(codec_.Name()), text));
         return false;
     }
     if (!FitsInField(*bytes)) {
-        emit EditRefused("A field cannot hold a comma, a TAB or a line break: \"" + text + "\"");
+        emit EditRefused(Ui(texts::numbers::kEditNoSeparators).arg(text));
         return false;
     }
     const int row = index.row();

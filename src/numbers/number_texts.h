@@ -36,6 +36,9 @@ inline constexpr const char* kLoadedLine = UI_TEXT("Load file OK! \r");
 inline constexpr const char* kWorkbookErrorCaption = UI_TEXT("ERROR");
 inline constexpr const char* kNumbersLoadedCaption = UI_TEXT("OK!!");
 inline constexpr const char* kNumbersLoaded = UI_TEXT("Load file OK! ");
+// Asked before an import replaces a list that holds numbers (the caption
+// is the import's command).
+inline constexpr const char* kReplaceNumbers = UI_TEXT("Replace the %1 numbers of the list?");
 inline constexpr const char* kNumbersClearedCaption = UI_TEXT("OK");
 inline constexpr const char* kNumbersCleared = UI_TEXT("   ClearOk  !!");
 
@@ -46,7 +49,12 @@ inline constexpr const char* kEditChangedElsewhere =
     UI_TEXT("LoadNumber.txt was changed by another program since this list was opened. "
             "Replace it with this list?");
 inline constexpr const char* kEditNothingFound = UI_TEXT("Nothing found in %1 lines");
-inline constexpr const char* kEditFound = "%1 findings; click one to go to its line";
+inline constexpr const char* kEditFound = UI_TEXT("%1 findings; click one to go to its line");
+// Why the table refused what was typed into a cell: the encoding's name or
+// the text.
+inline constexpr const char* kEditCannotEncode = UI_TEXT("%1 cannot hold \"%2\"");
+inline constexpr const char* kEditNoSeparators =
+    UI_TEXT("A field cannot hold a comma, a TAB or a line break: \"%1\"");
 inline constexpr const char* kEditNotFound = UI_TEXT("Not found: %1");
 inline constexpr const char* kEditSavedLines = UI_TEXT("Saved %1 lines to LoadNumber.txt");
 inline constexpr const char* kEditTotal = UI_TEXT("Total: %1");

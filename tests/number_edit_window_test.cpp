@@ -3,6 +3,7 @@
 #include "numbers/number_list_window.h"
 #include "numbers/number_names.h"
 #include "numbers/number_table.h"
+#include "qtcore/translation.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
 #include "support/widgets.h"
@@ -169,6 +170,96 @@ TEST_F(NumberEditWindowTest, CheckListsWhatTheWriteWouldWarnOfAndLeadsToTheLine)
     test::Click(window, names::numbers::kEditorCheck);
     EXPECT_FALSE(findings->isVisible());
     EXPECT_EQ(Text(window, names::numbers::kEditorStatus), "Nothing found in 1 lines");
+}
+
+// By keyboard: Tab goes from cell to cell and past the last one out of the
+// table (an open cell stored first), Shift+Tab before the first one back
+// to the find box, Ctrl+Tab out at once; Space selects, never blanks.
+TEST_F(NumberEditWindowTest, TheKeyboardLeavesTheTableAndSpaceBlanksNothing) {
+    WriteLines(folder.File("LoadNumber.txt"), {"1,Anna,100", "2,Bob,200"});
+    NumberEditWindow window(folder, prompts);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTableView* view = View(window);
+    const auto focus = [] { return QApplication::focusWidget(); };
+    auto* add = test::Child<QPushButton>(window, names::numbers::kEditorAdd);
+    auto* find = test::Child<QLineEdit>(window, names::numbers::kEditorFind);
+
+    view->setFocus();
+    view->setCurrentIndex(window.table().index(0, 1));
+    QTest::keyClick(view, Qt::Key_Space);
+    EXPECT_EQ(view->viewport()->findChild<QLineEdit*>(), nullptr); // no cell opened
+    EXPECT_EQ(Cell(window, 0, 1), "Anna");
+    EXPECT_TRUE(view->selectionModel()->isRowSelected(0, {}));
+
+    QTest::keyClick(view, Qt::Key_Tab);
+    EXPECT_EQ(view->currentIndex(), window.table().index(0, 2));
+    EXPECT_EQ(focus(), view);
+    QTest::keyClick(view, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(focus(), add); // the table's cells are not the window's only controls
+    QTest::keyClick(add, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focus(), view);
+    QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(focus(), find);
+
+    view->setFocus();
+    view->setCurrentIndex(window.table().index(0, 0));
+    QTest::keyClick(view, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focus(), find); // before the first cell
+
+    // The last cell, open: Tab stores it and leaves.
+    view->setFocus();
+    view->setCurrentIndex(window.table().index(1, 2));
+    QTest::keyClick(view, Qt::Key_F2);
+    auto* editor = view->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, "201");
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QApplication::sendPostedEvents();
+    EXPECT_EQ(Cell(window, 1, 2), "201");
+    EXPECT_EQ(focus(), add);
+    EXPECT_EQ(window.table().lines(), (Lines{"1,Anna,100", "2,Bob,201"}));
+}
+
+// Check's findings follow every step of the list: an edit that mends a line
+// takes its finding away, and a delete leaves none naming a line past the
+// end. In Chinese the editor's own lines read in Chinese.
+TEST_F(NumberEditWindowTest, FindingsFollowEveryEditAndReadInTheLanguageOfTheWindows) {
+    WriteLines(folder.File("LoadNumber.txt"), {"1,Anna,100", "1,Bob,100", "1,,300", "1,Dan,12a"});
+    ASSERT_TRUE(Translation::Install("zh_CN"));
+    {
+        NumberEditWindow window(folder, prompts);
+        window.show();
+        auto* findings = test::Child<QListWidget>(window, names::numbers::kEditorFindings);
+        const auto lines = [&] {
+            std::vector<int> named;
+            for (int i = 0; i < findings->count(); ++i)
+                named.push_back(findings->item(i)->data(Qt::UserRole).toInt());
+            return named;
+        };
+        test::Click(window, names::numbers::kEditorCheck);
+        EXPECT_EQ(lines(), (std::vector<int>{2, 3, 4}));
+        const QString status = Text(window, names::numbers::kEditorStatus);
+        EXPECT_TRUE(status.contains(QString::fromUtf8("项"))) << status.toStdString();
+
+        TypeInto(window, 1, 2, "200"); // no longer a duplicate
+        EXPECT_EQ(lines(), (std::vector<int>{3, 4}));
+        window.table().DeleteRows({2, 3});
+        EXPECT_FALSE(findings->isVisible());
+        window.table().undoStack().undo();
+        EXPECT_EQ(lines(), (std::vector<int>{3, 4}));
+        window.table().DeleteRows({0, 1});
+        EXPECT_EQ(lines(), (std::vector<int>{1, 2}));
+
+        // A refused edit says why in Chinese.
+        TypeInto(window, 0, 1, "a,b");
+        const QString refused = Text(window, names::numbers::kEditorStatus);
+        EXPECT_FALSE(refused.contains("A field")) << refused.toStdString();
+        EXPECT_TRUE(refused.contains("\"a,b\"")) << refused.toStdString();
+    }
+    Translation::Install("en");
 }
 
 TEST_F(NumberEditWindowTest, LeavingWithUnsavedEditsAsksAndAnotherWritersListIsNotLostUnasked) {

@@ -1,4 +1,5 @@
 #include "qtcore/text_codec.h"
+#include "qtcore/translation.h"
 #include "settings/settings_file.h"
 #include "settings/settings_names.h"
 #include "settings/settings_window.h"
@@ -7,6 +8,7 @@
 #include "support/widgets.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -172,10 +174,11 @@ TEST_F(SettingsWindowTest, NumberFieldsTakeDigitsOnly) {
     EXPECT_TRUE(window.Save());
     EXPECT_EQ(ReadTextSetting(config, "all time of dial to pickup="), "42");
 
-    // The host number is a phone number: 16 characters show whole.
+    // The host number is a telephone number the block holds digit by digit:
+    // digits only, 16 of them shown whole.
     auto* host = window.findChild<QLineEdit*>("Edit7");
-    QTest::keyClicks(host, "+8613800000000");
-    EXPECT_EQ(host->text(), "+8613800000000");
+    QTest::keyClicks(host, "+86138abc00000000");
+    EXPECT_EQ(host->text(), "8613800000000");
     EXPECT_GE(host->contentsRect().width(),
               host->fontMetrics().horizontalAdvance(QString(16, '0')));
 
@@ -185,6 +188,47 @@ TEST_F(SettingsWindowTest, NumberFieldsTakeDigitsOnly) {
     QTest::keyClick(sms, Qt::Key_Tab);
     EXPECT_EQ(sms->toPlainText(), "");
     EXPECT_NE(window.focusWidget(), sms);
+}
+
+// A value the block cannot carry (the host number's letters reach the
+// device as the low bits of their codes) is refused on Save, the field
+// named as the window labels it, in the language of the windows. The SMS
+// box counts its bytes as they are typed.
+TEST_F(SettingsWindowTest, RefusalsNameTheFieldAsLabelledAndTheSmsCountsItsBytes) {
+    RestoreDefaultSettings(config);
+    WriteSetting(config, "hoster number=", "138abc0013");
+    const std::string before = test::Slurp(config);
+    {
+        SettingsWindow window(config, prompts);
+        window.show();
+        EXPECT_FALSE(window.Save());
+        EXPECT_EQ(prompts.shown.back(),
+                  (Notice{"Error", "Host Number: \"138abc0013\" is not a telephone number "
+                                   "(digits only); nothing was saved."}));
+        EXPECT_EQ(test::Slurp(config), before);
+        auto* sms = window.findChild<QPlainTextEdit*>(names::settings::kSmsBox);
+        auto* bytes = window.findChild<QLabel*>(names::settings::kSmsBytes);
+        EXPECT_EQ(bytes->text(), "0 of 96 bytes");
+        QTest::keyClicks(sms, "Hello");
+        EXPECT_EQ(bytes->text(), "5 of 96 bytes");
+        QTest::keyClicks(sms, QString(100, 'x'));
+        EXPECT_EQ(bytes->text(), "96 of 96 bytes");
+    }
+    WriteSetting(config, "hoster number=", "13800138000");
+    WriteSetting(config, "dial out every time=", "12x");
+    ASSERT_TRUE(Translation::Install("zh_CN"));
+    {
+        SettingsWindow window(config, prompts);
+        window.show();
+        EXPECT_FALSE(window.Save());
+        const QString refused = QString::fromStdString(prompts.shown.back().text);
+        EXPECT_TRUE(refused.startsWith(QString::fromUtf8("呼叫间隔: \"12x\"")))
+            << refused.toStdString();
+        EXPECT_FALSE(refused.contains("dial out every time")) << refused.toStdString();
+        EXPECT_EQ(window.findChild<QLabel*>(names::settings::kSmsBytes)->text(),
+                  QString::fromUtf8("0 / 96 字节"));
+    }
+    Translation::Install("en");
 }
 
 TEST_F(SettingsWindowTest, TypedTextIsEncodedAndASaveWorksAfterAFailedOpen) {

@@ -35,14 +35,41 @@ TEST_F(WriteSettingsTest, NumberFieldsWithLettersAreRefusedBeforeSending) {
     EXPECT_TRUE(transport.Frames().empty());
     ASSERT_EQ(view.boxes.size(), 1u);
     EXPECT_EQ(view.boxes[0].first, "Error");
-    for (const char* named : {"Config.txt", "\"all time of dial to pickup=ab\"",
-                              "\"dial number counter=12x\"", "nothing was sent"})
-        EXPECT_NE(view.boxes[0].second.find(named), std::string::npos) << named;
+    // Named as the settings editor labels them.
+    EXPECT_NE(view.boxes[0].second.find("Config.txt: AnsweredWait \"ab\" is not a number, "
+                                        "CallTimesStartZel \"12x\" is not a number; nothing "
+                                        "was sent to the device."),
+              std::string::npos)
+        << view.boxes[0].second;
+    // The command line names the keys its operator sets.
+    const Lines lines = ReadLines(config); // the index reads them where they are
+    const auto index = SettingsIndex::OfLines(lines);
+    EXPECT_EQ(NotNumbersMessage("Config.txt", index, SettingsNotNumbers(index), SettingNames::Keys),
+              "Config.txt: \"all time of dial to pickup=ab\" is not a number, \"dial number "
+              "counter=12x\" is not a number; nothing was sent to the device.");
     // Empty and negative values are numbers as the block reads them.
     WriteSetting(config, "all time of dial to pickup=", "");
     WriteSetting(config, "dial number counter=", "-1");
     EXPECT_EQ(SettingsNotNumbers(SettingsIndex::OfLines(ReadLines(config))),
               std::vector<std::string>{});
+    EXPECT_EQ(RunFor(500), OperationStatus::Succeeded);
+
+    // The host number reaches the device one digit to a nibble: letters and
+    // a seventeenth character would be changed or lost on the way.
+    for (const char* host : {"138abc0013", "+8613800138000", "12345678901234567"}) {
+        WriteSetting(config, "hoster number=", host);
+        EXPECT_EQ(SettingsNotNumbers(SettingsIndex::OfLines(ReadLines(config))),
+                  std::vector<std::string>{"hoster number="})
+            << host;
+    }
+    transport.written.clear();
+    EXPECT_EQ(RunFor(500), OperationStatus::Failed);
+    EXPECT_TRUE(transport.Frames().empty());
+    EXPECT_NE(view.boxes.back().second.find("Host Number \"12345678901234567\" is not a "
+                                            "telephone number of at most 16 digits"),
+              std::string::npos)
+        << view.boxes.back().second;
+    WriteSetting(config, "hoster number=", "1234567890123456");
     EXPECT_EQ(RunFor(500), OperationStatus::Succeeded);
 }
 

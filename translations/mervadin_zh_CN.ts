@@ -778,6 +778,10 @@
       <translation>文件载入成功! </translation>
     </message>
     <message>
+      <source>Replace the %1 numbers of the list?</source>
+      <translation>替换列表中的 %1 个号码?</translation>
+    </message>
+    <message>
       <source>   ClearOk  !!</source>
       <translation>   清空成功  !!</translation>
     </message>
@@ -796,6 +800,18 @@
     <message>
       <source>Nothing found in %1 lines</source>
       <translation>%1 行中未发现问题</translation>
+    </message>
+    <message>
+      <source>%1 findings; click one to go to its line</source>
+      <translation>发现 %1 项问题;点击一项可转到该行</translation>
+    </message>
+    <message>
+      <source>%1 cannot hold "%2"</source>
+      <translation>%1 无法表示 "%2"</translation>
+    </message>
+    <message>
+      <source>A field cannot hold a comma, a TAB or a line break: "%1"</source>
+      <translation>字段中不能含有逗号、制表符或换行: "%1"</translation>
     </message>
     <message>
       <source>Not found: %1</source>
@@ -1300,6 +1316,30 @@
     <message>
       <source>  DefaultSetting OK!!  </source>
       <translation>  已恢复默认设置!!  </translation>
+    </message>
+    <message>
+      <source>%1: "%2" is not a number (digits only); nothing was saved.</source>
+      <translation>%1: "%2" 不是数字(只能输入数字);未保存任何内容。</translation>
+    </message>
+    <message>
+      <source>%1: "%2" is not a telephone number (digits only); nothing was saved.</source>
+      <translation>%1: "%2" 不是电话号码(只能输入数字);未保存任何内容。</translation>
+    </message>
+    <message>
+      <source>%1: %2; nothing was sent to the device.</source>
+      <translation>%1: %2;未向设备发送任何内容。</translation>
+    </message>
+    <message>
+      <source>%1 is not a number</source>
+      <translation>%1 不是数字</translation>
+    </message>
+    <message>
+      <source>%1 is not a telephone number of at most 16 digits</source>
+      <translation>%1 不是不超过 16 位数字的电话号码</translation>
+    </message>
+    <message>
+      <source>%1 of %2 bytes</source>
+      <translation>%1 / %2 字节</translation>
     </message>
     <message>
       <source>Close the settings without saving your changes?</source>

@@ -184,7 +184,8 @@ int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Stream
         const std::string text = ReadFileBytes(configFile);
         const auto config = SettingsIndex::OfText(text);
         if (const auto notNumbers = SettingsNotNumbers(config); !notNumbers.empty()) {
-            io.err << "mervadin-cli: " << NotNumbersMessage(configFile, config, notNumbers) << '\n';
+            io.err << "mervadin-cli: "
+                   << NotNumbersMessage(configFile, config, notNumbers, SettingNames::Keys) << '\n';
             return kBadInput;
         }
     } catch (const FileError& e) {

@@ -6,10 +6,10 @@
 #include "numbers/number_list.h"
 #include "numbers/number_names.h"
 #include "numbers/number_table.h"
-#include "numbers/number_table_view.h"
 #include "numbers/number_texts.h"
 #include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
+#include "ui/edit_table_view.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
@@ -58,7 +58,7 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
     }
     table_ = new NumberTable(SplitLines(loaded_), TextCodec::Chosen(), this);
 
-    view_ = new NumberTableView(this);
+    view_ = new EditTableView(this);
     view_->setObjectName(names::numbers::kEditorTable);
     view_->setModel(table_);
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -155,6 +155,15 @@ void NumberEditWindow::BuildCommands() {
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(total_);
     bottom->addWidget(status_, 1);
+    // Tab in reading order: the commands, the find box, the table (which
+    // Tab leaves past its last cell, Ctrl+Tab at once), the findings.
+    QWidget* previous = nullptr;
+    for (QWidget* next : std::initializer_list<QWidget*>{add, remove, undo, redo, check, save,
+                                                         close, find_, view_, findings_}) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(commands);
     layout->addWidget(find_);

@@ -21,7 +21,7 @@ class QPushButton;
 namespace mervadin {
 
 class NumberTable;
-class NumberTableView;
+class EditTableView;
 
 class NumberEditWindow : public QDialog {
     Q_OBJECT
@@ -50,7 +50,7 @@ private:
     WorkFolder folder_;
     Prompts& prompts_;
     NumberTable* table_ = nullptr;
-    NumberTableView* view_ = nullptr;
+    EditTableView* view_ = nullptr;
     QLineEdit* find_ = nullptr;
     QListWidget* findings_ = nullptr;
     QLabel* total_ = nullptr;

@@ -3,6 +3,8 @@
 #include "common/decimal.h"
 #include "files/path_text.h"
 #include "settings/settings_file.h"
+#include "settings/settings_form.h"
+#include "settings/settings_texts.h"
 
 #include <algorithm>
 #include <string>
@@ -21,9 +23,8 @@ public:
     // integer counts as 0 and is noted.
     std::int32_t Int(const char* key) const {
         const std::string text = Text(key);
-        if (notNumbers_ && !text.empty() && !ParseDecimal(text) &&
-            std::find(notNumbers_->begin(), notNumbers_->end(), key) == notNumbers_->end())
-            notNumbers_->push_back(key);
+        if (!text.empty() && !ParseDecimal(text))
+            Note(key);
         return ParseIntSetting(text);
     }
     std::string Text(const char* key) const { return config_.Text(key); }
@@ -44,8 +45,12 @@ public:
         std::copy(text.begin(), text.end(), block_.begin() + static_cast<std::ptrdiff_t>(offset));
     }
     // 16 nibbles: the low four bits of each character, 0xC after the text.
+    // Only digits give their own value, and only 16 fit: any other text is
+    // noted.
     void DigitField(std::size_t offset, const char* key) {
         const std::string text = Text(key);
+        if (text.size() > 16 || text.find_first_not_of("0123456789") != std::string::npos)
+            Note(key);
         for (std::size_t i = 0; i < 16; ++i) {
             const std::uint8_t nibble = i < text.size() ? text[i] & 0x0F : 0x0C;
             std::uint8_t& byte = block_[offset + i / 2];
@@ -55,6 +60,12 @@ public:
     }
 
 private:
+    void Note(const char* key) const {
+        if (notNumbers_ &&
+            std::find(notNumbers_->begin(), notNumbers_->end(), key) == notNumbers_->end())
+            notNumbers_->push_back(key);
+    }
+
     const SettingsIndex& config_;
     DataBlock& block_;
     const TextEncoding& encoding_;
@@ -134,12 +145,20 @@ std::vector<std::string> SettingsNotNumbers(const SettingsIndex& config) {
 }
 
 std::string NotNumbersMessage(const std::filesystem::path& configFile, const SettingsIndex& config,
-                              const std::vector<std::string>& keys) {
-    std::string message = Utf8Of(configFile) + ": ";
-    for (std::size_t i = 0; i < keys.size(); ++i)
-        message += (i ? ", \"" : "\"") + keys[i] + config.Text(keys[i]) + "\"";
-    message += keys.size() == 1 ? " is not a number" : " are not numbers";
-    return message + "; nothing was sent to the device.";
+                              const std::vector<std::string>& keys, SettingNames names,
+                              const Translate& translate) {
+    std::string clauses;
+    for (const auto& key : keys) {
+        const std::string label = SettingLabel(key);
+        const std::string value = config.Text(key);
+        const std::string field = names == SettingNames::Labels && !label.empty()
+                                      ? translate(label.c_str()) + " \"" + value + "\""
+                                      : "\"" + key + value + "\"";
+        const char* why = key == kHostNumberKey ? texts::settings::kSettingNotTelephone
+                                                : texts::settings::kSettingNotNumber;
+        clauses += (clauses.empty() ? "" : ", ") + FillIn(translate(why), {field});
+    }
+    return FillIn(translate(texts::settings::kSettingsRefused), {Utf8Of(configFile), clauses});
 }
 
 DataBlock BuildSettingsBlock(const SettingsIndex& config, const LocalTime& at,
@@ -164,7 +183,7 @@ void FillBlock(BlockWriter& w, DataBlock& block, const LocalTime& at) {
     const int stamp[] = {at.year - 2000, at.month, at.day, at.hour, at.minute, at.second};
     for (std::size_t i = 0; i < 6; ++i)
         block[96 + i] = Bcd(stamp[i]);
-    w.DigitField(112, "hoster number=");
+    w.DigitField(112, kHostNumberKey);
     w.Number(144, 3, "dial number counter=");
     w.Number(158, 2, "dial all minutes=");
     FillPeriods(w);

@@ -103,7 +103,7 @@ const std::vector<TextControl>& SettingsTexts() {
         {"Edit2", UI_TEXT("PlayMusicMaxTime"), "dial out all time=", 4},
         {"Edit5", UI_TEXT("WaitingServiceTime"), "no person play sound all time=", 2},
         {"Edit4", UI_TEXT("ServiceMaxTime"), "pick up call all time=", 4},
-        {"Edit7", UI_TEXT("Host Number"), "hoster number=", 16, false},
+        {"Edit7", UI_TEXT("Host Number"), kHostNumberKey, kHostNumberDigits, true},
         {"Edit8", UI_TEXT("CallTimesStartZel"), "dial number counter=", 5},
     };
     return texts;
@@ -113,11 +113,21 @@ std::vector<const TextControl*> TextsNotNumbers(const SettingsFormValues& values
     std::vector<const TextControl*> refused;
     for (const auto& text : SettingsTexts()) {
         const auto value = values.texts.find(text.key);
-        if (text.digitsOnly && value != values.texts.end() &&
+        if (value != values.texts.end() &&
             value->second.find_first_not_of("0123456789") != std::string::npos)
             refused.push_back(&text);
     }
     return refused;
+}
+
+std::string SettingLabel(const std::string& key) {
+    for (const auto& text : SettingsTexts())
+        if (text.key == key)
+            return text.label;
+    for (const auto& list : SettingsLists())
+        if (list.key == key)
+            return list.label;
+    return {};
 }
 
 SettingsFormValues LoadSettingsForm(const Lines& config) {

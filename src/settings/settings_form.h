@@ -28,13 +28,18 @@ struct TextControl {
     std::string key;
     int maxLength;
     // A count or a time the block holds as a number: digits only (empty
-    // counts as 0). The host number is a phone number, written digit by digit.
-    bool digitsOnly = true;
+    // counts as 0). The host number is a telephone number the block holds
+    // digit by digit, one to a nibble: digits only as well, since another
+    // character would reach the device as the low four bits of its code.
+    bool telephone = false;
 };
 
 const std::vector<ListControl>& SettingsLists();
 const std::vector<TextControl>& SettingsTexts();
 inline constexpr const char* kSmsKey = "sms=";
+// The host's telephone number: the settings block holds 16 digits of it.
+inline constexpr const char* kHostNumberKey = "hoster number=";
+inline constexpr int kHostNumberDigits = 16;
 inline constexpr std::size_t kSmsMaxBytes = 96;
 
 // What the editor holds: the chosen position of each list (-1 for none) and
@@ -50,6 +55,10 @@ struct SettingsFormValues {
 // The text controls whose text is not empty and not digits only: what a
 // save must refuse, naming each field.
 std::vector<const TextControl*> TextsNotNumbers(const SettingsFormValues& values);
+
+// The label the editor shows for a key of Config.txt ("DelayedCall" for
+// "dial out every time="); empty for a key the editor shows without one.
+std::string SettingLabel(const std::string& key);
 
 // Reads every control's value from the lines of Config.txt.
 SettingsFormValues LoadSettingsForm(const Lines& config);

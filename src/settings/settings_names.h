@@ -12,5 +12,6 @@ inline constexpr const char* kSaveButton = "Button1";
 inline constexpr const char* kSaveExitButton = "Button4";
 inline constexpr const char* kExitButton = "Button3";
 inline constexpr const char* kSmsBox = "Memo7";
+inline constexpr const char* kSmsBytes = "SmsBytes"; // the SMS's byte count
 
 } // namespace mervadin::names::settings

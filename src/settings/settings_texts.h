@@ -33,6 +33,22 @@ inline constexpr const char* kSettingsWriteOkBox = UI_TEXT("  Write Setting OK!"
 inline constexpr const char* kSettingsSavedCaption = UI_TEXT("OK!!");
 inline constexpr const char* kSettingsSavedBox = UI_TEXT("  Save Setting !!");
 inline constexpr const char* kDefaultSettingsBox = UI_TEXT("  DefaultSetting OK!!  ");
+// A field that holds what the settings block cannot carry is refused on
+// Save: the field's label, then what it holds.
+inline constexpr const char* kFieldNotNumber =
+    UI_TEXT("%1: \"%2\" is not a number (digits only); nothing was saved.");
+inline constexpr const char* kFieldNotTelephone =
+    UI_TEXT("%1: \"%2\" is not a telephone number (digits only); nothing was saved.");
+// The settings write's refusal of Config.txt's values that the block cannot
+// carry: the file, then a clause for each field (a label and its value,
+// or the key and value as the file holds them).
+inline constexpr const char* kSettingsRefused = UI_TEXT("%1: %2; nothing was sent to the device.");
+inline constexpr const char* kSettingNotNumber = UI_TEXT("%1 is not a number");
+inline constexpr const char* kSettingNotTelephone =
+    UI_TEXT("%1 is not a telephone number of at most 16 digits");
+// Below the SMS box, as it is typed: its bytes in the chosen encoding and
+// the most the settings block holds.
+inline constexpr const char* kSmsBytes = UI_TEXT("%1 of %2 bytes");
 // Escape with unsaved changes asks first (the caption is the window's).
 inline constexpr const char* kLeaveUnsaved =
     UI_TEXT("Close the settings without saving your changes?");

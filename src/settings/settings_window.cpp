@@ -46,14 +46,14 @@ const ListControl& ListByKey(const std::string& key) {
 
 } // namespace
 
-// Refuses typing past a number of bytes in the chosen encoding, and in a
-// number field typing anything but digits, but keeps (and lets the operator
-// edit) a text that came from the file, where the box's own limits would cut
-// it: a letter already there can be deleted, none can be added.
+// Refuses typing anything but digits (each box holds a count, a time or a
+// telephone number) or past a number of bytes, but keeps (and lets the
+// operator edit) a text from the file that breaks these limits: a letter
+// already there can be deleted, none can be added.
 class TypingLimit : public QValidator {
 public:
-    TypingLimit(QObject* parent, std::size_t limit, bool digitsOnly)
-        : QValidator(parent), limit_(limit), allowed_(limit), digitsOnly_(digitsOnly) {}
+    TypingLimit(QObject* parent, std::size_t limit)
+        : QValidator(parent), limit_(limit), allowed_(limit) {}
     void Loaded(const QString& text) {
         allowed_ = std::max(limit_, Bytes(text));
         accepted_ = text;
@@ -63,7 +63,7 @@ public:
     State validate(QString& input, int&) const override {
         if (Bytes(input) > allowed_)
             return Invalid;
-        if (digitsOnly_ && NonDigits(input) > NonDigits(accepted_))
+        if (NonDigits(input) > NonDigits(accepted_))
             return Invalid;
         accepted_ = input;
         return Acceptable;
@@ -78,7 +78,6 @@ private:
 
     std::size_t limit_;
     std::size_t allowed_;
-    bool digitsOnly_;
     mutable QString accepted_;
 };
 
@@ -95,8 +94,7 @@ SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompt
     FixSizeOnScreen(*this, wanted_);
     MoveOnScreen(*this, {244, 100});
     Load();
-    // The first field has the focus, not the Default button, which Enter
-    // would press.
+    // The first field has the focus, not Default, which Enter would press.
     texts_.at("dial out every time=")->setFocus();
 }
 
@@ -165,13 +163,13 @@ QWidget* SettingsWindow::BuildListColumns() {
         entries.push_back({label, control, hidden});
     };
     for (const auto& text : SettingsTexts())
-        if (text.key != "hoster number=" && text.key != "dial number counter=")
+        if (text.key != kHostNumberKey && text.key != "dial number counter=")
             place(Ui(text.label), MakeText(area, text), false);
     for (const auto& list : SettingsLists())
         if (!list.label.empty() && list.key != "auto dial switch=")
             place(Ui(list.label), MakeList(area, list), list.hidden);
     for (const auto& text : SettingsTexts())
-        if (text.key == "hoster number=" || text.key == "dial number counter=")
+        if (text.key == kHostNumberKey || text.key == "dial number counter=")
             place(Ui(text.label), MakeText(area, text), false);
 
     // The shown controls fill three columns top to bottom.
@@ -208,6 +206,10 @@ QWidget* SettingsWindow::BuildSmsBox() {
     sms_->setTabChangesFocus(true); // a tab is no character of an SMS
     connect(sms_, &QPlainTextEdit::textChanged, this, &SettingsWindow::LimitSmsTyping);
     layout->addWidget(sms_);
+    smsBytes_ = new QLabel(box);
+    smsBytes_->setObjectName(names::settings::kSmsBytes);
+    smsBytes_->setAlignment(Qt::AlignRight);
+    layout->addWidget(smsBytes_);
     return box;
 }
 
@@ -253,9 +255,13 @@ void SettingsWindow::LimitSmsTyping() {
         QTextCursor cursor = sms_->textCursor();
         while (length() > allowed && cursor.position() > 0)
             cursor.deletePreviousChar();
-        return;
     }
     smsLength_ = length();
+    ShowSmsBytes();
+}
+
+void SettingsWindow::ShowSmsBytes() {
+    smsBytes_->setText(Ui(texts::settings::kSmsBytes).arg(smsLength_).arg(kSmsMaxBytes));
 }
 
 QComboBox* SettingsWindow::MakeList(QWidget* parent, const ListControl& control) {
@@ -272,8 +278,7 @@ QLineEdit* SettingsWindow::MakeText(QWidget* parent, const TextControl& control)
     edit->setObjectName(ToQString(control.name));
     edit->setMaxLength(std::max(control.maxLength, 1) * 8); // the bytes are limited below
     edit->setProperty("shownCharacters", control.maxLength);
-    limits_[control.key] =
-        new TypingLimit(edit, static_cast<std::size_t>(control.maxLength), control.digitsOnly);
+    limits_[control.key] = new TypingLimit(edit, static_cast<std::size_t>(control.maxLength));
     edit->setValidator(limits_[control.key]);
     texts_[control.key] = edit;
     return edit;
@@ -325,6 +330,7 @@ void SettingsWindow::Show(const SettingsFormValues& values) {
     sms_->clear();
     sms_->setPlainText(FromFileText(values.sms));
     smsLength_ = TextCodec::Chosen().EncodedSize(sms_->toPlainText().remove('\n'));
+    ShowSmsBytes();
 }
 
 std::string SettingsWindow::TextOf(const std::string& key, const QString& shown) const {
@@ -349,13 +355,14 @@ SettingsFormValues SettingsWindow::Collect() const {
 }
 
 bool SettingsWindow::Save() {
-    // A count or a time with letters would be written to the device as 0:
-    // nothing is saved until the field is mended.
+    // A value the block cannot carry (a count with letters would go out as
+    // 0) is refused, named by its label: nothing is saved until it is mended.
     if (const auto refused = TextsNotNumbers(Collect()); !refused.empty()) {
         const TextControl& first = *refused.front();
+        const QString why = Ui(first.telephone ? texts::settings::kFieldNotTelephone
+                                               : texts::settings::kFieldNotNumber);
         prompts_.Inform(texts::common::kErrorCaption,
-                        first.label + ": \"" + texts_.at(first.key)->text().toStdString() +
-                            "\" is not a number (digits only); nothing was saved.");
+                        why.arg(Ui(first.label), texts_.at(first.key)->text()).toStdString());
         texts_.at(first.key)->setFocus();
         texts_.at(first.key)->selectAll();
         return false;

@@ -12,6 +12,7 @@
 #include <map>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -44,6 +45,7 @@ private:
     void Show(const SettingsFormValues& values);
     SettingsFormValues Collect() const;
     void LimitSmsTyping();
+    void ShowSmsBytes();
     std::string TextOf(const std::string& key, const QString& shown) const;
 
     std::filesystem::path configFile_;
@@ -52,6 +54,7 @@ private:
     std::map<std::string, QLineEdit*> texts_;
     std::map<std::string, TypingLimit*> limits_;
     QPlainTextEdit* sms_ = nullptr;
+    QLabel* smsBytes_ = nullptr;
     std::size_t smsLength_ = 0; // bytes of the SMS as loaded or last allowed
     SettingsFormValues loaded_; // as read, so unedited bytes go back unchanged
     QSize wanted_;              // the client size when the screen has room

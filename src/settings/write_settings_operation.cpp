@@ -42,8 +42,10 @@ void WriteSettingsOperation::Start() {
         // A number field holding letters would go out as 0 and be reported
         // written: nothing is sent until the file is mended.
         if (const auto notNumbers = SettingsNotNumbers(config); !notNumbers.empty()) {
+            const auto translate = [this](const char* what) { return view_.Translated(what); };
             view_.Inform(texts::common::kErrorCaption,
-                         NotNumbersMessage(configFile_, config, notNumbers));
+                         NotNumbersMessage(configFile_, config, notNumbers, SettingNames::Labels,
+                                           translate));
             End(OperationStatus::Failed);
             return;
         }

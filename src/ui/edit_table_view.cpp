@@ -1,10 +1,11 @@
-#include "numbers/number_table_view.h"
+#include "ui/edit_table_view.h"
 
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 
 namespace mervadin {
 
-bool NumberTableView::AtEnd(bool next) const {
+bool EditTableView::AtEnd(bool next) const {
     const QModelIndex current = currentIndex();
     if (!model() || !current.isValid())
         return true;
@@ -14,17 +15,17 @@ bool NumberTableView::AtEnd(bool next) const {
 }
 
 // The focus goes to the window's next (or previous) control, past the cells.
-bool NumberTableView::Leave(bool next) {
+bool EditTableView::Leave(bool next) {
     return QWidget::focusNextPrevChild(next);
 }
 
-bool NumberTableView::focusNextPrevChild(bool next) {
+bool EditTableView::focusNextPrevChild(bool next) {
     if (AtEnd(next))
         return Leave(next);
     return QTableView::focusNextPrevChild(next);
 }
 
-void NumberTableView::keyPressEvent(QKeyEvent* event) {
+void EditTableView::keyPressEvent(QKeyEvent* event) {
     const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
     if (tab && event->modifiers().testFlag(Qt::ControlModifier)) {
         Leave(event->key() == Qt::Key_Tab && !event->modifiers().testFlag(Qt::ShiftModifier));
@@ -32,15 +33,16 @@ void NumberTableView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
-        if (currentIndex().isValid())
-            selectRow(currentIndex().row());
+        if (currentIndex().isValid()) // the row, the cell staying current
+            selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
         event->accept();
         return;
     }
     QTableView::keyPressEvent(event);
 }
 
-bool NumberTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+bool EditTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     // A blank typed on a cell would open it with the blank in place of its
     // text; F2, any other character typed and a double click still edit.
     if (trigger == AnyKeyPressed && event && event->type() == QEvent::KeyPress &&
@@ -51,7 +53,7 @@ bool NumberTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent
 
 // Tab in an open cell stores it and opens the next one; in the last cell it
 // stores it and leaves the table, as Tab does on a cell that is not open.
-void NumberTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+void EditTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     const bool forward = hint == QAbstractItemDelegate::EditNextItem;
     const bool leave =
         (forward || hint == QAbstractItemDelegate::EditPreviousItem) && AtEnd(forward);

@@ -1,5 +1,5 @@
 #pragma once
-// The list editor's table, as the keyboard finds it in a spreadsheet: Tab
+// A table whose cells are edited, as the keyboard finds it in a spreadsheet: Tab
 // and Shift+Tab go from cell to cell, and past the last cell (or before the
 // first) on to the window's other controls; Ctrl+Tab and Ctrl+Shift+Tab
 // leave the table at once. Space selects the row: it never opens a cell
@@ -9,7 +9,7 @@
 
 namespace mervadin {
 
-class NumberTableView : public QTableView {
+class EditTableView : public QTableView {
     Q_OBJECT
 public:
     using QTableView::edit;

@@ -279,7 +279,7 @@ TEST(Cli, PacksAndWritesTheNumberList) {
     const auto checked = RunCli(wd + "check-numbers");
     EXPECT_EQ(checked.status, 1);
     EXPECT_EQ(checked.out, "line 2: the GROUP is not a number (the list cannot be written)\n");
-    EXPECT_EQ(checked.err, "2 lines checked. Warnings: groups not numbers 1\n");
+    EXPECT_EQ(checked.err, "2 lines checked. 1 finding: 1 group not a number\n");
     // Another list named on the command line; one that cannot be read is a bad argument.
     WriteLines(temp / "other.txt", {"1,,5", "1,B,5"});
     EXPECT_EQ(RunCli(wd + "check-numbers '" + (temp / "other.txt").string() + "'").out,

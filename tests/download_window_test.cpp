@@ -7,6 +7,7 @@
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
 #include "transports/link_setup.h"
+#include "ui/ui_names.h"
 #include "voice/voice_buffer.h"
 
 #include <QPushButton>
@@ -72,10 +73,40 @@ TEST_F(DownloadWindowTest, WritesTheNumberListToTheSimulatedDevice) {
     EXPECT_EQ(setup.Simulator()->NumberBlocks().size(), 2u);
     EXPECT_EQ(setup.Simulator()->Dialer().Numbers().size(), 21u);
     EXPECT_EQ(window.ErrorLines(),
-              (std::vector<std::string>{
-                  "Warnings: names cut 1",
-                  "Warning: 1 line with a NAME longer than 16 bytes, cut (line 21)"}));
+              (std::vector<std::string>{"1 finding: 1 name cut",
+                                        "line 21: the NAME is longer than 16 bytes (cut)"}));
     EXPECT_TRUE(prompts.shown.empty());
+}
+
+// The warnings' box grows with them down to the window's bottom, beside a
+// narrowed progress memo, and is small again for a list without findings.
+TEST_F(DownloadWindowTest, TheWarningsBoxGrowsWithItsLinesUpToTheWindowsHeight) {
+    DownloadWindow window(setup.Link(), folder, prompts, voice);
+    window.show();
+    auto* errors = window.findChild<QWidget*>(names::download::kErrorMemo);
+    auto* memo = window.findChild<QWidget*>(names::operation::kMemo);
+    const QRect small = errors->geometry();
+    auto* write = window.findChild<QPushButton*>(names::download::kWriteNumberButton);
+    const auto writeList = [&](const Lines& lines) {
+        WriteLines(folder.File("LoadNumber.txt"), lines);
+        QTest::mouseClick(write, Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return write->isEnabled(); }, 20000));
+    };
+    writeList({"1,,100", "1,,200"});
+    const QRect few = errors->geometry();
+    EXPECT_GT(few.height(), small.height());
+    EXPECT_LT(few.bottom(), window.height() - 8);
+
+    writeList(Lines(40, "1,,100"));
+    const QRect many = errors->geometry();
+    EXPECT_EQ(many.bottom(), window.height() - 9); // down to the window's margin
+    EXPECT_GT(many.height(), few.height());
+    EXPECT_LT(memo->geometry().right(), many.left()); // side by side
+    EXPECT_EQ(window.ErrorLines().size(), 80u);       // the summary and 79 findings
+
+    writeList({"1,Anna,100"});
+    EXPECT_EQ(errors->geometry(), small);
+    EXPECT_EQ(memo->geometry().right(), small.right()); // the full width again
 }
 
 // In Chinese the warnings read in Chinese; the device gets the same blocks.
@@ -88,8 +119,10 @@ TEST_F(DownloadWindowTest, TheNumberWritesWarningsAreInTheLanguageOfTheWindows) 
         auto* write = window.findChild<QPushButton*>(names::download::kWriteNumberButton);
         QTest::mouseClick(write, Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor([&] { return write->isEnabled(); }, 20000));
-        EXPECT_EQ(window.ErrorLines().at(0), "警告: 姓名被截断 1, 姓名为空 1, 号码重复 1");
-        EXPECT_EQ(window.ErrorLines().at(1), "警告:1 行的姓名超过 16 字节,被截断(第 1 行)");
+        EXPECT_EQ(window.ErrorLines().at(0),
+                  "发现 3 项问题: 1 个姓名被截断, 1 个姓名为空, 1 个重复号码");
+        EXPECT_EQ(window.ErrorLines().at(1), "第 1 行: 姓名超过 16 字节(被截断)");
+        EXPECT_EQ(window.ErrorLines().at(3), "第 2 行: 号码重复,见行 1");
         EXPECT_EQ(setup.Simulator()->Dialer().Numbers().size(), 2u);
     }
     Translation::Install("en");

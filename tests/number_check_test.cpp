@@ -81,13 +81,15 @@ TEST(NumberCheck, EveryFaultIsFoundOnItsLineByTheRuleTheWriteWarnsWith) {
     ASSERT_EQ(packed.warnings.size(), warnings.size());
     for (std::size_t i = 0; i < warnings.size(); ++i)
         EXPECT_EQ(packed.warnings[i].Text(), warnings[i].Text());
-    EXPECT_EQ(WarningsSummary(packed.warnings),
-              "Warnings: numbers with other characters than digits 1, numbers cut at 13 digits 2, "
-              "names cut 1, empty numbers 1, empty names 1, groups out of range 2, duplicate "
-              "numbers 2");
-    EXPECT_EQ(WarningsSummary(WarningsOf(findings, true)).substr(0, 9), "Warnings:");
-    EXPECT_NE(WarningsSummary(WarningsOf(findings, true)).find("groups not numbers 1"),
-              std::string::npos);
+    EXPECT_EQ(packed.findings, CheckNumberList(mended));
+    EXPECT_EQ(FindingsSummary(packed.findings),
+              "10 findings: 1 number with other characters than digits, 2 numbers cut at 13 "
+              "digits, 1 name cut, 1 empty number, 1 empty name, 2 groups out of range, 2 "
+              "duplicate numbers");
+    EXPECT_EQ(FindingsSummary(findings).substr(0, 12), "11 findings:");
+    EXPECT_TRUE(FindingsSummary(findings).ends_with(", 1 group not a number"));
+    EXPECT_EQ(FindingsSummary({{4, NumberFault::EmptyName}}), "1 finding: 1 empty name");
+    EXPECT_EQ(FindingsSummary({}), "");
     // Only the lines the write sends are checked for it.
     Lines beyond(kMaxPackedLines, "1,A,1");
     beyond.push_back("x,,");

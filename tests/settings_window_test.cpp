@@ -231,6 +231,25 @@ TEST_F(SettingsWindowTest, RefusalsNameTheFieldAsLabelledAndTheSmsCountsItsBytes
     Translation::Install("en");
 }
 
+// A Config.txt that lacks some of the editor's keys (an older tool's, or
+// hand-edited) keeps what is typed for them: Save adds them before the end
+// line, where reads find them, every other line as it was.
+TEST_F(SettingsWindowTest, SaveAddsTheKeysTheFileLacks) {
+    test::Spit(config, "[setting]\r\nphone=3\r\nmic=4\r\nold=x\r\nmore=y\r\nsetting end!!!\r\n");
+    {
+        SettingsWindow window(config, prompts);
+        QTest::keyClicks(window.findChild<QLineEdit*>("Edit7"), "13800138000");
+        QTest::keyClicks(window.findChild<QPlainTextEdit*>(names::settings::kSmsBox), "Hi");
+        EXPECT_TRUE(window.Save());
+    }
+    const Lines lines = ReadLines(config);
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 5),
+              (Lines{"[setting]", "phone=3", "mic=4", "old=x", "more=y"}));
+    EXPECT_EQ(lines.back(), "setting end!!!");
+    EXPECT_EQ(ReadTextSetting(config, "hoster number="), "13800138000");
+    EXPECT_EQ(ReadTextSetting(config, "sms="), "Hi");
+}
+
 TEST_F(SettingsWindowTest, TypedTextIsEncodedAndASaveWorksAfterAFailedOpen) {
     RestoreDefaultSettings(config);
     WriteSetting(config, "sms=", "\xB2\xE2\xCA\xD4");

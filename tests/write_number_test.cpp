@@ -80,10 +80,9 @@ TEST(NumberPacking, BlocksWarningsAndRefusals) {
               "2, 4)");
     EXPECT_EQ(warned.warnings[1].lines.front(), 3u);
     EXPECT_EQ(warned.warnings[2].count, 1u);
-    EXPECT_EQ(WarningsSummary(warned.warnings),
-              "Warnings: numbers with other characters than digits 2, numbers cut at 13 digits 1, "
-              "names cut 1");
-    EXPECT_EQ(WarningsSummary({}), "");
+    EXPECT_EQ(FindingsSummary(warned.findings),
+              "4 findings: 2 numbers with other characters than digits, 1 number cut at 13 "
+              "digits, 1 name cut");
     // Many lines of a kind: the first ten named, the rest counted.
     const auto many = PackNumberList(Lines(25, "1,A,1x"));
     EXPECT_EQ(many.warnings.at(0).Text(),
@@ -141,6 +140,24 @@ TEST_F(WriteNumberTest, WritesEveryBlockThenStops) {
     ASSERT_GE(frames.size(), 3u);
     for (std::size_t i = frames.size() - 3; i < frames.size(); ++i)
         EXPECT_EQ(frames[i], BuildStopFrame(FrameLength::Padded).Text());
+}
+
+// The warnings: a line counting every kind, then each finding with its
+// line, the first thousand of them, then how many more there are.
+TEST_F(WriteNumberTest, WarningsCountEveryKindThenNameEachFinding) {
+    Lines lines = {"1,Anna,100", "2,A name of twenty bytes,100"};
+    for (int i = 0; i < 1000; ++i)
+        lines.push_back("3,," + std::to_string(1000 + i));
+    WriteLines(list, lines);
+    EXPECT_EQ(Run(), OperationStatus::Succeeded);
+    ASSERT_EQ(view.errors.size(), 1002u);
+    EXPECT_EQ(view.errors[0], "1002 findings: 1 name cut, 1000 empty names, 1 duplicate number");
+    EXPECT_EQ(view.errors[1], "line 2: the NAME is longer than 16 bytes (cut)");
+    EXPECT_EQ(view.errors[2], "line 2: the NUMBER is also on line 1");
+    EXPECT_EQ(view.errors[3], "line 3: the NAME is empty");
+    EXPECT_EQ(view.errors.back(),
+              "... and 2 more findings: Check in the list editor lists them all");
+    EXPECT_EQ(device.Dialer().Numbers().size(), 1002u);
 }
 
 // An unplug in the middle of the blocks ends the write with a line that

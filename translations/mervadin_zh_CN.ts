@@ -516,8 +516,12 @@
       <translation>的号码含有数字以外的字符</translation>
     </message>
     <message>
-      <source>numbers with other characters than digits</source>
-      <translation>号码含非数字字符</translation>
+      <source>%1 number with other characters than digits</source>
+      <translation>%1 个号码含非数字字符</translation>
+    </message>
+    <message>
+      <source>%1 numbers with other characters than digits</source>
+      <translation>%1 个号码含非数字字符</translation>
     </message>
     <message>
       <source>the NUMBER holds other characters than digits</source>
@@ -528,8 +532,12 @@
       <translation>的号码超过 13 位,截为 13 位</translation>
     </message>
     <message>
-      <source>numbers cut at 13 digits</source>
-      <translation>号码截为 13 位</translation>
+      <source>%1 number cut at 13 digits</source>
+      <translation>%1 个号码截为 13 位</translation>
+    </message>
+    <message>
+      <source>%1 numbers cut at 13 digits</source>
+      <translation>%1 个号码截为 13 位</translation>
     </message>
     <message>
       <source>the NUMBER is longer than 13 digits (cut at 13)</source>
@@ -540,8 +548,12 @@
       <translation>的姓名超过 16 字节,被截断</translation>
     </message>
     <message>
-      <source>names cut</source>
-      <translation>姓名被截断</translation>
+      <source>%1 name cut</source>
+      <translation>%1 个姓名被截断</translation>
+    </message>
+    <message>
+      <source>%1 names cut</source>
+      <translation>%1 个姓名被截断</translation>
     </message>
     <message>
       <source>the NAME is longer than 16 bytes (cut)</source>
@@ -552,8 +564,12 @@
       <translation>没有号码</translation>
     </message>
     <message>
-      <source>empty numbers</source>
-      <translation>号码为空</translation>
+      <source>%1 empty number</source>
+      <translation>%1 个号码为空</translation>
+    </message>
+    <message>
+      <source>%1 empty numbers</source>
+      <translation>%1 个号码为空</translation>
     </message>
     <message>
       <source>the NUMBER is empty</source>
@@ -564,8 +580,12 @@
       <translation>没有姓名</translation>
     </message>
     <message>
-      <source>empty names</source>
-      <translation>姓名为空</translation>
+      <source>%1 empty name</source>
+      <translation>%1 个姓名为空</translation>
+    </message>
+    <message>
+      <source>%1 empty names</source>
+      <translation>%1 个姓名为空</translation>
     </message>
     <message>
       <source>the NAME is empty</source>
@@ -576,8 +596,12 @@
       <translation>的组号超出 0 到 999999</translation>
     </message>
     <message>
-      <source>groups out of range</source>
-      <translation>组号超出范围</translation>
+      <source>%1 group out of range</source>
+      <translation>%1 个组号超出范围</translation>
+    </message>
+    <message>
+      <source>%1 groups out of range</source>
+      <translation>%1 个组号超出范围</translation>
     </message>
     <message>
       <source>the GROUP is outside 0 to 999999</source>
@@ -588,8 +612,12 @@
       <translation>的号码与前面的行重复</translation>
     </message>
     <message>
-      <source>duplicate numbers</source>
-      <translation>号码重复</translation>
+      <source>%1 duplicate number</source>
+      <translation>%1 个重复号码</translation>
+    </message>
+    <message>
+      <source>%1 duplicate numbers</source>
+      <translation>%1 个重复号码</translation>
     </message>
     <message>
       <source>the NUMBER is also on line </source>
@@ -600,12 +628,20 @@
       <translation>的组号不是数字</translation>
     </message>
     <message>
-      <source>groups not numbers</source>
-      <translation>组号不是数字</translation>
+      <source>%1 group not a number</source>
+      <translation>%1 个组号不是数字</translation>
+    </message>
+    <message>
+      <source>%1 groups not numbers</source>
+      <translation>%1 个组号不是数字</translation>
     </message>
     <message>
       <source>the GROUP is not a number (the list cannot be written)</source>
       <translation>组号不是数字(列表无法写入)</translation>
+    </message>
+    <message>
+      <source>line %1: </source>
+      <translation>第 %1 行: </translation>
     </message>
     <message>
       <source> and %1 more</source>
@@ -620,12 +656,12 @@
       <translation>警告:%1 行%2(第 %3 行)</translation>
     </message>
     <message>
-      <source>Warnings: </source>
-      <translation>警告: </translation>
+      <source>%1 finding: %2</source>
+      <translation>发现 %1 项问题: %2</translation>
     </message>
     <message>
-      <source>line %1: </source>
-      <translation>第 %1 行: </translation>
+      <source>%1 findings: %2</source>
+      <translation>发现 %1 项问题: %2</translation>
     </message>
     <message>
       <source>Add</source>
@@ -744,6 +780,10 @@
 </source>
       <translation>                号码写入成功!&#13;
 </translation>
+    </message>
+    <message>
+      <source>... and %1 more findings: Check in the list editor lists them all</source>
+      <translation>... 另有 %1 项问题: 列表编辑器的"检查"会全部列出</translation>
     </message>
     <message>
       <source>Laod Max:9000 Number</source>

@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextBlock>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace mervadin {
@@ -78,9 +80,35 @@ const std::vector<std::string>& DownloadWindow::ErrorLines() const {
 }
 void DownloadWindow::AppendErrorMemo(const std::string& line) {
     errors_->AppendLine(line);
+    errorRows_ += RowsOf(errors_->document()->lastBlock().text());
+    FitErrorMemo();
 }
 void DownloadWindow::ClearErrorMemo() {
     errors_->ClearLines();
+    errorRows_ = 0;
+    FitErrorMemo();
+}
+
+// The rows a line takes in the error memo, wrapped at its width.
+int DownloadWindow::RowsOf(const QString& line) const {
+    const int width = std::max(1, errors_->viewport()->width() - 8); // the document's margins
+    const int advance = errors_->fontMetrics().horizontalAdvance(line);
+    return std::max(1, (advance + width - 1) / width);
+}
+
+// The error memo grows with its lines (the number write's findings above
+// all), from its place beside the commands down to the window's bottom,
+// so that they are read without scrolling blind; the progress bar and
+// memo narrow to leave it room, and are whole again once it is emptied.
+void DownloadWindow::FitErrorMemo() {
+    constexpr int kLeft = 428, kTop = 8, kWidth = 173, kSmallest = 64;
+    const int frame = 2 * errors_->frameWidth() + 8; // the frame and the document's margins
+    const int wanted = (errorRows_ + 1) * errors_->fontMetrics().lineSpacing() + frame;
+    const int height = std::clamp(wanted, kSmallest, this->height() - 2 * kTop);
+    errors_->setGeometry(kLeft, kTop, kWidth, height);
+    const int room = kTop + height < progress_->y() ? 593 : kLeft - 16;
+    progress_->resize(room, progress_->height());
+    memo_->resize(room, memo_->height());
 }
 
 } // namespace mervadin

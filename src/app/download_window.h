@@ -26,9 +26,13 @@ public:
     void ClearErrorMemo() override;
 
 private:
+    int RowsOf(const QString& line) const;
+    void FitErrorMemo();
+
     WorkFolder folder_;
     VoiceBuffer& voice_;
     MemoBox* errors_ = nullptr;
+    int errorRows_ = 0; // the rows the error memo's lines take
 };
 
 // "Current Data: " with the date as 2026/12/6   9/05/07.

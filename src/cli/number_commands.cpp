@@ -119,7 +119,7 @@ int CheckNumbers(const WorkFolder& folder, const std::string& file, Streams io) 
         const auto findings = CheckNumberList(lines);
         for (const auto& finding : findings)
             io.out << finding.Text() << '\n';
-        const std::string summary = WarningsSummary(WarningsOf(findings, true));
+        const std::string summary = FindingsSummary(findings);
         io.err << lines.size() << (lines.size() == 1 ? " line checked" : " lines checked")
                << (summary.empty() ? ", nothing found" : ". " + summary) << '\n';
         return findings.empty() ? kSuccess : kFailure;

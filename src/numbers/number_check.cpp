@@ -18,7 +18,8 @@ constexpr std::size_t kGroupChars = 6;
 
 struct FaultTexts {
     const char* what;    // after "n lines "
-    const char* brief;   // in the summary
+    const char* one;     // in the summary, for one finding ("%1 name cut")
+    const char* many;    // in the summary, for more ("%1 names cut")
     const char* finding; // after "line n: "
 };
 
@@ -26,30 +27,33 @@ FaultTexts TextsOf(NumberFault fault) {
     switch (fault) {
     case NumberFault::NotDialable:
         return {UI_TEXT("with a NUMBER that holds other characters than digits"),
-                UI_TEXT("numbers with other characters than digits"),
+                UI_TEXT("%1 number with other characters than digits"),
+                UI_TEXT("%1 numbers with other characters than digits"),
                 UI_TEXT("the NUMBER holds other characters than digits")};
     case NumberFault::LongNumber:
         return {UI_TEXT("with a NUMBER longer than 13 digits, cut at 13"),
-                UI_TEXT("numbers cut at 13 digits"),
+                UI_TEXT("%1 number cut at 13 digits"), UI_TEXT("%1 numbers cut at 13 digits"),
                 UI_TEXT("the NUMBER is longer than 13 digits (cut at 13)")};
     case NumberFault::LongName:
-        return {UI_TEXT("with a NAME longer than 16 bytes, cut"), UI_TEXT("names cut"),
-                UI_TEXT("the NAME is longer than 16 bytes (cut)")};
+        return {UI_TEXT("with a NAME longer than 16 bytes, cut"), UI_TEXT("%1 name cut"),
+                UI_TEXT("%1 names cut"), UI_TEXT("the NAME is longer than 16 bytes (cut)")};
     case NumberFault::EmptyNumber:
-        return {UI_TEXT("with no NUMBER"), UI_TEXT("empty numbers"),
+        return {UI_TEXT("with no NUMBER"), UI_TEXT("%1 empty number"), UI_TEXT("%1 empty numbers"),
                 UI_TEXT("the NUMBER is empty")};
     case NumberFault::EmptyName:
-        return {UI_TEXT("with no NAME"), UI_TEXT("empty names"), UI_TEXT("the NAME is empty")};
+        return {UI_TEXT("with no NAME"), UI_TEXT("%1 empty name"), UI_TEXT("%1 empty names"),
+                UI_TEXT("the NAME is empty")};
     case NumberFault::GroupOutOfRange:
-        return {UI_TEXT("with a GROUP outside 0 to 999999"), UI_TEXT("groups out of range"),
-                UI_TEXT("the GROUP is outside 0 to 999999")};
+        return {UI_TEXT("with a GROUP outside 0 to 999999"), UI_TEXT("%1 group out of range"),
+                UI_TEXT("%1 groups out of range"), UI_TEXT("the GROUP is outside 0 to 999999")};
     case NumberFault::Duplicate:
-        return {UI_TEXT("with a NUMBER an earlier line holds"), UI_TEXT("duplicate numbers"),
-                UI_TEXT("the NUMBER is also on line ")};
+        return {UI_TEXT("with a NUMBER an earlier line holds"), UI_TEXT("%1 duplicate number"),
+                UI_TEXT("%1 duplicate numbers"), UI_TEXT("the NUMBER is also on line ")};
     case NumberFault::GroupNotNumber:
         break;
     }
-    return {UI_TEXT("whose GROUP is not a number"), UI_TEXT("groups not numbers"),
+    return {UI_TEXT("whose GROUP is not a number"), UI_TEXT("%1 group not a number"),
+            UI_TEXT("%1 groups not numbers"),
             UI_TEXT("the GROUP is not a number (the list cannot be written)")};
 }
 
@@ -85,8 +89,9 @@ const char* NumberFinding::Fault() const {
     return TextsOf(fault).finding;
 }
 
-std::string NumberFinding::Text() const {
-    std::string text = "line " + std::to_string(line) + ": " + Fault();
+std::string NumberFinding::Text(const Translate& translate) const {
+    std::string text =
+        FillIn(translate(UI_TEXT("line %1: ")), {std::to_string(line)}) + translate(Fault());
     if (fault == NumberFault::Duplicate)
         text += std::to_string(sameAs);
     return text;
@@ -134,7 +139,8 @@ std::vector<PackingWarning> WarningsOf(const std::vector<NumberFinding>& finding
     for (std::size_t kind = 0; kind < kKinds; ++kind) {
         const FaultTexts texts = TextsOf(static_cast<NumberFault>(kind));
         byKind[kind].what = texts.what;
-        byKind[kind].brief = texts.brief;
+        byKind[kind].one = texts.one;
+        byKind[kind].many = texts.many;
     }
     for (const auto& finding : findings) {
         const auto kind = static_cast<std::size_t>(finding.fault);
@@ -148,13 +154,18 @@ std::vector<PackingWarning> WarningsOf(const std::vector<NumberFinding>& finding
     return byKind;
 }
 
-std::string WarningsSummary(const std::vector<PackingWarning>& warnings,
+std::string FindingsSummary(const std::vector<NumberFinding>& findings,
                             const Translate& translate) {
-    std::string summary;
-    for (const auto& warning : warnings)
-        summary += (summary.empty() ? translate(UI_TEXT("Warnings: ")) : ", ") +
-                   translate(warning.brief.c_str()) + " " + std::to_string(warning.count);
-    return summary;
+    if (findings.empty())
+        return {};
+    std::string kinds;
+    for (const auto& kind : WarningsOf(findings, true))
+        kinds +=
+            (kinds.empty() ? "" : ", ") +
+            FillIn(translate(kind.count == 1 ? kind.one : kind.many), {std::to_string(kind.count)});
+    const char* format =
+        findings.size() == 1 ? UI_TEXT("%1 finding: %2") : UI_TEXT("%1 findings: %2");
+    return FillIn(translate(format), {std::to_string(findings.size()), kinds});
 }
 
 } // namespace mervadin

@@ -30,7 +30,7 @@ struct NumberFinding {
     NumberFault fault = NumberFault::NotDialable;
     std::size_t sameAs = 0; // a Duplicate's earlier line
     // "line 4: the NAME is longer than 16 bytes (cut)".
-    std::string Text() const;
+    std::string Text(const Translate& translate = AsWritten) const;
     // What is wrong: "the NAME is longer than 16 bytes (cut)"; a duplicate's
     // ends "also on line " and wants sameAs after it.
     const char* Fault() const;
@@ -44,8 +44,9 @@ std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count
 // Lines that will not reach the device as they read: one kind each, with
 // how many lines and the first of them (counted from 1).
 struct PackingWarning {
-    std::string what;  // "with a NAME longer than 16 bytes, cut"
-    std::string brief; // "names cut"
+    std::string what;           // "with a NAME longer than 16 bytes, cut"
+    const char* one = nullptr;  // "%1 name cut"
+    const char* many = nullptr; // "%1 names cut"
     std::size_t count = 0;
     std::vector<std::size_t> lines; // the first kShownLines of them
     static constexpr std::size_t kShownLines = 10;
@@ -59,9 +60,10 @@ struct PackingWarning {
 std::vector<PackingWarning> WarningsOf(const std::vector<NumberFinding>& findings,
                                        bool withGroupErrors = false);
 
-// One line for all kinds: "Warnings: names cut 3, numbers cut at 13 digits 1";
-// empty without warnings.
-std::string WarningsSummary(const std::vector<PackingWarning>& warnings,
+// One line that counts the findings, kind by kind in the order of
+// NumberFault: "6 findings: 2 duplicate numbers, 3 names cut, 1 empty
+// name"; empty without findings.
+std::string FindingsSummary(const std::vector<NumberFinding>& findings,
                             const Translate& translate = AsWritten);
 
 } // namespace mervadin

@@ -39,10 +39,8 @@ std::string ReadList(const std::filesystem::path& file) {
 
 // A finding in the language of the windows: "line 4: " and its fault.
 QString ShownFinding(const NumberFinding& finding) {
-    QString text = Ui("line %1: ").arg(finding.line) + Ui(finding.Fault());
-    if (finding.fault == NumberFault::Duplicate)
-        text += QString::number(finding.sameAs);
-    return text;
+    return QString::fromStdString(
+        finding.Text([](const char* text) { return Ui(text).toStdString(); }));
 }
 
 } // namespace

@@ -72,6 +72,7 @@ PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding) {
                       static_cast<std::ptrdiff_t>((i % record::kPerBlock) * record::kSize));
     }
     packed.warnings = WarningsOf(findings);
+    packed.findings = findings;
     return packed;
 }
 

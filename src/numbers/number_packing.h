@@ -44,8 +44,9 @@ private:
 };
 
 struct PackedNumbers {
-    std::vector<DataBlock> blocks; // ceil(lines / 16), at most 563
-    std::vector<PackingWarning> warnings;
+    std::vector<DataBlock> blocks;        // ceil(lines / 16), at most 563
+    std::vector<NumberFinding> findings;  // of the lines packed
+    std::vector<PackingWarning> warnings; // the findings by kind
 };
 
 // Packs the lines that fit in 563 blocks. Throws NumberListError.

@@ -26,6 +26,10 @@ inline constexpr const char* kNumberWriteOk[] = {
     UI_TEXT("                Write Number OK!\r\n"),
     UI_TEXT(" ======================================\r\n")};
 
+// After the first findings of the number write's warnings.
+inline constexpr const char* kMoreFindings =
+    UI_TEXT("... and %1 more findings: Check in the list editor lists them all");
+
 // The number list window, and the main window's "ClearNumber".
 inline constexpr const char* kMaxNumbersLine = UI_TEXT("Laod Max:9000 Number");
 inline constexpr const char* kReadWarningLine = UI_TEXT("Only Read:36000 Number");

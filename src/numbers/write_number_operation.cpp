@@ -5,6 +5,8 @@
 #include "numbers/number_texts.h"
 #include "operation/erase_wait.h"
 
+#include <algorithm>
+
 namespace mervadin {
 
 const HandshakeProfile& WriteNumberHandshake() {
@@ -24,6 +26,10 @@ const HandshakeProfile& WriteNumberHandshake() {
 }
 
 namespace {
+
+// The findings listed one by one; past them the memo says how many more
+// there are (the list editor's Check lists every one).
+constexpr std::size_t kShownFindings = 1000;
 
 const BlockWriteProfile& NumberWriteProfile() {
     static const BlockWriteProfile profile{
@@ -70,12 +76,17 @@ bool WriteNumberOperation::Prepare() {
         view_.Inform(texts::common::kErrorCaption, message);
         return false;
     }
-    // One line that names every kind comes first, where the small error
-    // memo shows it; the lines at fault follow.
-    if (!packed_.warnings.empty())
-        view_.AppendErrorMemo(WarningsSummary(packed_.warnings, translate));
-    for (const auto& warning : packed_.warnings)
-        view_.AppendErrorMemo(warning.Text(translate));
+    // A line that counts every kind comes first, where the error memo's top
+    // shows it; the findings follow, each naming its line.
+    const auto& findings = packed_.findings;
+    if (!findings.empty())
+        view_.AppendErrorMemo(FindingsSummary(findings, translate));
+    const std::size_t shown = std::min(findings.size(), kShownFindings);
+    for (std::size_t i = 0; i < shown; ++i)
+        view_.AppendErrorMemo(findings[i].Text(translate));
+    if (findings.size() > shown)
+        view_.AppendErrorMemo(FillIn(translate(texts::numbers::kMoreFindings),
+                                     {std::to_string(findings.size() - shown)}));
     return true;
 }
 

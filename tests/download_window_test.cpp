@@ -10,7 +10,9 @@
 #include "ui/ui_names.h"
 #include "voice/voice_buffer.h"
 
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -103,6 +105,10 @@ TEST_F(DownloadWindowTest, TheWarningsBoxGrowsWithItsLinesUpToTheWindowsHeight) 
     EXPECT_GT(many.height(), few.height());
     EXPECT_LT(memo->geometry().right(), many.left()); // side by side
     EXPECT_EQ(window.ErrorLines().size(), 80u);       // the summary and 79 findings
+    // More than fit: the count of them stays in view at the top.
+    auto* scroll = static_cast<QPlainTextEdit*>(errors)->verticalScrollBar();
+    EXPECT_GT(scroll->maximum(), 0);
+    EXPECT_EQ(scroll->value(), 0);
 
     writeList({"1,Anna,100"});
     EXPECT_EQ(errors->geometry(), small);

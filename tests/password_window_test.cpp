@@ -86,6 +86,9 @@ TEST_F(PasswordWindowTest, AWrongPasswordIsSelectedSoTypingReplacesIt) {
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_TRUE(edit->hasFocus());
     EXPECT_EQ(edit->selectedText(), "1234");
+    // A click into it (back from the change window, say) selects it again.
+    QTest::mouseClick(edit, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return edit->selectedText() == "1234"; }, 1000));
     QTest::keyClicks(edit, "6093");
     EXPECT_EQ(edit->text(), "6093");
     QTest::keyClick(edit, Qt::Key_Return);

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTimer>
 
 namespace mervadin {
 
@@ -79,6 +80,13 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
 bool PasswordWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == input_ && event->type() == QEvent::MouseButtonPress)
         ClearHint();
+    // A click into a refused password selects it all again, once the box
+    // has placed its cursor: it is full, and typing must replace it.
+    if (watched == input_ && event->type() == QEvent::MouseButtonRelease && refused_)
+        QTimer::singleShot(0, input_, [this] {
+            if (refused_)
+                input_->selectAll();
+        });
     // Reached without a click (the window opening, Tab), the hint is selected
     // so that typing replaces it.
     if (watched == input_ && event->type() == QEvent::FocusIn &&
@@ -106,6 +114,7 @@ void PasswordWindow::ClearHint() {
 // The hint is longer than a password; once the operator types over it the
 // box takes at most four characters, masked, as it does after a click.
 void PasswordWindow::LimitTypedText(const QString& text) {
+    refused_ = false;
     if (text == Ui(kHint))
         return;
     input_->setMaxLength(kMaxPasswordLength);
@@ -121,6 +130,7 @@ void PasswordWindow::LogIn() {
             // so that typing the right ones replaces them.
             input_->setFocus();
             input_->selectAll();
+            refused_ = true;
             return;
         }
     } catch (const std::exception& e) {

@@ -38,6 +38,7 @@ private:
     Prompts& prompts_;
     QLineEdit* input_ = nullptr;
     bool accepted_ = false;
+    bool refused_ = false; // the box holds a password just refused, not yet edited
 };
 
 } // namespace mervadin

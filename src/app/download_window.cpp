@@ -11,12 +11,16 @@
 #include "ui/widgets.h"
 #include "voice/write_voice_operation.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace mervadin {
@@ -79,21 +83,27 @@ const std::vector<std::string>& DownloadWindow::ErrorLines() const {
     return errors_->Lines();
 }
 void DownloadWindow::AppendErrorMemo(const std::string& line) {
+    // The memo shows its first lines (the number write's count of its
+    // findings) unless the operator scrolled down: a line added below what
+    // is in view does not scroll them away.
+    QScrollBar* bar = errors_->verticalScrollBar();
+    const bool atTop = bar->value() == 0;
     errors_->AppendLine(line);
-    errorRows_ += RowsOf(errors_->document()->lastBlock().text());
+    errorHeight_ += HeightOf(errors_->document()->lastBlock());
     FitErrorMemo();
+    if (atTop)
+        bar->setValue(0);
 }
 void DownloadWindow::ClearErrorMemo() {
     errors_->ClearLines();
-    errorRows_ = 0;
+    errorHeight_ = 0;
     FitErrorMemo();
 }
 
-// The rows a line takes in the error memo, wrapped at its width.
-int DownloadWindow::RowsOf(const QString& line) const {
-    const int width = std::max(1, errors_->viewport()->width() - 8); // the document's margins
-    const int advance = errors_->fontMetrics().horizontalAdvance(line);
-    return std::max(1, (advance + width - 1) / width);
+// The height a line takes in the error memo, wrapped at its width.
+int DownloadWindow::HeightOf(const QTextBlock& block) const {
+    errors_->document()->documentLayout()->blockBoundingRect(block); // lays it out
+    return static_cast<int>(std::ceil(block.layout()->boundingRect().height()));
 }
 
 // The error memo grows with its lines (the number write's findings above
@@ -103,7 +113,7 @@ int DownloadWindow::RowsOf(const QString& line) const {
 void DownloadWindow::FitErrorMemo() {
     constexpr int kLeft = 428, kTop = 8, kWidth = 173, kSmallest = 64;
     const int frame = 2 * errors_->frameWidth() + 8; // the frame and the document's margins
-    const int wanted = (errorRows_ + 1) * errors_->fontMetrics().lineSpacing() + frame;
+    const int wanted = errorHeight_ + errors_->fontMetrics().lineSpacing() + frame;
     const int height = std::clamp(wanted, kSmallest, this->height() - 2 * kTop);
     errors_->setGeometry(kLeft, kTop, kWidth, height);
     const int room = kTop + height < progress_->y() ? 593 : kLeft - 16;

@@ -8,6 +8,8 @@
 #include "ui/operation_window.h"
 #include "voice/voice_buffer.h"
 
+class QTextBlock;
+
 namespace mervadin {
 
 class DownloadWindow : public OperationWindow {
@@ -26,13 +28,13 @@ public:
     void ClearErrorMemo() override;
 
 private:
-    int RowsOf(const QString& line) const;
+    int HeightOf(const QTextBlock& block) const;
     void FitErrorMemo();
 
     WorkFolder folder_;
     VoiceBuffer& voice_;
     MemoBox* errors_ = nullptr;
-    int errorRows_ = 0; // the rows the error memo's lines take
+    int errorHeight_ = 0; // the height the error memo's lines take
 };
 
 // "Current Data: " with the date as 2026/12/6   9/05/07.

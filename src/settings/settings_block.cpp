@@ -150,10 +150,10 @@ std::string NotNumbersMessage(const std::filesystem::path& configFile, const Set
     std::string clauses;
     for (const auto& key : keys) {
         const std::string label = SettingLabel(key);
-        const std::string value = config.Text(key);
-        const std::string field = names == SettingNames::Labels && !label.empty()
-                                      ? translate(label.c_str()) + " \"" + value + "\""
-                                      : "\"" + key + value + "\"";
+        std::string field = names == SettingNames::Labels && !label.empty()
+                                ? translate(label.c_str()).append(" \"")
+                                : std::string("\"").append(key);
+        field.append(config.Text(key)).append("\"");
         const char* why = key == kHostNumberKey ? texts::settings::kSettingNotTelephone
                                                 : texts::settings::kSettingNotNumber;
         clauses += (clauses.empty() ? "" : ", ") + FillIn(translate(why), {field});

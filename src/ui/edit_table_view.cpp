@@ -14,9 +14,10 @@ bool EditTableView::AtEnd(bool next) const {
                 : current.row() <= 0 && current.column() <= 0;
 }
 
-// The focus goes to the window's next (or previous) control, past the cells.
+// The focus goes to the window's next (or previous) control, past the cells:
+// the item view's own step would go to the next cell.
 bool EditTableView::Leave(bool next) {
-    return QWidget::focusNextPrevChild(next);
+    return QWidget::focusNextPrevChild(next); // NOLINT(bugprone-parent-virtual-call)
 }
 
 bool EditTableView::focusNextPrevChild(bool next) {

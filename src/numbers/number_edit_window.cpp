@@ -108,6 +108,12 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
     resize(FittedClientSize({560, 600}, screen()->availableGeometry()));
 }
 
+// The table's undo stack goes with the window's children, after this
+// window's part: its last signals must not reach it.
+NumberEditWindow::~NumberEditWindow() {
+    table_->undoStack().disconnect(this);
+}
+
 void NumberEditWindow::BuildCommands() {
     auto* add = MakeButton(this, names::numbers::kEditorAdd, Ui("Add"));
     auto* remove = MakeButton(this, names::numbers::kEditorDelete, Ui("Delete"));

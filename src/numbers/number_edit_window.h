@@ -27,6 +27,7 @@ class NumberEditWindow : public QDialog {
     Q_OBJECT
 public:
     NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
+    ~NumberEditWindow() override;
 
     NumberTable& table() { return *table_; }
     bool Save();

@@ -88,13 +88,8 @@ QWidget* StatisticsWindow::BuildRangeRow() {
     layout->addWidget(new QLabel(Ui("To"), row));
     layout->addWidget(to_);
     layout->addSpacing(12);
-    auto* periodLabel = new QLabel(Ui("Bars per"), row);
-    layout->addWidget(periodLabel);
+    layout->addWidget(new QLabel(Ui("Bars per"), row));
     layout->addWidget(period_);
-    if (!CallChart::kDraws) { // no bars to choose
-        periodLabel->hide();
-        period_->hide();
-    }
     layout->addStretch();
     layout->addWidget(refresh);
     return row;

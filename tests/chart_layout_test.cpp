@@ -193,6 +193,16 @@ TEST(ChartLayout, TitleLegendAndPlotShareTheChartWithoutOverlapping) {
             EXPECT_GT(layout.Plot().height, 0.0);
             EXPECT_LE(layout.Plot().Right(), width);
         }
+    // A title wider than the chart breaks before its days, the legend below.
+    ChartTextSizes wide = Sizes(10, 40, 16);
+    wide.titleWidth = 500;
+    wide.titleBrokenWidth = 280;
+    const ChartLayout broken(bars, 400, 400, wide);
+    EXPECT_EQ(broken.TitleLines(), 2);
+    EXPECT_EQ(broken.Title().height, 32);
+    EXPECT_EQ(broken.Title().width, 280);
+    EXPECT_GE(broken.Legend()[0].text.top, broken.Title().Bottom());
+    EXPECT_EQ(ChartLayout(bars, 600, 400, wide).TitleLines(), 1);
     // Narrow, the legend runs on in a second row.
     const ChartLayout narrow(bars, 300, 400, Sizes(10, 40, 16));
     EXPECT_GT(narrow.Legend()[4].text.top, narrow.Legend()[0].text.top);

@@ -38,17 +38,23 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 #endif
 }
 
-// Says `text` where the operator sees it: on the console the program was
-// started from, or, for a window program started on Windows without one,
-// in a message box, as Qt's own command-line parser does.
+#ifdef _WIN32
+// Whether the stream leads anywhere: a window program started from the
+// desktop or a console has none, one whose output is redirected has it.
+bool HasStream(DWORD which) {
+    const HANDLE handle = ::GetStdHandle(which);
+    return handle && handle != INVALID_HANDLE_VALUE && ::GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+#endif
+
+// Says `text` where the operator sees it: on the program's standard output
+// or error, or, for a window program started on Windows without them, in a
+// message box, as Qt's own command-line parser does.
 void Say(const std::string& text, bool error) {
     if (text.empty())
         return;
 #ifdef _WIN32
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    ::GetStartupInfoW(&startup);
-    if (!::GetConsoleWindow() && !(startup.dwFlags & STARTF_USESTDHANDLES)) {
+    if (!::GetConsoleWindow() && !HasStream(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE)) {
         const std::wstring wide = QString::fromStdString(text).trimmed().toStdWString();
         ::MessageBoxW(nullptr, wide.c_str(), L"mervadin",
                       MB_OK | MB_TOPMOST | (error ? MB_ICONERROR : MB_ICONINFORMATION));

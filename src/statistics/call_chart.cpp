@@ -68,6 +68,7 @@ void CallChart::Show(const std::map<std::chrono::year_month_day, CallCounts>& by
     period_ = period;
     labels_.clear();
     title_.clear();
+    titleLines_.clear();
     if (!bars_.empty()) {
         for (const auto& bar : bars_)
             labels_ << BarLabel(ToQDate(bar.start), period);
@@ -76,7 +77,9 @@ void CallChart::Show(const std::map<std::chrono::year_month_day, CallCounts>& by
         const auto first = byDay.begin()->first, last = byDay.rbegin()->first;
         const QString days =
             first == last ? DayOf(first) : Ui("%1 to %2").arg(DayOf(first), DayOf(last));
-        title_ = Ui(kTitles[static_cast<int>(period)]).arg(days);
+        const QString format = Ui(kTitles[static_cast<int>(period)]);
+        title_ = format.arg(days);
+        titleLines_ = QStringList{format.left(format.indexOf("%1")).trimmed(), days};
     }
     noCalls_->setVisible(bars_.empty());
     LayOut();
@@ -89,7 +92,10 @@ void CallChart::LayOut() {
     sizes.lineHeight = metrics.height();
     for (char digit = '0'; digit <= '9'; ++digit)
         sizes.digitWidth = std::max(sizes.digitWidth, metrics.horizontalAdvance(QChar(digit)));
-    sizes.titleWidth = QFontMetricsF(BoldOf(font()), this).horizontalAdvance(title_);
+    const QFontMetricsF bold(BoldOf(font()), this);
+    sizes.titleWidth = bold.horizontalAdvance(title_);
+    for (const QString& line : titleLines_)
+        sizes.titleBrokenWidth = std::max(sizes.titleBrokenWidth, bold.horizontalAdvance(line));
     for (std::size_t type = 0; type < kCallTypes; ++type)
         sizes.legendWidths[type] = metrics.horizontalAdvance(Ui(kTypeNames[type]));
     for (const QString& label : labels_)
@@ -168,11 +174,17 @@ void CallChart::paintEvent(QPaintEvent*) {
         return;
     painter.setPen(palette().color(QPalette::Text));
     painter.setFont(BoldOf(font()));
+    // On one line or two; elided only where the chart is narrower than
+    // either of them.
     const QRectF title = Rect(layout_.Title());
-    // Elided only where the chart is narrower than its title.
-    painter.drawText(title, Qt::AlignCenter | Qt::TextDontClip,
-                     painter.fontMetrics().elidedText(title_, Qt::ElideRight,
-                                                      static_cast<int>(title.width()) + 1));
+    const QStringList lines = layout_.TitleLines() == 1 ? QStringList{title_} : titleLines_;
+    const double line = title.height() / static_cast<double>(lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        painter.drawText(
+            QRectF(title.left(), title.top() + static_cast<double>(i) * line, title.width(), line),
+            Qt::AlignCenter | Qt::TextDontClip,
+            painter.fontMetrics().elidedText(lines[i], Qt::ElideRight,
+                                             static_cast<int>(title.width()) + 1));
     painter.setFont(font());
     PaintLegend(painter);
     PaintAxes(painter);

@@ -56,6 +56,7 @@ private:
     std::vector<ChartBar> bars_;
     ChartPeriod period_ = ChartPeriod::Day;
     QString title_;
+    QStringList titleLines_; // the title broken before its days
     QStringList labels_;
     ChartLayout layout_;
     QLabel* noCalls_ = nullptr;

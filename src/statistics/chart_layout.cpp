@@ -33,8 +33,11 @@ ChartLayout::ChartLayout(const std::vector<ChartBar>& bars, double width, double
     const double line = sizes.lineHeight;
     pad_ = std::max(2.0, line * kPadLines);
 
-    const double titleWidth = std::min(sizes.titleWidth, width_ - 2 * pad_);
-    title_ = {(width_ - titleWidth) / 2, pad_, std::max(0.0, titleWidth), line};
+    const double room = width_ - 2 * pad_;
+    titleLines_ = sizes.titleWidth <= room || sizes.titleBrokenWidth <= 0 ? 1 : 2;
+    const double titleWidth =
+        std::min(titleLines_ == 1 ? sizes.titleWidth : sizes.titleBrokenWidth, room);
+    title_ = {(width_ - titleWidth) / 2, pad_, std::max(0.0, titleWidth), line * titleLines_};
     const double legendBottom = LayOutLegend(title_.Bottom() + line * kTitleGapLines, sizes);
 
     // The top count's label reaches half a line above the plot; the period

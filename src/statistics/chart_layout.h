@@ -33,8 +33,9 @@ struct ChartBox {
 // The texts' sizes in the painter's font.
 struct ChartTextSizes {
     double lineHeight = 14;
-    double digitWidth = 7; // of the widest digit: the count labels are digits
-    double titleWidth = 0;
+    double digitWidth = 7;       // of the widest digit: the count labels are digits
+    double titleWidth = 0;       // on one line
+    double titleBrokenWidth = 0; // of the wider of its two lines, broken before its days
     std::array<double, kCallTypes> legendWidths{}; // each type's name
     std::vector<double> labelWidths;               // each bar's label, in the bars' order
 };
@@ -71,6 +72,8 @@ public:
 
     bool Empty() const { return columns_.empty(); }
     const ChartBox& Title() const { return title_; }
+    // 1, or 2 where the title is wider than the chart: broken before its days.
+    int TitleLines() const { return titleLines_; }
     const std::array<ChartLegendEntry, kCallTypes>& Legend() const { return legend_; }
     const ChartBox& Plot() const { return plot_; }
     const CountAxis& Axis() const { return axis_; }
@@ -92,6 +95,7 @@ private:
 
     double width_ = 0, height_ = 0, pad_ = 0;
     ChartBox title_;
+    int titleLines_ = 1;
     std::array<ChartLegendEntry, kCallTypes> legend_{};
     ChartBox plot_;
     CountAxis axis_;

@@ -69,9 +69,7 @@ int Refuse(const std::string& error) {
     return kBadUsage;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
     // The command line is read before any window system is needed, so that
     // --help, --version and a bad option answer (and end) without a display,
     // over ssh or in a package check as at a desk.
@@ -113,4 +111,19 @@ int main(int argc, char** argv) {
         return *status;
     startup.Window()->show();
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // What no window reports still ends with a message and the failure
+    // status rather than an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        Say(std::string("mervadin: ") + e.what() + "\n", true);
+    } catch (...) {
+        Say("mervadin: unexpected error\n", true);
+    }
+    return 1;
 }

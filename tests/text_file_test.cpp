@@ -210,16 +210,23 @@ TEST(TextFile, AFreshFolderHoldsNoTemporariesAndAKilledWritersGoAtTheNextStart) 
 TEST(TextFile, OnlyTheTemporariesOfWritersThatAreGoneAreRemoved) {
     namespace fs = std::filesystem;
     test::TempFolder folder;
-    // A writer that was killed left its temporary; a live writer holds its own.
+    // Writers that were killed left their temporaries (an earlier version's
+    // beside a data file, this one's beside any file); a live writer holds
+    // its own; another program's file only looks like one.
     test::Spit(folder / ".Config.txt.tmp111", "half");
+    test::Spit(folder / ".report.csv.mervadin-tmp42", "half");
     test::Spit(folder / ".Else.txt.tmp222", "someone else's");
-    const auto live = folder / ".Config.txt.tmp333";
+    test::Spit(folder / ".Else.txt.mervadin-tmpX", "someone else's");
+    const auto live = folder / ".Config.txt.mervadin-tmp333";
     auto held = SystemFiles().CreateTemporary(live, folder / "Config.txt", fs::perms(0644));
+    ASSERT_NE(held, nullptr);
     held->Write("being written");
-    // Taking a folder's lock cleans the folder of every writer's leftovers.
+    // Taking a folder's lock cleans the folder of this tool's leftovers.
     { const FolderLock lock(folder.path()); }
     EXPECT_FALSE(fs::exists(folder / ".Config.txt.tmp111"));
-    EXPECT_FALSE(fs::exists(folder / ".Else.txt.tmp222"));
+    EXPECT_FALSE(fs::exists(folder / ".report.csv.mervadin-tmp42"));
+    EXPECT_TRUE(fs::exists(folder / ".Else.txt.tmp222"));
+    EXPECT_TRUE(fs::exists(folder / ".Else.txt.mervadin-tmpX"));
     EXPECT_TRUE(fs::exists(live));
     held.reset(); // the writer is gone: its temporary goes at the next lock
     { const FolderLock lock(folder.path()); }

@@ -60,7 +60,8 @@ WriteNumberOperation::WriteNumberOperation(DeviceLink& link, OperationView& view
 bool WriteNumberOperation::Prepare() {
     const auto translate = [this](const char* text) { return view_.Translated(text); };
     try {
-        packed_ = PackNumberList(ReadLines(list_, kMaxPackedLines), encoding_);
+        const NumberListLines read = ReadNumberList(list_);
+        packed_ = PackNumberList(read.lines, encoding_, read.total);
     } catch (const FileError& e) {
         view_.Inform(texts::common::kErrorCaption, e.what());
         return false;

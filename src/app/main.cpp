@@ -24,7 +24,7 @@ struct Options {
     std::optional<std::string> workdir; // UTF-8
     std::string device;
     std::optional<std::filesystem::path> trace;
-    std::string encoding;
+    std::optional<std::string> encoding; // as given; nothing when not
     std::string language;
 };
 
@@ -66,7 +66,8 @@ Options ReadOptions(int argc, char** argv) {
     options.device = parser.isSet(simulator) ? "sim" : parser.value(device).toStdString();
     if (parser.isSet(trace))
         options.trace = PathOf(parser.value(trace));
-    options.encoding = parser.value(encoding).toStdString();
+    if (parser.isSet(encoding))
+        options.encoding = parser.value(encoding).toStdString();
     options.language = parser.value(language).toStdString();
     return options;
 }
@@ -75,8 +76,19 @@ Options ReadOptions(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     Options options = ReadOptions(argc, argv);
-    if (!TextCodec::ChooseForRun(options.encoding)) {
-        std::fprintf(stderr, "mervadin: unknown encoding \"%s\"\n", options.encoding.c_str());
+    // As the command-line tool: an option given empty names nothing.
+    if (options.workdir && options.workdir->empty()) {
+        std::fprintf(stderr, "mervadin: --workdir is empty: name the working folder\n");
+        return 2;
+    }
+    if (options.encoding && options.encoding->empty()) {
+        std::fprintf(stderr, "mervadin: --encoding is empty: name an encoding, e.g. UTF-8 or "
+                             "GB18030\n");
+        return 2;
+    }
+    std::string encoding = options.encoding.value_or("");
+    if (!TextCodec::ChooseForRun(encoding)) {
+        std::fprintf(stderr, "mervadin: %s\n", TextCodec::Refusal(encoding).c_str());
         return 2;
     }
     const auto selection = DeviceSelection::Parse(options.device);

@@ -6,12 +6,14 @@
 #include "cli/monitor_command.h"
 #include "cli/number_commands.h"
 #include "cli/record_commands.h"
+#include "files/file_notice.h"
 #include "files/folder_lock.h"
 #include "qtcore/text_codec.h"
 
 #include <QCoreApplication>
 
 #include <CLI/CLI.hpp>
+#include <chrono>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -293,6 +295,18 @@ private:
     cli::FilterOptions filter_;
 };
 
+// Tells of the first word left over by the parse, an unknown command or
+// option; false when there is none.
+bool UnknownWord(const CLI::App& app) {
+    const auto left = app.remaining();
+    if (left.empty())
+        return false;
+    const std::string& word = left.front();
+    std::cerr << "mervadin-cli: " << (word.starts_with("-") ? "unknown option" : "unknown command")
+              << " \"" << word << "\" (mervadin-cli --help lists them)\n";
+    return true;
+}
+
 int Run(int argc, char** argv) {
     QCoreApplication qt(argc, argv); // the event loop the device link runs on
     CLI::App app{"Mervadin command-line tool", "mervadin-cli"};
@@ -313,7 +327,8 @@ int Run(int argc, char** argv) {
         "--simulator", [&o] { o.device = "sim"; }, "short for --device sim");
     app.add_option("--trace", o.trace, "append every frame sent and received to FILE");
     app.add_option("--timeout", o.timeout,
-                   "end a command's wait on the device after SECONDS (stop frames sent, exit 1)")
+                   "end a command's wait on the device, or on another Mervadin's lock of the "
+                   "folder, after SECONDS (stop frames sent, exit 1)")
         ->check(CLI::Range(1U, 31536000U));
     app.add_option("--encoding", o.encoding,
                    "encoding of the data files' text, e.g. GB18030 (default: MERVADIN_ENCODING, "
@@ -322,6 +337,9 @@ int Run(int argc, char** argv) {
     Commands commands(app, o);
     commands.AddAll();
 
+    // Words the command line does not know stay over, so that an unknown
+    // command is named as one rather than as an unexpected argument.
+    app.allow_extras();
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -329,14 +347,25 @@ int Run(int argc, char** argv) {
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        app.exit(e);
+        if (!UnknownWord(app))
+            app.exit(e);
         return cli::kBadInput;
     }
+    if (UnknownWord(app))
+        return cli::kBadInput;
     FolderLock::SetWaitNotice([](const std::filesystem::path& folder) {
         std::cerr << "mervadin-cli: " << FolderLock::WaitText(folder) << '\n';
     });
+    FileNotice::SetTeller(
+        [](const std::string& text) { std::cerr << "mervadin-cli: warning: " << text << '\n'; });
+    if (o.timeout)
+        FolderLock::SetWaitLimit(std::chrono::seconds(*o.timeout));
+    if (app.count("--encoding") && o.encoding.empty()) {
+        std::cerr << "mervadin-cli: --encoding is empty: name an encoding, e.g. UTF-8 or GB18030\n";
+        return cli::kBadInput;
+    }
     if (!TextCodec::ChooseForRun(o.encoding)) {
-        std::cerr << "mervadin-cli: unknown encoding \"" << o.encoding << "\"\n";
+        std::cerr << "mervadin-cli: " << TextCodec::Refusal(o.encoding) << '\n';
         return cli::kBadInput;
     }
     const WorkFolder folder = WorkFolder::Resolve(

@@ -213,7 +213,7 @@ TEST(BridgeHardening, EveryWriteEndsByItselfWhateverTheDeviceAnswers) {
     SimProcess timingOut(timing, {"--status-ms", "0", "--timeouts", "4000000000"});
     const std::string fast = "env MERVADIN_TICK_MS=1 ";
     const std::string notStored =
-        "The device did not store the block after 51 tries: the write was ended.";
+        "The device has not stored the block after 51 answers or silences: the write was ended.";
     for (const auto& [socket, command] :
          {std::pair{busy, "write-numbers"}, std::pair{busy, "write-settings"},
           std::pair{timing, "write-numbers"}, std::pair{timing, "write-settings"}}) {

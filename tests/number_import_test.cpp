@@ -242,5 +242,52 @@ TEST(NumberList, TextImportAndTheCommandLine) {
     EXPECT_EQ(test::Slurp(folder.File("LoadNumber.txt")), "");
 }
 
+// An import whose lines the write would refuse (a GROUP that is no number:
+// a blank line, NUL-padded text, an empty B3) never replaces the list: it is
+// refused naming the line or cell, and the list stays as it was.
+TEST(NumberList, AnImportTheWriteWouldRefuseLeavesTheListAsItWas) {
+    test::TempFolder temp;
+    const WorkFolder folder(temp / "wd");
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    WriteLines(folder.File("LoadNumber.txt"), {"1,kept,100"});
+    std::istringstream in;
+    std::ostringstream out, err;
+    const cli::Streams io{in, out, err};
+    const auto import = [&](const std::string& name, const std::string& bytes) {
+        test::Spit(temp / name, bytes);
+        err.str("");
+        return cli::ImportNumbers(folder, (temp / name).string(), cli::SourceFormat::ByName, io);
+    };
+    EXPECT_EQ(import("blank.txt", "1,a,1\r\n\r\n2,b,2\r\n"), 2);
+    EXPECT_NE(err.str().find("blank.txt: line 2 is empty"), std::string::npos) << err.str();
+    // UTF-16 read as bytes would have NUL-padded groups; read as text it is fine.
+    EXPECT_EQ(import("word.txt", "x,a,1\r\n"), 2);
+    EXPECT_NE(err.str().find("line 1 has no number as its group: \"x,a,1\""), std::string::npos)
+        << err.str();
+    EXPECT_EQ(test::Slurp(folder.File("LoadNumber.txt")), "1,kept,100\r\n");
+
+    test::Workbook book;
+    book.sheets = {test::InlineRow(3, "", "name", "42") + Rows(4, 10)};
+    test::WriteWorkbook(temp / "empty.xlsx", book);
+    EXPECT_EQ(
+        cli::ImportNumbers(folder, (temp / "empty.xlsx").string(), cli::SourceFormat::ByName, io),
+        2);
+    EXPECT_NE(err.str().find("cell B3 is empty"), std::string::npos) << err.str();
+    book.sheets = {Rows(3, 5) + test::InlineRow(6, "six", "name", "42")};
+    test::WriteWorkbook(temp / "word.xlsx", book);
+    try {
+        SheetImport sheet(temp / "word.xlsx");
+        while (sheet.ReadRow()) {
+        }
+        sheet.Result(Utf8Encoding());
+        ADD_FAILURE() << "a group that is no number was taken";
+    } catch (const XlsxError& e) {
+        EXPECT_NE(std::string(e.what()).find("cell B6 holds \"six\", not a number"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_EQ(test::Slurp(folder.File("LoadNumber.txt")), "1,kept,100\r\n");
+}
+
 } // namespace
 } // namespace mervadin

@@ -236,6 +236,41 @@ TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {
     EXPECT_EQ(ReadLines(folder.File("CallOutListBackup.txt")).size(), 1u);
 }
 
+// The per-kind files and the lists take each call by its own type, read at
+// its place: a name holding another type's tag changes nothing, and a
+// manual entry named like a call stays a manual entry.
+TEST(RecordFiles, KindsFollowTheTypeNotANameThatLooksLikeOne) {
+    test::TempFolder temp;
+    const WorkFolder folder(temp.path());
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    BlockTable table = ErasedBlockTable();
+    const std::vector<sim::CallRecord> calls = {{1, "Type[1]", "100", 0, 26, 1, 2, 3, 4},
+                                                {2, "Type[0]", "200", 1, 26, 1, 2, 3, 4},
+                                                {3, "Type[3]", "300", 2, 26, 1, 2, 3, 4},
+                                                {4, "Type[2]", "400", 3, 26, 1, 2, 3, 4},
+                                                {5, "Type[0]", "500", 6, 26, 1, 2, 3, 4}};
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        const auto bytes = sim::EncodeCallRecord(calls[i]);
+        std::copy(bytes.begin(), bytes.end(), table.begin() + static_cast<long>(i * 32));
+    }
+    const RecordFiles files(folder);
+    files.StoreRead(table);
+    files.RebuildKinds();
+    const auto numbers = [&](const char* file) {
+        std::vector<std::string> found;
+        for (const auto& line : ReadLines(folder.File(file)))
+            found.push_back(FieldValue(line, "Number["));
+        return found;
+    };
+    EXPECT_EQ(numbers("CallOutList.txt"), (std::vector<std::string>{"100", "200"}));
+    EXPECT_EQ(numbers("CallInList.txt"), (std::vector<std::string>{"300", "400"}));
+    EXPECT_EQ(numbers("CallOutSuccessed.txt"), std::vector<std::string>{"100"});
+    EXPECT_EQ(numbers("CallOutFailed.txt"), std::vector<std::string>{"200"});
+    EXPECT_EQ(numbers("CallInAnswer.txt"), std::vector<std::string>{"300"});
+    EXPECT_EQ(numbers("CallInMissed.txt"), std::vector<std::string>{"400"});
+    EXPECT_EQ(numbers("CallOutManual.txt"), std::vector<std::string>{"500"});
+}
+
 TEST(RecordFiles, ARemarkWrittenDuringAReadIsKept) {
     // A read and remark commits at once (as from two windows or the
     // command-line tool beside a window): each remark is either in the list

@@ -81,8 +81,8 @@ TEST_F(WriteSettingsTest, TimeoutsAndDataErrorsEndTheWriteAfterFifty) {
     ASSERT_FALSE(view.boxes.empty());
     EXPECT_EQ(view.boxes.back(),
               std::make_pair(std::string("OK"),
-                             std::string("The device did not store the block after 51 tries: "
-                                         "the write was ended.")));
+                             std::string("The device has not stored the block after 51 answers "
+                                         "or silences: the write was ended.")));
     device.Faults().timeouts = 0;
 
     view = {};
@@ -139,8 +139,9 @@ TEST_F(WriteSettingsTest, ADeviceThatNeverStoresTheBlockEndsTheWrite) {
     EXPECT_EQ(runner.LastOutcome(), OperationStatus::Failed);
     EXPECT_EQ(ticks, 51u * 51u); // the 51st silence ends it
     EXPECT_EQ(transport.written.size() - before, 50u * 9);
-    EXPECT_EQ(view.boxes.back().second,
-              "The device did not store the block after 51 tries: the write was ended.");
+    EXPECT_EQ(
+        view.boxes.back().second,
+        "The device has not stored the block after 51 answers or silences: the write was ended.");
 
     device.Plug();
     transport.Deliver();

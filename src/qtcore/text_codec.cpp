@@ -54,13 +54,15 @@ bool Known(const std::string& name) {
            QStringEncoder(name.c_str()).isValid();
 }
 
-// Whether an encoding keeps every ASCII character as its one byte and
-// begins every other character with a byte of 0x80 or more, as the data
-// files' byte rules (keys, separators, line ends, searches) need.
+// Whether an encoding keeps every ASCII character the data files are made
+// of (TAB, the line ends and the printable ones) as its one byte, and
+// begins every other character with a byte of 0x80 or more, as the files'
+// byte rules (keys, separators, line ends, searches) need. Control
+// characters some code pages map elsewhere do not matter.
 bool KeepsAscii(const std::string& name) {
-    QByteArray ascii(128, '\0');
-    for (int c = 0; c < 128; ++c)
-        ascii[c] = static_cast<char>(c);
+    QByteArray ascii("\t\n\r");
+    for (char c = 0x20; c < 0x7F; ++c)
+        ascii += c;
     QStringDecoder decoder(name.c_str(), QStringDecoder::Flag::Stateless);
     const QString text = decoder(ascii);
     if (decoder.hasError() || text != QString::fromLatin1(ascii))

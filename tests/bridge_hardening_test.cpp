@@ -158,7 +158,8 @@ TEST(BridgeHardening, EveryWaitOfTheCommandLineEnds) {
     const std::string work = "--workdir '" + (folder / "W").string() + "' ";
     ASSERT_EQ(test::RunCli(work + "init").status, 0);
     SimProcess noStatus(quiet, {"--status-ms", "0"});
-    SimProcess noEnd(stalling, {"--status-ms", "0", "--timeouts", "1000000"});
+    // Writes every block into its flash for ever: silence after each block.
+    SimProcess noEnd(stalling, {"--status-ms", "0", "--flash-ms", "1000000000"});
 
     // No intact status frame: the monitor ends by itself (30 s in ticks).
     const auto monitor = test::RunCli(work + Device(quiet) + "monitor --frames 2", "", 30,
@@ -166,8 +167,8 @@ TEST(BridgeHardening, EveryWaitOfTheCommandLineEnds) {
     EXPECT_EQ(monitor.status, 1);
     EXPECT_NE(monitor.err.find("no intact status frame"), std::string::npos) << monitor.err;
 
-    // A device that answers every block with "timeout!": --timeout ends the
-    // write the way Stop does.
+    // A device that never stores the block: --timeout ends the write the
+    // way Stop does, before the block's own retry limit would.
     const auto timed = test::RunCli(work + Device(stalling) + "--timeout 1 write-settings", "", 30);
     EXPECT_EQ(timed.status, 1);
     EXPECT_NE(timed.err.find("--timeout"), std::string::npos) << timed.err;
@@ -196,6 +197,37 @@ TEST(BridgeHardening, EveryWaitOfTheCommandLineEnds) {
             ++stops;
         EXPECT_EQ(stops, 3u) << signal;
     }
+}
+
+// Whatever the device answers after a block (silence while it writes its
+// flash for ever, "timeout!" for ever), each write ends by itself with its
+// own error text and exit 1 after the block's 51 tries, with no --timeout.
+TEST(BridgeHardening, EveryWriteEndsByItselfWhateverTheDeviceAnswers) {
+    test::TempFolder folder;
+    const std::string work = "--workdir '" + (folder / "W").string() + "' ";
+    ASSERT_EQ(test::RunCli(work + "init").status, 0);
+    test::Spit(folder / "W" / "LoadNumber.txt", "1,Anna,123\r\n");
+    const auto busy = folder / "busy.sock";
+    const auto timing = folder / "timing.sock";
+    SimProcess flashing(busy, {"--status-ms", "0", "--flash-ms", "1000000000"});
+    SimProcess timingOut(timing, {"--status-ms", "0", "--timeouts", "4000000000"});
+    const std::string fast = "env MERVADIN_TICK_MS=1 ";
+    const std::string notStored =
+        "The device has not stored the block after 51 answers or silences: the write was ended.";
+    for (const auto& [socket, command] :
+         {std::pair{busy, "write-numbers"}, std::pair{busy, "write-settings"},
+          std::pair{timing, "write-numbers"}, std::pair{timing, "write-settings"}}) {
+        const auto run = test::RunCli(work + Device(socket) + command, "", 60, fast);
+        EXPECT_EQ(run.status, 1) << command << run.out << run.err;
+        EXPECT_NE(run.out.find(notStored), std::string::npos) << command << run.out;
+    }
+    // "timeout!" is counted like every other answer: 51 of them, no more.
+    const auto settings = test::RunCli(work + Device(timing) + "write-settings", "", 60, fast);
+    std::size_t timeOuts = 0;
+    for (auto at = settings.err.find("Time Out!!!"); at != std::string::npos;
+         at = settings.err.find("Time Out!!!", at + 1))
+        ++timeOuts;
+    EXPECT_EQ(timeOuts, 51u) << settings.err;
 }
 
 } // namespace

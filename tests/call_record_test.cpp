@@ -1,6 +1,7 @@
 #include "records/call_record.h"
 #include "sim/record_codec.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace mervadin {
@@ -99,6 +100,47 @@ TEST(CallRecord, RecordLinesAndCleanRemarks) {
               "Group[1],\tName[Ann],\tNumber[42],\tType[0],\tDate[2026/1/2 3:4:5],\t"
               "Duration[0:0:9],\tRemark[]");
     EXPECT_EQ(CleanRemark("a]b;c\td\re\nf"), "a)b,c d e f");
+}
+
+// A name can hold anything the device can store: a field's key, "]", ";",
+// the separator itself. Every field of the line is read at its place, so
+// the record reads back with its own type, number, group and date; a line
+// break, which no line can carry, is stored as a blank.
+TEST(CallRecord, ANameCannotBreakItsRecord) {
+    for (const std::string name :
+         {"Type[3]", "Number[555]", "Date[2020/5/5", "a]b", "x;y];", "],\tNumber[9",
+          "],\tType[2],\tDat", "A\r\nGroup[9],\tN", "Remark[z];", "Group[9]"}) {
+        const sim::CallRecord call{4, name, "13800", 2, 26, 3, 7, 3600, 65};
+        const auto line = DecodeCallRecord(sim::EncodeCallRecord(call));
+        ASSERT_TRUE(line.has_value()) << name;
+        EXPECT_EQ(line->find_first_of("\r\n"), std::string::npos) << *line;
+        const auto fields = SplitCallLine(*line);
+        ASSERT_TRUE(fields.has_value()) << *line;
+        std::string stored = name;
+        std::replace_if(
+            stored.begin(), stored.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+        EXPECT_EQ(*fields,
+                  (CallLineFields{"4", stored, "13800", "2", "2026/3/7 1:0:0", "0:1:5", ""}))
+            << *line;
+        EXPECT_EQ(FieldView(*line, "Number["), "13800") << *line;
+        EXPECT_EQ(FieldView(*line, "Type["), "2") << *line;
+        EXPECT_EQ(FieldView(*line, "Group["), "4") << *line;
+    }
+    // A call stored live keeps its own fields too, whatever the device sent
+    // in them; a remark written later stays the remark.
+    const std::string live =
+        CallRecordLine({"7", "n\r\nx", "],\tType[0", "3", "2026/12/08 17:11", "0:0:5"});
+    EXPECT_EQ(live.find_first_of("\r\n"), std::string::npos);
+    auto fields = SplitCallLine(live);
+    ASSERT_TRUE(fields.has_value());
+    EXPECT_EQ((*fields)[1], "n  x");
+    EXPECT_EQ((*fields)[2], "],\tType[0");
+    EXPECT_EQ((*fields)[3], "3");
+    const std::string remarked = live.substr(0, live.size() - 1) + "note];";
+    EXPECT_EQ(FieldView(remarked, "Remark["), "note");
+    // A line of another shape (edited by hand) is read by the field rule.
+    EXPECT_FALSE(SplitCallLine("Name[x],\tNumber[1],\tRemark[r]").has_value());
+    EXPECT_EQ(FieldView("Name[x],\tNumber[1],\tRemark[r]", "Number["), "1");
 }
 
 } // namespace

@@ -83,8 +83,9 @@ TEST(Cli, BadUsageAndMissingFiles) {
     // Block files that are not regular files are refused without reading them.
     EXPECT_EQ(RunCli(wd + "decode-cdr /dev/zero").status, 2);
     EXPECT_EQ(RunCli(wd + "decode-cdr '" + temp.path().string() + "'").status, 2);
-    // Config.txt does not exist before init: a failure, not a crash.
-    EXPECT_EQ(RunCli(wd + "config get phone=").status, 1);
+    // Config.txt does not exist before init: a file that cannot be read, so
+    // bad input (2), as for every command; not a crash.
+    EXPECT_EQ(RunCli(wd + "config get phone=").status, 2);
 
     // Arguments that name nothing usable are bad arguments, whatever the
     // subcommand: extra words, unknown options, empty or broken values.

@@ -58,6 +58,27 @@ TEST_F(DownloadWindowTest, WritesTheSettingsToTheSimulatedDeviceAndStops) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
 }
 
+// An empty or garbled Config.txt is no block of zeros for the device: the
+// window refuses the write before anything is sent and names the file.
+TEST_F(DownloadWindowTest, ASettingsFileThatIsNoneSendsNothing) {
+    DownloadWindow window(setup.Link(), folder, prompts, voice);
+    window.show();
+    auto* write = window.findChild<QPushButton*>(names::download::kWriteSettingButton);
+    for (const std::string& config : {std::string(), std::string("\x89PNG\r\n\x1A\n\0\0", 10)}) {
+        test::Spit(folder.File("Config.txt"), config);
+        prompts.shown.clear();
+        QTest::mouseClick(write, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !prompts.shown.empty(); }, 5000));
+        EXPECT_EQ(prompts.shown[0].caption, "Error");
+        EXPECT_NE(prompts.shown[0].text.find(folder.File("Config.txt").string()), std::string::npos)
+            << prompts.shown[0].text;
+        EXPECT_NE(prompts.shown[0].text.find("Nothing was sent"), std::string::npos);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return write->isEnabled(); }, 5000));
+        EXPECT_EQ(window.Runner().LastOutcome(), OperationStatus::Failed);
+    }
+    EXPECT_FALSE(setup.Simulator()->Settings().has_value());
+}
+
 TEST_F(DownloadWindowTest, WritesTheNumberListToTheSimulatedDevice) {
     Lines lines;
     for (int i = 0; i < 20; ++i)

@@ -8,6 +8,7 @@
 #include "records/call_list_grid.h"
 #include "records/read_window.h"
 #include "records/record_names.h"
+#include "settings/settings_file.h"
 #include "sim/sim_device.h"
 #include "support/modal.h"
 #include "support/recording_prompts.h"
@@ -34,6 +35,7 @@ class MonitorPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(folder.Prepare(), std::nullopt);
+        FillDefaultSettingsIfShort(folder.File("Config.txt")); // as the tool's start does
         sim().Timing().statusIntervalMs = 20;
         window.AttachLink(setup.Link(), setup.Simulator());
         setup.Link().Open();

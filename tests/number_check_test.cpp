@@ -96,5 +96,54 @@ TEST(NumberCheck, EveryFaultIsFoundOnItsLineByTheRuleTheWriteWarnsWith) {
     EXPECT_NO_THROW(PackNumberList(beyond));
 }
 
+// What the check found nothing in before, though it never reaches the
+// device as the list reads: a list longer than the device holds (said once,
+// at line 9001, with how many lines), a NUL byte that ends a field on the
+// device, a third field after the number, a control character in a name.
+// The write warns of each as the check names it.
+TEST(NumberCheck, WhatTheDeviceWillNotGetAsTheListReadsIsFound) {
+    Lines lines(10000, "1,A,13800000001");
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        lines[i] = "1,A," + std::to_string(13800000000 + i);
+    lines[9000] = "1,,13800000001"; // line 9001 has faults of its own too
+    lines[3] = std::string("4,a,1380000\0 1000", 17);
+    lines[4] = std::string("5,a\0b,1380", 10);
+    lines[5] = "1\tF\t5,6";
+    lines[6] = "7,x\x01y,7";
+    const auto findings = CheckNumberList(lines);
+    const std::vector<NumberFinding> expected = {
+        {4, NumberFault::HoldsNul},          {5, NumberFault::HoldsNul},
+        {6, NumberFault::TextAfterNumber},   {7, NumberFault::ControlInName},
+        {9001, NumberFault::BeyondCapacity}, {9001, NumberFault::EmptyName},
+        {9001, NumberFault::Duplicate, 2},
+    };
+    EXPECT_EQ(findings, expected);
+    EXPECT_EQ(findings[4].Text(), "line 9001: the list is longer than the 9000 numbers the device "
+                                  "holds (only its first 9008 lines are sent)");
+    EXPECT_EQ(findings[2].Text(), "line 6: text after the NUMBER (a third field) is not sent");
+    // Exactly 9000 lines fit; one more does not.
+    EXPECT_TRUE(CheckNumberList(Lines(lines.begin(), lines.begin() + 9000)).size() == 4);
+    EXPECT_EQ(CheckNumberList(Lines(lines.begin(), lines.begin() + 9001))[4].fault,
+              NumberFault::BeyondCapacity);
+
+    // The write reads only its 9008 lines, and counts the rest.
+    const Lines sent(lines.begin(), lines.begin() + static_cast<long>(kMaxPackedLines));
+    const auto packed = PackNumberList(sent, Utf8Encoding(), lines.size());
+    const auto warnings = WarningsOf(findings, false, lines.size());
+    ASSERT_EQ(packed.warnings.size(), warnings.size());
+    for (std::size_t i = 0; i < warnings.size(); ++i)
+        EXPECT_EQ(packed.warnings[i].Text(), warnings[i].Text());
+    const auto beyond = std::find_if(warnings.begin(), warnings.end(), [](const auto& w) {
+        return w.many == std::string("%1 lines beyond 9000");
+    });
+    ASSERT_NE(beyond, warnings.end());
+    EXPECT_EQ(beyond->Text(), "Warning: 1000 lines beyond the 9000 numbers the device holds (only "
+                              "the first 9008 lines are sent) (lines 9001 and 999 more)");
+    EXPECT_EQ(FindingsSummary(findings, AsWritten, lines.size()),
+              "1006 findings: 1 empty name, 2 lines with a NUL byte, 1 third field, 1 name with a "
+              "control character, 1000 lines beyond 9000, 1 duplicate number");
+    EXPECT_EQ(packed.blocks.size(), kMaxNumberBlocks);
+}
+
 } // namespace
 } // namespace mervadin

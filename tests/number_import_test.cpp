@@ -11,14 +11,15 @@
 namespace mervadin {
 namespace {
 
-// Runs the whole import as the window does, without its pauses.
+// Reads the whole sheet as the window does, without its pauses: the lines
+// it gives, before they are judged for storing.
 Lines Import(const std::filesystem::path& workbook, std::vector<int>* percents = nullptr,
              const TextEncoding& encoding = Utf8Encoding()) {
     SheetImport import(workbook);
     while (import.ReadRow())
         if (percents)
             percents->push_back(import.Percent());
-    return import.Result(encoding);
+    return import.Texts(encoding);
 }
 
 std::string Rows(int first, int last) {
@@ -180,10 +181,10 @@ TEST(XlsxReader, CellsCannotBreakTheListNorItsMemory) {
 
 TEST(NumberList, TextImportAndTheCommandLine) {
     Lines source(12000, "1,Anna,123");
-    source[1] = "";
+    source[1] = "2,Bob,";
     auto import = ImportTextLines(source);
     EXPECT_EQ(import.stored.size(), 9000u);
-    EXPECT_EQ(import.stored[1], "");
+    EXPECT_EQ(import.stored[1], "2,Bob,");
     EXPECT_EQ(import.sourceLines, 12000u);
     EXPECT_TRUE(import.atMax);
     EXPECT_TRUE(ImportTextLines(Lines(9000, "x")).atMax);
@@ -239,6 +240,53 @@ TEST(NumberList, TextImportAndTheCommandLine) {
     EXPECT_EQ(cli::ClearNumbers(folder, io), 0);
     EXPECT_EQ(out.str(), "[OK]    ClearOk  !!\n");
     EXPECT_EQ(test::Slurp(folder.File("LoadNumber.txt")), "");
+}
+
+// An import whose lines the write would refuse (a GROUP that is no number:
+// a blank line, NUL-padded text, an empty B3) never replaces the list: it is
+// refused naming the line or cell, and the list stays as it was.
+TEST(NumberList, AnImportTheWriteWouldRefuseLeavesTheListAsItWas) {
+    test::TempFolder temp;
+    const WorkFolder folder(temp / "wd");
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    WriteLines(folder.File("LoadNumber.txt"), {"1,kept,100"});
+    std::istringstream in;
+    std::ostringstream out, err;
+    const cli::Streams io{in, out, err};
+    const auto import = [&](const std::string& name, const std::string& bytes) {
+        test::Spit(temp / name, bytes);
+        err.str("");
+        return cli::ImportNumbers(folder, (temp / name).string(), cli::SourceFormat::ByName, io);
+    };
+    EXPECT_EQ(import("blank.txt", "1,a,1\r\n\r\n2,b,2\r\n"), 2);
+    EXPECT_NE(err.str().find("blank.txt: line 2 is empty"), std::string::npos) << err.str();
+    // UTF-16 read as bytes would have NUL-padded groups; read as text it is fine.
+    EXPECT_EQ(import("word.txt", "x,a,1\r\n"), 2);
+    EXPECT_NE(err.str().find("line 1 has no number as its group: \"x,a,1\""), std::string::npos)
+        << err.str();
+    EXPECT_EQ(test::Slurp(folder.File("LoadNumber.txt")), "1,kept,100\r\n");
+
+    test::Workbook book;
+    book.sheets = {test::InlineRow(3, "", "name", "42") + Rows(4, 10)};
+    test::WriteWorkbook(temp / "empty.xlsx", book);
+    EXPECT_EQ(
+        cli::ImportNumbers(folder, (temp / "empty.xlsx").string(), cli::SourceFormat::ByName, io),
+        2);
+    EXPECT_NE(err.str().find("cell B3 is empty"), std::string::npos) << err.str();
+    book.sheets = {Rows(3, 5) + test::InlineRow(6, "six", "name", "42")};
+    test::WriteWorkbook(temp / "word.xlsx", book);
+    try {
+        SheetImport sheet(temp / "word.xlsx");
+        while (sheet.ReadRow()) {
+        }
+        sheet.Result(Utf8Encoding());
+        ADD_FAILURE() << "a group that is no number was taken";
+    } catch (const XlsxError& e) {
+        EXPECT_NE(std::string(e.what()).find("cell B6 holds \"six\", not a number"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_EQ(test::Slurp(folder.File("LoadNumber.txt")), "1,kept,100\r\n");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "files/file_system.h"
 #include "files/path_text.h"
 #include "numbers/xlsx_reader.h"
 #include "qtcore/text_codec.h"
@@ -158,6 +159,89 @@ TEST(RecordExport, FilesStartWithAByteOrderMarkUnlessToldAndWideCharactersWidenT
     ExportRecords(temp / "c.xlsx", list, Utf8Encoding());
     const std::string sheet = ZipEntry(temp / "c.xlsx", "xl/worksheets/sheet1.xml");
     EXPECT_NE(sheet.find("<col min=\"2\" max=\"2\" width=\"15."), std::string::npos) << sheet;
+}
+
+// A spreadsheet program runs a CSV cell that begins like a formula: every
+// text cell that begins with "=", "+", "-", "@", TAB or CR is written after
+// a "'", so that it shows as the text it is, while numbers stay numbers;
+// a workbook's text cells are strings, never formulas.
+TEST(RecordExport, NoCellOfAnExportIsRunByASpreadsheet) {
+    const std::string list =
+        test::ListLine({.group = "-1",
+                        .name = "=cmd|/C calc!A0",
+                        .number = "+8613800138000",
+                        .date = "2026/1/2 3:4:5",
+                        .remark = "@SUM(A1)"}) +
+        test::ListLine({.group = "NoId", .name = "-2+3", .number = "12", .remark = "+x"}) +
+        test::ListLine({.name = "\tTab", .number = "-", .remark = "a=b"});
+    const std::string csv = RecordsCsv(list, Utf8Encoding());
+    EXPECT_EQ(csv, "Group,Name,Number,Type,Date,Duration,Remark\r\n"
+                   "-1,\"'=cmd|/C calc!A0\",+8613800138000,CallOutSuccessed,2026/1/2 3:4:5,0:0:5,"
+                   "\"'@SUM(A1)\"\r\n"
+                   "NoId,\"'-2+3\",12,CallOutSuccessed,2026/1/1 1:2:3,0:0:5,\"'+x\"\r\n"
+                   "1,\"'\tTab\",\"'-\",CallOutSuccessed,2026/1/1 1:2:3,0:0:5,a=b\r\n");
+    std::string cell;
+    AppendCsvCell(cell, "\rx");
+    EXPECT_EQ(cell, "\"'\rx\"");
+    for (const char* number : {"5", "-5", "+5", "1.5", "-0.25"}) {
+        cell.clear();
+        AppendCsvCell(cell, number);
+        EXPECT_EQ(cell, number);
+    }
+
+    test::TempFolder temp;
+    ExportRecords(temp / "calls.xlsx", list, Utf8Encoding());
+    const std::string sheet = ZipEntry(temp / "calls.xlsx", "xl/worksheets/sheet1.xml");
+    EXPECT_EQ(sheet.find("<f>"), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("t=\"inlineStr\"><is><t>=cmd|/C calc!A0</t>"), std::string::npos) << sheet;
+}
+
+// A remark keeps at most its 126 bytes (cut at a whole character); an
+// export of longer ones (from a hand-edited list) cuts them the same way
+// and says so once, with how many and the first line.
+TEST(RecordExport, RemarksCutAtTheirLimitAreToldOnce) {
+    const std::string wide = "\xE4\xB8\xAD"; // three bytes in UTF-8
+    std::string long1, long2;
+    for (int i = 0; i < 50; ++i)
+        long1 += wide;
+    long2 = std::string(200, 'r');
+    const std::string list = test::ListLine({.remark = "short"}) +
+                             test::ListLine({.remark = long1}) + "\r\n" +
+                             test::ListLine({.remark = long2});
+    ExportReport report;
+    const std::string csv = RecordsCsv(list, Utf8Encoding(), &report);
+    EXPECT_EQ(report.remarksCut, 2u);
+    EXPECT_EQ(report.firstCutLine, 2u);
+    EXPECT_EQ(report.Text(),
+              "2 remarks longer than 126 bytes were cut at 126 (the first on line 2)");
+    std::string cut;
+    for (int i = 0; i < 42; ++i)
+        cut += wide;
+    EXPECT_NE(csv.find("," + cut + "\r\n"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("," + std::string(126, 'r') + "\r\n"), std::string::npos);
+    test::TempFolder temp;
+    EXPECT_EQ(ExportRecords(temp / "a.xlsx", list, Utf8Encoding()).remarksCut, 2u);
+    EXPECT_EQ(ExportRecords(temp / "a.csv", test::ListLine({}), Utf8Encoding()).Text(), "");
+}
+
+// What killed exports of this tool left beside the file goes with the next
+// export into that folder; a live writer's temporary and other programs'
+// look-alikes stay.
+TEST(RecordExport, AnExportRemovesTheTemporariesKilledExportsLeft) {
+    namespace fs = std::filesystem;
+    test::TempFolder temp;
+    test::Spit(temp / ".big.csv.mervadin-tmp123456", std::string(1000, 'x'));
+    test::Spit(temp / ".big.csv.tmp77", "another program's");
+    test::Spit(temp / ".notes.mervadin-tmp", "no digits: not ours");
+    const auto live = temp / ".other.xlsx.mervadin-tmp9";
+    auto held = SystemFiles().CreateTemporary(live, temp / "other.xlsx", fs::perms(0644));
+    ASSERT_NE(held, nullptr);
+    ExportRecords(temp / "small.csv", test::ListLine({}), Utf8Encoding());
+    EXPECT_FALSE(fs::exists(temp / ".big.csv.mervadin-tmp123456"));
+    EXPECT_TRUE(fs::exists(temp / ".big.csv.tmp77"));
+    EXPECT_TRUE(fs::exists(temp / ".notes.mervadin-tmp"));
+    EXPECT_TRUE(fs::exists(live));
+    EXPECT_TRUE(fs::exists(temp / "small.csv"));
 }
 
 } // namespace

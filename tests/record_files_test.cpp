@@ -10,6 +10,7 @@
 #include <array>
 #include <gtest/gtest.h>
 #include <random>
+#include <regex>
 #include <thread>
 
 namespace mervadin {
@@ -101,11 +102,20 @@ PlainRebuild RebuildPlainly(const BlockTable& table, const std::string& outText,
     files.backupOut = JoinLines(oldOut);
     files.backupIn = JoinLines(oldIn);
     Lines out, in;
+    // A decoded line's type is the one character between its type's key and
+    // its date's key, wherever a name holding such keys puts them: only the
+    // name may hold "]".
+    static const std::regex kShape(
+        R"(^Group\[[^\]]*\],\tName\[.*\],\tNumber\[[^\]]*\],\t)"
+        R"(Type\[(.)\],\tDate\[[^\]]*\],\tDuration\[[^\]]*\],\tRemark\[\]$)");
     for (const auto& line : SplitLines(files.dump)) {
-        const auto holds = [&](const char* type) { return line.find(type) != std::string::npos; };
-        if (holds("Type[0]") || holds("Type[1]"))
+        std::smatch parts;
+        if (!std::regex_match(line, parts, kShape))
+            ADD_FAILURE() << "not a decoded line: " << line;
+        const char type = parts[1].str()[0];
+        if (type == '0' || type == '1')
             out.push_back(line);
-        else if (holds("Type[2]") || holds("Type[3]"))
+        else if (type == '2' || type == '3')
             in.push_back(line);
     }
     CarryPlainly(out, oldOut);
@@ -124,7 +134,8 @@ TEST(RecordFiles, AReadOfAnyBytesGivesTheFilesOfThePlainRebuild) {
         byte = static_cast<std::uint8_t>(random());
     for (std::size_t slot = 0; slot < kDumpSlots; slot += 3)
         table[slot * 32 + 18] &= 0xF3; // a first digit, so most slots decode
-    // Names that hold tags and line breaks, each sorted by the text alone.
+    // Names that hold tags and line breaks: each sorted by its own type, the
+    // line breaks stored as blanks.
     const std::array<std::string_view, 6> names = {"Type[1]",        "A\rType[2]", "Number[77",
                                                    "x\r\nNumber[5]", "Type[F]\n",  "[Remark[z"};
     for (std::size_t slot = 1; slot < kDumpSlots; slot += 7) {
@@ -223,6 +234,41 @@ TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {
     EXPECT_TRUE(ReadLines(folder.File("ReadFile.txt")).empty());
     EXPECT_TRUE(ReadLines(folder.File("CallOutList.txt")).empty());
     EXPECT_EQ(ReadLines(folder.File("CallOutListBackup.txt")).size(), 1u);
+}
+
+// The per-kind files and the lists take each call by its own type, read at
+// its place: a name holding another type's tag changes nothing, and a
+// manual entry named like a call stays a manual entry.
+TEST(RecordFiles, KindsFollowTheTypeNotANameThatLooksLikeOne) {
+    test::TempFolder temp;
+    const WorkFolder folder(temp.path());
+    ASSERT_EQ(folder.Prepare(), std::nullopt);
+    BlockTable table = ErasedBlockTable();
+    const std::vector<sim::CallRecord> calls = {{1, "Type[1]", "100", 0, 26, 1, 2, 3, 4},
+                                                {2, "Type[0]", "200", 1, 26, 1, 2, 3, 4},
+                                                {3, "Type[3]", "300", 2, 26, 1, 2, 3, 4},
+                                                {4, "Type[2]", "400", 3, 26, 1, 2, 3, 4},
+                                                {5, "Type[0]", "500", 6, 26, 1, 2, 3, 4}};
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        const auto bytes = sim::EncodeCallRecord(calls[i]);
+        std::copy(bytes.begin(), bytes.end(), table.begin() + static_cast<long>(i * 32));
+    }
+    const RecordFiles files(folder);
+    files.StoreRead(table);
+    files.RebuildKinds();
+    const auto numbers = [&](const char* file) {
+        std::vector<std::string> found;
+        for (const auto& line : ReadLines(folder.File(file)))
+            found.push_back(FieldValue(line, "Number["));
+        return found;
+    };
+    EXPECT_EQ(numbers("CallOutList.txt"), (std::vector<std::string>{"100", "200"}));
+    EXPECT_EQ(numbers("CallInList.txt"), (std::vector<std::string>{"300", "400"}));
+    EXPECT_EQ(numbers("CallOutSuccessed.txt"), std::vector<std::string>{"100"});
+    EXPECT_EQ(numbers("CallOutFailed.txt"), std::vector<std::string>{"200"});
+    EXPECT_EQ(numbers("CallInAnswer.txt"), std::vector<std::string>{"300"});
+    EXPECT_EQ(numbers("CallInMissed.txt"), std::vector<std::string>{"400"});
+    EXPECT_EQ(numbers("CallOutManual.txt"), std::vector<std::string>{"500"});
 }
 
 TEST(RecordFiles, ARemarkWrittenDuringAReadIsKept) {

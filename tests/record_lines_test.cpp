@@ -45,5 +45,30 @@ TEST(RecordFilter, ALinePassesEverythingThatIsGiven) {
               test::ListText({{.number = "2"}}));
 }
 
+// A group given as a number finds its calls however its digits are
+// written ("01" is group 1); a name holding another call's fields moves
+// nothing: the filter, the kind and the carried number read each field at
+// its place.
+TEST(RecordFilter, GroupsAreNumbersAndNamesHoldNoFields) {
+    const std::string line = test::CallLine({.group = "1",
+                                             .name = "Type[0]Group[9]",
+                                             .number = "555",
+                                             .type = "3",
+                                             .date = "2026/3/5 1:2:3"});
+    EXPECT_TRUE(RecordFilter{.group = "01"}.Matches(line));
+    EXPECT_TRUE(RecordFilter{.group = "+1"}.Matches(line));
+    EXPECT_FALSE(RecordFilter{.group = "9"}.Matches(line));
+    EXPECT_FALSE(RecordFilter{.type = '0'}.Matches(line));
+    EXPECT_TRUE(RecordFilter{.type = '3'}.Matches(line));
+    EXPECT_EQ(KindOf(line), CallKind::In);
+    const std::string remarked =
+        test::CallLine({.name = "Number[777]", .number = "555", .type = "1", .remark = "seen"});
+    EXPECT_EQ(KindOf(remarked), CallKind::Out);
+    EXPECT_EQ(RemarkedNumber(remarked), "555");
+    EXPECT_EQ(WholeRemark(remarked), "seen");
+    // "NoId" is a group too, found as it is written.
+    EXPECT_TRUE(RecordFilter{.group = "NoId"}.Matches(test::CallLine({.group = "NoId"})));
+}
+
 } // namespace
 } // namespace mervadin

@@ -249,6 +249,21 @@ TEST_F(RecordsWindowTest, SaveAsOffersSpreadsheetTypesAndKeepsTheTextCopy) {
               "2,n,1002,CallOutFailed,2026/1/1 1:2:3,0:0:5,\r\n");
     EXPECT_EQ(test::Slurp(temp / "calls.xlsx").substr(0, 2), "PK");
     EXPECT_EQ(prompts.shown.size(), 3u);
+
+    // A remark longer than a remark keeps (a list edited by hand) is cut on
+    // export, and the save says so once, after its own box; a name a
+    // spreadsheet would run is written as text.
+    WriteLines(folder.File("CallOutList.txt"),
+               {test::CallLine({.name = "=1+1", .remark = std::string(130, 'r')}),
+                test::CallLine({.remark = std::string(140, 's')})});
+    window.Grid(RecordFiles::List::CallOut)->Load();
+    prompts.shown.clear();
+    prompts.files = {temp / "cut.csv"};
+    test::Action(window, names::main::kCallOutMenu, "Callout CDR Save as ")->trigger();
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[1].text,
+              "2 remarks longer than 126 bytes were cut at 126 (the first on line 1)");
+    EXPECT_NE(test::Slurp(temp / "cut.csv").find(",\"'=1+1\",100,"), std::string::npos);
 }
 
 TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheListOnlyAfterYes) {

@@ -150,5 +150,32 @@ TEST(SettingsFile, AFileOfLineBreaksIsReadInOnePass) {
     EXPECT_EQ(test::Slurp(config).size(), 2 * 5'000'000 + text.size() - 5'000'000);
 }
 
+// A file that is no settings file is never built into a block of zeros:
+// empty, garbage, the keys' lines without the header or cut before the end
+// line are each refused, with the file named; a default file, one with a
+// key missing (read as 0, as ever) or lines after the end line is taken.
+TEST(SettingsFile, OnlyAFileWithHeaderKeysAndEndLineIsASettingsFile) {
+    const std::string defaults = JoinLines(DefaultSettingsLines());
+    EXPECT_EQ(CheckSettingsFile(defaults), std::nullopt);
+    EXPECT_EQ(CheckSettingsFile(defaults + "garbage after the end\r\n"), std::nullopt);
+    Lines missingKey = DefaultSettingsLines();
+    missingKey.erase(missingKey.begin() + 7);
+    EXPECT_EQ(CheckSettingsFile(JoinLines(missingKey)), std::nullopt);
+
+    EXPECT_EQ(CheckSettingsFile(""), SettingsFault::Empty);
+    EXPECT_EQ(CheckSettingsFile("\r\n\r\n"), SettingsFault::Empty);
+    EXPECT_EQ(CheckSettingsFile(std::string("\x89PNG\r\n\x1a\n\0\0=x", 12)), SettingsFault::NoKeys);
+    EXPECT_EQ(CheckSettingsFile("setting end!!!\r\nphone=2\r\n"), SettingsFault::NoKeys);
+    const Lines lines = DefaultSettingsLines();
+    EXPECT_EQ(CheckSettingsFile(JoinLines(Lines(lines.begin() + 5, lines.end()))),
+              SettingsFault::NoHeader);
+    EXPECT_EQ(CheckSettingsFile(JoinLines(Lines(lines.begin(), lines.begin() + 40))),
+              SettingsFault::NoEndLine);
+    const std::string message = SettingsFaultMessage("/w/Config.txt", SettingsFault::NoEndLine);
+    EXPECT_NE(message.find("/w/Config.txt"), std::string::npos) << message;
+    EXPECT_NE(message.find("\"setting end!!!\""), std::string::npos) << message;
+    EXPECT_NE(message.find("Nothing was sent"), std::string::npos) << message;
+}
+
 } // namespace
 } // namespace mervadin

@@ -1,5 +1,6 @@
 #include "frames/frame_templates.h"
 #include "numbers/number_list.h"
+#include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
@@ -131,6 +132,59 @@ TEST(TextCodec, WithNothingChosenTheFilesReadInTheSystemsOwnEncoding) {
 #else
     EXPECT_EQ(TextCodec::SystemDefault(), "UTF-8");
 #endif
+}
+
+// The data files' keys, separators and line ends are single ASCII bytes:
+// an encoding that is not an 8-bit superset of ASCII can be no data file's
+// encoding, and is refused with the reason wherever one is chosen.
+TEST(TextCodec, OnlyEightBitSupersetsOfAsciiCanBeChosen) {
+    for (const char* refused :
+         {"UTF-16", "UTF-16LE", "UTF-16BE", "UTF-32", "ISO-2022-JP", "UTF-7"}) {
+        EXPECT_EQ(TextCodec::Named(refused), nullptr) << refused;
+        EXPECT_NE(TextCodec::Refusal(refused).find("not an 8-bit superset of ASCII"),
+                  std::string::npos)
+            << refused;
+    }
+    for (const char* taken : {"UTF-8", "GB18030", "GBK", "Big5", "Shift_JIS", "windows-1252"})
+        EXPECT_EQ(TextCodec::Refusal(taken), "") << taken;
+    EXPECT_EQ(TextCodec::Refusal("no-such"), "unknown encoding \"no-such\"");
+    EXPECT_EQ(TextCodec::Refusal(""), "unknown encoding \"\"");
+    for (const auto& offered : EncodingChoice::Offered())
+        EXPECT_NE(TextCodec::Named(offered), nullptr) << offered;
+}
+
+// Notepad's "Unicode" (UTF-16 little-endian) and "Unicode big endian" import
+// like UTF-8, into the chosen encoding; a file marked as UTF-16 that is not
+// is refused, and so is one whose characters the encoding cannot hold.
+TEST(TextCodec, Utf16TextFilesImportLikeUtf8Ones) {
+    const auto gb = TextCodec::Named("GB18030");
+    const std::string little("\xFF\xFE"
+                             "1\0\t\0"
+                             "Km\xD5\x8B"
+                             "\t\0"
+                             "5\0\r\0\n\0",
+                             18);
+    std::string big("\xFE\xFF", 2);
+    for (std::size_t i = 2; i < little.size(); i += 2)
+        big += std::string{little[i + 1], little[i]};
+    EXPECT_EQ(ImportedText(little, *gb), "1\t" + kTestGb + "\t5\r\n");
+    EXPECT_EQ(ImportedText(big, *gb), "1\t" + kTestGb + "\t5\r\n");
+    EXPECT_EQ(ImportedText(little, Utf8Encoding()), "1\t" + kTest + "\t5\r\n");
+    EXPECT_EQ(ImportedText(little, *TextCodec::Named("windows-1252")), std::nullopt);
+    EXPECT_THROW(ImportedText(little.substr(0, 5), *gb), TextImportError);
+
+    test::TempFolder temp;
+    test::Spit(temp / "unicode.txt", little);
+    const TextImport import = ImportTextFile(temp / "unicode.txt", *gb);
+    EXPECT_EQ(import.stored, Lines{"1\t" + kTestGb + "\t5"});
+    test::Spit(temp / "broken.txt", little + "x");
+    try {
+        ImportTextFile(temp / "broken.txt", *gb);
+        FAIL() << "imported";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.path(), temp / "broken.txt");
+        EXPECT_NE(std::string(e.what()).find("not UTF-16 text"), std::string::npos) << e.what();
+    }
 }
 
 } // namespace

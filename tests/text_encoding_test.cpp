@@ -48,5 +48,24 @@ TEST(TextEncoding, ByteLimitsOfTheSettingsBlockAndRemarksCutWholeCharacters) {
     EXPECT_EQ(FieldValue(line, "Remark["), remark.substr(0, 124)); // 1 + 41 characters of 3
 }
 
+// Notepad's "Unicode" and a spreadsheet's "Unicode Text" are UTF-16; a
+// surrogate pair is one character, and what is not well-formed UTF-16 is
+// no text at all.
+TEST(TextEncoding, Utf16BecomesUtf8) {
+    const std::string little("1\0\t\0-N\0\0=\xD8\x00\xDE", 12);
+    EXPECT_EQ(Utf16ToUtf8(little, ByteOrder::LittleEndian),
+              std::string("1\t\xE4\xB8\xAD\0\xF0\x9F\x98\x80", 10));
+    std::string big(little);
+    for (std::size_t i = 0; i + 1 < big.size(); i += 2)
+        std::swap(big[i], big[i + 1]);
+    EXPECT_EQ(Utf16ToUtf8(big, ByteOrder::BigEndian), Utf16ToUtf8(little, ByteOrder::LittleEndian));
+    EXPECT_EQ(Utf16ToUtf8("1\0\n", ByteOrder::LittleEndian), std::nullopt); // odd length
+    EXPECT_EQ(Utf16ToUtf8(std::string("\x00\xDE", 2), ByteOrder::LittleEndian), std::nullopt);
+    EXPECT_EQ(Utf16ToUtf8(std::string("\x3D\xD8", 2), ByteOrder::LittleEndian), std::nullopt);
+    EXPECT_EQ(Utf16ToUtf8(std::string("\x3D\xD8\x41\x00", 4), ByteOrder::LittleEndian),
+              std::nullopt);
+    EXPECT_EQ(Utf16ToUtf8("", ByteOrder::BigEndian), "");
+}
+
 } // namespace
 } // namespace mervadin

@@ -1,4 +1,5 @@
 #include "files/file_batch.h"
+#include "files/file_notice.h"
 #include "files/file_read.h"
 #include "files/folder_lock.h"
 #include "files/work_folder.h"
@@ -7,10 +8,16 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <sys/stat.h>
+
+#include <pwd.h>
+#include <unistd.h>
 #endif
 #include <thread>
 
@@ -210,16 +217,23 @@ TEST(TextFile, AFreshFolderHoldsNoTemporariesAndAKilledWritersGoAtTheNextStart) 
 TEST(TextFile, OnlyTheTemporariesOfWritersThatAreGoneAreRemoved) {
     namespace fs = std::filesystem;
     test::TempFolder folder;
-    // A writer that was killed left its temporary; a live writer holds its own.
+    // Writers that were killed left their temporaries (an earlier version's
+    // beside a data file, this one's beside any file); a live writer holds
+    // its own; another program's file only looks like one.
     test::Spit(folder / ".Config.txt.tmp111", "half");
+    test::Spit(folder / ".report.csv.mervadin-tmp42", "half");
     test::Spit(folder / ".Else.txt.tmp222", "someone else's");
-    const auto live = folder / ".Config.txt.tmp333";
+    test::Spit(folder / ".Else.txt.mervadin-tmpX", "someone else's");
+    const auto live = folder / ".Config.txt.mervadin-tmp333";
     auto held = SystemFiles().CreateTemporary(live, folder / "Config.txt", fs::perms(0644));
+    ASSERT_NE(held, nullptr);
     held->Write("being written");
-    // Taking a folder's lock cleans the folder of every writer's leftovers.
+    // Taking a folder's lock cleans the folder of this tool's leftovers.
     { const FolderLock lock(folder.path()); }
     EXPECT_FALSE(fs::exists(folder / ".Config.txt.tmp111"));
-    EXPECT_FALSE(fs::exists(folder / ".Else.txt.tmp222"));
+    EXPECT_FALSE(fs::exists(folder / ".report.csv.mervadin-tmp42"));
+    EXPECT_TRUE(fs::exists(folder / ".Else.txt.tmp222"));
+    EXPECT_TRUE(fs::exists(folder / ".Else.txt.mervadin-tmpX"));
     EXPECT_TRUE(fs::exists(live));
     held.reset(); // the writer is gone: its temporary goes at the next lock
     { const FolderLock lock(folder.path()); }
@@ -299,6 +313,133 @@ TEST(TextFile, ATargetHeldOpenElsewhereIsWaitedForBrieflyThenReported) {
     releaser.join();
     EXPECT_EQ(test::Slurp(list), "new\r\n");
 #endif
+}
+
+// A save never replaces a file its user may not write: it is refused by
+// name, as editors refuse it, and nothing of it or its folder changes. A
+// file nobody may write is refused even where the system would let this
+// user (root) write it.
+TEST(TextFile, AFileItsUserMayNotWriteIsRefusedByName) {
+    namespace fs = std::filesystem;
+    test::TempFolder folder;
+    const auto list = folder / "LoadNumber.txt";
+    test::Spit(list, "1,a,1\r\n");
+    fs::permissions(list, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    for (const auto& write :
+         std::vector<std::function<void()>>{[&] { WriteLines(list, {"2,b,2"}); },
+                                            [&] {
+                                                FileBatch batch;
+                                                batch.Stage(folder / "other.txt", "x");
+                                                batch.Stage(list, "y");
+                                                batch.Commit();
+                                            }}) {
+        try {
+            write();
+            ADD_FAILURE() << "a read-only file was replaced";
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.path(), list);
+            EXPECT_NE(std::string(e.what()).find("read-only"), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(test::Slurp(list), "1,a,1\r\n");
+    // The batch replaced nothing and left no temporary behind.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+    fs::permissions(list, fs::perms::owner_write, fs::perm_options::add);
+    WriteLines(list, {"2,b,2"});
+    EXPECT_EQ(test::Slurp(list), "2,b,2\r\n");
+}
+
+#ifndef _WIN32
+TEST(TextFile, AReplacedFileKeepsItsOwnerGroupAndMode) {
+    namespace fs = std::filesystem;
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a file to another user needs root";
+    test::TempFolder folder;
+    const auto list = folder / "CallOutList.txt";
+    test::Spit(list, "old\r\n");
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_NE(nobody, nullptr);
+    ASSERT_EQ(::chown(list.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    ASSERT_EQ(::chmod(list.c_str(), 0640), 0);
+    std::vector<std::string> told;
+    FileNotice::SetTeller([&](const std::string& text) { told.push_back(text); });
+    WriteLines(list, {"new"});
+    FileNotice::SetTeller(nullptr);
+    struct stat after {};
+    ASSERT_EQ(::stat(list.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, nobody->pw_uid);
+    EXPECT_EQ(after.st_gid, nobody->pw_gid);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+    EXPECT_EQ(told, std::vector<std::string>{}); // kept: nothing to tell
+    EXPECT_EQ(test::Slurp(list), "new\r\n");
+}
+#endif
+
+// A fresh temporary another process's clean-up took before its writer
+// could hold it is left to that clean-up: the write goes on under a new
+// name, and gives up (by name) only when that happens again and again.
+TEST(TextFile, ATemporaryTakenByAnotherCleanUpIsWrittenAnew) {
+    class TakenFirst : public test::FailingFiles {
+    public:
+        int taken = 0;
+        std::unique_ptr<WritableFile> CreateTemporary(const std::filesystem::path& temporary,
+                                                      const std::filesystem::path& target,
+                                                      std::filesystem::perms mode) override {
+            if (taken-- > 0)
+                return nullptr;
+            return FailingFiles::CreateTemporary(temporary, target, mode);
+        }
+    };
+    test::TempFolder folder;
+    TakenFirst files;
+    files.taken = 5;
+    {
+        FileBatch batch(files);
+        batch.Stage(folder / "list.txt", "kept\r\n");
+        batch.Commit();
+    }
+    EXPECT_EQ(test::Slurp(folder / "list.txt"), "kept\r\n");
+    files.taken = 1000;
+    FileBatch batch(files);
+    try {
+        batch.Stage(folder / "list.txt", "lost\r\n");
+        ADD_FAILURE() << "staged without a temporary";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.path(), folder / "list.txt");
+    }
+    EXPECT_EQ(test::Slurp(folder / "list.txt"), "kept\r\n");
+}
+
+// Temporaries are cleaned only under the folder's lock: a start that cannot
+// have the lock (another Mervadin holds it past the wait limit) touches no
+// temporary, says why, and the wait ends by itself.
+TEST(TextFile, ABusyLockIsGivenUpAfterTheWaitLimitAndNothingIsCleanedWithoutIt) {
+    namespace fs = std::filesystem;
+    test::TempFolder folder;
+    const WorkFolder work(folder / "wd");
+    ASSERT_EQ(work.Prepare(), std::nullopt);
+    std::atomic<bool> held = false, done = false;
+    std::thread holder([&] {
+        const FolderLock lock(work.root());
+        held = true;
+        while (!done)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    });
+    while (!held)
+        std::this_thread::yield();
+    test::Spit(folder / "wd" / ".Config.txt.mervadin-tmp7", "a killed writer's");
+    const auto limit = FolderLock::WaitLimit();
+    FolderLock::SetWaitLimit(std::chrono::milliseconds(50));
+    const auto failure = work.Prepare();
+    EXPECT_THROW(FolderLock{work.root()}, FileError);
+    FolderLock::SetWaitLimit(limit);
+    done = true;
+    holder.join();
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find("gave up"), std::string::npos) << *failure;
+    EXPECT_TRUE(fs::exists(folder / "wd" / ".Config.txt.mervadin-tmp7"));
+    ASSERT_EQ(work.Prepare(), std::nullopt); // the lock is free: now it goes
+    EXPECT_FALSE(fs::exists(folder / "wd" / ".Config.txt.mervadin-tmp7"));
 }
 
 } // namespace

@@ -23,9 +23,11 @@ TEST(WorkFolder, FirstStartCreatesTheFolderAndEveryDataFile) {
         EXPECT_EQ(test::Slurp(folder.File(name)), "") << name;
     EXPECT_EQ(test::Slurp(folder.File("Password.txt")),
               "=Password=\r\nPassword1=6093\r\nPassword2=6093\r\n");
+    // The thirteen files and the lock the folder was made under.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.root()),
                             std::filesystem::directory_iterator()),
-              13);
+              14);
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder.File(FolderLock::kLockFileName)));
 }
 
 TEST(WorkFolder, ExistingFilesAreNeverTouched) {

@@ -197,5 +197,33 @@ TEST_F(WriteNumberTest, DataErrorsEndAfterFiftyAndABadListSendsNothing) {
     EXPECT_EQ(Count("Send Data......\r"), 0);
 }
 
+// A device that takes each block into its flash for ever ("writingspi!",
+// then silence), or answers every block with "timeout!", no longer keeps
+// the write going: each counts towards the block's 51 tries, and the write
+// ends with its own box. A list longer than the device holds is warned of.
+TEST_F(WriteNumberTest, AWriteEndsByItselfWhateverTheDeviceAnswers) {
+    Lines lines(10000, "1,A,138");
+    WriteLines(list, lines);
+    device.Timing().flashWriteMs = 1000000000;
+    EXPECT_EQ(Run(), OperationStatus::Failed);
+    EXPECT_EQ(
+        view.boxes.back().second,
+        "The device has not stored the block after 51 answers or silences: the write was ended.");
+    EXPECT_EQ(Count("Send Data......\r"), 51); // the first send and 50 more
+    EXPECT_TRUE(device.NumberBlocks().empty());
+    const auto beyond = std::find_if(view.errors.begin(), view.errors.end(), [](const auto& line) {
+        return line.find(" 1000 lines beyond 9000") != std::string::npos;
+    });
+    EXPECT_NE(beyond, view.errors.end());
+
+    view = {};
+    device.Timing().flashWriteMs = 5;
+    device.Faults().timeouts = 1000000;
+    EXPECT_EQ(Run(), OperationStatus::Failed);
+    EXPECT_EQ(
+        view.boxes.back().second,
+        "The device has not stored the block after 51 answers or silences: the write was ended.");
+}
+
 } // namespace
 } // namespace mervadin

@@ -1,3 +1,4 @@
+#include "frames/frame_templates.h"
 #include "operation/operation_runner.h"
 #include "operation/operation_texts.h"
 #include "settings/settings_block.h"
@@ -92,10 +93,24 @@ TEST_F(WriteSettingsTest, WritesTheBlockAndSendsNoStopFrame) {
         EXPECT_EQ(frame.find("stop?"), std::string::npos);
 }
 
-TEST_F(WriteSettingsTest, TimeoutsAreNotCountedAndDataErrorsEndAfterFifty) {
-    device.Faults().timeouts = 60;
+// Every answer that does not store the block counts towards its retry
+// limit, "timeout!" as much as "data_err!": a device that times out for
+// ever ends the write too, with a box that says so.
+TEST_F(WriteSettingsTest, TimeoutsAndDataErrorsEndTheWriteAfterFifty) {
+    device.Faults().timeouts = 50;
     EXPECT_EQ(RunFor(5000), OperationStatus::Succeeded);
-    EXPECT_EQ(std::count(view.errors.begin(), view.errors.end(), "Time Out!!!\r"), 60);
+    EXPECT_EQ(std::count(view.errors.begin(), view.errors.end(), "Time Out!!!\r"), 50);
+
+    view = {};
+    device.Faults().timeouts = 1000000;
+    EXPECT_EQ(RunFor(5000), OperationStatus::Failed);
+    EXPECT_EQ(std::count(view.errors.begin(), view.errors.end(), "Time Out!!!\r"), 51);
+    ASSERT_FALSE(view.boxes.empty());
+    EXPECT_EQ(view.boxes.back(),
+              std::make_pair(std::string("OK"),
+                             std::string("The device has not stored the block after 51 answers "
+                                         "or silences: the write was ended.")));
+    device.Faults().timeouts = 0;
 
     view = {};
     device.Faults().dataErrors = 1000000;
@@ -129,6 +144,43 @@ TEST_F(WriteSettingsTest, DamagedAnswersEndWithTheOtherBoxText) {
     EXPECT_EQ(std::count(view.errors.begin(), view.errors.end(), "CheckSum Error!"), 51);
     ASSERT_FALSE(view.boxes.empty());
     EXPECT_EQ(view.boxes.back(), std::make_pair(std::string("OK"), std::string("Data Error!  ")));
+}
+
+// Silence and answers of no meaning after the block count as well: each
+// write ends by itself, within 51 resend waits of its block.
+TEST_F(WriteSettingsTest, ADeviceThatNeverStoresTheBlockEndsTheWrite) {
+    const auto reachBlock = [&] {
+        view = {};
+        runner.Run(std::make_unique<WriteSettingsOperation>(link, view, config));
+        while (view.memo.back() != "Send......") {
+            transport.Pass(1);
+            runner.OnTick();
+        }
+    };
+    reachBlock();
+    device.Unplug(); // silent from now on; the link is not told
+    const auto before = transport.written.size();
+    unsigned ticks = 0;
+    for (; runner.Busy() && ticks < 100000; ++ticks)
+        runner.OnTick();
+    EXPECT_EQ(runner.LastOutcome(), OperationStatus::Failed);
+    EXPECT_EQ(ticks, 51u * 51u); // the 51st silence ends it
+    EXPECT_EQ(transport.written.size() - before, 50u * 9);
+    EXPECT_EQ(
+        view.boxes.back().second,
+        "The device has not stored the block after 51 answers or silences: the write was ended.");
+
+    device.Plug();
+    transport.Deliver();
+    reachBlock();
+    const std::string other = BuildFrame("velorn<okok!module?checksum:000000;>end").Text();
+    ticks = 0;
+    for (; runner.Busy() && ticks < 100000; ++ticks) {
+        transport.Inject(other); // anything but what the write waits for
+        runner.OnTick();
+    }
+    EXPECT_EQ(runner.LastOutcome(), OperationStatus::Failed);
+    EXPECT_LT(ticks, 51u * 51u);
 }
 
 TEST_F(WriteSettingsTest, SilenceAfterConnectingResendsTheBlockEvery51Ticks) {

@@ -608,6 +608,70 @@
       <translation>组号超出 0 到 999999</translation>
     </message>
     <message>
+      <source>with a NUL byte, where the device ends the NAME or NUMBER</source>
+      <translation>含 NUL 字节，设备会在该处截断姓名或号码</translation>
+    </message>
+    <message>
+      <source>%1 line with a NUL byte</source>
+      <translation>%1 行含 NUL 字节</translation>
+    </message>
+    <message>
+      <source>%1 lines with a NUL byte</source>
+      <translation>%1 行含 NUL 字节</translation>
+    </message>
+    <message>
+      <source>the line holds a NUL byte: the device ends the NAME or NUMBER there</source>
+      <translation>该行含有 NUL 字节：设备会在该处截断姓名或号码</translation>
+    </message>
+    <message>
+      <source>with text after the NUMBER (a third field), not sent</source>
+      <translation>号码后还有文字（第三个字段），不会发送</translation>
+    </message>
+    <message>
+      <source>%1 third field</source>
+      <translation>%1 个第三字段</translation>
+    </message>
+    <message>
+      <source>%1 third fields</source>
+      <translation>%1 个第三字段</translation>
+    </message>
+    <message>
+      <source>text after the NUMBER (a third field) is not sent</source>
+      <translation>号码后的文字（第三个字段）不会发送</translation>
+    </message>
+    <message>
+      <source>with a control character in the NAME</source>
+      <translation>姓名中含控制字符</translation>
+    </message>
+    <message>
+      <source>%1 name with a control character</source>
+      <translation>%1 个姓名含控制字符</translation>
+    </message>
+    <message>
+      <source>%1 names with a control character</source>
+      <translation>%1 个姓名含控制字符</translation>
+    </message>
+    <message>
+      <source>the NAME holds a control character, which call records cannot show as it is</source>
+      <translation>姓名含有控制字符，通话记录无法原样显示</translation>
+    </message>
+    <message>
+      <source>beyond the 9000 numbers the device holds (only the first 9008 lines are sent)</source>
+      <translation>超出设备可保存的 9000 个号码（只发送前 9008 行）</translation>
+    </message>
+    <message>
+      <source>%1 line beyond 9000</source>
+      <translation>%1 行超出 9000</translation>
+    </message>
+    <message>
+      <source>%1 lines beyond 9000</source>
+      <translation>%1 行超出 9000</translation>
+    </message>
+    <message>
+      <source>the list is longer than the 9000 numbers the device holds (only its first 9008 lines are sent)</source>
+      <translation>名单超出设备可保存的 9000 个号码（只发送其前 9008 行）</translation>
+    </message>
+    <message>
       <source>with a NUMBER an earlier line holds</source>
       <translation>的号码与前面的行重复</translation>
     </message>
@@ -886,6 +950,10 @@
       <translation>数据错误!</translation>
     </message>
     <message>
+      <source>The device has not stored the block after %1 answers or silences: the write was ended.</source>
+      <translation>设备在 %1 次应答或无应答后仍未保存该数据块：写入已结束。</translation>
+    </message>
+    <message>
       <source>The device was disconnected: operation ended.</source>
       <translation>设备已断开:操作已结束。</translation>
     </message>
@@ -932,6 +1000,14 @@
     <message>
       <source>read</source>
       <translation>读取</translation>
+    </message>
+    <message>
+      <source>1 remark longer than 126 bytes was cut at 126 (on line %2)</source>
+      <translation>1 条备注超过 126 字节，已截断为 126 字节（第 %2 行）</translation>
+    </message>
+    <message>
+      <source>%1 remarks longer than 126 bytes were cut at 126 (the first on line %2)</source>
+      <translation>%1 条备注超过 126 字节，已截断为 126 字节（第一条在第 %2 行）</translation>
     </message>
     <message>
       <source>Connected!  &#13;</source>

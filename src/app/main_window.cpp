@@ -7,6 +7,7 @@
 #include "app/simulator_window.h"
 #include "common/common_texts.h"
 #include "files/file_batch.h"
+#include "files/file_notice.h"
 #include "files/file_read.h"
 #include "files/folder_lock.h"
 #include "link/link_texts.h"
@@ -78,6 +79,15 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     FolderLock::SetWaitNotice([this](const std::filesystem::path& waitedOn) {
         status_->setText(QString::fromStdString(FolderLock::WaitText(waitedOn)));
         status_->repaint();
+    });
+    // A file replaced without the owner or group it had: said for a while.
+    FileNotice::SetTeller([this](const std::string& text) {
+        const QString said = QString::fromStdString(text);
+        SetStatusText(said);
+        QTimer::singleShot(kNoticeMs * 2, this, [this, said] {
+            if (StatusText() == said)
+                ShowLinkState();
+        });
     });
 
     BuildButtons(area);
@@ -339,6 +349,7 @@ void MainWindow::CloseCommand() {
 
 MainWindow::~MainWindow() {
     FolderLock::SetWaitNotice(nullptr);
+    FileNotice::SetTeller(nullptr);
     delete panel_; // the monitor observes the link: it goes first
     panel_ = nullptr;
     if (link_)

@@ -187,7 +187,7 @@ int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams i
             error || size % frames::kDataBlockSize != 0 ||
             size > kBlockCount * frames::kDataBlockSize) {
             io.err << "mervadin-cli: " << blocksFile
-                   << (!std::filesystem::exists(status) ? std::string(": no such file")
+                   << (!std::filesystem::exists(status) ? ": " + AbsentText(blocksFile)
                        : !std::filesystem::is_regular_file(status)
                            ? std::string(" is not a regular file")
                            : " holds " + std::to_string(size) + " bytes")
@@ -258,8 +258,8 @@ int EncodingCommand(const std::optional<std::string>& name, Streams io) {
         io.out << EncodingChoice::Remembered().value_or(TextCodec::SystemDefault()) << '\n';
         return kSuccess;
     }
-    if (!TextCodec::Named(*name)) {
-        io.err << "mervadin-cli: " << FillIn(texts::options::kUnknownEncoding, {*name}) << '\n';
+    if (const std::string refusal = TextCodec::Refusal(*name); !refusal.empty()) {
+        io.err << "mervadin-cli: " << refusal << '\n';
         return kBadInput;
     }
     EncodingChoice::Remember(*name);

@@ -5,6 +5,7 @@
 // a progress bar on standard error only when that is a terminal.
 
 #include "cli/console_prompts.h"
+#include "cli/stop_signals.h"
 #include "operation/operation_view.h"
 
 #include <iostream>
@@ -31,12 +32,19 @@ public:
         prompts_.Inform(caption, text);
         out_.flush();
     }
+    // From here on SIGINT, SIGTERM and --timeout no longer stop the work.
+    void Committing() override {
+        committed_ = true;
+        StopSignals::Commit();
+    }
+    bool Committed() const { return committed_; }
 
 private:
     std::ostream& out_;
     std::ostream& err_;
     ConsolePrompts prompts_;
     bool drawProgress_;
+    bool committed_ = false;
 };
 
 } // namespace mervadin::cli

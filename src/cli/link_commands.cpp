@@ -24,6 +24,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <csignal>
 #include <iomanip>
 #include <iostream>
 #include <memory>
@@ -119,7 +120,8 @@ int RunOperation(const DeviceOptions& options, Streams io, StopStyle stop,
     Ending ending;
     const auto tick = [&] {
         runner.OnTick();
-        if (ending.Any() || !runner.Busy() || runner.Stopping())
+        // Once the work is being stored it is finished, whatever comes.
+        if (ending.Any() || !runner.Busy() || runner.Stopping() || view.Committed())
             return;
         ending = EndingNow(options, elapsed);
         if (ending.Any())
@@ -139,10 +141,14 @@ int RunOperation(const DeviceOptions& options, Streams io, StopStyle stop,
     fast.start();
     if (runner.Busy())
         loop.exec();
+    if (runner.LastOutcome() == OperationStatus::Succeeded) {
+        if (const int late = StopSignals::Received(); late && !ending.signal)
+            io.err << "mervadin-cli: " << (late == SIGINT ? "SIGINT" : "SIGTERM")
+                   << " came once the work was being stored: it was finished\n";
+        return CheckedTrace(*setup, kSuccess, io);
+    }
     if (ending.signal)
         return StopSignals::ExitStatus(ending.signal);
-    if (runner.LastOutcome() == OperationStatus::Succeeded)
-        return CheckedTrace(*setup, kSuccess, io);
     if (ending.timedOut)
         io.err << "mervadin-cli: " << TimeOutLine(*options.timeoutSeconds) << '\n';
     return CheckedTrace(*setup, kFailure, io);
@@ -182,6 +188,10 @@ int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Stream
     const auto configFile = folder.File(file::kConfig);
     try {
         const std::string text = ReadFileBytes(configFile);
+        if (const auto fault = CheckSettingsFile(text)) {
+            io.err << "mervadin-cli: " << SettingsFaultMessage(configFile, *fault) << '\n';
+            return kBadInput;
+        }
         const auto config = SettingsIndex::OfText(text);
         if (const auto notNumbers = SettingsNotNumbers(config); !notNumbers.empty()) {
             io.err << "mervadin-cli: "
@@ -190,7 +200,7 @@ int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Stream
         }
     } catch (const FileError& e) {
         io.err << "mervadin-cli: " << e.what() << '\n';
-        return kFailure;
+        return kBadInput; // a file that cannot be read is bad input
     }
     return RunOperation(options, io, kDownloadWindowStop,
                         [&](DeviceLink& link, OperationView& view) {
@@ -202,13 +212,14 @@ int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Stream
 int WriteNumbers(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
     const auto list = folder.File(file::kLoadNumber);
     try {
-        PackNumberList(ReadLines(list, kMaxPackedLines), TextCodec::Chosen());
+        const NumberListLines read = ReadNumberList(list);
+        PackNumberList(read.lines, TextCodec::Chosen(), read.total);
     } catch (const NumberListError& e) {
         io.err << "mervadin-cli: " << e.what() << '\n';
         return kBadInput;
     } catch (const FileError& e) {
         io.err << "mervadin-cli: " << e.what() << '\n';
-        return kFailure;
+        return kBadInput; // a list that cannot be read is bad input, as everywhere
     }
     return RunOperation(
         options, io, kDownloadWindowStop, [&](DeviceLink& link, OperationView& view) {

@@ -6,6 +6,7 @@
 #include "cli/monitor_command.h"
 #include "cli/number_commands.h"
 #include "cli/record_commands.h"
+#include "files/file_notice.h"
 #include "files/folder_lock.h"
 #include "files/path_text.h"
 #include "options/option_checks.h"
@@ -14,12 +15,14 @@
 #include <QCoreApplication>
 
 #include <CLI/CLI.hpp>
+#include <chrono>
 #include <climits>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
 #include <optional>
+#include <sstream>
 
 using namespace mervadin;
 
@@ -263,6 +266,18 @@ private:
     cli::FilterOptions filter_;
 };
 
+// Tells of the first word left over by the parse, an unknown command or
+// option; false when there is none.
+bool UnknownWord(const CLI::App& app) {
+    const auto left = app.remaining();
+    if (left.empty())
+        return false;
+    const std::string& word = left.front();
+    std::cerr << "mervadin-cli: " << (word.starts_with("-") ? "unknown option" : "unknown command")
+              << " \"" << word << "\" (mervadin-cli --help lists them)\n";
+    return true;
+}
+
 int Run(int argc, char** argv) {
     QCoreApplication qt(argc, argv); // the event loop the device link runs on
     CLI::App app{"Mervadin command-line tool", "mervadin-cli"};
@@ -271,18 +286,31 @@ int Run(int argc, char** argv) {
     app.require_subcommand(1);
     o.shared.AddTo(app);
     app.add_option("--timeout", o.timeout,
-                   "end a command's wait on the device after SECONDS (stop frames sent, exit 1)")
+                   "end a command's wait on the device, or on another Mervadin's lock of the "
+                   "folder, after SECONDS (stop frames sent, exit 1)")
         ->type_name("SECONDS")
         ->check(CLI::Range(1U, 31536000U));
     Commands commands(app, o);
     commands.AddAll();
 
-    if (const auto status = ParseCommandLine(app, std::vector<std::string>(argv, argv + argc),
-                                             std::cout, std::cerr))
+    // Words the command line does not know stay over, so that an unknown
+    // command is named as one rather than as an unexpected argument.
+    app.allow_extras();
+    std::ostringstream parse_errors;
+    const auto status =
+        ParseCommandLine(app, std::vector<std::string>(argv, argv + argc), std::cout, parse_errors);
+    if (UnknownWord(app))
+        return cli::kBadInput;
+    std::cerr << parse_errors.str();
+    if (status)
         return *status;
     FolderLock::SetWaitNotice([](const std::filesystem::path& folder) {
         std::cerr << "mervadin-cli: " << FolderLock::WaitText(folder) << '\n';
     });
+    FileNotice::SetTeller(
+        [](const std::string& text) { std::cerr << "mervadin-cli: warning: " << text << '\n'; });
+    if (o.timeout)
+        FolderLock::SetWaitLimit(std::chrono::seconds(*o.timeout));
     const auto refuse = [](const std::string& error) {
         std::cerr << "mervadin-cli: " << error << '\n';
         return cli::kBadInput;

@@ -89,8 +89,8 @@ int PackNumbers(const WorkFolder& folder, Streams io) {
     return Guarded(io, [&] {
         PackedNumbers packed;
         try {
-            packed = PackNumberList(ReadLines(folder.File(file::kLoadNumber), kMaxPackedLines),
-                                    TextCodec::Chosen());
+            const NumberListLines read = ReadNumberList(folder.File(file::kLoadNumber));
+            packed = PackNumberList(read.lines, TextCodec::Chosen(), read.total);
         } catch (const NumberListError& e) {
             io.err << "mervadin-cli: " << e.what() << '\n';
             return static_cast<int>(kBadInput);
@@ -103,23 +103,33 @@ int PackNumbers(const WorkFolder& folder, Streams io) {
     });
 }
 
+// The lines a check reads: the folder's list as the write reads it, or a
+// file named as the import would store it (a byte-order mark dropped,
+// UTF-8 and UTF-16 text in the chosen encoding).
+Lines CheckedLines(const std::filesystem::path& file, bool asImported) {
+    const std::string bytes = ReadFileBytes(file);
+    if (!asImported)
+        return SplitLines(bytes);
+    std::optional<std::string> text;
+    try {
+        text = ImportedText(bytes, TextCodec::Chosen());
+    } catch (const TextImportError& e) {
+        throw FileReadError(file, e.what());
+    }
+    if (!text)
+        throw FileReadError(file,
+                            "holds characters that " + TextCodec::Chosen().Name() + " cannot hold");
+    return SplitLines(*text);
+}
+
 int CheckNumbers(const WorkFolder& folder, const std::string& file, Streams io) {
     return Guarded(io, [&] {
-        const std::filesystem::path list =
-            file.empty() ? folder.File(file::kLoadNumber) : std::filesystem::path(file);
-        Lines lines;
-        try {
-            lines = ReadLines(list);
-        } catch (const FileError& e) {
-            if (file.empty())
-                throw;
-            io.err << "mervadin-cli: " << e.what() << '\n'; // the file named: a bad argument
-            return kBadInput;
-        }
+        const Lines lines = CheckedLines(
+            file.empty() ? folder.File(file::kLoadNumber) : PathFromUtf8(file), !file.empty());
         const auto findings = CheckNumberList(lines);
         for (const auto& finding : findings)
             io.out << finding.Text() << '\n';
-        const std::string summary = FindingsSummary(findings);
+        const std::string summary = FindingsSummary(findings, AsWritten, lines.size());
         io.err << lines.size() << (lines.size() == 1 ? " line checked" : " lines checked")
                << (summary.empty() ? ", nothing found" : ". " + summary) << '\n';
         return findings.empty() ? kSuccess : kFailure;
@@ -128,8 +138,9 @@ int CheckNumbers(const WorkFolder& folder, const std::string& file, Streams io) 
 
 int ShowNumbers(const WorkFolder& folder, Streams io) {
     return Guarded(io, [&] {
+        // Printed as UTF-8, whatever the list's encoding, as show-records does.
         for (const auto& line : ShownNumberLines(ReadFileBytes(folder.File(file::kLoadNumber))))
-            io.out << line << '\n';
+            io.out << TextCodec::Chosen().ToUtf8(line) << '\n';
         return kSuccess;
     });
 }

@@ -1,5 +1,6 @@
 #include "cli/record_commands.h"
 
+#include "common/decimal.h"
 #include "files/file_read.h"
 #include "qtcore/text_codec.h"
 #include "records/record_export.h"
@@ -16,10 +17,15 @@ namespace {
 using Row = std::vector<std::string>;
 
 void PrintCsv(std::ostream& out, const std::vector<Row>& rows) {
+    std::string line;
     for (const auto& row : rows) {
-        for (std::size_t i = 0; i < row.size(); ++i)
-            out << (i ? "," : "") << row[i];
-        out << "\r\n";
+        line.clear();
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i)
+                line += ',';
+            AppendCsvCell(line, row[i]); // a group read from a list is text
+        }
+        out << line << "\r\n";
     }
 }
 
@@ -51,6 +57,15 @@ std::optional<RecordFilter> FilterOf(const FilterOptions& options, Streams io) {
                    << "\" is not a day as YYYY-MM-DD\n";
             return std::nullopt;
         }
+    }
+    if (filter.from && filter.to && *filter.from > *filter.to) {
+        io.err << "mervadin-cli: --from " << *options.from << " is after --to " << *options.to
+               << ": no day could pass\n";
+        return std::nullopt;
+    }
+    if (options.group && !ParseDecimal(*options.group)) {
+        io.err << "mervadin-cli: --group \"" << *options.group << "\" is not a group number\n";
+        return std::nullopt;
     }
     if (options.type) {
         filter.type = CallTypeOf(*options.type);
@@ -125,8 +140,11 @@ int ExportRecordsCommand(const WorkFolder& folder, const std::string& list, cons
         std::string text = ReadFileBytes(folder.File(name));
         if (!filter->TakesAll())
             text = FilteredLines(text, *filter);
-        ExportRecords(file, text, TextCodec::Chosen(),
-                      {.sheet = std::filesystem::path(name).stem().string(), .mark = mark});
+        const ExportReport report =
+            ExportRecords(PathFromUtf8(file), text, TextCodec::Chosen(),
+                          {.sheet = std::filesystem::path(name).stem().string(), .mark = mark});
+        if (const std::string said = report.Text(); !said.empty())
+            io.err << "mervadin-cli: " << said << '\n';
         return kSuccess;
     });
 }

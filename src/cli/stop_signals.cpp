@@ -6,11 +6,12 @@ namespace mervadin::cli {
 
 namespace {
 
-// The one process-wide flag a signal handler may set.
+// The process-wide flags a signal handler may read and set.
 volatile std::sig_atomic_t g_received = 0;
+volatile std::sig_atomic_t g_committed = 0;
 
 extern "C" void NoteSignal(int signal) {
-    if (g_received != 0) { // asked twice: no more waiting
+    if (g_received != 0 && g_committed == 0) { // asked twice: no more waiting
         std::signal(signal, SIG_DFL);
         std::raise(signal);
         return;
@@ -22,6 +23,7 @@ extern "C" void NoteSignal(int signal) {
 
 StopSignals::StopSignals() {
     g_received = 0;
+    g_committed = 0;
     std::signal(SIGINT, NoteSignal);
     std::signal(SIGTERM, NoteSignal);
 }
@@ -33,6 +35,10 @@ StopSignals::~StopSignals() {
 
 int StopSignals::Received() {
     return g_received;
+}
+
+void StopSignals::Commit() {
+    g_committed = 1;
 }
 
 } // namespace mervadin::cli

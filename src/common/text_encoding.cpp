@@ -84,3 +84,59 @@ std::string CutText(std::string_view bytes, std::size_t limit, const TextEncodin
 }
 
 } // namespace mervadin
+
+namespace mervadin {
+
+namespace {
+
+void AppendUtf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+} // namespace
+
+std::optional<std::string> Utf16ToUtf8(std::string_view bytes, ByteOrder order) {
+    if (bytes.size() % 2 != 0)
+        return std::nullopt;
+    const auto unit = [&](std::size_t at) {
+        const auto first = static_cast<unsigned char>(bytes[at]);
+        const auto second = static_cast<unsigned char>(bytes[at + 1]);
+        return static_cast<char16_t>(order == ByteOrder::BigEndian ? first << 8 | second
+                                                                   : second << 8 | first);
+    };
+    std::string text;
+    text.reserve(bytes.size() * 3 / 2);
+    for (std::size_t at = 0; at < bytes.size(); at += 2) {
+        const char16_t code = unit(at);
+        if (code >= 0xDC00 && code <= 0xDFFF)
+            return std::nullopt; // a second half without its first
+        if (code < 0xD800 || code > 0xDBFF) {
+            AppendUtf8(text, code);
+            continue;
+        }
+        if (at + 2 >= bytes.size())
+            return std::nullopt;
+        const char16_t low = unit(at + 2);
+        if (low < 0xDC00 || low > 0xDFFF)
+            return std::nullopt;
+        AppendUtf8(text, 0x10000 + ((char32_t{code} - 0xD800) << 10) + (low - 0xDC00));
+        at += 2;
+    }
+    return text;
+}
+
+} // namespace mervadin

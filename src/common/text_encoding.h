@@ -33,6 +33,11 @@ const TextEncoding& Utf8Encoding();
 // Whether `bytes` are well-formed UTF-8 throughout.
 bool IsValidUtf8(std::string_view bytes);
 
+// UTF-16 text (without its byte-order mark) as UTF-8; nothing when it is
+// not well-formed (an odd length, a lone surrogate).
+enum class ByteOrder { LittleEndian, BigEndian };
+std::optional<std::string> Utf16ToUtf8(std::string_view bytes, ByteOrder order);
+
 // The prefix that Fit allows.
 std::string CutText(std::string_view bytes, std::size_t limit, const TextEncoding& encoding);
 

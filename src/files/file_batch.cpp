@@ -1,6 +1,9 @@
 #include "files/file_batch.h"
 
+#include "files/file_notice.h"
+
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <string>
 #include <utility>
@@ -11,7 +14,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view kTemporaryMark = ".tmp";
+// ".NAME" + mark + digits: this tool's temporaries, and those of its
+// earlier versions.
+constexpr std::string_view kTemporaryMark = ".mervadin-tmp";
+constexpr std::string_view kOlderTemporaryMark = ".tmp";
+// New names tried when another process's clean-up takes a fresh temporary.
+constexpr int kTemporaryAttempts = 100;
 
 // What a file system entry is, in a message.
 std::string KindOf(fs::file_type type) {
@@ -113,10 +121,15 @@ void FileBatch::StageWith(const fs::path& path, fs::perms newMode, Write write) 
     // are not seen by the cleaning of the working folder: they go here.
     if (staged.target.parent_path() != path.parent_path())
         RemoveLeftoverTemporaries(staged.target.parent_path(), Utf8Of(staged.target.filename()));
-    staged.temporary = TemporaryNameBeside(staged.target);
-    try {
+    for (int attempt = 0; !staged.file; ++attempt) {
+        if (attempt == kTemporaryAttempts)
+            throw FileError(staged.target,
+                            "cannot write file: its temporaries were taken by another process");
+        staged.temporary = TemporaryNameBeside(staged.target);
         staged.file = files_.CreateTemporary(staged.temporary, staged.target, newMode);
-        write(*staged.file);
+    }
+    try {
+        write(*staged.file, staged.temporary);
     } catch (...) {
         staged.file.reset();
         std::error_code ignored;
@@ -127,11 +140,11 @@ void FileBatch::StageWith(const fs::path& path, fs::perms newMode, Write write) 
 }
 
 void FileBatch::Stage(const fs::path& path, std::string_view bytes, fs::perms newMode) {
-    StageWith(path, newMode, [&](WritableFile& file) { file.Write(bytes); });
+    StageWith(path, newMode, [&](WritableFile& file, const fs::path&) { file.Write(bytes); });
 }
 
 void FileBatch::Stage(const fs::path& path, const LineViews& lines, fs::perms newMode) {
-    StageWith(path, newMode, [&](WritableFile& file) {
+    StageWith(path, newMode, [&](WritableFile& file, const fs::path&) {
         GatheredLines gathered(file);
         for (const auto line : lines)
             gathered.Add(line);
@@ -140,7 +153,7 @@ void FileBatch::Stage(const fs::path& path, const LineViews& lines, fs::perms ne
 }
 
 void FileBatch::StageLinesOf(const fs::path& path, std::string_view text, fs::perms newMode) {
-    StageWith(path, newMode, [&](WritableFile& file) {
+    StageWith(path, newMode, [&](WritableFile& file, const fs::path&) {
         GatheredLines gathered(file);
         ForEachLine(text, [&](std::string_view line) {
             gathered.Add(line);
@@ -152,7 +165,13 @@ void FileBatch::StageLinesOf(const fs::path& path, std::string_view text, fs::pe
 
 void FileBatch::StageWrittenBy(const fs::path& path,
                                const std::function<void(WritableFile&)>& write, fs::perms newMode) {
-    StageWith(path, newMode, write);
+    StageWith(path, newMode, [&](WritableFile& file, const fs::path&) { write(file); });
+}
+
+void FileBatch::StageWrittenByName(const fs::path& path,
+                                   const std::function<void(const fs::path&)>& write,
+                                   fs::perms newMode) {
+    StageWith(path, newMode, [&](WritableFile&, const fs::path& temporary) { write(temporary); });
 }
 
 void FileBatch::Flush() {
@@ -181,9 +200,15 @@ void FileBatch::Commit() {
         if (std::find(folders.begin(), folders.end(), folder) == folders.end())
             folders.push_back(folder);
     }
+    std::vector<std::string> notices;
+    for (const auto& staged : staged_)
+        if (std::string notice = staged.file->Notice(); !notice.empty())
+            notices.push_back(std::move(notice));
     staged_.clear(); // closes the temporaries, renamed now
     for (const auto& folder : folders)
         files_.SyncFolder(folder);
+    for (const auto& notice : notices)
+        FileNotice::Tell(notice);
 }
 
 void WriteFileAtomically(const fs::path& path, std::string_view bytes, fs::perms newMode) {
@@ -202,20 +227,33 @@ void WriteLineViews(const fs::path& path, const LineViews& lines, fs::perms newM
     batch.Commit();
 }
 
-void RemoveLeftoverTemporaries(const fs::path& folder, std::string_view of) {
+void RemoveLeftoverTemporaries(const fs::path& folder, std::string_view of,
+                               std::span<const std::string_view> olderNames) {
+    const auto allDigits = [](std::string_view digits) {
+        return !digits.empty() && std::all_of(digits.begin(), digits.end(),
+                                              [](char c) { return c >= '0' && c <= '9'; });
+    };
+    // The name of the file whose temporary `name` is, or nothing when it is
+    // no temporary of this tool's.
+    const auto temporaryOf = [&](std::string_view name) -> std::optional<std::string_view> {
+        if (name.size() < 2 || name[0] != '.')
+            return std::nullopt;
+        for (const std::string_view mark : {kTemporaryMark, kOlderTemporaryMark}) {
+            const auto at = name.rfind(mark);
+            if (at == std::string_view::npos || at < 2 || !allDigits(name.substr(at + mark.size())))
+                continue;
+            const std::string_view file = name.substr(1, at - 1);
+            if (mark == kTemporaryMark || (!of.empty() && file == of) ||
+                std::find(olderNames.begin(), olderNames.end(), file) != olderNames.end())
+                return file;
+        }
+        return std::nullopt;
+    };
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = Utf8Of(it->path().filename());
-        const auto mark = name.rfind(kTemporaryMark);
-        if (name.size() < 2 || name[0] != '.' || mark == std::string::npos || mark == 0)
-            continue;
-        if (!of.empty() && std::string_view(name).substr(1, mark - 1) != of)
-            continue;
-        const std::string_view digits = std::string_view(name).substr(mark + kTemporaryMark.size());
-        const bool allDigits =
-            !digits.empty() &&
-            std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
-        if (allDigits)
+        const auto file = temporaryOf(name);
+        if (file && (of.empty() || *file == of))
             SystemFiles().RemoveIfAbandoned(it->path());
     }
 }

@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -22,7 +23,8 @@ namespace mervadin {
 
 // Replaces several files together: Stage writes each file's temporary,
 // Flush puts every temporary on the disk, Commit flushes and then renames
-// them into place in the order staged. Temporaries not committed are removed
+// them into place in the order staged, then tells (FileNotice) what the
+// operator should know of the files replaced. Temporaries not committed are removed
 // (Discard, or when the batch goes); a failing Flush or Commit discards the
 // batch, and a failing rename renames nothing more. A temporary stays held
 // by its writer until it is renamed, so that RemoveLeftoverTemporaries never
@@ -49,6 +51,12 @@ public:
     void StageWrittenBy(const std::filesystem::path& path,
                         const std::function<void(WritableFile&)>& write,
                         std::filesystem::perms newMode = std::filesystem::perms(0644));
+    // A file that another library writes by its name: `write` gets the
+    // temporary's path, which the batch holds meanwhile (so that no clean-up
+    // takes it), and puts the bytes there itself.
+    void StageWrittenByName(const std::filesystem::path& path,
+                            const std::function<void(const std::filesystem::path&)>& write,
+                            std::filesystem::perms newMode = std::filesystem::perms(0644));
     void Flush();
     void Commit();
     void Discard() noexcept;
@@ -74,14 +82,20 @@ void WriteLines(const std::filesystem::path& path, const Lines& lines,
 void WriteLineViews(const std::filesystem::path& path, const LineViews& lines,
                     std::filesystem::perms newMode = std::filesystem::perms(0644));
 
-// A fresh name for a temporary file beside `path`, ".NAME.tmpDIGITS": the
-// shape RemoveLeftoverTemporaries knows, so that one a killed writer left
-// goes with the next clean-up.
+// A fresh name for a temporary file beside `path`,
+// ".NAME.mervadin-tmpDIGITS": the shape RemoveLeftoverTemporaries knows, so
+// that one a killed writer left goes with the next clean-up, and that no
+// other program's file has.
 std::filesystem::path TemporaryNameBeside(const std::filesystem::path& path);
 
-// Removes the temporary files that killed writers left in a folder: all of
-// them, or only those of the file named `of`.
-void RemoveLeftoverTemporaries(const std::filesystem::path& folder, std::string_view of = {});
+// Removes the temporary files that killed writers of this tool left in a
+// folder (each only while no live writer holds it, and only this user's):
+// all of them, or only those of the file named `of`. Besides the shape
+// above, the ".NAME.tmpDIGITS" that earlier versions left are taken for
+// the names in `olderNames` (the working folder's data files) and `of`,
+// and nothing else.
+void RemoveLeftoverTemporaries(const std::filesystem::path& folder, std::string_view of = {},
+                               std::span<const std::string_view> olderNames = {});
 
 // The file a write to `path` replaces: the end of its chain of links (the
 // path itself when it is no link). Throws FileError, naming `path` and what

@@ -11,21 +11,35 @@ namespace mervadin {
 
 namespace fs = std::filesystem;
 
+std::string AbsentText(const fs::path& path) {
+    std::error_code error;
+    (void)fs::status(path, error);
+    if (!error || error == std::errc::no_such_file_or_directory)
+        return fs::is_symlink(fs::symlink_status(path, error))
+                   ? "no such file (a link to a missing file)"
+                   : "no such file";
+    if (error == std::errc::too_many_symbolic_link_levels)
+        return "is a loop of symbolic links";
+    if (error == std::errc::not_a_directory)
+        return "no such file (a part of the path is not a folder)";
+    return "cannot be reached: " + error.message();
+}
+
 std::uintmax_t ReadableSize(const fs::path& path, std::uintmax_t limit) {
     std::error_code error;
     const auto status = fs::status(path, error);
     if (!fs::exists(status))
-        throw FileError(path, "no such file");
+        throw FileReadError(path, AbsentText(path));
     if (fs::is_directory(status))
-        throw FileError(path, "is a folder, not a file");
+        throw FileReadError(path, "is a folder, not a file");
     if (!fs::is_regular_file(status))
-        throw FileError(path, "not a regular file");
+        throw FileReadError(path, "not a regular file");
     const auto size = fs::file_size(path, error);
     if (error)
-        throw FileError(path, "cannot read its size: " + error.message());
+        throw FileReadError(path, "cannot read its size: " + error.message());
     if (size > limit)
-        throw FileError(path, "too large (" + std::to_string(size) + " bytes, at most " +
-                                  std::to_string(limit) + ")");
+        throw FileReadError(path, "too large (" + std::to_string(size) + " bytes, at most " +
+                                      std::to_string(limit) + ")");
     return size;
 }
 

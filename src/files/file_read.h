@@ -16,13 +16,18 @@ namespace mervadin {
 // Data files larger than this are refused rather than read.
 inline constexpr std::uintmax_t kMaxFileBytes = std::uintmax_t{256} << 20;
 
-// The size of a regular file that may be read; FileError when it is
-// missing, not a regular file or larger than `limit`.
+// Why `path` names no file: "no such file", "is a loop of symbolic links",
+// or what else the system says.
+std::string AbsentText(const std::filesystem::path& path);
+
+// The size of a regular file that may be read; FileReadError (a file that
+// cannot be read) when it is missing, not a regular file or larger than
+// `limit`.
 std::uintmax_t ReadableSize(const std::filesystem::path& path,
                             std::uintmax_t limit = kMaxFileBytes);
 
-// A whole regular file's bytes, at most `limit` of them. Throws FileError
-// when it is missing, not a regular file (a folder, a FIFO, a device),
+// A whole regular file's bytes, at most `limit` of them. Throws
+// FileReadError when it is missing, not a regular file (a folder, a FIFO, a device),
 // larger than the limit or unreadable.
 std::string ReadFileBytes(const std::filesystem::path& path, std::uintmax_t limit = kMaxFileBytes);
 

@@ -17,12 +17,54 @@ std::string Reason(DWORD error) {
     return std::system_category().message(static_cast<int>(error));
 }
 
-// The temporary is open without FILE_SHARE_DELETE until just before its
-// rename: while its writer lives, nobody else can delete it.
+// The byte whose lock marks a temporary as held by its live writer: far
+// beyond any file's end, so that it never covers data.
+constexpr DWORD kHeldOffsetHigh = 0x7FFFFFFF;
+
+bool LockHeldByte(HANDLE handle) {
+    OVERLAPPED at{};
+    at.OffsetHigh = kHeldOffsetHigh;
+    return ::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at);
+}
+
+// The volume and file index of an open file.
+struct FileId {
+    DWORD volume = 0, high = 0, low = 0;
+    bool operator==(const FileId&) const = default;
+};
+bool IdOf(HANDLE handle, FileId& id) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(handle, &info))
+        return false;
+    id = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return true;
+}
+
+// Whether `path` still names the file open as `handle` (a file another
+// process's clean-up marked for deletion can no longer be opened).
+bool StillNamed(HANDLE handle, const fs::path& path) {
+    const HANDLE named = ::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (named == INVALID_HANDLE_VALUE)
+        return false;
+    FileId open, found;
+    const bool same = IdOf(handle, open) && IdOf(named, found) && open == found;
+    ::CloseHandle(named);
+    return same;
+}
+
+// The temporary stays open, with a lock on its marker byte, from its
+// creation until after its rename (the handle shares deletion, so the file
+// can be renamed while open): a marker that can be locked means its writer
+// is gone.
 class WindowsFile : public WritableFile {
 public:
     WindowsFile(HANDLE handle, fs::path target) : handle_(handle), target_(std::move(target)) {}
-    ~WindowsFile() override { Close(); }
+    ~WindowsFile() override {
+        if (handle_ != INVALID_HANDLE_VALUE)
+            ::CloseHandle(handle_); // releases the marker's lock
+    }
     WindowsFile(const WindowsFile&) = delete;
     WindowsFile& operator=(const WindowsFile&) = delete;
 
@@ -41,15 +83,7 @@ public:
             throw FileError(target_, "write error: " + Reason(::GetLastError()));
     }
 
-    void ReadyForRename() override { Close(); }
-
 private:
-    void Close() {
-        if (handle_ != INVALID_HANDLE_VALUE)
-            ::CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-    }
-
     HANDLE handle_;
     fs::path target_;
 };
@@ -68,11 +102,23 @@ class WindowsFileSystem : public FileSystem {
 public:
     std::unique_ptr<WritableFile> CreateTemporary(const fs::path& temporary, const fs::path& target,
                                                   fs::perms) override {
-        const HANDLE handle = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+        const DWORD attributes = ::GetFileAttributesW(target.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+            throw FileError(target, "is read-only: not replaced");
+        // Written by name by another library too (the workbook writer), so
+        // writing is shared; deleting is shared so that the open file can be
+        // renamed into place.
+        const HANDLE handle = ::CreateFileW(temporary.c_str(), GENERIC_WRITE,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                             nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle == INVALID_HANDLE_VALUE)
             throw FileError(target, "cannot write file: " + Reason(::GetLastError()));
-        return std::make_unique<WindowsFile>(handle, target);
+        auto file = std::make_unique<WindowsFile>(handle, target);
+        // Another process's clean-up that reached the new file first holds its
+        // marker or has deleted it: the write goes on under another name.
+        if (!LockHeldByte(handle) || !StillNamed(handle, temporary))
+            return nullptr;
+        return file;
     }
 
     std::error_code Replace(const fs::path& temporary, const fs::path& target) noexcept override {
@@ -93,8 +139,19 @@ public:
     void SyncFolder(const fs::path&) noexcept override {}
 
     bool RemoveIfAbandoned(const fs::path& temporary) noexcept override {
-        // A live writer's handle refuses the delete.
-        return ::DeleteFileW(temporary.c_str()) != 0;
+        const HANDLE handle = ::CreateFileW(
+            temporary.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (handle == INVALID_HANDLE_VALUE)
+            return false;
+        BY_HANDLE_FILE_INFORMATION info{};
+        // A live writer holds the marker; a link or a folder is nobody's temporary.
+        const bool removed =
+            ::GetFileInformationByHandle(handle, &info) &&
+            !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) &&
+            LockHeldByte(handle) && ::DeleteFileW(temporary.c_str());
+        ::CloseHandle(handle); // the file goes once no handle is left
+        return removed;
     }
 };
 

@@ -7,13 +7,19 @@
 // process.
 //
 // A lock file that is a folder, a link or anything but a regular file is
-// refused with a FileError; a folder where the lock file cannot be made
-// (read-only) is not locked. Once held, the lock removes the temporaries
-// that killed writers left in the folder.
+// refused with a FileError, and so is a lock that cannot be taken for any
+// reason but another holder. A folder where this user cannot make the lock
+// file (read-only to this user) is not locked: no write of this user's can
+// happen there either. A lock still held elsewhere after the wait limit is
+// given up with a FileError. Once held, the lock removes the temporaries
+// that killed writers left in the folder: temporaries are cleaned only
+// under the lock.
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <string>
 
 namespace mervadin {
 
@@ -29,6 +35,12 @@ public:
     // its status line.
     using WaitNotice = std::function<void(const std::filesystem::path& folder)>;
     static void SetWaitNotice(WaitNotice notice);
+
+    // How long a lock held elsewhere is waited for before the wait is given
+    // up (the command-line tool's --timeout sets it).
+    static constexpr std::chrono::seconds kDefaultWaitLimit{60};
+    static void SetWaitLimit(std::chrono::milliseconds limit);
+    static std::chrono::milliseconds WaitLimit();
 
     explicit FolderLock(const std::filesystem::path& folder);
     ~FolderLock();
@@ -46,6 +58,10 @@ public:
 
 private:
     static void NoticeWait(const std::filesystem::path& folder);
+    // The FileError for a wait given up after `waited`.
+    [[noreturn]] static void GiveUp(const std::filesystem::path& folder,
+                                    std::chrono::milliseconds waited);
+    static void CleanUp(const std::filesystem::path& folder);
 
     std::intptr_t handle_ = -1; // the lock file's descriptor or handle; -1 when not locked
 };

@@ -1,9 +1,9 @@
-#include "files/file_batch.h"
 #include "files/file_error.h"
 #include "files/folder_lock.h"
 
 #include <chrono>
 #include <string>
+#include <system_error>
 #include <thread>
 
 #include <windows.h>
@@ -12,8 +12,14 @@ namespace mervadin {
 
 namespace {
 
-// Opens the lock file; INVALID_HANDLE_VALUE where it cannot be made. Throws
-// FileError when it is a folder or a link.
+std::string Reason(DWORD error) {
+    return std::system_category().message(static_cast<int>(error));
+}
+
+// Opens the lock file; INVALID_HANDLE_VALUE where this user cannot make it
+// (a read-only folder, where none of this user's writes can happen either).
+// Throws FileError when it is a folder or a link, or cannot be opened for
+// another reason.
 HANDLE OpenLockFile(const std::filesystem::path& file) {
     const DWORD attributes = ::GetFileAttributesW(file.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES &&
@@ -22,9 +28,18 @@ HANDLE OpenLockFile(const std::filesystem::path& file) {
                         std::string("the lock file is ") +
                             ((attributes & FILE_ATTRIBUTE_DIRECTORY) ? "a folder" : "a link") +
                             ": remove it so that the folder can be locked");
-    return ::CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = ::CreateFileW(file.c_str(), GENERIC_READ | GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_ACCESS_DENIED)
+        handle = ::CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle != INVALID_HANDLE_VALUE)
+        return handle;
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_ACCESS_DENIED || error == ERROR_WRITE_PROTECT)
+        return INVALID_HANDLE_VALUE;
+    throw FileError(file, "cannot open the lock file: " + Reason(error));
 }
 
 bool TryLock(HANDLE handle) {
@@ -38,23 +53,30 @@ FolderLock::FolderLock(const std::filesystem::path& folder) {
     const HANDLE handle = OpenLockFile(folder / kLockFileName);
     if (handle == INVALID_HANDLE_VALUE)
         return;
-    // Polled, so that a busy lock is reported after a second, once.
-    const auto noticeAt =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(kNoticeAfterMs);
+    // Polled, so that a busy lock is reported after a second, once, and
+    // given up after the wait limit.
+    const auto start = std::chrono::steady_clock::now();
+    const auto noticeAt = start + std::chrono::milliseconds(kNoticeAfterMs);
     bool noticed = false;
     while (!TryLock(handle)) {
-        if (::GetLastError() != ERROR_LOCK_VIOLATION && ::GetLastError() != ERROR_IO_PENDING) {
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_LOCK_VIOLATION && error != ERROR_IO_PENDING) {
             ::CloseHandle(handle);
-            return; // a file system without locks: not locked
+            throw FileError(folder / kLockFileName, "cannot lock the folder: " + Reason(error));
         }
-        if (!noticed && std::chrono::steady_clock::now() >= noticeAt) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - start >= WaitLimit()) {
+            ::CloseHandle(handle);
+            GiveUp(folder, std::chrono::duration_cast<std::chrono::milliseconds>(now - start));
+        }
+        if (!noticed && now >= noticeAt) {
             noticed = true;
             NoticeWait(folder);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     handle_ = reinterpret_cast<std::intptr_t>(handle);
-    RemoveLeftoverTemporaries(folder);
+    CleanUp(folder);
 }
 
 FolderLock::~FolderLock() {

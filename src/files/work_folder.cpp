@@ -1,6 +1,7 @@
 #include "files/work_folder.h"
 
 #include "files/file_batch.h"
+#include "files/folder_lock.h"
 #include "files/path_text.h"
 
 #include <array>
@@ -13,11 +14,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Created empty when missing, in this order.
-constexpr std::array<std::string_view, 12> kEmptyFiles = {
+// Created empty when missing, in this order; then the password file.
+constexpr std::array<std::string_view, 13> kDataFiles = {
     file::kConfig,        file::kReadFile,          file::kLoadNumber,       file::kCallInAnswer,
     file::kCallOutFailed, file::kCallInMissed,      file::kCallOutSuccessed, file::kCallOutList,
     file::kCallInList,    file::kCallOutListBackup, file::kCallInListBackup, file::kCallOutManual,
+    file::kPassword,
 };
 
 std::optional<std::string> CreateIfMissing(const fs::path& path, const Lines& lines,
@@ -34,6 +36,10 @@ std::optional<std::string> CreateIfMissing(const fs::path& path, const Lines& li
 }
 
 } // namespace
+
+std::span<const std::string_view> DataFileNames() {
+    return kDataFiles;
+}
 
 Lines DefaultPasswordLines() {
     return {"=Password=", "Password1=6093", "Password2=6093"};
@@ -70,12 +76,16 @@ std::optional<std::string> WorkFolder::Prepare() const {
             return "Cannot create the working folder " + Utf8Of(root_) + ": " +
                    (error ? error.message() : std::string("not a folder"));
     }
-    RemoveLeftoverTemporaries(root_);
-    for (auto name : kEmptyFiles)
-        if (auto failure = CreateIfMissing(File(name), {}))
-            return failure;
-    // The password file is the operator's alone.
-    return CreateIfMissing(File(file::kPassword), DefaultPasswordLines(), fs::perms(0600));
+    try {
+        const FolderLock lock(root_);
+        for (auto name : std::span(kDataFiles).first(kDataFiles.size() - 1))
+            if (auto failure = CreateIfMissing(File(name), {}))
+                return failure;
+        // The password file is the operator's alone.
+        return CreateIfMissing(File(file::kPassword), DefaultPasswordLines(), fs::perms(0600));
+    } catch (const FileError& e) {
+        return std::string("Cannot use the working folder: ") + e.what();
+    }
 }
 
 } // namespace mervadin

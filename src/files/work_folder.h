@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,9 @@ inline constexpr std::string_view kDefaultFolderText = "~/ORVI-T300-En";
 // What Password.txt holds when the working folder is first made.
 Lines DefaultPasswordLines();
 
+// The names of every data file, Password.txt last.
+std::span<const std::string_view> DataFileNames();
+
 class WorkFolder {
 public:
     explicit WorkFolder(std::filesystem::path root) : root_(std::move(root)) {}
@@ -54,7 +58,8 @@ public:
     const std::filesystem::path& root() const { return root_; }
     std::filesystem::path File(std::string_view name) const { return root_ / name; }
 
-    // Creates the folder and every missing data file, in their fixed order.
+    // Creates the folder and every missing data file, in their fixed order,
+    // under the folder's lock (which also removes what killed writers left).
     // Existing files are never touched. Returns a message naming the path
     // at fault, or nothing when all is in place.
     std::optional<std::string> Prepare() const;

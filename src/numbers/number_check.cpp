@@ -46,6 +46,26 @@ FaultTexts TextsOf(NumberFault fault) {
     case NumberFault::GroupOutOfRange:
         return {UI_TEXT("with a GROUP outside 0 to 999999"), UI_TEXT("%1 group out of range"),
                 UI_TEXT("%1 groups out of range"), UI_TEXT("the GROUP is outside 0 to 999999")};
+    case NumberFault::HoldsNul:
+        return {UI_TEXT("with a NUL byte, where the device ends the NAME or NUMBER"),
+                UI_TEXT("%1 line with a NUL byte"), UI_TEXT("%1 lines with a NUL byte"),
+                UI_TEXT("the line holds a NUL byte: the device ends the NAME or NUMBER there")};
+    case NumberFault::TextAfterNumber:
+        return {UI_TEXT("with text after the NUMBER (a third field), not sent"),
+                UI_TEXT("%1 third field"), UI_TEXT("%1 third fields"),
+                UI_TEXT("text after the NUMBER (a third field) is not sent")};
+    case NumberFault::ControlInName:
+        return {UI_TEXT("with a control character in the NAME"),
+                UI_TEXT("%1 name with a control character"),
+                UI_TEXT("%1 names with a control character"),
+                UI_TEXT("the NAME holds a control character, which call records cannot show "
+                        "as it is")};
+    case NumberFault::BeyondCapacity:
+        return {UI_TEXT("beyond the 9000 numbers the device holds (only the first 9008 lines "
+                        "are sent)"),
+                UI_TEXT("%1 line beyond 9000"), UI_TEXT("%1 lines beyond 9000"),
+                UI_TEXT("the list is longer than the 9000 numbers the device holds (only its "
+                        "first 9008 lines are sent)")};
     case NumberFault::Duplicate:
         return {UI_TEXT("with a NUMBER an earlier line holds"), UI_TEXT("%1 duplicate number"),
                 UI_TEXT("%1 duplicate numbers"), UI_TEXT("the NUMBER is also on line ")};
@@ -79,6 +99,16 @@ void CheckFields(const NumberFields& fields, std::size_t line, std::vector<Numbe
     const auto group = ParseDecimal(fields.group.substr(0, kGroupChars));
     if (group && (*group < 0 || fields.group.size() > kGroupChars))
         note(NumberFault::GroupOutOfRange);
+    const std::string_view tail = fields.tail;
+    if (fields.name.find('\0') != std::string_view::npos || tail.starts_with('\0'))
+        note(NumberFault::HoldsNul);
+    if (!tail.empty() && tail.front() != '\0')
+        note(NumberFault::TextAfterNumber);
+    if (std::any_of(fields.name.begin(), fields.name.end(), [](char c) {
+            const auto byte = static_cast<unsigned char>(c);
+            return (byte > 0 && byte < 0x20) || byte == 0x7F;
+        }))
+        note(NumberFault::ControlInName);
     if (!group)
         note(NumberFault::GroupNotNumber);
 }
@@ -97,12 +127,16 @@ std::string NumberFinding::Text(const Translate& translate) const {
     return text;
 }
 
-std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count) {
+std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count,
+                                           std::size_t totalLines) {
     count = std::min(count, lines.size());
+    const bool beyond = std::max(totalLines, lines.size()) > kDeviceNumbers;
     std::vector<NumberFinding> findings;
     std::unordered_map<std::string_view, std::size_t> firstLineOf;
     firstLineOf.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
+        if (beyond && i == kDeviceNumbers)
+            findings.push_back({i + 1, NumberFault::BeyondCapacity});
         const NumberFields fields = SplitNumberLine(lines[i]);
         const std::size_t start = findings.size();
         CheckFields(fields, i + 1, findings);
@@ -117,6 +151,8 @@ std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count
             [](const NumberFinding& f) { return f.fault == NumberFault::GroupNotNumber; });
         findings.insert(at, {i + 1, NumberFault::Duplicate, first->second});
     }
+    if (beyond && count <= kDeviceNumbers)
+        findings.push_back({kDeviceNumbers + 1, NumberFault::BeyondCapacity});
     return findings;
 }
 
@@ -132,7 +168,7 @@ std::string PackingWarning::Text(const Translate& translate) const {
 }
 
 std::vector<PackingWarning> WarningsOf(const std::vector<NumberFinding>& findings,
-                                       bool withGroupErrors) {
+                                       bool withGroupErrors, std::size_t totalLines) {
     const auto kKinds =
         static_cast<std::size_t>(NumberFault::GroupNotNumber) + (withGroupErrors ? 1 : 0);
     std::vector<PackingWarning> byKind(kKinds);
@@ -147,25 +183,31 @@ std::vector<PackingWarning> WarningsOf(const std::vector<NumberFinding>& finding
         if (kind >= kKinds)
             continue;
         PackingWarning& warning = byKind[kind];
-        if (warning.count++ < PackingWarning::kShownLines)
+        if (warning.count < PackingWarning::kShownLines)
             warning.lines.push_back(finding.line);
+        // The lines beyond the device's numbers are one finding, at the first.
+        warning.count += finding.fault == NumberFault::BeyondCapacity && totalLines > kDeviceNumbers
+                             ? totalLines - kDeviceNumbers
+                             : 1;
     }
     std::erase_if(byKind, [](const PackingWarning& w) { return w.count == 0; });
     return byKind;
 }
 
-std::string FindingsSummary(const std::vector<NumberFinding>& findings,
-                            const Translate& translate) {
+std::string FindingsSummary(const std::vector<NumberFinding>& findings, const Translate& translate,
+                            std::size_t totalLines) {
     if (findings.empty())
         return {};
     std::string kinds;
-    for (const auto& kind : WarningsOf(findings, true))
+    std::size_t total = 0;
+    for (const auto& kind : WarningsOf(findings, true, totalLines)) {
         kinds +=
             (kinds.empty() ? "" : ", ") +
             FillIn(translate(kind.count == 1 ? kind.one : kind.many), {std::to_string(kind.count)});
-    const char* format =
-        findings.size() == 1 ? UI_TEXT("%1 finding: %2") : UI_TEXT("%1 findings: %2");
-    return FillIn(translate(format), {std::to_string(findings.size()), kinds});
+        total += kind.count;
+    }
+    const char* format = total == 1 ? UI_TEXT("%1 finding: %2") : UI_TEXT("%1 findings: %2");
+    return FillIn(translate(format), {std::to_string(total), kinds});
 }
 
 } // namespace mervadin

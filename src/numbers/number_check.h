@@ -21,9 +21,17 @@ enum class NumberFault {
     EmptyNumber,     // nothing to dial
     EmptyName,       // nothing to show
     GroupOutOfRange, // negative, or longer than the six characters read
+    HoldsNul,        // a NUL byte ends the NAME or the NUMBER on the device
+    TextAfterNumber, // a third separator: what follows the NUMBER is not sent
+    ControlInName,   // a control character: call records cannot show it as it is
+    BeyondCapacity,  // line 9001 of a longer list: more than the device holds
     Duplicate,       // the NUMBER of an earlier line
     GroupNotNumber,  // the list cannot be written at all
 };
+
+// The numbers the device holds; a list longer than this is told of once,
+// at its line 9001.
+inline constexpr std::size_t kDeviceNumbers = 9000;
 
 struct NumberFinding {
     std::size_t line = 0; // counted from 1
@@ -38,8 +46,11 @@ struct NumberFinding {
 };
 
 // Every fault of the first `count` lines, line by line (a line's faults in
-// the order of NumberFault). NAME is measured in bytes, as stored.
-std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count = SIZE_MAX);
+// the order of NumberFault). NAME is measured in bytes, as stored. A list of
+// more than 9000 lines (`totalLines` when `lines` holds only its start) is
+// told of once, before line 9001's own faults.
+std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count = SIZE_MAX,
+                                           std::size_t totalLines = 0);
 
 // Lines that will not reach the device as they read: one kind each, with
 // how many lines and the first of them (counted from 1).
@@ -55,15 +66,17 @@ struct PackingWarning {
 };
 
 // The write's warnings for `findings`, a kind at a time in the order of
-// NumberFault. For the write a GROUP that is not a number is an error, not
+// NumberFault; the lines beyond the device's 9000 are counted from
+// `totalLines`. For the write a GROUP that is not a number is an error, not
 // a warning: it is counted only `withGroupErrors`.
 std::vector<PackingWarning> WarningsOf(const std::vector<NumberFinding>& findings,
-                                       bool withGroupErrors = false);
+                                       bool withGroupErrors = false, std::size_t totalLines = 0);
 
 // One line that counts the findings, kind by kind in the order of
 // NumberFault: "6 findings: 2 duplicate numbers, 3 names cut, 1 empty
-// name"; empty without findings.
+// name"; empty without findings. The lines beyond the device's 9000 count
+// one each, from `totalLines`.
 std::string FindingsSummary(const std::vector<NumberFinding>& findings,
-                            const Translate& translate = AsWritten);
+                            const Translate& translate = AsWritten, std::size_t totalLines = 0);
 
 } // namespace mervadin

@@ -4,6 +4,7 @@
 #include "files/file_error.h"
 #include "files/file_read.h"
 #include "files/folder_lock.h"
+#include "numbers/number_check.h"
 #include "numbers/number_texts.h"
 
 #include <algorithm>
@@ -17,22 +18,67 @@ TextImport ImportTextLines(Lines source) {
     return import;
 }
 
+namespace {
+
+// UTF-8 text in `encoding`: as it is for UTF-8, else converted.
+std::optional<std::string> InEncoding(std::string_view utf8, const TextEncoding& encoding) {
+    if (encoding.Name() == Utf8Encoding().Name())
+        return std::string(utf8);
+    return encoding.FromUnicode(utf8);
+}
+
+// A line as a message quotes it: at most this many bytes.
+constexpr std::size_t kQuotedBytes = 60;
+
+} // namespace
+
 std::optional<std::string> ImportedText(std::string_view bytes, const TextEncoding& encoding) {
-    constexpr std::string_view kMark = "\xEF\xBB\xBF";
-    const bool marked = bytes.substr(0, kMark.size()) == kMark;
-    if (marked)
-        bytes.remove_prefix(kMark.size());
-    if (encoding.Name() == Utf8Encoding().Name() || !IsValidUtf8(bytes))
+    constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+    constexpr std::string_view kLittleMark = "\xFF\xFE", kBigMark = "\xFE\xFF";
+    if (bytes.starts_with(kLittleMark) || bytes.starts_with(kBigMark)) {
+        const auto order =
+            bytes.starts_with(kBigMark) ? ByteOrder::BigEndian : ByteOrder::LittleEndian;
+        const auto utf8 = Utf16ToUtf8(bytes.substr(2), order);
+        if (!utf8)
+            throw TextImportError("begins with UTF-16's byte-order mark but is not UTF-16 text "
+                                  "(an odd length or a broken character)");
+        return InEncoding(*utf8, encoding);
+    }
+    if (bytes.starts_with(kUtf8Mark))
+        bytes.remove_prefix(kUtf8Mark.size());
+    if (!IsValidUtf8(bytes))
         return std::string(bytes);
-    return encoding.FromUnicode(bytes);
+    return InEncoding(bytes, encoding);
+}
+
+std::optional<std::size_t> FirstUnpackableLine(const Lines& lines) {
+    for (const auto& finding : CheckNumberList(lines))
+        if (finding.fault == NumberFault::GroupNotNumber)
+            return finding.line;
+    return std::nullopt;
 }
 
 TextImport ImportTextFile(const std::filesystem::path& source, const TextEncoding& encoding) {
-    const auto text = ImportedText(ReadFileBytes(source), encoding);
+    std::optional<std::string> text;
+    try {
+        text = ImportedText(ReadFileBytes(source), encoding);
+    } catch (const TextImportError& e) {
+        throw FileError(source, std::string(e.what()) + "; nothing was imported");
+    }
     if (!text)
         throw FileError(source, "holds characters that " + encoding.Name() +
                                     " cannot hold; nothing was imported");
-    return ImportTextLines(*text);
+    TextImport import = ImportTextLines(*text);
+    if (const auto line = FirstUnpackableLine(import.stored)) {
+        const std::string& bad = import.stored[*line - 1];
+        throw FileError(source, "line " + std::to_string(*line) +
+                                    (bad.empty() ? std::string(" is empty")
+                                                 : " has no number as its group: \"" +
+                                                       bad.substr(0, kQuotedBytes) + "\"") +
+                                    "; the device could not be given such a list, so nothing was "
+                                    "imported (the number list is as it was)");
+    }
+    return import;
 }
 
 TextImport ImportTextLines(std::string_view text) {

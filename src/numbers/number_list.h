@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace mervadin {
@@ -24,9 +25,15 @@ struct TextImport {
 
 // The bytes of a text file to import, as the list keeps its text: without
 // UTF-8's byte-order mark, and converted into `encoding` when the file is
-// valid UTF-8 and the encoding another (a list written on another PC); any
-// other bytes as they stand. Nothing when a character of a UTF-8 file has
-// no code in `encoding`.
+// valid UTF-8 and the encoding another (a list written on another PC), or
+// UTF-16 with its byte-order mark (Notepad's "Unicode", a spreadsheet's
+// "Unicode Text"); any other bytes as they stand. Nothing when a character
+// of a UTF-8 or UTF-16 file has no code in `encoding`; TextImportError when
+// a file marked as UTF-16 is not.
+class TextImportError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 std::optional<std::string> ImportedText(std::string_view bytes, const TextEncoding& encoding);
 
 // The text import: the source's lines (blank ones too) up to 9000. From
@@ -41,8 +48,14 @@ Lines ShownNumberLines(const Lines& list);
 Lines ShownNumberLines(std::string_view text, std::size_t* count = nullptr);
 
 // The text import of the file `source`: ImportedText, then ImportTextLines.
-// Throws FileError, also when a character has no code in `encoding`.
+// Throws FileError, also when a character has no code in `encoding`, and
+// when a line to store could not be packed for the device (its GROUP is no
+// number): an import never leaves a list the write must refuse.
 TextImport ImportTextFile(const std::filesystem::path& source, const TextEncoding& encoding);
+
+// The first line of `lines` whose GROUP is not a number, counted from 1;
+// nothing when every line can be packed.
+std::optional<std::size_t> FirstUnpackableLine(const Lines& lines);
 
 // Replaces the number list `file` by `lines`, under its folder's lock.
 void StoreNumberList(const std::filesystem::path& file, const Lines& lines);

@@ -2,6 +2,7 @@
 
 #include "common/decimal.h"
 #include "common/ui_text.h"
+#include "files/file_read.h"
 #include "numbers/number_fields.h"
 
 #include <algorithm>
@@ -53,13 +54,15 @@ std::optional<record::Record> PackNumberRecord(std::string_view line,
     return packed;
 }
 
-PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding) {
+PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding,
+                             std::size_t totalLines) {
     const std::size_t count = std::min(lines.size(), kMaxPackedLines);
+    totalLines = std::max(totalLines, lines.size());
     PackedNumbers packed;
     packed.blocks.resize((count + record::kPerBlock - 1) / record::kPerBlock);
     for (auto& block : packed.blocks)
         block.fill(0xFF);
-    const auto findings = CheckNumberList(lines, count);
+    const auto findings = CheckNumberList(lines, count, totalLines);
     const auto notNumber = std::find_if(findings.begin(), findings.end(), [](const auto& f) {
         return f.fault == NumberFault::GroupNotNumber;
     });
@@ -71,9 +74,15 @@ PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding) {
                   packed.blocks[i / record::kPerBlock].begin() +
                       static_cast<std::ptrdiff_t>((i % record::kPerBlock) * record::kSize));
     }
-    packed.warnings = WarningsOf(findings);
+    packed.warnings = WarningsOf(findings, false, totalLines);
     packed.findings = findings;
+    packed.totalLines = totalLines;
     return packed;
+}
+
+NumberListLines ReadNumberList(const std::filesystem::path& file) {
+    const std::string text = ReadFileBytes(file);
+    return {SplitLines(text, kMaxPackedLines), CountLines(text)};
 }
 
 } // namespace mervadin

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -47,9 +48,23 @@ struct PackedNumbers {
     std::vector<DataBlock> blocks;        // ceil(lines / 16), at most 563
     std::vector<NumberFinding> findings;  // of the lines packed
     std::vector<PackingWarning> warnings; // the findings by kind
+    std::size_t totalLines = 0;           // of the whole list, packed or not
 };
 
-// Packs the lines that fit in 563 blocks. Throws NumberListError.
-PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding = Utf8Encoding());
+// Packs the lines that fit in 563 blocks, warning of what will not reach the
+// device as it reads (the lines beyond the device's 9000 counted from
+// `totalLines` when `lines` holds only the list's start). Throws
+// NumberListError.
+PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding = Utf8Encoding(),
+                             std::size_t totalLines = 0);
+
+// A number list file as the write reads it: its first 9008 lines, and how
+// many it holds in all (the rest only counted).
+struct NumberListLines {
+    Lines lines;
+    std::size_t total = 0;
+};
+// Throws FileError (FileReadError when it cannot be read).
+NumberListLines ReadNumberList(const std::filesystem::path& file);
 
 } // namespace mervadin

@@ -38,7 +38,7 @@ bool SheetImport::ReadRow() {
     return !done_;
 }
 
-Lines SheetImport::Result(const TextEncoding& encoding) const {
+Lines SheetImport::Texts(const TextEncoding& encoding) const {
     Lines lines;
     for (std::size_t k = 0; k < staging_.size(); ++k) {
         if (k > 0 && staging_[k][0].empty())
@@ -58,6 +58,20 @@ Lines SheetImport::Result(const TextEncoding& encoding) const {
             line += (field > 0 ? "\t" : "") + *bytes;
         }
         lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+Lines SheetImport::Result(const TextEncoding& encoding) const {
+    Lines lines = Texts(encoding);
+    // A list the write must refuse never replaces the one there is.
+    if (const auto bad = FirstUnpackableLine(lines)) {
+        const std::string cell = "B" + std::to_string(kFirstRow + *bad - 1);
+        const std::string& group = staging_[*bad - 1][0];
+        throw XlsxError(
+            file_ + ": cell " + cell +
+            (group.empty() ? std::string(" is empty") : " holds \"" + group + "\", not a number") +
+            ": a group must be a number for the device; nothing was imported");
     }
     return lines;
 }

@@ -31,9 +31,12 @@ public:
     // After a row with a GROUP: (row × 100) div 9000, as the progress shows.
     int Percent() const { return percent_; }
 
-    // The lines to store: row 3 always, then each row until the first empty
-    // GROUP, as GROUP TAB NAME TAB NUMBER in `encoding`. Throws XlsxError
-    // naming the first cell whose text the encoding cannot hold.
+    // The lines the sheet gives: row 3 always, then each row until the first
+    // empty GROUP, as GROUP TAB NAME TAB NUMBER in `encoding`. Throws
+    // XlsxError naming the first cell whose text the encoding cannot hold.
+    Lines Texts(const TextEncoding& encoding) const;
+    // Those lines to store, refused (XlsxError naming the cell) when one of
+    // them has a GROUP that is not a number: the write would refuse the list.
     Lines Result(const TextEncoding& encoding) const;
 
 private:

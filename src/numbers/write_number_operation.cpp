@@ -66,7 +66,8 @@ WriteNumberOperation::WriteNumberOperation(DeviceLink& link, OperationView& view
 bool WriteNumberOperation::Prepare() {
     const auto translate = [this](const char* text) { return view_.Translated(text); };
     try {
-        packed_ = PackNumberList(ReadLines(list_, kMaxPackedLines), encoding_);
+        const NumberListLines read = ReadNumberList(list_);
+        packed_ = PackNumberList(read.lines, encoding_, read.total);
     } catch (const FileError& e) {
         view_.Inform(texts::common::kErrorCaption, e.what());
         return false;
@@ -80,7 +81,7 @@ bool WriteNumberOperation::Prepare() {
     // shows it; the findings follow, each naming its line.
     const auto& findings = packed_.findings;
     if (!findings.empty())
-        view_.AppendErrorMemo(FindingsSummary(findings, translate));
+        view_.AppendErrorMemo(FindingsSummary(findings, translate, packed_.totalLines));
     const std::size_t shown = std::min(findings.size(), kShownFindings);
     for (std::size_t i = 0; i < shown; ++i)
         view_.AppendErrorMemo(findings[i].Text(translate));

@@ -1,5 +1,6 @@
 #include "numbers/xlsx_reader.h"
 
+#include "files/file_read.h"
 #include "files/path_text.h"
 #include "numbers/xml_part.h"
 
@@ -182,7 +183,7 @@ void XlsxReader::Impl::OpenArchive(const std::filesystem::path& file) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error))
         throw XlsxError(file_ + ": " +
-                        (std::filesystem::exists(file, error) ? "not a file" : "no such file"));
+                        (std::filesystem::exists(file, error) ? "not a file" : AbsentText(file)));
     int code = 0;
     // libzip takes a UTF-8 name on every system (wide on Windows inside).
     archive_.reset(zip_open(Utf8Of(file).c_str(), ZIP_RDONLY, &code));

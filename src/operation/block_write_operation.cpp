@@ -42,7 +42,7 @@ void BlockWriteOperation::TickConnected() {
         return;
     case Phase::Settling:
         if (poll_ >= kSettleTicks) {
-            retries_ = 0;
+            retries_.Reset();
             block_ = 0;
             return BlockCount() == 0 ? Finish() : StartBlock();
         }
@@ -51,7 +51,7 @@ void BlockWriteOperation::TickConnected() {
         return Pace(BlockWritePacing::Clock::Ticks);
     case Phase::Waiting:
         if (resend_ > kResendAfter)
-            return SendBlock();
+            return Retry() ? SendBlock() : void();
         return Pace(BlockWritePacing::Clock::Ticks);
     case Phase::Stopping:
         if (stop_->OnTick())
@@ -121,7 +121,7 @@ void BlockWriteOperation::ExamineBlock() {
         return;
     if (!VerifyChecksum(buffer)) {
         view_.AppendErrorMemo(texts_.checksumError);
-        view_.AppendErrorMemo(std::to_string(retries_));
+        view_.AppendErrorMemo(std::to_string(retries_.Count()));
         view_.AppendMemo(texts::operation::kBlockRule);
         return Reject();
     }
@@ -136,17 +136,17 @@ void BlockWriteOperation::ExamineBlock() {
     } else if (rejected) {
         view_.AppendMemo(texts_.rejected);
         view_.AppendMemo(texts::operation::kBlockRule);
-        view_.AppendErrorMemo(std::to_string(retries_));
+        view_.AppendErrorMemo(std::to_string(retries_.Count()));
         view_.AppendErrorMemo(texts_.rejectedError);
         Reject();
-    } else {
+    } else if (Retry()) {
         poll_ = resend_ = overall_ = 0; // any other answer: the resend wait starts again
     }
 }
 
 void BlockWriteOperation::BlockStored() {
     view_.AppendMemo(texts_.stored);
-    retries_ = 0;
+    retries_.Reset();
     const int percent = static_cast<int>((block_ + 1) * 100 / BlockCount());
     view_.SetProgress(percent, " " + std::to_string(percent) + "% ");
     if (++block_ == BlockCount())
@@ -155,15 +155,26 @@ void BlockWriteOperation::BlockStored() {
 }
 
 void BlockWriteOperation::Reject() {
-    if (++retries_ > kMaxRetries) {
-        End(OperationStatus::Failed); // before the box: ticks go on while it shows
-        view_.Inform(texts::operation::kDataErrorCaption, texts::operation::kDataError);
-        return;
-    }
+    if (retries_.Exceeded())
+        return GiveUp(texts::operation::kDataError);
     SendBlock();
 }
 
+bool BlockWriteOperation::Retry() {
+    if (!retries_.Exceeded())
+        return true;
+    GiveUp(
+        BlockRetries::NotStoredText([this](const char* text) { return view_.Translated(text); }));
+    return false;
+}
+
+void BlockWriteOperation::GiveUp(const std::string& boxText) {
+    End(OperationStatus::Failed); // before the box: ticks go on while it shows
+    view_.Inform(texts::operation::kDataErrorCaption, boxText);
+}
+
 void BlockWriteOperation::Finish() {
+    view_.Committing(); // every block is stored: only the stop frames follow
     view_.SetProgress(100, "100%");
     for (const auto& line : texts_.finished)
         view_.AppendMemo(line);

@@ -7,6 +7,7 @@
 // where the blocks come from.
 
 #include "frames/frame_templates.h"
+#include "operation/block_retries.h"
 #include "operation/erase_wait.h"
 #include "operation/frame_repeater.h"
 #include "operation/operation.h"
@@ -54,11 +55,9 @@ public:
     // Ticks the whole erase may take, counted from the handshake's end.
     static constexpr unsigned kEraseLimit = 3000;
     static constexpr unsigned kSettleTicks = 5;
-    // Silence after a block: it is sent again, without limit.
+    // Silence after a block: it is sent again, counted as a retry
+    // (BlockRetries).
     static constexpr unsigned kResendAfter = 50;
-    // Rejected answers (a bad checksum or "data_err!") since the last block
-    // stored; one more ends the write.
-    static constexpr unsigned kMaxRetries = 50;
 
     void Start() final;
     // Once every block is stored the write has succeeded, whatever ends it.
@@ -89,6 +88,10 @@ private:
     void ExamineBlock();
     void BlockStored();
     void Reject();
+    // One more answer or silence without the block stored; false when the
+    // write has given up on it.
+    bool Retry();
+    void GiveUp(const std::string& boxText);
     void Finish();
 
     const BlockWriteProfile& profile_;
@@ -97,7 +100,7 @@ private:
     std::size_t block_ = 0;
     unsigned poll_ = 0, resend_ = 0, overall_ = 0; // ticks of the 10-ms clock
     unsigned paced_ = 0; // ticks of the pacing clock since the last send or transmission
-    unsigned retries_ = 0;
+    BlockRetries retries_;
     EraseWait erase_;
     std::optional<FrameRepeater> stop_;
 };

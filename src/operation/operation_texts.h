@@ -19,6 +19,10 @@ inline constexpr const char* kBlockRule = "=============================";
 inline constexpr const char* kLoadData = UI_TEXT("LoadData......");
 inline constexpr const char* kDataErrorCaption = UI_TEXT("OK");
 inline constexpr const char* kDataError = UI_TEXT("DataError!");
+// A write whose block the device never stored, whatever it answered: %1 is
+// the block's retry limit, plus the one that ended it.
+inline constexpr const char* kBlockNotStored = UI_TEXT(
+    "The device has not stored the block after %1 answers or silences: the write was ended.");
 
 // An unplug while an operation, or Stop's or Exit's frames, ran.
 inline constexpr const char* kDeviceLost = UI_TEXT("The device was disconnected: operation ended.");

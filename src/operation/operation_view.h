@@ -19,6 +19,10 @@ public:
     // operation puts together from texts and values: the windows translate,
     // the command line keeps the English text.
     virtual std::string Translated(const char* text) const { return text; }
+    // The operation's work is done or is being stored (a read writes its
+    // lists): from here on it ends by itself, and a stop asked for from
+    // outside is no longer honoured, so that what it reports stays true.
+    virtual void Committing() {}
 };
 
 } // namespace mervadin

@@ -22,10 +22,11 @@ inline constexpr const char* kLanguageHelp =
     "the system's)";
 
 inline constexpr const char* kEmptyWorkdir = "the working folder is empty";
+inline constexpr const char* kEmptyEncoding =
+    "the encoding is empty: name one, e.g. UTF-8 or GB18030";
 inline constexpr const char* kControlCharacter = "holds a line break or another control character";
 inline constexpr const char* kUnknownDevice =
     "unknown device \"%1\" (hid, hid:PATH, sim, unix:PATH)";
-inline constexpr const char* kUnknownEncoding = "unknown encoding \"%1\"";
 inline constexpr const char* kUnknownLanguage = "unknown language \"%1\" (%2)";
 
 } // namespace mervadin::texts::options

@@ -45,6 +45,7 @@ void SharedOptions::AddTo(CLI::App& app) {
     app.add_option("--trace", trace_, text::kTraceHelp)->type_name("FILE");
     app.add_option("--encoding", encoding_, text::kEncodingHelp)
         ->type_name("NAME")
+        ->check(NotEmpty(text::kEmptyEncoding))
         ->check(OneLine());
     app.add_option("--language", language_,
                    FillIn(text::kLanguageHelp, {LanguageCodes(", ", " or ")}))
@@ -76,7 +77,7 @@ std::optional<std::string> SharedOptions::ChooseEncoding() const {
     std::string name = encoding_;
     if (TextCodec::ChooseForRun(name))
         return std::nullopt;
-    return FillIn(texts::options::kUnknownEncoding, {name});
+    return TextCodec::Refusal(name);
 }
 
 Checked<std::string> SharedOptions::Language() const {
@@ -101,6 +102,8 @@ std::optional<int> ParseCommandLine(CLI::App& app, const std::vector<std::string
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e, out, err);
     } catch (const CLI::ParseError& e) {
+        // Named by the program, as every other error it ends in.
+        err << app.get_name() << ": ";
         app.exit(e, out, err);
         return kBadUsage;
     }

@@ -49,11 +49,52 @@ QByteArrayView View(std::string_view bytes) {
     return {bytes.data(), static_cast<qsizetype>(bytes.size())};
 }
 
+bool Known(const std::string& name) {
+    return !name.empty() && QStringDecoder(name.c_str()).isValid() &&
+           QStringEncoder(name.c_str()).isValid();
+}
+
+// Whether an encoding keeps every ASCII character the data files are made
+// of (TAB, the line ends and the printable ones) as its one byte, and
+// begins every other character with a byte of 0x80 or more, as the files'
+// byte rules (keys, separators, line ends, searches) need. Control
+// characters some code pages map elsewhere do not matter.
+bool KeepsAscii(const std::string& name) {
+    QByteArray ascii("\t\n\r");
+    for (char c = 0x20; c < 0x7F; ++c)
+        ascii += c;
+    QStringDecoder decoder(name.c_str(), QStringDecoder::Flag::Stateless);
+    const QString text = decoder(ascii);
+    if (decoder.hasError() || text != QString::fromLatin1(ascii))
+        return false;
+    QStringEncoder encoder(name.c_str(), QStringEncoder::Flag::Stateless);
+    if (encoder(text) != ascii || encoder.hasError())
+        return false;
+    // Characters of several scripts; those the encoding has must not begin
+    // with an ASCII byte (an escape sequence, a shift character).
+    for (const char* sample : {"\u00E9", "\u0416", "\u4E2D", "\uD55C", "\u30A2", "\u20AC"}) {
+        QStringEncoder one(name.c_str(), QStringEncoder::Flag::Stateless);
+        const QByteArray bytes = one(QString::fromUtf8(sample));
+        if (!one.hasError() && !bytes.isEmpty() && static_cast<unsigned char>(bytes[0]) < 0x80)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
+std::string TextCodec::Refusal(const std::string& name) {
+    if (!Known(name))
+        return "unknown encoding \"" + name + "\"";
+    if (!KeepsAscii(name))
+        return "\"" + name +
+               "\" cannot be the encoding of the data files: it is not an 8-bit superset of "
+               "ASCII (their keys, separators and line ends are single ASCII bytes)";
+    return {};
+}
+
 std::unique_ptr<TextCodec> TextCodec::Named(const std::string& name) {
-    if (name.empty() || !QStringDecoder(name.c_str()).isValid() ||
-        !QStringEncoder(name.c_str()).isValid())
+    if (!Refusal(name).empty())
         return nullptr;
     return std::unique_ptr<TextCodec>(new TextCodec(name));
 }

@@ -20,8 +20,13 @@ namespace mervadin {
 
 class TextCodec : public TextEncoding {
 public:
-    // Nothing when the name is not an encoding this system knows.
+    // Nothing when the name is not an encoding this system knows, or is one
+    // that cannot be the encoding of the data files (Refusal says why).
     static std::unique_ptr<TextCodec> Named(const std::string& name);
+    // Why `name` cannot be chosen: unknown, or not an 8-bit superset of ASCII
+    // (UTF-16, UTF-32, ISO-2022-JP, UTF-7: the files' keys, separators and
+    // line ends are single ASCII bytes); empty when it can.
+    static std::string Refusal(const std::string& name);
 
     // Where the encoding in use came from.
     enum class Source { Option, Environment, Remembered, Default, Window };
@@ -38,7 +43,7 @@ public:
     // Chooses by the --encoding option's value, or when that is empty by
     // MERVADIN_ENCODING, then the choice remembered for the user, else the
     // system's (SystemDefault). False, choosing nothing, when the name is
-    // unknown; `name` then holds it for the error message.
+    // refused; `name` then holds it for the error message (Refusal).
     static bool ChooseForRun(std::string& name);
 
     // What a data file's bytes are taken for when nothing chose: on Windows

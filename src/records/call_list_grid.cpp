@@ -159,16 +159,22 @@ void CallListGrid::SaveAs() {
         out ? texts::records::kCallOutReplace : texts::records::kCallInReplace);
     if (!target)
         return;
+    ExportReport report;
     try {
         const auto file = files_.ListFile(list_);
-        ExportRecords(*target, ReadFileBytes(file), TextCodec::Chosen(),
-                      {.sheet = file.stem().string()});
+        report = ExportRecords(*target, ReadFileBytes(file), TextCodec::Chosen(),
+                               {.sheet = file.stem().string()});
     } catch (const FileError& e) {
         prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
     prompts_.Inform(texts::records::kSavedCaption,
                     out ? texts::records::kCallOutSaved : texts::records::kCallInSaved);
+    // Remarks cut at the bytes a remark keeps: said once, after the save.
+    if (const std::string cut =
+            report.Text([](const char* text) { return Ui(text).toStdString(); });
+        !cut.empty())
+        prompts_.Inform(texts::records::kSavedCaption, cut);
 }
 
 void CallListGrid::Clear(const std::string& caption) {

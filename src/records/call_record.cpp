@@ -100,7 +100,9 @@ void PutName(LineWriter& out, record::View r) {
         out.Put("NoName");
         return;
     }
-    out.Put(record::Name(r));
+    // A line break in a later byte would split the line: a blank instead.
+    for (const char c : record::Name(r))
+        out.Put(c == '\r' || c == '\n' ? ' ' : c);
 }
 
 // Years past 2049 leave the date empty; the year is written as "20" and
@@ -159,7 +161,112 @@ std::optional<std::string> DecodeCallRecord(record::View r) {
     return line;
 }
 
+namespace {
+
+constexpr std::array<std::string_view, kCallFields> kKeys = {
+    "Group[", "Name[", "Number[", "Type[", "Date[", "Duration[", "Remark["};
+// What stands between two fields: "]," TAB and the next field's key.
+constexpr std::string_view kNameKey = "],\tName[";
+constexpr std::string_view kNumberKey = "],\tNumber[";
+constexpr std::string_view kTypeKey = "],\tType[";
+constexpr std::string_view kDateKey = "],\tDate[";
+constexpr std::string_view kDurationKey = "],\tDuration[";
+constexpr std::string_view kRemarkKey = "],\tRemark[";
+
+// Where the last `key` starts that lies wholly before `end`; npos when
+// none. Every key begins with "]", which is compared first.
+std::size_t LastKeyBefore(std::string_view line, std::size_t end, std::string_view key) {
+    if (end < key.size())
+        return std::string_view::npos;
+    for (std::size_t at = end - key.size() + 1; at-- > 0;)
+        if (line[at] == ']' && line.substr(at, key.size()) == key)
+            return at;
+    return std::string_view::npos;
+}
+
+// The date's key that follows the type's one character (or none): the one
+// found last before `end`.
+std::optional<std::pair<std::size_t, std::size_t>> TypeAndDateKeys(std::string_view line,
+                                                                   std::size_t end) {
+    // The one before a date's key found: it lies wholly before the found
+    // key's last character.
+    const auto earlier = [&](std::size_t date) {
+        return LastKeyBefore(line, date + kDateKey.size() - 1, kDateKey);
+    };
+    for (std::size_t date = LastKeyBefore(line, end, kDateKey); date != std::string_view::npos;
+         date = earlier(date)) {
+        for (const std::size_t typeLength : {std::size_t{1}, std::size_t{0}})
+            if (date >= kTypeKey.size() + typeLength &&
+                line.substr(date - typeLength - kTypeKey.size(), kTypeKey.size()) == kTypeKey)
+                return std::pair{date - typeLength - kTypeKey.size(), date};
+    }
+    return std::nullopt;
+}
+
+std::string_view Capped(std::string_view value) {
+    return value.substr(0, kLineFieldRule.maxLength);
+}
+
+} // namespace
+
+std::optional<CallField> CallFieldOf(std::string_view key) {
+    const auto found = std::find(kKeys.begin(), kKeys.end(), key);
+    if (found == kKeys.end())
+        return std::nullopt;
+    return static_cast<CallField>(found - kKeys.begin());
+}
+
+std::optional<CallLineFields> SplitCallLine(std::string_view line) {
+    constexpr std::string_view kGroup = "Group[";
+    constexpr auto npos = std::string_view::npos;
+    if (!line.starts_with(kGroup))
+        return std::nullopt;
+    const std::size_t nameKey = line.find(kNameKey, kGroup.size());
+    if (nameKey == npos)
+        return std::nullopt;
+    const std::size_t nameStart = nameKey + kNameKey.size();
+    const std::size_t remark = LastKeyBefore(line, line.size(), kRemarkKey);
+    if (remark == npos || remark < nameStart)
+        return std::nullopt;
+    const std::size_t duration = LastKeyBefore(line, remark, kDurationKey);
+    if (duration == npos || duration < nameStart)
+        return std::nullopt;
+    const auto typeAndDate = TypeAndDateKeys(line, duration);
+    if (!typeAndDate || typeAndDate->first < nameStart)
+        return std::nullopt;
+    const auto [type, date] = *typeAndDate;
+    const std::size_t number = LastKeyBefore(line, type, kNumberKey);
+    if (number == npos || number < nameStart)
+        return std::nullopt;
+    const auto between = [&](std::size_t from, std::size_t to) {
+        return Capped(line.substr(from, to - from));
+    };
+    return CallLineFields{
+        between(kGroup.size(), nameKey),
+        between(nameStart, number),
+        between(number + kNumberKey.size(), type),
+        between(type + kTypeKey.size(), date),
+        between(date + kDateKey.size(), duration),
+        between(duration + kDurationKey.size(), remark),
+        FieldViewAt(line, remark + kRemarkKey.size()),
+    };
+}
+
+CallLineFields FieldViews(std::string_view line) {
+    if (auto fields = SplitCallLine(line))
+        return *fields;
+    CallLineFields fields;
+    for (std::size_t i = 0; i < kCallFields; ++i) {
+        const auto end = ShortSearch(AsBytes(line), kKeys[i]);
+        fields[i] = end ? FieldViewAt(line, *end + 1) : std::string_view();
+    }
+    return fields;
+}
+
 std::string_view FieldView(std::string_view line, std::string_view key) {
+    if (const auto field = CallFieldOf(key))
+        if (const auto fields = SplitCallLine(line))
+            return (*fields)[static_cast<std::size_t>(*field)];
     const auto end = ShortSearch(AsBytes(line), key);
     if (!end)
         return {};
@@ -185,7 +292,11 @@ std::string CallRecordLine(const CallFields& call) {
     line.append(call.group).append("],\tName[").append(call.name);
     line.append("],\tNumber[").append(call.number).append("],\tType[").append(call.type);
     line.append("],\tDate[").append(call.date).append("],\tDuration[").append(call.duration);
-    return line.append("],\tRemark[]");
+    line.append("],\tRemark[]");
+    // No line can carry a line break: it would split the record in two.
+    std::replace_if(
+        line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return line;
 }
 
 std::string CleanRemark(std::string_view remark) {

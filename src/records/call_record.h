@@ -6,6 +6,7 @@
 
 #include "frames/record_layout.h"
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -25,11 +26,32 @@ std::optional<std::string> DecodeCallRecord(record::View record);
 // number.
 bool AppendCallRecord(std::string& out, record::View record);
 
-// The value after `key` ("Number[", "Remark[", ...): the key must start in
-// the first 200 characters; the value runs to the first ";" or "]", at most
-// 126 characters. Empty when the key is absent.
+// The seven fields of a call record line, each taken at its place: the
+// tool writes them always in one order, "Group[..],\tName[..],\tNumber[..],
+// \tType[..],\tDate[..],\tDuration[..],\tRemark[..]", so a name the device
+// sent may hold anything (a field's key, "]", ";") without moving another
+// field. The group ends at the first "],\tName[", the type is the one
+// character between "],\tType[" and "],\tDate[" found last, the number and
+// the duration end where those keys stand, the remark after the last
+// "],\tRemark[" runs to its "]" (or ";"). Nothing for a line not of that
+// shape (one edited by hand). Values keep at most 126 bytes, as the field
+// rule reads them.
+enum class CallField { Group, Name, Number, Type, Date, Duration, Remark };
+inline constexpr std::size_t kCallFields = 7;
+using CallLineFields = std::array<std::string_view, kCallFields>;
+std::optional<CallLineFields> SplitCallLine(std::string_view line);
+// The field of a key ("Group[" ... "Remark["); nothing for another text.
+std::optional<CallField> CallFieldOf(std::string_view key);
+
+// The value after `key` ("Number[", "Remark[", ...): in a line of the
+// tool's own shape, the field at its place (SplitCallLine); in any other,
+// by the field rule: the key must start in the first 200 characters, and
+// the value runs to the first ";" or "]", at most 126 characters. Empty
+// when the key is absent.
 std::string FieldValue(std::string_view line, std::string_view key);
 std::string_view FieldView(std::string_view line, std::string_view key);
+// Every field of a line the same way.
+CallLineFields FieldViews(std::string_view line);
 // The value that starts at `start` (right after its key), read the same way.
 std::string_view FieldViewAt(std::string_view line, std::size_t start);
 
@@ -42,7 +64,8 @@ struct CallFields {
     std::string_view group, name, number, type, date, duration;
 };
 // The line the lists keep for a call (its remark empty), as a live record
-// is stored.
+// is stored. A line break in a field, which no line can carry, is stored as
+// a blank.
 std::string CallRecordLine(const CallFields& call);
 
 // Characters that would break a line's fields ("]", ";", tabs, line breaks)

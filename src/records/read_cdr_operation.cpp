@@ -121,6 +121,8 @@ void ReadCdrOperation::Finish() {
     view_.SetProgress(100, "100%");
     for (const char* line : texts::records::kReadOk)
         view_.AppendMemo(line);
+    // The lists are replaced now: a stop is honoured before, or not at all.
+    view_.Committing();
     try {
         files_.StoreRead(table_);
     } catch (const FileError& e) {

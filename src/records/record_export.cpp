@@ -3,6 +3,8 @@
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "records/call_record.h"
+#include "records/record_files.h"
+#include "records/record_lines.h"
 
 #include <algorithm>
 #include <array>
@@ -17,17 +19,25 @@ namespace {
 
 constexpr std::array<std::string_view, 7> kColumns = {"Group", "Name",     "Number", "Type",
                                                       "Date",  "Duration", "Remark"};
-constexpr std::array<std::string_view, 7> kKeys = {"Group[", "Name[",     "Number[", "Type[",
-                                                   "Date[",  "Duration[", "Remark["};
+constexpr std::size_t kRemarkColumn = 6;
 
 struct Fields {
-    std::array<std::string_view, 7> values;
+    CallLineFields values;
 };
 
-Fields FieldsOf(std::string_view line) {
-    Fields fields;
-    for (std::size_t i = 0; i < kColumns.size(); ++i)
-        fields.values[i] = FieldView(line, kKeys[i]);
+// A line's fields as the export writes them: each at its place, the remark
+// cut at the 126 bytes a remark keeps (at a whole character), which
+// `report` counts.
+Fields FieldsOf(std::string_view line, std::size_t lineNumber, const TextEncoding& encoding,
+                ExportReport& report) {
+    Fields fields{FieldViews(line)};
+    const std::string_view remark = WholeRemark(line);
+    if (remark.size() > RecordFiles::kMaxRemarkBytes) {
+        fields.values[kRemarkColumn] =
+            remark.substr(0, encoding.Fit(remark, RecordFiles::kMaxRemarkBytes));
+        if (report.remarksCut++ == 0)
+            report.firstCutLine = lineNumber;
+    }
     return fields;
 }
 
@@ -36,18 +46,19 @@ std::string TypeText(std::string_view type) {
     return std::string(name.empty() ? type : name);
 }
 
-void AppendCsvField(std::string& out, std::string_view field) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += field;
-        return;
-    }
-    out += '"';
-    for (const char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
+// A number as a spreadsheet reads one: a sign, digits, a point and digits.
+bool IsPlainNumber(std::string_view text) {
+    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+        text.remove_prefix(1);
+    const auto point = text.find('.');
+    const auto digits = [](std::string_view part) {
+        return std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    return !whole.empty() && digits(whole) && digits(fraction) &&
+           (point == std::string_view::npos || !fraction.empty());
 }
 
 bool IsWholeNumber(std::string_view text) {
@@ -109,13 +120,13 @@ public:
     WorkbookWriter(const WorkbookWriter&) = delete;
     WorkbookWriter& operator=(const WorkbookWriter&) = delete;
 
-    void Row(std::string_view line) {
+    void Row(std::string_view line, std::size_t lineNumber) {
         if (row_ == options_.rowsPerSheet) {
             FinishSheet();
             NewSheet();
         }
         ++row_;
-        const Fields fields = FieldsOf(line);
+        const Fields fields = FieldsOf(line, lineNumber, encoding_, report_);
         const auto& v = fields.values;
         if (IsWholeNumber(v[0])) {
             worksheet_write_number(sheet_, row_, 0, std::stod(std::string(v[0])), nullptr);
@@ -148,6 +159,8 @@ public:
         }
         Text(6, v[6]);
     }
+
+    const ExportReport& Report() const { return report_; }
 
     // Finishes the file; false when it could not be written.
     bool Close() {
@@ -205,9 +218,41 @@ private:
     lxw_row_t row_ = 0;
     std::string text_;
     std::array<std::size_t, kColumns.size()> widths_{};
+    ExportReport report_;
 };
 
 } // namespace
+
+void AppendCsvCell(std::string& out, std::string_view cell) {
+    // What a spreadsheet program would take for a formula is shown as text.
+    constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+    const bool guarded = !cell.empty() &&
+                         kFormulaStarts.find(cell.front()) != std::string_view::npos &&
+                         !IsPlainNumber(cell);
+    if (!guarded && cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += cell;
+        return;
+    }
+    out += '"';
+    if (guarded)
+        out += '\'';
+    for (const char c : cell) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+std::string ExportReport::Text(const Translate& translate) const {
+    if (remarksCut == 0)
+        return {};
+    const char* format =
+        remarksCut == 1
+            ? UI_TEXT("1 remark longer than 126 bytes was cut at 126 (on line %2)")
+            : UI_TEXT("%1 remarks longer than 126 bytes were cut at 126 (the first on line %2)");
+    return FillIn(translate(format), {std::to_string(remarksCut), std::to_string(firstCutLine)});
+}
 
 ExportFormat ExportFormatOf(const std::filesystem::path& file) {
     std::string ending = file.extension().string();
@@ -224,22 +269,25 @@ namespace {
 
 // The CSV rows of a list, handed to `out` a piece at a time.
 template <typename Out>
-void WriteCsv(std::string_view listText, const TextEncoding& encoding, Out out) {
+ExportReport WriteCsv(std::string_view listText, const TextEncoding& encoding, Out out) {
     constexpr std::size_t kPiece = std::size_t{64} << 10;
     std::string piece;
     piece.reserve(kPiece + 1024);
     for (std::size_t column = 0; column < kColumns.size(); ++column)
         piece.append(column ? "," : "").append(kColumns[column]);
     piece += "\r\n";
+    ExportReport report;
+    std::size_t lineNumber = 0;
     ForEachLine(listText, [&](std::string_view line) {
+        ++lineNumber;
         if (line.empty())
             return true; // a blank line holds no call: no row
-        const Fields fields = FieldsOf(line);
+        const Fields fields = FieldsOf(line, lineNumber, encoding, report);
         for (std::size_t column = 0; column < kColumns.size(); ++column) {
             if (column)
                 piece += ',';
             const std::string_view value = fields.values[column];
-            AppendCsvField(piece, column == 3 ? TypeText(value) : encoding.ToUtf8(value));
+            AppendCsvCell(piece, column == 3 ? TypeText(value) : encoding.ToUtf8(value));
         }
         piece += "\r\n";
         if (piece.size() >= kPiece) {
@@ -249,50 +297,56 @@ void WriteCsv(std::string_view listText, const TextEncoding& encoding, Out out) 
         return true;
     });
     out(std::string_view(piece));
+    return report;
+}
+
+// Removes what killed exports of this tool left beside the file the export
+// replaces (and only that).
+void CleanFolderOf(const std::filesystem::path& file) {
+    const std::filesystem::path folder = ReplacedFile(file).parent_path();
+    RemoveLeftoverTemporaries(folder.empty() ? std::filesystem::path(".") : folder);
 }
 
 } // namespace
 
-std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding) {
+std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding,
+                       ExportReport* report) {
     std::string out;
     out.reserve(listText.size() + 64);
-    WriteCsv(listText, encoding, [&](std::string_view piece) { out += piece; });
+    const ExportReport made =
+        WriteCsv(listText, encoding, [&](std::string_view piece) { out += piece; });
+    if (report)
+        *report = made;
     return out;
 }
 
-void WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view listText,
-                          const TextEncoding& encoding, const ExportOptions& options) {
-    // Written beside the file, then copied into its place the way every
-    // file is put there.
-    const std::filesystem::path temporary = TemporaryNameBeside(file);
-    bool written = false;
-    {
+ExportReport WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view listText,
+                                  const TextEncoding& encoding, const ExportOptions& options) {
+    // The workbook library writes the batch's own temporary by its name,
+    // which then goes into place the way every file is put there.
+    ExportReport report;
+    FileBatch batch;
+    batch.StageWrittenByName(file, [&](const std::filesystem::path& temporary) {
         WorkbookWriter writer(temporary, encoding, options);
+        std::size_t lineNumber = 0;
         ForEachLine(listText, [&](std::string_view line) {
+            ++lineNumber;
             if (!line.empty()) // a blank line holds no call: no row
-                writer.Row(line);
+                writer.Row(line, lineNumber);
             return true;
         });
-        written = writer.Close();
-    }
-    std::error_code ignored;
-    try {
-        if (!written)
+        report = writer.Report();
+        if (!writer.Close())
             throw FileError(file, "cannot write the workbook");
-        FileBatch batch;
-        batch.StageWrittenBy(file, [&](WritableFile& to) {
-            ForEachPiece(temporary, [&](std::string_view piece) { to.Write(piece); });
-        });
-        batch.Commit();
-    } catch (...) {
-        std::filesystem::remove(temporary, ignored);
-        throw;
-    }
-    std::filesystem::remove(temporary, ignored);
+    });
+    batch.Commit();
+    return report;
 }
 
-void ExportRecords(const std::filesystem::path& file, std::string_view listText,
-                   const TextEncoding& encoding, const ExportOptions& options) {
+ExportReport ExportRecords(const std::filesystem::path& file, std::string_view listText,
+                           const TextEncoding& encoding, const ExportOptions& options) {
+    CleanFolderOf(file);
+    ExportReport report;
     FileBatch batch;
     switch (ExportFormatOf(file)) {
     case ExportFormat::Csv:
@@ -302,17 +356,17 @@ void ExportRecords(const std::filesystem::path& file, std::string_view listText,
             // leave it out.
             if (options.mark == ByteOrderMark::Write)
                 to.Write("\xEF\xBB\xBF");
-            WriteCsv(listText, encoding, [&](std::string_view piece) { to.Write(piece); });
+            report = WriteCsv(listText, encoding, [&](std::string_view piece) { to.Write(piece); });
         });
         break;
     case ExportFormat::Workbook:
-        WriteRecordsWorkbook(file, listText, encoding, options);
-        return;
+        return WriteRecordsWorkbook(file, listText, encoding, options);
     case ExportFormat::Text:
         batch.StageLinesOf(file, listText);
         break;
     }
     batch.Commit();
+    return report;
 }
 
 } // namespace mervadin

@@ -2,9 +2,14 @@
 // A call list saved for spreadsheets: one row per line, the seven fields in
 // columns, as CSV (RFC 4180, UTF-8) or as an .xlsx workbook with typed cells
 // (Group a number, Date a date-time, Duration a time, the rest text) and
-// columns as wide as what they hold.
+// columns as wide as what they hold. A spreadsheet never runs what a cell
+// holds: a CSV text cell that begins with "=", "+", "-", "@", TAB or CR is
+// written after a "'" (numbers stay numbers), and a workbook's text cells
+// are strings. A remark keeps at most its 126 bytes (cut at a whole
+// character), and the export tells how many were cut.
 
 #include "common/text_encoding.h"
+#include "common/ui_text.h"
 
 #include <filesystem>
 #include <string>
@@ -32,19 +37,35 @@ struct ExportOptions {
     std::size_t rowsPerSheet = kMaxSheetRows;
 };
 
+// What an export has to tell besides the file: the remarks it cut.
+struct ExportReport {
+    std::size_t remarksCut = 0;   // remarks longer than the 126 bytes a remark keeps
+    std::size_t firstCutLine = 0; // the line of the first, counted from 1
+    // "2 remarks longer than 126 bytes were cut at 126 (the first on line
+    // 7)"; empty when none was cut.
+    std::string Text(const Translate& translate = AsWritten) const;
+};
+
+// A CSV cell as a spreadsheet shows it and never runs it: quoted where it
+// holds a comma, a quote or a line break, and a text that begins with "=",
+// "+", "-", "@", TAB or CR after a "'" unless it is a plain number.
+void AppendCsvCell(std::string& out, std::string_view cell);
+
 // The CSV of a list's text; the lines' bytes are read in `encoding`.
-std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding);
+std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding,
+                       ExportReport* report = nullptr);
 
 // Writes the workbook of a list's text to `file`, replacing it whole;
 // throws FileError.
-void WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view listText,
-                          const TextEncoding& encoding, const ExportOptions& options = {});
+ExportReport WriteRecordsWorkbook(const std::filesystem::path& file, std::string_view listText,
+                                  const TextEncoding& encoding, const ExportOptions& options = {});
 
 // Saves a list's text in the format the file's ending names: the text copy
 // byte for byte as the list is written, CSV (with the byte-order mark unless
-// told to leave it) or a workbook whose columns fit what they hold. Throws
-// FileError.
-void ExportRecords(const std::filesystem::path& file, std::string_view listText,
-                   const TextEncoding& encoding, const ExportOptions& options = {});
+// told to leave it) or a workbook whose columns fit what they hold. Before
+// that, the temporaries that killed exports of this tool left in the
+// target's folder are removed. Throws FileError.
+ExportReport ExportRecords(const std::filesystem::path& file, std::string_view listText,
+                           const TextEncoding& encoding, const ExportOptions& options = {});
 
 } // namespace mervadin

@@ -10,8 +10,14 @@ namespace mervadin {
 
 namespace {
 
-bool Holds(std::string_view line, std::string_view text) {
-    return line.find(text) != std::string_view::npos;
+// Whether a line is a call of `type`: read at its place in a line of the
+// tool's own shape (a name holding "Type[0]" changes nothing), else
+// "Type[" and the type anywhere in it.
+bool OfType(std::string_view line, char type) {
+    if (const auto fields = SplitCallLine(line))
+        return (*fields)[static_cast<std::size_t>(CallField::Type)] == std::string_view(&type, 1);
+    const char tag[] = {'T', 'y', 'p', 'e', '[', type, ']'};
+    return line.find(std::string_view(tag, sizeof tag)) != std::string_view::npos;
 }
 
 } // namespace
@@ -30,23 +36,23 @@ void RecordFiles::RebuildKinds() const {
     LineViews succeeded, failed, answered, missed, manual;
     const std::string outText = ReadFileBytes(folder_.File(file::kCallOutList));
     ForEachLine(outText, [&](std::string_view line) {
-        if (Holds(line, "Type[0]"))
+        if (OfType(line, '0'))
             succeeded.push_back(line);
-        else if (Holds(line, "Type[1]"))
+        else if (OfType(line, '1'))
             failed.push_back(line);
         return true;
     });
     const std::string inText = ReadFileBytes(folder_.File(file::kCallInList));
     ForEachLine(inText, [&](std::string_view line) {
-        if (Holds(line, "Type[2]"))
+        if (OfType(line, '2'))
             answered.push_back(line);
-        else if (Holds(line, "Type[3]"))
+        else if (OfType(line, '3'))
             missed.push_back(line);
         return true;
     });
     const std::string dumpText = ReadFileBytes(folder_.File(file::kReadFile));
     ForEachLine(dumpText, [&](std::string_view line) {
-        if (Holds(line, "Type[F]"))
+        if (OfType(line, 'F'))
             manual.push_back(line);
         return true;
     });

@@ -1,6 +1,7 @@
 #include "records/record_lines.h"
 
 #include "common/byte_search.h"
+#include "common/decimal.h"
 #include "files/text_lines.h"
 #include "records/call_record.h"
 #include "records/record_texts.h"
@@ -11,7 +12,16 @@
 namespace mervadin {
 
 CallKind KindOf(std::string_view line) {
-    // One pass over the line's "Type[" tags: a call out wins wherever it is.
+    // A line of the tool's own shape by its type, read at its place: a name
+    // holding "Type[0]" changes nothing.
+    if (const auto fields = SplitCallLine(line)) {
+        const std::string_view type = (*fields)[static_cast<std::size_t>(CallField::Type)];
+        if (type == "0" || type == "1")
+            return CallKind::Out;
+        return type == "2" || type == "3" ? CallKind::In : CallKind::Neither;
+    }
+    // Any other line: one pass over its "Type[" tags, a call out wins
+    // wherever it is.
     constexpr std::string_view tag = "Type[";
     bool in = false;
     for (auto at = line.find(tag); at != std::string_view::npos; at = line.find(tag, at + 1)) {
@@ -29,12 +39,19 @@ std::string_view RemarkedNumber(std::string_view line) {
     return FieldView(line, "Remark[").empty() ? std::string_view() : FieldView(line, "Number[");
 }
 
-std::size_t RemarkStart(const std::string& line) {
+std::size_t RemarkStart(std::string_view line) {
     constexpr std::string_view field = "],\tRemark[";
-    if (const std::size_t at = line.rfind(field); at != std::string::npos)
+    if (const std::size_t at = line.rfind(field); at != std::string_view::npos)
         return at + field.size();
     const auto end = ShortSearch(AsBytes(line), "Remark[");
-    return end ? *end + 1 : std::string::npos;
+    return end ? *end + 1 : std::string_view::npos;
+}
+
+std::string_view WholeRemark(std::string_view line) {
+    const std::size_t start = RemarkStart(line);
+    if (start == std::string_view::npos)
+        return {};
+    return ValueAt(line, start, ValueRule{";]", std::string_view::npos});
 }
 
 namespace {
@@ -56,15 +73,29 @@ std::optional<char> CallTypeOf(std::string_view nameOrDigit) {
     return std::nullopt;
 }
 
+namespace {
+
+bool SameGroup(std::string_view text, std::string_view wanted) {
+    // By value where both are numbers: "01" is group 1.
+    const auto a = ParseDecimal(text), b = ParseDecimal(wanted);
+    return a && b ? *a == *b : text == wanted;
+}
+
+} // namespace
+
 bool RecordFilter::Matches(std::string_view line) const {
-    if (!number.empty() && FieldView(line, "Number[").find(number) == std::string_view::npos)
+    if (TakesAll())
+        return true;
+    const CallLineFields fields = FieldViews(line);
+    const auto field = [&](CallField f) { return fields[static_cast<std::size_t>(f)]; };
+    if (!number.empty() && field(CallField::Number).find(number) == std::string_view::npos)
         return false;
-    if (type && FieldView(line, "Type[") != std::string_view(&*type, 1))
+    if (type && field(CallField::Type) != std::string_view(&*type, 1))
         return false;
-    if (group && FieldView(line, "Group[") != *group)
+    if (group && !SameGroup(field(CallField::Group), *group))
         return false;
     if (from || to) {
-        const auto date = ParseCallDate(FieldView(line, "Date["));
+        const auto date = ParseCallDate(field(CallField::Date));
         if (!date || (from && date->first < *from) || (to && date->first > *to))
             return false;
     }

@@ -13,8 +13,10 @@ namespace mervadin {
 
 enum class CallKind { Out, In, Neither };
 
-// "Type[0]" or "Type[1]" anywhere in the line makes a call out, else
-// "Type[2]" or "Type[3]" a call in.
+// The line's type, read at its place (SplitCallLine): "0" or "1" a call
+// out, "2" or "3" a call in. In a line not of the tool's shape, "Type[0]"
+// or "Type[1]" anywhere makes a call out, else "Type[2]" or "Type[3]" a
+// call in.
 CallKind KindOf(std::string_view line);
 
 // The number of a line that carries a remark, both fields read by the field
@@ -26,7 +28,10 @@ std::string_view RemarkedNumber(std::string_view line);
 // sent holds "Remark[". In a line edited by hand without that separator:
 // after the first "Remark[" as the field rule finds it. npos when there is
 // none.
-std::size_t RemarkStart(const std::string& line);
+std::size_t RemarkStart(std::string_view line);
+// The remark as the line holds it, however long (a remark is read, and
+// kept, at most 126 bytes long); empty when there is none.
+std::string_view WholeRemark(std::string_view line);
 
 // Which call record lines an operator looks for: a part of the number, a
 // type, a group and a range of days. What is not given lets every line
@@ -34,7 +39,7 @@ std::size_t RemarkStart(const std::string& line);
 struct RecordFilter {
     std::string number = {};                              // a part of the number
     std::optional<char> type = {};                        // the "Type[" digit
-    std::optional<std::string> group = {};                // the whole group
+    std::optional<std::string> group = {};                // the whole group ("01" is 1)
     std::optional<std::chrono::year_month_day> from = {}; // first day, included
     std::optional<std::chrono::year_month_day> to = {};   // last day, included
 

@@ -186,6 +186,73 @@ std::string ApplySettings(std::string_view text, const Settings& settings) {
     return out;
 }
 
+namespace {
+
+// The header's line that every settings file holds before its keys.
+constexpr std::string_view kHeaderLine = "velorn";
+
+// Whether `line` is the line of one of the default file's keys.
+bool IsKeyLine(std::string_view line) {
+    // The default file's lines between its five header lines and its end line.
+    static const std::vector<std::string_view> keys = [] {
+        const Lines& lines = DefaultSettingsLines();
+        std::vector<std::string_view> found;
+        for (std::size_t i = kMinimumSettingsLines; i + 1 < lines.size(); ++i)
+            found.push_back(KeyOf(lines[i]));
+        return found;
+    }();
+    const std::string_view key = KeyOf(line);
+    return !key.empty() && std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+
+} // namespace
+
+std::optional<SettingsFault> CheckSettingsFile(std::string_view text) {
+    bool anyLine = false, header = false, key = false, end = false;
+    ForEachLine(text, [&](std::string_view line) {
+        anyLine = anyLine || !line.empty();
+        if (line == kSettingsEndMarker) {
+            end = true;
+            return false;
+        }
+        if (IsKeyLine(line))
+            key = true;
+        else if (!key && line == kHeaderLine)
+            header = true;
+        return true;
+    });
+    if (!anyLine)
+        return SettingsFault::Empty;
+    if (!key)
+        return SettingsFault::NoKeys;
+    if (!header)
+        return SettingsFault::NoHeader;
+    if (!end)
+        return SettingsFault::NoEndLine;
+    return std::nullopt;
+}
+
+std::string SettingsFaultMessage(const std::filesystem::path& file, SettingsFault fault) {
+    std::string what;
+    switch (fault) {
+    case SettingsFault::Empty:
+        what = "is empty: it holds no settings";
+        break;
+    case SettingsFault::NoKeys:
+        what = "is no settings file: it holds none of the settings' keys";
+        break;
+    case SettingsFault::NoHeader:
+        what = "is no settings file: its header (the line \"velorn\" before the keys) is missing";
+        break;
+    case SettingsFault::NoEndLine:
+        what = "is cut short: its end line \"" + std::string(kSettingsEndMarker) + "\" is missing";
+        break;
+    }
+    return Utf8Of(file) + " " + what +
+           ". Nothing was sent. Restore the defaults (\"Default\" in the settings window, or "
+           "mervadin-cli config defaults) or mend the file.";
+}
+
 void WriteSetting(const std::filesystem::path& file, std::string_view key, std::string_view value) {
     const auto lock = FolderLock::Beside(file);
     const std::string text = ReadFileBytes(file);

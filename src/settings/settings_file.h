@@ -68,6 +68,15 @@ std::int32_t ReadIntSetting(const std::filesystem::path& file, std::string_view 
 std::string ReadTextSetting(const std::filesystem::path& file, std::string_view key);
 void WriteSetting(const std::filesystem::path& file, std::string_view key, std::string_view value);
 
+// What makes a file no settings file at all, so that nothing may be built
+// from it: it is empty, holds none of the keys before its end line, lacks
+// the header ("velorn" among the lines before its first key) or the end
+// line.
+enum class SettingsFault { Empty, NoKeys, NoHeader, NoEndLine };
+std::optional<SettingsFault> CheckSettingsFile(std::string_view text);
+// What to tell the operator: the file, what it lacks, and how to mend it.
+std::string SettingsFaultMessage(const std::filesystem::path& file, SettingsFault fault);
+
 // Replaces the whole content by the default settings.
 void RestoreDefaultSettings(const std::filesystem::path& file);
 // Restores the defaults when the file holds fewer than five lines; returns

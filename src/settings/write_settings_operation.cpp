@@ -38,6 +38,13 @@ void WriteSettingsOperation::Start() {
     view_.ClearErrorMemo();
     try {
         const std::string text = ReadFileBytes(configFile_);
+        // An empty or garbled file would go out as zeros and be reported
+        // written: nothing is sent.
+        if (const auto fault = CheckSettingsFile(text)) {
+            view_.Inform(texts::common::kErrorCaption, SettingsFaultMessage(configFile_, *fault));
+            End(OperationStatus::Failed);
+            return;
+        }
         const auto config = SettingsIndex::OfText(text);
         // A number field holding letters would go out as 0 and be reported
         // written: nothing is sent until the file is mended.
@@ -63,7 +70,7 @@ void WriteSettingsOperation::OnConnected() {
     view_.AppendMemo(texts::operation::kBlockRule);
     view_.AppendMemo(texts::settings::kSettingsLoad);
     view_.AppendMemo("0");
-    retries_ = 0;
+    retries_.Reset();
 }
 
 void WriteSettingsOperation::TickConnected() {
@@ -71,7 +78,7 @@ void WriteSettingsOperation::TickConnected() {
         return SendBlock();
     ++poll_;
     if (++resend_ > kResendAfter)
-        return SendBlock();
+        return Retry(NotStored()) ? SendBlock() : void();
     if (poll_ < kPollEvery)
         return;
     poll_ = 0;
@@ -106,26 +113,37 @@ void WriteSettingsOperation::Examine() {
     if (ShortSearch(buffer, "timeout!").has_value()) {
         view_.AppendErrorMemo(texts::settings::kSettingsTimeOut);
         view_.AppendMemo(texts::operation::kBlockRule);
-        return SendBlock(); // a device time-out is not counted against the limit
+        // Counted too: a device that times out for ever must not keep the
+        // write going for ever.
+        return Retry(NotStored()) ? SendBlock() : void();
     }
     link_.ClearReceiveBuffer();
+    Retry(NotStored()); // any other answer: the wait goes on, counted
 }
 
 void WriteSettingsOperation::Reject(const char* errorLine, const char* boxText) {
     view_.AppendErrorMemo(errorLine);
-    view_.AppendErrorMemo(std::to_string(retries_));
+    view_.AppendErrorMemo(std::to_string(retries_.Count()));
     view_.AppendMemo(texts::operation::kBlockRule);
-    if (++retries_ > kMaxRetries) {
-        End(OperationStatus::Failed); // before the box: ticks go on while it shows
-        view_.Inform(texts::settings::kSettingsBoxCaption, boxText);
-        return;
-    }
-    SendBlock();
+    if (Retry(boxText))
+        SendBlock();
+}
+
+std::string WriteSettingsOperation::NotStored() const {
+    return BlockRetries::NotStoredText([this](const char* text) { return view_.Translated(text); });
+}
+
+bool WriteSettingsOperation::Retry(const std::string& boxText) {
+    if (!retries_.Exceeded())
+        return true;
+    End(OperationStatus::Failed); // before the box: ticks go on while it shows
+    view_.Inform(texts::settings::kSettingsBoxCaption, boxText);
+    return false;
 }
 
 void WriteSettingsOperation::Succeed() {
     view_.AppendMemo(texts::settings::kSettingsSaved);
-    retries_ = 0;
+    retries_.Reset();
     view_.SetProgress(100, "100%");
     for (const char* line : texts::settings::kSettingsWriteOk)
         view_.AppendMemo(line);

@@ -1,13 +1,16 @@
 #pragma once
 // Writes the settings block into the device: the handshake, then one
 // data-block frame, resent on silence, on a damaged answer, on "data_err!"
-// and on "timeout!", until the device answers "writespiok!". The session
-// stays open afterwards: no stop frame follows.
+// and on "timeout!", until the device answers "writespiok!" or the block's
+// retry limit (BlockRetries) is reached. The session stays open afterwards:
+// no stop frame follows. A file that is no settings file (empty, garbage)
+// is refused before anything is sent.
 // It is not a BlockWriteOperation: the device erases nothing before the
 // settings, answers "timeout!" (resent without counting) rather than
 // "writingspi!", and the window shows other lines in another order.
 
 #include "frames/frame_templates.h"
+#include "operation/block_retries.h"
 #include "operation/operation.h"
 #include "settings/settings_block.h"
 
@@ -22,7 +25,6 @@ class WriteSettingsOperation : public Operation {
 public:
     static constexpr unsigned kResendAfter = 50;
     static constexpr unsigned kPollEvery = 3;
-    static constexpr unsigned kMaxRetries = 50;
 
     WriteSettingsOperation(DeviceLink& link, OperationView& view, std::filesystem::path configFile,
                            const TextEncoding& encoding = Utf8Encoding(),
@@ -38,6 +40,10 @@ private:
     void SendBlock();
     void Examine();
     void Reject(const char* errorLine, const char* boxText);
+    // One more answer or silence without the block stored; false when the
+    // write has given up.
+    bool Retry(const std::string& boxText);
+    std::string NotStored() const;
     void Succeed();
 
     std::filesystem::path configFile_;
@@ -47,7 +53,7 @@ private:
     bool sending_ = false; // after the one tick that follows the answer
     unsigned poll_ = 0;
     unsigned resend_ = 0;
-    unsigned retries_ = 0;
+    BlockRetries retries_;
 };
 
 } // namespace mervadin

@@ -81,19 +81,21 @@ void CallCounts::Add(CallType type, std::uint32_t seconds) {
 }
 
 ReadCallLine ReadCall(std::string_view line) {
-    const std::string_view typeText = FieldView(line, "Type[");
+    const CallLineFields fields = FieldViews(line); // the line read once
+    const auto field = [&](CallField f) { return fields[static_cast<std::size_t>(f)]; };
+    const std::string_view typeText = field(CallField::Type);
     const auto type = TypeOf(typeText);
     if (!type)
         return {std::nullopt, "type " + Quoted(typeText) + " is no call type"};
-    const std::string_view dateText = FieldView(line, "Date[");
+    const std::string_view dateText = field(CallField::Date);
     const auto date = ParseCallDate(dateText);
     if (!date)
         return {std::nullopt, "date " + Quoted(dateText) + " is not a date"};
-    const std::string_view durationText = FieldView(line, "Duration[");
+    const std::string_view durationText = field(CallField::Duration);
     const auto duration = ParseDuration(durationText);
     if (!duration)
         return {std::nullopt, "duration " + Quoted(durationText) + " is not a duration"};
-    return {CallLine{FieldView(line, "Group["), *type, date->first, date->second, *duration}, {}};
+    return {CallLine{field(CallField::Group), *type, date->first, date->second, *duration}, {}};
 }
 
 bool GroupOrder::operator()(const std::string& a, const std::string& b) const {

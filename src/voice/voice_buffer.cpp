@@ -1,6 +1,7 @@
 #include "voice/voice_buffer.h"
 
 #include "files/file_error.h"
+#include "files/file_read.h"
 #include "frames/frame_templates.h"
 
 #include <algorithm>
@@ -19,7 +20,8 @@ std::vector<std::uint8_t>& VoiceBuffer::Bytes() {
 void VoiceBuffer::Load(const std::filesystem::path& file) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error))
-        throw FileError(file, std::filesystem::exists(file, error) ? "not a file" : "no such file");
+        throw FileReadError(file,
+                            std::filesystem::exists(file, error) ? "not a file" : AbsentText(file));
     const auto length = std::filesystem::file_size(file, error);
     if (error)
         throw FileError(file, "cannot read its size: " + error.message());

@@ -20,8 +20,10 @@ public:
     std::unique_ptr<WritableFile> CreateTemporary(const std::filesystem::path& temporary,
                                                   const std::filesystem::path& target,
                                                   std::filesystem::perms newMode) override {
-        return std::make_unique<File>(*this, real_.CreateTemporary(temporary, target, newMode),
-                                      target);
+        auto real = real_.CreateTemporary(temporary, target, newMode);
+        if (!real)
+            return nullptr;
+        return std::make_unique<File>(*this, std::move(real), target);
     }
     std::error_code Replace(const std::filesystem::path& temporary,
                             const std::filesystem::path& target) noexcept override {
@@ -55,6 +57,7 @@ private:
             real_->Sync();
         }
         void ReadyForRename() override { real_->ReadyForRename(); }
+        std::string Notice() const override { return real_->Notice(); }
 
     private:
         FailingFiles& owner_;

@@ -1,6 +1,9 @@
+#include "monitor/live_monitor.h"
 #include "operation/operation_runner.h"
 #include "operation/operation_texts.h"
+#include "records/call_record.h"
 #include "records/read_cdr_operation.h"
+#include "records/record_lines.h"
 #include "support/simulated_exchange.h"
 #include "support/temp_folder.h"
 
@@ -147,6 +150,70 @@ TEST_F(ReadCdrTest, ADeviceThatAlwaysHasMoreEndsAfter4096Blocks) {
     EXPECT_EQ(Run(), OperationStatus::Succeeded);
     EXPECT_EQ(Count("Save OK!!!"), 4096);
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), kDumpSlots);
+}
+
+// Stores what the device announces while monitoring, as the main window
+// does.
+class StoringMonitor : public MonitorView {
+public:
+    explicit StoringMonitor(const RecordFiles& files) : files_(files) {}
+    void ShowStatus(const StatusReport& report, std::uint32_t) override {
+        if (report.record)
+            files_.StoreLiveRecord(report.record->line, report.record->type);
+    }
+    void ShowModel(const DeviceModel&) override {}
+    void DeviceLost() override {}
+
+private:
+    const RecordFiles& files_;
+};
+
+// Rounds of dialing as an operator runs them from the command line, some
+// ended by ZelStop in the middle of a call: every call the device announced
+// comes back from the next read, and a remark typed on a later call of a
+// number stays on that call, not on the number's first.
+TEST_F(ReadCdrTest, CallsStoredLiveAndTheirRemarksComeBackFromARead) {
+    const RecordFiles files(folder);
+    device.Timing().statusIntervalMs = 300;
+    device.Dialer().SetNumbers({{1, "Alice", "13800000001"}, {2, "Carol", "5550196"}});
+    StoringMonitor stored(files);
+    LiveMonitor monitor(link, stored);
+    monitor.Start();
+    for (const std::uint64_t ms : {1500, 3000, 6000, 14000, 4000}) {
+        monitor.RequestStart();
+        transport.Pass(ms);
+        monitor.RequestStopDialing();
+        transport.Pass(1000);
+    }
+    monitor.Stop();
+    device.Timing().statusIntervalMs = 0;
+    transport.Pass(1000);
+
+    const Lines live = ReadLines(folder.File("CallOutList.txt"));
+    ASSERT_EQ(live.size(), device.Records().size());
+    ASSERT_GE(live.size(), 8u);
+    const auto carol = [](const std::string& line) {
+        return FieldValue(line, "Number[") == "5550196";
+    };
+    ASSERT_GE(std::count_if(live.begin(), live.end(), carol), 3);
+    // The last call to Carol that the other calls to her do not look like.
+    std::optional<std::size_t> noted;
+    for (std::size_t i = 0; i < live.size(); ++i)
+        if (carol(live[i]) &&
+            std::none_of(live.begin(), live.begin() + static_cast<long>(i),
+                         [&](const std::string& earlier) { return SameCall(earlier, live[i]); }))
+            noted = i;
+    ASSERT_TRUE(noted && *noted > 0);
+    std::string remarked;
+    ASSERT_TRUE(files.CommitRemark(RecordFiles::List::CallOut, *noted, "call back", &remarked));
+
+    EXPECT_EQ(Run(), OperationStatus::Succeeded);
+    const Lines read = ReadLines(folder.File("CallOutList.txt"));
+    ASSERT_EQ(read.size(), live.size());
+    for (std::size_t i = 0; i < live.size(); ++i) {
+        EXPECT_TRUE(SameCall(read[i], live[i])) << read[i] << "\n" << live[i];
+        EXPECT_EQ(read[i] == remarked, i == *noted) << read[i];
+    }
 }
 
 } // namespace

@@ -234,6 +234,7 @@ void SimDevice::HandleStatusAnswer(std::string_view text) {
         dialer_.Forward(nowMs_);
     else if (HasWord(text, "sendsms!"))
         dialer_.SendSms(nowMs_);
+    KeepEndedCalls();
     for (auto [tag, set] : {std::pair{"masterspk:", &SimDialer::SetSpeaker},
                             std::pair{"mastermic:", &SimDialer::SetMicrophone}}) {
         const auto at = text.find(tag);
@@ -320,8 +321,8 @@ void SimDevice::Advance(std::uint64_t nowMs) {
     if (mode_ == Mode::AwaitSettings && settingsStored_ && nowMs_ - lastFrameMs_ > kSessionIdleMs)
         mode_ = Mode::Idle;
     if (mode_ == Mode::Idle) {
-        if (auto record = dialer_.Advance(nowMs_))
-            AddRecord(*record);
+        dialer_.Advance(nowMs_);
+        KeepEndedCalls();
         if (timing_.statusIntervalMs > 0 && nowMs_ >= nextStatusMs_ && scheduled_.empty())
             SendStatus();
     }
@@ -331,6 +332,11 @@ void SimDevice::Advance(std::uint64_t nowMs) {
         if (output_)
             output_(report);
     }
+}
+
+void SimDevice::KeepEndedCalls() {
+    for (const CallRecord& call : dialer_.TakeEnded())
+        AddRecord(call);
 }
 
 void SimDevice::EndSession() {

@@ -125,6 +125,8 @@ private:
     void StoreBlock(const DataBlock& block);
     void FinishFlashWrite();
     void UpdateDialerNumbers();
+    // Keeps the calls the dialer ended, whether or not anyone hears of them.
+    void KeepEndedCalls();
     void Emit(const DataReport& report);
     void Process(const DataReport& report);
 

@@ -51,8 +51,11 @@ void SimDevice::Receive(Bytes data) {
         return;
     DataReport report{};
     std::copy_n(data.begin(), std::min(data.size(), report.size()), report.begin());
-    if (!timing_.usbPacing)
-        return Process(report);
+    if (!timing_.usbPacing) {
+        Process(report);
+        Changed();
+        return;
+    }
     if (inbox_.size() >= kMaxPacedReports)
         return;
     inBusyUntil_ = std::max(inBusyUntil_, nowMs_) + 1;
@@ -301,6 +304,11 @@ void SimDevice::Advance(std::uint64_t nowMs) {
     nowMs_ = std::max(nowMs_, nowMs);
     if (!plugged_)
         return;
+    AdvancePlugged();
+    Changed();
+}
+
+void SimDevice::AdvancePlugged() {
     while (!inbox_.empty() && inbox_.front().dueMs <= nowMs_) {
         const DataReport report = inbox_.front().report;
         inbox_.pop_front();

@@ -56,6 +56,12 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
+signals:
+    // The lines of the file, or those the rows show, may be others now: a
+    // load, a call stored live, a filter, a clear. (A line added live to an
+    // unfiltered list adds no row while the grid's usual rows hold it.)
+    void LinesChanged();
+
 private:
     void RefreshQuietly();
     int Rows() const;

@@ -236,10 +236,7 @@ CallFilterBar::CallFilterBar(CallListGrid& grid, QWidget* parent)
     }
     connect(type_, &QComboBox::currentIndexChanged, this, &CallFilterBar::Apply);
     // The count follows the list: a read, a call stored live, a clear.
-    CallGridModel* model = grid_.Model();
-    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(model, signal, this, &CallFilterBar::ShowCount);
-    connect(model, &QAbstractItemModel::modelReset, this, &CallFilterBar::ShowCount);
+    connect(grid_.Model(), &CallGridModel::LinesChanged, this, &CallFilterBar::ShowCount);
     ShowCount();
 }
 

@@ -106,8 +106,34 @@ TEST_F(ReadCdrTest, SilenceDuringTheBlocksEndsAfter500TicksWithFilesUntouched) {
         ++ticks;
     }
     EXPECT_EQ(ticks + 1, 501u); // the loop above ran the first tick after the block
-    EXPECT_EQ(view.memo.back(), "Connect Error!  ");
+    EXPECT_EQ(view.memo.end()[-2], "Connect Error!  ");
+    EXPECT_EQ(view.memo.back(), "The 2 blocks received were discarded: nothing was stored.");
     EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), Lines{"keep"});
+}
+
+// An unplug in the middle of the blocks: the blocks received are dropped and
+// the memo says so after their "Save OK!!!"; a box says that nothing was
+// stored and the read must be repeated; the bar stays where it stopped and
+// the lists are as they were.
+TEST_F(ReadCdrTest, AnUnplugMidwayStoresNothingAndSaysSo) {
+    WriteLines(folder.File("CallOutList.txt"), {"keep"});
+    device.AddSampleRecords(16 * 60);
+    device.Faults().unplugAfterBlocks = 50;
+    int highest = 0;
+    view.onProgress = [&highest](int percent) { highest = std::max(highest, percent); };
+    EXPECT_EQ(Run(), OperationStatus::Failed);
+    EXPECT_EQ(Count("Save OK!!!"), 50);
+    const std::vector<std::string> tail(view.memo.end() - 2, view.memo.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{
+                        "The 50 blocks received were discarded: nothing was stored.",
+                        texts::operation::kDeviceLost}));
+    EXPECT_GT(highest, 0);
+    EXPECT_EQ(view.progress, highest);
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].first, "Device disconnected");
+    EXPECT_NE(view.boxes[0].second.find("nothing read was stored"), std::string::npos);
+    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), Lines{"keep"});
+    EXPECT_TRUE(ReadLines(folder.File("ReadFile.txt")).empty());
 }
 
 TEST_F(ReadCdrTest, OnceTheFilesAreWrittenNeitherUnplugNorStopUndoesTheRead) {
@@ -142,6 +168,7 @@ TEST_F(ReadCdrTest, OnceTheFilesAreWrittenNeitherUnplugNorStopUndoesTheRead) {
     EXPECT_EQ(runner.LastOutcome(), OperationStatus::Succeeded);
     EXPECT_EQ(std::vector(view.memo.end() - 3, view.memo.end() - 1), saved);
     EXPECT_EQ(view.memo.back(), texts::operation::kDeviceLostAfterWork);
+    EXPECT_TRUE(view.boxes.empty()); // the read was stored: nothing to repeat
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 20u);
 }
 

@@ -40,6 +40,7 @@ public:
     // FileError when the file cannot be read.
     void SetFilter(RecordFilter filter);
     bool Filtered() const { return !filter_.TakesAll(); }
+    const RecordFilter& Filter() const { return filter_; }
     // The lines the rows show: all of them, or those the filter found.
     std::size_t ShownCount() const { return Filtered() ? found_.size() : shownLines_; }
     // The line of the file row `row` shows.

@@ -6,6 +6,9 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
 
 namespace mervadin {
 
@@ -71,6 +74,22 @@ bool QtPrompts::Confirm(const std::string& caption, const std::string& text) {
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::size_t> QtPrompts::Choose(const std::string& caption, const std::string& text,
+                                             const std::vector<std::string>& choices) {
+    QMessageBox box(QMessageBox::Question, Ui(caption), Ui(text), QMessageBox::Cancel);
+    std::vector<QAbstractButton*> buttons;
+    for (const auto& choice : choices)
+        buttons.push_back(box.addButton(Ui(choice), QMessageBox::AcceptRole));
+    if (!buttons.empty())
+        box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    if (chosen == buttons.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(chosen - buttons.begin());
 }
 
 std::optional<std::filesystem::path> QtPrompts::SaveFileName(const std::filesystem::path& folder,

@@ -357,6 +357,17 @@ TEST(QtPromptsChoice, EachChoiceIsAButtonOfItsOwn) {
     EXPECT_EQ(chosen, std::nullopt);
 }
 
+// A box is never narrower than its caption: the title bar would cut it.
+TEST(QtPromptsChoice, ABoxIsAsWideAsItsCaption) {
+    QtPrompts prompts;
+    const std::string caption = "Clear Callout CDR List and a caption longer than its text";
+    test::WithModal<QMessageBox>([&] { prompts.Inform(caption, "OK?"); },
+                                 [&](QMessageBox& box) {
+                                     EXPECT_GT(box.width(), box.fontMetrics().horizontalAdvance(
+                                                                QString::fromStdString(caption)));
+                                 });
+}
+
 TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheListOnlyAfterYes) {
     WriteLines(folder.File("CallInList.txt"),
                {test::CallLine({.number = "1001", .type = "2"}),

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/remark_window.h"
 #include "monitor/monitor_names.h"
+#include "qtcore/translation.h"
 #include "records/record_names.h"
 #include "sim/sim_device.h"
 #include "support/modal.h"
@@ -16,12 +17,17 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
+#include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
 #include <QTest>
@@ -51,7 +57,8 @@ protected:
 TEST_F(MainWindowTest, StartsWithItsLayoutAndNoDevice) {
     MainWindow window(folder, prompts);
     EXPECT_EQ(window.windowTitle(), "Mervadin Ver:A00-002");
-    EXPECT_EQ(window.size(), QSize(863, 540)); // an outer size of 869 x 568
+    // An outer size of 869 x 568 below the menu bar.
+    EXPECT_EQ(window.size(), QSize(863, 540 + window.menuBar()->sizeHint().height()));
     EXPECT_EQ(window.palette().color(QPalette::Window), colour::kActiveCaptionGradient);
     EXPECT_EQ(window.StatusText(), "USB No Connect");
     EXPECT_EQ(Find<Lamp>(window, names::main::kUsbLamp)->Colour(), colour::kSilver);
@@ -156,6 +163,115 @@ TEST_F(MainWindowTest, CloseButtonAndCloseMenuEntriesCloseTheWindow) {
               "Callout CDR Save as ");
 }
 
+// The menu bar holds every command of the window, grouped: those of the
+// buttons, of the popup menus (ClearNumber, Statistics, the text encoding,
+// the language) and of the grids. Its entries run the commands.
+TEST_F(MainWindowTest, TheMenuBarHoldsEveryCommandOfTheWindow) {
+    MainWindow window(folder, prompts);
+    const auto entries = [&](const char* menu) {
+        QStringList texts;
+        for (auto* action : Find<QMenu>(window, menu)->actions())
+            if (!action->isSeparator())
+                texts << action->text();
+        return texts;
+    };
+    QStringList titles;
+    for (auto* action : window.menuBar()->actions())
+        titles << action->text();
+    EXPECT_EQ(titles,
+              (QStringList{"&File", "&Device", "&Monitor", "&Records", "&Options", "&Help"}));
+    EXPECT_EQ(entries("FileMenu"), (QStringList{"LoadNumber", "ClearNumber", "Callout CDR Save as ",
+                                                "Callin CDR Save as", "Close"}));
+    EXPECT_EQ(entries("DeviceMenu"), (QStringList{"Setting", "DownLoad", "ReadCdr"}));
+    EXPECT_EQ(entries("MonitorMenu"),
+              (QStringList{"MonitorON", "MonitorOFF", "ZelStart", "ZelStop", "Forward", "SendSms",
+                           "M-module Spk Vol Add", "M-module Spk Vol Sub", "M-module Mic Vol Add",
+                           "M-module Mic Vol Sub"}));
+    EXPECT_EQ(entries("RecordsMenu"),
+              (QStringList{"DisplayCdr", "Statistics", "Clear Callout CDR List",
+                           "Clear Callin CDR list"}));
+    EXPECT_EQ(entries("OptionsMenu"), (QStringList{"Text encoding", "Language"}));
+    EXPECT_EQ(entries("HelpMenu"), QStringList{"Brief introduction"});
+    // The text encoding and the language are the popup menu's own menus.
+    auto* options = Find<QMenu>(window, "OptionsMenu");
+    EXPECT_EQ(options->actions().at(0)->menu(), Find<QMenu>(window, "EncodingMenu"));
+    EXPECT_EQ(options->actions().at(1)->menu(), Find<QMenu>(window, "LanguageMenu"));
+    EXPECT_GT(Find<QMenu>(window, "EncodingMenu")->actions().size(), 4);
+
+    // The entries run their commands: ClearNumber asks first, DownLoad
+    // without a device is refused as the button is, Statistics opens its
+    // window.
+    WriteLines(folder.File("LoadNumber.txt"), {"1\tA\t100"});
+    window.LoadNumberCount();
+    prompts.answers = {Prompts::Answer::No};
+    window.findChild<QAction*>("ClearNumberEntry")->trigger();
+    EXPECT_EQ(prompts.shown.back(), (Notice{"ClearNumber", "Clear all 1 numbers?"}));
+    EXPECT_EQ(window.NumberCount(), 1);
+    window.findChild<QAction*>("DownLoadEntry")->trigger();
+    EXPECT_EQ(prompts.shown.back(), (Notice{"  Error  ", "   No Connect!  "}));
+    window.findChild<QAction*>("StatisticsEntry")->trigger();
+    QWidget* statistics = nullptr;
+    for (auto* widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == "StatisticsWindow" && widget->isVisible())
+            statistics = widget;
+    EXPECT_NE(statistics, nullptr);
+
+    // An entry for a button can be chosen when the button can be pressed.
+    auto* setting = window.findChild<QAction*>("SettingEntry");
+    EXPECT_TRUE(setting->isEnabled());
+    Find<QPushButton>(window, names::main::kSettingButton)->setEnabled(false);
+    EXPECT_FALSE(setting->isEnabled());
+    auto* monitorOff = Find<QPushButton>(window, names::panel::kMonitorOffButton);
+    monitorOff->setEnabled(false);
+    EXPECT_FALSE(window.findChild<QAction*>("MonitorOffEntry")->isEnabled());
+    monitorOff->setEnabled(true);
+    EXPECT_TRUE(window.findChild<QAction*>("MonitorOffEntry")->isEnabled());
+    EXPECT_TRUE(window.findChild<QAction*>("CloseEntry")->isEnabled());
+}
+
+// The lamps and the boxes that show numbers say what they show.
+TEST_F(MainWindowTest, LampsAndBoxesCarryCaptions) {
+    MainWindow window(folder, prompts);
+    EXPECT_EQ(Find<Lamp>(window, names::main::kUsbLamp)->Caption(), "USB");
+    EXPECT_EQ(Find<Lamp>(window, names::panel::kMonitorLamp)->Caption(), "Monitor");
+    auto* frames = Find<QLabel>(window, names::panel::kFrameCounterCaption);
+    EXPECT_EQ(frames->text(), "Frames");
+    EXPECT_EQ(frames->parentWidget(), Find<QLineEdit>(window, names::panel::kFrameCounter));
+    EXPECT_EQ(Find<QLabel>(window, names::panel::kSignalCaption)->text(), "Signal");
+    EXPECT_EQ(Find<QGroupBox>(window, names::panel::kLevelBox)->title(), "Speaker / Mic");
+    // The tooltips stay.
+    EXPECT_FALSE(Find<Lamp>(window, names::main::kUsbLamp)->toolTip().isEmpty());
+    EXPECT_FALSE(Find<QLineEdit>(window, names::panel::kFrameCounter)->toolTip().isEmpty());
+}
+
+// The Menu key opens a grid's menu over that grid, wherever its current
+// cell has scrolled to.
+TEST_F(MainWindowTest, TheMenuKeyOpensAGridsMenuOverIt) {
+    Lines lines;
+    for (int i = 0; i < 200; ++i)
+        lines.push_back("Group[1],\tName[n],\tNumber[" + std::to_string(1000 + i) +
+                        "],\tType[0],\tDate[2026/1/1 1:2:3],\tDuration[0:0:5],\tRemark[]");
+    WriteLines(folder.File("CallOutList.txt"), lines);
+    MainWindow window(folder, prompts);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* grid = Find<QTableView>(window, names::grids::kCallOut);
+    auto* menu = Find<QMenu>(window, names::main::kCallOutMenu);
+    const QRect shown(grid->viewport()->mapToGlobal(QPoint(0, 0)), grid->viewport()->size());
+    for (const int row : {-1, 0, 195}) { // no current cell, one scrolled away, one in view
+        grid->setFocus();
+        grid->setCurrentIndex(row < 0 ? QModelIndex() : grid->model()->index(row, 1));
+        grid->scrollToBottom();
+        const QPoint at = grid->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, at, grid->mapToGlobal(at));
+        QApplication::sendEvent(grid, &key);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000)) << row;
+        EXPECT_TRUE(shown.contains(menu->pos())) << row;
+        menu->close();
+    }
+}
+
 TEST_F(MainWindowTest, DownLoadNeedsADevice) {
     MainWindow window(folder, prompts);
     QTest::mouseClick(Find<QPushButton>(window, names::main::kDownLoadButton), Qt::LeftButton);
@@ -168,21 +284,33 @@ TEST_F(MainWindowTest, TheRemarkWindowShowsItsTextAndKeepsNothing) {
     auto* entry = Find<QMenu>(window, names::main::kWindowMenu)->actions().at(6);
     EXPECT_EQ(entry->text(), "Brief introduction");
     const auto before = test::Slurp(folder.File("Config.txt"));
-    test::WithModal<RemarkWindow>([&] { entry->trigger(); },
-                                  [](RemarkWindow& remark) {
-                                      EXPECT_EQ(remark.windowTitle(), "remark");
-                                      auto* text = remark.findChild<QPlainTextEdit*>("Remark");
-                                      EXPECT_EQ(text->document()->blockCount(), 118);
-                                      EXPECT_TRUE(text->toPlainText().startsWith(
-                                          QString::fromUtf8("语音电话自动营销系统简介")));
-                                      EXPECT_TRUE(text->toPlainText().contains("*00#"));
-                                      text->setPlainText("typed");
-                                  });
+    // In English the introduction's translation, the Chinese text itself in
+    // Chinese.
+    test::WithModal<RemarkWindow>(
+        [&] { entry->trigger(); },
+        [](RemarkWindow& remark) {
+            EXPECT_EQ(remark.windowTitle(), "remark");
+            auto* text = remark.findChild<QPlainTextEdit*>("Remark");
+            EXPECT_TRUE(text->toPlainText().startsWith(
+                "Automatic Voice Telephone Marketing System: an Introduction"));
+            EXPECT_TRUE(text->toPlainText().contains("*00#001#20#"));
+            EXPECT_FALSE(text->toPlainText().contains(QRegularExpression("[\\x{4e00}-\\x{9fff}]")));
+            text->setPlainText("typed");
+        });
     test::WithModal<RemarkWindow>(
         [&] { entry->trigger(); },
         [](RemarkWindow& remark) {
             EXPECT_NE(remark.findChild<QPlainTextEdit*>("Remark")->toPlainText(), "typed");
         });
+    ASSERT_TRUE(Translation::Install("zh_CN"));
+    {
+        RemarkWindow remark;
+        auto* text = remark.findChild<QPlainTextEdit*>("Remark");
+        EXPECT_EQ(text->document()->blockCount(), 118);
+        EXPECT_TRUE(text->toPlainText().startsWith(QString::fromUtf8("语音电话自动营销系统简介")));
+        EXPECT_TRUE(text->toPlainText().contains("*00#001#20#"));
+    }
+    Translation::Install("en");
     EXPECT_EQ(test::Slurp(folder.File("Config.txt")), before);
     auto* hidden = Find<QPushButton>(window, names::main::kRemarkButton);
     EXPECT_FALSE(hidden->isVisible());

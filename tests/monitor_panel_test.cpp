@@ -10,6 +10,7 @@
 #include "records/record_names.h"
 #include "settings/settings_file.h"
 #include "sim/sim_device.h"
+#include "sim/sim_transport.h"
 #include "support/modal.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -229,6 +231,30 @@ TEST_F(MonitorPanelTest, ACallAnnouncedLiveLandsInItsListAndGrid) {
     EXPECT_EQ(grid->Model()->Line(1), stored[1]);
     EXPECT_NE(stored[1].find("\tType[1],"), std::string::npos) << stored[1];
     EXPECT_TRUE(ReadLines(folder.File("CallInList.txt")).empty());
+    // The device keeps the call it announced, though ZelStop ended it.
+    EXPECT_EQ(sim().Records().size(), SimTransport::kSampleRecords + 1);
+}
+
+// The menu bar's monitor entries follow the buttons; SendSms answers in the
+// status line, while the monitor runs and when it does not.
+TEST_F(MonitorPanelTest, TheMenuBarFollowsTheMonitorAndSendSmsAnswers) {
+    const auto entry = [&](const char* name) { return window.findChild<QAction*>(name); };
+    const auto notice = [&] { return window.statusBar()->currentMessage(); };
+    Action(names::panel::kMonitorMenu, "Send SMS")->trigger(); // the popup's, never disabled
+    EXPECT_EQ(notice(), "SendSms: the monitor is off; press MonitorON first");
+
+    entry("MonitorOnEntry")->trigger();
+    ASSERT_TRUE(WaitFrames(1));
+    EXPECT_FALSE(entry("MonitorOnEntry")->isEnabled());
+    EXPECT_FALSE(entry("SettingEntry")->isEnabled()); // refused while monitoring, as its button
+    EXPECT_TRUE(entry("SendSmsEntry")->isEnabled());
+    entry("SendSmsEntry")->trigger();
+    EXPECT_EQ(notice(), "SendSms: the device is asked to send the SMS (with the next answer)");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sim().Dialer().State() == 16; }, 5000));
+    entry("MonitorOffEntry")->trigger();
+    ExpectEnded(true);
+    EXPECT_TRUE(entry("SettingEntry")->isEnabled());
+    EXPECT_FALSE(entry("SendSmsEntry")->isEnabled());
 }
 
 // The 1-ms clock runs only while the monitor does: not at rest, not after

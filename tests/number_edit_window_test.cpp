@@ -131,9 +131,20 @@ TEST_F(NumberEditWindowTest, RowsAreAddedDeletedSortedFoundAndEveryStepUndone) {
     EXPECT_EQ(table.lines(), (Lines{"10,Bob,200", "2,Carl,300", "1,Anna,100"}));
     clickHeader(1);
     EXPECT_EQ(table.lines(), (Lines{"1,Anna,100", "10,Bob,200", "2,Carl,300"}));
-    for (int sorts = 0; sorts < 3; ++sorts)
+    EXPECT_EQ(header->sortIndicatorSection(), 1);
+    // Each undone sort shows the order the lines are back in: the sort
+    // before it, then the file's own order with no arrow at all.
+    test::Click(window, names::numbers::kEditorUndo);
+    EXPECT_EQ(header->sortIndicatorSection(), 0);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    for (int sorts = 0; sorts < 2; ++sorts)
         test::Click(window, names::numbers::kEditorUndo);
     EXPECT_EQ(JoinLines(table.lines()), list);
+    EXPECT_EQ(header->sortIndicatorSection(), -1);
+    QTest::keyClick(view, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(header->sortIndicatorSection(), 0);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    test::Click(window, names::numbers::kEditorUndo);
 
     // Find selects the next row holding the text, wrapping round.
     auto* find = test::Child<QLineEdit>(window, names::numbers::kEditorFind);

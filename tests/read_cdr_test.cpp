@@ -1,6 +1,9 @@
+#include "monitor/live_monitor.h"
 #include "operation/operation_runner.h"
 #include "operation/operation_texts.h"
+#include "records/call_record.h"
 #include "records/read_cdr_operation.h"
+#include "records/record_lines.h"
 #include "support/simulated_exchange.h"
 #include "support/temp_folder.h"
 
@@ -103,8 +106,34 @@ TEST_F(ReadCdrTest, SilenceDuringTheBlocksEndsAfter500TicksWithFilesUntouched) {
         ++ticks;
     }
     EXPECT_EQ(ticks + 1, 501u); // the loop above ran the first tick after the block
-    EXPECT_EQ(view.memo.back(), "Connect Error!  ");
+    EXPECT_EQ(view.memo.end()[-2], "Connect Error!  ");
+    EXPECT_EQ(view.memo.back(), "The 2 blocks received were discarded: nothing was stored.");
     EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), Lines{"keep"});
+}
+
+// An unplug in the middle of the blocks: the blocks received are dropped and
+// the memo says so after their "Save OK!!!"; a box says that nothing was
+// stored and the read must be repeated; the bar stays where it stopped and
+// the lists are as they were.
+TEST_F(ReadCdrTest, AnUnplugMidwayStoresNothingAndSaysSo) {
+    WriteLines(folder.File("CallOutList.txt"), {"keep"});
+    device.AddSampleRecords(16 * 60);
+    device.Faults().unplugAfterBlocks = 50;
+    int highest = 0;
+    view.onProgress = [&highest](int percent) { highest = std::max(highest, percent); };
+    EXPECT_EQ(Run(), OperationStatus::Failed);
+    EXPECT_EQ(Count("Save OK!!!"), 50);
+    const std::vector<std::string> tail(view.memo.end() - 2, view.memo.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{
+                        "The 50 blocks received were discarded: nothing was stored.",
+                        texts::operation::kDeviceLost}));
+    EXPECT_GT(highest, 0);
+    EXPECT_EQ(view.progress, highest);
+    ASSERT_EQ(view.boxes.size(), 1u);
+    EXPECT_EQ(view.boxes[0].first, "Device disconnected");
+    EXPECT_NE(view.boxes[0].second.find("nothing read was stored"), std::string::npos);
+    EXPECT_EQ(ReadLines(folder.File("CallOutList.txt")), Lines{"keep"});
+    EXPECT_TRUE(ReadLines(folder.File("ReadFile.txt")).empty());
 }
 
 TEST_F(ReadCdrTest, OnceTheFilesAreWrittenNeitherUnplugNorStopUndoesTheRead) {
@@ -139,6 +168,7 @@ TEST_F(ReadCdrTest, OnceTheFilesAreWrittenNeitherUnplugNorStopUndoesTheRead) {
     EXPECT_EQ(runner.LastOutcome(), OperationStatus::Succeeded);
     EXPECT_EQ(std::vector(view.memo.end() - 3, view.memo.end() - 1), saved);
     EXPECT_EQ(view.memo.back(), texts::operation::kDeviceLostAfterWork);
+    EXPECT_TRUE(view.boxes.empty()); // the read was stored: nothing to repeat
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 20u);
 }
 
@@ -147,6 +177,70 @@ TEST_F(ReadCdrTest, ADeviceThatAlwaysHasMoreEndsAfter4096Blocks) {
     EXPECT_EQ(Run(), OperationStatus::Succeeded);
     EXPECT_EQ(Count("Save OK!!!"), 4096);
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), kDumpSlots);
+}
+
+// Stores what the device announces while monitoring, as the main window
+// does.
+class StoringMonitor : public MonitorView {
+public:
+    explicit StoringMonitor(const RecordFiles& files) : files_(files) {}
+    void ShowStatus(const StatusReport& report, std::uint32_t) override {
+        if (report.record)
+            files_.StoreLiveRecord(report.record->line, report.record->type);
+    }
+    void ShowModel(const DeviceModel&) override {}
+    void DeviceLost() override {}
+
+private:
+    const RecordFiles& files_;
+};
+
+// Rounds of dialing as an operator runs them from the command line, some
+// ended by ZelStop in the middle of a call: every call the device announced
+// comes back from the next read, and a remark typed on a later call of a
+// number stays on that call, not on the number's first.
+TEST_F(ReadCdrTest, CallsStoredLiveAndTheirRemarksComeBackFromARead) {
+    const RecordFiles files(folder);
+    device.Timing().statusIntervalMs = 300;
+    device.Dialer().SetNumbers({{1, "Alice", "13800000001"}, {2, "Carol", "5550196"}});
+    StoringMonitor stored(files);
+    LiveMonitor monitor(link, stored);
+    monitor.Start();
+    for (const std::uint64_t ms : {1500, 3000, 6000, 14000, 4000}) {
+        monitor.RequestStart();
+        transport.Pass(ms);
+        monitor.RequestStopDialing();
+        transport.Pass(1000);
+    }
+    monitor.Stop();
+    device.Timing().statusIntervalMs = 0;
+    transport.Pass(1000);
+
+    const Lines live = ReadLines(folder.File("CallOutList.txt"));
+    ASSERT_EQ(live.size(), device.Records().size());
+    ASSERT_GE(live.size(), 8u);
+    const auto carol = [](const std::string& line) {
+        return FieldValue(line, "Number[") == "5550196";
+    };
+    ASSERT_GE(std::count_if(live.begin(), live.end(), carol), 3);
+    // The last call to Carol that the other calls to her do not look like.
+    std::optional<std::size_t> noted;
+    for (std::size_t i = 0; i < live.size(); ++i)
+        if (carol(live[i]) &&
+            std::none_of(live.begin(), live.begin() + static_cast<long>(i),
+                         [&](const std::string& earlier) { return SameCall(earlier, live[i]); }))
+            noted = i;
+    ASSERT_TRUE(noted && *noted > 0);
+    std::string remarked;
+    ASSERT_TRUE(files.CommitRemark(RecordFiles::List::CallOut, *noted, "call back", &remarked));
+
+    EXPECT_EQ(Run(), OperationStatus::Succeeded);
+    const Lines read = ReadLines(folder.File("CallOutList.txt"));
+    ASSERT_EQ(read.size(), live.size());
+    for (std::size_t i = 0; i < live.size(); ++i) {
+        EXPECT_TRUE(SameCall(read[i], live[i])) << read[i] << "\n" << live[i];
+        EXPECT_EQ(read[i] == remarked, i == *noted) << read[i];
+    }
 }
 
 } // namespace

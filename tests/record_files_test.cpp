@@ -1,6 +1,7 @@
 #include "monitor/status_decoder.h"
 #include "records/call_record.h"
 #include "records/record_files.h"
+#include "records/record_lines.h"
 #include "records/remark_carry.h"
 #include "sim/record_codec.h"
 #include "support/call_lines.h"
@@ -41,18 +42,74 @@ TEST(RecordFiles, RemarksFollowTheirOwnNumberOnly) {
     EXPECT_EQ(lists.callIn, LineViews{oldIn[0]});
 }
 
-// Each old line with a remark replaces the first fresh line with its number.
+// A read brings back the calls stored live, their dates with seconds; each
+// old line finds its own call (the same call twice finds two lines, in
+// order), so a remark stays on its call and no other call is replaced. A
+// remark whose call the device no longer holds goes to the first line with
+// its number that no old line of its own call took, or nowhere.
+TEST(RecordFiles, RemarksGoBackToTheirOwnCall) {
+    const auto fresh = [](const char* number, const char* type, const char* date,
+                          const char* duration) {
+        return test::CallLine({.number = number, .type = type, .date = date, .duration = duration});
+    };
+    const auto live = [](const char* number, const char* type, const char* date,
+                         const char* duration, const char* remark = "") {
+        return test::CallLine(
+            {.number = number, .type = type, .date = date, .duration = duration, .remark = remark});
+    };
+    const Lines dump = {fresh("1001", "1", "2026/12/9 18:4:22", "0:0:0"),
+                        fresh("5550", "0", "2026/12/9 18:4:31", "0:0:2"),
+                        fresh("1001", "0", "2026/12/9 18:5:47", "0:0:2"),
+                        fresh("5550", "0", "2026/12/9 18:6:53", "0:0:5"),
+                        fresh("5550", "0", "2026/12/9 18:6:58", "0:0:5")};
+    const Lines old = {live("1001", "1", "2026/12/09 18:04", "0:0:0"),
+                       live("5550", "0", "2026/12/09 18:04", "0:0:2"),
+                       live("1001", "0", "2026/12/09 18:05", "0:0:2", "alice"),
+                       live("5550", "0", "2026/12/09 18:06", "0:0:5"),
+                       live("5550", "0", "2026/12/09 18:06", "0:0:5", "second"),
+                       live("5550", "0", "2026/11/30 9:00", "0:1:0", "gone")};
+    const auto views = [](const Lines& lines) { return LineViews(lines.begin(), lines.end()); };
+    EXPECT_EQ(test::SortAndCarry(views(dump), views(old), {}).callOut,
+              (LineViews{dump[0], dump[1], old[2], dump[3], old[4]}));
+
+    // Without the old line of the first call to 5550, the call the device
+    // no longer holds takes that line, as a remark follows its number.
+    const Lines fewer = {old[2], old[3], old[4], old[5]};
+    EXPECT_EQ(test::SortAndCarry(views(dump), views(fewer), {}).callOut,
+              (LineViews{dump[0], old[5], old[2], dump[3], old[4]}));
+}
+
+// Each old line takes the first fresh line of its own call not yet taken;
+// one with a remark replaces it (the first of them when all were taken),
+// else the first fresh line with its number that no old line took.
 void CarryPlainly(Lines& fresh, const Lines& old) {
-    Lines numbers;
-    for (const auto& line : fresh)
-        numbers.push_back(FieldValue(line, "Number["));
+    const Lines original = fresh;
+    std::vector<CallFacts> calls;
+    for (const auto& line : original)
+        calls.push_back(CallOf(line));
+    std::vector<bool> taken(fresh.size(), false);
     for (const auto& line : old) {
         const std::string number = FieldValue(line, "Number[");
-        if (FieldValue(line, "Remark[").empty() || number.empty())
+        if (number.empty())
             continue;
-        const auto first = std::find(numbers.begin(), numbers.end(), number);
-        if (first != numbers.end())
-            fresh[static_cast<std::size_t>(first - numbers.begin())] = line;
+        const CallFacts call = CallOf(line);
+        std::optional<std::size_t> own, firstOwn, firstNumber;
+        for (std::size_t i = 0; i < original.size(); ++i) {
+            if (calls[i] == call) {
+                firstOwn = firstOwn ? firstOwn : i;
+                if (!taken[i] && !own)
+                    own = i;
+            }
+            if (!firstNumber && !taken[i] && calls[i].number == number)
+                firstNumber = i;
+        }
+        if (own)
+            taken[*own] = true;
+        if (FieldValue(line, "Remark[").empty())
+            continue;
+        const auto target = own ? own : firstOwn ? firstOwn : firstNumber;
+        if (target)
+            fresh[*target] = line;
     }
 }
 

@@ -9,11 +9,13 @@
 #include "records/record_names.h"
 #include "sim/sim_device.h"
 #include "support/call_lines.h"
+#include "support/modal.h"
 #include "support/recording_prompts.h"
 #include "support/temp_folder.h"
 #include "support/widgets.h"
 #include "transports/link_setup.h"
 #include "ui/colours.h"
+#include "ui/qt_prompts.h"
 #include "ui/ui_names.h"
 #include "ui/widgets.h"
 
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -149,6 +152,32 @@ TEST_F(RecordsWindowTest, TheFilterBarNarrowsTheRowsAndRemarksLandOnTheirLines) 
     };
     EXPECT_EQ(count(), "30 of 30");
     EXPECT_EQ(model->rowCount(), 100000);
+    // Each grid offers its own list's kinds.
+    const auto kinds = [](QWidget& filterBar) {
+        auto* box = test::Child<QComboBox>(filterBar, names::grids::kFilterType);
+        QStringList items;
+        for (int i = 0; i < box->count(); ++i)
+            items << box->itemText(i);
+        return items;
+    };
+    EXPECT_EQ(kinds(*bar),
+              (QStringList{"All types", "CallOutSuccessed", "CallOutFailed", "CallOutManual"}));
+    EXPECT_EQ(kinds(*test::Child<QWidget>(window, names::grids::kCallInFilter)),
+              (QStringList{"All types", "CallInAnswer", "CallInMissed"}));
+    // A call stored live counts at once, though the grid's usual rows held
+    // its row already.
+    const Lines before = ReadLines(folder.File("CallOutList.txt"));
+    const auto storeLive = [&](const test::Call& call) {
+        std::string list = test::Slurp(folder.File("CallOutList.txt"));
+        test::Spit(folder.File("CallOutList.txt"), list + test::ListLine(call));
+        window.Grid(RecordFiles::List::CallOut)->ShowStoredLine();
+    };
+    storeLive({.group = "1", .number = "1030", .type = "0", .date = "2026/2/1 9:0:0"});
+    EXPECT_EQ(count(), "31 of 31");
+    EXPECT_EQ(model->rowCount(), 100000);
+    WriteLines(folder.File("CallOutList.txt"), before);
+    window.Grid(RecordFiles::List::CallOut)->Load();
+    EXPECT_EQ(count(), "30 of 30");
 
     // Typing narrows the rows on its own after a pause.
     QTest::keyClicks(field(names::grids::kFilterNumber), "100");
@@ -184,14 +213,18 @@ TEST_F(RecordsWindowTest, TheFilterBarNarrowsTheRowsAndRemarksLandOnTheirLines) 
     EXPECT_EQ(count(), "1 of 30");
     EXPECT_EQ(model->index(0, 0).data().toString(), "8");
     apply(names::grids::kFilterTo, "2026-13-40");
-    EXPECT_EQ(count(), "1 of 30");
+    // Beside the fields, how to write a day, the count behind it.
+    auto* counted = test::Child<QLabel>(*bar, names::grids::kFilterCount);
+    EXPECT_EQ(count(), "Day as 2026-12-08");
+    EXPECT_EQ(counted->toolTip(), "1 of 30");
+    EXPECT_GE(counted->width(), counted->sizeHint().width());
     EXPECT_FALSE(field(names::grids::kFilterTo)->toolTip().isEmpty());
+    apply(names::grids::kFilterTo, "2026-2-1");
+    EXPECT_EQ(count(), "1 of 30");
+    EXPECT_TRUE(counted->toolTip().isEmpty());
 
     // A call stored live that passes the filter joins the rows.
-    std::string list = test::Slurp(folder.File("CallOutList.txt"));
-    list += test::ListLine({.group = "1", .number = "1009", .type = "1", .date = "2026/2/1 9:0:0"});
-    test::Spit(folder.File("CallOutList.txt"), list);
-    window.Grid(RecordFiles::List::CallOut)->ShowStoredLine();
+    storeLive({.group = "1", .number = "1009", .type = "1", .date = "2026/2/1 9:0:0"});
     EXPECT_EQ(count(), "2 of 31");
     EXPECT_EQ(model->index(1, 0).data().toString(), "31");
 
@@ -264,6 +297,90 @@ TEST_F(RecordsWindowTest, SaveAsOffersSpreadsheetTypesAndKeepsTheTextCopy) {
     EXPECT_EQ(prompts.shown[1].text,
               "2 remarks longer than 126 bytes were cut at 126 (the first on line 1)");
     EXPECT_NE(test::Slurp(temp / "cut.csv").find(",\"'=1+1\",100,"), std::string::npos);
+}
+
+// With a filter set, "Save as" asks whether the lines shown or the whole
+// list go out, and says how many went; Cancel saves nothing.
+TEST_F(RecordsWindowTest, SaveAsOfAFilteredGridAsksWhichLinesAndCountsThem) {
+    Lines out;
+    for (int i = 0; i < 6; ++i)
+        out.push_back(
+            test::CallLine({.number = std::to_string(1000 + i), .type = i % 2 ? "1" : "0"}));
+    WriteLines(folder.File("CallOutList.txt"), out);
+    const std::string listBytes = test::Slurp(folder.File("CallOutList.txt"));
+    MainWindow window(folder, prompts);
+    auto* bar = test::Child<QWidget>(window, names::grids::kCallOutFilter);
+    test::Child<QComboBox>(*bar, names::grids::kFilterType)->setCurrentText("CallOutFailed");
+    const auto saveAs = [&] {
+        test::Action(window, names::main::kCallOutMenu, "Callout CDR Save as ")->trigger();
+    };
+
+    prompts.answers = {Prompts::Answer::Yes};
+    prompts.files = {temp / "shown.txt"};
+    saveAs();
+    EXPECT_EQ(ReadLines(temp / "shown.txt"), (Lines{out[1], out[3], out[5]}));
+    EXPECT_EQ(
+        prompts.shown,
+        (std::vector<Notice>{
+            {"Save as", "The filter shows 3 of the 6 lines of this list. Which lines are saved?"},
+            {"OK!!", "  Save OK!!\nLines saved: 3"}}));
+
+    prompts.shown.clear();
+    prompts.answers = {Prompts::Answer::No};
+    prompts.files = {temp / "all.csv"};
+    saveAs();
+    const std::string csv = test::Slurp(temp / "all.csv");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 7); // the header and six lines
+    EXPECT_EQ(prompts.shown.back(), (Notice{"OK!!", "  Save OK!!\nLines saved: 6"}));
+
+    prompts.shown.clear();
+    prompts.answers = {Prompts::Answer::Cancel};
+    prompts.files = {temp / "none.txt"};
+    saveAs();
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(temp / "none.txt"));
+
+    // Without a filter the list is copied as it is, as before.
+    test::Child<QComboBox>(*bar, names::grids::kFilterType)->setCurrentIndex(0);
+    prompts.shown.clear();
+    prompts.files = {temp / "copy.txt"};
+    saveAs();
+    EXPECT_EQ(test::Slurp(temp / "copy.txt"), listBytes);
+    EXPECT_EQ(prompts.shown, (std::vector<Notice>{{"OK!!", "  Save OK!!"}}));
+}
+
+// On the screen a choice shows a button for each choice, the first the
+// default, and Cancel; Escape chooses nothing.
+TEST(QtPromptsChoice, EachChoiceIsAButtonOfItsOwn) {
+    QtPrompts prompts;
+    const std::vector<std::string> choices = {"The 3 lines shown", "All 6 lines"};
+    std::optional<std::size_t> chosen;
+    test::WithModal<QMessageBox>([&] { chosen = prompts.Choose("Save as", "Which?", choices); },
+                                 [](QMessageBox& box) {
+                                     QStringList captions;
+                                     for (auto* button : box.buttons())
+                                         captions << button->text();
+                                     EXPECT_TRUE(captions.contains("All 6 lines"));
+                                     EXPECT_EQ(box.defaultButton()->text(), "The 3 lines shown");
+                                     for (auto* button : box.buttons())
+                                         if (button->text() == "All 6 lines")
+                                             button->click();
+                                 });
+    EXPECT_EQ(chosen, 1u);
+    test::WithModal<QMessageBox>([&] { chosen = prompts.Choose("Save as", "Which?", choices); },
+                                 [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+    EXPECT_EQ(chosen, std::nullopt);
+}
+
+// A box is never narrower than its caption: the title bar would cut it.
+TEST(QtPromptsChoice, ABoxIsAsWideAsItsCaption) {
+    QtPrompts prompts;
+    const std::string caption = "Clear Callout CDR List and a caption longer than its text";
+    test::WithModal<QMessageBox>([&] { prompts.Inform(caption, "OK?"); },
+                                 [&](QMessageBox& box) {
+                                     EXPECT_GT(box.width(), box.fontMetrics().horizontalAdvance(
+                                                                QString::fromStdString(caption)));
+                                 });
 }
 
 TEST_F(RecordsWindowTest, SaveAsAsksAgainOnNoAndClearEmptiesTheListOnlyAfterYes) {

@@ -25,6 +25,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -127,6 +128,11 @@ TEST(Startup, TheLinkOpensAfterLoginAndTheWindowFollowsTheDevice) {
             EXPECT_EQ(read.windowModality(), Qt::WindowModal);
             read.findChild<QPushButton*>(names::read::kReadButton)->click();
             EXPECT_TRUE(read.Runner().Busy());
+            // The device's window follows the device, with no clock of its own.
+            EXPECT_TRUE(
+                QTest::qWaitFor([&] { return contents().contains("In a read or write now"); }));
+            for (const auto* clock : simulator->findChildren<QTimer*>())
+                EXPECT_FALSE(clock->isActive());
             QTest::mouseClick(button("Unplug"), Qt::LeftButton);
             EXPECT_TRUE(QTest::qWaitFor([&] { return !read.Runner().Busy(); }, 10000));
             EXPECT_NE(read.Runner().LastOutcome(), OperationStatus::Succeeded);

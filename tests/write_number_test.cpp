@@ -161,8 +161,9 @@ TEST_F(WriteNumberTest, WarningsCountEveryKindThenNameEachFinding) {
 }
 
 // An unplug in the middle of the blocks ends the write with a line that
-// says so and the bar back at the start, not frozen where it stopped.
-TEST_F(WriteNumberTest, AnUnplugMidwayIsToldAndTheBarReset) {
+// says so and a box that says what it means; the bar stays where the write
+// stopped.
+TEST_F(WriteNumberTest, AnUnplugMidwayIsToldWithWhatItMeans) {
     Lines lines;
     for (int i = 0; i < 60; ++i)
         lines.push_back("1\tName\t138000" + std::to_string(10000 + i));
@@ -173,7 +174,11 @@ TEST_F(WriteNumberTest, AnUnplugMidwayIsToldAndTheBarReset) {
     EXPECT_EQ(Run(100000), OperationStatus::Failed);
     EXPECT_GT(highest, 0);
     EXPECT_EQ(view.memo.back(), texts::operation::kDeviceLost);
-    EXPECT_EQ(view.progress, 0);
+    EXPECT_EQ(view.progress, highest);
+    ASSERT_FALSE(view.boxes.empty());
+    EXPECT_EQ(view.boxes.back().first, "Device disconnected");
+    EXPECT_NE(view.boxes.back().second.find("number list may now be incomplete"),
+              std::string::npos);
 }
 
 TEST_F(WriteNumberTest, DataErrorsEndAfterFiftyAndABadListSendsNothing) {

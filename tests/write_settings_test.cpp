@@ -198,8 +198,9 @@ TEST_F(WriteSettingsTest, SilenceAfterConnectingResendsTheBlockEvery51Ticks) {
     transport.Deliver(); // now the unplug arrives
     EXPECT_FALSE(runner.Busy());
     EXPECT_EQ(view.memo.back(), texts::operation::kDeviceLost);
-    EXPECT_EQ(view.progress, 0); // the bar does not stay where it stopped
-    EXPECT_EQ(view.progressLabel, "0%");
+    ASSERT_FALSE(view.boxes.empty());
+    EXPECT_EQ(view.boxes.back().first, "Device disconnected");
+    EXPECT_NE(view.boxes.back().second.find("write the settings again"), std::string::npos);
 }
 
 } // namespace

@@ -136,6 +136,10 @@
       <translation>%1 中的数据文件不是 UTF-8 文本,但可以按 GB18030(中文 Windows)完整读取。今后按 GB18030 读写这些文件吗?(可在主窗口右键菜单的"文本编码"中更改。)</translation>
     </message>
     <message>
+      <source>USB</source>
+      <translation>USB</translation>
+    </message>
+    <message>
       <source>USB: red while a device is connected</source>
       <translation>USB:设备连接时为红色</translation>
     </message>
@@ -196,6 +200,62 @@
       <translation> - 监控时设备已断开</translation>
     </message>
     <message>
+      <source>&amp;File</source>
+      <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+      <source>Callout CDR Save as </source>
+      <translation>呼出记录另存为 </translation>
+    </message>
+    <message>
+      <source>Callin CDR Save as</source>
+      <translation>呼入记录另存为</translation>
+    </message>
+    <message>
+      <source>&amp;Device</source>
+      <translation>设备(&amp;D)</translation>
+    </message>
+    <message>
+      <source>&amp;Monitor</source>
+      <translation>监控(&amp;M)</translation>
+    </message>
+    <message>
+      <source>M-module Spk Vol Add</source>
+      <translation>主模块扬声器音量加</translation>
+    </message>
+    <message>
+      <source>M-module Spk Vol Sub</source>
+      <translation>主模块扬声器音量减</translation>
+    </message>
+    <message>
+      <source>M-module Mic Vol Add</source>
+      <translation>主模块麦克风音量加</translation>
+    </message>
+    <message>
+      <source>M-module Mic Vol Sub</source>
+      <translation>主模块麦克风音量减</translation>
+    </message>
+    <message>
+      <source>&amp;Records</source>
+      <translation>记录(&amp;R)</translation>
+    </message>
+    <message>
+      <source>Statistics</source>
+      <translation>统计</translation>
+    </message>
+    <message>
+      <source>&amp;Options</source>
+      <translation>选项(&amp;O)</translation>
+    </message>
+    <message>
+      <source>&amp;Help</source>
+      <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+      <source>Brief introduction</source>
+      <translation>简介</translation>
+    </message>
+    <message>
       <source>ReadCDR</source>
       <translation>读取记录</translation>
     </message>
@@ -204,24 +264,8 @@
       <translation>显示记录</translation>
     </message>
     <message>
-      <source>Brief introduction</source>
-      <translation>简介</translation>
-    </message>
-    <message>
-      <source>Statistics</source>
-      <translation>统计</translation>
-    </message>
-    <message>
-      <source>Callout CDR Save as </source>
-      <translation>呼出记录另存为 </translation>
-    </message>
-    <message>
       <source>Display CDR</source>
       <translation>显示记录</translation>
-    </message>
-    <message>
-      <source>Callin CDR Save as</source>
-      <translation>呼入记录另存为</translation>
     </message>
     <message>
       <source>Language</source>
@@ -324,8 +368,16 @@
       <translation>USB 未连接</translation>
     </message>
     <message>
+      <source>Monitor</source>
+      <translation>监控</translation>
+    </message>
+    <message>
       <source>Monitor: green while the monitor runs</source>
       <translation>监控:监控运行时为绿色</translation>
+    </message>
+    <message>
+      <source>Frames</source>
+      <translation>帧数</translation>
     </message>
     <message>
       <source>Status frames received intact since MonitorON</source>
@@ -376,6 +428,10 @@
       <translation>发送短信</translation>
     </message>
     <message>
+      <source>Speaker / Mic</source>
+      <translation>扬声器/麦克风</translation>
+    </message>
+    <message>
       <source>Speaker level of the master module, as the device reports it; a level chosen here is sent with the answer to the next status frame</source>
       <translation>主模块扬声器音量(设备报告的值);在此选择的音量随下一状态帧的应答发送</translation>
     </message>
@@ -388,28 +444,16 @@
       <translation>启动时号码列表中的号码数;监控时"/"后为设备的呼叫计数</translation>
     </message>
     <message>
+      <source>Signal</source>
+      <translation>信号</translation>
+    </message>
+    <message>
       <source>Signal quality the device reports (0-31)</source>
       <translation>设备报告的信号质量(0-31)</translation>
     </message>
     <message>
       <source>Signal strength: one bar from 1, two from 7, three from 10, four from 13</source>
       <translation>信号强度:1 起一格,7 起两格,10 起三格,13 起四格</translation>
-    </message>
-    <message>
-      <source>M-module Spk Vol Add</source>
-      <translation>主模块扬声器音量加</translation>
-    </message>
-    <message>
-      <source>M-module Spk Vol Sub</source>
-      <translation>主模块扬声器音量减</translation>
-    </message>
-    <message>
-      <source>M-module Mic Vol Add</source>
-      <translation>主模块麦克风音量加</translation>
-    </message>
-    <message>
-      <source>M-module Mic Vol Sub</source>
-      <translation>主模块麦克风音量减</translation>
     </message>
     <message>
       <source>PowerOn</source>
@@ -510,6 +554,14 @@
     <message>
       <source>Total:</source>
       <translation>总数:</translation>
+    </message>
+    <message>
+      <source>SendSms: the device is asked to send the SMS (with the next answer)</source>
+      <translation>发送短信：已请求设备发送短信（随下一次应答发出）</translation>
+    </message>
+    <message>
+      <source>SendSms: the monitor is off; press MonitorON first</source>
+      <translation>发送短信：监控未开启，请先按“开始监控”</translation>
     </message>
     <message>
       <source>with a NUMBER that holds other characters than digits</source>
@@ -812,6 +864,10 @@
       <translation>未连接  </translation>
     </message>
     <message>
+      <source>The device was disconnected while the number list was written: the device's number list may now be incomplete. Connect it again and write the number list again.</source>
+      <translation>写号码时设备已断开：设备中的号码列表现在可能不完整。请重新连接设备，再次写入号码列表。</translation>
+    </message>
+    <message>
       <source>EarseEnd!!!&#13;</source>
       <translation>擦除完成!!!&#13;</translation>
     </message>
@@ -962,6 +1018,10 @@
       <translation>工作完成后设备已断开。</translation>
     </message>
     <message>
+      <source>Device disconnected</source>
+      <translation>设备已断开</translation>
+    </message>
+    <message>
       <source>The device was disconnected before the three frames were sent.</source>
       <translation>三帧发送完之前设备已断开。</translation>
     </message>
@@ -1016,6 +1076,14 @@
     <message>
       <source>Connect Error! &#13;</source>
       <translation>连接错误! &#13;</translation>
+    </message>
+    <message>
+      <source>The device was disconnected during the read: nothing read was stored, the call lists are as they were. Connect it again and read again.</source>
+      <translation>读取记录时设备已断开：读到的内容均未保存，通话列表保持原样。请重新连接设备，再次读取。</translation>
+    </message>
+    <message>
+      <source>The %1 blocks received were discarded: nothing was stored.</source>
+      <translation>已收到的 %1 个数据块已丢弃：未保存任何内容。</translation>
     </message>
     <message>
       <source>Connect Error!  </source>
@@ -1154,6 +1222,26 @@
       <translation>   清空成功  !!</translation>
     </message>
     <message>
+      <source>Save as</source>
+      <translation>另存为</translation>
+    </message>
+    <message>
+      <source>The filter shows %1 of the %2 lines of this list. Which lines are saved?</source>
+      <translation>筛选显示了本列表 %2 行中的 %1 行。要保存哪些行？</translation>
+    </message>
+    <message>
+      <source>The %1 lines shown</source>
+      <translation>显示的 %1 行</translation>
+    </message>
+    <message>
+      <source>All %1 lines</source>
+      <translation>全部 %1 行</translation>
+    </message>
+    <message>
+      <source>Lines saved: %1</source>
+      <translation>已保存行数：%1</translation>
+    </message>
+    <message>
       <source>Clear all %1 call records?</source>
       <translation>清空全部 %1 条通话记录?</translation>
     </message>
@@ -1200,6 +1288,10 @@
     <message>
       <source>Not a day: write it as 2026-12-08 or 2026/12/8</source>
       <translation>不是日期:请写成 2026-12-08 或 2026/12/8</translation>
+    </message>
+    <message>
+      <source>Day as 2026-12-08</source>
+      <translation>日期格式 2026-12-08</translation>
     </message>
     <message>
       <source>-ON-</source>
@@ -1384,6 +1476,10 @@
     <message>
       <source>Connect Error!</source>
       <translation>连接错误!</translation>
+    </message>
+    <message>
+      <source>The device was disconnected while the settings were written: the settings in the device may now be incomplete. Connect it again and write the settings again.</source>
+      <translation>写设置时设备已断开：设备中的设置现在可能不完整。请重新连接设备，再次写入设置。</translation>
     </message>
     <message>
       <source>Load ......</source>
@@ -1638,6 +1734,10 @@
     <message>
       <source>   没有连接!!  </source>
       <translation>   没有连接!!  </translation>
+    </message>
+    <message>
+      <source>The device was disconnected while the voice prompt was written: the device's voice prompt may now be incomplete. Connect it again and write the voice prompt again.</source>
+      <translation>写语音时设备已断开：设备中的语音现在可能不完整。请重新连接设备，再次写入语音。</translation>
     </message>
     <message>
       <source>ConnectFailed &#13;</source>

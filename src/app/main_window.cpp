@@ -40,6 +40,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -95,6 +96,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     WirePanel();
     BuildGrids(area);
     BuildMenus();
+    FitToStatusLine(); // with the menu bar
     SetTabOrder();
 
     // The 1-ms clock that paces the live monitor; it runs only while the
@@ -116,6 +118,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
 
 void MainWindow::BuildButtons(QWidget* area) {
     usbLamp_ = Place(new Lamp(area), names::main::kUsbLamp, {16, 8, 97, 33});
+    usbLamp_->SetCaption(Ui("USB"));
     usbLamp_->setToolTip(Ui("USB: red while a device is connected"));
     commands_ = {
         MakeButton(area, names::main::kSettingButton, Ui("Setting"), {262, 4, 99, 37}),
@@ -143,6 +146,9 @@ void MainWindow::BuildButtons(QWidget* area) {
 
 void MainWindow::WirePanel() {
     connect(panel_, &MonitorPanel::StatusTextChanged, this, &MainWindow::SetStatusText);
+    // A command's word stands over the status line for a moment.
+    connect(panel_, &MonitorPanel::Notice, this,
+            [this](const QString& text) { statusBar()->showMessage(text, kNoticeMs); });
     connect(panel_, &MonitorPanel::MonitoringStarted, this, [this] {
         monitorCut_ = false;
         SetCommandsEnabled(false);
@@ -213,14 +219,15 @@ void MainWindow::OpenDisplay() {
     RunToolWindow(window);
 }
 
-// An outer size of 869 x 568: the area and a status line 25 pixels high.
-// A status line that needs more (the simulated device's button, the device
-// choice, a larger font) makes the window taller rather than the area
-// scroll.
+// An outer size of 869 x 568 below the menu bar: the area and a status
+// line 25 pixels high. A status line that needs more (the simulated
+// device's button, the device choice, a larger font) makes the window
+// taller rather than the area scroll; so does the menu bar.
 void MainWindow::FitToStatusLine() {
     const int statusHeight = std::max(ClientSize(869, 568).height() - kAreaSize.height(),
                                       statusBar()->sizeHint().height());
-    FixSizeOnScreen(*this, {kAreaSize.width(), kAreaSize.height() + statusHeight});
+    FixSizeOnScreen(*this, {kAreaSize.width(),
+                            menuBar()->sizeHint().height() + kAreaSize.height() + statusHeight});
 }
 
 CallListGrid* MainWindow::Grid(RecordFiles::List list) const {

@@ -112,9 +112,11 @@ private:
     void BuildButtons(QWidget* area);
     void BuildGrids(QWidget* area);
     void BuildMenus();
+    // The menu bar: every command of the window, grouped by what it works on.
+    void BuildMenuBar(QMenu& encoding, QMenu& language);
     void SetTabOrder();
-    void AddEncodingMenu(QMenu& popup);
-    void AddLanguageMenu(QMenu& popup);
+    QMenu* BuildEncodingMenu();
+    QMenu* BuildLanguageMenu();
     void WirePanel();
     void SetCommandsEnabled(bool enabled);
     // The USB lamp and the status line as the link stands.
@@ -139,6 +141,7 @@ private:
     // DisplayCdr, DownLoad, ReadCdr, Close.
     std::array<QPushButton*, 6> commands_{};
     QPushButton* remark_ = nullptr;
+    QMenu* deviceMenu_ = nullptr; // the menu bar's, where the simulated device's window is too
     DeviceChooser* chooser_ = nullptr;
     QComboBox* deviceChoice_ = nullptr;
     class StatisticsWindow* statistics_ = nullptr;

@@ -9,11 +9,13 @@
 #include "qtcore/translation.h"
 #include "ui/colours.h"
 #include "ui/lamp.h"
+#include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QMenu>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
@@ -77,6 +79,8 @@ void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {
     button->setText(Ui("Simulator"));
     connect(button, &QToolButton::clicked, this, &MainWindow::OpenSimulator);
     statusBar()->addPermanentWidget(button);
+    deviceMenu_->addSeparator();
+    AddCommand(*deviceMenu_, "SimulatorEntry", Ui("Simulator"), [this] { OpenSimulator(); });
     FitToStatusLine();
 }
 

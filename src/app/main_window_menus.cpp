@@ -1,5 +1,5 @@
 // The main window's keyboard order and popup menus: the commands of the
-// window, the grids and the text encoding.
+// window, the grids, the text encoding and the language.
 
 #include "app/app_names.h"
 #include "app/app_texts.h"
@@ -51,8 +51,11 @@ void MainWindow::BuildMenus() {
                         {Ui("Brief introduction"), [this] { OpenRemark(); }},
                         {Ui("Close"), [this] { CloseCommand(); }},
                         {Ui("Statistics"), [this] { OpenStatistics(); }}});
-    AddEncodingMenu(*popup);
-    AddLanguageMenu(*popup);
+    // One menu of each, in the popup and in the menu bar.
+    QMenu* encoding = BuildEncodingMenu();
+    QMenu* language = BuildLanguageMenu();
+    popup->addMenu(encoding);
+    popup->addMenu(language);
     AttachPopupMenu(centralWidget(), popup);
     using List = RecordFiles::List;
     AttachPopupMenu(
@@ -71,10 +74,11 @@ void MainWindow::BuildMenus() {
                         {Ui(texts::app::kClearCallInCommand),
                          [this] { Grid(List::CallIn)->Clear(texts::app::kClearCallInCommand); }},
                         {Ui("Close"), [this] { CloseCommand(); }}}));
+    BuildMenuBar(*encoding, *language);
 }
 
-void MainWindow::AddEncodingMenu(QMenu& popup) {
-    auto* menu = popup.addMenu(Ui("Text encoding"));
+QMenu* MainWindow::BuildEncodingMenu() {
+    auto* menu = new QMenu(Ui("Text encoding"), this);
     menu->setObjectName("EncodingMenu");
     auto* group = new QActionGroup(menu);
     for (const auto& name : EncodingChoice::Offered()) {
@@ -89,12 +93,13 @@ void MainWindow::AddEncodingMenu(QMenu& popup) {
             action->setChecked(action->text().compare(ToQString(TextCodec::Chosen().Name()),
                                                       Qt::CaseInsensitive) == 0);
     });
+    return menu;
 }
 
 // The language is chosen for the next start: the windows open now keep
 // theirs rather than change half-way.
-void MainWindow::AddLanguageMenu(QMenu& popup) {
-    auto* menu = popup.addMenu(Ui("Language"));
+QMenu* MainWindow::BuildLanguageMenu() {
+    auto* menu = new QMenu(Ui("Language"), this);
     menu->setObjectName("LanguageMenu");
     auto* group = new QActionGroup(menu);
     for (const auto& language : Translation::Offered()) {
@@ -116,6 +121,7 @@ void MainWindow::AddLanguageMenu(QMenu& popup) {
                 .at(static_cast<qsizetype>(i))
                 ->setChecked(chosen == Translation::Offered()[i].code);
     });
+    return menu;
 }
 
 void MainWindow::ChooseEncoding(const std::string& name) {

@@ -34,7 +34,9 @@ RemarkWindow::RemarkWindow(QWidget* parent) : QDialog(parent) {
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     PaintTextArea(text, colour::kSilver);
     RegisterRemarkText();
-    QFile resource(":/remark.txt");
+    // The introduction reads in the language of the windows: the Chinese
+    // text as written, in English its translation.
+    QFile resource(Translation::InUse() == "zh_CN" ? ":/remark.txt" : ":/remark_en.txt");
     if (resource.open(QIODevice::ReadOnly)) {
         QString lines = QString::fromUtf8(resource.readAll());
         if (lines.endsWith('\n'))

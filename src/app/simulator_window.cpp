@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace mervadin {
@@ -62,10 +61,15 @@ SimulatorWindow::SimulatorWindow(sim::SimDevice& device) : device_(device) {
     layout->addLayout(form);
     layout->addWidget(close, 0, Qt::AlignRight);
 
-    refresh_ = new QTimer(this);
-    refresh_->setInterval(250);
-    connect(refresh_, &QTimer::timeout, this, &SimulatorWindow::Refresh);
+    device_.SetChangeListener([this] {
+        if (isVisible())
+            Refresh();
+    });
     Refresh();
+}
+
+SimulatorWindow::~SimulatorWindow() {
+    device_.SetChangeListener(nullptr);
 }
 
 void SimulatorWindow::Refresh() {
@@ -100,13 +104,7 @@ QString SimulatorWindow::Contents() const {
 
 void SimulatorWindow::showEvent(QShowEvent* event) {
     Refresh();
-    refresh_->start();
     QWidget::showEvent(event);
-}
-
-void SimulatorWindow::hideEvent(QHideEvent* event) {
-    refresh_->stop();
-    QWidget::hideEvent(event);
 }
 
 } // namespace mervadin

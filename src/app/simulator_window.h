@@ -10,7 +10,6 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTimer;
 
 namespace mervadin {
 namespace sim {
@@ -21,14 +20,15 @@ class SimulatorWindow : public QWidget {
     Q_OBJECT
 public:
     explicit SimulatorWindow(sim::SimDevice& device);
+    ~SimulatorWindow() override;
 
-    // Shows what the device is and holds now; done every quarter second
-    // while the window is shown.
+    // Shows what the device is and holds now; done whenever the device
+    // changes while the window is shown (it has no clock: at rest it costs
+    // nothing).
     void Refresh();
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     QString Contents() const;
@@ -39,7 +39,6 @@ private:
     QPushButton* unplug_ = nullptr;
     QComboBox* model_ = nullptr;
     QLabel* contents_ = nullptr;
-    QTimer* refresh_ = nullptr;
 };
 
 } // namespace mervadin

@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes of the command-line tool: "[CAPTION] text" on standard
-// output. Questions are answered No and file dialogs are cancelled: the
-// command line names its files itself.
+// output. Questions are answered No, choices and file dialogs are
+// cancelled: the command line names its files itself.
 
 #include "common/prompts.h"
 
@@ -19,6 +19,11 @@ public:
     Answer Ask(const std::string& caption, const std::string& text) override {
         out_ << '[' << caption << "] " << text << " No\n";
         return Answer::No;
+    }
+    std::optional<std::size_t> Choose(const std::string& caption, const std::string& text,
+                                      const std::vector<std::string>&) override {
+        out_ << '[' << caption << "] " << text << " Cancel\n";
+        return std::nullopt;
     }
     std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path&,
                                                       const std::string&) override {

@@ -2,6 +2,7 @@
 // Message boxes and file dialogs as an interface, so that windows and
 // operations can be answered by tests and printed by the command-line tool.
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -29,6 +30,19 @@ public:
     // true on Yes. Answered as Ask unless a prompt shows it differently.
     virtual bool Confirm(const std::string& caption, const std::string& text) {
         return Ask(caption, text) == Answer::Yes;
+    }
+    // A choice among `choices` (the captions of its buttons, the first the
+    // default) and Cancel: the index of the one chosen, nothing on Cancel.
+    // Answered as Ask (Yes the first, No the second) unless a prompt shows
+    // it differently.
+    virtual std::optional<std::size_t> Choose(const std::string& caption, const std::string& text,
+                                              const std::vector<std::string>& choices) {
+        const Answer answer = Ask(caption, text);
+        if (answer == Answer::Yes && !choices.empty())
+            return 0;
+        if (answer == Answer::No && choices.size() > 1)
+            return 1;
+        return std::nullopt;
     }
     // A save dialog starting in `folder` that offers the file types of
     // `filter` (separated by ";;", the first chosen); nothing when cancelled.

@@ -8,6 +8,7 @@ namespace mervadin::names::panel {
 inline constexpr const char* kMonitorBox = "GroupBox20";
 inline constexpr const char* kMonitorLamp = "Shape6";
 inline constexpr const char* kFrameCounter = "Edit10";
+inline constexpr const char* kFrameCounterCaption = "FrameCounterCaption"; // in Edit10
 inline constexpr const char* kMonitorOnButton = "Button13";
 inline constexpr const char* kMonitorOffButton = "Button14";
 inline constexpr const char* kZelStartButton = "Button9";
@@ -21,6 +22,7 @@ inline constexpr const char* kSpeakerBox = "ComboBox29";
 inline constexpr const char* kMicrophoneBox = "ComboBox30";
 inline constexpr const char* kTotal = "Edit1";
 inline constexpr const char* kSignal = "Edit2";
+inline constexpr const char* kSignalCaption = "SignalCaption"; // over Edit2
 inline constexpr const char* kSignalBars[] = {"Shape2", "Shape3", "Shape4", "Shape5"};
 inline constexpr const char* kLevelMenu = "PopupMenu5";
 

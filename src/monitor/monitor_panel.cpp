@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -48,6 +49,21 @@ QString ShownStatusLine(const StatusReport& report) {
            Ui(kStatusMicrophone) + FromFileText(report.microphone) + Ui(kStatusEnd);
 }
 
+// A caption inside a box that shows a number: on its left in the colour of
+// a hint, the number on the right.
+void Caption(QLineEdit& box, const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, &box);
+    label->setObjectName(name);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette grey = label->palette();
+    grey.setColor(QPalette::WindowText, box.palette().color(QPalette::PlaceholderText));
+    label->setPalette(grey);
+    const int width = label->sizeHint().width();
+    label->setGeometry(4, 0, width, box.height());
+    box.setTextMargins(width + 4, 0, 0, 0);
+    box.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
 } // namespace
 
 MonitorPanel::MonitorPanel(WorkFolder folder, Prompts& prompts, QWidget* parent)
@@ -61,9 +77,11 @@ MonitorPanel::~MonitorPanel() = default;
 void MonitorPanel::BuildMonitorBox() {
     monitorBox_ = Place(new QGroupBox(this), names::panel::kMonitorBox, {0, 0, 129, 321});
     lamp_ = Place(new Lamp(monitorBox_), names::panel::kMonitorLamp, {16, 16, 97, 25});
+    lamp_->SetCaption(Ui("Monitor"));
     lamp_->setToolTip(Ui("Monitor: green while the monitor runs"));
     frameCounter_ =
         Place(new QLineEdit(monitorBox_), names::panel::kFrameCounter, {16, 48, 97, 24});
+    Caption(*frameCounter_, names::panel::kFrameCounterCaption, Ui("Frames"));
     frameCounter_->setReadOnly(true);
     frameCounter_->setFocusPolicy(Qt::ClickFocus); // shown, not edited: Tab passes by
     frameCounter_->setToolTip(Ui("Status frames received intact since MonitorON"));
@@ -96,6 +114,8 @@ void MonitorPanel::BuildMonitorBox() {
 
 void MonitorPanel::BuildLevelBox() {
     levelBox_ = Place(new QGroupBox(this), names::panel::kLevelBox, {0, kLevelBoxTop, 129, 145});
+    // What the two boxes below set, top to bottom (both say "-OFF-" when off).
+    levelBox_->setTitle(Ui("Speaker / Mic"));
     speakerBox_ =
         MakeLevelBox(levelBox_, names::panel::kSpeakerBox, Ui(texts::monitor::kSpeakerItem), 14, 9);
     micBox_ = MakeLevelBox(levelBox_, names::panel::kMicrophoneBox,
@@ -113,6 +133,10 @@ void MonitorPanel::BuildLevelBox() {
     total_->setFocusPolicy(Qt::ClickFocus);
     total_->setToolTip(Ui("Numbers in the number list at start; while monitoring, after \"/\", "
                           "the device's call counter"));
+    // The caption over the signal value, beside the bars' tops.
+    auto* signalCaption =
+        Place(new QLabel(Ui("Signal"), levelBox_), names::panel::kSignalCaption, {8, 95, 55, 17});
+    signalCaption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     signal_ = Place(new QLineEdit(levelBox_), names::panel::kSignal, {8, 112, 49, 24});
     signal_->setReadOnly(true);
     signal_->setFocusPolicy(Qt::ClickFocus);
@@ -253,9 +277,15 @@ void MonitorPanel::Forward() {
         monitor_->RequestForward();
 }
 
+// The SMS goes out with a later answer and the device shows it in its own
+// time: the status line says at once that it was asked for (or why not).
 void MonitorPanel::SendSms() {
-    if (monitor_ && monitor_->Active())
-        monitor_->RequestSms();
+    if (!monitor_ || !monitor_->Active()) {
+        emit Notice(Ui(texts::monitor::kSmsNotMonitoring));
+        return;
+    }
+    monitor_->RequestSms();
+    emit Notice(Ui(texts::monitor::kSmsRequested));
 }
 
 void MonitorPanel::SpeakerChanged() {

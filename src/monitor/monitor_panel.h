@@ -69,6 +69,8 @@ public:
 
 signals:
     void StatusTextChanged(const QString& text);
+    // A passing word for the status line: what a command did.
+    void Notice(const QString& text);
     // The monitor started (the main window refuses its other commands) or
     // ended, for any reason; `deviceLost` when the device went away. The
     // main window's status line then says whether a device is connected.

@@ -34,4 +34,10 @@ inline constexpr const char* kMicrophoneItem = UI_TEXT("MicVol:");
 // the device's call counter.
 inline constexpr const char* kTotal = UI_TEXT("Total:");
 
+// What SendSms says in the status line.
+inline constexpr const char* kSmsRequested =
+    UI_TEXT("SendSms: the device is asked to send the SMS (with the next answer)");
+inline constexpr const char* kSmsNotMonitoring =
+    UI_TEXT("SendSms: the monitor is off; press MonitorON first");
+
 } // namespace mervadin::texts::monitor

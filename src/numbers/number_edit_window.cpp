@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <set>
@@ -70,6 +72,12 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
     view_->setColumnWidth(1, 180);
     connect(view_->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
             [this](int column, Qt::SortOrder order) { table_->SortBy(column, order); });
+    // An undone sort takes its arrow away (or shows the sort before it).
+    connect(table_, &NumberTable::SortShown, this, [this](int column, Qt::SortOrder order) {
+        const QSignalBlocker quiet(view_->horizontalHeader());
+        view_->horizontalHeader()->setSortIndicator(column, order);
+        view_->horizontalHeader()->viewport()->update();
+    });
 
     find_ = new QLineEdit(this);
     find_->setObjectName(names::numbers::kEditorFind);

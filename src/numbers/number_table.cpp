@@ -190,7 +190,20 @@ void NumberTable::SortBy(int column, Qt::SortOrder order) {
     if (sorted == lines_)
         return;
     undo_.push(new Step(
-        "sort", [this, sorted] { ReplaceAll(sorted); }, [this, old = lines_] { ReplaceAll(old); }));
+        "sort",
+        [this, sorted, sort = Sort{column, order}] {
+            ReplaceAll(sorted);
+            ShowSort(sort);
+        },
+        [this, old = lines_, before = sort_] {
+            ReplaceAll(old);
+            ShowSort(before);
+        }));
+}
+
+void NumberTable::ShowSort(Sort sort) {
+    sort_ = sort;
+    emit SortShown(sort.column, sort.order);
 }
 
 void NumberTable::ReplaceAll(Lines lines) {

@@ -39,7 +39,8 @@ public:
     // Deletes the rows, given in any order.
     void DeleteRows(std::vector<int> rows);
     // Orders the lines by a column (GROUP by its value), keeping the order
-    // of lines that compare equal.
+    // of lines that compare equal. Undone, the lines are in the order they
+    // had, and SortShown names the sort they had (-1: the file's order).
     void SortBy(int column, Qt::SortOrder order);
     // The first row from `start` on, wrapping round, with a cell holding
     // `text` (case ignored); -1 when none does.
@@ -47,6 +48,9 @@ public:
 
 signals:
     void EditRefused(const QString& why);
+    // The lines are now in the order of a sort by `column` (-1: none), by a
+    // sort or by its undo or redo: the header's arrow follows.
+    void SortShown(int column, Qt::SortOrder order);
 
 private:
     static NumberFields::Field FieldOf(int column);
@@ -56,7 +60,14 @@ private:
     void RemoveLines(const std::vector<int>& rows);                         // ascending rows
     void ReplaceAll(Lines lines);
 
+    struct Sort {
+        int column = -1;
+        Qt::SortOrder order = Qt::AscendingOrder;
+    };
+    void ShowSort(Sort sort);
+
     Lines lines_;
+    Sort sort_; // the sort the lines are in, as the last sort step left them
     const TextCodec& codec_;
     QUndoStack undo_;
 };

@@ -12,6 +12,11 @@ inline constexpr const char* kNumberConnecting = UI_TEXT("Connecting......\r");
 inline constexpr const char* kNumberConnected = UI_TEXT("Connected! \r");
 inline constexpr const char* kNumberConnectError = UI_TEXT("ConnectError! \r");
 inline constexpr const char* kNumberNoDevice = UI_TEXT("No Connect  ");
+// The device went away before the number list was written.
+inline constexpr const char* kNumbersLost =
+    UI_TEXT("The device was disconnected while the number list was written: the device's "
+            "number list may now be incomplete. Connect it again and write the number list "
+            "again.");
 
 // The number write's erase and blocks.
 inline constexpr const char* kNumberEraseEnd = UI_TEXT("EarseEnd!!!\r");

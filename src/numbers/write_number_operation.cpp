@@ -21,6 +21,7 @@ const HandshakeProfile& WriteNumberHandshake() {
         .connected = texts::numbers::kNumberConnected,
         .givenUp = {texts::numbers::kNumberConnectError},
         .guard = texts::numbers::kNumberNoDevice,
+        .lost = texts::numbers::kNumbersLost,
     };
     return profile;
 }

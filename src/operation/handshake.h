@@ -24,6 +24,9 @@ struct HandshakeProfile {
     std::string connected;            // appended on success
     std::vector<std::string> givenUp; // shown, memo cleared first, on giving up
     std::string guard;                // message box text when no device is connected
+    // The box shown when the device goes away before the work is done: what
+    // that means for the device or the files, and what to do.
+    std::string lost;
 };
 
 class Handshake {

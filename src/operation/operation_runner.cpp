@@ -88,18 +88,22 @@ void OperationRunner::OnUsbStatus(bool present, bool /*initial*/) {
         return;
     }
     const bool framesCut = std::exchange(repeater_, std::nullopt).has_value();
+    // The bar stays where the transfer stopped; the memo and a box say that
+    // it ended and what that means.
+    std::string lost;
     if (operation_) {
         const OperationStatus status = operation_->Interrupted(OperationStatus::Failed);
         const bool done = status == OperationStatus::Succeeded;
         view_.AppendMemo(done ? texts::operation::kDeviceLostAfterWork
                               : texts::operation::kDeviceLost);
-        // A bar left where the transfer stopped would look as if it went on.
         if (!done)
-            view_.SetProgress(0, "0%");
+            lost = operation_->LostText();
         Finish(status);
     } else if (framesCut) {
         view_.AppendMemo(texts::operation::kFramesCut);
     }
+    if (!lost.empty())
+        view_.Inform(texts::operation::kDeviceLostCaption, lost);
     // Nothing more is sent, but an Exit still closes its window.
     if (auto afterwards = std::exchange(afterRepeater_, nullptr))
         afterwards(false);

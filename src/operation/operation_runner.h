@@ -2,8 +2,9 @@
 // Runs one operation of a tool window at a time, and the window's Stop and
 // Exit commands beside it. While Stop or Exit sends its three frames the
 // operation is held and no other starts; afterwards it ends without a
-// message. When the device goes away the operation ends at once with a
-// message and nothing more is sent.
+// message. When the device goes away the operation ends at once and nothing
+// more is sent: the memo says so, and a box what it means (the device's list
+// may be incomplete, nothing read was stored).
 
 #include "operation/frame_repeater.h"
 #include "operation/operation.h"

@@ -28,6 +28,9 @@ inline constexpr const char* kBlockNotStored = UI_TEXT(
 inline constexpr const char* kDeviceLost = UI_TEXT("The device was disconnected: operation ended.");
 inline constexpr const char* kDeviceLostAfterWork =
     UI_TEXT("The device was disconnected after the work was done.");
+// The box shown when the device goes away before an operation's work is
+// done; its text is the operation's own.
+inline constexpr const char* kDeviceLostCaption = UI_TEXT("Device disconnected");
 inline constexpr const char* kFramesCut =
     UI_TEXT("The device was disconnected before the three frames were sent.");
 

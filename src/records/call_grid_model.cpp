@@ -34,6 +34,7 @@ void CallGridModel::Show(const std::filesystem::path& file) {
     shownLines_ = lines_.Count();
     found_ = std::move(found);
     endResetModel();
+    emit LinesChanged();
 }
 
 void CallGridModel::ShowNone() {
@@ -42,6 +43,7 @@ void CallGridModel::ShowNone() {
     shownLines_ = 0;
     found_.clear();
     endResetModel();
+    emit LinesChanged();
 }
 
 void CallGridModel::SetFilter(RecordFilter filter) {
@@ -50,6 +52,7 @@ void CallGridModel::SetFilter(RecordFilter filter) {
     filter_ = std::move(filter);
     found_ = std::move(found);
     endResetModel();
+    emit LinesChanged();
 }
 
 int CallGridModel::Rows() const {
@@ -80,6 +83,7 @@ void CallGridModel::Refresh() {
     const auto rows = static_cast<int>(std::max(shownBefore, ShownCount()));
     if (rows > 0 && after > 0)
         emit dataChanged(index(0, 0), index(std::min(rows, after) - 1, kColumns - 1));
+    emit LinesChanged();
 }
 
 int CallGridModel::rowCount(const QModelIndex& parent) const {

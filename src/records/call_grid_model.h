@@ -40,6 +40,7 @@ public:
     // FileError when the file cannot be read.
     void SetFilter(RecordFilter filter);
     bool Filtered() const { return !filter_.TakesAll(); }
+    const RecordFilter& Filter() const { return filter_; }
     // The lines the rows show: all of them, or those the filter found.
     std::size_t ShownCount() const { return Filtered() ? found_.size() : shownLines_; }
     // The line of the file row `row` shows.
@@ -55,6 +56,12 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+signals:
+    // The lines of the file, or those the rows show, may be others now: a
+    // load, a call stored live, a filter, a clear. (A line added live to an
+    // unfiltered list adds no row while the grid's usual rows hold it.)
+    void LinesChanged();
 
 private:
     void RefreshQuietly();

@@ -3,6 +3,7 @@
 #include "common/common_texts.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
+#include "files/text_lines.h"
 #include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
 #include "records/call_grid_model.h"
@@ -153,6 +154,22 @@ void CallListGrid::SetFilter(RecordFilter filter) {
 
 void CallListGrid::SaveAs() {
     const bool out = list_ == RecordFiles::List::CallOut;
+    // With a filter set the operator says which lines go out: those shown
+    // or the whole list.
+    std::optional<RecordFilter> only;
+    if (model_->Filtered()) {
+        const auto shown = static_cast<qulonglong>(model_->ShownCount());
+        const auto all = static_cast<qulonglong>(model_->LineCount());
+        const auto choice =
+            prompts_.Choose(texts::records::kSaveWhichCaption,
+                            Ui(texts::records::kSaveWhich).arg(shown).arg(all).toStdString(),
+                            {Ui(texts::records::kSaveShownLines).arg(shown).toStdString(),
+                             Ui(texts::records::kSaveAllLines).arg(all).toStdString()});
+        if (!choice)
+            return;
+        if (*choice == 0)
+            only = model_->Filter();
+    }
     const auto target = ChooseSaveFile(
         prompts_, DocumentsFolder(), kRecordsFilter,
         out ? texts::records::kCallOutReplaceCaption : texts::records::kCallInReplaceCaption,
@@ -160,16 +177,25 @@ void CallListGrid::SaveAs() {
     if (!target)
         return;
     ExportReport report;
+    std::size_t saved = 0;
     try {
         const auto file = files_.ListFile(list_);
-        report = ExportRecords(*target, ReadFileBytes(file), TextCodec::Chosen(),
-                               {.sheet = file.stem().string()});
+        std::string text = ReadFileBytes(file);
+        if (only)
+            text = FilteredLines(text, *only);
+        saved = CountLines(text);
+        report = ExportRecords(*target, text, TextCodec::Chosen(), {.sheet = file.stem().string()});
     } catch (const FileError& e) {
         prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
-    prompts_.Inform(texts::records::kSavedCaption,
-                    out ? texts::records::kCallOutSaved : texts::records::kCallInSaved);
+    const char* done = out ? texts::records::kCallOutSaved : texts::records::kCallInSaved;
+    if (!model_->Filtered())
+        prompts_.Inform(texts::records::kSavedCaption, done);
+    else
+        prompts_.Inform(
+            texts::records::kSavedCaption,
+            (Ui(done) + '\n' + Ui(texts::records::kLinesSaved).arg(saved)).toStdString());
     // Remarks cut at the bytes a remark keeps: said once, after the save.
     if (const std::string cut =
             report.Text([](const char* text) { return Ui(text).toStdString(); });
@@ -211,18 +237,19 @@ QLineEdit* FilterField(QWidget* parent, const char* name, const char* hint, int 
 
 CallFilterBar::CallFilterBar(CallListGrid& grid, QWidget* parent)
     : QWidget(parent), grid_(grid), number_(FilterField(this, names::grids::kFilterNumber,
-                                                        texts::records::kFilterNumberHint, 140)),
+                                                        texts::records::kFilterNumberHint, 130)),
       type_(new QComboBox(this)),
       group_(FilterField(this, names::grids::kFilterGroup, texts::records::kFilterGroupHint, 70)),
-      from_(FilterField(this, names::grids::kFilterFrom, texts::records::kFilterFromHint, 110)),
-      to_(FilterField(this, names::grids::kFilterTo, texts::records::kFilterToHint, 110)),
+      from_(FilterField(this, names::grids::kFilterFrom, texts::records::kFilterFromHint, 100)),
+      to_(FilterField(this, names::grids::kFilterTo, texts::records::kFilterToHint, 100)),
       count_(new QLabel(this)) {
-    setObjectName(grid.objectName() == names::grids::kCallOut ? names::grids::kCallOutFilter
-                                                              : names::grids::kCallInFilter);
+    const bool out = grid.objectName() == names::grids::kCallOut;
+    setObjectName(out ? names::grids::kCallOutFilter : names::grids::kCallInFilter);
     type_->setObjectName(names::grids::kFilterType);
     type_->addItem(Ui(texts::records::kFilterAllTypes));
-    for (const char* name : texts::records::kTypeNames)
-        type_->addItem(Ui(name));
+    // Only the kinds of the grid's own list, each with its type digit.
+    for (const char type : out ? std::string_view("014") : std::string_view("23"))
+        type_->addItem(Ui(texts::records::kTypeNames[type - '0']), QChar(type));
     count_->setObjectName(names::grids::kFilterCount);
     count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -242,10 +269,7 @@ CallFilterBar::CallFilterBar(CallListGrid& grid, QWidget* parent)
     }
     connect(type_, &QComboBox::currentIndexChanged, this, &CallFilterBar::Apply);
     // The count follows the list: a read, a call stored live, a clear.
-    CallGridModel* model = grid_.Model();
-    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(model, signal, this, &CallFilterBar::ShowCount);
-    connect(model, &QAbstractItemModel::modelReset, this, &CallFilterBar::ShowCount);
+    connect(grid_.Model(), &CallGridModel::LinesChanged, this, &CallFilterBar::ShowCount);
     ShowCount();
 }
 
@@ -258,6 +282,19 @@ std::optional<std::chrono::year_month_day> CallFilterBar::DayOf(QLineEdit& field
     return day;
 }
 
+// Beside the day fields: how to write a day while one cannot be read,
+// else how many lines the rows show.
+void CallFilterBar::ShowCount() {
+    // A day field that cannot be read carries how to write it as its tooltip.
+    const bool wrongDay = !from_->toolTip().isEmpty() || !to_->toolTip().isEmpty();
+    const CallGridModel& model = *grid_.Model();
+    const QString count =
+        Ui(texts::records::kFilterCount).arg(model.ShownCount()).arg(model.LineCount());
+    count_->setText(wrongDay ? Ui(texts::records::kFilterDayForm) : count);
+    count_->setStyleSheet(wrongDay ? "color: red" : "");
+    count_->setToolTip(wrongDay ? count : QString());
+}
+
 std::vector<QWidget*> CallFilterBar::FocusChain() const {
     return {number_, type_, group_, from_, to_};
 }
@@ -267,19 +304,13 @@ void CallFilterBar::Apply() {
     RecordFilter filter;
     filter.number = number_->text().trimmed().toStdString();
     if (type_->currentIndex() > 0)
-        filter.type = static_cast<char>('0' + type_->currentIndex() - 1);
+        filter.type = type_->currentData().toChar().toLatin1();
     if (const QString group = group_->text().trimmed(); !group.isEmpty())
         filter.group = group.toStdString();
     filter.from = DayOf(*from_);
     filter.to = DayOf(*to_);
     grid_.SetFilter(std::move(filter));
     ShowCount();
-}
-
-void CallFilterBar::ShowCount() {
-    const CallGridModel& model = *grid_.Model();
-    count_->setText(
-        Ui(texts::records::kFilterCount).arg(model.ShownCount()).arg(model.LineCount()));
 }
 
 } // namespace mervadin

@@ -21,6 +21,7 @@ const HandshakeProfile& ReadCdrHandshake() {
         .connected = texts::records::kReadConnected,
         .givenUp = {texts::records::kReadConnectError},
         .guard = texts::records::kReadNoDevice,
+        .lost = texts::records::kReadLost,
     };
     return profile;
 }
@@ -45,6 +46,7 @@ void ReadCdrOperation::TickConnected() {
     case Phase::Receiving:
         if (++attempt_ > kBlockWaitTicks) {
             view_.AppendMemo(texts::records::kReadBlockLost);
+            SayDiscarded();
             return End(OperationStatus::Failed);
         }
         return Examine();
@@ -68,9 +70,21 @@ void ReadCdrOperation::ReportSaved() {
         view_.AppendMemo(line);
 }
 
+// Each block received says "Save OK!!!" as it goes into the read's table;
+// a read that ends before its last block stores none of them, and says so.
+void ReadCdrOperation::SayDiscarded() {
+    if (index_ > 0)
+        view_.AppendMemo(
+            FillIn(view_.Translated(texts::records::kReadDiscarded), {std::to_string(index_)}));
+}
+
 OperationStatus ReadCdrOperation::Interrupted(OperationStatus proposed) {
-    if (!Running() || phase_ == Phase::Receiving)
+    if (!Running())
         return proposed;
+    if (phase_ == Phase::Receiving) {
+        SayDiscarded();
+        return proposed;
+    }
     ReportSaved();
     return OperationStatus::Succeeded;
 }

@@ -38,6 +38,7 @@ private:
     void StoreBlock(std::size_t dataAt);
     void Finish();
     void ReportSaved();
+    void SayDiscarded();
     bool IsLastBlock() const;
 
     RecordFiles files_;

@@ -35,8 +35,26 @@ CallKind KindOf(std::string_view line) {
     return in ? CallKind::In : CallKind::Neither;
 }
 
-std::string_view RemarkedNumber(std::string_view line) {
-    return FieldView(line, "Remark[").empty() ? std::string_view() : FieldView(line, "Number[");
+bool SameCall(std::string_view a, std::string_view b) {
+    return CallOf(a) == CallOf(b) && !FieldView(a, "Number[").empty();
+}
+
+CallFacts CallOf(std::string_view line) {
+    CallFacts call;
+    call.number = FieldView(line, "Number[");
+    call.type = FieldView(line, "Type[");
+    const std::string_view date = FieldView(line, "Date[");
+    if (const auto parsed = ParseCallDate(date))
+        call.minute = std::chrono::sys_days(parsed->first).time_since_epoch().count() * 1440 +
+                      parsed->second.count() / 60;
+    else
+        call.dateText = date;
+    const std::string_view duration = FieldView(line, "Duration[");
+    if (const auto seconds = ParseDuration(duration))
+        call.seconds = *seconds;
+    else
+        call.durationText = duration;
+    return call;
 }
 
 std::size_t RemarkStart(std::string_view line) {

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,9 +20,23 @@ enum class CallKind { Out, In, Neither };
 // call in.
 CallKind KindOf(std::string_view line);
 
-// The number of a line that carries a remark, both fields read by the field
-// rule; empty when the line has no remark or no number.
-std::string_view RemarkedNumber(std::string_view line);
+// Whether two lines record the same call: the same number (not empty), the
+// same type, dates in the same minute and the same duration. A call stored
+// live has the device's own date, without seconds ("2026/12/09 09:05"),
+// where a read writes them ("2026/12/9 9:5:32"); a date or duration that
+// cannot be read is compared as it is written.
+bool SameCall(std::string_view a, std::string_view b);
+
+// What SameCall compares, read from a line (views into it).
+struct CallFacts {
+    std::string_view number, type;
+    std::int64_t minute = -1;      // since 1970, when the date can be read ...
+    std::string_view dateText;     // ... else the date as written
+    std::int64_t seconds = -1;     // the duration, when it can be read ...
+    std::string_view durationText; // ... else as written
+    bool operator==(const CallFacts&) const = default;
+};
+CallFacts CallOf(std::string_view line);
 
 // Where a line's remark starts: after its last "],\tRemark[". A remark never
 // holds "]", so that is the line's own field even when a name the device

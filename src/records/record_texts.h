@@ -13,6 +13,14 @@ inline constexpr const char* kReadConnecting = UI_TEXT("Connecting......\r");
 inline constexpr const char* kReadConnected = UI_TEXT("Connected!  \r");
 inline constexpr const char* kReadConnectError = UI_TEXT("Connect Error! \r");
 inline constexpr const char* kReadNoDevice = UI_TEXT("   No Connect!  ");
+// The device went away during the read, and what the read then drops.
+inline constexpr const char* kReadLost =
+    UI_TEXT("The device was disconnected during the read: nothing read was stored, the call "
+            "lists are as they were. Connect it again and read again.");
+// A read that ends before its last block keeps none of those it received:
+// %1 is their count.
+inline constexpr const char* kReadDiscarded =
+    UI_TEXT("The %1 blocks received were discarded: nothing was stored.");
 
 // The read's blocks.
 inline constexpr const char* kReadBlockLost = UI_TEXT("Connect Error!  ");
@@ -61,6 +69,14 @@ inline constexpr const char* kCallOutSaved = UI_TEXT("  Save OK!!");
 inline constexpr const char* kCallInSaved = UI_TEXT("    Save  OK!!");
 inline constexpr const char* kListClearedCaption = UI_TEXT("OK");
 inline constexpr const char* kListCleared = UI_TEXT("   Clear Ok  !!");
+// "Save as" on a filtered grid asks which lines go out (%1 shown, %2 in
+// the list), and says how many went.
+inline constexpr const char* kSaveWhichCaption = UI_TEXT("Save as");
+inline constexpr const char* kSaveWhich =
+    UI_TEXT("The filter shows %1 of the %2 lines of this list. Which lines are saved?");
+inline constexpr const char* kSaveShownLines = UI_TEXT("The %1 lines shown");
+inline constexpr const char* kSaveAllLines = UI_TEXT("All %1 lines");
+inline constexpr const char* kLinesSaved = UI_TEXT("Lines saved: %1");
 // A grid's clear asks first; %1 is the count.
 inline constexpr const char* kClearRecordsQuestion = UI_TEXT("Clear all %1 call records?");
 
@@ -81,5 +97,7 @@ inline constexpr const char* kFilterToHint = UI_TEXT("To day");
 inline constexpr const char* kFilterCount = UI_TEXT("%1 of %2");
 inline constexpr const char* kFilterBadDay =
     UI_TEXT("Not a day: write it as 2026-12-08 or 2026/12/8");
+// Said beside the day fields, in place of the count, while one cannot be read.
+inline constexpr const char* kFilterDayForm = UI_TEXT("Day as 2026-12-08");
 
 } // namespace mervadin::texts::records

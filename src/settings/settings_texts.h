@@ -11,6 +11,10 @@ inline constexpr const char* kSettingsConnecting = UI_TEXT("Connecting......");
 inline constexpr const char* kSettingsConnected = UI_TEXT("Connected   ");
 inline constexpr const char* kSettingsConnectError = UI_TEXT("Connect Error!");
 inline constexpr const char* kSettingsNoDevice = UI_TEXT("   No Connect!  ");
+// The device went away before the settings were written.
+inline constexpr const char* kSettingsLost =
+    UI_TEXT("The device was disconnected while the settings were written: the settings in the "
+            "device may now be incomplete. Connect it again and write the settings again.");
 
 // The settings write's block.
 inline constexpr const char* kSettingsLoad = UI_TEXT("Load ......");

@@ -22,6 +22,7 @@ const HandshakeProfile& WriteSettingsHandshake() {
         .connected = texts::settings::kSettingsConnected,
         .givenUp = {texts::settings::kSettingsConnectError},
         .guard = texts::settings::kSettingsNoDevice,
+        .lost = texts::settings::kSettingsLost,
     };
     return profile;
 }

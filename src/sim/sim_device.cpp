@@ -51,8 +51,11 @@ void SimDevice::Receive(Bytes data) {
         return;
     DataReport report{};
     std::copy_n(data.begin(), std::min(data.size(), report.size()), report.begin());
-    if (!timing_.usbPacing)
-        return Process(report);
+    if (!timing_.usbPacing) {
+        Process(report);
+        Changed();
+        return;
+    }
     if (inbox_.size() >= kMaxPacedReports)
         return;
     inBusyUntil_ = std::max(inBusyUntil_, nowMs_) + 1;
@@ -234,6 +237,7 @@ void SimDevice::HandleStatusAnswer(std::string_view text) {
         dialer_.Forward(nowMs_);
     else if (HasWord(text, "sendsms!"))
         dialer_.SendSms(nowMs_);
+    KeepEndedCalls();
     for (auto [tag, set] : {std::pair{"masterspk:", &SimDialer::SetSpeaker},
                             std::pair{"mastermic:", &SimDialer::SetMicrophone}}) {
         const auto at = text.find(tag);
@@ -300,6 +304,11 @@ void SimDevice::Advance(std::uint64_t nowMs) {
     nowMs_ = std::max(nowMs_, nowMs);
     if (!plugged_)
         return;
+    AdvancePlugged();
+    Changed();
+}
+
+void SimDevice::AdvancePlugged() {
     while (!inbox_.empty() && inbox_.front().dueMs <= nowMs_) {
         const DataReport report = inbox_.front().report;
         inbox_.pop_front();
@@ -320,8 +329,8 @@ void SimDevice::Advance(std::uint64_t nowMs) {
     if (mode_ == Mode::AwaitSettings && settingsStored_ && nowMs_ - lastFrameMs_ > kSessionIdleMs)
         mode_ = Mode::Idle;
     if (mode_ == Mode::Idle) {
-        if (auto record = dialer_.Advance(nowMs_))
-            AddRecord(*record);
+        dialer_.Advance(nowMs_);
+        KeepEndedCalls();
         if (timing_.statusIntervalMs > 0 && nowMs_ >= nextStatusMs_ && scheduled_.empty())
             SendStatus();
     }
@@ -331,6 +340,11 @@ void SimDevice::Advance(std::uint64_t nowMs) {
         if (output_)
             output_(report);
     }
+}
+
+void SimDevice::KeepEndedCalls() {
+    for (const CallRecord& call : dialer_.TakeEnded())
+        AddRecord(call);
 }
 
 void SimDevice::EndSession() {

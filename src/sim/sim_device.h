@@ -53,6 +53,12 @@ public:
     void SetPlugListener(std::function<void(bool)> listener) {
         plugListener_ = std::move(listener);
     }
+    // Told after the device took a report, let time pass or was plugged in
+    // or out: what it is and holds may have changed. A window that shows it
+    // follows it so, without looking at it on a clock of its own.
+    void SetChangeListener(std::function<void()> listener) {
+        changeListener_ = std::move(listener);
+    }
 
     // One output report from the tool: its 64 data bytes.
     void Receive(Bytes data);
@@ -106,6 +112,7 @@ private:
     enum class Mode { Idle, Erasing, AwaitSettings, AwaitBlocks, Reading };
     enum class Area { Numbers, Voice };
 
+    void AdvancePlugged();
     void HandleFrame(const std::vector<std::uint8_t>& frame);
     void HandleRequest(std::string_view text);
     void HandleBlock(const std::vector<std::uint8_t>& frame);
@@ -125,8 +132,14 @@ private:
     void StoreBlock(const DataBlock& block);
     void FinishFlashWrite();
     void UpdateDialerNumbers();
+    // Keeps the calls the dialer ended, whether or not anyone hears of them.
+    void KeepEndedCalls();
     void Emit(const DataReport& report);
     void Process(const DataReport& report);
+    void Changed() const {
+        if (changeListener_)
+            changeListener_();
+    }
 
     struct Pending {
         std::uint64_t dueMs;
@@ -135,6 +148,7 @@ private:
 
     Output output_;
     std::function<void(bool)> plugListener_;
+    std::function<void()> changeListener_;
     bool plugged_ = true;
     std::uint64_t nowMs_ = 0;
     SimFaults faults_;

@@ -52,6 +52,7 @@ void SimDevice::Unplug() {
     mode_ = Mode::Idle;
     if (plugListener_)
         plugListener_(false);
+    Changed();
 }
 
 void SimDevice::Plug() {
@@ -62,6 +63,7 @@ void SimDevice::Plug() {
     nextStatusMs_ = nowMs_ + timing_.statusIntervalMs;
     if (plugListener_)
         plugListener_(true);
+    Changed();
 }
 
 } // namespace mervadin::sim

@@ -3,6 +3,7 @@
 #include "common/local_time.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace mervadin::sim {
 
@@ -68,9 +69,9 @@ void SimDialer::StartDialing(std::uint64_t nowMs) {
 void SimDialer::StopDialing() {
     dialing_ = false;
     if (state_ == kConnecting || state_ == kCalledRing || state_ == kNoAnswer)
-        announce_ = FinishCall(1);
+        EndCall(1);
     else if (state_ == kAnswered || state_ == kForward || state_ == kForwardAnswer)
-        announce_ = FinishCall(0);
+        EndCall(0);
     state_ = kIdle;
     stateEndsMs_ = 0;
 }
@@ -99,22 +100,28 @@ void SimDialer::EnterState(int state, std::uint64_t nowMs, std::uint64_t lastsMs
     stateEndsMs_ = nowMs + lastsMs;
 }
 
-CallRecord SimDialer::FinishCall(int type) const {
+// One record for both: what the device keeps is what it announces.
+void SimDialer::EndCall(int type) {
     CallRecord record;
     record.group = current_.group;
     record.name = current_.name;
     record.number = current_.number;
     record.type = type;
     record.duration = type == 0 ? talking_ : 0;
-    return Stamped(record);
+    record = Stamped(record);
+    ended_.push_back(record);
+    announce_.push_back(record);
 }
 
-std::optional<CallRecord> SimDialer::Advance(std::uint64_t nowMs) {
+std::vector<CallRecord> SimDialer::TakeEnded() {
+    return std::exchange(ended_, {});
+}
+
+void SimDialer::Advance(std::uint64_t nowMs) {
     if (state_ == kAnswered || state_ == kForwardAnswer)
         talking_ = static_cast<int>((nowMs - talkStartMs_) / 1000);
     if (stateEndsMs_ == 0 || nowMs < stateEndsMs_)
-        return std::nullopt;
-    std::optional<CallRecord> finished;
+        return;
     switch (state_) {
     case kConnecting:
         EnterState(kCalledRing, nowMs, kRingMs);
@@ -136,7 +143,7 @@ std::optional<CallRecord> SimDialer::Advance(std::uint64_t nowMs) {
     case kAnswered:
     case kForwardAnswer:
     case kNoAnswer:
-        finished = FinishCall(state_ == kNoAnswer ? 1 : 0);
+        EndCall(state_ == kNoAnswer ? 1 : 0);
         EnterState(kIdle, nowMs, kPauseMs);
         break;
     case kSmsSending:
@@ -149,15 +156,12 @@ std::optional<CallRecord> SimDialer::Advance(std::uint64_t nowMs) {
             BeginCall(nowMs);
         break;
     }
-    if (finished)
-        announce_ = finished;
-    return finished;
 }
 
 std::string SimDialer::StatusPayload() {
     std::string cdr = ";";
-    if (announce_) {
-        const CallRecord& r = *announce_;
+    if (!announce_.empty()) {
+        const CallRecord& r = announce_.front();
         // The date as "2026/12/07 09:05", which fits the 16 characters the
         // tool takes of a live record's date.
         char date[40];
@@ -166,7 +170,7 @@ std::string SimDialer::StatusPayload() {
         cdr = "Name:" + r.name + ";Id:" + std::to_string(r.group) + ";Number:" + r.number +
               ";Date:" + date + ";Type:" + std::to_string(r.type) +
               ";Duration:" + Clock(r.duration) + ";";
-        announce_.reset();
+        announce_.pop_front();
     }
     char counter[16];
     std::snprintf(counter, sizeof counter, "%06u", static_cast<unsigned>(counter_ % 1000000));

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,7 +38,9 @@ class SimDialer {
 public:
     explicit SimDialer(std::string model = kModels[0]);
 
-    // Commands carried by the tool's answer to a status frame.
+    // Commands carried by the tool's answer to a status frame. Stopping
+    // ends the call in progress: it is kept and announced as one that ended
+    // by itself is.
     void StartDialing(std::uint64_t nowMs);
     void StopDialing();
     void Forward(std::uint64_t nowMs);
@@ -45,15 +48,19 @@ public:
     void SetSpeaker(int level) { speaker_ = level; }
     void SetMicrophone(int level) { microphone_ = level; }
 
-    // Advances the call in progress; returns a record when a call ends.
-    std::optional<CallRecord> Advance(std::uint64_t nowMs);
+    // Advances the call in progress.
+    void Advance(std::uint64_t nowMs);
+    // The calls that ended since the last look, oldest first: the device
+    // keeps each of them, and announces each in a status frame of its own.
+    std::vector<CallRecord> TakeEnded();
     // When the call in progress next changes state; nothing while idle.
     std::optional<std::uint64_t> NextChangeMs() const {
         return stateEndsMs_ == 0 ? std::nullopt : std::optional(stateEndsMs_);
     }
 
     // The payload of the next status frame (without "velorn<" and the
-    // checksum trailer). A pending record is announced once.
+    // checksum trailer). The oldest call not yet announced is announced,
+    // once.
     std::string StatusPayload();
 
     void SetNumbers(std::vector<DialEntry> numbers) { numbers_ = std::move(numbers); }
@@ -68,7 +75,7 @@ public:
 private:
     void BeginCall(std::uint64_t nowMs);
     void EnterState(int state, std::uint64_t nowMs, std::uint64_t lastsMs);
-    CallRecord FinishCall(int type) const;
+    void EndCall(int type);
 
     std::string model_;
     std::vector<DialEntry> numbers_;
@@ -84,7 +91,8 @@ private:
     std::uint32_t counter_ = 0;
     std::uint32_t calls_ = 0;
     std::string keys_;
-    std::optional<CallRecord> announce_;
+    std::vector<CallRecord> ended_;   // to be kept by the device
+    std::deque<CallRecord> announce_; // to be announced
     DialEntry current_;
 };
 

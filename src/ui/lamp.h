@@ -1,6 +1,7 @@
 #pragma once
 // A coloured rectangle that shows a state: the USB lamp, the monitor lamp
-// and the signal bars.
+// and the signal bars. A lamp may carry a caption that says what it shows,
+// written across it in a colour that stands out from the lamp's.
 
 #include "ui/colours.h"
 
@@ -16,9 +17,15 @@ public:
 
     void SetColour(const QColor& colour);
     QColor Colour() const { return colour_; }
+    void SetCaption(const QString& caption);
+    QString Caption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor colour_;
+    QString caption_;
 };
 
 } // namespace mervadin

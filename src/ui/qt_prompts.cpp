@@ -5,8 +5,10 @@
 #include "qtcore/translation.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QHash>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include <algorithm>
 #include <optional>
@@ -125,14 +127,32 @@ QString LinesAsShown(const std::vector<std::string>& lines) {
     return shown.join('\n');
 }
 
+namespace {
+
+// A box at least as wide as its caption needs in the title bar, which the
+// window manager cuts to the box's width: the caption in a bold title font,
+// and room for the bar's icon and buttons.
+void FitCaption(QMessageBox& box) {
+    QFont title = box.font();
+    title.setBold(true);
+    const int wanted = QFontMetrics(title).horizontalAdvance(box.windowTitle()) * 6 / 5 + 140;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+} // namespace
+
 void QtPrompts::Inform(const std::string& caption, const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, Ui(caption), Ui(text), QMessageBox::Ok);
+    FitCaption(box);
     box.exec();
 }
 
 Prompts::Answer QtPrompts::Ask(const std::string& caption, const std::string& text) {
     QMessageBox box(QMessageBox::Question, Ui(caption), Ui(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    FitCaption(box);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;
@@ -148,7 +168,25 @@ bool QtPrompts::Confirm(const std::string& caption, const std::string& text) {
                     QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
+    FitCaption(box);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::size_t> QtPrompts::Choose(const std::string& caption, const std::string& text,
+                                             const std::vector<std::string>& choices) {
+    QMessageBox box(QMessageBox::Question, Ui(caption), Ui(text), QMessageBox::Cancel);
+    std::vector<QAbstractButton*> buttons;
+    for (const auto& choice : choices)
+        buttons.push_back(box.addButton(Ui(choice), QMessageBox::AcceptRole));
+    if (!buttons.empty())
+        box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+    box.setEscapeButton(QMessageBox::Cancel);
+    FitCaption(box);
+    box.exec();
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    if (chosen == buttons.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(chosen - buttons.begin());
 }
 
 std::optional<std::filesystem::path> QtPrompts::SaveFileName(const std::filesystem::path& folder,

@@ -38,6 +38,8 @@ public:
     void Inform(const std::string& caption, const std::string& text) override;
     Answer Ask(const std::string& caption, const std::string& text) override;
     bool Confirm(const std::string& caption, const std::string& text) override;
+    std::optional<std::size_t> Choose(const std::string& caption, const std::string& text,
+                                      const std::vector<std::string>& choices) override;
     std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path& folder,
                                                       const std::string& filter) override;
     std::optional<std::filesystem::path> OpenFileName(

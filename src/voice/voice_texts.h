@@ -19,6 +19,11 @@ inline constexpr const char* kVoiceConnectFailed[] = {
     UI_TEXT("   连接失败 \r"), UI_TEXT("   请检查数据线连接是否正确 \r"),
     UI_TEXT("   请检查ZAR是否开机\r"), UI_TEXT("   检查完成后,再连接\r")};
 inline constexpr const char* kVoiceNoDevice = UI_TEXT("   没有连接!!  ");
+// The device went away before the voice prompt was written.
+inline constexpr const char* kVoiceLost =
+    UI_TEXT("The device was disconnected while the voice prompt was written: the device's "
+            "voice prompt may now be incomplete. Connect it again and write the voice prompt "
+            "again.");
 
 // The voice write's erase and blocks.
 inline constexpr const char* kVoiceEraseFailed = UI_TEXT("ConnectFailed \r");

@@ -19,6 +19,7 @@ const HandshakeProfile& WriteVoiceHandshake() {
         .givenUp = {std::begin(texts::voice::kVoiceConnectFailed),
                     std::end(texts::voice::kVoiceConnectFailed)},
         .guard = texts::voice::kVoiceNoDevice,
+        .lost = texts::voice::kVoiceLost,
     };
     return profile;
 }

@@ -1,0 +1,107 @@
+// The main window's menu bar: every command of the window, the buttons',
+// the popup menus' and the grids', grouped as desktop programs group them.
+// An entry for a button can be chosen exactly when the button can be
+// pressed; the buttons and the popup menus stay as they are.
+
+#include "app/app_names.h"
+#include "app/app_texts.h"
+#include "app/main_window.h"
+#include "monitor/monitor_names.h"
+#include "monitor/monitor_panel.h"
+#include "qtcore/translation.h"
+#include "records/call_list_grid.h"
+#include "ui/popup_menu.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace mervadin {
+
+void MainWindow::BuildMenuBar(QMenu& encoding, QMenu& language) {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName("MenuBar");
+    const auto menu = [bar](const char* name, const QString& title) {
+        QMenu* made = bar->addMenu(title);
+        made->setObjectName(name);
+        return made;
+    };
+    const auto button = [this](const char* name) { return findChild<QPushButton*>(name); };
+    using List = RecordFiles::List;
+    namespace main = names::main;
+    namespace panel = names::panel;
+
+    QMenu* file = menu("FileMenu", Ui("&File"));
+    AddCommand(
+        *file, "LoadNumberEntry", Ui("LoadNumber"), [this] { OpenNumberList(); },
+        button(main::kLoadNumberButton));
+    AddCommand(*file, "ClearNumberEntry", Ui(texts::app::kClearNumbersCommand),
+               [this] { ClearNumbers(); });
+    file->addSeparator();
+    AddCommand(*file, "SaveCallOutEntry", Ui("Callout CDR Save as "),
+               [this] { Grid(List::CallOut)->SaveAs(); });
+    AddCommand(*file, "SaveCallInEntry", Ui("Callin CDR Save as"),
+               [this] { Grid(List::CallIn)->SaveAs(); });
+    file->addSeparator();
+    AddCommand(*file, "CloseEntry", Ui("Close"), [this] { CloseCommand(); });
+
+    deviceMenu_ = menu("DeviceMenu", Ui("&Device"));
+    AddCommand(
+        *deviceMenu_, "SettingEntry", Ui("Setting"), [this] { OpenSettings(); },
+        button(main::kSettingButton));
+    AddCommand(
+        *deviceMenu_, "DownLoadEntry", Ui("DownLoad"), [this] { OpenDownload(); },
+        button(main::kDownLoadButton));
+    AddCommand(
+        *deviceMenu_, "ReadCdrEntry", Ui("ReadCdr"), [this] { OpenRead(); },
+        button(main::kReadCdrButton));
+
+    QMenu* monitor = menu("MonitorMenu", Ui("&Monitor"));
+    struct PanelCommand {
+        const char* entry;
+        const char* button;
+        void (MonitorPanel::*command)();
+    };
+    const PanelCommand panelCommands[] = {
+        {"MonitorOnEntry", panel::kMonitorOnButton, &MonitorPanel::MonitorOn},
+        {"MonitorOffEntry", panel::kMonitorOffButton, &MonitorPanel::MonitorOff},
+        {"ZelStartEntry", panel::kZelStartButton, &MonitorPanel::StartDialing},
+        {"ZelStopEntry", panel::kZelStopButton, &MonitorPanel::StopDialing},
+        {"ForwardEntry", panel::kForwardButton, &MonitorPanel::Forward},
+        {"SendSmsEntry", panel::kSendSmsButton, &MonitorPanel::SendSms}};
+    for (const PanelCommand& entry : panelCommands) {
+        QPushButton* pressed = button(entry.button);
+        AddCommand(
+            *monitor, entry.entry, pressed->text(),
+            [this, command = entry.command] { (panel_->*command)(); }, pressed);
+    }
+    monitor->addSeparator();
+    AddCommand(*monitor, "SpeakerUpEntry", Ui("M-module Spk Vol Add"),
+               [this] { panel_->StepSpeaker(+1); });
+    AddCommand(*monitor, "SpeakerDownEntry", Ui("M-module Spk Vol Sub"),
+               [this] { panel_->StepSpeaker(-1); });
+    AddCommand(*monitor, "MicrophoneUpEntry", Ui("M-module Mic Vol Add"),
+               [this] { panel_->StepMicrophone(+1); });
+    AddCommand(*monitor, "MicrophoneDownEntry", Ui("M-module Mic Vol Sub"),
+               [this] { panel_->StepMicrophone(-1); });
+
+    QMenu* records = menu("RecordsMenu", Ui("&Records"));
+    AddCommand(
+        *records, "DisplayCdrEntry", Ui("DisplayCdr"), [this] { OpenDisplay(); },
+        button(main::kDisplayCdrButton));
+    AddCommand(*records, "StatisticsEntry", Ui("Statistics"), [this] { OpenStatistics(); });
+    records->addSeparator();
+    AddCommand(*records, "ClearCallOutEntry", Ui(texts::app::kClearCallOutCommand),
+               [this] { Grid(List::CallOut)->Clear(texts::app::kClearCallOutCommand); });
+    AddCommand(*records, "ClearCallInEntry", Ui(texts::app::kClearCallInCommand),
+               [this] { Grid(List::CallIn)->Clear(texts::app::kClearCallInCommand); });
+
+    QMenu* options = menu("OptionsMenu", Ui("&Options"));
+    options->addMenu(&encoding);
+    options->addMenu(&language);
+
+    QMenu* help = menu("HelpMenu", Ui("&Help"));
+    AddCommand(*help, "BriefIntroductionEntry", Ui("Brief introduction"), [this] { OpenRemark(); });
+}
+
+} // namespace mervadin

@@ -19,7 +19,38 @@ std::optional<std::uint32_t> Group(std::string_view text) {
     return static_cast<std::uint32_t>(*value) & record::kGroupMask;
 }
 
+// What of a NUMBER the record holds.
+std::string_view PackedPart(std::string_view number) {
+    return number.substr(0, record::kNumberDigits);
+}
+
 } // namespace
+
+std::string PackedDigits(std::string_view number) {
+    record::Record packed;
+    packed.fill(0xFF);
+    record::SetDigits(packed, PackedPart(number));
+    char digits[record::kNumberDigits];
+    return {digits, record::Digits(packed, digits)};
+}
+
+std::string PackedDigitsOfLine(std::string_view line) {
+    return PackedDigits(SplitNumberLine(line).number);
+}
+
+BlockedNumbers::BlockedNumbers(const std::vector<std::string>& numbers) {
+    for (const auto& number : numbers)
+        if (auto digits = PackedDigits(number); !digits.empty())
+            digits_.insert(std::move(digits));
+}
+
+bool BlockedNumbers::HoldsDigits(std::string_view digits) const {
+    return !digits.empty() && digits_.find(digits) != digits_.end();
+}
+
+bool BlockedNumbers::HoldsLine(std::string_view line) const {
+    return !digits_.empty() && HoldsDigits(PackedDigitsOfLine(line));
+}
 
 namespace {
 
@@ -49,7 +80,7 @@ std::optional<record::Record> PackNumberRecord(std::string_view line,
     packed.fill(0xFF);
     record::SetName(packed, fields.name.substr(0, encoding.Fit(fields.name, record::kNameBytes)));
     record::SetGroup(packed, *group);
-    record::SetDigits(packed, fields.number.substr(0, record::kNumberDigits));
+    record::SetDigits(packed, PackedPart(fields.number));
     return packed;
 }
 

@@ -1,9 +1,10 @@
-// Call statistics over 100000 + 60000 lines, and the export of 100000 lines
-// to a workbook and to CSV.
+// Call statistics over 100000 + 60000 lines, the export of 100000 lines to
+// a workbook and to CSV, and the statistics chart's layout.
 
 #include "common/text_encoding.h"
 #include "records/record_export.h"
 #include "statistics/call_statistics.h"
+#include "statistics/chart_layout.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -47,6 +48,23 @@ void BM_ExportCsv(benchmark::State& state) {
         benchmark::DoNotOptimize(RecordsCsv(out, Utf8Encoding()));
 }
 BENCHMARK(BM_ExportCsv)->Unit(benchmark::kMillisecond);
+
+// The chart's layout as the window makes it on every resize: a year of
+// days, and ten years of days (the bars per day chosen by hand).
+void BM_ChartLayout(benchmark::State& state) {
+    const auto days = static_cast<int>(state.range(0));
+    std::map<std::chrono::year_month_day, CallCounts> byDay;
+    const std::chrono::sys_days first{std::chrono::year(2020) / 1 / 1};
+    for (int day = 0; day < days; ++day)
+        byDay[std::chrono::year_month_day(first + std::chrono::days(day))].calls[day % 5] =
+            static_cast<std::uint64_t>(day % 17);
+    const auto bars = ChartBars(byDay, ChartPeriod::Day);
+    ChartTextSizes sizes;
+    sizes.labelWidths.assign(bars.size(), 36);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ChartLayout(bars, 880, 320, sizes));
+}
+BENCHMARK(BM_ChartLayout)->Arg(365)->Arg(3653)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

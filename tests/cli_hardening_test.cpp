@@ -195,5 +195,74 @@ TEST(ProgramOptions, VersionAndHelpAnswerWithoutADisplay) {
     EXPECT_EQ(test::RunScript(bare + "\"$CLI\" --version").out, MERVADIN_VERSION "\n");
 }
 
+// Both programs read --workdir, --device, --trace, --encoding and
+// --language alike: the same help for each, the same text for each error
+// after the program's name, status 2 for each. The window program finds
+// them all before it needs a display.
+TEST(ProgramOptions, BothProgramsTakeTheSharedOptionsAlike) {
+    const std::string bare = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ";
+    const std::string app = bare + "'" MERVADIN_APP_PATH "' ";
+    const std::string cli = "\"$CLI\" ";
+    // What a help line of the shared options says, from "--workdir" on.
+    const auto sharedHelp = [](const std::string& help, const char* option) {
+        const auto at = help.find(option);
+        return at == std::string::npos ? std::string() : help.substr(at, help.find('\n', at) - at);
+    };
+    const auto appHelp = test::RunScript(app + "--help").out;
+    const auto cliHelp = test::RunScript(cli + "--help").out;
+    for (const char* option : {"--workdir DIR", "--device SPEC", "--simulator", "--trace FILE",
+                               "--encoding NAME", "--language CODE"}) {
+        EXPECT_NE(sharedHelp(appHelp, option), "") << option << " in\n" << appHelp;
+        EXPECT_EQ(sharedHelp(appHelp, option), sharedHelp(cliHelp, option)) << option;
+    }
+    EXPECT_NE(appHelp.find("MERVADIN_WORKDIR or ~/ORVI-T300-En"), std::string::npos) << appHelp;
+
+    const auto both = [&](const std::string& arguments, const std::string& error) {
+        const auto byApp = test::RunScript(app + arguments);
+        EXPECT_EQ(byApp.status, 2) << arguments;
+        EXPECT_EQ(byApp.err, "mervadin: " + error + "\n") << arguments;
+        const auto byCli = test::RunScript(cli + arguments + " verify </dev/null");
+        EXPECT_EQ(byCli.status, 2) << arguments;
+        EXPECT_EQ(byCli.err, "mervadin-cli: " + error + "\n") << arguments;
+    };
+    both("--encoding bogus", "unknown encoding \"bogus\"");
+    both("--language fr", "unknown language \"fr\" (en, zh_CN)");
+    // The window program checks its device at once; the command line when
+    // a command is to use it.
+    const auto device = test::RunScript(app + "--device bogus");
+    EXPECT_EQ(device.status, 2);
+    EXPECT_EQ(device.err, "mervadin: unknown device \"bogus\" (hid, hid:PATH, sim, unix:PATH)\n");
+    const auto cliDevice = test::RunScript(cli + "--device bogus status");
+    EXPECT_EQ(cliDevice.status, 2);
+    EXPECT_EQ(cliDevice.err,
+              "mervadin-cli: unknown device \"bogus\" (hid, hid:PATH, sim, unix:PATH)\n");
+    // The environment's language is checked as the option is.
+    const auto environment = test::RunScript("MERVADIN_LANGUAGE=xx " + app);
+    EXPECT_EQ(environment.status, 2);
+    EXPECT_EQ(environment.err, "mervadin: unknown language \"xx\" (en, zh_CN)\n");
+    EXPECT_EQ(test::RunScript("MERVADIN_LANGUAGE=xx " + cli + "verify </dev/null").err,
+              "mervadin-cli: unknown language \"xx\" (en, zh_CN)\n");
+
+    // What the parser refuses, both refuse with status 2: an unknown option,
+    // an empty folder, a value missing, a word the window program does not take.
+    for (const char* arguments : {"--bogus", "--workdir ''", "--trace", "extra"}) {
+        const auto byApp = test::RunScript(app + arguments);
+        EXPECT_EQ(byApp.status, 2) << arguments;
+        EXPECT_FALSE(byApp.err.empty()) << arguments;
+        EXPECT_EQ(test::RunScript(cli + arguments + " verify </dev/null").status, 2) << arguments;
+    }
+    EXPECT_NE(test::RunScript(app + "--workdir ''").err.find("the working folder is empty"),
+              std::string::npos);
+
+    // The command line takes --language (the windows' language), and its
+    // output stays the same in either.
+    const std::string frame = "frame 'velorn<x;checksum:000000;>end'";
+    const auto english = test::RunScript(cli + frame);
+    ASSERT_EQ(english.status, 0) << english.err;
+    const auto chinese = test::RunScript(cli + "--language zh_CN " + frame);
+    EXPECT_EQ(chinese.status, 0) << chinese.err;
+    EXPECT_EQ(chinese.out, english.out);
+}
+
 } // namespace
 } // namespace mervadin

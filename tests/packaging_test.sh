@@ -37,4 +37,8 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for package in libqt6widgets6 libhidapi-hidraw0 libzip4 libxlsxwriter4; do
   grep -q "$package" <<<"$depends" || { echo "no dependency on $package: $depends"; exit 1; }
 done
+# The chart is painted by the program itself: no Qt Charts, nor its OpenGL.
+for package in libqt6charts6 libqt6opengl6; do
+  ! grep -q "$package" <<<"$depends" || { echo "a dependency on $package: $depends"; exit 1; }
+done
 echo "package $(basename "$deb") holds $(wc -l <<<"$contents") entries"

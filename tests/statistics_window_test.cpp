@@ -1,5 +1,7 @@
 #include "app/app_names.h"
 #include "app/main_window.h"
+#include "qtcore/translation.h"
+#include "statistics/call_chart.h"
 #include "statistics/day_field.h"
 #include "statistics/statistics_window.h"
 #include "support/call_lines.h"
@@ -7,19 +9,15 @@
 #include "support/temp_folder.h"
 #include "support/widgets.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
-#ifdef MERVADIN_CHARTS
-#include <QtCharts/QBarSet>
-#include <QtCharts/QCategoryAxis>
-#include <QtCharts/QChartView>
-#include <QtCharts/QStackedBarSeries>
-#include <QtCharts/QValueAxis>
-#endif
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -61,36 +59,42 @@ TEST_F(StatisticsWindowTest, ShowsTheListsFiguresAndFollowsReads) {
     EXPECT_TRUE(
         statistics->findChild<QLabel*>("Totals")->text().contains("1 line(s) could not be read"));
 
-#ifdef MERVADIN_CHARTS
-    // The chart: one stacked bar a day, one set a type.
-    const auto series = statistics->findChild<QChartView*>("CallsPerDayChart")->chart()->series();
-    ASSERT_EQ(series.size(), 1);
-    auto* bars = qobject_cast<QStackedBarSeries*>(series.front());
-    ASSERT_EQ(bars->count(), 5);
-    EXPECT_EQ(bars->barSets()[0]->label(), "Succeeded");
-    EXPECT_EQ(bars->barSets()[0]->count(), 2); // 2026-01-01 and 2026-01-02
-    EXPECT_EQ(bars->barSets()[0]->at(0), 2.0);
-    EXPECT_EQ(bars->barSets()[3]->at(1), 1.0); // the missed call of 2026-01-02
+    // The chart: one stacked bar a day, each type's part as high as its
+    // calls, whole-number steps up to the busiest day, short day labels.
+    auto* chart = statistics->findChild<CallChart*>("CallsPerDayChart");
+    ASSERT_NE(chart, nullptr);
+    EXPECT_TRUE(chart->isVisible());
+    const ChartLayout* layout = &chart->Layout();
+    ASSERT_EQ(layout->Columns().size(), 2u); // 2026-01-01 and 2026-01-02
+    EXPECT_EQ(chart->BarLabels(), (QStringList{"01-01", "01-02"}));
+    EXPECT_EQ(layout->Labels().size(), 2u);
+    EXPECT_EQ(layout->Axis().top, 4u); // the 4 calls of 2026-01-01
+    EXPECT_EQ(layout->Ticks().size(), 5u);
+    EXPECT_EQ(chart->Title(), "Calls per day, 2026-01-01 to 2026-01-02");
+    const auto& first = layout->Columns()[0];
+    EXPECT_DOUBLE_EQ(first.segments[0].height * 2, first.bar.height); // 2 of its 4 succeeded
+    EXPECT_DOUBLE_EQ(layout->Columns()[1].segments[3].height * 4, first.bar.height);
 
-    // Whole-number ticks at whole-number steps, short day labels.
-    auto* chart = statistics->findChild<QChartView*>("CallsPerDayChart")->chart();
-    auto* counts = qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).front());
-    EXPECT_EQ(counts->max(), 4.0); // the 4 calls of 2026-01-01
-    EXPECT_EQ(counts->tickCount(), 5);
-    EXPECT_EQ(counts->labelFormat(), "%d");
-    auto* days = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).front());
-    EXPECT_EQ(days->categoriesLabels(), (QStringList{"01-01", "01-02"}));
-    EXPECT_EQ(chart->title(), "Calls per day");
-    // Bars per month, when asked.
+    // Resting the pointer on a bar shows its figures; off the bars, nothing.
+    const auto& second = layout->Columns()[1].slot;
+    const QPoint onSecond(static_cast<int>(second.left + second.width / 2),
+                          static_cast<int>(second.Bottom()) - 2);
+    QHelpEvent rest(QEvent::ToolTip, onSecond, chart->mapToGlobal(onSecond));
+    QApplication::sendEvent(chart, &rest);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(),
+              "2026-01-02\nSucceeded: 0\nFailed: 0\nAnswered: 0\nMissed: 1\nManual: 0\nAll: 1");
+    EXPECT_EQ(chart->TipAt(QPointF(2, 2)), "");
+    QToolTip::hideText();
+
+    // Bars per month, when asked, the period named in the title.
     statistics->findChild<QComboBox*>("Period")->setCurrentText("Month");
-    days = qobject_cast<QCategoryAxis*>(chart->axes(Qt::Horizontal).front());
-    EXPECT_EQ(days->categoriesLabels(), (QStringList{"2026-01"}));
-    EXPECT_EQ(days->titleText(), "Month, 2026-01-01 to 2026-01-01");
+    EXPECT_EQ(chart->BarLabels(), (QStringList{"2026-01"}));
+    EXPECT_EQ(chart->Title(), "Calls per month, 2026-01-01 to 2026-01-02");
+    statistics->findChild<QComboBox*>("Period")->setCurrentText("Week");
+    EXPECT_EQ(chart->Title(), "Calls per week (from Monday), 2026-01-01 to 2026-01-02");
+    EXPECT_TRUE(chart->TipAt(onSecond).startsWith("Week from 2025-12-29\n"));
     statistics->findChild<QComboBox*>("Period")->setCurrentText("Automatic");
-#else
-    // Without Qt Charts the window says so in one line; the table holds it all.
-    EXPECT_TRUE(statistics->findChild<QLabel*>("NoChart")->isVisible());
-#endif
 
     // Unticking "All days" starts from the data's own days: nothing changes.
     auto* from = statistics->findChild<DayField*>("FromDay");
@@ -120,13 +124,12 @@ TEST_F(StatisticsWindowTest, ShowsTheListsFiguresAndFollowsReads) {
     type(to, "2026.1.9");
     type(from, "2026-01-05");
     EXPECT_EQ(statistics->Shown().total.Total(), 0u);
-#ifdef MERVADIN_CHARTS
     EXPECT_TRUE(statistics->findChild<QLabel*>("NoCalls")->isVisible());
-#endif
+    EXPECT_TRUE(chart->Layout().Empty());
+    EXPECT_EQ(chart->TipAt(onSecond), "");
     statistics->findChild<QCheckBox*>("AllDays")->setChecked(true);
-#ifdef MERVADIN_CHARTS
     EXPECT_FALSE(statistics->findChild<QLabel*>("NoCalls")->isVisible());
-#endif
+    EXPECT_EQ(chart->Layout().Columns().size(), 2u);
 
     // The lists change (as after a read): the window follows; it wrote nothing.
     const auto before = std::filesystem::last_write_time(folder.File("CallOutList.txt"));
@@ -137,6 +140,102 @@ TEST_F(StatisticsWindowTest, ShowsTheListsFiguresAndFollowsReads) {
 
     QTest::mouseClick(statistics->findChild<QPushButton*>("Close"), Qt::LeftButton);
     EXPECT_FALSE(statistics->isVisible());
+}
+
+// The chart as the operator reads it, in both languages and with a font
+// half again as large (as at 150 % scaling): a day, a month of days and a
+// year of weeks, every shown label whole and apart as the font measures it.
+TEST_F(StatisticsWindowTest, TheChartReadsAtEveryRangeLanguageAndScaling) {
+    std::vector<std::string> lines;
+    for (int day = 0; day < 365; day += 2) {
+        const QDate date = QDate(2026, 1, 1).addDays(day);
+        lines.push_back(
+            test::CallLine({.type = std::to_string(day % 5),
+                            .date = date.toString("yyyy/M/d").toStdString() + " 10:00:00"}));
+    }
+    WriteLines(folder.File("CallOutList.txt"), lines);
+    const QFont original = QApplication::font();
+    for (const char* language : {"en", "zh_CN"})
+        for (const double scale : {1.0, 1.5}) {
+            SCOPED_TRACE(std::string(language) + " at " + std::to_string(scale));
+            ASSERT_TRUE(Translation::Install(language));
+            QFont font = original;
+            font.setPointSizeF(original.pointSizeF() * scale);
+            QApplication::setFont(font);
+            StatisticsWindow window(folder);
+            window.resize(760, 600);
+            window.show();
+            auto* chart = window.findChild<CallChart*>("CallsPerDayChart");
+            window.findChild<QCheckBox*>("AllDays")->setChecked(false);
+            const auto range = [&](const char* from, const char* to) {
+                window.findChild<DayField*>("FromDay")->SetDate(
+                    QDate::fromString(from, Qt::ISODate));
+                window.findChild<DayField*>("ToDay")->SetDate(QDate::fromString(to, Qt::ISODate));
+                window.Refresh();
+                const QFontMetricsF metrics(chart->font(), chart);
+                const auto& layout = chart->Layout();
+                QRectF last;
+                for (const auto& label : layout.Labels()) {
+                    const QString text = chart->BarLabels()[static_cast<qsizetype>(label.bar)];
+                    const QRectF box(label.box.left, label.box.top, label.box.width,
+                                     label.box.height);
+                    EXPECT_GE(box.width(), metrics.horizontalAdvance(text));
+                    EXPECT_GE(box.left(), 0);
+                    EXPECT_LE(box.right(), chart->width());
+                    EXPECT_FALSE(box.intersects(last)) << text.toStdString();
+                    last = box;
+                }
+                return layout.Labels().size();
+            };
+            // One day: one bar, labelled, the day in the title.
+            EXPECT_EQ(range("2026-03-04", "2026-03-04"), 1u);
+            EXPECT_EQ(chart->Layout().Columns().size(), 1u);
+            EXPECT_TRUE(chart->Title().endsWith("2026-03-04"));
+            // A month of days, a bar from the first day with calls to the
+            // last (every other day has some), thinned labels.
+            const auto month = range("2026-03-01", "2026-03-31");
+            EXPECT_EQ(chart->Layout().Columns().size(), 29u); // 2026-03-02 to 2026-03-30
+            EXPECT_TRUE(chart->Title().endsWith("2026-03-30"));
+            EXPECT_GE(month, 5u);
+            EXPECT_LT(month, 31u);
+            // A year: weeks, as the period list chooses it by itself.
+            range("2026-01-01", "2026-12-31");
+            EXPECT_EQ(chart->Layout().Columns().size(), 53u);
+            EXPECT_TRUE(chart->Title().contains("2026-01-01"));
+            if (std::string(language) == "zh_CN") {
+                EXPECT_TRUE(
+                    chart->Title().startsWith(Ui("Calls per week (from Monday), %1").left(4)));
+                EXPECT_NE(Ui("Succeeded"), "Succeeded");
+                EXPECT_TRUE(chart->TipAt(chart->rect().center()).contains(Ui("Succeeded")));
+            } else {
+                EXPECT_TRUE(chart->Title().startsWith("Calls per week (from Monday), 2026-01-01"));
+            }
+            // The title and the legend whole in the window's width.
+            const QFontMetricsF metrics(chart->font(), chart);
+            for (const auto& entry : chart->Layout().Legend())
+                EXPECT_LE(entry.text.Right(), chart->width());
+            // The title on one line where it fits, else broken before its
+            // days, each line whole.
+            const auto& title = chart->Layout().Title();
+            EXPECT_LE(title.width, chart->width());
+            QFont boldFont = chart->font();
+            boldFont.setBold(true);
+            const QFontMetricsF titleMetrics(boldFont, chart);
+            if (chart->Layout().TitleLines() == 1) {
+                EXPECT_GE(title.width + 1, titleMetrics.horizontalAdvance(chart->Title()));
+            } else {
+                EXPECT_EQ(chart->Layout().TitleLines(), 2);
+                const QString days = Ui("%1 to %2").arg("2026-01-01", "2026-12-31");
+                ASSERT_TRUE(chart->Title().endsWith(days));
+                const QString head = chart->Title().chopped(days.size()).trimmed();
+                for (const QString& line : {head, days})
+                    EXPECT_GE(title.width + 1, titleMetrics.horizontalAdvance(line))
+                        << line.toStdString();
+            }
+            window.close();
+        }
+    QApplication::setFont(original);
+    Translation::Install("en");
 }
 
 } // namespace

@@ -1402,10 +1402,6 @@
       <translation>  开始--------------结束</translation>
     </message>
     <message>
-      <source>The chart is not in this build; the figures are in the table below.</source>
-      <translation>此版本不含图表;数据见下表。</translation>
-    </message>
-    <message>
       <source>Succeeded</source>
       <translation>成功</translation>
     </message>
@@ -1422,36 +1418,32 @@
       <translation>手动</translation>
     </message>
     <message>
-      <source>Day</source>
-      <translation>日</translation>
+      <source>Calls per day, %1</source>
+      <translation>每日通话,%1</translation>
     </message>
     <message>
-      <source>Week (from Monday)</source>
-      <translation>周(从周一起)</translation>
+      <source>Calls per week (from Monday), %1</source>
+      <translation>每周通话(从周一起),%1</translation>
     </message>
     <message>
-      <source>Month</source>
-      <translation>月</translation>
-    </message>
-    <message>
-      <source>Calls per day</source>
-      <translation>每日通话</translation>
-    </message>
-    <message>
-      <source>Calls per week</source>
-      <translation>每周通话</translation>
-    </message>
-    <message>
-      <source>Calls per month</source>
-      <translation>每月通话</translation>
+      <source>Calls per month, %1</source>
+      <translation>每月通话,%1</translation>
     </message>
     <message>
       <source>No calls in this range</source>
       <translation>此范围内没有通话</translation>
     </message>
     <message>
-      <source>%1, %2 to %3</source>
-      <translation>%1,%2 至 %3</translation>
+      <source>%1 to %2</source>
+      <translation>%1 至 %2</translation>
+    </message>
+    <message>
+      <source>Week from %1</source>
+      <translation>%1 起的一周</translation>
+    </message>
+    <message>
+      <source>All</source>
+      <translation>全部</translation>
     </message>
     <message>
       <source>Calls</source>
@@ -1494,8 +1486,16 @@
       <translation>自动</translation>
     </message>
     <message>
+      <source>Day</source>
+      <translation>日</translation>
+    </message>
+    <message>
       <source>Week</source>
       <translation>周</translation>
+    </message>
+    <message>
+      <source>Month</source>
+      <translation>月</translation>
     </message>
     <message>
       <source>Refresh</source>
@@ -1526,10 +1526,6 @@
     <message>
       <source>Group</source>
       <translation>组</translation>
-    </message>
-    <message>
-      <source>All</source>
-      <translation>全部</translation>
     </message>
     <message>
       <source>fpInit Fail!</source>

@@ -2,115 +2,128 @@
 
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "qtcore/qt_paths.h"
-#include "qtcore/text_codec.h"
+#include "options/shared_options.h"
 #include "qtcore/translation.h"
 #include "ui/app_icon.h"
 #include "ui/qt_prompts.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QIcon>
 #include <QPixmap>
 
+#include <CLI/CLI.hpp>
 #include <cstdio>
-#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 using namespace mervadin;
 
 namespace {
 
-struct Options {
-    std::optional<std::string> workdir; // UTF-8
-    std::string device;
-    std::optional<std::filesystem::path> trace;
-    std::string encoding;
-    std::string language;
-};
-
-// Reads the command line before any window system is needed, so that
-// --help and --version answer (and exit) without a display, over ssh or in
-// a package check as at a desk.
-Options ReadOptions(int argc, char** argv) {
+// The arguments as UTF-8. Windows hands a program its command line in
+// UTF-16 (Qt reads it so): a folder named in any script stays whole.
+std::vector<std::string> Arguments(int argc, char** argv) {
+#ifdef _WIN32
     const QCoreApplication core(argc, argv);
-    QCoreApplication::setApplicationName("mervadin");
-    QCoreApplication::setApplicationVersion(MERVADIN_VERSION);
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Configure, load and watch the auto-dialer device.");
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption workdir(
-        "workdir", "Working folder (default: MERVADIN_WORKDIR or ~/ORVI-T300-En).", "DIR");
-    const QCommandLineOption device(
-        "device", "hid (default), hid:PATH, sim (simulated device) or unix:PATH (socket bridge).",
-        "SPEC", "hid");
-    const QCommandLineOption simulator("simulator", "Short for --device sim.");
-    const QCommandLineOption trace("trace", "Append every frame sent and received to FILE.",
-                                   "FILE");
-    const QCommandLineOption encoding(
-        "encoding",
-        "Encoding of the data files' text, e.g. GB18030 or windows-1252 (default: "
-        "MERVADIN_ENCODING, then the remembered choice, else the system's).",
-        "NAME");
-    const QCommandLineOption language(
-        "language",
-        "Language of the windows: en or zh_CN (default: MERVADIN_LANGUAGE, then the remembered "
-        "choice, else the system's).",
-        "CODE");
-    parser.addOptions({workdir, device, simulator, trace, encoding, language});
-    parser.process(core); // --help, --version and bad options end the process here
-
-    Options options;
-    if (parser.isSet(workdir))
-        options.workdir = parser.value(workdir).toStdString();
-    options.device = parser.isSet(simulator) ? "sim" : parser.value(device).toStdString();
-    if (parser.isSet(trace))
-        options.trace = PathOf(parser.value(trace));
-    options.encoding = parser.value(encoding).toStdString();
-    options.language = parser.value(language).toStdString();
-    return options;
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments())
+        arguments.push_back(argument.toStdString());
+    return arguments;
+#else
+    return {argv, argv + argc};
+#endif
 }
 
-} // namespace
+#ifdef _WIN32
+// Whether the stream leads anywhere: a window program started from the
+// desktop or a console has none, one whose output is redirected has it.
+bool HasStream(DWORD which) {
+    const HANDLE handle = ::GetStdHandle(which);
+    return handle && handle != INVALID_HANDLE_VALUE && ::GetFileType(handle) != FILE_TYPE_UNKNOWN;
+}
+#endif
 
-int main(int argc, char** argv) {
-    Options options = ReadOptions(argc, argv);
-    if (!TextCodec::ChooseForRun(options.encoding)) {
-        std::fprintf(stderr, "mervadin: unknown encoding \"%s\"\n", options.encoding.c_str());
-        return 2;
+// Says `text` where the operator sees it: on the program's standard output
+// or error, or, for a window program started on Windows without them, in a
+// message box, as Qt's own command-line parser does.
+void Say(const std::string& text, bool error) {
+    if (text.empty())
+        return;
+#ifdef _WIN32
+    if (!::GetConsoleWindow() && !HasStream(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE)) {
+        const std::wstring wide = QString::fromStdString(text).trimmed().toStdWString();
+        ::MessageBoxW(nullptr, wide.c_str(), L"mervadin",
+                      MB_OK | MB_TOPMOST | (error ? MB_ICONERROR : MB_ICONINFORMATION));
+        return;
     }
-    const auto selection = DeviceSelection::Parse(options.device);
-    if (!selection) {
-        std::fprintf(stderr, "mervadin: unknown device \"%s\" (hid, hid:PATH, sim, unix:PATH)\n",
-                     options.device.c_str());
-        return 2;
+#endif
+    std::fputs(text.c_str(), error ? stderr : stdout);
+}
+
+int Refuse(const std::string& error) {
+    Say("mervadin: " + error + "\n", true);
+    return kBadUsage;
+}
+
+int Run(int argc, char** argv) {
+    // The command line is read before any window system is needed, so that
+    // --help, --version and a bad option answer (and end) without a display,
+    // over ssh or in a package check as at a desk.
+    SharedOptions options;
+    {
+        CLI::App parser{"Configure, load and watch the auto-dialer device.", "mervadin"};
+        parser.set_version_flag("--version", std::string("mervadin ") + MERVADIN_VERSION);
+        options.AddTo(parser);
+        std::ostringstream out, err;
+        const auto status = ParseCommandLine(parser, Arguments(argc, argv), out, err);
+        Say(out.str(), false);
+        Say(err.str(), true);
+        if (status)
+            return *status;
     }
-    if (const auto problem = selection->Problem()) {
-        std::fprintf(stderr, "mervadin: %s\n", problem->c_str());
-        return 2;
-    }
+    if (const auto error = options.ChooseEncoding())
+        return Refuse(*error);
+    const auto device = options.Device();
+    if (!device.value)
+        return Refuse(device.error);
+    const auto language = options.Language();
+    if (!language.value)
+        return Refuse(language.error);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("mervadin");
     QApplication::setApplicationVersion(MERVADIN_VERSION);
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(DrawAppIcon(256))));
     QGuiApplication::setDesktopFileName("mervadin");
-    const auto language = Translation::ForRun(options.language);
-    if (!language || !Translation::Install(*language)) {
-        std::fprintf(stderr, "mervadin: unknown language \"%s\" (en, zh_CN)\n",
-                     options.language.empty()
-                         ? qPrintable(qEnvironmentVariable("MERVADIN_LANGUAGE"))
-                         : options.language.c_str());
-        return 2;
-    }
+    if (!Translation::Install(*language.value))
+        return Refuse(UnknownLanguage(*language.value));
 
     LinkOptions link;
-    link.device = *selection;
-    link.trace = options.trace;
+    link.device = *device.value;
+    link.trace = options.Trace();
     QtPrompts prompts;
-    Startup startup(WorkFolder::Resolve(options.workdir), prompts, link);
+    Startup startup(options.Folder(), prompts, link);
     if (auto status = startup.Run())
         return *status;
     startup.Window()->show();
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // What no window reports still ends with a message and the failure
+    // status rather than an abort.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        Say(std::string("mervadin: ") + e.what() + "\n", true);
+    } catch (...) {
+        Say("mervadin: unexpected error\n", true);
+    }
+    return 1;
 }

@@ -2,9 +2,11 @@
 
 #include "access/password_file.h"
 #include "cli/console_prompts.h"
+#include "common/ui_text.h"
 #include "files/file_read.h"
 #include "frames/frame_codec.h"
 #include "frames/frame_templates.h"
+#include "options/option_texts.h"
 #include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
 #include "records/record_files.h"
@@ -257,7 +259,7 @@ int EncodingCommand(const std::optional<std::string>& name, Streams io) {
         return kSuccess;
     }
     if (!TextCodec::Named(*name)) {
-        io.err << "mervadin-cli: unknown encoding \"" << *name << "\"\n";
+        io.err << "mervadin-cli: " << FillIn(texts::options::kUnknownEncoding, {*name}) << '\n';
         return kBadInput;
     }
     EncodingChoice::Remember(*name);

@@ -7,7 +7,9 @@
 #include "cli/number_commands.h"
 #include "cli/record_commands.h"
 #include "files/folder_lock.h"
-#include "qtcore/text_codec.h"
+#include "files/path_text.h"
+#include "options/option_checks.h"
+#include "options/shared_options.h"
 
 #include <QCoreApplication>
 
@@ -23,32 +25,8 @@ using namespace mervadin;
 
 namespace {
 
-// Refuses an empty value, naming what it should have named.
-CLI::Validator NotEmpty(const std::string& what) {
-    return CLI::Validator(
-        [what](const std::string& value) {
-            return value.empty() ? what + " is empty" : std::string();
-        },
-        "NOT EMPTY");
-}
-
-// Refuses a value holding a line break or another control character.
-CLI::Validator OneLine() {
-    return CLI::Validator(
-        [](const std::string& value) {
-            for (const char c : value)
-                if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-                    return std::string("holds a line break or another control character");
-            return std::string();
-        },
-        "ONE LINE");
-}
-
 struct Options {
-    std::string workdir;
-    std::string device = "hid";
-    std::string trace;
-    std::string encoding;
+    SharedOptions shared;
     std::optional<unsigned> timeout;
 };
 
@@ -90,33 +68,25 @@ private:
         });
     }
 
-    WorkFolder Folder() const {
-        return WorkFolder::Resolve(
-            options_.workdir.empty() ? std::nullopt : std::optional<std::string>(options_.workdir));
-    }
+    WorkFolder Folder() const { return options_.shared.Folder(); }
     cli::Streams Io() const { return {std::cin, std::cout, std::cerr}; }
 
     // The device options, or nothing (said on standard error) when they
     // name nothing usable.
     std::optional<cli::DeviceOptions> Device() const {
-        const auto selection = DeviceSelection::Parse(options_.device);
-        if (!selection) {
-            std::cerr << "mervadin-cli: unknown device \"" << options_.device
-                      << "\" (hid, hid:PATH, sim, unix:PATH)\n";
+        const auto selection = options_.shared.Device();
+        if (!selection.value) {
+            std::cerr << "mervadin-cli: " << selection.error << '\n';
             return std::nullopt;
         }
-        if (const auto problem = selection->Problem()) {
-            std::cerr << "mervadin-cli: " << *problem << '\n';
-            return std::nullopt;
-        }
-        cli::DeviceOptions device{*selection, std::nullopt, options_.timeout};
-        if (app_.count("--trace")) {
-            if (!std::ofstream(options_.trace, std::ios::app)) {
-                std::cerr << "mervadin-cli: " << options_.trace
+        cli::DeviceOptions device{*selection.value, std::nullopt, options_.timeout};
+        if (const auto trace = options_.shared.Trace()) {
+            if (!std::ofstream(*trace, std::ios::app)) {
+                std::cerr << "mervadin-cli: " << Utf8Of(*trace)
                           << ": cannot open the trace file for appending\n";
                 return std::nullopt;
             }
-            device.trace = options_.trace;
+            device.trace = *trace;
         }
         return device;
     }
@@ -299,55 +269,35 @@ int Run(int argc, char** argv) {
     Options o;
     app.set_version_flag("--version", MERVADIN_VERSION);
     app.require_subcommand(1);
-#ifdef _WIN32
-    constexpr const char* kDefaultFolder = "c:\\ORVI-T300-En";
-#else
-    constexpr const char* kDefaultFolder = "~/ORVI-T300-En";
-#endif
-    app.add_option("--workdir", o.workdir,
-                   std::string("working folder (default: MERVADIN_WORKDIR or ") + kDefaultFolder +
-                       ")")
-        ->check(NotEmpty("the working folder"));
-    app.add_option("--device", o.device, "hid (default), hid:PATH, sim or unix:PATH");
-    app.add_flag_callback(
-        "--simulator", [&o] { o.device = "sim"; }, "short for --device sim");
-    app.add_option("--trace", o.trace, "append every frame sent and received to FILE");
+    o.shared.AddTo(app);
     app.add_option("--timeout", o.timeout,
                    "end a command's wait on the device after SECONDS (stop frames sent, exit 1)")
+        ->type_name("SECONDS")
         ->check(CLI::Range(1U, 31536000U));
-    app.add_option("--encoding", o.encoding,
-                   "encoding of the data files' text, e.g. GB18030 (default: MERVADIN_ENCODING, "
-                   "the remembered choice, else the system's)")
-        ->check(OneLine());
     Commands commands(app, o);
     commands.AddAll();
 
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::CallForVersion& e) {
-        return app.exit(e);
-    } catch (const CLI::ParseError& e) {
-        app.exit(e);
-        return cli::kBadInput;
-    }
+    if (const auto status = ParseCommandLine(app, std::vector<std::string>(argv, argv + argc),
+                                             std::cout, std::cerr))
+        return *status;
     FolderLock::SetWaitNotice([](const std::filesystem::path& folder) {
         std::cerr << "mervadin-cli: " << FolderLock::WaitText(folder) << '\n';
     });
-    if (!TextCodec::ChooseForRun(o.encoding)) {
-        std::cerr << "mervadin-cli: unknown encoding \"" << o.encoding << "\"\n";
+    const auto refuse = [](const std::string& error) {
+        std::cerr << "mervadin-cli: " << error << '\n';
         return cli::kBadInput;
-    }
-    const WorkFolder folder = WorkFolder::Resolve(
-        o.workdir.empty() ? std::nullopt : std::optional<std::string>(o.workdir));
+    };
+    if (const auto error = o.shared.ChooseEncoding())
+        return refuse(*error);
+    // The windows' language is checked as the window program checks it, so
+    // that one command line serves both; what this tool prints stays English.
+    if (const auto language = o.shared.Language(); !language.value)
+        return refuse(language.error);
+    const WorkFolder folder = o.shared.Folder();
     std::error_code error;
     if (std::filesystem::exists(folder.root(), error) &&
-        !std::filesystem::is_directory(folder.root(), error)) {
-        std::cerr << "mervadin-cli: the working folder " << folder.root().string()
-                  << " is a file, not a folder\n";
-        return cli::kBadInput;
-    }
+        !std::filesystem::is_directory(folder.root(), error))
+        return refuse("the working folder " + Utf8Of(folder.root()) + " is a file, not a folder");
     return commands.Run();
 }
 

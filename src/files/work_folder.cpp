@@ -41,10 +41,10 @@ Lines DefaultPasswordLines() {
 
 fs::path WorkFolder::PlatformDefault() {
 #ifdef _WIN32
-    return fs::path("c:\\ORVI-T300-En");
+    return fs::path(kDefaultFolderText);
 #else
     const char* home = std::getenv("HOME");
-    return fs::path(home && *home ? home : ".") / "ORVI-T300-En";
+    return fs::path(home && *home ? home : ".") / kDefaultFolderText.substr(2); // after "~/"
 #endif
 }
 

@@ -33,6 +33,14 @@ inline constexpr std::string_view kPassword = "Password.txt";
 inline constexpr std::string_view kBlockList = "BlockList.txt";
 } // namespace file
 
+// The working folder's constant place, spelled as help texts and messages
+// show it; on Linux "~" stands for the user's home folder.
+#ifdef _WIN32
+inline constexpr std::string_view kDefaultFolderText = "c:\\ORVI-T300-En";
+#else
+inline constexpr std::string_view kDefaultFolderText = "~/ORVI-T300-En";
+#endif
+
 // What Password.txt holds when the working folder is first made.
 Lines DefaultPasswordLines();
 

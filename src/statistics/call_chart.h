@@ -1,41 +1,65 @@
 #pragma once
 // The statistics window's stacked bar chart of calls per day, week or month
-// by type. Drawn with Qt Charts where the build has it (MERVADIN_CHARTS);
-// a build without it shows one plain line saying so, and the window's table
-// still holds every figure.
+// by type, painted by itself: a title naming the period and its days, a
+// legend, a count axis in round steps, as many period labels as fit whole,
+// and a tooltip with the figures of the bar under the pointer. Where each
+// part goes is the ChartLayout's; this widget measures the texts, paints
+// and answers the pointer. Nothing of it runs while the pointer rests.
 
 #include "statistics/call_statistics.h"
+#include "statistics/chart_layout.h"
 #include "statistics/chart_periods.h"
 
-#include <QStackedWidget>
+#include <QStringList>
+#include <QWidget>
 
 #include <chrono>
 #include <map>
 
-class QChart;
 class QLabel;
 
 namespace mervadin {
 
-class CallChart : public QStackedWidget {
+class CallChart : public QWidget {
     Q_OBJECT
 public:
-    // Whether this build draws the chart (and its bars per day, week or
-    // month can be chosen).
-#ifdef MERVADIN_CHARTS
-    static constexpr bool kDraws = true;
-#else
-    static constexpr bool kDraws = false;
-#endif
-
     explicit CallChart(QWidget* parent);
 
     // The bars of `byDay` by `period`; "No calls in this range" for none.
     void Show(const std::map<std::chrono::year_month_day, CallCounts>& byDay, ChartPeriod period);
 
+    // What is drawn at the present size: its layout, title and the label
+    // text of each bar (shown or not).
+    const ChartLayout& Layout() const { return layout_; }
+    const QString& Title() const { return title_; }
+    const QStringList& BarLabels() const { return labels_; }
+    // The figures of the bar at `point`, as its tooltip shows them; empty
+    // where no bar is.
+    QString TipAt(const QPointF& point) const;
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
+    void LayOut();
+    void PaintLegend(QPainter& painter) const;
+    void PaintAxes(QPainter& painter) const;
+    void PaintBars(QPainter& painter) const;
+    void PaintLabels(QPainter& painter) const;
+
+    std::vector<ChartBar> bars_;
+    ChartPeriod period_ = ChartPeriod::Day;
+    QString title_;
+    QStringList titleLines_; // the title broken before its days
+    QStringList labels_;
+    ChartLayout layout_;
     QLabel* noCalls_ = nullptr;
-    QChart* chart_ = nullptr; // none in a build without Qt Charts
 };
 
 } // namespace mervadin

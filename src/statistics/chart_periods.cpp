@@ -1,5 +1,8 @@
 #include "statistics/chart_periods.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace mervadin {
 
 namespace {
@@ -65,15 +68,17 @@ std::vector<ChartBar> ChartBars(const std::map<year_month_day, CallCounts>& byDa
     return bars;
 }
 
-CountAxis CountAxisFor(std::uint64_t highest) {
-    constexpr std::uint64_t kMostSteps = 8;
+CountAxis CountAxisFor(std::uint64_t highest, std::uint64_t mostSteps) {
+    mostSteps = std::max<std::uint64_t>(1, mostSteps);
     CountAxis axis;
+    // Steps in the 1-2-5 series until few enough reach the highest bar; a
+    // division rather than a sum, so that no count can overflow.
     for (std::uint64_t power = 1;; power *= 10) {
         for (const std::uint64_t factor : {1, 2, 5}) {
             axis.step = factor * power;
-            if ((highest + axis.step - 1) / axis.step <= kMostSteps) {
-                axis.top =
-                    std::max<std::uint64_t>(1, (highest + axis.step - 1) / axis.step) * axis.step;
+            const std::uint64_t steps = highest / axis.step + (highest % axis.step != 0);
+            if (steps <= mostSteps || power > UINT64_MAX / 100) {
+                axis.top = std::max<std::uint64_t>(1, steps) * axis.step;
                 return axis;
             }
         }

@@ -31,13 +31,14 @@ std::vector<ChartBar> ChartBars(const std::map<std::chrono::year_month_day, Call
                                 ChartPeriod period);
 
 // A count axis from 0 to `top` in steps of `step` (1, 2 or 5 times a power
-// of ten), whole numbers only, at most about eight steps, `top` >= the
-// highest bar and at least one step.
+// of ten), whole numbers only, at most `mostSteps` steps (fewer where the
+// chart is short), `top` >= the highest bar and at least one step.
 struct CountAxis {
     std::uint64_t top = 1;
     std::uint64_t step = 1;
     int Ticks() const { return static_cast<int>(top / step) + 1; }
 };
-CountAxis CountAxisFor(std::uint64_t highest);
+inline constexpr std::uint64_t kMostCountSteps = 8;
+CountAxis CountAxisFor(std::uint64_t highest, std::uint64_t mostSteps = kMostCountSteps);
 
 } // namespace mervadin

@@ -23,21 +23,15 @@
 
 namespace mervadin {
 
-namespace {
-
-// Narrower, the range row's labels would not show whole.
-constexpr int kNarrowestWindow = 720;
-
-} // namespace
-
 StatisticsWindow::StatisticsWindow(WorkFolder folder, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)) {
     setObjectName("StatisticsWindow");
     setWindowTitle(Ui("Statistics"));
     // Large enough for a year of days, smaller where the screen is.
     resize(FittedClientSize({900, 640}, screen() ? screen()->availableGeometry() : QRect()));
-    setMinimumWidth(kNarrowestWindow);
     auto* layout = new QVBoxLayout(this);
+    // No narrower than the range row's controls whole, in any font.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addWidget(BuildRangeRow());
     totals_ = new QLabel(this);
     totals_->setObjectName("Totals");
@@ -79,6 +73,8 @@ QWidget* StatisticsWindow::BuildRangeRow() {
     period_ = new QComboBox(row);
     period_->setObjectName("Period");
     period_->addItems({Ui("Automatic"), Ui("Day"), Ui("Week"), Ui("Month")});
+    // Never narrower than its longest choice: the window grows instead.
+    period_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     connect(period_, &QComboBox::currentIndexChanged, this, [this] { ShowChart(); });
     auto* refresh = MakeButton(row, "Refresh", Ui("Refresh"));
     connect(refresh, &QPushButton::clicked, this, [this] { Refresh(); });
@@ -88,13 +84,8 @@ QWidget* StatisticsWindow::BuildRangeRow() {
     layout->addWidget(new QLabel(Ui("To"), row));
     layout->addWidget(to_);
     layout->addSpacing(12);
-    auto* periodLabel = new QLabel(Ui("Bars per"), row);
-    layout->addWidget(periodLabel);
+    layout->addWidget(new QLabel(Ui("Bars per"), row));
     layout->addWidget(period_);
-    if (!CallChart::kDraws) { // no bars to choose
-        periodLabel->hide();
-        period_->hide();
-    }
     layout->addStretch();
     layout->addWidget(refresh);
     return row;

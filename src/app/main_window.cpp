@@ -21,6 +21,7 @@
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
+#include "round/block_list.h"
 #include "settings/settings_window.h"
 #include "sim/sim_device.h"
 #include "statistics/statistics_window.h"
@@ -287,7 +288,11 @@ void MainWindow::LoadVoice() {
 
 void MainWindow::OpenNumberList() {
     {
-        NumberListWindow window(folder_, prompts_, this);
+        NumberListWindow window(
+            folder_, prompts_, this,
+            {.blocked = BlockListSource(folder_.File(file::kBlockList)),
+             .openBlockList = [this](QWidget* over) { OpenBlockList(over); },
+             .openOutcome = [this](QWidget* over) { return OpenOutcome(over); }});
         RunToolWindow(window);
     }
     LoadNumberCount();

@@ -27,24 +27,33 @@ std::optional<std::string> ImportedText(std::string_view bytes, const TextEncodi
     return encoding.FromUnicode(bytes);
 }
 
-TextImport ImportTextFile(const std::filesystem::path& source, const TextEncoding& encoding) {
+TextImport ImportTextFile(const std::filesystem::path& source, const TextEncoding& encoding,
+                          const BlockedNumbers& blocked) {
     const auto text = ImportedText(ReadFileBytes(source), encoding);
     if (!text)
         throw FileError(source, "holds characters that " + encoding.Name() +
                                     " cannot hold; nothing was imported");
-    return ImportTextLines(*text);
+    return ImportTextLines(*text, blocked);
 }
 
-TextImport ImportTextLines(std::string_view text) {
+TextImport ImportTextLines(std::string_view text, const BlockedNumbers& blocked) {
     TextImport import{{}, 0, false};
     ForEachLine(text, [&](std::string_view line) {
-        if (import.stored.size() < kMaxNumbers)
-            import.stored.emplace_back(line);
         ++import.sourceLines;
+        if (blocked.HoldsLine(line))
+            ++import.blockedLines;
+        else if (import.stored.size() < kMaxNumbers)
+            import.stored.emplace_back(line);
         return true;
     });
     import.atMax = import.sourceLines >= kMaxNumbers;
     return import;
+}
+
+std::size_t LeaveOutBlocked(Lines& lines, const BlockedNumbers& blocked) {
+    if (blocked.Empty())
+        return 0;
+    return std::erase_if(lines, [&](const std::string& line) { return blocked.HoldsLine(line); });
 }
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include "common/text_encoding.h"
 #include "files/text_lines.h"
+#include "numbers/number_packing.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -20,6 +21,9 @@ struct TextImport {
     Lines stored;            // the first 9000 source lines, unchanged
     std::size_t sourceLines; // what the count box shows
     bool atMax;              // 9000 lines or more: the warning line follows
+    // Source lines left out before the 9000 were taken: their numbers are
+    // never to be called.
+    std::size_t blockedLines = 0;
 };
 
 // The bytes of a text file to import, as the list keeps its text: without
@@ -30,9 +34,13 @@ struct TextImport {
 std::optional<std::string> ImportedText(std::string_view bytes, const TextEncoding& encoding);
 
 // The text import: the source's lines (blank ones too) up to 9000. From
-// the text, only those lines are kept, the rest only counted.
+// the text, only those lines are kept, the rest only counted. A line whose
+// number is `blocked` is left out (and counted) before the 9000 are taken.
 TextImport ImportTextLines(Lines source);
-TextImport ImportTextLines(std::string_view text);
+TextImport ImportTextLines(std::string_view text, const BlockedNumbers& blocked = {});
+
+// Takes the lines whose numbers are blocked out of `lines`; how many.
+std::size_t LeaveOutBlocked(Lines& lines, const BlockedNumbers& blocked);
 
 // What the window shows of a number list: its first 36000 lines, "All: n;"
 // for its n lines and, from 36000 lines on, the read warning.
@@ -42,7 +50,8 @@ Lines ShownNumberLines(std::string_view text, std::size_t* count = nullptr);
 
 // The text import of the file `source`: ImportedText, then ImportTextLines.
 // Throws FileError, also when a character has no code in `encoding`.
-TextImport ImportTextFile(const std::filesystem::path& source, const TextEncoding& encoding);
+TextImport ImportTextFile(const std::filesystem::path& source, const TextEncoding& encoding,
+                          const BlockedNumbers& blocked = {});
 
 // Replaces the number list `file` by `lines`, under its folder's lock.
 void StoreNumberList(const std::filesystem::path& file, const Lines& lines);

@@ -81,6 +81,8 @@ TEST(ListOutcome, RecordsBelongToTheLinesThatPackToTheirDigits) {
     EXPECT_EQ(outcome.UnreadLines()[0].reason, "date \"2026/2/30 1:0:0\" is not a date");
     EXPECT_EQ(outcome.UnreadLines()[1].reason, "type \"2\" is no call out");
     EXPECT_EQ(outcome.RecordLines(), 10u);
+    EXPECT_EQ(outcome.FirstDay(), year(2026) / January / 1);
+    EXPECT_EQ(outcome.LastDay(), year(2026) / January / 3);
 
     const OutcomeTotals totals = outcome.Totals();
     EXPECT_EQ(TotalsText(totals),

@@ -162,7 +162,7 @@ TEST_F(StatisticsWindowTest, TheChartReadsAtEveryRangeLanguageAndScaling) {
             QFont font = original;
             font.setPointSizeF(original.pointSizeF() * scale);
             QApplication::setFont(font);
-            StatisticsWindow window(folder);
+            StatisticsWindow window(folder, prompts);
             window.resize(760, 600);
             window.show();
             auto* chart = window.findChild<CallChart*>("CallsPerDayChart");

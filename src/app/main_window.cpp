@@ -22,6 +22,7 @@
 #include "records/display_window.h"
 #include "records/read_window.h"
 #include "round/block_list.h"
+#include "round/outcome_report.h"
 #include "settings/settings_window.h"
 #include "sim/sim_device.h"
 #include "statistics/statistics_window.h"
@@ -229,7 +230,7 @@ void MainWindow::OpenStatistics() {
     // One window, left open beside the main window and refreshed after
     // every read.
     if (!statistics_)
-        statistics_ = new StatisticsWindow(folder_, this);
+        statistics_ = new StatisticsWindow(folder_, prompts_, this, OutcomeSectionOf(folder_));
     else
         statistics_->Refresh();
     if (!statistics_->isVisible())

@@ -135,7 +135,7 @@ void NumberListWindow::LoadList() {
 void NumberListWindow::EditList() {
     if (Importing())
         return;
-    NumberEditWindow editor(folder_, prompts_, this);
+    NumberEditWindow editor(folder_, prompts_, this, links_.blocked);
     connect(&editor, &NumberEditWindow::Saved, this, &NumberListWindow::LoadList);
     RunToolWindow(editor);
 }

@@ -84,26 +84,36 @@ std::optional<record::Record> PackNumberRecord(std::string_view line,
     return packed;
 }
 
-PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding) {
+PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding,
+                             const BlockedNumbers& blocked) {
     const std::size_t count = std::min(lines.size(), kMaxPackedLines);
     PackedNumbers packed;
-    packed.blocks.resize((count + record::kPerBlock - 1) / record::kPerBlock);
+    packed.findings = CheckNumberList(lines, count, blocked);
+    std::vector<bool> leftOut(count, false);
+    for (const auto& finding : packed.findings)
+        if (finding.fault == NumberFault::Blocked) {
+            leftOut[finding.line - 1] = true;
+            ++packed.blockedLines;
+        }
+    // A line left out is never packed: its GROUP stops nothing.
+    for (const auto& finding : packed.findings)
+        if (finding.fault == NumberFault::GroupNotNumber && !leftOut[finding.line - 1])
+            throw NumberListError(finding.line, lines[finding.line - 1]);
+    const std::size_t kept = count - packed.blockedLines;
+    packed.blocks.resize((kept + record::kPerBlock - 1) / record::kPerBlock);
     for (auto& block : packed.blocks)
         block.fill(0xFF);
-    const auto findings = CheckNumberList(lines, count);
-    const auto notNumber = std::find_if(findings.begin(), findings.end(), [](const auto& f) {
-        return f.fault == NumberFault::GroupNotNumber;
-    });
-    if (notNumber != findings.end())
-        throw NumberListError(notNumber->line, lines[notNumber->line - 1]);
+    std::size_t at = 0;
     for (std::size_t i = 0; i < count; ++i) {
+        if (leftOut[i])
+            continue;
         const auto record = PackNumberRecord(lines[i], encoding);
         std::copy(record->begin(), record->end(),
-                  packed.blocks[i / record::kPerBlock].begin() +
-                      static_cast<std::ptrdiff_t>((i % record::kPerBlock) * record::kSize));
+                  packed.blocks[at / record::kPerBlock].begin() +
+                      static_cast<std::ptrdiff_t>((at % record::kPerBlock) * record::kSize));
+        ++at;
     }
-    packed.warnings = WarningsOf(findings);
-    packed.findings = findings;
+    packed.warnings = WarningsOf(packed.findings);
     return packed;
 }
 

@@ -82,12 +82,16 @@ private:
 };
 
 struct PackedNumbers {
-    std::vector<DataBlock> blocks;        // ceil(lines / 16), at most 563
-    std::vector<NumberFinding> findings;  // of the lines packed
+    std::vector<DataBlock> blocks;        // ceil(lines packed / 16), at most 563
+    std::vector<NumberFinding> findings;  // of the lines read
     std::vector<PackingWarning> warnings; // the findings by kind
+    std::size_t blockedLines = 0;         // left out: their numbers are never to be called
 };
 
-// Packs the lines that fit in 563 blocks. Throws NumberListError.
-PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding = Utf8Encoding());
+// Packs the first 9008 lines, less those whose numbers are `blocked`, one
+// after the other. Throws NumberListError for a line packed whose GROUP is
+// not a number.
+PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding = Utf8Encoding(),
+                             const BlockedNumbers& blocked = {});
 
 } // namespace mervadin

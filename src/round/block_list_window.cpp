@@ -88,6 +88,10 @@ BlockListWindow::BlockListWindow(std::filesystem::path file, Prompts& prompts, Q
     commands->addStretch();
     commands->addWidget(close);
     layout->addLayout(commands);
+    setTabOrder(number_, add);
+    setTabOrder(add, numbers_);
+    setTabOrder(numbers_, removeButton);
+    number_->setFocus();
     Load();
 }
 

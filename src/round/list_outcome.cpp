@@ -67,6 +67,10 @@ void ListOutcome::Take(std::string_view recordLine) {
         return;
     }
     const CallLine& call = *read.line;
+    if (!firstDay_ || call.day < *firstDay_)
+        firstDay_ = call.day;
+    if (!lastDay_ || call.day > *lastDay_)
+        lastDay_ = call.day;
     if (!range_.Holds(call.day))
         return;
     const auto found = byDigits_.find(DialledOf(recordLine));

@@ -90,6 +90,9 @@ public:
     // Records of the range whose number the list does not hold.
     std::uint64_t OtherRecords() const { return otherRecords_; }
     std::uint64_t RecordLines() const { return recordLines_; }
+    // The first and the last day of the calls out read, in the range or not.
+    std::optional<std::chrono::year_month_day> FirstDay() const { return firstDay_; }
+    std::optional<std::chrono::year_month_day> LastDay() const { return lastDay_; }
     // Lines of the call-out list that cannot be read, and the first of them.
     std::uint64_t Unread() const { return unread_; }
     const std::vector<UnreadLine>& UnreadLines() const { return unreadLines_; }
@@ -103,6 +106,7 @@ private:
     std::unordered_map<std::string_view, std::size_t> byDigits_; // into numbers_' digits
     std::uint64_t otherRecords_ = 0;
     std::uint64_t recordLines_ = 0;
+    std::optional<std::chrono::year_month_day> firstDay_, lastDay_;
     std::uint64_t unread_ = 0;
     std::vector<UnreadLine> unreadLines_;
 };

@@ -86,6 +86,7 @@ OutcomeWindow::OutcomeWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->horizontalHeader()->setStretchLastSection(true);
     // A double-click, or Enter on the row, lists the number's calls.
     connect(table_, &QTableView::activated, this,
@@ -238,6 +239,16 @@ void OutcomeWindow::Refresh() {
     setApart_->setVisible(!setApart_->text().isEmpty());
     table_->resizeColumnsToContents();
     ApplyFilter();
+    FollowDataSpan();
+}
+
+// While all days are counted, the date fields hold the records' own span,
+// so that unticking "All days" starts from the days that have calls.
+void OutcomeWindow::FollowDataSpan() {
+    if (!allDays_->isChecked() || !shown_ || !shown_->outcome.FirstDay())
+        return;
+    from_->SetDate(ToQDate(*shown_->outcome.FirstDay()));
+    to_->SetDate(ToQDate(*shown_->outcome.LastDay()));
 }
 
 void OutcomeWindow::ApplyFilter() {

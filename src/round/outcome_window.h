@@ -64,6 +64,7 @@ private:
     DayRange ChosenRange() const;
     NotReached ChosenNotReached() const;
     void ApplyFilter();
+    void FollowDataSpan();
     // The next list of what is shown, or nothing (said) when it is empty.
     std::optional<NextList> NextOfShown();
     void TellWritten(const NextList& next, const std::filesystem::path& file);

@@ -15,6 +15,7 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace mervadin {
@@ -26,6 +27,8 @@ constexpr double kMarginMm = 15;
 constexpr double kBodyPoints = 9;
 constexpr double kTitlePoints = 16;
 constexpr double kSectionPoints = 11;
+// A table too wide for the page is set no smaller than this.
+constexpr double kSmallestPoints = 6;
 // The chart takes at most this share of the page's height.
 constexpr double kChartShare = 0.4;
 
@@ -89,16 +92,16 @@ public:
         y_ += height + Line(font);
     }
 
-    // The table's rows from `first` on that fit on this page; how many.
+    // The table's rows from `first` on that fit on this page (below its
+    // header); how many.
     std::size_t TableRows(const ReportTable& table, std::size_t first, std::size_t atMost) {
-        const QFont font = Sized(kBodyPoints);
-        const auto widths = ColumnWidths(table, font);
-        const double row = Line(font) * 1.35;
-        if (first == 0 || y_ == 0)
-            Row(table.header, widths, Sized(kBodyPoints, true), row, true);
+        const double points = TablePoints(table);
+        const auto widths = ColumnWidths(table, points);
+        const double row = RowHeight();
+        Header(table, widths, points);
         std::size_t shown = 0;
         while (first + shown < table.rows.size() && shown < atMost && y_ + row <= page_.height()) {
-            Row(table.rows[first + shown], widths, font, row, false);
+            Cells(table.rows[first + shown], widths, points, row);
             ++shown;
         }
         y_ += row * 0.5;
@@ -106,6 +109,21 @@ public:
     }
 
     double RowHeight() const { return Line(Sized(kBodyPoints)) * 1.35; }
+    // A header's height: its titles broken between words where a column is
+    // narrower than a title.
+    double HeaderHeight(const ReportTable& table) const {
+        const double points = TablePoints(table);
+        const auto widths = ColumnWidths(table, points);
+        const QFontMetricsF bold(Sized(points, true), &writer_);
+        double lines = 1;
+        for (std::size_t c = 0; c < widths.size() && c < std::size_t(table.header.size()); ++c)
+            lines = std::max(
+                lines, std::round(bold.boundingRect(QRectF(0, 0, widths[c] - 2 * Pad(points), 1e6),
+                                                    Qt::TextWordWrap, table.header[qsizetype(c)])
+                                      .height() /
+                                  bold.height()));
+        return bold.height() * lines + RowHeight() - Line(Sized(kBodyPoints));
+    }
 
     void NewPage() {
         writer_.newPage();
@@ -115,44 +133,94 @@ public:
 
 private:
     double Line(const QFont& font) const { return QFontMetricsF(font, &writer_).height(); }
+    double Pad(double points) const {
+        return QFontMetricsF(Sized(points), &writer_).averageCharWidth() * 0.8;
+    }
 
-    // Each column as wide as its widest text, all of them cut to the page
-    // by the same share where they are wider.
-    std::vector<double> ColumnWidths(const ReportTable& table, const QFont& font) const {
-        const QFontMetricsF metrics(font, &writer_);
-        const QFontMetricsF bold(Sized(kBodyPoints, true), &writer_);
-        const double pad = metrics.averageCharWidth() * 2;
-        std::vector<double> widths;
-        for (const auto& title : table.header)
-            widths.push_back(bold.horizontalAdvance(title) + pad);
+    // The body's size, or one as much smaller as a table too wide for the
+    // page needs to fit it.
+    double TablePoints(const ReportTable& table) const {
+        double points = kBodyPoints;
+        const double wide = Total(ColumnWidths(table, points));
+        if (wide > page_.width())
+            points = std::max(kSmallestPoints, points * page_.width() / wide * 0.97);
+        return points;
+    }
+
+    static double Total(const std::vector<double>& widths) {
+        return std::accumulate(widths.begin(), widths.end(), 0.0);
+    }
+
+    // Each column as wide as its widest cell and its title, or as its
+    // title's longest word where the titles whole are wider than the page;
+    // all of them cut to the page by the same share where even that is.
+    std::vector<double> ColumnWidths(const ReportTable& table, double points) const {
+        const QFontMetricsF metrics(Sized(points), &writer_);
+        const QFontMetricsF bold(Sized(points, true), &writer_);
+        std::vector<double> cells(std::size_t(table.header.size()), 0), whole = cells,
+                                                                        words = cells;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const QString& title = table.header[qsizetype(c)];
+            whole[c] = bold.horizontalAdvance(title);
+            for (const auto& word : title.split(' ', Qt::SkipEmptyParts))
+                words[c] = std::max(words[c], bold.horizontalAdvance(word));
+        }
         for (const auto& row : table.rows)
-            for (qsizetype c = 0; c < row.size() && c < qsizetype(widths.size()); ++c)
-                widths[c] = std::max(widths[c], metrics.horizontalAdvance(row[c]) + pad);
-        const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+            for (std::size_t c = 0; c < cells.size() && c < std::size_t(row.size()); ++c)
+                cells[c] = std::max(cells[c], metrics.horizontalAdvance(row[qsizetype(c)]));
+        std::vector<double> widths(cells.size());
+        const auto fill = [&](const std::vector<double>& titles) {
+            double total = 0;
+            for (std::size_t c = 0; c < cells.size(); ++c)
+                total += widths[c] = std::max(cells[c], titles[c]) + 2 * Pad(points);
+            return total;
+        };
+        if (fill(whole) <= page_.width())
+            return widths;
+        const double total = fill(words);
         if (total > page_.width())
             for (auto& width : widths)
                 width *= page_.width() / total;
         return widths;
     }
 
-    void Row(const QStringList& cells, const std::vector<double>& widths, const QFont& font,
-             double height, bool header) {
+    void Header(const ReportTable& table, const std::vector<double>& widths, double points) {
+        const QStringList& titles = table.header;
+        const double height = HeaderHeight(table);
+        painter_.fillRect(QRectF(0, y_, Total(widths), height), QColor(0xE8, 0xE8, 0xE8));
+        painter_.setFont(Sized(points, true));
+        painter_.setPen(Qt::black);
+        double x = 0;
+        for (std::size_t c = 0; c < widths.size() && c < std::size_t(titles.size()); ++c) {
+            const auto align = (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
+            painter_.drawText(QRectF(x + Pad(points), y_, widths[c] - 2 * Pad(points), height),
+                              align | Qt::TextWordWrap, titles[qsizetype(c)]);
+            x += widths[c];
+        }
+        y_ += height;
+    }
+
+    void Cells(const QStringList& cells, const std::vector<double>& widths, double points,
+               double height) {
+        const QFont font = Sized(points);
         painter_.setFont(font);
         const QFontMetricsF metrics(font, &writer_);
-        const double width = std::accumulate(widths.begin(), widths.end(), 0.0);
-        if (header)
-            painter_.fillRect(QRectF(0, y_, width, height), QColor(0xE8, 0xE8, 0xE8));
+        const double width = Total(widths);
         painter_.setPen(QColor(0xC0, 0xC0, 0xC0));
         painter_.drawLine(QPointF(0, y_ + height), QPointF(width, y_ + height));
         painter_.setPen(Qt::black);
         double x = 0;
-        const double pad = metrics.averageCharWidth();
         for (std::size_t c = 0; c < widths.size(); ++c) {
             const QString text = c < std::size_t(cells.size()) ? cells[qsizetype(c)] : QString();
             // Figures to the right, the first column's names to the left.
             const auto align = (c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
-            painter_.drawText(QRectF(x + pad, y_, widths[c] - 2 * pad, height), align,
-                              metrics.elidedText(text, Qt::ElideRight, widths[c] - 2 * pad));
+            const double room = widths[c] - 2 * Pad(points);
+            // Elided only where it is wider than its column (a table cut to
+            // the page), measured as the widths were.
+            painter_.drawText(QRectF(x + Pad(points), y_, room, height), align | Qt::TextDontClip,
+                              metrics.horizontalAdvance(text) <= room + 1
+                                  ? text
+                                  : metrics.elidedText(text, Qt::ElideRight, room));
             x += widths[c];
         }
         y_ += height;
@@ -170,7 +238,8 @@ double SectionHeight(const ReportPages& pages, const ReportTable& table) {
     double height = pages.TextHeight(table.title, Sized(kSectionPoints, true));
     for (const auto& line : table.lines)
         height += pages.TextHeight(line, Sized(kBodyPoints));
-    return height + pages.RowHeight() * (static_cast<double>(table.rows.size()) + 1.5);
+    return height + pages.HeaderHeight(table) +
+           pages.RowHeight() * (static_cast<double>(table.rows.size()) + 0.5);
 }
 
 void Section(ReportPages& pages, const ReportTable& table) {

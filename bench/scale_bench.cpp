@@ -127,7 +127,8 @@ Run Spawn(const std::vector<std::string>& arguments) {
 
 // The children: each runs one window, or the reference, in this process.
 int RunStatisticsWindow(const fs::path& root) {
-    StatisticsWindow window{WorkFolder(root)};
+    QtPrompts prompts;
+    StatisticsWindow window{WorkFolder(root), prompts};
     window.show();
     QApplication::processEvents();
     return window.Shown().total.Total() > 0 ? 0 : 1;

@@ -1,5 +1,6 @@
 #include "app/app_names.h"
 #include "app/main_window.h"
+#include "files/path_text.h"
 #include "qtcore/translation.h"
 #include "statistics/call_chart.h"
 #include "statistics/day_field.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
@@ -162,7 +164,7 @@ TEST_F(StatisticsWindowTest, TheChartReadsAtEveryRangeLanguageAndScaling) {
             QFont font = original;
             font.setPointSizeF(original.pointSizeF() * scale);
             QApplication::setFont(font);
-            StatisticsWindow window(folder);
+            StatisticsWindow window(folder, prompts);
             window.resize(760, 600);
             window.show();
             auto* chart = window.findChild<CallChart*>("CallsPerDayChart");
@@ -236,6 +238,68 @@ TEST_F(StatisticsWindowTest, TheChartReadsAtEveryRangeLanguageAndScaling) {
         }
     QApplication::setFont(original);
     Translation::Install("en");
+}
+
+// The PDF's pages, as its page tree counts them.
+int PdfPages(const std::string& pdf) {
+    int pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos;
+         at = pdf.find("/Type /Page", at + 1))
+        pages += pdf.compare(at, 12, "/Type /Pages") != 0;
+    return pages;
+}
+
+// "Save report…": a PDF of one page for a few groups, two for many, the
+// list's outcome in it when one is chosen, Chinese text in a Chinese font
+// it carries; a report that fails writes nothing.
+TEST_F(StatisticsWindowTest, TheReportIsAPdfOfOneOrTwoPagesWithTheListsOutcome) {
+    test::Spit(folder.File("LoadNumber.txt"), "1,Ann,1001\r\n2,Bob,1002\r\n");
+    WriteLines(folder.File("CallOutList.txt"), {test::CallLine({.number = "1001"}),
+                                                test::CallLine({.number = "1002", .type = "1"})});
+    MainWindow main(folder, prompts);
+    test::Action(main, names::main::kWindowMenu, "Statistics")->trigger();
+    auto* window = main.findChild<StatisticsWindow*>("StatisticsWindow");
+    ASSERT_NE(window, nullptr);
+    auto* list = window->findChild<QComboBox*>("ReportList");
+    ASSERT_NE(list, nullptr);
+    list->setCurrentText("LoadNumber.txt");
+    prompts.files = {temp / "report"}; // ".pdf" is added
+    test::Click(*window, "SaveReport");
+    const std::string pdf = test::Slurp(temp / "report.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_EQ(PdfPages(pdf), 1);
+    EXPECT_NE(pdf.find("FontFile2"), std::string::npos); // its fonts go with it
+    EXPECT_EQ(prompts.shown.back().text,
+              "The report, 1 page(s), is in " + Utf8Of(temp / "report.pdf"));
+
+    // Another list that cannot be read: said, and nothing written.
+    prompts.openFiles = {temp.path()};
+    list->setCurrentIndex(2);
+    emit list->activated(2);
+    EXPECT_EQ(list->currentText().toStdString(), Utf8Of(temp.path()));
+    prompts.files = {temp / "broken.pdf"};
+    test::Click(*window, "SaveReport");
+    EXPECT_EQ(prompts.shown.back().text, Utf8Of(temp.path()) + ": is a folder, not a file");
+    EXPECT_FALSE(std::filesystem::exists(temp / "broken.pdf"));
+
+    // Sixty groups in Chinese: a second page, Chinese text in its own font.
+    std::vector<std::string> lines;
+    for (int group = 0; group < 60; ++group)
+        lines.push_back(test::CallLine({.group = std::to_string(group)}));
+    WriteLines(folder.File("CallOutList.txt"), lines);
+    ASSERT_TRUE(Translation::Install("zh_CN"));
+    StatisticsWindow chinese(folder, prompts);
+    prompts.files = {temp / "chinese.pdf"};
+    test::Click(chinese, "SaveReport");
+    Translation::Install("en");
+    const std::string twoPages = test::Slurp(temp / "chinese.pdf");
+    EXPECT_EQ(PdfPages(twoPages), 2);
+    EXPECT_NE(twoPages.find("FontFile2"), std::string::npos);
+    // Where the test machine has the Chinese font scripts/setup installs,
+    // the Chinese text is drawn in it, and it is carried along.
+    if (QFontDatabase::families().contains("WenQuanYi Micro Hei")) {
+        EXPECT_NE(twoPages.find("WenQuanYi"), std::string::npos);
+    }
 }
 
 } // namespace

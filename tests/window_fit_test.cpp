@@ -12,6 +12,9 @@
 #include "qtcore/translation.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
+#include "round/block_list_window.h"
+#include "round/number_calls_window.h"
+#include "round/outcome_window.h"
 #include "settings/settings_names.h"
 #include "settings/settings_window.h"
 #include "sim/sim_device.h"
@@ -93,12 +96,20 @@ protected:
         std::vector<std::unique_ptr<QWidget>> windows;
         windows.push_back(std::make_unique<DownloadWindow>(setup.Link(), folder, prompts, voice));
         windows.push_back(std::make_unique<ReadWindow>(setup.Link(), folder, prompts));
-        windows.push_back(std::make_unique<NumberListWindow>(folder, prompts));
+        windows.push_back(std::make_unique<NumberListWindow>(
+            folder, prompts, nullptr,
+            NumberListLinks{{}, [](QWidget*) {}, [](QWidget*) { return false; }}));
         windows.push_back(std::make_unique<NumberEditWindow>(folder, prompts));
         windows.push_back(std::make_unique<PasswordWindow>(folder.File("password.txt"), prompts));
         windows.push_back(
             std::make_unique<ChangePasswordWindow>(folder.File("password.txt"), prompts));
-        windows.push_back(std::make_unique<StatisticsWindow>(folder));
+        windows.push_back(std::make_unique<StatisticsWindow>(
+            folder, prompts, nullptr,
+            [](const std::filesystem::path&, const DayRange&) { return ReportTable{}; }));
+        windows.push_back(std::make_unique<OutcomeWindow>(folder, prompts));
+        windows.push_back(std::make_unique<BlockListWindow>(folder.File("BlockList.txt"), prompts));
+        windows.push_back(
+            std::make_unique<NumberCallsWindow>("555", std::vector<FoundCall>{{1, "", {}, 65}}));
         windows.push_back(std::make_unique<SimulatorWindow>(*setup.Simulator()));
         return windows;
     }
@@ -212,8 +223,11 @@ protected:
             "Mervadin", "English",      "UTF-8",      "GB18030",      "GBK",    "Big5", "Shift_JIS",
             "EUC-KR",   "windows-1252", "ISO-8859-1", "windows-1251", "KOI8-R", "ZEL"};
         static const QRegularExpression model("^[A-Z]+-\\d+$"); // the devices' models
+        // A file's name or path is the same in every language.
+        static const QRegularExpression file("^\\S*\\.txt$");
         return !text.contains(letters) || text.contains(chinese) ||
-               names.contains(text.trimmed()) || model.match(text).hasMatch();
+               names.contains(text.trimmed()) || model.match(text).hasMatch() ||
+               file.match(text.trimmed()).hasMatch();
     }
     // The texts of `window` still in English, each with the widget showing it.
     static QStringList Untranslated(QWidget& window) {

@@ -103,11 +103,13 @@ protected:
     // Runs the write on both clocks: a tick of the 1-ms clock each
     // millisecond of device time, one of the 10-ms clock every tenth.
     OperationStatus Run(unsigned maxMs = 2000000) {
-        return RunTicks(std::make_unique<WriteNumberOperation>(link, view, list), maxMs / 10, true);
+        return RunTicks(std::make_unique<WriteNumberOperation>(link, view, list, blocked),
+                        maxMs / 10, true);
     }
 
     test::TempFolder temp;
     std::filesystem::path list = temp / "LoadNumber.txt";
+    BlockedNumbersSource blocked; // none: nothing blocked
 };
 
 TEST_F(WriteNumberTest, WritesEveryBlockThenStops) {

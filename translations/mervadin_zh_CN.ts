@@ -740,6 +740,22 @@
       <translation>号码重复,见行 </translation>
     </message>
     <message>
+      <source>with a NUMBER never to call (BlockList.txt), left out</source>
+      <translation>的号码禁止拨打(BlockList.txt),已略去</translation>
+    </message>
+    <message>
+      <source>%1 number never to call</source>
+      <translation>%1 个禁止拨打的号码</translation>
+    </message>
+    <message>
+      <source>%1 numbers never to call</source>
+      <translation>%1 个禁止拨打的号码</translation>
+    </message>
+    <message>
+      <source>the NUMBER is never to be called (BlockList.txt), left out: </source>
+      <translation>号码禁止拨打(BlockList.txt),已略去: </translation>
+    </message>
+    <message>
       <source>whose GROUP is not a number</source>
       <translation>的组号不是数字</translation>
     </message>
@@ -988,6 +1004,18 @@
     <message>
       <source>Find a group, name or number (Enter: next)</source>
       <translation>查找组号、姓名或号码(回车:下一个)</translation>
+    </message>
+    <message>
+      <source>Outcome of the list…</source>
+      <translation>列表拨打结果…</translation>
+    </message>
+    <message>
+      <source>Numbers never to call…</source>
+      <translation>禁止拨打的号码…</translation>
+    </message>
+    <message>
+      <source>%1 lines with numbers never to call were left out.</source>
+      <translation>已略去 %1 行禁止拨打的号码。</translation>
     </message>
     <message>
       <source>  Error  </source>
@@ -1294,6 +1322,258 @@
       <translation>日期格式 2026-12-08</translation>
     </message>
     <message>
+      <source>line %1 holds "%2", which is not a number: one number a line, digits only</source>
+      <translation>第 %1 行为&quot;%2&quot;,不是号码: 每行一个号码,只能是数字</translation>
+    </message>
+    <message>
+      <source>Numbers never to call</source>
+      <translation>禁止拨打的号码</translation>
+    </message>
+    <message>
+      <source>The numbers of BlockList.txt are left out of every import and of the number write, and the list check names them.</source>
+      <translation>BlockList.txt 中的号码在每次导入和号码写入时都会略去,列表检查会列出它们。</translation>
+    </message>
+    <message>
+      <source>A number, digits only</source>
+      <translation>号码,只能是数字</translation>
+    </message>
+    <message>
+      <source>Remove</source>
+      <translation>移除</translation>
+    </message>
+    <message>
+      <source>Import…</source>
+      <translation>导入…</translation>
+    </message>
+    <message>
+      <source>%1 numbers in %2</source>
+      <translation>%2 中有 %1 个号码</translation>
+    </message>
+    <message>
+      <source>"%1" is not a number: digits only</source>
+      <translation>&quot;%1&quot;不是号码: 只能是数字</translation>
+    </message>
+    <message>
+      <source>%1 is on the list already</source>
+      <translation>%1 已在列表中</translation>
+    </message>
+    <message>
+      <source>%1 numbers added: %2</source>
+      <translation>已添加 %1 个号码: %2</translation>
+    </message>
+    <message>
+      <source>%1 numbers were on the list already: %2</source>
+      <translation>%1 个号码已在列表中: %2</translation>
+    </message>
+    <message>
+      <source>Calls of %1</source>
+      <translation>%1 的通话</translation>
+    </message>
+    <message>
+      <source>%1 calls in CallOutList.txt</source>
+      <translation>CallOutList.txt 中有 %1 次通话</translation>
+    </message>
+    <message>
+      <source>Line</source>
+      <translation>行</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>日期</translation>
+    </message>
+    <message>
+      <source>Result</source>
+      <translation>结果</translation>
+    </message>
+    <message>
+      <source>Duration</source>
+      <translation>时长</translation>
+    </message>
+    <message>
+      <source>The first day, %1, is after the last, %2: no day to count</source>
+      <translation>起始日期 %1 晚于结束日期 %2: 没有可统计的日期</translation>
+    </message>
+    <message>
+      <source>Outcome of the list %1</source>
+      <translation>列表 %1 的拨打结果</translation>
+    </message>
+    <message>
+      <source>Outcome</source>
+      <translation>结果</translation>
+    </message>
+    <message>
+      <source>Numbers</source>
+      <translation>号码数</translation>
+    </message>
+    <message>
+      <source>Share</source>
+      <translation>占比</translation>
+    </message>
+    <message>
+      <source>Calls</source>
+      <translation>通话</translation>
+    </message>
+    <message>
+      <source>Connected</source>
+      <translation>接通</translation>
+    </message>
+    <message>
+      <source>Talking time</source>
+      <translation>通话时间</translation>
+    </message>
+    <message>
+      <source>All</source>
+      <translation>全部</translation>
+    </message>
+    <message>
+      <source>%1 number: %2 reached, %3 dialled and not reached, %4 never dialled</source>
+      <translation>%1 个号码: %2 个已接通,%3 个已拨打未接通,%4 个从未拨打</translation>
+    </message>
+    <message>
+      <source>%1 numbers: %2 reached, %3 dialled and not reached, %4 never dialled</source>
+      <translation>%1 个号码: %2 个已接通,%3 个已拨打未接通,%4 个从未拨打</translation>
+    </message>
+    <message>
+      <source>%1 calls of numbers not on the list</source>
+      <translation>%1 次通话的号码不在列表中</translation>
+    </message>
+    <message>
+      <source>%1 lines of %2 could not be read and are not counted, the first: line %3: %4</source>
+      <translation>%2 中有 %1 行无法读取,未计入,第一处: 第 %3 行: %4</translation>
+    </message>
+    <message>
+      <source>reached</source>
+      <translation>已接通</translation>
+    </message>
+    <message>
+      <source>not reached</source>
+      <translation>未接通</translation>
+    </message>
+    <message>
+      <source>never dialled</source>
+      <translation>从未拨打</translation>
+    </message>
+    <message>
+      <source>connected</source>
+      <translation>接通</translation>
+    </message>
+    <message>
+      <source>failed</source>
+      <translation>失败</translation>
+    </message>
+    <message>
+      <source>Number</source>
+      <translation>号码</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>姓名</translation>
+    </message>
+    <message>
+      <source>Group</source>
+      <translation>组</translation>
+    </message>
+    <message>
+      <source>Lines</source>
+      <translation>行</translation>
+    </message>
+    <message>
+      <source>Failed</source>
+      <translation>失败</translation>
+    </message>
+    <message>
+      <source>Last call</source>
+      <translation>最后通话</translation>
+    </message>
+    <message>
+      <source>Last result</source>
+      <translation>最后结果</translation>
+    </message>
+    <message>
+      <source>Not reached</source>
+      <translation>未接通</translation>
+    </message>
+    <message>
+      <source>Reached</source>
+      <translation>已接通</translation>
+    </message>
+    <message>
+      <source>Never dialled</source>
+      <translation>从未拨打</translation>
+    </message>
+    <message>
+      <source>Outcome of the list</source>
+      <translation>列表拨打结果</translation>
+    </message>
+    <message>
+      <source>List</source>
+      <translation>列表</translation>
+    </message>
+    <message>
+      <source>Another list file…</source>
+      <translation>其他列表文件…</translation>
+    </message>
+    <message>
+      <source>LoadNumber.txt</source>
+      <translation>LoadNumber.txt</translation>
+    </message>
+    <message>
+      <source>All days</source>
+      <translation>全部日期</translation>
+    </message>
+    <message>
+      <source>Refresh</source>
+      <translation>刷新</translation>
+    </message>
+    <message>
+      <source>From</source>
+      <translation>从</translation>
+    </message>
+    <message>
+      <source>To</source>
+      <translation>到</translation>
+    </message>
+    <message>
+      <source>Show</source>
+      <translation>显示</translation>
+    </message>
+    <message>
+      <source>Not reached:</source>
+      <translation>未接通:</translation>
+    </message>
+    <message>
+      <source>failed and never dialled</source>
+      <translation>失败和从未拨打</translation>
+    </message>
+    <message>
+      <source>failed only</source>
+      <translation>仅失败</translation>
+    </message>
+    <message>
+      <source>Save the numbers not reached as a list…</source>
+      <translation>将未接通的号码另存为列表…</translation>
+    </message>
+    <message>
+      <source>Replace LoadNumber.txt with them…</source>
+      <translation>用它们替换 LoadNumber.txt…</translation>
+    </message>
+    <message>
+      <source>Replace the %1 lines of LoadNumber.txt with the %2 lines not reached?</source>
+      <translation>用 %2 行未接通的号码替换 LoadNumber.txt 的 %1 行?</translation>
+    </message>
+    <message>
+      <source>LoadNumber.txt changed since its outcome was shown; nothing was written. Refresh the outcome and try again.</source>
+      <translation>显示结果之后 LoadNumber.txt 已被修改,未写入任何内容。请刷新结果后重试。</translation>
+    </message>
+    <message>
+      <source>No line of the list is left to call: nothing was written.</source>
+      <translation>列表中没有需要再拨打的行,未写入任何内容。</translation>
+    </message>
+    <message>
+      <source>%1 lines written to %2.</source>
+      <translation>已将 %1 行写入 %2。</translation>
+    </message>
+    <message>
       <source>-ON-</source>
       <translation>-开-</translation>
     </message>
@@ -1574,12 +1854,12 @@
       <translation>  开始--------------结束</translation>
     </message>
     <message>
-      <source>Succeeded</source>
-      <translation>成功</translation>
+      <source>No calls in this range</source>
+      <translation>此范围内没有通话</translation>
     </message>
     <message>
-      <source>Failed</source>
-      <translation>失败</translation>
+      <source>Succeeded</source>
+      <translation>成功</translation>
     </message>
     <message>
       <source>Missed</source>
@@ -1588,6 +1868,18 @@
     <message>
       <source>Manual</source>
       <translation>手动</translation>
+    </message>
+    <message>
+      <source>Success rate</source>
+      <translation>成功率</translation>
+    </message>
+    <message>
+      <source>Answer rate</source>
+      <translation>接听率</translation>
+    </message>
+    <message>
+      <source>Average talk</source>
+      <translation>平均通话</translation>
     </message>
     <message>
       <source>Calls per day, %1</source>
@@ -1602,40 +1894,12 @@
       <translation>每月通话,%1</translation>
     </message>
     <message>
-      <source>No calls in this range</source>
-      <translation>此范围内没有通话</translation>
-    </message>
-    <message>
       <source>%1 to %2</source>
       <translation>%1 至 %2</translation>
     </message>
     <message>
       <source>Week from %1</source>
       <translation>%1 起的一周</translation>
-    </message>
-    <message>
-      <source>All</source>
-      <translation>全部</translation>
-    </message>
-    <message>
-      <source>Calls</source>
-      <translation>通话</translation>
-    </message>
-    <message>
-      <source>Success rate</source>
-      <translation>成功率</translation>
-    </message>
-    <message>
-      <source>Answer rate</source>
-      <translation>接听率</translation>
-    </message>
-    <message>
-      <source>Talking time</source>
-      <translation>通话时间</translation>
-    </message>
-    <message>
-      <source>Average talk</source>
-      <translation>平均通话</translation>
     </message>
     <message>
       <source>yyyy-mm-dd</source>
@@ -1650,8 +1914,34 @@
       <translation>"%1" 不是日期;请输入如 2026-12-08</translation>
     </message>
     <message>
-      <source>All days</source>
-      <translation>全部日期</translation>
+      <source>Call statistics</source>
+      <translation>通话统计</translation>
+    </message>
+    <message>
+      <source>Days %1 to %2</source>
+      <translation>日期 %1 至 %2</translation>
+    </message>
+    <message>
+      <source>All days: %1 to %2</source>
+      <translation>全部日期: %1 至 %2</translation>
+    </message>
+    <message>
+      <source>
+%1 line(s) could not be read and are not counted</source>
+      <translation>
+%1 行无法读取,未计入</translation>
+    </message>
+    <message>
+      <source>Calls per group</source>
+      <translation>各组通话</translation>
+    </message>
+    <message>
+      <source>Made %1 by Mervadin %2</source>
+      <translation>由 Mervadin %2 于 %1 生成</translation>
+    </message>
+    <message>
+      <source>… and %1 more groups, not shown here</source>
+      <translation>… 另有 %1 个组未在此列出</translation>
     </message>
     <message>
       <source>Automatic</source>
@@ -1670,34 +1960,28 @@
       <translation>月</translation>
     </message>
     <message>
-      <source>Refresh</source>
-      <translation>刷新</translation>
-    </message>
-    <message>
-      <source>From</source>
-      <translation>从</translation>
-    </message>
-    <message>
-      <source>To</source>
-      <translation>到</translation>
-    </message>
-    <message>
       <source>Bars per</source>
       <translation>每柱</translation>
     </message>
     <message>
-      <source>
-%1 line(s) could not be read and are not counted</source>
-      <translation>
-%1 行无法读取,未计入</translation>
+      <source>List in the report</source>
+      <translation>报告中的列表</translation>
+    </message>
+    <message>
+      <source>No list</source>
+      <translation>无列表</translation>
+    </message>
+    <message>
+      <source>Save report…</source>
+      <translation>保存报告…</translation>
+    </message>
+    <message>
+      <source>The report, %1 page(s), is in %2</source>
+      <translation>报告共 %1 页,已保存到 %2</translation>
     </message>
     <message>
       <source>, the first: %1 line %2: </source>
       <translation>,第一处:%1 第 %2 行: </translation>
-    </message>
-    <message>
-      <source>Group</source>
-      <translation>组</translation>
     </message>
     <message>
       <source>fpInit Fail!</source>

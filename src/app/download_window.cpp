@@ -6,6 +6,7 @@
 #include "operation/operation_texts.h"
 #include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
+#include "round/block_list.h"
 #include "settings/write_settings_operation.h"
 #include "ui/memo_box.h"
 #include "ui/widgets.h"
@@ -72,7 +73,8 @@ void DownloadWindow::WriteSetting() {
 
 void DownloadWindow::WriteNumber() {
     RunOperation(std::make_unique<WriteNumberOperation>(
-        link_, *this, folder_.File(file::kLoadNumber), TextCodec::Chosen()));
+        link_, *this, folder_.File(file::kLoadNumber),
+        BlockListSource(folder_.File(file::kBlockList)), TextCodec::Chosen()));
 }
 
 void DownloadWindow::WriteVoice() {

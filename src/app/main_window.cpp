@@ -22,6 +22,8 @@
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
+#include "round/block_list.h"
+#include "round/outcome_report.h"
 #include "settings/settings_window.h"
 #include "sim/sim_device.h"
 #include "statistics/statistics_window.h"
@@ -245,7 +247,7 @@ void MainWindow::OpenStatistics() {
     // One window, left open beside the main window and refreshed after
     // every read.
     if (!statistics_)
-        statistics_ = new StatisticsWindow(folder_, this);
+        statistics_ = new StatisticsWindow(folder_, prompts_, this, OutcomeSectionOf(folder_));
     else
         statistics_->Refresh();
     if (!statistics_->isVisible())
@@ -304,7 +306,11 @@ void MainWindow::LoadVoice() {
 
 void MainWindow::OpenNumberList() {
     {
-        NumberListWindow window(folder_, prompts_, this);
+        NumberListWindow window(
+            folder_, prompts_, this,
+            {.blocked = BlockListSource(folder_.File(file::kBlockList)),
+             .openBlockList = [this](QWidget* over) { OpenBlockList(over); },
+             .openOutcome = [this](QWidget* over) { return OpenOutcome(over); }});
         RunToolWindow(window);
     }
     LoadNumberCount();

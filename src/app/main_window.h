@@ -56,6 +56,12 @@ public:
     void OpenRemark();
     // "Statistics": the call statistics window.
     void OpenStatistics();
+    // "Outcome of the list…": the outcome of LoadNumber.txt in the records,
+    // over `over` (this window when none is given); "Numbers never to
+    // call…": the block list's window. True when the outcome's window
+    // replaced LoadNumber.txt.
+    bool OpenOutcome(QWidget* over = nullptr);
+    void OpenBlockList(QWidget* over = nullptr);
     // The "Simulator" button (with the simulated device only): its window.
     void OpenSimulator();
     // The hidden "导入语音" button: a .bin file into the voice buffer.

@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "monitor/monitor_names.h"
 #include "monitor/monitor_panel.h"
+#include "numbers/number_texts.h"
 #include "qtcore/translation.h"
 #include "records/call_list_grid.h"
 #include "ui/popup_menu.h"
@@ -37,6 +38,8 @@ void MainWindow::BuildMenuBar(QMenu& encoding, QMenu& language) {
         button(main::kLoadNumberButton));
     AddCommand(*file, "ClearNumberEntry", Ui(texts::app::kClearNumbersCommand),
                [this] { ClearNumbers(); });
+    AddCommand(*file, "BlockListEntry", Ui(texts::numbers::kBlockListCommand),
+               [this] { OpenBlockList(); });
     file->addSeparator();
     AddCommand(*file, "SaveCallOutEntry", Ui("Callout CDR Save as "),
                [this] { Grid(List::CallOut)->SaveAs(); });
@@ -90,6 +93,8 @@ void MainWindow::BuildMenuBar(QMenu& encoding, QMenu& language) {
         *records, "DisplayCdrEntry", Ui("DisplayCdr"), [this] { OpenDisplay(); },
         button(main::kDisplayCdrButton));
     AddCommand(*records, "StatisticsEntry", Ui("Statistics"), [this] { OpenStatistics(); });
+    AddCommand(*records, "OutcomeEntry", Ui(texts::numbers::kOutcomeCommand),
+               [this] { OpenOutcome(); });
     records->addSeparator();
     AddCommand(*records, "ClearCallOutEntry", Ui(texts::app::kClearCallOutCommand),
                [this] { Grid(List::CallOut)->Clear(texts::app::kClearCallOutCommand); });

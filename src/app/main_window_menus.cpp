@@ -5,12 +5,16 @@
 #include "app/app_texts.h"
 #include "app/main_window.h"
 #include "monitor/monitor_panel.h"
+#include "numbers/number_texts.h"
 #include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
 #include "records/call_list_grid.h"
+#include "round/block_list_window.h"
+#include "round/outcome_window.h"
 #include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
+#include "ui/widgets.h"
 
 #include <QActionGroup>
 #include <QMenu>
@@ -50,7 +54,9 @@ void MainWindow::BuildMenus() {
                         {Ui("DisplayCDR"), [this] { OpenDisplay(); }},
                         {Ui("Brief introduction"), [this] { OpenRemark(); }},
                         {Ui("Close"), [this] { CloseCommand(); }},
-                        {Ui("Statistics"), [this] { OpenStatistics(); }}});
+                        {Ui("Statistics"), [this] { OpenStatistics(); }},
+                        {Ui(texts::numbers::kOutcomeCommand), [this] { OpenOutcome(); }},
+                        {Ui(texts::numbers::kBlockListCommand), [this] { OpenBlockList(); }}});
     // One menu of each, in the popup and in the menu bar.
     QMenu* encoding = BuildEncodingMenu();
     QMenu* language = BuildLanguageMenu();
@@ -75,6 +81,24 @@ void MainWindow::BuildMenus() {
                          [this] { Grid(List::CallIn)->Clear(texts::app::kClearCallInCommand); }},
                         {Ui("Close"), [this] { CloseCommand(); }}}));
     BuildMenuBar(*encoding, *language);
+}
+
+bool MainWindow::OpenOutcome(QWidget* over) {
+    bool replaced = false;
+    {
+        OutcomeWindow window(folder_, prompts_, over ? over : this);
+        connect(&window, &OutcomeWindow::WorkingListReplaced, this,
+                [&replaced] { replaced = true; });
+        RunToolWindow(window);
+    }
+    if (replaced)
+        LoadNumberCount();
+    return replaced;
+}
+
+void MainWindow::OpenBlockList(QWidget* over) {
+    BlockListWindow window(folder_.File(file::kBlockList), prompts_, over ? over : this);
+    RunToolWindow(window);
 }
 
 QMenu* MainWindow::BuildEncodingMenu() {

@@ -10,9 +10,11 @@
 #include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
 #include "records/record_files.h"
+#include "round/outcome_table.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -40,6 +42,27 @@ void PrintHexLines(std::ostream& out, std::span<const std::uint8_t> bytes) {
         std::snprintf(hex, sizeof hex, "%02X", bytes[at]);
         out << (at % 16 ? " " : "") << hex << (at % 16 == 15 ? "\n" : "");
     }
+}
+
+void PrintTable(std::ostream& out, const std::vector<Row>& rows) {
+    if (rows.empty())
+        return;
+    std::vector<std::size_t> widths(rows.front().size(), 0);
+    for (const auto& row : rows)
+        for (std::size_t i = 0; i < row.size() && i < widths.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    for (const auto& row : rows) {
+        for (std::size_t i = 0; i < row.size() && i < widths.size(); ++i) {
+            const std::string pad(widths[i] - row[i].size(), ' ');
+            out << (i ? "  " : "") << (i ? pad + row[i] : row[i] + pad);
+        }
+        out << '\n';
+    }
+}
+
+void PrintCsv(std::ostream& out, const std::vector<Row>& rows) {
+    for (const auto& row : rows)
+        out << CsvLine(row) << "\r\n";
 }
 
 bool PrepareFolder(const WorkFolder& folder, Streams io) {

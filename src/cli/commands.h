@@ -10,6 +10,7 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace mervadin::cli {
 
@@ -43,6 +44,13 @@ bool PrepareFolder(const WorkFolder& folder, Streams io);
 
 // Bytes as lines of 16 upper-case hex bytes.
 void PrintHexLines(std::ostream& out, std::span<const std::uint8_t> bytes);
+
+// Rows of cells as a table, each column as wide as its widest cell (the
+// first to the left, the others to the right), or as CSV lines ended by
+// CR LF, each cell quoted where it must be.
+using Row = std::vector<std::string>;
+void PrintTable(std::ostream& out, const std::vector<Row>& rows);
+void PrintCsv(std::ostream& out, const std::vector<Row>& rows);
 
 int Init(const WorkFolder& folder, Streams io);
 int ConfigGet(const WorkFolder& folder, const std::string& key, bool asInteger, Streams io);

@@ -12,6 +12,7 @@
 #include "operation/operation_texts.h"
 #include "qtcore/text_codec.h"
 #include "records/read_cdr_operation.h"
+#include "round/block_list.h"
 #include "settings/settings_block.h"
 #include "settings/write_settings_operation.h"
 #include "transports/hid_transport.h"
@@ -211,20 +212,25 @@ int WriteSettings(const WorkFolder& folder, const DeviceOptions& options, Stream
 
 int WriteNumbers(const WorkFolder& folder, const DeviceOptions& options, Streams io) {
     const auto list = folder.File(file::kLoadNumber);
+    const auto blocked = BlockListSource(folder.File(file::kBlockList));
     try {
         const NumberListLines read = ReadNumberList(list);
-        PackNumberList(read.lines, TextCodec::Chosen(), read.total);
+        PackNumberList(read.lines, TextCodec::Chosen(), blocked(), read.total);
     } catch (const NumberListError& e) {
+        io.err << "mervadin-cli: " << e.what() << '\n';
+        return kBadInput;
+    } catch (const BlockListError& e) {
         io.err << "mervadin-cli: " << e.what() << '\n';
         return kBadInput;
     } catch (const FileError& e) {
         io.err << "mervadin-cli: " << e.what() << '\n';
         return kBadInput; // a list that cannot be read is bad input, as everywhere
     }
-    return RunOperation(
-        options, io, kDownloadWindowStop, [&](DeviceLink& link, OperationView& view) {
-            return std::make_unique<WriteNumberOperation>(link, view, list, TextCodec::Chosen());
-        });
+    return RunOperation(options, io, kDownloadWindowStop,
+                        [&](DeviceLink& link, OperationView& view) {
+                            return std::make_unique<WriteNumberOperation>(link, view, list, blocked,
+                                                                          TextCodec::Chosen());
+                        });
 }
 
 int WriteVoice(const std::string& file, const DeviceOptions& options, Streams io) {

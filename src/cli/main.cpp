@@ -6,13 +6,16 @@
 #include "cli/monitor_command.h"
 #include "cli/number_commands.h"
 #include "cli/record_commands.h"
+#include "cli/round_commands.h"
 #include "files/file_notice.h"
 #include "files/folder_lock.h"
 #include "files/path_text.h"
 #include "options/option_checks.h"
 #include "options/shared_options.h"
+#include "qtcore/translation.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <CLI/CLI.hpp>
 #include <chrono>
@@ -21,6 +24,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <sstream>
 
@@ -45,11 +49,14 @@ public:
         AddSettingsCommands();
         AddRecordCommands();
         AddNumberCommands();
+        AddRoundCommands();
         AddOtherCommands();
     }
 
     // The chosen subcommand's action.
     int Run() const { return action_ ? action_() : cli::kBadInput; }
+    // Whether it draws (a report): it then needs Qt's GUI, not only its core.
+    bool Draws() const { return stats_.pdf.has_value(); }
 
 private:
     using Action = std::function<int()>;
@@ -161,6 +168,19 @@ private:
         stats->add_option("--by", stats_.by, "a row per day or per group")
             ->check(CLI::IsMember({"day", "group"}));
         stats->add_flag("--csv", stats_.csv, "print CSV instead of a table");
+        stats
+            ->add_option("--pdf", stats_.pdf,
+                         "also write the report (title, days, totals, chart, groups) as a PDF "
+                         "of one or two pages")
+            ->type_name("FILE")
+            ->check(NotEmpty("--pdf names no file"));
+        stats->add_flag("--outcome", stats_.outcome,
+                        "the report holds the outcome of LoadNumber.txt too");
+        stats
+            ->add_option("--list", stats_.list,
+                         "the report holds the outcome of this number list file too")
+            ->type_name("FILE")
+            ->check(NotEmpty("--list names no file"));
         auto* exportRecords =
             Add("export-records", "save a call list as a CSV file or an .xlsx workbook", [this] {
                 return cli::ExportRecordsCommand(
@@ -176,6 +196,44 @@ private:
                          [this] { return cli::ShowRecords(Folder(), list_, filter_, Io()); });
         AddListArgument(*show);
         AddFilterOptions(*show, filter_);
+    }
+
+    void AddRoundCommands() {
+        auto* outcome = Add("outcome",
+                            "print what became of each number of LoadNumber.txt (or LIST) in "
+                            "CallOutList.txt, and the totals on standard error",
+                            [this] { return cli::Outcome(Folder(), outcome_, Io()); });
+        outcome->add_option("LIST", outcome_.list, "a number list file other than the folder's");
+        outcome->add_option("--from", outcome_.from, "first day counted, YYYY-MM-DD");
+        outcome->add_option("--to", outcome_.to, "last day counted, YYYY-MM-DD");
+        outcome
+            ->add_option("--not-reached", outcome_.notReached,
+                         "write the lines of the numbers not reached (failed and never dialled) "
+                         "to FILE as a number list; LoadNumber.txt itself may be named")
+            ->type_name("FILE");
+        outcome->add_flag("--failed-only", outcome_.failedOnly,
+                          "with --not-reached: only the numbers dialled and not reached");
+        outcome->add_flag("--csv", outcome_.csv, "print CSV instead of a table");
+        auto* block = app_.add_subcommand("block", "the numbers never to call (BlockList.txt)");
+        block->require_subcommand(1);
+        const auto blockAction = [this](const char* action) {
+            return [this, action] { return cli::Block(Folder(), action, blockArguments_, Io()); };
+        };
+        Add(*block, "add", "add each NUMBER (digits only)", blockAction("add"))
+            ->add_option("NUMBER", blockArguments_)
+            ->required();
+        Add(*block, "remove", "take each NUMBER off the list", blockAction("remove"))
+            ->add_option("NUMBER", blockArguments_)
+            ->required();
+        Add(*block, "show",
+            "print the list; with NUMBERs, whether each is on it (exit 0 when all are, 1 when "
+            "one is not)",
+            blockAction("show"))
+            ->add_option("NUMBER", blockArguments_);
+        Add(*block, "import", "add the numbers of a text file, one a line", blockAction("import"))
+            ->add_option("FILE", blockArguments_)
+            ->required()
+            ->expected(1);
     }
 
     void AddListArgument(CLI::App& command) {
@@ -263,6 +321,8 @@ private:
     bool stampGiven_ = false, encodingGiven_ = false, noBom_ = false;
     std::optional<unsigned> frames_;
     cli::StatsOptions stats_;
+    cli::OutcomeOptions outcome_;
+    std::vector<std::string> blockArguments_;
     cli::FilterOptions filter_;
 };
 
@@ -278,8 +338,20 @@ bool UnknownWord(const CLI::App& app) {
     return true;
 }
 
+// The event loop the device link runs on; Qt's GUI for a command that
+// draws, with no screen needed (Windows draws on its own platform, which
+// needs no window either).
+std::unique_ptr<QCoreApplication> Application(int& argc, char** argv, bool draws) {
+    if (!draws)
+        return std::make_unique<QCoreApplication>(argc, argv);
+#ifndef _WIN32
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 int Run(int argc, char** argv) {
-    QCoreApplication qt(argc, argv); // the event loop the device link runs on
     CLI::App app{"Mervadin command-line tool", "mervadin-cli"};
     Options o;
     app.set_version_flag("--version", MERVADIN_VERSION);
@@ -304,6 +376,7 @@ int Run(int argc, char** argv) {
     std::cerr << parse_errors.str();
     if (status)
         return *status;
+    const auto qt = Application(argc, argv, commands.Draws());
     FolderLock::SetWaitNotice([](const std::filesystem::path& folder) {
         std::cerr << "mervadin-cli: " << FolderLock::WaitText(folder) << '\n';
     });
@@ -319,8 +392,12 @@ int Run(int argc, char** argv) {
         return refuse(*error);
     // The windows' language is checked as the window program checks it, so
     // that one command line serves both; what this tool prints stays English.
-    if (const auto language = o.shared.Language(); !language.value)
+    const auto language = o.shared.Language();
+    if (!language.value)
         return refuse(language.error);
+    // A report is a document for people: it is in the windows' language.
+    if (commands.Draws())
+        Translation::Install(*language.value);
     const WorkFolder folder = o.shared.Folder();
     std::error_code error;
     if (std::filesystem::exists(folder.root(), error) &&

@@ -10,6 +10,7 @@
 #include "numbers/number_texts.h"
 #include "numbers/sheet_import.h"
 #include "qtcore/text_codec.h"
+#include "round/block_list.h"
 
 #include <algorithm>
 #include <cctype>
@@ -24,11 +25,24 @@ bool IsWorkbookName(std::string name) {
     return name.size() >= 5 && name.compare(name.size() - 5, 5, ".xlsx") == 0;
 }
 
+// The numbers never to call of the working folder; throws FileError or
+// BlockListError (bad input).
+BlockedNumbers Blocked(const WorkFolder& folder) {
+    return BlockList::Load(folder.File(file::kBlockList)).Blocked();
+}
+
+void TellBlocked(std::size_t lines, Streams io) {
+    if (lines > 0)
+        io.err << FillIn(texts::numbers::kBlockedLeftOut, {std::to_string(lines)}) << '\n';
+}
+
 int ImportText(const WorkFolder& folder, const std::string& source, Streams io) {
-    const TextImport import = ImportTextFile(source, TextCodec::Chosen());
+    const BlockedNumbers blocked = Blocked(folder);
+    const TextImport import = ImportTextFile(source, TextCodec::Chosen(), blocked);
     if (!PrepareFolder(folder, io))
         return kFailure;
     StoreNumberList(folder.File(file::kLoadNumber), import.stored);
+    TellBlocked(import.blockedLines, io);
     if (import.atMax)
         io.out << texts::numbers::kMaxNumbersLine << '\n';
     io.out << "Total: " << import.sourceLines << '\n';
@@ -36,6 +50,7 @@ int ImportText(const WorkFolder& folder, const std::string& source, Streams io) 
 }
 
 int ImportWorkbook(const WorkFolder& folder, const std::string& source, Streams io) {
+    const BlockedNumbers blocked = Blocked(folder);
     Lines lines;
     try {
         SheetImport import(source);
@@ -46,9 +61,11 @@ int ImportWorkbook(const WorkFolder& folder, const std::string& source, Streams 
         io.err << "mervadin-cli: " << e.what() << '\n';
         return kBadInput;
     }
+    const std::size_t left = LeaveOutBlocked(lines, blocked);
     if (!PrepareFolder(folder, io))
         return kFailure;
     StoreNumberList(folder.File(file::kLoadNumber), lines);
+    TellBlocked(left, io);
     io.out << "Total: " << lines.size() << '\n';
     ConsolePrompts(io.out).Inform(texts::numbers::kNumbersLoadedCaption,
                                   texts::numbers::kNumbersLoaded);
@@ -90,7 +107,7 @@ int PackNumbers(const WorkFolder& folder, Streams io) {
         PackedNumbers packed;
         try {
             const NumberListLines read = ReadNumberList(folder.File(file::kLoadNumber));
-            packed = PackNumberList(read.lines, TextCodec::Chosen(), read.total);
+            packed = PackNumberList(read.lines, TextCodec::Chosen(), Blocked(folder), read.total);
         } catch (const NumberListError& e) {
             io.err << "mervadin-cli: " << e.what() << '\n';
             return static_cast<int>(kBadInput);
@@ -126,7 +143,7 @@ int CheckNumbers(const WorkFolder& folder, const std::string& file, Streams io) 
     return Guarded(io, [&] {
         const Lines lines = CheckedLines(
             file.empty() ? folder.File(file::kLoadNumber) : PathFromUtf8(file), !file.empty());
-        const auto findings = CheckNumberList(lines);
+        const auto findings = CheckNumberList(lines, SIZE_MAX, Blocked(folder), lines.size());
         for (const auto& finding : findings)
             io.out << finding.Text() << '\n';
         const std::string summary = FindingsSummary(findings, AsWritten, lines.size());

@@ -2,53 +2,26 @@
 
 #include "common/decimal.h"
 #include "files/file_read.h"
+#include "files/path_text.h"
 #include "qtcore/text_codec.h"
 #include "records/record_export.h"
 #include "records/record_lines.h"
+#include "round/outcome_files.h"
+#include "round/outcome_report.h"
 #include "statistics/call_statistics.h"
+#include "statistics/chart_periods.h"
+#include "statistics/statistics_report.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace mervadin::cli {
 
-namespace {
-
-using Row = std::vector<std::string>;
-
-void PrintCsv(std::ostream& out, const std::vector<Row>& rows) {
-    std::string line;
-    for (const auto& row : rows) {
-        line.clear();
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            if (i)
-                line += ',';
-            AppendCsvCell(line, row[i]); // a group read from a list is text
-        }
-        out << line << "\r\n";
-    }
-}
-
-void PrintTable(std::ostream& out, const std::vector<Row>& rows) {
-    std::vector<std::size_t> widths(rows.front().size(), 0);
-    for (const auto& row : rows)
-        for (std::size_t i = 0; i < row.size(); ++i)
-            widths[i] = std::max(widths[i], row[i].size());
-    for (const auto& row : rows) {
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            const std::string pad(widths[i] - row[i].size(), ' ');
-            out << (i ? "  " : "") << (i ? pad + row[i] : row[i] + pad);
-        }
-        out << '\n';
-    }
-}
-
-// The filter the options name; nothing, with the fault told, when one of
-// them is not what it should be.
-std::optional<RecordFilter> FilterOf(const FilterOptions& options, Streams io) {
-    RecordFilter filter;
+std::optional<DayRange> DaysOf(const std::optional<std::string>& from,
+                               const std::optional<std::string>& to, Streams io) {
+    DayRange range;
     for (const auto& [text, day, name] :
-         {std::tuple{&options.from, &filter.from, "--from"}, {&options.to, &filter.to, "--to"}}) {
+         {std::tuple{&from, &range.from, "--from"}, {&to, &range.to, "--to"}}) {
         if (!*text)
             continue;
         *day = ParseDay(**text);
@@ -58,11 +31,24 @@ std::optional<RecordFilter> FilterOf(const FilterOptions& options, Streams io) {
             return std::nullopt;
         }
     }
-    if (filter.from && filter.to && *filter.from > *filter.to) {
-        io.err << "mervadin-cli: --from " << *options.from << " is after --to " << *options.to
-               << ": no day could pass\n";
+    if (const auto problem = RangeProblem(range)) {
+        io.err << "mervadin-cli: " << *problem << '\n';
         return std::nullopt;
     }
+    return range;
+}
+
+namespace {
+
+// The filter the options name; nothing, with the fault told, when one of
+// them is not what it should be.
+std::optional<RecordFilter> FilterOf(const FilterOptions& options, Streams io) {
+    RecordFilter filter;
+    const auto days = DaysOf(options.from, options.to, io);
+    if (!days)
+        return std::nullopt;
+    filter.from = days->from;
+    filter.to = days->to;
     if (options.group && !ParseDecimal(*options.group)) {
         io.err << "mervadin-cli: --group \"" << *options.group << "\" is not a group number\n";
         return std::nullopt;
@@ -97,9 +83,39 @@ std::vector<Row> RowsOf(const CallStatistics& statistics, const std::string& by)
     return rows;
 }
 
+// The report of `statistics` as the statistics window saves it, with the
+// outcome of the list asked for.
+int WriteStatisticsReport(const WorkFolder& folder, const StatsOptions& options,
+                          const CallStatistics& statistics, const DayRange& range, Streams io) {
+    const auto& days = statistics.byDay;
+    StatisticsReport report = ReportOf(
+        statistics, range,
+        days.empty() ? ChartPeriod::Day : PeriodFor(days.begin()->first, days.rbegin()->first));
+    if (options.outcome || options.list) {
+        const std::filesystem::path list =
+            options.list ? PathFromUtf8(*options.list) : std::filesystem::path();
+        try {
+            report.list = OutcomeSection(ComputeOutcome(folder, list, range, TextCodec::Chosen()));
+        } catch (const FileError& e) {
+            if (list.empty() || e.path() != list)
+                throw;
+            io.err << "mervadin-cli: " << e.what() << '\n'; // the file named: a bad argument
+            return static_cast<int>(kBadInput);
+        }
+    }
+    const int pages = WriteReport(PathFromUtf8(*options.pdf), report);
+    io.err << "The report, " << pages << (pages == 1 ? " page" : " pages") << ", is in "
+           << *options.pdf << '\n';
+    return static_cast<int>(kSuccess);
+}
+
 } // namespace
 
 int Stats(const WorkFolder& folder, const StatsOptions& options, Streams io) {
+    if ((options.outcome || options.list) && !options.pdf) {
+        io.err << "mervadin-cli: --outcome and --list go into the report: name it with --pdf\n";
+        return kBadInput;
+    }
     auto filter = FilterOf(options.filter, io);
     if (!filter)
         return kBadInput;
@@ -122,7 +138,8 @@ int Stats(const WorkFolder& folder, const StatsOptions& options, Streams io) {
             io.err << unread.list << " line " << unread.line << ": " << unread.reason << '\n';
         if (statistics.unread > 0)
             io.err << statistics.unread << " line(s) could not be read and are not counted\n";
-        return kSuccess;
+        return options.pdf ? WriteStatisticsReport(folder, options, statistics, range, io)
+                           : kSuccess;
     });
 }
 

@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "records/record_export.h"
+#include "statistics/call_statistics.h"
 
 #include <optional>
 #include <string>
@@ -21,7 +22,15 @@ struct StatsOptions {
     FilterOptions filter;
     std::string by; // "", "day" or "group"
     bool csv = false;
+    std::optional<std::string> pdf;  // the report's file
+    bool outcome = false;            // the report holds LoadNumber.txt's outcome
+    std::optional<std::string> list; // or that of this list file
 };
+
+// The range of days --from and --to name; nothing, with the fault told
+// (not a day, the first after the last), when they name none.
+std::optional<DayRange> DaysOf(const std::optional<std::string>& from,
+                               const std::optional<std::string>& to, Streams io);
 
 int Stats(const WorkFolder& folder, const StatsOptions& options, Streams io);
 // `list` is "out" or "in"; the file's ending chooses CSV or a workbook.

@@ -2,6 +2,7 @@
 // The one error of the file layer: a file could not be read or written. Its
 // message names the path and the cause, ready to be shown to the operator.
 
+#include "common/ui_text.h"
 #include "files/path_text.h"
 
 #include <filesystem>
@@ -15,6 +16,12 @@ public:
     FileError(const std::filesystem::path& path, const std::string& what)
         : std::runtime_error(Utf8Of(path) + ": " + what), path_(path) {}
     const std::filesystem::path& path() const { return path_; }
+    // The message in the language `translate` gives (what() is English); the
+    // file layer's own causes stay as the system words them.
+    virtual std::string Message(const Translate& translate) const {
+        (void)translate;
+        return what();
+    }
 
 private:
     std::filesystem::path path_;

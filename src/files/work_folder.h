@@ -30,6 +30,8 @@ inline constexpr std::string_view kCallOutListBackup = "CallOutListBackup.txt";
 inline constexpr std::string_view kCallInListBackup = "CallInListBackup.txt";
 inline constexpr std::string_view kCallOutManual = "CallOutManual.txt";
 inline constexpr std::string_view kPassword = "Password.txt";
+// Numbers never to call; only there when the operator made it.
+inline constexpr std::string_view kBlockList = "BlockList.txt";
 } // namespace file
 
 // The working folder's constant place, spelled as help texts and messages

@@ -4,6 +4,7 @@
 #include "common/ui_text.h"
 #include "frames/record_layout.h"
 #include "numbers/number_fields.h"
+#include "numbers/number_packing.h"
 
 #include <algorithm>
 #include <string_view>
@@ -69,6 +70,10 @@ FaultTexts TextsOf(NumberFault fault) {
     case NumberFault::Duplicate:
         return {UI_TEXT("with a NUMBER an earlier line holds"), UI_TEXT("%1 duplicate number"),
                 UI_TEXT("%1 duplicate numbers"), UI_TEXT("the NUMBER is also on line ")};
+    case NumberFault::Blocked:
+        return {UI_TEXT("with a NUMBER never to call (BlockList.txt), left out"),
+                UI_TEXT("%1 number never to call"), UI_TEXT("%1 numbers never to call"),
+                UI_TEXT("the NUMBER is never to be called (BlockList.txt), left out: ")};
     case NumberFault::GroupNotNumber:
         break;
     }
@@ -124,11 +129,18 @@ std::string NumberFinding::Text(const Translate& translate) const {
         FillIn(translate(UI_TEXT("line %1: ")), {std::to_string(line)}) + translate(Fault());
     if (fault == NumberFault::Duplicate)
         text += std::to_string(sameAs);
+    if (fault == NumberFault::Blocked)
+        text += number;
     return text;
 }
 
 std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count,
                                            std::size_t totalLines) {
+    return CheckNumberList(lines, count, BlockedNumbers(), totalLines);
+}
+
+std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count,
+                                           const BlockedNumbers& blocked, std::size_t totalLines) {
     count = std::min(count, lines.size());
     const bool beyond = std::max(totalLines, lines.size()) > kDeviceNumbers;
     std::vector<NumberFinding> findings;
@@ -140,16 +152,23 @@ std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count
         const NumberFields fields = SplitNumberLine(lines[i]);
         const std::size_t start = findings.size();
         CheckFields(fields, i + 1, findings);
+        // Before a GROUP that is not a number, in the order of NumberFault.
+        const auto beforeGroup = [&](NumberFinding finding) {
+            const auto at = std::find_if(
+                findings.begin() + static_cast<std::ptrdiff_t>(start), findings.end(),
+                [](const NumberFinding& f) { return f.fault == NumberFault::GroupNotNumber; });
+            findings.insert(at, std::move(finding));
+        };
         if (fields.number.empty())
             continue;
         const auto [first, isNew] = firstLineOf.emplace(fields.number, i + 1);
-        if (isNew)
-            continue;
-        // Before a GROUP that is not a number, in the order of NumberFault.
-        const auto at = std::find_if(
-            findings.begin() + static_cast<std::ptrdiff_t>(start), findings.end(),
-            [](const NumberFinding& f) { return f.fault == NumberFault::GroupNotNumber; });
-        findings.insert(at, {i + 1, NumberFault::Duplicate, first->second});
+        if (!isNew)
+            beforeGroup({i + 1, NumberFault::Duplicate, first->second});
+        if (!blocked.Empty()) {
+            std::string digits = PackedDigits(fields.number);
+            if (blocked.HoldsDigits(digits))
+                beforeGroup({i + 1, NumberFault::Blocked, 0, std::move(digits)});
+        }
     }
     if (beyond && count <= kDeviceNumbers)
         findings.push_back({kDeviceNumbers + 1, NumberFault::BeyondCapacity});

@@ -26,6 +26,7 @@ enum class NumberFault {
     ControlInName,   // a control character: call records cannot show it as it is
     BeyondCapacity,  // line 9001 of a longer list: more than the device holds
     Duplicate,       // the NUMBER of an earlier line
+    Blocked,         // a number never to call: left out of the write
     GroupNotNumber,  // the list cannot be written at all
 };
 
@@ -36,20 +37,28 @@ inline constexpr std::size_t kDeviceNumbers = 9000;
 struct NumberFinding {
     std::size_t line = 0; // counted from 1
     NumberFault fault = NumberFault::NotDialable;
-    std::size_t sameAs = 0; // a Duplicate's earlier line
+    std::size_t sameAs = 0;  // a Duplicate's earlier line
+    std::string number = {}; // a Blocked line's packed digits
     // "line 4: the NAME is longer than 16 bytes (cut)".
     std::string Text(const Translate& translate = AsWritten) const;
     // What is wrong: "the NAME is longer than 16 bytes (cut)"; a duplicate's
-    // ends "also on line " and wants sameAs after it.
+    // ends "also on line " and wants sameAs after it, a blocked one's wants
+    // the number.
     const char* Fault() const;
     bool operator==(const NumberFinding&) const = default;
 };
 
+class BlockedNumbers;
+
 // Every fault of the first `count` lines, line by line (a line's faults in
 // the order of NumberFault). NAME is measured in bytes, as stored. A list of
 // more than 9000 lines (`totalLines` when `lines` holds only its start) is
-// told of once, before line 9001's own faults.
+// told of once, before line 9001's own faults. A line whose NUMBER is one of
+// `blocked` is a finding too.
 std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count = SIZE_MAX,
+                                           std::size_t totalLines = 0);
+std::vector<NumberFinding> CheckNumberList(const Lines& lines, std::size_t count,
+                                           const BlockedNumbers& blocked,
                                            std::size_t totalLines = 0);
 
 // Lines that will not reach the device as they read: one kind each, with

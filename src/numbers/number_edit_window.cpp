@@ -47,10 +47,18 @@ QString ShownFinding(const NumberFinding& finding) {
 
 } // namespace
 
-NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
+NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget* parent,
+                                   const BlockedNumbersSource& blocked)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName(names::numbers::kEditor);
     setWindowTitle(Ui(texts::numbers::kEditTitle));
+    try {
+        if (blocked)
+            blocked_ = blocked();
+    } catch (const FileError& e) {
+        blockedError_ = QString::fromStdString(
+            e.Message([](const char* text) { return Ui(text).toStdString(); }));
+    }
     try {
         loaded_ = ReadList(folder_.File(file::kLoadNumber));
     } catch (const FileError& e) {
@@ -229,16 +237,17 @@ void NumberEditWindow::FindNext() {
 
 void NumberEditWindow::Check() {
     checked_ = true;
-    const auto findings = CheckNumberList(table_->lines());
+    const auto findings = CheckNumberList(table_->lines(), SIZE_MAX, blocked_);
     findings_->clear();
     for (const auto& finding : findings) {
         auto* item = new QListWidgetItem(ShownFinding(finding), findings_);
         item->setData(Qt::UserRole, static_cast<int>(finding.line));
     }
     findings_->setVisible(!findings.empty());
-    status_->setText(findings.empty()
-                         ? Ui(texts::numbers::kEditNothingFound).arg(table_->rowCount())
-                         : Ui(texts::numbers::kEditFound).arg(findings.size()));
+    status_->setText((findings.empty()
+                          ? Ui(texts::numbers::kEditNothingFound).arg(table_->rowCount())
+                          : Ui(texts::numbers::kEditFound).arg(findings.size())) +
+                     (blockedError_.isEmpty() ? QString() : "\n" + blockedError_));
 }
 
 bool NumberEditWindow::Save() {

@@ -8,6 +8,7 @@
 
 #include "common/prompts.h"
 #include "files/work_folder.h"
+#include "numbers/number_packing.h"
 
 #include <QDialog>
 
@@ -26,7 +27,9 @@ class EditTableView;
 class NumberEditWindow : public QDialog {
     Q_OBJECT
 public:
-    NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
+    // Check names the numbers `blocked` gives (read when the editor opens).
+    NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr,
+                     const BlockedNumbersSource& blocked = {});
     ~NumberEditWindow() override;
 
     NumberTable& table() { return *table_; }
@@ -56,6 +59,8 @@ private:
     QListWidget* findings_ = nullptr;
     QLabel* total_ = nullptr;
     QLabel* status_ = nullptr;
+    BlockedNumbers blocked_;
+    QString blockedError_; // why the numbers never to call could not be read
     std::string loaded_;   // the file's bytes when opened or last saved
     bool checked_ = false; // Check was asked for: its findings are kept up to date
 };

@@ -58,7 +58,8 @@ std::optional<std::size_t> FirstUnpackableLine(const Lines& lines) {
     return std::nullopt;
 }
 
-TextImport ImportTextFile(const std::filesystem::path& source, const TextEncoding& encoding) {
+TextImport ImportTextFile(const std::filesystem::path& source, const TextEncoding& encoding,
+                          const BlockedNumbers& blocked) {
     std::optional<std::string> text;
     try {
         text = ImportedText(ReadFileBytes(source), encoding);
@@ -68,7 +69,7 @@ TextImport ImportTextFile(const std::filesystem::path& source, const TextEncodin
     if (!text)
         throw FileError(source, "holds characters that " + encoding.Name() +
                                     " cannot hold; nothing was imported");
-    TextImport import = ImportTextLines(*text);
+    TextImport import = ImportTextLines(*text, blocked);
     if (const auto line = FirstUnpackableLine(import.stored)) {
         const std::string& bad = import.stored[*line - 1];
         throw FileError(source, "line " + std::to_string(*line) +
@@ -81,16 +82,24 @@ TextImport ImportTextFile(const std::filesystem::path& source, const TextEncodin
     return import;
 }
 
-TextImport ImportTextLines(std::string_view text) {
+TextImport ImportTextLines(std::string_view text, const BlockedNumbers& blocked) {
     TextImport import{{}, 0, false};
     ForEachLine(text, [&](std::string_view line) {
-        if (import.stored.size() < kMaxNumbers)
-            import.stored.emplace_back(line);
         ++import.sourceLines;
+        if (blocked.HoldsLine(line))
+            ++import.blockedLines;
+        else if (import.stored.size() < kMaxNumbers)
+            import.stored.emplace_back(line);
         return true;
     });
     import.atMax = import.sourceLines >= kMaxNumbers;
     return import;
+}
+
+std::size_t LeaveOutBlocked(Lines& lines, const BlockedNumbers& blocked) {
+    if (blocked.Empty())
+        return 0;
+    return std::erase_if(lines, [&](const std::string& line) { return blocked.HoldsLine(line); });
 }
 
 namespace {

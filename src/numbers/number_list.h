@@ -5,6 +5,7 @@
 
 #include "common/text_encoding.h"
 #include "files/text_lines.h"
+#include "numbers/number_packing.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -21,6 +22,9 @@ struct TextImport {
     Lines stored;            // the first 9000 source lines, unchanged
     std::size_t sourceLines; // what the count box shows
     bool atMax;              // 9000 lines or more: the warning line follows
+    // Source lines left out before the 9000 were taken: their numbers are
+    // never to be called.
+    std::size_t blockedLines = 0;
 };
 
 // The bytes of a text file to import, as the list keeps its text: without
@@ -37,9 +41,13 @@ public:
 std::optional<std::string> ImportedText(std::string_view bytes, const TextEncoding& encoding);
 
 // The text import: the source's lines (blank ones too) up to 9000. From
-// the text, only those lines are kept, the rest only counted.
+// the text, only those lines are kept, the rest only counted. A line whose
+// number is `blocked` is left out (and counted) before the 9000 are taken.
 TextImport ImportTextLines(Lines source);
-TextImport ImportTextLines(std::string_view text);
+TextImport ImportTextLines(std::string_view text, const BlockedNumbers& blocked = {});
+
+// Takes the lines whose numbers are blocked out of `lines`; how many.
+std::size_t LeaveOutBlocked(Lines& lines, const BlockedNumbers& blocked);
 
 // What the window shows of a number list: its first 36000 lines, "All: n;"
 // for its n lines and, from 36000 lines on, the read warning.
@@ -50,8 +58,10 @@ Lines ShownNumberLines(std::string_view text, std::size_t* count = nullptr);
 // The text import of the file `source`: ImportedText, then ImportTextLines.
 // Throws FileError, also when a character has no code in `encoding`, and
 // when a line to store could not be packed for the device (its GROUP is no
-// number): an import never leaves a list the write must refuse.
-TextImport ImportTextFile(const std::filesystem::path& source, const TextEncoding& encoding);
+// number): an import never leaves a list the write must refuse. Lines whose
+// numbers are `blocked` are left out.
+TextImport ImportTextFile(const std::filesystem::path& source, const TextEncoding& encoding,
+                          const BlockedNumbers& blocked = {});
 
 // The first line of `lines` whose GROUP is not a number, counted from 1;
 // nothing when every line can be packed.

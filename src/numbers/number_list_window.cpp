@@ -38,12 +38,15 @@ const std::vector<std::string> kWorkbookFilters = {"Files(*.xlsx)"};
 
 } // namespace
 
-NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
-    : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
+NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget* parent,
+                                   NumberListLinks links)
+    : QDialog(parent), folder_(std::move(folder)), prompts_(prompts), links_(std::move(links)) {
     setObjectName(names::numbers::kWindow);
     setWindowTitle(Ui("NumberList"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(379, 521);
+    // The calling round's two buttons below the editor's, where given.
+    const bool roundLinks = links_.openBlockList || links_.openOutcome;
+    setFixedSize(379, roundLinks ? 561 : 521);
     PaintBackground(this, colour::kTeal);
 
     imports_[0] =
@@ -63,6 +66,21 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     imports_[3] =
         MakeButton(this, names::numbers::kEditButton, Ui("Edit the list..."), {8, 481, 363, 33});
     connect(imports_[3], &QPushButton::clicked, this, &NumberListWindow::EditList);
+    QPushButton* lastButton = imports_[3];
+    if (links_.openBlockList) {
+        lastButton = MakeButton(this, names::numbers::kBlockListButton,
+                                Ui(texts::numbers::kBlockListCommand), {8, 521, 177, 33});
+        connect(lastButton, &QPushButton::clicked, this, [this] { links_.openBlockList(this); });
+    }
+    if (links_.openOutcome) {
+        auto* outcome = MakeButton(this, names::numbers::kOutcomeButton,
+                                   Ui(texts::numbers::kOutcomeCommand), {194, 521, 177, 33});
+        connect(outcome, &QPushButton::clicked, this, [this] {
+            if (!Importing() && links_.openOutcome(this))
+                LoadList(); // the next list is the list now
+        });
+        setTabOrder(lastButton, outcome);
+    }
 
     auto* caption = new QLabel(Ui("Total"), this);
     caption->setGeometry(8, 92, 36, 21);
@@ -96,6 +114,8 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     setTabOrder(close, total_);
     setTabOrder(total_, memo_);
     setTabOrder(memo_, imports_[3]);
+    if (lastButton != imports_[3])
+        setTabOrder(imports_[3], lastButton);
 
     LoadList();
 }
@@ -115,12 +135,30 @@ void NumberListWindow::LoadList() {
 void NumberListWindow::EditList() {
     if (Importing())
         return;
-    NumberEditWindow editor(folder_, prompts_, this);
+    NumberEditWindow editor(folder_, prompts_, this, links_.blocked);
     connect(&editor, &NumberEditWindow::Saved, this, &NumberListWindow::LoadList);
     RunToolWindow(editor);
 }
 
 NumberListWindow::~NumberListWindow() = default;
+
+std::optional<BlockedNumbers> NumberListWindow::Blocked() {
+    if (!links_.blocked)
+        return BlockedNumbers();
+    try {
+        return links_.blocked();
+    } catch (const FileError& e) {
+        prompts_.Inform(texts::common::kErrorCaption,
+                        e.Message([](const char* text) { return Ui(text).toStdString(); }));
+        return std::nullopt;
+    }
+}
+
+void NumberListWindow::TellBlocked(const QString& command, std::size_t lines) {
+    if (lines > 0)
+        prompts_.Inform(command.toStdString(),
+                        Ui(texts::numbers::kBlockedLeftOut).arg(lines).toStdString());
+}
 
 // A line as the memo shows it: the window's own lines ("All: 5;", "Laod
 // Max:9000 Number", ...) in the language of the windows, a list's line in
@@ -191,15 +229,19 @@ void NumberListWindow::LoadText() {
     if (!source)
         return;
     SetProgress(0, "0%"); // no earlier import's figure stays
+    const auto blocked = Blocked();
+    if (!blocked)
+        return;
     TextImport import;
     try {
-        import = ImportTextFile(*source, TextCodec::Chosen());
+        import = ImportTextFile(*source, TextCodec::Chosen(), *blocked);
     } catch (const FileError& e) {
         prompts_.Inform(texts::common::kErrorCaption, e.what());
         return;
     }
     if (!StoreList(import.stored))
         return;
+    TellBlocked(imports_[0]->text(), import.blockedLines);
     SetProgress(100, "100%"); // a text file is read and stored at once
     ShowCount(import.sourceLines);
     Lines shown = std::move(import.stored);
@@ -209,7 +251,7 @@ void NumberListWindow::LoadText() {
 }
 
 void NumberListWindow::LoadWorkbook() {
-    if (Importing() || !MayReplaceList(imports_[1]->text()))
+    if (Importing() || !MayReplaceList(imports_[1]->text()) || !Blocked())
         return;
     stopRequested_ = false;
     total_->clear();
@@ -265,8 +307,13 @@ void NumberListWindow::FinishImport() {
         return;
     }
     EndImport();
+    const auto blocked = Blocked();
+    if (!blocked)
+        return;
+    const std::size_t left = LeaveOutBlocked(lines, *blocked);
     if (!StoreList(lines))
         return;
+    TellBlocked(imports_[1]->text(), left);
     ShowCount(lines.size());
     ShowLines(std::move(lines));
     prompts_.Inform(texts::numbers::kNumbersLoadedCaption, texts::numbers::kNumbersLoaded);

@@ -7,10 +7,12 @@
 #include "common/prompts.h"
 #include "files/text_lines.h"
 #include "files/work_folder.h"
+#include "numbers/number_packing.h"
 
 #include <QDialog>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -23,10 +25,22 @@ namespace mervadin {
 
 class SheetImport;
 
+// What the window reaches beyond the list, given by whoever opens it: the
+// numbers never to call (left out of the imports, named by the editor's
+// check) and the windows of the calling round, each opened over the window
+// handed to it. A button whose window is not given is not shown. The
+// outcome's window says whether it replaced LoadNumber.txt.
+struct NumberListLinks {
+    BlockedNumbersSource blocked;
+    std::function<void(QWidget* over)> openBlockList;
+    std::function<bool(QWidget* over)> openOutcome;
+};
+
 class NumberListWindow : public QDialog {
     Q_OBJECT
 public:
-    NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr);
+    NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget* parent = nullptr,
+                     NumberListLinks links = {});
     ~NumberListWindow() override;
 
     void LoadText();
@@ -44,6 +58,11 @@ protected:
 
 private:
     void LoadList();
+    // The numbers never to call; nothing, with the error shown, when their
+    // file cannot be read.
+    std::optional<BlockedNumbers> Blocked();
+    // Says how many lines an import left out for their blocked numbers.
+    void TellBlocked(const QString& command, std::size_t lines);
     bool MayReplaceList(const QString& command);
     static QString AsShown(const std::string& line);
     void ShowLines(Lines lines);
@@ -57,6 +76,7 @@ private:
 
     WorkFolder folder_;
     Prompts& prompts_;
+    NumberListLinks links_;
     QLineEdit* total_ = nullptr;
     QLabel* label_ = nullptr;
     QProgressBar* progress_ = nullptr;

@@ -33,4 +33,8 @@ inline constexpr const char* kEditorFindings = "Findings";
 inline constexpr const char* kEditorTotal = "EditTotal";
 inline constexpr const char* kEditorStatus = "EditStatus";
 
+// The calling round's windows, opened from the number list window.
+inline constexpr const char* kBlockListButton = "BlockListButton";
+inline constexpr const char* kOutcomeButton = "OutcomeButton";
+
 } // namespace mervadin::names::numbers

@@ -69,4 +69,12 @@ inline constexpr const char* kEditSavedLines = UI_TEXT("Saved %1 lines to LoadNu
 inline constexpr const char* kEditTotal = UI_TEXT("Total: %1");
 inline constexpr const char* kEditFindHint = UI_TEXT("Find a group, name or number (Enter: next)");
 
+// The calling round's windows, opened from the number list window and the
+// main window's menus; an import or a next list that left blocked numbers
+// out says how many.
+inline constexpr const char* kOutcomeCommand = UI_TEXT("Outcome of the list…");
+inline constexpr const char* kBlockListCommand = UI_TEXT("Numbers never to call…");
+inline constexpr const char* kBlockedLeftOut =
+    UI_TEXT("%1 lines with numbers never to call were left out.");
+
 } // namespace mervadin::texts::numbers

@@ -60,17 +60,19 @@ const BlockWriteProfile& NumberWriteProfile() {
 } // namespace
 
 WriteNumberOperation::WriteNumberOperation(DeviceLink& link, OperationView& view,
-                                           std::filesystem::path list, const TextEncoding& encoding)
+                                           std::filesystem::path list, BlockedNumbersSource blocked,
+                                           const TextEncoding& encoding)
     : BlockWriteOperation(NumberWriteProfile(), link, view), list_(std::move(list)),
-      encoding_(encoding) {}
+      blocked_(std::move(blocked)), encoding_(encoding) {}
 
 bool WriteNumberOperation::Prepare() {
     const auto translate = [this](const char* text) { return view_.Translated(text); };
     try {
         const NumberListLines read = ReadNumberList(list_);
-        packed_ = PackNumberList(read.lines, encoding_, read.total);
+        const BlockedNumbers blocked = blocked_ ? blocked_() : BlockedNumbers();
+        packed_ = PackNumberList(read.lines, encoding_, blocked, read.total);
     } catch (const FileError& e) {
-        view_.Inform(texts::common::kErrorCaption, e.what());
+        view_.Inform(texts::common::kErrorCaption, e.Message(translate));
         return false;
     } catch (const NumberListError& e) {
         const std::string message = e.Message(translate);

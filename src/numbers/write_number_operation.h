@@ -2,7 +2,9 @@
 // Writes the number list into the device: the list is packed (and checked)
 // before the device is contacted, then written as a block write paced by
 // the 1-ms clock (each block after a 3-ms pause, its answer looked for
-// every 2 ms).
+// every 2 ms). Lines whose numbers are never to be called (read from
+// `blocked` when the write starts) are left out, each named in a warning;
+// a block list that cannot be read stops the write before anything is sent.
 
 #include "frames/frame_templates.h"
 #include "numbers/number_packing.h"
@@ -17,6 +19,7 @@ const HandshakeProfile& WriteNumberHandshake();
 class WriteNumberOperation : public BlockWriteOperation {
 public:
     WriteNumberOperation(DeviceLink& link, OperationView& view, std::filesystem::path list,
+                         BlockedNumbersSource blocked,
                          const TextEncoding& encoding = Utf8Encoding());
 
 private:
@@ -25,6 +28,7 @@ private:
     DataBlockView BlockAt(std::size_t index) override { return packed_.blocks[index]; }
 
     std::filesystem::path list_;
+    BlockedNumbersSource blocked_;
     const TextEncoding& encoding_;
     PackedNumbers packed_;
 };

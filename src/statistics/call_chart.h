@@ -3,11 +3,13 @@
 // by type, painted by itself: a title naming the period and its days, a
 // legend, a count axis in round steps, as many period labels as fit whole,
 // and a tooltip with the figures of the bar under the pointer. Where each
-// part goes is the ChartLayout's; this widget measures the texts, paints
+// part goes is the ChartLayout's, how it is drawn the ChartPainter's (the
+// report draws it the same way); this widget gives it its size and font
 // and answers the pointer. Nothing of it runs while the pointer rests.
 
 #include "statistics/call_statistics.h"
 #include "statistics/chart_layout.h"
+#include "statistics/chart_painter.h"
 #include "statistics/chart_periods.h"
 
 #include <QStringList>
@@ -30,12 +32,14 @@ public:
 
     // What is drawn at the present size: its layout, title and the label
     // text of each bar (shown or not).
-    const ChartLayout& Layout() const { return layout_; }
-    const QString& Title() const { return title_; }
-    const QStringList& BarLabels() const { return labels_; }
+    const ChartLayout& Layout() const { return painter_.Layout(); }
+    const QString& Title() const { return painter_.Title(); }
+    const QStringList& BarLabels() const { return painter_.BarLabels(); }
     // The figures of the bar at `point`, as its tooltip shows them; empty
     // where no bar is.
-    QString TipAt(const QPointF& point) const;
+    QString TipAt(const QPointF& point) const { return painter_.TipAt(point); }
+    // What the chart shows, to be drawn elsewhere (the report).
+    const ChartPainter& Painter() const { return painter_; }
 
     QSize minimumSizeHint() const override;
     QSize sizeHint() const override;
@@ -48,17 +52,8 @@ protected:
 
 private:
     void LayOut();
-    void PaintLegend(QPainter& painter) const;
-    void PaintAxes(QPainter& painter) const;
-    void PaintBars(QPainter& painter) const;
-    void PaintLabels(QPainter& painter) const;
 
-    std::vector<ChartBar> bars_;
-    ChartPeriod period_ = ChartPeriod::Day;
-    QString title_;
-    QStringList titleLines_; // the title broken before its days
-    QStringList labels_;
-    ChartLayout layout_;
+    ChartPainter painter_;
     QLabel* noCalls_ = nullptr;
 };
 

@@ -1,7 +1,9 @@
 #include "statistics/statistics_window.h"
 
+#include "common/common_texts.h"
 #include "common/ui_text.h"
 #include "files/file_read.h"
+#include "files/path_text.h"
 #include "qtcore/translation.h"
 #include "statistics/call_chart.h"
 #include "statistics/day_field.h"
@@ -23,8 +25,10 @@
 
 namespace mervadin {
 
-StatisticsWindow::StatisticsWindow(WorkFolder folder, QWidget* parent)
-    : QDialog(parent), folder_(std::move(folder)) {
+StatisticsWindow::StatisticsWindow(WorkFolder folder, Prompts& prompts, QWidget* parent,
+                                   ReportListSection listSection)
+    : QDialog(parent), folder_(std::move(folder)), prompts_(prompts),
+      listSection_(std::move(listSection)) {
     setObjectName("StatisticsWindow");
     setWindowTitle(Ui("Statistics"));
     // Large enough for a year of days, smaller where the screen is.
@@ -95,11 +99,77 @@ QWidget* StatisticsWindow::BuildCloseRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
+    if (listSection_) {
+        auto* label = new QLabel(Ui("List in the report"), row);
+        reportList_ = new QComboBox(row);
+        reportList_->setObjectName("ReportList");
+        reportList_->addItems({Ui("No list"), "LoadNumber.txt", Ui("Another list file…")});
+        reportList_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+        label->setBuddy(reportList_);
+        connect(reportList_, &QComboBox::activated, this, &StatisticsWindow::ChooseReportList);
+        layout->addWidget(label);
+        layout->addWidget(reportList_);
+    }
+    auto* save = MakeButton(row, "SaveReport", Ui("Save report…"));
+    connect(save, &QPushButton::clicked, this, &StatisticsWindow::SaveReport);
+    layout->addWidget(save);
     layout->addStretch();
     auto* close = MakeButton(row, "Close", Ui("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     layout->addWidget(close);
     return row;
+}
+
+// The last choice opens the dialog; a list picked joins the choices.
+void StatisticsWindow::ChooseReportList(int index) {
+    if (index != reportList_->count() - 1) {
+        reportListIndex_ = index;
+        return;
+    }
+    const auto file = prompts_.OpenFileName(
+        DocumentsFolder(), {"Text Files(*.txt)", "CSV Files(*.csv)", "All Files(*)"});
+    if (!file) {
+        reportList_->setCurrentIndex(reportListIndex_);
+        return;
+    }
+    const QString path = QString::fromStdString(Utf8Of(*file));
+    int at = reportList_->findData(path);
+    if (at < 0) {
+        at = reportList_->count() - 1;
+        reportList_->insertItem(at, path, path);
+    }
+    reportList_->setCurrentIndex(at);
+    reportListIndex_ = at;
+}
+
+std::optional<std::filesystem::path> StatisticsWindow::ReportList() const {
+    if (!reportList_ || reportList_->currentIndex() == 0)
+        return std::nullopt;
+    const QString path = reportList_->currentData().toString();
+    return path.isEmpty() ? std::filesystem::path() : PathFromUtf8(path.toStdString());
+}
+
+void StatisticsWindow::SaveReport() {
+    const auto file =
+        ChooseSaveFile(prompts_, DocumentsFolder(), "PDF (*.pdf)", "", texts::common::kFileExists);
+    if (!file)
+        return;
+    const auto translated = [](const char* text) { return Ui(text).toStdString(); };
+    StatisticsReport report = ReportOf(statistics_, ChosenRange(), ChosenPeriod());
+    int pages = 0;
+    try {
+        if (const auto list = ReportList())
+            report.list = listSection_(*list, ChosenRange());
+        pages = WriteReport(*file, report);
+    } catch (const FileError& e) {
+        prompts_.Inform(texts::common::kErrorCaption, e.Message(translated));
+        return;
+    }
+    prompts_.Inform(Ui("Save report…").toStdString(),
+                    Ui("The report, %1 page(s), is in %2")
+                        .arg(pages)
+                        .arg(QString::fromStdString(Utf8Of(*file)))
+                        .toStdString());
 }
 
 DayRange StatisticsWindow::ChosenRange() const {
@@ -153,12 +223,7 @@ void StatisticsWindow::Refresh() {
 }
 
 void StatisticsWindow::ShowTotals() {
-    const auto cells = StatisticsCells("", statistics_.total);
-    const auto header = StatisticsHeader("");
-    QStringList parts;
-    for (std::size_t i = 1; i < cells.size(); ++i)
-        parts << Ui(header[i]) + ": " + QString::fromStdString(cells[i].empty() ? "-" : cells[i]);
-    QString text = parts.join("   ");
+    QString text = TotalsLine(statistics_.total);
     if (statistics_.unread > 0) {
         text += Ui("\n%1 line(s) could not be read and are not counted").arg(statistics_.unread);
         const auto& first = statistics_.unreadLines.front();

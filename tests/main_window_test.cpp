@@ -183,16 +183,17 @@ TEST_F(MainWindowTest, TheMenuBarHoldsEveryCommandOfTheWindow) {
         titles << action->text();
     EXPECT_EQ(titles,
               (QStringList{"&File", "&Device", "&Monitor", "&Records", "&Options", "&Help"}));
-    EXPECT_EQ(entries("FileMenu"), (QStringList{"LoadNumber", "ClearNumber", "Callout CDR Save as ",
-                                                "Callin CDR Save as", "Close"}));
+    EXPECT_EQ(entries("FileMenu"),
+              (QStringList{"LoadNumber", "ClearNumber", "Numbers never to call…",
+                           "Callout CDR Save as ", "Callin CDR Save as", "Close"}));
     EXPECT_EQ(entries("DeviceMenu"), (QStringList{"Setting", "DownLoad", "ReadCdr"}));
     EXPECT_EQ(entries("MonitorMenu"),
               (QStringList{"MonitorON", "MonitorOFF", "ZelStart", "ZelStop", "Forward", "SendSms",
                            "M-module Spk Vol Add", "M-module Spk Vol Sub", "M-module Mic Vol Add",
                            "M-module Mic Vol Sub"}));
     EXPECT_EQ(entries("RecordsMenu"),
-              (QStringList{"DisplayCdr", "Statistics", "Clear Callout CDR List",
-                           "Clear Callin CDR list"}));
+              (QStringList{"DisplayCdr", "Statistics", "Outcome of the list…",
+                           "Clear Callout CDR List", "Clear Callin CDR list"}));
     EXPECT_EQ(entries("OptionsMenu"), (QStringList{"Text encoding", "Language"}));
     EXPECT_EQ(entries("HelpMenu"), QStringList{"Brief introduction"});
     // The text encoding and the language are the popup menu's own menus.

@@ -128,7 +128,7 @@ TEST(NumberCheck, WhatTheDeviceWillNotGetAsTheListReadsIsFound) {
 
     // The write reads only its 9008 lines, and counts the rest.
     const Lines sent(lines.begin(), lines.begin() + static_cast<long>(kMaxPackedLines));
-    const auto packed = PackNumberList(sent, Utf8Encoding(), lines.size());
+    const auto packed = PackNumberList(sent, Utf8Encoding(), {}, lines.size());
     const auto warnings = WarningsOf(findings, false, lines.size());
     ASSERT_EQ(packed.warnings.size(), warnings.size());
     for (std::size_t i = 0; i < warnings.size(); ++i)

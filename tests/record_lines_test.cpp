@@ -64,7 +64,7 @@ TEST(RecordFilter, GroupsAreNumbersAndNamesHoldNoFields) {
     const std::string remarked =
         test::CallLine({.name = "Number[777]", .number = "555", .type = "1", .remark = "seen"});
     EXPECT_EQ(KindOf(remarked), CallKind::Out);
-    EXPECT_EQ(RemarkedNumber(remarked), "555");
+    EXPECT_EQ(CallOf(remarked).number, "555");
     EXPECT_EQ(WholeRemark(remarked), "seen");
     // "NoId" is a group too, found as it is written.
     EXPECT_TRUE(RecordFilter{.group = "NoId"}.Matches(test::CallLine({.group = "NoId"})));

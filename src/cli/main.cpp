@@ -1,6 +1,7 @@
 // mervadin-cli: the tool's operations from the command line, on the same
 // core as the windows.
 
+#include "cli/cli_start.h"
 #include "cli/commands.h"
 #include "cli/link_commands.h"
 #include "cli/monitor_command.h"
@@ -15,7 +16,6 @@
 #include "qtcore/translation.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <CLI/CLI.hpp>
 #include <chrono>
@@ -24,7 +24,6 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
-#include <memory>
 #include <optional>
 #include <sstream>
 
@@ -326,31 +325,6 @@ private:
     cli::FilterOptions filter_;
 };
 
-// Tells of the first word left over by the parse, an unknown command or
-// option; false when there is none.
-bool UnknownWord(const CLI::App& app) {
-    const auto left = app.remaining();
-    if (left.empty())
-        return false;
-    const std::string& word = left.front();
-    std::cerr << "mervadin-cli: " << (word.starts_with("-") ? "unknown option" : "unknown command")
-              << " \"" << word << "\" (mervadin-cli --help lists them)\n";
-    return true;
-}
-
-// The event loop the device link runs on; Qt's GUI for a command that
-// draws, with no screen needed (Windows draws on its own platform, which
-// needs no window either).
-std::unique_ptr<QCoreApplication> Application(int& argc, char** argv, bool draws) {
-    if (!draws)
-        return std::make_unique<QCoreApplication>(argc, argv);
-#ifndef _WIN32
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-#endif
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 int Run(int argc, char** argv) {
     CLI::App app{"Mervadin command-line tool", "mervadin-cli"};
     Options o;
@@ -371,12 +345,12 @@ int Run(int argc, char** argv) {
     std::ostringstream parse_errors;
     const auto status =
         ParseCommandLine(app, std::vector<std::string>(argv, argv + argc), std::cout, parse_errors);
-    if (UnknownWord(app))
+    if (cli::UnknownWord(app))
         return cli::kBadInput;
     std::cerr << parse_errors.str();
     if (status)
         return *status;
-    const auto qt = Application(argc, argv, commands.Draws());
+    const auto qt = cli::Application(argc, argv, commands.Draws());
     FolderLock::SetWaitNotice([](const std::filesystem::path& folder) {
         std::cerr << "mervadin-cli: " << FolderLock::WaitText(folder) << '\n';
     });

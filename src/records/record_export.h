@@ -8,6 +8,7 @@
 // are strings. A remark keeps at most its 126 bytes (cut at a whole
 // character), and the export tells how many were cut.
 
+#include "common/csv_cell.h"
 #include "common/text_encoding.h"
 #include "common/ui_text.h"
 
@@ -45,11 +46,6 @@ struct ExportReport {
     // 7)"; empty when none was cut.
     std::string Text(const Translate& translate = AsWritten) const;
 };
-
-// A CSV cell as a spreadsheet shows it and never runs it: quoted where it
-// holds a comma, a quote or a line break, and a text that begins with "=",
-// "+", "-", "@", TAB or CR after a "'" unless it is a plain number.
-void AppendCsvCell(std::string& out, std::string_view cell);
 
 // The CSV of a list's text; the lines' bytes are read in `encoding`.
 std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding,

@@ -1,7 +1,7 @@
 #include "round/outcome_table.h"
 
+#include "common/csv_cell.h"
 #include "numbers/number_fields.h"
-#include "records/record_export.h"
 #include "statistics/call_statistics.h"
 
 #include <cstdio>

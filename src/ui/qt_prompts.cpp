@@ -176,6 +176,7 @@ std::optional<std::size_t> QtPrompts::Choose(const std::string& caption, const s
                                              const std::vector<std::string>& choices) {
     QMessageBox box(QMessageBox::Question, Ui(caption), Ui(text), QMessageBox::Cancel);
     std::vector<QAbstractButton*> buttons;
+    buttons.reserve(choices.size());
     for (const auto& choice : choices)
         buttons.push_back(box.addButton(Ui(choice), QMessageBox::AcceptRole));
     if (!buttons.empty())

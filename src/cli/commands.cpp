@@ -12,6 +12,7 @@
 #include "records/record_files.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
+#include "settings/settings_keys.h"
 
 #include <chrono>
 #include <cstdio>
@@ -66,9 +67,14 @@ namespace {
 
 // A key is refused when it is empty or holds a line break: no line of the
 // file could carry it.
+// A key none of the settings has is taken (a file may hold lines of its
+// own), but said, as it is most likely mistyped.
 bool RefusedKey(const std::string& key, const std::string& name, Streams io) {
-    if (name != "=" && name.find_first_of("\r\n") == std::string::npos)
+    if (name != "=" && name.find_first_of("\r\n") == std::string::npos) {
+        if (!keys::IsKnown(name))
+            io.err << "mervadin-cli: warning: \"" << name << "\" is none of the settings' keys\n";
         return false;
+    }
     io.err << "mervadin-cli: \"" << key << "\" is no setting's key (empty, or a line break)\n";
     return true;
 }
@@ -117,10 +123,10 @@ int Frame(const std::string& frameTemplate, Streams io) {
                << " bytes long; this one has " << frameTemplate.size() << '\n';
         return kBadInput;
     }
-    if (!Search(AsBytes(frameTemplate), frames::kOpening) ||
-        !Search(AsBytes(frameTemplate), frames::kChecksumTail)) {
-        io.err << "mervadin-cli: a frame template must hold \"velorn<\" and "
-                  "\"checksum:000000;>end\"\n";
+    if (!Search(AsBytes(frameTemplate), words::kOpening) ||
+        !Search(AsBytes(frameTemplate), words::kChecksumTail)) {
+        io.err << "mervadin-cli: a frame template must hold \"" << words::kOpening << "\" and \""
+               << words::kChecksumTail << "\"\n";
         return kBadInput;
     }
     io.out << BuildFrame(frameTemplate).Text() << '\n';

@@ -9,8 +9,10 @@
 #include "files/file_notice.h"
 #include "files/folder_lock.h"
 #include "files/path_text.h"
+#include "frames/device_words.h"
 #include "options/option_checks.h"
 #include "options/shared_options.h"
+#include "settings/settings_keys.h"
 
 #include <QCoreApplication>
 
@@ -134,7 +136,7 @@ private:
         config->require_subcommand(1);
         Add(*config, "get", "print a setting's text (empty when absent)",
             [this] { return cli::ConfigGet(Folder(), key_, false, Io()); })
-            ->add_option("KEY", key_, "the key, e.g. phone=")
+            ->add_option("KEY", key_, std::string("the key, e.g. ") + keys::kSpeakerVolume)
             ->required();
         Add(*config, "get-int", "print a setting as an integer (0 when absent or invalid)",
             [this] { return cli::ConfigGet(Folder(), key_, true, Io()); })
@@ -238,7 +240,8 @@ private:
         Add("frame", "fill the checksum of a frame template and print the frame",
             [this] { return cli::Frame(frameTemplate_, Io()); })
             ->add_option("TEXT", frameTemplate_,
-                         "a template holding velorn< and checksum:000000;>end")
+                         "a template holding " + std::string(words::kOpening) + " and " +
+                             std::string(words::kChecksumTail))
             ->required();
         Add("verify", "check the checksum of a frame read from standard input",
             [this] { return cli::Verify(Io()); });

@@ -1,14 +1,16 @@
 #include "frames/frame_codec.h"
 
+#include "frames/device_words.h"
+
 #include <algorithm>
 
 namespace mervadin {
 
 namespace {
 
-constexpr std::string_view kOpening = "velorn<";
-constexpr std::string_view kChecksumTag = "checksum:";
-constexpr std::string_view kEndMark = ">end";
+using words::kChecksumTag;
+using words::kEndMark;
+using words::kOpening;
 constexpr std::size_t kDigits = 6;
 // From the "v" of "velorn<" to the ":" of a data block's "checksum:".
 constexpr std::size_t kBlockColonOffset = 7 + 512 + 8;

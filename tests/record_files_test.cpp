@@ -160,7 +160,7 @@ TEST(RecordFiles, AReadOfAnyBytesGivesTheFilesOfThePlainRebuild) {
     ASSERT_EQ(folder.Prepare(), std::nullopt);
     test::Spit(folder.File("CallOutList.txt"), outText);
     test::Spit(folder.File("CallInList.txt"), inText);
-    RecordFiles(folder).StoreRead(table);
+    RecordFiles(folder, Utf8Encoding()).StoreRead(table);
 
     const PlainRebuild expected = RebuildPlainly(table, outText, inText);
     EXPECT_GT(expected.callOut.size(), 10000u);
@@ -175,7 +175,7 @@ TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {
     test::TempFolder temp;
     const WorkFolder folder(temp.path());
     ASSERT_EQ(folder.Prepare(), std::nullopt);
-    const RecordFiles files(folder);
+    const RecordFiles files(folder, Utf8Encoding());
     WriteLines(folder.File("CallOutList.txt"), {test::CallLine({.remark = "keep me"})});
 
     BlockTable table = ErasedBlockTable();
@@ -253,7 +253,7 @@ TEST(RecordFiles, KindsFollowTheTypeNotANameThatLooksLikeOne) {
         const auto bytes = sim::EncodeCallRecord(calls[i]);
         std::copy(bytes.begin(), bytes.end(), table.begin() + static_cast<long>(i * 32));
     }
-    const RecordFiles files(folder);
+    const RecordFiles files(folder, Utf8Encoding());
     files.StoreRead(table);
     files.RebuildKinds();
     const auto numbers = [&](const char* file) {
@@ -278,7 +278,7 @@ TEST(RecordFiles, ARemarkWrittenDuringAReadIsKept) {
     test::TempFolder temp;
     const WorkFolder folder(temp.path());
     ASSERT_EQ(folder.Prepare(), std::nullopt);
-    const RecordFiles files(folder);
+    const RecordFiles files(folder, Utf8Encoding());
     constexpr std::size_t kCalls = 200;
     BlockTable table = ErasedBlockTable();
     for (std::size_t slot = 0; slot < kCalls; ++slot) {
@@ -305,7 +305,7 @@ TEST(RecordFiles, LiveRecordsAndRemarkCommits) {
     test::TempFolder temp;
     const WorkFolder folder(temp.path());
     ASSERT_EQ(folder.Prepare(), std::nullopt);
-    const RecordFiles files(folder);
+    const RecordFiles files(folder, Utf8Encoding());
     // Stores what the monitor decoded; the list it went to, and checks the
     // index it reports is the line's own.
     const auto capture = [&](const std::string& frame) -> std::optional<RecordFiles::List> {

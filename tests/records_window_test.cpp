@@ -4,6 +4,7 @@
 #include "qtcore/text_codec.h"
 #include "records/call_grid_model.h"
 #include "records/call_list_grid.h"
+#include "records/call_record.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
 #include "records/record_names.h"
@@ -228,6 +229,16 @@ TEST_F(RecordsWindowTest, ARemarkCellEnteredAndLeftWithoutTypingWritesNothing) {
     window.Grid(RecordFiles::List::CallOut)->Load();
     EXPECT_EQ(cell.model()->index(0, 6).data().toString(),
               QString::fromUtf8("\xE6\xB5\x8B\xE8\xAF\x95"));
+    // A remark typed then goes to the file in GB18030, cut to its 126 bytes
+    // at a whole character: "a" and 62 two-byte characters, 125 bytes.
+    QString remark = "a";
+    for (int i = 0; i < 70; ++i)
+        remark += QString::fromUtf8("\xE6\xB5\x8B");
+    EXPECT_TRUE(grid->model()->setData(grid->model()->index(1, 6), remark, Qt::EditRole));
+    std::string cut = "a";
+    for (int i = 0; i < 62; ++i)
+        cut += "\xB2\xE2";
+    EXPECT_EQ(FieldValue(ReadLines(folder.File("CallOutList.txt"))[1], "Remark["), cut);
     TextCodec::Choose(TextCodec::Named("UTF-8"));
 }
 
@@ -322,7 +333,7 @@ TEST_F(RecordsWindowTest, DisplayWindowShowsEachKindAndSavesWhatItShows) {
                 test::CallLine({.group = "2", .number = "1002", .type = "1"})});
     WriteLines(folder.File("ReadFile.txt"),
                {test::CallLine({.group = "3", .number = "1003", .type = "F"})});
-    RecordFiles(folder).RebuildKinds();
+    RecordFiles(folder, Utf8Encoding()).RebuildKinds();
     DisplayWindow window(folder, prompts);
     EXPECT_EQ(
         window.findChild<QPlainTextEdit*>(names::display::kMemos[0])->toPlainText().toStdString(),

@@ -211,8 +211,9 @@ int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams i
         table.resize(kBlockCount * frames::kDataBlockSize, '\xFF');
         if (!PrepareFolder(folder, io))
             return static_cast<int>(kFailure);
-        RecordFiles(folder).StoreRead(std::span<const std::uint8_t>(
-            reinterpret_cast<const std::uint8_t*>(table.data()), table.size()));
+        RecordFiles(folder, TextCodec::Chosen())
+            .StoreRead(std::span<const std::uint8_t>(
+                reinterpret_cast<const std::uint8_t*>(table.data()), table.size()));
         return static_cast<int>(kSuccess);
     });
 }
@@ -221,7 +222,7 @@ int RebuildKinds(const WorkFolder& folder, Streams io) {
     return Guarded(io, [&] {
         if (!PrepareFolder(folder, io))
             return kFailure;
-        RecordFiles(folder).RebuildKinds();
+        RecordFiles(folder, TextCodec::Chosen()).RebuildKinds();
         return kSuccess;
     });
 }

@@ -7,6 +7,7 @@
 #include "monitor/monitor_names.h"
 #include "monitor/monitor_texts.h"
 #include "operation/operation_texts.h"
+#include "qtcore/file_text.h"
 #include "qtcore/translation.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"

@@ -27,8 +27,7 @@ inline constexpr std::size_t kMaxPackedLines = kMaxNumberBlocks * record::kPerBl
 // One line's record. NAME is cut at 16 bytes, at a character boundary of
 // `encoding`. Returns nothing when GROUP (its first six characters before
 // the first separator) is not a decimal integer.
-std::optional<record::Record> PackNumberRecord(std::string_view line,
-                                               const TextEncoding& encoding = Utf8Encoding());
+std::optional<record::Record> PackNumberRecord(std::string_view line, const TextEncoding& encoding);
 
 // A line whose GROUP is not a number: nothing may be sent.
 class NumberListError : public std::runtime_error {
@@ -55,7 +54,7 @@ struct PackedNumbers {
 // device as it reads (the lines beyond the device's 9000 counted from
 // `totalLines` when `lines` holds only the list's start). Throws
 // NumberListError.
-PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding = Utf8Encoding(),
+PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding,
                              std::size_t totalLines = 0);
 
 // A number list file as the write reads it: its first 9008 lines, and how

@@ -17,7 +17,7 @@ const HandshakeProfile& WriteNumberHandshake();
 class WriteNumberOperation : public BlockWriteOperation {
 public:
     WriteNumberOperation(DeviceLink& link, OperationView& view, std::filesystem::path list,
-                         const TextEncoding& encoding = Utf8Encoding());
+                         const TextEncoding& encoding);
 
 private:
     bool Prepare() override;

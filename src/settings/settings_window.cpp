@@ -4,6 +4,7 @@
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "files/folder_lock.h"
+#include "qtcore/file_text.h"
 #include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
 #include "settings/settings_file.h"

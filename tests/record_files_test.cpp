@@ -4,6 +4,7 @@
 #include "records/remark_carry.h"
 #include "sim/record_codec.h"
 #include "support/call_lines.h"
+#include "support/polling_wait.h"
 #include "support/temp_folder.h"
 
 #include <algorithm>
@@ -276,6 +277,7 @@ TEST(RecordFiles, ARemarkWrittenDuringAReadIsKept) {
     // command-line tool beside a window): each remark is either in the list
     // the read replaces, and carried over, or written into the new list.
     test::TempFolder temp;
+    test::PollingWait wait; // each writer waits for the other's lock
     const WorkFolder folder(temp.path());
     ASSERT_EQ(folder.Prepare(), std::nullopt);
     const RecordFiles files(folder, Utf8Encoding());

@@ -1608,6 +1608,18 @@
       <translation>初始化失败!</translation>
     </message>
     <message>
+      <source>Folder in use</source>
+      <translation>文件夹正在使用</translation>
+    </message>
+    <message>
+      <source>Waiting for another Mervadin working on %1</source>
+      <translation>正在等待另一个 Mervadin 处理 %1</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
+    </message>
+    <message>
       <source>  语音文件打开 OK !!</source>
       <translation>  语音文件打开 OK !!</translation>
     </message>

@@ -2,6 +2,7 @@
 // core as the windows.
 
 #include "cli/commands.h"
+#include "cli/console_folder_wait.h"
 #include "cli/link_commands.h"
 #include "cli/monitor_command.h"
 #include "cli/number_commands.h"
@@ -307,13 +308,12 @@ int Run(int argc, char** argv) {
     std::cerr << parse_errors.str();
     if (status)
         return *status;
-    FolderLock::SetWaitNotice([](const std::filesystem::path& folder) {
-        std::cerr << "mervadin-cli: " << FolderLock::WaitText(folder) << '\n';
-    });
+    // Kept for the rest of the run: a lock is waited for until the end.
+    static cli::ConsoleFolderWait folderWait(
+        o.timeout ? std::chrono::seconds(*o.timeout) : FolderLock::kDefaultWaitLimit, std::cerr);
+    FolderLock::SetWait(&folderWait);
     FileNotice::SetTeller(
         [](const std::string& text) { std::cerr << "mervadin-cli: warning: " << text << '\n'; });
-    if (o.timeout)
-        FolderLock::SetWaitLimit(std::chrono::seconds(*o.timeout));
     const auto refuse = [](const std::string& error) {
         std::cerr << "mervadin-cli: " << error << '\n';
         return cli::kBadInput;

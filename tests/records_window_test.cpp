@@ -377,8 +377,8 @@ TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
     QTest::mouseClick(window.findChild<QPushButton*>(names::read::kReadButton), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            return !window.MemoLines().empty() &&
-                   window.MemoLines().back() == "  Press [DisplayCDR] Button , display CDR ! ";
+            return test::ShownLines(window, names::operation::kMemo).back() ==
+                   "  Press [DisplayCDR] Button , display CDR ! ";
         },
         10000));
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 40u); // the simulator's records
@@ -404,7 +404,7 @@ TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
     window.show();
     auto* read = window.findChild<QPushButton*>(names::read::kReadButton);
     auto saved = [&] {
-        return std::count(window.MemoLines().begin(), window.MemoLines().end(), "Save OK!!!");
+        return test::ShownLines(window, names::operation::kMemo).count("Save OK!!!");
     };
 
     // The window's clocks run only while it has work: its Stop frames, its read.
@@ -420,7 +420,8 @@ TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
     EXPECT_FALSE(read->isEnabled());
     EXPECT_TRUE(ticking());
     ASSERT_TRUE(QTest::qWaitFor([&] { return read->isEnabled(); }, 5000));
-    EXPECT_EQ(window.MemoLines().back(), "================STOP==================\r");
+    EXPECT_EQ(test::ShownLines(window, names::operation::kMemo).back(),
+              "================STOP==================");
     EXPECT_TRUE(resting());
 
     QTest::mouseClick(read, Qt::LeftButton);
@@ -431,7 +432,9 @@ TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
     EXPECT_TRUE(window.isVisible()); // until the three stop frames are out
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !setup.Simulator()->InSession(); }, 2000));
-    EXPECT_EQ(window.Runner().LastOutcome(), OperationStatus::Stopped);
+    // Stopped: neither read to the end nor failed with a word.
+    EXPECT_FALSE(test::ShownLines(window, names::operation::kMemo).contains("Read OK!"));
+    EXPECT_TRUE(prompts.shown.empty());
     EXPECT_TRUE(ReadLines(folder.File("ReadFile.txt")).empty());
 }
 

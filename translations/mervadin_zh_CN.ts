@@ -280,8 +280,8 @@
       <translation>未写入设置</translation>
     </message>
     <message>
-      <source>%1 numbers</source>
-      <translation>%1 个号码</translation>
+      <source>%1 numbers in %2 blocks</source>
+      <translation>%1 个号码, 存于 %2 块</translation>
     </message>
     <message>
       <source>%1 call records</source>

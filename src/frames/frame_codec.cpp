@@ -64,11 +64,6 @@ std::uint8_t DecodeHexDigit(char c) {
     return static_cast<std::uint8_t>(byte - 55);
 }
 
-std::uint32_t ChecksumOf(Bytes frame, FrameShape shape) {
-    ChecksumPlace place;
-    return LocateChecksum(frame, shape, place) ? SumBetween(frame, place) : 0;
-}
-
 std::size_t FillChecksum(std::span<std::uint8_t> frame, FrameShape shape) {
     ChecksumPlace place;
     if (!LocateChecksum(frame, shape, place))

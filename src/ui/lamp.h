@@ -15,10 +15,6 @@ public:
     explicit Lamp(QWidget* parent, const QColor& colour = colour::kSilver);
 
     void SetColour(const QColor& colour);
-    QColor Colour() const { return colour_; }
-
-private:
-    QColor colour_;
 };
 
 } // namespace mervadin

@@ -10,6 +10,7 @@
 #include "app/download_window.h"
 #include "files/file_batch.h"
 #include "sim/sim_device.h"
+#include "support_memo.h"
 #include "support_prompts.h"
 #include "transports/link_setup.h"
 
@@ -49,29 +50,22 @@ int main(int argc, char** argv) {
     VoiceBuffer voice;
     DownloadWindow window(setup.Link(), folder, prompts, voice);
     window.show();
-    auto seen = [&](const std::string& line) {
-        const auto& memo = window.MemoLines();
-        return std::find(memo.begin(), memo.end(), line) != memo.end();
-    };
     QElapsedTimer timer;
+    const bench::MemoMoments moments(window, timer,
+                                     {"EarseEnd!!!\r", "                Write Number OK!\r\n"});
+    auto* write = window.findChild<QPushButton*>("Button5");
     timer.start();
-    window.findChild<QPushButton*>("Button5")->click();
-    qint64 erased = -1, written = -1;
-    while (window.Runner().Busy()) {
+    write->click();
+    // The command is refused while the write runs.
+    while (!write->isEnabled())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        if (erased < 0 && seen("EarseEnd!!!\r"))
-            erased = timer.nsecsElapsed();
-        if (written < 0 && seen("                Write Number OK!\r\n"))
-            written = timer.nsecsElapsed();
-    }
+    const qint64 erased = moments.At(0), written = moments.At(1);
     const std::size_t blocks = device.NumberBlocks().size();
     // After the erase the tool settles for 5 ticks of the 10-ms clock.
     const double blocksTime = (written - erased) / 1e9 - 0.050;
     const double perBlockMs = 3 + 9 + 1 + static_cast<double>(device.Timing().flashWriteMs) + 1;
     const double protocol = static_cast<double>(blocks) * perBlockMs / 1000.0;
-    std::printf("blocks written       %zu (%s)\n", blocks,
-                window.Runner().LastOutcome() == OperationStatus::Succeeded ? "succeeded"
-                                                                            : "FAILED");
+    std::printf("blocks written       %zu (%s)\n", blocks, written >= 0 ? "succeeded" : "FAILED");
     std::printf("whole write          %.3f s (with handshake, erase, settle and stop frames)\n",
                 timer.elapsed() / 1000.0);
     std::printf("blocks               %.3f s\n", blocksTime);

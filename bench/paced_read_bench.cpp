@@ -9,6 +9,7 @@
 
 #include "records/read_window.h"
 #include "sim/sim_device.h"
+#include "support_memo.h"
 #include "support_prompts.h"
 #include "transports/link_setup.h"
 
@@ -36,28 +37,22 @@ int main(int argc, char** argv) {
     sim::SimDevice& device = *setup.Simulator();
     device.Timing().statusIntervalMs = 0;
     device.Timing().usbPacing = true;
-    device.SetRecords({});
-    device.AddSampleRecords(static_cast<std::size_t>(blocks - 1) * 16);
+    // BLOCKS-1 full blocks, the built-in device's own records among them.
+    device.AddSampleRecords(static_cast<std::size_t>(blocks - 1) * 16 - device.Records().size());
     setup.Link().Open();
 
     bench::SilentPrompts prompts;
     ReadWindow window(setup.Link(), folder, prompts);
     window.show();
-    auto seen = [&](const std::string& line) {
-        const auto& memo = window.MemoLines();
-        return std::find(memo.begin(), memo.end(), line) != memo.end();
-    };
     QElapsedTimer timer;
+    const bench::MemoMoments moments(window, timer, {"Connected!  \r", "Read OK!\r\n\n"});
+    auto* read = window.findChild<QPushButton*>("Button4");
     timer.start();
-    window.findChild<QPushButton*>("Button4")->click();
-    qint64 connected = -1, lastBlock = -1;
-    while (window.Runner().Busy()) {
+    read->click();
+    // The command is refused while the read runs.
+    while (!read->isEnabled())
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        if (connected < 0 && seen("Connected!  \r"))
-            connected = timer.nsecsElapsed();
-        if (lastBlock < 0 && seen("Read OK!\r\n\n"))
-            lastBlock = timer.nsecsElapsed();
-    }
+    const qint64 connected = moments.At(0), lastBlock = moments.At(1);
     const double total = timer.elapsed() / 1000.0;
     // The device sends block 0 50 ms after its answer; from then on each block
     // is nine reports to the tool and one acknowledgement back, a millisecond each.

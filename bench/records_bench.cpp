@@ -38,7 +38,7 @@ void BM_StoreFullRead(benchmark::State& state) {
         state.PauseTiming();
         WriteOldLists(folder, 60000);
         state.ResumeTiming();
-        RecordFiles(folder).StoreRead(table);
+        RecordFiles(folder, Utf8Encoding()).StoreRead(table);
     }
 }
 BENCHMARK(BM_StoreFullRead)->Unit(benchmark::kMillisecond)->Iterations(3);

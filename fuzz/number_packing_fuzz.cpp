@@ -8,7 +8,8 @@ using namespace mervadin;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     try {
-        const PackedNumbers packed = PackNumberList(SplitLines(fuzz::Text(data, size)));
+        const PackedNumbers packed =
+            PackNumberList(SplitLines(fuzz::Text(data, size)), Utf8Encoding());
         FUZZ_CHECK(packed.blocks.size() <= 563);
     } catch (const NumberListError&) {
     }

@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!plain || *plain == *found);
     }
     const LocalTime at{2026, 12, 8, 6, 51, 8};
-    FUZZ_CHECK(BuildSettingsBlock(index, at) == BuildSettingsBlock(lines, at));
+    FUZZ_CHECK(BuildSettingsBlock(index, at, Utf8Encoding()) ==
+               BuildSettingsBlock(lines, at, Utf8Encoding()));
 
     const std::vector<std::pair<std::string, std::string>> settings = {
         {"phone=", "3"}, {"sms=", "hello"}, {"new key=", "1"}};

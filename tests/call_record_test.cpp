@@ -19,6 +19,14 @@ Record Office() {
     return r;
 }
 
+// The line a read stores for one record, or nothing for an erased one.
+std::optional<std::string> DecodeCallRecord(record::View r) {
+    std::string line;
+    if (!AppendCallRecord(line, r))
+        return std::nullopt;
+    return line;
+}
+
 std::string Decode(const Record& r) {
     return DecodeCallRecord(r).value_or("<none>");
 }

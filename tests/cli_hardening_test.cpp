@@ -168,7 +168,8 @@ TEST_F(CliHardening, AFileThatCannotBeReadIsBadInputForEveryCommand) {
 TEST_F(CliHardening, ALockHeldElsewhereIsWaitedForAndSaidOnce) {
     // Another process holds the folder's lock until the tool has said that
     // it waits (each step waited for, not timed); a killed writer's
-    // temporary waits beside Config.txt.
+    // temporary waits beside Config.txt. (The tool may not have opened
+    // "said" yet when the first look comes: grep -s keeps quiet about that.)
     test::Spit(work / ".Config.txt.tmp123", "half");
     const std::string marks = Quoted(work.parent_path());
     const auto run = test::RunScript(

@@ -30,6 +30,13 @@ TEST(Cli, InitAndConfigRoundTrip) {
     EXPECT_EQ(RunCli(wd + "config get-int mic=").out, "0\n");
     EXPECT_EQ(RunCli(wd + "config defaults").status, 0);
     EXPECT_EQ(RunCli(wd + "config get sms=").out, "\n");
+    // A key none of the settings has is taken, but said; one they have is not.
+    EXPECT_EQ(RunCli(wd + "config get 'hoster number'").err, "");
+    const auto mistyped = RunCli(wd + "config set phon 7");
+    EXPECT_EQ(mistyped.status, 0);
+    EXPECT_EQ(mistyped.err, "mervadin-cli: warning: \"phon=\" is none of the settings' keys\n");
+    EXPECT_EQ(RunCli(wd + "config get phon=").out, "7\n");
+    EXPECT_EQ(RunCli(wd + "config get phone=").out, "2\n");
 
     // The settings block cuts a text field at a whole character of the
     // chosen encoding: "a" and eight two-byte GB18030 characters hold 17 bytes.

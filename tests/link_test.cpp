@@ -29,15 +29,17 @@ TEST(ReceiveBuffer, AppendsAtTheCountAndWraps) {
     ReceiveBuffer buffer;
     buffer.Append(AsBytes(std::string(1000, 'a')));
     buffer.Append(AsBytes("0123456789abcdefghijklmnopqrstuvwxyz"));
-    EXPECT_EQ(buffer.WriteCount(), 1036u);
+    EXPECT_EQ(buffer.View().size(), 1024u); // all of it, once wrapped
     EXPECT_EQ(buffer.View()[1023], 'n');
     EXPECT_EQ(buffer.View()[0], 'o'); // the 1025th byte overwrote the oldest
     EXPECT_EQ(buffer.View()[11], 'z');
     EXPECT_EQ(buffer.View()[12], 'a');
     buffer.Clear();
-    EXPECT_EQ(buffer.WriteCount(), 0u);
-    EXPECT_TRUE(
-        std::all_of(buffer.View().begin(), buffer.View().end(), [](auto b) { return b == 0; }));
+    EXPECT_TRUE(buffer.View().empty());
+    buffer.Append(AsBytes("velorn<")); // after a clear a frame lies from position 0
+    EXPECT_EQ(
+        std::string(reinterpret_cast<const char*>(buffer.View().data()), buffer.View().size()),
+        "velorn<");
 }
 
 class CountingObserver : public LinkObserver {
@@ -58,21 +60,24 @@ TEST(DeviceLink, ReportNumberRuleReadEnabledAndPresence) {
     EXPECT_EQ(observer.events, (std::vector<std::pair<bool, bool>>{{false, true}}));
 
     transport.Inject(std::string_view("\0abc", 4)); // dropped: reading not enabled yet
-    EXPECT_EQ(link.Buffer().WriteCount(), 0u);
+    EXPECT_TRUE(link.Received().empty());
 
     transport.SetCount(1);
     EXPECT_TRUE(link.Connected());
-    EXPECT_TRUE(link.ReadEnabled());
     transport.Inject(std::string_view("\0abc", 4)); // leading 0: a report number
     transport.Inject("xyz");                        // any other first byte is data
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(link.Received().data()), 5), "abcxy");
-    EXPECT_EQ(link.Buffer().WriteCount(), 6u);
+    EXPECT_EQ(
+        std::string(reinterpret_cast<const char*>(link.Received().data()), link.Received().size()),
+        "abcxyz");
     EXPECT_EQ(observer.arrivals, 2);
 
     transport.SetCount(0);
     EXPECT_FALSE(link.Connected());
-    EXPECT_FALSE(link.ReadEnabled());
     EXPECT_EQ(observer.events.back(), std::make_pair(false, false));
+    link.ClearReceiveBuffer();
+    transport.Inject("abc"); // dropped: reading ends with the device
+    EXPECT_TRUE(link.Received().empty());
+    EXPECT_EQ(observer.arrivals, 2);
     link.RemoveObserver(&observer);
 }
 

@@ -17,6 +17,7 @@
 #include "support/widgets.h"
 #include "transports/link_setup.h"
 #include "ui/lamp.h"
+#include "ui/ui_names.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -56,9 +57,10 @@ protected:
     void ExpectEnded(bool connected) {
         EXPECT_EQ(window.StatusText(), connected ? "USB Connected (simulated device)"
                                                  : "USB No Connect (simulated device)");
-        EXPECT_EQ(window.findChild<Lamp*>(names::main::kUsbLamp)->Colour(),
+        EXPECT_EQ(test::ShownColour(*window.findChild<Lamp*>(names::main::kUsbLamp)),
                   connected ? colour::kRed : colour::kSilver);
-        EXPECT_EQ(window.findChild<Lamp*>(names::panel::kMonitorLamp)->Colour(), colour::kSilver);
+        EXPECT_EQ(test::ShownColour(*window.findChild<Lamp*>(names::panel::kMonitorLamp)),
+                  colour::kSilver);
         EXPECT_TRUE(Enabled(names::panel::kMonitorOnButton));
         for (const char* off : {names::panel::kMonitorOffButton, names::panel::kZelStartButton,
                                 names::panel::kZelStopButton, names::panel::kForwardButton,
@@ -87,7 +89,8 @@ TEST_F(MonitorPanelTest, MonitorShowsTheDeviceAndTakesCommands) {
     sim().Dialer().SetModel("kemo0005");
     sim().Dialer().SetSpeaker(4); // the level the device reports
     Click(names::panel::kMonitorOnButton);
-    EXPECT_EQ(window.findChild<Lamp*>(names::panel::kMonitorLamp)->Colour(), colour::kGreen);
+    EXPECT_EQ(test::ShownColour(*window.findChild<Lamp*>(names::panel::kMonitorLamp)),
+              colour::kGreen);
     for (const char* off :
          {names::main::kSettingButton, names::main::kLoadNumberButton,
           names::main::kDisplayCdrButton, names::main::kDownLoadButton, names::main::kReadCdrButton,
@@ -107,7 +110,8 @@ TEST_F(MonitorPanelTest, MonitorShowsTheDeviceAndTakesCommands) {
     EXPECT_EQ(window.findChild<QComboBox*>(names::panel::kMicrophoneBox)->count(), 5);
     EXPECT_EQ(Text(names::panel::kSignal), "23");
     EXPECT_EQ(Text(names::panel::kTotal), "Total:0/0");
-    EXPECT_EQ(window.findChild<Lamp*>(names::panel::kSignalBars[3])->Colour(), colour::kGreen);
+    EXPECT_EQ(test::ShownColour(*window.findChild<Lamp*>(names::panel::kSignalBars[3])),
+              colour::kGreen);
 
     // A level step is sent with the next answer; then dialing starts.
     Action(names::panel::kLevelMenu, "M-module Spk Vol Sub")->trigger();
@@ -289,12 +293,8 @@ TEST_F(MonitorPanelTest, AnUnplugResetsTheWindow) {
 }
 
 bool WaitForLine(OperationWindow& window, const std::string& line) {
-    return QTest::qWaitFor(
-        [&] {
-            const auto& lines = window.MemoLines();
-            return std::find(lines.begin(), lines.end(), line) != lines.end();
-        },
-        20000);
+    return QTest::qWaitFor([&] { return test::Shows(window, names::operation::kMemo, line); },
+                           20000);
 }
 
 TEST_F(MonitorPanelTest, ToolWindowsOpenedWhileMonitoringHaveTheLinkToThemselves) {
@@ -352,7 +352,9 @@ TEST_F(MonitorPanelTest, CloseFromAPopupEndsTheMonitor) {
     Action(names::main::kCallOutMenu, "Close")->trigger();
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.Monitor()->Active());
-    EXPECT_FALSE(setup.Link().ReadEnabled());
+    setup.Link().ClearReceiveBuffer(); // and nothing received is stored from now on
+    setup.Link().OnInputReport(AsBytes("velorn<okok!"));
+    EXPECT_TRUE(setup.Link().Received().empty());
 }
 
 } // namespace

@@ -59,14 +59,14 @@ TEST(NumberCheck, EveryFaultIsFoundOnItsLineByTheRuleTheWriteWarnsWith) {
     // The write refuses the list for line 3 and, once that is mended, warns
     // of exactly what the check found.
     try {
-        PackNumberList(lines);
+        PackNumberList(lines, Utf8Encoding());
         FAIL() << "packed";
     } catch (const NumberListError& e) {
         EXPECT_EQ(e.line(), 3u);
     }
     // What the line holds is quoted as it is, whatever it looks like.
     try {
-        PackNumberList({"%1 of %2,A,1"});
+        PackNumberList({"%1 of %2,A,1"}, Utf8Encoding());
         FAIL() << "packed";
     } catch (const NumberListError& e) {
         EXPECT_EQ(std::string(e.what()), "line 1 of the number list has no number as its group, "
@@ -76,7 +76,7 @@ TEST(NumberCheck, EveryFaultIsFoundOnItsLineByTheRuleTheWriteWarnsWith) {
               "%2 and b, j");
     Lines mended = lines;
     mended[2] = "3,Carl,12a";
-    const auto packed = PackNumberList(mended);
+    const auto packed = PackNumberList(mended, Utf8Encoding());
     const auto warnings = WarningsOf(CheckNumberList(mended));
     ASSERT_EQ(packed.warnings.size(), warnings.size());
     for (std::size_t i = 0; i < warnings.size(); ++i)
@@ -93,7 +93,7 @@ TEST(NumberCheck, EveryFaultIsFoundOnItsLineByTheRuleTheWriteWarnsWith) {
     // Only the lines the write sends are checked for it.
     Lines beyond(kMaxPackedLines, "1,A,1");
     beyond.push_back("x,,");
-    EXPECT_NO_THROW(PackNumberList(beyond));
+    EXPECT_NO_THROW(PackNumberList(beyond, Utf8Encoding()));
 }
 
 // What the check found nothing in before, though it never reaches the

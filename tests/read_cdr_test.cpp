@@ -20,8 +20,9 @@ protected:
     void SetUp() override { ASSERT_EQ(folder.Prepare(), std::nullopt); }
 
     OperationStatus Run(unsigned maxTicks = 100000) {
-        return RunTicks(std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder)),
-                        maxTicks);
+        return RunTicks(
+            std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder, Utf8Encoding())),
+            maxTicks);
     }
 
     test::TempFolder temp;
@@ -48,7 +49,7 @@ TEST_F(ReadCdrTest, AnEmptyDeviceStillGivesSevenBlocksThenStops) {
 TEST_F(ReadCdrTest, RecordsLandInTheFilesAndADamagedBlockIsAskedAgain) {
     device.AddSampleRecords(200); // 12.5 blocks
     device.Faults().damagedAnswers = 0;
-    runner.Run(std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder)));
+    runner.Run(std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder, Utf8Encoding())));
     while (Count("Save OK!!!") < 3) {
         transport.Pass(10);
         runner.OnTick();
@@ -93,7 +94,7 @@ TEST_F(ReadCdrTest, BlocksWhoseDataReadsLikeProtocolWordsAreReadThrough) {
 TEST_F(ReadCdrTest, SilenceDuringTheBlocksEndsAfter500TicksWithFilesUntouched) {
     WriteLines(folder.File("CallOutList.txt"), {"keep"});
     device.AddSampleRecords(16 * 20);
-    runner.Run(std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder)));
+    runner.Run(std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder, Utf8Encoding())));
     while (Count("Save OK!!!") < 2) {
         transport.Pass(1); // one block a millisecond
         runner.OnTick();
@@ -141,7 +142,8 @@ TEST_F(ReadCdrTest, OnceTheFilesAreWrittenNeitherUnplugNorStopUndoesTheRead) {
                                             "  Press [DisplayCDR] Button , display CDR ! "};
     auto runUntilSaved = [&] {
         view.memo.clear();
-        runner.Run(std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder)));
+        runner.Run(
+            std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder, Utf8Encoding())));
         while (Count("Read CDR OK! \r\n\n ") == 0) {
             transport.Pass(10);
             runner.OnTick();
@@ -200,7 +202,7 @@ private:
 // comes back from the next read, and a remark typed on a later call of a
 // number stays on that call, not on the number's first.
 TEST_F(ReadCdrTest, CallsStoredLiveAndTheirRemarksComeBackFromARead) {
-    const RecordFiles files(folder);
+    const RecordFiles files(folder, Utf8Encoding());
     device.Timing().statusIntervalMs = 300;
     device.Dialer().SetNumbers({{1, "Alice", "13800000001"}, {2, "Carol", "5550196"}});
     StoringMonitor stored(files);

@@ -5,6 +5,7 @@
 #include "records/remark_carry.h"
 #include "sim/record_codec.h"
 #include "support/call_lines.h"
+#include "support/polling_wait.h"
 #include "support/temp_folder.h"
 
 #include <algorithm>
@@ -217,7 +218,7 @@ TEST(RecordFiles, AReadOfAnyBytesGivesTheFilesOfThePlainRebuild) {
     ASSERT_EQ(folder.Prepare(), std::nullopt);
     test::Spit(folder.File("CallOutList.txt"), outText);
     test::Spit(folder.File("CallInList.txt"), inText);
-    RecordFiles(folder).StoreRead(table);
+    RecordFiles(folder, Utf8Encoding()).StoreRead(table);
 
     const PlainRebuild expected = RebuildPlainly(table, outText, inText);
     EXPECT_GT(expected.callOut.size(), 10000u);
@@ -232,7 +233,7 @@ TEST(RecordFiles, AReadStoresTheDumpListsAndBackups) {
     test::TempFolder temp;
     const WorkFolder folder(temp.path());
     ASSERT_EQ(folder.Prepare(), std::nullopt);
-    const RecordFiles files(folder);
+    const RecordFiles files(folder, Utf8Encoding());
     WriteLines(folder.File("CallOutList.txt"), {test::CallLine({.remark = "keep me"})});
 
     BlockTable table = ErasedBlockTable();
@@ -310,7 +311,7 @@ TEST(RecordFiles, KindsFollowTheTypeNotANameThatLooksLikeOne) {
         const auto bytes = sim::EncodeCallRecord(calls[i]);
         std::copy(bytes.begin(), bytes.end(), table.begin() + static_cast<long>(i * 32));
     }
-    const RecordFiles files(folder);
+    const RecordFiles files(folder, Utf8Encoding());
     files.StoreRead(table);
     files.RebuildKinds();
     const auto numbers = [&](const char* file) {
@@ -333,9 +334,10 @@ TEST(RecordFiles, ARemarkWrittenDuringAReadIsKept) {
     // command-line tool beside a window): each remark is either in the list
     // the read replaces, and carried over, or written into the new list.
     test::TempFolder temp;
+    test::PollingWait wait; // each writer waits for the other's lock
     const WorkFolder folder(temp.path());
     ASSERT_EQ(folder.Prepare(), std::nullopt);
-    const RecordFiles files(folder);
+    const RecordFiles files(folder, Utf8Encoding());
     constexpr std::size_t kCalls = 200;
     BlockTable table = ErasedBlockTable();
     for (std::size_t slot = 0; slot < kCalls; ++slot) {
@@ -362,7 +364,7 @@ TEST(RecordFiles, LiveRecordsAndRemarkCommits) {
     test::TempFolder temp;
     const WorkFolder folder(temp.path());
     ASSERT_EQ(folder.Prepare(), std::nullopt);
-    const RecordFiles files(folder);
+    const RecordFiles files(folder, Utf8Encoding());
     // Stores what the monitor decoded; the list it went to, and checks the
     // index it reports is the line's own.
     const auto capture = [&](const std::string& frame) -> std::optional<RecordFiles::List> {

@@ -4,6 +4,7 @@
 #include "qtcore/text_codec.h"
 #include "records/call_grid_model.h"
 #include "records/call_list_grid.h"
+#include "records/call_record.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
 #include "records/record_names.h"
@@ -261,6 +262,16 @@ TEST_F(RecordsWindowTest, ARemarkCellEnteredAndLeftWithoutTypingWritesNothing) {
     window.Grid(RecordFiles::List::CallOut)->Load();
     EXPECT_EQ(cell.model()->index(0, 6).data().toString(),
               QString::fromUtf8("\xE6\xB5\x8B\xE8\xAF\x95"));
+    // A remark typed then goes to the file in GB18030, cut to its 126 bytes
+    // at a whole character: "a" and 62 two-byte characters, 125 bytes.
+    QString remark = "a";
+    for (int i = 0; i < 70; ++i)
+        remark += QString::fromUtf8("\xE6\xB5\x8B");
+    EXPECT_TRUE(grid->model()->setData(grid->model()->index(1, 6), remark, Qt::EditRole));
+    std::string cut = "a";
+    for (int i = 0; i < 62; ++i)
+        cut += "\xB2\xE2";
+    EXPECT_EQ(FieldValue(ReadLines(folder.File("CallOutList.txt"))[1], "Remark["), cut);
     TextCodec::Choose(TextCodec::Named("UTF-8"));
 }
 
@@ -439,7 +450,7 @@ TEST_F(RecordsWindowTest, DisplayWindowShowsEachKindAndSavesWhatItShows) {
                 test::CallLine({.group = "2", .number = "1002", .type = "1"})});
     WriteLines(folder.File("ReadFile.txt"),
                {test::CallLine({.group = "3", .number = "1003", .type = "F"})});
-    RecordFiles(folder).RebuildKinds();
+    RecordFiles(folder, Utf8Encoding()).RebuildKinds();
     DisplayWindow window(folder, prompts);
     EXPECT_EQ(
         window.findChild<QPlainTextEdit*>(names::display::kMemos[0])->toPlainText().toStdString(),
@@ -483,8 +494,8 @@ TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
     QTest::mouseClick(window.findChild<QPushButton*>(names::read::kReadButton), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
-            return !window.MemoLines().empty() &&
-                   window.MemoLines().back() == "  Press [DisplayCDR] Button , display CDR ! ";
+            return test::ShownLines(window, names::operation::kMemo).back() ==
+                   "  Press [DisplayCDR] Button , display CDR ! ";
         },
         10000));
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 40u); // the simulator's records
@@ -510,7 +521,7 @@ TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
     window.show();
     auto* read = window.findChild<QPushButton*>(names::read::kReadButton);
     auto saved = [&] {
-        return std::count(window.MemoLines().begin(), window.MemoLines().end(), "Save OK!!!");
+        return test::ShownLines(window, names::operation::kMemo).count("Save OK!!!");
     };
 
     // The window's clocks run only while it has work: its Stop frames, its read.
@@ -526,7 +537,8 @@ TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
     EXPECT_FALSE(read->isEnabled());
     EXPECT_TRUE(ticking());
     ASSERT_TRUE(QTest::qWaitFor([&] { return read->isEnabled(); }, 5000));
-    EXPECT_EQ(window.MemoLines().back(), "================STOP==================\r");
+    EXPECT_EQ(test::ShownLines(window, names::operation::kMemo).back(),
+              "================STOP==================");
     EXPECT_TRUE(resting());
 
     QTest::mouseClick(read, Qt::LeftButton);
@@ -537,7 +549,9 @@ TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
     EXPECT_TRUE(window.isVisible()); // until the three stop frames are out
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !setup.Simulator()->InSession(); }, 2000));
-    EXPECT_EQ(window.Runner().LastOutcome(), OperationStatus::Stopped);
+    // Stopped: neither read to the end nor failed with a word.
+    EXPECT_FALSE(test::ShownLines(window, names::operation::kMemo).contains("Read OK!"));
+    EXPECT_TRUE(prompts.shown.empty());
     EXPECT_TRUE(ReadLines(folder.File("ReadFile.txt")).empty());
 }
 

@@ -14,7 +14,8 @@ DataBlock BlockWith(std::initializer_list<std::pair<const char*, std::string>> c
     std::vector<std::pair<std::string, std::string>> settings;
     for (const auto& [key, value] : changes)
         settings.emplace_back(key, value);
-    return BuildSettingsBlock(test::SetSettings(DefaultSettingsLines(), settings), at);
+    return BuildSettingsBlock(test::SetSettings(DefaultSettingsLines(), settings), at,
+                              Utf8Encoding());
 }
 
 TEST(SettingsBlock, DefaultSettingsGiveTheKnownBytes) {

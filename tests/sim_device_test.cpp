@@ -132,20 +132,31 @@ TEST(SimDeviceClock, WakingWhenDueMissesNothing) {
 }
 
 TEST_F(SimDeviceTest, PacedQueuesStayBoundedUnderAFlood) {
-    device.Timing().usbPacing = true;
-    device.Timing().statusIntervalMs = 1;
-    // Whole frames the device answers, far faster than one report a
-    // millisecond, and time hardly moving.
-    const std::string request = "velorn<read cdr;checksum:000000;>end";
+    sim::SimDevice flooded;
+    flooded.Timing().usbPacing = true;
+    flooded.Timing().statusIntervalMs = 0;
+    flooded.Plug();
+    std::size_t answers = 0; // reports the device sent
+    flooded.SetOutput([&](const sim::DataReport&) { ++answers; });
+    // Read requests, one report each and each answered with one, far faster
+    // than one report a millisecond, and time hardly moving.
+    const auto request = BuildFrame(frames::kReadCdrRequest);
+    ASSERT_LE(request.length, 64u);
     std::array<std::uint8_t, 64> report{};
-    std::copy(request.begin(), request.end(), report.begin());
-    for (int i = 0; i < 200000; ++i) {
-        device.Receive(report);
-        if (i % 100 == 0)
-            device.Advance(static_cast<std::uint64_t>(i / 100));
-        ASSERT_LE(device.PacedBacklog(), 2 * sim::SimDevice::kMaxPacedReports);
+    std::copy_n(request.bytes.begin(), 64, report.begin());
+    for (int i = 0; i < 100000; ++i) {
+        flooded.Receive(report);
+        if (i % 50 == 0)
+            flooded.Advance(static_cast<std::uint64_t>(i / 50));
     }
-    EXPECT_GT(device.PacedBacklog(), sim::SimDevice::kMaxPacedReports / 2);
+    // What it still holds then goes out, a report a millisecond: no more
+    // than its two queues hold, where the flood would be a hundred thousand
+    // answers; and they were full.
+    answers = 0;
+    for (std::uint64_t now = 2000; now < 12000; ++now)
+        flooded.Advance(now);
+    EXPECT_LE(answers, 2 * sim::SimDevice::kMaxPacedReports);
+    EXPECT_GT(answers, sim::SimDevice::kMaxPacedReports / 2);
 }
 
 TEST_F(SimDeviceTest, SettingsWriteStoresTheBlockAndReportsFaults) {

@@ -5,6 +5,7 @@
 #include "app/simulator_window.h"
 #include "app/startup.h"
 #include "monitor/monitor_names.h"
+#include "operation/operation_texts.h"
 #include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
 #include "records/call_list_grid.h"
@@ -14,7 +15,9 @@
 #include "support/recording_prompts.h"
 #include "support/scoped_environment.h"
 #include "support/temp_folder.h"
+#include "support/widgets.h"
 #include "ui/lamp.h"
+#include "ui/ui_names.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -74,7 +77,7 @@ TEST(Startup, TheLinkOpensAfterLoginAndTheWindowFollowsTheDevice) {
     auto* window = startup.Window();
     auto* lamp = window->findChild<Lamp*>(names::main::kUsbLamp);
     EXPECT_EQ(window->StatusText(), "USB Connected (simulated device)");
-    EXPECT_EQ(lamp->Colour(), colour::kRed);
+    EXPECT_EQ(test::ShownColour(*lamp), colour::kRed);
     EXPECT_TRUE(window->windowTitle().endsWith("[simulated device]"));
     EXPECT_TRUE(window->Link()->Connected());
     // The status line with the device's button keeps the whole area in view.
@@ -103,14 +106,14 @@ TEST(Startup, TheLinkOpensAfterLoginAndTheWindowFollowsTheDevice) {
     QTest::mouseClick(button("Unplug"), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return window->StatusText() == "USB No Connect (simulated device)"; }));
-    EXPECT_EQ(lamp->Colour(), colour::kSilver);
+    EXPECT_EQ(test::ShownColour(*lamp), colour::kSilver);
     EXPECT_FALSE(window->Link()->Connected());
     EXPECT_FALSE(button("Unplug")->isEnabled());
     EXPECT_EQ(simulator->findChild<QLabel*>("PlugState")->text(), "Unplugged");
     QTest::mouseClick(button("PlugIn"), Qt::LeftButton);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return window->StatusText() == "USB Connected (simulated device)"; }));
-    EXPECT_EQ(lamp->Colour(), colour::kRed);
+    EXPECT_EQ(test::ShownColour(*lamp), colour::kRed);
 
     // The model: the current one marked, another chosen from the box.
     auto* model = simulator->findChild<QComboBox*>("Model");
@@ -126,22 +129,27 @@ TEST(Startup, TheLinkOpensAfterLoginAndTheWindowFollowsTheDevice) {
         [&] { window->OpenRead(); },
         [&](ReadWindow& read) {
             EXPECT_EQ(read.windowModality(), Qt::WindowModal);
-            read.findChild<QPushButton*>(names::read::kReadButton)->click();
-            EXPECT_TRUE(read.Runner().Busy());
+            auto* readButton = read.findChild<QPushButton*>(names::read::kReadButton);
+            readButton->click();
+            EXPECT_FALSE(readButton->isEnabled()); // refused while the read runs
             // The device's window follows the device, with no clock of its own.
             EXPECT_TRUE(
                 QTest::qWaitFor([&] { return contents().contains("In a read or write now"); }));
             for (const auto* clock : simulator->findChildren<QTimer*>())
                 EXPECT_FALSE(clock->isActive());
             QTest::mouseClick(button("Unplug"), Qt::LeftButton);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !read.Runner().Busy(); }, 10000));
-            EXPECT_NE(read.Runner().LastOutcome(), OperationStatus::Succeeded);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return readButton->isEnabled(); }, 10000));
+            // Ended by the unplug, not done.
+            EXPECT_EQ(test::ShownLines(read, names::operation::kMemo).back(),
+                      texts::operation::kDeviceLost);
         });
     EXPECT_FALSE(window->Link()->Connected());
 
     // Closing the window stops the storing of received bytes.
     window->close();
-    EXPECT_FALSE(window->Link()->ReadEnabled());
+    window->Link()->ClearReceiveBuffer();
+    window->Link()->OnInputReport(AsBytes("velorn<okok!"));
+    EXPECT_TRUE(window->Link()->Received().empty());
 }
 
 TEST(Startup, ARefusedLoginEndsWithStatusZeroAndNoDefaults) {

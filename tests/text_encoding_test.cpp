@@ -31,7 +31,8 @@ TEST(TextEncoding, ByteLimitsOfTheSettingsBlockAndRemarksCutWholeCharacters) {
         sms += kTest; // 241 bytes: 96 falls inside the 32nd character
     WriteSetting(config, "sms=", sms);
     WriteSetting(config, "pin=", "ab" + kTest + kTest + kTest + kTest + kTest);
-    const DataBlock block = BuildSettingsBlock(ReadLines(config), {2026, 1, 1, 0, 0, 0});
+    const DataBlock block =
+        BuildSettingsBlock(ReadLines(config), {2026, 1, 1, 0, 0, 0}, Utf8Encoding());
     EXPECT_EQ(std::string(block.begin() + 256, block.begin() + 352),
               sms.substr(0, 94) + '\0' + '\0');
     EXPECT_EQ(std::string(block.begin() + 480, block.begin() + 496),
@@ -44,7 +45,8 @@ TEST(TextEncoding, ByteLimitsOfTheSettingsBlockAndRemarksCutWholeCharacters) {
     for (int i = 0; i < 50; ++i)
         remark += kTest;
     std::string line;
-    ASSERT_TRUE(RecordFiles(folder).CommitRemark(RecordFiles::List::CallOut, 0, remark, &line));
+    ASSERT_TRUE(RecordFiles(folder, Utf8Encoding())
+                    .CommitRemark(RecordFiles::List::CallOut, 0, remark, &line));
     EXPECT_EQ(FieldValue(line, "Remark["), remark.substr(0, 124)); // 1 + 41 characters of 3
 }
 

@@ -4,6 +4,7 @@
 #include "files/folder_lock.h"
 #include "files/work_folder.h"
 #include "support/failing_files.h"
+#include "support/lock_holder.h"
 #include "support/temp_folder.h"
 
 #include <atomic>
@@ -240,26 +241,46 @@ TEST(TextFile, OnlyTheTemporariesOfWritersThatAreGoneAreRemoved) {
     EXPECT_FALSE(fs::exists(live));
 }
 
-TEST(TextFile, ALockFileThatIsAFolderIsRefusedAndABusyLockIsReportedOnce) {
+// The program's wait as a test sees it: each folder it is handed, and its
+// tries, the first while the lock is still held elsewhere.
+class RecordingWait : public FolderWait {
+public:
+    explicit RecordingWait(test::LockHolder& holder) : holder_(holder) {}
+    void Wait(const std::filesystem::path& folder, const std::function<bool()>& tryLock) override {
+        waited.push_back(folder);
+        firstTry = tryLock();
+        holder_.Release();
+        while (!tryLock())
+            std::this_thread::yield();
+    }
+    std::vector<std::filesystem::path> waited;
+    bool firstTry = true;
+
+private:
+    test::LockHolder& holder_;
+};
+
+// The lock is only tried: one held elsewhere is refused at once when the
+// program has no wait (nothing cleaned), and handed once to its wait when it
+// has one, whose tries take it as soon as it is free.
+TEST(TextFile, ALockFileThatIsAFolderIsRefusedAndABusyLockGoesToTheProgramsWait) {
     namespace fs = std::filesystem;
     test::TempFolder folder;
     fs::create_directories(folder / "a" / ".mervadin.lock");
     EXPECT_THROW(FolderLock(folder / "a"), FileError);
 
-    std::vector<fs::path> notices;
-    FolderLock::SetWaitNotice([&](const fs::path& waitedOn) { notices.push_back(waitedOn); });
-    std::atomic<bool> held = false;
-    std::thread holder([&] {
-        const FolderLock lock(folder.path());
-        held = true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(FolderLock::kNoticeAfterMs + 500));
-    });
-    while (!held)
-        std::this_thread::yield();
-    { const FolderLock lock(folder.path()); } // waits for the holder
-    holder.join();
-    FolderLock::SetWaitNotice(nullptr);
-    EXPECT_EQ(notices, std::vector<fs::path>{folder.path()});
+    test::LockHolder holder(folder.path());
+    test::Spit(folder / ".Config.txt.tmp111", "a killed writer's");
+    EXPECT_THROW(FolderLock{folder.path()}, FileError);
+    EXPECT_TRUE(fs::exists(folder / ".Config.txt.tmp111"));
+
+    RecordingWait wait(holder);
+    FolderLock::SetWait(&wait);
+    { const FolderLock lock(folder.path()); }
+    FolderLock::SetWait(nullptr);
+    EXPECT_EQ(wait.waited, std::vector<fs::path>{folder.path()});
+    EXPECT_FALSE(wait.firstTry);
+    EXPECT_FALSE(fs::exists(folder / ".Config.txt.tmp111"));
 }
 
 #ifdef _WIN32
@@ -408,38 +429,6 @@ TEST(TextFile, ATemporaryTakenByAnotherCleanUpIsWrittenAnew) {
         EXPECT_EQ(e.path(), folder / "list.txt");
     }
     EXPECT_EQ(test::Slurp(folder / "list.txt"), "kept\r\n");
-}
-
-// Temporaries are cleaned only under the folder's lock: a start that cannot
-// have the lock (another Mervadin holds it past the wait limit) touches no
-// temporary, says why, and the wait ends by itself.
-TEST(TextFile, ABusyLockIsGivenUpAfterTheWaitLimitAndNothingIsCleanedWithoutIt) {
-    namespace fs = std::filesystem;
-    test::TempFolder folder;
-    const WorkFolder work(folder / "wd");
-    ASSERT_EQ(work.Prepare(), std::nullopt);
-    std::atomic<bool> held = false, done = false;
-    std::thread holder([&] {
-        const FolderLock lock(work.root());
-        held = true;
-        while (!done)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    });
-    while (!held)
-        std::this_thread::yield();
-    test::Spit(folder / "wd" / ".Config.txt.mervadin-tmp7", "a killed writer's");
-    const auto limit = FolderLock::WaitLimit();
-    FolderLock::SetWaitLimit(std::chrono::milliseconds(50));
-    const auto failure = work.Prepare();
-    EXPECT_THROW(FolderLock{work.root()}, FileError);
-    FolderLock::SetWaitLimit(limit);
-    done = true;
-    holder.join();
-    ASSERT_TRUE(failure.has_value());
-    EXPECT_NE(failure->find("gave up"), std::string::npos) << *failure;
-    EXPECT_TRUE(fs::exists(folder / "wd" / ".Config.txt.mervadin-tmp7"));
-    ASSERT_EQ(work.Prepare(), std::nullopt); // the lock is free: now it goes
-    EXPECT_FALSE(fs::exists(folder / "wd" / ".Config.txt.mervadin-tmp7"));
 }
 
 } // namespace

@@ -21,7 +21,7 @@ std::string Hex(std::span<const std::uint8_t> bytes) {
 }
 
 record::Record Pack(const std::string& line) {
-    const auto record = PackNumberRecord(line);
+    const auto record = PackNumberRecord(line, Utf8Encoding());
     EXPECT_TRUE(record.has_value()) << line;
     return record.value_or(record::Record{});
 }
@@ -57,23 +57,24 @@ TEST(NumberPacking, RecordsAsTheDeviceKeepsThem) {
                               "00 00 7F FF FF FF FF FF FF FF FF FF FF FF FF FF");
     EXPECT_EQ(Pack("7,Bob")[3], 0);
     for (const char* bad : {"", ",A,1", "x1,A,1", "1 ,A,1", "abc"})
-        EXPECT_FALSE(PackNumberRecord(bad).has_value()) << bad;
+        EXPECT_FALSE(PackNumberRecord(bad, Utf8Encoding()).has_value()) << bad;
 }
 
 TEST(NumberPacking, BlocksWarningsAndRefusals) {
-    EXPECT_EQ(PackNumberList(Lines(16, "1,A,1")).blocks.size(), 1u);
-    const auto two = PackNumberList(Lines(17, "1,A,1"));
+    EXPECT_EQ(PackNumberList(Lines(16, "1,A,1"), Utf8Encoding()).blocks.size(), 1u);
+    const auto two = PackNumberList(Lines(17, "1,A,1"), Utf8Encoding());
     ASSERT_EQ(two.blocks.size(), 2u);
     EXPECT_EQ(two.blocks[1][32], 0xFF);
     EXPECT_EQ(two.blocks[1][0], 'A');
-    EXPECT_TRUE(PackNumberList({}).blocks.empty());
-    EXPECT_EQ(PackNumberList(Lines(9100, "1,A,1")).blocks.size(), 563u);
+    EXPECT_TRUE(PackNumberList({}, Utf8Encoding()).blocks.empty());
+    EXPECT_EQ(PackNumberList(Lines(9100, "1,A,1"), Utf8Encoding()).blocks.size(), 563u);
     Lines tail(9100, "1,A,1");
     tail[9050] = "not a group"; // never sent, so never refused
-    EXPECT_EQ(PackNumberList(tail).blocks.size(), 563u);
+    EXPECT_EQ(PackNumberList(tail, Utf8Encoding()).blocks.size(), 563u);
 
     const auto warned = PackNumberList(
-        {"1,A,123", "2,B,12-34", "3,CCCCCCCCCCCCCCCCC,12345678901234", "4,D,5x", "5,E,1"});
+        {"1,A,123", "2,B,12-34", "3,CCCCCCCCCCCCCCCCC,12345678901234", "4,D,5x", "5,E,1"},
+        Utf8Encoding());
     ASSERT_EQ(warned.warnings.size(), 3u);
     EXPECT_EQ(warned.warnings[0].Text(),
               "Warning: 2 lines with a NUMBER that holds other characters than digits (lines "
@@ -84,13 +85,13 @@ TEST(NumberPacking, BlocksWarningsAndRefusals) {
               "4 findings: 2 numbers with other characters than digits, 1 number cut at 13 "
               "digits, 1 name cut");
     // Many lines of a kind: the first ten named, the rest counted.
-    const auto many = PackNumberList(Lines(25, "1,A,1x"));
+    const auto many = PackNumberList(Lines(25, "1,A,1x"), Utf8Encoding());
     EXPECT_EQ(many.warnings.at(0).Text(),
               "Warning: 25 lines with a NUMBER that holds other characters than digits (lines "
               "1, 2, 3, 4, 5, 6, 7, 8, 9, 10 and 15 more)");
 
     try {
-        PackNumberList({"1,A,1", "1,B,2", "", "x,C,3"});
+        PackNumberList({"1,A,1", "1,B,2", "", "x,C,3"}, Utf8Encoding());
         FAIL() << "packed";
     } catch (const NumberListError& e) {
         EXPECT_EQ(e.line(), 3u);
@@ -103,8 +104,9 @@ protected:
     // Runs the write on both clocks: a tick of the 1-ms clock each
     // millisecond of device time, one of the 10-ms clock every tenth.
     OperationStatus Run(unsigned maxMs = 2000000) {
-        return RunTicks(std::make_unique<WriteNumberOperation>(link, view, list, blocked),
-                        maxMs / 10, true);
+        return RunTicks(
+            std::make_unique<WriteNumberOperation>(link, view, list, blocked, Utf8Encoding()),
+            maxMs / 10, true);
     }
 
     test::TempFolder temp;
@@ -119,7 +121,7 @@ TEST_F(WriteNumberTest, WritesEveryBlockThenStops) {
                         std::to_string(1000 + i));
     WriteLines(list, lines);
     EXPECT_EQ(Run(), OperationStatus::Succeeded);
-    const auto packed = PackNumberList(lines);
+    const auto packed = PackNumberList(lines, Utf8Encoding());
     ASSERT_EQ(device.NumberBlocks().size(), 3u);
     for (std::size_t b = 0; b < 3; ++b)
         EXPECT_EQ(device.NumberBlocks()[b], packed.blocks[b]) << b;

@@ -130,7 +130,7 @@ TEST_F(WriteSettingsTest, DamagedAnswersEndWithTheOtherBoxText) {
 
     view = {};
     device.Faults().damagedAnswers = 0;
-    runner.Run(std::make_unique<WriteSettingsOperation>(link, view, config));
+    runner.Run(std::make_unique<WriteSettingsOperation>(link, view, config, Utf8Encoding()));
     while (view.memo.back() != "Send......") {
         transport.Pass(1);
         runner.OnTick();
@@ -151,7 +151,7 @@ TEST_F(WriteSettingsTest, DamagedAnswersEndWithTheOtherBoxText) {
 TEST_F(WriteSettingsTest, ADeviceThatNeverStoresTheBlockEndsTheWrite) {
     const auto reachBlock = [&] {
         view = {};
-        runner.Run(std::make_unique<WriteSettingsOperation>(link, view, config));
+        runner.Run(std::make_unique<WriteSettingsOperation>(link, view, config, Utf8Encoding()));
         while (view.memo.back() != "Send......") {
             transport.Pass(1);
             runner.OnTick();
@@ -184,7 +184,7 @@ TEST_F(WriteSettingsTest, ADeviceThatNeverStoresTheBlockEndsTheWrite) {
 }
 
 TEST_F(WriteSettingsTest, SilenceAfterConnectingResendsTheBlockEvery51Ticks) {
-    runner.Run(std::make_unique<WriteSettingsOperation>(link, view, config));
+    runner.Run(std::make_unique<WriteSettingsOperation>(link, view, config, Utf8Encoding()));
     while (view.memo.back() != "Send......") {
         transport.Pass(1);
         runner.OnTick();

@@ -324,8 +324,8 @@
       <translation>未写入设置</translation>
     </message>
     <message>
-      <source>%1 numbers</source>
-      <translation>%1 个号码</translation>
+      <source>%1 numbers in %2 blocks</source>
+      <translation>%1 个号码, 存于 %2 块</translation>
     </message>
     <message>
       <source>%1 call records</source>
@@ -1986,6 +1986,18 @@
     <message>
       <source>fpInit Fail!</source>
       <translation>初始化失败!</translation>
+    </message>
+    <message>
+      <source>Folder in use</source>
+      <translation>文件夹正在使用</translation>
+    </message>
+    <message>
+      <source>Waiting for another Mervadin working on %1</source>
+      <translation>正在等待另一个 Mervadin 处理 %1</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>取消</translation>
     </message>
     <message>
       <source>  语音文件打开 OK !!</source>

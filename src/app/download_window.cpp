@@ -81,9 +81,6 @@ void DownloadWindow::WriteVoice() {
     RunOperation(std::make_unique<WriteVoiceOperation>(link_, *this, voice_));
 }
 
-const std::vector<std::string>& DownloadWindow::ErrorLines() const {
-    return errors_->Lines();
-}
 void DownloadWindow::AppendErrorMemo(const std::string& line) {
     // The memo shows its first lines (the number write's count of its
     // findings) unless the operator scrolled down: a line added below what

@@ -22,7 +22,6 @@ public:
     void WriteSetting();
     void WriteNumber();
     void WriteVoice();
-    const std::vector<std::string>& ErrorLines() const;
 
     void AppendErrorMemo(const std::string& line) override;
     void ClearErrorMemo() override;

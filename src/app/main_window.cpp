@@ -9,7 +9,6 @@
 #include "files/file_batch.h"
 #include "files/file_notice.h"
 #include "files/file_read.h"
-#include "files/folder_lock.h"
 #include "link/link_texts.h"
 #include "monitor/monitor_panel.h"
 #include "numbers/number_list.h"
@@ -77,12 +76,6 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     statusBar()->setSizeGripEnabled(false);
     FitToStatusLine();
     MoveOnScreen(*this, {237, 65});
-    // A folder lock held by another Mervadin is waited for; the status line
-    // says so at once, as the wait keeps the window from painting.
-    FolderLock::SetWaitNotice([this](const std::filesystem::path& waitedOn) {
-        status_->setText(QString::fromStdString(FolderLock::WaitText(waitedOn)));
-        status_->repaint();
-    });
     // A file replaced without the owner or group it had: said for a while.
     FileNotice::SetTeller([this](const std::string& text) {
         const QString said = QString::fromStdString(text);
@@ -361,7 +354,6 @@ void MainWindow::CloseCommand() {
 }
 
 MainWindow::~MainWindow() {
-    FolderLock::SetWaitNotice(nullptr);
     FileNotice::SetTeller(nullptr);
     delete panel_; // the monitor observes the link: it goes first
     panel_ = nullptr;

@@ -48,7 +48,6 @@ public:
     QString StatusText() const;
     void SetStatusText(const QString& text);
     int NumberCount() const;
-    const VoiceBuffer& Voice() const { return voice_; }
 
     // "LoadNumber": the number list window; "ClearNumber" empties the list.
     void OpenNumberList();

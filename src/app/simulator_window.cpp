@@ -90,7 +90,10 @@ QString SimulatorWindow::Contents() const {
     lines << (device_.Settings() ? (writes == 1 ? Ui("Settings written (1 time)")
                                                 : Ui("Settings written (%1 times)").arg(writes))
                                  : Ui("No settings written"));
-    lines << Ui("%1 numbers").arg(device_.Dialer().Numbers().size());
+    // The numbers it dials, and the flash blocks the last write stored them in.
+    lines << Ui("%1 numbers in %2 blocks")
+                 .arg(device_.Dialer().Numbers().size())
+                 .arg(device_.NumberBlocks().size());
     lines << Ui("%1 call records").arg(device_.Records().size());
     lines << (device_.Voice().empty()
                   ? Ui("No voice prompt")

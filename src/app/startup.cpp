@@ -5,6 +5,7 @@
 #include "app/encoding_offer.h"
 #include "app/main_window.h"
 #include "files/file_error.h"
+#include "files/folder_lock.h"
 #include "settings/settings_file.h"
 #include "transports/link_setup.h"
 
@@ -15,9 +16,11 @@ Startup::Startup(WorkFolder folder, Prompts& prompts, LinkOptions link, LoginRun
       login_(std::move(login)) {
     if (!login_)
         login_ = [](PasswordWindow& window) { window.exec(); };
+    FolderLock::SetWait(&folderWait_);
 }
 
 Startup::~Startup() {
+    FolderLock::SetWait(nullptr);
     // The window observes the link: it goes first.
     window_.reset();
     setup_.reset();

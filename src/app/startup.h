@@ -6,6 +6,7 @@
 #include "common/prompts.h"
 #include "files/work_folder.h"
 #include "link/device_selection.h"
+#include "ui/folder_wait_dialog.h"
 
 #include <filesystem>
 #include <functional>
@@ -45,6 +46,9 @@ private:
     Prompts& prompts_;
     LinkOptions linkOptions_;
     LoginRunner login_;
+    // How the windows wait for a folder another Mervadin has locked, from
+    // the first lock (the folder's preparation) to the end.
+    WindowFolderWait folderWait_;
     std::unique_ptr<LinkSetup> setup_;
     std::unique_ptr<MainWindow> window_;
 };

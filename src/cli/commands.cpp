@@ -13,6 +13,7 @@
 #include "round/outcome_table.h"
 #include "settings/settings_block.h"
 #include "settings/settings_file.h"
+#include "settings/settings_keys.h"
 
 #include <algorithm>
 #include <chrono>
@@ -89,9 +90,14 @@ namespace {
 
 // A key is refused when it is empty or holds a line break: no line of the
 // file could carry it.
+// A key none of the settings has is taken (a file may hold lines of its
+// own), but said, as it is most likely mistyped.
 bool RefusedKey(const std::string& key, const std::string& name, Streams io) {
-    if (name != "=" && name.find_first_of("\r\n") == std::string::npos)
+    if (name != "=" && name.find_first_of("\r\n") == std::string::npos) {
+        if (!keys::IsKnown(name))
+            io.err << "mervadin-cli: warning: \"" << name << "\" is none of the settings' keys\n";
         return false;
+    }
     io.err << "mervadin-cli: \"" << key << "\" is no setting's key (empty, or a line break)\n";
     return true;
 }
@@ -140,10 +146,10 @@ int Frame(const std::string& frameTemplate, Streams io) {
                << " bytes long; this one has " << frameTemplate.size() << '\n';
         return kBadInput;
     }
-    if (!Search(AsBytes(frameTemplate), frames::kOpening) ||
-        !Search(AsBytes(frameTemplate), frames::kChecksumTail)) {
-        io.err << "mervadin-cli: a frame template must hold \"velorn<\" and "
-                  "\"checksum:000000;>end\"\n";
+    if (!Search(AsBytes(frameTemplate), words::kOpening) ||
+        !Search(AsBytes(frameTemplate), words::kChecksumTail)) {
+        io.err << "mervadin-cli: a frame template must hold \"" << words::kOpening << "\" and \""
+               << words::kChecksumTail << "\"\n";
         return kBadInput;
     }
     io.out << BuildFrame(frameTemplate).Text() << '\n';
@@ -228,8 +234,9 @@ int DecodeCdr(const WorkFolder& folder, const std::string& blocksFile, Streams i
         table.resize(kBlockCount * frames::kDataBlockSize, '\xFF');
         if (!PrepareFolder(folder, io))
             return static_cast<int>(kFailure);
-        RecordFiles(folder).StoreRead(std::span<const std::uint8_t>(
-            reinterpret_cast<const std::uint8_t*>(table.data()), table.size()));
+        RecordFiles(folder, TextCodec::Chosen())
+            .StoreRead(std::span<const std::uint8_t>(
+                reinterpret_cast<const std::uint8_t*>(table.data()), table.size()));
         return static_cast<int>(kSuccess);
     });
 }
@@ -238,7 +245,7 @@ int RebuildKinds(const WorkFolder& folder, Streams io) {
     return Guarded(io, [&] {
         if (!PrepareFolder(folder, io))
             return kFailure;
-        RecordFiles(folder).RebuildKinds();
+        RecordFiles(folder, TextCodec::Chosen()).RebuildKinds();
         return kSuccess;
     });
 }

@@ -251,7 +251,8 @@ int ReadCdr(const WorkFolder& folder, const DeviceOptions& options, Streams io) 
     if (!PrepareFolder(folder, io))
         return kFailure;
     return RunOperation(options, io, kReadWindowStop, [&](DeviceLink& link, OperationView& view) {
-        return std::make_unique<ReadCdrOperation>(link, view, RecordFiles(folder));
+        return std::make_unique<ReadCdrOperation>(link, view,
+                                                  RecordFiles(folder, TextCodec::Chosen()));
     });
 }
 

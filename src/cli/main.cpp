@@ -3,6 +3,7 @@
 
 #include "cli/cli_start.h"
 #include "cli/commands.h"
+#include "cli/console_folder_wait.h"
 #include "cli/link_commands.h"
 #include "cli/monitor_command.h"
 #include "cli/number_commands.h"
@@ -11,9 +12,11 @@
 #include "files/file_notice.h"
 #include "files/folder_lock.h"
 #include "files/path_text.h"
+#include "frames/device_words.h"
 #include "options/option_checks.h"
 #include "options/shared_options.h"
 #include "qtcore/translation.h"
+#include "settings/settings_keys.h"
 
 #include <QCoreApplication>
 
@@ -140,7 +143,7 @@ private:
         config->require_subcommand(1);
         Add(*config, "get", "print a setting's text (empty when absent)",
             [this] { return cli::ConfigGet(Folder(), key_, false, Io()); })
-            ->add_option("KEY", key_, "the key, e.g. phone=")
+            ->add_option("KEY", key_, std::string("the key, e.g. ") + keys::kSpeakerVolume)
             ->required();
         Add(*config, "get-int", "print a setting as an integer (0 when absent or invalid)",
             [this] { return cli::ConfigGet(Folder(), key_, true, Io()); })
@@ -295,7 +298,8 @@ private:
         Add("frame", "fill the checksum of a frame template and print the frame",
             [this] { return cli::Frame(frameTemplate_, Io()); })
             ->add_option("TEXT", frameTemplate_,
-                         "a template holding velorn< and checksum:000000;>end")
+                         "a template holding " + std::string(words::kOpening) + " and " +
+                             std::string(words::kChecksumTail))
             ->required();
         Add("verify", "check the checksum of a frame read from standard input",
             [this] { return cli::Verify(Io()); });
@@ -351,13 +355,12 @@ int Run(int argc, char** argv) {
     if (status)
         return *status;
     const auto qt = cli::Application(argc, argv, commands.Draws());
-    FolderLock::SetWaitNotice([](const std::filesystem::path& folder) {
-        std::cerr << "mervadin-cli: " << FolderLock::WaitText(folder) << '\n';
-    });
+    // Kept for the rest of the run: a lock is waited for until the end.
+    static cli::ConsoleFolderWait folderWait(
+        o.timeout ? std::chrono::seconds(*o.timeout) : FolderLock::kDefaultWaitLimit, std::cerr);
+    FolderLock::SetWait(&folderWait);
     FileNotice::SetTeller(
         [](const std::string& text) { std::cerr << "mervadin-cli: warning: " << text << '\n'; });
-    if (o.timeout)
-        FolderLock::SetWaitLimit(std::chrono::seconds(*o.timeout));
     const auto refuse = [](const std::string& error) {
         std::cerr << "mervadin-cli: " << error << '\n';
         return cli::kBadInput;

@@ -9,6 +9,7 @@
 #include "monitor/live_monitor.h"
 #include "monitor/monitor_texts.h"
 #include "operation/operation_texts.h"
+#include "qtcore/text_codec.h"
 #include "records/record_files.h"
 #include "transports/link_setup.h"
 
@@ -163,7 +164,7 @@ int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optiona
         return kFailure;
     }
     DeviceLink& link = setup->Link();
-    ConsoleMonitor console(RecordFiles(folder), frames, io);
+    ConsoleMonitor console(RecordFiles(folder, TextCodec::Chosen()), frames, io);
     link.AddObserver(&console);
     link.Open();
     if (!console.Known()) {

@@ -10,28 +10,22 @@ namespace mervadin {
 namespace {
 
 // Set once by each program at start, before any lock is taken.
-FolderLock::WaitNotice& Notice() {
-    static FolderLock::WaitNotice notice;
-    return notice;
-}
-
-std::chrono::milliseconds& Limit() {
-    static std::chrono::milliseconds limit = FolderLock::kDefaultWaitLimit;
-    return limit;
+FolderWait*& ProgramWait() {
+    static FolderWait* wait = nullptr;
+    return wait;
 }
 
 } // namespace
 
-void FolderLock::SetWaitNotice(WaitNotice notice) {
-    Notice() = std::move(notice);
+void FolderLock::SetWait(FolderWait* wait) {
+    ProgramWait() = wait;
 }
 
-void FolderLock::SetWaitLimit(std::chrono::milliseconds limit) {
-    Limit() = limit;
-}
-
-std::chrono::milliseconds FolderLock::WaitLimit() {
-    return Limit();
+void FolderLock::WaitElsewhere(const std::filesystem::path& folder,
+                               const std::function<bool()>& tryLock) {
+    if (!ProgramWait())
+        throw FileError(folder, "another Mervadin works on this folder: try again when it is done");
+    ProgramWait()->Wait(folder, tryLock);
 }
 
 void FolderLock::GiveUp(const std::filesystem::path& folder, std::chrono::milliseconds waited) {
@@ -40,13 +34,13 @@ void FolderLock::GiveUp(const std::filesystem::path& folder, std::chrono::millis
                                 std::to_string(seconds) + " s: gave up waiting for it");
 }
 
-void FolderLock::CleanUp(const std::filesystem::path& folder) {
-    RemoveLeftoverTemporaries(folder, {}, DataFileNames());
+void FolderLock::Cancelled(const std::filesystem::path& folder) {
+    throw FileError(folder, "the wait for another Mervadin working on this folder was "
+                            "cancelled: nothing was written");
 }
 
-void FolderLock::NoticeWait(const std::filesystem::path& folder) {
-    if (Notice())
-        Notice()(folder);
+void FolderLock::CleanUp(const std::filesystem::path& folder) {
+    RemoveLeftoverTemporaries(folder, {}, DataFileNames());
 }
 
 std::string FolderLock::WaitText(const std::filesystem::path& folder) {

@@ -10,10 +10,14 @@
 // refused with a FileError, and so is a lock that cannot be taken for any
 // reason but another holder. A folder where this user cannot make the lock
 // file (read-only to this user) is not locked: no write of this user's can
-// happen there either. A lock still held elsewhere after the wait limit is
-// given up with a FileError. Once held, the lock removes the temporaries
-// that killed writers left in the folder: temporaries are cleaned only
-// under the lock.
+// happen there either. Once held, the lock removes the temporaries that
+// killed writers left in the folder: temporaries are cleaned only under the
+// lock.
+//
+// The lock is only ever tried, never waited for here: a lock another
+// process holds is handed to the program's FolderWait, which waits its own
+// way (the command-line tool sleeps between tries, up to its --timeout; the
+// windows try on a timer while they go on painting, with a Cancel).
 
 #include <chrono>
 #include <cstdint>
@@ -23,25 +27,31 @@
 
 namespace mervadin {
 
+// How a program waits for a folder another process has locked.
+class FolderWait {
+public:
+    virtual ~FolderWait() = default;
+    // Called when the lock of `folder` is held elsewhere. Calls `tryLock`
+    // (which takes the lock when it is free, and then answers true) until it
+    // answers true, or gives up by throwing a FileError that says why.
+    virtual void Wait(const std::filesystem::path& folder,
+                      const std::function<bool()>& tryLock) = 0;
+};
+
 class FolderLock {
 public:
     static constexpr const char* kLockFileName = ".mervadin.lock";
-    // A lock still busy after this long is reported (once) by the wait notice.
+    // A lock still busy after this long is said (once) by the waits.
     static constexpr int kNoticeAfterMs = 1000;
-
-    // Told, once per lock, that the lock of `folder` is still held by another
-    // process after a second. Each program sets it once, at start: the
-    // command-line tool writes it to standard error, the window shows it in
-    // its status line.
-    using WaitNotice = std::function<void(const std::filesystem::path& folder)>;
-    static void SetWaitNotice(WaitNotice notice);
-
-    // How long a lock held elsewhere is waited for before the wait is given
-    // up (the command-line tool's --timeout sets it).
+    // How long a wait goes on unless told otherwise (the command-line tool's
+    // --timeout sets its own).
     static constexpr std::chrono::seconds kDefaultWaitLimit{60};
-    static void SetWaitLimit(std::chrono::milliseconds limit);
-    static std::chrono::milliseconds WaitLimit();
 
+    // The wait of this program, set once at start (nullptr: none). Without
+    // one a lock held elsewhere is a FileError at once.
+    static void SetWait(FolderWait* wait);
+
+    // Takes the lock of `folder`: at once, or through the program's wait.
     explicit FolderLock(const std::filesystem::path& folder);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;
@@ -55,12 +65,16 @@ public:
 
     // The message for a lock that waits on `folder`.
     static std::string WaitText(const std::filesystem::path& folder);
-
-private:
-    static void NoticeWait(const std::filesystem::path& folder);
-    // The FileError for a wait given up after `waited`.
+    // The FileError for a wait on `folder` given up after `waited`, or by
+    // the operator.
     [[noreturn]] static void GiveUp(const std::filesystem::path& folder,
                                     std::chrono::milliseconds waited);
+    [[noreturn]] static void Cancelled(const std::filesystem::path& folder);
+
+private:
+    // Hands a lock held elsewhere to the program's wait.
+    static void WaitElsewhere(const std::filesystem::path& folder,
+                              const std::function<bool()>& tryLock);
     static void CleanUp(const std::filesystem::path& folder);
 
     std::intptr_t handle_ = -1; // the lock file's descriptor or handle; -1 when not locked

@@ -2,12 +2,10 @@
 #include "files/folder_lock.h"
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <thread>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -50,28 +48,22 @@ FolderLock::FolderLock(const std::filesystem::path& folder) {
     const int fd = OpenLockFile(folder / kLockFileName);
     if (fd < 0)
         return;
-    // Polled rather than blocked on, so that a busy lock is reported after a
-    // second, once, and given up after the wait limit.
-    const auto start = std::chrono::steady_clock::now();
-    const auto noticeAt = start + std::chrono::milliseconds(kNoticeAfterMs);
-    bool noticed = false;
-    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    // One try, never a wait: a lock held elsewhere goes to the program's wait.
+    const auto tryLock = [&] {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
         const int error = errno;
-        if (error != EWOULDBLOCK && error != EINTR) {
-            ::close(fd);
-            throw FileError(folder / kLockFileName,
-                            std::string("cannot lock the folder: ") + std::strerror(error));
-        }
-        const auto now = std::chrono::steady_clock::now();
-        if (now - start >= WaitLimit()) {
-            ::close(fd);
-            GiveUp(folder, std::chrono::duration_cast<std::chrono::milliseconds>(now - start));
-        }
-        if (!noticed && now >= noticeAt) {
-            noticed = true;
-            NoticeWait(folder);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (error == EWOULDBLOCK || error == EINTR)
+            return false;
+        throw FileError(folder / kLockFileName,
+                        std::string("cannot lock the folder: ") + std::strerror(error));
+    };
+    try {
+        if (!tryLock())
+            WaitElsewhere(folder, tryLock);
+    } catch (...) {
+        ::close(fd);
+        throw;
     }
     handle_ = fd;
     CleanUp(folder);

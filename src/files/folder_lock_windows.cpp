@@ -1,10 +1,8 @@
 #include "files/file_error.h"
 #include "files/folder_lock.h"
 
-#include <chrono>
 #include <string>
 #include <system_error>
-#include <thread>
 
 #include <windows.h>
 
@@ -53,27 +51,21 @@ FolderLock::FolderLock(const std::filesystem::path& folder) {
     const HANDLE handle = OpenLockFile(folder / kLockFileName);
     if (handle == INVALID_HANDLE_VALUE)
         return;
-    // Polled, so that a busy lock is reported after a second, once, and
-    // given up after the wait limit.
-    const auto start = std::chrono::steady_clock::now();
-    const auto noticeAt = start + std::chrono::milliseconds(kNoticeAfterMs);
-    bool noticed = false;
-    while (!TryLock(handle)) {
+    // One try, never a wait: a lock held elsewhere goes to the program's wait.
+    const auto tryLock = [&] {
+        if (TryLock(handle))
+            return true;
         const DWORD error = ::GetLastError();
-        if (error != ERROR_LOCK_VIOLATION && error != ERROR_IO_PENDING) {
-            ::CloseHandle(handle);
-            throw FileError(folder / kLockFileName, "cannot lock the folder: " + Reason(error));
-        }
-        const auto now = std::chrono::steady_clock::now();
-        if (now - start >= WaitLimit()) {
-            ::CloseHandle(handle);
-            GiveUp(folder, std::chrono::duration_cast<std::chrono::milliseconds>(now - start));
-        }
-        if (!noticed && now >= noticeAt) {
-            noticed = true;
-            NoticeWait(folder);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        if (error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING)
+            return false;
+        throw FileError(folder / kLockFileName, "cannot lock the folder: " + Reason(error));
+    };
+    try {
+        if (!tryLock())
+            WaitElsewhere(folder, tryLock);
+    } catch (...) {
+        ::CloseHandle(handle);
+        throw;
     }
     handle_ = reinterpret_cast<std::intptr_t>(handle);
     CleanUp(folder);

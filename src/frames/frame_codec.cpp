@@ -1,14 +1,16 @@
 #include "frames/frame_codec.h"
 
+#include "frames/device_words.h"
+
 #include <algorithm>
 
 namespace mervadin {
 
 namespace {
 
-constexpr std::string_view kOpening = "velorn<";
-constexpr std::string_view kChecksumTag = "checksum:";
-constexpr std::string_view kEndMark = ">end";
+using words::kChecksumTag;
+using words::kEndMark;
+using words::kOpening;
 constexpr std::size_t kDigits = 6;
 // From the "v" of "velorn<" to the ":" of a data block's "checksum:".
 constexpr std::size_t kBlockColonOffset = 7 + 512 + 8;
@@ -60,11 +62,6 @@ std::uint8_t DecodeHexDigit(char c) {
     if (c >= '0' && c <= '9')
         return byte & 0x0F;
     return static_cast<std::uint8_t>(byte - 55);
-}
-
-std::uint32_t ChecksumOf(Bytes frame, FrameShape shape) {
-    ChecksumPlace place;
-    return LocateChecksum(frame, shape, place) ? SumBetween(frame, place) : 0;
 }
 
 std::size_t FillChecksum(std::span<std::uint8_t> frame, FrameShape shape) {

@@ -30,10 +30,9 @@ std::uint8_t DecodeHexDigit(char c);
 // after "velorn<".
 enum class FrameShape { Text, DataBlock };
 
-// Sum of the bytes from the "v" of "velorn<" through the second-to-last
-// payload byte (the byte before "checksum:" is not summed; the device sums
-// the same way). Nothing when either marker is absent.
-std::uint32_t ChecksumOf(Bytes frame, FrameShape shape = FrameShape::Text);
+// The checksum is the sum of the bytes from the "v" of "velorn<" through the
+// second-to-last payload byte (the byte before "checksum:" is not summed;
+// the device sums the same way), as six upper-case hex digits.
 
 // Writes the six checksum digits after "checksum:". Returns the position of
 // that ":" or 0 when the frame lacks "velorn<" or "checksum:" (nothing is

@@ -12,12 +12,12 @@ void CopyInto(OutgoingFrame& frame, std::size_t at, std::string_view text) {
 }
 
 OutgoingFrame BuildRepeatedWordFrame(std::string_view word, FrameLength length) {
-    std::string text(frames::kOpening);
+    std::string text(words::kOpening);
     for (int i = 0; i < 10; ++i)
         text += word;
     if (length == FrameLength::Padded)
         text.resize(frames::kPaddedTextBeforeChecksum, '9');
-    text += frames::kChecksumTail;
+    text += words::kChecksumTail;
     return BuildFrame(text);
 }
 
@@ -39,7 +39,7 @@ OutgoingFrame BuildLevelFrame(LevelKind kind, int level) {
     const bool speaker = kind == LevelKind::Speaker;
     OutgoingFrame frame;
     CopyInto(frame, 0, speaker ? frames::kMasterSpeaker : frames::kMasterMic);
-    const std::size_t colon = *Search(frame.bytes, speaker ? "masterspk:" : "mastermic:");
+    const std::size_t colon = *Search(frame.bytes, speaker ? words::kSpeaker : words::kMicrophone);
     frame.bytes[colon + 1] = static_cast<std::uint8_t>('0' + level / 10);
     frame.bytes[colon + 2] = static_cast<std::uint8_t>('0' + level % 10);
     FillChecksum(frame.bytes);
@@ -49,20 +49,20 @@ OutgoingFrame BuildLevelFrame(LevelKind kind, int level) {
 
 OutgoingFrame BuildDataBlockFrame(DataBlockView block) {
     OutgoingFrame frame;
-    CopyInto(frame, 0, frames::kOpening);
-    std::copy(block.begin(), block.end(), frame.bytes.begin() + frames::kOpening.size());
-    CopyInto(frame, frames::kOpening.size() + block.size(), frames::kChecksumTail);
+    CopyInto(frame, 0, words::kOpening);
+    std::copy(block.begin(), block.end(), frame.bytes.begin() + words::kOpening.size());
+    CopyInto(frame, words::kOpening.size() + block.size(), words::kChecksumTail);
     FillChecksum(frame.bytes, FrameShape::DataBlock);
     frame.length = frames::kDataBlockSendLength;
     return frame;
 }
 
 OutgoingFrame BuildStopFrame(FrameLength length) {
-    return BuildRepeatedWordFrame("stop?", length);
+    return BuildRepeatedWordFrame(words::kStop, length);
 }
 
 OutgoingFrame BuildExitFrame(FrameLength length) {
-    return BuildRepeatedWordFrame("exit?", length);
+    return BuildRepeatedWordFrame(words::kExit, length);
 }
 
 } // namespace mervadin

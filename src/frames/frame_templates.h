@@ -4,6 +4,7 @@
 // The words of these frames are the device's own, repeats and all: the
 // device answers nothing else. Keep them byte for byte.
 
+#include "frames/device_words.h"
 #include "frames/frame_codec.h"
 
 #include <array>
@@ -41,10 +42,6 @@ inline constexpr std::string_view kMasterSpeaker =
     "velorn<masterspk:00;okok!okok!okok!okok!checksum:000000;>end";
 inline constexpr std::string_view kMasterMic =
     "velorn<mastermic:00;okok!okok!okok!okok!checksum:000000;>end";
-
-inline constexpr std::string_view kOpening = "velorn<";
-inline constexpr std::string_view kChecksumTail = "checksum:000000;>end";
-inline constexpr std::string_view kEndMark = ">end";
 
 // Data blocks carry this many raw bytes and always go out as this many bytes.
 inline constexpr std::size_t kDataBlockSize = 512;

@@ -17,7 +17,6 @@ public:
 
     // The bytes received since the last clear (all 1024 once they wrapped).
     Bytes View() const { return Bytes(bytes_).first(std::min<std::size_t>(count_, bytes_.size())); }
-    std::uint32_t WriteCount() const { return count_; }
 
 private:
     FrameBuffer bytes_{};

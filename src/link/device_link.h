@@ -42,10 +42,8 @@ public:
 
     void ClearReceiveBuffer() { buffer_.Clear(); }
     Bytes Received() const { return buffer_.View(); }
-    const ReceiveBuffer& Buffer() const { return buffer_; }
 
     bool Connected() const { return connected_; }
-    bool ReadEnabled() const { return readEnabled_; }
     // Cleared when the main window closes: from then on nothing is stored.
     void SetReadEnabled(bool enabled) { readEnabled_ = enabled; }
 

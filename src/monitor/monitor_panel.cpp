@@ -7,8 +7,10 @@
 #include "monitor/monitor_names.h"
 #include "monitor/monitor_texts.h"
 #include "operation/operation_texts.h"
+#include "qtcore/file_text.h"
 #include "qtcore/translation.h"
 #include "settings/settings_file.h"
+#include "settings/settings_keys.h"
 #include "ui/lamp.h"
 #include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
@@ -180,8 +182,8 @@ void MonitorPanel::ShowTotal(const QString& text) {
 void MonitorPanel::LoadLevelBoxes() {
     try {
         const auto config = folder_.File(file::kConfig);
-        speakerBox_->setCurrentIndex(ReadIntSetting(config, "phone="));
-        micBox_->setCurrentIndex(ReadIntSetting(config, "mic="));
+        speakerBox_->setCurrentIndex(ReadIntSetting(config, keys::kSpeakerVolume));
+        micBox_->setCurrentIndex(ReadIntSetting(config, keys::kMicVolume));
     } catch (const FileError& e) {
         ShowFileError(e);
     }

@@ -40,7 +40,8 @@ public:
     // The number count that "Total:" shows, as read at start-up.
     void SetNumberCount(int count);
     int NumberCount() const { return numberCount_; }
-    // Selects the level boxes' items from "phone=" and "mic=" of Config.txt.
+    // Selects the level boxes' items from the speaker and microphone volumes
+    // of Config.txt.
     void LoadLevelBoxes();
 
     void MonitorOn();

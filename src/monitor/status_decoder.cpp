@@ -1,6 +1,7 @@
 #include "monitor/status_decoder.h"
 
 #include "common/decimal.h"
+#include "frames/device_words.h"
 #include "monitor/monitor_texts.h"
 #include "records/call_record.h"
 
@@ -26,7 +27,7 @@ int TwoDigits(const std::string& text) {
 }
 
 std::string Counter(Bytes frame) {
-    const auto digits = After(frame, "counter:", 6);
+    const auto digits = After(frame, words::kCounter, 6);
     if (!digits)
         return "";
     unsigned value = 0;
@@ -37,7 +38,7 @@ std::string Counter(Bytes frame) {
 
 std::string Keys(Bytes frame) {
     std::string keys;
-    for (char c : After(frame, "dtmf:", 6).value_or(""))
+    for (char c : After(frame, words::kDtmf, 6).value_or(""))
         if (c >= '0' && c <= '9')
             keys += c;
     return keys;
@@ -77,35 +78,36 @@ LiveRecord DecodeLiveRecord(Bytes frame) {
         return ValueAfter(frame, tag, rule);
     };
     // Filed by the frame's own type character: a name may hold "Type[".
-    const auto typeAt = Search(frame, "Type:");
+    const auto typeAt = Search(frame, words::kRecordType);
     const char type =
         typeAt && *typeAt + 1 < frame.size() ? static_cast<char>(frame[*typeAt + 1]) : '\0';
     const std::string typeText = type == '\0' ? "" : std::string(1, type);
-    return {CallRecordLine({field("Id:", 6), field("Name:", 16), field("Number:", 16), typeText,
-                            field("Date:", 16), field("Duration:", 16)}),
+    return {CallRecordLine({field(words::kRecordGroup, 6), field(words::kRecordName, 16),
+                            field(words::kRecordNumber, 16), typeText,
+                            field(words::kRecordDate, 16), field(words::kRecordDuration, 16)}),
             type};
 }
 
 StatusReport DecodeStatus(Bytes frame) {
     StatusReport report;
-    if (const auto csq = After(frame, "mastercsq:", 2)) {
+    if (const auto csq = After(frame, words::kSignal, 2)) {
         report.signal = TwoDigits(*csq);
         report.signalBars = SignalBars(*report.signal);
     }
-    if (const auto state = After(frame, "masterstation:", 2)) {
+    if (const auto state = After(frame, words::kStation, 2)) {
         const int code = TwoDigits(*state);
         if (code >= 0 && code < static_cast<int>(std::size(texts::monitor::kStateNames)))
             report.stateName = texts::monitor::kStateNames[static_cast<std::size_t>(code)];
     }
-    report.number = TagValue(frame, "number:");
-    const auto cdr = After(frame, "cdr:", 1);
+    report.number = TagValue(frame, words::kNumber);
+    const auto cdr = After(frame, words::kCdr, 1);
     if (cdr && (*cdr)[0] != ';')
         report.record = DecodeLiveRecord(frame);
     report.keys = Keys(frame);
     report.counter = Counter(frame);
-    report.talking = Talking(TagValue(frame, "talkingtime:"));
-    report.speaker = TagValue(frame, "masterspk:");
-    report.microphone = TagValue(frame, "mastermic:");
+    report.talking = Talking(TagValue(frame, words::kTalkingTime));
+    report.speaker = TagValue(frame, words::kSpeaker);
+    report.microphone = TagValue(frame, words::kMicrophone);
     using namespace texts::monitor;
     report.statusLine = kStatusState + report.stateName + kStatusNumber + report.number +
                         kStatusKeys + report.keys + kStatusCounter + report.counter +

@@ -8,6 +8,7 @@
 #include "numbers/number_names.h"
 #include "numbers/number_texts.h"
 #include "numbers/sheet_import.h"
+#include "qtcore/file_text.h"
 #include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
 #include "ui/colours.h"

@@ -29,8 +29,7 @@ inline constexpr std::size_t kMaxPackedLines = kMaxNumberBlocks * record::kPerBl
 // One line's record. NAME is cut at 16 bytes, at a character boundary of
 // `encoding`. Returns nothing when GROUP (its first six characters before
 // the first separator) is not a decimal integer.
-std::optional<record::Record> PackNumberRecord(std::string_view line,
-                                               const TextEncoding& encoding = Utf8Encoding());
+std::optional<record::Record> PackNumberRecord(std::string_view line, const TextEncoding& encoding);
 
 // The digits the device holds for the NUMBER `number`, and so dials and
 // records in its call records: the number's first 13 characters packed a
@@ -95,7 +94,7 @@ struct PackedNumbers {
 // as it reads (the lines beyond the device's 9000 counted from `totalLines`
 // when `lines` holds only the list's start). Throws NumberListError for a
 // line packed whose GROUP is not a number.
-PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding = Utf8Encoding(),
+PackedNumbers PackNumberList(const Lines& lines, const TextEncoding& encoding,
                              const BlockedNumbers& blocked = {}, std::size_t totalLines = 0);
 
 // A number list file as the write reads it: its first 9008 lines, and how

@@ -19,8 +19,7 @@ const HandshakeProfile& WriteNumberHandshake();
 class WriteNumberOperation : public BlockWriteOperation {
 public:
     WriteNumberOperation(DeviceLink& link, OperationView& view, std::filesystem::path list,
-                         BlockedNumbersSource blocked,
-                         const TextEncoding& encoding = Utf8Encoding());
+                         BlockedNumbersSource blocked, const TextEncoding& encoding);
 
 private:
     bool Prepare() override;

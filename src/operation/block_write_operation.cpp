@@ -1,5 +1,6 @@
 #include "operation/block_write_operation.h"
 
+#include "frames/device_words.h"
 #include "operation/operation_texts.h"
 
 namespace mervadin {
@@ -117,7 +118,7 @@ void BlockWriteOperation::Transmit() {
 
 void BlockWriteOperation::ExamineBlock() {
     const Bytes buffer = link_.Received();
-    if (!Search(buffer, frames::kOpening) || !FrameComplete(buffer))
+    if (!Search(buffer, words::kOpening) || !FrameComplete(buffer))
         return;
     if (!VerifyChecksum(buffer)) {
         view_.AppendErrorMemo(texts_.checksumError);
@@ -125,9 +126,9 @@ void BlockWriteOperation::ExamineBlock() {
         view_.AppendMemo(texts::operation::kBlockRule);
         return Reject();
     }
-    const bool writing = ShortSearch(buffer, "writingspi!").has_value();
-    const bool stored = !writing && ShortSearch(buffer, "writespiok!").has_value();
-    const bool rejected = !writing && !stored && ShortSearch(buffer, "data_err!").has_value();
+    const bool writing = ShortSearch(buffer, words::kWriting).has_value();
+    const bool stored = !writing && ShortSearch(buffer, words::kStored).has_value();
+    const bool rejected = !writing && !stored && ShortSearch(buffer, words::kDataError).has_value();
     link_.ClearReceiveBuffer();
     if (writing) {
         view_.AppendMemo(texts_.writing); // the resend wait goes on

@@ -1,5 +1,6 @@
 #include "operation/handshake.h"
 
+#include "frames/device_words.h"
 #include "frames/frame_templates.h"
 
 namespace mervadin {
@@ -53,10 +54,10 @@ Handshake::State Handshake::OnBytes() {
 
 Handshake::State Handshake::Examine() {
     const Bytes buffer = link_.Received();
-    if (!FrameComplete(buffer) || (profile_.needsOpening && !Search(buffer, frames::kOpening)))
+    if (!FrameComplete(buffer) || (profile_.needsOpening && !Search(buffer, words::kOpening)))
         return state_;
-    if (VerifyChecksum(buffer) && Search(buffer, "okok!").has_value() &&
-        Search(buffer, "module").has_value()) {
+    if (VerifyChecksum(buffer) && Search(buffer, words::kOk).has_value() &&
+        Search(buffer, words::kModule).has_value()) {
         view_.AppendMemo(profile_.connected);
         return state_ = State::Connected;
     }

@@ -43,7 +43,6 @@ public:
     State OnBytes();
 
     State Current() const { return state_; }
-    unsigned Attempts() const { return attempts_; }
 
 private:
     void SendRequest();

@@ -1,8 +1,8 @@
 #include "records/call_grid_model.h"
 
+#include "qtcore/file_text.h"
 #include "qtcore/translation.h"
 #include "records/call_record.h"
-#include "ui/qt_prompts.h"
 
 namespace mervadin {
 

@@ -154,13 +154,6 @@ bool AppendCallRecord(std::string& out, record::View r) {
     return true;
 }
 
-std::optional<std::string> DecodeCallRecord(record::View r) {
-    std::string line;
-    if (!AppendCallRecord(line, r))
-        return std::nullopt;
-    return line;
-}
-
 namespace {
 
 constexpr std::array<std::string_view, kCallFields> kKeys = {

@@ -20,10 +20,8 @@ namespace mervadin {
 // No record's line is longer than this.
 inline constexpr std::size_t kMaxRecordLineLength = 256;
 
-// The line for one record, or nothing when its number is empty (erased flash).
-std::optional<std::string> DecodeCallRecord(record::View record);
-// The same appended to `out`; false, and nothing appended, for an empty
-// number.
+// Appends the line for one record to `out`; false, and nothing appended,
+// when its number is empty (erased flash).
 bool AppendCallRecord(std::string& out, record::View record);
 
 // The seven fields of a call record line, each taken at its place: the

@@ -4,11 +4,11 @@
 #include "common/ui_text.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
+#include "qtcore/file_text.h"
 #include "qtcore/translation.h"
 #include "records/record_names.h"
 #include "records/record_texts.h"
 #include "ui/colours.h"
-#include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 

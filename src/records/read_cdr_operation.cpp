@@ -96,7 +96,7 @@ void ReadCdrOperation::BytesConnected() {
 
 void ReadCdrOperation::Examine() {
     const Bytes buffer = link_.Received();
-    const auto opening = Search(buffer, frames::kOpening);
+    const auto opening = Search(buffer, words::kOpening);
     if (!opening || !FrameComplete(buffer, FrameShape::DataBlock))
         return;
     view_.AppendMemo(texts::records::kReadData);

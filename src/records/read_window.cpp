@@ -1,6 +1,7 @@
 #include "records/read_window.h"
 
 #include "operation/operation_texts.h"
+#include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
 #include "records/read_cdr_operation.h"
 #include "records/record_names.h"
@@ -50,7 +51,8 @@ ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QW
 }
 
 void ReadWindow::ReadCdr() {
-    RunOperation(std::make_unique<ReadCdrOperation>(link_, *this, RecordFiles(folder_)));
+    RunOperation(std::make_unique<ReadCdrOperation>(link_, *this,
+                                                    RecordFiles(folder_, TextCodec::Chosen())));
 }
 
 } // namespace mervadin

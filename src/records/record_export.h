@@ -47,7 +47,9 @@ struct ExportReport {
     std::string Text(const Translate& translate = AsWritten) const;
 };
 
-// The CSV of a list's text; the lines' bytes are read in `encoding`.
+// The CSV of a list's text; the lines' bytes are read in `encoding`. The
+// export writes a file a piece at a time; this whole text, made by the same
+// writer, serves the export's checks and its bench.
 std::string RecordsCsv(std::string_view listText, const TextEncoding& encoding,
                        ExportReport* report = nullptr);
 

@@ -20,7 +20,9 @@ public:
     // A remark keeps at most this many bytes, cut at a character boundary.
     static constexpr std::size_t kMaxRemarkBytes = 126;
 
-    explicit RecordFiles(WorkFolder folder, const TextEncoding& encoding = Utf8Encoding())
+    // Remarks are cut at whole characters of `encoding`, the one the files
+    // are read in.
+    RecordFiles(WorkFolder folder, const TextEncoding& encoding)
         : folder_(std::move(folder)), encoding_(&encoding) {}
 
     // What the end of a successful read does: the dump, then the list

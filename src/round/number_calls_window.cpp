@@ -1,5 +1,6 @@
 #include "round/number_calls_window.h"
 
+#include "qtcore/file_text.h"
 #include "qtcore/translation.h"
 #include "records/call_record.h"
 #include "round/outcome_table.h"

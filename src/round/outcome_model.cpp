@@ -1,6 +1,7 @@
 #include "round/outcome_model.h"
 
 #include "numbers/number_fields.h"
+#include "qtcore/file_text.h"
 #include "qtcore/translation.h"
 #include "round/outcome_table.h"
 #include "ui/qt_prompts.h"

@@ -1,80 +1,17 @@
 #include "settings/settings_file.h"
+#include "settings/settings_keys.h"
 
 namespace mervadin {
 
 const Lines& DefaultSettingsLines() {
-    static const Lines lines = {
-        "======================================================",
-        "=================== velorn Setting ===================",
-        "======================================================",
-        "velorn",
-        "ver=00-00",
-        "name=",
-        "phone=2",
-        "mic=2",
-        "buzzer on=0",
-        "hf spk vol=7",
-        "hf mic vol=4",
-        "listen vol=0",
-        "server ring vol=0",
-        "mode=1",
-        "setting times of failed call and reboot=10",
-        "hoster number=",
-        "dial out every time=20",
-        "all time of dial to pickup=30",
-        "dial out all time=50",
-        "no person play sound all time=25",
-        "pick up call all time=999",
-        "dial number counter=",
-        "auto pickup time=0",
-        "add ip=",
-        "dial in type=0",
-        "start1 hour=0",
-        "start1 minute=0",
-        "end1 hour=0",
-        "end1 minute=0",
-        "start2 hour=0",
-        "start2 minute=0",
-        "end2 hour=0",
-        "end2 minute=0",
-        "start3 hour=0",
-        "start3 minute=0",
-        "end3 hour=0",
-        "end3 minute=0",
-        "start4 hour=0",
-        "start4 minute=0",
-        "end4 hour=0",
-        "end4 minute=0",
-        "dial in delay time=0",
-        "auto dial switch=0",
-        "send sms to hoster function=0",
-        "send sms to called function=0",
-        "pin=",
-        "sms=",
-        "imei=",
-        "connected delay sms=",
-        "dtmf dial switch=0",
-        "slaver phone=6",
-        "slaver mic=10",
-        "slaver imei=",
-        "dial all minutes=",
-        "recode function=0",
-        "uplink vol=4",
-        "downlink vol=1",
-        "slaver moudule send sms to hoster=0",
-        "slaver moudule send sms to called=0",
-        "forward dtmf key=1",
-        "display called number=1",
-        "callback=0",
-        "Reminder=0",
-        "RingTone=1",
-        "RingVol=2",
-        "CallOutAllowOutSidePB=0",
-        "CallInAllowOutSidePB=0",
-        "RecSwitch=0",
-        "RctVol=1",
-        std::string(kSettingsEndMarker),
-    };
+    static const Lines lines = [] {
+        Lines made(std::begin(keys::kHeaderLines), std::end(keys::kHeaderLines));
+        made.emplace_back(keys::kHeaderLine);
+        for (const auto& [key, value] : keys::kDefaults)
+            made.push_back(std::string(key) + value);
+        made.emplace_back(keys::kEndLine);
+        return made;
+    }();
     return lines;
 }
 

@@ -4,6 +4,7 @@
 #include "files/path_text.h"
 #include "settings/settings_file.h"
 #include "settings/settings_form.h"
+#include "settings/settings_keys.h"
 #include "settings/settings_texts.h"
 
 #include <algorithm>
@@ -74,59 +75,61 @@ private:
 
 void FillBlock(BlockWriter& w, DataBlock& block, const LocalTime& at);
 
+// Whether the editor takes `key` as a telephone number.
+bool IsTelephone(const std::string& key) {
+    for (const auto& text : SettingsTexts())
+        if (text.key == key)
+            return text.telephone;
+    return false;
+}
+
 std::uint8_t Bcd(int value) {
     return static_cast<std::uint8_t>((value / 10 % 10) << 4 | (value % 10));
 }
 
 void FillOneByteValues(BlockWriter& w) {
     static const std::pair<std::size_t, const char*> bytes[] = {
-        {2, "dtmf dial switch="},
-        {13, "CallOutAllowOutSidePB="},
-        {14, "CallInAllowOutSidePB="},
-        {16, "setting times of failed call and reboot="},
-        {30, "RctVol="},
-        {31, "buzzer on="},
-        {32, "phone="},
-        {33, "mic="},
-        {34, "slaver phone="},
-        {35, "slaver mic="},
-        {36, "uplink vol="},
-        {37, "downlink vol="},
-        {38, "RingTone="},
-        {39, "RingVol="},
-        {40, "phone="},
-        {41, "mic="},
-        {42, "listen vol="},
-        {43, "server ring vol="},
-        {66, "dial in delay time="},
-        {67, "auto dial switch="},
-        {69, "connected delay sms="},
-        {71, "recode function="},
-        {72, "send sms to hoster function="},
-        {73, "send sms to called function="},
-        {78, "RecSwitch="},
-        {79, "callback="},
-        {80, "all time of dial to pickup="},
-        {83, "no person play sound all time="},
-        {89, "auto pickup time="},
-        {90, "dial in type="},
-        {92, "slaver moudule send sms to hoster="},
-        {93, "slaver moudule send sms to called="},
+        {2, keys::kDtmfDial},
+        {13, keys::kCallOutOutsidePhonebook},
+        {14, keys::kCallInOutsidePhonebook},
+        {16, keys::kRebootAfterFailures},
+        {30, keys::kRingBackVolume},
+        {31, keys::kBuzzer},
+        {32, keys::kSpeakerVolume},
+        {33, keys::kMicVolume},
+        {34, keys::kSlaveSpeaker},
+        {35, keys::kSlaveMic},
+        {36, keys::kMusicTxVolume},
+        {37, keys::kMusicRxVolume},
+        {38, keys::kRingTone},
+        {39, keys::kRingVolume},
+        {40, keys::kSpeakerVolume},
+        {41, keys::kMicVolume},
+        {42, keys::kListenVolume},
+        {43, keys::kForwardRingVolume},
+        {66, keys::kDialInDelay},
+        {67, keys::kTaskWork},
+        {69, keys::kSmsAfterAnswer},
+        {71, keys::kRecording},
+        {72, keys::kSmsToHost},
+        {73, keys::kSmsToCalled},
+        {78, keys::kRecordingSwitch},
+        {79, keys::kCallBack},
+        {80, keys::kAnsweredWait},
+        {83, keys::kWaitingServiceTime},
+        {89, keys::kAutoPickup},
+        {90, keys::kDialInType},
+        {92, keys::kSlaveSmsToHost},
+        {93, keys::kSlaveSmsToCalled},
     };
     for (const auto& [offset, key] : bytes)
         w.Number(offset, 1, key);
 }
 
 void FillPeriods(BlockWriter& w) {
-    static const char* keys[4][4] = {
-        {"start1 hour=", "start1 minute=", "end1 hour=", "end1 minute="},
-        {"start2 hour=", "start2 minute=", "end2 hour=", "end2 minute="},
-        {"start3 hour=", "start3 minute=", "end3 hour=", "end3 minute="},
-        {"start4 hour=", "start4 minute=", "end4 hour=", "end4 minute="},
-    };
     for (std::size_t period = 0; period < 4; ++period)
         for (std::size_t i = 0; i < 4; ++i)
-            w.Number(176 + 16 * period + i, 1, keys[period][i]);
+            w.Number(176 + 16 * period + i, 1, keys::kPeriods[period][i]);
 }
 
 } // namespace
@@ -154,8 +157,8 @@ std::string NotNumbersMessage(const std::filesystem::path& configFile, const Set
                                 ? translate(label.c_str()).append(" \"")
                                 : std::string("\"").append(key);
         field.append(config.Text(key)).append("\"");
-        const char* why = key == kHostNumberKey ? texts::settings::kSettingNotTelephone
-                                                : texts::settings::kSettingNotNumber;
+        const char* why = IsTelephone(key) ? texts::settings::kSettingNotTelephone
+                                           : texts::settings::kSettingNotNumber;
         clauses += (clauses.empty() ? "" : ", ") + FillIn(translate(why), {field});
     }
     return FillIn(translate(texts::settings::kSettingsRefused), {Utf8Of(configFile), clauses});
@@ -173,25 +176,25 @@ namespace {
 
 void FillBlock(BlockWriter& w, DataBlock& block, const LocalTime& at) {
     FillOneByteValues(w);
-    w.Number(81, 2, "pick up call all time=");
-    w.Number(84, 2, "dial out every time=");
-    w.Number(86, 2, "dial out all time=");
-    const std::int32_t mode = w.Int("mode=");
+    w.Number(81, 2, keys::kServiceMaxTime);
+    w.Number(84, 2, keys::kDelayedCall);
+    w.Number(86, 2, keys::kPlayMusicMaxTime);
+    const std::int32_t mode = w.Int(keys::kMode);
     w.Number(88, 1, mode < 20 ? mode : 0);
-    const std::int32_t dtmf = w.Int("forward dtmf key=");
+    const std::int32_t dtmf = w.Int(keys::kForwardDtmf);
     w.Number(94, 1, dtmf == 1 ? 9 : 1);
     const int stamp[] = {at.year - 2000, at.month, at.day, at.hour, at.minute, at.second};
     for (std::size_t i = 0; i < 6; ++i)
         block[96 + i] = Bcd(stamp[i]);
-    w.DigitField(112, kHostNumberKey);
-    w.Number(144, 3, "dial number counter=");
-    w.Number(158, 2, "dial all minutes=");
+    w.DigitField(112, keys::kHostNumber);
+    w.Number(144, 3, keys::kDialCounter);
+    w.Number(158, 2, keys::kDialMinutes);
     FillPeriods(w);
-    w.TextField(240, 16, "add ip=");
-    w.TextField(256, 96, "sms=");
-    w.TextField(464, 16, "slaver imei=");
-    w.TextField(480, 16, "pin=");
-    w.TextField(496, 16, "imei=");
+    w.TextField(240, 16, keys::kAddIp);
+    w.TextField(256, 96, keys::kSms);
+    w.TextField(464, 16, keys::kSlaveImei);
+    w.TextField(480, 16, keys::kPin);
+    w.TextField(496, 16, keys::kImei);
 }
 
 } // namespace

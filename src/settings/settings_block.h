@@ -22,9 +22,9 @@ namespace mervadin {
 // marker, as they do in the file) and the date and time to stamp in it. Text
 // fields are cut at a character boundary of `encoding`.
 DataBlock BuildSettingsBlock(const Lines& config, const LocalTime& at,
-                             const TextEncoding& encoding = Utf8Encoding());
+                             const TextEncoding& encoding);
 DataBlock BuildSettingsBlock(const SettingsIndex& config, const LocalTime& at,
-                             const TextEncoding& encoding = Utf8Encoding());
+                             const TextEncoding& encoding);
 
 // The keys of number fields whose value is neither empty nor a decimal
 // integer (the block would hold 0 for them), and the host number's when it

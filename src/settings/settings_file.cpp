@@ -188,21 +188,11 @@ std::string ApplySettings(std::string_view text, const Settings& settings) {
 
 namespace {
 
-// The header's line that every settings file holds before its keys.
-constexpr std::string_view kHeaderLine = "velorn";
-
-// Whether `line` is the line of one of the default file's keys.
+// Whether `line` is the line of one of the settings' keys; the version
+// line counts as the header's.
 bool IsKeyLine(std::string_view line) {
-    // The default file's lines between its five header lines and its end line.
-    static const std::vector<std::string_view> keys = [] {
-        const Lines& lines = DefaultSettingsLines();
-        std::vector<std::string_view> found;
-        for (std::size_t i = kMinimumSettingsLines; i + 1 < lines.size(); ++i)
-            found.push_back(KeyOf(lines[i]));
-        return found;
-    }();
     const std::string_view key = KeyOf(line);
-    return !key.empty() && std::find(keys.begin(), keys.end(), key) != keys.end();
+    return !key.empty() && key != keys::kVersion && keys::IsKnown(key);
 }
 
 } // namespace
@@ -217,7 +207,7 @@ std::optional<SettingsFault> CheckSettingsFile(std::string_view text) {
         }
         if (IsKeyLine(line))
             key = true;
-        else if (!key && line == kHeaderLine)
+        else if (!key && line == keys::kHeaderLine)
             header = true;
         return true;
     });
@@ -242,7 +232,8 @@ std::string SettingsFaultMessage(const std::filesystem::path& file, SettingsFaul
         what = "is no settings file: it holds none of the settings' keys";
         break;
     case SettingsFault::NoHeader:
-        what = "is no settings file: its header (the line \"velorn\" before the keys) is missing";
+        what = "is no settings file: its header (the line \"" + std::string(keys::kHeaderLine) +
+               "\" before the keys) is missing";
         break;
     case SettingsFault::NoEndLine:
         what = "is cut short: its end line \"" + std::string(kSettingsEndMarker) + "\" is missing";

@@ -5,6 +5,7 @@
 
 #include "files/file_error.h"
 #include "files/text_lines.h"
+#include "settings/settings_keys.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -17,7 +18,7 @@
 
 namespace mervadin {
 
-inline constexpr std::string_view kSettingsEndMarker = "setting end!!!";
+inline constexpr std::string_view kSettingsEndMarker = keys::kEndLine;
 // A file with fewer lines than this is refilled with the defaults when the
 // tool starts or the settings editor opens.
 inline constexpr std::size_t kMinimumSettingsLines = 5;

@@ -34,58 +34,57 @@ std::vector<ListControl> BuildLists() {
     const Items offOn = {texts::common::kOff, UI_TEXT("-ON-")};
     const Items banAllow = {UI_TEXT("Ban"), UI_TEXT("Allow")};
     std::vector<ListControl> lists = {
-        {"ComboBox7", UI_TEXT("SpkVol"),
-         "phone=", With(OffThen(Numbered(UI_TEXT("Vol:"), 1, 9)), "")},
-        {"ComboBox10", UI_TEXT("MicVol"), "mic=", OffThen(Numbered(UI_TEXT("Vol:"), 1, 15))},
-        {"ComboBox40", UI_TEXT("ForwardDtmf"), "forward dtmf key=", {"0 ", "0~8 "}},
-        {"ComboBox2", UI_TEXT("AutoForwardTalking"),
-         "auto pickup time=", OffThen(Numbered("", 1, 50, UI_TEXT(" S")))},
-        {"ComboBox33", UI_TEXT("MusicTxVol"),
-         "uplink vol=", OffThen(Numbered(UI_TEXT("Vol:"), 1, 7))},
-        {"ComboBox34", UI_TEXT("MusicRxVol"),
-         "downlink vol=", OffThen(Numbered(UI_TEXT("Vol:"), 1, 7))},
-        {"ComboBox24", UI_TEXT("MoniterClienteleVol"),
-         "listen vol=", OffThen(Numbered(UI_TEXT("Vol:"), 1, 9))},
-        {"ComboBox26", UI_TEXT("ForwardRingVol"),
-         "server ring vol=", OffThen(Numbered(UI_TEXT("Vol:"), 1, 7))},
-        {"ComboBox25", UI_TEXT("SendSmsAnswerd"),
-         "connected delay sms=", With(OffThen(Numbered("", 1, 50, UI_TEXT(" S"))), "")},
-        {"ComboBox35", UI_TEXT("SendSmsToHost"), "send sms to hoster function=", offOn},
-        {"ComboBox36", UI_TEXT("SendSmsToClientele"), "send sms to called function=", offOn},
-        {"ComboBox23", UI_TEXT("RingTone"), "RingTone=", OffThen(Numbered("", 1, 7))},
-        {"ComboBox27", UI_TEXT("RingVol"), "RingVol=", Numbered(UI_TEXT("Vol:"), 0, 7)},
-        {"ComboBox28", UI_TEXT("CallOutAllowOutsidePB"), "CallOutAllowOutSidePB=", banAllow},
-        {"ComboBox29", UI_TEXT("CallInAllowOutsidePB"), "CallInAllowOutSidePB=", banAllow},
+        {"ComboBox7", UI_TEXT("SpkVol"), keys::kSpeakerVolume,
+         With(OffThen(Numbered(UI_TEXT("Vol:"), 1, 9)), "")},
+        {"ComboBox10", UI_TEXT("MicVol"), keys::kMicVolume,
+         OffThen(Numbered(UI_TEXT("Vol:"), 1, 15))},
+        {"ComboBox40", UI_TEXT("ForwardDtmf"), keys::kForwardDtmf, {"0 ", "0~8 "}},
+        {"ComboBox2", UI_TEXT("AutoForwardTalking"), keys::kAutoPickup,
+         OffThen(Numbered("", 1, 50, UI_TEXT(" S")))},
+        {"ComboBox33", UI_TEXT("MusicTxVol"), keys::kMusicTxVolume,
+         OffThen(Numbered(UI_TEXT("Vol:"), 1, 7))},
+        {"ComboBox34", UI_TEXT("MusicRxVol"), keys::kMusicRxVolume,
+         OffThen(Numbered(UI_TEXT("Vol:"), 1, 7))},
+        {"ComboBox24", UI_TEXT("MoniterClienteleVol"), keys::kListenVolume,
+         OffThen(Numbered(UI_TEXT("Vol:"), 1, 9))},
+        {"ComboBox26", UI_TEXT("ForwardRingVol"), keys::kForwardRingVolume,
+         OffThen(Numbered(UI_TEXT("Vol:"), 1, 7))},
+        {"ComboBox25", UI_TEXT("SendSmsAnswerd"), keys::kSmsAfterAnswer,
+         With(OffThen(Numbered("", 1, 50, UI_TEXT(" S"))), "")},
+        {"ComboBox35", UI_TEXT("SendSmsToHost"), keys::kSmsToHost, offOn},
+        {"ComboBox36", UI_TEXT("SendSmsToClientele"), keys::kSmsToCalled, offOn},
+        {"ComboBox23", UI_TEXT("RingTone"), keys::kRingTone, OffThen(Numbered("", 1, 7))},
+        {"ComboBox27", UI_TEXT("RingVol"), keys::kRingVolume, Numbered(UI_TEXT("Vol:"), 0, 7)},
+        {"ComboBox28", UI_TEXT("CallOutAllowOutsidePB"), keys::kCallOutOutsidePhonebook, banAllow},
+        {"ComboBox29", UI_TEXT("CallInAllowOutsidePB"), keys::kCallInOutsidePhonebook, banAllow},
         {"ComboBox42",
          UI_TEXT("CallOutMode"),
-         "callback=",
+         keys::kCallBack,
          {UI_TEXT("Normal"), UI_TEXT("CallBack")}},
-        {"ComboBox3", UI_TEXT("CallInMode"), "dial in type=", {UI_TEXT("ZEL"), UI_TEXT("Phone")}},
-        {"ComboBox30", UI_TEXT("RecordingSwitch"), "RecSwitch=", offOn},
-        {"ComboBox31", UI_TEXT("RingBackToneVol"), "RctVol=", Numbered(UI_TEXT("Vol:"), 0, 3)},
+        {"ComboBox3", UI_TEXT("CallInMode"), keys::kDialInType, {UI_TEXT("ZEL"), UI_TEXT("Phone")}},
+        {"ComboBox30", UI_TEXT("RecordingSwitch"), keys::kRecordingSwitch, offOn},
+        {"ComboBox31", UI_TEXT("RingBackToneVol"), keys::kRingBackVolume,
+         Numbered(UI_TEXT("Vol:"), 0, 3)},
         {"ComboBox1",
          UI_TEXT("ZEL Mode"),
-         "mode=",
+         keys::kMode,
          {UI_TEXT("[1]Unattended"), UI_TEXT("[2]OnDuty"), UI_TEXT("[3]Forward"),
           UI_TEXT("[4]QuickRing")},
          true},
-        {"ComboBox8", UI_TEXT("Task Work"), "auto dial switch=", offOn},
+        {"ComboBox8", UI_TEXT("Task Work"), keys::kTaskWork, offOn, false,
+         ControlPlace::TaskSwitch},
     };
     const char* rows[4][4] = {{"ComboBox4", "ComboBox5", "ComboBox6", "ComboBox9"},
                               {"ComboBox11", "ComboBox12", "ComboBox13", "ComboBox14"},
                               {"ComboBox15", "ComboBox16", "ComboBox17", "ComboBox18"},
                               {"ComboBox19", "ComboBox20", "ComboBox21", "ComboBox22"}};
-    for (int row = 0; row < 4; ++row) {
-        const std::string n = std::to_string(row + 1);
-        lists.push_back(
-            {rows[row][0], "", "start" + n + " hour=", Numbered("", 0, 23, UI_TEXT(" H"))});
-        lists.push_back(
-            {rows[row][1], "", "start" + n + " minute=", Numbered("", 0, 59, UI_TEXT(" M"))});
-        lists.push_back(
-            {rows[row][2], "", "end" + n + " hour=", Numbered("", 0, 23, UI_TEXT(" H"))});
-        lists.push_back(
-            {rows[row][3], "", "end" + n + " minute=", Numbered("", 0, 59, UI_TEXT(" M"))});
-    }
+    // Each period: its start's hour and minute, its end's hour and minute.
+    const Items hours = Numbered("", 0, 23, UI_TEXT(" H"));
+    const Items minutes = Numbered("", 0, 59, UI_TEXT(" M"));
+    for (std::size_t row = 0; row < 4; ++row)
+        for (std::size_t part = 0; part < 4; ++part)
+            lists.push_back({rows[row][part], "", keys::kPeriods[row][part],
+                             part % 2 == 0 ? hours : minutes, false, ControlPlace::TaskPeriod});
     return lists;
 }
 
@@ -98,13 +97,15 @@ const std::vector<ListControl>& SettingsLists() {
 
 const std::vector<TextControl>& SettingsTexts() {
     static const std::vector<TextControl> texts = {
-        {"Edit1", UI_TEXT("DelayedCall"), "dial out every time=", 4},
-        {"Edit6", UI_TEXT("AnsweredWait"), "all time of dial to pickup=", 2},
-        {"Edit2", UI_TEXT("PlayMusicMaxTime"), "dial out all time=", 4},
-        {"Edit5", UI_TEXT("WaitingServiceTime"), "no person play sound all time=", 2},
-        {"Edit4", UI_TEXT("ServiceMaxTime"), "pick up call all time=", 4},
-        {"Edit7", UI_TEXT("Host Number"), kHostNumberKey, kHostNumberDigits, true},
-        {"Edit8", UI_TEXT("CallTimesStartZel"), "dial number counter=", 5},
+        {"Edit1", UI_TEXT("DelayedCall"), keys::kDelayedCall, 4},
+        {"Edit6", UI_TEXT("AnsweredWait"), keys::kAnsweredWait, 2},
+        {"Edit2", UI_TEXT("PlayMusicMaxTime"), keys::kPlayMusicMaxTime, 4},
+        {"Edit5", UI_TEXT("WaitingServiceTime"), keys::kWaitingServiceTime, 2},
+        {"Edit4", UI_TEXT("ServiceMaxTime"), keys::kServiceMaxTime, 4},
+        {"Edit7", UI_TEXT("Host Number"), keys::kHostNumber, kHostNumberDigits, true,
+         ControlPlace::ColumnsEnd},
+        {"Edit8", UI_TEXT("CallTimesStartZel"), keys::kDialCounter, 5, false,
+         ControlPlace::ColumnsEnd},
     };
     return texts;
 }
@@ -143,7 +144,7 @@ SettingsFormValues LoadSettingsForm(const SettingsIndex& config) {
     }
     for (const auto& text : SettingsTexts())
         values.texts[text.key] = config.Text(text.key);
-    values.sms = config.Text(kSmsKey);
+    values.sms = config.Text(keys::kSms);
     return values;
 }
 
@@ -153,7 +154,7 @@ std::vector<std::pair<std::string, std::string>> SettingsOfForm(const SettingsFo
         settings.emplace_back(list.key, std::to_string(values.lists.at(list.key)));
     for (const auto& text : SettingsTexts())
         settings.emplace_back(text.key, values.texts.at(text.key));
-    settings.emplace_back(kSmsKey, values.sms);
+    settings.emplace_back(keys::kSms, values.sms);
     return settings;
 }
 

@@ -6,6 +6,7 @@
 
 #include "files/text_lines.h"
 #include "settings/settings_file.h"
+#include "settings/settings_keys.h"
 
 #include <map>
 #include <string>
@@ -14,12 +15,18 @@
 
 namespace mervadin {
 
+// Where the editor shows a control: in its columns, before the lists or
+// after them; or in the Task Work box, as its switch or as a period's hour
+// or minute (four to a row, in the order of the table).
+enum class ControlPlace { Columns, ColumnsEnd, TaskSwitch, TaskPeriod };
+
 struct ListControl {
     std::string name;  // e.g. "ComboBox7"
     std::string label; // e.g. "SpkVol"; empty for the Task Work period rows
-    std::string key;   // e.g. "phone="
+    std::string key;   // e.g. keys::kSpeakerVolume
     std::vector<std::string> items;
     bool hidden = false;
+    ControlPlace place = ControlPlace::Columns;
 };
 
 struct TextControl {
@@ -32,13 +39,12 @@ struct TextControl {
     // digit by digit, one to a nibble: digits only as well, since another
     // character would reach the device as the low four bits of its code.
     bool telephone = false;
+    ControlPlace place = ControlPlace::Columns;
 };
 
 const std::vector<ListControl>& SettingsLists();
 const std::vector<TextControl>& SettingsTexts();
-inline constexpr const char* kSmsKey = "sms=";
 // The host's telephone number: the settings block holds 16 digits of it.
-inline constexpr const char* kHostNumberKey = "hoster number=";
 inline constexpr int kHostNumberDigits = 16;
 inline constexpr std::size_t kSmsMaxBytes = 96;
 
@@ -57,7 +63,7 @@ struct SettingsFormValues {
 std::vector<const TextControl*> TextsNotNumbers(const SettingsFormValues& values);
 
 // The label the editor shows for a key of Config.txt ("DelayedCall" for
-// "dial out every time="); empty for a key the editor shows without one.
+// keys::kDelayedCall); empty for a key the editor shows without one.
 std::string SettingLabel(const std::string& key);
 
 // Reads every control's value from the lines of Config.txt.

@@ -4,6 +4,7 @@
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "files/folder_lock.h"
+#include "qtcore/file_text.h"
 #include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
 #include "settings/settings_file.h"
@@ -37,11 +38,12 @@ constexpr int kColumns = 3;
 
 constexpr int kControlWidth = 64;
 
-const ListControl& ListByKey(const std::string& key) {
+std::vector<const ListControl*> ListsIn(ControlPlace place) {
+    std::vector<const ListControl*> found;
     for (const auto& list : SettingsLists())
-        if (list.key == key)
-            return list;
-    throw std::logic_error("no list for " + key);
+        if (list.place == place)
+            found.push_back(&list);
+    return found;
 }
 
 } // namespace
@@ -95,7 +97,7 @@ SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompt
     MoveOnScreen(*this, {244, 100});
     Load();
     // The first field has the focus, not Default, which Enter would press.
-    texts_.at("dial out every time=")->setFocus();
+    texts_.at(SettingsTexts().front().key)->setFocus();
 }
 
 // The settings group goes into an area that scrolls when the window is cut
@@ -163,13 +165,12 @@ QWidget* SettingsWindow::BuildListColumns() {
         entries.push_back({label, control, hidden});
     };
     for (const auto& text : SettingsTexts())
-        if (text.key != kHostNumberKey && text.key != "dial number counter=")
+        if (text.place == ControlPlace::Columns)
             place(Ui(text.label), MakeText(area, text), false);
-    for (const auto& list : SettingsLists())
-        if (!list.label.empty() && list.key != "auto dial switch=")
-            place(Ui(list.label), MakeList(area, list), list.hidden);
+    for (const auto* list : ListsIn(ControlPlace::Columns))
+        place(Ui(list->label), MakeList(area, *list), list->hidden);
     for (const auto& text : SettingsTexts())
-        if (text.key == kHostNumberKey || text.key == "dial number counter=")
+        if (text.place == ControlPlace::ColumnsEnd)
             place(Ui(text.label), MakeText(area, text), false);
 
     // The shown controls fill three columns top to bottom.
@@ -219,24 +220,22 @@ QWidget* SettingsWindow::BuildTaskWork() {
     auto* switchRow = new QHBoxLayout;
     auto* label = new QLabel(Ui("Task Work"), box);
     switchRow->addWidget(label);
-    auto* taskSwitch = MakeList(box, ListByKey("auto dial switch="));
+    auto* taskSwitch = MakeList(box, *ListsIn(ControlPlace::TaskSwitch).at(0));
     label->setBuddy(taskSwitch);
     switchRow->addWidget(taskSwitch);
     layout->addLayout(switchRow);
     auto* table = new QGroupBox(Ui("  Start--------------End"), box);
     auto* grid = new QGridLayout(table);
     grid->setHorizontalSpacing(2);
-    for (int row = 0; row < 4; ++row) {
-        const std::string n = std::to_string(row + 1);
-        grid->addWidget(new QLabel(QString::fromStdString(n), table), row, 0);
-        int column = 1;
-        for (const char* part :
-             {"start%1 hour=", "start%1 minute=", "end%1 hour=", "end%1 minute="}) {
-            auto* list = MakeList(table, ListByKey(QString(part).arg(row + 1).toStdString()));
-            list->setMinimumWidth(50);
-            list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-            grid->addWidget(list, row, column++);
-        }
+    const auto periods = ListsIn(ControlPlace::TaskPeriod);
+    for (int i = 0; i < static_cast<int>(periods.size()); ++i) {
+        const int row = i / 4;
+        if (i % 4 == 0)
+            grid->addWidget(new QLabel(QString::number(row + 1), table), row, 0);
+        auto* list = MakeList(table, *periods[static_cast<std::size_t>(i)]);
+        list->setMinimumWidth(50);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        grid->addWidget(list, row, i % 4 + 1);
     }
     layout->addWidget(table);
     return box;
@@ -333,24 +332,25 @@ void SettingsWindow::Show(const SettingsFormValues& values) {
     ShowSmsBytes();
 }
 
-std::string SettingsWindow::TextOf(const std::string& key, const QString& shown) const {
+std::string SettingsWindow::TextOf(const std::string* original, const QString& shown) const {
     // A value the operator did not change goes back byte for byte, even when
     // it is not valid text in the chosen encoding. When the file could not
     // be read on opening there is nothing to keep.
-    const auto found = loaded_.texts.find(key);
-    if (key != kSmsKey && found == loaded_.texts.end())
+    if (!original)
         return ToFileText(shown);
-    const std::string& original = key == kSmsKey ? loaded_.sms : found->second;
-    return shown == FromFileText(original) ? original : ToFileText(shown);
+    return shown == FromFileText(*original) ? *original : ToFileText(shown);
 }
 
 SettingsFormValues SettingsWindow::Collect() const {
     SettingsFormValues values;
     for (const auto& [key, box] : lists_)
         values.lists[key] = box->currentIndex();
-    for (const auto& [key, edit] : texts_)
-        values.texts[key] = TextOf(key, edit->text());
-    values.sms = TextOf(kSmsKey, sms_->toPlainText().remove('\n'));
+    for (const auto& [key, edit] : texts_) {
+        const auto found = loaded_.texts.find(key);
+        values.texts[key] =
+            TextOf(found == loaded_.texts.end() ? nullptr : &found->second, edit->text());
+    }
+    values.sms = TextOf(&loaded_.sms, sms_->toPlainText().remove('\n'));
     return values;
 }
 

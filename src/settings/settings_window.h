@@ -46,7 +46,7 @@ private:
     SettingsFormValues Collect() const;
     void LimitSmsTyping();
     void ShowSmsBytes();
-    std::string TextOf(const std::string& key, const QString& shown) const;
+    std::string TextOf(const std::string* original, const QString& shown) const;
 
     std::filesystem::path configFile_;
     Prompts& prompts_;

@@ -2,6 +2,7 @@
 
 #include "common/common_texts.h"
 #include "files/file_read.h"
+#include "frames/device_words.h"
 #include "frames/frame_templates.h"
 #include "operation/operation_texts.h"
 #include "settings/settings_texts.h"
@@ -102,16 +103,16 @@ void WriteSettingsOperation::SendBlock() {
 
 void WriteSettingsOperation::Examine() {
     const Bytes buffer = link_.Received();
-    if (!Search(buffer, frames::kOpening) || !FrameComplete(buffer))
+    if (!Search(buffer, words::kOpening) || !FrameComplete(buffer))
         return;
     if (!VerifyChecksum(buffer))
         return Reject(texts::settings::kSettingsChecksumError,
                       texts::settings::kSettingsChecksumBox);
-    if (ShortSearch(buffer, "writespiok!").has_value())
+    if (ShortSearch(buffer, words::kStored).has_value())
         return Succeed();
-    if (ShortSearch(buffer, "data_err!").has_value())
+    if (ShortSearch(buffer, words::kDataError).has_value())
         return Reject(texts::settings::kSettingsDataError, texts::settings::kSettingsDataErrorBox);
-    if (ShortSearch(buffer, "timeout!").has_value()) {
+    if (ShortSearch(buffer, words::kTimeout).has_value()) {
         view_.AppendErrorMemo(texts::settings::kSettingsTimeOut);
         view_.AppendMemo(texts::operation::kBlockRule);
         // Counted too: a device that times out for ever must not keep the

@@ -27,8 +27,7 @@ public:
     static constexpr unsigned kPollEvery = 3;
 
     WriteSettingsOperation(DeviceLink& link, OperationView& view, std::filesystem::path configFile,
-                           const TextEncoding& encoding = Utf8Encoding(),
-                           std::function<LocalTime()> clock = Now);
+                           const TextEncoding& encoding, std::function<LocalTime()> clock = Now);
 
     void Start() override;
 

@@ -1,7 +1,10 @@
 // Call records the simulated device can be given: one encoded from its
 // fields, and made-up ones that are the same every time.
 
+#include "frames/device_words.h"
 #include "sim/sim_device.h"
+
+#include <string>
 
 namespace mervadin::sim {
 
@@ -27,7 +30,10 @@ void SimDevice::AddSampleRecords(std::size_t count) {
 }
 
 void SimDevice::AddLookalikeRecords() {
-    static const char* names[] = {">end", "x>end>end", "checksum:>end", "velorn<>end", "Dora"};
+    using namespace words;
+    const std::string end(kEndMark);
+    const std::string names[] = {end, "x" + end + end, std::string(kChecksumTag) + end,
+                                 std::string(kOpening) + end, "Dora"};
     for (std::size_t i = 0; i < std::size(names); ++i) {
         CallRecord record;
         record.group = static_cast<std::uint32_t>(10 + i);

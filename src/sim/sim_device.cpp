@@ -1,8 +1,11 @@
 #include "sim/sim_device.h"
 
+#include "frames/device_words.h"
 #include "frames/frame_templates.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <string_view>
 
 namespace mervadin::sim {
 
@@ -24,20 +27,29 @@ bool HasWord(std::string_view text, std::string_view word) {
 
 // The command word right after "velorn<".
 bool OpensWith(std::string_view text, std::string_view word) {
-    return text.substr(frames::kOpening.size(), word.size()) == word;
+    return text.substr(words::kOpening.size(), word.size()) == word;
 }
 
 bool IsCommandFrame(std::string_view text) {
-    for (auto word : {"writesetting?", "writenumber?", "writemusic?", "readcdr?", "stop?", "exit?"})
+    for (auto word : {words::kWriteSetting, words::kWriteNumber, words::kWriteMusic,
+                      words::kReadCdr, words::kStop, words::kExit})
         if (OpensWith(text, word))
             return true;
     return false;
 }
 
+// A frame's payload of words and values, one after the other.
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const auto part : parts)
+        text += part;
+    return text;
+}
+
 std::vector<std::uint8_t> FrameAround(std::string_view payload) {
-    std::string text(frames::kOpening);
+    std::string text(words::kOpening);
     text += payload;
-    text += frames::kChecksumTail;
+    text += words::kChecksumTail;
     const auto built = BuildFrame(text);
     return {built.bytes.begin(), built.bytes.begin() + static_cast<std::ptrdiff_t>(built.length)};
 }
@@ -64,7 +76,7 @@ void SimDevice::Receive(Bytes data) {
 
 void SimDevice::Process(const DataReport& report) {
     const std::string_view start(reinterpret_cast<const char*>(report.data()), 7);
-    if (incoming_.empty() && start != frames::kOpening)
+    if (incoming_.empty() && start != words::kOpening)
         return; // filler or noise between frames
     lastFrameMs_ = nowMs_;
     incoming_.insert(incoming_.end(), report.begin(), report.end());
@@ -96,7 +108,7 @@ void SimDevice::HandleFrame(const std::vector<std::uint8_t>& frame) {
         return HandleBlock(frame);
     if (!VerifyChecksum(frame))
         return; // the tool resends on silence
-    if (OpensWith(text, "stop?") || OpensWith(text, "exit?"))
+    if (OpensWith(text, words::kStop) || OpensWith(text, words::kExit))
         return EndSession();
     if (IsCommandFrame(text))
         return HandleRequest(text);
@@ -116,16 +128,16 @@ void SimDevice::HandleRequest(std::string_view text) {
     // tool that missed the answer and asks again gets each block once.
     scheduled_.clear();
     inFlight_.reset();
-    Answer("okok!okok!module:" + dialer_.Model() + ";okok!");
-    if (OpensWith(text, "writesetting?")) {
+    Answer(Joined({words::kOk, words::kOk, words::kModule, ":", dialer_.Model(), ";", words::kOk}));
+    if (OpensWith(text, words::kWriteSetting)) {
         mode_ = Mode::AwaitSettings;
         settingsStored_ = false;
-    } else if (OpensWith(text, "readcdr?")) {
+    } else if (OpensWith(text, words::kReadCdr)) {
         mode_ = Mode::Reading;
         blockIndex_ = 0;
         SendReadBlock(kFirstBlockDelayMs);
     } else {
-        area_ = OpensWith(text, "writenumber?") ? Area::Numbers : Area::Voice;
+        area_ = OpensWith(text, words::kWriteNumber) ? Area::Numbers : Area::Voice;
         (area_ == Area::Numbers ? numbers_.clear() : voice_.clear());
         blockIndex_ = 0;
         ScheduleErase();
@@ -135,10 +147,11 @@ void SimDevice::HandleRequest(std::string_view text) {
 void SimDevice::ScheduleErase() {
     mode_ = Mode::Erasing;
     std::uint64_t at = timing_.eraseStepMs;
-    Answer("earsespi!okok!", at);
+    Answer(Joined({words::kEraseStarted, words::kOk}), at);
     for (unsigned step = 0; step < timing_.eraseSteps; ++step)
-        Answer("earse:" + std::to_string(step) + ";okok!", at += timing_.eraseStepMs);
-    Answer("earsespiok!okok!", at += timing_.eraseStepMs);
+        Answer(Joined({words::kEraseStep, std::to_string(step), ";", words::kOk}),
+               at += timing_.eraseStepMs);
+    Answer(Joined({words::kEraseDone, words::kOk}), at += timing_.eraseStepMs);
     // The device takes blocks once its last erase answer is out.
     scheduled_.push_back({nowMs_ + at, {}});
 }
@@ -150,32 +163,32 @@ void SimDevice::HandleBlock(const std::vector<std::uint8_t>& frame) {
     if (!intact || faults_.dataErrors > 0) {
         if (intact)
             --faults_.dataErrors;
-        return Answer("data_err!data_err!okok!");
+        return Answer(Joined({words::kDataError, words::kDataError, words::kOk}));
     }
     if (faults_.timeouts > 0) {
         --faults_.timeouts;
-        return Answer("timeout!timeout!okok!");
+        return Answer(Joined({words::kTimeout, words::kTimeout, words::kOk}));
     }
     DataBlock block;
-    std::copy_n(frame.begin() + frames::kOpening.size(), block.size(), block.begin());
+    std::copy_n(frame.begin() + words::kOpening.size(), block.size(), block.begin());
     if (mode_ == Mode::AwaitSettings) {
         // The device keeps taking settings blocks (a tool that missed the
         // answer sends the block again) until the session ends.
         settings_ = block;
         ++settingsWrites_;
         settingsStored_ = true;
-        return Answer("writespiok!okok!", timing_.flashWriteMs);
+        return Answer(Joined({words::kStored, words::kOk}), timing_.flashWriteMs);
     }
     // A block that arrives while the last is still being written is its resend.
     inFlight_ = block;
     flashDoneMs_ = nowMs_ + timing_.flashWriteMs;
-    Answer("writingspi!okok!");
+    Answer(Joined({words::kWriting, words::kOk}));
 }
 
 void SimDevice::FinishFlashWrite() {
     StoreBlock(*inFlight_);
     inFlight_.reset();
-    Answer("writespiok!okok!");
+    Answer(Joined({words::kStored, words::kOk}));
 }
 
 void SimDevice::StoreBlock(const DataBlock& block) {
@@ -188,9 +201,9 @@ void SimDevice::StoreBlock(const DataBlock& block) {
 }
 
 void SimDevice::HandleReadAnswer(std::string_view text) {
-    if (HasWord(text, "data_err!"))
+    if (HasWord(text, words::kDataError))
         return SendReadBlock();
-    if (HasWord(text, "okok!") && ++blockIndex_ < kMaxReadBlocks)
+    if (HasWord(text, words::kOk) && ++blockIndex_ < kMaxReadBlocks)
         SendReadBlock();
 }
 
@@ -206,9 +219,9 @@ void SimDevice::SendReadBlock(std::uint64_t delayMs) {
     }
     std::vector<std::uint8_t> frame;
     frame.reserve(frames::kDataBlockFrameLength);
-    frame.insert(frame.end(), frames::kOpening.begin(), frames::kOpening.end());
+    frame.insert(frame.end(), words::kOpening.begin(), words::kOpening.end());
     frame.insert(frame.end(), block.begin(), block.end());
-    frame.insert(frame.end(), frames::kChecksumTail.begin(), frames::kChecksumTail.end());
+    frame.insert(frame.end(), words::kChecksumTail.begin(), words::kChecksumTail.end());
     FillChecksum(frame, FrameShape::DataBlock);
     SendBytes(std::move(frame), delayMs);
 }
@@ -224,25 +237,26 @@ bool SimDevice::MayMoveBlock() {
 }
 
 void SimDevice::HandleStatusAnswer(std::string_view text) {
-    if (HasWord(text, "data_err!")) {
+    if (HasWord(text, words::kDataError)) {
         if (!lastStatus_.empty())
             SendBytes({lastStatus_.begin(), lastStatus_.end()}, 0);
         return;
     }
-    if (HasWord(text, "start!"))
+    if (HasWord(text, words::kStartDialing))
         dialer_.StartDialing(nowMs_);
-    else if (HasWord(text, "end!"))
+    else if (HasWord(text, words::kStopDialing))
         dialer_.StopDialing();
-    else if (HasWord(text, "server!"))
+    else if (HasWord(text, words::kForward))
         dialer_.Forward(nowMs_);
-    else if (HasWord(text, "sendsms!"))
+    else if (HasWord(text, words::kSendSms))
         dialer_.SendSms(nowMs_);
     KeepEndedCalls();
-    for (auto [tag, set] : {std::pair{"masterspk:", &SimDialer::SetSpeaker},
-                            std::pair{"mastermic:", &SimDialer::SetMicrophone}}) {
+    for (auto [tag, set] : {std::pair{words::kSpeaker, &SimDialer::SetSpeaker},
+                            std::pair{words::kMicrophone, &SimDialer::SetMicrophone}}) {
         const auto at = text.find(tag);
-        if (at != std::string_view::npos && at + 12 <= text.size())
-            (dialer_.*set)((text[at + 10] & 0x0F) * 10 + (text[at + 11] & 0x0F));
+        const auto digits = at + tag.size();
+        if (at != std::string_view::npos && digits + 2 <= text.size())
+            (dialer_.*set)((text[digits] & 0x0F) * 10 + (text[digits + 1] & 0x0F));
     }
     statusAnswered_ = true;
     nextStatusMs_ = nowMs_ + timing_.statusIntervalMs;
@@ -270,7 +284,7 @@ void SimDevice::SendBytes(std::vector<std::uint8_t> frame, std::uint64_t delayMs
 void SimDevice::EmitFrame(std::vector<std::uint8_t> frame) {
     if (faults_.damagedAnswers > 0) {
         --faults_.damagedAnswers;
-        if (const auto colon = Search(frame, "checksum:"))
+        if (const auto colon = Search(frame, words::kChecksumTag))
             frame[*colon + 6] = frame[*colon + 6] == '0' ? '1' : '0';
     }
     if (faults_.garbageReports > 0) {

@@ -75,11 +75,10 @@ public:
     bool Plugged() const { return plugged_; }
     // Inside a read or write session (not sending status frames).
     bool InSession() const { return mode_ != Mode::Idle; }
-    // With USB pacing: reports waiting to be handled or to go out. Each
-    // direction holds at most kMaxPacedReports; a report beyond that is
-    // dropped, as a full endpoint would refuse it.
+    // With USB pacing each direction holds at most this many reports waiting
+    // to be handled or to go out; a report beyond that is dropped, as a full
+    // endpoint would refuse it.
     static constexpr std::size_t kMaxPacedReports = 1024;
-    std::size_t PacedBacklog() const { return inbox_.size() + outbox_.size(); }
 
     SimFaults& Faults() { return faults_; }
     SimTiming& Timing() { return timing_; }
@@ -97,7 +96,6 @@ public:
     // "checksum:" and "velorn<", and a call on 2026/9/30 at 14:25:32, whose
     // date bytes read ">end".
     void AddLookalikeRecords();
-    void SetRecords(std::vector<record::Record> records) { records_ = std::move(records); }
     unsigned SettingsWrites() const { return settingsWrites_; }
 
     // Saves and loads what the device holds; throws FileError.

@@ -1,8 +1,11 @@
 #include "sim/sim_dialer.h"
 
 #include "common/local_time.h"
+#include "frames/device_words.h"
 
 #include <cstdio>
+#include <initializer_list>
+#include <string_view>
 #include <utility>
 
 namespace mervadin::sim {
@@ -45,6 +48,14 @@ std::string TwoDigits(int value) {
 std::string Clock(int seconds) {
     return std::to_string(seconds / 3600) + ":" + std::to_string(seconds % 3600 / 60) + ":" +
            std::to_string(seconds % 60);
+}
+
+// Each tag with its value and ";", as the status frame carries them.
+std::string Fields(std::initializer_list<std::pair<std::string_view, std::string>> fields) {
+    std::string text;
+    for (const auto& [tag, value] : fields)
+        text.append(tag).append(value).append(";");
+    return text;
 }
 
 CallRecord Stamped(CallRecord record) {
@@ -167,9 +178,12 @@ std::string SimDialer::StatusPayload() {
         char date[40];
         std::snprintf(date, sizeof date, "20%02d/%02d/%02d %02d:%02d", r.year % 100, r.month, r.day,
                       r.secondOfDay / 3600, r.secondOfDay % 3600 / 60);
-        cdr = "Name:" + r.name + ";Id:" + std::to_string(r.group) + ";Number:" + r.number +
-              ";Date:" + date + ";Type:" + std::to_string(r.type) +
-              ";Duration:" + Clock(r.duration) + ";";
+        cdr = Fields({{words::kRecordName, r.name},
+                      {words::kRecordGroup, std::to_string(r.group)},
+                      {words::kRecordNumber, r.number},
+                      {words::kRecordDate, date},
+                      {words::kRecordType, std::to_string(r.type)},
+                      {words::kRecordDuration, Clock(r.duration)}});
         announce_.pop_front();
     }
     char counter[16];
@@ -177,10 +191,17 @@ std::string SimDialer::StatusPayload() {
     std::string keys = keys_;
     keys.resize(6, 'f');
     const bool inCall = state_ != kIdle && state_ != kSmsOk && state_ != kSmsSending;
-    return model_ + ";masterstation:" + TwoDigits(state_) + ";mastercsq:" + TwoDigits(csq_) +
-           ";number:" + (inCall ? current_.number : std::string()) + ";cdr:" + cdr +
-           "dtmf:" + keys + ";counter:" + counter + ";talkingtime:" + std::to_string(talking_) +
-           ";masterspk:" + TwoDigits(speaker_) + ";mastermic:" + TwoDigits(microphone_) + ";";
+    // The record's fields follow "cdr:" (";" alone when there is none).
+    return model_ + ";" +
+           Fields({{words::kStation, TwoDigits(state_)},
+                   {words::kSignal, TwoDigits(csq_)},
+                   {words::kNumber, inCall ? current_.number : std::string()}}) +
+           std::string(words::kCdr) + cdr +
+           Fields({{words::kDtmf, keys},
+                   {words::kCounter, counter},
+                   {words::kTalkingTime, std::to_string(talking_)},
+                   {words::kSpeaker, TwoDigits(speaker_)},
+                   {words::kMicrophone, TwoDigits(microphone_)}});
 }
 
 } // namespace mervadin::sim

@@ -1,6 +1,7 @@
 // mervadin-sim: the simulated device served on the socket bridge, so that
 // the tool (or any other client of the bridge) can be used without hardware.
 
+#include "frames/device_words.h"
 #include "sim/sim_server.h"
 
 #include <CLI/CLI.hpp>
@@ -41,11 +42,14 @@ int Run(int argc, char** argv) {
     app.add_option("--records", records, "made-up call records to hold (without --state)")
         ->check(CLI::Range(std::size_t{0}, std::size_t{4096} * 16));
     app.add_flag("--lookalike-records", lookalike,
-                 "also hold records whose bytes read like protocol words (\">end\" ...)");
+                 "also hold records whose bytes read like protocol words (\"" +
+                     std::string(words::kEndMark) + "\" ...)");
     app.add_option("--silent", faults.silentRequests, "ignore this many requests");
     app.add_option("--damage", faults.damagedAnswers, "spoil the checksum of this many answers");
-    app.add_option("--data-errors", faults.dataErrors, "answer data_err! to this many blocks");
-    app.add_option("--timeouts", faults.timeouts, "answer timeout! to this many blocks");
+    app.add_option("--data-errors", faults.dataErrors,
+                   "answer " + std::string(words::kDataError) + " to this many blocks");
+    app.add_option("--timeouts", faults.timeouts,
+                   "answer " + std::string(words::kTimeout) + " to this many blocks");
     app.add_option("--unplug-after", unplugAfter, "unplug after this many blocks");
     app.add_option("--replug-ms", replugMs, "plug in again this long after an unplug (0: never)");
     app.add_option("--garbage", faults.garbageReports, "precede this many frames by garbage");

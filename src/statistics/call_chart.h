@@ -31,7 +31,8 @@ public:
     void Show(const std::map<std::chrono::year_month_day, CallCounts>& byDay, ChartPeriod period);
 
     // What is drawn at the present size: its layout, title and the label
-    // text of each bar (shown or not).
+    // text of each bar (shown or not). Open so that the fit of every part
+    // can be checked without reading pixels.
     const ChartLayout& Layout() const { return painter_.Layout(); }
     const QString& Title() const { return painter_.Title(); }
     const QStringList& BarLabels() const { return painter_.BarLabels(); }

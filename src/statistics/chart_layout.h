@@ -23,7 +23,8 @@ struct ChartBox {
     bool Holds(double x, double y) const {
         return x >= left && x < Right() && y >= top && y < Bottom();
     }
-    // Whether the two share more than an edge.
+    // Whether the two share more than an edge: how the layout's checks see
+    // that nothing is drawn over anything else.
     bool Overlaps(const ChartBox& other) const {
         return left < other.Right() && other.left < Right() && top < other.Bottom() &&
                other.top < Bottom();
@@ -76,11 +77,14 @@ public:
     int TitleLines() const { return titleLines_; }
     const std::array<ChartLegendEntry, kCallTypes>& Legend() const { return legend_; }
     const ChartBox& Plot() const { return plot_; }
+    // The count scale behind the ticks and bars (the painter needs only
+    // those): open for the checks that it steps roundly.
     const CountAxis& Axis() const { return axis_; }
     const std::vector<ChartTick>& Ticks() const { return ticks_; }
     const std::vector<ChartColumn>& Columns() const { return columns_; }
     const std::vector<ChartLabel>& Labels() const { return labels_; }
-    // Every how many bars a label is shown (1: each one).
+    // Every how many bars a label is shown (1: each one); the labels show
+    // it, this says it for the checks of even thinning.
     std::size_t LabelStride() const { return stride_; }
 
     // The bar whose slot holds the point, or nothing.

@@ -11,7 +11,6 @@ Lamp::Lamp(QWidget* parent, const QColor& colour) : QFrame(parent) {
 }
 
 void Lamp::SetColour(const QColor& colour) {
-    colour_ = colour;
     QPalette p = palette();
     p.setColor(QPalette::Window, colour);
     setPalette(p);

@@ -16,9 +16,8 @@ public:
     explicit Lamp(QWidget* parent, const QColor& colour = colour::kSilver);
 
     void SetColour(const QColor& colour);
-    QColor Colour() const { return colour_; }
+    // A short text drawn on the lamp, also its name for screen readers.
     void SetCaption(const QString& caption);
-    QString Caption() const { return caption_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

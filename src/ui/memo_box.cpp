@@ -11,16 +11,12 @@ MemoBox::MemoBox(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void MemoBox::AppendLine(const std::string& line) {
-    lines_.push_back(line);
-    if (lines_.size() > 20000)
-        lines_.erase(lines_.begin(), lines_.begin() + 10000);
     QString shown = Ui(line); // the tool's own lines in the language of the windows
     shown.remove('\r');
     appendPlainText(shown);
 }
 
 void MemoBox::ClearLines() {
-    lines_.clear();
     clear();
 }
 

@@ -127,9 +127,6 @@ std::string OperationWindow::Translated(const char* text) const {
     return Ui(text).toStdString();
 }
 
-const std::vector<std::string>& OperationWindow::MemoLines() const {
-    return memo_->Lines();
-}
 void OperationWindow::ClearMemo() {
     memo_->ClearLines();
 }

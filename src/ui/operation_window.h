@@ -33,9 +33,6 @@ public:
     void StopCommand();
     void ExitCommand();
 
-    const std::vector<std::string>& MemoLines() const;
-    OperationRunner& Runner() { return runner_; }
-
     // OperationView
     void ClearMemo() override;
     void AppendMemo(const std::string& line) override;

@@ -23,7 +23,6 @@ public:
     // the buffer is refused with a FileError, and nothing changes.
     void Load(const std::filesystem::path& file);
 
-    std::uint32_t Size() const { return size_; }
     // ceil(size / 512).
     std::size_t BlockCount() const { return (size_ + 511) / 512; }
     DataBlockView Block(std::size_t index);

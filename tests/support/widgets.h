@@ -1,14 +1,20 @@
 #pragma once
 // Driving windows in tests as an operator would: clicks on named buttons,
-// entries of named popup menus.
+// entries of named popup menus; and what the windows show: the lines of a
+// memo box, the colour of a lamp.
 
 #include <QAction>
+#include <QImage>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <string>
 
 namespace mervadin::test {
 
@@ -34,6 +40,26 @@ inline QAction* Action(const QWidget& window, const char* menu, const QString& t
                 return action;
     ADD_FAILURE() << "no entry \"" << text.toStdString() << "\" in " << menu;
     return nullptr;
+}
+
+// The lines the text box named `name` shows, a line each.
+inline QStringList ShownLines(const QWidget& window, const char* name) {
+    auto* box = Child<QPlainTextEdit>(window, name);
+    return box ? box->toPlainText().split('\n') : QStringList();
+}
+
+// Whether the text box named `name` shows `line` (the tool's own line, its
+// carriage returns left out as the box leaves them out) as lines of its own.
+inline bool Shows(const QWidget& window, const char* name, const std::string& line) {
+    const QString text = '\n' + ShownLines(window, name).join('\n') + '\n';
+    return text.contains('\n' + QString::fromStdString(line).remove('\r') + '\n');
+}
+
+// The colour a widget shows just inside its frame, as painted: away from a
+// caption drawn in its middle.
+inline QColor ShownColour(QWidget& widget) {
+    const QImage image = widget.grab().toImage();
+    return image.pixelColor(std::min(3, image.width() / 2), std::min(3, image.height() / 2));
 }
 
 } // namespace mervadin::test

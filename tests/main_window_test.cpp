@@ -262,7 +262,8 @@ TEST_F(MainWindowTest, TabReachesEveryCommandAndLeavesTheGrids) {
 TEST(MakeButton, EnterPressesTheFocusedButtonOnly) {
     QDialog dialog;
     int pressed = 0;
-    auto* button = MakeButton(&dialog, "Button1", "Go", {10, 10, 80, 30});
+    auto* button = MakeButton(&dialog, "Button1", "Go", {80, 30});
+    button->setGeometry(10, 10, 80, 30);
     QObject::connect(button, &QPushButton::clicked, [&] { ++pressed; });
     auto* edit = new QLineEdit(&dialog);
     edit->setGeometry(10, 50, 80, 24);

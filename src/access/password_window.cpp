@@ -5,11 +5,13 @@
 #include "access/password_file.h"
 #include "common/common_texts.h"
 #include "qtcore/translation.h"
+#include "ui/designed.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +19,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace mervadin {
 
@@ -37,11 +40,6 @@ QPixmap Decoration(int width, int height) {
     return pixmap;
 }
 
-// The three buttons stand one above the other.
-QRect ButtonPlace(int top) {
-    return {104, top, 161, 29};
-}
-
 } // namespace
 
 PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prompts,
@@ -50,30 +48,46 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
     setObjectName(names::login::kWindow);
     setWindowTitle(Ui("PasswordCheck"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ClientSize(376, 419));
-    MoveOnScreen(*this, {498, 118});
 
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
-    image->setGeometry(43, 8, 289, 241);
     image->setPixmap(Decoration(289, 241));
 
-    input_ = new QLineEdit(Ui(kHint), this);
+    input_ = new Designed<QLineEdit>({161, 24}, Ui(kHint), this);
     input_->setObjectName(names::login::kPassword);
-    input_->setGeometry(104, 256, 161, 24);
     input_->installEventFilter(this);
     connect(input_, &QLineEdit::returnPressed, this, &PasswordWindow::LogIn);
     connect(input_, &QLineEdit::textEdited, this, &PasswordWindow::LimitTypedText);
 
-    connect(MakeButton(this, names::login::kLogInButton, Ui("Log In"), ButtonPlace(288)),
-            &QPushButton::clicked, this, &PasswordWindow::LogIn);
-    connect(MakeButton(this, names::login::kChangeButton, Ui("Change Password"), ButtonPlace(322)),
-            &QPushButton::clicked, this, &PasswordWindow::OpenChangeWindow);
-    connect(MakeButton(this, names::login::kExitButton, Ui("EXIT"), ButtonPlace(356)),
-            &QPushButton::clicked, this, [this] {
-                accepted_ = false;
-                reject();
-            });
+    const QSize design{161, 29};
+    auto* logIn = MakeButton(this, names::login::kLogInButton, Ui("Log In"), design);
+    connect(logIn, &QPushButton::clicked, this, &PasswordWindow::LogIn);
+    auto* change = MakeButton(this, names::login::kChangeButton, Ui("Change Password"), design);
+    connect(change, &QPushButton::clicked, this, &PasswordWindow::OpenChangeWindow);
+    auto* exit = MakeButton(this, names::login::kExitButton, Ui("EXIT"), design);
+    connect(exit, &QPushButton::clicked, this, [this] {
+        accepted_ = false;
+        reject();
+    });
+
+    // The picture, below it the box and the three buttons one above the
+    // other, all of one width.
+    auto* column = new QVBoxLayout;
+    column->setSpacing(5);
+    for (QWidget* widget : std::initializer_list<QWidget*>{input_, logIn, change, exit})
+        column->addWidget(widget);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(7);
+    layout->addWidget(image, 0, Qt::AlignHCenter);
+    auto* centred = new QHBoxLayout;
+    centred->addStretch(1);
+    centred->addLayout(column);
+    centred->addStretch(1);
+    layout->addLayout(centred);
+    layout->addStretch(1);
+    FixSizeOnScreen(*this, LaidOutSize(*this, ClientSize(376, 419)));
+    MoveOnScreen(*this, {498, 118});
 }
 
 bool PasswordWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_names.h"
 #include "settings/settings_texts.h"
+#include "ui/designed.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
@@ -184,10 +185,11 @@ QWidget* SettingsWindow::BuildListColumns() {
         caption->setBuddy(entry.control);
         const int row = slot % rows, column = slot / rows * 2;
         grid->addWidget(caption, row, column);
-        // A text box keeps its width; a list is as wide as its longest choice.
+        // A text box keeps its width; a list is as wide as its longest choice,
+        // and never narrower than the usual width.
         if (auto* list = qobject_cast<QComboBox*>(entry.control)) {
             list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-            list->setMinimumWidth(kControlWidth);
+            list->setMinimumWidth(std::max(kControlWidth, list->sizeHint().width()));
         } else {
             entry.control->setFixedWidth(TextWidth(*static_cast<QLineEdit*>(entry.control)));
         }
@@ -203,7 +205,7 @@ QWidget* SettingsWindow::BuildListColumns() {
 QWidget* SettingsWindow::BuildSmsBox() {
     auto* box = new QGroupBox(Ui("SMS"), this);
     auto* layout = new QVBoxLayout(box);
-    sms_ = new QPlainTextEdit(box);
+    sms_ = new Designed<QPlainTextEdit>({250, 120}, box);
     sms_->setObjectName(names::settings::kSmsBox);
     sms_->setTabChangesFocus(true); // a tab is no character of an SMS
     connect(sms_, &QPlainTextEdit::textChanged, this, &SettingsWindow::LimitSmsTyping);
@@ -231,8 +233,8 @@ QWidget* SettingsWindow::BuildTaskWork() {
         for (const char* part :
              {"start%1 hour=", "start%1 minute=", "end%1 hour=", "end%1 minute="}) {
             auto* list = MakeList(table, ListByKey(QString(part).arg(row + 1).toStdString()));
-            list->setMinimumWidth(50);
             list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            list->setMinimumWidth(std::max(50, list->sizeHint().width()));
             grid->addWidget(list, row, column++);
         }
     }

@@ -5,6 +5,7 @@
 #include "qtcore/translation.h"
 #include "statistics/call_chart.h"
 #include "statistics/day_field.h"
+#include "ui/flow_layout.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
@@ -23,20 +24,12 @@
 
 namespace mervadin {
 
-namespace {
-
-// Narrower, the range row's labels would not show whole.
-constexpr int kNarrowestWindow = 720;
-
-} // namespace
-
 StatisticsWindow::StatisticsWindow(WorkFolder folder, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)) {
     setObjectName("StatisticsWindow");
     setWindowTitle(Ui("Statistics"));
     // Large enough for a year of days, smaller where the screen is.
     resize(FittedClientSize({900, 640}, screen() ? screen()->availableGeometry() : QRect()));
-    setMinimumWidth(kNarrowestWindow);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(BuildRangeRow());
     totals_ = new QLabel(this);
@@ -57,7 +50,8 @@ StatisticsWindow::StatisticsWindow(WorkFolder folder, QWidget* parent)
 
 QWidget* StatisticsWindow::BuildRangeRow() {
     auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
+    // One row where the window is wide enough, more on a narrow screen.
+    auto* layout = new FlowLayout(row, 6);
     layout->setContentsMargins(0, 0, 0, 0);
     allDays_ = new QCheckBox(Ui("All days"), row);
     allDays_->setObjectName("AllDays");
@@ -87,7 +81,6 @@ QWidget* StatisticsWindow::BuildRangeRow() {
     layout->addWidget(from_);
     layout->addWidget(new QLabel(Ui("To"), row));
     layout->addWidget(to_);
-    layout->addSpacing(12);
     auto* periodLabel = new QLabel(Ui("Bars per"), row);
     layout->addWidget(periodLabel);
     layout->addWidget(period_);
@@ -95,7 +88,6 @@ QWidget* StatisticsWindow::BuildRangeRow() {
         periodLabel->hide();
         period_->hide();
     }
-    layout->addStretch();
     layout->addWidget(refresh);
     return row;
 }

@@ -9,6 +9,7 @@
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHBoxLayout>
@@ -35,7 +36,12 @@ QPixmap Decoration(int width, int height) {
     gradient.setColorAt(1, QColor(0x9C, 0xC8, 0xF0));
     painter.fillRect(pixmap.rect(), gradient);
     painter.setPen(Qt::white);
-    painter.setFont(QFont("Sans", 26, QFont::Bold));
+    // The system's own font, larger: every system has it, whatever it is
+    // called there.
+    QFont font = QApplication::font();
+    font.setPointSize(26);
+    font.setBold(true);
+    painter.setFont(font);
     painter.drawText(pixmap.rect(), Qt::AlignCenter, "Mervadin");
     return pixmap;
 }

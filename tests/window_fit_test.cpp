@@ -24,6 +24,7 @@
 #include "support/temp_folder.h"
 #include "support/widgets.h"
 #include "transports/link_setup.h"
+#include "ui/language_font.h"
 #include "ui/window_frame.h"
 #include "voice/voice_buffer.h"
 
@@ -40,12 +41,14 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -80,13 +83,36 @@ QSize Needed(QWidget* widget) {
     return {};
 }
 
+// The text a label, button or group box shows.
+QString TextOf(const QWidget* widget) {
+    if (auto* box = qobject_cast<const QGroupBox*>(widget))
+        return box->title();
+    return widget->property("text").toString();
+}
+
+// Whether `widget` draws letters its font lacks (borrowed from another font)
+// taller than the line its font keeps for its text, which cuts them.
+bool TallerThanItsLine(const QWidget* widget) {
+    const QString text = TextOf(widget);
+    const QFontMetrics metrics = widget->fontMetrics();
+    const QRawFont own = QRawFont::fromFont(widget->font());
+    const bool borrows = std::any_of(text.begin(), text.end(), [&](QChar c) {
+        return !c.isSpace() && !c.isSurrogate() && !own.supportsCharacter(c);
+    });
+    return borrows && !text.contains('\n') && !qobject_cast<const QComboBox*>(widget) &&
+           metrics.boundingRect(text).height() > metrics.height() + 1;
+}
+
 // The shown labels, buttons, lists and group boxes of `window` smaller than
-// their text needs.
+// their text needs, or whose text stands taller than its line.
 QStringList CutOff(QWidget& window) {
     QStringList cut;
     for (auto* widget : window.findChildren<QWidget*>()) {
         if (!widget->isVisibleTo(&window))
             continue;
+        if (TallerThanItsLine(widget))
+            cut << QString("%1 \"%2\" taller than its line")
+                       .arg(widget->objectName(), TextOf(widget));
         const QSize needed = Needed(widget);
         if (widget->width() < needed.width() || widget->height() < needed.height())
             cut << QString("%1 \"%2\" %3x%4 < %5x%6")
@@ -154,9 +180,10 @@ class WindowFit : public ::testing::TestWithParam<Look>, public EveryWindow {
 protected:
     void SetUp() override {
         Prepare();
-        ASSERT_TRUE(Translation::Install(GetParam().language));
         original = QApplication::font();
-        QFont font = original;
+        ASSERT_TRUE(Translation::Install(GetParam().language));
+        UseFontForLanguage(GetParam().language);
+        QFont font = QApplication::font();
         font.setPointSizeF(original.pointSizeF() * GetParam().fontScale);
         QApplication::setFont(font);
     }

@@ -6,6 +6,7 @@
 #include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
 #include "ui/app_icon.h"
+#include "ui/language_font.h"
 #include "ui/qt_prompts.h"
 
 #include <QApplication>
@@ -103,6 +104,7 @@ int main(int argc, char** argv) {
                          : options.language.c_str());
         return 2;
     }
+    UseFontForLanguage(*language);
 
     LinkOptions link;
     link.device = *selection;

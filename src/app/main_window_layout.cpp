@@ -7,13 +7,13 @@
 #include "qtcore/translation.h"
 #include "records/call_list_grid.h"
 #include "ui/designed.h"
+#include "ui/flow_layout.h"
 #include "ui/lamp.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -72,19 +72,13 @@ QLayout* MainWindow::BuildButtons(QWidget* area) {
     connect(remark_, &QPushButton::clicked, this, &MainWindow::OpenRemark);
 
     // Left to right as they stand: LoadNumber, Setting, DownLoad, ReadCdr,
-    // DisplayCdr, Close; the gaps between them give way first.
-    auto* row = new QHBoxLayout;
-    row->setSpacing(0);
-    bool first = true;
+    // DisplayCdr, Close; narrower where the window is, in two rows where
+    // even their captions' widths do not fit one.
+    auto* row = new FlowLayout(nullptr, 20);
     for (const char* name :
          {names::main::kLoadNumberButton, names::main::kSettingButton, names::main::kDownLoadButton,
-          names::main::kReadCdrButton, names::main::kDisplayCdrButton, names::main::kCloseButton}) {
-        if (!first)
-            row->addSpacerItem(new QSpacerItem(20, 0, QSizePolicy::Preferred));
-        first = false;
+          names::main::kReadCdrButton, names::main::kDisplayCdrButton, names::main::kCloseButton})
         row->addWidget(area->findChild<QPushButton*>(name));
-    }
-    row->addStretch(1);
     return row;
 }
 

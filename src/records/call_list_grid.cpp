@@ -148,6 +148,9 @@ void CallListGrid::ScrollToEnd() {
     // list grown past the grid's usual rows would stop at their end.
     updateGeometries();
     scrollTo(model_->index(lines - look.keepBelow - 1, 0), QAbstractItemView::PositionAtTop);
+    // Where a taller font leaves room for fewer rows, the last line still
+    // shows.
+    scrollTo(model_->index(lines - 1, 0), QAbstractItemView::EnsureVisible);
 }
 
 void CallListGrid::SetFilter(RecordFilter filter) {
@@ -232,7 +235,7 @@ CallFilterBar::CallFilterBar(CallListGrid& grid, QWidget* parent)
 
     // One row where the grid is wide enough, more where it is not: the
     // count stays in view at the right.
-    auto* layout = new FlowLayout(this, 4);
+    auto* layout = new FlowLayout(this, 4, true);
     layout->setContentsMargins(0, 0, 0, 0);
     for (QWidget* field :
          std::initializer_list<QWidget*>{number_, type_, group_, from_, to_, count_})

@@ -51,7 +51,7 @@ StatisticsWindow::StatisticsWindow(WorkFolder folder, QWidget* parent)
 QWidget* StatisticsWindow::BuildRangeRow() {
     auto* row = new QWidget(this);
     // One row where the window is wide enough, more on a narrow screen.
-    auto* layout = new FlowLayout(row, 6);
+    auto* layout = new FlowLayout(row, 6, true);
     layout->setContentsMargins(0, 0, 0, 0);
     allDays_ = new QCheckBox(Ui("All days"), row);
     allDays_->setObjectName("AllDays");

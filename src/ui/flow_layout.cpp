@@ -7,7 +7,8 @@
 
 namespace mervadin {
 
-FlowLayout::FlowLayout(QWidget* parent, int spacing) : QLayout(parent) {
+FlowLayout::FlowLayout(QWidget* parent, int spacing, bool lastAtRight)
+    : QLayout(parent), lastAtRight_(lastAtRight) {
     setSpacing(spacing);
 }
 
@@ -36,12 +37,12 @@ Qt::Orientations FlowLayout::expandingDirections() const {
     return {};
 }
 
-// As narrow as the widest item, as high as its rows.
+// As narrow as the widest item at its least, as high as its rows.
 QSize FlowLayout::minimumSize() const {
     QSize size;
     for (const QLayoutItem* item : items_)
         if (!item->isEmpty())
-            size = size.expandedTo(item->sizeHint());
+            size = size.expandedTo(item->minimumSize()).expandedTo({0, item->sizeHint().height()});
     const QMargins margins = contentsMargins();
     size += QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
     return {size.width(), std::max(size.height(), height_)};
@@ -59,14 +60,14 @@ QSize FlowLayout::sizeHint() const {
 
 void FlowLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
-    const int height = Arrange(rect, true);
+    const int height = Arrange(rect);
     if (height != height_) {
         height_ = height;
         invalidate(); // the window lays itself out again for the new height
     }
 }
 
-int FlowLayout::Arrange(const QRect& rect, bool apply) const {
+int FlowLayout::Arrange(const QRect& rect) const {
     const QRect room = rect.marginsRemoved(contentsMargins());
     std::vector<QLayoutItem*> shown;
     for (QLayoutItem* item : items_)
@@ -75,28 +76,33 @@ int FlowLayout::Arrange(const QRect& rect, bool apply) const {
     int top = room.top();
     std::size_t first = 0;
     while (first < shown.size()) {
-        // The items of this row: as many as fit, at least one.
+        // The items of this row: as many as fit at their least, at least one.
         std::size_t end = first;
-        int width = 0, height = 0;
+        int least = 0, wanted = 0, height = 0;
         while (end < shown.size()) {
-            const QSize size = shown[end]->sizeHint();
-            const int wider = width + (end > first ? spacing() : 0) + size.width();
+            const int gap = end > first ? spacing() : 0;
+            const int wider = least + gap + shown[end]->minimumSize().width();
             if (end > first && wider > room.width())
                 break;
-            width = wider;
-            height = std::max(height, size.height());
+            least = wider;
+            wanted += gap + shown[end]->sizeHint().width();
+            height = std::max(height, shown[end]->sizeHint().height());
             ++end;
         }
-        if (apply) {
-            int left = room.left();
-            for (std::size_t i = first; i < end; ++i) {
-                const QSize size = shown[i]->sizeHint().boundedTo(
-                    QSize(std::max(room.width(), 0), QWIDGETSIZE_MAX));
-                const bool last = i + 1 == shown.size();
-                const int x = last ? std::max(left, room.right() + 1 - size.width()) : left;
-                shown[i]->setGeometry(QRect(QPoint(x, top + (height - size.height()) / 2), size));
-                left += size.width() + spacing();
-            }
+        // Each item takes its least and a share of the room left, in the
+        // measure it wants more, up to what it asks for.
+        const int spare = std::max(0, std::min(room.width(), wanted) - least);
+        const int wantedMore = wanted - least;
+        int left = room.left();
+        for (std::size_t i = first; i < end; ++i) {
+            const int minimum = shown[i]->minimumSize().width();
+            const int more = shown[i]->sizeHint().width() - minimum;
+            const int width = minimum + (wantedMore > 0 ? spare * more / wantedMore : 0);
+            const int itemHeight = std::min(height, shown[i]->sizeHint().height());
+            const bool last = lastAtRight_ && i + 1 == shown.size();
+            const int x = last ? std::max(left, room.right() + 1 - width) : left;
+            shown[i]->setGeometry(QRect(x, top + (height - itemHeight) / 2, width, itemHeight));
+            left += width + spacing();
         }
         top += height + spacing();
         first = end;

@@ -1,10 +1,11 @@
 #pragma once
-// Lays its widgets out left to right in rows, going on in a further row
-// where the width runs out, each at the size it asks for; the last one sits
-// at the right end of its row. A bar of fields so laid out keeps every field
-// in view however narrow its window. Its height is that of the rows its
-// width takes (known once it has been given a width, one row before): it
-// asks its window for more or less as the rows change.
+// Lays its widgets out left to right in rows: each at the size it asks for
+// where the row has room, giving way down to its least size where it has
+// not, and going on in a further row where even that does not fit. A bar
+// of fields or commands so laid out keeps every one in view however narrow
+// its window. Its height is that of the rows its width takes (known once it
+// has been given a width, one row before): it asks its window for more or
+// less as the rows change.
 
 #include <QLayout>
 #include <QList>
@@ -13,7 +14,8 @@ namespace mervadin {
 
 class FlowLayout : public QLayout {
 public:
-    FlowLayout(QWidget* parent, int spacing);
+    // With `lastAtRight`, the last widget sits at the right end of its row.
+    FlowLayout(QWidget* parent, int spacing, bool lastAtRight = false);
     ~FlowLayout() override;
 
     void addItem(QLayoutItem* item) override;
@@ -26,11 +28,11 @@ public:
     void setGeometry(const QRect& rect) override;
 
 private:
-    // Places the items in `rect` (only works them out when not `apply`);
-    // returns the height they take.
-    int Arrange(const QRect& rect, bool apply) const;
+    // Places the shown items in `rect`; returns the height they take.
+    int Arrange(const QRect& rect) const;
 
     QList<QLayoutItem*> items_;
+    bool lastAtRight_;
     int height_ = -1; // of the rows at the width last given, or none yet
 };
 

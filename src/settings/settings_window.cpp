@@ -9,43 +9,19 @@
 #include "settings/settings_file.h"
 #include "settings/settings_names.h"
 #include "settings/settings_texts.h"
-#include "ui/designed.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTextCursor>
-#include <QVBoxLayout>
 #include <QValidator>
 
 namespace mervadin {
-
-namespace {
-
-constexpr int kColumns = 3;
-
-constexpr int kControlWidth = 64;
-
-const ListControl& ListByKey(const std::string& key) {
-    for (const auto& list : SettingsLists())
-        if (list.key == key)
-            return list;
-    throw std::logic_error("no list for " + key);
-}
-
-} // namespace
 
 // Refuses typing past a number of bytes in the chosen encoding, and in a
 // number field typing anything but digits, but keeps (and lets the operator
@@ -88,6 +64,7 @@ SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompt
     setObjectName(names::settings::kWindow);
     setWindowTitle(Ui("Setting"));
     BuildControls();
+    FitToScreen();
     // The usual size, or larger where the fonts need it so that every
     // label and choice shows whole; on a screen too small for that, what
     // fits, the settings scrolling below the buttons.
@@ -99,147 +76,6 @@ SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompt
     // The first field has the focus, not the Default button, which Enter
     // would press.
     texts_.at("dial out every time=")->setFocus();
-}
-
-// The settings group goes into an area that scrolls when the window is cut
-// to a small screen; the buttons stay in view.
-void SettingsWindow::ScrollSettings() {
-    auto* group = findChild<QGroupBox*>("Settings");
-    layout()->removeWidget(group);
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName("SettingsScroll");
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(group);
-    layout()->addWidget(scroll);
-}
-
-void SettingsWindow::BuildControls() {
-    auto* layout = new QVBoxLayout(this);
-    auto* buttons = new QHBoxLayout;
-    const std::pair<const char*, QString> captions[] = {
-        {names::settings::kDefaultButton, Ui("Default")},
-        {names::settings::kSaveButton, Ui("Save")},
-        {names::settings::kSaveExitButton, Ui("Save&&Exit")},
-        {names::settings::kExitButton, Ui("Exit")}};
-    std::vector<QPushButton*> made;
-    for (const auto& [name, caption] : captions) {
-        auto* button = MakeButton(this, name, caption);
-        buttons->addWidget(button);
-        made.push_back(button);
-    }
-    buttons->addStretch();
-    connect(made[0], &QPushButton::clicked, this, &SettingsWindow::Default);
-    connect(made[1], &QPushButton::clicked, this, &SettingsWindow::Save);
-    connect(made[2], &QPushButton::clicked, this, &SettingsWindow::SaveAndExit);
-    connect(made[3], &QPushButton::clicked, this, &QDialog::reject);
-    layout->addLayout(buttons);
-
-    auto* group = new QGroupBox(this);
-    group->setObjectName("Settings");
-    auto* columns = new QHBoxLayout(group);
-    columns->addWidget(BuildListColumns(), 1);
-    auto* right = new QWidget(group);
-    right->setMinimumWidth(250);
-    auto* rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(BuildSmsBox());
-    rightLayout->addWidget(BuildTaskWork());
-    columns->addWidget(right);
-    layout->addWidget(group);
-}
-
-QWidget* SettingsWindow::BuildListColumns() {
-    auto* area = new QWidget(this);
-    auto* grid = new QGridLayout(area);
-    grid->setVerticalSpacing(2);
-    grid->setHorizontalSpacing(4);
-    grid->setContentsMargins(0, 0, 0, 0);
-    struct Entry {
-        QString label;
-        QWidget* control;
-        bool hidden;
-    };
-    std::vector<Entry> entries;
-    auto place = [&](const QString& label, QWidget* control, bool hidden) {
-        entries.push_back({label, control, hidden});
-    };
-    for (const auto& text : SettingsTexts())
-        if (text.key != "hoster number=" && text.key != "dial number counter=")
-            place(Ui(text.label), MakeText(area, text), false);
-    for (const auto& list : SettingsLists())
-        if (!list.label.empty() && list.key != "auto dial switch=")
-            place(Ui(list.label), MakeList(area, list), list.hidden);
-    for (const auto& text : SettingsTexts())
-        if (text.key == "hoster number=" || text.key == "dial number counter=")
-            place(Ui(text.label), MakeText(area, text), false);
-
-    // The shown controls fill three columns top to bottom.
-    const auto shown =
-        std::count_if(entries.begin(), entries.end(), [](const Entry& e) { return !e.hidden; });
-    const int rows = static_cast<int>((shown + kColumns - 1) / kColumns);
-    int slot = 0;
-    for (const auto& entry : entries) {
-        auto* caption = new QLabel(entry.label, area);
-        caption->setBuddy(entry.control);
-        const int row = slot % rows, column = slot / rows * 2;
-        grid->addWidget(caption, row, column);
-        // A text box keeps its width; a list is as wide as its longest choice,
-        // and never narrower than the usual width.
-        if (auto* list = qobject_cast<QComboBox*>(entry.control)) {
-            list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-            list->setMinimumWidth(std::max(kControlWidth, list->sizeHint().width()));
-        } else {
-            entry.control->setFixedWidth(TextWidth(*static_cast<QLineEdit*>(entry.control)));
-        }
-        grid->addWidget(entry.control, row, column + 1);
-        caption->setVisible(!entry.hidden);
-        entry.control->setVisible(!entry.hidden);
-        if (!entry.hidden)
-            ++slot;
-    }
-    return area;
-}
-
-QWidget* SettingsWindow::BuildSmsBox() {
-    auto* box = new QGroupBox(Ui("SMS"), this);
-    auto* layout = new QVBoxLayout(box);
-    sms_ = new Designed<QPlainTextEdit>({250, 120}, box);
-    sms_->setObjectName(names::settings::kSmsBox);
-    sms_->setTabChangesFocus(true); // a tab is no character of an SMS
-    connect(sms_, &QPlainTextEdit::textChanged, this, &SettingsWindow::LimitSmsTyping);
-    layout->addWidget(sms_);
-    return box;
-}
-
-QWidget* SettingsWindow::BuildTaskWork() {
-    auto* box = new QGroupBox(this);
-    auto* layout = new QVBoxLayout(box);
-    auto* switchRow = new QHBoxLayout;
-    auto* label = new QLabel(Ui("Task Work"), box);
-    switchRow->addWidget(label);
-    auto* taskSwitch = MakeList(box, ListByKey("auto dial switch="));
-    label->setBuddy(taskSwitch);
-    switchRow->addWidget(taskSwitch);
-    layout->addLayout(switchRow);
-    auto* table = new QGroupBox(Ui("  Start--------------End"), box);
-    auto* grid = new QGridLayout(table);
-    grid->setHorizontalSpacing(2);
-    for (int row = 0; row < 4; ++row) {
-        const std::string n = std::to_string(row + 1);
-        grid->addWidget(new QLabel(QString::fromStdString(n), table), row, 0);
-        int column = 1;
-        for (const char* part :
-             {"start%1 hour=", "start%1 minute=", "end%1 hour=", "end%1 minute="}) {
-            auto* list = MakeList(table, ListByKey(QString(part).arg(row + 1).toStdString()));
-            list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-            list->setMinimumWidth(std::max(50, list->sizeHint().width()));
-            grid->addWidget(list, row, column++);
-        }
-    }
-    layout->addWidget(table);
-    return box;
 }
 
 // At most 96 bytes may be typed (line breaks do not count: the save joins
@@ -279,15 +115,6 @@ QLineEdit* SettingsWindow::MakeText(QWidget* parent, const TextControl& control)
     edit->setValidator(limits_[control.key]);
     texts_[control.key] = edit;
     return edit;
-}
-
-// Wide enough for as many digits as the field takes, never narrower than
-// the usual width.
-int SettingsWindow::TextWidth(const QLineEdit& edit) {
-    const int characters = edit.property("shownCharacters").toInt();
-    const int margins = 12; // the frame and the text's inner margins
-    return std::max(kControlWidth,
-                    edit.fontMetrics().horizontalAdvance('0') * characters + margins);
 }
 
 void SettingsWindow::keyPressEvent(QKeyEvent* event) {

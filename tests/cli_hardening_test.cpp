@@ -173,7 +173,7 @@ TEST_F(CliHardening, ALockHeldElsewhereIsWaitedForAndSaidOnce) {
             "\"$CLI\" --workdir " +
             Quoted(work) +
             " config set phone= 7 2>said & tool=$!\n"
-            "for i in $(seq 400); do grep -q waiting said && break; sleep 0.05; done\n"
+            "for i in $(seq 400); do grep -qs waiting said && break; sleep 0.05; done\n"
             "rm hold\nwait $tool; status=$?\ncat said >&2\nexit $status",
         30);
     EXPECT_EQ(run.status, 0) << run.err;

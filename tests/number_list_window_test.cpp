@@ -54,7 +54,7 @@ TEST_F(NumberListWindowTest, OpensOnTheListAndImportsText) {
     WriteLines(folder.File("LoadNumber.txt"), Lines(36000, "1,Anna,5"));
     {
         NumberListWindow window(folder, prompts);
-        EXPECT_EQ(window.size(), QSize(379, 521));
+        test::ExpectUsualSize(window.size(), {379, 521});
         EXPECT_EQ(window.palette().color(QPalette::Window), colour::kTeal);
         EXPECT_EQ(Total(window), "36000");
         EXPECT_TRUE(Memo(window).endsWith("1,Anna,5\nAll: 36000;\nOnly Read:36000 Number"));

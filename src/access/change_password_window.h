@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+class QGridLayout;
 class QLineEdit;
 
 namespace mervadin {
@@ -20,10 +21,12 @@ public:
     void Apply();
 
 private:
-    QLineEdit* AddPasswordBox(const char* name, const QString& label, int top);
+    // A masked box of four characters in row `row`, its label before it.
+    QLineEdit* AddPasswordBox(const char* name, const QString& label, int row);
 
     std::filesystem::path passwordFile_;
     Prompts& prompts_;
+    QGridLayout* grid_ = nullptr;
     QLineEdit* old_ = nullptr;
     QLineEdit* new_ = nullptr;
     QLineEdit* confirm_ = nullptr;

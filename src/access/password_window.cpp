@@ -5,11 +5,14 @@
 #include "access/password_file.h"
 #include "common/common_texts.h"
 #include "qtcore/translation.h"
+#include "ui/designed.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +21,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace mervadin {
 
@@ -33,14 +37,14 @@ QPixmap Decoration(int width, int height) {
     gradient.setColorAt(1, QColor(0x9C, 0xC8, 0xF0));
     painter.fillRect(pixmap.rect(), gradient);
     painter.setPen(Qt::white);
-    painter.setFont(QFont("Sans", 26, QFont::Bold));
+    // The system's own font, larger: every system has it, whatever it is
+    // called there.
+    QFont font = QApplication::font();
+    font.setPointSize(26);
+    font.setBold(true);
+    painter.setFont(font);
     painter.drawText(pixmap.rect(), Qt::AlignCenter, "Mervadin");
     return pixmap;
-}
-
-// The three buttons stand one above the other.
-QRect ButtonPlace(int top) {
-    return {104, top, 161, 29};
 }
 
 } // namespace
@@ -51,30 +55,46 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
     setObjectName(names::login::kWindow);
     setWindowTitle(Ui("PasswordCheck"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ClientSize(376, 419));
-    MoveOnScreen(*this, {498, 118});
 
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
-    image->setGeometry(43, 8, 289, 241);
     image->setPixmap(Decoration(289, 241));
 
-    input_ = new QLineEdit(Ui(kHint), this);
+    input_ = new Designed<QLineEdit>({161, 24}, Ui(kHint), this);
     input_->setObjectName(names::login::kPassword);
-    input_->setGeometry(104, 256, 161, 24);
     input_->installEventFilter(this);
     connect(input_, &QLineEdit::returnPressed, this, &PasswordWindow::LogIn);
     connect(input_, &QLineEdit::textEdited, this, &PasswordWindow::LimitTypedText);
 
-    connect(MakeButton(this, names::login::kLogInButton, Ui("Log In"), ButtonPlace(288)),
-            &QPushButton::clicked, this, &PasswordWindow::LogIn);
-    connect(MakeButton(this, names::login::kChangeButton, Ui("Change Password"), ButtonPlace(322)),
-            &QPushButton::clicked, this, &PasswordWindow::OpenChangeWindow);
-    connect(MakeButton(this, names::login::kExitButton, Ui("EXIT"), ButtonPlace(356)),
-            &QPushButton::clicked, this, [this] {
-                accepted_ = false;
-                reject();
-            });
+    const QSize design{161, 29};
+    auto* logIn = MakeButton(this, names::login::kLogInButton, Ui("Log In"), design);
+    connect(logIn, &QPushButton::clicked, this, &PasswordWindow::LogIn);
+    auto* change = MakeButton(this, names::login::kChangeButton, Ui("Change Password"), design);
+    connect(change, &QPushButton::clicked, this, &PasswordWindow::OpenChangeWindow);
+    auto* exit = MakeButton(this, names::login::kExitButton, Ui("EXIT"), design);
+    connect(exit, &QPushButton::clicked, this, [this] {
+        accepted_ = false;
+        reject();
+    });
+
+    // The picture, below it the box and the three buttons one above the
+    // other, all of one width.
+    auto* column = new QVBoxLayout;
+    column->setSpacing(5);
+    for (QWidget* widget : std::initializer_list<QWidget*>{input_, logIn, change, exit})
+        column->addWidget(widget);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(7);
+    layout->addWidget(image, 0, Qt::AlignHCenter);
+    auto* centred = new QHBoxLayout;
+    centred->addStretch(1);
+    centred->addLayout(column);
+    centred->addStretch(1);
+    layout->addLayout(centred);
+    layout->addStretch(1);
+    FixSizeOnScreen(*this, LaidOutSize(*this, ClientSize(376, 419)));
+    MoveOnScreen(*this, {498, 118});
 }
 
 bool PasswordWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -8,11 +8,14 @@
 #include "qtcore/translation.h"
 #include "round/block_list.h"
 #include "settings/write_settings_operation.h"
+#include "ui/designed.h"
 #include "ui/memo_box.h"
 #include "ui/widgets.h"
 #include "voice/write_voice_operation.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -40,27 +43,46 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
       folder_(std::move(folder)), voice_(voice) {
     setObjectName(names::download::kWindow);
     setWindowTitle(Ui("WriteData"));
-    setFixedSize(609, 337);
-    MoveOnScreen(*this, {310, 68});
-
-    connect(MakeCommand(names::download::kWriteSettingButton, Ui("WriteSetting"), {8, 8, 97, 33}),
-            &QPushButton::clicked, this, &DownloadWindow::WriteSetting);
-    connect(MakeCommand(names::download::kWriteNumberButton, Ui("WriteNumber"), {113, 8, 97, 33}),
-            &QPushButton::clicked, this, &DownloadWindow::WriteNumber);
-    auto* writeVoice = MakeCommand(names::download::kWriteVoiceButton, "写语音", {218, 8, 97, 33});
+    const QSize design{97, 33};
+    auto* writeSetting =
+        MakeCommand(names::download::kWriteSettingButton, Ui("WriteSetting"), design);
+    connect(writeSetting, &QPushButton::clicked, this, &DownloadWindow::WriteSetting);
+    auto* writeNumber = MakeCommand(names::download::kWriteNumberButton, Ui("WriteNumber"), design);
+    connect(writeNumber, &QPushButton::clicked, this, &DownloadWindow::WriteNumber);
+    auto* writeVoice = MakeCommand(names::download::kWriteVoiceButton, "写语音", design);
     writeVoice->setVisible(false);
     connect(writeVoice, &QPushButton::clicked, this, &DownloadWindow::WriteVoice);
-    connect(MakeButton(this, names::download::kStopButton, Ui("Stop"), {218, 8, 97, 33}),
-            &QPushButton::clicked, this, &DownloadWindow::StopCommand);
-    connect(MakeButton(this, names::download::kExitButton, Ui("Exit"), {323, 8, 97, 33}),
-            &QPushButton::clicked, this, &DownloadWindow::ExitCommand);
+    auto* stop = MakeButton(this, names::download::kStopButton, Ui("Stop"), design);
+    connect(stop, &QPushButton::clicked, this, &DownloadWindow::StopCommand);
+    auto* exit = MakeButton(this, names::download::kExitButton, Ui("Exit"), design);
+    connect(exit, &QPushButton::clicked, this, &DownloadWindow::ExitCommand);
 
-    errors_ = new MemoBox(this);
+    errors_ = new Designed<MemoBox>({173, 64}, this);
     errors_->setObjectName(names::download::kErrorMemo);
-    errors_->setGeometry(428, 8, 173, 64);
-    label_->setGeometry(280, 48, 60, 20);
-    progress_->setGeometry(8, 76, 593, 16);
-    memo_->setGeometry(8, 98, 593, 231);
+    errors_->setMinimumWidth(173);
+    errors_->setMaximumHeight(64);
+
+    // The commands in a row with the percentage below them, the error memo
+    // to their right; the progress bar and the memo across the window.
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(8);
+    for (QWidget* button : {writeSetting, writeNumber, writeVoice, stop, exit})
+        commands->addWidget(button);
+    commands->addStretch(1);
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 8, 8, 8);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    grid->addLayout(commands, 0, 0);
+    grid->addWidget(label_, 1, 0, Qt::AlignCenter);
+    grid->addWidget(errors_, 0, 1, 2, 1);
+    grid->addWidget(progress_, 2, 0, 1, 2);
+    grid->addWidget(memo_, 3, 0, 1, 2);
+    grid->setRowStretch(3, 1);
+    grid->setColumnStretch(0, 1);
+    progress_->setFixedHeight(16);
+    FixSizeOnScreen(*this, LaidOutSize(*this, {609, 337}));
+    MoveOnScreen(*this, {310, 68});
 
     AppendMemo(CurrentDataLine(Now()));
     AppendMemo(texts::app::kConnectZel);

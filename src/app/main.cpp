@@ -5,6 +5,7 @@
 #include "options/shared_options.h"
 #include "qtcore/translation.h"
 #include "ui/app_icon.h"
+#include "ui/language_font.h"
 #include "ui/qt_prompts.h"
 
 #include <QApplication>
@@ -101,6 +102,7 @@ int Run(int argc, char** argv) {
     QGuiApplication::setDesktopFileName("mervadin");
     if (!Translation::Install(*language.value))
         return Refuse(UnknownLanguage(*language.value));
+    UseFontForLanguage(*language.value);
 
     LinkOptions link;
     link.device = *device.value;

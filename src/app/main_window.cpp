@@ -27,7 +27,6 @@
 #include "sim/sim_device.h"
 #include "statistics/statistics_window.h"
 #include "ui/colours.h"
-#include "ui/lamp.h"
 #include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
@@ -38,7 +37,6 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -56,16 +54,18 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     setWindowTitle(Ui(texts::app::kMainTitle));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    // The panels and grids sit at fixed places in an area that scrolls when
-    // the screen is smaller than the window (1024 x 768 at 1.25 scaling).
+    // The panels and grids are laid out in an area that scrolls up and down
+    // when the screen is lower than the window (1024 x 768 at 150 %); it is
+    // never wider than the window, which keeps every command and count in
+    // view.
     auto* area = new QWidget;
     area->setObjectName("ClientArea");
-    area->setMinimumSize(kAreaSize);
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName("ClientScroll");
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, not the frame
     scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(area);
     setCentralWidget(scroll);
     PaintBackground(this, colour::kActiveCaptionGradient);
@@ -74,8 +74,6 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     status_->setObjectName(names::main::kStatusLine);
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
-    FitToStatusLine();
-    MoveOnScreen(*this, {237, 65});
     // A file replaced without the owner or group it had: said for a while.
     FileNotice::SetTeller([this](const std::string& text) {
         const QString said = QString::fromStdString(text);
@@ -86,13 +84,14 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
         });
     });
 
-    BuildButtons(area);
-    panel_ = Place(new MonitorPanel(folder_, prompts_, area), "MonitorPanel", {0, 48, 129, 465});
+    panel_ = new MonitorPanel(folder_, prompts_, area);
+    panel_->setObjectName("MonitorPanel");
     WirePanel();
-    BuildGrids(area);
+    LayOut(area);
     BuildMenus();
-    FitToStatusLine(); // with the menu bar
     SetTabOrder();
+    FitToStatusLine();
+    MoveOnScreen(*this, {237, 65});
 
     // The 1-ms clock that paces the live monitor; it runs only while the
     // monitor does, so that the window costs nothing at rest.
@@ -109,34 +108,6 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     LoadNumberCount();
     LoadGrids();
     panel_->LoadLevelBoxes();
-}
-
-void MainWindow::BuildButtons(QWidget* area) {
-    usbLamp_ = Place(new Lamp(area), names::main::kUsbLamp, {16, 8, 97, 33});
-    usbLamp_->SetCaption(Ui("USB"));
-    usbLamp_->setToolTip(Ui("USB: red while a device is connected"));
-    commands_ = {
-        MakeButton(area, names::main::kSettingButton, Ui("Setting"), {262, 4, 99, 37}),
-        MakeButton(area, names::main::kLoadNumberButton, Ui("LoadNumber"), {136, 4, 105, 37}),
-        MakeButton(area, names::main::kDisplayCdrButton, Ui("DisplayCdr"), {622, 4, 99, 37}),
-        MakeButton(area, names::main::kDownLoadButton, Ui("DownLoad"), {382, 4, 99, 37}),
-        MakeButton(area, names::main::kReadCdrButton, Ui("ReadCdr"), {502, 4, 99, 37}),
-        MakeButton(area, names::main::kCloseButton, Ui("Close"), {742, 4, 99, 37}),
-    };
-    connect(commands_[0], &QPushButton::clicked, this, &MainWindow::OpenSettings);
-    connect(commands_[1], &QPushButton::clicked, this, &MainWindow::OpenNumberList);
-    connect(commands_[2], &QPushButton::clicked, this, &MainWindow::OpenDisplay);
-    connect(commands_[3], &QPushButton::clicked, this, &MainWindow::OpenDownload);
-    connect(commands_[4], &QPushButton::clicked, this, &MainWindow::OpenRead);
-    connect(commands_[5], &QPushButton::clicked, this, &MainWindow::CloseCommand);
-
-    remark_ = MakeButton(area, names::main::kRemarkButton, Ui("Remark"), {0, 0, 75, 25});
-    remark_->setVisible(false);
-    remark_->setEnabled(false);
-    auto* loadVoice = MakeButton(area, names::main::kLoadVoiceButton, "导入语音", {0, 0, 75, 25});
-    loadVoice->setVisible(false);
-    connect(loadVoice, &QPushButton::clicked, this, &MainWindow::LoadVoice);
-    connect(remark_, &QPushButton::clicked, this, &MainWindow::OpenRemark);
 }
 
 void MainWindow::WirePanel() {
@@ -168,24 +139,6 @@ void MainWindow::SetCommandsEnabled(bool enabled) {
         deviceChoice_->setEnabled(enabled);
 }
 
-void MainWindow::BuildGrids(QWidget* area) {
-    auto* outBox = Place(new QGroupBox(Ui("CallOutList"), area), names::main::kCallOutBox,
-                         {136, 48, 721, 281});
-    auto* inBox =
-        Place(new QGroupBox(Ui("CallInList"), area), names::main::kCallInBox, {136, 336, 721, 177});
-    for (auto [box, list] : {std::pair{outBox, RecordFiles::List::CallOut},
-                             std::pair{inBox, RecordFiles::List::CallIn}}) {
-        auto* grid = new CallListGrid(list, records_, prompts_, box);
-        // The filter bar above the grid, the grid below it.
-        auto* filter = new CallFilterBar(*grid, box);
-        const int barHeight = filter->sizeHint().height();
-        filter->setGeometry(4, 16, box->width() - 8, barHeight);
-        grid->setGeometry(4, 18 + barHeight, box->width() - 8, box->height() - 22 - barHeight);
-        grids_[static_cast<std::size_t>(list)] = grid;
-        filters_[static_cast<std::size_t>(list)] = filter;
-    }
-}
-
 void MainWindow::LoadTexts() {
     LoadGrids();
     LoadNumberCount();
@@ -212,17 +165,6 @@ void MainWindow::OpenDisplay() {
     }
     DisplayWindow window(folder_, prompts_, this);
     RunToolWindow(window);
-}
-
-// An outer size of 869 x 568 below the menu bar: the area and a status
-// line 25 pixels high. A status line that needs more (the simulated
-// device's button, the device choice, a larger font) makes the window
-// taller rather than the area scroll; so does the menu bar.
-void MainWindow::FitToStatusLine() {
-    const int statusHeight = std::max(ClientSize(869, 568).height() - kAreaSize.height(),
-                                      statusBar()->sizeHint().height());
-    FixSizeOnScreen(*this, {kAreaSize.width(),
-                            menuBar()->sizeHint().height() + kAreaSize.height() + statusHeight});
 }
 
 CallListGrid* MainWindow::Grid(RecordFiles::List list) const {

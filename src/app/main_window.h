@@ -16,8 +16,10 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 
 class QComboBox;
+class QLayout;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -110,12 +112,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Where the panels and grids are: the buttons' row to the bottom of the
-    // call-in grid.
-    static constexpr QSize kAreaSize{863, 515};
     void FitToStatusLine();
-    void BuildButtons(QWidget* area);
-    void BuildGrids(QWidget* area);
+    void LayOut(QWidget* area);
+    QLayout* BuildButtons(QWidget* area);
+    // The call-out and call-in boxes, each a filter bar above its grid.
+    std::pair<QWidget*, QWidget*> BuildGrids(QWidget* area);
     void BuildMenus();
     // The menu bar: every command of the window, grouped by what it works on.
     void BuildMenuBar(QMenu& encoding, QMenu& language);

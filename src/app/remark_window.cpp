@@ -20,8 +20,6 @@ namespace mervadin {
 RemarkWindow::RemarkWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("remark");
     setWindowTitle(Ui("remark"));
-    resize(ClientSize(892, 516));
-    MoveOnScreen(*this, {212, 65});
     PaintBackground(this, colour::kSkyBlue);
 
     auto* text = new QPlainTextEdit(this);
@@ -43,6 +41,8 @@ RemarkWindow::RemarkWindow(QWidget* parent) : QDialog(parent) {
             lines.chop(1); // the file's last line break opens no line of its own
         text->setPlainText(lines);
     }
+    SizeOnScreen(*this, ClientSize(892, 516));
+    MoveOnScreen(*this, {212, 65});
 }
 
 } // namespace mervadin

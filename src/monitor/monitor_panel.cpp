@@ -11,6 +11,7 @@
 #include "qtcore/translation.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"
+#include "ui/designed.h"
 #include "ui/lamp.h"
 #include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
@@ -18,25 +19,32 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 namespace mervadin {
 
 namespace {
 
-// The two group boxes sit one above the other; the panel's own top left
-// corner is the monitor box's.
-constexpr int kLevelBoxTop = 320;
-
-QComboBox* MakeLevelBox(QWidget* parent, const char* name, const QString& prefix, int top,
-                        int levels) {
-    auto* box = Place(new QComboBox(parent), name, {8, top, 113, 24});
+QComboBox* MakeLevelBox(QWidget* parent, const char* name, const QString& prefix, int levels) {
+    auto* box = new Designed<QComboBox>({113, 24}, parent);
+    box->setObjectName(name);
     box->addItem(Ui(texts::common::kOff));
     for (int i = 1; i <= levels; ++i)
         box->addItem(prefix + QString::number(i));
+    return box;
+}
+
+// A read-only box of the panel: shown, not edited (Tab passes by).
+QLineEdit* MakeShownBox(QWidget* parent, const char* name, QSize design) {
+    auto* box = new Designed<QLineEdit>(design, parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
     return box;
 }
 
@@ -70,39 +78,49 @@ void Caption(QLineEdit& box, const char* name, const QString& caption) {
 
 MonitorPanel::MonitorPanel(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QWidget(parent), folder_(std::move(folder)), prompts_(prompts) {
-    BuildMonitorBox();
-    BuildLevelBox();
+    // The monitor box above the level box, each at its usual size or as
+    // wide as its texts need.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(BuildMonitorBox());
+    layout->addWidget(BuildLevelBox());
+    layout->addStretch(1);
 }
 
 MonitorPanel::~MonitorPanel() = default;
 
-void MonitorPanel::BuildMonitorBox() {
-    monitorBox_ = Place(new QGroupBox(this), names::panel::kMonitorBox, {0, 0, 129, 321});
-    lamp_ = Place(new Lamp(monitorBox_), names::panel::kMonitorLamp, {16, 16, 97, 25});
+QWidget* MonitorPanel::BuildMonitorBox() {
+    monitorBox_ = new Designed<QGroupBox>({129, 321}, this);
+    monitorBox_->setObjectName(names::panel::kMonitorBox);
+    lamp_ = new Lamp(monitorBox_);
+    lamp_->setObjectName(names::panel::kMonitorLamp);
+    lamp_->setFixedSize(97, 25);
     lamp_->SetCaption(Ui("Monitor"));
     lamp_->setToolTip(Ui("Monitor: green while the monitor runs"));
-    frameCounter_ =
-        Place(new QLineEdit(monitorBox_), names::panel::kFrameCounter, {16, 48, 97, 24});
+    frameCounter_ = MakeShownBox(monitorBox_, names::panel::kFrameCounter, {97, 24});
     Caption(*frameCounter_, names::panel::kFrameCounterCaption, Ui("Frames"));
-    frameCounter_->setReadOnly(true);
-    frameCounter_->setFocusPolicy(Qt::ClickFocus); // shown, not edited: Tab passes by
     frameCounter_->setToolTip(Ui("Status frames received intact since MonitorON"));
-    auto button = [this](const char* name, const QString& caption, int row,
-                         void (MonitorPanel::*command)()) {
-        auto* made = MakeButton(monitorBox_, name, caption, {16, 80 + 40 * row, 97, 33});
+    auto* column = new QVBoxLayout(monitorBox_);
+    column->setContentsMargins(13, 8, 13, 8);
+    column->setSpacing(7);
+    column->addWidget(lamp_, 0, Qt::AlignHCenter);
+    column->addWidget(frameCounter_);
+    auto button = [this, column](const char* name, const QString& caption,
+                                 void (MonitorPanel::*command)()) {
+        auto* made = MakeButton(monitorBox_, name, caption, {97, 33});
         connect(made, &QPushButton::clicked, this, command);
+        column->addWidget(made);
         return made;
     };
-    monitorOn_ =
-        button(names::panel::kMonitorOnButton, Ui("MonitorON"), 0, &MonitorPanel::MonitorOn);
+    monitorOn_ = button(names::panel::kMonitorOnButton, Ui("MonitorON"), &MonitorPanel::MonitorOn);
     monitorOff_ =
-        button(names::panel::kMonitorOffButton, Ui("MonitorOFF"), 1, &MonitorPanel::MonitorOff);
+        button(names::panel::kMonitorOffButton, Ui("MonitorOFF"), &MonitorPanel::MonitorOff);
     startDialing_ =
-        button(names::panel::kZelStartButton, Ui("ZelStart"), 2, &MonitorPanel::StartDialing);
-    stopDialing_ =
-        button(names::panel::kZelStopButton, Ui("ZelStop"), 3, &MonitorPanel::StopDialing);
-    forward_ = button(names::panel::kForwardButton, Ui("Forward"), 4, &MonitorPanel::Forward);
-    sendSms_ = button(names::panel::kSendSmsButton, Ui("SendSms"), 5, &MonitorPanel::SendSms);
+        button(names::panel::kZelStartButton, Ui("ZelStart"), &MonitorPanel::StartDialing);
+    stopDialing_ = button(names::panel::kZelStopButton, Ui("ZelStop"), &MonitorPanel::StopDialing);
+    forward_ = button(names::panel::kForwardButton, Ui("Forward"), &MonitorPanel::Forward);
+    sendSms_ = button(names::panel::kSendSmsButton, Ui("SendSms"), &MonitorPanel::SendSms);
     AttachPopupMenu(monitorBox_,
                     BuildPopupMenu(this, names::panel::kMonitorMenu,
                                    {{Ui("MoniterOn"), [this] { MonitorOn(); }},
@@ -112,16 +130,19 @@ void MonitorPanel::BuildMonitorBox() {
                                     {Ui("Forward"), [this] { Forward(); }},
                                     {Ui("Send SMS"), [this] { SendSms(); }},
                                     {Ui("Close"), [this] { emit CloseRequested(); }}}));
+    return monitorBox_;
 }
 
-void MonitorPanel::BuildLevelBox() {
-    levelBox_ = Place(new QGroupBox(this), names::panel::kLevelBox, {0, kLevelBoxTop, 129, 145});
+QWidget* MonitorPanel::BuildLevelBox() {
+    // 145 high, its top line on the monitor box's bottom one.
+    levelBox_ = new Designed<QGroupBox>({129, 144}, this);
+    levelBox_->setObjectName(names::panel::kLevelBox);
     // What the two boxes below set, top to bottom (both say "-OFF-" when off).
     levelBox_->setTitle(Ui("Speaker / Mic"));
     speakerBox_ =
-        MakeLevelBox(levelBox_, names::panel::kSpeakerBox, Ui(texts::monitor::kSpeakerItem), 14, 9);
+        MakeLevelBox(levelBox_, names::panel::kSpeakerBox, Ui(texts::monitor::kSpeakerItem), 9);
     micBox_ = MakeLevelBox(levelBox_, names::panel::kMicrophoneBox,
-                           Ui(texts::monitor::kMicrophoneItem), 46, 15);
+                           Ui(texts::monitor::kMicrophoneItem), 15);
     // Only the operator's choice counts as a change, not the program's.
     speakerBox_->setToolTip(
         Ui("Speaker level of the master module, as the device reports it; a "
@@ -130,27 +151,37 @@ void MonitorPanel::BuildLevelBox() {
                            "level chosen here is sent with the answer to the next status frame"));
     connect(speakerBox_, &QComboBox::activated, this, &MonitorPanel::SpeakerChanged);
     connect(micBox_, &QComboBox::activated, this, &MonitorPanel::MicrophoneChanged);
-    total_ = Place(new QLineEdit(levelBox_), names::panel::kTotal, {8, 73, 113, 21});
-    total_->setReadOnly(true);
-    total_->setFocusPolicy(Qt::ClickFocus);
+    total_ = MakeShownBox(levelBox_, names::panel::kTotal, {113, 21});
     total_->setToolTip(Ui("Numbers in the number list at start; while monitoring, after \"/\", "
                           "the device's call counter"));
-    // The caption over the signal value, beside the bars' tops.
-    auto* signalCaption =
-        Place(new QLabel(Ui("Signal"), levelBox_), names::panel::kSignalCaption, {8, 95, 55, 17});
-    signalCaption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    signal_ = Place(new QLineEdit(levelBox_), names::panel::kSignal, {8, 112, 49, 24});
-    signal_->setReadOnly(true);
-    signal_->setFocusPolicy(Qt::ClickFocus);
+    signal_ = MakeShownBox(levelBox_, names::panel::kSignal, {49, 24});
     signal_->setToolTip(Ui("Signal quality the device reports (0-31)"));
+    // The signal value, then four bars rising from left to right.
+    auto* signalRow = new QHBoxLayout;
+    signalRow->setSpacing(3);
+    signalRow->addWidget(signal_, 0, Qt::AlignBottom);
+    signalRow->addSpacing(4);
     for (int i = 0; i < 4; ++i) {
-        const int height = 17 + 8 * i;
-        bars_[static_cast<std::size_t>(i)] =
-            Place(new Lamp(levelBox_), names::panel::kSignalBars[i],
-                  {64 + 14 * i, 138 - height, 11, height});
-        bars_[static_cast<std::size_t>(i)]->setToolTip(
+        auto* bar = new Lamp(levelBox_);
+        bar->setObjectName(names::panel::kSignalBars[i]);
+        bar->setFixedSize(11, 17 + 8 * i);
+        bar->setToolTip(
             Ui("Signal strength: one bar from 1, two from 7, three from 10, four from 13"));
+        signalRow->addWidget(bar, 0, Qt::AlignBottom);
+        bars_[static_cast<std::size_t>(i)] = bar;
     }
+    signalRow->addStretch(1);
+    auto* column = new QVBoxLayout(levelBox_);
+    column->setContentsMargins(5, 6, 5, 3);
+    column->setSpacing(4);
+    column->addWidget(speakerBox_);
+    column->addWidget(micBox_);
+    column->addWidget(total_);
+    // The caption over the signal value, beside the bars' tops.
+    auto* signalCaption = new QLabel(Ui("Signal"), levelBox_);
+    signalCaption->setObjectName(names::panel::kSignalCaption);
+    column->addWidget(signalCaption);
+    column->addLayout(signalRow);
     AttachPopupMenu(levelBox_,
                     BuildPopupMenu(this, names::panel::kLevelMenu,
                                    {{Ui("M-module Spk Vol Add"), [this] { StepSpeaker(+1); }},
@@ -158,6 +189,7 @@ void MonitorPanel::BuildLevelBox() {
                                     {Ui("M-module Mic Vol Add"), [this] { StepMicrophone(+1); }},
                                     {Ui("M-module Mic Vol Sub"), [this] { StepMicrophone(-1); }},
                                     {Ui("Close"), [this] { emit CloseRequested(); }}}));
+    return levelBox_;
 }
 
 std::vector<QWidget*> MonitorPanel::FocusChain() const {

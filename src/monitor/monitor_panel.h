@@ -83,8 +83,8 @@ signals:
 
 private:
     static bool Step(QComboBox* box, int step, int top);
-    void BuildMonitorBox();
-    void BuildLevelBox();
+    QWidget* BuildMonitorBox();
+    QWidget* BuildLevelBox();
     void ShowTotal(const QString& text);
     void ShowReportedLevels(const StatusReport& report);
     void ClearSignal();

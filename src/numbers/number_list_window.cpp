@@ -12,17 +12,20 @@
 #include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
 #include "ui/colours.h"
+#include "ui/designed.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
 #include <QElapsedTimer>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <cstring>
 
@@ -47,35 +50,33 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     // The calling round's two buttons below the editor's, where given.
     const bool roundLinks = links_.openBlockList || links_.openOutcome;
-    setFixedSize(379, roundLinks ? 561 : 521);
     PaintBackground(this, colour::kTeal);
 
     imports_[0] =
-        MakeButton(this, names::numbers::kLoadTextButton, Ui("LoadNumber(txt)"), {8, 8, 177, 33});
-    imports_[1] = MakeButton(this, names::numbers::kLoadWorkbookButton, Ui("LoadNumber(xlsx)"),
-                             {194, 8, 177, 33});
-    auto* stop = MakeButton(this, names::numbers::kStopButton, Ui("Stop"), {8, 48, 113, 33});
-    imports_[2] = MakeButton(this, names::numbers::kOpenButton, Ui("open"), {132, 48, 113, 33});
-    auto* save = MakeButton(this, names::numbers::kSaveButton, Ui("save"), {256, 48, 115, 33});
-    auto* close = MakeButton(this, names::numbers::kCloseButton, Ui("Close"), {256, 88, 115, 29});
+        MakeButton(this, names::numbers::kLoadTextButton, Ui("LoadNumber(txt)"), {177, 33});
+    imports_[1] =
+        MakeButton(this, names::numbers::kLoadWorkbookButton, Ui("LoadNumber(xlsx)"), {177, 33});
+    auto* stop = MakeButton(this, names::numbers::kStopButton, Ui("Stop"), {113, 33});
+    imports_[2] = MakeButton(this, names::numbers::kOpenButton, Ui("open"), {113, 33});
+    auto* save = MakeButton(this, names::numbers::kSaveButton, Ui("save"), {115, 33});
+    auto* close = MakeButton(this, names::numbers::kCloseButton, Ui("Close"), {115, 29});
     connect(imports_[0], &QPushButton::clicked, this, &NumberListWindow::LoadText);
     connect(imports_[1], &QPushButton::clicked, this, &NumberListWindow::LoadWorkbook);
     connect(stop, &QPushButton::clicked, this, &NumberListWindow::Stop);
     connect(imports_[2], &QPushButton::clicked, this, &NumberListWindow::OpenFile);
     connect(save, &QPushButton::clicked, this, &NumberListWindow::Save);
     connect(close, &QPushButton::clicked, this, &NumberListWindow::reject);
-    imports_[3] =
-        MakeButton(this, names::numbers::kEditButton, Ui("Edit the list..."), {8, 481, 363, 33});
+    imports_[3] = MakeButton(this, names::numbers::kEditButton, Ui("Edit the list..."), {363, 33});
     connect(imports_[3], &QPushButton::clicked, this, &NumberListWindow::EditList);
     QPushButton* lastButton = imports_[3];
     if (links_.openBlockList) {
         lastButton = MakeButton(this, names::numbers::kBlockListButton,
-                                Ui(texts::numbers::kBlockListCommand), {8, 521, 177, 33});
+                                Ui(texts::numbers::kBlockListCommand), {177, 33});
         connect(lastButton, &QPushButton::clicked, this, [this] { links_.openBlockList(this); });
     }
     if (links_.openOutcome) {
         auto* outcome = MakeButton(this, names::numbers::kOutcomeButton,
-                                   Ui(texts::numbers::kOutcomeCommand), {194, 521, 177, 33});
+                                   Ui(texts::numbers::kOutcomeCommand), {177, 33});
         connect(outcome, &QPushButton::clicked, this, [this] {
             if (!Importing() && links_.openOutcome(this))
                 LoadList(); // the next list is the list now
@@ -84,26 +85,23 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     }
 
     auto* caption = new QLabel(Ui("Total"), this);
-    caption->setGeometry(8, 92, 36, 21);
-    total_ = new QLineEdit(this);
+    total_ = new Designed<QLineEdit>({97, 21}, this);
     total_->setObjectName(names::numbers::kTotal);
-    total_->setGeometry(48, 92, 97, 21);
     caption->setBuddy(total_);
     label_ = new QLabel("0%", this);
     label_->setObjectName(names::numbers::kPercent);
-    label_->setGeometry(160, 94, 60, 17);
+    label_->setMinimumWidth(60);
     QFont bold = label_->font();
     bold.setBold(true);
     label_->setFont(bold);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(names::numbers::kProgress);
-    progress_->setGeometry(8, 124, 363, 16);
+    progress_->setFixedHeight(16);
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setTextVisible(false);
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName(names::numbers::kMemo);
-    memo_->setGeometry(8, 146, 363, 327);
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -117,6 +115,39 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
     setTabOrder(memo_, imports_[3]);
     if (lastButton != imports_[3])
         setTabOrder(imports_[3], lastButton);
+
+    // The import commands in two rows, the count with Close, the progress,
+    // the memo taking what height is left, the editor's button below it.
+    const auto row = [](std::initializer_list<QWidget*> widgets, int spacing) {
+        auto* layout = new QHBoxLayout;
+        layout->setSpacing(spacing);
+        for (QWidget* widget : widgets)
+            layout->addWidget(widget);
+        return layout;
+    };
+    auto* countRow = row({caption, total_}, 4);
+    countRow->addSpacing(15);
+    countRow->addWidget(label_);
+    countRow->addStretch(1);
+    countRow->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 7);
+    layout->setSpacing(7);
+    layout->addLayout(row({imports_[0], imports_[1]}, 9));
+    layout->addLayout(row({stop, imports_[2], save}, 11));
+    layout->addLayout(countRow);
+    layout->addWidget(progress_);
+    layout->addWidget(memo_, 1);
+    layout->addWidget(imports_[3]);
+    if (roundLinks) {
+        auto* roundRow = new QHBoxLayout;
+        roundRow->setSpacing(9);
+        for (auto* button : {names::numbers::kBlockListButton, names::numbers::kOutcomeButton})
+            if (auto* found = findChild<QPushButton*>(button))
+                roundRow->addWidget(found);
+        layout->addLayout(roundRow);
+    }
+    FixSizeOnScreen(*this, LaidOutSize(*this, {379, roundLinks ? 561 : 521}));
 
     LoadList();
 }

@@ -11,13 +11,14 @@
 #include "records/record_export.h"
 #include "records/record_names.h"
 #include "records/record_texts.h"
+#include "ui/flow_layout.h"
 #include "ui/widgets.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStyle>
 
 #include <algorithm>
@@ -80,6 +81,14 @@ CallListGrid::CallListGrid(RecordFiles::List list, const RecordFiles& files, Pro
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 0; column < CallGridModel::kColumns; ++column)
         setColumnWidth(column, std::max(kColumnWidths[column], TextWidth(kWidestTexts[column])));
+    // The operator's own scrolling leaves the end where it is.
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { showsEnd_ = false; });
+}
+
+void CallListGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    if (showsEnd_)
+        ScrollToEnd();
 }
 
 int CallListGrid::TextWidth(const QString& text) const {
@@ -131,6 +140,7 @@ void CallListGrid::ShowStoredLine() {
 // Rows are counted from 1 here: the call-out grid shows row (lines - 10) at
 // the top beyond 13 lines, the call-in grid row (lines - 3) beyond 6.
 void CallListGrid::ScrollToEnd() {
+    showsEnd_ = true;
     const GridLook& look = LookOf(list_);
     const int lines = static_cast<int>(model_->ShownCount());
     if (lines <= look.scrollAfter)
@@ -139,6 +149,9 @@ void CallListGrid::ScrollToEnd() {
     // list grown past the grid's usual rows would stop at their end.
     updateGeometries();
     scrollTo(model_->index(lines - look.keepBelow - 1, 0), QAbstractItemView::PositionAtTop);
+    // Where a taller font leaves room for fewer rows, the last line still
+    // shows.
+    scrollTo(model_->index(lines - 1, 0), QAbstractItemView::EnsureVisible);
 }
 
 void CallListGrid::SetFilter(RecordFilter filter) {
@@ -253,12 +266,13 @@ CallFilterBar::CallFilterBar(CallListGrid& grid, QWidget* parent)
     count_->setObjectName(names::grids::kFilterCount);
     count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    auto* layout = new QHBoxLayout(this);
+    // One row where the grid is wide enough, more where it is not: the
+    // count stays in view at the right.
+    auto* layout = new FlowLayout(this, 4, true);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
-    for (QWidget* field : std::initializer_list<QWidget*>{number_, type_, group_, from_, to_})
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{number_, type_, group_, from_, to_, count_})
         layout->addWidget(field);
-    layout->addWidget(count_, 1);
 
     pause_.setSingleShot(true);
     pause_.setInterval(kTypingPauseMs);

@@ -46,6 +46,11 @@ public:
     // takes all) and scrolls to the last of them.
     void SetFilter(RecordFilter filter);
 
+protected:
+    // A grid that shows the end of its list keeps showing it when its
+    // window lays it out anew (shown, or its filter bar taking another row).
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     int TextWidth(const QString& text) const;
     void FitRowNumbers();
@@ -56,6 +61,7 @@ private:
     const RecordFiles& files_;
     Prompts& prompts_;
     CallGridModel* model_;
+    bool showsEnd_ = false; // scrolled to the end, and left there by the operator
 };
 
 // The filter bar above a call record grid: a part of the number, a type, a

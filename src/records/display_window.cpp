@@ -9,13 +9,16 @@
 #include "records/record_names.h"
 #include "records/record_texts.h"
 #include "ui/colours.h"
+#include "ui/designed.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace mervadin {
 
@@ -23,21 +26,27 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName(names::display::kWindow);
     setWindowTitle(Ui("CDRDisplay"));
-    FixSizeOnScreen(*this, ClientSize(895, 476));
-    MoveOnScreen(*this, {222, 65});
     PaintBackground(this, colour::kSkyBlue);
-    area_ = ScrollingArea(*this, ClientSize(895, 476));
-    AddBox(8, UI_TEXT("CallOut--Succeeded"), names::display::kMemos[0],
+    // The five boxes side by side, each its list above its Save button; on
+    // a narrow screen they share its width, and scroll only where their
+    // titles need more.
+    area_ = ScrollingArea(*this);
+    boxRow_ = new QHBoxLayout(area_);
+    boxRow_->setContentsMargins(8, 8, 8, 7);
+    boxRow_->setSpacing(7);
+    AddBox(UI_TEXT("CallOut--Succeeded"), names::display::kMemos[0],
            names::display::kSaveButtons[0], file::kCallOutSuccessed,
            texts::records::kSucceededSaved);
-    AddBox(184, UI_TEXT("CallOut--Failed"), names::display::kMemos[1],
-           names::display::kSaveButtons[1], file::kCallOutFailed, texts::records::kFailedSaved);
-    AddBox(360, UI_TEXT("PhoneBook"), names::display::kMemos[2], names::display::kSaveButtons[2],
+    AddBox(UI_TEXT("CallOut--Failed"), names::display::kMemos[1], names::display::kSaveButtons[1],
+           file::kCallOutFailed, texts::records::kFailedSaved);
+    AddBox(UI_TEXT("PhoneBook"), names::display::kMemos[2], names::display::kSaveButtons[2],
            file::kCallOutManual, texts::records::kManualSaved);
-    AddBox(536, UI_TEXT("CallIn--Answered"), names::display::kMemos[3],
-           names::display::kSaveButtons[3], file::kCallInAnswer, texts::records::kAnsweredSaved);
-    AddBox(712, UI_TEXT("CallIn--Missed"), names::display::kMemos[4],
-           names::display::kSaveButtons[4], file::kCallInMissed, texts::records::kMissedSaved);
+    AddBox(UI_TEXT("CallIn--Answered"), names::display::kMemos[3], names::display::kSaveButtons[3],
+           file::kCallInAnswer, texts::records::kAnsweredSaved);
+    AddBox(UI_TEXT("CallIn--Missed"), names::display::kMemos[4], names::display::kSaveButtons[4],
+           file::kCallInMissed, texts::records::kMissedSaved);
+    FixSizeOnScreen(*this, LaidOutSize(*area_, ClientSize(895, 476)));
+    MoveOnScreen(*this, {222, 65});
 
     auto* menu = new QMenu(this);
     menu->setObjectName(names::display::kMenu);
@@ -48,15 +57,21 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
             [this, menu](const QPoint& at) { menu->popup(mapToGlobal(at)); });
 }
 
-void DisplayWindow::AddBox(int left, const char* caption, const char* memo, const char* button,
+void DisplayWindow::AddBox(const char* caption, const char* memo, const char* button,
                            std::string_view file, const char* confirmation) {
-    auto* group = new QGroupBox(Ui(caption), area_);
-    group->setGeometry(left, 8, 169, 433);
+    auto* group = new Designed<QGroupBox>({169, 433}, Ui(caption), area_);
     auto* text = new QPlainTextEdit(group);
     text->setObjectName(memo);
-    text->setGeometry(8, 16, 153, 377);
+    text->setMinimumWidth(60);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     PaintTextArea(text, colour::kSilver);
+    auto* save = MakeButton(group, button, Ui("Save"), {75, 25});
+    auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(8, 4, 8, 8);
+    layout->setSpacing(7);
+    layout->addWidget(text, 1);
+    layout->addWidget(save, 0, Qt::AlignHCenter);
+    boxRow_->addWidget(group, 1);
     Lines lines;
     try {
         lines = ReadLines(folder_.File(file));
@@ -64,7 +79,6 @@ void DisplayWindow::AddBox(int left, const char* caption, const char* memo, cons
         prompts_.Inform(texts::common::kErrorCaption, e.what());
     }
     text->setPlainText(LinesAsShown(lines));
-    auto* save = MakeButton(group, button, Ui("Save"), {47, 400, 75, 25});
     const std::size_t index = boxes_.size();
     connect(save, &QPushButton::clicked, this, [this, index] { SaveBox(index); });
     boxes_.push_back({text, std::move(lines), confirmation});

@@ -11,6 +11,7 @@
 
 #include <vector>
 
+class QHBoxLayout;
 class QPlainTextEdit;
 
 namespace mervadin {
@@ -30,12 +31,13 @@ private:
         std::string confirmation;
     };
 
-    void AddBox(int left, const char* caption, const char* memo, const char* button,
-                std::string_view file, const char* confirmation);
+    void AddBox(const char* caption, const char* memo, const char* button, std::string_view file,
+                const char* confirmation);
 
     WorkFolder folder_;
     Prompts& prompts_;
-    QWidget* area_ = nullptr; // where the boxes are placed
+    QWidget* area_ = nullptr;       // where the boxes are
+    QHBoxLayout* boxRow_ = nullptr; // side by side
     std::vector<Box> boxes_;
 };
 

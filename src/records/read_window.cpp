@@ -10,9 +10,11 @@
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace mervadin {
 
@@ -21,13 +23,11 @@ ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QW
       folder_(std::move(folder)) {
     setObjectName(names::read::kWindow);
     setWindowTitle(Ui("read"));
-    setFixedSize(ClientSize(576, 341));
-    MoveOnScreen(*this, {364, 85});
-
+    const QSize design{145, 41};
     QPushButton* buttons[] = {
-        MakeCommand(names::read::kReadButton, Ui("ReadCDR"), {16, 16, 145, 41}),
-        MakeButton(this, names::read::kStopButton, Ui("Stop"), {208, 16, 145, 41}),
-        MakeButton(this, names::read::kExitButton, Ui("Exit"), {408, 16, 145, 41}),
+        MakeCommand(names::read::kReadButton, Ui("ReadCDR"), design),
+        MakeButton(this, names::read::kStopButton, Ui("Stop"), design),
+        MakeButton(this, names::read::kExitButton, Ui("Exit"), design),
     };
     for (auto* button : buttons) {
         QFont bold = button->font();
@@ -37,9 +37,27 @@ ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QW
     connect(buttons[0], &QPushButton::clicked, this, &ReadWindow::ReadCdr);
     connect(buttons[1], &QPushButton::clicked, this, &ReadWindow::StopCommand);
     connect(buttons[2], &QPushButton::clicked, this, &ReadWindow::ExitCommand);
-    label_->setGeometry(272, 80, 80, 20);
-    progress_->setGeometry(8, 113, 553, 16);
-    memo_->setGeometry(8, 136, 553, 169);
+
+    // The three commands spread along the top, the percentage centred below
+    // them, then the progress bar and the memo.
+    auto* commands = new QHBoxLayout;
+    commands->setContentsMargins(8, 8, 0, 0);
+    commands->setSpacing(8);
+    for (auto* button : buttons) {
+        commands->addWidget(button);
+        if (button != buttons[2])
+            commands->addStretch(1);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    layout->addLayout(commands);
+    layout->addWidget(label_, 0, Qt::AlignHCenter);
+    label_->setMinimumWidth(80);
+    label_->setAlignment(Qt::AlignCenter);
+    layout->addWidget(progress_);
+    progress_->setFixedHeight(16);
+    layout->addWidget(memo_, 1);
     PaintBackground(this, colour::kTeal);
     PaintBackground(label_, colour::kSilver);
     PaintTextArea(memo_, colour::kSilver);
@@ -48,6 +66,8 @@ ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QW
         font.setBold(true);
         bold->setFont(font);
     }
+    FixSizeOnScreen(*this, LaidOutSize(*this, ClientSize(576, 341)));
+    MoveOnScreen(*this, {364, 85});
 }
 
 void ReadWindow::ReadCdr() {

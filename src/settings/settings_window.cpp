@@ -15,38 +15,15 @@
 #include "ui/window_frame.h"
 
 #include <QComboBox>
-#include <QFormLayout>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTextCursor>
-#include <QVBoxLayout>
 #include <QValidator>
 
 namespace mervadin {
-
-namespace {
-
-constexpr int kColumns = 3;
-
-constexpr int kControlWidth = 64;
-
-std::vector<const ListControl*> ListsIn(ControlPlace place) {
-    std::vector<const ListControl*> found;
-    for (const auto& list : SettingsLists())
-        if (list.place == place)
-            found.push_back(&list);
-    return found;
-}
-
-} // namespace
 
 // Refuses typing anything but digits (each box holds a count, a time or a
 // telephone number) or past a number of bytes, but keeps (and lets the
@@ -88,6 +65,7 @@ SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompt
     setObjectName(names::settings::kWindow);
     setWindowTitle(Ui("Setting"));
     BuildControls();
+    FitToScreen();
     // The usual size, or larger where the fonts need it so that every
     // label and choice shows whole; on a screen too small for that, what
     // fits, the settings scrolling below the buttons.
@@ -98,147 +76,6 @@ SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompt
     Load();
     // The first field has the focus, not Default, which Enter would press.
     texts_.at(SettingsTexts().front().key)->setFocus();
-}
-
-// The settings group goes into an area that scrolls when the window is cut
-// to a small screen; the buttons stay in view.
-void SettingsWindow::ScrollSettings() {
-    auto* group = findChild<QGroupBox*>("Settings");
-    layout()->removeWidget(group);
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName("SettingsScroll");
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setWidgetResizable(true);
-    scroll->setWidget(group);
-    layout()->addWidget(scroll);
-}
-
-void SettingsWindow::BuildControls() {
-    auto* layout = new QVBoxLayout(this);
-    auto* buttons = new QHBoxLayout;
-    const std::pair<const char*, QString> captions[] = {
-        {names::settings::kDefaultButton, Ui("Default")},
-        {names::settings::kSaveButton, Ui("Save")},
-        {names::settings::kSaveExitButton, Ui("Save&&Exit")},
-        {names::settings::kExitButton, Ui("Exit")}};
-    std::vector<QPushButton*> made;
-    for (const auto& [name, caption] : captions) {
-        auto* button = MakeButton(this, name, caption);
-        buttons->addWidget(button);
-        made.push_back(button);
-    }
-    buttons->addStretch();
-    connect(made[0], &QPushButton::clicked, this, &SettingsWindow::Default);
-    connect(made[1], &QPushButton::clicked, this, &SettingsWindow::Save);
-    connect(made[2], &QPushButton::clicked, this, &SettingsWindow::SaveAndExit);
-    connect(made[3], &QPushButton::clicked, this, &QDialog::reject);
-    layout->addLayout(buttons);
-
-    auto* group = new QGroupBox(this);
-    group->setObjectName("Settings");
-    auto* columns = new QHBoxLayout(group);
-    columns->addWidget(BuildListColumns(), 1);
-    auto* right = new QWidget(group);
-    right->setMinimumWidth(250);
-    auto* rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(BuildSmsBox());
-    rightLayout->addWidget(BuildTaskWork());
-    columns->addWidget(right);
-    layout->addWidget(group);
-}
-
-QWidget* SettingsWindow::BuildListColumns() {
-    auto* area = new QWidget(this);
-    auto* grid = new QGridLayout(area);
-    grid->setVerticalSpacing(2);
-    grid->setHorizontalSpacing(4);
-    grid->setContentsMargins(0, 0, 0, 0);
-    struct Entry {
-        QString label;
-        QWidget* control;
-        bool hidden;
-    };
-    std::vector<Entry> entries;
-    auto place = [&](const QString& label, QWidget* control, bool hidden) {
-        entries.push_back({label, control, hidden});
-    };
-    for (const auto& text : SettingsTexts())
-        if (text.place == ControlPlace::Columns)
-            place(Ui(text.label), MakeText(area, text), false);
-    for (const auto* list : ListsIn(ControlPlace::Columns))
-        place(Ui(list->label), MakeList(area, *list), list->hidden);
-    for (const auto& text : SettingsTexts())
-        if (text.place == ControlPlace::ColumnsEnd)
-            place(Ui(text.label), MakeText(area, text), false);
-
-    // The shown controls fill three columns top to bottom.
-    const auto shown =
-        std::count_if(entries.begin(), entries.end(), [](const Entry& e) { return !e.hidden; });
-    const int rows = static_cast<int>((shown + kColumns - 1) / kColumns);
-    int slot = 0;
-    for (const auto& entry : entries) {
-        auto* caption = new QLabel(entry.label, area);
-        caption->setBuddy(entry.control);
-        const int row = slot % rows, column = slot / rows * 2;
-        grid->addWidget(caption, row, column);
-        // A text box keeps its width; a list is as wide as its longest choice.
-        if (auto* list = qobject_cast<QComboBox*>(entry.control)) {
-            list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-            list->setMinimumWidth(kControlWidth);
-        } else {
-            entry.control->setFixedWidth(TextWidth(*static_cast<QLineEdit*>(entry.control)));
-        }
-        grid->addWidget(entry.control, row, column + 1);
-        caption->setVisible(!entry.hidden);
-        entry.control->setVisible(!entry.hidden);
-        if (!entry.hidden)
-            ++slot;
-    }
-    return area;
-}
-
-QWidget* SettingsWindow::BuildSmsBox() {
-    auto* box = new QGroupBox(Ui("SMS"), this);
-    auto* layout = new QVBoxLayout(box);
-    sms_ = new QPlainTextEdit(box);
-    sms_->setObjectName(names::settings::kSmsBox);
-    sms_->setTabChangesFocus(true); // a tab is no character of an SMS
-    connect(sms_, &QPlainTextEdit::textChanged, this, &SettingsWindow::LimitSmsTyping);
-    layout->addWidget(sms_);
-    smsBytes_ = new QLabel(box);
-    smsBytes_->setObjectName(names::settings::kSmsBytes);
-    smsBytes_->setAlignment(Qt::AlignRight);
-    layout->addWidget(smsBytes_);
-    return box;
-}
-
-QWidget* SettingsWindow::BuildTaskWork() {
-    auto* box = new QGroupBox(this);
-    auto* layout = new QVBoxLayout(box);
-    auto* switchRow = new QHBoxLayout;
-    auto* label = new QLabel(Ui("Task Work"), box);
-    switchRow->addWidget(label);
-    auto* taskSwitch = MakeList(box, *ListsIn(ControlPlace::TaskSwitch).at(0));
-    label->setBuddy(taskSwitch);
-    switchRow->addWidget(taskSwitch);
-    layout->addLayout(switchRow);
-    auto* table = new QGroupBox(Ui("  Start--------------End"), box);
-    auto* grid = new QGridLayout(table);
-    grid->setHorizontalSpacing(2);
-    const auto periods = ListsIn(ControlPlace::TaskPeriod);
-    for (int i = 0; i < static_cast<int>(periods.size()); ++i) {
-        const int row = i / 4;
-        if (i % 4 == 0)
-            grid->addWidget(new QLabel(QString::number(row + 1), table), row, 0);
-        auto* list = MakeList(table, *periods[static_cast<std::size_t>(i)]);
-        list->setMinimumWidth(50);
-        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        grid->addWidget(list, row, i % 4 + 1);
-    }
-    layout->addWidget(table);
-    return box;
 }
 
 // At most 96 bytes may be typed (line breaks do not count: the save joins
@@ -281,15 +118,6 @@ QLineEdit* SettingsWindow::MakeText(QWidget* parent, const TextControl& control)
     edit->setValidator(limits_[control.key]);
     texts_[control.key] = edit;
     return edit;
-}
-
-// Wide enough for as many digits as the field takes, never narrower than
-// the usual width.
-int SettingsWindow::TextWidth(const QLineEdit& edit) {
-    const int characters = edit.property("shownCharacters").toInt();
-    const int margins = 12; // the frame and the text's inner margins
-    return std::max(kControlWidth,
-                    edit.fontMetrics().horizontalAdvance('0') * characters + margins);
 }
 
 void SettingsWindow::keyPressEvent(QKeyEvent* event) {

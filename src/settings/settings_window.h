@@ -10,8 +10,11 @@
 
 #include <filesystem>
 #include <map>
+#include <vector>
 
+class QBoxLayout;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -36,6 +39,8 @@ private:
     void BuildControls();
     void ScrollSettings();
     QWidget* BuildListColumns();
+    void PlaceListColumns(int columns);
+    void FitToScreen();
     QWidget* BuildSmsBox();
     QWidget* BuildTaskWork();
     QComboBox* MakeList(QWidget* parent, const ListControl& control);
@@ -58,6 +63,17 @@ private:
     std::size_t smsLength_ = 0; // bytes of the SMS as loaded or last allowed
     SettingsFormValues loaded_; // as read, so unedited bytes go back unchanged
     QSize wanted_;              // the client size when the screen has room
+    // The lists and texts of the settings, each with its label, in the
+    // columns of their grid; beside them (or below, on a narrow screen) the
+    // SMS and the task times.
+    struct ListEntry {
+        QLabel* caption;
+        QWidget* control;
+        bool hidden;
+    };
+    std::vector<ListEntry> entries_;
+    QGridLayout* listGrid_ = nullptr;
+    QBoxLayout* columns_ = nullptr;
 };
 
 } // namespace mervadin

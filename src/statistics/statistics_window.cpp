@@ -7,6 +7,7 @@
 #include "qtcore/translation.h"
 #include "statistics/call_chart.h"
 #include "statistics/day_field.h"
+#include "ui/flow_layout.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
@@ -55,7 +56,8 @@ StatisticsWindow::StatisticsWindow(WorkFolder folder, Prompts& prompts, QWidget*
 
 QWidget* StatisticsWindow::BuildRangeRow() {
     auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
+    // One row where the window is wide enough, more on a narrow screen.
+    auto* layout = new FlowLayout(row, 6, true);
     layout->setContentsMargins(0, 0, 0, 0);
     allDays_ = new QCheckBox(Ui("All days"), row);
     allDays_->setObjectName("AllDays");
@@ -87,10 +89,8 @@ QWidget* StatisticsWindow::BuildRangeRow() {
     layout->addWidget(from_);
     layout->addWidget(new QLabel(Ui("To"), row));
     layout->addWidget(to_);
-    layout->addSpacing(12);
     layout->addWidget(new QLabel(Ui("Bars per"), row));
     layout->addWidget(period_);
-    layout->addStretch();
     layout->addWidget(refresh);
     return row;
 }

@@ -58,9 +58,8 @@ OperationWindow::~OperationWindow() {
     link_.Release();
 }
 
-QPushButton* OperationWindow::MakeCommand(const char* name, const QString& caption,
-                                          const QRect& place) {
-    auto* button = MakeButton(this, name, caption, place);
+QPushButton* OperationWindow::MakeCommand(const char* name, const QString& caption, QSize design) {
+    auto* button = MakeButton(this, name, caption, design);
     commands_.push_back(button);
     return button;
 }

@@ -8,6 +8,7 @@
 #include "operation/operation_runner.h"
 
 #include <QDialog>
+#include <QSize>
 
 #include <memory>
 #include <string>
@@ -56,8 +57,9 @@ protected:
 
     OperationWindow(DeviceLink& link, Prompts& prompts, WindowStop stop, QWidget* parent);
 
-    // A command button: refused while an operation runs.
-    QPushButton* MakeCommand(const char* name, const QString& caption, const QRect& place);
+    // A command button of the usual size `design`: refused while an
+    // operation runs.
+    QPushButton* MakeCommand(const char* name, const QString& caption, QSize design);
     // Starts an operation unless one runs; the command buttons wait for its end.
     void RunOperation(std::unique_ptr<Operation> operation);
     // Esc and the close box: while an operation or its closing frames run,

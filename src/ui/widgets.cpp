@@ -1,6 +1,7 @@
 #include "ui/widgets.h"
 
 #include "qtcore/qt_paths.h"
+#include "ui/designed.h"
 #include "ui/window_frame.h"
 
 #include <QDialog>
@@ -14,17 +15,6 @@
 #include <algorithm>
 
 namespace mervadin {
-
-void FitTextToWidth(QAbstractButton& button) {
-    constexpr qreal kSmallest = 6;
-    const QString text = QString(button.text()).remove('&');
-    const int room = button.width() - 6;
-    QFont font = button.font();
-    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > kSmallest)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    if (font != button.font())
-        button.setFont(font);
-}
 
 namespace {
 
@@ -51,14 +41,9 @@ protected:
 
 } // namespace
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& place) {
-    auto* button = new QPushButton(caption, parent);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QSize design) {
+    auto* button = new Designed<QPushButton>(design, caption, parent);
     button->setObjectName(name);
-    if (!place.isNull()) {
-        button->setGeometry(place);
-        FitTextToWidth(*button);
-    }
     button->setAutoDefault(false);
     button->installEventFilter(new EnterPresses(button));
     return button;
@@ -67,12 +52,12 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 namespace {
 
 // The window's outer size: its frame once it has been on the screen, else
-// its size with a title bar's worth allowed for. A window never resized is
-// as large as its layout asks.
+// its size with a frame's worth allowed for. A window never resized is as
+// large as its layout asks.
 QSize OuterSize(const QWidget& window) {
     const QSize body = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
-    const QSize framed = body + QSize(0, 30);
-    return window.windowHandle() ? window.frameGeometry().size().expandedTo(body) : framed;
+    const QSize framed = body + QSize(kFrameWidth, kFrameHeight);
+    return window.windowHandle() ? window.frameGeometry().size().expandedTo(framed) : framed;
 }
 
 QPoint Within(const QRect& room, QPoint at, QSize size) {
@@ -82,7 +67,7 @@ QPoint Within(const QRect& room, QPoint at, QSize size) {
 
 } // namespace
 
-QWidget* ScrollingArea(QWidget& window, QSize size) {
+QWidget* ScrollingArea(QWidget& window) {
     auto* scroll = new QScrollArea(&window);
     scroll->setObjectName("ClientScroll");
     scroll->setFrameShape(QFrame::NoFrame);
@@ -90,7 +75,6 @@ QWidget* ScrollingArea(QWidget& window, QSize size) {
     scroll->setWidgetResizable(true);
     auto* area = new QWidget;
     area->setObjectName("ClientArea");
-    area->setMinimumSize(size);
     area->setPalette(window.palette());
     area->setAutoFillBackground(window.autoFillBackground());
     scroll->setWidget(area);
@@ -100,9 +84,19 @@ QWidget* ScrollingArea(QWidget& window, QSize size) {
     return area;
 }
 
-void FixSizeOnScreen(QWidget& window, QSize design) {
+QSize LaidOutSize(const QWidget& window, QSize design) {
+    return design.expandedTo(window.sizeHint());
+}
+
+void FixSizeOnScreen(QWidget& window, QSize size) {
     const QScreen* screen = window.screen();
-    window.setFixedSize(FittedClientSize(design, screen ? screen->availableGeometry() : QRect()));
+    window.setFixedSize(FittedClientSize(size, screen ? screen->availableGeometry() : QRect()));
+}
+
+void SizeOnScreen(QWidget& window, QSize size) {
+    const QScreen* screen = window.screen();
+    const QSize fitted = FittedClientSize(size, screen ? screen->availableGeometry() : QRect());
+    window.resize(fitted.expandedTo(window.minimumSizeHint()));
 }
 
 void MoveOnScreen(QWidget& window, QPoint at) {

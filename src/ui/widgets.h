@@ -2,12 +2,12 @@
 // Small pieces the windows build themselves from.
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
 #include <filesystem>
 
-class QAbstractButton;
 class QDialog;
 class QPushButton;
 
@@ -21,25 +21,30 @@ W* Place(W* widget, const char* name, const QRect& place) {
     return widget;
 }
 
-// A button placed at a fixed size whose caption would not fit (large fonts)
-// gets a font just small enough for it to show whole.
-void FitTextToWidth(QAbstractButton& button);
-
-// A button with its object name, at `place` unless a layout places it (an
-// empty place), its caption whole. Enter presses it when it has the focus,
-// never from elsewhere in its window.
+// A button with its object name, for a layout: of the usual size `design`
+// (none: as its caption needs), larger where its caption needs it (see
+// Designed). Enter presses it when it has the focus, never from elsewhere
+// in its window.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& place = {});
+                        QSize design = {});
 
-// For a window whose controls sit at fixed places: an area of `size` that
-// fills the window and scrolls when the window is cut to a small screen
-// (see FixSizeOnScreen); the controls go on it. It takes the window's
-// background.
-QWidget* ScrollingArea(QWidget& window, QSize size);
+// An area that fills the window and scrolls when the window is cut to a
+// small screen (see FixSizeOnScreen); the controls go on it, laid out by
+// its layout. It takes the window's background.
+QWidget* ScrollingArea(QWidget& window);
 
-// Fixes a window's client size at `design`, or at what of it fits in its
+// The client size of a window laid out from `design`: that size, or larger
+// where its layout needs more (a larger font, another language).
+QSize LaidOutSize(const QWidget& window, QSize design);
+
+// Fixes a window's client size at `size`, or at what of it fits in its
 // screen's free area, frame included.
-void FixSizeOnScreen(QWidget& window, QSize design);
+void FixSizeOnScreen(QWidget& window, QSize size);
+
+// Sizes a window that the operator may resize: `size`, or what of it fits
+// in its screen's free area; never smaller than its layout allows, nor
+// (where the screen allows) than fits.
+void SizeOnScreen(QWidget& window, QSize size);
 
 // Moves a window to `at`, or as near as keeps it whole on its screen (a
 // large font or scaling can make the usual place run off the screen).

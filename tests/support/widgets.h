@@ -12,8 +12,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace mervadin::test {
@@ -24,6 +24,15 @@ W* Child(const QWidget& window, const char* name) {
     auto* found = window.findChild<W*>(name);
     EXPECT_NE(found, nullptr) << name;
     return found;
+}
+
+// A window at its usual size, or a little larger where the system's font
+// needs more room (never smaller; larger by a tenth at most).
+inline void ExpectUsualSize(QSize size, QSize usual) {
+    EXPECT_GE(size.width(), usual.width());
+    EXPECT_GE(size.height(), usual.height());
+    EXPECT_LE(size.width(), usual.width() * 11 / 10);
+    EXPECT_LE(size.height(), usual.height() * 11 / 10);
 }
 
 // A left click on the button named `name`.

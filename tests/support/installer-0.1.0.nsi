@@ -1,7 +1,9 @@
-; The Windows installer of Mervadin: the programs with the libraries and Qt
-; plugins they need, a Start-menu entry and an uninstaller that takes it all
-; away again. Built by scripts/test-windows-app:
-;   makensis -DVERSION=X.Y.Z -DFILES=files.nsh -DREMOVE=remove.nsh -DOUT=FILE mervadin.nsi
+; The Windows installer of Mervadin 0.1.0 as it was made then, kept so that
+; scripts/test-windows-app can install it and then the present installer
+; over it, as an operator upgrading would. It installs the programs with the
+; libraries and Qt plugins they need, a Start-menu entry and an uninstaller
+; that takes it all away again:
+;   makensis -DVERSION=X.Y.Z -DFILES=files.nsh -DREMOVE=remove.nsh -DOUT=FILE installer-0.1.0.nsi
 ; files.nsh installs each file of the programs' folder (SetOutPath and File
 ; lines); remove.nsh deletes those very files and their folders, so that
 ; the uninstaller never removes what it did not install, whatever folder

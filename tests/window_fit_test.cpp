@@ -6,6 +6,7 @@
 #include "access/password_window.h"
 #include "app/app_names.h"
 #include "app/download_window.h"
+#include "app/language_font.h"
 #include "app/main_window.h"
 #include "app/remark_window.h"
 #include "app/simulator_window.h"
@@ -27,7 +28,6 @@
 #include "support/temp_folder.h"
 #include "support/widgets.h"
 #include "transports/link_setup.h"
-#include "ui/language_font.h"
 #include "ui/window_frame.h"
 #include "voice/voice_buffer.h"
 

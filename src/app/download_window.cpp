@@ -132,14 +132,23 @@ int DownloadWindow::HeightOf(const QTextBlock& block) const {
 // so that they are read without scrolling blind; the progress bar and
 // memo narrow to leave it room, and are whole again once it is emptied.
 void DownloadWindow::FitErrorMemo() {
-    constexpr int kLeft = 428, kTop = 8, kWidth = 173, kSmallest = 64;
+    constexpr int kSmallest = 64;
+    auto* grid = static_cast<QGridLayout*>(layout());
+    const QMargins margins = grid->contentsMargins();
     const int frame = 2 * errors_->frameWidth() + 8; // the frame and the document's margins
     const int wanted = errorHeight_ + errors_->fontMetrics().lineSpacing() + frame;
-    const int height = std::clamp(wanted, kSmallest, this->height() - 2 * kTop);
-    errors_->setGeometry(kLeft, kTop, kWidth, height);
-    const int room = kTop + height < progress_->y() ? 593 : kLeft - 16;
-    progress_->resize(room, progress_->height());
-    memo_->resize(room, memo_->height());
+    const int height =
+        std::clamp(wanted, kSmallest, this->height() - margins.top() - margins.bottom());
+    errors_->setMaximumHeight(height);
+    errors_->setMinimumHeight(height);
+    const bool beside = height <= kSmallest;
+    for (QWidget* widget : {static_cast<QWidget*>(errors_), static_cast<QWidget*>(progress_),
+                            static_cast<QWidget*>(memo_)})
+        grid->removeWidget(widget);
+    grid->addWidget(errors_, 0, 1, beside ? 2 : 4, 1, Qt::AlignTop);
+    grid->addWidget(progress_, 2, 0, 1, beside ? 2 : 1);
+    grid->addWidget(memo_, 3, 0, 1, beside ? 2 : 1);
+    grid->activate();
 }
 
 } // namespace mervadin

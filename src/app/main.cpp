@@ -1,11 +1,11 @@
 // mervadin: the desktop tool.
 
+#include "app/language_font.h"
 #include "app/main_window.h"
 #include "app/startup.h"
 #include "options/shared_options.h"
 #include "qtcore/translation.h"
 #include "ui/app_icon.h"
-#include "ui/language_font.h"
 #include "ui/qt_prompts.h"
 
 #include <QApplication>

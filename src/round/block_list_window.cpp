@@ -8,6 +8,7 @@
 #include "round/round_texts.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
+#include "ui/window_frame.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -45,7 +47,7 @@ BlockListWindow::BlockListWindow(std::filesystem::path file, Prompts& prompts, Q
     : QDialog(parent), file_(std::move(file)), prompts_(prompts) {
     setObjectName(names::round::kBlockWindow);
     setWindowTitle(Ui("Numbers never to call"));
-    resize(380, 460);
+    resize(FittedClientSize({380, 460}, screen() ? screen()->availableGeometry() : QRect()));
     auto* layout = new QVBoxLayout(this);
     auto* about = new QLabel(Ui("The numbers of BlockList.txt are left out of every import and "
                                 "of the number write, and the list check names them."),

@@ -12,6 +12,7 @@
 #include "round/round_names.h"
 #include "round/round_texts.h"
 #include "statistics/day_field.h"
+#include "ui/flow_layout.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
@@ -100,19 +101,21 @@ OutcomeWindow::~OutcomeWindow() = default;
 
 QWidget* OutcomeWindow::BuildListRow() {
     auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
+    // One row where the window is wide enough, more on a narrow screen.
+    auto* layout = new FlowLayout(row, 6);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* label = new QLabel(Ui("List"), row);
     listFile_ = new QLineEdit(row);
     listFile_->setObjectName(names::round::kListFile);
     listFile_->setReadOnly(true);
+    listFile_->setMinimumWidth(listFile_->fontMetrics().averageCharWidth() * 40);
     label->setBuddy(listFile_);
     auto* choose = MakeButton(row, names::round::kChooseList, Ui("Another list file…"));
     connect(choose, &QPushButton::clicked, this, &OutcomeWindow::ChooseList);
     auto* working = MakeButton(row, names::round::kWorkingList, Ui("LoadNumber.txt"));
     connect(working, &QPushButton::clicked, this, &OutcomeWindow::UseWorkingList);
     layout->addWidget(label);
-    layout->addWidget(listFile_, 1);
+    layout->addWidget(listFile_);
     layout->addWidget(choose);
     layout->addWidget(working);
     return row;
@@ -120,7 +123,8 @@ QWidget* OutcomeWindow::BuildListRow() {
 
 QWidget* OutcomeWindow::BuildRangeRow() {
     auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
+    // One row where the window is wide enough, more on a narrow screen.
+    auto* layout = new FlowLayout(row, 6, true);
     layout->setContentsMargins(0, 0, 0, 0);
     allDays_ = new QCheckBox(Ui("All days"), row);
     allDays_->setObjectName(names::round::kAllDays);
@@ -146,7 +150,6 @@ QWidget* OutcomeWindow::BuildRangeRow() {
     layout->addWidget(from_);
     layout->addWidget(new QLabel(Ui("To"), row));
     layout->addWidget(to_);
-    layout->addStretch();
     layout->addWidget(refresh);
     return row;
 }
@@ -172,7 +175,8 @@ QWidget* OutcomeWindow::BuildFilterRow() {
 
 QWidget* OutcomeWindow::BuildSaveRow() {
     auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
+    // One row where the window is wide enough, more on a narrow screen.
+    auto* layout = new FlowLayout(row, 6, true);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* label = new QLabel(Ui("Not reached:"), row);
     notReached_ = new QComboBox(row);
@@ -194,7 +198,6 @@ QWidget* OutcomeWindow::BuildSaveRow() {
     layout->addWidget(notReached_);
     layout->addWidget(save);
     layout->addWidget(replace);
-    layout->addStretch();
     layout->addWidget(close);
     return row;
 }

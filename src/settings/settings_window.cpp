@@ -15,8 +15,8 @@
 #include "ui/window_frame.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>

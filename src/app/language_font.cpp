@@ -1,4 +1,4 @@
-#include "ui/language_font.h"
+#include "app/language_font.h"
 
 #include <QApplication>
 #include <QFont>

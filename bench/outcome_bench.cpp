@@ -15,6 +15,7 @@
 #include "round/outcome_table.h"
 #include "round/outcome_window.h"
 #include "support/call_lines.h"
+#include "support_spawn.h"
 #include "ui/qt_prompts.h"
 
 #include <QApplication>
@@ -24,26 +25,17 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <vector>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <unistd.h>
-
-extern char** environ;
 
 using namespace mervadin;
 namespace fs = std::filesystem;
 
+using bench::Clock;
+using bench::Run;
+using bench::SecondsSince;
+using bench::Spawn;
+
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double SecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 std::string NumberOf(std::size_t i) {
     return std::to_string(13800000000ULL + i);
@@ -77,28 +69,6 @@ void MakeFolder(const fs::path& root, std::size_t records, std::size_t numbers) 
         text += test::ListLine(call);
     }
     WriteFileAtomically(folder.File(file::kCallOutList), text);
-}
-
-struct Run {
-    double seconds = 0;
-    double peakMb = 0;
-    bool ok = false;
-};
-
-Run Spawn(const std::vector<std::string>& arguments) {
-    std::vector<char*> argv;
-    for (const auto& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    const auto start = Clock::now();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
-        return {};
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    return {SecondsSince(start), static_cast<double>(usage.ru_maxrss) / 1024,
-            WIFEXITED(status) && WEXITSTATUS(status) == 0};
 }
 
 // The children, each in a process of its own.

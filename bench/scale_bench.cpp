@@ -20,6 +20,7 @@
 #include "records/record_names.h"
 #include "statistics/statistics_window.h"
 #include "support_records.h"
+#include "support_spawn.h"
 #include "ui/qt_prompts.h"
 
 #include <QApplication>
@@ -34,27 +35,19 @@
 #include <fstream>
 #include <map>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <vector>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <unistd.h>
 #include <xlsxwriter.h>
-
-extern char** environ;
 
 using namespace mervadin;
 namespace fs = std::filesystem;
 
+using bench::Clock;
+using bench::Run;
+using bench::SecondsSince;
+using bench::Spawn;
+
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double SecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // A call list of `count` lines: numbers repeat every 5000 lines, types and
 // days spread over a year, every line with a remark.
@@ -95,34 +88,6 @@ void MakeFolder(const fs::path& root, std::size_t lines) {
     WriteFileAtomically(
         root / "table.bin",
         std::string_view(reinterpret_cast<const char*>(table.data()), table.size()));
-}
-
-struct Run {
-    double seconds = 0;
-    double peakMb = 0;
-    bool ok = false;
-};
-
-// Runs a program to its end and takes its time and peak resident memory.
-Run Spawn(const std::vector<std::string>& arguments) {
-    std::vector<char*> argv;
-    for (const auto& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    const auto start = Clock::now();
-    pid_t pid = 0;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return {};
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    return {SecondsSince(start), static_cast<double>(usage.ru_maxrss) / 1024,
-            WIFEXITED(status) && WEXITSTATUS(status) == 0};
 }
 
 // The children: each runs one window, or the reference, in this process.

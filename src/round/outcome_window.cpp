@@ -12,13 +12,13 @@
 #include "round/round_names.h"
 #include "round/round_texts.h"
 #include "statistics/day_field.h"
+#include "statistics/day_range_row.h"
 #include "ui/flow_layout.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -122,36 +122,12 @@ QWidget* OutcomeWindow::BuildListRow() {
 }
 
 QWidget* OutcomeWindow::BuildRangeRow() {
-    auto* row = new QWidget(this);
-    // One row where the window is wide enough, more on a narrow screen.
-    auto* layout = new FlowLayout(row, 6, true);
-    layout->setContentsMargins(0, 0, 0, 0);
-    allDays_ = new QCheckBox(Ui("All days"), row);
-    allDays_->setObjectName(names::round::kAllDays);
-    allDays_->setChecked(true);
-    from_ = new DayField(row);
-    from_->setObjectName(names::round::kFromDay);
-    to_ = new DayField(row);
-    to_->setObjectName(names::round::kToDay);
-    for (auto* field : {from_, to_}) {
-        field->SetDate(QDate::currentDate());
-        field->setEnabled(false);
-        connect(field, &DayField::DateChanged, this, [this] { Refresh(); });
-    }
-    connect(allDays_, &QCheckBox::toggled, this, [this](bool all) {
-        from_->setEnabled(!all);
-        to_->setEnabled(!all);
-        Refresh();
-    });
-    auto* refresh = MakeButton(row, names::round::kRefresh, Ui("Refresh"));
+    range_ = new DayRangeRow(this);
+    connect(range_, &DayRangeRow::Changed, this, [this] { Refresh(); });
+    auto* refresh = MakeButton(range_, names::round::kRefresh, Ui("Refresh"));
     connect(refresh, &QPushButton::clicked, this, &OutcomeWindow::Refresh);
-    layout->addWidget(allDays_);
-    layout->addWidget(new QLabel(Ui("From"), row));
-    layout->addWidget(from_);
-    layout->addWidget(new QLabel(Ui("To"), row));
-    layout->addWidget(to_);
-    layout->addWidget(refresh);
-    return row;
+    range_->Add(refresh);
+    return range_;
 }
 
 QWidget* OutcomeWindow::BuildFilterRow() {
@@ -203,9 +179,9 @@ QWidget* OutcomeWindow::BuildSaveRow() {
 }
 
 DayRange OutcomeWindow::ChosenRange() const {
-    if (allDays_->isChecked())
+    if (range_->AllDays())
         return {};
-    return {FromQDate(from_->Date()), FromQDate(to_->Date())};
+    return {FromQDate(range_->From()), FromQDate(range_->To())};
 }
 
 NotReached OutcomeWindow::ChosenNotReached() const {
@@ -245,13 +221,11 @@ void OutcomeWindow::Refresh() {
     FollowDataSpan();
 }
 
-// While all days are counted, the date fields hold the records' own span,
-// so that unticking "All days" starts from the days that have calls.
+// The range row's days follow the records' span while all days count.
 void OutcomeWindow::FollowDataSpan() {
-    if (!allDays_->isChecked() || !shown_ || !shown_->outcome.FirstDay())
-        return;
-    from_->SetDate(ToQDate(*shown_->outcome.FirstDay()));
-    to_->SetDate(ToQDate(*shown_->outcome.LastDay()));
+    if (shown_ && shown_->outcome.FirstDay())
+        range_->FollowSpan(ToQDate(*shown_->outcome.FirstDay()),
+                           ToQDate(*shown_->outcome.LastDay()));
 }
 
 void OutcomeWindow::ApplyFilter() {

@@ -18,7 +18,6 @@
 #include <filesystem>
 #include <memory>
 
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -27,7 +26,7 @@ class QTableView;
 
 namespace mervadin {
 
-class DayField;
+class DayRangeRow;
 class OutcomeModel;
 
 class OutcomeWindow : public QDialog {
@@ -74,9 +73,7 @@ private:
     std::filesystem::path list_; // empty: LoadNumber.txt
     std::shared_ptr<const RoundOutcome> shown_;
     QLineEdit* listFile_ = nullptr;
-    QCheckBox* allDays_ = nullptr;
-    DayField* from_ = nullptr;
-    DayField* to_ = nullptr;
+    DayRangeRow* range_ = nullptr;
     QLabel* totals_ = nullptr;
     QLabel* setApart_ = nullptr;
     QComboBox* filter_ = nullptr;

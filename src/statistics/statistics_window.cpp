@@ -7,11 +7,10 @@
 #include "qtcore/translation.h"
 #include "statistics/call_chart.h"
 #include "statistics/day_field.h"
-#include "ui/flow_layout.h"
+#include "statistics/day_range_row.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -55,44 +54,20 @@ StatisticsWindow::StatisticsWindow(WorkFolder folder, Prompts& prompts, QWidget*
 }
 
 QWidget* StatisticsWindow::BuildRangeRow() {
-    auto* row = new QWidget(this);
-    // One row where the window is wide enough, more on a narrow screen.
-    auto* layout = new FlowLayout(row, 6, true);
-    layout->setContentsMargins(0, 0, 0, 0);
-    allDays_ = new QCheckBox(Ui("All days"), row);
-    allDays_->setObjectName("AllDays");
-    allDays_->setChecked(true);
-    from_ = new DayField(row);
-    from_->setObjectName("FromDay");
-    to_ = new DayField(row);
-    to_->setObjectName("ToDay");
-    for (auto* field : {from_, to_}) {
-        field->SetDate(QDate::currentDate());
-        field->setEnabled(false);
-        connect(field, &DayField::DateChanged, this, [this] { Refresh(); });
-    }
-    connect(allDays_, &QCheckBox::toggled, this, [this](bool all) {
-        from_->setEnabled(!all);
-        to_->setEnabled(!all);
-        Refresh();
-    });
-    period_ = new QComboBox(row);
+    range_ = new DayRangeRow(this);
+    connect(range_, &DayRangeRow::Changed, this, [this] { Refresh(); });
+    period_ = new QComboBox(range_);
     period_->setObjectName("Period");
     period_->addItems({Ui("Automatic"), Ui("Day"), Ui("Week"), Ui("Month")});
     // Never narrower than its longest choice: the window grows instead.
     period_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     connect(period_, &QComboBox::currentIndexChanged, this, [this] { ShowChart(); });
-    auto* refresh = MakeButton(row, "Refresh", Ui("Refresh"));
+    auto* refresh = MakeButton(range_, "Refresh", Ui("Refresh"));
     connect(refresh, &QPushButton::clicked, this, [this] { Refresh(); });
-    layout->addWidget(allDays_);
-    layout->addWidget(new QLabel(Ui("From"), row));
-    layout->addWidget(from_);
-    layout->addWidget(new QLabel(Ui("To"), row));
-    layout->addWidget(to_);
-    layout->addWidget(new QLabel(Ui("Bars per"), row));
-    layout->addWidget(period_);
-    layout->addWidget(refresh);
-    return row;
+    range_->Add(new QLabel(Ui("Bars per"), range_));
+    range_->Add(period_);
+    range_->Add(refresh);
+    return range_;
 }
 
 QWidget* StatisticsWindow::BuildCloseRow() {
@@ -173,9 +148,9 @@ void StatisticsWindow::SaveReport() {
 }
 
 DayRange StatisticsWindow::ChosenRange() const {
-    if (allDays_->isChecked())
+    if (range_->AllDays())
         return {};
-    const QDate from = from_->Date(), to = to_->Date();
+    const QDate from = range_->From(), to = range_->To();
     return {FromQDate(std::min(from, to)), FromQDate(std::max(from, to))};
 }
 
@@ -194,13 +169,11 @@ ChartPeriod StatisticsWindow::ChosenPeriod() const {
     }
 }
 
-// While all days are shown, the date fields hold the data's own span, so
-// that unticking "All days" starts from the days that have calls.
+// The range row's days follow the data's span while all days are shown.
 void StatisticsWindow::FollowDataSpan() {
-    if (!allDays_->isChecked() || statistics_.byDay.empty())
-        return;
-    from_->SetDate(ToQDate(statistics_.byDay.begin()->first));
-    to_->SetDate(ToQDate(statistics_.byDay.rbegin()->first));
+    if (!statistics_.byDay.empty())
+        range_->FollowSpan(ToQDate(statistics_.byDay.begin()->first),
+                           ToQDate(statistics_.byDay.rbegin()->first));
 }
 
 void StatisticsWindow::Refresh() {

@@ -16,7 +16,6 @@
 #include <filesystem>
 #include <optional>
 
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QTableWidget;
@@ -24,7 +23,7 @@ class QTableWidget;
 namespace mervadin {
 
 class CallChart;
-class DayField;
+class DayRangeRow;
 
 class StatisticsWindow : public QDialog {
     Q_OBJECT
@@ -58,9 +57,7 @@ private:
     Prompts& prompts_;
     ReportListSection listSection_;
     CallStatistics statistics_;
-    QCheckBox* allDays_ = nullptr;
-    DayField* from_ = nullptr;
-    DayField* to_ = nullptr;
+    DayRangeRow* range_ = nullptr;
     QComboBox* period_ = nullptr;
     QLabel* totals_ = nullptr;
     CallChart* chart_ = nullptr;

@@ -60,23 +60,16 @@ void MainWindow::BuildMenuBar(QMenu& encoding, QMenu& language) {
         button(main::kReadCdrButton));
 
     QMenu* monitor = menu("MonitorMenu", Ui("&Monitor"));
-    struct PanelCommand {
-        const char* entry;
-        const char* button;
-        void (MonitorPanel::*command)();
-    };
-    const PanelCommand panelCommands[] = {
-        {"MonitorOnEntry", panel::kMonitorOnButton, &MonitorPanel::MonitorOn},
-        {"MonitorOffEntry", panel::kMonitorOffButton, &MonitorPanel::MonitorOff},
-        {"ZelStartEntry", panel::kZelStartButton, &MonitorPanel::StartDialing},
-        {"ZelStopEntry", panel::kZelStopButton, &MonitorPanel::StopDialing},
-        {"ForwardEntry", panel::kForwardButton, &MonitorPanel::Forward},
-        {"SendSmsEntry", panel::kSendSmsButton, &MonitorPanel::SendSms}};
-    for (const PanelCommand& entry : panelCommands) {
-        QPushButton* pressed = button(entry.button);
+    // Each entry presses its button, which it follows: it can be chosen
+    // exactly when the button can be pressed.
+    const std::pair<const char*, const char*> panelCommands[] = {
+        {"MonitorOnEntry", panel::kMonitorOnButton}, {"MonitorOffEntry", panel::kMonitorOffButton},
+        {"ZelStartEntry", panel::kZelStartButton},   {"ZelStopEntry", panel::kZelStopButton},
+        {"ForwardEntry", panel::kForwardButton},     {"SendSmsEntry", panel::kSendSmsButton}};
+    for (const auto& [entry, name] : panelCommands) {
+        QPushButton* pressed = button(name);
         AddCommand(
-            *monitor, entry.entry, pressed->text(),
-            [this, command = entry.command] { (panel_->*command)(); }, pressed);
+            *monitor, entry, pressed->text(), [pressed] { pressed->click(); }, pressed);
     }
     monitor->addSeparator();
     AddCommand(*monitor, "SpeakerUpEntry", Ui("M-module Spk Vol Add"),

@@ -1,11 +1,11 @@
 #include "round/block_list.h"
 
+#include "common/text_encoding.h"
 #include "files/file_batch.h"
 #include "files/file_read.h"
 #include "files/folder_lock.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <system_error>
 
 namespace mervadin {
@@ -23,50 +23,6 @@ std::string_view Trimmed(std::string_view text) {
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-void AppendUtf8(std::string& out, std::uint32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// UTF-16 text as UTF-8; a surrogate without its pair becomes U+FFFD.
-std::string FromUtf16(std::string_view bytes, bool littleEndian) {
-    std::string text;
-    const auto unit = [&](std::size_t at) -> std::uint32_t {
-        const auto a = static_cast<unsigned char>(bytes[at]);
-        const auto b = static_cast<unsigned char>(bytes[at + 1]);
-        return littleEndian ? (b << 8u) | a : (a << 8u) | b;
-    };
-    for (std::size_t at = 0; at + 1 < bytes.size(); at += 2) {
-        std::uint32_t c = unit(at);
-        if (c >= 0xD800 && c < 0xDC00 && at + 3 < bytes.size()) {
-            const std::uint32_t low = unit(at + 2);
-            if (low >= 0xDC00 && low < 0xE000) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
-                at += 2;
-            } else {
-                c = 0xFFFD;
-            }
-        } else if (c >= 0xD800 && c < 0xE000) {
-            c = 0xFFFD;
-        }
-        AppendUtf8(text, c);
-    }
-    return text;
 }
 
 // ASCII text as UTF-16 (a block list holds nothing else once read).
@@ -114,7 +70,13 @@ BlockList BlockList::Parse(std::string_view bytes, const std::filesystem::path& 
         bytes.remove_prefix(kUtf8Mark.size());
     } else if (bytes.starts_with(kUtf16LeMark) || bytes.starts_with(kUtf16BeMark)) {
         list.form_ = bytes.starts_with(kUtf16LeMark) ? Form::Utf16Le : Form::Utf16Be;
-        decoded = FromUtf16(bytes.substr(2), list.form_ == Form::Utf16Le);
+        const auto utf8 =
+            Utf16ToUtf8(bytes.substr(2), list.form_ == Form::Utf16Le ? ByteOrder::LittleEndian
+                                                                     : ByteOrder::BigEndian);
+        if (!utf8)
+            throw FileReadError(file, "begins with UTF-16's byte-order mark but is not UTF-16 "
+                                      "text (an odd length or a broken character)");
+        decoded = *utf8;
         bytes = decoded;
     }
     ForEachLine(bytes, [&](std::string_view line) {

@@ -10,6 +10,7 @@
 #include "app/download_window.h"
 #include "files/file_batch.h"
 #include "sim/sim_device.h"
+#include "sim/sim_transport.h"
 #include "support_memo.h"
 #include "support_prompts.h"
 #include "transports/link_setup.h"
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 
 using namespace mervadin;
 
@@ -40,8 +42,9 @@ int main(int argc, char** argv) {
                        std::to_string(10000000 + i));
     WriteLines(folder.File(file::kLoadNumber), list);
 
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
-    sim::SimDevice& device = *setup.Simulator();
+    auto transport = std::make_unique<SimTransport>();
+    sim::SimDevice& device = transport->Device();
+    LinkSetup setup(std::move(transport), std::nullopt);
     device.Timing().statusIntervalMs = 0;
     device.Timing().usbPacing = true;
     setup.Link().Open();

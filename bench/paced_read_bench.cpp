@@ -9,6 +9,7 @@
 
 #include "records/read_window.h"
 #include "sim/sim_device.h"
+#include "sim/sim_transport.h"
 #include "support_memo.h"
 #include "support_prompts.h"
 #include "transports/link_setup.h"
@@ -20,6 +21,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 
 using namespace mervadin;
 
@@ -33,8 +35,9 @@ int main(int argc, char** argv) {
     std::filesystem::remove_all(path);
     const WorkFolder folder(path);
     folder.Prepare();
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
-    sim::SimDevice& device = *setup.Simulator();
+    auto transport = std::make_unique<SimTransport>();
+    sim::SimDevice& device = transport->Device();
+    LinkSetup setup(std::move(transport), std::nullopt);
     device.Timing().statusIntervalMs = 0;
     device.Timing().usbPacing = true;
     // BLOCKS-1 full blocks, the built-in device's own records among them.

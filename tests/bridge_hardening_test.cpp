@@ -80,7 +80,9 @@ TEST(BridgeHardening, AnEmptyMessageIsNoUnplugAndAFullQueueIsABusyDevice) {
     test::TempFolder folder;
     const auto socket = folder / "peer.sock";
     const int listening = Listen(socket, 1);
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()}, std::nullopt);
+    LinkSetup setup(
+        OpenDeviceTransport(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()}),
+        std::nullopt);
     DeviceLink& link = setup.Link();
     link.Open();
     const int peer = ::accept(listening, nullptr, nullptr);

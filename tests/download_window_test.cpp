@@ -6,9 +6,9 @@
 #include "sim/sim_device.h"
 #include "support/recording_prompts.h"
 #include "support/scoped_environment.h"
+#include "support/simulated_setup.h"
 #include "support/temp_folder.h"
 #include "support/widgets.h"
-#include "transports/link_setup.h"
 #include "ui/ui_names.h"
 #include "voice/voice_buffer.h"
 
@@ -35,7 +35,7 @@ protected:
     test::RecordingPrompts prompts;
     const WorkFolder folder{temp.path()};
     test::ScopedEnvironment quickClock{"MERVADIN_TICK_MS", "1"};
-    LinkSetup setup{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
+    test::SimulatedSetup setup;
     VoiceBuffer voice;
 };
 

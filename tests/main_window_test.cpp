@@ -8,9 +8,9 @@
 #include "sim/sim_device.h"
 #include "support/modal.h"
 #include "support/recording_prompts.h"
+#include "support/simulated_setup.h"
 #include "support/temp_folder.h"
 #include "support/widgets.h"
-#include "transports/link_setup.h"
 #include "ui/colours.h"
 #include "ui/lamp.h"
 #include "ui/widgets.h"
@@ -329,10 +329,10 @@ TEST_F(MainWindowTest, TheRemarkWindowShowsItsTextAndKeepsNothing) {
 
 TEST_F(MainWindowTest, TheHiddenVoiceButtonsLoadAndWriteTheVoice) {
     test::Spit(temp / "prompt.bin", std::string(1500, 'v'));
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    test::SimulatedSession setup{folder};
     setup.Simulator()->Timing().statusIntervalMs = 0;
     MainWindow window(folder, prompts);
-    window.AttachLink(setup.Link(), setup.Simulator());
+    window.AttachSession(setup.Session(), setup.Simulator());
     setup.Link().Open();
     prompts.openFiles = {temp / "prompt.bin", temp / "none.bin"};
     auto* load = Find<QPushButton>(window, names::main::kLoadVoiceButton);

@@ -13,9 +13,9 @@
 #include "sim/sim_transport.h"
 #include "support/modal.h"
 #include "support/recording_prompts.h"
+#include "support/simulated_setup.h"
 #include "support/temp_folder.h"
 #include "support/widgets.h"
-#include "transports/link_setup.h"
 #include "ui/lamp.h"
 #include "ui/ui_names.h"
 
@@ -40,7 +40,7 @@ protected:
         ASSERT_EQ(folder.Prepare(), std::nullopt);
         FillDefaultSettingsIfShort(folder.File("Config.txt")); // as the tool's start does
         sim().Timing().statusIntervalMs = 20;
-        window.AttachLink(setup.Link(), setup.Simulator());
+        window.AttachSession(setup.Session(), setup.Simulator());
         setup.Link().Open();
         window.show();
     }
@@ -81,7 +81,7 @@ protected:
     test::TempFolder temp;
     WorkFolder folder{temp.path()};
     test::RecordingPrompts prompts;
-    LinkSetup setup{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
+    test::SimulatedSession setup{folder};
     MainWindow window{folder, prompts};
 };
 
@@ -264,7 +264,7 @@ TEST_F(MonitorPanelTest, TheMenuBarFollowsTheMonitorAndSendSmsAnswers) {
 // The 1-ms clock runs only while the monitor does: not at rest, not after
 // MonitorOFF, not after an unplug.
 TEST_F(MonitorPanelTest, TheMainClockRunsOnlyWithTheMonitor) {
-    auto* timer1 = window.findChild<QTimer*>(names::main::kMonitorClock);
+    auto* timer1 = setup.Session().findChild<QTimer*>(names::main::kMonitorClock);
     ASSERT_NE(timer1, nullptr);
     EXPECT_FALSE(timer1->isActive());
     Click(names::panel::kMonitorOnButton);
@@ -289,7 +289,7 @@ TEST_F(MonitorPanelTest, AnUnplugResetsTheWindow) {
     sim().Plug(); // back: the line says so, and the panel is as after any end
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.Link()->Connected(); }, 5000));
     ExpectEnded(true);
-    EXPECT_TRUE(window.Monitor()->Active());
+    EXPECT_TRUE(setup.Session().Monitor().Active());
 }
 
 bool WaitForLine(OperationWindow& window, const std::string& line) {
@@ -307,7 +307,7 @@ TEST_F(MonitorPanelTest, ToolWindowsOpenedWhileMonitoringHaveTheLinkToThemselves
             QTest::mouseClick(read.findChild<QPushButton*>(names::read::kReadButton),
                               Qt::LeftButton);
             EXPECT_TRUE(WaitForLine(read, "  Press [DisplayCDR] Button , display CDR ! "));
-            EXPECT_TRUE(window.Monitor()->Active()); // the read's own Stop leaves it alone
+            EXPECT_TRUE(setup.Session().Monitor().Active()); // the read's own Stop leaves it alone
         });
     EXPECT_EQ(ReadLines(folder.File("ReadFile.txt")).size(), 40u);
     EXPECT_EQ(setup.Link().Holder(), "");
@@ -326,7 +326,7 @@ TEST_F(MonitorPanelTest, ToolWindowsOpenedWhileMonitoringHaveTheLinkToThemselves
             QTest::mouseClick(download.findChild<QPushButton*>(names::download::kStopButton),
                               Qt::LeftButton);
             EXPECT_TRUE(WaitForLine(download, "================Stop==================\r"));
-            EXPECT_FALSE(window.Monitor()->Active());
+            EXPECT_FALSE(setup.Session().Monitor().Active());
         });
     ExpectEnded(true);
 
@@ -342,7 +342,7 @@ TEST_F(MonitorPanelTest, ToolWindowsOpenedWhileMonitoringHaveTheLinkToThemselves
             QTest::mouseClick(download.findChild<QPushButton*>(names::download::kExitButton),
                               Qt::LeftButton);
         });
-    EXPECT_FALSE(window.Monitor()->Active());
+    EXPECT_FALSE(setup.Session().Monitor().Active());
     ExpectEnded(true);
 }
 
@@ -351,7 +351,7 @@ TEST_F(MonitorPanelTest, CloseFromAPopupEndsTheMonitor) {
     ASSERT_TRUE(WaitFrames(1));
     Action(names::main::kCallOutMenu, "Close")->trigger();
     EXPECT_FALSE(window.isVisible());
-    EXPECT_FALSE(window.Monitor()->Active());
+    EXPECT_FALSE(setup.Session().Monitor().Active());
     setup.Link().ClearReceiveBuffer(); // and nothing received is stored from now on
     setup.Link().OnInputReport(AsBytes("velorn<okok!"));
     EXPECT_TRUE(setup.Link().Received().empty());

@@ -12,9 +12,9 @@
 #include "support/call_lines.h"
 #include "support/modal.h"
 #include "support/recording_prompts.h"
+#include "support/simulated_setup.h"
 #include "support/temp_folder.h"
 #include "support/widgets.h"
-#include "transports/link_setup.h"
 #include "ui/colours.h"
 #include "ui/qt_prompts.h"
 #include "ui/ui_names.h"
@@ -488,7 +488,7 @@ TEST_F(RecordsWindowTest, DisplayWindowShowsEachKindAndSavesWhatItShows) {
 
 TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
     qputenv("MERVADIN_TICK_MS", "1");
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    test::SimulatedSetup setup;
     qunsetenv("MERVADIN_TICK_MS");
     setup.Simulator()->Timing().statusIntervalMs = 0;
     setup.Link().Open();
@@ -518,7 +518,7 @@ TEST_F(RecordsWindowTest, ReadWindowReadsFromTheSimulatorIntoTheLists) {
 }
 
 TEST_F(RecordsWindowTest, EscDuringAReadStopsTheDeviceBeforeTheWindowGoes) {
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt);
+    test::SimulatedSetup setup;
     setup.Simulator()->Timing().statusIntervalMs = 0;
     setup.Simulator()->AddSampleRecords(16 * 300);
     setup.Link().Open();

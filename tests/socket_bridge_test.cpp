@@ -55,7 +55,9 @@ TEST(SocketBridge, ExchangesFramesAndFollowsThePeer) {
     test::TempFolder folder;
     const auto socket = folder / "device.sock";
     SimProcess sim(socket);
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()}, std::nullopt);
+    LinkSetup setup(
+        OpenDeviceTransport(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()}),
+        std::nullopt);
     DeviceLink& link = setup.Link();
     StatusLog log;
     link.AddObserver(&log);
@@ -97,7 +99,9 @@ TEST(SocketBridge, TheSimulatorReplacesNothingButItsOwnStaleSocket) {
     const auto socket = folder / "device.sock";
     SimProcess first(socket);
     EXPECT_NE(run(socket), 0); // served already
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()}, std::nullopt);
+    LinkSetup setup(
+        OpenDeviceTransport(DeviceSelection{DeviceSelection::Kind::Socket, socket.string()}),
+        std::nullopt);
     StatusLog log;
     setup.Link().AddObserver(&log);
     setup.Link().Open();
@@ -174,7 +178,8 @@ TEST(SocketBridge, AFloodingPeerDoesNotStopTheClock) {
                     ::send(peer, &byte, 1, MSG_NOSIGNAL);
         });
 
-    LinkSetup setup(DeviceSelection{DeviceSelection::Kind::Socket, path}, std::nullopt);
+    LinkSetup setup(OpenDeviceTransport(DeviceSelection{DeviceSelection::Kind::Socket, path}),
+                    std::nullopt);
     setup.Link().Open();
     int ticks = 0;
     QTimer clock;

@@ -25,9 +25,9 @@
 #include "statistics/statistics_window.h"
 #include "support/recording_prompts.h"
 #include "support/scoped_environment.h"
+#include "support/simulated_setup.h"
 #include "support/temp_folder.h"
 #include "support/widgets.h"
-#include "transports/link_setup.h"
 #include "ui/window_frame.h"
 #include "voice/voice_buffer.h"
 
@@ -162,14 +162,14 @@ protected:
     }
     std::unique_ptr<MainWindow> Main() {
         auto window = std::make_unique<MainWindow>(folder, prompts);
-        window->AttachLink(setup.Link(), setup.Simulator());
+        window->AttachSession(setup.Session(), setup.Simulator());
         return window;
     }
 
     test::TempFolder temp;
     WorkFolder folder{temp / "wd"};
     test::RecordingPrompts prompts;
-    LinkSetup setup{DeviceSelection{DeviceSelection::Kind::Simulator, {}}, std::nullopt};
+    test::SimulatedSession setup{folder};
     VoiceBuffer voice;
 };
 

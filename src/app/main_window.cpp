@@ -93,18 +93,6 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     FitToStatusLine();
     MoveOnScreen(*this, {237, 65});
 
-    // The 1-ms clock that paces the live monitor; it runs only while the
-    // monitor does, so that the window costs nothing at rest.
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(names::main::kMonitorClock);
-    timer1_->setInterval(1);
-    connect(timer1_, &QTimer::timeout, this, [this] {
-        if (Monitor() && Monitor()->Running())
-            Monitor()->OnTick();
-        else
-            timer1_->stop();
-    });
-
     LoadNumberCount();
     LoadGrids();
     panel_->LoadLevelBoxes();
@@ -118,7 +106,6 @@ void MainWindow::WirePanel() {
     connect(panel_, &MonitorPanel::MonitoringStarted, this, [this] {
         monitorCut_ = false;
         SetCommandsEnabled(false);
-        timer1_->start();
     });
     connect(panel_, &MonitorPanel::MonitoringEnded, this, [this](bool deviceLost) {
         SetCommandsEnabled(true);
@@ -127,7 +114,6 @@ void MainWindow::WirePanel() {
         monitorCut_ = deviceLost;
         ShowLinkState();
     });
-    connect(panel_, &MonitorPanel::CallRecordArrived, this, &MainWindow::StoreCallRecord);
     connect(panel_, &MonitorPanel::CloseRequested, this, &MainWindow::CloseCommand);
 }
 
@@ -217,10 +203,6 @@ int MainWindow::NumberCount() const {
     return panel_->NumberCount();
 }
 
-LiveMonitor* MainWindow::Monitor() const {
-    return panel_->Monitor();
-}
-
 void MainWindow::OpenRemark() {
     RemarkWindow window(this);
     RunToolWindow(window);
@@ -277,13 +259,8 @@ void MainWindow::LoadNumberCount() {
     panel_->SetNumberCount(count);
 }
 
-void MainWindow::StoreCallRecord(const LiveRecord& record) {
-    try {
-        if (const auto stored = records_.StoreLiveRecord(record.line, record.type))
-            Grid(stored->list)->ShowStoredLine();
-    } catch (const FileError& e) {
-        ShowFileError(e);
-    }
+void MainWindow::ShowStoredRecord(RecordFiles::List list) {
+    Grid(list)->ShowStoredLine();
 }
 
 void MainWindow::ShowFileError(const std::exception& error) {

@@ -8,7 +8,6 @@
 #include "files/work_folder.h"
 #include "link/device_chooser.h"
 #include "link/device_link.h"
-#include "monitor/status_decoder.h"
 #include "records/record_files.h"
 #include "voice/voice_buffer.h"
 
@@ -23,7 +22,6 @@ class QLayout;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QTimer;
 
 namespace mervadin {
 
@@ -31,7 +29,7 @@ class CallFilterBar;
 class CallListGrid;
 class Lamp;
 class MonitorPanel;
-class LiveMonitor;
+class DeviceSession;
 namespace sim {
 class SimDevice;
 }
@@ -94,15 +92,14 @@ public:
     void ChooseEncoding(const std::string& name);
     CallListGrid* Grid(RecordFiles::List list) const;
 
-    // Follows the device from now on; `simulator` when it is the simulated one.
-    void AttachLink(DeviceLink& link, sim::SimDevice* simulator);
+    // Follows the device session from now on: its link, its monitor and the
+    // call records it stores; `simulator` when it runs on the simulated device.
+    void AttachSession(DeviceSession& session, sim::SimDevice* simulator);
     DeviceLink* Link() const { return link_; }
     // Offers a choice in the status line while several devices are attached.
     void AttachDeviceChooser(DeviceChooser& chooser);
     // Shows the attached devices in that choice again.
     void ShowAttachedDevices();
-
-    LiveMonitor* Monitor() const;
 
     // LinkObserver
     void OnUsbStatus(bool present, bool initial) override;
@@ -127,13 +124,13 @@ private:
     void SetCommandsEnabled(bool enabled);
     // The USB lamp and the status line as the link stands.
     void ShowLinkState();
-    void StoreCallRecord(const LiveRecord& record);
+    // Shows the live call record the session stored.
+    void ShowStoredRecord(RecordFiles::List list);
     void ShowFileError(const std::exception& error);
     void AddSimulatorControls(sim::SimDevice& simulator);
 
     WorkFolder folder_;
     Prompts& prompts_;
-    QTimer* timer1_ = nullptr;
     QLabel* status_ = nullptr;
     Lamp* usbLamp_ = nullptr;
     MonitorPanel* panel_ = nullptr;

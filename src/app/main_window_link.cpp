@@ -1,12 +1,15 @@
 // The main window's side of the device link: the USB lamp and status line,
 // the simulated device's window and the choice among attached devices.
 
+#include "app/app_names.h"
 #include "app/app_texts.h"
 #include "app/main_window.h"
 #include "app/simulator_window.h"
+#include "common/common_texts.h"
 #include "link/link_texts.h"
 #include "monitor/monitor_panel.h"
 #include "qtcore/translation.h"
+#include "session/device_session.h"
 #include "ui/colours.h"
 #include "ui/lamp.h"
 #include "ui/popup_menu.h"
@@ -23,10 +26,17 @@
 
 namespace mervadin {
 
-void MainWindow::AttachLink(DeviceLink& link, sim::SimDevice* simulator) {
-    link_ = &link;
-    link.AddObserver(this);
-    panel_->AttachLink(link);
+void MainWindow::AttachSession(DeviceSession& session, sim::SimDevice* simulator) {
+    link_ = &session.Link();
+    link_->AddObserver(this);
+    panel_->Attach(session);
+    // The session's 1-ms clock paces the monitor the panel shows.
+    session.Clocks().Name("MonitorTick", names::main::kMonitorClock);
+    connect(&session, &DeviceSession::ListChanged, this,
+            [this](RecordFiles::List list) { ShowStoredRecord(list); });
+    connect(&session, &DeviceSession::StoreFailed, this, [this](const QString& message) {
+        prompts_.Inform(texts::common::kErrorCaption, message.toStdString());
+    });
     simulated_ = simulator != nullptr;
     if (simulator) {
         setWindowTitle(windowTitle() + Ui(" [simulated device]"));

@@ -6,8 +6,10 @@
 #include "app/main_window.h"
 #include "files/file_error.h"
 #include "files/folder_lock.h"
+#include "qtcore/text_codec.h"
+#include "session/device_session.h"
 #include "settings/settings_file.h"
-#include "transports/link_setup.h"
+#include "sim/sim_transport.h"
 
 namespace mervadin {
 
@@ -21,9 +23,9 @@ Startup::Startup(WorkFolder folder, Prompts& prompts, LinkOptions link, LoginRun
 
 Startup::~Startup() {
     FolderLock::SetWait(nullptr);
-    // The window observes the link: it goes first.
+    // The window observes the session: it goes first.
     window_.reset();
-    setup_.reset();
+    session_.reset();
 }
 
 std::optional<int> Startup::Run() {
@@ -63,8 +65,19 @@ std::optional<int> Startup::OpenLink() {
     // The HID layer's failure ends the program as the device's own tool
     // does, with status 0; any other (a trace file that cannot be opened)
     // is a failure.
+    sim::SimDevice* simulator = nullptr;
     try {
-        setup_ = std::make_unique<LinkSetup>(linkOptions_.device, linkOptions_.trace);
+        std::unique_ptr<Transport> transport;
+        if (linkOptions_.device.kind == DeviceSelection::Kind::Simulator) {
+            auto simulated = std::make_unique<SimTransport>();
+            simulator = &simulated->Device();
+            transport = std::move(simulated);
+        } else {
+            transport = OpenDeviceTransport(linkOptions_.device);
+        }
+        session_ = std::make_unique<DeviceSession>(
+            folder_, std::make_unique<LinkSetup>(std::move(transport), linkOptions_.trace),
+            TextCodec::Following());
     } catch (const HidUnavailable& e) {
         prompts_.Inform(texts::app::kMessageCaption, e.what());
         window_.reset();
@@ -74,10 +87,10 @@ std::optional<int> Startup::OpenLink() {
         window_.reset();
         return 1;
     }
-    window_->AttachLink(setup_->Link(), setup_->Simulator());
-    if (auto* chooser = setup_->Chooser())
+    window_->AttachSession(*session_, simulator);
+    if (auto* chooser = session_->Setup().Chooser())
         window_->AttachDeviceChooser(*chooser);
-    setup_->Link().Open();
+    session_->Open();
     return std::nullopt;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // What happens from the program's start until the main window is shown:
 // working folder and data files, login, main window set-up, the device
-// link, default settings.
+// session on the device chosen (the simulated one is built here), default
+// settings.
 
 #include "common/prompts.h"
 #include "files/work_folder.h"
@@ -15,7 +16,7 @@
 
 namespace mervadin {
 
-class LinkSetup;
+class DeviceSession;
 class MainWindow;
 class PasswordWindow;
 
@@ -37,6 +38,7 @@ public:
     std::optional<int> Run();
 
     MainWindow* Window() const { return window_.get(); }
+    DeviceSession* Session() const { return session_.get(); }
 
 private:
     bool LogIn();
@@ -49,7 +51,7 @@ private:
     // How the windows wait for a folder another Mervadin has locked, from
     // the first lock (the folder's preparation) to the end.
     WindowFolderWait folderWait_;
-    std::unique_ptr<LinkSetup> setup_;
+    std::unique_ptr<DeviceSession> session_;
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -5,8 +5,8 @@
 #include "cli/stop_signals.h"
 #include "files/file_read.h"
 #include "frames/frame_templates.h"
+#include "link/device_clocks.h"
 #include "link/link_texts.h"
-#include "link/tick_clock.h"
 #include "numbers/write_number_operation.h"
 #include "operation/operation_runner.h"
 #include "operation/operation_texts.h"
@@ -15,6 +15,7 @@
 #include "round/block_list.h"
 #include "settings/settings_block.h"
 #include "settings/write_settings_operation.h"
+#include "sim/sim_transport.h"
 #include "transports/hid_transport.h"
 #include "transports/link_setup.h"
 #include "transports/transport_texts.h"
@@ -63,15 +64,6 @@ private:
     bool known_ = false;
     std::string advice_;
 };
-
-std::unique_ptr<LinkSetup> OpenSetup(const DeviceOptions& options, Streams io) {
-    try {
-        return std::make_unique<LinkSetup>(options.device, options.trace);
-    } catch (const std::exception& e) {
-        io.err << "mervadin-cli: " << e.what() << '\n';
-        return nullptr;
-    }
-}
 
 using OperationFactory =
     std::function<std::unique_ptr<Operation>(DeviceLink& link, OperationView& view)>;
@@ -132,14 +124,10 @@ int RunOperation(const DeviceOptions& options, Streams io, StopStyle stop,
                 loop.quit();
             });
     };
-    TickClock clock;
-    QObject::connect(&clock, &TickClock::Ticked, tick);
-    clock.Start();
-    QTimer fast;
-    fast.setTimerType(Qt::PreciseTimer);
-    fast.setInterval(1);
-    QObject::connect(&fast, &QTimer::timeout, [&runner] { runner.OnFastTick(); });
-    fast.start();
+    DeviceClocks clocks;
+    QObject::connect(&clocks, &DeviceClocks::Ticked, tick);
+    QObject::connect(&clocks, &DeviceClocks::FastTicked, [&runner] { runner.OnFastTick(); });
+    clocks.Start();
     if (runner.Busy())
         loop.exec();
     if (runner.LastOutcome() == OperationStatus::Succeeded) {
@@ -156,6 +144,20 @@ int RunOperation(const DeviceOptions& options, Streams io, StopStyle stop,
 }
 
 } // namespace
+
+std::unique_ptr<LinkSetup> OpenSetup(const DeviceOptions& options, Streams io) {
+    try {
+        std::unique_ptr<Transport> transport;
+        if (options.device.kind == DeviceSelection::Kind::Simulator)
+            transport = std::make_unique<SimTransport>();
+        else
+            transport = OpenDeviceTransport(options.device);
+        return std::make_unique<LinkSetup>(std::move(transport), options.trace);
+    } catch (const std::exception& e) {
+        io.err << "mervadin-cli: " << e.what() << '\n';
+        return nullptr;
+    }
+}
 
 int CheckedTrace(const LinkSetup& setup, int status, Streams io) {
     const auto failure = setup.TraceFailure();

@@ -6,6 +6,7 @@
 #include "transports/link_setup.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,11 @@ struct DeviceOptions {
     // Ends the device wait (sending the stop frames, as Stop does) with exit 1.
     std::optional<unsigned> timeoutSeconds;
 };
+
+// The link to the device the options choose: the simulated device is built
+// here, a real one opened through the transports. Null, the reason said on
+// `io.err`, when it cannot be had.
+std::unique_ptr<LinkSetup> OpenSetup(const DeviceOptions& options, Streams io);
 
 // The line that tells the wait was ended by --timeout.
 std::string TimeOutLine(unsigned seconds);

@@ -2,16 +2,15 @@
 
 #include "cli/commands.h"
 #include "cli/console_prompts.h"
+#include "cli/link_commands.h"
 #include "cli/stop_signals.h"
 #include "common/decimal.h"
-#include "link/tick_clock.h"
 #include "monitor/level_step.h"
 #include "monitor/live_monitor.h"
 #include "monitor/monitor_texts.h"
 #include "operation/operation_texts.h"
 #include "qtcore/text_codec.h"
-#include "records/record_files.h"
-#include "transports/link_setup.h"
+#include "session/device_session.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -32,21 +31,15 @@ namespace {
 // never end it otherwise.
 constexpr unsigned kSilenceTicks = 3000;
 
+// Prints what the session's monitor sees; the session stores the records.
 class ConsoleMonitor : public MonitorView, public LinkObserver {
 public:
-    ConsoleMonitor(RecordFiles files, std::optional<unsigned> frames, Streams io)
-        : files_(std::move(files)), frames_(frames), io_(io) {}
+    ConsoleMonitor(DeviceSession& session, std::optional<unsigned> frames, Streams io)
+        : session_(session), frames_(frames), io_(io) {}
 
     void ShowStatus(const StatusReport& report, std::uint32_t count) override {
         if (ended_)
             return; // frames that arrive before the loop has ended are not shown
-        if (report.record) {
-            try {
-                files_.StoreLiveRecord(report.record->line, report.record->type);
-            } catch (const FileError& e) {
-                io_.err << "mervadin-cli: " << e.what() << '\n';
-            }
-        }
         io_.out << report.statusLine << '\n' << std::flush;
         silentTicks_ = 0;
         if (frames_ && count >= *frames_)
@@ -65,9 +58,11 @@ public:
         loop.quit();
     }
 
+    // Nothing the device sends from now on is answered or stored.
     void End(int status) {
         status_ = status;
         ended_ = true;
+        session_.EndMonitor();
         loop.quit();
     }
     // Ticks of the 10-ms clock since the last intact status frame, or since
@@ -80,7 +75,7 @@ public:
     QEventLoop loop;
 
 private:
-    RecordFiles files_;
+    DeviceSession& session_;
     std::optional<unsigned> frames_;
     Streams io_;
     bool present_ = false, known_ = false, ended_ = false;
@@ -156,17 +151,14 @@ int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optiona
     const StopSignals stopSignals;
     QElapsedTimer elapsed;
     elapsed.start();
-    std::unique_ptr<LinkSetup> setup;
-    try {
-        setup = std::make_unique<LinkSetup>(options.device, options.trace);
-    } catch (const std::exception& e) {
-        io.err << "mervadin-cli: " << e.what() << '\n';
+    auto setup = OpenSetup(options, io);
+    if (!setup)
         return kFailure;
-    }
-    DeviceLink& link = setup->Link();
-    ConsoleMonitor console(RecordFiles(folder, TextCodec::Chosen()), frames, io);
+    DeviceSession session(folder, std::move(setup), TextCodec::Chosen());
+    DeviceLink& link = session.Link();
+    ConsoleMonitor console(session, frames, io);
     link.AddObserver(&console);
-    link.Open();
+    session.Open();
     if (!console.Known()) {
         QTimer::singleShot(3000, &console.loop, &QEventLoop::quit);
         console.loop.exec();
@@ -180,8 +172,11 @@ int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optiona
         return kFailure;
     }
 
-    LiveMonitor monitor(link, console);
-    monitor.Start();
+    session.AddView(console);
+    QObject::connect(&session, &DeviceSession::StoreFailed, [io](const QString& message) {
+        io.err << "mervadin-cli: " << message.toStdString() << '\n';
+    });
+    session.StartMonitor();
     std::string pending;
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
@@ -197,21 +192,18 @@ int Monitor(const WorkFolder& folder, const DeviceOptions& options, std::optiona
             pending.erase(0, end + 1);
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
-            if (!Command(line, monitor, io))
+            if (!Command(line, session.Monitor(), io))
                 console.End(kSuccess);
         }
     });
-    QTimer poll; // the 1-ms clock of the main window
-    poll.setInterval(1);
-    QObject::connect(&poll, &QTimer::timeout, [&] { monitor.OnTick(); });
-    poll.start();
-    TickClock clock;
-    QObject::connect(&clock, &TickClock::Ticked,
+    // The session's clocks run with its monitor: the 1-ms one looks at the
+    // receive buffer, the 10-ms one watches for the end.
+    QObject::connect(&session.Clocks(), &DeviceClocks::Ticked,
                      [&] { WatchTheEnd(console, options, elapsed, console.Tick(), io); });
-    clock.Start();
     console.loop.exec();
-    monitor.Stop();
-    return CheckedTrace(*setup, console.Status(), io);
+    session.EndMonitor();
+    session.RemoveView(console);
+    return CheckedTrace(session.Setup(), console.Status(), io);
 }
 
 } // namespace mervadin::cli

@@ -88,7 +88,10 @@ MonitorPanel::MonitorPanel(WorkFolder folder, Prompts& prompts, QWidget* parent)
     layout->addStretch(1);
 }
 
-MonitorPanel::~MonitorPanel() = default;
+MonitorPanel::~MonitorPanel() {
+    if (session_)
+        session_->RemoveView(*this);
+}
 
 QWidget* MonitorPanel::BuildMonitorBox() {
     monitorBox_ = new Designed<QGroupBox>({129, 321}, this);
@@ -197,9 +200,9 @@ std::vector<QWidget*> MonitorPanel::FocusChain() const {
             forward_,   sendSms_,    speakerBox_,   micBox_};
 }
 
-void MonitorPanel::AttachLink(DeviceLink& link) {
-    link_ = &link;
-    monitor_ = std::make_unique<LiveMonitor>(link, *this);
+void MonitorPanel::Attach(MonitorCommands& session) {
+    session_ = &session;
+    session.AddView(*this);
 }
 
 void MonitorPanel::SetNumberCount(int count) {
@@ -233,7 +236,7 @@ void MonitorPanel::ClearSignal() {
 }
 
 void MonitorPanel::MonitorOn() {
-    if (!link_ || !link_->Connected()) {
+    if (!session_ || !session_->DeviceConnected()) {
         prompts_.Inform(texts::operation::kGuardCaption, texts::monitor::kMonitorNoDevice);
         return;
     }
@@ -243,7 +246,7 @@ void MonitorPanel::MonitorOn() {
     } catch (const FileError& e) {
         ShowFileError(e);
     }
-    monitor_->Start();
+    session_->StartMonitor();
     ClearSignal();
     lamp_->SetColour(colour::kGreen);
     emit MonitoringStarted();
@@ -254,10 +257,8 @@ void MonitorPanel::MonitorOn() {
 }
 
 void MonitorPanel::MonitorOff() {
-    if (!monitor_ || !monitor_->Active())
-        return;
-    monitor_->Stop();
-    StoppedByRequest();
+    if (Active())
+        session_->StopMonitor();
 }
 
 void MonitorPanel::StoppedByRequest() {
@@ -277,8 +278,8 @@ void MonitorPanel::ShowEnded(bool deviceLost) {
 }
 
 void MonitorPanel::EndMonitor() {
-    if (monitor_)
-        monitor_->Stop();
+    if (session_)
+        session_->EndMonitor();
 }
 
 void MonitorPanel::DeviceLost() {
@@ -293,43 +294,43 @@ void MonitorPanel::SetDialing(bool dialing) {
 }
 
 void MonitorPanel::StartDialing() {
-    if (!monitor_ || !monitor_->Active())
+    if (!Active())
         return;
-    monitor_->RequestStart();
+    session_->Monitor().RequestStart();
     SetDialing(true);
 }
 
 void MonitorPanel::StopDialing() {
-    if (!monitor_ || !monitor_->Active())
+    if (!Active())
         return;
-    monitor_->RequestStopDialing();
+    session_->Monitor().RequestStopDialing();
     SetDialing(false);
 }
 
 void MonitorPanel::Forward() {
-    if (monitor_ && monitor_->Active())
-        monitor_->RequestForward();
+    if (Active())
+        session_->Monitor().RequestForward();
 }
 
 // The SMS goes out with a later answer and the device shows it in its own
 // time: the status line says at once that it was asked for (or why not).
 void MonitorPanel::SendSms() {
-    if (!monitor_ || !monitor_->Active()) {
+    if (!Active()) {
         emit Notice(Ui(texts::monitor::kSmsNotMonitoring));
         return;
     }
-    monitor_->RequestSms();
+    session_->Monitor().RequestSms();
     emit Notice(Ui(texts::monitor::kSmsRequested));
 }
 
 void MonitorPanel::SpeakerChanged() {
-    if (monitor_)
-        monitor_->RequestSpeaker(speakerBox_->currentIndex());
+    if (session_)
+        session_->Monitor().RequestSpeaker(speakerBox_->currentIndex());
 }
 
 void MonitorPanel::MicrophoneChanged() {
-    if (monitor_)
-        monitor_->RequestMicrophone(micBox_->currentIndex());
+    if (session_)
+        session_->Monitor().RequestMicrophone(micBox_->currentIndex());
 }
 
 // One item up or down within the device's range; a step that finds no
@@ -378,8 +379,8 @@ void MonitorPanel::ShowReportedLevels(const StatusReport& report) {
         if (!pending && level && *level >= 0 && *level < box->count())
             box->setCurrentIndex(static_cast<int>(*level));
     };
-    show(speakerBox_, report.speaker, monitor_ && monitor_->SpeakerPending());
-    show(micBox_, report.microphone, monitor_ && monitor_->MicrophonePending());
+    show(speakerBox_, report.speaker, session_ && session_->Monitor().SpeakerPending());
+    show(micBox_, report.microphone, session_ && session_->Monitor().MicrophonePending());
 }
 
 void MonitorPanel::ShowStatus(const StatusReport& report, std::uint32_t frameCount) {
@@ -387,8 +388,6 @@ void MonitorPanel::ShowStatus(const StatusReport& report, std::uint32_t frameCou
     for (int i = 0; i < 4; ++i)
         bars_[static_cast<std::size_t>(i)]->SetColour(i < report.signalBars ? colour::kGreen
                                                                             : colour::kSilver);
-    if (report.record)
-        emit CallRecordArrived(*report.record);
     ShowTotal(Ui(texts::monitor::kTotal) + QString::number(numberCount_) + "/" +
               ToQString(report.counter));
     ShowReportedLevels(report);

@@ -2,20 +2,19 @@
 // The monitor and level panels on the left of the main window: the monitor
 // lamp, the frame counter, the monitor and dialing buttons, the speaker and
 // microphone level boxes, the "Total:" line and the signal bars, with their
-// popup menus. It runs the live monitor and tells the main window what
-// concerns the rest of it: the status line, the commands to refuse while it
-// runs, call records that arrive, and a Close chosen from its menus.
+// popup menus. It sends its commands to the device session that runs the
+// live monitor and shows what the session tells it; it tells the main
+// window what concerns the rest of it: the status line, the commands to
+// refuse while the monitor runs, and a Close chosen from its menus.
 
 #include "common/prompts.h"
 #include "files/work_folder.h"
-#include "link/device_link.h"
-#include "monitor/live_monitor.h"
+#include "monitor/monitor_commands.h"
 
 #include <QByteArray>
 #include <QWidget>
 
 #include <array>
-#include <memory>
 #include <vector>
 
 class QComboBox;
@@ -33,9 +32,8 @@ public:
     MonitorPanel(WorkFolder folder, Prompts& prompts, QWidget* parent);
     ~MonitorPanel() override;
 
-    // Runs the monitor on this link from now on.
-    void AttachLink(DeviceLink& link);
-    LiveMonitor* Monitor() const { return monitor_.get(); }
+    // Sends its commands to `session` and shows its monitor from now on.
+    void Attach(MonitorCommands& session);
 
     // The number count that "Total:" shows, as read at start-up.
     void SetNumberCount(int count);
@@ -77,12 +75,12 @@ signals:
     // main window's status line then says whether a device is connected.
     void MonitoringStarted();
     void MonitoringEnded(bool deviceLost);
-    // A status frame carried a call record.
-    void CallRecordArrived(const LiveRecord& record);
     void CloseRequested();
 
 private:
     static bool Step(QComboBox* box, int step, int top);
+    // The monitor runs (or was cut by an unplug and not switched off).
+    bool Active() { return session_ && session_->Monitor().Active(); }
     QWidget* BuildMonitorBox();
     QWidget* BuildLevelBox();
     void ShowTotal(const QString& text);
@@ -95,8 +93,7 @@ private:
 
     WorkFolder folder_;
     Prompts& prompts_;
-    DeviceLink* link_ = nullptr;
-    std::unique_ptr<LiveMonitor> monitor_;
+    MonitorCommands* session_ = nullptr;
     int numberCount_ = 0;
 
     QGroupBox* monitorBox_ = nullptr;

@@ -1,6 +1,5 @@
 #include "transports/link_setup.h"
 
-#include "sim/sim_transport.h"
 #include "transports/hid_transport.h"
 #ifndef _WIN32
 #include "transports/socket_transport.h"
@@ -10,34 +9,31 @@
 
 namespace mervadin {
 
-LinkSetup::LinkSetup(const DeviceSelection& selection,
-                     const std::optional<std::filesystem::path>& trace) {
-    if (trace)
-        trace_ = std::make_unique<FrameTrace>(*trace);
+std::unique_ptr<Transport> OpenDeviceTransport(const DeviceSelection& selection) {
     switch (selection.kind) {
-    case DeviceSelection::Kind::Simulator: {
-        auto simulated = std::make_unique<SimTransport>();
-        simulator_ = &simulated->Device();
-        transport_ = std::move(simulated);
-        break;
-    }
     case DeviceSelection::Kind::Socket:
 #ifdef _WIN32
         throw std::runtime_error(*selection.Problem());
 #else
-        transport_ = std::make_unique<SocketTransport>(selection.path);
-        break;
+        return std::make_unique<SocketTransport>(selection.path);
 #endif
     case DeviceSelection::Kind::Hid:
         if (!HidTransport::Initialise())
             throw HidUnavailable();
-        {
-            auto hid = std::make_unique<HidTransport>(selection.path);
-            chooser_ = hid.get();
-            transport_ = std::move(hid);
-            break;
-        }
+        return std::make_unique<HidTransport>(selection.path);
+    case DeviceSelection::Kind::Simulator:
+        break;
     }
+    throw std::logic_error("the simulated device is built by the program, not opened");
+}
+
+LinkSetup::LinkSetup(std::unique_ptr<Transport> transport,
+                     const std::optional<std::filesystem::path>& trace)
+    : transport_(std::move(transport)) {
+    if (trace)
+        trace_ = std::make_unique<FrameTrace>(*trace);
+    // Only the real HID transport offers a choice among attached devices.
+    chooser_ = dynamic_cast<DeviceChooser*>(transport_.get());
     link_ = std::make_unique<DeviceLink>(*transport_, trace_.get());
     if (trace_)
         trace_->Note("opened " + transport_->Describe());

@@ -1,6 +1,6 @@
 #include "ui/operation_window.h"
 
-#include "link/tick_clock.h"
+#include "link/device_clocks.h"
 #include "qtcore/translation.h"
 #include "ui/memo_box.h"
 #include "ui/qt_prompts.h"
@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 
 namespace mervadin {
 
@@ -29,19 +28,15 @@ OperationWindow::OperationWindow(DeviceLink& link, Prompts& prompts, WindowStop 
     memo_->setObjectName(names::operation::kMemo);
 
     // The window's clocks run only while there is work for them: from the
-    // start of an operation, or of Stop's or Exit's frames, to its end.
-    clock_ = new TickClock(this);
-    clock_->setObjectName(names::operation::kClock);
-    connect(clock_, &TickClock::Ticked, this, [this] {
+    // start of an operation, or of Stop's or Exit's frames, to its end. The
+    // 1-ms clock paces the short pauses of the block transfers.
+    clocks_ = new DeviceClocks(this);
+    clocks_->Name(names::operation::kClock, "FastTimer");
+    connect(clocks_, &DeviceClocks::Ticked, this, [this] {
         runner_.OnTick();
         KeepClocksWithWork();
     });
-    // The 1-ms clock: short pauses of the block transfers.
-    fast_ = new QTimer(this);
-    fast_->setObjectName("FastTimer");
-    fast_->setTimerType(Qt::PreciseTimer);
-    fast_->setInterval(1);
-    connect(fast_, &QTimer::timeout, this, [this] {
+    connect(clocks_, &DeviceClocks::FastTicked, this, [this] {
         runner_.OnFastTick();
         KeepClocksWithWork();
     });
@@ -74,14 +69,10 @@ void OperationWindow::RunOperation(std::unique_ptr<Operation> operation) {
 }
 
 void OperationWindow::KeepClocksWithWork() {
-    const bool busy = runner_.Busy();
-    if (busy && !clock_->Running()) {
-        clock_->Start();
-        fast_->start();
-    } else if (!busy && clock_->Running()) {
-        clock_->Stop();
-        fast_->stop();
-    }
+    if (runner_.Busy())
+        clocks_->Start();
+    else
+        clocks_->Stop();
 }
 
 void OperationWindow::SetCommandsEnabled(bool enabled) {

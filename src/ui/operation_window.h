@@ -15,14 +15,13 @@
 #include <vector>
 
 class QLabel;
-class QTimer;
 class QProgressBar;
 class QPushButton;
 
 namespace mervadin {
 
 class MemoBox;
-class TickClock;
+class DeviceClocks;
 
 class OperationWindow : public QDialog, public OperationView {
     Q_OBJECT
@@ -80,8 +79,7 @@ private:
 
     WindowStop stop_;
     OperationRunner runner_;
-    TickClock* clock_ = nullptr;
-    QTimer* fast_ = nullptr;
+    DeviceClocks* clocks_ = nullptr;
     std::vector<QPushButton*> commands_;
 };
 

@@ -38,7 +38,6 @@ public:
     std::optional<int> Run();
 
     MainWindow* Window() const { return window_.get(); }
-    DeviceSession* Session() const { return session_.get(); }
 
 private:
     bool LogIn();

@@ -1,12 +1,19 @@
 // The device session on the simulated device: the live monitor it runs,
 // the call records it stores and announces, and the clocks that pace it.
 
+#include "app/main_window.h"
 #include "files/file_read.h"
 #include "link/device_clocks.h"
+#include "monitor/monitor_names.h"
+#include "records/call_grid_model.h"
+#include "records/call_list_grid.h"
+#include "records/record_names.h"
 #include "session/device_session.h"
 #include "sim/sim_device.h"
+#include "support/recording_prompts.h"
 #include "support/simulated_setup.h"
 #include "support/temp_folder.h"
+#include "support/widgets.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -113,6 +120,30 @@ TEST_F(DeviceSessionTest, ARecordThatCannotBeStoredIsSaidNamingItsList) {
     EXPECT_EQ(changed.count(), 0);
     // The monitor goes on answering.
     EXPECT_TRUE(WaitFrames(watcher.frames + 2));
+}
+
+// The main window shows what the session could not store, and its grid
+// stays as the list was.
+TEST_F(DeviceSessionTest, TheWindowSaysWhatTheSessionCouldNotStore) {
+    test::RecordingPrompts prompts;
+    MainWindow window(folder, prompts);
+    window.AttachSession(session(), simulated.Simulator());
+    session().Open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return session().DeviceConnected(); }, 5000));
+    test::Click(window, names::panel::kMonitorOnButton);
+    ASSERT_TRUE(WaitFrames(1));
+    std::filesystem::remove(folder.File("CallOutList.txt"));
+    std::filesystem::create_directory(folder.File("CallOutList.txt"));
+    const std::size_t before = prompts.shown.size();
+    AnnounceAFailedCall();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts.shown.size() > before; }, 5000));
+    EXPECT_EQ(prompts.shown.back().caption, "Error");
+    EXPECT_NE(prompts.shown.back().text.find("CallOutList.txt"), std::string::npos)
+        << prompts.shown.back().text;
+    EXPECT_EQ(window.findChild<CallListGrid*>(names::grids::kCallOut)->Model()->LineCount(), 0u);
+    // Said once; the monitor goes on.
+    ASSERT_TRUE(WaitFrames(watcher.frames + 2));
+    EXPECT_EQ(prompts.shown.size(), before + 1);
 }
 
 // The monitor's clocks run only while it does: not before a device is

@@ -8,9 +8,8 @@ namespace mervadin {
 
 DeviceSession::DeviceSession(WorkFolder folder, std::unique_ptr<LinkSetup> setup,
                              const TextEncoding& encoding, QObject* parent)
-    : QObject(parent), setup_(std::move(setup)), encoding_(encoding),
-      records_(std::move(folder), encoding), monitor_(setup_->Link(), *this),
-      clocks_(new DeviceClocks(this)) {
+    : QObject(parent), setup_(std::move(setup)), records_(std::move(folder), encoding),
+      monitor_(setup_->Link(), *this), clocks_(new DeviceClocks(this)) {
     // The monitor's clocks run only while it does: at rest the session
     // costs nothing.
     connect(clocks_, &DeviceClocks::FastTicked, this, &DeviceSession::OnFastTick);

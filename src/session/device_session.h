@@ -34,8 +34,6 @@ public:
     const LinkSetup& Setup() const { return *setup_; }
     DeviceLink& Link() { return setup_->Link(); }
     DeviceClocks& Clocks() { return *clocks_; }
-    const RecordFiles& Records() const { return records_; }
-    const TextEncoding& Encoding() const { return encoding_; }
 
     // Starts reading from the device.
     void Open() { Link().Open(); }
@@ -65,8 +63,7 @@ private:
     void OnFastTick();
 
     std::unique_ptr<LinkSetup> setup_;
-    const TextEncoding& encoding_;
-    RecordFiles records_;
+    RecordFiles records_; // in the encoding the session was given
     LiveMonitor monitor_;
     DeviceClocks* clocks_;
     std::vector<MonitorView*> views_;

@@ -6,6 +6,7 @@
 #include "round/block_list.h"
 #include "round/round_names.h"
 #include "round/round_texts.h"
+#include "ui/file_work.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
@@ -111,11 +112,7 @@ void BlockListWindow::Load() {
 
 template <typename Change>
 void BlockListWindow::Apply(Change change) {
-    try {
-        change();
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(Translated));
-    }
+    RunFileWork(prompts_, change);
     Load();
 }
 

@@ -27,10 +27,6 @@ namespace mervadin {
 
 namespace {
 
-std::string Translated(const char* text) {
-    return Ui(text).toStdString();
-}
-
 // The first numbers of a change, to be told without a box the height of
 // a whole import.
 constexpr std::size_t kNamedNumbers = 10;
@@ -106,7 +102,7 @@ void BlockListWindow::Load() {
             numbers_->addItem(ToQString(number));
         count_->setText(Ui("%1 numbers in %2").arg(numbers.size()).arg(ToQString(Utf8Of(file_))));
     } catch (const FileError& e) {
-        count_->setText(ToQString(e.Message(Translated)));
+        count_->setText(ToQString(FileErrorText(e)));
     }
 }
 

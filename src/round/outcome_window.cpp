@@ -207,7 +207,7 @@ void OutcomeWindow::Refresh() {
             shown_ = std::make_shared<const RoundOutcome>(
                 ComputeOutcome(folder_, list_, range, TextCodec::Chosen()));
         } catch (const FileError& e) {
-            totals_->setText(ToQString(e.Message(Translated)));
+            totals_->setText(ToQString(FileErrorText(e)));
         }
         QApplication::restoreOverrideCursor();
     }

@@ -53,24 +53,29 @@ void MainMenu::BuildPopupMenus() {
     popup->addMenu(encoding_);
     popup->addMenu(language_);
     AttachPopupMenu(window->centralWidget(), popup);
-    AttachPopupMenu(
-        window->Grid(List::CallOut),
-        BuildPopupMenu(
-            window, names::main::kCallOutMenu,
-            {{Ui("Callout CDR Save as "), [window] { window->Grid(List::CallOut)->SaveAs(); }},
-             {Ui("Display CDR"), [window] { window->OpenDisplay(); }},
-             {Ui(texts::app::kClearCallOutCommand),
-              [window] { window->Grid(List::CallOut)->Clear(texts::app::kClearCallOutCommand); }},
-             {Ui("Close"), [window] { window->CloseCommand(); }}}));
-    AttachPopupMenu(
-        window->Grid(List::CallIn),
-        BuildPopupMenu(
-            window, names::main::kCallInMenu,
-            {{Ui("Callin CDR Save as"), [window] { window->Grid(List::CallIn)->SaveAs(); }},
-             {Ui("Display CDR"), [window] { window->OpenDisplay(); }},
-             {Ui(texts::app::kClearCallInCommand),
-              [window] { window->Grid(List::CallIn)->Clear(texts::app::kClearCallInCommand); }},
-             {Ui("Close"), [window] { window->CloseCommand(); }}}));
+    // Each grid's own: saving it, the kinds' view, emptying it, Close.
+    struct GridMenu {
+        List list;
+        const char* name;
+        QString saveAs;
+        const char* clear;
+    };
+    for (const GridMenu& grid :
+         {GridMenu{List::CallOut, names::main::kCallOutMenu, Ui("Callout CDR Save as "),
+                   texts::app::kClearCallOutCommand},
+          GridMenu{List::CallIn, names::main::kCallInMenu, Ui("Callin CDR Save as"),
+                   texts::app::kClearCallInCommand}}) {
+        const List list = grid.list;
+        const char* clear = grid.clear;
+        AttachPopupMenu(
+            window->Grid(list),
+            BuildPopupMenu(
+                window, grid.name,
+                {{grid.saveAs, [window, list] { window->Grid(list)->SaveAs(); }},
+                 {Ui("Display CDR"), [window] { window->OpenDisplay(); }},
+                 {Ui(clear), [window, list, clear] { window->Grid(list)->Clear(clear); }},
+                 {Ui("Close"), [window] { window->CloseCommand(); }}}));
+    }
 }
 
 QMenu* MainMenu::AddMenu(const char* name, const QString& title) {

@@ -3,17 +3,11 @@
 #include "app/app_names.h"
 #include "app/app_texts.h"
 #include "app/download_window.h"
+#include "app/main_menu.h"
 #include "app/remark_window.h"
 #include "app/simulator_window.h"
-#include "common/common_texts.h"
-#include "files/file_batch.h"
 #include "files/file_notice.h"
-#include "files/file_read.h"
-#include "link/link_texts.h"
 #include "monitor/monitor_panel.h"
-#include "numbers/number_list.h"
-#include "numbers/number_list_window.h"
-#include "numbers/number_texts.h"
 #include "operation/operation_texts.h"
 #include "qtcore/encoding_choice.h"
 #include "qtcore/text_codec.h"
@@ -21,28 +15,19 @@
 #include "records/call_list_grid.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
-#include "round/block_list.h"
 #include "round/outcome_report.h"
 #include "settings/settings_window.h"
 #include "sim/sim_device.h"
 #include "statistics/statistics_window.h"
-#include "ui/colours.h"
-#include "ui/popup_menu.h"
+#include "ui/file_work.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 #include "voice/voice_buffer.h"
 #include "voice/voice_texts.h"
 
-#include <QActionGroup>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QStatusBar>
 #include <QTimer>
 
 namespace mervadin {
@@ -54,41 +39,20 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     setWindowTitle(Ui(texts::app::kMainTitle));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    // The panels and grids are laid out in an area that scrolls up and down
-    // when the screen is lower than the window (1024 x 768 at 150 %); it is
-    // never wider than the window, which keeps every command and count in
-    // view.
-    auto* area = new QWidget;
-    area->setObjectName("ClientArea");
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName("ClientScroll");
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, not the frame
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setWidget(area);
-    setCentralWidget(scroll);
-    PaintBackground(this, colour::kActiveCaptionGradient);
-    PaintBackground(area, colour::kActiveCaptionGradient);
-    status_ = new QLabel(Ui(texts::link::kUsbNoConnect));
-    status_->setObjectName(names::main::kStatusLine);
-    statusBar()->addWidget(status_, 1);
-    statusBar()->setSizeGripEnabled(false);
+    linkBar_ = new LinkStatusBar(this);
+    setStatusBar(linkBar_);
+    connect(linkBar_, &LinkStatusBar::NoticeEnded, this, &MainWindow::ShowLinkState);
     // A file replaced without the owner or group it had: said for a while.
     FileNotice::SetTeller([this](const std::string& text) {
-        const QString said = QString::fromStdString(text);
-        SetStatusText(said);
-        QTimer::singleShot(kNoticeMs * 2, this, [this, said] {
-            if (StatusText() == said)
-                ShowLinkState();
-        });
+        linkBar_->ShowNotice(QString::fromStdString(text), kNoticeMs * 2);
     });
 
+    QWidget* area = BuildArea();
     panel_ = new MonitorPanel(folder_, prompts_, area);
     panel_->setObjectName("MonitorPanel");
     WirePanel();
     LayOut(area);
-    BuildMenus();
+    menu_ = std::make_unique<MainMenu>(*this, *panel_, prompts_);
     SetTabOrder();
     FitToStatusLine();
     MoveOnScreen(*this, {237, 65});
@@ -101,8 +65,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
 void MainWindow::WirePanel() {
     connect(panel_, &MonitorPanel::StatusTextChanged, this, &MainWindow::SetStatusText);
     // A command's word stands over the status line for a moment.
-    connect(panel_, &MonitorPanel::Notice, this,
-            [this](const QString& text) { statusBar()->showMessage(text, kNoticeMs); });
+    connect(panel_, &MonitorPanel::Notice, linkBar_, &LinkStatusBar::ShowWord);
     connect(panel_, &MonitorPanel::MonitoringStarted, this, [this] {
         monitorCut_ = false;
         SetCommandsEnabled(false);
@@ -120,9 +83,18 @@ void MainWindow::WirePanel() {
 void MainWindow::SetCommandsEnabled(bool enabled) {
     for (auto* button : commands_)
         button->setEnabled(enabled);
-    // Another device is not picked while the monitor talks to this one.
-    if (deviceChoice_)
-        deviceChoice_->setEnabled(enabled);
+    linkBar_->SetChoiceEnabled(enabled);
+}
+
+void MainWindow::ChooseEncoding(const std::string& name) {
+    auto codec = TextCodec::Named(name);
+    if (!codec)
+        return;
+    TextCodec::Choose(std::move(codec));
+    EncodingChoice::Remember(name);
+    LoadTexts();
+    // Said for a moment; then the status line says again what the device does.
+    linkBar_->ShowNotice(Ui("Text encoding: ") + ToQString(name), kNoticeMs);
 }
 
 void MainWindow::LoadTexts() {
@@ -143,12 +115,8 @@ void MainWindow::OpenRead() {
 }
 
 void MainWindow::OpenDisplay() {
-    try {
-        records_.RebuildKinds();
-    } catch (const FileError& e) {
-        ShowFileError(e);
+    if (!RunFileWork(prompts_, [this] { records_.RebuildKinds(); }))
         return;
-    }
     DisplayWindow window(folder_, prompts_, this);
     RunToolWindow(window);
 }
@@ -192,15 +160,11 @@ void MainWindow::OpenDownload() {
 }
 
 QString MainWindow::StatusText() const {
-    return status_->text();
+    return linkBar_->Text();
 }
 
 void MainWindow::SetStatusText(const QString& text) {
-    status_->setText(text);
-}
-
-int MainWindow::NumberCount() const {
-    return panel_->NumberCount();
+    linkBar_->SetText(text);
 }
 
 void MainWindow::OpenRemark() {
@@ -212,59 +176,13 @@ void MainWindow::LoadVoice() {
     const auto file = prompts_.OpenFileName(DocumentsFolder(), {"Bin Files(*.bin)"});
     if (!file)
         return;
-    try {
-        voice_.Load(*file);
-    } catch (const FileError& e) {
-        ShowFileError(e);
+    if (!RunFileWork(prompts_, [&] { voice_.Load(*file); }))
         return;
-    }
     prompts_.Inform(texts::voice::kVoiceLoadedCaption, texts::voice::kVoiceLoaded);
-}
-
-void MainWindow::OpenNumberList() {
-    {
-        NumberListWindow window(
-            folder_, prompts_, this,
-            {.blocked = BlockListSource(folder_.File(file::kBlockList)),
-             .openBlockList = [this](QWidget* over) { OpenBlockList(over); },
-             .openOutcome = [this](QWidget* over) { return OpenOutcome(over); }});
-        RunToolWindow(window);
-    }
-    LoadNumberCount();
-}
-
-void MainWindow::ClearNumbers() {
-    const int count = NumberCount();
-    if (count > 0 &&
-        !prompts_.Confirm(texts::app::kClearNumbersCommand,
-                          Ui(texts::app::kClearNumbersQuestion).arg(count).toStdString()))
-        return;
-    try {
-        StoreNumberList(folder_.File(file::kLoadNumber), {});
-    } catch (const FileError& e) {
-        ShowFileError(e);
-        return;
-    }
-    prompts_.Inform(texts::numbers::kNumbersClearedCaption, texts::numbers::kNumbersCleared);
-    LoadNumberCount();
-}
-
-void MainWindow::LoadNumberCount() {
-    int count = 0;
-    try {
-        count = static_cast<int>(CountLines(ReadFileBytes(folder_.File(file::kLoadNumber))));
-    } catch (const FileError& e) {
-        ShowFileError(e);
-    }
-    panel_->SetNumberCount(count);
 }
 
 void MainWindow::ShowStoredRecord(RecordFiles::List list) {
     Grid(list)->ShowStoredLine();
-}
-
-void MainWindow::ShowFileError(const std::exception& error) {
-    prompts_.Inform(texts::common::kErrorCaption, error.what());
 }
 
 void MainWindow::CloseCommand() {

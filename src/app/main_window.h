@@ -1,9 +1,11 @@
 #pragma once
 // The main window: command buttons along the top, the monitor and level
-// panels on the left, the two call record grids on the right and the status
-// line at the bottom. It places and wires them, opens the tool windows with
+// panels on the left, the two call record grids on the right and the link's
+// status line at the bottom (a LinkStatusBar). It places and wires them,
+// makes its menus (a MainMenu) from its commands, opens the tool windows with
 // their guards, and closes the program.
 
+#include "app/link_status_bar.h"
 #include "common/prompts.h"
 #include "files/work_folder.h"
 #include "link/device_chooser.h"
@@ -17,17 +19,14 @@
 #include <memory>
 #include <utility>
 
-class QComboBox;
 class QLayout;
-class QLabel;
-class QMenu;
 class QPushButton;
 
 namespace mervadin {
 
 class CallFilterBar;
 class CallListGrid;
-class Lamp;
+class MainMenu;
 class MonitorPanel;
 class DeviceSession;
 namespace sim {
@@ -43,7 +42,7 @@ public:
 
     // How long a passing notice (the text encoding chosen) holds the status
     // line before it says the device state again.
-    static constexpr int kNoticeMs = 3000;
+    static constexpr int kNoticeMs = LinkStatusBar::kNoticeMs;
 
     QString StatusText() const;
     void SetStatusText(const QString& text);
@@ -110,29 +109,24 @@ protected:
 
 private:
     void FitToStatusLine();
+    // The area that scrolls below the menu bar, holding the panels and grids.
+    QWidget* BuildArea();
     void LayOut(QWidget* area);
     QLayout* BuildButtons(QWidget* area);
     // The call-out and call-in boxes, each a filter bar above its grid.
     std::pair<QWidget*, QWidget*> BuildGrids(QWidget* area);
-    void BuildMenus();
-    // The menu bar: every command of the window, grouped by what it works on.
-    void BuildMenuBar(QMenu& encoding, QMenu& language);
     void SetTabOrder();
-    QMenu* BuildEncodingMenu();
-    QMenu* BuildLanguageMenu();
     void WirePanel();
     void SetCommandsEnabled(bool enabled);
     // The USB lamp and the status line as the link stands.
     void ShowLinkState();
     // Shows the live call record the session stored.
     void ShowStoredRecord(RecordFiles::List list);
-    void ShowFileError(const std::exception& error);
     void AddSimulatorControls(sim::SimDevice& simulator);
 
     WorkFolder folder_;
     Prompts& prompts_;
-    QLabel* status_ = nullptr;
-    Lamp* usbLamp_ = nullptr;
+    LinkStatusBar* linkBar_ = nullptr;
     MonitorPanel* panel_ = nullptr;
     DeviceLink* link_ = nullptr;
     RecordFiles records_;
@@ -144,9 +138,8 @@ private:
     // DisplayCdr, DownLoad, ReadCdr, Close.
     std::array<QPushButton*, 6> commands_{};
     QPushButton* remark_ = nullptr;
-    QMenu* deviceMenu_ = nullptr; // the menu bar's, where the simulated device's window is too
+    std::unique_ptr<MainMenu> menu_;
     DeviceChooser* chooser_ = nullptr;
-    QComboBox* deviceChoice_ = nullptr;
     class StatisticsWindow* statistics_ = nullptr;
     std::unique_ptr<class SimulatorWindow> simulatorWindow_;
     bool simulated_ = false;

@@ -1,11 +1,12 @@
 // How the main window lays out its lamp, commands, monitor panel and grids,
-// and how large it is.
+// the keyboard order through them, and how large it is.
 
 #include "app/app_names.h"
 #include "app/main_window.h"
 #include "monitor/monitor_panel.h"
 #include "qtcore/translation.h"
 #include "records/call_list_grid.h"
+#include "ui/colours.h"
 #include "ui/designed.h"
 #include "ui/flow_layout.h"
 #include "ui/lamp.h"
@@ -24,6 +25,25 @@
 
 namespace mervadin {
 
+// The panels and grids are laid out in an area that scrolls up and down
+// when the screen is lower than the window (1024 x 768 at 150 %); it is
+// never wider than the window, which keeps every command and count in view.
+QWidget* MainWindow::BuildArea() {
+    auto* area = new QWidget;
+    area->setObjectName("ClientArea");
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("ClientScroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the controls, not the frame
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(area);
+    setCentralWidget(scroll);
+    PaintBackground(this, colour::kActiveCaptionGradient);
+    PaintBackground(area, colour::kActiveCaptionGradient);
+    return area;
+}
+
 // The lamp and the commands along the top, the monitor panel below the
 // lamp, the grids below the commands; each at its usual size where the
 // window has room, the grids taking what is left.
@@ -32,12 +52,7 @@ void MainWindow::LayOut(QWidget* area) {
     grid->setContentsMargins(0, 4, 6, 2);
     grid->setHorizontalSpacing(7);
     grid->setVerticalSpacing(7);
-    usbLamp_ = new Lamp(area);
-    usbLamp_->setObjectName(names::main::kUsbLamp);
-    usbLamp_->setFixedSize(97, 33);
-    usbLamp_->SetCaption(Ui("USB"));
-    usbLamp_->setToolTip(Ui("USB: red while a device is connected"));
-    grid->addWidget(usbLamp_, 0, 0, Qt::AlignCenter);
+    grid->addWidget(linkBar_->UsbLamp(), 0, 0, Qt::AlignCenter);
     grid->addLayout(BuildButtons(area), 0, 1);
     grid->addWidget(panel_, 1, 0, 2, 1, Qt::AlignTop);
     const auto [outBox, inBox] = BuildGrids(area);
@@ -105,6 +120,26 @@ std::pair<QWidget*, QWidget*> MainWindow::BuildGrids(QWidget* area) {
         filters_[static_cast<std::size_t>(list)] = filter;
     }
     return {outBox, inBox};
+}
+
+// Tab runs through the commands left to right, the monitor panel top to
+// bottom, then the two grids (each left with one Tab, not cell by cell).
+void MainWindow::SetTabOrder() {
+    std::vector<QWidget*> chain;
+    for (const char* name :
+         {names::main::kLoadNumberButton, names::main::kSettingButton, names::main::kDownLoadButton,
+          names::main::kReadCdrButton, names::main::kDisplayCdrButton, names::main::kCloseButton})
+        chain.push_back(findChild<QPushButton*>(name));
+    for (QWidget* widget : panel_->FocusChain())
+        chain.push_back(widget);
+    // Each grid after the fields of the filter bar above it.
+    for (const auto list : {RecordFiles::List::CallOut, RecordFiles::List::CallIn}) {
+        for (QWidget* widget : filters_[static_cast<std::size_t>(list)]->FocusChain())
+            chain.push_back(widget);
+        chain.push_back(Grid(list));
+    }
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
 }
 
 // An outer size of 869 x 568 below the menu bar: the area and a status line

@@ -3,6 +3,7 @@
 
 #include "app/app_names.h"
 #include "app/app_texts.h"
+#include "app/main_menu.h"
 #include "app/main_window.h"
 #include "app/simulator_window.h"
 #include "common/common_texts.h"
@@ -46,15 +47,9 @@ void MainWindow::AttachSession(DeviceSession& session, sim::SimDevice* simulator
 
 void MainWindow::AttachDeviceChooser(DeviceChooser& chooser) {
     chooser_ = &chooser;
-    deviceChoice_ = new QComboBox(statusBar());
-    deviceChoice_->setObjectName("DeviceChoice");
-    deviceChoice_->setToolTip(Ui("The device in use, when several are attached"));
-    deviceChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    deviceChoice_->setVisible(false);
-    statusBar()->addPermanentWidget(deviceChoice_);
-    connect(deviceChoice_, &QComboBox::activated, this, [this](int index) {
-        chooser_->Choose(deviceChoice_->itemData(index).toString().toStdString());
-    });
+    linkBar_->OfferDeviceChoice();
+    connect(linkBar_, &LinkStatusBar::DeviceChosen, this,
+            [this](const std::string& path) { chooser_->Choose(path); });
     chooser.WatchAttached([this] { ShowAttachedDevices(); });
     ShowAttachedDevices();
 }
@@ -64,19 +59,11 @@ void MainWindow::ShowAttachedDevices() {
         return;
     // The list is not changed under an open popup: it is shown again once
     // the popup has closed.
-    if (deviceChoice_->view()->isVisible()) {
+    if (linkBar_->ChoiceOpen()) {
         QTimer::singleShot(500, this, &MainWindow::ShowAttachedDevices);
         return;
     }
-    const auto attached = chooser_->Attached();
-    const QString inUse = ToQString(chooser_->InUse());
-    const QSignalBlocker blocker(deviceChoice_);
-    deviceChoice_->clear();
-    for (const auto& device : attached)
-        deviceChoice_->addItem(ToQString(device.path + "  " + device.description),
-                               ToQString(device.path));
-    deviceChoice_->setCurrentIndex(deviceChoice_->findData(inUse));
-    deviceChoice_->setVisible(attached.size() > 1);
+    linkBar_->ShowDevices(chooser_->Attached(), chooser_->InUse());
     FitToStatusLine();
 }
 
@@ -89,8 +76,7 @@ void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {
     button->setText(Ui("Simulator"));
     connect(button, &QToolButton::clicked, this, &MainWindow::OpenSimulator);
     statusBar()->addPermanentWidget(button);
-    deviceMenu_->addSeparator();
-    AddCommand(*deviceMenu_, "SimulatorEntry", Ui("Simulator"), [this] { OpenSimulator(); });
+    menu_->AddSimulatorEntry();
     FitToStatusLine();
 }
 
@@ -108,20 +94,14 @@ void MainWindow::OnUsbStatus(bool present, bool initial) {
     if (present || !initial)
         ShowLinkState();
     else
-        usbLamp_->SetColour(colour::kSilver);
+        linkBar_->LightLamp(false);
 }
 
 void MainWindow::ShowLinkState() {
     const bool present = link_ && link_->Connected();
-    usbLamp_->SetColour(present ? colour::kRed : colour::kSilver);
-    const QString suffix = simulated_ ? Ui(" (simulated device)") : QString();
     if (present)
-        monitorCut_ = false;
-    // Until the device is back, the line says why the monitor stopped.
-    const QString cut =
-        monitorCut_ ? Ui(" - the device was disconnected while monitoring") : QString();
-    SetStatusText(Ui(present ? texts::link::kUsbConnected : texts::link::kUsbNoConnect) + suffix +
-                  cut);
+        monitorCut_ = false; // until the device is back, the line says why the monitor stopped
+    linkBar_->ShowLink(present, simulated_, monitorCut_);
 }
 
 void MainWindow::OnDeviceUnusable(const std::string& advice) {

@@ -4,12 +4,13 @@
 #include "app/app_texts.h"
 #include "app/encoding_offer.h"
 #include "app/main_window.h"
-#include "files/file_error.h"
 #include "files/folder_lock.h"
 #include "qtcore/text_codec.h"
 #include "session/device_session.h"
 #include "settings/settings_file.h"
 #include "sim/sim_transport.h"
+#include "transports/link_setup.h"
+#include "ui/file_work.h"
 
 namespace mervadin {
 
@@ -46,12 +47,10 @@ std::optional<int> Startup::Run() {
     window_ = std::make_unique<MainWindow>(folder_, prompts_);
     if (auto status = OpenLink())
         return status;
-    try {
-        FillDefaultSettingsIfShort(folder_.File(file::kConfig));
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::app::kMessageCaption, e.what());
+    if (!RunFileWork(
+            prompts_, [this] { FillDefaultSettingsIfShort(folder_.File(file::kConfig)); },
+            texts::app::kMessageCaption))
         return 1;
-    }
     return std::nullopt;
 }
 

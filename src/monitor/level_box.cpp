@@ -9,6 +9,7 @@
 #include "qtcore/translation.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"
+#include "ui/file_work.h"
 #include "ui/lamp.h"
 #include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
@@ -115,7 +116,7 @@ void LevelBox::ShowListCount() {
         const auto count = CountLines(ReadFileBytes(folder_.File(file::kLoadNumber)));
         ShowTotal(Ui(texts::monitor::kTotal) + QString::number(count));
     } catch (const FileError& e) {
-        ShowFileError(e);
+        ShowFileError(prompts_, e);
     }
 }
 
@@ -135,12 +136,8 @@ void LevelBox::LoadLevelBoxes() {
         speakerBox_->setCurrentIndex(ReadIntSetting(config, keys::kSpeakerVolume));
         micBox_->setCurrentIndex(ReadIntSetting(config, keys::kMicVolume));
     } catch (const FileError& e) {
-        ShowFileError(e);
+        ShowFileError(prompts_, e);
     }
-}
-
-void LevelBox::ShowFileError(const std::exception& error) {
-    prompts_.Inform(texts::common::kErrorCaption, error.what());
 }
 
 void LevelBox::ClearSignal() {

@@ -64,7 +64,6 @@ private:
     void ShowTotal(const QString& text);
     void ShowReportedLevels(const StatusReport& report);
     void FillLevelBox(QComboBox* box, const QString& prefix, int max, int selected);
-    void ShowFileError(const std::exception& error);
 
     WorkFolder folder_;
     Prompts& prompts_;

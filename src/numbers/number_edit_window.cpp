@@ -10,6 +10,7 @@
 #include "qtcore/text_codec.h"
 #include "qtcore/translation.h"
 #include "ui/edit_table_view.h"
+#include "ui/file_work.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
@@ -56,14 +57,10 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
         if (blocked)
             blocked_ = blocked();
     } catch (const FileError& e) {
-        blockedError_ = QString::fromStdString(
-            e.Message([](const char* text) { return Ui(text).toStdString(); }));
+        blockedError_ = QString::fromStdString(FileErrorText(e));
     }
-    try {
-        loaded_ = ReadList(folder_.File(file::kLoadNumber));
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what()); // opens on an empty list
-    }
+    // Opens on an empty list when the file cannot be read.
+    RunFileWork(prompts_, [this] { loaded_ = ReadList(folder_.File(file::kLoadNumber)); });
     table_ = new NumberTable(SplitLines(loaded_), TextCodec::Chosen(), this);
 
     view_ = new EditTableView(this);
@@ -252,15 +249,16 @@ void NumberEditWindow::Check() {
 
 bool NumberEditWindow::Save() {
     const auto file = folder_.File(file::kLoadNumber);
-    try {
+    // True once stored; false when the operator keeps a list changed elsewhere.
+    const auto stored = RunFileWork(prompts_, [&] {
         if (ReadList(file) != loaded_ &&
             !prompts_.Confirm(texts::numbers::kEditTitle, texts::numbers::kEditChangedElsewhere))
             return false;
         StoreNumberList(file, table_->lines());
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        return true;
+    });
+    if (!stored.value_or(false))
         return false;
-    }
     loaded_ = JoinLines(table_->lines());
     table_->undoStack().setClean();
     status_->setText(Ui(texts::numbers::kEditSavedLines).arg(table_->rowCount()));

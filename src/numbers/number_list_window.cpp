@@ -13,6 +13,7 @@
 #include "qtcore/translation.h"
 #include "ui/colours.h"
 #include "ui/designed.h"
+#include "ui/file_work.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
@@ -153,12 +154,10 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
 }
 
 void NumberListWindow::LoadList() {
-    std::string list;
-    try {
-        list = ReadFileBytes(folder_.File(file::kLoadNumber));
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what()); // opens on an empty list
-    }
+    // Opens on an empty list when the file cannot be read.
+    const std::string list = RunFileWork(prompts_, [this] {
+                                 return ReadFileBytes(folder_.File(file::kLoadNumber));
+                             }).value_or(std::string());
     std::size_t count = 0;
     ShowLines(ShownNumberLines(list, &count));
     ShowCount(count);
@@ -177,13 +176,7 @@ NumberListWindow::~NumberListWindow() = default;
 std::optional<BlockedNumbers> NumberListWindow::Blocked() {
     if (!links_.blocked)
         return BlockedNumbers();
-    try {
-        return links_.blocked();
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption,
-                        e.Message([](const char* text) { return Ui(text).toStdString(); }));
-        return std::nullopt;
-    }
+    return RunFileWork(prompts_, links_.blocked);
 }
 
 void NumberListWindow::TellBlocked(const QString& command, std::size_t lines) {
@@ -231,13 +224,7 @@ void NumberListWindow::SetProgress(int percent, const QString& label) {
 }
 
 bool NumberListWindow::StoreList(const Lines& lines) {
-    try {
-        StoreNumberList(folder_.File(file::kLoadNumber), lines);
-        return true;
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
-        return false;
-    }
+    return RunFileWork(prompts_, [&] { StoreNumberList(folder_.File(file::kLoadNumber), lines); });
 }
 
 // An import replaces the whole list: a list that holds numbers is replaced
@@ -264,20 +251,15 @@ void NumberListWindow::LoadText() {
     const auto blocked = Blocked();
     if (!blocked)
         return;
-    TextImport import;
-    try {
-        import = ImportTextFile(*source, TextCodec::Chosen(), *blocked);
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+    auto import = RunFileWork(
+        prompts_, [&] { return ImportTextFile(*source, TextCodec::Chosen(), *blocked); });
+    if (!import || !StoreList(import->stored))
         return;
-    }
-    if (!StoreList(import.stored))
-        return;
-    TellBlocked(imports_[0]->text(), import.blockedLines);
+    TellBlocked(imports_[0]->text(), import->blockedLines);
     SetProgress(100, "100%"); // a text file is read and stored at once
-    ShowCount(import.sourceLines);
-    Lines shown = std::move(import.stored);
-    if (import.atMax)
+    ShowCount(import->sourceLines);
+    Lines shown = std::move(import->stored);
+    if (import->atMax)
         shown.push_back(texts::numbers::kMaxNumbersLine);
     ShowLines(std::move(shown));
 }
@@ -364,11 +346,7 @@ void NumberListWindow::OpenFile() {
     const auto source = prompts_.OpenFileName(DocumentsFolder(), kTextFilters);
     if (!source)
         return;
-    try {
-        ShowLines(CdrLines(ReadFileBytes(*source)));
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
-    }
+    RunFileWork(prompts_, [&] { ShowLines(CdrLines(ReadFileBytes(*source))); });
 }
 
 void NumberListWindow::Save() {
@@ -376,11 +354,9 @@ void NumberListWindow::Save() {
         ChooseSaveFile(prompts_, DocumentsFolder(), kTextFilter, "", texts::common::kFileExists);
     if (!target)
         return;
-    try {
+    RunFileWork(prompts_, [&] {
         WriteLines(*target, ShownLinesAsBytes(shown_, shownAs_, memo_->toPlainText()));
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
-    }
+    });
 }
 
 void NumberListWindow::reject() {

@@ -11,6 +11,7 @@
 #include "records/record_export.h"
 #include "records/record_names.h"
 #include "records/record_texts.h"
+#include "ui/file_work.h"
 #include "ui/flow_layout.h"
 #include "ui/widgets.h"
 
@@ -106,33 +107,23 @@ void CallListGrid::FitRowNumbers() {
 
 std::optional<std::string> CallListGrid::CommitRemark(std::size_t row, const std::string& remark) {
     std::string line;
-    try {
-        if (files_.CommitRemark(list_, row, remark, &line))
-            return line;
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
-    }
+    const auto committed =
+        RunFileWork(prompts_, [&] { return files_.CommitRemark(list_, row, remark, &line); });
+    if (committed.value_or(false))
+        return line;
     return std::nullopt;
 }
 
 void CallListGrid::Load() {
-    try {
-        model_->Show(files_.ListFile(list_));
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+    if (!RunFileWork(prompts_, [this] { model_->Show(files_.ListFile(list_)); }))
         return;
-    }
     FitRowNumbers();
     ScrollToEnd();
 }
 
 void CallListGrid::ShowStoredLine() {
-    try {
-        model_->Refresh();
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+    if (!RunFileWork(prompts_, [this] { model_->Refresh(); }))
         return;
-    }
     FitRowNumbers();
     ScrollToEnd();
 }
@@ -155,12 +146,8 @@ void CallListGrid::ScrollToEnd() {
 }
 
 void CallListGrid::SetFilter(RecordFilter filter) {
-    try {
-        model_->SetFilter(std::move(filter));
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+    if (!RunFileWork(prompts_, [&] { model_->SetFilter(std::move(filter)); }))
         return;
-    }
     FitRowNumbers();
     ScrollToEnd();
 }
@@ -191,17 +178,16 @@ void CallListGrid::SaveAs() {
         return;
     ExportReport report;
     std::size_t saved = 0;
-    try {
+    const bool exported = RunFileWork(prompts_, [&] {
         const auto file = files_.ListFile(list_);
         std::string text = ReadFileBytes(file);
         if (only)
             text = FilteredLines(text, *only);
         saved = CountLines(text);
         report = ExportRecords(*target, text, TextCodec::Chosen(), {.sheet = file.stem().string()});
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+    });
+    if (!exported)
         return;
-    }
     const char* done = out ? texts::records::kCallOutSaved : texts::records::kCallInSaved;
     if (!model_->Filtered())
         prompts_.Inform(texts::records::kSavedCaption, done);
@@ -222,12 +208,8 @@ void CallListGrid::Clear(const std::string& caption) {
         !prompts_.Confirm(caption,
                           Ui(texts::records::kClearRecordsQuestion).arg(count).toStdString()))
         return;
-    try {
-        files_.ClearList(list_);
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+    if (!RunFileWork(prompts_, [this] { files_.ClearList(list_); }))
         return;
-    }
     model_->ShowNone();
     prompts_.Inform(texts::records::kListClearedCaption, texts::records::kListCleared);
 }

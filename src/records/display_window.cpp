@@ -10,6 +10,7 @@
 #include "records/record_texts.h"
 #include "ui/colours.h"
 #include "ui/designed.h"
+#include "ui/file_work.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
@@ -72,12 +73,8 @@ void DisplayWindow::AddBox(const char* caption, const char* memo, const char* bu
     layout->addWidget(text, 1);
     layout->addWidget(save, 0, Qt::AlignHCenter);
     boxRow_->addWidget(group, 1);
-    Lines lines;
-    try {
-        lines = ReadLines(folder_.File(file));
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
-    }
+    const Lines lines =
+        RunFileWork(prompts_, [&] { return ReadLines(folder_.File(file)); }).value_or(Lines());
     text->setPlainText(LinesAsShown(lines));
     const std::size_t index = boxes_.size();
     connect(save, &QPushButton::clicked, this, [this, index] { SaveBox(index); });
@@ -92,12 +89,8 @@ void DisplayWindow::SaveBox(std::size_t index) {
         return;
     // Lines as the box shows them now.
     const Lines lines = ShownLinesAsBytes(box.loaded, box.memo->toPlainText());
-    try {
-        WriteLines(*target, lines);
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+    if (!RunFileWork(prompts_, [&] { WriteLines(*target, lines); }))
         return;
-    }
     prompts_.Inform(texts::records::kSavedCaption, box.confirmation);
 }
 

@@ -6,6 +6,7 @@
 #include "round/block_list.h"
 #include "round/round_names.h"
 #include "round/round_texts.h"
+#include "ui/file_work.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
@@ -25,10 +26,6 @@
 namespace mervadin {
 
 namespace {
-
-std::string Translated(const char* text) {
-    return Ui(text).toStdString();
-}
 
 // The first numbers of a change, to be told without a box the height of
 // a whole import.
@@ -105,17 +102,13 @@ void BlockListWindow::Load() {
             numbers_->addItem(ToQString(number));
         count_->setText(Ui("%1 numbers in %2").arg(numbers.size()).arg(ToQString(Utf8Of(file_))));
     } catch (const FileError& e) {
-        count_->setText(ToQString(e.Message(Translated)));
+        count_->setText(ToQString(FileErrorText(e)));
     }
 }
 
 template <typename Change>
 void BlockListWindow::Apply(Change change) {
-    try {
-        change();
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(Translated));
-    }
+    RunFileWork(prompts_, change);
     Load();
 }
 

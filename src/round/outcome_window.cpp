@@ -13,6 +13,7 @@
 #include "round/round_texts.h"
 #include "statistics/day_field.h"
 #include "statistics/day_range_row.h"
+#include "ui/file_work.h"
 #include "ui/flow_layout.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
@@ -206,7 +207,7 @@ void OutcomeWindow::Refresh() {
             shown_ = std::make_shared<const RoundOutcome>(
                 ComputeOutcome(folder_, list_, range, TextCodec::Chosen()));
         } catch (const FileError& e) {
-            totals_->setText(ToQString(e.Message(Translated)));
+            totals_->setText(ToQString(FileErrorText(e)));
         }
         QApplication::restoreOverrideCursor();
     }
@@ -254,14 +255,13 @@ void OutcomeWindow::ShowCalls(int row) {
     const NumberOutcome& number = model_->NumberAt(source);
     const QString shown = model_->index(source, 0).data().toString();
     std::vector<FoundCall> calls;
-    try {
+    const bool found = RunFileWork(prompts_, [&] {
         if (!number.digits.empty())
             calls = CallsOfNumber(folder_.File(file::kCallOutList), number.digits,
                                   shown_->outcome.Range());
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(Translated));
+    });
+    if (!found)
         return;
-    }
     NumberCallsWindow window(shown, calls, this);
     RunToolWindow(window);
 }
@@ -269,15 +269,13 @@ void OutcomeWindow::ShowCalls(int row) {
 std::optional<NextList> OutcomeWindow::NextOfShown() {
     if (!shown_)
         return std::nullopt;
-    NextList next;
-    try {
-        next = NotReachedLines(shown_->list, shown_->outcome, ChosenNotReached(),
+    auto next = RunFileWork(prompts_, [this] {
+        return NotReachedLines(shown_->list, shown_->outcome, ChosenNotReached(),
                                BlockList::Load(folder_.File(file::kBlockList)).Blocked());
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(Translated));
+    });
+    if (!next)
         return std::nullopt;
-    }
-    if (next.lines.empty()) {
+    if (next->lines.empty()) {
         prompts_.Inform(texts::round::kSaveNotReachedCommand, texts::round::kNothingLeft);
         return std::nullopt;
     }
@@ -302,12 +300,8 @@ void OutcomeWindow::SaveNotReached() {
         ChooseSaveFile(prompts_, DocumentsFolder(), kTextFilter, "", texts::common::kFileExists);
     if (!target)
         return;
-    try {
-        SaveNumberListFile(*target, next->lines);
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(Translated));
+    if (!RunFileWork(prompts_, [&] { SaveNumberListFile(*target, next->lines); }))
         return;
-    }
     TellWritten(*next, *target);
 }
 
@@ -316,24 +310,26 @@ void OutcomeWindow::ReplaceLoadNumber() {
     if (!next)
         return;
     const auto file = folder_.File(file::kLoadNumber);
-    try {
+    // True once the list is written; false when the operator said no or it
+    // changed meanwhile.
+    const auto written = RunFileWork(prompts_, [&] {
         const std::size_t count = CountLines(ReadFileBytes(file));
         if (!prompts_.Confirm(texts::round::kReplaceListCommand,
                               Ui(texts::round::kReplaceListQuestion)
                                   .arg(count)
                                   .arg(next->lines.size())
                                   .toStdString()))
-            return;
+            return false;
         if (!list_.empty())
             SaveNumberListFile(file, next->lines);
         else if (!ReplaceWorkingList(folder_, shown_->list, next->lines)) {
             prompts_.Inform(texts::round::kReplaceListCommand, texts::round::kListChanged);
-            return;
+            return false;
         }
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(Translated));
+        return true;
+    });
+    if (!written.value_or(false))
         return;
-    }
     TellWritten(*next, file);
     emit WorkingListReplaced();
     if (list_.empty())

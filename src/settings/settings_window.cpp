@@ -10,6 +10,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings_names.h"
 #include "settings/settings_texts.h"
+#include "ui/file_work.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
@@ -133,14 +134,13 @@ void SettingsWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool SettingsWindow::Load() {
-    try {
+    const bool loaded = RunFileWork(prompts_, [this] {
         FillDefaultSettingsIfShort(configFile_);
         const std::string config = ReadFileBytes(configFile_);
         loaded_ = LoadSettingsForm(SettingsIndex::OfText(config));
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+    });
+    if (!loaded)
         return false;
-    }
     Show(loaded_);
     return true;
 }
@@ -195,27 +195,22 @@ bool SettingsWindow::Save() {
         texts_.at(first.key)->selectAll();
         return false;
     }
-    try {
+    const bool saved = RunFileWork(prompts_, [this] {
         const auto lock = FolderLock::Beside(configFile_);
         const std::string config =
             ApplySettings(ReadFileBytes(configFile_), SettingsOfForm(Collect()));
         WriteFileAtomically(configFile_, config);
         loaded_ = LoadSettingsForm(SettingsIndex::OfText(config));
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+    });
+    if (!saved)
         return false;
-    }
     prompts_.Inform(texts::settings::kSettingsSavedCaption, texts::settings::kSettingsSavedBox);
     return true;
 }
 
 void SettingsWindow::Default() {
-    try {
-        RestoreDefaultSettings(configFile_);
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+    if (!RunFileWork(prompts_, [this] { RestoreDefaultSettings(configFile_); }))
         return;
-    }
     if (Load())
         prompts_.Inform(texts::settings::kSettingsBoxCaption, texts::settings::kDefaultSettingsBox);
 }

@@ -1,18 +1,14 @@
-// Call records the simulated device can be given: one encoded from its
-// fields, and made-up ones that are the same every time.
+// Made-up call records the simulated device can be given, the same every
+// time.
 
 #include "frames/device_words.h"
-#include "sim/sim_device.h"
+#include "sim/sim_store.h"
 
 #include <string>
 
 namespace mervadin::sim {
 
-void SimDevice::AddRecord(const CallRecord& record) {
-    records_.push_back(EncodeCallRecord(record));
-}
-
-void SimDevice::AddSampleRecords(std::size_t count) {
+void SimStore::AddSampleRecords(std::size_t count) {
     static const char* names[] = {"Alice", "Bob", "Carol", "Dave", "Erin", "Frank"};
     for (std::size_t i = 0; i < count; ++i) {
         CallRecord record;
@@ -29,7 +25,7 @@ void SimDevice::AddSampleRecords(std::size_t count) {
     }
 }
 
-void SimDevice::AddLookalikeRecords() {
+void SimStore::AddLookalikeRecords() {
     using namespace words;
     const std::string end(kEndMark);
     const std::string names[] = {end, "x" + end + end, std::string(kChecksumTag) + end,

@@ -6,12 +6,12 @@
 
 #include "frames/frame_codec.h"
 #include "frames/frame_templates.h"
-#include "sim/record_codec.h"
+#include "sim/sim_behaviour.h"
 #include "sim/sim_dialer.h"
+#include "sim/sim_report_line.h"
+#include "sim/sim_store.h"
 
-#include <array>
 #include <cstdint>
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -20,27 +20,6 @@
 
 namespace mervadin::sim {
 
-using DataReport = std::array<std::uint8_t, 64>;
-
-// Misbehaviour, each counted down as it is used.
-struct SimFaults {
-    unsigned silentRequests = 0;               // ignore this many request frames
-    unsigned damagedAnswers = 0;               // spoil the checksum of this many answers
-    unsigned dataErrors = 0;                   // answer "data_err!" to this many blocks
-    unsigned timeouts = 0;                     // answer "timeout!" to this many blocks
-    std::optional<unsigned> unplugAfterBlocks; // unplug once this many blocks went either way
-    unsigned garbageReports = 0;               // precede this many frames by a report of garbage
-};
-
-struct SimTiming {
-    std::uint64_t flashWriteMs = 5;       // from "writingspi!" to "writespiok!"
-    std::uint64_t eraseStepMs = 20;       // between erase answers
-    unsigned eraseSteps = 3;              // "earse:" answers per erase
-    std::uint64_t statusIntervalMs = 300; // between status frames; 0: none
-    std::uint64_t statusRetryMs = 1000;   // resend a status frame nobody answered
-    bool usbPacing = false;               // one report per millisecond each way
-};
-
 class SimDevice {
 public:
     using Output = std::function<void(const DataReport&)>;
@@ -48,7 +27,7 @@ public:
     SimDevice();
 
     // Where the device's input reports go (64 data bytes each).
-    void SetOutput(Output output) { output_ = std::move(output); }
+    void SetOutput(Output output) { line_.SetOutput(std::move(output)); }
     // Told when the device is unplugged or plugged in.
     void SetPlugListener(std::function<void(bool)> listener) {
         plugListener_ = std::move(listener);
@@ -75,32 +54,28 @@ public:
     bool Plugged() const { return plugged_; }
     // Inside a read or write session (not sending status frames).
     bool InSession() const { return mode_ != Mode::Idle; }
-    // With USB pacing each direction holds at most this many reports waiting
-    // to be handled or to go out; a report beyond that is dropped, as a full
-    // endpoint would refuse it.
-    static constexpr std::size_t kMaxPacedReports = 1024;
+    static constexpr std::size_t kMaxPacedReports = SimReportLine::kMaxPacedReports;
 
     SimFaults& Faults() { return faults_; }
     SimTiming& Timing() { return timing_; }
     SimDialer& Dialer() { return dialer_; }
 
     // What the device holds.
-    const std::optional<DataBlock>& Settings() const { return settings_; }
-    const std::vector<DataBlock>& NumberBlocks() const { return numbers_; }
-    const std::vector<std::uint8_t>& Voice() const { return voice_; }
-    const std::vector<record::Record>& Records() const { return records_; }
-    void AddRecord(const CallRecord& record);
-    // Adds `count` made-up call records of every type, the same each time.
-    void AddSampleRecords(std::size_t count);
-    // Records whose bytes look like protocol words: names holding ">end",
-    // "checksum:" and "velorn<", and a call on 2026/9/30 at 14:25:32, whose
-    // date bytes read ">end".
-    void AddLookalikeRecords();
-    unsigned SettingsWrites() const { return settingsWrites_; }
+    const std::optional<DataBlock>& Settings() const { return store_.Settings(); }
+    const std::vector<DataBlock>& NumberBlocks() const { return store_.NumberBlocks(); }
+    const std::vector<std::uint8_t>& Voice() const { return store_.Voice(); }
+    const std::vector<record::Record>& Records() const { return store_.Records(); }
+    void AddRecord(const CallRecord& record) { store_.AddRecord(record); }
+    void AddSampleRecords(std::size_t count) { store_.AddSampleRecords(count); }
+    void AddLookalikeRecords() { store_.AddLookalikeRecords(); }
+    unsigned SettingsWrites() const { return store_.SettingsWrites(); }
 
     // Saves and loads what the device holds; throws FileError.
-    void Save(const std::filesystem::path& file) const;
-    void Load(const std::filesystem::path& file);
+    void Save(const std::filesystem::path& file) const { store_.Save(file, dialer_.Model()); }
+    void Load(const std::filesystem::path& file) {
+        dialer_.SetModel(store_.Load(file));
+        UpdateDialerNumbers();
+    }
 
 private:
     // A settings session the tool left without a stop or exit frame closes
@@ -108,7 +83,7 @@ private:
     static constexpr std::uint64_t kSessionIdleMs = 3000;
 
     enum class Mode { Idle, Erasing, AwaitSettings, AwaitBlocks, Reading };
-    enum class Area { Numbers, Voice };
+    using Area = SimStore::Area;
 
     void AdvancePlugged();
     void HandleFrame(const std::vector<std::uint8_t>& frame);
@@ -126,25 +101,16 @@ private:
     void SendStatus();
     void ScheduleErase();
     bool MayMoveBlock();
-    void EmitFrame(std::vector<std::uint8_t> frame);
-    void StoreBlock(const DataBlock& block);
     void FinishFlashWrite();
-    void UpdateDialerNumbers();
+    void UpdateDialerNumbers() { dialer_.SetNumbers(store_.DialEntries()); }
     // Keeps the calls the dialer ended, whether or not anyone hears of them.
     void KeepEndedCalls();
-    void Emit(const DataReport& report);
     void Process(const DataReport& report);
     void Changed() const {
         if (changeListener_)
             changeListener_();
     }
 
-    struct Pending {
-        std::uint64_t dueMs;
-        std::vector<std::uint8_t> frame;
-    };
-
-    Output output_;
     std::function<void(bool)> plugListener_;
     std::function<void()> changeListener_;
     bool plugged_ = true;
@@ -155,25 +121,11 @@ private:
     Mode mode_ = Mode::Idle;
     Area area_ = Area::Numbers;
 
+    SimReportLine line_{timing_, faults_};
+    SimStore store_;
     std::vector<std::uint8_t> incoming_;
-    // With USB pacing every report takes the next free millisecond of its
-    // direction: it is handled (or goes out) when that millisecond is over.
-    struct Paced {
-        std::uint64_t dueMs;
-        DataReport report;
-    };
-    std::deque<Paced> inbox_;
-    std::deque<Pending> scheduled_; // answers waiting for their time
-    std::deque<Paced> outbox_;
-    std::uint64_t inBusyUntil_ = 0, outBusyUntil_ = 0;
     std::uint64_t lastFrameMs_ = 0;
-
-    std::optional<DataBlock> settings_;
-    unsigned settingsWrites_ = 0;
     bool settingsStored_ = false;
-    std::vector<DataBlock> numbers_;
-    std::vector<std::uint8_t> voice_;
-    std::vector<record::Record> records_;
 
     std::size_t blockIndex_ = 0;        // next block to store or send
     std::optional<DataBlock> inFlight_; // block being written to flash

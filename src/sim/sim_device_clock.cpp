@@ -10,14 +10,8 @@ namespace mervadin::sim {
 std::optional<std::uint64_t> SimDevice::NextDueMs() const {
     if (!plugged_)
         return std::nullopt;
-    std::optional<std::uint64_t> due;
+    std::optional<std::uint64_t> due = line_.NextDueMs();
     auto consider = [&due](std::uint64_t at) { due = due ? std::min(*due, at) : at; };
-    if (!inbox_.empty())
-        consider(inbox_.front().dueMs);
-    if (!outbox_.empty())
-        consider(outbox_.front().dueMs);
-    if (!scheduled_.empty())
-        consider(scheduled_.front().dueMs);
     if (inFlight_)
         consider(flashDoneMs_);
     if (mode_ == Mode::AwaitSettings && settingsStored_)
@@ -26,7 +20,7 @@ std::optional<std::uint64_t> SimDevice::NextDueMs() const {
         if (const auto change = dialer_.NextChangeMs())
             consider(*change);
         // A status frame waits for the answers still scheduled.
-        if (timing_.statusIntervalMs > 0 && scheduled_.empty())
+        if (timing_.statusIntervalMs > 0 && line_.NothingScheduled())
             consider(nextStatusMs_);
     }
     return due;
@@ -34,9 +28,7 @@ std::optional<std::uint64_t> SimDevice::NextDueMs() const {
 
 void SimDevice::Reconnect() {
     incoming_.clear();
-    inbox_.clear();
-    outbox_.clear();
-    scheduled_.clear();
+    line_.Clear();
     EndSession();
 }
 
@@ -45,9 +37,7 @@ void SimDevice::Unplug() {
         return;
     plugged_ = false;
     incoming_.clear();
-    inbox_.clear();
-    outbox_.clear();
-    scheduled_.clear();
+    line_.Clear();
     inFlight_.reset();
     mode_ = Mode::Idle;
     if (plugListener_)

@@ -8,6 +8,7 @@
 #include "statistics/call_chart.h"
 #include "statistics/day_field.h"
 #include "statistics/day_range_row.h"
+#include "ui/file_work.h"
 #include "ui/widgets.h"
 #include "ui/window_frame.h"
 
@@ -129,20 +130,17 @@ void StatisticsWindow::SaveReport() {
         ChooseSaveFile(prompts_, DocumentsFolder(), "PDF (*.pdf)", "", texts::common::kFileExists);
     if (!file)
         return;
-    const auto translated = [](const char* text) { return Ui(text).toStdString(); };
     StatisticsReport report = ReportOf(statistics_, ChosenRange(), ChosenPeriod());
-    int pages = 0;
-    try {
+    const auto pages = RunFileWork(prompts_, [&] {
         if (const auto list = ReportList())
             report.list = listSection_(*list, ChosenRange());
-        pages = WriteReport(*file, report);
-    } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(translated));
+        return WriteReport(*file, report);
+    });
+    if (!pages)
         return;
-    }
     prompts_.Inform(Ui("Save report…").toStdString(),
                     Ui("The report, %1 page(s), is in %2")
-                        .arg(pages)
+                        .arg(*pages)
                         .arg(QString::fromStdString(Utf8Of(*file)))
                         .toStdString());
 }

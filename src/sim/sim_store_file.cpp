@@ -3,7 +3,7 @@
 
 #include "files/file_batch.h"
 #include "files/file_read.h"
-#include "sim/sim_device.h"
+#include "sim/sim_store.h"
 
 #include <cstdio>
 #include <sstream>
@@ -88,8 +88,8 @@ void AddSection(Lines& lines, const std::string& name, const Rows& rows) {
 
 } // namespace
 
-void SimDevice::Save(const std::filesystem::path& file) const {
-    Lines lines = {kHeader, "model " + dialer_.Model()};
+void SimStore::Save(const std::filesystem::path& file, const std::string& model) const {
+    Lines lines = {kHeader, "model " + model};
     std::vector<DataBlock> settings;
     if (settings_)
         settings.push_back(*settings_);
@@ -105,7 +105,7 @@ void SimDevice::Save(const std::filesystem::path& file) const {
     WriteLines(file, lines);
 }
 
-void SimDevice::Load(const std::filesystem::path& file) {
+std::string SimStore::Load(const std::filesystem::path& file) {
     StateReader reader(file);
     const std::string model = reader.Word("model");
     auto settings = reader.Section("settings", 512);
@@ -113,7 +113,6 @@ void SimDevice::Load(const std::filesystem::path& file) {
     auto voice = reader.Section("voice", 0);
     auto records = reader.Section("records", 32);
 
-    dialer_.SetModel(model);
     settings_.reset();
     if (!settings.empty())
         std::copy_n(settings[0].begin(), 512, settings_.emplace().begin());
@@ -126,7 +125,7 @@ void SimDevice::Load(const std::filesystem::path& file) {
     records_.clear();
     for (const auto& row : records)
         std::copy_n(row.begin(), 32, records_.emplace_back().begin());
-    UpdateDialerNumbers();
+    return model;
 }
 
 } // namespace mervadin::sim

@@ -368,16 +368,17 @@ TEST(Translation, ChosenByOptionEnvironmentRememberedChoiceThenSystem) {
     // Installed, the windows' texts and Qt's own follow; "en" takes it away.
     ASSERT_TRUE(Translation::Install("zh_CN"));
     EXPECT_EQ(Translation::InUse(), "zh_CN");
-    EXPECT_EQ(Ui("Close"), QString::fromUtf8("\xE5\x85\xB3\xE9\x97\xAD"));
-    EXPECT_EQ(UiAroundNumber("Vol:3"), QString::fromUtf8("\xE9\x9F\xB3\xE9\x87\x8F:3"));
-    EXPECT_EQ(Ui("a text no one translated"), "a text no one translated");
+    EXPECT_EQ(QCoreApplication::translate("mervadin::MainWindow", "Close"),
+              QString::fromUtf8("\xE5\x85\xB3\xE9\x97\xAD"));
+    EXPECT_EQ(UiMarkedAroundNumber("Vol:3"), QString::fromUtf8("\xE9\x9F\xB3\xE9\x87\x8F:3"));
+    EXPECT_EQ(UiMarked("a text no one translated"), "a text no one translated");
     // Qt's own buttons too, where the system has their translation.
     if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm")) {
         EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
     }
     ASSERT_TRUE(Translation::Install("en"));
-    EXPECT_EQ(Ui("Close"), "Close");
-    EXPECT_EQ(UiAroundNumber("Vol:3"), "Vol:3");
+    EXPECT_EQ(QCoreApplication::translate("mervadin::MainWindow", "Close"), "Close");
+    EXPECT_EQ(UiMarkedAroundNumber("Vol:3"), "Vol:3");
 }
 
 TEST_F(ChineseWindows, EveryTextIsTranslated) {

@@ -51,7 +51,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts),
       records_(folder_, TextCodec::Following()) {
     setObjectName(names::main::kWindow);
-    setWindowTitle(Ui(texts::app::kMainTitle));
+    setWindowTitle(UiMarked(texts::app::kMainTitle));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     // The panels and grids are laid out in an area that scrolls up and down
@@ -70,7 +70,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     setCentralWidget(scroll);
     PaintBackground(this, colour::kActiveCaptionGradient);
     PaintBackground(area, colour::kActiveCaptionGradient);
-    status_ = new QLabel(Ui(texts::link::kUsbNoConnect));
+    status_ = new QLabel(UiMarked(texts::link::kUsbNoConnect));
     status_->setObjectName(names::main::kStatusLine);
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(false);
@@ -255,7 +255,7 @@ void MainWindow::ClearNumbers() {
     const int count = NumberCount();
     if (count > 0 &&
         !prompts_.Confirm(texts::app::kClearNumbersCommand,
-                          Ui(texts::app::kClearNumbersQuestion).arg(count).toStdString()))
+                          UiMarked(texts::app::kClearNumbersQuestion).arg(count).toStdString()))
         return;
     try {
         StoreNumberList(folder_.File(file::kLoadNumber), {});
@@ -287,7 +287,7 @@ void MainWindow::StoreCallRecord(const LiveRecord& record) {
 }
 
 void MainWindow::ShowFileError(const std::exception& error) {
-    prompts_.Inform(texts::common::kErrorCaption, error.what());
+    prompts_.Inform(texts::common::kErrorCaption, std::string(error.what()));
 }
 
 void MainWindow::CloseCommand() {

@@ -29,7 +29,7 @@ void MainWindow::AttachLink(DeviceLink& link, sim::SimDevice* simulator) {
     panel_->AttachLink(link);
     simulated_ = simulator != nullptr;
     if (simulator) {
-        setWindowTitle(windowTitle() + Ui(" [simulated device]"));
+        setWindowTitle(windowTitle() + tr(" [simulated device]"));
         AddSimulatorControls(*simulator);
     }
 }
@@ -38,7 +38,7 @@ void MainWindow::AttachDeviceChooser(DeviceChooser& chooser) {
     chooser_ = &chooser;
     deviceChoice_ = new QComboBox(statusBar());
     deviceChoice_->setObjectName("DeviceChoice");
-    deviceChoice_->setToolTip(Ui("The device in use, when several are attached"));
+    deviceChoice_->setToolTip(tr("The device in use, when several are attached"));
     deviceChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     deviceChoice_->setVisible(false);
     statusBar()->addPermanentWidget(deviceChoice_);
@@ -76,11 +76,11 @@ void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {
     simulatorWindow_ = std::make_unique<SimulatorWindow>(simulator);
     auto* button = new QToolButton(statusBar());
     button->setObjectName("SimulatorButton");
-    button->setText(Ui("Simulator"));
+    button->setText(tr("Simulator"));
     connect(button, &QToolButton::clicked, this, &MainWindow::OpenSimulator);
     statusBar()->addPermanentWidget(button);
     deviceMenu_->addSeparator();
-    AddCommand(*deviceMenu_, "SimulatorEntry", Ui("Simulator"), [this] { OpenSimulator(); });
+    AddCommand(*deviceMenu_, "SimulatorEntry", tr("Simulator"), [this] { OpenSimulator(); });
     FitToStatusLine();
 }
 
@@ -104,14 +104,14 @@ void MainWindow::OnUsbStatus(bool present, bool initial) {
 void MainWindow::ShowLinkState() {
     const bool present = link_ && link_->Connected();
     usbLamp_->SetColour(present ? colour::kRed : colour::kSilver);
-    const QString suffix = simulated_ ? Ui(" (simulated device)") : QString();
+    const QString suffix = simulated_ ? tr(" (simulated device)") : QString();
     if (present)
         monitorCut_ = false;
     // Until the device is back, the line says why the monitor stopped.
     const QString cut =
-        monitorCut_ ? Ui(" - the device was disconnected while monitoring") : QString();
-    SetStatusText(Ui(present ? texts::link::kUsbConnected : texts::link::kUsbNoConnect) + suffix +
-                  cut);
+        monitorCut_ ? tr(" - the device was disconnected while monitoring") : QString();
+    SetStatusText(UiMarked(present ? texts::link::kUsbConnected : texts::link::kUsbNoConnect) +
+                  suffix + cut);
 }
 
 void MainWindow::OnDeviceUnusable(const std::string& advice) {

@@ -32,34 +32,34 @@ void MainWindow::BuildMenuBar(QMenu& encoding, QMenu& language) {
     namespace main = names::main;
     namespace panel = names::panel;
 
-    QMenu* file = menu("FileMenu", Ui("&File"));
+    QMenu* file = menu("FileMenu", tr("&File"));
     AddCommand(
-        *file, "LoadNumberEntry", Ui("LoadNumber"), [this] { OpenNumberList(); },
+        *file, "LoadNumberEntry", tr("LoadNumber"), [this] { OpenNumberList(); },
         button(main::kLoadNumberButton));
-    AddCommand(*file, "ClearNumberEntry", Ui(texts::app::kClearNumbersCommand),
+    AddCommand(*file, "ClearNumberEntry", UiMarked(texts::app::kClearNumbersCommand),
                [this] { ClearNumbers(); });
-    AddCommand(*file, "BlockListEntry", Ui(texts::numbers::kBlockListCommand),
+    AddCommand(*file, "BlockListEntry", UiMarked(texts::numbers::kBlockListCommand),
                [this] { OpenBlockList(); });
     file->addSeparator();
-    AddCommand(*file, "SaveCallOutEntry", Ui("Callout CDR Save as "),
+    AddCommand(*file, "SaveCallOutEntry", tr("Callout CDR Save as "),
                [this] { Grid(List::CallOut)->SaveAs(); });
-    AddCommand(*file, "SaveCallInEntry", Ui("Callin CDR Save as"),
+    AddCommand(*file, "SaveCallInEntry", tr("Callin CDR Save as"),
                [this] { Grid(List::CallIn)->SaveAs(); });
     file->addSeparator();
-    AddCommand(*file, "CloseEntry", Ui("Close"), [this] { CloseCommand(); });
+    AddCommand(*file, "CloseEntry", tr("Close"), [this] { CloseCommand(); });
 
-    deviceMenu_ = menu("DeviceMenu", Ui("&Device"));
+    deviceMenu_ = menu("DeviceMenu", tr("&Device"));
     AddCommand(
-        *deviceMenu_, "SettingEntry", Ui("Setting"), [this] { OpenSettings(); },
+        *deviceMenu_, "SettingEntry", tr("Setting"), [this] { OpenSettings(); },
         button(main::kSettingButton));
     AddCommand(
-        *deviceMenu_, "DownLoadEntry", Ui("DownLoad"), [this] { OpenDownload(); },
+        *deviceMenu_, "DownLoadEntry", tr("DownLoad"), [this] { OpenDownload(); },
         button(main::kDownLoadButton));
     AddCommand(
-        *deviceMenu_, "ReadCdrEntry", Ui("ReadCdr"), [this] { OpenRead(); },
+        *deviceMenu_, "ReadCdrEntry", tr("ReadCdr"), [this] { OpenRead(); },
         button(main::kReadCdrButton));
 
-    QMenu* monitor = menu("MonitorMenu", Ui("&Monitor"));
+    QMenu* monitor = menu("MonitorMenu", tr("&Monitor"));
     // Each entry presses its button, which it follows: it can be chosen
     // exactly when the button can be pressed.
     const std::pair<const char*, const char*> panelCommands[] = {
@@ -72,34 +72,34 @@ void MainWindow::BuildMenuBar(QMenu& encoding, QMenu& language) {
             *monitor, entry, pressed->text(), [pressed] { pressed->click(); }, pressed);
     }
     monitor->addSeparator();
-    AddCommand(*monitor, "SpeakerUpEntry", Ui("M-module Spk Vol Add"),
+    AddCommand(*monitor, "SpeakerUpEntry", tr("M-module Spk Vol Add"),
                [this] { panel_->StepSpeaker(+1); });
-    AddCommand(*monitor, "SpeakerDownEntry", Ui("M-module Spk Vol Sub"),
+    AddCommand(*monitor, "SpeakerDownEntry", tr("M-module Spk Vol Sub"),
                [this] { panel_->StepSpeaker(-1); });
-    AddCommand(*monitor, "MicrophoneUpEntry", Ui("M-module Mic Vol Add"),
+    AddCommand(*monitor, "MicrophoneUpEntry", tr("M-module Mic Vol Add"),
                [this] { panel_->StepMicrophone(+1); });
-    AddCommand(*monitor, "MicrophoneDownEntry", Ui("M-module Mic Vol Sub"),
+    AddCommand(*monitor, "MicrophoneDownEntry", tr("M-module Mic Vol Sub"),
                [this] { panel_->StepMicrophone(-1); });
 
-    QMenu* records = menu("RecordsMenu", Ui("&Records"));
+    QMenu* records = menu("RecordsMenu", tr("&Records"));
     AddCommand(
-        *records, "DisplayCdrEntry", Ui("DisplayCdr"), [this] { OpenDisplay(); },
+        *records, "DisplayCdrEntry", tr("DisplayCdr"), [this] { OpenDisplay(); },
         button(main::kDisplayCdrButton));
-    AddCommand(*records, "StatisticsEntry", Ui("Statistics"), [this] { OpenStatistics(); });
-    AddCommand(*records, "OutcomeEntry", Ui(texts::numbers::kOutcomeCommand),
+    AddCommand(*records, "StatisticsEntry", tr("Statistics"), [this] { OpenStatistics(); });
+    AddCommand(*records, "OutcomeEntry", UiMarked(texts::numbers::kOutcomeCommand),
                [this] { OpenOutcome(); });
     records->addSeparator();
-    AddCommand(*records, "ClearCallOutEntry", Ui(texts::app::kClearCallOutCommand),
+    AddCommand(*records, "ClearCallOutEntry", UiMarked(texts::app::kClearCallOutCommand),
                [this] { Grid(List::CallOut)->Clear(texts::app::kClearCallOutCommand); });
-    AddCommand(*records, "ClearCallInEntry", Ui(texts::app::kClearCallInCommand),
+    AddCommand(*records, "ClearCallInEntry", UiMarked(texts::app::kClearCallInCommand),
                [this] { Grid(List::CallIn)->Clear(texts::app::kClearCallInCommand); });
 
-    QMenu* options = menu("OptionsMenu", Ui("&Options"));
+    QMenu* options = menu("OptionsMenu", tr("&Options"));
     options->addMenu(&encoding);
     options->addMenu(&language);
 
-    QMenu* help = menu("HelpMenu", Ui("&Help"));
-    AddCommand(*help, "BriefIntroductionEntry", Ui("Brief introduction"), [this] { OpenRemark(); });
+    QMenu* help = menu("HelpMenu", tr("&Help"));
+    AddCommand(*help, "BriefIntroductionEntry", tr("Brief introduction"), [this] { OpenRemark(); });
 }
 
 } // namespace mervadin

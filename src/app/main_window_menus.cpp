@@ -44,19 +44,19 @@ void MainWindow::SetTabOrder() {
 }
 
 void MainWindow::BuildMenus() {
-    auto* popup =
-        BuildPopupMenu(this, names::main::kWindowMenu,
-                       {{Ui("LoadNumber"), [this] { OpenNumberList(); }},
-                        {Ui(texts::app::kClearNumbersCommand), [this] { ClearNumbers(); }},
-                        {Ui("Setting"), [this] { OpenSettings(); }},
-                        {Ui("DownLoad"), [this] { OpenDownload(); }},
-                        {Ui("ReadCDR"), [this] { OpenRead(); }},
-                        {Ui("DisplayCDR"), [this] { OpenDisplay(); }},
-                        {Ui("Brief introduction"), [this] { OpenRemark(); }},
-                        {Ui("Close"), [this] { CloseCommand(); }},
-                        {Ui("Statistics"), [this] { OpenStatistics(); }},
-                        {Ui(texts::numbers::kOutcomeCommand), [this] { OpenOutcome(); }},
-                        {Ui(texts::numbers::kBlockListCommand), [this] { OpenBlockList(); }}});
+    auto* popup = BuildPopupMenu(
+        this, names::main::kWindowMenu,
+        {{tr("LoadNumber"), [this] { OpenNumberList(); }},
+         {UiMarked(texts::app::kClearNumbersCommand), [this] { ClearNumbers(); }},
+         {tr("Setting"), [this] { OpenSettings(); }},
+         {tr("DownLoad"), [this] { OpenDownload(); }},
+         {tr("ReadCDR"), [this] { OpenRead(); }},
+         {tr("DisplayCDR"), [this] { OpenDisplay(); }},
+         {tr("Brief introduction"), [this] { OpenRemark(); }},
+         {tr("Close"), [this] { CloseCommand(); }},
+         {tr("Statistics"), [this] { OpenStatistics(); }},
+         {UiMarked(texts::numbers::kOutcomeCommand), [this] { OpenOutcome(); }},
+         {UiMarked(texts::numbers::kBlockListCommand), [this] { OpenBlockList(); }}});
     // One menu of each, in the popup and in the menu bar.
     QMenu* encoding = BuildEncodingMenu();
     QMenu* language = BuildLanguageMenu();
@@ -67,19 +67,19 @@ void MainWindow::BuildMenus() {
     AttachPopupMenu(
         Grid(List::CallOut),
         BuildPopupMenu(this, names::main::kCallOutMenu,
-                       {{Ui("Callout CDR Save as "), [this] { Grid(List::CallOut)->SaveAs(); }},
-                        {Ui("Display CDR"), [this] { OpenDisplay(); }},
-                        {Ui(texts::app::kClearCallOutCommand),
+                       {{tr("Callout CDR Save as "), [this] { Grid(List::CallOut)->SaveAs(); }},
+                        {tr("Display CDR"), [this] { OpenDisplay(); }},
+                        {UiMarked(texts::app::kClearCallOutCommand),
                          [this] { Grid(List::CallOut)->Clear(texts::app::kClearCallOutCommand); }},
-                        {Ui("Close"), [this] { CloseCommand(); }}}));
+                        {tr("Close"), [this] { CloseCommand(); }}}));
     AttachPopupMenu(
         Grid(List::CallIn),
         BuildPopupMenu(this, names::main::kCallInMenu,
-                       {{Ui("Callin CDR Save as"), [this] { Grid(List::CallIn)->SaveAs(); }},
-                        {Ui("Display CDR"), [this] { OpenDisplay(); }},
-                        {Ui(texts::app::kClearCallInCommand),
+                       {{tr("Callin CDR Save as"), [this] { Grid(List::CallIn)->SaveAs(); }},
+                        {tr("Display CDR"), [this] { OpenDisplay(); }},
+                        {UiMarked(texts::app::kClearCallInCommand),
                          [this] { Grid(List::CallIn)->Clear(texts::app::kClearCallInCommand); }},
-                        {Ui("Close"), [this] { CloseCommand(); }}}));
+                        {tr("Close"), [this] { CloseCommand(); }}}));
     BuildMenuBar(*encoding, *language);
 }
 
@@ -102,7 +102,7 @@ void MainWindow::OpenBlockList(QWidget* over) {
 }
 
 QMenu* MainWindow::BuildEncodingMenu() {
-    auto* menu = new QMenu(Ui("Text encoding"), this);
+    auto* menu = new QMenu(tr("Text encoding"), this);
     menu->setObjectName("EncodingMenu");
     auto* group = new QActionGroup(menu);
     for (const auto& name : EncodingChoice::Offered()) {
@@ -123,7 +123,7 @@ QMenu* MainWindow::BuildEncodingMenu() {
 // The language is chosen for the next start: the windows open now keep
 // theirs rather than change half-way.
 QMenu* MainWindow::BuildLanguageMenu() {
-    auto* menu = new QMenu(Ui("Language"), this);
+    auto* menu = new QMenu(tr("Language"), this);
     menu->setObjectName("LanguageMenu");
     auto* group = new QActionGroup(menu);
     for (const auto& language : Translation::Offered()) {
@@ -134,8 +134,8 @@ QMenu* MainWindow::BuildLanguageMenu() {
         connect(action, &QAction::triggered, this, [this, code] {
             Translation::Remember(code);
             prompts_.Inform(
-                Ui("Language").toStdString(),
-                Ui("The windows will be in this language from the next start.").toStdString());
+                tr("Language").toStdString(),
+                tr("The windows will be in this language from the next start.").toStdString());
         });
     }
     connect(menu, &QMenu::aboutToShow, this, [menu] {
@@ -156,7 +156,7 @@ void MainWindow::ChooseEncoding(const std::string& name) {
     EncodingChoice::Remember(name);
     LoadTexts();
     // Said for a moment; then the status line says again what the device does.
-    const QString said = Ui("Text encoding: ") + ToQString(name);
+    const QString said = tr("Text encoding: ") + ToQString(name);
     SetStatusText(said);
     QTimer::singleShot(kNoticeMs, this, [this, said] {
         if (StatusText() == said)

@@ -47,7 +47,7 @@ std::optional<int> Startup::Run() {
     try {
         FillDefaultSettingsIfShort(folder_.File(file::kConfig));
     } catch (const FileError& e) {
-        prompts_.Inform(texts::app::kMessageCaption, e.what());
+        prompts_.Inform(texts::app::kMessageCaption, std::string(e.what()));
         return 1;
     }
     return std::nullopt;
@@ -66,11 +66,11 @@ std::optional<int> Startup::OpenLink() {
     try {
         setup_ = std::make_unique<LinkSetup>(linkOptions_.device, linkOptions_.trace);
     } catch (const HidUnavailable& e) {
-        prompts_.Inform(texts::app::kMessageCaption, e.what());
+        prompts_.Inform(texts::app::kMessageCaption, std::string(e.what()));
         window_.reset();
         return 0;
     } catch (const std::exception& e) {
-        prompts_.Inform(texts::app::kMessageCaption, e.what());
+        prompts_.Inform(texts::app::kMessageCaption, std::string(e.what()));
         window_.reset();
         return 1;
     }

@@ -33,7 +33,7 @@ namespace {
 QComboBox* MakeLevelBox(QWidget* parent, const char* name, const QString& prefix, int levels) {
     auto* box = new Designed<QComboBox>({113, 24}, parent);
     box->setObjectName(name);
-    box->addItem(Ui(texts::common::kOff));
+    box->addItem(UiMarked(texts::common::kOff));
     for (int i = 1; i <= levels; ++i)
         box->addItem(prefix + QString::number(i));
     return box;
@@ -52,11 +52,11 @@ QLineEdit* MakeShownBox(QWidget* parent, const char* name, QSize design) {
 // what the device sent as it came.
 QString ShownStatusLine(const StatusReport& report) {
     using namespace texts::monitor;
-    return Ui(kStatusState) + Ui(report.stateName) + Ui(kStatusNumber) +
-           FromFileText(report.number) + Ui(kStatusKeys) + FromFileText(report.keys) +
-           Ui(kStatusCounter) + FromFileText(report.counter) + Ui(kStatusTalking) +
-           FromFileText(report.talking) + Ui(kStatusSpeaker) + FromFileText(report.speaker) +
-           Ui(kStatusMicrophone) + FromFileText(report.microphone) + Ui(kStatusEnd);
+    return UiMarked(kStatusState) + UiMarked(report.stateName.c_str()) + UiMarked(kStatusNumber) +
+           FromFileText(report.number) + UiMarked(kStatusKeys) + FromFileText(report.keys) +
+           UiMarked(kStatusCounter) + FromFileText(report.counter) + UiMarked(kStatusTalking) +
+           FromFileText(report.talking) + UiMarked(kStatusSpeaker) + FromFileText(report.speaker) +
+           UiMarked(kStatusMicrophone) + FromFileText(report.microphone) + UiMarked(kStatusEnd);
 }
 
 // A caption inside a box that shows a number: on its left in the colour of
@@ -96,11 +96,11 @@ QWidget* MonitorPanel::BuildMonitorBox() {
     lamp_ = new Lamp(monitorBox_);
     lamp_->setObjectName(names::panel::kMonitorLamp);
     lamp_->setFixedSize(97, 25);
-    lamp_->SetCaption(Ui("Monitor"));
-    lamp_->setToolTip(Ui("Monitor: green while the monitor runs"));
+    lamp_->SetCaption(tr("Monitor"));
+    lamp_->setToolTip(tr("Monitor: green while the monitor runs"));
     frameCounter_ = MakeShownBox(monitorBox_, names::panel::kFrameCounter, {97, 24});
-    Caption(*frameCounter_, names::panel::kFrameCounterCaption, Ui("Frames"));
-    frameCounter_->setToolTip(Ui("Status frames received intact since MonitorON"));
+    Caption(*frameCounter_, names::panel::kFrameCounterCaption, tr("Frames"));
+    frameCounter_->setToolTip(tr("Status frames received intact since MonitorON"));
     auto* column = new QVBoxLayout(monitorBox_);
     column->setContentsMargins(13, 8, 13, 8);
     column->setSpacing(7);
@@ -113,23 +113,23 @@ QWidget* MonitorPanel::BuildMonitorBox() {
         column->addWidget(made);
         return made;
     };
-    monitorOn_ = button(names::panel::kMonitorOnButton, Ui("MonitorON"), &MonitorPanel::MonitorOn);
+    monitorOn_ = button(names::panel::kMonitorOnButton, tr("MonitorON"), &MonitorPanel::MonitorOn);
     monitorOff_ =
-        button(names::panel::kMonitorOffButton, Ui("MonitorOFF"), &MonitorPanel::MonitorOff);
+        button(names::panel::kMonitorOffButton, tr("MonitorOFF"), &MonitorPanel::MonitorOff);
     startDialing_ =
-        button(names::panel::kZelStartButton, Ui("ZelStart"), &MonitorPanel::StartDialing);
-    stopDialing_ = button(names::panel::kZelStopButton, Ui("ZelStop"), &MonitorPanel::StopDialing);
-    forward_ = button(names::panel::kForwardButton, Ui("Forward"), &MonitorPanel::Forward);
-    sendSms_ = button(names::panel::kSendSmsButton, Ui("SendSms"), &MonitorPanel::SendSms);
+        button(names::panel::kZelStartButton, tr("ZelStart"), &MonitorPanel::StartDialing);
+    stopDialing_ = button(names::panel::kZelStopButton, tr("ZelStop"), &MonitorPanel::StopDialing);
+    forward_ = button(names::panel::kForwardButton, tr("Forward"), &MonitorPanel::Forward);
+    sendSms_ = button(names::panel::kSendSmsButton, tr("SendSms"), &MonitorPanel::SendSms);
     AttachPopupMenu(monitorBox_,
                     BuildPopupMenu(this, names::panel::kMonitorMenu,
-                                   {{Ui("MoniterOn"), [this] { MonitorOn(); }},
-                                    {Ui("MoniterOff"), [this] { MonitorOff(); }},
-                                    {Ui("Zel Start"), [this] { StartDialing(); }},
-                                    {Ui("Zel End"), [this] { StopDialing(); }},
-                                    {Ui("Forward"), [this] { Forward(); }},
-                                    {Ui("Send SMS"), [this] { SendSms(); }},
-                                    {Ui("Close"), [this] { emit CloseRequested(); }}}));
+                                   {{tr("MoniterOn"), [this] { MonitorOn(); }},
+                                    {tr("MoniterOff"), [this] { MonitorOff(); }},
+                                    {tr("Zel Start"), [this] { StartDialing(); }},
+                                    {tr("Zel End"), [this] { StopDialing(); }},
+                                    {tr("Forward"), [this] { Forward(); }},
+                                    {tr("Send SMS"), [this] { SendSms(); }},
+                                    {tr("Close"), [this] { emit CloseRequested(); }}}));
     return monitorBox_;
 }
 
@@ -138,24 +138,24 @@ QWidget* MonitorPanel::BuildLevelBox() {
     levelBox_ = new Designed<QGroupBox>({129, 144}, this);
     levelBox_->setObjectName(names::panel::kLevelBox);
     // What the two boxes below set, top to bottom (both say "-OFF-" when off).
-    levelBox_->setTitle(Ui("Speaker / Mic"));
-    speakerBox_ =
-        MakeLevelBox(levelBox_, names::panel::kSpeakerBox, Ui(texts::monitor::kSpeakerItem), 9);
+    levelBox_->setTitle(tr("Speaker / Mic"));
+    speakerBox_ = MakeLevelBox(levelBox_, names::panel::kSpeakerBox,
+                               UiMarked(texts::monitor::kSpeakerItem), 9);
     micBox_ = MakeLevelBox(levelBox_, names::panel::kMicrophoneBox,
-                           Ui(texts::monitor::kMicrophoneItem), 15);
+                           UiMarked(texts::monitor::kMicrophoneItem), 15);
     // Only the operator's choice counts as a change, not the program's.
     speakerBox_->setToolTip(
-        Ui("Speaker level of the master module, as the device reports it; a "
+        tr("Speaker level of the master module, as the device reports it; a "
            "level chosen here is sent with the answer to the next status frame"));
-    micBox_->setToolTip(Ui("Microphone level of the master module, as the device reports it; a "
+    micBox_->setToolTip(tr("Microphone level of the master module, as the device reports it; a "
                            "level chosen here is sent with the answer to the next status frame"));
     connect(speakerBox_, &QComboBox::activated, this, &MonitorPanel::SpeakerChanged);
     connect(micBox_, &QComboBox::activated, this, &MonitorPanel::MicrophoneChanged);
     total_ = MakeShownBox(levelBox_, names::panel::kTotal, {113, 21});
-    total_->setToolTip(Ui("Numbers in the number list at start; while monitoring, after \"/\", "
+    total_->setToolTip(tr("Numbers in the number list at start; while monitoring, after \"/\", "
                           "the device's call counter"));
     signal_ = MakeShownBox(levelBox_, names::panel::kSignal, {49, 24});
-    signal_->setToolTip(Ui("Signal quality the device reports (0-31)"));
+    signal_->setToolTip(tr("Signal quality the device reports (0-31)"));
     // The signal value, then four bars rising from left to right.
     auto* signalRow = new QHBoxLayout;
     signalRow->setSpacing(3);
@@ -166,7 +166,7 @@ QWidget* MonitorPanel::BuildLevelBox() {
         bar->setObjectName(names::panel::kSignalBars[i]);
         bar->setFixedSize(11, 17 + 8 * i);
         bar->setToolTip(
-            Ui("Signal strength: one bar from 1, two from 7, three from 10, four from 13"));
+            tr("Signal strength: one bar from 1, two from 7, three from 10, four from 13"));
         signalRow->addWidget(bar, 0, Qt::AlignBottom);
         bars_[static_cast<std::size_t>(i)] = bar;
     }
@@ -178,17 +178,17 @@ QWidget* MonitorPanel::BuildLevelBox() {
     column->addWidget(micBox_);
     column->addWidget(total_);
     // The caption over the signal value, beside the bars' tops.
-    auto* signalCaption = new QLabel(Ui("Signal"), levelBox_);
+    auto* signalCaption = new QLabel(tr("Signal"), levelBox_);
     signalCaption->setObjectName(names::panel::kSignalCaption);
     column->addWidget(signalCaption);
     column->addLayout(signalRow);
     AttachPopupMenu(levelBox_,
                     BuildPopupMenu(this, names::panel::kLevelMenu,
-                                   {{Ui("M-module Spk Vol Add"), [this] { StepSpeaker(+1); }},
-                                    {Ui("M-module Spk Vol Sub"), [this] { StepSpeaker(-1); }},
-                                    {Ui("M-module Mic Vol Add"), [this] { StepMicrophone(+1); }},
-                                    {Ui("M-module Mic Vol Sub"), [this] { StepMicrophone(-1); }},
-                                    {Ui("Close"), [this] { emit CloseRequested(); }}}));
+                                   {{tr("M-module Spk Vol Add"), [this] { StepSpeaker(+1); }},
+                                    {tr("M-module Spk Vol Sub"), [this] { StepSpeaker(-1); }},
+                                    {tr("M-module Mic Vol Add"), [this] { StepMicrophone(+1); }},
+                                    {tr("M-module Mic Vol Sub"), [this] { StepMicrophone(-1); }},
+                                    {tr("Close"), [this] { emit CloseRequested(); }}}));
     return levelBox_;
 }
 
@@ -204,7 +204,7 @@ void MonitorPanel::AttachLink(DeviceLink& link) {
 
 void MonitorPanel::SetNumberCount(int count) {
     numberCount_ = count;
-    ShowTotal(Ui(texts::monitor::kTotal) + QString::number(count));
+    ShowTotal(UiMarked(texts::monitor::kTotal) + QString::number(count));
 }
 
 void MonitorPanel::ShowTotal(const QString& text) {
@@ -222,7 +222,7 @@ void MonitorPanel::LoadLevelBoxes() {
 }
 
 void MonitorPanel::ShowFileError(const std::exception& error) {
-    prompts_.Inform(texts::common::kErrorCaption, error.what());
+    prompts_.Inform(texts::common::kErrorCaption, std::string(error.what()));
 }
 
 void MonitorPanel::ClearSignal() {
@@ -239,7 +239,7 @@ void MonitorPanel::MonitorOn() {
     }
     try {
         const auto count = CountLines(ReadFileBytes(folder_.File(file::kLoadNumber)));
-        ShowTotal(Ui(texts::monitor::kTotal) + QString::number(count));
+        ShowTotal(UiMarked(texts::monitor::kTotal) + QString::number(count));
     } catch (const FileError& e) {
         ShowFileError(e);
     }
@@ -315,11 +315,11 @@ void MonitorPanel::Forward() {
 // time: the status line says at once that it was asked for (or why not).
 void MonitorPanel::SendSms() {
     if (!monitor_ || !monitor_->Active()) {
-        emit Notice(Ui(texts::monitor::kSmsNotMonitoring));
+        emit Notice(UiMarked(texts::monitor::kSmsNotMonitoring));
         return;
     }
     monitor_->RequestSms();
-    emit Notice(Ui(texts::monitor::kSmsRequested));
+    emit Notice(UiMarked(texts::monitor::kSmsRequested));
 }
 
 void MonitorPanel::SpeakerChanged() {
@@ -357,15 +357,15 @@ void MonitorPanel::FillLevelBox(QComboBox* box, const QString& prefix, int max, 
     box->clear();
     for (int i = 0; i <= max; ++i)
         box->addItem(prefix + QString::number(i));
-    box->insertItem(0, Ui(texts::common::kOff));
+    box->insertItem(0, UiMarked(texts::common::kOff));
     box->setCurrentIndex(selected);
 }
 
 void MonitorPanel::ShowModel(const DeviceModel& model) {
     monitorBox_->setTitle(ToQString(model.displayName));
-    FillLevelBox(speakerBox_, Ui(texts::monitor::kSpeakerItem), model.speakerMax,
+    FillLevelBox(speakerBox_, UiMarked(texts::monitor::kSpeakerItem), model.speakerMax,
                  model.speakerIndex);
-    FillLevelBox(micBox_, Ui(texts::monitor::kMicrophoneItem), model.micMax, model.micIndex);
+    FillLevelBox(micBox_, UiMarked(texts::monitor::kMicrophoneItem), model.micMax, model.micIndex);
 }
 
 // The boxes show the levels the device reports ("masterspk:", "mastermic:"),
@@ -389,7 +389,7 @@ void MonitorPanel::ShowStatus(const StatusReport& report, std::uint32_t frameCou
                                                                             : colour::kSilver);
     if (report.record)
         emit CallRecordArrived(*report.record);
-    ShowTotal(Ui(texts::monitor::kTotal) + QString::number(numberCount_) + "/" +
+    ShowTotal(UiMarked(texts::monitor::kTotal) + QString::number(numberCount_) + "/" +
               ToQString(report.counter));
     ShowReportedLevels(report);
     emit StatusTextChanged(ShownStatusLine(report));

@@ -42,7 +42,7 @@ std::string ReadList(const std::filesystem::path& file) {
 // A finding in the language of the windows: "line 4: " and its fault.
 QString ShownFinding(const NumberFinding& finding) {
     return QString::fromStdString(
-        finding.Text([](const char* text) { return Ui(text).toStdString(); }));
+        finding.Text([](const char* text) { return UiMarked(text).toStdString(); }));
 }
 
 } // namespace
@@ -51,18 +51,19 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
                                    const BlockedNumbersSource& blocked)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName(names::numbers::kEditor);
-    setWindowTitle(Ui(texts::numbers::kEditTitle));
+    setWindowTitle(UiMarked(texts::numbers::kEditTitle));
     try {
         if (blocked)
             blocked_ = blocked();
     } catch (const FileError& e) {
         blockedError_ = QString::fromStdString(
-            e.Message([](const char* text) { return Ui(text).toStdString(); }));
+            e.Message([](const char* text) { return UiMarked(text).toStdString(); }));
     }
     try {
         loaded_ = ReadList(folder_.File(file::kLoadNumber));
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what()); // opens on an empty list
+        prompts_.Inform(texts::common::kErrorCaption,
+                        std::string(e.what())); // opens on an empty list
     }
     table_ = new NumberTable(SplitLines(loaded_), TextCodec::Chosen(), this);
 
@@ -89,7 +90,7 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
 
     find_ = new QLineEdit(this);
     find_->setObjectName(names::numbers::kEditorFind);
-    find_->setPlaceholderText(Ui(texts::numbers::kEditFindHint));
+    find_->setPlaceholderText(UiMarked(texts::numbers::kEditFindHint));
     find_->setClearButtonEnabled(true);
     connect(find_, &QLineEdit::returnPressed, this, &NumberEditWindow::FindNext);
 
@@ -131,13 +132,13 @@ NumberEditWindow::~NumberEditWindow() {
 }
 
 void NumberEditWindow::BuildCommands() {
-    auto* add = MakeButton(this, names::numbers::kEditorAdd, Ui("Add"));
-    auto* remove = MakeButton(this, names::numbers::kEditorDelete, Ui("Delete"));
-    auto* undo = MakeButton(this, names::numbers::kEditorUndo, Ui("Undo"));
-    auto* redo = MakeButton(this, names::numbers::kEditorRedo, Ui("Redo"));
-    auto* check = MakeButton(this, names::numbers::kEditorCheck, Ui("Check"));
-    auto* save = MakeButton(this, names::numbers::kEditorSave, Ui("Save"));
-    auto* close = MakeButton(this, names::numbers::kEditorClose, Ui("Close"));
+    auto* add = MakeButton(this, names::numbers::kEditorAdd, tr("Add"));
+    auto* remove = MakeButton(this, names::numbers::kEditorDelete, tr("Delete"));
+    auto* undo = MakeButton(this, names::numbers::kEditorUndo, tr("Undo"));
+    auto* redo = MakeButton(this, names::numbers::kEditorRedo, tr("Redo"));
+    auto* check = MakeButton(this, names::numbers::kEditorCheck, tr("Check"));
+    auto* save = MakeButton(this, names::numbers::kEditorSave, tr("Save"));
+    auto* close = MakeButton(this, names::numbers::kEditorClose, tr("Close"));
     connect(add, &QPushButton::clicked, this, &NumberEditWindow::AddRow);
     connect(remove, &QPushButton::clicked, this, &NumberEditWindow::DeleteRows);
     QUndoStack& stack = table_->undoStack();
@@ -193,7 +194,7 @@ void NumberEditWindow::BuildCommands() {
 }
 
 void NumberEditWindow::ShowTotal() {
-    total_->setText(Ui(texts::numbers::kEditTotal).arg(table_->rowCount()));
+    total_->setText(UiMarked(texts::numbers::kEditTotal).arg(table_->rowCount()));
 }
 
 void NumberEditWindow::SelectRow(int row) {
@@ -228,7 +229,7 @@ void NumberEditWindow::FindNext() {
     const QModelIndex current = view_->currentIndex();
     const int row = table_->Find(find_->text(), current.isValid() ? current.row() + 1 : 0);
     if (row < 0) {
-        status_->setText(Ui(texts::numbers::kEditNotFound).arg(find_->text()));
+        status_->setText(UiMarked(texts::numbers::kEditNotFound).arg(find_->text()));
         return;
     }
     status_->clear();
@@ -245,8 +246,8 @@ void NumberEditWindow::Check() {
     }
     findings_->setVisible(!findings.empty());
     status_->setText((findings.empty()
-                          ? Ui(texts::numbers::kEditNothingFound).arg(table_->rowCount())
-                          : Ui(texts::numbers::kEditFound).arg(findings.size())) +
+                          ? UiMarked(texts::numbers::kEditNothingFound).arg(table_->rowCount())
+                          : UiMarked(texts::numbers::kEditFound).arg(findings.size())) +
                      (blockedError_.isEmpty() ? QString() : "\n" + blockedError_));
 }
 
@@ -258,12 +259,12 @@ bool NumberEditWindow::Save() {
             return false;
         StoreNumberList(file, table_->lines());
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return false;
     }
     loaded_ = JoinLines(table_->lines());
     table_->undoStack().setClean();
-    status_->setText(Ui(texts::numbers::kEditSavedLines).arg(table_->rowCount()));
+    status_->setText(UiMarked(texts::numbers::kEditSavedLines).arg(table_->rowCount()));
     emit Saved(table_->lines().size());
     return true;
 }

@@ -110,7 +110,7 @@ std::optional<std::string> CallListGrid::CommitRemark(std::size_t row, const std
         if (files_.CommitRemark(list_, row, remark, &line))
             return line;
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
     }
     return std::nullopt;
 }
@@ -119,7 +119,7 @@ void CallListGrid::Load() {
     try {
         model_->Show(files_.ListFile(list_));
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return;
     }
     FitRowNumbers();
@@ -130,7 +130,7 @@ void CallListGrid::ShowStoredLine() {
     try {
         model_->Refresh();
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return;
     }
     FitRowNumbers();
@@ -158,7 +158,7 @@ void CallListGrid::SetFilter(RecordFilter filter) {
     try {
         model_->SetFilter(std::move(filter));
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return;
     }
     FitRowNumbers();
@@ -175,9 +175,9 @@ void CallListGrid::SaveAs() {
         const auto all = static_cast<qulonglong>(model_->LineCount());
         const auto choice =
             prompts_.Choose(texts::records::kSaveWhichCaption,
-                            Ui(texts::records::kSaveWhich).arg(shown).arg(all).toStdString(),
-                            {Ui(texts::records::kSaveShownLines).arg(shown).toStdString(),
-                             Ui(texts::records::kSaveAllLines).arg(all).toStdString()});
+                            UiMarked(texts::records::kSaveWhich).arg(shown).arg(all).toStdString(),
+                            {UiMarked(texts::records::kSaveShownLines).arg(shown).toStdString(),
+                             UiMarked(texts::records::kSaveAllLines).arg(all).toStdString()});
         if (!choice)
             return;
         if (*choice == 0)
@@ -199,19 +199,19 @@ void CallListGrid::SaveAs() {
         saved = CountLines(text);
         report = ExportRecords(*target, text, TextCodec::Chosen(), {.sheet = file.stem().string()});
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return;
     }
     const char* done = out ? texts::records::kCallOutSaved : texts::records::kCallInSaved;
     if (!model_->Filtered())
         prompts_.Inform(texts::records::kSavedCaption, done);
     else
-        prompts_.Inform(
-            texts::records::kSavedCaption,
-            (Ui(done) + '\n' + Ui(texts::records::kLinesSaved).arg(saved)).toStdString());
+        prompts_.Inform(texts::records::kSavedCaption,
+                        (UiMarked(done) + '\n' + UiMarked(texts::records::kLinesSaved).arg(saved))
+                            .toStdString());
     // Remarks cut at the bytes a remark keeps: said once, after the save.
     if (const std::string cut =
-            report.Text([](const char* text) { return Ui(text).toStdString(); });
+            report.Text([](const char* text) { return UiMarked(text).toStdString(); });
         !cut.empty())
         prompts_.Inform(texts::records::kSavedCaption, cut);
 }
@@ -220,12 +220,12 @@ void CallListGrid::Clear(const std::string& caption) {
     const auto count = model_->LineCount();
     if (count > 0 &&
         !prompts_.Confirm(caption,
-                          Ui(texts::records::kClearRecordsQuestion).arg(count).toStdString()))
+                          UiMarked(texts::records::kClearRecordsQuestion).arg(count).toStdString()))
         return;
     try {
         files_.ClearList(list_);
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return;
     }
     model_->ShowNone();
@@ -240,7 +240,7 @@ constexpr int kTypingPauseMs = 250;
 QLineEdit* FilterField(QWidget* parent, const char* name, const char* hint, int width) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
-    field->setPlaceholderText(Ui(hint));
+    field->setPlaceholderText(UiMarked(hint));
     field->setClearButtonEnabled(true);
     field->setFixedWidth(width);
     return field;
@@ -259,10 +259,10 @@ CallFilterBar::CallFilterBar(CallListGrid& grid, QWidget* parent)
     const bool out = grid.objectName() == names::grids::kCallOut;
     setObjectName(out ? names::grids::kCallOutFilter : names::grids::kCallInFilter);
     type_->setObjectName(names::grids::kFilterType);
-    type_->addItem(Ui(texts::records::kFilterAllTypes));
+    type_->addItem(UiMarked(texts::records::kFilterAllTypes));
     // Only the kinds of the grid's own list, each with its type digit.
     for (const char type : out ? std::string_view("014") : std::string_view("23"))
-        type_->addItem(Ui(texts::records::kTypeNames[type - '0']), QChar(type));
+        type_->addItem(UiMarked(texts::records::kTypeNames[type - '0']), QChar(type));
     count_->setObjectName(names::grids::kFilterCount);
     count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -291,7 +291,7 @@ std::optional<std::chrono::year_month_day> CallFilterBar::DayOf(QLineEdit& field
     const std::string text = field.text().trimmed().toStdString();
     const auto day = text.empty() ? std::nullopt : ParseDay(text);
     const bool wrong = !text.empty() && !day;
-    field.setToolTip(wrong ? Ui(texts::records::kFilterBadDay) : QString());
+    field.setToolTip(wrong ? UiMarked(texts::records::kFilterBadDay) : QString());
     field.setStyleSheet(wrong ? "color: red" : "");
     return day;
 }
@@ -303,8 +303,8 @@ void CallFilterBar::ShowCount() {
     const bool wrongDay = !from_->toolTip().isEmpty() || !to_->toolTip().isEmpty();
     const CallGridModel& model = *grid_.Model();
     const QString count =
-        Ui(texts::records::kFilterCount).arg(model.ShownCount()).arg(model.LineCount());
-    count_->setText(wrongDay ? Ui(texts::records::kFilterDayForm) : count);
+        UiMarked(texts::records::kFilterCount).arg(model.ShownCount()).arg(model.LineCount());
+    count_->setText(wrongDay ? UiMarked(texts::records::kFilterDayForm) : count);
     count_->setStyleSheet(wrongDay ? "color: red" : "");
     count_->setToolTip(wrongDay ? count : QString());
 }

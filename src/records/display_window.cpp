@@ -25,7 +25,7 @@ namespace mervadin {
 DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName(names::display::kWindow);
-    setWindowTitle(Ui("CDRDisplay"));
+    setWindowTitle(tr("CDRDisplay"));
     PaintBackground(this, colour::kSkyBlue);
     // The five boxes side by side, each its list above its Save button; on
     // a narrow screen they share its width, and scroll only where their
@@ -59,13 +59,13 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
 
 void DisplayWindow::AddBox(const char* caption, const char* memo, const char* button,
                            std::string_view file, const char* confirmation) {
-    auto* group = new Designed<QGroupBox>({169, 433}, Ui(caption), area_);
+    auto* group = new Designed<QGroupBox>({169, 433}, UiMarked(caption), area_);
     auto* text = new QPlainTextEdit(group);
     text->setObjectName(memo);
     text->setMinimumWidth(60);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     PaintTextArea(text, colour::kSilver);
-    auto* save = MakeButton(group, button, Ui("Save"), {75, 25});
+    auto* save = MakeButton(group, button, tr("Save"), {75, 25});
     auto* layout = new QVBoxLayout(group);
     layout->setContentsMargins(8, 4, 8, 8);
     layout->setSpacing(7);
@@ -76,7 +76,7 @@ void DisplayWindow::AddBox(const char* caption, const char* memo, const char* bu
     try {
         lines = ReadLines(folder_.File(file));
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
     }
     text->setPlainText(LinesAsShown(lines));
     const std::size_t index = boxes_.size();
@@ -95,7 +95,7 @@ void DisplayWindow::SaveBox(std::size_t index) {
     try {
         WriteLines(*target, lines);
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return;
     }
     prompts_.Inform(texts::records::kSavedCaption, box.confirmation);

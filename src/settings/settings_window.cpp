@@ -63,7 +63,7 @@ private:
 SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompts, QWidget* parent)
     : QDialog(parent), configFile_(std::move(configFile)), prompts_(prompts) {
     setObjectName(names::settings::kWindow);
-    setWindowTitle(Ui("Setting"));
+    setWindowTitle(tr("Setting"));
     BuildControls();
     FitToScreen();
     // The usual size, or larger where the fonts need it so that every
@@ -97,14 +97,14 @@ void SettingsWindow::LimitSmsTyping() {
 }
 
 void SettingsWindow::ShowSmsBytes() {
-    smsBytes_->setText(Ui(texts::settings::kSmsBytes).arg(smsLength_).arg(kSmsMaxBytes));
+    smsBytes_->setText(UiMarked(texts::settings::kSmsBytes).arg(smsLength_).arg(kSmsMaxBytes));
 }
 
 QComboBox* SettingsWindow::MakeList(QWidget* parent, const ListControl& control) {
     auto* box = new QComboBox(parent);
     box->setObjectName(ToQString(control.name));
     for (const auto& item : control.items)
-        box->addItem(UiAroundNumber(item));
+        box->addItem(UiMarkedAroundNumber(item.c_str()));
     lists_[control.key] = box;
     return box;
 }
@@ -138,7 +138,7 @@ bool SettingsWindow::Load() {
         const std::string config = ReadFileBytes(configFile_);
         loaded_ = LoadSettingsForm(SettingsIndex::OfText(config));
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return false;
     }
     Show(loaded_);
@@ -187,10 +187,11 @@ bool SettingsWindow::Save() {
     // 0) is refused, named by its label: nothing is saved until it is mended.
     if (const auto refused = TextsNotNumbers(Collect()); !refused.empty()) {
         const TextControl& first = *refused.front();
-        const QString why = Ui(first.telephone ? texts::settings::kFieldNotTelephone
-                                               : texts::settings::kFieldNotNumber);
-        prompts_.Inform(texts::common::kErrorCaption,
-                        why.arg(Ui(first.label), texts_.at(first.key)->text()).toStdString());
+        const QString why = UiMarked(first.telephone ? texts::settings::kFieldNotTelephone
+                                                     : texts::settings::kFieldNotNumber);
+        prompts_.Inform(
+            texts::common::kErrorCaption,
+            why.arg(UiMarked(first.label.c_str()), texts_.at(first.key)->text()).toStdString());
         texts_.at(first.key)->setFocus();
         texts_.at(first.key)->selectAll();
         return false;
@@ -202,7 +203,7 @@ bool SettingsWindow::Save() {
         WriteFileAtomically(configFile_, config);
         loaded_ = LoadSettingsForm(SettingsIndex::OfText(config));
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return false;
     }
     prompts_.Inform(texts::settings::kSettingsSavedCaption, texts::settings::kSettingsSavedBox);
@@ -213,7 +214,7 @@ void SettingsWindow::Default() {
     try {
         RestoreDefaultSettings(configFile_);
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return;
     }
     if (Load())

@@ -12,6 +12,7 @@
 #include "app/simulator_window.h"
 #include "numbers/number_edit_window.h"
 #include "numbers/number_list_window.h"
+#include "operation/operation_texts.h"
 #include "qtcore/translation.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
@@ -28,6 +29,7 @@
 #include "support/temp_folder.h"
 #include "support/widgets.h"
 #include "transports/link_setup.h"
+#include "ui/memo_box.h"
 #include "ui/window_frame.h"
 #include "voice/voice_buffer.h"
 
@@ -379,6 +381,30 @@ TEST(Translation, ChosenByOptionEnvironmentRememberedChoiceThenSystem) {
     ASSERT_TRUE(Translation::Install("en"));
     EXPECT_EQ(QCoreApplication::translate("mervadin::MainWindow", "Close"), "Close");
     EXPECT_EQ(UiMarkedAroundNumber("Vol:3"), "Vol:3");
+}
+
+// Only a marked constant of the core is looked up: the same words made at
+// run time (device data, a composed line) are shown as they came, in a box
+// and in an operation's memo; a window's own text has its window's context.
+TEST(TextAtTheBorder, OnlyAMarkedTextIsTranslatedAndOnce) {
+    ASSERT_TRUE(Translation::Install("zh_CN"));
+    const char* marked = texts::operation::kDeviceLostCaption;
+    EXPECT_NE(Shown(marked), QString(marked));
+    EXPECT_EQ(Shown(std::string(marked)), QString(marked));
+    MemoBox memo;
+    memo.AppendLine(texts::operation::kErasing);
+    memo.AppendLine(std::string(texts::operation::kErasing));
+    const QStringList lines = memo.toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], UiMarked(texts::operation::kErasing).remove('\r'));
+    EXPECT_NE(lines[0], "Earse......");
+    EXPECT_EQ(lines[1], "Earse......");
+    // A translated text is not looked up a second time on its way out.
+    EXPECT_EQ(Shown(UiMarkedString(marked)), UiMarked(marked));
+    EXPECT_EQ(QCoreApplication::translate("mervadin::texts", "Close"), "Close");
+    EXPECT_NE(QCoreApplication::translate("mervadin::StatisticsWindow", "Close"), "Close");
+    ASSERT_TRUE(Translation::Install("en"));
+    EXPECT_EQ(Shown(marked), QString(marked));
 }
 
 TEST_F(ChineseWindows, EveryTextIsTranslated) {

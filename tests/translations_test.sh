@@ -68,6 +68,15 @@ sed -i '7d' "$tree/src/app/w.cpp"
 printf 'class Plain : public QWidget {};\nvoid Plain::Show() { f(tr("Plain")); }\n' >"$tree/src/app/p.cpp"
 expect_failure "src/app/p.cpp:2: tr() in Plain, which does not declare Q_OBJECT"
 rm "$tree/src/app/p.cpp"
+# A window's table marked with its context: in that context, translated at once.
+printf 'const char* kItems[] = {QT_TRANSLATE_NOOP("mervadin::Window", "Hello\\r")};\n' \
+  >"$tree/src/app/t.cpp"
+"$script" --root "$tree" update >/dev/null
+grep -A4 '<name>mervadin::Window</name>' "$ts" | grep -qF '<location filename="../src/app/t.cpp" line="1" />' ||
+  { echo "QT_TRANSLATE_NOOP not in its context"; cat "$ts"; exit 1; }
+check >/dev/null || { echo "a carried-over table text was refused"; check; exit 1; }
+rm "$tree/src/app/t.cpp"
+"$script" --root "$tree" update >/dev/null
 sed -i 's/tr("Bye %1")/tr("Gone %1")/' "$tree/src/app/w.cpp"
 expect_failure "'Bye %1' (mervadin::Window) is no longer shown"
 echo "translations check: passes whole trees, writes contexts, places and notes, refuses the faults"

@@ -55,6 +55,16 @@
       <extracomment>%1 is a telephone number.</extracomment>
       <translation>%1 已在列表中</translation>
     </message>
+    <message>
+      <location filename="../src/round/block_list_window.cpp" line="167" />
+      <source>%1 numbers added: %2</source>
+      <translation>已添加 %1 个号码: %2</translation>
+    </message>
+    <message>
+      <location filename="../src/round/block_list_window.cpp" line="168" />
+      <source>%1 numbers were on the list already: %2</source>
+      <translation>%1 个号码已在列表中: %2</translation>
+    </message>
   </context>
   <context>
     <name>mervadin::CallChart</name>
@@ -144,6 +154,31 @@
       <location filename="../src/records/display_window.cpp" line="28" />
       <source>CDRDisplay</source>
       <translation>通话记录显示</translation>
+    </message>
+    <message>
+      <location filename="../src/records/display_window.cpp" line="37" />
+      <source>CallOut--Succeeded</source>
+      <translation>呼出--成功</translation>
+    </message>
+    <message>
+      <location filename="../src/records/display_window.cpp" line="40" />
+      <source>CallOut--Failed</source>
+      <translation>呼出--失败</translation>
+    </message>
+    <message>
+      <location filename="../src/records/display_window.cpp" line="42" />
+      <source>PhoneBook</source>
+      <translation>电话簿</translation>
+    </message>
+    <message>
+      <location filename="../src/records/display_window.cpp" line="44" />
+      <source>CallIn--Answered</source>
+      <translation>呼入--已接</translation>
+    </message>
+    <message>
+      <location filename="../src/records/display_window.cpp" line="46" />
+      <source>CallIn--Missed</source>
+      <translation>呼入--未接</translation>
     </message>
     <message>
       <location filename="../src/records/display_window.cpp" line="68" />
@@ -691,6 +726,24 @@
     </message>
   </context>
   <context>
+    <name>mervadin::NumberTable</name>
+    <message>
+      <location filename="../src/numbers/number_table.cpp" line="20" />
+      <source>GROUP</source>
+      <translation>组号</translation>
+    </message>
+    <message>
+      <location filename="../src/numbers/number_table.cpp" line="21" />
+      <source>NAME</source>
+      <translation>姓名</translation>
+    </message>
+    <message>
+      <location filename="../src/numbers/number_table.cpp" line="22" />
+      <source>NUMBER</source>
+      <translation>号码</translation>
+    </message>
+  </context>
+  <context>
     <name>mervadin::OutcomeReport</name>
     <message>
       <location filename="../src/round/outcome_report.cpp" line="55" />
@@ -737,52 +790,72 @@
   <context>
     <name>mervadin::OutcomeWindow</name>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="55" />
+      <location filename="../src/round/outcome_window.cpp" line="44" />
+      <source>Not reached</source>
+      <translation>未接通</translation>
+    </message>
+    <message>
+      <location filename="../src/round/outcome_window.cpp" line="46" />
+      <source>Reached</source>
+      <translation>已接通</translation>
+    </message>
+    <message>
+      <location filename="../src/round/outcome_window.cpp" line="47" />
+      <source>Never dialled</source>
+      <translation>从未拨打</translation>
+    </message>
+    <message>
+      <location filename="../src/round/outcome_window.cpp" line="49" />
+      <source>All</source>
+      <translation>全部</translation>
+    </message>
+    <message>
+      <location filename="../src/round/outcome_window.cpp" line="57" />
       <source>Outcome of the list</source>
       <translation>列表拨打结果</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="107" />
+      <location filename="../src/round/outcome_window.cpp" line="109" />
       <source>List</source>
       <translation>列表</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="113" />
+      <location filename="../src/round/outcome_window.cpp" line="115" />
       <source>Another list file…</source>
       <translation>其他列表文件…</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="115" />
+      <location filename="../src/round/outcome_window.cpp" line="117" />
       <source>LoadNumber.txt</source>
       <translation>LoadNumber.txt</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="127" />
+      <location filename="../src/round/outcome_window.cpp" line="129" />
       <source>Refresh</source>
       <translation>刷新</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="137" />
+      <location filename="../src/round/outcome_window.cpp" line="139" />
       <source>Show</source>
       <translation>显示</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="157" />
+      <location filename="../src/round/outcome_window.cpp" line="159" />
       <source>Not reached:</source>
       <translation>未接通:</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="160" />
+      <location filename="../src/round/outcome_window.cpp" line="162" />
       <source>failed and never dialled</source>
       <translation>失败和从未拨打</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="162" />
+      <location filename="../src/round/outcome_window.cpp" line="164" />
       <source>failed only</source>
       <translation>仅失败</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="171" />
+      <location filename="../src/round/outcome_window.cpp" line="173" />
       <source>Close</source>
       <translation>关闭</translation>
     </message>
@@ -808,6 +881,11 @@
       <location filename="../src/access/password_window.cpp" line="74" />
       <source>EXIT</source>
       <translation>退出</translation>
+    </message>
+    <message>
+      <location filename="../src/access/password_window.h" line="19" />
+      <source>Enter  Password</source>
+      <translation>请输入密码</translation>
     </message>
   </context>
   <context>
@@ -1176,11 +1254,6 @@
       <location filename="../src/access/access_texts.h" line="17" />
       <source>New Password  </source>
       <translation>新密码  </translation>
-    </message>
-    <message>
-      <location filename="../src/access/password_window.h" line="19" />
-      <source>Enter  Password</source>
-      <translation>请输入密码</translation>
     </message>
     <message>
       <location filename="../src/app/app_texts.h" line="10" />
@@ -1721,21 +1794,6 @@
       <translation>号码列表第 %1 行的组号不是数字,未发送任何数据:"%2"</translation>
     </message>
     <message>
-      <location filename="../src/numbers/number_table.cpp" line="20" />
-      <source>GROUP</source>
-      <translation>组号</translation>
-    </message>
-    <message>
-      <location filename="../src/numbers/number_table.cpp" line="20" />
-      <source>NAME</source>
-      <translation>姓名</translation>
-    </message>
-    <message>
-      <location filename="../src/numbers/number_table.cpp" line="20" />
-      <source>NUMBER</source>
-      <translation>号码</translation>
-    </message>
-    <message>
       <location filename="../src/numbers/number_texts.h" line="11" />
       <location filename="../src/records/record_texts.h" line="12" />
       <source>Connecting......&#13;</source>
@@ -2000,31 +2058,6 @@
       <location filename="../src/operation/operation_texts.h" line="42" />
       <source>================STOP==================&#13;</source>
       <translation>================停止==================&#13;</translation>
-    </message>
-    <message>
-      <location filename="../src/records/display_window.cpp" line="37" />
-      <source>CallOut--Succeeded</source>
-      <translation>呼出--成功</translation>
-    </message>
-    <message>
-      <location filename="../src/records/display_window.cpp" line="40" />
-      <source>CallOut--Failed</source>
-      <translation>呼出--失败</translation>
-    </message>
-    <message>
-      <location filename="../src/records/display_window.cpp" line="42" />
-      <source>PhoneBook</source>
-      <translation>电话簿</translation>
-    </message>
-    <message>
-      <location filename="../src/records/display_window.cpp" line="44" />
-      <source>CallIn--Answered</source>
-      <translation>呼入--已接</translation>
-    </message>
-    <message>
-      <location filename="../src/records/display_window.cpp" line="46" />
-      <source>CallIn--Missed</source>
-      <translation>呼入--未接</translation>
     </message>
     <message>
       <location filename="../src/records/record_export.cpp" line="216" />
@@ -2345,16 +2378,6 @@
       <translation>第 %1 行为"%2",不是号码: 每行一个号码,只能是数字</translation>
     </message>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="167" />
-      <source>%1 numbers added: %2</source>
-      <translation>已添加 %1 个号码: %2</translation>
-    </message>
-    <message>
-      <location filename="../src/round/block_list_window.cpp" line="168" />
-      <source>%1 numbers were on the list already: %2</source>
-      <translation>%1 个号码已在列表中: %2</translation>
-    </message>
-    <message>
       <location filename="../src/round/outcome_files.cpp" line="57" />
       <source>The first day, %1, is after the last, %2: no day to count</source>
       <translation>起始日期 %1 晚于结束日期 %2: 没有可统计的日期</translation>
@@ -2464,26 +2487,6 @@
       <location filename="../src/round/outcome_table.cpp" line="81" />
       <source>Outcome</source>
       <translation>结果</translation>
-    </message>
-    <message>
-      <location filename="../src/round/outcome_window.cpp" line="44" />
-      <source>Not reached</source>
-      <translation>未接通</translation>
-    </message>
-    <message>
-      <location filename="../src/round/outcome_window.cpp" line="45" />
-      <source>Reached</source>
-      <translation>已接通</translation>
-    </message>
-    <message>
-      <location filename="../src/round/outcome_window.cpp" line="46" />
-      <source>Never dialled</source>
-      <translation>从未拨打</translation>
-    </message>
-    <message>
-      <location filename="../src/round/outcome_window.cpp" line="47" />
-      <source>All</source>
-      <translation>全部</translation>
     </message>
     <message>
       <location filename="../src/round/round_texts.h" line="12" />

@@ -60,7 +60,7 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
     image->setObjectName("Image1");
     image->setPixmap(Decoration(289, 241));
 
-    input_ = new Designed<QLineEdit>({161, 24}, UiMarked(kHint), this);
+    input_ = new Designed<QLineEdit>({161, 24}, tr(kHint), this);
     input_->setObjectName(names::login::kPassword);
     input_->installEventFilter(this);
     connect(input_, &QLineEdit::returnPressed, this, &PasswordWindow::LogIn);
@@ -111,7 +111,7 @@ bool PasswordWindow::eventFilter(QObject* watched, QEvent* event) {
     // so that typing replaces it.
     if (watched == input_ && event->type() == QEvent::FocusIn &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason &&
-        input_->text() == UiMarked(kHint))
+        input_->text() == tr(kHint))
         input_->selectAll();
     return QDialog::eventFilter(watched, event);
 }
@@ -124,7 +124,7 @@ void PasswordWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void PasswordWindow::ClearHint() {
-    if (input_->text() != UiMarked(kHint))
+    if (input_->text() != tr(kHint))
         return;
     input_->clear();
     input_->setMaxLength(kMaxPasswordLength);
@@ -135,7 +135,7 @@ void PasswordWindow::ClearHint() {
 // box takes at most four characters, masked, as it does after a click.
 void PasswordWindow::LimitTypedText(const QString& text) {
     refused_ = false;
-    if (text == UiMarked(kHint))
+    if (text == tr(kHint))
         return;
     input_->setMaxLength(kMaxPasswordLength);
     input_->setEchoMode(QLineEdit::Password);

@@ -17,7 +17,9 @@ namespace mervadin {
 namespace {
 
 constexpr int kColumns = 3;
-const char* const kHeaders[kColumns] = {UI_TEXT("GROUP"), UI_TEXT("NAME"), UI_TEXT("NUMBER")};
+const char* const kHeaders[kColumns] = {QT_TRANSLATE_NOOP("mervadin::NumberTable", "GROUP"),
+                                        QT_TRANSLATE_NOOP("mervadin::NumberTable", "NAME"),
+                                        QT_TRANSLATE_NOOP("mervadin::NumberTable", "NUMBER")};
 
 // An undo step as two functions.
 class Step : public QUndoCommand {
@@ -74,7 +76,7 @@ QVariant NumberTable::headerData(int section, Qt::Orientation orientation, int r
         return {};
     if (orientation == Qt::Vertical)
         return section + 1; // the line's number in the file
-    return section >= 0 && section < kColumns ? UiMarked(kHeaders[section]) : QVariant();
+    return section >= 0 && section < kColumns ? tr(kHeaders[section]) : QVariant();
 }
 
 Qt::ItemFlags NumberTable::flags(const QModelIndex& index) const {

@@ -34,16 +34,16 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
     boxRow_ = new QHBoxLayout(area_);
     boxRow_->setContentsMargins(8, 8, 8, 7);
     boxRow_->setSpacing(7);
-    AddBox(UI_TEXT("CallOut--Succeeded"), names::display::kMemos[0],
+    AddBox(QT_TR_NOOP("CallOut--Succeeded"), names::display::kMemos[0],
            names::display::kSaveButtons[0], file::kCallOutSuccessed,
            texts::records::kSucceededSaved);
-    AddBox(UI_TEXT("CallOut--Failed"), names::display::kMemos[1], names::display::kSaveButtons[1],
-           file::kCallOutFailed, texts::records::kFailedSaved);
-    AddBox(UI_TEXT("PhoneBook"), names::display::kMemos[2], names::display::kSaveButtons[2],
+    AddBox(QT_TR_NOOP("CallOut--Failed"), names::display::kMemos[1],
+           names::display::kSaveButtons[1], file::kCallOutFailed, texts::records::kFailedSaved);
+    AddBox(QT_TR_NOOP("PhoneBook"), names::display::kMemos[2], names::display::kSaveButtons[2],
            file::kCallOutManual, texts::records::kManualSaved);
-    AddBox(UI_TEXT("CallIn--Answered"), names::display::kMemos[3], names::display::kSaveButtons[3],
-           file::kCallInAnswer, texts::records::kAnsweredSaved);
-    AddBox(UI_TEXT("CallIn--Missed"), names::display::kMemos[4], names::display::kSaveButtons[4],
+    AddBox(QT_TR_NOOP("CallIn--Answered"), names::display::kMemos[3],
+           names::display::kSaveButtons[3], file::kCallInAnswer, texts::records::kAnsweredSaved);
+    AddBox(QT_TR_NOOP("CallIn--Missed"), names::display::kMemos[4], names::display::kSaveButtons[4],
            file::kCallInMissed, texts::records::kMissedSaved);
     FixSizeOnScreen(*this, LaidOutSize(*area_, ClientSize(895, 476)));
     MoveOnScreen(*this, {222, 65});
@@ -59,7 +59,7 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
 
 void DisplayWindow::AddBox(const char* caption, const char* memo, const char* button,
                            std::string_view file, const char* confirmation) {
-    auto* group = new Designed<QGroupBox>({169, 433}, UiMarked(caption), area_);
+    auto* group = new Designed<QGroupBox>({169, 433}, tr(caption), area_);
     auto* text = new QPlainTextEdit(group);
     text->setObjectName(memo);
     text->setMinimumWidth(60);

@@ -124,9 +124,9 @@ void BlockListWindow::Tell(const char* doneFormat, const std::vector<std::string
                            const char* unchangedFormat, const std::vector<std::string>& unchanged) {
     QStringList lines;
     if (!done.empty())
-        lines << UiMarked(doneFormat).arg(done.size()).arg(Joined(done));
+        lines << tr(doneFormat).arg(done.size()).arg(Joined(done));
     if (!unchanged.empty())
-        lines << UiMarked(unchangedFormat).arg(unchanged.size()).arg(Joined(unchanged));
+        lines << tr(unchangedFormat).arg(unchanged.size()).arg(Joined(unchanged));
     prompts_.Inform(texts::numbers::kBlockListCommand, lines.join('\n').toStdString());
 }
 
@@ -164,8 +164,8 @@ void BlockListWindow::Import() {
         return;
     Apply([&] {
         const BlockChange change = AddBlocked(file_, NumbersToBlock(*source));
-        Tell(UI_TEXT("%1 numbers added: %2"), change.done,
-             UI_TEXT("%1 numbers were on the list already: %2"), change.unchanged);
+        Tell(QT_TR_NOOP("%1 numbers added: %2"), change.done,
+             QT_TR_NOOP("%1 numbers were on the list already: %2"), change.unchanged);
     });
 }
 

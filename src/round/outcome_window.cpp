@@ -41,10 +41,12 @@ std::string Translated(const char* text) {
 // The filter's choices, in the order the box offers them.
 constexpr int kAllRows = -1;
 const std::pair<const char*, int> kFilters[] = {
-    {UI_TEXT("Not reached"), static_cast<int>(Reach::NotReached)},
-    {UI_TEXT("Reached"), static_cast<int>(Reach::Reached)},
-    {UI_TEXT("Never dialled"), static_cast<int>(Reach::NeverDialled)},
-    {UI_TEXT("All"), kAllRows}};
+    {QT_TRANSLATE_NOOP("mervadin::OutcomeWindow", "Not reached"),
+     static_cast<int>(Reach::NotReached)},
+    {QT_TRANSLATE_NOOP("mervadin::OutcomeWindow", "Reached"), static_cast<int>(Reach::Reached)},
+    {QT_TRANSLATE_NOOP("mervadin::OutcomeWindow", "Never dialled"),
+     static_cast<int>(Reach::NeverDialled)},
+    {QT_TRANSLATE_NOOP("mervadin::OutcomeWindow", "All"), kAllRows}};
 
 } // namespace
 
@@ -138,7 +140,7 @@ QWidget* OutcomeWindow::BuildFilterRow() {
     filter_ = new QComboBox(row);
     filter_->setObjectName(names::round::kFilter);
     for (const auto& [text, reach] : kFilters)
-        filter_->addItem(UiMarked(text), reach);
+        filter_->addItem(tr(text), reach);
     filter_->setCurrentIndex(filter_->findData(kAllRows));
     filter_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     label->setBuddy(filter_);

@@ -4,64 +4,64 @@
   <context>
     <name>mervadin::BlockListWindow</name>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="49" />
+      <location filename="../src/round/block_list_window.cpp" line="45" />
       <source>Numbers never to call</source>
       <translation>禁止拨打的号码</translation>
     </message>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="52" />
+      <location filename="../src/round/block_list_window.cpp" line="48" />
       <source>The numbers of BlockList.txt are left out of every import and of the number write, and the list check names them.</source>
       <translation>BlockList.txt 中的号码在每次导入和号码写入时都会略去,列表检查会列出它们。</translation>
     </message>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="73" />
+      <location filename="../src/round/block_list_window.cpp" line="69" />
       <source>A number, digits only</source>
       <translation>号码,只能是数字</translation>
     </message>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="75" />
+      <location filename="../src/round/block_list_window.cpp" line="71" />
       <source>Add</source>
       <translation>添加</translation>
     </message>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="82" />
+      <location filename="../src/round/block_list_window.cpp" line="78" />
       <source>Remove</source>
       <translation>移除</translation>
     </message>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="84" />
+      <location filename="../src/round/block_list_window.cpp" line="80" />
       <source>Import…</source>
       <translation>导入…</translation>
     </message>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="86" />
+      <location filename="../src/round/block_list_window.cpp" line="82" />
       <source>Close</source>
       <translation>关闭</translation>
     </message>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="107" />
+      <location filename="../src/round/block_list_window.cpp" line="103" />
       <source>%1 numbers in %2</source>
       <extracomment>%1 is the count of numbers, %2 the list file's path.</extracomment>
       <translation>%2 中有 %1 个号码</translation>
     </message>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="138" />
+      <location filename="../src/round/block_list_window.cpp" line="134" />
       <source>"%1" is not a number: digits only</source>
       <translation>"%1"不是号码: 只能是数字</translation>
     </message>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="146" />
+      <location filename="../src/round/block_list_window.cpp" line="142" />
       <source>%1 is on the list already</source>
       <extracomment>%1 is a telephone number.</extracomment>
       <translation>%1 已在列表中</translation>
     </message>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="167" />
+      <location filename="../src/round/block_list_window.cpp" line="163" />
       <source>%1 numbers added: %2</source>
       <translation>已添加 %1 个号码: %2</translation>
     </message>
     <message>
-      <location filename="../src/round/block_list_window.cpp" line="168" />
+      <location filename="../src/round/block_list_window.cpp" line="164" />
       <source>%1 numbers were on the list already: %2</source>
       <translation>%1 个号码已在列表中: %2</translation>
     </message>
@@ -642,37 +642,37 @@
   <context>
     <name>mervadin::NumberEditWindow</name>
     <message>
-      <location filename="../src/numbers/number_edit_window.cpp" line="135" />
+      <location filename="../src/numbers/number_edit_window.cpp" line="133" />
       <source>Add</source>
       <translation>添加</translation>
     </message>
     <message>
-      <location filename="../src/numbers/number_edit_window.cpp" line="136" />
+      <location filename="../src/numbers/number_edit_window.cpp" line="134" />
       <source>Delete</source>
       <translation>删除</translation>
     </message>
     <message>
-      <location filename="../src/numbers/number_edit_window.cpp" line="137" />
+      <location filename="../src/numbers/number_edit_window.cpp" line="135" />
       <source>Undo</source>
       <translation>撤销</translation>
     </message>
     <message>
-      <location filename="../src/numbers/number_edit_window.cpp" line="138" />
+      <location filename="../src/numbers/number_edit_window.cpp" line="136" />
       <source>Redo</source>
       <translation>重做</translation>
     </message>
     <message>
-      <location filename="../src/numbers/number_edit_window.cpp" line="139" />
+      <location filename="../src/numbers/number_edit_window.cpp" line="137" />
       <source>Check</source>
       <translation>检查</translation>
     </message>
     <message>
-      <location filename="../src/numbers/number_edit_window.cpp" line="140" />
+      <location filename="../src/numbers/number_edit_window.cpp" line="138" />
       <source>Save</source>
       <translation>保存</translation>
     </message>
     <message>
-      <location filename="../src/numbers/number_edit_window.cpp" line="141" />
+      <location filename="../src/numbers/number_edit_window.cpp" line="139" />
       <source>Close</source>
       <translation>关闭</translation>
     </message>
@@ -746,43 +746,43 @@
   <context>
     <name>mervadin::OutcomeReport</name>
     <message>
-      <location filename="../src/round/outcome_report.cpp" line="55" />
+      <location filename="../src/round/outcome_report.cpp" line="51" />
       <source>Outcome of the list %1</source>
       <extracomment>%1 is the number list file's name.</extracomment>
       <translation>列表 %1 的拨打结果</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_report.cpp" line="60" />
+      <location filename="../src/round/outcome_report.cpp" line="56" />
       <source>Outcome</source>
       <translation>结果</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_report.cpp" line="60" />
+      <location filename="../src/round/outcome_report.cpp" line="56" />
       <source>Numbers</source>
       <translation>号码数</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_report.cpp" line="60" />
+      <location filename="../src/round/outcome_report.cpp" line="56" />
       <source>Share</source>
       <translation>占比</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_report.cpp" line="61" />
+      <location filename="../src/round/outcome_report.cpp" line="57" />
       <source>Calls</source>
       <translation>通话</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_report.cpp" line="61" />
+      <location filename="../src/round/outcome_report.cpp" line="57" />
       <source>Connected</source>
       <translation>接通</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_report.cpp" line="61" />
+      <location filename="../src/round/outcome_report.cpp" line="57" />
       <source>Talking time</source>
       <translation>通话时间</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_report.cpp" line="71" />
+      <location filename="../src/round/outcome_report.cpp" line="67" />
       <source>All</source>
       <translation>全部</translation>
     </message>
@@ -790,72 +790,72 @@
   <context>
     <name>mervadin::OutcomeWindow</name>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="44" />
+      <location filename="../src/round/outcome_window.cpp" line="40" />
       <source>Not reached</source>
       <translation>未接通</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="46" />
+      <location filename="../src/round/outcome_window.cpp" line="42" />
       <source>Reached</source>
       <translation>已接通</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="47" />
+      <location filename="../src/round/outcome_window.cpp" line="43" />
       <source>Never dialled</source>
       <translation>从未拨打</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="49" />
+      <location filename="../src/round/outcome_window.cpp" line="45" />
       <source>All</source>
       <translation>全部</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="57" />
+      <location filename="../src/round/outcome_window.cpp" line="53" />
       <source>Outcome of the list</source>
       <translation>列表拨打结果</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="109" />
+      <location filename="../src/round/outcome_window.cpp" line="105" />
       <source>List</source>
       <translation>列表</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="115" />
+      <location filename="../src/round/outcome_window.cpp" line="111" />
       <source>Another list file…</source>
       <translation>其他列表文件…</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="117" />
+      <location filename="../src/round/outcome_window.cpp" line="113" />
       <source>LoadNumber.txt</source>
       <translation>LoadNumber.txt</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="129" />
+      <location filename="../src/round/outcome_window.cpp" line="125" />
       <source>Refresh</source>
       <translation>刷新</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="139" />
+      <location filename="../src/round/outcome_window.cpp" line="135" />
       <source>Show</source>
       <translation>显示</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="159" />
+      <location filename="../src/round/outcome_window.cpp" line="155" />
       <source>Not reached:</source>
       <translation>未接通:</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="162" />
+      <location filename="../src/round/outcome_window.cpp" line="158" />
       <source>failed and never dialled</source>
       <translation>失败和从未拨打</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="164" />
+      <location filename="../src/round/outcome_window.cpp" line="160" />
       <source>failed only</source>
       <translation>仅失败</translation>
     </message>
     <message>
-      <location filename="../src/round/outcome_window.cpp" line="173" />
+      <location filename="../src/round/outcome_window.cpp" line="169" />
       <source>Close</source>
       <translation>关闭</translation>
     </message>
@@ -1167,7 +1167,7 @@
     </message>
     <message>
       <location filename="../src/statistics/statistics_window.cpp" line="88" />
-      <location filename="../src/statistics/statistics_window.cpp" line="143" />
+      <location filename="../src/statistics/statistics_window.cpp" line="142" />
       <source>Save report…</source>
       <translation>保存报告…</translation>
     </message>
@@ -1177,13 +1177,13 @@
       <translation>关闭</translation>
     </message>
     <message>
-      <location filename="../src/statistics/statistics_window.cpp" line="145" />
+      <location filename="../src/statistics/statistics_window.cpp" line="144" />
       <source>The report, %1 page(s), is in %2</source>
       <extracomment>%1 is the count of pages, %2 the PDF file's path.</extracomment>
       <translation>报告共 %1 页,已保存到 %2</translation>
     </message>
     <message>
-      <location filename="../src/statistics/statistics_window.cpp" line="203" />
+      <location filename="../src/statistics/statistics_window.cpp" line="202" />
       <source>
 %1 line(s) could not be read and are not counted</source>
       <extracomment>%1 is the count of lines; keep the line break in front.</extracomment>
@@ -1191,13 +1191,13 @@
 %1 行无法读取,未计入</translation>
     </message>
     <message>
-      <location filename="../src/statistics/statistics_window.cpp" line="206" />
+      <location filename="../src/statistics/statistics_window.cpp" line="205" />
       <source>, the first: %1 line %2: </source>
       <extracomment>%1 is a file's name, %2 a line number; the reason follows.</extracomment>
       <translation>,第一处:%1 第 %2 行: </translation>
     </message>
     <message>
-      <location filename="../src/statistics/statistics_window.cpp" line="236" />
+      <location filename="../src/statistics/statistics_window.cpp" line="235" />
       <source>All</source>
       <translation>全部</translation>
     </message>
@@ -2440,7 +2440,7 @@
     <message>
       <location filename="../src/round/outcome_table.cpp" line="78" />
       <location filename="../src/statistics/statistics_report.cpp" line="294" />
-      <location filename="../src/statistics/statistics_window.cpp" line="219" />
+      <location filename="../src/statistics/statistics_window.cpp" line="218" />
       <source>Group</source>
       <translation>组</translation>
     </message>

@@ -41,8 +41,7 @@ std::string ReadList(const std::filesystem::path& file) {
 
 // A finding in the language of the windows: "line 4: " and its fault.
 QString ShownFinding(const NumberFinding& finding) {
-    return QString::fromStdString(
-        finding.Text([](const char* text) { return UiMarked(text).toStdString(); }));
+    return QString::fromStdString(finding.Text(UiMarkedString));
 }
 
 } // namespace
@@ -56,8 +55,7 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
         if (blocked)
             blocked_ = blocked();
     } catch (const FileError& e) {
-        blockedError_ = QString::fromStdString(
-            e.Message([](const char* text) { return UiMarked(text).toStdString(); }));
+        blockedError_ = QString::fromStdString(e.Message(UiMarkedString));
     }
     try {
         loaded_ = ReadList(folder_.File(file::kLoadNumber));

@@ -181,8 +181,7 @@ std::optional<BlockedNumbers> NumberListWindow::Blocked() {
     try {
         return links_.blocked();
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption,
-                        e.Message([](const char* text) { return UiMarked(text).toStdString(); }));
+        prompts_.Inform(texts::common::kErrorCaption, e.Message(UiMarkedString));
         return std::nullopt;
     }
 }

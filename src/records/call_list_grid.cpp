@@ -210,9 +210,7 @@ void CallListGrid::SaveAs() {
                         (UiMarked(done) + '\n' + UiMarked(texts::records::kLinesSaved).arg(saved))
                             .toStdString());
     // Remarks cut at the bytes a remark keeps: said once, after the save.
-    if (const std::string cut =
-            report.Text([](const char* text) { return UiMarked(text).toStdString(); });
-        !cut.empty())
+    if (const std::string cut = report.Text(UiMarkedString); !cut.empty())
         prompts_.Inform(texts::records::kSavedCaption, cut);
 }
 

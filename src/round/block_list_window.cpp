@@ -26,10 +26,6 @@ namespace mervadin {
 
 namespace {
 
-std::string Translated(const char* text) {
-    return UiMarked(text).toStdString();
-}
-
 // The first numbers of a change, to be told without a box the height of
 // a whole import.
 constexpr std::size_t kNamedNumbers = 10;
@@ -106,7 +102,7 @@ void BlockListWindow::Load() {
         //: %1 is the count of numbers, %2 the list file's path.
         count_->setText(tr("%1 numbers in %2").arg(numbers.size()).arg(ToQString(Utf8Of(file_))));
     } catch (const FileError& e) {
-        count_->setText(ToQString(e.Message(Translated)));
+        count_->setText(ToQString(e.Message(UiMarkedString)));
     }
 }
 
@@ -115,7 +111,7 @@ void BlockListWindow::Apply(Change change) {
     try {
         change();
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(Translated));
+        prompts_.Inform(texts::common::kErrorCaption, e.Message(UiMarkedString));
     }
     Load();
 }

@@ -51,8 +51,7 @@ QVariant OutcomeModel::data(const QModelIndex& index, int role) const {
     const auto column = static_cast<OutcomeColumn>(index.column());
     switch (role) {
     case Qt::DisplayRole: {
-        const auto cells = OutcomeCells(
-            number, round_->list, [](const char* text) { return UiMarked(text).toStdString(); });
+        const auto cells = OutcomeCells(number, round_->list, UiMarkedString);
         const std::string& cell = cells[static_cast<std::size_t>(index.column())];
         return IsListText(column) ? FromFileText(cell) : QString::fromStdString(cell);
     }

@@ -20,10 +20,6 @@ QString tr(const char* text) {
     return QCoreApplication::translate(kTrContext, text);
 }
 
-std::string Translated(const char* text) {
-    return UiMarked(text).toStdString();
-}
-
 struct ReachFigures {
     std::size_t numbers = 0;
     std::uint64_t calls = 0, connected = 0, talkSeconds = 0;
@@ -54,8 +50,8 @@ ReportTable OutcomeSection(const RoundOutcome& round) {
         //: %1 is the number list file's name.
         tr("Outcome of the list %1").arg(QString::fromStdString(Utf8Of(round.listFile.filename())));
     const ListOutcome& outcome = round.outcome;
-    section.lines << QString::fromStdString(TotalsText(outcome.Totals(), Translated));
-    if (const std::string apart = SetApartText(outcome, Translated); !apart.empty())
+    section.lines << QString::fromStdString(TotalsText(outcome.Totals(), UiMarkedString));
+    if (const std::string apart = SetApartText(outcome, UiMarkedString); !apart.empty())
         section.lines << QString::fromStdString(apart);
     section.header = {tr("Outcome"), tr("Numbers"),   tr("Share"),
                       tr("Calls"),   tr("Connected"), tr("Talking time")};

@@ -34,10 +34,6 @@ namespace mervadin {
 
 namespace {
 
-std::string Translated(const char* text) {
-    return UiMarked(text).toStdString();
-}
-
 // The filter's choices, in the order the box offers them.
 constexpr int kAllRows = -1;
 const std::pair<const char*, int> kFilters[] = {
@@ -200,7 +196,7 @@ void OutcomeWindow::Refresh() {
     shown_.reset();
     setApart_->clear();
     const DayRange range = ChosenRange();
-    if (const auto problem = RangeProblem(range, Translated)) {
+    if (const auto problem = RangeProblem(range, UiMarkedString)) {
         totals_->setText(ToQString(*problem));
     } else {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -208,14 +204,14 @@ void OutcomeWindow::Refresh() {
             shown_ = std::make_shared<const RoundOutcome>(
                 ComputeOutcome(folder_, list_, range, TextCodec::Chosen()));
         } catch (const FileError& e) {
-            totals_->setText(ToQString(e.Message(Translated)));
+            totals_->setText(ToQString(e.Message(UiMarkedString)));
         }
         QApplication::restoreOverrideCursor();
     }
     model_->Show(shown_);
     if (shown_) {
-        totals_->setText(ToQString(TotalsText(shown_->outcome.Totals(), Translated)));
-        setApart_->setText(ToQString(SetApartText(shown_->outcome, Translated)));
+        totals_->setText(ToQString(TotalsText(shown_->outcome.Totals(), UiMarkedString)));
+        setApart_->setText(ToQString(SetApartText(shown_->outcome, UiMarkedString)));
     }
     setApart_->setVisible(!setApart_->text().isEmpty());
     table_->resizeColumnsToContents();
@@ -261,7 +257,7 @@ void OutcomeWindow::ShowCalls(int row) {
             calls = CallsOfNumber(folder_.File(file::kCallOutList), number.digits,
                                   shown_->outcome.Range());
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(Translated));
+        prompts_.Inform(texts::common::kErrorCaption, e.Message(UiMarkedString));
         return;
     }
     NumberCallsWindow window(shown, calls, this);
@@ -276,7 +272,7 @@ std::optional<NextList> OutcomeWindow::NextOfShown() {
         next = NotReachedLines(shown_->list, shown_->outcome, ChosenNotReached(),
                                BlockList::Load(folder_.File(file::kBlockList)).Blocked());
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(Translated));
+        prompts_.Inform(texts::common::kErrorCaption, e.Message(UiMarkedString));
         return std::nullopt;
     }
     if (next.lines.empty()) {
@@ -308,7 +304,7 @@ void OutcomeWindow::SaveNotReached() {
     try {
         SaveNumberListFile(*target, next->lines);
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(Translated));
+        prompts_.Inform(texts::common::kErrorCaption, e.Message(UiMarkedString));
         return;
     }
     TellWritten(*next, *target);
@@ -334,7 +330,7 @@ void OutcomeWindow::ReplaceLoadNumber() {
             return;
         }
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(Translated));
+        prompts_.Inform(texts::common::kErrorCaption, e.Message(UiMarkedString));
         return;
     }
     TellWritten(*next, file);

@@ -129,7 +129,6 @@ void StatisticsWindow::SaveReport() {
         ChooseSaveFile(prompts_, DocumentsFolder(), "PDF (*.pdf)", "", texts::common::kFileExists);
     if (!file)
         return;
-    const auto translated = [](const char* text) { return UiMarked(text).toStdString(); };
     StatisticsReport report = ReportOf(statistics_, ChosenRange(), ChosenPeriod());
     int pages = 0;
     try {
@@ -137,7 +136,7 @@ void StatisticsWindow::SaveReport() {
             report.list = listSection_(*list, ChosenRange());
         pages = WriteReport(*file, report);
     } catch (const FileError& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.Message(translated));
+        prompts_.Inform(texts::common::kErrorCaption, e.Message(UiMarkedString));
         return;
     }
     prompts_.Inform(tr("Save report…").toStdString(),

@@ -7,8 +7,8 @@ namespace mervadin::bench {
 
 class SilentPrompts : public Prompts {
 public:
-    void Inform(const std::string&, const std::string&) override {}
-    Answer Ask(const std::string&, const std::string&) override { return Answer::Cancel; }
+    void Inform(const ShownText&, const ShownText&) override {}
+    Answer Ask(const ShownText&, const ShownText&) override { return Answer::Cancel; }
     std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path&,
                                                       const std::string&) override {
         return std::nullopt;

@@ -12,6 +12,7 @@
 #include "app/simulator_window.h"
 #include "numbers/number_edit_window.h"
 #include "numbers/number_list_window.h"
+#include "operation/operation_texts.h"
 #include "qtcore/translation.h"
 #include "records/display_window.h"
 #include "records/read_window.h"
@@ -28,6 +29,7 @@
 #include "support/simulated_setup.h"
 #include "support/temp_folder.h"
 #include "support/widgets.h"
+#include "ui/memo_box.h"
 #include "ui/window_frame.h"
 #include "voice/voice_buffer.h"
 
@@ -368,16 +370,41 @@ TEST(Translation, ChosenByOptionEnvironmentRememberedChoiceThenSystem) {
     // Installed, the windows' texts and Qt's own follow; "en" takes it away.
     ASSERT_TRUE(Translation::Install("zh_CN"));
     EXPECT_EQ(Translation::InUse(), "zh_CN");
-    EXPECT_EQ(Ui("Close"), QString::fromUtf8("\xE5\x85\xB3\xE9\x97\xAD"));
-    EXPECT_EQ(UiAroundNumber("Vol:3"), QString::fromUtf8("\xE9\x9F\xB3\xE9\x87\x8F:3"));
-    EXPECT_EQ(Ui("a text no one translated"), "a text no one translated");
+    EXPECT_EQ(QCoreApplication::translate("mervadin::MainWindow", "Close"),
+              QString::fromUtf8("\xE5\x85\xB3\xE9\x97\xAD"));
+    EXPECT_EQ(UiMarkedAroundNumber("Vol:3"), QString::fromUtf8("\xE9\x9F\xB3\xE9\x87\x8F:3"));
+    EXPECT_EQ(UiMarked("a text no one translated"), "a text no one translated");
     // Qt's own buttons too, where the system has their translation.
     if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_zh_CN.qm")) {
         EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
     }
     ASSERT_TRUE(Translation::Install("en"));
-    EXPECT_EQ(Ui("Close"), "Close");
-    EXPECT_EQ(UiAroundNumber("Vol:3"), "Vol:3");
+    EXPECT_EQ(QCoreApplication::translate("mervadin::MainWindow", "Close"), "Close");
+    EXPECT_EQ(UiMarkedAroundNumber("Vol:3"), "Vol:3");
+}
+
+// Only a marked constant of the core is looked up: the same words made at
+// run time (device data, a composed line) are shown as they came, in a box
+// and in an operation's memo; a window's own text has its window's context.
+TEST(TextAtTheBorder, OnlyAMarkedTextIsTranslatedAndOnce) {
+    ASSERT_TRUE(Translation::Install("zh_CN"));
+    const char* marked = texts::operation::kDeviceLostCaption;
+    EXPECT_NE(Shown(marked), QString(marked));
+    EXPECT_EQ(Shown(std::string(marked)), QString(marked));
+    MemoBox memo;
+    memo.AppendLine(texts::operation::kErasing);
+    memo.AppendLine(std::string(texts::operation::kErasing));
+    const QStringList lines = memo.toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], UiMarked(texts::operation::kErasing).remove('\r'));
+    EXPECT_NE(lines[0], "Earse......");
+    EXPECT_EQ(lines[1], "Earse......");
+    // A translated text is not looked up a second time on its way out.
+    EXPECT_EQ(Shown(UiMarkedString(marked)), UiMarked(marked));
+    EXPECT_EQ(QCoreApplication::translate("mervadin::texts", "Close"), "Close");
+    EXPECT_NE(QCoreApplication::translate("mervadin::StatisticsWindow", "Close"), "Close");
+    ASSERT_TRUE(Translation::Install("en"));
+    EXPECT_EQ(Shown(marked), QString(marked));
 }
 
 TEST_F(ChineseWindows, EveryTextIsTranslated) {

@@ -21,7 +21,7 @@ ChangePasswordWindow::ChangePasswordWindow(std::filesystem::path passwordFile, P
                                            QWidget* parent)
     : QDialog(parent), passwordFile_(std::move(passwordFile)), prompts_(prompts) {
     setObjectName(names::change::kWindow);
-    setWindowTitle(Ui("ChangePassword"));
+    setWindowTitle(tr("ChangePassword"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
 
     // The three boxes under one another, each beside its label; the two
@@ -30,16 +30,18 @@ ChangePasswordWindow::ChangePasswordWindow(std::filesystem::path passwordFile, P
     grid_->setContentsMargins(24, 24, 24, 4);
     grid_->setHorizontalSpacing(6);
     grid_->setVerticalSpacing(16);
-    old_ = AddPasswordBox(names::change::kOldPassword, Ui(texts::access::kOldPasswordLabel), 0);
-    new_ = AddPasswordBox(names::change::kNewPassword, Ui(texts::access::kNewPasswordLabel), 1);
+    old_ =
+        AddPasswordBox(names::change::kOldPassword, UiMarked(texts::access::kOldPasswordLabel), 0);
+    new_ =
+        AddPasswordBox(names::change::kNewPassword, UiMarked(texts::access::kNewPasswordLabel), 1);
     confirm_ =
-        AddPasswordBox(names::change::kConfirmation, Ui(texts::access::kNewPasswordLabel), 2);
+        AddPasswordBox(names::change::kConfirmation, UiMarked(texts::access::kNewPasswordLabel), 2);
 
-    auto* enter = MakeButton(this, names::change::kEnterButton, Ui("Enter"), {89, 33});
+    auto* enter = MakeButton(this, names::change::kEnterButton, tr("Enter"), {89, 33});
     connect(enter, &QPushButton::clicked, this, &ChangePasswordWindow::Apply);
     // Enter in any of the boxes presses it, as a dialog's OK.
     enter->setDefault(true);
-    auto* exit = MakeButton(this, names::change::kExitButton, Ui("Exit"), {89, 33});
+    auto* exit = MakeButton(this, names::change::kExitButton, tr("Exit"), {89, 33});
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(40, 8, 0, 0);
@@ -71,7 +73,7 @@ void ChangePasswordWindow::Apply() {
         result = ChangePassword(passwordFile_, old_->text().toStdString(),
                                 new_->text().toStdString(), confirm_->text().toStdString());
     } catch (const std::exception& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return;
     }
     const Notice notice = ChangeNotice(result);

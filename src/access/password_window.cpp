@@ -53,25 +53,25 @@ PasswordWindow::PasswordWindow(std::filesystem::path passwordFile, Prompts& prom
                                QWidget* parent)
     : QDialog(parent), passwordFile_(std::move(passwordFile)), prompts_(prompts) {
     setObjectName(names::login::kWindow);
-    setWindowTitle(Ui("PasswordCheck"));
+    setWindowTitle(tr("PasswordCheck"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
 
     auto* image = new QLabel(this);
     image->setObjectName("Image1");
     image->setPixmap(Decoration(289, 241));
 
-    input_ = new Designed<QLineEdit>({161, 24}, Ui(kHint), this);
+    input_ = new Designed<QLineEdit>({161, 24}, tr(kHint), this);
     input_->setObjectName(names::login::kPassword);
     input_->installEventFilter(this);
     connect(input_, &QLineEdit::returnPressed, this, &PasswordWindow::LogIn);
     connect(input_, &QLineEdit::textEdited, this, &PasswordWindow::LimitTypedText);
 
     const QSize design{161, 29};
-    auto* logIn = MakeButton(this, names::login::kLogInButton, Ui("Log In"), design);
+    auto* logIn = MakeButton(this, names::login::kLogInButton, tr("Log In"), design);
     connect(logIn, &QPushButton::clicked, this, &PasswordWindow::LogIn);
-    auto* change = MakeButton(this, names::login::kChangeButton, Ui("Change Password"), design);
+    auto* change = MakeButton(this, names::login::kChangeButton, tr("Change Password"), design);
     connect(change, &QPushButton::clicked, this, &PasswordWindow::OpenChangeWindow);
-    auto* exit = MakeButton(this, names::login::kExitButton, Ui("EXIT"), design);
+    auto* exit = MakeButton(this, names::login::kExitButton, tr("EXIT"), design);
     connect(exit, &QPushButton::clicked, this, [this] {
         accepted_ = false;
         reject();
@@ -111,7 +111,7 @@ bool PasswordWindow::eventFilter(QObject* watched, QEvent* event) {
     // so that typing replaces it.
     if (watched == input_ && event->type() == QEvent::FocusIn &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::MouseFocusReason &&
-        input_->text() == Ui(kHint))
+        input_->text() == tr(kHint))
         input_->selectAll();
     return QDialog::eventFilter(watched, event);
 }
@@ -124,7 +124,7 @@ void PasswordWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void PasswordWindow::ClearHint() {
-    if (input_->text() != Ui(kHint))
+    if (input_->text() != tr(kHint))
         return;
     input_->clear();
     input_->setMaxLength(kMaxPasswordLength);
@@ -135,7 +135,7 @@ void PasswordWindow::ClearHint() {
 // box takes at most four characters, masked, as it does after a click.
 void PasswordWindow::LimitTypedText(const QString& text) {
     refused_ = false;
-    if (text == Ui(kHint))
+    if (text == tr(kHint))
         return;
     input_->setMaxLength(kMaxPasswordLength);
     input_->setEchoMode(QLineEdit::Password);
@@ -154,7 +154,7 @@ void PasswordWindow::LogIn() {
             return;
         }
     } catch (const std::exception& e) {
-        prompts_.Inform(texts::common::kErrorCaption, e.what());
+        prompts_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return;
     }
     accepted_ = true;

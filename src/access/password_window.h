@@ -16,7 +16,7 @@ namespace mervadin {
 class PasswordWindow : public QDialog {
     Q_OBJECT
 public:
-    static constexpr const char* kHint = UI_TEXT("Enter  Password");
+    static constexpr const char* kHint = QT_TR_NOOP("Enter  Password");
 
     PasswordWindow(std::filesystem::path passwordFile, Prompts& prompts, QWidget* parent = nullptr);
 

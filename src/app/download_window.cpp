@@ -33,7 +33,8 @@ std::string CurrentDataLine(const LocalTime& at) {
     char text[64];
     std::snprintf(text, sizeof text, "%d/%d/%d   %d/%02d/%02d", at.year, at.month, at.day, at.hour,
                   at.minute, at.second);
-    return Ui(texts::app::kCurrentData).toStdString() + text; // in the language of the windows
+    return UiMarked(texts::app::kCurrentData).toStdString() +
+           text; // in the language of the windows
 }
 
 DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts,
@@ -42,19 +43,19 @@ DownloadWindow::DownloadWindow(DeviceLink& link, WorkFolder folder, Prompts& pro
                       parent),
       folder_(std::move(folder)), voice_(voice) {
     setObjectName(names::download::kWindow);
-    setWindowTitle(Ui("WriteData"));
+    setWindowTitle(tr("WriteData"));
     const QSize design{97, 33};
     auto* writeSetting =
-        MakeCommand(names::download::kWriteSettingButton, Ui("WriteSetting"), design);
+        MakeCommand(names::download::kWriteSettingButton, tr("WriteSetting"), design);
     connect(writeSetting, &QPushButton::clicked, this, &DownloadWindow::WriteSetting);
-    auto* writeNumber = MakeCommand(names::download::kWriteNumberButton, Ui("WriteNumber"), design);
+    auto* writeNumber = MakeCommand(names::download::kWriteNumberButton, tr("WriteNumber"), design);
     connect(writeNumber, &QPushButton::clicked, this, &DownloadWindow::WriteNumber);
     auto* writeVoice = MakeCommand(names::download::kWriteVoiceButton, "写语音", design);
     writeVoice->setVisible(false);
     connect(writeVoice, &QPushButton::clicked, this, &DownloadWindow::WriteVoice);
-    auto* stop = MakeButton(this, names::download::kStopButton, Ui("Stop"), design);
+    auto* stop = MakeButton(this, names::download::kStopButton, tr("Stop"), design);
     connect(stop, &QPushButton::clicked, this, &DownloadWindow::StopCommand);
-    auto* exit = MakeButton(this, names::download::kExitButton, Ui("Exit"), design);
+    auto* exit = MakeButton(this, names::download::kExitButton, tr("Exit"), design);
     connect(exit, &QPushButton::clicked, this, &DownloadWindow::ExitCommand);
 
     errors_ = new Designed<MemoBox>({173, 64}, this);
@@ -103,7 +104,7 @@ void DownloadWindow::WriteVoice() {
     RunOperation(std::make_unique<WriteVoiceOperation>(link_, *this, voice_));
 }
 
-void DownloadWindow::AppendErrorMemo(const std::string& line) {
+void DownloadWindow::AppendErrorMemo(const ShownText& line) {
     // The memo shows its first lines (the number write's count of its
     // findings) unless the operator scrolled down: a line added below what
     // is in view does not scroll them away.

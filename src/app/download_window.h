@@ -23,7 +23,7 @@ public:
     void WriteNumber();
     void WriteVoice();
 
-    void AppendErrorMemo(const std::string& line) override;
+    void AppendErrorMemo(const ShownText& line) override;
     void ClearErrorMemo() override;
 
 private:

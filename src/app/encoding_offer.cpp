@@ -7,11 +7,18 @@
 #include "qtcore/translation.h"
 #include "ui/qt_prompts.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace mervadin {
 
 namespace {
+
+// The texts of this file's free functions, in their own translation context.
+constexpr const char* kTrContext = "mervadin::EncodingOffer";
+QString tr(const char* text) {
+    return QCoreApplication::translate(kTrContext, text);
+}
 
 // Enough text to tell, little enough to stay quick on a large list.
 constexpr std::uintmax_t kBytesLookedAt = std::uintmax_t{256} * 1024;
@@ -54,8 +61,9 @@ void OfferEncodingSwitch(const WorkFolder& folder, Prompts& prompts) {
         TextCodec::Chosen().Name() != "UTF-8" || !HoldsGb18030Text(folder))
         return;
     const bool yes = prompts.Confirm(
-        Ui("Text encoding").toStdString(),
-        Ui("The data files in %1 are not UTF-8 text but read cleanly as GB18030 (Chinese "
+        tr("Text encoding").toStdString(),
+        //: %1 is the working folder's path; "Text encoding" names the popup menu's entry.
+        tr("The data files in %1 are not UTF-8 text but read cleanly as GB18030 (Chinese "
            "Windows). Read and write them as GB18030 from now on? (The choice can be changed in "
            "the main window's popup menu, \"Text encoding\".)")
             .arg(ToQString(Utf8Of(folder.root())))

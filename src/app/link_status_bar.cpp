@@ -16,15 +16,15 @@
 namespace mervadin {
 
 LinkStatusBar::LinkStatusBar(QWidget* parent) : QStatusBar(parent) {
-    status_ = new QLabel(Ui(texts::link::kUsbNoConnect));
+    status_ = new QLabel(UiMarked(texts::link::kUsbNoConnect));
     status_->setObjectName(names::main::kStatusLine);
     addWidget(status_, 1);
     setSizeGripEnabled(false);
     usbLamp_ = new Lamp(this);
     usbLamp_->setObjectName(names::main::kUsbLamp);
     usbLamp_->setFixedSize(97, 33);
-    usbLamp_->SetCaption(Ui("USB"));
-    usbLamp_->setToolTip(Ui("USB: red while a device is connected"));
+    usbLamp_->SetCaption(tr("USB"));
+    usbLamp_->setToolTip(tr("USB: red while a device is connected"));
 }
 
 QString LinkStatusBar::Text() const {
@@ -37,11 +37,12 @@ void LinkStatusBar::SetText(const QString& text) {
 
 void LinkStatusBar::ShowLink(bool present, bool simulated, bool monitorCut) {
     LightLamp(present);
-    const QString suffix = simulated ? Ui(" (simulated device)") : QString();
+    const QString suffix = simulated ? tr(" (simulated device)") : QString();
     // Until the device is back, the line says why the monitor stopped.
     const QString cut =
-        monitorCut ? Ui(" - the device was disconnected while monitoring") : QString();
-    SetText(Ui(present ? texts::link::kUsbConnected : texts::link::kUsbNoConnect) + suffix + cut);
+        monitorCut ? tr(" - the device was disconnected while monitoring") : QString();
+    SetText(UiMarked(present ? texts::link::kUsbConnected : texts::link::kUsbNoConnect) + suffix +
+            cut);
 }
 
 void LinkStatusBar::LightLamp(bool present) {
@@ -65,7 +66,7 @@ void LinkStatusBar::OfferDeviceChoice() {
         return;
     deviceChoice_ = new QComboBox(this);
     deviceChoice_->setObjectName("DeviceChoice");
-    deviceChoice_->setToolTip(Ui("The device in use, when several are attached"));
+    deviceChoice_->setToolTip(tr("The device in use, when several are attached"));
     deviceChoice_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     deviceChoice_->setVisible(false);
     addPermanentWidget(deviceChoice_);

@@ -14,6 +14,7 @@
 #include "ui/qt_prompts.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -21,6 +22,12 @@
 namespace mervadin {
 
 namespace {
+
+// The menus are the main window's: their texts have a context of their own.
+constexpr const char* kTrContext = "mervadin::MainMenu";
+QString tr(const char* text) {
+    return QCoreApplication::translate(kTrContext, text);
+}
 
 using List = RecordFiles::List;
 
@@ -39,17 +46,17 @@ void MainMenu::BuildPopupMenus() {
     MainWindow* window = &window_;
     auto* popup = BuildPopupMenu(
         window, names::main::kWindowMenu,
-        {{Ui("LoadNumber"), [window] { window->OpenNumberList(); }},
-         {Ui(texts::app::kClearNumbersCommand), [window] { window->ClearNumbers(); }},
-         {Ui("Setting"), [window] { window->OpenSettings(); }},
-         {Ui("DownLoad"), [window] { window->OpenDownload(); }},
-         {Ui("ReadCDR"), [window] { window->OpenRead(); }},
-         {Ui("DisplayCDR"), [window] { window->OpenDisplay(); }},
-         {Ui("Brief introduction"), [window] { window->OpenRemark(); }},
-         {Ui("Close"), [window] { window->CloseCommand(); }},
-         {Ui("Statistics"), [window] { window->OpenStatistics(); }},
-         {Ui(texts::numbers::kOutcomeCommand), [window] { window->OpenOutcome(); }},
-         {Ui(texts::numbers::kBlockListCommand), [window] { window->OpenBlockList(); }}});
+        {{tr("LoadNumber"), [window] { window->OpenNumberList(); }},
+         {UiMarked(texts::app::kClearNumbersCommand), [window] { window->ClearNumbers(); }},
+         {tr("Setting"), [window] { window->OpenSettings(); }},
+         {tr("DownLoad"), [window] { window->OpenDownload(); }},
+         {tr("ReadCDR"), [window] { window->OpenRead(); }},
+         {tr("DisplayCDR"), [window] { window->OpenDisplay(); }},
+         {tr("Brief introduction"), [window] { window->OpenRemark(); }},
+         {tr("Close"), [window] { window->CloseCommand(); }},
+         {tr("Statistics"), [window] { window->OpenStatistics(); }},
+         {UiMarked(texts::numbers::kOutcomeCommand), [window] { window->OpenOutcome(); }},
+         {UiMarked(texts::numbers::kBlockListCommand), [window] { window->OpenBlockList(); }}});
     popup->addMenu(encoding_);
     popup->addMenu(language_);
     AttachPopupMenu(window->centralWidget(), popup);
@@ -61,9 +68,9 @@ void MainMenu::BuildPopupMenus() {
         const char* clear;
     };
     for (const GridMenu& grid :
-         {GridMenu{List::CallOut, names::main::kCallOutMenu, Ui("Callout CDR Save as "),
+         {GridMenu{List::CallOut, names::main::kCallOutMenu, tr("Callout CDR Save as "),
                    texts::app::kClearCallOutCommand},
-          GridMenu{List::CallIn, names::main::kCallInMenu, Ui("Callin CDR Save as"),
+          GridMenu{List::CallIn, names::main::kCallInMenu, tr("Callin CDR Save as"),
                    texts::app::kClearCallInCommand}}) {
         const List list = grid.list;
         const char* clear = grid.clear;
@@ -72,9 +79,9 @@ void MainMenu::BuildPopupMenus() {
             BuildPopupMenu(
                 window, grid.name,
                 {{grid.saveAs, [window, list] { window->Grid(list)->SaveAs(); }},
-                 {Ui("Display CDR"), [window] { window->OpenDisplay(); }},
-                 {Ui(clear), [window, list, clear] { window->Grid(list)->Clear(clear); }},
-                 {Ui("Close"), [window] { window->CloseCommand(); }}}));
+                 {tr("Display CDR"), [window] { window->OpenDisplay(); }},
+                 {UiMarked(clear), [window, list, clear] { window->Grid(list)->Clear(clear); }},
+                 {tr("Close"), [window] { window->CloseCommand(); }}}));
     }
 }
 
@@ -92,51 +99,51 @@ void MainMenu::BuildMenuBar() {
     };
     BuildFileMenu();
 
-    device_ = AddMenu("DeviceMenu", Ui("&Device"));
+    device_ = AddMenu("DeviceMenu", tr("&Device"));
     AddCommand(
-        *device_, "SettingEntry", Ui("Setting"), [window] { window->OpenSettings(); },
+        *device_, "SettingEntry", tr("Setting"), [window] { window->OpenSettings(); },
         button(names::main::kSettingButton));
     AddCommand(
-        *device_, "DownLoadEntry", Ui("DownLoad"), [window] { window->OpenDownload(); },
+        *device_, "DownLoadEntry", tr("DownLoad"), [window] { window->OpenDownload(); },
         button(names::main::kDownLoadButton));
     AddCommand(
-        *device_, "ReadCdrEntry", Ui("ReadCdr"), [window] { window->OpenRead(); },
+        *device_, "ReadCdrEntry", tr("ReadCdr"), [window] { window->OpenRead(); },
         button(names::main::kReadCdrButton));
 
     BuildMonitorMenu();
     BuildRecordsMenu();
 
-    QMenu* options = AddMenu("OptionsMenu", Ui("&Options"));
+    QMenu* options = AddMenu("OptionsMenu", tr("&Options"));
     options->addMenu(encoding_);
     options->addMenu(language_);
 
-    QMenu* help = AddMenu("HelpMenu", Ui("&Help"));
-    AddCommand(*help, "BriefIntroductionEntry", Ui("Brief introduction"),
+    QMenu* help = AddMenu("HelpMenu", tr("&Help"));
+    AddCommand(*help, "BriefIntroductionEntry", tr("Brief introduction"),
                [window] { window->OpenRemark(); });
 }
 
 void MainMenu::BuildFileMenu() {
     MainWindow* window = &window_;
-    QMenu* file = AddMenu("FileMenu", Ui("&File"));
+    QMenu* file = AddMenu("FileMenu", tr("&File"));
     AddCommand(
-        *file, "LoadNumberEntry", Ui("LoadNumber"), [window] { window->OpenNumberList(); },
+        *file, "LoadNumberEntry", tr("LoadNumber"), [window] { window->OpenNumberList(); },
         window->findChild<QPushButton*>(names::main::kLoadNumberButton));
-    AddCommand(*file, "ClearNumberEntry", Ui(texts::app::kClearNumbersCommand),
+    AddCommand(*file, "ClearNumberEntry", UiMarked(texts::app::kClearNumbersCommand),
                [window] { window->ClearNumbers(); });
-    AddCommand(*file, "BlockListEntry", Ui(texts::numbers::kBlockListCommand),
+    AddCommand(*file, "BlockListEntry", UiMarked(texts::numbers::kBlockListCommand),
                [window] { window->OpenBlockList(); });
     file->addSeparator();
-    AddCommand(*file, "SaveCallOutEntry", Ui("Callout CDR Save as "),
+    AddCommand(*file, "SaveCallOutEntry", tr("Callout CDR Save as "),
                [window] { window->Grid(List::CallOut)->SaveAs(); });
-    AddCommand(*file, "SaveCallInEntry", Ui("Callin CDR Save as"),
+    AddCommand(*file, "SaveCallInEntry", tr("Callin CDR Save as"),
                [window] { window->Grid(List::CallIn)->SaveAs(); });
     file->addSeparator();
-    AddCommand(*file, "CloseEntry", Ui("Close"), [window] { window->CloseCommand(); });
+    AddCommand(*file, "CloseEntry", tr("Close"), [window] { window->CloseCommand(); });
 }
 
 void MainMenu::BuildMonitorMenu() {
     namespace panel = names::panel;
-    QMenu* monitor = AddMenu("MonitorMenu", Ui("&Monitor"));
+    QMenu* monitor = AddMenu("MonitorMenu", tr("&Monitor"));
     // Each entry presses its button, which it follows: it can be chosen
     // exactly when the button can be pressed.
     const std::pair<const char*, const char*> panelCommands[] = {
@@ -150,42 +157,42 @@ void MainMenu::BuildMonitorMenu() {
     }
     monitor->addSeparator();
     MonitorPanel* levels = &panel_;
-    AddCommand(*monitor, "SpeakerUpEntry", Ui("M-module Spk Vol Add"),
+    AddCommand(*monitor, "SpeakerUpEntry", tr("M-module Spk Vol Add"),
                [levels] { levels->StepSpeaker(+1); });
-    AddCommand(*monitor, "SpeakerDownEntry", Ui("M-module Spk Vol Sub"),
+    AddCommand(*monitor, "SpeakerDownEntry", tr("M-module Spk Vol Sub"),
                [levels] { levels->StepSpeaker(-1); });
-    AddCommand(*monitor, "MicrophoneUpEntry", Ui("M-module Mic Vol Add"),
+    AddCommand(*monitor, "MicrophoneUpEntry", tr("M-module Mic Vol Add"),
                [levels] { levels->StepMicrophone(+1); });
-    AddCommand(*monitor, "MicrophoneDownEntry", Ui("M-module Mic Vol Sub"),
+    AddCommand(*monitor, "MicrophoneDownEntry", tr("M-module Mic Vol Sub"),
                [levels] { levels->StepMicrophone(-1); });
 }
 
 void MainMenu::BuildRecordsMenu() {
     MainWindow* window = &window_;
-    QMenu* records = AddMenu("RecordsMenu", Ui("&Records"));
+    QMenu* records = AddMenu("RecordsMenu", tr("&Records"));
     AddCommand(
-        *records, "DisplayCdrEntry", Ui("DisplayCdr"), [window] { window->OpenDisplay(); },
+        *records, "DisplayCdrEntry", tr("DisplayCdr"), [window] { window->OpenDisplay(); },
         window->findChild<QPushButton*>(names::main::kDisplayCdrButton));
-    AddCommand(*records, "StatisticsEntry", Ui("Statistics"),
+    AddCommand(*records, "StatisticsEntry", tr("Statistics"),
                [window] { window->OpenStatistics(); });
-    AddCommand(*records, "OutcomeEntry", Ui(texts::numbers::kOutcomeCommand),
+    AddCommand(*records, "OutcomeEntry", UiMarked(texts::numbers::kOutcomeCommand),
                [window] { window->OpenOutcome(); });
     records->addSeparator();
-    AddCommand(*records, "ClearCallOutEntry", Ui(texts::app::kClearCallOutCommand),
+    AddCommand(*records, "ClearCallOutEntry", UiMarked(texts::app::kClearCallOutCommand),
                [window] { window->Grid(List::CallOut)->Clear(texts::app::kClearCallOutCommand); });
-    AddCommand(*records, "ClearCallInEntry", Ui(texts::app::kClearCallInCommand),
+    AddCommand(*records, "ClearCallInEntry", UiMarked(texts::app::kClearCallInCommand),
                [window] { window->Grid(List::CallIn)->Clear(texts::app::kClearCallInCommand); });
 }
 
 void MainMenu::AddSimulatorEntry() {
     MainWindow* window = &window_;
     device_->addSeparator();
-    AddCommand(*device_, "SimulatorEntry", Ui("Simulator"), [window] { window->OpenSimulator(); });
+    AddCommand(*device_, "SimulatorEntry", tr("Simulator"), [window] { window->OpenSimulator(); });
 }
 
 QMenu* MainMenu::BuildEncodingMenu() {
     MainWindow* window = &window_;
-    auto* menu = new QMenu(Ui("Text encoding"), window);
+    auto* menu = new QMenu(tr("Text encoding"), window);
     menu->setObjectName("EncodingMenu");
     auto* group = new QActionGroup(menu);
     for (const auto& name : EncodingChoice::Offered()) {
@@ -207,7 +214,7 @@ QMenu* MainMenu::BuildEncodingMenu() {
 // The language is chosen for the next start: the windows open now keep
 // theirs rather than change half-way.
 QMenu* MainMenu::BuildLanguageMenu() {
-    auto* menu = new QMenu(Ui("Language"), &window_);
+    auto* menu = new QMenu(tr("Language"), &window_);
     menu->setObjectName("LanguageMenu");
     auto* group = new QActionGroup(menu);
     Prompts* prompts = &prompts_;
@@ -219,8 +226,8 @@ QMenu* MainMenu::BuildLanguageMenu() {
         QObject::connect(action, &QAction::triggered, menu, [prompts, code] {
             Translation::Remember(code);
             prompts->Inform(
-                Ui("Language").toStdString(),
-                Ui("The windows will be in this language from the next start.").toStdString());
+                tr("Language").toStdString(),
+                tr("The windows will be in this language from the next start.").toStdString());
         });
     }
     QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {

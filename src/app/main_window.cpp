@@ -36,7 +36,7 @@ MainWindow::MainWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QMainWindow(parent), folder_(std::move(folder)), prompts_(prompts),
       records_(folder_, TextCodec::Following()) {
     setObjectName(names::main::kWindow);
-    setWindowTitle(Ui(texts::app::kMainTitle));
+    setWindowTitle(UiMarked(texts::app::kMainTitle));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     linkBar_ = new LinkStatusBar(this);
@@ -94,7 +94,7 @@ void MainWindow::ChooseEncoding(const std::string& name) {
     EncodingChoice::Remember(name);
     LoadTexts();
     // Said for a moment; then the status line says again what the device does.
-    linkBar_->ShowNotice(Ui("Text encoding: ") + ToQString(name), kNoticeMs);
+    linkBar_->ShowNotice(tr("Text encoding: ") + ToQString(name), kNoticeMs);
 }
 
 void MainWindow::LoadTexts() {

@@ -66,12 +66,12 @@ void MainWindow::LayOut(QWidget* area) {
 QLayout* MainWindow::BuildButtons(QWidget* area) {
     const QSize design{99, 37};
     commands_ = {
-        MakeButton(area, names::main::kSettingButton, Ui("Setting"), design),
-        MakeButton(area, names::main::kLoadNumberButton, Ui("LoadNumber"), {105, 37}),
-        MakeButton(area, names::main::kDisplayCdrButton, Ui("DisplayCdr"), design),
-        MakeButton(area, names::main::kDownLoadButton, Ui("DownLoad"), design),
-        MakeButton(area, names::main::kReadCdrButton, Ui("ReadCdr"), design),
-        MakeButton(area, names::main::kCloseButton, Ui("Close"), design),
+        MakeButton(area, names::main::kSettingButton, tr("Setting"), design),
+        MakeButton(area, names::main::kLoadNumberButton, tr("LoadNumber"), {105, 37}),
+        MakeButton(area, names::main::kDisplayCdrButton, tr("DisplayCdr"), design),
+        MakeButton(area, names::main::kDownLoadButton, tr("DownLoad"), design),
+        MakeButton(area, names::main::kReadCdrButton, tr("ReadCdr"), design),
+        MakeButton(area, names::main::kCloseButton, tr("Close"), design),
     };
     connect(commands_[0], &QPushButton::clicked, this, &MainWindow::OpenSettings);
     connect(commands_[1], &QPushButton::clicked, this, &MainWindow::OpenNumberList);
@@ -80,7 +80,7 @@ QLayout* MainWindow::BuildButtons(QWidget* area) {
     connect(commands_[4], &QPushButton::clicked, this, &MainWindow::OpenRead);
     connect(commands_[5], &QPushButton::clicked, this, &MainWindow::CloseCommand);
 
-    remark_ = MakeButton(area, names::main::kRemarkButton, Ui("Remark"));
+    remark_ = MakeButton(area, names::main::kRemarkButton, tr("Remark"));
     remark_->setVisible(false);
     remark_->setEnabled(false);
     auto* loadVoice = MakeButton(area, names::main::kLoadVoiceButton, "导入语音");
@@ -100,9 +100,9 @@ QLayout* MainWindow::BuildButtons(QWidget* area) {
 }
 
 std::pair<QWidget*, QWidget*> MainWindow::BuildGrids(QWidget* area) {
-    auto* outBox = new Designed<QGroupBox>({721, 281}, Ui("CallOutList"), area);
+    auto* outBox = new Designed<QGroupBox>({721, 281}, tr("CallOutList"), area);
     outBox->setObjectName(names::main::kCallOutBox);
-    auto* inBox = new Designed<QGroupBox>({721, 177}, Ui("CallInList"), area);
+    auto* inBox = new Designed<QGroupBox>({721, 177}, tr("CallInList"), area);
     inBox->setObjectName(names::main::kCallInBox);
     for (auto [box, list] : {std::pair{outBox, RecordFiles::List::CallOut},
                              std::pair{inBox, RecordFiles::List::CallIn}}) {

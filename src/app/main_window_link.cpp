@@ -40,7 +40,7 @@ void MainWindow::AttachSession(DeviceSession& session, sim::SimDevice* simulator
     });
     simulated_ = simulator != nullptr;
     if (simulator) {
-        setWindowTitle(windowTitle() + Ui(" [simulated device]"));
+        setWindowTitle(windowTitle() + tr(" [simulated device]"));
         AddSimulatorControls(*simulator);
     }
 }
@@ -73,7 +73,7 @@ void MainWindow::AddSimulatorControls(sim::SimDevice& simulator) {
     simulatorWindow_ = std::make_unique<SimulatorWindow>(simulator);
     auto* button = new QToolButton(statusBar());
     button->setObjectName("SimulatorButton");
-    button->setText(Ui("Simulator"));
+    button->setText(tr("Simulator"));
     connect(button, &QToolButton::clicked, this, &MainWindow::OpenSimulator);
     statusBar()->addPermanentWidget(button);
     menu_->AddSimulatorEntry();

@@ -56,7 +56,7 @@ void MainWindow::ClearNumbers() {
     const int count = NumberCount();
     if (count > 0 &&
         !prompts_.Confirm(texts::app::kClearNumbersCommand,
-                          Ui(texts::app::kClearNumbersQuestion).arg(count).toStdString()))
+                          UiMarked(texts::app::kClearNumbersQuestion).arg(count).toStdString()))
         return;
     if (!RunFileWork(prompts_, [this] { StoreNumberList(folder_.File(file::kLoadNumber), {}); }))
         return;

@@ -19,7 +19,7 @@ namespace mervadin {
 
 RemarkWindow::RemarkWindow(QWidget* parent) : QDialog(parent) {
     setObjectName("remark");
-    setWindowTitle(Ui("remark"));
+    setWindowTitle(tr("remark"));
     PaintBackground(this, colour::kSkyBlue);
 
     auto* text = new QPlainTextEdit(this);

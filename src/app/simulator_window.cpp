@@ -18,13 +18,13 @@ namespace mervadin {
 
 SimulatorWindow::SimulatorWindow(sim::SimDevice& device) : device_(device) {
     setObjectName("SimulatorWindow");
-    setWindowTitle(Ui("Simulated device"));
+    setWindowTitle(tr("Simulated device"));
     setWindowFlag(Qt::Window);
 
     state_ = new QLabel(this);
     state_->setObjectName("PlugState");
-    plugIn_ = MakeButton(this, "PlugIn", Ui("Plug in"));
-    unplug_ = MakeButton(this, "Unplug", Ui("Unplug"));
+    plugIn_ = MakeButton(this, "PlugIn", tr("Plug in"));
+    unplug_ = MakeButton(this, "Unplug", tr("Unplug"));
     connect(plugIn_, &QPushButton::clicked, this, [this] {
         device_.Plug();
         Refresh();
@@ -50,12 +50,12 @@ SimulatorWindow::SimulatorWindow(sim::SimDevice& device) : device_(device) {
     contents_->setObjectName("Contents");
     contents_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* close = MakeButton(this, "Close", Ui("Close"));
+    auto* close = MakeButton(this, "Close", tr("Close"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     auto* form = new QFormLayout;
-    form->addRow(Ui("Model:"), model_);
-    form->addRow(Ui("Holds:"), contents_);
+    form->addRow(tr("Model:"), model_);
+    form->addRow(tr("Holds:"), contents_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(plugRow);
     layout->addLayout(form);
@@ -74,7 +74,7 @@ SimulatorWindow::~SimulatorWindow() {
 
 void SimulatorWindow::Refresh() {
     const bool plugged = device_.Plugged();
-    state_->setText(plugged ? Ui("Plugged in") : Ui("Unplugged"));
+    state_->setText(plugged ? tr("Plugged in") : tr("Unplugged"));
     // Only the step that applies can be taken.
     plugIn_->setEnabled(!plugged);
     unplug_->setEnabled(plugged);
@@ -87,21 +87,26 @@ void SimulatorWindow::Refresh() {
 QString SimulatorWindow::Contents() const {
     const unsigned writes = device_.SettingsWrites();
     QStringList lines;
-    lines << (device_.Settings() ? (writes == 1 ? Ui("Settings written (1 time)")
-                                                : Ui("Settings written (%1 times)").arg(writes))
-                                 : Ui("No settings written"));
+    lines << (device_.Settings()
+                  ? (writes == 1 ? tr("Settings written (1 time)")
+                                 //: %1 is how often the settings were written (2 or more).
+                                 : tr("Settings written (%1 times)").arg(writes))
+                  : tr("No settings written"));
     // The numbers it dials, and the flash blocks the last write stored them in.
-    lines << Ui("%1 numbers in %2 blocks")
+    //: %1 is the count of numbers, %2 of the flash blocks they fill.
+    lines << tr("%1 numbers in %2 blocks")
                  .arg(device_.Dialer().Numbers().size())
                  .arg(device_.NumberBlocks().size());
-    lines << Ui("%1 call records").arg(device_.Records().size());
+    //: %1 is the count of call records the device holds.
+    lines << tr("%1 call records").arg(device_.Records().size());
     lines << (device_.Voice().empty()
-                  ? Ui("No voice prompt")
-                  : Ui("A voice prompt of %1 bytes").arg(device_.Voice().size()));
+                  ? tr("No voice prompt")
+                  //: %1 is the voice prompt's size in bytes.
+                  : tr("A voice prompt of %1 bytes").arg(device_.Voice().size()));
     if (device_.InSession())
-        lines << Ui("In a read or write now");
+        lines << tr("In a read or write now");
     else if (device_.Dialer().Dialing())
-        lines << Ui("Dialing");
+        lines << tr("Dialing");
     return lines.join('\n');
 }
 

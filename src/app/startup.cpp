@@ -78,11 +78,11 @@ std::optional<int> Startup::OpenLink() {
             folder_, std::make_unique<LinkSetup>(std::move(transport), linkOptions_.trace),
             TextCodec::Following());
     } catch (const HidUnavailable& e) {
-        prompts_.Inform(texts::app::kMessageCaption, e.what());
+        prompts_.Inform(texts::app::kMessageCaption, std::string(e.what()));
         window_.reset();
         return 0;
     } catch (const std::exception& e) {
-        prompts_.Inform(texts::app::kMessageCaption, e.what());
+        prompts_.Inform(texts::app::kMessageCaption, std::string(e.what()));
         window_.reset();
         return 1;
     }

@@ -13,16 +13,16 @@ class ConsolePrompts : public Prompts {
 public:
     explicit ConsolePrompts(std::ostream& out = std::cout) : out_(out) {}
 
-    void Inform(const std::string& caption, const std::string& text) override {
-        out_ << '[' << caption << "] " << text << '\n';
+    void Inform(const ShownText& caption, const ShownText& text) override {
+        out_ << '[' << caption.Text() << "] " << text.Text() << '\n';
     }
-    Answer Ask(const std::string& caption, const std::string& text) override {
-        out_ << '[' << caption << "] " << text << " No\n";
+    Answer Ask(const ShownText& caption, const ShownText& text) override {
+        out_ << '[' << caption.Text() << "] " << text.Text() << " No\n";
         return Answer::No;
     }
-    std::optional<std::size_t> Choose(const std::string& caption, const std::string& text,
+    std::optional<std::size_t> Choose(const ShownText& caption, const ShownText& text,
                                       const std::vector<std::string>&) override {
-        out_ << '[' << caption << "] " << text << " Cancel\n";
+        out_ << '[' << caption.Text() << "] " << text.Text() << " Cancel\n";
         return std::nullopt;
     }
     std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path&,

@@ -18,8 +18,8 @@ public:
         : out_(out), err_(err), prompts_(out), drawProgress_(drawProgress) {}
 
     void ClearMemo() override {}
-    void AppendMemo(const std::string& line) override { out_ << line << '\n' << std::flush; }
-    void AppendErrorMemo(const std::string& line) override { err_ << line << '\n'; }
+    void AppendMemo(const ShownText& line) override { out_ << line.Text() << '\n' << std::flush; }
+    void AppendErrorMemo(const ShownText& line) override { err_ << line.Text() << '\n'; }
     void ClearErrorMemo() override {}
     void SetProgress(int percent, const std::string& /*label*/) override {
         if (!drawProgress_)
@@ -28,7 +28,7 @@ public:
         err_ << '\r' << '[' << std::string(filled, '#') << std::string(40 - filled, ' ') << "] "
              << percent << '%' << (percent >= 100 ? "\n" : "") << std::flush;
     }
-    void Inform(const std::string& caption, const std::string& text) override {
+    void Inform(const ShownText& caption, const ShownText& text) override {
         prompts_.Inform(caption, text);
         out_.flush();
     }

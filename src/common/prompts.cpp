@@ -19,8 +19,8 @@ std::string FirstEnding(const std::string& filter) {
 std::optional<std::filesystem::path> ChooseSaveFile(Prompts& prompts,
                                                     const std::filesystem::path& folder,
                                                     const std::string& filter,
-                                                    const std::string& replaceCaption,
-                                                    const std::string& replaceText) {
+                                                    const ShownText& replaceCaption,
+                                                    const ShownText& replaceText) {
     for (;;) {
         auto chosen = prompts.SaveFileName(folder, filter);
         if (!chosen)

@@ -1,6 +1,11 @@
 #pragma once
 // Message boxes and file dialogs as an interface, so that windows and
 // operations can be answered by tests and printed by the command-line tool.
+// A box's texts are ShownTexts: a window's own texts come translated
+// already (tr()), the core's marked texts are translated by the windows'
+// prompts, and a text made at run time is shown as it is.
+
+#include "common/ui_text.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -10,7 +15,8 @@
 
 namespace mervadin {
 
-// A message box's caption and text.
+// A message box's caption and text, as given (the command line's, the
+// tests').
 struct Notice {
     std::string caption;
     std::string text;
@@ -23,19 +29,19 @@ public:
 
     virtual ~Prompts() = default;
     // An information box with an OK button.
-    virtual void Inform(const std::string& caption, const std::string& text) = 0;
+    virtual void Inform(const ShownText& caption, const ShownText& text) = 0;
     // A question with Yes, No and Cancel buttons.
-    virtual Answer Ask(const std::string& caption, const std::string& text) = 0;
+    virtual Answer Ask(const ShownText& caption, const ShownText& text) = 0;
     // A question with Yes and No only, No the default (Enter keeps what is);
     // true on Yes. Answered as Ask unless a prompt shows it differently.
-    virtual bool Confirm(const std::string& caption, const std::string& text) {
+    virtual bool Confirm(const ShownText& caption, const ShownText& text) {
         return Ask(caption, text) == Answer::Yes;
     }
     // A choice among `choices` (the captions of its buttons, the first the
     // default) and Cancel: the index of the one chosen, nothing on Cancel.
     // Answered as Ask (Yes the first, No the second) unless a prompt shows
     // it differently.
-    virtual std::optional<std::size_t> Choose(const std::string& caption, const std::string& text,
+    virtual std::optional<std::size_t> Choose(const ShownText& caption, const ShownText& text,
                                               const std::vector<std::string>& choices) {
         const Answer answer = Ask(caption, text);
         if (answer == Answer::Yes && !choices.empty())
@@ -61,8 +67,8 @@ public:
 std::optional<std::filesystem::path> ChooseSaveFile(Prompts& prompts,
                                                     const std::filesystem::path& folder,
                                                     const std::string& filter,
-                                                    const std::string& replaceCaption,
-                                                    const std::string& replaceText);
+                                                    const ShownText& replaceCaption,
+                                                    const ShownText& replaceText);
 
 inline constexpr const char* kTextFilter = "Text Files(*.txt)|*.txt";
 // The call lists' "Save as": the text copy first, then the spreadsheet types.

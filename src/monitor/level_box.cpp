@@ -28,7 +28,7 @@ namespace {
 QComboBox* MakeLevelBox(QWidget* parent, const char* name, const QString& prefix, int levels) {
     auto* box = new Designed<QComboBox>({113, 24}, parent);
     box->setObjectName(name);
-    box->addItem(Ui(texts::common::kOff));
+    box->addItem(UiMarked(texts::common::kOff));
     for (int i = 1; i <= levels; ++i)
         box->addItem(prefix + QString::number(i));
     return box;
@@ -49,24 +49,24 @@ LevelBox::LevelBox(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : Designed<QGroupBox>({129, 144}, parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName(names::panel::kLevelBox);
     // What the two boxes below set, top to bottom (both say "-OFF-" when off).
-    setTitle(Ui("Speaker / Mic"));
+    setTitle(tr("Speaker / Mic"));
     speakerBox_ =
-        MakeLevelBox(this, names::panel::kSpeakerBox, Ui(texts::monitor::kSpeakerItem), 9);
-    micBox_ =
-        MakeLevelBox(this, names::panel::kMicrophoneBox, Ui(texts::monitor::kMicrophoneItem), 15);
+        MakeLevelBox(this, names::panel::kSpeakerBox, UiMarked(texts::monitor::kSpeakerItem), 9);
+    micBox_ = MakeLevelBox(this, names::panel::kMicrophoneBox,
+                           UiMarked(texts::monitor::kMicrophoneItem), 15);
     // Only the operator's choice counts as a change, not the program's.
     speakerBox_->setToolTip(
-        Ui("Speaker level of the master module, as the device reports it; a "
+        tr("Speaker level of the master module, as the device reports it; a "
            "level chosen here is sent with the answer to the next status frame"));
-    micBox_->setToolTip(Ui("Microphone level of the master module, as the device reports it; a "
+    micBox_->setToolTip(tr("Microphone level of the master module, as the device reports it; a "
                            "level chosen here is sent with the answer to the next status frame"));
     connect(speakerBox_, &QComboBox::activated, this, &LevelBox::SpeakerChanged);
     connect(micBox_, &QComboBox::activated, this, &LevelBox::MicrophoneChanged);
     total_ = MakeShownBox(this, names::panel::kTotal, {113, 21});
-    total_->setToolTip(Ui("Numbers in the number list at start; while monitoring, after \"/\", "
+    total_->setToolTip(tr("Numbers in the number list at start; while monitoring, after \"/\", "
                           "the device's call counter"));
     signal_ = MakeShownBox(this, names::panel::kSignal, {49, 24});
-    signal_->setToolTip(Ui("Signal quality the device reports (0-31)"));
+    signal_->setToolTip(tr("Signal quality the device reports (0-31)"));
     // The signal value, then four bars rising from left to right.
     auto* signalRow = new QHBoxLayout;
     signalRow->setSpacing(3);
@@ -77,7 +77,7 @@ LevelBox::LevelBox(WorkFolder folder, Prompts& prompts, QWidget* parent)
         bar->setObjectName(names::panel::kSignalBars[i]);
         bar->setFixedSize(11, 17 + 8 * i);
         bar->setToolTip(
-            Ui("Signal strength: one bar from 1, two from 7, three from 10, four from 13"));
+            tr("Signal strength: one bar from 1, two from 7, three from 10, four from 13"));
         signalRow->addWidget(bar, 0, Qt::AlignBottom);
         bars_[static_cast<std::size_t>(i)] = bar;
     }
@@ -89,22 +89,22 @@ LevelBox::LevelBox(WorkFolder folder, Prompts& prompts, QWidget* parent)
     column->addWidget(micBox_);
     column->addWidget(total_);
     // The caption over the signal value, beside the bars' tops.
-    auto* signalCaption = new QLabel(Ui("Signal"), this);
+    auto* signalCaption = new QLabel(tr("Signal"), this);
     signalCaption->setObjectName(names::panel::kSignalCaption);
     column->addWidget(signalCaption);
     column->addLayout(signalRow);
     AttachPopupMenu(this,
                     BuildPopupMenu(this, names::panel::kLevelMenu,
-                                   {{Ui("M-module Spk Vol Add"), [this] { StepSpeaker(+1); }},
-                                    {Ui("M-module Spk Vol Sub"), [this] { StepSpeaker(-1); }},
-                                    {Ui("M-module Mic Vol Add"), [this] { StepMicrophone(+1); }},
-                                    {Ui("M-module Mic Vol Sub"), [this] { StepMicrophone(-1); }},
-                                    {Ui("Close"), [this] { emit CloseRequested(); }}}));
+                                   {{tr("M-module Spk Vol Add"), [this] { StepSpeaker(+1); }},
+                                    {tr("M-module Spk Vol Sub"), [this] { StepSpeaker(-1); }},
+                                    {tr("M-module Mic Vol Add"), [this] { StepMicrophone(+1); }},
+                                    {tr("M-module Mic Vol Sub"), [this] { StepMicrophone(-1); }},
+                                    {tr("Close"), [this] { emit CloseRequested(); }}}));
 }
 
 void LevelBox::SetNumberCount(int count) {
     numberCount_ = count;
-    ShowTotal(Ui(texts::monitor::kTotal) + QString::number(count));
+    ShowTotal(UiMarked(texts::monitor::kTotal) + QString::number(count));
 }
 
 void LevelBox::ShowTotal(const QString& text) {
@@ -114,7 +114,7 @@ void LevelBox::ShowTotal(const QString& text) {
 void LevelBox::ShowListCount() {
     try {
         const auto count = CountLines(ReadFileBytes(folder_.File(file::kLoadNumber)));
-        ShowTotal(Ui(texts::monitor::kTotal) + QString::number(count));
+        ShowTotal(UiMarked(texts::monitor::kTotal) + QString::number(count));
     } catch (const FileError& e) {
         ShowFileError(prompts_, e);
     }
@@ -125,7 +125,7 @@ void LevelBox::ShowStatus(const StatusReport& report) {
     for (int i = 0; i < 4; ++i)
         bars_[static_cast<std::size_t>(i)]->SetColour(i < report.signalBars ? colour::kGreen
                                                                             : colour::kSilver);
-    ShowTotal(Ui(texts::monitor::kTotal) + QString::number(numberCount_) + "/" +
+    ShowTotal(UiMarked(texts::monitor::kTotal) + QString::number(numberCount_) + "/" +
               ToQString(report.counter));
     ShowReportedLevels(report);
 }
@@ -181,14 +181,14 @@ void LevelBox::FillLevelBox(QComboBox* box, const QString& prefix, int max, int 
     box->clear();
     for (int i = 0; i <= max; ++i)
         box->addItem(prefix + QString::number(i));
-    box->insertItem(0, Ui(texts::common::kOff));
+    box->insertItem(0, UiMarked(texts::common::kOff));
     box->setCurrentIndex(selected);
 }
 
 void LevelBox::ShowModel(const DeviceModel& model) {
-    FillLevelBox(speakerBox_, Ui(texts::monitor::kSpeakerItem), model.speakerMax,
+    FillLevelBox(speakerBox_, UiMarked(texts::monitor::kSpeakerItem), model.speakerMax,
                  model.speakerIndex);
-    FillLevelBox(micBox_, Ui(texts::monitor::kMicrophoneItem), model.micMax, model.micIndex);
+    FillLevelBox(micBox_, UiMarked(texts::monitor::kMicrophoneItem), model.micMax, model.micIndex);
 }
 
 // The boxes show the levels the device reports ("masterspk:", "mastermic:"),

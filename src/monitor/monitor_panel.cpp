@@ -25,11 +25,11 @@ namespace {
 // what the device sent as it came.
 QString ShownStatusLine(const StatusReport& report) {
     using namespace texts::monitor;
-    return Ui(kStatusState) + Ui(report.stateName) + Ui(kStatusNumber) +
-           FromFileText(report.number) + Ui(kStatusKeys) + FromFileText(report.keys) +
-           Ui(kStatusCounter) + FromFileText(report.counter) + Ui(kStatusTalking) +
-           FromFileText(report.talking) + Ui(kStatusSpeaker) + FromFileText(report.speaker) +
-           Ui(kStatusMicrophone) + FromFileText(report.microphone) + Ui(kStatusEnd);
+    return UiMarked(kStatusState) + UiMarked(report.stateName.c_str()) + UiMarked(kStatusNumber) +
+           FromFileText(report.number) + UiMarked(kStatusKeys) + FromFileText(report.keys) +
+           UiMarked(kStatusCounter) + FromFileText(report.counter) + UiMarked(kStatusTalking) +
+           FromFileText(report.talking) + UiMarked(kStatusSpeaker) + FromFileText(report.speaker) +
+           UiMarked(kStatusMicrophone) + FromFileText(report.microphone) + UiMarked(kStatusEnd);
 }
 
 // A caption inside a box that shows a number: on its left in the colour of
@@ -74,11 +74,11 @@ QWidget* MonitorPanel::BuildMonitorBox() {
     lamp_ = new Lamp(monitorBox_);
     lamp_->setObjectName(names::panel::kMonitorLamp);
     lamp_->setFixedSize(97, 25);
-    lamp_->SetCaption(Ui("Monitor"));
-    lamp_->setToolTip(Ui("Monitor: green while the monitor runs"));
+    lamp_->SetCaption(tr("Monitor"));
+    lamp_->setToolTip(tr("Monitor: green while the monitor runs"));
     frameCounter_ = MakeShownBox(monitorBox_, names::panel::kFrameCounter, {97, 24});
-    Caption(*frameCounter_, names::panel::kFrameCounterCaption, Ui("Frames"));
-    frameCounter_->setToolTip(Ui("Status frames received intact since MonitorON"));
+    Caption(*frameCounter_, names::panel::kFrameCounterCaption, tr("Frames"));
+    frameCounter_->setToolTip(tr("Status frames received intact since MonitorON"));
     auto* column = new QVBoxLayout(monitorBox_);
     column->setContentsMargins(13, 8, 13, 8);
     column->setSpacing(7);
@@ -91,23 +91,23 @@ QWidget* MonitorPanel::BuildMonitorBox() {
         column->addWidget(made);
         return made;
     };
-    monitorOn_ = button(names::panel::kMonitorOnButton, Ui("MonitorON"), &MonitorPanel::MonitorOn);
+    monitorOn_ = button(names::panel::kMonitorOnButton, tr("MonitorON"), &MonitorPanel::MonitorOn);
     monitorOff_ =
-        button(names::panel::kMonitorOffButton, Ui("MonitorOFF"), &MonitorPanel::MonitorOff);
+        button(names::panel::kMonitorOffButton, tr("MonitorOFF"), &MonitorPanel::MonitorOff);
     startDialing_ =
-        button(names::panel::kZelStartButton, Ui("ZelStart"), &MonitorPanel::StartDialing);
-    stopDialing_ = button(names::panel::kZelStopButton, Ui("ZelStop"), &MonitorPanel::StopDialing);
-    forward_ = button(names::panel::kForwardButton, Ui("Forward"), &MonitorPanel::Forward);
-    sendSms_ = button(names::panel::kSendSmsButton, Ui("SendSms"), &MonitorPanel::SendSms);
+        button(names::panel::kZelStartButton, tr("ZelStart"), &MonitorPanel::StartDialing);
+    stopDialing_ = button(names::panel::kZelStopButton, tr("ZelStop"), &MonitorPanel::StopDialing);
+    forward_ = button(names::panel::kForwardButton, tr("Forward"), &MonitorPanel::Forward);
+    sendSms_ = button(names::panel::kSendSmsButton, tr("SendSms"), &MonitorPanel::SendSms);
     AttachPopupMenu(monitorBox_,
                     BuildPopupMenu(this, names::panel::kMonitorMenu,
-                                   {{Ui("MoniterOn"), [this] { MonitorOn(); }},
-                                    {Ui("MoniterOff"), [this] { MonitorOff(); }},
-                                    {Ui("Zel Start"), [this] { StartDialing(); }},
-                                    {Ui("Zel End"), [this] { StopDialing(); }},
-                                    {Ui("Forward"), [this] { Forward(); }},
-                                    {Ui("Send SMS"), [this] { SendSms(); }},
-                                    {Ui("Close"), [this] { emit CloseRequested(); }}}));
+                                   {{tr("MoniterOn"), [this] { MonitorOn(); }},
+                                    {tr("MoniterOff"), [this] { MonitorOff(); }},
+                                    {tr("Zel Start"), [this] { StartDialing(); }},
+                                    {tr("Zel End"), [this] { StopDialing(); }},
+                                    {tr("Forward"), [this] { Forward(); }},
+                                    {tr("Send SMS"), [this] { SendSms(); }},
+                                    {tr("Close"), [this] { emit CloseRequested(); }}}));
     return monitorBox_;
 }
 
@@ -198,11 +198,11 @@ void MonitorPanel::Forward() {
 // time: the status line says at once that it was asked for (or why not).
 void MonitorPanel::SendSms() {
     if (!Active()) {
-        emit Notice(Ui(texts::monitor::kSmsNotMonitoring));
+        emit Notice(UiMarked(texts::monitor::kSmsNotMonitoring));
         return;
     }
     session_->Monitor().RequestSms();
-    emit Notice(Ui(texts::monitor::kSmsRequested));
+    emit Notice(UiMarked(texts::monitor::kSmsRequested));
 }
 
 void MonitorPanel::ClearSignal() {

@@ -42,8 +42,7 @@ std::string ReadList(const std::filesystem::path& file) {
 
 // A finding in the language of the windows: "line 4: " and its fault.
 QString ShownFinding(const NumberFinding& finding) {
-    return QString::fromStdString(
-        finding.Text([](const char* text) { return Ui(text).toStdString(); }));
+    return QString::fromStdString(finding.Text(UiMarkedString));
 }
 
 } // namespace
@@ -52,7 +51,7 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
                                    const BlockedNumbersSource& blocked)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName(names::numbers::kEditor);
-    setWindowTitle(Ui(texts::numbers::kEditTitle));
+    setWindowTitle(UiMarked(texts::numbers::kEditTitle));
     try {
         if (blocked)
             blocked_ = blocked();
@@ -86,7 +85,7 @@ NumberEditWindow::NumberEditWindow(WorkFolder folder, Prompts& prompts, QWidget*
 
     find_ = new QLineEdit(this);
     find_->setObjectName(names::numbers::kEditorFind);
-    find_->setPlaceholderText(Ui(texts::numbers::kEditFindHint));
+    find_->setPlaceholderText(UiMarked(texts::numbers::kEditFindHint));
     find_->setClearButtonEnabled(true);
     connect(find_, &QLineEdit::returnPressed, this, &NumberEditWindow::FindNext);
 
@@ -128,13 +127,13 @@ NumberEditWindow::~NumberEditWindow() {
 }
 
 void NumberEditWindow::BuildCommands() {
-    auto* add = MakeButton(this, names::numbers::kEditorAdd, Ui("Add"));
-    auto* remove = MakeButton(this, names::numbers::kEditorDelete, Ui("Delete"));
-    auto* undo = MakeButton(this, names::numbers::kEditorUndo, Ui("Undo"));
-    auto* redo = MakeButton(this, names::numbers::kEditorRedo, Ui("Redo"));
-    auto* check = MakeButton(this, names::numbers::kEditorCheck, Ui("Check"));
-    auto* save = MakeButton(this, names::numbers::kEditorSave, Ui("Save"));
-    auto* close = MakeButton(this, names::numbers::kEditorClose, Ui("Close"));
+    auto* add = MakeButton(this, names::numbers::kEditorAdd, tr("Add"));
+    auto* remove = MakeButton(this, names::numbers::kEditorDelete, tr("Delete"));
+    auto* undo = MakeButton(this, names::numbers::kEditorUndo, tr("Undo"));
+    auto* redo = MakeButton(this, names::numbers::kEditorRedo, tr("Redo"));
+    auto* check = MakeButton(this, names::numbers::kEditorCheck, tr("Check"));
+    auto* save = MakeButton(this, names::numbers::kEditorSave, tr("Save"));
+    auto* close = MakeButton(this, names::numbers::kEditorClose, tr("Close"));
     connect(add, &QPushButton::clicked, this, &NumberEditWindow::AddRow);
     connect(remove, &QPushButton::clicked, this, &NumberEditWindow::DeleteRows);
     QUndoStack& stack = table_->undoStack();
@@ -190,7 +189,7 @@ void NumberEditWindow::BuildCommands() {
 }
 
 void NumberEditWindow::ShowTotal() {
-    total_->setText(Ui(texts::numbers::kEditTotal).arg(table_->rowCount()));
+    total_->setText(UiMarked(texts::numbers::kEditTotal).arg(table_->rowCount()));
 }
 
 void NumberEditWindow::SelectRow(int row) {
@@ -225,7 +224,7 @@ void NumberEditWindow::FindNext() {
     const QModelIndex current = view_->currentIndex();
     const int row = table_->Find(find_->text(), current.isValid() ? current.row() + 1 : 0);
     if (row < 0) {
-        status_->setText(Ui(texts::numbers::kEditNotFound).arg(find_->text()));
+        status_->setText(UiMarked(texts::numbers::kEditNotFound).arg(find_->text()));
         return;
     }
     status_->clear();
@@ -242,8 +241,8 @@ void NumberEditWindow::Check() {
     }
     findings_->setVisible(!findings.empty());
     status_->setText((findings.empty()
-                          ? Ui(texts::numbers::kEditNothingFound).arg(table_->rowCount())
-                          : Ui(texts::numbers::kEditFound).arg(findings.size())) +
+                          ? UiMarked(texts::numbers::kEditNothingFound).arg(table_->rowCount())
+                          : UiMarked(texts::numbers::kEditFound).arg(findings.size())) +
                      (blockedError_.isEmpty() ? QString() : "\n" + blockedError_));
 }
 
@@ -261,7 +260,7 @@ bool NumberEditWindow::Save() {
         return false;
     loaded_ = JoinLines(table_->lines());
     table_->undoStack().setClean();
-    status_->setText(Ui(texts::numbers::kEditSavedLines).arg(table_->rowCount()));
+    status_->setText(UiMarked(texts::numbers::kEditSavedLines).arg(table_->rowCount()));
     emit Saved(table_->lines().size());
     return true;
 }

@@ -47,37 +47,37 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
                                    NumberListLinks links)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts), links_(std::move(links)) {
     setObjectName(names::numbers::kWindow);
-    setWindowTitle(Ui("NumberList"));
+    setWindowTitle(tr("NumberList"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
     // The calling round's two buttons below the editor's, where given.
     const bool roundLinks = links_.openBlockList || links_.openOutcome;
     PaintBackground(this, colour::kTeal);
 
     imports_[0] =
-        MakeButton(this, names::numbers::kLoadTextButton, Ui("LoadNumber(txt)"), {177, 33});
+        MakeButton(this, names::numbers::kLoadTextButton, tr("LoadNumber(txt)"), {177, 33});
     imports_[1] =
-        MakeButton(this, names::numbers::kLoadWorkbookButton, Ui("LoadNumber(xlsx)"), {177, 33});
-    auto* stop = MakeButton(this, names::numbers::kStopButton, Ui("Stop"), {113, 33});
-    imports_[2] = MakeButton(this, names::numbers::kOpenButton, Ui("open"), {113, 33});
-    auto* save = MakeButton(this, names::numbers::kSaveButton, Ui("save"), {115, 33});
-    auto* close = MakeButton(this, names::numbers::kCloseButton, Ui("Close"), {115, 29});
+        MakeButton(this, names::numbers::kLoadWorkbookButton, tr("LoadNumber(xlsx)"), {177, 33});
+    auto* stop = MakeButton(this, names::numbers::kStopButton, tr("Stop"), {113, 33});
+    imports_[2] = MakeButton(this, names::numbers::kOpenButton, tr("open"), {113, 33});
+    auto* save = MakeButton(this, names::numbers::kSaveButton, tr("save"), {115, 33});
+    auto* close = MakeButton(this, names::numbers::kCloseButton, tr("Close"), {115, 29});
     connect(imports_[0], &QPushButton::clicked, this, &NumberListWindow::LoadText);
     connect(imports_[1], &QPushButton::clicked, this, &NumberListWindow::LoadWorkbook);
     connect(stop, &QPushButton::clicked, this, &NumberListWindow::Stop);
     connect(imports_[2], &QPushButton::clicked, this, &NumberListWindow::OpenFile);
     connect(save, &QPushButton::clicked, this, &NumberListWindow::Save);
     connect(close, &QPushButton::clicked, this, &NumberListWindow::reject);
-    imports_[3] = MakeButton(this, names::numbers::kEditButton, Ui("Edit the list..."), {363, 33});
+    imports_[3] = MakeButton(this, names::numbers::kEditButton, tr("Edit the list..."), {363, 33});
     connect(imports_[3], &QPushButton::clicked, this, &NumberListWindow::EditList);
     QPushButton* lastButton = imports_[3];
     if (links_.openBlockList) {
         lastButton = MakeButton(this, names::numbers::kBlockListButton,
-                                Ui(texts::numbers::kBlockListCommand), {177, 33});
+                                UiMarked(texts::numbers::kBlockListCommand), {177, 33});
         connect(lastButton, &QPushButton::clicked, this, [this] { links_.openBlockList(this); });
     }
     if (links_.openOutcome) {
         auto* outcome = MakeButton(this, names::numbers::kOutcomeButton,
-                                   Ui(texts::numbers::kOutcomeCommand), {177, 33});
+                                   UiMarked(texts::numbers::kOutcomeCommand), {177, 33});
         connect(outcome, &QPushButton::clicked, this, [this] {
             if (!Importing() && links_.openOutcome(this))
                 LoadList(); // the next list is the list now
@@ -85,7 +85,7 @@ NumberListWindow::NumberListWindow(WorkFolder folder, Prompts& prompts, QWidget*
         setTabOrder(lastButton, outcome);
     }
 
-    auto* caption = new QLabel(Ui("Total"), this);
+    auto* caption = new QLabel(tr("Total"), this);
     total_ = new Designed<QLineEdit>({97, 21}, this);
     total_->setObjectName(names::numbers::kTotal);
     caption->setBuddy(total_);
@@ -182,7 +182,7 @@ std::optional<BlockedNumbers> NumberListWindow::Blocked() {
 void NumberListWindow::TellBlocked(const QString& command, std::size_t lines) {
     if (lines > 0)
         prompts_.Inform(command.toStdString(),
-                        Ui(texts::numbers::kBlockedLeftOut).arg(lines).toStdString());
+                        UiMarked(texts::numbers::kBlockedLeftOut).arg(lines).toStdString());
 }
 
 // A line as the memo shows it: the window's own lines ("All: 5;", "Laod
@@ -192,11 +192,11 @@ QString NumberListWindow::AsShown(const std::string& line) {
     using namespace texts::numbers;
     for (const char* own : {kMaxNumbersLine, kReadWarningLine, kLoadStart, kLoadedLine})
         if (line == own)
-            return Ui(own).remove('\r');
+            return UiMarked(own).remove('\r');
     const std::string count = line.substr(0, std::min(line.size(), std::strlen(kShownCount)));
     if (count == kShownCount && line.ends_with(';') &&
         line.find_first_not_of("0123456789", count.size()) == line.size() - 1)
-        return Ui(kShownCount) + ToQString(line.substr(count.size()));
+        return UiMarked(kShownCount) + ToQString(line.substr(count.size()));
     return FromFileText(line).remove('\r');
 }
 
@@ -238,7 +238,7 @@ bool NumberListWindow::MayReplaceList(const QString& command) {
     }
     return count == 0 ||
            prompts_.Confirm(command.toStdString(),
-                            Ui(texts::numbers::kReplaceNumbers).arg(count).toStdString());
+                            UiMarked(texts::numbers::kReplaceNumbers).arg(count).toStdString());
 }
 
 void NumberListWindow::LoadText() {
@@ -277,7 +277,7 @@ void NumberListWindow::LoadWorkbook() {
     try {
         import_ = std::make_unique<SheetImport>(*source);
     } catch (const XlsxError& e) {
-        prompts_.Inform(texts::numbers::kWorkbookErrorCaption, e.what());
+        prompts_.Inform(texts::numbers::kWorkbookErrorCaption, std::string(e.what()));
         return;
     }
     for (auto* button : imports_)
@@ -303,7 +303,7 @@ void NumberListWindow::ReadRows() {
         }
     } catch (const XlsxError& e) {
         EndImport();
-        prompts_.Inform(texts::numbers::kWorkbookErrorCaption, e.what());
+        prompts_.Inform(texts::numbers::kWorkbookErrorCaption, std::string(e.what()));
         return;
     }
     QTimer::singleShot(0, this, &NumberListWindow::ReadRows);
@@ -317,7 +317,7 @@ void NumberListWindow::FinishImport() {
         lines = import_->Result(TextCodec::Chosen());
     } catch (const XlsxError& e) {
         EndImport();
-        prompts_.Inform(texts::numbers::kWorkbookErrorCaption, e.what());
+        prompts_.Inform(texts::numbers::kWorkbookErrorCaption, std::string(e.what()));
         return;
     }
     EndImport();

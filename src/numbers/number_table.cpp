@@ -17,7 +17,9 @@ namespace mervadin {
 namespace {
 
 constexpr int kColumns = 3;
-const char* const kHeaders[kColumns] = {UI_TEXT("GROUP"), UI_TEXT("NAME"), UI_TEXT("NUMBER")};
+const char* const kHeaders[kColumns] = {QT_TRANSLATE_NOOP("mervadin::NumberTable", "GROUP"),
+                                        QT_TRANSLATE_NOOP("mervadin::NumberTable", "NAME"),
+                                        QT_TRANSLATE_NOOP("mervadin::NumberTable", "NUMBER")};
 
 // An undo step as two functions.
 class Step : public QUndoCommand {
@@ -74,7 +76,7 @@ QVariant NumberTable::headerData(int section, Qt::Orientation orientation, int r
         return {};
     if (orientation == Qt::Vertical)
         return section + 1; // the line's number in the file
-    return section >= 0 && section < kColumns ? Ui(kHeaders[section]) : QVariant();
+    return section >= 0 && section < kColumns ? tr(kHeaders[section]) : QVariant();
 }
 
 Qt::ItemFlags NumberTable::flags(const QModelIndex& index) const {
@@ -89,12 +91,12 @@ bool NumberTable::setData(const QModelIndex& index, const QVariant& value, int r
         return true; // unchanged: the line keeps its bytes
     const auto bytes = codec_.FromUnicode(text.toStdString());
     if (!bytes) {
-        emit EditRefused(
-            Ui(texts::numbers::kEditCannotEncode).arg(QString::fromStdString(codec_.Name()), text));
+        emit EditRefused(UiMarked(texts::numbers::kEditCannotEncode)
+                             .arg(QString::fromStdString(codec_.Name()), text));
         return false;
     }
     if (!FitsInField(*bytes)) {
-        emit EditRefused(Ui(texts::numbers::kEditNoSeparators).arg(text));
+        emit EditRefused(UiMarked(texts::numbers::kEditNoSeparators).arg(text));
         return false;
     }
     const int row = index.row();

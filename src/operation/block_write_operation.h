@@ -6,6 +6,7 @@
 // differs between them is a profile (texts, pacing, completion message) and
 // where the blocks come from.
 
+#include "common/ui_text.h"
 #include "frames/frame_templates.h"
 #include "operation/block_retries.h"
 #include "operation/erase_wait.h"
@@ -22,17 +23,17 @@ namespace mervadin {
 
 // The memo lines and boxes a block write shows.
 struct BlockWriteTexts {
-    std::string eraseFailed;           // the memo's only line when the erase does not end in time
-    std::string eraseEnd;              // when the erase is done
-    bool blockAfterLoad;               // the block's number follows "LoadData......"
-    std::string send;                  // before each transmission, followed by the block's number
-    std::string checksumError;         // error memo: an answer whose checksum is wrong
-    std::string writing;               // the device writes the block into its flash
-    std::string stored;                // the device has stored it
-    std::string rejected;              // the device asks for the block again ("data_err!")
-    std::string rejectedError;         // error memo: the same
-    std::vector<std::string> finished; // after the last block
-    std::optional<std::pair<std::string, std::string>> doneBox; // caption and text
+    ShownText eraseFailed;           // the memo's only line when the erase does not end in time
+    ShownText eraseEnd;              // when the erase is done
+    bool blockAfterLoad;             // the block's number follows "LoadData......"
+    ShownText send;                  // before each transmission, followed by the block's number
+    ShownText checksumError;         // error memo: an answer whose checksum is wrong
+    ShownText writing;               // the device writes the block into its flash
+    ShownText stored;                // the device has stored it
+    ShownText rejected;              // the device asks for the block again ("data_err!")
+    ShownText rejectedError;         // error memo: the same
+    std::vector<ShownText> finished; // after the last block
+    std::optional<std::pair<ShownText, ShownText>> doneBox; // caption and text
 };
 
 // Which clock paces the data phase and how: the pause before each

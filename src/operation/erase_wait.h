@@ -15,7 +15,7 @@ namespace mervadin {
 class EraseWait {
 public:
     // `endLine` is what the memo shows when the erase is done.
-    EraseWait(DeviceLink& link, OperationView& view, std::string endLine)
+    EraseWait(DeviceLink& link, OperationView& view, ShownText endLine)
         : link_(link), view_(view), endLine_(std::move(endLine)) {}
 
     // Looks at the receive buffer; true once the erase is done.
@@ -24,7 +24,7 @@ public:
 private:
     DeviceLink& link_;
     OperationView& view_;
-    std::string endLine_;
+    ShownText endLine_;
     unsigned steps_ = 0;
 };
 

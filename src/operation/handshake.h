@@ -4,6 +4,7 @@
 // resend on silence or on a wrong answer, give up after a time. Fed with
 // ticks of the 10-ms clock and with the arrival of bytes; never blocks.
 
+#include "common/ui_text.h"
 #include "link/device_link.h"
 #include "operation/operation_view.h"
 
@@ -14,19 +15,19 @@
 namespace mervadin {
 
 struct HandshakeProfile {
-    std::string_view request;         // the request frame's template
-    unsigned pollEvery;               // look at the buffer when the poll counter reaches this
-    unsigned resendAfter;             // resend when the resend counter exceeds this
-    unsigned giveUpAfter;             // give up when the overall counter exceeds this
-    bool needsOpening;                // a complete answer needs "velorn<" as well as ">end"
-    std::string connecting;           // shown (memo cleared first) before the first request
-    bool connectingEveryAttempt;      // shown again, memo cleared, before every resend
-    std::string connected;            // appended on success
-    std::vector<std::string> givenUp; // shown, memo cleared first, on giving up
-    std::string guard;                // message box text when no device is connected
+    std::string_view request;       // the request frame's template
+    unsigned pollEvery;             // look at the buffer when the poll counter reaches this
+    unsigned resendAfter;           // resend when the resend counter exceeds this
+    unsigned giveUpAfter;           // give up when the overall counter exceeds this
+    bool needsOpening;              // a complete answer needs "velorn<" as well as ">end"
+    ShownText connecting;           // shown (memo cleared first) before the first request
+    bool connectingEveryAttempt;    // shown again, memo cleared, before every resend
+    ShownText connected;            // appended on success
+    std::vector<ShownText> givenUp; // shown, memo cleared first, on giving up
+    ShownText guard;                // message box text when no device is connected
     // The box shown when the device goes away before the work is done: what
     // that means for the device or the files, and what to do.
-    std::string lost;
+    ShownText lost;
 };
 
 class Handshake {

@@ -18,10 +18,10 @@ public:
     virtual ~Operation() = default;
 
     // The guard text shown (caption "  Error  ") when no device is connected.
-    std::string GuardText() const { return profile_.guard; }
+    ShownText GuardText() const { return profile_.guard; }
     // The text of the box shown (caption kDeviceLostCaption) when the device
     // went away before the work was done.
-    std::string LostText() const { return profile_.lost; }
+    ShownText LostText() const { return profile_.lost; }
     virtual void Start() = 0;
     OperationStatus OnTick();
     OperationStatus OnBytes();

@@ -2,6 +2,7 @@
 
 #include "operation/operation_texts.h"
 
+#include <optional>
 #include <utility>
 
 namespace mervadin {
@@ -90,7 +91,7 @@ void OperationRunner::OnUsbStatus(bool present, bool /*initial*/) {
     const bool framesCut = std::exchange(repeater_, std::nullopt).has_value();
     // The bar stays where the transfer stopped; the memo and a box say that
     // it ended and what that means.
-    std::string lost;
+    std::optional<ShownText> lost;
     if (operation_) {
         const OperationStatus status = operation_->Interrupted(OperationStatus::Failed);
         const bool done = status == OperationStatus::Succeeded;
@@ -102,8 +103,8 @@ void OperationRunner::OnUsbStatus(bool present, bool /*initial*/) {
     } else if (framesCut) {
         view_.AppendMemo(texts::operation::kFramesCut);
     }
-    if (!lost.empty())
-        view_.Inform(texts::operation::kDeviceLostCaption, lost);
+    if (lost && !lost->Text().empty())
+        view_.Inform(texts::operation::kDeviceLostCaption, *lost);
     // Nothing more is sent, but an Exit still closes its window.
     if (auto afterwards = std::exchange(afterRepeater_, nullptr))
         afterwards(false);

@@ -1,6 +1,10 @@
 #pragma once
 // What an operation shows: lines in its window's progress memo and error
-// memo, the progress bar with its label, and message boxes.
+// memo, the progress bar with its label, and message boxes. Lines and boxes
+// are ShownTexts: a marked constant is translated by the window that shows
+// it, a line made at run time (device data, a number) is shown as it is.
+
+#include "common/ui_text.h"
 
 #include <string>
 
@@ -10,11 +14,11 @@ class OperationView {
 public:
     virtual ~OperationView() = default;
     virtual void ClearMemo() = 0;
-    virtual void AppendMemo(const std::string& line) = 0;
-    virtual void AppendErrorMemo(const std::string& line) = 0;
+    virtual void AppendMemo(const ShownText& line) = 0;
+    virtual void AppendErrorMemo(const ShownText& line) = 0;
     virtual void ClearErrorMemo() = 0;
     virtual void SetProgress(int percent, const std::string& label) = 0;
-    virtual void Inform(const std::string& caption, const std::string& text) = 0;
+    virtual void Inform(const ShownText& caption, const ShownText& text) = 0;
     // A marked text (UI_TEXT) in the view's language, for the lines an
     // operation puts together from texts and values: the windows translate,
     // the command line keeps the English text.

@@ -14,8 +14,6 @@ namespace mervadin {
 
 namespace {
 
-// The one context of every text: the texts are the same wherever shown.
-constexpr const char* kContext = "Mervadin";
 const UserSetting kChoice("window/language");
 
 bool IsOffered(const std::string& code) {
@@ -30,23 +28,29 @@ std::string SystemLanguage() {
 
 } // namespace
 
-QString Ui(const char* text) {
-    return QCoreApplication::translate(kContext, text);
+QString UiMarked(const char* marked) {
+    return QCoreApplication::translate(kMarkedContext, marked);
 }
 
-QString Ui(const std::string& text) {
-    return Ui(text.c_str());
+std::string UiMarkedString(const char* marked) {
+    return UiMarked(marked).toStdString();
 }
 
-QString UiAroundNumber(const std::string& text) {
-    QString whole = Ui(text);
+QString Shown(const ShownText& text) {
+    return text.Marked() ? UiMarked(text.Text().c_str()) : QString::fromUtf8(text.Text());
+}
+
+QString UiMarkedAroundNumber(const char* marked) {
+    QString whole = UiMarked(marked);
+    const std::string text = marked;
     const auto first = text.find_first_of("0123456789");
     if (first == std::string::npos || whole != QString::fromStdString(text))
         return whole;
     const auto end = text.find_first_not_of("0123456789", first);
+    const std::string before = text.substr(0, first);
     const std::string after = end == std::string::npos ? "" : text.substr(end);
-    return Ui(text.substr(0, first)) + QString::fromStdString(text.substr(first, end - first)) +
-           Ui(after);
+    return UiMarked(before.c_str()) + QString::fromStdString(text.substr(first, end - first)) +
+           UiMarked(after.c_str());
 }
 
 const std::vector<Translation::Language>& Translation::Offered() {

@@ -4,6 +4,8 @@
 // main window's popup menu (remembered for the user), else the system's
 // language. Only what the windows show changes with it.
 
+#include "common/ui_text.h"
+
 #include <QString>
 
 #include <optional>
@@ -12,13 +14,23 @@
 
 namespace mervadin {
 
-// A text a person reads, in the language of the run; a text without a
-// translation as it is.
-QString Ui(const char* text);
-QString Ui(const std::string& text);
-// A text that holds a number, "Vol:3" or "12 S": as a whole where it has a
-// translation, else the words before and after the number translated.
-QString UiAroundNumber(const std::string& text);
+// Where a text is translated: a window's own text by tr() in the window's
+// class (its translation context), once, where it is made. A text the core
+// marked with UI_TEXT has no class: it is translated here, in the one
+// context of the core's texts, by the window that shows it. Only such a
+// constant is looked up; a text put together at run time (a path, device
+// data, a number) is shown as it is.
+inline constexpr const char* kMarkedContext = "mervadin::texts";
+QString UiMarked(const char* marked);
+// The same as UTF-8, for the core's lines put together from marked texts
+// (a Translate).
+std::string UiMarkedString(const char* marked);
+// A text from the core as a window shows it: a marked text translated, a
+// text made at run time as it is (UTF-8).
+QString Shown(const ShownText& text);
+// A marked text that holds a number, "Vol:3" or "12 S": as a whole where it
+// has a translation, else the words before and after the number translated.
+QString UiMarkedAroundNumber(const char* marked);
 
 class Translation {
 public:

@@ -97,7 +97,7 @@ int CallGridModel::columnCount(const QModelIndex& parent) const {
 QString CallGridModel::Cell(std::string_view line, int column) const {
     static const char* keys[] = {"", "Number[", "Type[", "Group[", "Date[", "Duration[", "Remark["};
     const std::string value = FieldValue(line, keys[column]);
-    return column == 2 ? Ui(std::string(TypeName(value))) : FromFileText(value);
+    return column == 2 ? UiMarked(std::string(TypeName(value)).c_str()) : FromFileText(value);
 }
 
 QVariant CallGridModel::data(const QModelIndex& index, int role) const {
@@ -123,7 +123,7 @@ QVariant CallGridModel::data(const QModelIndex& index, int role) const {
 QVariant CallGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section >= headers_.size())
         return {};
-    return Ui(headers_[section].toStdString());
+    return UiMarked(headers_[section].toStdString().c_str());
 }
 
 Qt::ItemFlags CallGridModel::flags(const QModelIndex& index) const {

@@ -162,9 +162,9 @@ void CallListGrid::SaveAs() {
         const auto all = static_cast<qulonglong>(model_->LineCount());
         const auto choice =
             prompts_.Choose(texts::records::kSaveWhichCaption,
-                            Ui(texts::records::kSaveWhich).arg(shown).arg(all).toStdString(),
-                            {Ui(texts::records::kSaveShownLines).arg(shown).toStdString(),
-                             Ui(texts::records::kSaveAllLines).arg(all).toStdString()});
+                            UiMarked(texts::records::kSaveWhich).arg(shown).arg(all).toStdString(),
+                            {UiMarked(texts::records::kSaveShownLines).arg(shown).toStdString(),
+                             UiMarked(texts::records::kSaveAllLines).arg(all).toStdString()});
         if (!choice)
             return;
         if (*choice == 0)
@@ -192,13 +192,11 @@ void CallListGrid::SaveAs() {
     if (!model_->Filtered())
         prompts_.Inform(texts::records::kSavedCaption, done);
     else
-        prompts_.Inform(
-            texts::records::kSavedCaption,
-            (Ui(done) + '\n' + Ui(texts::records::kLinesSaved).arg(saved)).toStdString());
+        prompts_.Inform(texts::records::kSavedCaption,
+                        (UiMarked(done) + '\n' + UiMarked(texts::records::kLinesSaved).arg(saved))
+                            .toStdString());
     // Remarks cut at the bytes a remark keeps: said once, after the save.
-    if (const std::string cut =
-            report.Text([](const char* text) { return Ui(text).toStdString(); });
-        !cut.empty())
+    if (const std::string cut = report.Text(UiMarkedString); !cut.empty())
         prompts_.Inform(texts::records::kSavedCaption, cut);
 }
 
@@ -206,7 +204,7 @@ void CallListGrid::Clear(const std::string& caption) {
     const auto count = model_->LineCount();
     if (count > 0 &&
         !prompts_.Confirm(caption,
-                          Ui(texts::records::kClearRecordsQuestion).arg(count).toStdString()))
+                          UiMarked(texts::records::kClearRecordsQuestion).arg(count).toStdString()))
         return;
     if (!RunFileWork(prompts_, [this] { files_.ClearList(list_); }))
         return;
@@ -222,7 +220,7 @@ constexpr int kTypingPauseMs = 250;
 QLineEdit* FilterField(QWidget* parent, const char* name, const char* hint, int width) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
-    field->setPlaceholderText(Ui(hint));
+    field->setPlaceholderText(UiMarked(hint));
     field->setClearButtonEnabled(true);
     field->setFixedWidth(width);
     return field;
@@ -241,10 +239,10 @@ CallFilterBar::CallFilterBar(CallListGrid& grid, QWidget* parent)
     const bool out = grid.objectName() == names::grids::kCallOut;
     setObjectName(out ? names::grids::kCallOutFilter : names::grids::kCallInFilter);
     type_->setObjectName(names::grids::kFilterType);
-    type_->addItem(Ui(texts::records::kFilterAllTypes));
+    type_->addItem(UiMarked(texts::records::kFilterAllTypes));
     // Only the kinds of the grid's own list, each with its type digit.
     for (const char type : out ? std::string_view("014") : std::string_view("23"))
-        type_->addItem(Ui(texts::records::kTypeNames[type - '0']), QChar(type));
+        type_->addItem(UiMarked(texts::records::kTypeNames[type - '0']), QChar(type));
     count_->setObjectName(names::grids::kFilterCount);
     count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -273,7 +271,7 @@ std::optional<std::chrono::year_month_day> CallFilterBar::DayOf(QLineEdit& field
     const std::string text = field.text().trimmed().toStdString();
     const auto day = text.empty() ? std::nullopt : ParseDay(text);
     const bool wrong = !text.empty() && !day;
-    field.setToolTip(wrong ? Ui(texts::records::kFilterBadDay) : QString());
+    field.setToolTip(wrong ? UiMarked(texts::records::kFilterBadDay) : QString());
     field.setStyleSheet(wrong ? "color: red" : "");
     return day;
 }
@@ -285,8 +283,8 @@ void CallFilterBar::ShowCount() {
     const bool wrongDay = !from_->toolTip().isEmpty() || !to_->toolTip().isEmpty();
     const CallGridModel& model = *grid_.Model();
     const QString count =
-        Ui(texts::records::kFilterCount).arg(model.ShownCount()).arg(model.LineCount());
-    count_->setText(wrongDay ? Ui(texts::records::kFilterDayForm) : count);
+        UiMarked(texts::records::kFilterCount).arg(model.ShownCount()).arg(model.LineCount());
+    count_->setText(wrongDay ? UiMarked(texts::records::kFilterDayForm) : count);
     count_->setStyleSheet(wrongDay ? "color: red" : "");
     count_->setToolTip(wrongDay ? count : QString());
 }

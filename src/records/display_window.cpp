@@ -26,7 +26,7 @@ namespace mervadin {
 DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* parent)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts) {
     setObjectName(names::display::kWindow);
-    setWindowTitle(Ui("CDRDisplay"));
+    setWindowTitle(tr("CDRDisplay"));
     PaintBackground(this, colour::kSkyBlue);
     // The five boxes side by side, each its list above its Save button; on
     // a narrow screen they share its width, and scroll only where their
@@ -35,16 +35,16 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
     boxRow_ = new QHBoxLayout(area_);
     boxRow_->setContentsMargins(8, 8, 8, 7);
     boxRow_->setSpacing(7);
-    AddBox(UI_TEXT("CallOut--Succeeded"), names::display::kMemos[0],
+    AddBox(QT_TR_NOOP("CallOut--Succeeded"), names::display::kMemos[0],
            names::display::kSaveButtons[0], file::kCallOutSuccessed,
            texts::records::kSucceededSaved);
-    AddBox(UI_TEXT("CallOut--Failed"), names::display::kMemos[1], names::display::kSaveButtons[1],
-           file::kCallOutFailed, texts::records::kFailedSaved);
-    AddBox(UI_TEXT("PhoneBook"), names::display::kMemos[2], names::display::kSaveButtons[2],
+    AddBox(QT_TR_NOOP("CallOut--Failed"), names::display::kMemos[1],
+           names::display::kSaveButtons[1], file::kCallOutFailed, texts::records::kFailedSaved);
+    AddBox(QT_TR_NOOP("PhoneBook"), names::display::kMemos[2], names::display::kSaveButtons[2],
            file::kCallOutManual, texts::records::kManualSaved);
-    AddBox(UI_TEXT("CallIn--Answered"), names::display::kMemos[3], names::display::kSaveButtons[3],
-           file::kCallInAnswer, texts::records::kAnsweredSaved);
-    AddBox(UI_TEXT("CallIn--Missed"), names::display::kMemos[4], names::display::kSaveButtons[4],
+    AddBox(QT_TR_NOOP("CallIn--Answered"), names::display::kMemos[3],
+           names::display::kSaveButtons[3], file::kCallInAnswer, texts::records::kAnsweredSaved);
+    AddBox(QT_TR_NOOP("CallIn--Missed"), names::display::kMemos[4], names::display::kSaveButtons[4],
            file::kCallInMissed, texts::records::kMissedSaved);
     FixSizeOnScreen(*this, LaidOutSize(*area_, ClientSize(895, 476)));
     MoveOnScreen(*this, {222, 65});
@@ -60,13 +60,13 @@ DisplayWindow::DisplayWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
 
 void DisplayWindow::AddBox(const char* caption, const char* memo, const char* button,
                            std::string_view file, const char* confirmation) {
-    auto* group = new Designed<QGroupBox>({169, 433}, Ui(caption), area_);
+    auto* group = new Designed<QGroupBox>({169, 433}, tr(caption), area_);
     auto* text = new QPlainTextEdit(group);
     text->setObjectName(memo);
     text->setMinimumWidth(60);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     PaintTextArea(text, colour::kSilver);
-    auto* save = MakeButton(group, button, Ui("Save"), {75, 25});
+    auto* save = MakeButton(group, button, tr("Save"), {75, 25});
     auto* layout = new QVBoxLayout(group);
     layout->setContentsMargins(8, 4, 8, 8);
     layout->setSpacing(7);

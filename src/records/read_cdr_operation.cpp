@@ -141,7 +141,7 @@ void ReadCdrOperation::Finish() {
         files_.StoreRead(table_);
     } catch (const FileError& e) {
         End(OperationStatus::Failed); // before the box: ticks go on while it shows
-        view_.Inform(texts::common::kErrorCaption, e.what());
+        view_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         return;
     }
     attempt_ = 0;

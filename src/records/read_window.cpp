@@ -22,12 +22,12 @@ ReadWindow::ReadWindow(DeviceLink& link, WorkFolder folder, Prompts& prompts, QW
     : OperationWindow(link, prompts, {kReadWindowStop, false, false, "the read window"}, parent),
       folder_(std::move(folder)) {
     setObjectName(names::read::kWindow);
-    setWindowTitle(Ui("read"));
+    setWindowTitle(tr("read"));
     const QSize design{145, 41};
     QPushButton* buttons[] = {
-        MakeCommand(names::read::kReadButton, Ui("ReadCDR"), design),
-        MakeButton(this, names::read::kStopButton, Ui("Stop"), design),
-        MakeButton(this, names::read::kExitButton, Ui("Exit"), design),
+        MakeCommand(names::read::kReadButton, tr("ReadCDR"), design),
+        MakeButton(this, names::read::kStopButton, tr("Stop"), design),
+        MakeButton(this, names::read::kExitButton, tr("Exit"), design),
     };
     for (auto* button : buttons) {
         QFont bold = button->font();

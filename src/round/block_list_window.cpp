@@ -43,10 +43,10 @@ QString Joined(const std::vector<std::string>& numbers) {
 BlockListWindow::BlockListWindow(std::filesystem::path file, Prompts& prompts, QWidget* parent)
     : QDialog(parent), file_(std::move(file)), prompts_(prompts) {
     setObjectName(names::round::kBlockWindow);
-    setWindowTitle(Ui("Numbers never to call"));
+    setWindowTitle(tr("Numbers never to call"));
     resize(FittedClientSize({380, 460}, screen() ? screen()->availableGeometry() : QRect()));
     auto* layout = new QVBoxLayout(this);
-    auto* about = new QLabel(Ui("The numbers of BlockList.txt are left out of every import and "
+    auto* about = new QLabel(tr("The numbers of BlockList.txt are left out of every import and "
                                 "of the number write, and the list check names them."),
                              this);
     about->setWordWrap(true);
@@ -67,20 +67,20 @@ BlockListWindow::BlockListWindow(std::filesystem::path file, Prompts& prompts, Q
     auto* addRow = new QHBoxLayout;
     number_ = new QLineEdit(this);
     number_->setObjectName(names::round::kBlockNumber);
-    number_->setPlaceholderText(Ui("A number, digits only"));
+    number_->setPlaceholderText(tr("A number, digits only"));
     connect(number_, &QLineEdit::returnPressed, this, &BlockListWindow::AddTyped);
-    auto* add = MakeButton(this, names::round::kBlockAdd, Ui("Add"));
+    auto* add = MakeButton(this, names::round::kBlockAdd, tr("Add"));
     connect(add, &QPushButton::clicked, this, &BlockListWindow::AddTyped);
     addRow->addWidget(number_, 1);
     addRow->addWidget(add);
     layout->addLayout(addRow);
 
     auto* commands = new QHBoxLayout;
-    auto* removeButton = MakeButton(this, names::round::kBlockRemove, Ui("Remove"));
+    auto* removeButton = MakeButton(this, names::round::kBlockRemove, tr("Remove"));
     connect(removeButton, &QPushButton::clicked, this, &BlockListWindow::RemoveSelected);
-    auto* import = MakeButton(this, names::round::kBlockImport, Ui("Import…"));
+    auto* import = MakeButton(this, names::round::kBlockImport, tr("Import…"));
     connect(import, &QPushButton::clicked, this, &BlockListWindow::Import);
-    auto* close = MakeButton(this, names::round::kClose, Ui("Close"));
+    auto* close = MakeButton(this, names::round::kClose, tr("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     commands->addWidget(removeButton);
     commands->addWidget(import);
@@ -100,7 +100,8 @@ void BlockListWindow::Load() {
         const auto numbers = BlockList::Load(file_).Numbers();
         for (const auto& number : numbers)
             numbers_->addItem(ToQString(number));
-        count_->setText(Ui("%1 numbers in %2").arg(numbers.size()).arg(ToQString(Utf8Of(file_))));
+        //: %1 is the count of numbers, %2 the list file's path.
+        count_->setText(tr("%1 numbers in %2").arg(numbers.size()).arg(ToQString(Utf8Of(file_))));
     } catch (const FileError& e) {
         count_->setText(ToQString(FileErrorText(e)));
     }
@@ -116,9 +117,9 @@ void BlockListWindow::Tell(const char* doneFormat, const std::vector<std::string
                            const char* unchangedFormat, const std::vector<std::string>& unchanged) {
     QStringList lines;
     if (!done.empty())
-        lines << Ui(doneFormat).arg(done.size()).arg(Joined(done));
+        lines << tr(doneFormat).arg(done.size()).arg(Joined(done));
     if (!unchanged.empty())
-        lines << Ui(unchangedFormat).arg(unchanged.size()).arg(Joined(unchanged));
+        lines << tr(unchangedFormat).arg(unchanged.size()).arg(Joined(unchanged));
     prompts_.Inform(texts::numbers::kBlockListCommand, lines.join('\n').toStdString());
 }
 
@@ -127,14 +128,15 @@ void BlockListWindow::AddTyped() {
     if (!number) {
         prompts_.Inform(
             texts::numbers::kBlockListCommand,
-            Ui("\"%1\" is not a number: digits only").arg(number_->text()).toStdString());
+            tr("\"%1\" is not a number: digits only").arg(number_->text()).toStdString());
         number_->selectAll();
         return;
     }
     Apply([&] {
         if (AddBlocked(file_, {*number}).done.empty())
             prompts_.Inform(texts::numbers::kBlockListCommand,
-                            Ui("%1 is on the list already").arg(ToQString(*number)).toStdString());
+                            //: %1 is a telephone number.
+                            tr("%1 is on the list already").arg(ToQString(*number)).toStdString());
         number_->clear();
     });
 }
@@ -155,8 +157,8 @@ void BlockListWindow::Import() {
         return;
     Apply([&] {
         const BlockChange change = AddBlocked(file_, NumbersToBlock(*source));
-        Tell(UI_TEXT("%1 numbers added: %2"), change.done,
-             UI_TEXT("%1 numbers were on the list already: %2"), change.unchanged);
+        Tell(QT_TR_NOOP("%1 numbers added: %2"), change.done,
+             QT_TR_NOOP("%1 numbers were on the list already: %2"), change.unchanged);
     });
 }
 

@@ -22,16 +22,18 @@ NumberCallsWindow::NumberCallsWindow(const QString& shown, const std::vector<Fou
                                      QWidget* parent)
     : QDialog(parent) {
     setObjectName(names::round::kCallsWindow);
-    setWindowTitle(Ui("Calls of %1").arg(shown));
+    //: %1 is a telephone number (and its name).
+    setWindowTitle(tr("Calls of %1").arg(shown));
     resize(640, 360);
     auto* layout = new QVBoxLayout(this);
-    auto* count = new QLabel(Ui("%1 calls in CallOutList.txt").arg(calls.size()), this);
+    //: %1 is the count of calls; CallOutList.txt is a file name, keep it.
+    auto* count = new QLabel(tr("%1 calls in CallOutList.txt").arg(calls.size()), this);
     count->setObjectName(names::round::kCallsCount);
     layout->addWidget(count);
     auto* table = new QTableWidget(static_cast<int>(calls.size()), 5, this);
     table->setObjectName(names::round::kCallsTable);
     table->setHorizontalHeaderLabels(
-        {Ui("Line"), Ui("Date"), Ui("Result"), Ui("Duration"), Ui("Remark")});
+        {tr("Line"), tr("Date"), tr("Result"), tr("Duration"), tr("Remark")});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
@@ -39,7 +41,7 @@ NumberCallsWindow::NumberCallsWindow(const QString& shown, const std::vector<Fou
         const FoundCall& call = calls[i];
         const QStringList cells = {QString::number(call.line),
                                    QString::fromStdString(WhenText(call.when)),
-                                   Ui(ResultText(call.when.connected)),
+                                   UiMarked(ResultText(call.when.connected)),
                                    QString::fromStdString(ClockText(call.durationSeconds)),
                                    FromFileText(FieldValue(call.text, "Remark["))};
         for (int column = 0; column < cells.size(); ++column)
@@ -50,7 +52,7 @@ NumberCallsWindow::NumberCallsWindow(const QString& shown, const std::vector<Fou
     layout->addWidget(table);
     auto* row = new QHBoxLayout;
     row->addStretch();
-    auto* close = MakeButton(this, names::round::kClose, Ui("Close"));
+    auto* close = MakeButton(this, names::round::kClose, tr("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     row->addWidget(close);
     layout->addLayout(row);

@@ -23,7 +23,7 @@ bool IsListText(OutcomeColumn column) {
 
 OutcomeModel::OutcomeModel(QObject* parent) : QAbstractTableModel(parent) {
     for (const auto& title : OutcomeHeader())
-        header_ << Ui(title);
+        header_ << UiMarked(title.c_str());
 }
 
 void OutcomeModel::Show(std::shared_ptr<const RoundOutcome> round) {
@@ -51,8 +51,7 @@ QVariant OutcomeModel::data(const QModelIndex& index, int role) const {
     const auto column = static_cast<OutcomeColumn>(index.column());
     switch (role) {
     case Qt::DisplayRole: {
-        const auto cells = OutcomeCells(number, round_->list,
-                                        [](const char* text) { return Ui(text).toStdString(); });
+        const auto cells = OutcomeCells(number, round_->list, UiMarkedString);
         const std::string& cell = cells[static_cast<std::size_t>(index.column())];
         return IsListText(column) ? FromFileText(cell) : QString::fromStdString(cell);
     }

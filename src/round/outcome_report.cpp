@@ -6,14 +6,18 @@
 #include "round/outcome_table.h"
 #include "statistics/call_statistics.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace mervadin {
 
 namespace {
 
-std::string Translated(const char* text) {
-    return Ui(text).toStdString();
+// The texts of this file's free functions, in their own translation context.
+constexpr const char* kTrContext = "mervadin::OutcomeReport";
+QString tr(const char* text) {
+    return QCoreApplication::translate(kTrContext, text);
 }
 
 struct ReachFigures {
@@ -43,13 +47,14 @@ struct ReachFigures {
 ReportTable OutcomeSection(const RoundOutcome& round) {
     ReportTable section;
     section.title =
-        Ui("Outcome of the list %1").arg(QString::fromStdString(Utf8Of(round.listFile.filename())));
+        //: %1 is the number list file's name.
+        tr("Outcome of the list %1").arg(QString::fromStdString(Utf8Of(round.listFile.filename())));
     const ListOutcome& outcome = round.outcome;
-    section.lines << QString::fromStdString(TotalsText(outcome.Totals(), Translated));
-    if (const std::string apart = SetApartText(outcome, Translated); !apart.empty())
+    section.lines << QString::fromStdString(TotalsText(outcome.Totals(), UiMarkedString));
+    if (const std::string apart = SetApartText(outcome, UiMarkedString); !apart.empty())
         section.lines << QString::fromStdString(apart);
-    section.header = {Ui("Outcome"), Ui("Numbers"),   Ui("Share"),
-                      Ui("Calls"),   Ui("Connected"), Ui("Talking time")};
+    section.header = {tr("Outcome"), tr("Numbers"),   tr("Share"),
+                      tr("Calls"),   tr("Connected"), tr("Talking time")};
     std::array<ReachFigures, kReaches> byReach{};
     ReachFigures all;
     for (const auto& number : outcome.Numbers()) {
@@ -58,8 +63,8 @@ ReportTable OutcomeSection(const RoundOutcome& round) {
     }
     for (std::size_t reach = 0; reach < kReaches; ++reach)
         section.rows.push_back(
-            byReach[reach].Cells(Ui(ReachText(static_cast<Reach>(reach))), all.numbers));
-    section.rows.push_back(all.Cells(Ui("All"), all.numbers));
+            byReach[reach].Cells(UiMarked(ReachText(static_cast<Reach>(reach))), all.numbers));
+    section.rows.push_back(all.Cells(tr("All"), all.numbers));
     return section;
 }
 

@@ -35,17 +35,15 @@ namespace mervadin {
 
 namespace {
 
-std::string Translated(const char* text) {
-    return Ui(text).toStdString();
-}
-
 // The filter's choices, in the order the box offers them.
 constexpr int kAllRows = -1;
 const std::pair<const char*, int> kFilters[] = {
-    {UI_TEXT("Not reached"), static_cast<int>(Reach::NotReached)},
-    {UI_TEXT("Reached"), static_cast<int>(Reach::Reached)},
-    {UI_TEXT("Never dialled"), static_cast<int>(Reach::NeverDialled)},
-    {UI_TEXT("All"), kAllRows}};
+    {QT_TRANSLATE_NOOP("mervadin::OutcomeWindow", "Not reached"),
+     static_cast<int>(Reach::NotReached)},
+    {QT_TRANSLATE_NOOP("mervadin::OutcomeWindow", "Reached"), static_cast<int>(Reach::Reached)},
+    {QT_TRANSLATE_NOOP("mervadin::OutcomeWindow", "Never dialled"),
+     static_cast<int>(Reach::NeverDialled)},
+    {QT_TRANSLATE_NOOP("mervadin::OutcomeWindow", "All"), kAllRows}};
 
 } // namespace
 
@@ -53,7 +51,7 @@ OutcomeWindow::OutcomeWindow(WorkFolder folder, Prompts& prompts, QWidget* paren
                              std::filesystem::path list)
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts), list_(std::move(list)) {
     setObjectName(names::round::kOutcomeWindow);
-    setWindowTitle(Ui("Outcome of the list"));
+    setWindowTitle(tr("Outcome of the list"));
     resize(FittedClientSize({960, 640}, screen() ? screen()->availableGeometry() : QRect()));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
@@ -105,15 +103,15 @@ QWidget* OutcomeWindow::BuildListRow() {
     // One row where the window is wide enough, more on a narrow screen.
     auto* layout = new FlowLayout(row, 6);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(Ui("List"), row);
+    auto* label = new QLabel(tr("List"), row);
     listFile_ = new QLineEdit(row);
     listFile_->setObjectName(names::round::kListFile);
     listFile_->setReadOnly(true);
     listFile_->setMinimumWidth(listFile_->fontMetrics().averageCharWidth() * 40);
     label->setBuddy(listFile_);
-    auto* choose = MakeButton(row, names::round::kChooseList, Ui("Another list file…"));
+    auto* choose = MakeButton(row, names::round::kChooseList, tr("Another list file…"));
     connect(choose, &QPushButton::clicked, this, &OutcomeWindow::ChooseList);
-    auto* working = MakeButton(row, names::round::kWorkingList, Ui("LoadNumber.txt"));
+    auto* working = MakeButton(row, names::round::kWorkingList, tr("LoadNumber.txt"));
     connect(working, &QPushButton::clicked, this, &OutcomeWindow::UseWorkingList);
     layout->addWidget(label);
     layout->addWidget(listFile_);
@@ -125,7 +123,7 @@ QWidget* OutcomeWindow::BuildListRow() {
 QWidget* OutcomeWindow::BuildRangeRow() {
     range_ = new DayRangeRow(this);
     connect(range_, &DayRangeRow::Changed, this, [this] { Refresh(); });
-    auto* refresh = MakeButton(range_, names::round::kRefresh, Ui("Refresh"));
+    auto* refresh = MakeButton(range_, names::round::kRefresh, tr("Refresh"));
     connect(refresh, &QPushButton::clicked, this, &OutcomeWindow::Refresh);
     range_->Add(refresh);
     return range_;
@@ -135,11 +133,11 @@ QWidget* OutcomeWindow::BuildFilterRow() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(Ui("Show"), row);
+    auto* label = new QLabel(tr("Show"), row);
     filter_ = new QComboBox(row);
     filter_->setObjectName(names::round::kFilter);
     for (const auto& [text, reach] : kFilters)
-        filter_->addItem(Ui(text), reach);
+        filter_->addItem(tr(text), reach);
     filter_->setCurrentIndex(filter_->findData(kAllRows));
     filter_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     label->setBuddy(filter_);
@@ -155,21 +153,21 @@ QWidget* OutcomeWindow::BuildSaveRow() {
     // One row where the window is wide enough, more on a narrow screen.
     auto* layout = new FlowLayout(row, 6, true);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(Ui("Not reached:"), row);
+    auto* label = new QLabel(tr("Not reached:"), row);
     notReached_ = new QComboBox(row);
     notReached_->setObjectName(names::round::kNotReachedChoice);
-    notReached_->addItem(Ui("failed and never dialled"),
+    notReached_->addItem(tr("failed and never dialled"),
                          static_cast<int>(NotReached::FailedAndNeverDialled));
-    notReached_->addItem(Ui("failed only"), static_cast<int>(NotReached::FailedOnly));
+    notReached_->addItem(tr("failed only"), static_cast<int>(NotReached::FailedOnly));
     notReached_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     label->setBuddy(notReached_);
-    auto* save =
-        MakeButton(row, names::round::kSaveNotReached, Ui(texts::round::kSaveNotReachedCommand));
+    auto* save = MakeButton(row, names::round::kSaveNotReached,
+                            UiMarked(texts::round::kSaveNotReachedCommand));
     connect(save, &QPushButton::clicked, this, &OutcomeWindow::SaveNotReached);
     auto* replace =
-        MakeButton(row, names::round::kReplaceList, Ui(texts::round::kReplaceListCommand));
+        MakeButton(row, names::round::kReplaceList, UiMarked(texts::round::kReplaceListCommand));
     connect(replace, &QPushButton::clicked, this, &OutcomeWindow::ReplaceLoadNumber);
-    auto* close = MakeButton(row, names::round::kClose, Ui("Close"));
+    auto* close = MakeButton(row, names::round::kClose, tr("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     layout->addWidget(label);
     layout->addWidget(notReached_);
@@ -199,7 +197,7 @@ void OutcomeWindow::Refresh() {
     shown_.reset();
     setApart_->clear();
     const DayRange range = ChosenRange();
-    if (const auto problem = RangeProblem(range, Translated)) {
+    if (const auto problem = RangeProblem(range, UiMarkedString)) {
         totals_->setText(ToQString(*problem));
     } else {
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -213,8 +211,8 @@ void OutcomeWindow::Refresh() {
     }
     model_->Show(shown_);
     if (shown_) {
-        totals_->setText(ToQString(TotalsText(shown_->outcome.Totals(), Translated)));
-        setApart_->setText(ToQString(SetApartText(shown_->outcome, Translated)));
+        totals_->setText(ToQString(TotalsText(shown_->outcome.Totals(), UiMarkedString)));
+        setApart_->setText(ToQString(SetApartText(shown_->outcome, UiMarkedString)));
     }
     setApart_->setVisible(!setApart_->text().isEmpty());
     table_->resizeColumnsToContents();
@@ -283,12 +281,13 @@ std::optional<NextList> OutcomeWindow::NextOfShown() {
 }
 
 void OutcomeWindow::TellWritten(const NextList& next, const std::filesystem::path& file) {
-    std::string text = Ui(texts::round::kNextListWritten)
+    std::string text = UiMarked(texts::round::kNextListWritten)
                            .arg(next.lines.size())
                            .arg(ToQString(Utf8Of(file)))
                            .toStdString();
     if (next.blockedLines > 0)
-        text += " " + Ui(texts::numbers::kBlockedLeftOut).arg(next.blockedLines).toStdString();
+        text +=
+            " " + UiMarked(texts::numbers::kBlockedLeftOut).arg(next.blockedLines).toStdString();
     prompts_.Inform(texts::round::kSaveNotReachedCommand, text);
 }
 
@@ -315,7 +314,7 @@ void OutcomeWindow::ReplaceLoadNumber() {
     const auto written = RunFileWork(prompts_, [&] {
         const std::size_t count = CountLines(ReadFileBytes(file));
         if (!prompts_.Confirm(texts::round::kReplaceListCommand,
-                              Ui(texts::round::kReplaceListQuestion)
+                              UiMarked(texts::round::kReplaceListQuestion)
                                   .arg(count)
                                   .arg(next->lines.size())
                                   .toStdString()))

@@ -64,7 +64,7 @@ private:
 SettingsWindow::SettingsWindow(std::filesystem::path configFile, Prompts& prompts, QWidget* parent)
     : QDialog(parent), configFile_(std::move(configFile)), prompts_(prompts) {
     setObjectName(names::settings::kWindow);
-    setWindowTitle(Ui("Setting"));
+    setWindowTitle(tr("Setting"));
     BuildControls();
     FitToScreen();
     // The usual size, or larger where the fonts need it so that every
@@ -98,14 +98,14 @@ void SettingsWindow::LimitSmsTyping() {
 }
 
 void SettingsWindow::ShowSmsBytes() {
-    smsBytes_->setText(Ui(texts::settings::kSmsBytes).arg(smsLength_).arg(kSmsMaxBytes));
+    smsBytes_->setText(UiMarked(texts::settings::kSmsBytes).arg(smsLength_).arg(kSmsMaxBytes));
 }
 
 QComboBox* SettingsWindow::MakeList(QWidget* parent, const ListControl& control) {
     auto* box = new QComboBox(parent);
     box->setObjectName(ToQString(control.name));
     for (const auto& item : control.items)
-        box->addItem(UiAroundNumber(item));
+        box->addItem(UiMarkedAroundNumber(item.c_str()));
     lists_[control.key] = box;
     return box;
 }
@@ -187,10 +187,11 @@ bool SettingsWindow::Save() {
     // 0) is refused, named by its label: nothing is saved until it is mended.
     if (const auto refused = TextsNotNumbers(Collect()); !refused.empty()) {
         const TextControl& first = *refused.front();
-        const QString why = Ui(first.telephone ? texts::settings::kFieldNotTelephone
-                                               : texts::settings::kFieldNotNumber);
-        prompts_.Inform(texts::common::kErrorCaption,
-                        why.arg(Ui(first.label), texts_.at(first.key)->text()).toStdString());
+        const QString why = UiMarked(first.telephone ? texts::settings::kFieldNotTelephone
+                                                     : texts::settings::kFieldNotNumber);
+        prompts_.Inform(
+            texts::common::kErrorCaption,
+            why.arg(UiMarked(first.label.c_str()), texts_.at(first.key)->text()).toStdString());
         texts_.at(first.key)->setFocus();
         texts_.at(first.key)->selectAll();
         return false;

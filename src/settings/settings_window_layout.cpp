@@ -58,10 +58,10 @@ void SettingsWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     auto* buttons = new QHBoxLayout;
     const std::pair<const char*, QString> captions[] = {
-        {names::settings::kDefaultButton, Ui("Default")},
-        {names::settings::kSaveButton, Ui("Save")},
-        {names::settings::kSaveExitButton, Ui("Save&&Exit")},
-        {names::settings::kExitButton, Ui("Exit")}};
+        {names::settings::kDefaultButton, tr("Default")},
+        {names::settings::kSaveButton, tr("Save")},
+        {names::settings::kSaveExitButton, tr("Save&&Exit")},
+        {names::settings::kExitButton, tr("Exit")}};
     std::vector<QPushButton*> made;
     for (const auto& [name, caption] : captions) {
         auto* button = MakeButton(this, name, caption);
@@ -112,12 +112,12 @@ QWidget* SettingsWindow::BuildListColumns() {
     };
     for (const auto& text : SettingsTexts())
         if (text.place == ControlPlace::Columns)
-            place(Ui(text.label), MakeText(area, text), false);
+            place(UiMarked(text.label.c_str()), MakeText(area, text), false);
     for (const auto* list : ListsIn(ControlPlace::Columns))
-        place(Ui(list->label), MakeList(area, *list), list->hidden);
+        place(UiMarked(list->label.c_str()), MakeList(area, *list), list->hidden);
     for (const auto& text : SettingsTexts())
         if (text.place == ControlPlace::ColumnsEnd)
-            place(Ui(text.label), MakeText(area, text), false);
+            place(UiMarked(text.label.c_str()), MakeText(area, text), false);
     PlaceListColumns(kColumns);
     return area;
 }
@@ -163,7 +163,7 @@ void SettingsWindow::FitToScreen() {
 }
 
 QWidget* SettingsWindow::BuildSmsBox() {
-    auto* box = new QGroupBox(Ui("SMS"), this);
+    auto* box = new QGroupBox(tr("SMS"), this);
     auto* layout = new QVBoxLayout(box);
     sms_ = new Designed<QPlainTextEdit>({250, 120}, box);
     sms_->setObjectName(names::settings::kSmsBox);
@@ -181,13 +181,13 @@ QWidget* SettingsWindow::BuildTaskWork() {
     auto* box = new QGroupBox(this);
     auto* layout = new QVBoxLayout(box);
     auto* switchRow = new QHBoxLayout;
-    auto* label = new QLabel(Ui("Task Work"), box);
+    auto* label = new QLabel(tr("Task Work"), box);
     switchRow->addWidget(label);
     auto* taskSwitch = MakeList(box, *ListsIn(ControlPlace::TaskSwitch).at(0));
     label->setBuddy(taskSwitch);
     switchRow->addWidget(taskSwitch);
     layout->addLayout(switchRow);
-    auto* table = new QGroupBox(Ui("  Start--------------End"), box);
+    auto* table = new QGroupBox(tr("  Start--------------End"), box);
     auto* grid = new QGridLayout(table);
     grid->setHorizontalSpacing(2);
     const auto periods = ListsIn(ControlPlace::TaskPeriod);

@@ -60,7 +60,7 @@ void WriteSettingsOperation::Start() {
         }
         block_ = BuildSettingsBlock(config, clock_(), encoding_);
     } catch (const FileError& e) {
-        view_.Inform(texts::common::kErrorCaption, e.what());
+        view_.Inform(texts::common::kErrorCaption, std::string(e.what()));
         End(OperationStatus::Failed);
         return;
     }

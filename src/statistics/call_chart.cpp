@@ -28,7 +28,7 @@ QRectF Rect(const ChartBox& box) {
 CallChart::CallChart(QWidget* parent) : QWidget(parent) {
     setObjectName("CallsPerDayChart");
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    noCalls_ = new QLabel(Ui("No calls in this range"), this);
+    noCalls_ = new QLabel(tr("No calls in this range"), this);
     noCalls_->setObjectName("NoCalls");
     noCalls_->setAlignment(Qt::AlignCenter);
     noCalls_->hide();

@@ -4,6 +4,7 @@
 #include "qtcore/translation.h"
 #include "records/call_record.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -13,6 +14,12 @@
 namespace mervadin {
 
 namespace {
+
+// The texts of this file's free functions, in their own translation context.
+constexpr const char* kTrContext = "mervadin::ChartPainter";
+QString tr(const char* text) {
+    return QCoreApplication::translate(kTrContext, text);
+}
 
 constexpr const char* kTypeNames[kCallTypes] = {UI_TEXT("Succeeded"), UI_TEXT("Failed"),
                                                 UI_TEXT("Answered"), UI_TEXT("Missed"),
@@ -76,8 +83,9 @@ void ChartPainter::Show(const std::map<std::chrono::year_month_day, CallCounts>&
     // a Wednesday is not a week from Monday.
     const auto first = byDay.begin()->first, last = byDay.rbegin()->first;
     const QString days =
-        first == last ? DayOf(first) : Ui("%1 to %2").arg(DayOf(first), DayOf(last));
-    const QString format = Ui(kTitles[static_cast<int>(period)]);
+        //: %1 and %2 are days, as 2026-12-08.
+        first == last ? DayOf(first) : tr("%1 to %2").arg(DayOf(first), DayOf(last));
+    const QString format = UiMarked(kTitles[static_cast<int>(period)]);
     title_ = format.arg(days);
     titleLines_ = QStringList{format.left(format.indexOf("%1")).trimmed(), days};
 }
@@ -93,7 +101,7 @@ void ChartPainter::LayOut(const QFont& font, QPaintDevice* device, QSizeF size) 
     for (const QString& line : titleLines_)
         sizes.titleBrokenWidth = std::max(sizes.titleBrokenWidth, bold.horizontalAdvance(line));
     for (std::size_t type = 0; type < kCallTypes; ++type)
-        sizes.legendWidths[type] = metrics.horizontalAdvance(Ui(kTypeNames[type]));
+        sizes.legendWidths[type] = metrics.horizontalAdvance(UiMarked(kTypeNames[type]));
     for (const QString& label : labels_)
         sizes.labelWidths.push_back(metrics.horizontalAdvance(label));
     layout_ = ChartLayout(bars_, size.width(), size.height(), sizes);
@@ -110,15 +118,16 @@ QString ChartPainter::TipAt(const QPointF& point) const {
         lines << DayOf(bar.start);
         break;
     case ChartPeriod::Week:
-        lines << Ui("Week from %1").arg(DayOf(bar.start));
+        //: %1 is the week's first day, as 2026-12-07.
+        lines << tr("Week from %1").arg(DayOf(bar.start));
         break;
     case ChartPeriod::Month:
         lines << DateOf(bar.start).toString("yyyy-MM");
         break;
     }
     for (std::size_t type = 0; type < kCallTypes; ++type)
-        lines << Ui(kTypeNames[type]) + ": " + QString::number(bar.counts.calls[type]);
-    lines << Ui("All") + ": " + QString::number(bar.counts.Total());
+        lines << UiMarked(kTypeNames[type]) + ": " + QString::number(bar.counts.calls[type]);
+    lines << tr("All") + ": " + QString::number(bar.counts.Total());
     return lines.join('\n');
 }
 
@@ -152,7 +161,7 @@ void ChartPainter::PaintLegend(QPainter& painter) const {
         const auto& entry = layout_.Legend()[type];
         painter.fillRect(Rect(entry.swatch), kTypeColours[type]);
         painter.drawText(Rect(entry.text), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
-                         Ui(kTypeNames[type]));
+                         UiMarked(kTypeNames[type]));
     }
 }
 

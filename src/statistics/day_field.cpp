@@ -35,12 +35,12 @@ std::chrono::year_month_day FromQDate(const QDate& date) {
 }
 
 DayField::DayField(QWidget* parent) : QLineEdit(parent) {
-    setPlaceholderText(Ui("yyyy-mm-dd"));
+    setPlaceholderText(tr("yyyy-mm-dd"));
     setMaxLength(16);
     setMinimumWidth(fontMetrics().horizontalAdvance("0000-00-00") + 48);
     auto* pick = addAction(style()->standardIcon(QStyle::SP_ArrowDown), TrailingPosition);
     pick->setObjectName("PickDay");
-    pick->setToolTip(Ui("Pick the day from a calendar"));
+    pick->setToolTip(tr("Pick the day from a calendar"));
     connect(pick, &QAction::triggered, this, &DayField::OpenCalendar);
     connect(this, &QLineEdit::editingFinished, this, &DayField::TakeTypedText);
 }
@@ -60,7 +60,7 @@ void DayField::TakeTypedText() {
     const QString wrong = text();
     setText(date_.toString(kFormat));
     QToolTip::showText(mapToGlobal(rect().bottomLeft()),
-                       Ui("\"%1\" is not a day; type it as 2026-12-08").arg(wrong), this);
+                       tr("\"%1\" is not a day; type it as 2026-12-08").arg(wrong), this);
 }
 
 void DayField::OpenCalendar() {

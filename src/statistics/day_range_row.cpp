@@ -11,7 +11,7 @@ namespace mervadin {
 
 DayRangeRow::DayRangeRow(QWidget* parent)
     : QWidget(parent), layout_(new FlowLayout(this, 6, true)),
-      allDays_(new QCheckBox(Ui("All days"), this)), from_(new DayField(this)),
+      allDays_(new QCheckBox(tr("All days"), this)), from_(new DayField(this)),
       to_(new DayField(this)) {
     layout_->setContentsMargins(0, 0, 0, 0);
     allDays_->setObjectName("AllDays");
@@ -29,9 +29,9 @@ DayRangeRow::DayRangeRow(QWidget* parent)
         emit Changed();
     });
     layout_->addWidget(allDays_);
-    layout_->addWidget(new QLabel(Ui("From"), this));
+    layout_->addWidget(new QLabel(tr("From"), this));
     layout_->addWidget(from_);
-    layout_->addWidget(new QLabel(Ui("To"), this));
+    layout_->addWidget(new QLabel(tr("To"), this));
     layout_->addWidget(to_);
 }
 

@@ -7,6 +7,7 @@
 #include "statistics/chart_painter.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -21,6 +22,12 @@
 namespace mervadin {
 
 namespace {
+
+// The texts of this file's free functions, in their own translation context.
+constexpr const char* kTrContext = "mervadin::StatisticsReport";
+QString tr(const char* text) {
+    return QCoreApplication::translate(kTrContext, text);
+}
 
 constexpr int kDotsPerInch = 300;
 constexpr double kMarginMm = 15;
@@ -80,7 +87,7 @@ public:
         ChartPainter chart;
         chart.Show(report.byDay, report.period);
         if (chart.Empty()) {
-            Text(Ui("No calls in this range"), Sized(kBodyPoints));
+            Text(tr("No calls in this range"), Sized(kBodyPoints));
             return;
         }
         const QFont font = Sized(kBodyPoints - 1);
@@ -257,32 +264,35 @@ QString TotalsLine(const CallCounts& counts) {
     const auto header = StatisticsHeader("");
     QStringList parts;
     for (std::size_t i = 1; i < cells.size(); ++i)
-        parts << Ui(header[i]) + ": " + QString::fromStdString(cells[i].empty() ? "-" : cells[i]);
+        parts << UiMarked(header[i].c_str()) + ": " +
+                     QString::fromStdString(cells[i].empty() ? "-" : cells[i]);
     return parts.join("   ");
 }
 
 StatisticsReport ReportOf(const CallStatistics& statistics, const DayRange& range,
                           ChartPeriod period) {
     StatisticsReport report;
-    report.title = Ui("Call statistics");
+    report.title = tr("Call statistics");
     const auto& days = statistics.byDay;
     if (range.from && range.to)
-        report.range = Ui("Days %1 to %2").arg(DayOf(*range.from), DayOf(*range.to));
+        //: %1 and %2 are days, as 2026-12-08.
+        report.range = tr("Days %1 to %2").arg(DayOf(*range.from), DayOf(*range.to));
     else if (!days.empty())
         report.range =
-            Ui("All days: %1 to %2").arg(DayOf(days.begin()->first), DayOf(days.rbegin()->first));
+            //: %1 and %2 are the first and the last day with calls.
+            tr("All days: %1 to %2").arg(DayOf(days.begin()->first), DayOf(days.rbegin()->first));
     else
-        report.range = Ui("All days");
+        report.range = tr("All days");
     report.totals = TotalsLine(statistics.total);
     if (statistics.unread > 0)
-        report.unread = Ui("\n%1 line(s) could not be read and are not counted")
+        report.unread = tr("\n%1 line(s) could not be read and are not counted")
                             .arg(statistics.unread)
                             .trimmed();
     report.byDay = days;
     report.period = period;
-    report.groups.title = Ui("Calls per group");
+    report.groups.title = tr("Calls per group");
     for (const auto& title : StatisticsHeader(UI_TEXT("Group")))
-        report.groups.header << Ui(title);
+        report.groups.header << UiMarked(title.c_str());
     const auto row = [](const std::vector<std::string>& cells) {
         QStringList shown;
         for (const auto& cell : cells)
@@ -291,8 +301,9 @@ StatisticsReport ReportOf(const CallStatistics& statistics, const DayRange& rang
     };
     for (const auto& [group, counts] : statistics.byGroup)
         report.groups.rows.push_back(row(StatisticsCells(group, counts)));
-    report.groups.rows.push_back(row(StatisticsCells(Ui("All").toStdString(), statistics.total)));
-    report.made = Ui("Made %1 by Mervadin %2")
+    report.groups.rows.push_back(row(StatisticsCells(tr("All").toStdString(), statistics.total)));
+    //: %1 is the date and time, %2 the version of Mervadin.
+    report.made = tr("Made %1 by Mervadin %2")
                       .arg(QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm"),
                            QString(MERVADIN_VERSION));
     return report;
@@ -335,7 +346,8 @@ int WriteReport(const std::filesystem::path& file, const StatisticsReport& repor
                 shown += pages.TableRows(groups, shown, take);
                 if (shown < groups.rows.size())
                     pages.Text(
-                        Ui("… and %1 more groups, not shown here").arg(groups.rows.size() - shown),
+                        //: %1 is the count of groups left out of the table.
+                        tr("… and %1 more groups, not shown here").arg(groups.rows.size() - shown),
                         Sized(kBodyPoints));
             }
         }

@@ -31,7 +31,7 @@ StatisticsWindow::StatisticsWindow(WorkFolder folder, Prompts& prompts, QWidget*
     : QDialog(parent), folder_(std::move(folder)), prompts_(prompts),
       listSection_(std::move(listSection)) {
     setObjectName("StatisticsWindow");
-    setWindowTitle(Ui("Statistics"));
+    setWindowTitle(tr("Statistics"));
     // Large enough for a year of days, smaller where the screen is.
     resize(FittedClientSize({900, 640}, screen() ? screen()->availableGeometry() : QRect()));
     auto* layout = new QVBoxLayout(this);
@@ -59,13 +59,13 @@ QWidget* StatisticsWindow::BuildRangeRow() {
     connect(range_, &DayRangeRow::Changed, this, [this] { Refresh(); });
     period_ = new QComboBox(range_);
     period_->setObjectName("Period");
-    period_->addItems({Ui("Automatic"), Ui("Day"), Ui("Week"), Ui("Month")});
+    period_->addItems({tr("Automatic"), tr("Day"), tr("Week"), tr("Month")});
     // Never narrower than its longest choice: the window grows instead.
     period_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     connect(period_, &QComboBox::currentIndexChanged, this, [this] { ShowChart(); });
-    auto* refresh = MakeButton(range_, "Refresh", Ui("Refresh"));
+    auto* refresh = MakeButton(range_, "Refresh", tr("Refresh"));
     connect(refresh, &QPushButton::clicked, this, [this] { Refresh(); });
-    range_->Add(new QLabel(Ui("Bars per"), range_));
+    range_->Add(new QLabel(tr("Bars per"), range_));
     range_->Add(period_);
     range_->Add(refresh);
     return range_;
@@ -76,21 +76,21 @@ QWidget* StatisticsWindow::BuildCloseRow() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     if (listSection_) {
-        auto* label = new QLabel(Ui("List in the report"), row);
+        auto* label = new QLabel(tr("List in the report"), row);
         reportList_ = new QComboBox(row);
         reportList_->setObjectName("ReportList");
-        reportList_->addItems({Ui("No list"), "LoadNumber.txt", Ui("Another list file…")});
+        reportList_->addItems({tr("No list"), "LoadNumber.txt", tr("Another list file…")});
         reportList_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
         label->setBuddy(reportList_);
         connect(reportList_, &QComboBox::activated, this, &StatisticsWindow::ChooseReportList);
         layout->addWidget(label);
         layout->addWidget(reportList_);
     }
-    auto* save = MakeButton(row, "SaveReport", Ui("Save report…"));
+    auto* save = MakeButton(row, "SaveReport", tr("Save report…"));
     connect(save, &QPushButton::clicked, this, &StatisticsWindow::SaveReport);
     layout->addWidget(save);
     layout->addStretch();
-    auto* close = MakeButton(row, "Close", Ui("Close"));
+    auto* close = MakeButton(row, "Close", tr("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     layout->addWidget(close);
     return row;
@@ -138,8 +138,8 @@ void StatisticsWindow::SaveReport() {
     });
     if (!pages)
         return;
-    prompts_.Inform(Ui("Save report…").toStdString(),
-                    Ui("The report, %1 page(s), is in %2")
+    prompts_.Inform(tr("Save report…").toStdString(),
+                    tr("The report, %1 page(s), is in %2")
                         .arg(*pages)
                         .arg(QString::fromStdString(Utf8Of(*file)))
                         .toStdString());
@@ -196,9 +196,11 @@ void StatisticsWindow::Refresh() {
 void StatisticsWindow::ShowTotals() {
     QString text = TotalsLine(statistics_.total);
     if (statistics_.unread > 0) {
-        text += Ui("\n%1 line(s) could not be read and are not counted").arg(statistics_.unread);
+        //: %1 is the count of lines; keep the line break in front.
+        text += tr("\n%1 line(s) could not be read and are not counted").arg(statistics_.unread);
         const auto& first = statistics_.unreadLines.front();
-        text += Ui(", the first: %1 line %2: ")
+        //: %1 is a file's name, %2 a line number; the reason follows.
+        text += tr(", the first: %1 line %2: ")
                     .arg(QString::fromStdString(first.list))
                     .arg(first.line) +
                 QString::fromStdString(first.reason);
@@ -216,7 +218,7 @@ void StatisticsWindow::ShowGroups() {
     groups_->setColumnCount(static_cast<int>(header.size()));
     QStringList labels;
     for (const auto& name : header)
-        labels << Ui(name);
+        labels << UiMarked(name.c_str());
     groups_->setHorizontalHeaderLabels(labels);
     groups_->setRowCount(static_cast<int>(statistics_.byGroup.size()) + 1);
     int row = 0;
@@ -228,7 +230,7 @@ void StatisticsWindow::ShowGroups() {
     };
     for (const auto& [group, counts] : statistics_.byGroup)
         put(StatisticsCells(group, counts));
-    put(StatisticsCells(Ui("All").toStdString(), statistics_.total));
+    put(StatisticsCells(tr("All").toStdString(), statistics_.total));
     groups_->resizeColumnsToContents();
 }
 

@@ -6,7 +6,7 @@
 
 namespace mervadin::texts::transports {
 
-// The HID layer could not start: the message the start-up shows.
+//: The HID layer could not start: the message the start-up shows.
 inline constexpr const char* kHidInitFailed = UI_TEXT("fpInit Fail!");
 
 } // namespace mervadin::texts::transports

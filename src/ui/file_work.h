@@ -16,7 +16,7 @@ namespace mervadin {
 
 // The message of `error` in the windows' language.
 inline std::string FileErrorText(const FileError& error) {
-    return error.Message([](const char* text) { return Ui(text).toStdString(); });
+    return error.Message(UiMarkedString);
 }
 
 // Shows `error` in a message box headed `caption`.

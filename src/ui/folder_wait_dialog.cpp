@@ -20,17 +20,18 @@ namespace mervadin {
 FolderWaitDialog::FolderWaitDialog(const std::filesystem::path& folder, QWidget* parent)
     : QDialog(parent) {
     setObjectName(names::folder_wait::kDialog);
-    setWindowTitle(Ui("Folder in use"));
+    setWindowTitle(tr("Folder in use"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
     auto* text =
-        new QLabel(Ui("Waiting for another Mervadin working on %1").arg(TextOf(folder)), this);
+        //: %1 is the working folder's path.
+        new QLabel(tr("Waiting for another Mervadin working on %1").arg(TextOf(folder)), this);
     text->setObjectName(names::folder_wait::kText);
     text->setWordWrap(true);
     layout->addWidget(text);
     auto* row = new QHBoxLayout;
     row->addStretch();
-    auto* cancel = MakeButton(this, names::folder_wait::kCancel, Ui("Cancel"));
+    auto* cancel = MakeButton(this, names::folder_wait::kCancel, tr("Cancel"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     row->addWidget(cancel);
     layout->addLayout(row);

@@ -10,8 +10,8 @@ MemoBox::MemoBox(QWidget* parent) : QPlainTextEdit(parent) {
     setMaximumBlockCount(20000); // a long transfer must not grow without end
 }
 
-void MemoBox::AppendLine(const std::string& line) {
-    QString shown = Ui(line); // the tool's own lines in the language of the windows
+void MemoBox::AppendLine(const ShownText& line) {
+    QString shown = Shown(line); // the tool's own lines in the language of the windows
     shown.remove('\r');
     appendPlainText(shown);
 }

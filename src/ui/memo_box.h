@@ -3,6 +3,8 @@
 // lines with their carriage returns left out, the tool's own texts in the
 // language of the windows.
 
+#include "common/ui_text.h"
+
 #include <QPlainTextEdit>
 
 #include <string>
@@ -14,7 +16,7 @@ class MemoBox : public QPlainTextEdit {
 public:
     explicit MemoBox(QWidget* parent = nullptr);
 
-    void AppendLine(const std::string& line);
+    void AppendLine(const ShownText& line);
     void ClearLines();
 };
 

@@ -114,13 +114,13 @@ void OperationWindow::reject() {
 }
 
 std::string OperationWindow::Translated(const char* text) const {
-    return Ui(text).toStdString();
+    return UiMarked(text).toStdString();
 }
 
 void OperationWindow::ClearMemo() {
     memo_->ClearLines();
 }
-void OperationWindow::AppendMemo(const std::string& line) {
+void OperationWindow::AppendMemo(const ShownText& line) {
     memo_->AppendLine(line);
 }
 
@@ -129,7 +129,7 @@ void OperationWindow::SetProgress(int percent, const std::string& label) {
     label_->setText(ToQString(label));
 }
 
-void OperationWindow::Inform(const std::string& caption, const std::string& text) {
+void OperationWindow::Inform(const ShownText& caption, const ShownText& text) {
     prompts_.Inform(caption, text);
 }
 

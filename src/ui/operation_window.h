@@ -35,11 +35,11 @@ public:
 
     // OperationView
     void ClearMemo() override;
-    void AppendMemo(const std::string& line) override;
-    void AppendErrorMemo(const std::string& line) override { AppendMemo(line); }
+    void AppendMemo(const ShownText& line) override;
+    void AppendErrorMemo(const ShownText& line) override { AppendMemo(line); }
     void ClearErrorMemo() override {}
     void SetProgress(int percent, const std::string& label) override;
-    void Inform(const std::string& caption, const std::string& text) override;
+    void Inform(const ShownText& caption, const ShownText& text) override;
     std::string Translated(const char* text) const override;
 
 protected:

@@ -29,14 +29,14 @@ void FitCaption(QMessageBox& box) {
 
 } // namespace
 
-void QtPrompts::Inform(const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, Ui(caption), Ui(text), QMessageBox::Ok);
+void QtPrompts::Inform(const ShownText& caption, const ShownText& text) {
+    QMessageBox box(QMessageBox::NoIcon, Shown(caption), Shown(text), QMessageBox::Ok);
     FitCaption(box);
     box.exec();
 }
 
-Prompts::Answer QtPrompts::Ask(const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::Question, Ui(caption), Ui(text),
+Prompts::Answer QtPrompts::Ask(const ShownText& caption, const ShownText& text) {
+    QMessageBox box(QMessageBox::Question, Shown(caption), Shown(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     FitCaption(box);
     switch (box.exec()) {
@@ -49,8 +49,8 @@ Prompts::Answer QtPrompts::Ask(const std::string& caption, const std::string& te
     }
 }
 
-bool QtPrompts::Confirm(const std::string& caption, const std::string& text) {
-    QMessageBox box(QMessageBox::Question, Ui(caption), Ui(text),
+bool QtPrompts::Confirm(const ShownText& caption, const ShownText& text) {
+    QMessageBox box(QMessageBox::Question, Shown(caption), Shown(text),
                     QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
@@ -58,13 +58,13 @@ bool QtPrompts::Confirm(const std::string& caption, const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<std::size_t> QtPrompts::Choose(const std::string& caption, const std::string& text,
+std::optional<std::size_t> QtPrompts::Choose(const ShownText& caption, const ShownText& text,
                                              const std::vector<std::string>& choices) {
-    QMessageBox box(QMessageBox::Question, Ui(caption), Ui(text), QMessageBox::Cancel);
+    QMessageBox box(QMessageBox::Question, Shown(caption), Shown(text), QMessageBox::Cancel);
     std::vector<QAbstractButton*> buttons;
     buttons.reserve(choices.size());
     for (const auto& choice : choices)
-        buttons.push_back(box.addButton(Ui(choice), QMessageBox::AcceptRole));
+        buttons.push_back(box.addButton(ToQString(choice), QMessageBox::AcceptRole));
     if (!buttons.empty())
         box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
     box.setEscapeButton(QMessageBox::Cancel);

@@ -17,10 +17,10 @@ inline QString ToQString(const std::string& text) {
 
 class QtPrompts : public Prompts {
 public:
-    void Inform(const std::string& caption, const std::string& text) override;
-    Answer Ask(const std::string& caption, const std::string& text) override;
-    bool Confirm(const std::string& caption, const std::string& text) override;
-    std::optional<std::size_t> Choose(const std::string& caption, const std::string& text,
+    void Inform(const ShownText& caption, const ShownText& text) override;
+    Answer Ask(const ShownText& caption, const ShownText& text) override;
+    bool Confirm(const ShownText& caption, const ShownText& text) override;
+    std::optional<std::size_t> Choose(const ShownText& caption, const ShownText& text,
                                       const std::vector<std::string>& choices) override;
     std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path& folder,
                                                       const std::string& filter) override;

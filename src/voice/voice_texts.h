@@ -8,11 +8,11 @@
 
 namespace mervadin::texts::voice {
 
-// Loading a voice file.
+//: Loading a voice file.
 inline constexpr const char* kVoiceLoadedCaption = UI_TEXT("OK!!");
 inline constexpr const char* kVoiceLoaded = UI_TEXT("  语音文件打开 OK !!");
 
-// The voice write's handshake.
+//: The voice write's handshake.
 inline constexpr const char* kVoiceConnecting = UI_TEXT("   连接中......\r");
 inline constexpr const char* kVoiceConnected = UI_TEXT("Connected \r");
 inline constexpr const char* kVoiceConnectFailed[] = {
@@ -25,7 +25,8 @@ inline constexpr const char* kVoiceLost =
             "voice prompt may now be incomplete. Connect it again and write the voice prompt "
             "again.");
 
-// The voice write's erase and blocks.
+//: The voice write's erase and blocks, the original tool's own memo lines
+//: ("Earse", "Trasmit"): the English stays as it is; keep the line ends.
 inline constexpr const char* kVoiceEraseFailed = UI_TEXT("ConnectFailed \r");
 inline constexpr const char* kVoiceEraseEnd = UI_TEXT("EarseEnd \r");
 inline constexpr const char* kVoiceSend = UI_TEXT("Trasmit......\r");

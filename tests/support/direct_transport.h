@@ -90,8 +90,8 @@ private:
 class RecordingView : public OperationView {
 public:
     void ClearMemo() override { memo.clear(); }
-    void AppendMemo(const std::string& line) override { memo.push_back(line); }
-    void AppendErrorMemo(const std::string& line) override { errors.push_back(line); }
+    void AppendMemo(const ShownText& line) override { memo.push_back(line.Text()); }
+    void AppendErrorMemo(const ShownText& line) override { errors.push_back(line.Text()); }
     void ClearErrorMemo() override { errors.clear(); }
     void SetProgress(int percent, const std::string& label) override {
         progress = percent;
@@ -99,8 +99,8 @@ public:
         if (onProgress)
             onProgress(percent);
     }
-    void Inform(const std::string& caption, const std::string& text) override {
-        boxes.push_back({caption, text});
+    void Inform(const ShownText& caption, const ShownText& text) override {
+        boxes.push_back({caption.Text(), text.Text()});
     }
 
     std::vector<std::string> memo, errors;

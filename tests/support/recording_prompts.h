@@ -12,11 +12,11 @@ namespace mervadin::test {
 
 class RecordingPrompts : public Prompts {
 public:
-    void Inform(const std::string& caption, const std::string& text) override {
-        shown.push_back({caption, text});
+    void Inform(const ShownText& caption, const ShownText& text) override {
+        shown.push_back({caption.Text(), text.Text()});
     }
-    Answer Ask(const std::string& caption, const std::string& text) override {
-        shown.push_back({caption, text});
+    Answer Ask(const ShownText& caption, const ShownText& text) override {
+        shown.push_back({caption.Text(), text.Text()});
         return Next(answers, Answer::Cancel);
     }
     std::optional<std::filesystem::path> SaveFileName(const std::filesystem::path& folder,

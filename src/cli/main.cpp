@@ -342,6 +342,7 @@ int Run(int argc, char** argv) {
         ->check(CLI::Range(1U, 31536000U));
     Commands commands(app, o);
     commands.AddAll();
+    cli::AddCommandNotes(app);
 
     // Words the command line does not know stay over, so that an unknown
     // command is named as one rather than as an unexpected argument.

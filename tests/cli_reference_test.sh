@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # scripts/cli-reference: the real tree's reference is what the built
-# mervadin-cli's help makes; on a copy, an edited reference, a manual page
-# without its markers and a help that gained a command are each refused, and
-# update makes the copy whole again, keeping the manual page's own text.
-#   cli_reference_test.sh SOURCE_DIR MERVADIN_CLI
+# programs' help makes; on a copy, an edited reference, an edited option of
+# the window program's manual page, a manual page without its markers and a
+# help that gained a command are each refused, and update makes the copy
+# whole again, keeping the manual pages' own text.
+#   cli_reference_test.sh SOURCE_DIR MERVADIN_CLI MERVADIN
 set -euo pipefail
 script="$1/scripts/cli-reference"
 cli="$2"
-"$script" --cli "$cli" check
+app="$3"
+"$script" --cli "$cli" --app "$app" check
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
 mkdir -p "$tree/docs" "$tree/packaging"
 cp "$1/docs/cli.md" "$tree/docs/"
-cp "$1/packaging/mervadin-cli.1" "$tree/packaging/"
-check() { "$script" --root "$tree" --cli "${1:-$cli}" check; }
+cp "$1/packaging/mervadin-cli.1" "$1/packaging/mervadin.1" "$tree/packaging/"
+check() { "$script" --root "$tree" --cli "${1:-$cli}" --app "$app" check; }
+update() { "$script" --root "$tree" --cli "${1:-$cli}" --app "$app" update >/dev/null; }
 expect_failure() { # what the message must say, the CLI to read
   if out=$(check "${2:-}" 2>&1); then echo "not refused: $1"; exit 1; fi
   grep -qF "$1" <<<"$out" || { echo "refused without saying: $1"; echo "$out"; exit 1; }
@@ -21,7 +24,11 @@ expect_failure() { # what the message must say, the CLI to read
 check
 sed -i 's/^### status$/### state/' "$tree/docs/cli.md"
 expect_failure "docs/cli.md differs"
-"$script" --root "$tree" --cli "$cli" update >/dev/null
+update
+check
+sed -i 's/^short for /the same as /' "$tree/packaging/mervadin.1"
+expect_failure "packaging/mervadin.1 differs"
+update
 check
 # A command the help gained and the reference lacks.
 cat >"$tree/cli" <<SCRIPT
@@ -36,10 +43,12 @@ fi
 SCRIPT
 chmod +x "$tree/cli"
 expect_failure "docs/cli.md, packaging/mervadin-cli.1 differs" "$tree/cli"
-"$script" --root "$tree" --cli "$tree/cli" update >/dev/null
+update "$tree/cli"
 grep -qx '### ring' "$tree/docs/cli.md" || { echo "the new command is not in docs/cli.md"; exit 1; }
 grep -qx 'Ring the bell.' "$tree/packaging/mervadin-cli.1" || { echo "not in the manual page"; exit 1; }
-grep -qx '.SH SEE ALSO' "$tree/packaging/mervadin-cli.1" || { echo "the page's own text lost"; exit 1; }
+for page in mervadin-cli.1 mervadin.1; do
+  grep -qx '.SH SEE ALSO' "$tree/packaging/$page" || { echo "$page lost its own text"; exit 1; }
+done
 sed -i '/^\.\\" Made by/d' "$tree/packaging/mervadin-cli.1"
 expect_failure "lacks its marker lines"
-echo "cli reference check: passes the real tree, refuses a stale reference and a page without markers"
+echo "cli reference check: passes the real tree, refuses stale references and a page without markers"

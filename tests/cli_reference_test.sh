@@ -4,19 +4,21 @@
 # the window program's manual page, a manual page without its markers and a
 # help that gained a command are each refused, and update makes the copy
 # whole again, keeping the manual pages' own text.
-#   cli_reference_test.sh SOURCE_DIR MERVADIN_CLI MERVADIN
+#   cli_reference_test.sh SOURCE_DIR MERVADIN_CLI MERVADIN MERVADIN_SIM
 set -euo pipefail
 script="$1/scripts/cli-reference"
 cli="$2"
 app="$3"
-"$script" --cli "$cli" --app "$app" check
+sim="$4"
+programs() { echo --app "$app" --sim "$sim"; }
+"$script" --cli "$cli" $(programs) check
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
 mkdir -p "$tree/docs" "$tree/packaging"
 cp "$1/docs/cli.md" "$tree/docs/"
-cp "$1/packaging/mervadin-cli.1" "$1/packaging/mervadin.1" "$tree/packaging/"
-check() { "$script" --root "$tree" --cli "${1:-$cli}" --app "$app" check; }
-update() { "$script" --root "$tree" --cli "${1:-$cli}" --app "$app" update >/dev/null; }
+cp "$1"/packaging/mervadin{-cli,,-sim}.1 "$tree/packaging/"
+check() { "$script" --root "$tree" --cli "${1:-$cli}" $(programs) check; }
+update() { "$script" --root "$tree" --cli "${1:-$cli}" $(programs) update >/dev/null; }
 expect_failure() { # what the message must say, the CLI to read
   if out=$(check "${2:-}" 2>&1); then echo "not refused: $1"; exit 1; fi
   grep -qF "$1" <<<"$out" || { echo "refused without saying: $1"; echo "$out"; exit 1; }
@@ -46,7 +48,7 @@ expect_failure "docs/cli.md, packaging/mervadin-cli.1 differs" "$tree/cli"
 update "$tree/cli"
 grep -qx '### ring' "$tree/docs/cli.md" || { echo "the new command is not in docs/cli.md"; exit 1; }
 grep -qx 'Ring the bell.' "$tree/packaging/mervadin-cli.1" || { echo "not in the manual page"; exit 1; }
-for page in mervadin-cli.1 mervadin.1; do
+for page in mervadin-cli.1 mervadin.1 mervadin-sim.1; do
   grep -qx '.SH SEE ALSO' "$tree/packaging/$page" || { echo "$page lost its own text"; exit 1; }
 done
 sed -i '/^\.\\" Made by/d' "$tree/packaging/mervadin-cli.1"

@@ -75,8 +75,9 @@ constexpr CommandNote kNotes[] = {
      "result, the talking time and whether it was reached. A record belongs to each line whose "
      "NUMBER packs to the digits it dialled. --not-reached writes the next list, each line as "
      "it stood. Exit 2 when LIST cannot be read or --from is after --to."},
-    {"block add", "A NUMBER holding anything but digits is refused (exit 2)."},
-    {"block show", "Imports and the number write leave the listed numbers out."},
+    {"block add",
+     "A NUMBER holding anything but digits is refused (exit 2). Imports and the number write "
+     "leave the numbers on the list out."},
     {"export-records",
      "A CSV file is UTF-8 starting with a byte-order mark; a text cell that begins with =, "
      "+, -, @, TAB or CR is written after a ' so that a spreadsheet shows it as text (numbers "

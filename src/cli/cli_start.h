@@ -19,4 +19,11 @@ bool UnknownWord(const CLI::App& app);
 // needs no window either).
 std::unique_ptr<QCoreApplication> Application(int& argc, char** argv, bool draws);
 
+// Gives the tool and each command the notes its help prints after the
+// options (command_notes.cpp). The help is the one source of the
+// command-line reference: docs/cli.md and the manual page are made from it
+// by scripts/cli-reference. A note for a command the tool does not have
+// throws, so that the table cannot outlive a command.
+void AddCommandNotes(CLI::App& app);
+
 } // namespace mervadin::cli

@@ -206,8 +206,8 @@ private:
                             "CallOutList.txt, and the totals on standard error",
                             [this] { return cli::Outcome(Folder(), outcome_, Io()); });
         outcome->add_option("LIST", outcome_.list, "a number list file other than the folder's");
-        outcome->add_option("--from", outcome_.from, "first day counted, YYYY-MM-DD");
-        outcome->add_option("--to", outcome_.to, "last day counted, YYYY-MM-DD");
+        outcome->add_option("--from", outcome_.from, "first day counted")->type_name("YYYY-MM-DD");
+        outcome->add_option("--to", outcome_.to, "last day counted")->type_name("YYYY-MM-DD");
         outcome
             ->add_option("--not-reached", outcome_.notReached,
                          "write the lines of the numbers not reached (failed and never dialled) "
@@ -249,9 +249,9 @@ private:
         command.add_option("--type", filter.type,
                            "only calls of this type: CallOutSuccessed, CallOutFailed, "
                            "CallInAnswer, CallInMissed, CallOutManual (or 0 to 4)");
-        command.add_option("--group", filter.group, "only calls of group N");
-        command.add_option("--from", filter.from, "first day taken, YYYY-MM-DD");
-        command.add_option("--to", filter.to, "last day taken, YYYY-MM-DD");
+        command.add_option("--group", filter.group, "only calls of group N")->type_name("N");
+        command.add_option("--from", filter.from, "first day taken")->type_name("YYYY-MM-DD");
+        command.add_option("--to", filter.to, "last day taken")->type_name("YYYY-MM-DD");
     }
 
     void AddNumberCommands() {
@@ -342,6 +342,7 @@ int Run(int argc, char** argv) {
         ->check(CLI::Range(1U, 31536000U));
     Commands commands(app, o);
     commands.AddAll();
+    cli::AddCommandNotes(app);
 
     // Words the command line does not know stay over, so that an unknown
     // command is named as one rather than as an unexpected argument.

@@ -13,7 +13,8 @@ inline constexpr const char* kDeviceHelp =
     "hid (default: the real device), hid:PATH (one of several), sim (the built-in simulated "
     "device) or unix:PATH (a device model on the socket bridge)";
 inline constexpr const char* kSimulatorHelp = "short for --device sim";
-inline constexpr const char* kTraceHelp = "append every frame sent and received to FILE";
+inline constexpr const char* kTraceHelp =
+    "append every frame sent and received, with its time and direction, to FILE";
 inline constexpr const char* kEncodingHelp =
     "encoding of the data files' text, e.g. GB18030 or windows-1252 (default: MERVADIN_ENCODING, "
     "then the remembered choice, else the system's)";

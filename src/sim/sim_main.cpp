@@ -31,32 +31,44 @@ int Run(int argc, char** argv) {
 
     app.set_version_flag("--version", MERVADIN_VERSION);
     app.add_option("--socket", socket, "socket path to listen on")
+        ->type_name("PATH")
         ->required()
         ->check(CLI::Validator(
             [](const std::string& path) {
                 return path.empty() ? std::string("the socket path is empty") : std::string();
             },
-            "PATH"));
-    app.add_option("--state", state, "load the device's content from FILE and save it back");
-    app.add_option("--model", model, "model identifier (kemo0001 ... kemo0005)");
+            ""));
+    app.add_option("--state", state, "load the device's content from FILE and save it back")
+        ->type_name("FILE");
+    app.add_option("--model", model, "model identifier (kemo0001 ... kemo0005)")->type_name("ID");
     app.add_option("--records", records, "made-up call records to hold (without --state)")
+        ->type_name("N")
         ->check(CLI::Range(std::size_t{0}, std::size_t{4096} * 16));
     app.add_flag("--lookalike-records", lookalike,
                  "also hold records whose bytes read like protocol words (\"" +
                      std::string(words::kEndMark) + "\" ...)");
-    app.add_option("--silent", faults.silentRequests, "ignore this many requests");
-    app.add_option("--damage", faults.damagedAnswers, "spoil the checksum of this many answers");
+    app.add_option("--silent", faults.silentRequests, "ignore this many requests")->type_name("N");
+    app.add_option("--damage", faults.damagedAnswers, "spoil the checksum of this many answers")
+        ->type_name("N");
     app.add_option("--data-errors", faults.dataErrors,
-                   "answer " + std::string(words::kDataError) + " to this many blocks");
+                   "answer " + std::string(words::kDataError) + " to this many blocks")
+        ->type_name("N");
     app.add_option("--timeouts", faults.timeouts,
-                   "answer " + std::string(words::kTimeout) + " to this many blocks");
-    app.add_option("--unplug-after", unplugAfter, "unplug after this many blocks");
-    app.add_option("--replug-ms", replugMs, "plug in again this long after an unplug (0: never)");
-    app.add_option("--garbage", faults.garbageReports, "precede this many frames by garbage");
-    app.add_option("--flash-ms", timing.flashWriteMs, "time to write one block to flash");
-    app.add_option("--erase-steps", timing.eraseSteps, "erase progress answers per erase");
-    app.add_option("--erase-step-ms", timing.eraseStepMs, "time between erase answers");
-    app.add_option("--status-ms", timing.statusIntervalMs, "time between status frames (0: none)");
+                   "answer " + std::string(words::kTimeout) + " to this many blocks")
+        ->type_name("N");
+    app.add_option("--unplug-after", unplugAfter, "unplug after this many blocks")->type_name("N");
+    app.add_option("--replug-ms", replugMs, "plug in again this long after an unplug (0: never)")
+        ->type_name("MS");
+    app.add_option("--garbage", faults.garbageReports, "precede this many frames by garbage")
+        ->type_name("N");
+    app.add_option("--flash-ms", timing.flashWriteMs, "time to write one block to flash")
+        ->type_name("MS");
+    app.add_option("--erase-steps", timing.eraseSteps, "erase progress answers per erase")
+        ->type_name("N");
+    app.add_option("--erase-step-ms", timing.eraseStepMs, "time between erase answers")
+        ->type_name("MS");
+    app.add_option("--status-ms", timing.statusIntervalMs, "time between status frames (0: none)")
+        ->type_name("MS");
     app.add_flag("--pace", timing.usbPacing, "one 64-byte report per millisecond each way");
     try {
         app.parse(argc, argv);

@@ -1861,7 +1861,7 @@
     <message>
       <location filename="../src/numbers/number_texts.h" line="23" />
       <source>EarseEnd!!!&#13;</source>
-      <extracomment>The number write's erase and blocks. "Earse" is the original tool's own spelling: the English stays as it is; keep the "!!!" and the line end.</extracomment>
+      <extracomment>The number write's erase and blocks. "Earse" is the spelling operators know: the English stays as it is; keep the "!!!" and the line end.</extracomment>
       <translation>擦除完成!!!&#13;</translation>
     </message>
     <message>
@@ -1909,7 +1909,7 @@
     <message>
       <location filename="../src/numbers/number_texts.h" line="42" />
       <source>Laod Max:9000 Number</source>
-      <extracomment>The number list window, and the main window's "ClearNumber". "Laod" is the original tool's own spelling, which operators know: the English stays as it is; translate the meaning (9000 numbers at most).</extracomment>
+      <extracomment>The number list window, and the main window's "ClearNumber". "Laod" is the spelling operators know: the English stays as it is; translate the meaning (9000 numbers at most).</extracomment>
       <translation>最多载入:9000 个号码</translation>
     </message>
     <message>
@@ -2045,7 +2045,7 @@
     <message>
       <location filename="../src/operation/operation_texts.h" line="16" />
       <source>Earse......&#13;</source>
-      <extracomment>The erase of a flash area before a number or voice write. "Earse" is the original tool's own spelling: the English stays as it is. The dots and the line end are part of the memo line: keep them.</extracomment>
+      <extracomment>The erase of a flash area before a number or voice write. "Earse" is the spelling operators know: the English stays as it is. The dots and the line end are part of the memo line: keep them.</extracomment>
       <translation>擦除......&#13;</translation>
     </message>
     <message>
@@ -3001,7 +3001,7 @@
     <message>
       <location filename="../src/voice/voice_texts.h" line="30" />
       <source>ConnectFailed &#13;</source>
-      <extracomment>The voice write's erase and blocks, the original tool's own memo lines ("Earse", "Trasmit"): the English stays as it is; keep the line ends.</extracomment>
+      <extracomment>The voice write's erase and blocks, memo lines in the spelling operators know ("Earse", "Trasmit"): the English stays as it is; keep the line ends.</extracomment>
       <translation>连接失败 &#13;</translation>
     </message>
     <message>

@@ -18,8 +18,8 @@ inline constexpr const char* kNumbersLost =
             "number list may now be incomplete. Connect it again and write the number list "
             "again.");
 
-//: The number write's erase and blocks. "Earse" is the original tool's own
-//: spelling: the English stays as it is; keep the "!!!" and the line end.
+//: The number write's erase and blocks. "Earse" is the spelling operators
+//: know: the English stays as it is; keep the "!!!" and the line end.
 inline constexpr const char* kNumberEraseEnd = UI_TEXT("EarseEnd!!!\r");
 inline constexpr const char* kNumberSend = UI_TEXT("Send Data......\r");
 inline constexpr const char* kNumberChecksumError = UI_TEXT("ChecksumError!\r");
@@ -37,8 +37,8 @@ inline constexpr const char* kMoreFindings =
     UI_TEXT("... and %1 more findings: Check in the list editor lists them all");
 
 //: The number list window, and the main window's "ClearNumber". "Laod" is
-//: the original tool's own spelling, which operators know: the English
-//: stays as it is; translate the meaning (9000 numbers at most).
+//: the spelling operators know: the English stays as it is; translate the
+//: meaning (9000 numbers at most).
 inline constexpr const char* kMaxNumbersLine = UI_TEXT("Laod Max:9000 Number");
 inline constexpr const char* kReadWarningLine = UI_TEXT("Only Read:36000 Number");
 //: The count line after the lines shown: kShownCount, the count, ";".

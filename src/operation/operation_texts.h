@@ -11,7 +11,7 @@ namespace mervadin::texts::operation {
 inline constexpr const char* kGuardCaption = UI_TEXT("  Error  ");
 
 //: The erase of a flash area before a number or voice write. "Earse" is the
-//: original tool's own spelling: the English stays as it is. The dots and
+//: spelling operators know: the English stays as it is. The dots and
 //: the line end are part of the memo line: keep them.
 inline constexpr const char* kErasing = UI_TEXT("Earse......\r");
 inline constexpr const char* kEraseRule = "==========================";

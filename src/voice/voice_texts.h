@@ -25,8 +25,8 @@ inline constexpr const char* kVoiceLost =
             "voice prompt may now be incomplete. Connect it again and write the voice prompt "
             "again.");
 
-//: The voice write's erase and blocks, the original tool's own memo lines
-//: ("Earse", "Trasmit"): the English stays as it is; keep the line ends.
+//: The voice write's erase and blocks, memo lines in the spelling operators
+//: know ("Earse", "Trasmit"): the English stays as it is; keep the line ends.
 inline constexpr const char* kVoiceEraseFailed = UI_TEXT("ConnectFailed \r");
 inline constexpr const char* kVoiceEraseEnd = UI_TEXT("EarseEnd \r");
 inline constexpr const char* kVoiceSend = UI_TEXT("Trasmit......\r");

@@ -7,20 +7,12 @@
 #include "app/main_window.h"
 #include "app/simulator_window.h"
 #include "common/common_texts.h"
-#include "link/link_texts.h"
 #include "monitor/monitor_panel.h"
 #include "qtcore/translation.h"
 #include "session/device_session.h"
-#include "ui/colours.h"
-#include "ui/lamp.h"
-#include "ui/popup_menu.h"
 #include "ui/qt_prompts.h"
 #include "ui/widgets.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QMenu>
-#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>

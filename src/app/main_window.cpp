@@ -181,7 +181,7 @@ void MainWindow::LoadVoice() {
     prompts_.Inform(texts::voice::kVoiceLoadedCaption, texts::voice::kVoiceLoaded);
 }
 
-void MainWindow::ShowStoredRecord(RecordFiles::List list) {
+void MainWindow::ShowStoredRecord(RecordFiles::List list) const {
     Grid(list)->ShowStoredLine();
 }
 

@@ -121,7 +121,7 @@ private:
     // The USB lamp and the status line as the link stands.
     void ShowLinkState();
     // Shows the live call record the session stored.
-    void ShowStoredRecord(RecordFiles::List list);
+    void ShowStoredRecord(RecordFiles::List list) const;
     void AddSimulatorControls(sim::SimDevice& simulator);
 
     WorkFolder folder_;

@@ -73,7 +73,7 @@ void DisplayWindow::AddBox(const char* caption, const char* memo, const char* bu
     layout->addWidget(text, 1);
     layout->addWidget(save, 0, Qt::AlignHCenter);
     boxRow_->addWidget(group, 1);
-    const Lines lines =
+    Lines lines =
         RunFileWork(prompts_, [&] { return ReadLines(folder_.File(file)); }).value_or(Lines());
     text->setPlainText(LinesAsShown(lines));
     const std::size_t index = boxes_.size();

@@ -107,7 +107,7 @@ void SimStore::Save(const std::filesystem::path& file, const std::string& model)
 
 std::string SimStore::Load(const std::filesystem::path& file) {
     StateReader reader(file);
-    const std::string model = reader.Word("model");
+    std::string model = reader.Word("model");
     auto settings = reader.Section("settings", 512);
     auto numbers = reader.Section("numbers", 512);
     auto voice = reader.Section("voice", 0);

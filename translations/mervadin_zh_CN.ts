@@ -539,12 +539,12 @@
       <translation>呼入列表</translation>
     </message>
     <message>
-      <location filename="../src/app/main_window_link.cpp" line="43" />
+      <location filename="../src/app/main_window_link.cpp" line="35" />
       <source> [simulated device]</source>
       <translation> [模拟设备]</translation>
     </message>
     <message>
-      <location filename="../src/app/main_window_link.cpp" line="76" />
+      <location filename="../src/app/main_window_link.cpp" line="68" />
       <source>Simulator</source>
       <translation>模拟器</translation>
     </message>

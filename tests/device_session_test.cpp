@@ -20,6 +20,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -144,6 +145,24 @@ TEST_F(DeviceSessionTest, TheWindowSaysWhatTheSessionCouldNotStore) {
     // Said once; the monitor goes on.
     ASSERT_TRUE(WaitFrames(watcher.frames + 2));
     EXPECT_EQ(prompts.shown.size(), before + 1);
+
+    // A list that stays unwritable is not said again at the next call; once
+    // a record is stored again, a new failure is said again.
+    QSignalSpy failed(&session(), &DeviceSession::StoreFailed);
+    AnnounceAFailedCall();
+    ASSERT_TRUE(failed.wait(5000));
+    EXPECT_EQ(prompts.shown.size(), before + 1);
+    std::filesystem::remove(folder.File("CallOutList.txt"));
+    std::ofstream(folder.File("CallOutList.txt")).close(); // writable again, empty
+    QSignalSpy stored(&session(), &DeviceSession::ListChanged);
+    AnnounceAFailedCall();
+    ASSERT_TRUE(stored.wait(5000));
+    EXPECT_EQ(window.findChild<CallListGrid*>(names::grids::kCallOut)->Model()->LineCount(), 1u);
+    std::filesystem::remove(folder.File("CallOutList.txt"));
+    std::filesystem::create_directory(folder.File("CallOutList.txt"));
+    AnnounceAFailedCall();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompts.shown.size() > before + 1; }, 5000));
+    EXPECT_EQ(prompts.shown.size(), before + 2);
 }
 
 // The monitor's clocks run only while it does: not before a device is

@@ -539,12 +539,12 @@
       <translation>呼入列表</translation>
     </message>
     <message>
-      <location filename="../src/app/main_window_link.cpp" line="35" />
+      <location filename="../src/app/main_window_link.cpp" line="41" />
       <source> [simulated device]</source>
       <translation> [模拟设备]</translation>
     </message>
     <message>
-      <location filename="../src/app/main_window_link.cpp" line="68" />
+      <location filename="../src/app/main_window_link.cpp" line="74" />
       <source>Simulator</source>
       <translation>模拟器</translation>
     </message>

@@ -143,7 +143,8 @@ private:
     class StatisticsWindow* statistics_ = nullptr;
     std::unique_ptr<class SimulatorWindow> simulatorWindow_;
     bool simulated_ = false;
-    bool monitorCut_ = false; // the device went away while monitoring, not seen back yet
+    bool storeFailing_ = false; // a live record could not be stored; said, none stored since
+    bool monitorCut_ = false;   // the device went away while monitoring, not seen back yet
 };
 
 } // namespace mervadin

@@ -25,9 +25,15 @@ void MainWindow::AttachSession(DeviceSession& session, sim::SimDevice* simulator
     panel_->Attach(session);
     // The session's 1-ms clock paces the monitor the panel shows.
     session.Clocks().Name("MonitorTick", names::main::kMonitorClock);
-    connect(&session, &DeviceSession::ListChanged, this,
-            [this](RecordFiles::List list) { ShowStoredRecord(list); });
+    connect(&session, &DeviceSession::ListChanged, this, [this](RecordFiles::List list) {
+        storeFailing_ = false;
+        ShowStoredRecord(list);
+    });
+    // A list that stays unwritable is said once, not at every call that
+    // arrives, until a record is stored again.
     connect(&session, &DeviceSession::StoreFailed, this, [this](const QString& message) {
+        if (std::exchange(storeFailing_, true))
+            return;
         prompts_.Inform(texts::common::kErrorCaption, message.toStdString());
     });
     simulated_ = simulator != nullptr;
